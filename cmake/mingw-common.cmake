@@ -1,0 +1,10 @@
+# Shared by both MinGW toolchain files; MINGW_TRIPLE names the target.
+# The -posix compilers, so GoogleTest gets std::thread and friends.
+set(CMAKE_C_COMPILER ${MINGW_TRIPLE}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${MINGW_TRIPLE}-g++-posix)
+set(CMAKE_RC_COMPILER ${MINGW_TRIPLE}-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${MINGW_TRIPLE})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)

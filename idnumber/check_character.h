@@ -1,0 +1,20 @@
+// The check character of an identity number: ISO 7064 MOD 11-2 over the
+// first 17 bytes.
+#ifndef IDNUMBER_CHECK_CHARACTER_H
+#define IDNUMBER_CHECK_CHARACTER_H
+
+constexpr int stemLength = 17;
+constexpr int numberLength = 18;
+
+// Value of one character of a number: its byte as a signed 8-bit value minus
+// '0'. Digits give 0-9, 'X' 40, 'x' 72, bytes 0x80-0xFF give -176 to -49.
+inline int digitValue(char c) {
+    return static_cast<int>(static_cast<signed char>(c)) - '0';
+}
+
+// The check character ('0'-'9' or 'X') of the 17 bytes at `stem`, or '\0' when
+// the weighted sum is negative and so has no check character. The bytes are
+// not validated: any byte enters the sum with its digit value.
+char computeCheckCharacter(const char* stem);
+
+#endif

@@ -1,0 +1,9 @@
+// Verification of the number typed into the number field (the verify button).
+#ifndef IDNUMBER_VERIFY_NUMBER_H
+#define IDNUMBER_VERIFY_NUMBER_H
+
+#include "platform/windows_api.h"
+
+void verifyNumber(HWND dialog);
+
+#endif

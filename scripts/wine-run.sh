@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Runs a Windows program under wine64 in a prefix of the build's own, headless
+# (Wine's null graphics driver) and in code page 936.
+# WINEPREFIX may be set by the caller; the default is beside the program.
+set -eu
+program=$1
+shift
+: "${WINEPREFIX:=$(cd "$(dirname "$program")" && pwd)/wineprefix}"
+export WINEPREFIX
+export WINEDEBUG=${WINEDEBUG:--all}
+export LC_ALL=zh_CN.UTF-8
+wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
+# Create the prefix once; a marker file says it is ready.
+if [ ! -f "$WINEPREFIX/.headless-ready" ]; then
+    mkdir -p "$WINEPREFIX"
+    (
+        flock 9
+        if [ ! -f "$WINEPREFIX/.headless-ready" ]; then
+            "$wine" wineboot -i >/dev/null 2>&1 || true
+            if [ -z "${WINE_DISPLAY_DRIVER:-}" ]; then
+                "$wine" reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
+            fi
+            wineserver -w 2>/dev/null || true
+            touch "$WINEPREFIX/.headless-ready"
+        fi
+    ) 9>"$WINEPREFIX.lock"
+fi
+exec "$wine" "$program" "$@"
