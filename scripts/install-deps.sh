@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs what building, testing and running need, from Debian 12's packages.
+# Idempotent: installs only what is missing. Needs root (or sudo) when it does.
+set -eu
+packages=(
+    cmake ninja-build g++ python3
+    googletest libbenchmark-dev
+    g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
+    binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
+    wine64                       # not wine32: 32-bit programs cannot run here
+    xvfb fonts-wqy-microhei imagemagick x11-utils
+)
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+echo "Installing: ${missing[*]}"
+sudo=
+[ "$(id -u)" -eq 0 ] || sudo=sudo
+$sudo apt-get update -q
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
