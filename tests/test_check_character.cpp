@@ -57,11 +57,15 @@ TEST(CheckCharacter, DigitValuesOfSpecialBytes) {
     EXPECT_EQ(digitValue('\xFF'), -49);
 }
 
-// The extreme stems stay inside a 32-bit sum and give a defined answer.
-TEST(CheckCharacter, ExtremeBytesNeitherOverflowNorCrash) {
-    const std::string lowest(17, '\x80');   // sum -17600
+// The extreme stems stay inside a 32-bit sum. -17600 is a multiple of 11, so
+// even that negative sum has remainder 0 and the character '1'.
+TEST(CheckCharacter, ExtremeBytesNeitherOverflowNorFoldTheSign) {
+    const std::string lowest(17, '\x80');   // sum -17600, remainder 0
     const std::string highest(17, '\x7F');  // sum 7900, remainder 2
-    EXPECT_EQ(computeCheckCharacter(lowest.c_str()), '\0');
+    std::string nearlyLowest = lowest;
+    nearlyLowest[7] = '\x81';               // sum -17599, remainder -10
+    EXPECT_EQ(computeCheckCharacter(lowest.c_str()), '1');
+    EXPECT_EQ(computeCheckCharacter(nearlyLowest.c_str()), '\0');
     EXPECT_EQ(computeCheckCharacter(highest.c_str()), 'X');
 }
 
