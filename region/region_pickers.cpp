@@ -1,8 +1,109 @@
+// The generator's region lists. Each handler runs in full on every
+// notification of its list: an upper list's report empties the lists below
+// it, and an empty dependent list fills from the region tables at its own
+// next report. Items are always appended (CB_INSERTSTRING at -1) so nothing is
+// sorted despite the lists' sort style, and a list position equals the item's
+// position in its table or in the unit order.
 #include "region/region_pickers.h"
 
-BOOL initPickers(HWND) { return TRUE; }
-void onMunicipalityList(HWND) {}
-void onDistrictList(HWND) {}
-void onProvinceList(HWND) {}
-void onCityList(HWND) {}
-void onCountyList(HWND) {}
+#include "app/resource_ids.h"
+#include "platform/gbk_text.h"
+#include "region/region_tables.h"
+
+namespace {
+
+LRESULT sendToList(HWND dialog, int listId, UINT message, WPARAM wParam, LPARAM lParam) {
+    return SendMessageA(GetDlgItem(dialog, listId), message, wParam, lParam);
+}
+
+void appendItem(HWND dialog, int listId, const char* text) {
+    sendToList(dialog, listId, CB_INSERTSTRING, static_cast<WPARAM>(-1),
+               reinterpret_cast<LPARAM>(text));
+}
+
+void emptyList(HWND dialog, int listId) {
+    sendToList(dialog, listId, CB_RESETCONTENT, 0, 0);
+}
+
+int selectedIndex(HWND dialog, int listId) {
+    return static_cast<int>(sendToList(dialog, listId, CB_GETCURSEL, 0, 0));
+}
+
+bool holdsItems(HWND dialog, int listId) {
+    return sendToList(dialog, listId, CB_GETCOUNT, 0, 0) > 0;
+}
+
+}  // namespace
+
+BOOL initPickers(HWND dialog) {
+    appendItem(dialog, IDC_SEX_LIST, "男");
+    appendItem(dialog, IDC_SEX_LIST, "女");
+    for (int i = 0; i < municipalityCount; ++i) {
+        appendItem(dialog, IDC_MUNICIPALITY_LIST, municipalityAt(i)->label);
+    }
+    for (int i = 0; i < provinceCount; ++i) {
+        appendItem(dialog, IDC_PROVINCE_LIST, provinceAt(i)->label);
+    }
+    CheckRadioButton(dialog, IDC_MUNICIPALITY_MODE, IDC_PROVINCE_MODE, IDC_PROVINCE_MODE);
+    return TRUE;
+}
+
+void onMunicipalityList(HWND dialog) { emptyList(dialog, IDC_DISTRICT_LIST); }
+
+void onDistrictList(HWND dialog) {
+    const int municipalityIndex = selectedIndex(dialog, IDC_MUNICIPALITY_LIST);
+    if (holdsItems(dialog, IDC_DISTRICT_LIST)) return;
+    const ProvinceUnit* municipality = municipalityAt(municipalityIndex);
+    if (municipality == nullptr) return;  // no municipality selected
+    const MunicipalTable& table = *municipality->municipalTable;
+    for (int i = 0; i < table.count; ++i) {
+        appendItem(dialog, IDC_DISTRICT_LIST, table.records[i].name);
+    }
+}
+
+void onProvinceList(HWND dialog) {
+    emptyList(dialog, IDC_CITY_LIST);
+    emptyList(dialog, IDC_COUNTY_LIST);
+}
+
+void onCityList(HWND dialog) {
+    // The county list belongs to the city selected now, whatever happens below.
+    emptyList(dialog, IDC_COUNTY_LIST);
+    const int provinceIndex = selectedIndex(dialog, IDC_PROVINCE_LIST);
+    if (holdsItems(dialog, IDC_CITY_LIST)) return;
+    const ProvinceUnit* province = provinceAt(provinceIndex);
+    if (province == nullptr) return;  // no province selected
+    const ProvinceTable& table = *province->provinceTable;
+    for (int i = nextCityLevelRecord(table, 0); i < table.count;
+         i = nextCityLevelRecord(table, i + 1)) {
+        appendItem(dialog, IDC_CITY_LIST, table.records[i].name);
+    }
+}
+
+void onCountyList(HWND dialog) {
+    if (holdsItems(dialog, IDC_COUNTY_LIST)) return;
+    if (!holdsItems(dialog, IDC_CITY_LIST)) return;
+    const ProvinceUnit* province = provinceAt(selectedIndex(dialog, IDC_PROVINCE_LIST));
+    if (province == nullptr) return;
+    const int cityIndex = selectedIndex(dialog, IDC_CITY_LIST);
+    if (cityIndex < 0) return;
+
+    // Every item of the city list is a record name, which fits a name field.
+    char cityName[sizeof(MunicipalEntry::name)] = {};
+    if (sendToList(dialog, IDC_CITY_LIST, CB_GETLBTEXT, static_cast<WPARAM>(cityIndex),
+                   reinterpret_cast<LPARAM>(cityName)) == CB_ERR) {
+        return;
+    }
+
+    // The city is found by its text, not its position: names of city-level
+    // records are unique in their table.
+    const ProvinceTable& table = *province->provinceTable;
+    const int cityRecord = findByName(table, cityName);
+    if (cityRecord == table.count) return;
+    const RecordRange children = childRecords(table, cityRecord);
+    for (int i = children.first; i < children.end; ++i) {
+        if (isListedChild(table.records[i])) {
+            appendItem(dialog, IDC_COUNTY_LIST, table.records[i].name);
+        }
+    }
+}

@@ -82,4 +82,8 @@ int nextCityLevelRecord(const ProvinceTable& table, int from);
 // to the next city-level record or the end of the table (possibly none).
 RecordRange childRecords(const ProvinceTable& table, int cityIndex);
 
+// Whether the county list offers this child of a city: every child except a
+// "市辖区" record, which groups the city's districts and names no county.
+bool isListedChild(const DivisionEntry& child);
+
 #endif

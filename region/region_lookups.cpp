@@ -1,0 +1,72 @@
+// Lookups in the region tables: linear scans from the first record, the first
+// match wins, and "not found" is the table's record count. The largest table
+// has 220 records, so nothing is indexed or sorted.
+#include "region/region_tables.h"
+
+#include <cstring>
+
+#include "platform/gbk_text.h"
+
+const ProvinceUnit* findUnit(int unitCode) {
+    for (const ProvinceUnit& unit : provinceUnits) {
+        if (unit.unitCode == unitCode) return &unit;
+    }
+    return nullptr;
+}
+
+static const ProvinceUnit* unitAtPickerIndex(UnitKind kind, int pickerIndex) {
+    for (const ProvinceUnit& unit : provinceUnits) {
+        if (unit.kind == kind && unit.pickerIndex == pickerIndex) return &unit;
+    }
+    return nullptr;
+}
+
+const ProvinceUnit* municipalityAt(int pickerIndex) {
+    return unitAtPickerIndex(UnitKind::municipality, pickerIndex);
+}
+
+const ProvinceUnit* provinceAt(int pickerIndex) {
+    return unitAtPickerIndex(UnitKind::province, pickerIndex);
+}
+
+int findByCode(const MunicipalTable& table, int32_t code) {
+    for (int i = 0; i < table.count; ++i) {
+        if (table.records[i].code == code) return i;
+    }
+    return table.count;
+}
+
+int findByCode(const ProvinceTable& table, int32_t code) {
+    for (int i = 0; i < table.count; ++i) {
+        if (table.records[i].code == code) return i;
+    }
+    return table.count;
+}
+
+int findByName(const ProvinceTable& table, const char* name) {
+    // Every stored name is NUL-terminated inside its field, so strcmp stops
+    // within the record; equality includes the terminator (no prefix match).
+    for (int i = 0; i < table.count; ++i) {
+        if (std::strcmp(table.records[i].name, name) == 0) return i;
+    }
+    return table.count;
+}
+
+bool isCityLevel(const DivisionEntry& record) { return record.code % 100 == 0; }
+
+int nextCityLevelRecord(const ProvinceTable& table, int from) {
+    for (int i = from < 0 ? 0 : from; i < table.count; ++i) {
+        if (isCityLevel(table.records[i])) return i;
+    }
+    return table.count;
+}
+
+RecordRange childRecords(const ProvinceTable& table, int cityIndex) {
+    if (cityIndex < 0 || cityIndex >= table.count) return {table.count, table.count};
+    const int first = cityIndex + 1;
+    return {first, nextCityLevelRecord(table, first)};
+}
+
+bool isListedChild(const DivisionEntry& child) {
+    return std::strcmp(child.name, "市辖区") != 0;
+}

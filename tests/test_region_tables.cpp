@@ -1,0 +1,519 @@
+// The compiled region tables against the published facts of the list they
+// come from, and the lookups' edge cases. Text literals here are GBK bytes.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstring>
+#include <iterator>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/gbk_text.h"
+#include "region/region_tables.h"
+
+namespace {
+
+const ProvinceTable& provinceTableOf(int unitCode) {
+    const ProvinceUnit* unit = findUnit(unitCode);
+    EXPECT_NE(unit, nullptr) << unitCode;
+    EXPECT_NE(unit->provinceTable, nullptr) << unitCode;
+    return *unit->provinceTable;
+}
+
+// Code and name of every record of a unit's table, whichever its kind.
+struct Row {
+    int32_t code;
+    std::string name;
+};
+
+std::vector<Row> rowsOf(const ProvinceUnit& unit) {
+    std::vector<Row> rows;
+    if (unit.kind == UnitKind::municipality) {
+        for (int i = 0; i < unit.municipalTable->count; ++i)
+            rows.push_back({unit.municipalTable->records[i].code, unit.municipalTable->records[i].name});
+    } else {
+        for (int i = 0; i < unit.provinceTable->count; ++i)
+            rows.push_back({unit.provinceTable->records[i].code, unit.provinceTable->records[i].name});
+    }
+    return rows;
+}
+
+// FNV-1a 64 over each record's six code digits, name bytes and terminator, in
+// table order; the expected values are computed from the list's rows, so any
+// wrong, missing, extra or moved row changes it.
+uint64_t digestOf(const std::vector<Row>& rows) {
+    uint64_t hash = 0xcbf29ce484222325u;
+    auto feed = [&hash](unsigned char byte) {
+        hash ^= byte;
+        hash *= 0x100000001b3u;
+    };
+    for (const Row& row : rows) {
+        for (int32_t divisor = 100000; divisor > 0; divisor /= 10)
+            feed(static_cast<unsigned char>('0' + row.code / divisor % 10));
+        for (char byte : row.name) feed(static_cast<unsigned char>(byte));
+        feed(0);
+    }
+    return hash;
+}
+
+struct UnitFacts {
+    int unitCode;
+    const char* label;
+    const char* fullName;
+    UnitKind kind;
+    int pickerIndex;
+    int recordCount;
+    int cityLevelCount;
+    int32_t firstCode;
+    const char* firstName;
+    int32_t lastCode;
+    const char* lastName;
+    uint64_t digest;
+};
+
+constexpr UnitKind M = UnitKind::municipality;
+constexpr UnitKind P = UnitKind::province;
+
+const UnitFacts unitFacts[] = {
+    {11, "北京", "北京市", M, 0, 18, 0, 110101, "东城区", 110229, "延庆县", 0x14264049F470F11Au},
+    {12, "天津", "天津市", M, 1, 16, 0, 120101, "和平区", 120225, "\xBC\xBB\xA1\xA1\xCF\xD8", 0xBB80F799AE4C0F36u},
+    {13, "河北省", "河北省", P, 0, 194, 11, 130100, "石家庄市", 131182, "深州市", 0xCEB40172226EC86Au},
+    {14, "山西省", "山西省", P, 1, 141, 11, 140100, "太原市", 141182, "汾阳市", 0xEE3FB18AAD4E4C5Cu},
+    {15, "内蒙古自治区", "内蒙古自治区", P, 2, 122, 12, 150100, "呼和浩特市", 152923, "额济纳旗", 0xB6AD1D0776259EB1u},
+    {21, "辽宁省", "辽宁省", P, 3, 128, 14, 210100, "沈阳市", 211481, "兴城市", 0xF1E168C8D8526854u},
+    {22, "吉林省", "吉林省", P, 4, 78, 10, 220000, "吉林省", 222426, "安图县", 0x13DEA24B1B22F9AEu},
+    {23, "黑龙江省", "黑龙江省", P, 5, 153, 13, 230100, "哈尔滨市", 232723, "漠河县", 0x943D8BE8EDE59EF4u},
+    {31, "上海", "上海市", M, 2, 18, 0, 310101, "黄浦区", 310230, "崇明县", 0x1E2973D77ACB07FDu},
+    {32, "江苏省", "江苏省", P, 6, 132, 13, 320100, "南京市", 321324, "泗洪县", 0x886B63AD1EB806BFu},
+    {33, "浙江省", "浙江省", P, 7, 112, 11, 330100, "杭州市", 331181, "龙泉市", 0xFFD9D7D6EA6E9D2Au},
+    {34, "安徽省", "安徽省", P, 8, 139, 17, 340100, "合肥市", 341881, "宁国市", 0x50A89F49D457324Fu},
+    {35, "福建省", "福建省", P, 9, 103, 9, 350100, "福州市", 350982, "福鼎市", 0x07B8B78D15C0ED5Bu},
+    {36, "江西省", "江西省", P, 10, 121, 11, 360100, "南昌市", 361181, "德兴市", 0x784EED2321806D03u},
+    {37, "山东省", "山东省", P, 11, 174, 17, 370100, "济南市", 371728, "东明县", 0x92565EFEFC130642u},
+    {41, "河南省", "河南省", P, 12, 193, 17, 410100, "郑州市", 419001, "济源市", 0x9BE0784E64D31340u},
+    {42, "湖北省", "湖北省", P, 13, 129, 14, 420100, "武汉市", 429021, "神农架林区", 0x5041B967FFA725F6u},
+    {43, "湖南省", "湖南省", P, 14, 149, 14, 430100, "长沙市", 433130, "龙山县", 0x6E5F78B01E53FFDBu},
+    {44, "广东省", "广东省", P, 15, 161, 21, 440100, "广州市", 445381, "罗定市", 0x84D08F8F7A93CDBFu},
+    {45, "广西壮族自治区", "广西壮族自治区", P, 16, 137, 14, 450100, "南宁市", 451481, "凭祥市", 0xC935CB228360BC4Au},
+    {46, "海南省", "海南省", P, 17, 28, 3, 460100, "海口市", 469033, "中沙群岛的岛礁及其海域", 0x7E4AC4EF97F29930u},
+    {50, "重庆", "重庆市", M, 3, 40, 0, 500101, "万州区", 500243, "彭水苗族土家族自治县", 0x90A3D70B8C0C6000u},
+    {51, "四川省", "四川省", P, 18, 220, 21, 510100, "成都市", 513437, "雷波县", 0x356C3512482726DFu},
+    {52, "贵州省", "贵州省", P, 19, 100, 9, 520100, "贵阳市", 522732, "三都水族自治县", 0x27A56D805E464C85u},
+    {53, "云南省", "云南省", P, 20, 153, 16, 530100, "昆明市", 533423, "维西傈僳族自治县", 0x69A78D8283F450DCu},
+    {54, "西藏自治区", "西藏自治区", P, 21, 81, 7, 540100, "拉萨市", 542627, "朗县", 0x56B4E9D663FA33ABu},
+    {61, "陕西省", "陕西省", P, 22, 127, 10, 610100, "西安市", 611026, "柞水县", 0x0AB96507F061D02Fu},
+    {62, "甘肃省", "甘肃省", P, 23, 112, 14, 620100, "兰州市", 623027, "夏河县", 0xFF9E52AB92B41131u},
+    {63, "青海省", "青海省", P, 24, 52, 8, 630100, "西宁市", 632823, "天峻县", 0xE6131ABD66CAA363u},
+    {64, "宁夏回族自治区", "宁夏回族自治区", P, 25, 32, 5, 640100, "银川市", 640522, "海原县", 0x9ABE1C4C03F1972Du},
+    {65, "新疆维吾尔自治区", "新疆维吾尔自治区", P, 26, 115, 15, 650100, "乌鲁木齐市", 659004, "五家渠市", 0x439344528A14C763u},
+};
+
+}  // namespace
+
+// --- The unit table and the per-unit facts -------------------------------
+
+TEST(RegionUnits, MatchTheUnitTableInAscendingCode) {
+    ASSERT_EQ(std::size(unitFacts), static_cast<size_t>(unitCount));
+    for (int i = 0; i < unitCount; ++i) {
+        const UnitFacts& facts = unitFacts[i];
+        const ProvinceUnit& unit = provinceUnits[i];
+        SCOPED_TRACE(facts.unitCode);
+        EXPECT_EQ(unit.unitCode, facts.unitCode);
+        EXPECT_STREQ(unit.label, facts.label);
+        EXPECT_STREQ(unit.fullName, facts.fullName);
+        EXPECT_EQ(unit.kind, facts.kind);
+        EXPECT_EQ(unit.pickerIndex, facts.pickerIndex);
+        EXPECT_EQ(unit.municipalTable != nullptr, facts.kind == UnitKind::municipality);
+        EXPECT_EQ(unit.provinceTable != nullptr, facts.kind == UnitKind::province);
+        EXPECT_EQ(findUnit(facts.unitCode), &unit);
+        const ProvinceUnit* atIndex = facts.kind == UnitKind::municipality
+                                          ? municipalityAt(facts.pickerIndex)
+                                          : provinceAt(facts.pickerIndex);
+        EXPECT_EQ(atIndex, &unit);
+    }
+}
+
+TEST(RegionUnits, PickerOrderRunsFromFirstToLastLabel) {
+    const char* municipalLabels[] = {"北京", "天津", "上海", "重庆"};
+    for (int i = 0; i < municipalityCount; ++i) EXPECT_STREQ(municipalityAt(i)->label, municipalLabels[i]);
+    EXPECT_STREQ(provinceAt(0)->label, "河北省");
+    EXPECT_STREQ(provinceAt(26)->label, "新疆维吾尔自治区");
+    for (int index : {-1, 4, 27, 1000}) EXPECT_EQ(municipalityAt(index), nullptr) << index;
+    for (int index : {-1, 27, 31, 1000}) EXPECT_EQ(provinceAt(index), nullptr) << index;
+}
+
+TEST(RegionUnits, OnlyTheThirtyOneCodesNameAUnit) {
+    for (int code : {0, 1, 10, 16, 30, 71, 81, 82, 99, -11, 1100, 110000})
+        EXPECT_EQ(findUnit(code), nullptr) << code;
+    EXPECT_EQ(findUnit(36)->provinceTable->count, 121);
+}
+
+TEST(RegionTables, RecordCountsFirstAndLastRecordsAndRowsPerUnit) {
+    int total = 0;
+    for (const UnitFacts& facts : unitFacts) {
+        SCOPED_TRACE(facts.unitCode);
+        const std::vector<Row> rows = rowsOf(*findUnit(facts.unitCode));
+        ASSERT_EQ(static_cast<int>(rows.size()), facts.recordCount);
+        total += facts.recordCount;
+        EXPECT_EQ(rows.front().code, facts.firstCode);
+        EXPECT_EQ(rows.front().name, facts.firstName);
+        EXPECT_EQ(rows.back().code, facts.lastCode);
+        EXPECT_EQ(rows.back().name, facts.lastName);
+        EXPECT_EQ(digestOf(rows), facts.digest) << "a row differs from the list";
+    }
+    EXPECT_EQ(total, 3478);
+}
+
+TEST(RegionTables, CityLevelCountsByBothWalks) {
+    for (const UnitFacts& facts : unitFacts) {
+        if (facts.kind != UnitKind::province) continue;
+        SCOPED_TRACE(facts.unitCode);
+        const ProvinceTable& table = provinceTableOf(facts.unitCode);
+        int byFlag = 0;
+        for (int i = 0; i < table.count; ++i) byFlag += isCityLevel(table.records[i]) ? 1 : 0;
+        int byWalk = 0;
+        for (int i = nextCityLevelRecord(table, 0); i < table.count; i = nextCityLevelRecord(table, i + 1))
+            ++byWalk;
+        EXPECT_EQ(byFlag, facts.cityLevelCount);
+        EXPECT_EQ(byWalk, facts.cityLevelCount);
+    }
+}
+
+TEST(RegionTables, MunicipalCodeLists) {
+    struct CodeRun {
+        int32_t first, last;
+    };
+    const std::map<int, std::vector<CodeRun>> codeLists = {
+        {11, {{110101, 110109}, {110111, 110117}, {110228, 110229}}},
+        {12, {{120101, 120106}, {120110, 120116}, {120221, 120221}, {120223, 120223}, {120225, 120225}}},
+        {31, {{310101, 310101}, {310103, 310110}, {310112, 310118}, {310120, 310120}, {310230, 310230}}},
+        {50, {{500101, 500119}, {500222, 500238}, {500240, 500243}}},
+    };
+    for (const auto& [unitCode, runs] : codeLists) {
+        std::vector<int32_t> expected;
+        for (const CodeRun& run : runs)
+            for (int32_t code = run.first; code <= run.last; ++code) expected.push_back(code);
+        std::vector<int32_t> actual;
+        for (const Row& row : rowsOf(*findUnit(unitCode))) actual.push_back(row.code);
+        EXPECT_EQ(actual, expected) << unitCode;
+    }
+}
+
+// --- Invariants ----------------------------------------------------------
+
+TEST(RegionTables, CodesAscendStayInTheirUnitAndMunicipalCodesAreCountyLevel) {
+    for (const ProvinceUnit& unit : provinceUnits) {
+        SCOPED_TRACE(unit.unitCode);
+        int32_t previous = -1;
+        for (const Row& row : rowsOf(unit)) {
+            EXPECT_GT(row.code, previous) << row.code;  // 1: strictly ascending
+            previous = row.code;
+            EXPECT_EQ(row.code / 10000, unit.unitCode) << row.code;  // 2
+            if (unit.kind == UnitKind::municipality) {
+                EXPECT_NE(row.code % 100, 0) << row.code;  // 3
+            }
+        }
+    }
+}
+
+TEST(RegionTables, CountyLevelRecordsFollowTheirOwnCity) {
+    // 4: each province table starts with a city-level record, and every
+    // county-level record but 419001 sits under the record of its city code.
+    for (const ProvinceUnit& unit : provinceUnits) {
+        if (unit.kind != UnitKind::province) continue;
+        SCOPED_TRACE(unit.unitCode);
+        const ProvinceTable& table = *unit.provinceTable;
+        ASSERT_TRUE(isCityLevel(table.records[0]));
+        int32_t cityCode = table.records[0].code;
+        for (int i = 1; i < table.count; ++i) {
+            const DivisionEntry& record = table.records[i];
+            if (isCityLevel(record)) {
+                cityCode = record.code;
+            } else if (record.code == 419001) {
+                EXPECT_EQ(cityCode, 411700);
+                EXPECT_EQ(i, table.count - 1);
+            } else {
+                EXPECT_EQ(record.code / 100 * 100, cityCode) << record.code;
+            }
+        }
+    }
+}
+
+TEST(RegionTables, CityLevelNamesAreUniqueInTheirTable) {
+    for (const ProvinceUnit& unit : provinceUnits) {
+        if (unit.kind != UnitKind::province) continue;
+        const ProvinceTable& table = *unit.provinceTable;
+        for (int i = 0; i < table.count; ++i) {
+            if (!isCityLevel(table.records[i])) continue;
+            // 5, seen through the lookup the county list relies on.
+            EXPECT_EQ(findByName(table, table.records[i].name), i) << table.records[i].code;
+            for (int j = i + 1; j < table.count; ++j)
+                EXPECT_STRNE(table.records[i].name, table.records[j].name) << table.records[j].code;
+        }
+    }
+}
+
+namespace {
+
+// Length of a name inside its field, and whether the field is zero after it.
+template <size_t fieldSize>
+void expectNameFitsField(const char (&field)[fieldSize], int32_t code, size_t* longest) {
+    const void* terminator = std::memchr(field, '\0', fieldSize);
+    ASSERT_NE(terminator, nullptr) << code << " is not terminated inside its field";
+    const size_t length = static_cast<size_t>(static_cast<const char*>(terminator) - field);
+    EXPECT_GT(length, 0u) << code;
+    for (size_t i = length; i < fieldSize; ++i) ASSERT_EQ(field[i], '\0') << code;
+    if (length > *longest) *longest = length;
+}
+
+}  // namespace
+
+TEST(RegionTables, NamesAreNonEmptyTerminatedAndZeroFilled) {
+    size_t longestMunicipal = 0;
+    size_t longestDivision = 0;
+    for (const ProvinceUnit& unit : provinceUnits) {
+        if (unit.kind == UnitKind::municipality) {
+            for (int i = 0; i < unit.municipalTable->count; ++i)
+                expectNameFitsField(unit.municipalTable->records[i].name,
+                                    unit.municipalTable->records[i].code, &longestMunicipal);
+        } else {
+            for (int i = 0; i < unit.provinceTable->count; ++i)
+                expectNameFitsField(unit.provinceTable->records[i].name,
+                                    unit.provinceTable->records[i].code, &longestDivision);
+        }
+    }
+    EXPECT_EQ(longestMunicipal, 20u);
+    EXPECT_EQ(longestDivision, 30u);
+    EXPECT_EQ(sizeof(MunicipalEntry::name), 256u);
+    EXPECT_EQ(sizeof(DivisionEntry::name), 52u);
+}
+
+// --- Telling rows, byte for byte -----------------------------------------
+
+TEST(RegionTables, HebeiBeginsWithShijiazhuangAndItsDistricts) {
+    const ProvinceTable& hebei = provinceTableOf(13);
+    const Row expected[] = {{130100, "石家庄市"}, {130101, "市辖区"}, {130102, "长安区"},
+                            {130103, "桥东区"},   {130104, "桥西区"}, {130105, "新华区"},
+                            {130107, "井陉矿区"}, {130108, "裕华区"}};
+    for (size_t i = 0; i < std::size(expected); ++i) {
+        EXPECT_EQ(hebei.records[i].code, expected[i].code);
+        EXPECT_EQ(std::string(hebei.records[i].name), expected[i].name);
+    }
+}
+
+TEST(RegionTables, SpecialRowsHoldTheirExactGbkBytes) {
+    // Hex bytes, independent of the compiler's conversion of literals.
+    struct ExactRow {
+        int unitCode;
+        int32_t code;
+        const char* bytes;
+    };
+    const ExactRow rows[] = {
+        {12, 120225, "\xBC\xBB\xA1\xA1\xCF\xD8"},              // ideographic space
+        {22, 220605, "  \xBD\xAD\xD4\xB4\xC7\xF8"},            // two leading spaces
+        {64, 640303, "\xBA\xEC\xCB\xC2\xB1\xA4\xC7\xF8 (*)"},  // trailing mark
+        {34, 341302, "\x88\xAC\xC7\xC5\xC7\xF8"},              // outside GB 2312 from here
+        {41, 410304, "\x9E\x65\xBA\xD3\xBB\xD8\xD7\xE5\xC7\xF8"},
+        {41, 411502, "\x9B\xB8\xBA\xD3\xC7\xF8"},
+        {42, 420104, "\xB3\x7E\xBF\xDA\xC7\xF8"},
+        {42, 420505, "\xAA\x56\xCD\xA4\xC7\xF8"},
+        {53, 530925, "\xCB\xAB\xBD\xAD\xC0\xAD\xEC\xEF\xD7\xE5\xD8\xF4\xD7\xE5\xB2\xBC\xC0\xCA\xD7\xE5\xB4\xF6\xD7\xE5\xD7\xD4\xD6\xCE\xCF\xD8"},
+        {62, 622927, "\xBB\xFD\xCA\xAF\xC9\xBD\xB1\xA3\xB0\xB2\xD7\xE5\xB6\xAB\xCF\xE7\xD7\xE5\xC8\xF6\xC0\xAD\xD7\xE5\xD7\xD4\xD6\xCE\xCF\xD8"},
+    };
+    for (const ExactRow& row : rows) {
+        const ProvinceUnit& unit = *findUnit(row.unitCode);
+        const char* name = nullptr;
+        if (unit.kind == UnitKind::municipality) {
+            const int index = findByCode(*unit.municipalTable, row.code);
+            ASSERT_LT(index, unit.municipalTable->count) << row.code;
+            name = unit.municipalTable->records[index].name;
+        } else {
+            const int index = findByCode(*unit.provinceTable, row.code);
+            ASSERT_LT(index, unit.provinceTable->count) << row.code;
+            name = unit.provinceTable->records[index].name;
+        }
+        EXPECT_STREQ(name, row.bytes) << row.code;
+    }
+}
+
+TEST(RegionTables, MarksAndLengthsOccurOnlyInTheirRows) {
+    // Walks GBK characters so that a trail byte never pairs with the next lead.
+    for (const ProvinceUnit& unit : provinceUnits) {
+        for (const Row& row : rowsOf(unit)) {
+            bool ideographicSpace = false;
+            for (size_t i = 0; i < row.name.size(); ++i) {
+                const auto byte = static_cast<unsigned char>(row.name[i]);
+                if (byte >= 0x81) {
+                    ASSERT_LT(i + 1, row.name.size()) << row.code << ": lone lead byte";
+                    ideographicSpace |= byte == 0xA1 && static_cast<unsigned char>(row.name[i + 1]) == 0xA1;
+                    ++i;
+                }
+            }
+            EXPECT_EQ(ideographicSpace, row.code == 120225) << row.code;
+            EXPECT_EQ(row.name.find("(*)") != std::string::npos, row.code == 640303) << row.code;
+            EXPECT_EQ(row.name[0] == ' ', row.code == 220605) << row.code;
+            EXPECT_EQ(row.name.size() == 30, row.code == 530925 || row.code == 622927) << row.code;
+        }
+    }
+}
+
+TEST(RegionTables, RepeatedNamesAreExactlyTheListedOnes) {
+    // unitCode -> name -> codes in table order, "市辖区" aside.
+    using Repeats = std::map<std::string, std::vector<int32_t>>;
+    const std::map<int, Repeats> expected = {
+        {13, {{"桥东区", {130103, 130502, 130702}}, {"桥西区", {130104, 130503, 130703}}, {"新华区", {130105, 130902}}}},
+        {14, {{"城区", {140202, 140302, 140402, 140502}}, {"矿区", {140203, 140303}}, {"郊区", {140311, 140411}}}},
+        {21, {{"铁西区", {210106, 210303}}}},
+        {23, {{"向阳区", {230402, 230803}}}},
+        {32, {{"鼓楼区", {320106, 320302}}}},
+        {37, {{"市中区", {370103, 370402, 370802}}}},
+        {51, {{"市中区", {511002, 511102}}}},
+    };
+    for (const ProvinceUnit& unit : provinceUnits) {
+        Repeats byName;
+        for (const Row& row : rowsOf(unit)) byName[row.name].push_back(row.code);
+        byName.erase("市辖区");
+        Repeats repeats;
+        for (const auto& [name, codes] : byName)
+            if (codes.size() > 1) repeats[name] = codes;
+        const auto found = expected.find(unit.unitCode);
+        EXPECT_EQ(repeats, found == expected.end() ? Repeats{} : found->second) << unit.unitCode;
+    }
+    auto groupingCount = [](int unitCode) {
+        int count = 0;
+        for (const Row& row : rowsOf(*findUnit(unitCode))) count += row.name == "市辖区" ? 1 : 0;
+        return count;
+    };
+    EXPECT_EQ(groupingCount(13), 11);
+    EXPECT_EQ(groupingCount(44), 19);
+}
+
+// --- Lookups -------------------------------------------------------------
+
+TEST(RegionLookups, FindByCodeHitsAndMisses) {
+    struct Case {
+        int unitCode;
+        int32_t code;
+        int expected;
+    };
+    const Case cases[] = {
+        {11, 110101, 0}, {11, 110102, 1}, {11, 110110, 18}, {11, 110229, 17}, {11, 110000, 18},
+        {11, 110100, 18}, {11, 0, 18},    {13, 130000, 194}, {13, 130100, 0},  {22, 220000, 0},
+        {22, 220605, 50}, {41, 419000, 193}, {41, 419001, 192}, {41, 411700, 180},
+        {65, 659004, 114}, {65, 659005, 115}, {65, -1, 115},
+    };
+    for (const Case& c : cases) {
+        const ProvinceUnit& unit = *findUnit(c.unitCode);
+        const int index = unit.kind == UnitKind::municipality ? findByCode(*unit.municipalTable, c.code)
+                                                              : findByCode(*unit.provinceTable, c.code);
+        EXPECT_EQ(index, c.expected) << c.code;
+    }
+}
+
+TEST(RegionLookups, FindByNameMatchesWholeNamesAndTheFirstRepeat) {
+    struct Case {
+        int unitCode;
+        const char* name;
+        int expected;
+    };
+    const Case cases[] = {
+        {13, "桥西区", 4},       // 130104, not 130503 or 130703
+        {13, "新华区", 5},       // 130105, not 130902
+        {13, "石家庄市", 0},
+        {13, "石家庄", 194},     // no prefix match
+        {13, "石家庄市 ", 194},  // no trimming
+        {13, "", 194},
+        {13, "市辖区", 1},
+        {22, "江源区", 78},
+        {22, "  江源区", 50},
+        {22, " 江源区", 78},
+        {22, "吉林省", 0},
+        {41, "济源市", 192},
+        {64, "红寺堡区", 32},
+        {64, "红寺堡区 (*)", 16},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(findByName(provinceTableOf(c.unitCode), c.name), c.expected)
+            << c.unitCode << " " << c.name;
+    }
+    const ProvinceTable& shanxi = provinceTableOf(14);
+    EXPECT_EQ(shanxi.records[findByName(shanxi, "城区")].code, 140202);
+}
+
+namespace {
+
+std::vector<int32_t> childCodes(const ProvinceTable& table, int cityIndex) {
+    const RecordRange range = childRecords(table, cityIndex);
+    EXPECT_LE(range.first, range.end);
+    EXPECT_LE(range.end, table.count);
+    std::vector<int32_t> codes;
+    for (int i = range.first; i < range.end; ++i) codes.push_back(table.records[i].code);
+    return codes;
+}
+
+std::vector<int32_t> childCodesOf(int unitCode, int32_t cityCode) {
+    const ProvinceTable& table = provinceTableOf(unitCode);
+    const int cityIndex = findByCode(table, cityCode);
+    EXPECT_LT(cityIndex, table.count) << cityCode;
+    return childCodes(table, cityIndex);
+}
+
+}  // namespace
+
+TEST(RegionLookups, ChildrenOfEdgeCities) {
+    const std::vector<int32_t> none;
+    EXPECT_EQ(childCodesOf(22, 220000), none);
+    EXPECT_EQ(childCodesOf(44, 441900), none);
+    EXPECT_EQ(childCodesOf(44, 442000), none);
+    EXPECT_EQ(childCodesOf(46, 460200), std::vector<int32_t>{460201});
+    EXPECT_EQ(childCodesOf(62, 620200), std::vector<int32_t>{620201});
+    EXPECT_EQ(childCodesOf(65, 659000), (std::vector<int32_t>{659001, 659002, 659003, 659004}));
+    EXPECT_EQ(childCodesOf(42, 429000).back(), 429021);
+    EXPECT_EQ(childCodesOf(46, 469000).back(), 469033);
+
+    const std::vector<int32_t> zhumadian = childCodesOf(41, 411700);
+    ASSERT_EQ(zhumadian.size(), 12u);
+    EXPECT_EQ(zhumadian.front(), 411701);
+    EXPECT_EQ(zhumadian.back(), 419001);
+
+    const std::vector<int32_t> liupanshui = childCodesOf(52, 520200);
+    ASSERT_FALSE(liupanshui.empty());
+    EXPECT_EQ(liupanshui.front(), 520201);
+
+    const ProvinceTable& jilin = provinceTableOf(22);
+    EXPECT_EQ(nextCityLevelRecord(jilin, 0), 0);
+    EXPECT_EQ(nextCityLevelRecord(jilin, 1), findByCode(jilin, 220100));
+}
+
+TEST(RegionLookups, NothingReadsPastATableEnd) {
+    const ProvinceTable& xinjiang = provinceTableOf(65);
+    EXPECT_EQ(nextCityLevelRecord(xinjiang, xinjiang.count), xinjiang.count);
+    EXPECT_EQ(nextCityLevelRecord(xinjiang, xinjiang.count + 5), xinjiang.count);
+    EXPECT_EQ(nextCityLevelRecord(xinjiang, -3), 0);
+    EXPECT_TRUE(childCodes(xinjiang, xinjiang.count - 1).empty());
+    EXPECT_TRUE(childCodes(xinjiang, xinjiang.count).empty());
+    EXPECT_TRUE(childCodes(xinjiang, -1).empty());
+    EXPECT_TRUE(childCodes(xinjiang, 1000).empty());
+}
+
+TEST(RegionLookups, CountyListLeavesOutOnlyDistrictGroupings) {
+    DivisionEntry record = {130101, "市辖区"};
+    EXPECT_FALSE(isListedChild(record));
+    const char* listedNames[] = {"长安区", "钟山区", "石河子市", " 市辖区", "市辖区 ", "市辖"};
+    for (const char* name : listedNames) {
+        std::strncpy(record.name, name, sizeof record.name - 1);
+        EXPECT_TRUE(isListedChild(record)) << name;
+    }
+    // In the tables every grouping is a city's first child, with code ending in 01,
+    // and nothing else is left out.
+    for (const ProvinceUnit& unit : provinceUnits) {
+        if (unit.kind != UnitKind::province) continue;
+        const ProvinceTable& table = *unit.provinceTable;
+        for (int i = 0; i < table.count; ++i) {
+            if (isListedChild(table.records[i])) continue;
+            EXPECT_EQ(table.records[i].code % 100, 1) << table.records[i].code;
+            EXPECT_TRUE(isCityLevel(table.records[i - 1])) << table.records[i].code;
+        }
+    }
+}
