@@ -8,21 +8,21 @@ shift
 : "${WINEPREFIX:=$(cd "$(dirname "$program")" && pwd)/wineprefix}"
 export WINEPREFIX
 export WINEDEBUG=${WINEDEBUG:--all}
-export LC_ALL=zh_CN.UTF-8
 wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
 # Create the prefix once; a marker file says it is ready.
-if [ ! -f "$WINEPREFIX/.headless-ready" ]; then
+if [ ! -f "$WINEPREFIX/.prefix-ready" ]; then
     mkdir -p "$WINEPREFIX"
     (
         flock 9
-        if [ ! -f "$WINEPREFIX/.headless-ready" ]; then
-            "$wine" wineboot -i >/dev/null 2>&1 || true
+        if [ ! -f "$WINEPREFIX/.prefix-ready" ]; then
+            LC_ALL=zh_CN.UTF-8 "$wine" wineboot -i >/dev/null 2>&1 || true
             if [ -z "${WINE_DISPLAY_DRIVER:-}" ]; then
                 "$wine" reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
             fi
             wineserver -w 2>/dev/null || true
-            touch "$WINEPREFIX/.headless-ready"
+            touch "$WINEPREFIX/.prefix-ready"
         fi
     ) 9>"$WINEPREFIX.lock"
 fi
-exec "$wine" "$program" "$@"
+# Code page 936 for ANSI calls; set for Wine only (the glibc locale need not exist).
+exec env LC_ALL=zh_CN.UTF-8 "$wine" "$program" "$@"

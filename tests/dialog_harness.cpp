@@ -29,12 +29,13 @@ namespace {
 
 HHOOK cbtHook = nullptr;
 HWND testDialog = nullptr;
+bool creatingDialog = false;  // the dialog itself is a #32770 window too
 std::vector<HWND> boxesAwaitingCallback;
 
 bool isMessageBox(HWND window) {
     char className[32] = "";
     GetClassNameA(window, className, sizeof className);
-    return window != testDialog && std::strcmp(className, "#32770") == 0;
+    return !creatingDialog && window != testDialog && std::strcmp(className, "#32770") == 0;
 }
 
 ShownBox readBox(HWND box) {
@@ -104,8 +105,10 @@ void DialogTest::SetUp() {
     boxesStanding = 0;
     cbtHook = SetWindowsHookExA(WH_CBT, watchForBoxes, nullptr, GetCurrentThreadId());
     ASSERT_NE(cbtHook, nullptr);
+    creatingDialog = true;
     dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN_DIALOG), nullptr,
                                 dialogProc, 0);
+    creatingDialog = false;
     testDialog = dialog;
     ASSERT_NE(dialog, nullptr);
 }
