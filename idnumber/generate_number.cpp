@@ -1,3 +1,128 @@
+// Generation of one number per press of the generate button: region from the
+// checked mode's lists, birth date as typed, a clock-seeded sequence number of
+// the chosen sex, and the check character, into the result field.
 #include "idnumber/generate_number.h"
 
-void generateNumber(HWND) {}
+#include <cstring>
+
+#include "app/resource_ids.h"
+#include "idnumber/number_rules.h"
+#include "platform/gbk_text.h"
+#include "region/region_tables.h"
+
+namespace {
+
+// The field is read with room for 9 bytes, so that a date one byte too long
+// is told apart from one of 8.
+constexpr int birthDateBufferSize = 10;
+// Any item text of the region lists (the longest municipal name has 20 bytes).
+constexpr int itemTextSize = 260;
+
+int selectedIndex(HWND dialog, int listId) {
+    return static_cast<int>(SendMessageA(GetDlgItem(dialog, listId), CB_GETCURSEL, 0, 0));
+}
+
+// Copies the text of an item of a list; false when it would not fit.
+bool itemText(HWND dialog, int listId, int index, char* text) {
+    HWND list = GetDlgItem(dialog, listId);
+    const LRESULT length = SendMessageA(list, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
+    if (length < 0 || length >= itemTextSize)
+        return false;
+    text[0] = '\0';
+    SendMessageA(list, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text));
+    return true;
+}
+
+void askFor(HWND dialog, const char* what) { MessageBoxA(dialog, what, "提示", MB_ICONWARNING); }
+
+// The code of the district picked in the municipality lists.
+bool municipalRegionCode(HWND dialog, int* regionCode) {
+    const int municipality = selectedIndex(dialog, IDC_MUNICIPALITY_LIST);
+    const int district = selectedIndex(dialog, IDC_DISTRICT_LIST);
+    if (municipality < 0) {
+        askFor(dialog, "请选择市");
+        return false;
+    }
+    if (district < 0) {
+        askFor(dialog, "请选择区（县）");
+        return false;
+    }
+    // The district list holds the municipality's table in table order, so
+    // its index is a record index.
+    const ProvinceUnit* unit = municipalityAt(municipality);
+    if (unit == nullptr || district >= unit->municipalTable->count)
+        return false;
+    *regionCode = unit->municipalTable->records[district].code;
+    return true;
+}
+
+// The code of the county picked in the province lists, looked up among the
+// children of the picked city: county names repeat across a province's cities
+// ("城区" under four cities of Shanxi), and only the city tells them apart.
+bool provincialRegionCode(HWND dialog, int* regionCode) {
+    const int province = selectedIndex(dialog, IDC_PROVINCE_LIST);
+    const int city = selectedIndex(dialog, IDC_CITY_LIST);
+    const int county = selectedIndex(dialog, IDC_COUNTY_LIST);
+    if (city < 0) {
+        askFor(dialog, "请选择市");
+        return false;
+    }
+    if (county < 0) {
+        askFor(dialog, "请选择县");
+        return false;
+    }
+    const ProvinceUnit* unit = provinceAt(province);
+    char cityName[itemTextSize];
+    char countyName[itemTextSize];
+    if (unit == nullptr || !itemText(dialog, IDC_CITY_LIST, city, cityName) ||
+        !itemText(dialog, IDC_COUNTY_LIST, county, countyName))
+        return false;
+
+    const ProvinceTable& table = *unit->provinceTable;
+    const int cityIndex = findByName(table, cityName);
+    if (cityIndex >= table.count || !isCityLevel(table.records[cityIndex]))
+        return false;
+    const RecordRange children = childRecords(table, cityIndex);
+    for (int i = children.first; i < children.end; ++i) {
+        if (std::strcmp(table.records[i].name, countyName) == 0) {
+            *regionCode = table.records[i].code;
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+void generateNumber(HWND dialog) {
+    int regionCode = 0;
+    const bool municipalityMode = IsDlgButtonChecked(dialog, IDC_MUNICIPALITY_MODE) == BST_CHECKED;
+    if (!(municipalityMode ? municipalRegionCode(dialog, &regionCode) : provincialRegionCode(dialog, &regionCode)))
+        return;
+
+    char birthDate[birthDateBufferSize] = {};
+    GetDlgItemTextA(dialog, IDC_BIRTH_DATE_FIELD, birthDate, birthDateBufferSize);
+    if (std::strlen(birthDate) != birthDateLength) {
+        MessageBoxA(nullptr, "出生日期为8位", "错误！", MB_OK);
+        return;
+    }
+    // The field takes only digit keys, but pasted text is not filtered: a date
+    // that is not all digits would make a number that is not one.
+    const ClockAndGenerator& source = clockAndGenerator();
+    const time_t now = source.now();
+    if (!allDigits(birthDate, birthDateLength) || !withinDateLimits(birthDateAt(birthDate), localYear(now))) {
+        MessageBoxA(dialog, "出生日期不正确", "错误", MB_OK);
+        return;
+    }
+
+    // Seeded anew from the clock on every press: presses within one second
+    // give the same number.
+    source.seed(static_cast<unsigned>(now));
+    const int drawn = source.draw();
+    const int sequence = sequenceNumberFor(drawn, sexChoiceAt(selectedIndex(dialog, IDC_SEX_LIST)));
+
+    char number[numberLength + 1];
+    if (!assembleNumber(number, regionCode, birthDate, sequence))
+        return;
+    SetDlgItemTextA(dialog, IDC_RESULT_FIELD, number);
+}

@@ -1,3 +1,106 @@
+// Verification of the typed number: length, check character and birth date
+// are refused with one message box each; a number that passes fills the
+// birth-date, sex and region fields.
 #include "idnumber/verify_number.h"
 
-void verifyNumber(HWND) {}
+#include <cstdlib>
+#include <cstring>
+
+#include "app/resource_ids.h"
+#include "idnumber/number_rules.h"
+#include "platform/gbk_text.h"
+#include "region/region_tables.h"
+
+namespace {
+
+// At most 24 bytes of the field are read, and the terminator.
+constexpr int numberBufferSize = 25;
+
+const char unknownLocation[] = "未知位置";
+const char wrongRegionCode[] = "错误地区码";
+
+void showLengthMessage(HWND dialog) {
+    // The field's whole length, not that of the cut text that was read.
+    char lengthText[12];
+    _itoa(GetWindowTextLengthA(GetDlgItem(dialog, IDC_NUMBER_FIELD)), lengthText, 10);
+    char message[128];
+    wsprintfA(message, "您输入的身份证号为%s位，正确的应为18位", lengthText);
+    MessageBoxA(nullptr, message, "提示", MB_OK | MB_ICONWARNING);
+}
+
+void showBirthDate(HWND dialog, const char* number) {
+    // Exactly as typed: a month typed 03 shows as 03.
+    char part[5];
+    copySlice(part, number, birthDateOffset, 4);
+    SetDlgItemTextA(dialog, IDC_YEAR_FIELD, part);
+    copySlice(part, number, birthDateOffset + 4, 2);
+    SetDlgItemTextA(dialog, IDC_MONTH_FIELD, part);
+    copySlice(part, number, birthDateOffset + 6, 2);
+    SetDlgItemTextA(dialog, IDC_DAY_FIELD, part);
+}
+
+void showUnknownRegion(HWND dialog) {
+    SetDlgItemTextA(dialog, IDC_CITY_FIELD, unknownLocation);
+    SetDlgItemTextA(dialog, IDC_COUNTY_FIELD, wrongRegionCode);
+}
+
+void showRegion(HWND dialog, const char* number) {
+    const int regionCode = sliceToInt(number, 0, regionCodeLength);
+    const int cityLevelCode = sliceToInt(number, 0, 4) * 100;
+    const ProvinceUnit* unit = findUnit(regionCode / 10000);
+    if (unit == nullptr) {
+        // No unit has this code: say so rather than leave an earlier region.
+        SetDlgItemTextA(dialog, IDC_PROVINCE_FIELD, unknownLocation);
+        SetDlgItemTextA(dialog, IDC_CITY_FIELD, "");
+        SetDlgItemTextA(dialog, IDC_COUNTY_FIELD, wrongRegionCode);
+        return;
+    }
+    SetDlgItemTextA(dialog, IDC_PROVINCE_FIELD, unit->fullName);
+
+    if (unit->kind == UnitKind::municipality) {
+        // A municipality's districts sit directly under it: the district's
+        // name goes into the city field and the county field stays empty.
+        const MunicipalTable& table = *unit->municipalTable;
+        const int found = findByCode(table, regionCode);
+        if (found < table.count)
+            SetDlgItemTextA(dialog, IDC_CITY_FIELD, table.records[found].name);
+        else
+            showUnknownRegion(dialog);
+        return;
+    }
+
+    const ProvinceTable& table = *unit->provinceTable;
+    const int city = findByCode(table, cityLevelCode);
+    SetDlgItemTextA(dialog, IDC_CITY_FIELD, city < table.count ? table.records[city].name : unknownLocation);
+    const int county = findByCode(table, regionCode);
+    if (county < table.count)
+        SetDlgItemTextA(dialog, IDC_COUNTY_FIELD, table.records[county].name);
+    else
+        showUnknownRegion(dialog);
+}
+
+}  // namespace
+
+void verifyNumber(HWND dialog) {
+    char number[numberBufferSize] = {};
+    GetDlgItemTextA(dialog, IDC_NUMBER_FIELD, number, numberBufferSize);
+    SetDlgItemTextA(dialog, IDC_COUNTY_FIELD, "");
+
+    if (std::strlen(number) != numberLength) {
+        showLengthMessage(dialog);
+        return;
+    }
+    if (!passesCheck(number)) {
+        MessageBoxA(nullptr, "身份证未通过校验", "校验结果", MB_OK);
+        return;
+    }
+    const int yearLimit = localYear(clockAndGenerator().now());
+    if (!withinDateLimits(birthDateAt(number + birthDateOffset), yearLimit)) {
+        MessageBoxA(dialog, "出生日期不正确", "错误", MB_OK);
+        return;
+    }
+
+    showBirthDate(dialog, number);
+    SetDlgItemTextA(dialog, IDC_SEX_FIELD, isMaleCharacter(number[sexOffset]) ? "男" : "女");
+    showRegion(dialog, number);
+}

@@ -1,0 +1,130 @@
+#include "idnumber/number_rules.h"
+
+#include <cstdlib>
+#include <cstring>
+
+#include "platform/windows_api.h"
+
+namespace {
+
+time_t runtimeNow() { return time(nullptr); }
+void runtimeSeed(unsigned seed) { srand(seed); }
+int runtimeDraw() { return rand(); }
+
+const ClockAndGenerator runtimeSource = {runtimeNow, runtimeSeed, runtimeDraw};
+const ClockAndGenerator* currentSource = &runtimeSource;
+
+// Longest slice that sliceToInt converts: a whole birth date.
+constexpr int longestSlice = 8;
+
+}  // namespace
+
+const ClockAndGenerator& clockAndGenerator() { return *currentSource; }
+
+void setClockAndGenerator(const ClockAndGenerator* source) {
+    currentSource = source != nullptr ? source : &runtimeSource;
+}
+
+int localYear(time_t calendarTime) {
+#ifdef _WIN32
+    const struct tm* local = localtime(&calendarTime);
+#else
+    // glibc's localtime looks the time zone up again, allocating, on every
+    // call when TZ is unset; the reentrant form does so only once.
+    struct tm converted;
+    const struct tm* local = localtime_r(&calendarTime, &converted);
+#endif
+    return local != nullptr ? local->tm_year + 1900 : 9999;
+}
+
+void copySlice(char* out, const char* text, int offset, int count) {
+    std::memcpy(out, text + offset, static_cast<size_t>(count));
+    out[count] = '\0';
+}
+
+int sliceToInt(const char* text, int offset, int count) {
+    char slice[longestSlice + 1];
+    if (count > longestSlice)
+        count = longestSlice;
+    copySlice(slice, text, offset, count);
+    return atoi(slice);
+}
+
+bool allDigits(const char* text, int count) {
+    for (int i = 0; i < count; ++i)
+        if (text[i] < '0' || text[i] > '9')
+            return false;
+    return true;
+}
+
+BirthDate birthDateAt(const char* date) {
+    return BirthDate{sliceToInt(date, 0, 4), sliceToInt(date, 4, 2), sliceToInt(date, 6, 2)};
+}
+
+bool withinDateLimits(const BirthDate& date, int yearLimit) {
+    return date.year <= yearLimit && date.month <= monthLimit && date.day <= dayLimit;
+}
+
+bool passesCheck(const char* number) {
+    // Only digits make a stem: letters and the bytes of double-byte characters
+    // could otherwise add up to a sum that happens to match.
+    if (!allDigits(number, stemLength))
+        return false;
+    return number[stemLength] == computeCheckCharacter(number);
+}
+
+bool isMaleCharacter(char c) { return digitValue(c) % 2 == 1; }
+
+SexChoice sexChoiceAt(int listIndex) {
+    switch (listIndex) {
+    case 0:
+        return SexChoice::male;
+    case 1:
+        return SexChoice::female;
+    default:
+        return SexChoice::any;
+    }
+}
+
+int sequenceNumberFor(int drawn, SexChoice sex) {
+    int sequence = drawn % sequenceModulus;
+    if (sequence < 0)
+        sequence += sequenceModulus;
+    const bool odd = sequence % 2 == 1;
+    if ((sex == SexChoice::male && !odd) || (sex == SexChoice::female && odd))
+        // 998 is the highest sequence number, so its odd neighbour lies below.
+        sequence = sequence == sequenceModulus - 1 ? sequence - 1 : sequence + 1;
+    return sequence;
+}
+
+bool assembleNumber(char* number, int regionCode, const char* birthDate, int sequence) {
+    number[0] = '\0';
+    char codeText[12];  // any int in base 10, sign and terminator included
+    _itoa(regionCode, codeText, 10);
+    if (std::strlen(codeText) != regionCodeLength || !allDigits(codeText, regionCodeLength))
+        return false;
+    if (sequence < 0 || sequence >= sequenceModulus)
+        return false;
+
+    char sequenceText[12];
+    _itoa(sequence, sequenceText, 10);
+    const int sequenceDigits = static_cast<int>(std::strlen(sequenceText));
+
+    char* at = number;
+    std::memcpy(at, codeText, regionCodeLength);
+    at += regionCodeLength;
+    std::memcpy(at, birthDate, birthDateLength);
+    at += birthDateLength;
+    for (int pad = sequenceDigits; pad < sequenceLength; ++pad)
+        *at++ = '0';
+    std::memcpy(at, sequenceText, static_cast<size_t>(sequenceDigits));
+
+    const char check = computeCheckCharacter(number);
+    if (check == '\0') {
+        number[0] = '\0';
+        return false;
+    }
+    number[stemLength] = check;
+    number[numberLength] = '\0';
+    return true;
+}

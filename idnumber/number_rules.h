@@ -1,0 +1,102 @@
+// The rules of an identity number that verification and generation share,
+// kept free of controls so that they can be tested and reused on their own,
+// and the clock and pseudo-random generator that both operations draw on.
+#ifndef IDNUMBER_NUMBER_RULES_H
+#define IDNUMBER_NUMBER_RULES_H
+
+#include <ctime>
+
+#include "idnumber/check_character.h"
+
+constexpr int regionCodeLength = 6;
+constexpr int birthDateLength = 8;
+constexpr int sequenceLength = 3;
+constexpr int monthLimit = 12;
+constexpr int dayLimit = 31;
+// Sequence numbers run from 000 to 998: a draw is taken modulo 999.
+constexpr int sequenceModulus = 999;
+
+// Byte offsets (0-based) of the parts of an 18-byte number.
+constexpr int birthDateOffset = 6;
+constexpr int sexOffset = 16;
+
+// --- Clock and pseudo-random generator -------------------------------------
+
+// Where the current time and the random draw come from. The program always
+// uses the C run-time's time, srand and rand; tests put in a fixed clock and a
+// chosen draw.
+struct ClockAndGenerator {
+    time_t (*now)();            // calendar time in seconds
+    void (*seed)(unsigned seed);
+    int (*draw)();              // a non-negative pseudo-random value
+};
+
+const ClockAndGenerator& clockAndGenerator();
+// Replaces the source until the next call; null puts back the run-time's.
+// The caller keeps `source` alive while it is in use.
+void setClockAndGenerator(const ClockAndGenerator* source);
+
+// Calendar year of `calendarTime` on the local clock. A time that the
+// run-time cannot convert gives 9999, so that no year is refused for it.
+int localYear(time_t calendarTime);
+
+// --- Texts --------------------------------------------------------------
+
+// Copies `count` bytes of `text` from `offset` into `out` and terminates them;
+// `out` holds at least count + 1 bytes.
+void copySlice(char* out, const char* text, int offset, int count);
+
+// atoi of exactly `count` bytes (at most 8) from `offset`: the conversion sees
+// a copy cut right after them, so it never reads a byte beyond them.
+int sliceToInt(const char* text, int offset, int count);
+
+// Whether the first `count` bytes are all the digits 0-9.
+bool allDigits(const char* text, int count);
+
+// --- Birth date ------------------------------------------------------------
+
+struct BirthDate {
+    int year;
+    int month;
+    int day;
+};
+
+// Year, month and day of the 8 bytes at `date` (YYYYMMDD), each by atoi of its
+// own bytes.
+BirthDate birthDateAt(const char* date);
+
+// Upper limits only: the year at most `yearLimit`, month at most 12, day at
+// most 31. No lower limit and no calendar: 00000000 and 20120231 pass.
+bool withinDateLimits(const BirthDate& date, int yearLimit);
+
+// --- Check and sex -----------------------------------------------------------
+
+// Whether an 18-byte number passes the check: its first 17 bytes are digits
+// and its 18th byte is their check character ('X' upper case only).
+bool passesCheck(const char* number);
+
+// Sex from the character at position 17: odd digit value (1, 3, 5, 7, 9) is
+// male, anything else female.
+bool isMaleCharacter(char c);
+
+// --- Generation --------------------------------------------------------------
+
+enum class SexChoice { any, male, female };
+
+// The sex list's selected index: 0 male, 1 female, anything else (-1 for no
+// selection) any.
+SexChoice sexChoiceAt(int listIndex);
+
+// Sequence number 0-998 from one draw: the draw modulo 999, moved to its
+// neighbour of the right parity when a sex is chosen (one up, or 997 for 998),
+// so that a press always yields a number of the chosen sex.
+int sequenceNumberFor(int drawn, SexChoice sex);
+
+// Writes the 18-byte number (and its terminator) into `number`: the region
+// code as decimal text, the 8 bytes of the birth date as typed, the sequence
+// number as three digits and the check character. Returns false, writing
+// nothing usable, when the code is not six digits or the stem has no check
+// character.
+bool assembleNumber(char* number, int regionCode, const char* birthDate, int sequence);
+
+#endif

@@ -1,0 +1,183 @@
+// No command allocates: presses of verify and generate on every path, and
+// every notification of every region list, run with the global operator new
+// (and, under AddressSanitizer, malloc itself) counted.
+//
+// Natively only, against the stand-in, which sets its storage aside when the
+// dialog is created. The test drives the dialog itself instead of through the
+// shared fixture, whose recording of message boxes allocates.
+#ifndef _WIN32
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <new>
+#include <string>
+
+#include "app/main_dialog.h"
+#include "app/resource_ids.h"
+#include "idnumber/check_character.h"
+
+#if defined(__SANITIZE_ADDRESS__)
+// From the sanitizer run-time's allocator interface (GCC ships no header).
+extern "C" int __sanitizer_install_malloc_and_free_hooks(void (*onMalloc)(const volatile void*, std::size_t),
+                                                          void (*onFree)(const volatile void*));
+#define COUNTS_MALLOC 1
+#endif
+
+namespace {
+
+bool counting = false;
+long allocations = 0;
+
+void* countedAllocation(std::size_t size) {
+    if (counting) ++allocations;
+    if (void* memory = std::malloc(size != 0 ? size : 1)) return memory;
+    throw std::bad_alloc();
+}
+
+#ifdef COUNTS_MALLOC
+// The allocator calls this for every malloc, calloc, realloc and new.
+void onMalloc(const volatile void*, std::size_t) {
+    if (counting) ++allocations;
+}
+void onFree(const volatile void*) {}
+#endif
+
+}  // namespace
+
+void* operator new(std::size_t size) { return countedAllocation(size); }
+void* operator new[](std::size_t size) { return countedAllocation(size); }
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+    if (counting) ++allocations;
+    return std::malloc(size != 0 ? size : 1);
+}
+void* operator new[](std::size_t size, const std::nothrow_t&) noexcept {
+    if (counting) ++allocations;
+    return std::malloc(size != 0 ? size : 1);
+}
+void operator delete(void* memory) noexcept { std::free(memory); }
+void operator delete[](void* memory) noexcept { std::free(memory); }
+void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
+void operator delete[](void* memory, std::size_t) noexcept { std::free(memory); }
+
+namespace {
+
+int boxesShown = 0;
+void countBox(const StandinMessageBox&) { ++boxesShown; }
+
+class NoAllocation : public ::testing::Test {
+protected:
+    HWND dialog = nullptr;
+
+    void SetUp() override {
+#ifdef COUNTS_MALLOC
+        static const bool hooked = __sanitizer_install_malloc_and_free_hooks(onMalloc, onFree) != 0;
+        ASSERT_TRUE(hooked);
+#endif
+        dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN_DIALOG), nullptr,
+                                    dialogProc, 0);
+        ASSERT_NE(dialog, nullptr);
+        standinSetMessageBoxHook(countBox);
+        boxesShown = 0;
+        // The first look at the local clock loads the time zone once.
+        setNumber("11010519491231002X");
+        press(IDC_VERIFY_BUTTON);
+    }
+    void TearDown() override {
+        counting = false;
+        standinSetMessageBoxHook(nullptr);
+        DestroyWindow(dialog);
+    }
+
+    void startCounting() {
+        allocations = 0;
+        boxesShown = 0;
+        counting = true;
+    }
+    long stopCounting() {
+        counting = false;
+        return allocations;
+    }
+
+    void press(int id) { SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
+    void setNumber(const char* number) { SetDlgItemTextA(dialog, IDC_NUMBER_FIELD, number); }
+    void setDate(const char* date) { SetDlgItemTextA(dialog, IDC_BIRTH_DATE_FIELD, date); }
+    // A pick as the list reports it: focus, selection change, focus lost.
+    void pick(int listId, int index) {
+        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(listId, CBN_SETFOCUS), 0);
+        SendMessageA(GetDlgItem(dialog, listId), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(listId, CBN_SELCHANGE), 0);
+        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(listId, CBN_KILLFOCUS), 0);
+    }
+    std::string result() {
+        char text[32] = "";
+        GetDlgItemTextA(dialog, IDC_RESULT_FIELD, text, sizeof text);
+        return text;
+    }
+};
+
+TEST_F(NoAllocation, VerifyOnEveryPath) {
+    const char* const stems[] = {
+        "11010519491231002",  // Beijing district
+        "11000019900307001",  // municipality, code not in its table
+        "13010119900307001",  // province, city and county found
+        "41900119900307001",  // no city-level record
+        "61990119900307001",  // neither found
+        "16010119851130002",  // no such unit
+        "11010199991231001",  // year beyond the limit
+    };
+    constexpr int stemCount = sizeof stems / sizeof stems[0];
+    char numbers[stemCount + 4][32] = {"", "123456789012345678901234567890", "11010519491231002x",
+                                       "abcdefghijklmnopq7"};
+    for (int i = 0; i < stemCount; ++i) {
+        std::snprintf(numbers[4 + i], sizeof numbers[0], "%s%c", stems[i], computeCheckCharacter(stems[i]));
+    }
+    startCounting();
+    for (int round = 0; round < 20; ++round) {
+        for (const char* number : numbers) {
+            setNumber(number);
+            press(IDC_VERIFY_BUTTON);
+        }
+    }
+    EXPECT_EQ(stopCounting(), 0);
+    EXPECT_EQ(boxesShown, 20 * 5);  // three lengths, two checks, one date
+}
+
+TEST_F(NoAllocation, GenerateAndEveryListHandler) {
+    startCounting();
+    for (int round = 0; round < 10; ++round) {
+        // Municipality mode: each municipality's districts, then a number.
+        SendMessageA(GetDlgItem(dialog, IDC_MUNICIPALITY_MODE), BM_CLICK, 0, 0);
+        for (int municipality = 0; municipality < 4; ++municipality) {
+            pick(IDC_MUNICIPALITY_LIST, municipality);
+            press(IDC_GENERATE_BUTTON);  // no district yet
+            pick(IDC_DISTRICT_LIST, 0);
+            setDate("19870102");
+            press(IDC_GENERATE_BUTTON);
+        }
+        // Province mode: every province, its first city with listed counties.
+        SendMessageA(GetDlgItem(dialog, IDC_PROVINCE_MODE), BM_CLICK, 0, 0);
+        for (int province = 0; province < 27; ++province) {
+            pick(IDC_PROVINCE_LIST, province);
+            press(IDC_GENERATE_BUTTON);  // no city
+            pick(IDC_CITY_LIST, 0);
+            pick(IDC_COUNTY_LIST, 0);
+            pick(IDC_SEX_LIST, province % 3 - 1);
+            setDate("20000229");
+            press(IDC_GENERATE_BUTTON);
+            setDate("1987");
+            press(IDC_GENERATE_BUTTON);
+            setDate("1987ab02");
+            press(IDC_GENERATE_BUTTON);
+        }
+    }
+    const long counted = stopCounting();
+    EXPECT_EQ(counted, 0);
+    EXPECT_EQ(result().size(), 18u);
+    EXPECT_GT(boxesShown, 10 * (4 + 27 * 3) - 20);
+}
+
+}  // namespace
+
+#endif
