@@ -15,6 +15,14 @@ namespace {
 // The field is read with room for 9 bytes, so that a date one byte too long
 // is told apart from one of 8.
 constexpr int birthDateBufferSize = 10;
+
+// The date must be 8 bytes as the field holds it, not only as read: a read
+// cut at the buffer's end may drop a double-byte character that straddles it
+// (the real edit control does), which would let "19870102中" pass as 8 bytes.
+bool birthDateHasEightBytes(HWND dialog, const char* birthDate) {
+    return GetWindowTextLengthA(GetDlgItem(dialog, IDC_BIRTH_DATE_FIELD)) == birthDateLength &&
+           std::strlen(birthDate) == birthDateLength;
+}
 // Any item text of the region lists (the longest municipal name has 20 bytes).
 constexpr int itemTextSize = 260;
 
@@ -102,7 +110,7 @@ void generateNumber(HWND dialog) {
 
     char birthDate[birthDateBufferSize] = {};
     GetDlgItemTextA(dialog, IDC_BIRTH_DATE_FIELD, birthDate, birthDateBufferSize);
-    if (std::strlen(birthDate) != birthDateLength) {
+    if (!birthDateHasEightBytes(dialog, birthDate)) {
         MessageBoxA(nullptr, "出生日期为8位", "错误！", MB_OK);
         return;
     }

@@ -24,12 +24,16 @@ expect "DEP" 'NX_COMPAT'
 refuse "no MinGW run-time DLL" 'DLL Name: (libgcc|libstdc|libwinpthread|mingw)'
 expect "imports USER32" 'DLL Name: (USER32|user32)\.dll'
 expect "imports COMCTL32" 'DLL Name: (COMCTL32|comctl32)\.dll'
-# Resource directory: type 3 icon, 4 menu, 5 dialog, 14 icon group, 24 manifest.
-resources=$("$objdump" -s -j .rsrc "$exe" >/dev/null 2>&1 && "$objdump" -p "$exe" | sed -n '/Resource Directory/,$p')
-for type in 'Type: 3' 'Type: 4' 'Type: 5' 'Type: 14' 'Type: 24'; do
-    grep -q "$type\b" <<<"$resources" || { echo "FAIL: resource $type missing"; failures=$((failures + 1)); }
+# Resources as "type/name" pairs of hex IDs from the resource directory
+# listing, where type entries are indented by 3 spaces and name entries by 5.
+resources=$("$objdump" -p "$exe" | awk '
+    function entryId(line) { sub(/.*Entry: ID: 0x/, "", line); sub(/,.*/, "", line); sub(/^0+/, "", line); return line }
+    /Resource Directory section/ { inside = 1 }
+    inside && /^[0-9a-f]+   Entry: ID:/ { type = entryId($0) }
+    inside && /^[0-9a-f]+     Entry: ID:/ { print type "/" entryId($0) }')
+# Icon images (type 3), icon group 1 (14), menu 104 (4), dialog 101 (5), manifest 1 (24).
+for wanted in "^3/ icon images" "^e/1$ icon group 1" "^4/68$ menu 104" "^5/65$ dialog 101" "^18/1$ manifest 1"; do
+    grep -q "${wanted%% *}" <<<"$resources" || { echo "FAIL: no ${wanted#* }"; failures=$((failures + 1)); }
 done
-grep -q 'Name: ID: 101\|ID: 101' <<<"$resources" || { echo "FAIL: dialog 101 missing"; failures=$((failures + 1)); }
-grep -q 'ID: 104' <<<"$resources" || { echo "FAIL: menu 104 missing"; failures=$((failures + 1)); }
 if [ "$failures" -ne 0 ]; then echo "$failures check(s) failed for $exe"; exit 1; fi
 echo "$exe: GUI, ASLR, DEP, self-contained, resources present"
