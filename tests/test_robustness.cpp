@@ -117,13 +117,10 @@ protected:
     }
 
     // One generate press (region 130102 picked), checked against the chosen
-    // sex and the birth date as a 10-byte read gives it: the system may drop
-    // a double-byte character that straddles the limit, so a longer field can
-    // arrive as 8 bytes.
+    // sex and the birth date as the field holds it: only a text of exactly 8
+    // bytes, all digits, makes a number.
     void generateAndCheck(int sex) {
-        char date[10] = "";
-        GetDlgItemTextA(dialog, IDC_BIRTH_DATE_FIELD, date, sizeof date);
-        const std::string arrived = date;
+        const std::string held = text(IDC_BIRTH_DATE_FIELD);
         setText(IDC_RESULT_FIELD, untouched);
         click(IDC_GENERATE_BUTTON);
         const std::vector<ShownBox> boxes = takeBoxes();
@@ -132,14 +129,15 @@ protected:
         if (boxes.size() == 1) {
             ++pressesWithBox;
             ASSERT_EQ(number, untouched);
-            ASSERT_EQ(boxes[0].text, arrived.size() == 8 ? "出生日期不正确" : "出生日期为8位");
+            ASSERT_EQ(boxes[0].text, held.size() == 8 ? "出生日期不正确" : "出生日期为8位");
             return;
         }
         ++pressesWithWrites;
-        ASSERT_EQ(number.size(), 18u) << arrived;
+        ASSERT_EQ(held.size(), 8u);
+        ASSERT_EQ(number.size(), 18u) << held;
         ASSERT_TRUE(passesCheck(number.c_str())) << number;
         ASSERT_EQ(number.substr(0, 6), "130102");
-        ASSERT_EQ(number.substr(6, 8), arrived);
+        ASSERT_EQ(number.substr(6, 8), held);
         if (sex >= 0) {
             ASSERT_EQ((number[16] - '0') % 2, sex == 0 ? 1 : 0) << number;
         }
