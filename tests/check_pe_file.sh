@@ -7,7 +7,7 @@ objdump=$1 exe=$2 arch=$3
 headers=$("$objdump" -p "$exe") || { echo "cannot read $exe"; exit 1; }
 failures=0
 expect() {  # expect DESCRIPTION PATTERN
-    if ! grep -q -E -- "$2" <<<"$headers"; then echo "FAIL: $1"; failures=$((failures + 1)); fi
+    if ! grep -q -i -E -- "$2" <<<"$headers"; then echo "FAIL: $1"; failures=$((failures + 1)); fi
 }
 refuse() {  # refuse DESCRIPTION PATTERN
     if grep -q -i -E -- "$2" <<<"$headers"; then echo "FAIL: $1"; failures=$((failures + 1)); fi
@@ -22,8 +22,8 @@ expect "GUI subsystem" 'Subsystem[[:space:]]+0*2[[:space:]]+\(Windows GUI\)'
 expect "ASLR" 'DYNAMIC_BASE'
 expect "DEP" 'NX_COMPAT'
 refuse "no MinGW run-time DLL" 'DLL Name: (libgcc|libstdc|libwinpthread|mingw)'
-expect "imports USER32" 'DLL Name: (USER32|user32)\.dll'
-expect "imports COMCTL32" 'DLL Name: (COMCTL32|comctl32)\.dll'
+expect "imports USER32" 'DLL Name: USER32\.dll'
+expect "imports COMCTL32" 'DLL Name: COMCTL32\.dll'
 # Resources as "type/name" pairs of hex IDs from the resource directory
 # listing, where type entries are indented by 3 spaces and name entries by 5.
 resources=$("$objdump" -p "$exe" | awk '
