@@ -24,13 +24,13 @@ constexpr int maxListItems = 256;
 constexpr int maxItemBytes = 260;    // any region name with its terminator
 constexpr size_t reservedTextBytes = 1024;
 
-struct ControlSpec {
+struct TemplateControl {
     int id;
     Kind kind;
 };
 
 // The controls of template 101 in tab order.
-constexpr ControlSpec mainDialogControls[] = {
+constexpr TemplateControl mainDialogControls[] = {
     {IDC_VERIFY_BUTTON, Kind::pushButton},
     {IDC_NUMBER_FIELD, Kind::edit},
     {IDC_STATIC, Kind::staticText},
@@ -206,13 +206,13 @@ HWND WINAPI CreateDialogParamA(HINSTANCE, LPCSTR, HWND, DLGPROC dialogProc, LPAR
     dialog->kind = Kind::dialog;
     dialog->procedure = dialogProc;
     dialog->text.reserve(reservedTextBytes);
-    for (const ControlSpec& spec : mainDialogControls) {
+    for (const TemplateControl& entry : mainDialogControls) {
         auto control = std::make_unique<StandinWindow>();
-        control->kind = spec.kind;
-        control->id = spec.id;
+        control->kind = entry.kind;
+        control->id = entry.id;
         control->parent = dialog;
         control->text.reserve(reservedTextBytes);
-        if (spec.kind == Kind::comboBox) control->list = std::make_unique<ListItems>();
+        if (entry.kind == Kind::comboBox) control->list = std::make_unique<ListItems>();
         dialog->controls.push_back(std::move(control));
     }
     liveDialogs.push_back(dialog);
