@@ -15,7 +15,8 @@ if [ ! -f "$WINEPREFIX/.prefix-ready" ]; then
     (
         flock 9
         if [ ! -f "$WINEPREFIX/.prefix-ready" ]; then
-            LC_ALL=zh_CN.UTF-8 "$wine" wineboot -i >/dev/null 2>&1 || true
+            # No Mono or Gecko: nothing here needs them, and there is no network to fetch them.
+            WINEDLLOVERRIDES="mscoree,mshtml=d" LC_ALL=zh_CN.UTF-8 "$wine" wineboot -i >/dev/null 2>&1 || true
             if [ -z "${WINE_DISPLAY_DRIVER:-}" ]; then
                 "$wine" reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
             fi
