@@ -76,12 +76,10 @@ typedef INT_PTR (CALLBACK* DLGPROC)(HWND, UINT, WPARAM, LPARAM);
 #define CBN_SELENDCANCEL 10
 
 // Buttons and edit fields
-#define BM_GETCHECK 0x00F0
 #define BM_CLICK 0x00F5
 #define BST_UNCHECKED 0
 #define BST_CHECKED 1
 #define BN_CLICKED 0
-#define EN_SETFOCUS 0x0100
 #define EN_CHANGE 0x0300
 
 // Message boxes
@@ -108,7 +106,6 @@ HMODULE WINAPI GetModuleHandleA(LPCSTR name);
 HWND WINAPI CreateDialogParamA(HINSTANCE instance, LPCSTR templateName, HWND parent,
                                DLGPROC dialogProc, LPARAM initParam);
 BOOL WINAPI DestroyWindow(HWND window);
-BOOL WINAPI IsWindow(HWND window);
 
 // The run-time's integer-to-text conversion (MSVCRT's _itoa).
 char* _itoa(int value, char* buffer, int radix);

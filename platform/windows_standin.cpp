@@ -110,16 +110,6 @@ namespace {
 std::vector<StandinWindow*> liveDialogs;
 StandinMessageBoxHook messageBoxHook = nullptr;
 
-bool isLive(HWND window) {
-    if (window == nullptr) return false;
-    for (StandinWindow* dialog : liveDialogs) {
-        if (dialog == window) return true;
-        for (const auto& control : dialog->controls)
-            if (control.get() == window) return true;
-    }
-    return false;
-}
-
 void copyText(const char* source, size_t length, char* buffer, size_t size) {
     if (size == 0) return;
     const size_t copied = std::min(length, size - 1);
@@ -176,20 +166,13 @@ LRESULT comboMessage(StandinWindow& combo, UINT message, WPARAM wParam, LPARAM l
 }
 
 LRESULT buttonMessage(StandinWindow& button, UINT message) {
-    switch (message) {
-    case BM_GETCHECK:
-        return button.checked ? BST_CHECKED : BST_UNCHECKED;
-    case BM_CLICK:
-        // An automatic radio button checks itself and clears the others of
-        // its group (the two mode buttons), then the dialog hears of it.
-        if (button.kind == Kind::radioButton)
-            CheckRadioButton(button.parent, IDC_MUNICIPALITY_MODE, IDC_PROVINCE_MODE, button.id);
-        SendMessageA(button.parent, WM_COMMAND, MAKEWPARAM(button.id, BN_CLICKED),
-                     reinterpret_cast<LPARAM>(&button));
-        return 0;
-    default:
-        return 0;
-    }
+    if (message != BM_CLICK) return 0;
+    // An automatic radio button checks itself and clears the others of its
+    // group (the two mode buttons), then the dialog hears of the click.
+    if (button.kind == Kind::radioButton)
+        CheckRadioButton(button.parent, IDC_MUNICIPALITY_MODE, IDC_PROVINCE_MODE, button.id);
+    SendMessageA(button.parent, WM_COMMAND, MAKEWPARAM(button.id, BN_CLICKED), reinterpret_cast<LPARAM>(&button));
+    return 0;
 }
 
 }  // namespace
@@ -227,8 +210,6 @@ BOOL WINAPI DestroyWindow(HWND window) {
     delete window;
     return TRUE;
 }
-
-BOOL WINAPI IsWindow(HWND window) { return isLive(window) ? TRUE : FALSE; }
 
 BOOL WINAPI EndDialog(HWND dialog, INT_PTR result) {
     if (dialog == nullptr || dialog->kind != Kind::dialog) return FALSE;
