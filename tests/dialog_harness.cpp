@@ -5,6 +5,7 @@
 
 #include "app/main_dialog.h"
 #include "app/resource_ids.h"
+#include "idnumber/number_rules.h"
 
 namespace {
 
@@ -15,10 +16,14 @@ int boxesStanding = 0;
 
 void runWhileShown(const ShownBox& box) {
     if (whileBoxShown) {
-        // The callback may open further boxes; it runs once per box.
-        auto callback = whileBoxShown;
+        auto callback = whileBoxShown;  // it may open further boxes
         callback(box);
     }
+}
+
+HWND openDialog() {
+    return CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN_DIALOG), nullptr, dialogProc,
+                              0);
 }
 
 }  // namespace
@@ -51,13 +56,10 @@ ShownBox readBox(HWND box) {
     const HICON warning = LoadIconA(nullptr, IDI_WARNING);
     for (HWND child = GetWindow(box, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
         GetClassNameA(child, buffer, sizeof buffer);
-        const LONG style = GetWindowLongA(child, GWL_STYLE);
-        if (std::strcmp(buffer, "Static") == 0 && (style & SS_TYPEMASK) == SS_ICON) {
+        if (std::strcmp(buffer, "Static") == 0 && (GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
             const HICON icon = reinterpret_cast<HICON>(SendMessageA(child, STM_GETICON, 0, 0));
-            if (icon != nullptr) {
-                shown.anyIcon = true;
-                shown.warningIcon = icon == warning;
-            }
+            shown.anyIcon |= icon != nullptr;
+            shown.warningIcon |= icon != nullptr && icon == warning;
         }
     }
     return shown;
@@ -73,26 +75,21 @@ void CALLBACK closeBoxAfterCallback(HWND, UINT, UINT_PTR timer, DWORD) {
 }
 
 LRESULT CALLBACK watchForBoxes(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HCBT_ACTIVATE) {
-        HWND box = reinterpret_cast<HWND>(wParam);
-        if (isMessageBox(box) && GetPropA(box, "seenByTest") == nullptr) {
-            SetPropA(box, "seenByTest", reinterpret_cast<HANDLE>(1));
-            shownBoxes.push_back(readBox(box));
-            ++boxesStanding;
-            if (whileBoxShown) {
-                // Let the box's own loop run the callback while it stands.
-                boxesAwaitingCallback.push_back(box);
-                SetTimer(nullptr, 0, 0, closeBoxAfterCallback);
-            } else {
-                PostMessageA(box, WM_COMMAND, IDOK, 0);
-            }
+    HWND window = reinterpret_cast<HWND>(wParam);
+    if (code == HCBT_ACTIVATE && isMessageBox(window) && GetPropA(window, "seenByTest") == nullptr) {
+        SetPropA(window, "seenByTest", reinterpret_cast<HANDLE>(1));
+        shownBoxes.push_back(readBox(window));
+        ++boxesStanding;
+        if (whileBoxShown) {
+            // Let the box's own loop run the callback while it stands.
+            boxesAwaitingCallback.push_back(window);
+            SetTimer(nullptr, 0, 0, closeBoxAfterCallback);
+        } else {
+            PostMessageA(window, WM_COMMAND, IDOK, 0);
         }
-    } else if (code == HCBT_DESTROYWND) {
-        HWND window = reinterpret_cast<HWND>(wParam);
-        if (GetPropA(window, "seenByTest") != nullptr) {
-            RemovePropA(window, "seenByTest");
-            --boxesStanding;
-        }
+    } else if (code == HCBT_DESTROYWND && GetPropA(window, "seenByTest") != nullptr) {
+        RemovePropA(window, "seenByTest");
+        --boxesStanding;
     }
     return CallNextHookEx(cbtHook, code, wParam, lParam);
 }
@@ -103,20 +100,19 @@ void DialogTest::SetUp() {
     shownBoxes.clear();
     whileBoxShown = nullptr;
     boxesStanding = 0;
+    InitCommonControls();  // as the entry does before the dialog exists
     cbtHook = SetWindowsHookExA(WH_CBT, watchForBoxes, nullptr, GetCurrentThreadId());
     ASSERT_NE(cbtHook, nullptr);
     creatingDialog = true;
-    dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN_DIALOG), nullptr,
-                                dialogProc, 0);
+    dialog = testDialog = openDialog();
     creatingDialog = false;
-    testDialog = dialog;
     ASSERT_NE(dialog, nullptr);
 }
 
 void DialogTest::TearDown() {
     if (dialog != nullptr) DestroyWindow(dialog);
-    dialog = nullptr;
-    testDialog = nullptr;
+    setClockAndGenerator(nullptr);  // a test may have put in its own clock
+    dialog = testDialog = nullptr;
     if (cbtHook != nullptr) UnhookWindowsHookEx(cbtHook);
     cbtHook = nullptr;
     whileBoxShown = nullptr;
@@ -127,15 +123,10 @@ void DialogTest::TearDown() {
 namespace {
 
 void recordBox(const StandinMessageBox& box) {
-    ShownBox shown{};
-    shown.owner = box.owner;
-    shown.text = box.text;
-    shown.caption = box.caption;
-    shown.anyIcon = (box.flags & MB_ICONMASK) != 0;
-    shown.warningIcon = (box.flags & MB_ICONMASK) == MB_ICONWARNING;
+    const UINT icon = box.flags & MB_ICONMASK;
+    const ShownBox shown{box.owner, box.text, box.caption, icon == MB_ICONWARNING, icon != 0};
     shownBoxes.push_back(shown);
-    // The stand-in's box "stands" for as long as this call lasts.
-    ++boxesStanding;
+    ++boxesStanding;  // the stand-in's box stands for as long as this call lasts
     runWhileShown(shown);
     --boxesStanding;
 }
@@ -147,13 +138,13 @@ void DialogTest::SetUp() {
     whileBoxShown = nullptr;
     boxesStanding = 0;
     standinSetMessageBoxHook(recordBox);
-    dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN_DIALOG), nullptr,
-                                dialogProc, 0);
+    dialog = openDialog();
     ASSERT_NE(dialog, nullptr);
 }
 
 void DialogTest::TearDown() {
     if (dialog != nullptr) DestroyWindow(dialog);
+    setClockAndGenerator(nullptr);  // a test may have put in its own clock
     dialog = nullptr;
     standinSetMessageBoxHook(nullptr);
     whileBoxShown = nullptr;
@@ -179,20 +170,16 @@ int DialogTest::selection(int listId) {
     return static_cast<int>(SendMessageA(GetDlgItem(dialog, listId), CB_GETCURSEL, 0, 0));
 }
 
-std::string DialogTest::itemText(int listId, int index) {
-    HWND list = GetDlgItem(dialog, listId);
-    const LRESULT length = SendMessageA(list, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
-    if (length == CB_ERR) return std::string();
-    std::string buffer(static_cast<size_t>(length) + 1, '\0');
-    SendMessageA(list, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&buffer[0]));
-    buffer.resize(std::strlen(buffer.c_str()));
-    return buffer;
-}
-
 std::vector<std::string> DialogTest::items(int listId) {
+    HWND list = GetDlgItem(dialog, listId);
     std::vector<std::string> texts;
-    const int count = itemCount(listId);
-    for (int i = 0; i < count; ++i) texts.push_back(itemText(listId, i));
+    for (int i = 0; i < itemCount(listId); ++i) {
+        const LRESULT length = SendMessageA(list, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0);
+        std::string buffer(static_cast<size_t>(length < 0 ? 0 : length) + 1, '\0');
+        SendMessageA(list, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&buffer[0]));
+        buffer.resize(std::strlen(buffer.c_str()));
+        texts.push_back(buffer);
+    }
     return texts;
 }
 
@@ -202,25 +189,17 @@ void DialogTest::notify(int id, int notificationCode) {
 }
 
 void DialogTest::pick(int listId, int index) {
-    // What a list reports when the user clicks into it, opens it, chooses an
-    // item and moves on. The list fills itself (if it does) on gaining the focus.
-    notify(listId, CBN_SETFOCUS);
+    notify(listId, CBN_SETFOCUS);  // a dependent list fills itself here
     notify(listId, CBN_DROPDOWN);
     SendMessageA(GetDlgItem(dialog, listId), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-    notify(listId, CBN_SELCHANGE);
-    notify(listId, CBN_CLOSEUP);
-    notify(listId, CBN_SELENDOK);
-    notify(listId, CBN_KILLFOCUS);
+    for (int code : {CBN_SELCHANGE, CBN_CLOSEUP, CBN_SELENDOK, CBN_KILLFOCUS}) notify(listId, code);
 }
 
 void DialogTest::pickText(int listId, const std::string& wanted) {
     notify(listId, CBN_SETFOCUS);
     const std::vector<std::string> texts = items(listId);
     for (size_t i = 0; i < texts.size(); ++i) {
-        if (texts[i] == wanted) {
-            pick(listId, static_cast<int>(i));
-            return;
-        }
+        if (texts[i] == wanted) return pick(listId, static_cast<int>(i));
     }
     ADD_FAILURE() << "list " << listId << " has no item with the wanted text";
 }
@@ -231,10 +210,30 @@ void DialogTest::command(int id) { SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(i
 
 bool DialogTest::isChecked(int buttonId) { return IsDlgButtonChecked(dialog, buttonId) == BST_CHECKED; }
 
-std::vector<ShownBox> DialogTest::takeBoxes() {
-    std::vector<ShownBox> taken;
-    taken.swap(shownBoxes);
-    return taken;
+std::string DialogTest::state() {
+    std::string all;
+    for (int id : {IDC_NUMBER_FIELD, IDC_PROVINCE_FIELD, IDC_CITY_FIELD, IDC_COUNTY_FIELD, IDC_YEAR_FIELD,
+                   IDC_MONTH_FIELD, IDC_DAY_FIELD, IDC_SEX_FIELD, IDC_BIRTH_DATE_FIELD, IDC_RESULT_FIELD})
+        all += text(id) + "|";
+    for (int list : {IDC_SEX_LIST, IDC_MUNICIPALITY_LIST, IDC_DISTRICT_LIST, IDC_PROVINCE_LIST, IDC_CITY_LIST,
+                     IDC_COUNTY_LIST}) {
+        all += "\n" + std::to_string(list) + " selects " + std::to_string(selection(list)) + ":";
+        for (const std::string& item : items(list)) all += " " + item;
+    }
+    return all + "\nmodes " + std::to_string(isChecked(IDC_MUNICIPALITY_MODE)) +
+           std::to_string(isChecked(IDC_PROVINCE_MODE));
+}
+
+std::vector<ShownBox> DialogTest::takeBoxes() { return std::exchange(shownBoxes, {}); }
+
+void DialogTest::expectOnlyBox(const std::string& text, const std::string& caption, HWND owner, bool warningIcon) {
+    const std::vector<ShownBox> boxes = takeBoxes();
+    ASSERT_EQ(boxes.size(), 1u) << text;
+    EXPECT_EQ(boxes[0].text, text);
+    EXPECT_EQ(boxes[0].caption, caption) << text;
+    EXPECT_EQ(boxes[0].owner, owner) << text;
+    EXPECT_EQ(boxes[0].warningIcon, warningIcon) << text;
+    EXPECT_EQ(boxes[0].anyIcon, warningIcon) << text;
 }
 
 void DialogTest::onBoxShown(std::function<void(const ShownBox&)> whileShown) {

@@ -1,9 +1,7 @@
-// Drives the main dialog the way a user would, through the Win32 API names.
-//
-// The same tests run natively against the in-memory stand-in and under Wine
-// against the real dialog created from template 101. Message boxes are caught
-// as they are shown (a CBT hook under Wine, the stand-in's hook natively),
-// recorded, and closed at once.
+// Drives the main dialog the way a user would, through the Win32 API names:
+// natively against the in-memory stand-in, under Wine against the real dialog
+// from template 101. Message boxes are caught as they are shown (a CBT hook
+// under Wine, the stand-in's hook natively), recorded, and closed at once.
 #ifndef TESTS_DIALOG_HARNESS_H
 #define TESTS_DIALOG_HARNESS_H
 
@@ -15,48 +13,44 @@
 
 #include "platform/windows_api.h"
 
-// A message box as the user saw it.
+// A message box as the user saw it; texts are GBK bytes.
 struct ShownBox {
-    HWND owner;          // the dialog, or null
-    std::string text;    // GBK bytes
-    std::string caption; // GBK bytes
-    bool warningIcon;    // shown with the warning icon
-    bool anyIcon;        // shown with any icon at all
+    HWND owner;  // the dialog, or null
+    std::string text;
+    std::string caption;
+    bool warningIcon;
+    bool anyIcon;
 };
 
 class DialogTest : public ::testing::Test {
 protected:
     void SetUp() override;     // opens a fresh dialog (WM_INITDIALOG has run)
-    void TearDown() override;  // destroys it
+    void TearDown() override;  // destroys it and puts back the run-time's clock
 
     HWND dialog = nullptr;
 
-    // Fields
     void setText(int id, const std::string& text);  // as if typed or pasted
     std::string text(int id);                       // whole text of a control
-    // Lists
     int itemCount(int listId);
-    int selection(int listId);                      // -1 when none
-    std::string itemText(int listId, int index);
+    int selection(int listId);  // -1 when none
     std::vector<std::string> items(int listId);
-    // Selects an item as a user's pick does: the list reports gaining the focus,
-    // the selection change, and losing the focus.
+    // A user's pick: the list reports gaining the focus, the drop-down, the
+    // selection change and losing the focus.
     void pick(int listId, int index);
-    // Picks the first item whose text equals `text`; fails the test if none.
-    void pickText(int listId, const std::string& text);
-    // Sends one notification of a control to the dialog, as the control would.
-    void notify(int id, int notificationCode);
-    // Clicks a button or a mode button (the dialog gets BN_CLICKED).
-    void click(int id);
-    // Sends a menu or control command with no notification code.
-    void command(int id);
+    void pickText(int listId, const std::string& text);  // fails the test if absent
+    void notify(int id, int notificationCode);           // as the control would send it
+    void click(int id);                                  // BM_CLICK on a button
+    void command(int id);                                // WM_COMMAND, no notification
     bool isChecked(int buttonId);
+    // Every field's text, every list's items and selection and both mode
+    // buttons, as one text for comparisons.
+    std::string state();
 
-    // Message boxes shown since the last call, oldest first.
-    std::vector<ShownBox> takeBoxes();
+    std::vector<ShownBox> takeBoxes();  // boxes shown since the last call
+    // Takes the boxes and expects just this one, with no icon but the warning icon if asked for.
+    void expectOnlyBox(const std::string& text, const std::string& caption, HWND owner, bool warningIcon);
     // Runs `whileShown` for each box while it stands, before it is closed.
     void onBoxShown(std::function<void(const ShownBox&)> whileShown);
-    // Number of message boxes of this thread standing right now.
     int standingBoxCount();
 };
 
