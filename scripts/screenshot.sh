@@ -33,7 +33,7 @@ xvfb_pid=
 wine_pid=
 cleanup() {
     if [ -n "$wine_pid" ]; then
-        WINEPREFIX=$prefix wineserver -k 2>/dev/null || true
+        WINEPREFIX=$prefix /usr/lib/wine/wineserver64 -k 2>/dev/null || true
         wait "$wine_pid" 2>/dev/null || true
     fi
     if [ -n "$xvfb_pid" ]; then

@@ -8,7 +8,10 @@ shift
 : "${WINEPREFIX:=$(cd "$(dirname "$program")" && pwd)/wineprefix}"
 export WINEPREFIX
 export WINEDEBUG=${WINEDEBUG:--all}
-wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
+# Debian's wine64 package: the 64-bit loader and server, whatever the
+# alternatives for "wine" say (there is no wine32 here).
+wine=/usr/lib/wine/wine64
+wineserver=/usr/lib/wine/wineserver64
 # Create the prefix once; a marker file says it is ready.
 if [ ! -f "$WINEPREFIX/.prefix-ready" ]; then
     mkdir -p "$WINEPREFIX"
@@ -20,7 +23,7 @@ if [ ! -f "$WINEPREFIX/.prefix-ready" ]; then
             if [ -z "${WINE_DISPLAY_DRIVER:-}" ]; then
                 "$wine" reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
             fi
-            wineserver -w 2>/dev/null || true
+            "$wineserver" -w 2>/dev/null || true
             touch "$WINEPREFIX/.prefix-ready"
         fi
     ) 9>"$WINEPREFIX.lock"
