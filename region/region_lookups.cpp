@@ -29,19 +29,18 @@ const ProvinceUnit* provinceAt(int pickerIndex) {
     return unitAtPickerIndex(UnitKind::province, pickerIndex);
 }
 
-int findByCode(const MunicipalTable& table, int32_t code) {
+// Both kinds of table are searched alike: records in order, then the count.
+template <typename Table>
+static int indexOfCode(const Table& table, int32_t code) {
     for (int i = 0; i < table.count; ++i) {
         if (table.records[i].code == code) return i;
     }
     return table.count;
 }
 
-int findByCode(const ProvinceTable& table, int32_t code) {
-    for (int i = 0; i < table.count; ++i) {
-        if (table.records[i].code == code) return i;
-    }
-    return table.count;
-}
+int findByCode(const MunicipalTable& table, int32_t code) { return indexOfCode(table, code); }
+
+int findByCode(const ProvinceTable& table, int32_t code) { return indexOfCode(table, code); }
 
 int findByName(const ProvinceTable& table, const char* name) {
     // Every stored name is NUL-terminated inside its field, so strcmp stops
