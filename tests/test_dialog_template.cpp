@@ -365,11 +365,14 @@ TEST_F(LiveDialog, MenuBarHasTheHelpPopup) {
 // --- The real modal loop ------------------------------------------------------
 
 bool shownWithFocusOnVerify = false;
+bool escapeKeptItOpen = false;
+std::string yearAfterEnter;
 
-// Looks at the dialog once the loop has shown it and gone idle, then closes it;
-// a watchdog ends a dialog that would otherwise never end, with a result no path gives.
+// Looks at the dialog once the loop has shown it and gone idle, types Escape
+// and Enter into the number field, looks again and closes it; a watchdog ends
+// a dialog that would otherwise never end, with a result no path gives.
 INT_PTR CALLBACK lookThenClose(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    constexpr UINT_PTR lookTimer = 1, watchdogTimer = 2;
+    constexpr UINT_PTR lookTimer = 1, watchdogTimer = 2, afterKeysTimer = 3;
     if (message == WM_INITDIALOG) {
         SetTimer(dialog, lookTimer, 100, nullptr);
         SetTimer(dialog, watchdogTimer, 10000, nullptr);
@@ -380,18 +383,35 @@ INT_PTR CALLBACK lookThenClose(HWND dialog, UINT message, WPARAM wParam, LPARAM 
         KillTimer(dialog, lookTimer);
         HWND verifyButton = GetDlgItem(dialog, IDC_VERIFY_BUTTON);
         shownWithFocusOnVerify = IsWindowVisible(dialog) && verifyButton != nullptr && GetFocus() == verifyButton;
+        // The keys go through the loop's dialog-key handling, as typed ones do.
+        HWND numberField = GetDlgItem(dialog, IDC_NUMBER_FIELD);
+        SetFocus(numberField);
+        SetWindowTextA(numberField, "11010519491231002X");
+        PostMessageA(numberField, WM_KEYDOWN, VK_ESCAPE, 0);
+        PostMessageA(numberField, WM_KEYDOWN, VK_RETURN, 0);
+        SetTimer(dialog, afterKeysTimer, 200, nullptr);
+        return TRUE;
+    } else if (message == WM_TIMER && wParam == afterKeysTimer) {
+        KillTimer(dialog, afterKeysTimer);
+        escapeKeptItOpen = IsWindowVisible(dialog) != FALSE;
+        char year[8] = "";
+        GetDlgItemTextA(dialog, IDC_YEAR_FIELD, year, sizeof year);
+        yearAfterEnter = year;
         PostMessageA(dialog, WM_CLOSE, 0, 0);
         return TRUE;
     }
     return dialogProc(dialog, message, wParam, lParam);
 }
 
-TEST(ModalDialog, IsShownWithTheFocusOnTheVerifyButtonAndCloseEndsItWithZero) {
-    shownWithFocusOnVerify = false;
+TEST(ModalDialog, EscapeKeepsItOpenEnterVerifiesAndCloseEndsItWithZero) {
+    shownWithFocusOnVerify = escapeKeptItOpen = false;
+    yearAfterEnter.clear();
     EXPECT_EQ(DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN_DIALOG), nullptr, lookThenClose,
                               0),
               0);
     EXPECT_TRUE(shownWithFocusOnVerify);
+    EXPECT_TRUE(escapeKeptItOpen);
+    EXPECT_EQ(yearAfterEnter, "1949");  // Enter in the number field pressed the verify button
 }
 
 }  // namespace
