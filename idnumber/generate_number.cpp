@@ -8,6 +8,7 @@
 #include "app/resource_ids.h"
 #include "idnumber/number_rules.h"
 #include "platform/gbk_text.h"
+#include "platform/list_control.h"
 #include "region/region_tables.h"
 
 namespace {
@@ -22,23 +23,6 @@ constexpr int birthDateBufferSize = 10;
 bool birthDateHasEightBytes(HWND dialog, const char* birthDate) {
     return GetWindowTextLengthA(GetDlgItem(dialog, IDC_BIRTH_DATE_FIELD)) == birthDateLength &&
            std::strlen(birthDate) == birthDateLength;
-}
-// Any item text of the region lists (the longest municipal name has 20 bytes).
-constexpr int itemTextSize = 260;
-
-int selectedIndex(HWND dialog, int listId) {
-    return static_cast<int>(SendMessageA(GetDlgItem(dialog, listId), CB_GETCURSEL, 0, 0));
-}
-
-// Copies the text of an item of a list; false when it would not fit.
-bool itemText(HWND dialog, int listId, int index, char* text) {
-    HWND list = GetDlgItem(dialog, listId);
-    const LRESULT length = SendMessageA(list, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
-    if (length < 0 || length >= itemTextSize)
-        return false;
-    text[0] = '\0';
-    SendMessageA(list, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text));
-    return true;
 }
 
 void askFor(HWND dialog, const char* what) { MessageBoxA(dialog, what, "提示", MB_ICONWARNING); }
@@ -80,10 +64,10 @@ bool provincialRegionCode(HWND dialog, int* regionCode) {
         return false;
     }
     const ProvinceUnit* unit = provinceAt(province);
-    char cityName[itemTextSize];
-    char countyName[itemTextSize];
-    if (unit == nullptr || !itemText(dialog, IDC_CITY_LIST, city, cityName) ||
-        !itemText(dialog, IDC_COUNTY_LIST, county, countyName))
+    char cityName[listItemTextSize];
+    char countyName[listItemTextSize];
+    if (unit == nullptr || !listItemText(dialog, IDC_CITY_LIST, city, cityName) ||
+        !listItemText(dialog, IDC_COUNTY_LIST, county, countyName))
         return false;
 
     const ProvinceTable& table = *unit->provinceTable;

@@ -8,6 +8,7 @@
 
 #include "app/resource_ids.h"
 #include "platform/gbk_text.h"
+#include "platform/list_control.h"
 #include "region/region_tables.h"
 
 namespace {
@@ -23,10 +24,6 @@ void appendItem(HWND dialog, int listId, const char* text) {
 
 void emptyList(HWND dialog, int listId) {
     sendToList(dialog, listId, CB_RESETCONTENT, 0, 0);
-}
-
-int selectedIndex(HWND dialog, int listId) {
-    return static_cast<int>(sendToList(dialog, listId, CB_GETCURSEL, 0, 0));
 }
 
 bool holdsItems(HWND dialog, int listId) {
@@ -88,12 +85,8 @@ void onCountyList(HWND dialog) {
     const int cityIndex = selectedIndex(dialog, IDC_CITY_LIST);
     if (cityIndex < 0) return;
 
-    // Every item of the city list is a record name, which fits a name field.
-    char cityName[sizeof(MunicipalEntry::name)] = {};
-    if (sendToList(dialog, IDC_CITY_LIST, CB_GETLBTEXT, static_cast<WPARAM>(cityIndex),
-                   reinterpret_cast<LPARAM>(cityName)) == CB_ERR) {
-        return;
-    }
+    char cityName[listItemTextSize];
+    if (!listItemText(dialog, IDC_CITY_LIST, cityIndex, cityName)) return;
 
     // The city is found by its text, not its position: names of city-level
     // records are unique in their table.
