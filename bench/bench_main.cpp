@@ -5,9 +5,9 @@
 
 #include <cstdio>
 
-#include "app/main_dialog.h"
-#include "app/resource_ids.h"
-#include "idnumber/number_rules.h"
+#include "dialog/main_dialog.h"
+#include "dialog/resource_ids.h"
+#include "core/number_rules.h"
 
 namespace {
 

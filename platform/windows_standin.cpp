@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "app/resource_ids.h"
+#include "dialog/resource_ids.h"
 
 namespace {
 

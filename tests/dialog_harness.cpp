@@ -3,9 +3,9 @@
 #include <cstring>
 #include <utility>
 
-#include "app/main_dialog.h"
-#include "app/resource_ids.h"
-#include "idnumber/number_rules.h"
+#include "dialog/main_dialog.h"
+#include "dialog/resource_ids.h"
+#include "core/number_rules.h"
 
 namespace {
 

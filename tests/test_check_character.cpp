@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "idnumber/check_character.h"
+#include "core/check_character.h"
 
 namespace {
 

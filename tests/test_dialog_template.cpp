@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "app/main_dialog.h"
-#include "app/resource_ids.h"
+#include "dialog/main_dialog.h"
+#include "dialog/resource_ids.h"
 #include "tests/dialog_harness.h"
 
 namespace {

@@ -14,9 +14,9 @@
 #include <cstring>
 #include <new>
 
-#include "app/main_dialog.h"
-#include "app/resource_ids.h"
-#include "idnumber/check_character.h"
+#include "dialog/main_dialog.h"
+#include "dialog/resource_ids.h"
+#include "core/check_character.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 // From the sanitizer run-time's allocator interface (GCC ships no header).

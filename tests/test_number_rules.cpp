@@ -7,7 +7,7 @@
 #include <ctime>
 #include <string>
 
-#include "idnumber/number_rules.h"
+#include "core/number_rules.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 #include <tuple>
 #include <vector>
 
-#include "app/resource_ids.h"
-#include "region/region_tables.h"
+#include "dialog/resource_ids.h"
+#include "core/region_tables.h"
 #include "tests/dialog_harness.h"
 
 namespace {

@@ -10,8 +10,8 @@
 #include <tuple>
 #include <vector>
 
-#include "platform/gbk_text.h"
-#include "region/region_tables.h"
+#include "core/gbk_text.h"
+#include "core/region_tables.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <ctime>
 #include <string>
 
-#include "app/resource_ids.h"
-#include "idnumber/number_rules.h"
+#include "dialog/resource_ids.h"
+#include "core/number_rules.h"
 #include "tests/dialog_harness.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/resource_ids.h"
+#include "dialog/resource_ids.h"
 
 namespace {
 

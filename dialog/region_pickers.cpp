@@ -4,12 +4,12 @@
 // next report. Items are always appended (CB_INSERTSTRING at -1) so nothing is
 // sorted despite the lists' sort style, and a list position equals the item's
 // position in its table or in the unit order.
-#include "region/region_pickers.h"
+#include "dialog/region_pickers.h"
 
-#include "app/resource_ids.h"
-#include "platform/gbk_text.h"
+#include "dialog/resource_ids.h"
+#include "core/gbk_text.h"
 #include "platform/list_control.h"
-#include "region/region_tables.h"
+#include "core/region_tables.h"
 
 namespace {
 

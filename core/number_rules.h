@@ -6,7 +6,7 @@
 
 #include <ctime>
 
-#include "idnumber/check_character.h"
+#include "core/check_character.h"
 
 constexpr int regionCodeLength = 6;
 constexpr int birthDateLength = 8;

@@ -1,15 +1,15 @@
 // Verification of the typed number: length, check character and birth date
 // are refused with one message box each; a number that passes fills the
 // birth-date, sex and region fields.
-#include "idnumber/verify_number.h"
+#include "dialog/verify_number.h"
 
 #include <cstdlib>
 #include <cstring>
 
-#include "app/resource_ids.h"
-#include "idnumber/number_rules.h"
-#include "platform/gbk_text.h"
-#include "region/region_tables.h"
+#include "dialog/resource_ids.h"
+#include "core/number_rules.h"
+#include "core/gbk_text.h"
+#include "core/region_tables.h"
 
 namespace {
 

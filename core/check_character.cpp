@@ -1,4 +1,4 @@
-#include "idnumber/check_character.h"
+#include "core/check_character.h"
 
 namespace {
 

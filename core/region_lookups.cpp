@@ -1,11 +1,11 @@
 // Lookups in the region tables: linear scans from the first record, the first
 // match wins, and "not found" is the table's record count. The largest table
 // has 220 records, so nothing is indexed or sorted.
-#include "region/region_tables.h"
+#include "core/region_tables.h"
 
 #include <cstring>
 
-#include "platform/gbk_text.h"
+#include "core/gbk_text.h"
 
 const ProvinceUnit* findUnit(int unitCode) {
     for (const ProvinceUnit& unit : provinceUnits) {

@@ -1,7 +1,7 @@
-#include "help/help_messages.h"
+#include "dialog/help_messages.h"
 
-#include "app/resource_ids.h"
-#include "platform/gbk_text.h"
+#include "dialog/resource_ids.h"
+#include "core/gbk_text.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // Program entry: runs the main dialog until it is closed.
-#include "app/main_dialog.h"
-#include "app/resource_ids.h"
+#include "dialog/main_dialog.h"
+#include "dialog/resource_ids.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     InitCommonControls();

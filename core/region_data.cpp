@@ -1,7 +1,7 @@
 // GENERATED FILE - DO NOT EDIT.
-// Written by region/generate_tables.py from region/data/regions-2009.tsv;
+// Written by scripts/generate_region_tables.py from data/regions-2009.tsv;
 // to change a row, edit the TSV and run
-//   python3 region/generate_tables.py region/data/regions-2009.tsv region/region_data.cpp
+//   python3 scripts/generate_region_tables.py data/regions-2009.tsv core/region_data.cpp
 //
 // Names are hex escapes of their GBK (code page 936) bytes, the UTF-8 text in
 // the comment. Every object is constexpr: constant-initialised read-only data
@@ -9,7 +9,7 @@
 
 #include <cstddef>
 
-#include "region/region_tables.h"
+#include "core/region_tables.h"
 
 // A table's record count is its array's length, so the two cannot disagree.
 template <typename Entry, std::size_t length>

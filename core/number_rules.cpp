@@ -1,4 +1,4 @@
-#include "idnumber/number_rules.h"
+#include "core/number_rules.h"
 
 #include <cstdlib>
 #include <cstring>

@@ -1,15 +1,15 @@
 // Generation of one number per press of the generate button: region from the
 // checked mode's lists, birth date as typed, a clock-seeded sequence number of
 // the chosen sex, and the check character, into the result field.
-#include "idnumber/generate_number.h"
+#include "dialog/generate_number.h"
 
 #include <cstring>
 
-#include "app/resource_ids.h"
-#include "idnumber/number_rules.h"
-#include "platform/gbk_text.h"
+#include "dialog/resource_ids.h"
+#include "core/number_rules.h"
+#include "core/gbk_text.h"
 #include "platform/list_control.h"
-#include "region/region_tables.h"
+#include "core/region_tables.h"
 
 namespace {
 

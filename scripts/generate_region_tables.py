@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
-"""Writes region/region_data.cpp, the built-in region tables, from the list of
-region codes in region/data/regions-2009.tsv.
+"""Writes core/region_data.cpp, the built-in region tables, from the list of
+region codes in data/regions-2009.tsv.
 
 Usage:
   generate_tables.py TSV CPP           write CPP from TSV
@@ -146,9 +146,9 @@ def render(tables):
     out = []
     emit = out.append
     emit("// GENERATED FILE - DO NOT EDIT.")
-    emit("// Written by region/generate_tables.py from region/data/regions-2009.tsv;")
+    emit("// Written by scripts/generate_region_tables.py from data/regions-2009.tsv;")
     emit("// to change a row, edit the TSV and run")
-    emit("//   python3 region/generate_tables.py region/data/regions-2009.tsv region/region_data.cpp")
+    emit("//   python3 scripts/generate_region_tables.py data/regions-2009.tsv core/region_data.cpp")
     emit("//")
     emit("// Names are hex escapes of their GBK (code page 936) bytes, the UTF-8 text in")
     emit("// the comment. Every object is constexpr: constant-initialised read-only data")
@@ -156,7 +156,7 @@ def render(tables):
     emit("")
     emit('#include <cstddef>')
     emit("")
-    emit('#include "region/region_tables.h"')
+    emit('#include "core/region_tables.h"')
     emit("")
     emit("// A table's record count is its array's length, so the two cannot disagree.")
     emit("template <typename Entry, std::size_t length>")
@@ -236,7 +236,7 @@ def main(argv):
             return 1
         if current != text:
             print(f"{cpp_path} is out of date with {tsv_path}: "
-                  f"run python3 region/generate_tables.py {tsv_path} {cpp_path}",
+                  f"run python3 scripts/generate_region_tables.py {tsv_path} {cpp_path}",
                   file=sys.stderr)
             return 1
         return 0

@@ -1,10 +1,10 @@
-#include "app/main_dialog.h"
+#include "dialog/main_dialog.h"
 
-#include "app/resource_ids.h"
-#include "help/help_messages.h"
-#include "idnumber/generate_number.h"
-#include "idnumber/verify_number.h"
-#include "region/region_pickers.h"
+#include "dialog/resource_ids.h"
+#include "dialog/help_messages.h"
+#include "dialog/generate_number.h"
+#include "dialog/verify_number.h"
+#include "dialog/region_pickers.h"
 
 INT_PTR CALLBACK dialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
