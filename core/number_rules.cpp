@@ -3,7 +3,6 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "platform/windows_api.h"
 
 namespace {
 
@@ -13,6 +12,15 @@ int runtimeDraw() { return rand(); }
 
 const ClockAndGenerator runtimeSource = {runtimeNow, runtimeSeed, runtimeDraw};
 const ClockAndGenerator* currentSource = &runtimeSource;
+
+// Writes the `count` lowest decimal digits of a non-negative value, with
+// leading zeros.
+void writeDigits(char* out, int value, int count) {
+    for (int i = count - 1; i >= 0; --i) {
+        out[i] = static_cast<char>('0' + value % 10);
+        value /= 10;
+    }
+}
 
 // Longest slice that sliceToInt converts: a whole birth date.
 constexpr int longestSlice = 8;
@@ -99,25 +107,12 @@ int sequenceNumberFor(int drawn, SexChoice sex) {
 
 bool assembleNumber(char* number, int regionCode, const char* birthDate, int sequence) {
     number[0] = '\0';
-    char codeText[12];  // any int in base 10, sign and terminator included
-    _itoa(regionCode, codeText, 10);
-    if (std::strlen(codeText) != regionCodeLength || !allDigits(codeText, regionCodeLength))
+    // Six decimal digits for every table record; anything else makes no number.
+    if (regionCode < 100000 || regionCode > 999999 || sequence < 0 || sequence >= sequenceModulus)
         return false;
-    if (sequence < 0 || sequence >= sequenceModulus)
-        return false;
-
-    char sequenceText[12];
-    _itoa(sequence, sequenceText, 10);
-    const int sequenceDigits = static_cast<int>(std::strlen(sequenceText));
-
-    char* at = number;
-    std::memcpy(at, codeText, regionCodeLength);
-    at += regionCodeLength;
-    std::memcpy(at, birthDate, birthDateLength);
-    at += birthDateLength;
-    for (int pad = sequenceDigits; pad < sequenceLength; ++pad)
-        *at++ = '0';
-    std::memcpy(at, sequenceText, static_cast<size_t>(sequenceDigits));
+    writeDigits(number, regionCode, regionCodeLength);
+    std::memcpy(number + regionCodeLength, birthDate, birthDateLength);
+    writeDigits(number + regionCodeLength + birthDateLength, sequence, sequenceLength);
 
     const char check = computeCheckCharacter(number);
     if (check == '\0') {

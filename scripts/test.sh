@@ -23,7 +23,7 @@ ctest --preset win64
 step "benchmarks: build and a short run"
 cmake --preset bench >/dev/null
 cmake --build --preset bench -j "$jobs"
-build/bench/bench/idtool_benchmarks --benchmark_min_time=0.01 >/dev/null
+build/bench/bench/benchmarks --benchmark_min_time=0.01 >/dev/null
 
 step "win32: build the release and check the program file"
 cmake --preset win32 >/dev/null
