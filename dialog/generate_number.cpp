@@ -8,6 +8,7 @@
 #include "dialog/resource_ids.h"
 #include "core/number_rules.h"
 #include "core/gbk_text.h"
+#include "platform/dialog_text.h"
 #include "platform/list_control.h"
 #include "core/region_tables.h"
 
@@ -17,15 +18,7 @@ namespace {
 // is told apart from one of 8.
 constexpr int birthDateBufferSize = 10;
 
-// The date must be 8 bytes as the field holds it, not only as read: a read
-// cut at the buffer's end may drop a double-byte character that straddles it
-// (the real edit control does), which would let "19870102中" pass as 8 bytes.
-bool birthDateHasEightBytes(HWND dialog, const char* birthDate) {
-    return GetWindowTextLengthA(GetDlgItem(dialog, IDC_BIRTH_DATE_FIELD)) == birthDateLength &&
-           std::strlen(birthDate) == birthDateLength;
-}
-
-void askFor(HWND dialog, const char* what) { MessageBoxA(dialog, what, "提示", MB_ICONWARNING); }
+void askFor(HWND dialog, const char* what) { showMessage(dialog, what, "提示", MB_ICONWARNING); }
 
 // The code of the district picked in the municipality lists.
 bool municipalRegionCode(HWND dialog, int* regionCode) {
@@ -66,8 +59,8 @@ bool provincialRegionCode(HWND dialog, int* regionCode) {
     const ProvinceUnit* unit = provinceAt(province);
     char cityName[listItemTextSize];
     char countyName[listItemTextSize];
-    if (unit == nullptr || !listItemText(dialog, IDC_CITY_LIST, city, cityName) ||
-        !listItemText(dialog, IDC_COUNTY_LIST, county, countyName))
+    if (unit == nullptr || !readListItem(dialog, IDC_CITY_LIST, city, cityName, listItemTextSize) ||
+        !readListItem(dialog, IDC_COUNTY_LIST, county, countyName, listItemTextSize))
         return false;
 
     const ProvinceTable& table = *unit->provinceTable;
@@ -93,9 +86,11 @@ void generateNumber(HWND dialog) {
         return;
 
     char birthDate[birthDateBufferSize] = {};
-    GetDlgItemTextA(dialog, IDC_BIRTH_DATE_FIELD, birthDate, birthDateBufferSize);
-    if (!birthDateHasEightBytes(dialog, birthDate)) {
-        MessageBoxA(nullptr, "出生日期为8位", "错误！", MB_OK);
+    // The date must be 8 bytes as the field holds it, not only as read: a read
+    // stops before a double-byte character that straddles the buffer's end,
+    // which would otherwise let "19870102中" pass as 8 bytes.
+    if (readField(dialog, IDC_BIRTH_DATE_FIELD, birthDate, birthDateBufferSize) != birthDateLength) {
+        showMessage(nullptr, "出生日期为8位", "错误！", MB_OK);
         return;
     }
     // The field takes only digit keys, but pasted text is not filtered: a date
@@ -103,7 +98,7 @@ void generateNumber(HWND dialog) {
     const ClockAndGenerator& source = clockAndGenerator();
     const time_t now = source.now();
     if (!allDigits(birthDate, birthDateLength) || !withinDateLimits(birthDateAt(birthDate), localYear(now))) {
-        MessageBoxA(dialog, "出生日期不正确", "错误", MB_OK);
+        showMessage(dialog, "出生日期不正确", "错误", MB_OK);
         return;
     }
 
@@ -116,5 +111,5 @@ void generateNumber(HWND dialog) {
     char number[numberLength + 1];
     if (!assembleNumber(number, regionCode, birthDate, sequence))
         return;
-    SetDlgItemTextA(dialog, IDC_RESULT_FIELD, number);
+    writeField(dialog, IDC_RESULT_FIELD, number);
 }

@@ -2,6 +2,7 @@
 
 #include "dialog/resource_ids.h"
 #include "core/gbk_text.h"
+#include "platform/dialog_text.h"
 
 namespace {
 
@@ -44,7 +45,7 @@ const HelpMessage helpMessages[] = {
 void showHelpMessage(HWND, int commandId) {
     for (const HelpMessage& message : helpMessages) {
         if (message.commandId == commandId) {
-            MessageBoxA(nullptr, message.text, message.caption, MB_OK);
+            showMessage(nullptr, message.text, message.caption, MB_OK);
             return;
         }
     }

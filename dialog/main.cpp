@@ -4,6 +4,8 @@
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     InitCommonControls();
-    DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_MAIN_DIALOG), nullptr, dialogProc, 0);
+    // The wide form, so that the template's UTF-16 texts reach the controls
+    // unconverted whatever the process's ANSI code page.
+    DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_MAIN_DIALOG), nullptr, dialogProc, 0);
     return 0;
 }

@@ -8,6 +8,7 @@
 
 #include "dialog/resource_ids.h"
 #include "core/gbk_text.h"
+#include "platform/dialog_text.h"
 #include "platform/list_control.h"
 #include "core/region_tables.h"
 
@@ -15,11 +16,6 @@ namespace {
 
 LRESULT sendToList(HWND dialog, int listId, UINT message, WPARAM wParam, LPARAM lParam) {
     return SendMessageA(GetDlgItem(dialog, listId), message, wParam, lParam);
-}
-
-void appendItem(HWND dialog, int listId, const char* text) {
-    sendToList(dialog, listId, CB_INSERTSTRING, static_cast<WPARAM>(-1),
-               reinterpret_cast<LPARAM>(text));
 }
 
 void emptyList(HWND dialog, int listId) {
@@ -33,13 +29,13 @@ bool holdsItems(HWND dialog, int listId) {
 }  // namespace
 
 BOOL initPickers(HWND dialog) {
-    appendItem(dialog, IDC_SEX_LIST, "男");
-    appendItem(dialog, IDC_SEX_LIST, "女");
+    appendListItem(dialog, IDC_SEX_LIST, "男");
+    appendListItem(dialog, IDC_SEX_LIST, "女");
     for (int i = 0; i < municipalityCount; ++i) {
-        appendItem(dialog, IDC_MUNICIPALITY_LIST, municipalityAt(i)->label);
+        appendListItem(dialog, IDC_MUNICIPALITY_LIST, municipalityAt(i)->label);
     }
     for (int i = 0; i < provinceCount; ++i) {
-        appendItem(dialog, IDC_PROVINCE_LIST, provinceAt(i)->label);
+        appendListItem(dialog, IDC_PROVINCE_LIST, provinceAt(i)->label);
     }
     CheckRadioButton(dialog, IDC_MUNICIPALITY_MODE, IDC_PROVINCE_MODE, IDC_PROVINCE_MODE);
     return TRUE;
@@ -54,7 +50,7 @@ void onDistrictList(HWND dialog) {
     if (municipality == nullptr) return;  // no municipality selected
     const MunicipalTable& table = *municipality->municipalTable;
     for (int i = 0; i < table.count; ++i) {
-        appendItem(dialog, IDC_DISTRICT_LIST, table.records[i].name);
+        appendListItem(dialog, IDC_DISTRICT_LIST, table.records[i].name);
     }
 }
 
@@ -73,7 +69,7 @@ void onCityList(HWND dialog) {
     const ProvinceTable& table = *province->provinceTable;
     for (int i = nextCityLevelRecord(table, 0); i < table.count;
          i = nextCityLevelRecord(table, i + 1)) {
-        appendItem(dialog, IDC_CITY_LIST, table.records[i].name);
+        appendListItem(dialog, IDC_CITY_LIST, table.records[i].name);
     }
 }
 
@@ -86,7 +82,7 @@ void onCountyList(HWND dialog) {
     if (cityIndex < 0) return;
 
     char cityName[listItemTextSize];
-    if (!listItemText(dialog, IDC_CITY_LIST, cityIndex, cityName)) return;
+    if (!readListItem(dialog, IDC_CITY_LIST, cityIndex, cityName, listItemTextSize)) return;
 
     // The city is found by its text, not its position: names of city-level
     // records are unique in their table.
@@ -96,7 +92,7 @@ void onCountyList(HWND dialog) {
     const RecordRange children = childRecords(table, cityRecord);
     for (int i = children.first; i < children.end; ++i) {
         if (isListedChild(table.records[i])) {
-            appendItem(dialog, IDC_COUNTY_LIST, table.records[i].name);
+            appendListItem(dialog, IDC_COUNTY_LIST, table.records[i].name);
         }
     }
 }

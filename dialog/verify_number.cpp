@@ -9,6 +9,7 @@
 #include "dialog/resource_ids.h"
 #include "core/number_rules.h"
 #include "core/gbk_text.h"
+#include "platform/dialog_text.h"
 #include "core/region_tables.h"
 
 namespace {
@@ -19,29 +20,29 @@ constexpr int numberBufferSize = 25;
 const char unknownLocation[] = "未知位置";
 const char wrongRegionCode[] = "错误地区码";
 
-void showLengthMessage(HWND dialog) {
+void showLengthMessage(int wholeLength) {
     // The field's whole length, not that of the cut text that was read.
     char lengthText[12];
-    _itoa(GetWindowTextLengthA(GetDlgItem(dialog, IDC_NUMBER_FIELD)), lengthText, 10);
+    _itoa(wholeLength, lengthText, 10);
     char message[128];
     wsprintfA(message, "您输入的身份证号为%s位，正确的应为18位", lengthText);
-    MessageBoxA(nullptr, message, "提示", MB_OK | MB_ICONWARNING);
+    showMessage(nullptr, message, "提示", MB_OK | MB_ICONWARNING);
 }
 
 void showBirthDate(HWND dialog, const char* number) {
     // Exactly as typed: a month typed 03 shows as 03.
     char part[5];
     copySlice(part, number, birthDateOffset, 4);
-    SetDlgItemTextA(dialog, IDC_YEAR_FIELD, part);
+    writeField(dialog, IDC_YEAR_FIELD, part);
     copySlice(part, number, birthDateOffset + 4, 2);
-    SetDlgItemTextA(dialog, IDC_MONTH_FIELD, part);
+    writeField(dialog, IDC_MONTH_FIELD, part);
     copySlice(part, number, birthDateOffset + 6, 2);
-    SetDlgItemTextA(dialog, IDC_DAY_FIELD, part);
+    writeField(dialog, IDC_DAY_FIELD, part);
 }
 
 void showUnknownRegion(HWND dialog) {
-    SetDlgItemTextA(dialog, IDC_CITY_FIELD, unknownLocation);
-    SetDlgItemTextA(dialog, IDC_COUNTY_FIELD, wrongRegionCode);
+    writeField(dialog, IDC_CITY_FIELD, unknownLocation);
+    writeField(dialog, IDC_COUNTY_FIELD, wrongRegionCode);
 }
 
 void showRegion(HWND dialog, const char* number) {
@@ -50,12 +51,12 @@ void showRegion(HWND dialog, const char* number) {
     const ProvinceUnit* unit = findUnit(regionCode / 10000);
     if (unit == nullptr) {
         // No unit has this code: say so rather than leave an earlier region.
-        SetDlgItemTextA(dialog, IDC_PROVINCE_FIELD, unknownLocation);
-        SetDlgItemTextA(dialog, IDC_CITY_FIELD, "");
-        SetDlgItemTextA(dialog, IDC_COUNTY_FIELD, wrongRegionCode);
+        writeField(dialog, IDC_PROVINCE_FIELD, unknownLocation);
+        writeField(dialog, IDC_CITY_FIELD, "");
+        writeField(dialog, IDC_COUNTY_FIELD, wrongRegionCode);
         return;
     }
-    SetDlgItemTextA(dialog, IDC_PROVINCE_FIELD, unit->fullName);
+    writeField(dialog, IDC_PROVINCE_FIELD, unit->fullName);
 
     if (unit->kind == UnitKind::municipality) {
         // A municipality's districts sit directly under it: the district's
@@ -63,7 +64,7 @@ void showRegion(HWND dialog, const char* number) {
         const MunicipalTable& table = *unit->municipalTable;
         const int found = findByCode(table, regionCode);
         if (found < table.count)
-            SetDlgItemTextA(dialog, IDC_CITY_FIELD, table.records[found].name);
+            writeField(dialog, IDC_CITY_FIELD, table.records[found].name);
         else
             showUnknownRegion(dialog);
         return;
@@ -71,10 +72,10 @@ void showRegion(HWND dialog, const char* number) {
 
     const ProvinceTable& table = *unit->provinceTable;
     const int city = findByCode(table, cityLevelCode);
-    SetDlgItemTextA(dialog, IDC_CITY_FIELD, city < table.count ? table.records[city].name : unknownLocation);
+    writeField(dialog, IDC_CITY_FIELD, city < table.count ? table.records[city].name : unknownLocation);
     const int county = findByCode(table, regionCode);
     if (county < table.count)
-        SetDlgItemTextA(dialog, IDC_COUNTY_FIELD, table.records[county].name);
+        writeField(dialog, IDC_COUNTY_FIELD, table.records[county].name);
     else
         showUnknownRegion(dialog);
 }
@@ -83,24 +84,24 @@ void showRegion(HWND dialog, const char* number) {
 
 void verifyNumber(HWND dialog) {
     char number[numberBufferSize] = {};
-    GetDlgItemTextA(dialog, IDC_NUMBER_FIELD, number, numberBufferSize);
-    SetDlgItemTextA(dialog, IDC_COUNTY_FIELD, "");
+    const int wholeLength = readField(dialog, IDC_NUMBER_FIELD, number, numberBufferSize);
+    writeField(dialog, IDC_COUNTY_FIELD, "");
 
-    if (std::strlen(number) != numberLength) {
-        showLengthMessage(dialog);
+    if (wholeLength != numberLength) {
+        showLengthMessage(wholeLength);
         return;
     }
     if (!passesCheck(number)) {
-        MessageBoxA(nullptr, "身份证未通过校验", "校验结果", MB_OK);
+        showMessage(nullptr, "身份证未通过校验", "校验结果", MB_OK);
         return;
     }
     const int yearLimit = localYear(clockAndGenerator().now());
     if (!withinDateLimits(birthDateAt(number + birthDateOffset), yearLimit)) {
-        MessageBoxA(dialog, "出生日期不正确", "错误", MB_OK);
+        showMessage(dialog, "出生日期不正确", "错误", MB_OK);
         return;
     }
 
     showBirthDate(dialog, number);
-    SetDlgItemTextA(dialog, IDC_SEX_FIELD, isMaleCharacter(number[sexOffset]) ? "男" : "女");
+    writeField(dialog, IDC_SEX_FIELD, isMaleCharacter(number[sexOffset]) ? "男" : "女");
     showRegion(dialog, number);
 }

@@ -110,6 +110,10 @@ BOOL WINAPI DestroyWindow(HWND window);
 // The run-time's integer-to-text conversion (MSVCRT's _itoa).
 char* _itoa(int value, char* buffer, int radix);
 
+// The bytes a control holds (its text, or a combo box's typed text) and their
+// count, for the stand-in's side of the text boundary; null for no window.
+const char* standinText(HWND window, size_t* length);
+
 // --- For tests only: what real Windows shows on screen, the stand-in records. ---
 
 // One message box as MessageBoxA was asked to show it.

@@ -263,6 +263,12 @@ BOOL WINAPI SetDlgItemTextA(HWND dialog, int id, LPCSTR text) {
     return TRUE;
 }
 
+const char* standinText(HWND window, size_t* length) {
+    if (window == nullptr) return nullptr;
+    *length = window->text.size();
+    return window->text.data();
+}
+
 int WINAPI GetWindowTextLengthA(HWND window) {
     return window != nullptr ? static_cast<int>(window->text.size()) : 0;
 }

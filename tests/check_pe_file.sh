@@ -23,6 +23,11 @@ expect "ASLR" 'DYNAMIC_BASE'
 expect "DEP" 'NX_COMPAT'
 refuse "no MinGW run-time DLL" 'DLL Name: (libgcc|libstdc|libwinpthread|mingw)'
 expect "imports USER32" 'DLL Name: USER32\.dll'
+# Texts cross to the controls as UTF-16 with code page 936: no call whose
+# result depends on the process's ANSI code page.
+for ansiCall in GetWindowTextLengthA GetDlgItemTextA SetDlgItemTextA MessageBoxA; do
+    refuse "no $ansiCall" "[[:space:]]$ansiCall\$"
+done
 expect "imports COMCTL32" 'DLL Name: COMCTL32\.dll'
 # Resources as "type/name" pairs of hex IDs from the resource directory
 # listing, where type entries are indented by 3 spaces and name entries by 5.

@@ -21,9 +21,15 @@ void runWhileShown(const ShownBox& box) {
     }
 }
 
+// As the entry opens it (with the wide form) but modeless.
 HWND openDialog() {
+#ifdef _WIN32
+    return CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_MAIN_DIALOG), nullptr, dialogProc,
+                              0);
+#else
     return CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN_DIALOG), nullptr, dialogProc,
                               0);
+#endif
 }
 
 }  // namespace
@@ -46,14 +52,15 @@ bool isMessageBox(HWND window) {
 ShownBox readBox(HWND box) {
     ShownBox shown{};
     shown.owner = GetWindow(box, GW_OWNER);
-    char buffer[4096] = "";
-    GetWindowTextA(box, buffer, sizeof buffer);
-    shown.caption = buffer;
-    buffer[0] = '\0';
-    GetDlgItemTextA(box, 0xFFFF, buffer, sizeof buffer);
-    shown.text = buffer;
+    wchar_t wide[4096] = L"";
+    GetWindowTextW(box, wide, 4096);
+    shown.caption = gbkFromWide(wide);
+    wide[0] = L'\0';
+    GetDlgItemTextW(box, 0xFFFF, wide, 4096);
+    shown.text = gbkFromWide(wide);
     // The icon is a static with SS_ICON; it holds an icon only when one was asked for.
     const HICON warning = LoadIconA(nullptr, IDI_WARNING);
+    char buffer[64];
     for (HWND child = GetWindow(box, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
         GetClassNameA(child, buffer, sizeof buffer);
         if (std::strcmp(buffer, "Static") == 0 && (GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
@@ -95,6 +102,22 @@ LRESULT CALLBACK watchForBoxes(int code, WPARAM wParam, LPARAM lParam) {
 }
 
 }  // namespace
+
+std::string gbkFromWide(const wchar_t* text, int length) {
+    const int bytes = WideCharToMultiByte(936, 0, text, length, nullptr, 0, nullptr, nullptr);
+    std::string gbk(static_cast<size_t>(bytes > 0 ? bytes : 0), '\0');
+    if (bytes > 0) WideCharToMultiByte(936, 0, text, length, &gbk[0], bytes, nullptr, nullptr);
+    if (length < 0 && !gbk.empty()) gbk.pop_back();  // the terminator
+    return gbk;
+}
+
+std::wstring wideFromGbk(const std::string& text) {
+    const int length = static_cast<int>(text.size());
+    const int units = MultiByteToWideChar(936, 0, text.data(), length, nullptr, 0);
+    std::wstring wide(static_cast<size_t>(units > 0 ? units : 0), L'\0');
+    if (units > 0) MultiByteToWideChar(936, 0, text.data(), length, &wide[0], units);
+    return wide;
+}
 
 void DialogTest::SetUp() {
     shownBoxes.clear();
@@ -152,6 +175,34 @@ void DialogTest::TearDown() {
 
 #endif
 
+#ifdef _WIN32
+
+void DialogTest::setText(int id, const std::string& text) {
+    SetDlgItemTextW(dialog, id, wideFromGbk(text).c_str());
+}
+
+std::string DialogTest::text(int id) {
+    HWND control = GetDlgItem(dialog, id);
+    std::wstring buffer(static_cast<size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+    const int copied = GetWindowTextW(control, &buffer[0], static_cast<int>(buffer.size()));
+    return gbkFromWide(buffer.c_str(), copied);
+}
+
+std::vector<std::string> DialogTest::items(int listId) {
+    HWND list = GetDlgItem(dialog, listId);
+    std::vector<std::string> texts;
+    for (int i = 0; i < itemCount(listId); ++i) {
+        const LRESULT length = SendMessageW(list, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0);
+        std::wstring buffer(static_cast<size_t>(length < 0 ? 0 : length) + 1, L'\0');
+        const LRESULT copied =
+            SendMessageW(list, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&buffer[0]));
+        texts.push_back(gbkFromWide(buffer.c_str(), static_cast<int>(copied < 0 ? 0 : copied)));
+    }
+    return texts;
+}
+
+#else  // the stand-in keeps bytes
+
 void DialogTest::setText(int id, const std::string& text) { SetDlgItemTextA(dialog, id, text.c_str()); }
 
 std::string DialogTest::text(int id) {
@@ -160,14 +211,6 @@ std::string DialogTest::text(int id) {
     GetDlgItemTextA(dialog, id, &buffer[0], length + 1);
     buffer.resize(std::strlen(buffer.c_str()));
     return buffer;
-}
-
-int DialogTest::itemCount(int listId) {
-    return static_cast<int>(SendMessageA(GetDlgItem(dialog, listId), CB_GETCOUNT, 0, 0));
-}
-
-int DialogTest::selection(int listId) {
-    return static_cast<int>(SendMessageA(GetDlgItem(dialog, listId), CB_GETCURSEL, 0, 0));
 }
 
 std::vector<std::string> DialogTest::items(int listId) {
@@ -181,6 +224,16 @@ std::vector<std::string> DialogTest::items(int listId) {
         texts.push_back(buffer);
     }
     return texts;
+}
+
+#endif
+
+int DialogTest::itemCount(int listId) {
+    return static_cast<int>(SendMessageA(GetDlgItem(dialog, listId), CB_GETCOUNT, 0, 0));
+}
+
+int DialogTest::selection(int listId) {
+    return static_cast<int>(SendMessageA(GetDlgItem(dialog, listId), CB_GETCURSEL, 0, 0));
 }
 
 void DialogTest::notify(int id, int notificationCode) {

@@ -54,4 +54,12 @@ protected:
     int standingBoxCount();
 };
 
+#ifdef _WIN32
+// The tests' own conversions between the program's GBK bytes and the UTF-16
+// the controls hold, with code page 936 named, so that every expectation
+// reads the same under any process code page.
+std::string gbkFromWide(const wchar_t* text, int length = -1);
+std::wstring wideFromGbk(const std::string& text);
+#endif
+
 #endif

@@ -339,17 +339,18 @@ TEST_F(LiveDialog, ControlsComeInTemplateOrderWithTheirIdsClassesAndPlaces) {
 void describeMenu(HMENU menu, const std::string& indent, std::vector<std::string>& lines) {
     for (int i = 0; i < GetMenuItemCount(menu); ++i) {
         UINT state = GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION);
-        char text[128] = "";
-        GetMenuStringA(menu, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
+        wchar_t wide[128] = L"";
+        GetMenuStringW(menu, static_cast<UINT>(i), wide, 128, MF_BYPOSITION);
+        const std::string text = gbkFromWide(wide);
         HMENU popup = GetSubMenu(menu, i);
         std::string line = indent;
         if (popup != nullptr) {
-            line += "popup " + std::string(text);
+            line += "popup " + text;
             state &= ~(0xFF00u | MF_POPUP);  // the high byte counts the popup's items
         } else {
             const UINT id = GetMenuItemID(menu, i);
-            line += id == 0 && text[0] == '\0' ? std::string("separator") : std::to_string(id) + " " + text;
-            if (text[0] == '\0') state &= ~(MF_SEPARATOR | MF_GRAYED | MF_DISABLED);
+            line += id == 0 && text.empty() ? std::string("separator") : std::to_string(id) + " " + text;
+            if (text.empty()) state &= ~(MF_SEPARATOR | MF_GRAYED | MF_DISABLED);
         }
         lines.push_back(state == 0 ? line : line + " (state " + std::to_string(state) + ")");
         if (popup != nullptr) describeMenu(popup, indent + "  ", lines);
@@ -406,7 +407,7 @@ INT_PTR CALLBACK lookThenClose(HWND dialog, UINT message, WPARAM wParam, LPARAM 
 TEST(ModalDialog, EscapeKeepsItOpenEnterVerifiesAndCloseEndsItWithZero) {
     shownWithFocusOnVerify = escapeKeptItOpen = false;
     yearAfterEnter.clear();
-    EXPECT_EQ(DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN_DIALOG), nullptr, lookThenClose,
+    EXPECT_EQ(DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_MAIN_DIALOG), nullptr, lookThenClose,
                               0),
               0);
     EXPECT_TRUE(shownWithFocusOnVerify);
