@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds all three configurations and runs every test: the native suite under
-# ASan and UBSan, the same suite under wine64 against the real dialog, and the
-# file checks of the 64-bit and 32-bit programs. Also builds the benchmarks and
-# runs them once, briefly, so they cannot rot.
+# ASan and UBSan, the same suite under Wine against the real dialog of the
+# 64-bit and (where the machine runs 32-bit code) the 32-bit program, each in
+# code page 936 and in 1252, and the file checks of both programs. Also builds
+# the benchmarks and runs them once, briefly, so they cannot rot.
 set -eu
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -25,7 +26,14 @@ cmake --preset bench >/dev/null
 cmake --build --preset bench -j "$jobs"
 build/bench/bench/benchmarks --benchmark_min_time=0.01 >/dev/null
 
-step "win32: build the release and check the program file"
+step "win32: build the release, check the program file and test it under Wine"
 cmake --preset win32 >/dev/null
 cmake --build --preset win32 -j "$jobs"
-ctest --preset win32
+# Whether the kernel runs 32-bit code differs from host to host: ask the
+# 32-bit Wine loader itself.
+if [ -x /usr/lib/wine/wine ] && /usr/lib/wine/wine --version >/dev/null 2>&1; then
+    ctest --preset win32
+else
+    echo "win32: this machine cannot run 32-bit programs; only the program file is checked, not the Wine suite"
+    ctest --preset win32 -R pe_file_properties
+fi

@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Runs a Windows program under wine64 in a prefix of the build's own, headless
-# (Wine's null graphics driver) and in code page 936.
+# (Wine's null graphics driver). The 64-bit loader starts 32-bit programs too,
+# where the machine runs 32-bit code and wine32 is installed.
 # WINEPREFIX may be set by the caller; the default is beside the program.
+# WINE_LOCALE picks the process's ANSI code page: zh_CN.UTF-8 (936, the
+# default) or e.g. en_US.UTF-8 (1252).
 set -eu
 program=$1
 shift
@@ -9,7 +12,7 @@ shift
 export WINEPREFIX
 export WINEDEBUG=${WINEDEBUG:--all}
 # Debian's wine64 package: the 64-bit loader and server, whatever the
-# alternatives for "wine" say (there is no wine32 here).
+# alternatives for "wine" say.
 wine=/usr/lib/wine/wine64
 wineserver=/usr/lib/wine/wineserver64
 # Create the prefix once; a marker file says it is ready.
@@ -28,5 +31,5 @@ if [ ! -f "$WINEPREFIX/.prefix-ready" ]; then
         fi
     ) 9>"$WINEPREFIX.lock"
 fi
-# Code page 936 for ANSI calls; set for Wine only (the glibc locale need not exist).
-exec env LC_ALL=zh_CN.UTF-8 "$wine" "$program" "$@"
+# The locale is set for Wine only (the glibc locale need not exist).
+exec env LC_ALL="${WINE_LOCALE:-zh_CN.UTF-8}" "$wine" "$program" "$@"
