@@ -1,0 +1,148 @@
+// Lookups in the history of region codes. The records are sorted by code and
+// first year, so a code's records are found by binary search; everything else
+// reads a handful of entries. Nothing allocates: the now lookup keeps its work
+// list on the stack, sized by the generated data's own check.
+#include "core/region_history.h"
+
+#include <algorithm>
+
+#include "core/region_history_data.h"
+#include "core/region_tables.h"
+
+HistoryRecords allHistoryRecords() {
+    return {historyRecords, historyRecords + historyRecordCount};
+}
+
+HistoryRecords recordsOfCode(int32_t code) {
+    const HistoryRecords all = allHistoryRecords();
+    const HistoryRecord* first = std::lower_bound(
+        all.first, all.last, code, [](const HistoryRecord& record, int32_t key) { return record.code < key; });
+    const HistoryRecord* last = first;
+    while (last != all.last && last->code == code) ++last;
+    return {first, last};
+}
+
+bool stillInUse(const HistoryRecord& record) { return record.untilYear == 0; }
+
+bool inUseIn(const HistoryRecord& record, int year) {
+    return record.firstYear <= year && (stillInUse(record) || year < record.untilYear);
+}
+
+const HistoryRecord* recordInYear(int32_t code, int year) {
+    for (const HistoryRecord& record : recordsOfCode(code)) {
+        if (inUseIn(record, year)) return &record;
+    }
+    return nullptr;
+}
+
+const HistoryRecord* latestRecord(int32_t code) {
+    const HistoryRecords records = recordsOfCode(code);
+    return records.empty() ? nullptr : records.last - 1;
+}
+
+RegionLevel levelOf(const HistoryRecord& record) {
+    // The generator checks that every record's level follows from its code.
+    if (record.code % 10000 == 0) return RegionLevel::province;
+    return record.code % 100 == 0 ? RegionLevel::prefecture : RegionLevel::county;
+}
+
+static Text poolText(int index) {
+    return {historyGbkTexts + historyGbkOffsets[index], historyUtf8Texts + historyUtf8Offsets[index]};
+}
+
+Text nameOf(const HistoryRecord& record) { return poolText(record.nameText); }
+
+Text provinceOf(const HistoryRecord& record) { return poolText(record.provinceText); }
+
+Text prefectureOf(const HistoryRecord& record) { return poolText(record.prefectureText); }
+
+HistorySuccessors successorsOf(const HistoryRecord& record) {
+    const HistorySuccessor* first = historySuccessors + record.firstSuccessor;
+    return {first, first + record.successorCount};
+}
+
+const HistoryRecord& successorRecord(const HistorySuccessor& successor) {
+    return historyRecords[successor.record];
+}
+
+int32_t successorCode(const HistorySuccessor& successor) { return successorRecord(successor).code; }
+
+int handOverYear(const HistoryRecord& from, const HistorySuccessor& successor) {
+    return successor.handOverYear != 0 ? successor.handOverYear : from.untilYear;
+}
+
+// Whether the built-in 2009 tables hold the code as a county-level record: any
+// record of a municipality, or a province's record that is not city-level.
+static bool inTables2009(int32_t code) {
+    const ProvinceUnit* unit = findUnit(code / 10000);
+    if (unit == nullptr) return false;
+    if (unit->kind == UnitKind::municipality) {
+        const MunicipalTable& table = *unit->municipalTable;
+        return findByCode(table, code) < table.count;
+    }
+    const ProvinceTable& table = *unit->provinceTable;
+    const int found = findByCode(table, code);
+    return found < table.count && !isCityLevel(table.records[found]);
+}
+
+CodeStatus codeStatus(int32_t code) {
+    if (inTables2009(code)) return CodeStatus::listed2009;
+    const HistoryRecord* latest = latestRecord(code);
+    if (latest == nullptr) return CodeStatus::unknown;
+    return stillInUse(*latest) ? CodeStatus::inUse : CodeStatus::abolished;
+}
+
+const char* codeStatusName(CodeStatus status) {
+    switch (status) {
+        case CodeStatus::listed2009: return "2009";
+        case CodeStatus::inUse: return "in_use";
+        case CodeStatus::abolished: return "abolished";
+        case CodeStatus::unknown: break;
+    }
+    return "unknown";
+}
+
+static int indexOfRecord(const HistoryRecord& record) { return static_cast<int>(&record - historyRecords); }
+
+// Adds a code to the ascending list unless it is there; a full list (which the
+// generated data rules out) keeps what it has.
+static void addCode(int32_t (&codes)[maxNowCodes], int& count, int32_t code) {
+    int position = 0;
+    while (position < count && codes[position] < code) ++position;
+    if ((position < count && codes[position] == code) || count == maxNowCodes) return;
+    for (int i = count; i > position; --i) codes[i] = codes[i - 1];
+    codes[position] = code;
+    ++count;
+}
+
+int nowCodesOfRecord(const HistoryRecord& from, int32_t (&codes)[maxNowCodes]) {
+    if (stillInUse(from)) return 0;
+    // Breadth first over records; the work list doubles as the set of records
+    // already reached, so each is followed once and cycles end.
+    int reached[nowSearchCapacity];
+    int reachedCount = 0;
+    reached[reachedCount++] = indexOfRecord(from);
+    int count = 0;
+    for (int position = 0; position < reachedCount; ++position) {
+        const HistoryRecord& record = historyRecords[reached[position]];
+        if (position > 0 && stillInUse(record)) {
+            addCode(codes, count, record.code);
+            continue;
+        }
+        for (const HistorySuccessor& successor : successorsOf(record)) {
+            int* const end = reached + reachedCount;
+            if (std::find(reached, end, successor.record) == end && reachedCount < nowSearchCapacity)
+                reached[reachedCount++] = successor.record;
+        }
+    }
+    return count;
+}
+
+int nowCodes(int32_t code, int32_t (&codes)[maxNowCodes]) {
+    const HistoryRecord* latest = latestRecord(code);
+    return latest != nullptr ? nowCodesOfRecord(*latest, codes) : 0;
+}
+
+bool inUseAtBirth(int32_t code, int birthYear) {
+    return recordInYear(code, std::max(birthYear, firstListedYear)) != nullptr;
+}
