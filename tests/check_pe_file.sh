@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Checks a built program file: a GUI PE file of the right machine, with ASLR and
-# DEP, no MinGW run-time DLL among its imports, and the icon, dialog, menu and
-# manifest resources. Usage: check_pe_file.sh OBJDUMP EXE x86|x86_64
+# DEP, no MinGW run-time DLL among its imports, and the icon, dialog, menu,
+# manifest and version resources. Usage: check_pe_file.sh OBJDUMP EXE x86|x86_64
 set -u
 objdump=$1 exe=$2 arch=$3
 headers=$("$objdump" -p "$exe") || { echo "cannot read $exe"; exit 1; }
@@ -31,8 +31,10 @@ resources=$("$objdump" -p "$exe" | awk '
     /Resource Directory section/ { inside = 1 }
     inside && /^[0-9a-f]+   Entry: ID:/ { type = entryId($0) }
     inside && /^[0-9a-f]+     Entry: ID:/ { print type "/" entryId($0) }')
-# Icon images (type 3), icon group 1 (14), menu 104 (4), dialog 101 (5), manifest 1 (24).
-for wanted in "^3/ icon images" "^e/1$ icon group 1" "^4/68$ menu 104" "^5/65$ dialog 101" "^18/1$ manifest 1"; do
+# Icon images (type 3), icon group 1 (14), menu 104 (4), dialog 101 (5),
+# manifest 1 (24), version 1 (16).
+for wanted in "^3/ icon images" "^e/1$ icon group 1" "^4/68$ menu 104" "^5/65$ dialog 101" "^18/1$ manifest 1" \
+              "^10/1$ version 1"; do
     grep -q "${wanted%% *}" <<<"$resources" || { echo "FAIL: no ${wanted#* }"; failures=$((failures + 1)); }
 done
 if [ "$failures" -ne 0 ]; then echo "$failures check(s) failed for $exe"; exit 1; fi
