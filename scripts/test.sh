@@ -2,7 +2,9 @@
 # Builds all three configurations and runs every test: the native suite under
 # ASan and UBSan, the same suite under wine64 against the real dialog, and the
 # file checks of the 64-bit and 32-bit programs. Also builds the benchmarks and
-# runs them once, briefly, so they cannot rot.
+# runs them once, briefly, so they cannot rot; builds the 32-bit release
+# programs twice more, elsewhere, to see that they come out the same; and makes
+# the release zips twice and checks them.
 set -eu
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -29,3 +31,9 @@ step "win32: build the release and check the program file"
 cmake --preset win32 >/dev/null
 cmake --build --preset win32 -j "$jobs"
 ctest --preset win32
+
+step "win32: two more builds of the release programs, in other folders, give the same files"
+tests/check_reproducible_build.sh win32
+
+step "release: the zips and SHA256SUMS, made twice"
+tests/check_release.sh
