@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Takes a screenshot of the program's main dialog on a virtual X display.
 #
-# Usage: screenshot.sh [PROGRAM.exe] [OUTPUT.png] [DRIVER.exe [DRIVER-ARGS...]]
+# Usage: screenshot.sh [--dpi N] [PROGRAM.exe] [OUTPUT.png] [DRIVER.exe [DRIVER-ARGS...]]
+#   --dpi N  the screen's pixels per inch as Windows sees them (default 96, the
+#            100 % scale; 144 is 150 %), set in the prefix as
+#            HKCU\Control Panel\Desktop\LogPixels before the program starts
 #   PROGRAM  the built program (default build/win64/IdNumberTool.exe)
 #   OUTPUT   the PNG to write (default docs/screenshot.png)
 #   DRIVER   optional Windows helper run in the same prefix and display once the
@@ -18,6 +21,12 @@ set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/.." && pwd)
+dpi=96
+if [ "${1:-}" = --dpi ]; then
+    dpi=${2:-}
+    shift 2 || true
+fi
+[[ "$dpi" =~ ^[1-9][0-9]*$ ]] || { echo "screenshot.sh: --dpi wants a number of pixels per inch" >&2; exit 1; }
 program=${1:-$root/build/win64/IdNumberTool.exe}
 output=${2:-$root/docs/screenshot.png}
 shift $(($# < 2 ? $# : 2))
@@ -48,7 +57,9 @@ trap 'exit 1' INT TERM HUP
 # A free display: no lock file and no socket; Xvfb itself refuses a taken one.
 for number in $(seq 90 140); do
     [ -e "/tmp/.X$number-lock" ] || [ -e "/tmp/.X11-unix/X$number" ] && continue
-    Xvfb ":$number" -screen 0 1024x768x24 -br -nolisten tcp >"$work/xvfb.log" 2>&1 &
+    # A 1024 x 768 screen at 96 DPI, as large in inches at any other DPI.
+    Xvfb ":$number" -screen 0 "$((1024 * dpi / 96))x$((768 * dpi / 96))x24" -dpi "$dpi" -br -nolisten tcp \
+        >"$work/xvfb.log" 2>&1 &
     xvfb_pid=$!
     for _ in $(seq 50); do
         [ -e "/tmp/.X11-unix/X$number" ] && break
@@ -66,6 +77,11 @@ done
 
 export WINEPREFIX=$prefix
 export WINE_DISPLAY_DRIVER=x11  # wine-run.sh: keep the real display driver
+# Every start sets the DPI, since the prefix is kept between screenshots; Wine
+# reads it when its processes start, so none may still be running.
+"$here/wine-run.sh" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >"$work/reg.log" 2>&1 ||
+    { echo "screenshot.sh: could not set the DPI; Wine said:" >&2; cat "$work/reg.log" >&2; exit 1; }
+/usr/lib/wine/wineserver64 -w
 "$here/wine-run.sh" "$program" >"$work/wine.log" 2>&1 &
 wine_pid=$!
 

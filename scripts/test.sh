@@ -3,7 +3,9 @@
 # ASan and UBSan, the same suite under Wine against the real dialog of the
 # 64-bit and (where the machine runs 32-bit code) the 32-bit program, each in
 # code page 936 and in 1252, and the file checks of both programs. Also builds
-# the benchmarks and runs them once, briefly, so they cannot rot.
+# the benchmarks and runs them once, briefly, so they cannot rot; builds the
+# 32-bit release programs twice more, elsewhere, to see that they come out the
+# same; and makes the release zips twice and checks them.
 set -eu
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -37,3 +39,9 @@ else
     echo "win32: this machine cannot run 32-bit programs; only the program file is checked, not the Wine suite"
     ctest --preset win32 -R pe_file_properties
 fi
+
+step "win32: two more builds of the release programs, in other folders, give the same files"
+tests/check_reproducible_build.sh win32
+
+step "release: the zips and SHA256SUMS, made twice"
+tests/check_release.sh
