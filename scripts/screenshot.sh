@@ -10,6 +10,8 @@
 #   DRIVER   optional Windows helper run in the same prefix and display once the
 #            dialog is up (e.g. to pick list items); the picture is taken when it
 #            has finished.
+# WINE_LOCALE  the locale Wine runs in (default zh_CN.UTF-8, code page 936;
+#            en_US.UTF-8 gives 1252).
 #
 # Builds nothing. Runs Xvfb on a free display with Wine's X11 driver in a prefix
 # of its own (SCREENSHOT_WINEPREFIX, default screenshot-prefix beside the
@@ -81,6 +83,19 @@ export WINE_DISPLAY_DRIVER=x11  # wine-run.sh: keep the real display driver
 # reads it when its processes start, so none may still be running.
 "$here/wine-run.sh" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >"$work/reg.log" 2>&1 ||
     { echo "screenshot.sh: could not set the DPI; Wine said:" >&2; cat "$work/reg.log" >&2; exit 1; }
+# Every Windows draws Chinese in the dialog whatever its language: it has the
+# dialog's font, 宋体 (SimSun), and links its user-interface fonts to a
+# Chinese one. Wine does so only in a Chinese locale; in any other
+# (WINE_LOCALE=en_US.UTF-8, say) the prefix is told which font stands for them.
+case "${WINE_LOCALE:-zh_CN.UTF-8}" in
+zh_CN*) ;;
+*)
+    for face in 宋体 SimSun Tahoma 'MS Shell Dlg' 'MS Shell Dlg 2' 'Microsoft Sans Serif' Arial 'Segoe UI' System; do
+        "$here/wine-run.sh" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /d 'WenQuanYi Micro Hei' /f \
+            >>"$work/reg.log" 2>&1 || { echo "screenshot.sh: could not name a font for $face" >&2; exit 1; }
+    done
+    ;;
+esac
 /usr/lib/wine/wineserver64 -w
 "$here/wine-run.sh" "$program" >"$work/wine.log" 2>&1 &
 wine_pid=$!
