@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Checks a built program file: a GUI PE file of the right machine, with ASLR and
 # DEP, no MinGW run-time DLL among its imports, and the icon, dialog, menu and
-# manifest resources. Usage: check_pe_file.sh OBJDUMP EXE x86|x86_64
+# manifest resources; or, given "console", a console PE file with the same
+# machine, ASLR, DEP and imports checks and nothing of the dialog.
+# Usage: check_pe_file.sh OBJDUMP EXE x86|x86_64 [console]
 set -u
-objdump=$1 exe=$2 arch=$3
+objdump=$1 exe=$2 arch=$3 kind=${4:-gui}
 headers=$("$objdump" -p "$exe") || { echo "cannot read $exe"; exit 1; }
 failures=0
 expect() {  # expect DESCRIPTION PATTERN
@@ -18,10 +20,16 @@ if [ "$arch" = x86_64 ]; then
 else
     expect "PE32 file for i386" 'file format pei-i386'
 fi
-expect "GUI subsystem" 'Subsystem[[:space:]]+0*2[[:space:]]+\(Windows GUI\)'
 expect "ASLR" 'DYNAMIC_BASE'
 expect "DEP" 'NX_COMPAT'
 refuse "no MinGW run-time DLL" 'DLL Name: (libgcc|libstdc|libwinpthread|mingw)'
+if [ "$kind" = console ]; then
+    expect "console subsystem" 'Subsystem[[:space:]]+0*3[[:space:]]+\(Windows CUI\)'
+    if [ "$failures" -ne 0 ]; then echo "$failures check(s) failed for $exe"; exit 1; fi
+    echo "$exe: console, ASLR, DEP, self-contained"
+    exit 0
+fi
+expect "GUI subsystem" 'Subsystem[[:space:]]+0*2[[:space:]]+\(Windows GUI\)'
 expect "imports USER32" 'DLL Name: USER32\.dll'
 expect "imports COMCTL32" 'DLL Name: COMCTL32\.dll'
 # Resources as "type/name" pairs of hex IDs from the resource directory
