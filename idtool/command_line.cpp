@@ -191,7 +191,8 @@ int runOnInputs(const std::vector<std::string>& files, Session& session, Command
     std::vector<InputFile> inputs;
     if (!openInputs(files, inputs, session)) return exitTrouble;
     LineReader reader(inputs.data(), static_cast<int>(inputs.size()), lineStorage, lineStorageSize);
-    reader.setOutputToFlush(&session.out);
+    reader.flushBeforeEachRead(&session.out);
+    reader.flushBeforeEachRead(&session.err);
     reader.setProgress(&session.progress);
     const int status = finishReading(reader, inputs, session, command(reader));
     closeInputs(inputs);

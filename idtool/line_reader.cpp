@@ -20,7 +20,8 @@ LineReader::LineReader(const InputFile* inputs, int inputCount, char* storage, s
 }
 
 bool LineReader::refill() {
-    if (outputToFlush_ != nullptr) outputToFlush_->flush();
+    for (OutputStream* stream : streamsToFlush_)
+        if (stream != nullptr) stream->flush();
     if (progress_ != nullptr) progress_->update(bytesRead_, lineNumber_);
     const long long got = readSome(inputs_[current_].file, buffer_ + end_, capacity_ - end_);
     if (got < 0) {

@@ -38,9 +38,15 @@ public:
     // buffer; the inputs stay open and owned by the caller.
     LineReader(const InputFile* inputs, int inputCount, char* storage, std::size_t storageSize);
 
-    // Flushed before each read that may wait, so that a pipe or terminal user
-    // sees the output of the lines read so far.
-    void setOutputToFlush(OutputStream* output) { outputToFlush_ = output; }
+    // Streams flushed before each read, which may wait, so that a pipe or
+    // terminal user sees the output and messages of the lines read so far
+    // (at most two: standard output and error).
+    void flushBeforeEachRead(OutputStream* stream) {
+        if (streamsToFlush_[0] == nullptr)
+            streamsToFlush_[0] = stream;
+        else
+            streamsToFlush_[1] = stream;
+    }
     void setProgress(ProgressDisplay* progress) { progress_ = progress; }
 
     // The next line, valid until the next call. False at the end of the last
@@ -71,7 +77,7 @@ private:
     uint64_t bytesRead_ = 0;
     uint64_t lineNumber_ = 0;
     char held_[lineHoldLimit + 1];
-    OutputStream* outputToFlush_ = nullptr;
+    OutputStream* streamsToFlush_[2] = {nullptr, nullptr};
     ProgressDisplay* progress_ = nullptr;
     bool failed_ = false;
     int errorNumber_ = 0;

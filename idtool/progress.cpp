@@ -15,6 +15,20 @@ void writeMegabytes(OutputStream& out, uint64_t bytes) {
     out.write(" MB");
 }
 
+// "950", "12.3 k", "37.1 M": a rate with at most one decimal and a unit.
+void writeCount(OutputStream& out, uint64_t count) {
+    if (count < 10000) {
+        out.writeDecimal(count);
+        return;
+    }
+    const bool millions = count >= 1000000;
+    const uint64_t tenths = count / (millions ? 100000 : 100);
+    out.writeDecimal(tenths / 10);
+    out.put('.');
+    out.writeDecimal(tenths % 10);
+    out.write(millions ? " M" : " k");
+}
+
 void writeTwoDigits(OutputStream& out, uint64_t value) {
     out.put(static_cast<char>('0' + value / 10 % 10));
     out.put(static_cast<char>('0' + value % 10));
@@ -69,7 +83,7 @@ void ProgressDisplay::draw(uint64_t bytesDone, uint64_t lineCount, Clock::time_p
     line.write(" (");
     line.writeDecimal(total_ > 0 ? bytesDone * 100 / total_ : 0);
     line.write("%), ");
-    line.writeDecimal(elapsedMs > 0 ? lineCount * 1000 / elapsedMs : 0);
+    writeCount(line, elapsedMs > 0 ? lineCount * 1000 / elapsedMs : 0);
     line.write(" lines/s");
     if (bytesDone > 0 && bytesDone < total_ && elapsedMs > 0) {
         // Time left at the average rate so far; in double, as the product of

@@ -11,10 +11,7 @@ OutputStream& beginMessage(Session& session) {
     return session.err;
 }
 
-void endMessage(Session& session) {
-    session.err.put('\n');
-    session.err.flush();
-}
+void endMessage(Session& session) { session.err.put('\n'); }
 
 void writeInputName(OutputStream& out, const InputFile& input, Encoding encoding) {
     if (input.standardInput)

@@ -26,7 +26,9 @@ struct Session {
 // Starts a message on standard error: erases the progress line and writes
 // "idtool: ". The caller writes the rest to the returned stream.
 OutputStream& beginMessage(Session& session);
-// Ends the message's line and flushes it.
+// Ends the message's line. Messages are flushed with the output: before each
+// read of input (so a user at a pipe or terminal sees them at once), and at
+// the end.
 void endMessage(Session& session);
 
 // The input's name as given, or "standard input", in the output encoding.

@@ -100,7 +100,7 @@ TEST_F(NoAllocationPerLine, ReaderAndRecordWriterInEveryFormat) {
         ASSERT_NE(file.input.file, nullptr);
         OutputStream out(outputStorage.data(), outputStorage.size(), discard, nullptr);
         LineReader reader(&file.input, 1, lineStorage.data(), lineStorage.size());
-        reader.setOutputToFlush(&out);
+        reader.flushBeforeEachRead(&out);
         RecordWriter writer(out, format, Encoding::utf8, keys, 6);
         char fragmentStorage[256];
         JsonFragment history(fragmentStorage, sizeof fragmentStorage, Encoding::utf8);
@@ -141,7 +141,7 @@ TEST_F(NoAllocationPerLine, UpgradeWithAMessagePerBadLine) {
     ProgressDisplay progress(err, false);
     Session session{out, err, progress, Encoding::utf8};
     LineReader reader(&file.input, 1, lineStorage.data(), lineStorage.size());
-    reader.setOutputToFlush(&out);
+    reader.flushBeforeEachRead(&out);
     reader.setProgress(&progress);
 
     startCounting();
