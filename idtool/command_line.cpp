@@ -90,6 +90,11 @@ const char mainFooter[] =
     "\n"
     "Run idtool COMMAND --help for each command's options and fields.";
 
+// The end of every command's help.
+#define SEE_MAIN_HELP \
+    "\nSee idtool --help for the global options (--encoding, --no-progress),\n" \
+    "the formats and the exit statuses."
+
 const char verifyFooter[] =
     "Fields of each record, in this order:\n"
     "  line            the line's number, from 1 across all inputs\n"
@@ -107,7 +112,7 @@ const char verifyFooter[] =
     "                  the texts of the dialog's three region fields when valid,\n"
     "                  else null\n"
     "A line longer than 64 bytes is refused for its length and never held whole.\n"
-    "Exit status 0 when every line is valid, 1 when any is not, 2 on an error.";
+    "Exit status 0 when every line is valid, 1 when any is not, 2 on an error." SEE_MAIN_HELP;
 
 const char generateFooter[] =
     "The year is at most the current one and the sequence number 000-998; a chosen\n"
@@ -115,7 +120,7 @@ const char generateFooter[] =
     "run are distinct; a count larger than the region and dates can give is\n"
     "refused. With --seed the output is the same on every platform and build.\n"
     "Every bad option gets a one-line message and exit status 2, and nothing is\n"
-    "written to standard output.";
+    "written to standard output." SEE_MAIN_HELP;
 
 const char regionsFooter[] =
     "Fields of each record, in this order:\n"
@@ -131,7 +136,7 @@ const char regionsFooter[] =
     "            verification shows it; empty (null) when there is none, for\n"
     "            city-level records and for the districts of municipalities\n"
     "QUERY matches byte for byte in the output encoding.\n"
-    "Exit status 0 when a record matched, 1 when none did.";
+    "Exit status 0 when a record matched, 1 when none did." SEE_MAIN_HELP;
 
 RecordFormat formatNamed(const std::string& name) {
     if (name == "jsonl") return RecordFormat::jsonl;
@@ -303,7 +308,7 @@ int runIdtool(int argc, const char* const* argv) {
         "two-digit year and the check character after the sequence number. A line\n"
         "that is not exactly 15 digits (an empty one included), or has a month above\n"
         "12 or a day above 31, gets a message on standard error naming its line and\n"
-        "is skipped. Exit status 0 when every line was converted, 1 otherwise.");
+        "is skipped. Exit status 0 when every line was converted, 1 otherwise." SEE_MAIN_HELP);
 
     try {
         app.parse(argc, argv);

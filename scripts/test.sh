@@ -2,7 +2,7 @@
 # Builds all three configurations and runs every test: the native suite under
 # ASan and UBSan, the same suite under wine64 against the real dialog, and the
 # file checks of the 64-bit and 32-bit programs. Also builds the benchmarks and
-# runs them once, briefly, so they cannot rot.
+# runs them once, briefly, so they cannot rot; likewise the optimised idtool.
 set -eu
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -19,6 +19,11 @@ step "win64: build and test under wine64"
 cmake --preset win64 >/dev/null
 cmake --build --preset win64 -j "$jobs"
 ctest --preset win64
+
+step "release: the optimised native idtool"
+cmake --preset release >/dev/null
+cmake --build --preset release -j "$jobs"
+build/release/idtool --version
 
 step "benchmarks: build and a short run"
 cmake --preset bench >/dev/null
