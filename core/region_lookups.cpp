@@ -42,6 +42,14 @@ int findByCode(const MunicipalTable& table, int32_t code) { return indexOfCode(t
 
 int findByCode(const ProvinceTable& table, int32_t code) { return indexOfCode(table, code); }
 
+Text recordName(const MunicipalTable& table, int index) {
+    return Text{table.records[index].name, table.namesUtf8[index]};
+}
+
+Text recordName(const ProvinceTable& table, int index) {
+    return Text{table.records[index].name, table.namesUtf8[index]};
+}
+
 int findByName(const ProvinceTable& table, const char* name) {
     // Every stored name is NUL-terminated inside its field, so strcmp stops
     // within the record; equality includes the terminator (no prefix match).

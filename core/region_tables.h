@@ -10,6 +10,8 @@
 
 #include <cstdint>
 
+#include "core/gbk_text.h"
+
 struct MunicipalEntry {
     int32_t code;
     char name[256];
@@ -23,11 +25,13 @@ struct DivisionEntry {
 struct MunicipalTable {
     const MunicipalEntry* records;
     int count;
+    const char* const* namesUtf8;  // records[i].name in UTF-8, for i < count
 };
 
 struct ProvinceTable {
     const DivisionEntry* records;
     int count;
+    const char* const* namesUtf8;  // records[i].name in UTF-8, for i < count
 };
 
 enum class UnitKind { municipality, province };
@@ -40,6 +44,8 @@ struct ProvinceUnit {
     const MunicipalTable* municipalTable;  // set for kind municipality, else null
     const ProvinceTable* provinceTable;    // set for kind province, else null
     int pickerIndex;        // 0-based position of label in its list
+    Text labelText;         // label and fullName again, in both encodings
+    Text fullNameText;
 };
 
 // A run of consecutive records [first, end) of one table.
@@ -66,6 +72,10 @@ const ProvinceUnit* provinceAt(int pickerIndex);
 // Index of the first record with this code, or the table's count.
 int findByCode(const MunicipalTable& table, int32_t code);
 int findByCode(const ProvinceTable& table, int32_t code);
+
+// The name of the record at `index` (0 <= index < count) in both encodings.
+Text recordName(const MunicipalTable& table, int index);
+Text recordName(const ProvinceTable& table, int index);
 
 // Index of the first record whose name equals the text byte for byte, or the
 // table's count.

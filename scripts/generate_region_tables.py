@@ -13,7 +13,10 @@ leading spaces and ideographic spaces included.
 
 Names are written as hex escapes of their GBK bytes, so the compiled bytes are
 exactly Python's .encode('gbk') whatever the compiler's charset conversion does;
-a trailing comment shows each name in UTF-8.
+a trailing comment shows each name in UTF-8. Each table also gets a parallel
+array of its names as UTF-8 (u8 literals, whose bytes do not depend on the
+execution character set), and each unit its label and full name in both
+encodings, for faces that write UTF-8.
 """
 
 import sys
@@ -137,6 +140,28 @@ def c_literal(text):
     return "".join(parts)
 
 
+def c_utf8_literal(text):
+    """A u8 string literal of text: printable characters as themselves, quote,
+    backslash and control characters as escapes."""
+    parts = ['u8"']
+    after_escape = False
+    for char in text:
+        code = ord(char)
+        if char in '"\\':
+            parts.append("\\" + char)
+            after_escape = False
+        elif code < 0x20 or code == 0x7F:
+            parts.append(f"\\x{code:02X}")
+            after_escape = True
+        else:
+            if after_escape and char.encode("utf-8")[0] in HEX_DIGITS:
+                parts.append('" u8"')
+            parts.append(char)
+            after_escape = False
+    parts.append('"')
+    return "".join(parts)
+
+
 def c_comment_text(text):
     # Names hold no "*/" or newline, but keep the comment well-formed anyway.
     return '"' + text.replace("*/", "*\\/").replace("\n", " ") + '"'
@@ -151,8 +176,9 @@ def render(tables):
     emit("//   python3 scripts/generate_region_tables.py data/regions-2009.tsv core/region_data.cpp")
     emit("//")
     emit("// Names are hex escapes of their GBK (code page 936) bytes, the UTF-8 text in")
-    emit("// the comment. Every object is constexpr: constant-initialised read-only data")
-    emit("// that needs no code at start-up.")
+    emit("// the comment; each table's names in UTF-8 follow it in a parallel array.")
+    emit("// Every object is constexpr: constant-initialised read-only data that needs")
+    emit("// no code at start-up.")
     emit("")
     emit('#include <cstddef>')
     emit("")
@@ -170,12 +196,21 @@ def render(tables):
         for code, name in records:
             emit(f"    {{{code}, {c_literal(name)}}},  // {c_comment_text(name)}")
         emit("};")
+        emit(f"static constexpr const char* const {stem}NamesUtf8[] = {{")
+        for _code, name in records:
+            emit(f"    {c_utf8_literal(name)},")
+        emit("};")
+        emit(f"static_assert(recordCount({stem}NamesUtf8) == recordCount({stem}Records));")
+
+    def emit_table(table_type, stem):
+        emit(f"static constexpr {table_type} {stem}Table = "
+             f"{{{stem}Records, recordCount({stem}Records), {stem}NamesUtf8}};")
 
     for unit, label, full_name, stem in MUNICIPALITIES:
         records = tables[unit]
         emit(f"// {unit} {label}: {len(records)} districts and counties")
         emit_records("MunicipalEntry", stem, records)
-        emit(f"static constexpr MunicipalTable {stem}Table = {{{stem}Records, recordCount({stem}Records)}};")
+        emit_table("MunicipalTable", stem)
         emit("")
 
     for unit, label, stem in PROVINCES:
@@ -183,7 +218,7 @@ def render(tables):
         city_level = sum(1 for code, _ in records if code % 100 == 0)
         emit(f"// {unit} {label}: {len(records)} records, {city_level} city-level")
         emit_records("DivisionEntry", stem, records)
-        emit(f"static constexpr ProvinceTable {stem}Table = {{{stem}Records, recordCount({stem}Records)}};")
+        emit_table("ProvinceTable", stem)
         emit("")
 
     picker_index = {}
@@ -205,7 +240,9 @@ def render(tables):
     for unit, label, full_name, kind, municipal, province in units:
         emit(f"    // {unit} {c_comment_text(label)}, {c_comment_text(full_name)}")
         emit(f"    {{{unit}, {c_literal(label)}, {c_literal(full_name)},")
-        emit(f"     UnitKind::{kind}, {municipal}, {province}, {picker_index[unit]}}},")
+        emit(f"     UnitKind::{kind}, {municipal}, {province}, {picker_index[unit]},")
+        emit(f"     {{{c_literal(label)}, {c_utf8_literal(label)}}},")
+        emit(f"     {{{c_literal(full_name)}, {c_utf8_literal(full_name)}}}}},")
     emit("};")
     return "\n".join(out) + "\n"
 

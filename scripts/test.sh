@@ -3,9 +3,10 @@
 # ASan and UBSan, the same suite under Wine against the real dialog of the
 # 64-bit and (where the machine runs 32-bit code) the 32-bit program, each in
 # code page 936 and in 1252, and the file checks of both programs. Also builds
-# the benchmarks and runs them once, briefly, so they cannot rot; builds the
-# 32-bit release programs twice more, elsewhere, to see that they come out the
-# same; and makes the release zips twice and checks them.
+# the benchmarks and runs them once, briefly, so they cannot rot; likewise the
+# optimised idtool. Builds the 32-bit release programs twice more, elsewhere,
+# to see that they come out the same; and makes the release zips twice and
+# checks them.
 set -eu
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -22,6 +23,11 @@ step "win64: build and test under wine64"
 cmake --preset win64 >/dev/null
 cmake --build --preset win64 -j "$jobs"
 ctest --preset win64
+
+step "release: the optimised native idtool"
+cmake --preset release >/dev/null
+cmake --build --preset release -j "$jobs"
+build/release/idtool --version
 
 step "benchmarks: build and a short run"
 cmake --preset bench >/dev/null

@@ -31,5 +31,8 @@ if [ ! -f "$WINEPREFIX/.prefix-ready" ]; then
         fi
     ) 9>"$WINEPREFIX.lock"
 fi
-# The locale is set for Wine only (the glibc locale need not exist).
+# The locale is set for Wine only (the glibc locale need not exist for the
+# code page). Without an installed glibc locale, though, Wine reads the
+# command line as ASCII: tests that pass non-ASCII arguments to a program of
+# wide calls only (idtool) use C.UTF-8.
 exec env LC_ALL="${WINE_LOCALE:-zh_CN.UTF-8}" "$wine" "$program" "$@"

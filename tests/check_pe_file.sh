@@ -2,9 +2,11 @@
 # Checks a built program file: a GUI PE file of the right machine, with ASLR and
 # DEP, no MinGW run-time DLL among its imports, no link time stamp (so that
 # builds are reproducible), and the icon, dialog, menu, manifest and version
-# resources. Usage: check_pe_file.sh OBJDUMP EXE x86|x86_64
+# resources; or, given "console", a console PE file with the same machine,
+# ASLR, DEP, imports and time stamp checks and nothing of the dialog.
+# Usage: check_pe_file.sh OBJDUMP EXE x86|x86_64 [console]
 set -u
-objdump=$1 exe=$2 arch=$3
+objdump=$1 exe=$2 arch=$3 kind=${4:-gui}
 # In UTC, so that a zero time stamp reads the same in every time zone.
 headers=$(TZ=UTC0 "$objdump" -p "$exe") || { echo "cannot read $exe"; exit 1; }
 failures=0
@@ -20,10 +22,17 @@ if [ "$arch" = x86_64 ]; then
 else
     expect "PE32 file for i386" 'file format pei-i386'
 fi
-expect "GUI subsystem" 'Subsystem[[:space:]]+0*2[[:space:]]+\(Windows GUI\)'
 expect "ASLR" 'DYNAMIC_BASE'
 expect "DEP" 'NX_COMPAT'
 refuse "no MinGW run-time DLL" 'DLL Name: (libgcc|libstdc|libwinpthread|mingw)'
+expect "no link time stamp" 'Time/Date[[:space:]]+Thu Jan  1 00:00:00 1970'
+if [ "$kind" = console ]; then
+    expect "console subsystem" 'Subsystem[[:space:]]+0*3[[:space:]]+\(Windows CUI\)'
+    if [ "$failures" -ne 0 ]; then echo "$failures check(s) failed for $exe"; exit 1; fi
+    echo "$exe: console, ASLR, DEP, self-contained, no time stamp"
+    exit 0
+fi
+expect "GUI subsystem" 'Subsystem[[:space:]]+0*2[[:space:]]+\(Windows GUI\)'
 expect "imports USER32" 'DLL Name: USER32\.dll'
 # Texts cross to the controls as UTF-16 with code page 936: no call whose
 # result depends on the process's ANSI code page.
@@ -31,7 +40,6 @@ for ansiCall in GetWindowTextLengthA GetDlgItemTextA SetDlgItemTextA MessageBoxA
     refuse "no $ansiCall" "[[:space:]]$ansiCall\$"
 done
 expect "imports COMCTL32" 'DLL Name: COMCTL32\.dll'
-expect "no link time stamp" 'Time/Date[[:space:]]+Thu Jan  1 00:00:00 1970'
 # Resources as "type/name" pairs of hex IDs from the resource directory
 # listing, where type entries are indented by 3 spaces and name entries by 5.
 resources=$("$objdump" -p "$exe" | awk '

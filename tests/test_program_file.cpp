@@ -26,6 +26,7 @@ struct ProgramFile {
 };
 const ProgramFile programFiles[] = {
     {L"IdNumberTool.exe", L"身份证号码校验生成器"},
+    {L"idtool.exe", L"身份证号码校验生成命令行工具"},
 };
 
 std::wstring fromBuildTop(const wchar_t* relative) {

@@ -1,0 +1,104 @@
+#include "idtool/regions_command.h"
+
+#include <cstring>
+
+#include "core/region_tables.h"
+#include "idtool/system_io.h"
+
+namespace {
+
+const char* const regionKeys[] = {"code", "name", "level", "province", "city"};
+constexpr int regionKeyCount = sizeof regionKeys / sizeof regionKeys[0];
+
+// Longest query compared; longer ones match no name of the tables anyway.
+constexpr std::size_t queryCapacity = 256;
+
+struct Query {
+    const char* text;  // in the output encoding; empty matches every record
+    std::size_t length;
+    Encoding encoding;
+};
+
+bool codeStartsWith(int32_t code, const Query& query) {
+    if (query.length > 6) return false;
+    char digits[6];
+    for (int i = 5; i >= 0; --i, code /= 10) digits[i] = static_cast<char>('0' + code % 10);
+    return std::memcmp(digits, query.text, query.length) == 0;
+}
+
+// Compared at character boundaries only, so that a GBK query cannot match the
+// second byte of one character and the first of the next.
+bool nameContains(const char* name, const Query& query) {
+    const auto* bytes = reinterpret_cast<const unsigned char*>(name);
+    const std::size_t length = std::strlen(name);
+    for (std::size_t at = 0; at + query.length <= length;
+         at += characterStep(bytes + at, length - at, query.encoding)) {
+        if (std::memcmp(name + at, query.text, query.length) == 0) return true;
+    }
+    return false;
+}
+
+bool matches(int32_t code, const char* name, const Query& query) {
+    return codeStartsWith(code, query) || nameContains(name, query);
+}
+
+void writeRegion(RecordWriter& writer, int32_t code, const char* name, const char* level, const char* province,
+                 const char* city) {
+    writer.beginRecord();
+    writer.integerField(code);
+    writer.textField(name);
+    writer.textField(level);
+    writer.textField(province);
+    writer.textField(city);
+    writer.endRecord();
+}
+
+}  // namespace
+
+int runRegions(const RegionsOptions& options, Session& session) {
+    const Encoding encoding = session.encoding;
+    char queryText[queryCapacity];
+    if (!argumentInEncoding(options.query != nullptr ? options.query : "", encoding, queryText, sizeof queryText)) {
+        beginMessage(session).write("regions: the query is too long or not valid text");
+        endMessage(session);
+        return exitTrouble;
+    }
+    const Query query{queryText, std::strlen(queryText), encoding};
+
+    RecordWriter writer(session.out, options.format, encoding, regionKeys, regionKeyCount);
+    writer.writeHeader();
+    long matched = 0;
+    for (const ProvinceUnit& unit : provinceUnits) {
+        const char* province = textIn(unit.fullNameText, encoding);
+        if (unit.kind == UnitKind::municipality) {
+            const MunicipalTable& table = *unit.municipalTable;
+            for (int i = 0; i < table.count; ++i) {
+                const char* name = textIn(recordName(table, i), encoding);
+                if (!matches(table.records[i].code, name, query)) continue;
+                writeRegion(writer, table.records[i].code, name, "county", province, nullptr);
+                ++matched;
+            }
+            continue;
+        }
+        const ProvinceTable& table = *unit.provinceTable;
+        for (int i = 0; i < table.count; ++i) {
+            const DivisionEntry& record = table.records[i];
+            const char* name = textIn(recordName(table, i), encoding);
+            if (!matches(record.code, name, query)) continue;
+            if (isCityLevel(record)) {
+                writeRegion(writer, record.code, name, "city", province, nullptr);
+            } else {
+                const int city = findByCode(table, record.code / 100 * 100);
+                writeRegion(writer, record.code, name, isListedChild(record) ? "county" : "group", province,
+                            city < table.count ? textIn(recordName(table, city), encoding) : nullptr);
+            }
+            ++matched;
+        }
+    }
+    if (matched == 0) {
+        beginMessage(session).write("regions: no record matches");
+        endMessage(session);
+        return exitFindings;
+    }
+    return exitSuccess;
+}

@@ -1,0 +1,25 @@
+// idtool verify [FILE...]: one record per input line with the verdict on the
+// number in it.
+#ifndef IDTOOL_VERIFY_COMMAND_H
+#define IDTOOL_VERIFY_COMMAND_H
+
+#include "idtool/line_reader.h"
+#include "idtool/record_writer.h"
+#include "idtool/session.h"
+
+struct VerifyOptions {
+    RecordFormat format = RecordFormat::tsv;
+    bool onlyInvalid = false;  // write only the records of refused lines
+    bool summary = false;      // counts per reason on standard error at the end
+};
+
+// The record's fields, in order.
+extern const char* const verifyKeys[];
+extern const int verifyKeyCount;
+
+// Reads every line of `reader` and writes its record to session.out. Returns
+// 0 when every line is valid, 1 when any is not. Read errors are reported by
+// the caller (finishReading).
+int runVerify(const VerifyOptions& options, LineReader& reader, Session& session);
+
+#endif

@@ -1,0 +1,156 @@
+// No allocation per line: 10^5 lines through the reader and the record writer
+// in every format, and through the upgrade command, with the global operator
+// new (and, under AddressSanitizer, malloc itself) counted.
+//
+// Natively only: the counting hooks are those of tests/test_no_allocation.cpp.
+#ifndef _WIN32
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <new>
+#include <string>
+#include <vector>
+
+#include "idtool/line_reader.h"
+#include "idtool/progress.h"
+#include "idtool/record_writer.h"
+#include "idtool/session.h"
+#include "idtool/upgrade_command.h"
+#include "idtool_test_support.h"
+
+#if defined(__SANITIZE_ADDRESS__)
+extern "C" int __sanitizer_install_malloc_and_free_hooks(void (*onMalloc)(const volatile void*, std::size_t),
+                                                          void (*onFree)(const volatile void*));
+#define COUNTS_MALLOC 1
+#endif
+
+namespace {
+
+bool counting = false;
+long allocations = 0;
+
+void* countedAllocation(std::size_t size) {
+    if (counting) ++allocations;
+    if (void* memory = std::malloc(size != 0 ? size : 1)) return memory;
+    throw std::bad_alloc();
+}
+
+#ifdef COUNTS_MALLOC
+void onMalloc(const volatile void*, std::size_t) {
+    if (counting) ++allocations;
+}
+void onFree(const volatile void*) {}
+#endif
+
+}  // namespace
+
+void* operator new(std::size_t size) { return countedAllocation(size); }
+void* operator new[](std::size_t size) { return countedAllocation(size); }
+void operator delete(void* memory) noexcept { std::free(memory); }
+void operator delete[](void* memory) noexcept { std::free(memory); }
+void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
+void operator delete[](void* memory, std::size_t) noexcept { std::free(memory); }
+
+namespace {
+
+// Takes everything and keeps nothing, so the test measures only idtool.
+long long discard(void*, const char*, std::size_t count, bool) { return static_cast<long long>(count); }
+
+// 10^5 lines of every kind: good 15- and 18-digit numbers, CRLF, an empty
+// line, binary bytes, lines of 64 and 65 bytes, a long one, and a last line
+// without a line end.
+std::string sampleInput() {
+    const std::string kinds[] = {
+        "110105491231002\n",      "11010519491231002X\r\n", "\n",
+        std::string("1\0\xFF\xFE\x80x\n", 7), std::string(64, '6') + "\n", std::string(65, '5') + "\r\n",
+        std::string(500, '9') + "\n",  "110105491331002\n",
+    };
+    std::string text = "\xEF\xBB\xBF";
+    for (int i = 0; i < 99999; ++i) text += kinds[i % 8];
+    return text + "abc";
+}
+
+class NoAllocationPerLine : public ::testing::Test {
+protected:
+    void SetUp() override {
+#ifdef COUNTS_MALLOC
+        static const bool hooked = __sanitizer_install_malloc_and_free_hooks(onMalloc, onFree) != 0;
+        ASSERT_TRUE(hooked);
+#endif
+    }
+    void startCounting() {
+        allocations = 0;
+        counting = true;
+    }
+    long stopCounting() {
+        counting = false;
+        return allocations;
+    }
+
+    std::string input = sampleInput();
+    std::vector<char> lineStorage = std::vector<char>(64 * 1024);  // many refills
+    std::vector<char> outputStorage = std::vector<char>(4096);
+};
+
+TEST_F(NoAllocationPerLine, ReaderAndRecordWriterInEveryFormat) {
+    const char* const keys[] = {"line", "input", "valid", "reason", "length", "history"};
+    for (RecordFormat format : {RecordFormat::jsonl, RecordFormat::tsv, RecordFormat::csv}) {
+        TemporaryInput file(input);
+        ASSERT_NE(file.input.file, nullptr);
+        OutputStream out(outputStorage.data(), outputStorage.size(), discard, nullptr);
+        LineReader reader(&file.input, 1, lineStorage.data(), lineStorage.size());
+        reader.flushBeforeEachRead(&out);
+        RecordWriter writer(out, format, Encoding::utf8, keys, 6);
+        char fragmentStorage[256];
+        JsonFragment history(fragmentStorage, sizeof fragmentStorage, Encoding::utf8);
+        writer.writeHeader();
+
+        startCounting();
+        Line line;
+        while (reader.next(line)) {
+            writer.beginRecord();
+            writer.integerField(static_cast<long long>(line.number));
+            writer.bytesField(line.bytes, static_cast<std::size_t>(line.held));
+            writer.boolField(!line.cut);
+            writer.textField(line.cut ? "length" : nullptr);
+            writer.integerField(static_cast<long long>(line.length));
+            history.clear();
+            history.beginArray();
+            history.beginObject();
+            history.key("name");
+            history.textValue(u8"城区");
+            history.endObject();
+            history.endArray();
+            writer.jsonField(history.data(), history.size());
+            writer.endRecord();
+        }
+        out.flush();
+        EXPECT_EQ(stopCounting(), 0);
+        EXPECT_EQ(reader.linesRead(), 100000u);
+        EXPECT_FALSE(reader.failed());
+    }
+}
+
+TEST_F(NoAllocationPerLine, UpgradeWithAMessagePerBadLine) {
+    TemporaryInput file(input);
+    ASSERT_NE(file.input.file, nullptr);
+    OutputStream out(outputStorage.data(), outputStorage.size(), discard, nullptr);
+    char errorStorage[256];
+    OutputStream err(errorStorage, sizeof errorStorage, discard, nullptr);
+    ProgressDisplay progress(err, false);
+    Session session{out, err, progress, Encoding::utf8};
+    LineReader reader(&file.input, 1, lineStorage.data(), lineStorage.size());
+    reader.flushBeforeEachRead(&out);
+    reader.setProgress(&progress);
+
+    startCounting();
+    EXPECT_EQ(runUpgrade(reader, session), exitFindings);
+    out.flush();
+    EXPECT_EQ(stopCounting(), 0);
+    EXPECT_EQ(reader.linesRead(), 100000u);
+}
+
+}  // namespace
+
+#endif
