@@ -6,12 +6,14 @@
 #include <cstdio>
 
 #include "dialog/main_dialog.h"
+#include "tests/standin_main_dialog.h"
 #include "dialog/resource_ids.h"
 #include "core/number_rules.h"
 
 namespace {
 
 HWND openDialog() {
+    useMainDialogTemplate();
     return CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN_DIALOG), nullptr, dialogProc, 0);
 }
 

@@ -101,7 +101,18 @@ BOOL WINAPI CheckRadioButton(HWND dialog, int firstId, int lastId, int checkId);
 int WINAPI MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT flags);
 int wsprintfA(LPSTR buffer, LPCSTR format, ...);
 HMODULE WINAPI GetModuleHandleA(LPCSTR name);
-// Creates the in-memory main dialog (template 101, 47 controls), sends it
+// The kinds of control the stand-in knows, and one control of a dialog
+// template: its ID and kind, in tab order.
+enum class StandinControlKind { dialog, pushButton, radioButton, groupBox, edit, comboBox, staticText };
+struct StandinControl {
+    int id;
+    StandinControlKind kind;
+};
+// The controls that every dialog created from now on gets, as a template
+// would give them; the caller keeps the table alive.
+void standinSetDialogControls(const StandinControl* controls, int count);
+
+// Creates an in-memory dialog with the controls last set, sends it
 // WM_INITDIALOG and returns it. `parent` and the template name are ignored.
 HWND WINAPI CreateDialogParamA(HINSTANCE instance, LPCSTR templateName, HWND parent,
                                DLGPROC dialogProc, LPARAM initParam);

@@ -1,6 +1,8 @@
-// The native stand-in for the window system: an in-memory dialog with the 47
-// controls of the main dialog template, by ID and kind, and the USER32 calls
-// the logic makes on it. Nothing is drawn and nothing waits for a user.
+// The native stand-in for the window system: an in-memory dialog with the
+// controls of a template, by ID and kind, and the USER32 calls the logic
+// makes on it. Nothing is drawn and nothing waits for a user. The program (or
+// its tests) gives the template's controls, as the resources give them on
+// Windows.
 //
 // Storage is set aside when the dialog is created, so that the calls a command
 // makes (texts of at most 1 KiB, list items) never allocate.
@@ -14,73 +16,14 @@
 #include <string>
 #include <vector>
 
-#include "dialog/resource_ids.h"
-
 namespace {
 
-enum class Kind { dialog, pushButton, radioButton, groupBox, edit, comboBox, staticText };
+using Kind = StandinControlKind;
 
 constexpr int maxListItems = 256;
 constexpr int maxItemBytes = 260;    // any region name with its terminator
 constexpr size_t reservedTextBytes = 1024;
 
-struct TemplateControl {
-    int id;
-    Kind kind;
-};
-
-// The controls of template 101 in tab order.
-constexpr TemplateControl mainDialogControls[] = {
-    {IDC_VERIFY_BUTTON, Kind::pushButton},
-    {IDC_NUMBER_FIELD, Kind::edit},
-    {IDC_STATIC, Kind::staticText},
-    {IDC_STATIC, Kind::groupBox},
-    {IDC_STATIC, Kind::staticText},
-    {IDC_STATIC, Kind::staticText},
-    {IDC_STATIC, Kind::staticText},
-    {IDC_PROVINCE_FIELD, Kind::edit},
-    {IDC_CITY_FIELD, Kind::edit},
-    {IDC_COUNTY_FIELD, Kind::edit},
-    {IDC_YEAR_FIELD, Kind::edit},
-    {IDC_MONTH_FIELD, Kind::edit},
-    {IDC_DAY_FIELD, Kind::edit},
-    {IDC_STATIC, Kind::staticText},
-    {IDC_STATIC, Kind::staticText},
-    {IDC_STATIC, Kind::staticText},
-    {IDC_SEX_FIELD, Kind::edit},
-    {IDC_STATIC, Kind::groupBox},
-    {IDC_STATIC, Kind::staticText},
-    {IDC_SEX_LIST, Kind::comboBox},
-    {IDC_STATIC, Kind::staticText},
-    {IDC_BIRTH_DATE_FIELD, Kind::edit},
-    {IDC_STATIC, Kind::staticText},
-    {IDC_STATIC, Kind::staticText},
-    {IDC_MUNICIPALITY_LIST, Kind::comboBox},
-    {IDC_STATIC, Kind::staticText},
-    {IDC_DISTRICT_LIST, Kind::comboBox},
-    {IDC_STATIC, Kind::staticText},
-    {IDC_PROVINCE_LIST, Kind::comboBox},
-    {IDC_STATIC, Kind::staticText},
-    {IDC_CITY_LIST, Kind::comboBox},
-    {IDC_STATIC, Kind::staticText},
-    {IDC_COUNTY_LIST, Kind::comboBox},
-    {IDC_GENERATE_BUTTON, Kind::pushButton},
-    {IDC_RESULT_FIELD, Kind::edit},
-    {IDC_MUNICIPALITY_MODE, Kind::radioButton},
-    {IDC_PROVINCE_MODE, Kind::radioButton},
-    {IDC_STATIC, Kind::staticText},
-    {IDC_STATIC, Kind::staticText},
-    {IDC_STATIC, Kind::staticText},
-    {IDC_STATIC, Kind::staticText},
-    {IDC_STATIC, Kind::staticText},
-    {IDC_STATIC, Kind::staticText},
-    {IDC_STATIC, Kind::staticText},
-    {IDC_STATIC, Kind::staticText},
-    {IDC_STATIC, Kind::staticText},
-    {IDC_STATIC, Kind::staticText},
-};
-static_assert(sizeof(mainDialogControls) / sizeof(mainDialogControls[0]) == 47,
-              "the main dialog has 47 controls");
 
 struct ListItems {
     int count = 0;
@@ -108,6 +51,8 @@ struct StandinWindow {
 namespace {
 
 std::vector<StandinWindow*> liveDialogs;
+const StandinControl* templateControls = nullptr;
+int templateControlCount = 0;
 StandinMessageBoxHook messageBoxHook = nullptr;
 
 void copyText(const char* source, size_t length, char* buffer, size_t size) {
@@ -168,9 +113,11 @@ LRESULT comboMessage(StandinWindow& combo, UINT message, WPARAM wParam, LPARAM l
 LRESULT buttonMessage(StandinWindow& button, UINT message) {
     if (message != BM_CLICK) return 0;
     // An automatic radio button checks itself and clears the others of its
-    // group (the two mode buttons), then the dialog hears of the click.
+    // group (every radio button of the dialog is in one group), then the
+    // dialog hears of the click.
     if (button.kind == Kind::radioButton)
-        CheckRadioButton(button.parent, IDC_MUNICIPALITY_MODE, IDC_PROVINCE_MODE, button.id);
+        for (const auto& control : button.parent->controls)
+            if (control->kind == Kind::radioButton) control->checked = control.get() == &button;
     SendMessageA(button.parent, WM_COMMAND, MAKEWPARAM(button.id, BN_CLICKED), reinterpret_cast<LPARAM>(&button));
     return 0;
 }
@@ -189,7 +136,8 @@ HWND WINAPI CreateDialogParamA(HINSTANCE, LPCSTR, HWND, DLGPROC dialogProc, LPAR
     dialog->kind = Kind::dialog;
     dialog->procedure = dialogProc;
     dialog->text.reserve(reservedTextBytes);
-    for (const TemplateControl& entry : mainDialogControls) {
+    for (int i = 0; i < templateControlCount; ++i) {
+        const StandinControl& entry = templateControls[i];
         auto control = std::make_unique<StandinWindow>();
         control->kind = entry.kind;
         control->id = entry.id;
@@ -201,6 +149,11 @@ HWND WINAPI CreateDialogParamA(HINSTANCE, LPCSTR, HWND, DLGPROC dialogProc, LPAR
     liveDialogs.push_back(dialog);
     if (dialogProc != nullptr) dialogProc(dialog, WM_INITDIALOG, 0, initParam);
     return dialog;
+}
+
+void standinSetDialogControls(const StandinControl* controls, int count) {
+    templateControls = controls;
+    templateControlCount = controls != nullptr ? count : 0;
 }
 
 BOOL WINAPI DestroyWindow(HWND window) {

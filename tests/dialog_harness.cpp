@@ -6,6 +6,8 @@
 #include "dialog/main_dialog.h"
 #include "dialog/resource_ids.h"
 #include "core/number_rules.h"
+#include "dialog/clock_and_generator.h"
+#include "tests/standin_main_dialog.h"
 
 namespace {
 
@@ -27,6 +29,7 @@ HWND openDialog() {
     return CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_MAIN_DIALOG), nullptr, dialogProc,
                               0);
 #else
+    useMainDialogTemplate();
     return CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN_DIALOG), nullptr, dialogProc,
                               0);
 #endif

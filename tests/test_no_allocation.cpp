@@ -17,6 +17,7 @@
 #include "dialog/main_dialog.h"
 #include "dialog/resource_ids.h"
 #include "core/check_character.h"
+#include "tests/standin_main_dialog.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 // From the sanitizer run-time's allocator interface (GCC ships no header).
@@ -75,6 +76,7 @@ protected:
         static const bool hooked = __sanitizer_install_malloc_and_free_hooks(onMalloc, onFree) != 0;
         ASSERT_TRUE(hooked);
 #endif
+        useMainDialogTemplate();
         dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN_DIALOG), nullptr,
                                     dialogProc, 0);
         ASSERT_NE(dialog, nullptr);
