@@ -20,3 +20,14 @@ char computeCheckCharacter(const char* stem) {
     const int remainder = sum % 11;
     return remainder < 0 ? '\0' : checkCharacters[remainder];
 }
+
+char checkCharacterOfDigits(const char* stem) {
+    // Digits only, so the sum is 0-900 and its remainder never negative.
+    int sum = 0;
+    for (int position = 0; position < stemLength; ++position) {
+        const unsigned digit = static_cast<unsigned char>(stem[position]) - unsigned{'0'};
+        if (digit > 9) return '\0';
+        sum += static_cast<int>(digit) * weights[position];
+    }
+    return checkCharacters[sum % 11];
+}

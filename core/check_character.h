@@ -1,7 +1,7 @@
 // The check character of an identity number: ISO 7064 MOD 11-2 over the
 // first 17 bytes.
-#ifndef IDNUMBER_CHECK_CHARACTER_H
-#define IDNUMBER_CHECK_CHARACTER_H
+#ifndef CORE_CHECK_CHARACTER_H
+#define CORE_CHECK_CHARACTER_H
 
 constexpr int stemLength = 17;
 constexpr int numberLength = 18;
@@ -16,5 +16,9 @@ inline int digitValue(char c) {
 // the weighted sum is negative and so has no check character. The bytes are
 // not validated: any byte enters the sum with its digit value.
 char computeCheckCharacter(const char* stem);
+
+// The check character of 17 digits at `stem`, or '\0' when any of them is not
+// a digit 0-9: the test and the sum in one pass.
+char checkCharacterOfDigits(const char* stem);
 
 #endif

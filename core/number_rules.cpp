@@ -3,15 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 
-
 namespace {
-
-time_t runtimeNow() { return time(nullptr); }
-void runtimeSeed(unsigned seed) { srand(seed); }
-int runtimeDraw() { return rand(); }
-
-const ClockAndGenerator runtimeSource = {runtimeNow, runtimeSeed, runtimeDraw};
-const ClockAndGenerator* currentSource = &runtimeSource;
 
 // Writes the `count` lowest decimal digits of a non-negative value, with
 // leading zeros.
@@ -26,12 +18,6 @@ void writeDigits(char* out, int value, int count) {
 constexpr int longestSlice = 8;
 
 }  // namespace
-
-const ClockAndGenerator& clockAndGenerator() { return *currentSource; }
-
-void setClockAndGenerator(const ClockAndGenerator* source) {
-    currentSource = source != nullptr ? source : &runtimeSource;
-}
 
 int localYear(time_t calendarTime) {
 #ifdef _WIN32
@@ -76,9 +62,8 @@ bool withinDateLimits(const BirthDate& date, int yearLimit) {
 bool passesCheck(const char* number) {
     // Only digits make a stem: letters and the bytes of double-byte characters
     // could otherwise add up to a sum that happens to match.
-    if (!allDigits(number, stemLength))
-        return false;
-    return number[stemLength] == computeCheckCharacter(number);
+    const char check = checkCharacterOfDigits(number);
+    return check != '\0' && number[stemLength] == check;
 }
 
 bool isMaleCharacter(char c) { return digitValue(c) % 2 == 1; }

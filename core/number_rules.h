@@ -1,8 +1,7 @@
-// The rules of an identity number that verification and generation share,
-// kept free of controls so that they can be tested and reused on their own,
-// and the clock and pseudo-random generator that both operations draw on.
-#ifndef IDNUMBER_NUMBER_RULES_H
-#define IDNUMBER_NUMBER_RULES_H
+// The rules of an identity number that verification and generation share:
+// its parts, the date limits, the check, the sex and the assembly of a number.
+#ifndef CORE_NUMBER_RULES_H
+#define CORE_NUMBER_RULES_H
 
 #include <ctime>
 
@@ -20,22 +19,6 @@ constexpr int sequenceModulus = 999;
 constexpr int birthDateOffset = 6;
 constexpr int sexOffset = 16;
 
-// --- Clock and pseudo-random generator -------------------------------------
-
-// Where the current time and the random draw come from. The program always
-// uses the C run-time's time, srand and rand; tests put in a fixed clock and a
-// chosen draw.
-struct ClockAndGenerator {
-    time_t (*now)();            // calendar time in seconds
-    void (*seed)(unsigned seed);
-    int (*draw)();              // a non-negative pseudo-random value
-};
-
-const ClockAndGenerator& clockAndGenerator();
-// Replaces the source until the next call; null puts back the run-time's.
-// The caller keeps `source` alive while it is in use.
-void setClockAndGenerator(const ClockAndGenerator* source);
-
 // Calendar year of `calendarTime` on the local clock. A time that the
 // run-time cannot convert gives 9999, so that no year is refused for it.
 int localYear(time_t calendarTime);
@@ -52,6 +35,13 @@ int sliceToInt(const char* text, int offset, int count);
 
 // Whether the first `count` bytes are all the digits 0-9.
 bool allDigits(const char* text, int count);
+
+// The decimal value of `count` bytes that are all digits (at most 9).
+inline int digitsValue(const char* digits, int count) {
+    int value = 0;
+    for (int i = 0; i < count; ++i) value = value * 10 + (digits[i] - '0');
+    return value;
+}
 
 // --- Birth date ------------------------------------------------------------
 

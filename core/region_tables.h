@@ -5,8 +5,8 @@
 // records, each followed by its children, for the 27 provinces and autonomous
 // regions. Names are GBK byte strings. Every lookup is a linear scan from the
 // first record; the first match wins; "not found" is the table's record count.
-#ifndef REGION_REGION_TABLES_H
-#define REGION_REGION_TABLES_H
+#ifndef CORE_REGION_TABLES_H
+#define CORE_REGION_TABLES_H
 
 #include <cstdint>
 

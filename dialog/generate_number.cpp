@@ -1,16 +1,15 @@
-// Generation of one number per press of the generate button: region from the
-// checked mode's lists, birth date as typed, a clock-seeded sequence number of
-// the chosen sex, and the check character, into the result field.
+// The generate button: reads the picks of the checked mode's lists, the
+// birth date and the sex, has the core make the number from one clock-seeded
+// draw, and writes it into the result field; a refusal shows its one message
+// box, or nothing.
 #include "dialog/generate_number.h"
 
-#include <cstring>
-
+#include "core/generation.h"
+#include "dialog/clock_and_generator.h"
+#include "dialog/refusal_box.h"
 #include "dialog/resource_ids.h"
-#include "core/number_rules.h"
-#include "core/gbk_text.h"
 #include "platform/dialog_text.h"
 #include "platform/list_control.h"
-#include "core/region_tables.h"
 
 namespace {
 
@@ -18,87 +17,52 @@ namespace {
 // is told apart from one of 8.
 constexpr int birthDateBufferSize = 10;
 
-void askFor(HWND dialog, const char* what) { showMessage(dialog, what, "提示", MB_ICONWARNING); }
-
-// The code of the district picked in the municipality lists.
-bool municipalRegionCode(HWND dialog, int* regionCode) {
-    const int municipality = selectedIndex(dialog, IDC_MUNICIPALITY_LIST);
-    const int district = selectedIndex(dialog, IDC_DISTRICT_LIST);
-    if (municipality < 0) {
-        askFor(dialog, "请选择市");
-        return false;
-    }
-    if (district < 0) {
-        askFor(dialog, "请选择区（县）");
-        return false;
-    }
-    // The district list holds the municipality's table in table order, so
-    // its index is a record index.
-    const ProvinceUnit* unit = municipalityAt(municipality);
-    if (unit == nullptr || district >= unit->municipalTable->count)
-        return false;
-    *regionCode = unit->municipalTable->records[district].code;
-    return true;
+RegionPick municipalPick(HWND dialog) {
+    return regionFromMunicipalPicks(selectedIndex(dialog, IDC_MUNICIPALITY_LIST),
+                                    selectedIndex(dialog, IDC_DISTRICT_LIST));
 }
 
-// The code of the county picked in the province lists, looked up among the
-// children of the picked city: county names repeat across a province's cities
-// ("城区" under four cities of Shanxi), and only the city tells them apart.
-bool provincialRegionCode(HWND dialog, int* regionCode) {
+RegionPick provincialPick(HWND dialog) {
     const int province = selectedIndex(dialog, IDC_PROVINCE_LIST);
     const int city = selectedIndex(dialog, IDC_CITY_LIST);
     const int county = selectedIndex(dialog, IDC_COUNTY_LIST);
-    if (city < 0) {
-        askFor(dialog, "请选择市");
-        return false;
-    }
-    if (county < 0) {
-        askFor(dialog, "请选择县");
-        return false;
-    }
-    const ProvinceUnit* unit = provinceAt(province);
-    char cityName[listItemTextSize];
-    char countyName[listItemTextSize];
-    if (unit == nullptr || !readListItem(dialog, IDC_CITY_LIST, city, cityName, listItemTextSize) ||
-        !readListItem(dialog, IDC_COUNTY_LIST, county, countyName, listItemTextSize))
-        return false;
+    char cityName[listItemTextSize] = "";
+    char countyName[listItemTextSize] = "";
+    // An item whose text cannot be read names nothing, like an empty text.
+    if (city >= 0 && !readListItem(dialog, IDC_CITY_LIST, city, cityName, listItemTextSize)) cityName[0] = '\0';
+    if (county >= 0 && !readListItem(dialog, IDC_COUNTY_LIST, county, countyName, listItemTextSize))
+        countyName[0] = '\0';
+    return regionFromProvincialPicks(province, city, cityName, county, countyName);
+}
 
-    const ProvinceTable& table = *unit->provinceTable;
-    const int cityIndex = findByName(table, cityName);
-    if (cityIndex >= table.count || !isCityLevel(table.records[cityIndex]))
-        return false;
-    const RecordRange children = childRecords(table, cityIndex);
-    for (int i = children.first; i < children.end; ++i) {
-        if (std::strcmp(table.records[i].name, countyName) == 0) {
-            *regionCode = table.records[i].code;
-            return true;
-        }
-    }
-    return false;
+// Shows a refusal's box; the silent ones show nothing.
+void refuse(HWND dialog, GenerateRefusal refusal) {
+    if (const RefusalMessage* message = refusalMessage(refusal)) showRefusal(dialog, *message);
 }
 
 }  // namespace
 
 void generateNumber(HWND dialog) {
-    int regionCode = 0;
+    // The region is settled first, then the birth date, and only then is
+    // anything drawn.
     const bool municipalityMode = IsDlgButtonChecked(dialog, IDC_MUNICIPALITY_MODE) == BST_CHECKED;
-    if (!(municipalityMode ? municipalRegionCode(dialog, &regionCode) : provincialRegionCode(dialog, &regionCode)))
+    const RegionPick region = municipalityMode ? municipalPick(dialog) : provincialPick(dialog);
+    if (region.refusal != GenerateRefusal::none) {
+        refuse(dialog, region.refusal);
         return;
+    }
 
-    char birthDate[birthDateBufferSize] = {};
     // The date must be 8 bytes as the field holds it, not only as read: a read
     // stops before a double-byte character that straddles the buffer's end,
     // which would otherwise let "19870102中" pass as 8 bytes.
-    if (readField(dialog, IDC_BIRTH_DATE_FIELD, birthDate, birthDateBufferSize) != birthDateLength) {
-        showMessage(nullptr, "出生日期为8位", "错误！", MB_OK);
-        return;
-    }
-    // The field takes only digit keys, but pasted text is not filtered: a date
-    // that is not all digits would make a number that is not one.
+    char birthDate[birthDateBufferSize];
+    const int wholeLength = readField(dialog, IDC_BIRTH_DATE_FIELD, birthDate, birthDateBufferSize);
     const ClockAndGenerator& source = clockAndGenerator();
     const time_t now = source.now();
-    if (!allDigits(birthDate, birthDateLength) || !withinDateLimits(birthDateAt(birthDate), localYear(now))) {
-        showMessage(dialog, "出生日期不正确", "错误", MB_OK);
+    const int yearLimit = localYear(now);
+    const GenerateRefusal dateRefusal = judgeBirthDate(birthDate, wholeLength, yearLimit);
+    if (dateRefusal != GenerateRefusal::none) {
+        refuse(dialog, dateRefusal);
         return;
     }
 
@@ -106,10 +70,11 @@ void generateNumber(HWND dialog) {
     // give the same number.
     source.seed(static_cast<unsigned>(now));
     const int drawn = source.draw();
-    const int sequence = sequenceNumberFor(drawn, sexChoiceAt(selectedIndex(dialog, IDC_SEX_LIST)));
-
-    char number[numberLength + 1];
-    if (!assembleNumber(number, regionCode, birthDate, sequence))
+    const GeneratedNumber generated = generateNumberText(region.regionCode, birthDate, wholeLength, yearLimit, drawn,
+                                                         sexChoiceAt(selectedIndex(dialog, IDC_SEX_LIST)));
+    if (generated.refusal != GenerateRefusal::none) {
+        refuse(dialog, generated.refusal);
         return;
-    writeField(dialog, IDC_RESULT_FIELD, number);
+    }
+    writeField(dialog, IDC_RESULT_FIELD, generated.number);
 }

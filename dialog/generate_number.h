@@ -1,7 +1,7 @@
 // Generation of a random number for the picked region, birth date and sex
 // (the generate button).
-#ifndef IDNUMBER_GENERATE_NUMBER_H
-#define IDNUMBER_GENERATE_NUMBER_H
+#ifndef DIALOG_GENERATE_NUMBER_H
+#define DIALOG_GENERATE_NUMBER_H
 
 #include "platform/windows_api.h"
 

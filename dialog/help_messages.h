@@ -1,6 +1,6 @@
 // The ten messages of the help menu.
-#ifndef HELP_HELP_MESSAGES_H
-#define HELP_HELP_MESSAGES_H
+#ifndef DIALOG_HELP_MESSAGES_H
+#define DIALOG_HELP_MESSAGES_H
 
 #include "platform/windows_api.h"
 

@@ -1,6 +1,6 @@
 // The main dialog's procedure and its command dispatch.
-#ifndef APP_MAIN_DIALOG_H
-#define APP_MAIN_DIALOG_H
+#ifndef DIALOG_MAIN_DIALOG_H
+#define DIALOG_MAIN_DIALOG_H
 
 #include "platform/windows_api.h"
 

@@ -3,8 +3,8 @@
 // Each dependent list is emptied by any report of the list above it and filled
 // from the region tables at its own next report while it is empty. The
 // handlers run on every notification of their list and never ask which.
-#ifndef REGION_REGION_PICKERS_H
-#define REGION_REGION_PICKERS_H
+#ifndef DIALOG_REGION_PICKERS_H
+#define DIALOG_REGION_PICKERS_H
 
 #include "platform/windows_api.h"
 

@@ -1,7 +1,7 @@
 /* Control, command and resource IDs of the main dialog.
    Plain #defines so that both the resource compiler and the C++ code read this file. */
-#ifndef APP_RESOURCE_IDS_H
-#define APP_RESOURCE_IDS_H
+#ifndef DIALOG_RESOURCE_IDS_H
+#define DIALOG_RESOURCE_IDS_H
 
 /* Resources */
 #define IDD_MAIN_DIALOG        101

@@ -1,6 +1,6 @@
 // Verification of the number typed into the number field (the verify button).
-#ifndef IDNUMBER_VERIFY_NUMBER_H
-#define IDNUMBER_VERIFY_NUMBER_H
+#ifndef DIALOG_VERIFY_NUMBER_H
+#define DIALOG_VERIFY_NUMBER_H
 
 #include "platform/windows_api.h"
 

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/number_rules.h"
+#include "dialog/clock_and_generator.h"
 
 namespace {
 

@@ -5,6 +5,7 @@
 
 #include "dialog/resource_ids.h"
 #include "core/number_rules.h"
+#include "dialog/clock_and_generator.h"
 #include "tests/dialog_harness.h"
 
 namespace {
