@@ -77,3 +77,5 @@ RecordRange childRecords(const ProvinceTable& table, int cityIndex) {
 bool isListedChild(const DivisionEntry& child) {
     return std::strcmp(child.name, "市辖区") != 0;
 }
+
+bool isCountyLevel(const DivisionEntry& record) { return !isCityLevel(record) && isListedChild(record); }

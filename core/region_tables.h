@@ -96,4 +96,9 @@ RecordRange childRecords(const ProvinceTable& table, int cityIndex);
 // "市辖区" record, which groups the city's districts and names no county.
 bool isListedChild(const DivisionEntry& child);
 
+// A county-level record of a province table: neither city-level nor a
+// "市辖区" grouping. With every record of a municipal table, these are the
+// records a number can be made for.
+bool isCountyLevel(const DivisionEntry& record);
+
 #endif

@@ -89,7 +89,7 @@ int runRegions(const RegionsOptions& options, Session& session) {
                 writeRegion(writer, record.code, name, "city", province, nullptr);
             } else {
                 const int city = findByCode(table, record.code / 100 * 100);
-                writeRegion(writer, record.code, name, isListedChild(record) ? "county" : "group", province,
+                writeRegion(writer, record.code, name, isCountyLevel(record) ? "county" : "group", province,
                             city < table.count ? textIn(recordName(table, city), encoding) : nullptr);
             }
             ++matched;
