@@ -67,6 +67,16 @@ const HistoryRecord& successorRecord(const HistorySuccessor& successor) {
 
 int32_t successorCode(const HistorySuccessor& successor) { return successorRecord(successor).code; }
 
+const HistoryRecord& continuedRecord(const HistoryRecord& record) {
+    const HistoryRecord* current = &record;
+    const HistoryRecord* const end = historyRecords + historyRecordCount;
+    for (const HistoryRecord* next = current + 1;
+         next != end && next->code == current->code && !stillInUse(*current) && next->firstYear == current->untilYear;
+         ++next)
+        current = next;
+    return *current;
+}
+
 int handOverYear(const HistoryRecord& from, const HistorySuccessor& successor) {
     return successor.handOverYear != 0 ? successor.handOverYear : from.untilYear;
 }

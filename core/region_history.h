@@ -91,6 +91,12 @@ HistorySuccessors successorsOf(const HistoryRecord& record);
 // The successor's record that was in use in the hand-over year.
 const HistoryRecord& successorRecord(const HistorySuccessor& successor);
 int32_t successorCode(const HistorySuccessor& successor);
+// The record that `record` went on as, under the same code: the last of the
+// records that follow it without a gap in years (a renaming or a move to
+// another prefecture), or `record` itself. A record of the code that starts
+// after a gap is another place that reused the code, and is not followed.
+const HistoryRecord& continuedRecord(const HistoryRecord& record);
+
 // The year the successor took over: its own year if it has one, else the year
 // the record ended (0 for a record still in use).
 int handOverYear(const HistoryRecord& from, const HistorySuccessor& successor);

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "core/region_history.h"
 #include "idtool/generate_command.h"
 #include "idtool/line_reader.h"
 #include "idtool/progress.h"
@@ -110,7 +111,25 @@ const char verifyFooter[] =
     "  sex             \xE7\x94\xB7 or \xE5\xA5\xB3 when valid, else null\n"
     "  province, city, county\n"
     "                  the texts of the dialog's three region fields when valid,\n"
-    "                  else null\n"
+    "                  else null (from the built-in tables of 2009)\n"
+    "What the history of region codes (1981-2024) says of the region code (the\n"
+    "first 6 digits), when valid, else null; --no-history leaves these out:\n"
+    "  code_status     2009 (the 2009 tables name the county), in_use (in use in\n"
+    "                  2024 but not in the 2009 tables), abolished (its last\n"
+    "                  record has ended) or unknown (no record has the code)\n"
+    "  history         the code's records in time order, as JSON:\n"
+    "                  [{\"name\",\"province\",\"prefecture\",\"from\",\"until\"}],\n"
+    "                  until null while in use\n"
+    "  successors      the codes that took over its area when its last record\n"
+    "                  ended: [{\"code\",\"name\",\"status\"}], each with the name\n"
+    "                  it went on under, and in_use or abolished\n"
+    "  now             the codes in use in 2024 that the area went to, following\n"
+    "                  successors to their end: [{\"code\",\"name\"}]; empty while\n"
+    "                  the code is in use, or when the trail ends\n"
+    "  in_use_at_birth whether a record of the code was in use in the birth year\n"
+    "                  (a year before 1981 is answered by the list of 1981); a\n"
+    "                  hint, never a refusal: many registered after their birth\n"
+    "In TSV and CSV the JSON values stand in their cells as text.\n"
     "A line longer than 64 bytes is refused for its length and never held whole.\n"
     "Exit status 0 when every line is valid, 1 when any is not, 2 on an error." SEE_MAIN_HELP;
 
@@ -119,6 +138,10 @@ const char generateFooter[] =
     "sex means an odd (male) or even (female) sequence number. The numbers of one\n"
     "run are distinct; a count larger than the region and dates can give is\n"
     "refused. With --seed the output is the same on every platform and build.\n"
+    "With --as-of YYYY, --region is a code of a county-level record of the\n"
+    "history of region codes in use that year, such as a county since abolished:\n"
+    "  idtool generate --region 330124 --as-of 1990 --birth 19800101\n"
+    "makes numbers registered in \xE4\xB8\xB4\xE5\xAE\x89\xE5\x8E\xBF as it stood in 1990.\n"
     "Every bad option gets a one-line message and exit status 2, and nothing is\n"
     "written to standard output." SEE_MAIN_HELP;
 
@@ -136,6 +159,17 @@ const char regionsFooter[] =
     "            verification shows it; empty (null) when there is none, for\n"
     "            city-level records and for the districts of municipalities\n"
     "QUERY matches byte for byte in the output encoding.\n"
+    "\n"
+    "The history of region codes: every code in use at the end of any year from\n"
+    "1981 to 2024, with its name and place while in use (public domain data).\n"
+    "  --history CODE  the code's records in time order: code, name, level\n"
+    "                  (province, prefecture or county), province, prefecture,\n"
+    "                  from, until (null while in use), successors (the codes\n"
+    "                  that took over its area, as JSON [{\"code\",\"name\",\n"
+    "                  \"status\"}]) and now (the codes in use in 2024 its area\n"
+    "                  went to, as JSON [{\"code\",\"name\"}])\n"
+    "  --year YYYY     the codes in use that year, QUERY matched as above:\n"
+    "                  code, name, level, province, prefecture\n"
     "Exit status 0 when a record matched, 1 when none did." SEE_MAIN_HELP;
 
 RecordFormat formatNamed(const std::string& name) {
@@ -239,6 +273,8 @@ int runIdtool(int argc, const char* const* argv) {
     verify->add_option("FILE", verifyFiles, "input files; none or '-' reads standard input")->type_name("");
     addFormatOption(*verify, verifyFormat);
     verify->add_flag("--only-invalid", verifyOptions.onlyInvalid, "write only the records of refused lines");
+    bool noHistory = false;
+    verify->add_flag("--no-history", noHistory, "leave out the five keys of the region code's\nhistory");
     verify->add_flag("--summary", verifyOptions.summary,
                      "at the end, write the count of lines per\nreason to standard error");
     verify->footer(verifyFooter);
@@ -287,6 +323,14 @@ int runIdtool(int argc, const char* const* argv) {
                          "numbers; without it, the clock gives the seed")
             ->check(wholeNumberCheck(0, UINT64_MAX))
             ->type_name("S");
+    std::string asOfText;
+    CLI::Option* asOf = generate
+                            ->add_option("--as-of", asOfText,
+                                         "take --region as a code in use in that year\n"
+                                         "(1981-2024) in the history of region codes,\n"
+                                         "instead of the 2009 tables")
+                            ->check(wholeNumberCheck(firstListedYear, lastListedYear))
+                            ->type_name("YYYY");
     generate->footer(generateFooter);
 
     // regions
@@ -297,6 +341,19 @@ int runIdtool(int argc, const char* const* argv) {
         regions->add_option("QUERY", query, "a code prefix or a part of a name; none\nlists every record")
             ->type_name("");
     addFormatOption(*regions, regionsFormat);
+    std::string historyCode, yearText;
+    CLI::Option* historyOption =
+        regions->add_option("--history", historyCode,
+                            "the timeline of one code in the history of\n"
+                            "region codes (1981-2024) instead: its records,\n"
+                            "successors and the codes its area is in now")
+            ->type_name("CODE");
+    CLI::Option* yearOption = regions
+                                  ->add_option("--year", yearText,
+                                               "the codes of the history in use in that year\n"
+                                               "(1981-2024) instead of the 2009 tables")
+                                  ->check(wholeNumberCheck(firstListedYear, lastListedYear))
+                                  ->type_name("YYYY");
     regions->footer(regionsFooter);
 
     // upgrade
@@ -316,6 +373,9 @@ int runIdtool(int argc, const char* const* argv) {
             throw CLI::RequiredError("a command (verify, generate, regions or upgrade)");
         if (generate->parsed() && birth->count() == 0 && range->count() == 0)
             throw CLI::RequiredError("--birth or --born-between");
+        // Checked here rather than declared, which would crowd the help.
+        if (historyOption->count() > 0 && yearOption->count() > 0) throw CLI::ExcludesError("--history", "--year");
+        if (historyOption->count() > 0 && queryOption->count() > 0) throw CLI::ExcludesError("--history", "QUERY");
     } catch (const CLI::CallForHelp&) {
         const std::string help = app.help();
         out.write(help.c_str());
@@ -341,6 +401,7 @@ int runIdtool(int argc, const char* const* argv) {
     int status = exitTrouble;
     if (verify->parsed()) {
         verifyOptions.format = formatNamed(verifyFormat);
+        verifyOptions.history = !noHistory;
         status = runOnInputs(verifyFiles, session,
                              [&](LineReader& reader) { return runVerify(verifyOptions, reader, session); });
     } else if (generate->parsed()) {
@@ -354,6 +415,11 @@ int runIdtool(int argc, const char* const* argv) {
         uint64_t count = 1;
         parseUnsigned(countText, count);  // checked by the option
         generateOptions.count = static_cast<long long>(count);
+        if (asOf->count() > 0) {
+            uint64_t year = 0;
+            parseUnsigned(asOfText, year);  // checked by the option
+            generateOptions.asOfYear = static_cast<int>(year);
+        }
         generateOptions.hasSeed = seed->count() > 0;
         if (generateOptions.hasSeed) parseUnsigned(seedText, generateOptions.seed);
         status = runGenerate(generateOptions, session);
@@ -361,6 +427,12 @@ int runIdtool(int argc, const char* const* argv) {
         RegionsOptions regionsOptions;
         regionsOptions.format = formatNamed(regionsFormat);
         regionsOptions.query = queryOption->count() > 0 ? query.c_str() : nullptr;
+        regionsOptions.historyCode = historyOption->count() > 0 ? historyCode.c_str() : nullptr;
+        if (yearOption->count() > 0) {
+            uint64_t year = 0;
+            parseUnsigned(yearText, year);  // checked by the option
+            regionsOptions.year = static_cast<int>(year);
+        }
         status = runRegions(regionsOptions, session);
     } else if (upgrade->parsed()) {
         status = runOnInputs(upgradeFiles, session, [&](LineReader& reader) { return runUpgrade(reader, session); });

@@ -13,6 +13,7 @@
 
 #include "core/calendar.h"
 #include "core/generation.h"
+#include "core/region_history.h"
 #include "core/region_tables.h"
 #include "idtool/distinct_sampler.h"
 #include "idtool/system_io.h"
@@ -235,6 +236,58 @@ bool findRegion(const std::string& given, Session& session, CountyRecord& found)
     return false;
 }
 
+// With --as-of: the code of a county-level record of the history in use
+// that year. On failure writes the one-line reason, naming the years when
+// the code was in use, and returns false.
+bool findRegionAsOf(const std::string& given, int year, Session& session, int32_t& code) {
+    OutputStream* err = nullptr;
+    auto refuse = [&]() -> OutputStream& {
+        err = &beginMessage(session);
+        err->write("generate: ");
+        return *err;
+    };
+    if (!isSixDigits(given.c_str())) {
+        refuse().write("with --as-of, --region wants a six-digit code (idtool regions --year YYYY NAME finds it)");
+        endMessage(session);
+        return false;
+    }
+    code = digitsValue(given.c_str(), 6);
+    const HistoryRecord* record = recordInYear(code, year);
+    if (record != nullptr && levelOf(*record) == RegionLevel::county) return true;
+    OutputStream& out = refuse();
+    out.write(given.c_str());
+    const HistoryRecords records = recordsOfCode(code);
+    if (records.empty()) {
+        out.write(" is no code of the history of region codes (1981-2024)");
+    } else if (record != nullptr) {
+        out.write(" was a province- or prefecture-level record in ");
+        out.writeDecimal(static_cast<uint64_t>(year));
+        out.write("; numbers are made for county-level records");
+    } else {
+        out.write(" was not in use in ");
+        out.writeDecimal(static_cast<uint64_t>(year));
+        out.write("; it was in use");
+        const char* separator = " ";
+        for (const HistoryRecord& each : records) {
+            out.write(separator);
+            separator = ", and ";
+            out.write("from ");
+            out.writeDecimal(static_cast<uint64_t>(each.firstYear));
+            if (stillInUse(each)) {
+                out.write(" on");
+            } else {
+                out.write(" until ");
+                out.writeDecimal(static_cast<uint64_t>(each.untilYear));
+            }
+            out.write(" (");
+            out.write(textIn(nameOf(each), session.encoding));
+            out.put(')');
+        }
+    }
+    endMessage(session);
+    return false;
+}
+
 // A date option: exactly 8 digits.
 bool readDate(const std::string& text, BirthDate& date) {
     if (text.size() != birthDateLength || !allDigits(text.c_str(), birthDateLength)) return false;
@@ -337,8 +390,14 @@ uint64_t seedFromTheSystem() {
 
 int runGenerate(const GenerateOptions& options, Session& session) {
     const int currentYear = localYear(time(nullptr));
-    CountyRecord region{};
-    if (!findRegion(options.region, session, region)) return exitTrouble;
+    int32_t regionCode = 0;
+    if (options.asOfYear != 0) {
+        if (!findRegionAsOf(options.region, options.asOfYear, session, regionCode)) return exitTrouble;
+    } else {
+        CountyRecord region{};
+        if (!findRegion(options.region, session, region)) return exitTrouble;
+        regionCode = codeOf(region);
+    }
     DateChoice dates{};
     if (!chooseDates(options, currentYear, session, dates)) return exitTrouble;
 
@@ -358,7 +417,6 @@ int runGenerate(const GenerateOptions& options, Session& session) {
     }
 
     const DistinctSampler sampler(candidates, options.hasSeed ? options.seed : seedFromTheSystem());
-    const int32_t regionCode = codeOf(region);
     char dateText[birthDateLength + 1];
     char number[numberLength + 1];
     for (uint64_t i = 0; i < static_cast<uint64_t>(options.count); ++i) {

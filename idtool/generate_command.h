@@ -19,6 +19,7 @@ struct GenerateOptions {
     std::string bornTo;
     SexOption sex = SexOption::any;
     long long count = 1;        // at least 1
+    int asOfYear = 0;           // --as-of YYYY: the region is a code in use then; 0: the 2009 tables
     bool hasSeed = false;
     uint64_t seed = 0;
 };

@@ -2,7 +2,9 @@
 
 #include <cstring>
 
+#include "core/region_history.h"
 #include "core/region_tables.h"
+#include "idtool/history_fields.h"
 #include "idtool/system_io.h"
 
 namespace {
@@ -53,9 +55,108 @@ void writeRegion(RecordWriter& writer, int32_t code, const char* name, const cha
     writer.endRecord();
 }
 
+const char* levelName(RegionLevel level) {
+    switch (level) {
+    case RegionLevel::province:
+        return "province";
+    case RegionLevel::prefecture:
+        return "prefecture";
+    case RegionLevel::county:
+        break;
+    }
+    return "county";
+}
+
+const char* const historyKeys[] = {"code",  "name",  "level",      "province", "prefecture",
+                                   "from",  "until", "successors", "now"};
+constexpr int historyKeyCount = sizeof historyKeys / sizeof historyKeys[0];
+const char* const yearKeys[] = {"code", "name", "level", "province", "prefecture"};
+constexpr int yearKeyCount = sizeof yearKeys / sizeof yearKeys[0];
+
+char historyStorage[historyFieldCapacity];
+
+void writeHistoryStart(RecordWriter& writer, const HistoryRecord& record, Encoding encoding) {
+    writer.beginRecord();
+    writer.integerField(record.code);
+    writer.textField(textIn(nameOf(record), encoding));
+    writer.textField(levelName(levelOf(record)));
+    writer.textField(textIn(provinceOf(record), encoding));
+    writer.textField(levelOf(record) == RegionLevel::province ? nullptr : textIn(prefectureOf(record), encoding));
+}
+
+int listTimeline(const RegionsOptions& options, Session& session) {
+    const char* given = options.historyCode;
+    if (std::strlen(given) != 6 || given[strspn(given, "0123456789")] != '\0') {
+        beginMessage(session).write("regions: --history wants a six-digit code");
+        endMessage(session);
+        return exitTrouble;
+    }
+    int32_t code = 0;
+    for (const char* at = given; *at != '\0'; ++at) code = code * 10 + (*at - '0');
+    const HistoryRecords records = recordsOfCode(code);
+    if (records.empty()) {
+        OutputStream& err = beginMessage(session);
+        err.write("regions: no record of the history (1981-2024) has the code ");
+        err.write(given);
+        endMessage(session);
+        return exitFindings;
+    }
+    const Encoding encoding = session.encoding;
+    RecordWriter writer(session.out, options.format, encoding, historyKeys, historyKeyCount);
+    writer.writeHeader();
+    JsonFragment json(historyStorage, sizeof historyStorage, encoding);
+    for (const HistoryRecord& record : records) {
+        writeHistoryStart(writer, record, encoding);
+        writer.integerField(record.firstYear);
+        if (stillInUse(record))
+            writer.nullField();
+        else
+            writer.integerField(record.untilYear);
+        json.clear();
+        writeSuccessors(json, record, encoding);
+        writer.jsonField(json.data(), json.size());
+        json.clear();
+        writeNow(json, &record, encoding);
+        writer.jsonField(json.data(), json.size());
+        writer.endRecord();
+    }
+    return exitSuccess;
+}
+
+int listYear(const RegionsOptions& options, const Query& query, Session& session) {
+    if (options.year < firstListedYear || options.year > lastListedYear) {
+        OutputStream& err = beginMessage(session);
+        err.write("regions: --year wants a year from ");
+        err.writeDecimal(firstListedYear);
+        err.write(" to ");
+        err.writeDecimal(lastListedYear);
+        err.write(", the years of the history");
+        endMessage(session);
+        return exitTrouble;
+    }
+    const Encoding encoding = session.encoding;
+    RecordWriter writer(session.out, options.format, encoding, yearKeys, yearKeyCount);
+    writer.writeHeader();
+    long matched = 0;
+    for (const HistoryRecord& record : allHistoryRecords()) {
+        if (!inUseIn(record, options.year) || !matches(record.code, textIn(nameOf(record), encoding), query))
+            continue;
+        writeHistoryStart(writer, record, encoding);
+        writer.endRecord();
+        ++matched;
+    }
+    if (matched == 0) {
+        beginMessage(session).write("regions: no record matches");
+        endMessage(session);
+        return exitFindings;
+    }
+    return exitSuccess;
+}
+
 }  // namespace
 
 int runRegions(const RegionsOptions& options, Session& session) {
+    if (options.historyCode != nullptr) return listTimeline(options, session);
     const Encoding encoding = session.encoding;
     char queryText[queryCapacity];
     if (!argumentInEncoding(options.query != nullptr ? options.query : "", encoding, queryText, sizeof queryText)) {
@@ -64,6 +165,7 @@ int runRegions(const RegionsOptions& options, Session& session) {
         return exitTrouble;
     }
     const Query query{queryText, std::strlen(queryText), encoding};
+    if (options.year != 0) return listYear(options, query, session);
 
     RecordWriter writer(session.out, options.format, encoding, regionKeys, regionKeyCount);
     writer.writeHeader();

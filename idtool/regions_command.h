@@ -9,6 +9,8 @@
 struct RegionsOptions {
     RecordFormat format = RecordFormat::tsv;
     const char* query = nullptr;  // as given on the command line; null: every record
+    const char* historyCode = nullptr;  // --history CODE: that code's timeline instead
+    int year = 0;                       // --year YYYY: the history's codes in use that year instead
 };
 
 // Fields: code, name, level, province, city.
@@ -22,6 +24,12 @@ struct RegionsOptions {
 //             verification shows it; null when there is none, for city-level
 //             records and for the districts of municipalities
 // Exit status 0 when a record matched, 1 when none did.
+//
+// With --history CODE, the code's records in the history of region codes
+// (1981-2024), in time order: code, name, level, province, prefecture, from,
+// until, successors and now (the last two as JSON, as verify gives them).
+// With --year YYYY, the history's records in use that year, matched against
+// QUERY as above: code, name, level, province, prefecture.
 int runRegions(const RegionsOptions& options, Session& session);
 
 #endif

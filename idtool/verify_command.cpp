@@ -5,11 +5,16 @@
 #include <climits>
 #include <ctime>
 
+#include "core/region_history.h"
 #include "core/verification.h"
+#include "idtool/history_fields.h"
 
-const char* const verifyKeys[] = {"line",       "input", "valid",    "reason", "message", "expected_check",
-                                  "birth_date", "sex",   "province", "city",   "county"};
+const char* const verifyKeys[] = {"line",       "input",       "valid",    "reason",  "message",
+                                  "expected_check", "birth_date", "sex",   "province", "city",
+                                  "county",     "code_status", "history",  "successors", "now",
+                                  "in_use_at_birth"};
 const int verifyKeyCount = sizeof verifyKeys / sizeof verifyKeys[0];
+const int verifyKeyCountWithoutHistory = 11;
 
 namespace {
 
@@ -19,7 +24,29 @@ struct VerdictCounts {
     uint64_t byRefusal[5] = {};  // indexed by VerifyRefusal, none first
 };
 
-void writeRecord(RecordWriter& writer, const Line& line, const VerifyOutcome& outcome) {
+// Room for one history value at a time, set aside once.
+char historyStorage[historyFieldCapacity];
+
+void writeJson(RecordWriter& writer, JsonFragment& json) { writer.jsonField(json.data(), json.size()); }
+
+// What the history says of a valid number's region code. Only adds: the
+// verdict and the region fields above are the dialog's.
+void writeHistoryFields(RecordWriter& writer, const VerifyOutcome& outcome) {
+    const int32_t code = outcome.regionCode;
+    writer.textField(codeStatusName(codeStatus(code)));
+    JsonFragment json(historyStorage, sizeof historyStorage, writer.encoding());
+    writeHistory(json, code, writer.encoding());
+    writeJson(writer, json);
+    json.clear();
+    writeSuccessorsOfCode(json, code, writer.encoding());
+    writeJson(writer, json);
+    json.clear();
+    writeNow(json, latestRecord(code), writer.encoding());
+    writeJson(writer, json);
+    writer.boolField(inUseAtBirth(code, outcome.birthDate.year));
+}
+
+void writeRecord(RecordWriter& writer, const Line& line, const VerifyOutcome& outcome, bool history) {
     const bool valid = outcome.refusal == VerifyRefusal::none;
     const Encoding encoding = writer.encoding();
     writer.beginRecord();
@@ -40,7 +67,8 @@ void writeRecord(RecordWriter& writer, const Line& line, const VerifyOutcome& ou
     else
         writer.nullField();
     if (!valid) {
-        for (int field = 0; field < 5; ++field) writer.nullField();  // birth_date .. county
+        const int emptyFields = history ? verifyKeyCount - 6 : verifyKeyCountWithoutHistory - 6;
+        for (int field = 0; field < emptyFields; ++field) writer.nullField();  // birth_date onwards
         writer.endRecord();
         return;
     }
@@ -50,6 +78,7 @@ void writeRecord(RecordWriter& writer, const Line& line, const VerifyOutcome& ou
     writer.textField(region.province);
     writer.textField(region.city);
     writer.textField(region.county);
+    if (history) writeHistoryFields(writer, outcome);
     writer.endRecord();
 }
 
@@ -75,7 +104,8 @@ void writeSummary(Session& session, const VerdictCounts& counts) {
 int runVerify(const VerifyOptions& options, LineReader& reader, Session& session) {
     // The year limit is the current year on the local clock, as in the dialog.
     const int yearLimit = localYear(time(nullptr));
-    RecordWriter writer(session.out, options.format, session.encoding, verifyKeys, verifyKeyCount);
+    RecordWriter writer(session.out, options.format, session.encoding, verifyKeys,
+                        options.history ? verifyKeyCount : verifyKeyCountWithoutHistory);
     writer.writeHeader();
 
     VerdictCounts counts;
@@ -88,7 +118,7 @@ int runVerify(const VerifyOptions& options, LineReader& reader, Session& session
         ++counts.lines;
         ++counts.byRefusal[static_cast<int>(outcome.refusal)];
         if (options.onlyInvalid && outcome.refusal == VerifyRefusal::none) continue;
-        writeRecord(writer, line, outcome);
+        writeRecord(writer, line, outcome, options.history);
     }
     if (options.summary) writeSummary(session, counts);
     return counts.byRefusal[0] == counts.lines ? exitSuccess : exitFindings;

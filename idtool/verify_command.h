@@ -11,11 +11,13 @@ struct VerifyOptions {
     RecordFormat format = RecordFormat::tsv;
     bool onlyInvalid = false;  // write only the records of refused lines
     bool summary = false;      // counts per reason on standard error at the end
+    bool history = true;       // the region code's history keys (--no-history drops them)
 };
 
-// The record's fields, in order.
+// The record's fields, in order: the verdict's, then the history's.
 extern const char* const verifyKeys[];
 extern const int verifyKeyCount;
+extern const int verifyKeyCountWithoutHistory;
 
 // Reads every line of `reader` and writes its record to session.out. Returns
 // 0 when every line is valid, 1 when any is not. Read errors are reported by
