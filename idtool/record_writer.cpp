@@ -13,19 +13,44 @@ void writeHexByte(OutputStream& out, const char* prefix, unsigned char byte) {
     out.put(hexDigits[byte & 0xF]);
 }
 
-// Runs of bytes that need no escape are copied whole, for speed.
-bool plainJsonByte(unsigned char byte) { return byte >= 0x20 && byte < 0x80 && byte != '"' && byte != '\\'; }
-bool plainCellByte(unsigned char byte) { return byte >= 0x20 && byte < 0x7F && byte != '\\' && byte != '"'; }
+// Runs of bytes that need no escape are copied whole, for speed, found by
+// a table per kind of text: which bytes stand for themselves. Bytes of 0x80
+// and above are checked to form characters in input, and need no check in
+// the program's own texts; a quote needs doubling only in a quoted CSV cell.
+struct PlainBytes {
+    bool plain[256];
+};
+
+constexpr PlainBytes plainBytes(bool json, bool doubleQuotes, TextOrigin origin) {
+    PlainBytes table{};
+    for (int byte = 0x20; byte < 256; ++byte) {
+        const bool checked = byte >= 0x80 && (origin == TextOrigin::input || byte == 0xFF);
+        const bool special = byte == '\\' || (byte == '"' && (json || doubleQuotes)) || (!json && byte == 0x7F);
+        table.plain[byte] = !checked && !special;
+    }
+    return table;
+}
+
+constexpr PlainBytes plainJson[2] = {plainBytes(true, false, TextOrigin::input),
+                                     plainBytes(true, false, TextOrigin::program)};
+constexpr PlainBytes plainCell[2][2] = {
+    {plainBytes(false, false, TextOrigin::input), plainBytes(false, false, TextOrigin::program)},
+    {plainBytes(false, true, TextOrigin::input), plainBytes(false, true, TextOrigin::program)}};
+
+std::size_t plainRunEnd(const unsigned char* bytes, std::size_t from, std::size_t count, const PlainBytes& table) {
+    while (from < count && table.plain[bytes[from]]) ++from;
+    return from;
+}
 
 }  // namespace
 
-void writeJsonString(OutputStream& out, const char* text, std::size_t count, Encoding encoding) {
+void writeJsonString(OutputStream& out, const char* text, std::size_t count, Encoding encoding, TextOrigin origin) {
     const auto* bytes = reinterpret_cast<const unsigned char*>(text);
+    const PlainBytes& plain = plainJson[origin == TextOrigin::program];
     out.put('"');
     std::size_t i = 0;
     while (i < count) {
-        std::size_t run = i;
-        while (run < count && plainJsonByte(bytes[run])) ++run;
+        const std::size_t run = plainRunEnd(bytes, i, count, plain);
         out.write(text + i, run - i);
         if (run == count) break;
         i = run;
@@ -56,13 +81,13 @@ void writeJsonString(OutputStream& out, const char* text, std::size_t count, Enc
     out.put('"');
 }
 
-void writeEscapedCell(OutputStream& out, const char* text, std::size_t count, Encoding encoding,
-                      bool doubleQuotes) {
+void writeEscapedCell(OutputStream& out, const char* text, std::size_t count, Encoding encoding, bool doubleQuotes,
+                      TextOrigin origin) {
     const auto* bytes = reinterpret_cast<const unsigned char*>(text);
+    const PlainBytes& plain = plainCell[doubleQuotes][origin == TextOrigin::program];
     std::size_t i = 0;
     while (i < count) {
-        std::size_t run = i;
-        while (run < count && plainCellByte(bytes[run])) ++run;
+        const std::size_t run = plainRunEnd(bytes, i, count, plain);
         out.write(text + i, run - i);
         if (run == count) break;
         i = run;
@@ -144,6 +169,23 @@ void RecordWriter::nullField() {
     if (format_ == RecordFormat::jsonl) out_.write("null", 4);
 }
 
+void RecordWriter::nullFields(int count) {
+    if (format_ == RecordFormat::jsonl) {
+        for (int i = 0; i < count; ++i) nullField();
+        return;
+    }
+    // Empty cells: only their separators (none before the first field).
+    assert(field_ + count <= keyCount_);
+    for (int i = field_ == 0 ? 1 : 0; i < count; ++i) out_.put(format_ == RecordFormat::tsv ? '\t' : ',');
+    field_ += count;
+}
+
+void RecordWriter::renderedFields(const char* bytes, std::size_t count, int fieldCount) {
+    assert(field_ > 0 && field_ + fieldCount <= keyCount_);
+    out_.write(bytes, count);
+    field_ += fieldCount;
+}
+
 void RecordWriter::boolField(bool value) {
     beginField();
     out_.write(value ? "true" : "false");
@@ -159,12 +201,12 @@ void RecordWriter::textField(const char* text) {
         nullField();
         return;
     }
-    bytesField(text, std::strlen(text));
+    writeField(text, std::strlen(text), TextOrigin::program);
 }
 
-void RecordWriter::writeCell(const char* bytes, std::size_t count) {
+void RecordWriter::writeCell(const char* bytes, std::size_t count, TextOrigin origin) {
     if (format_ == RecordFormat::tsv) {
-        writeEscapedCell(out_, bytes, count, encoding_, false);
+        writeEscapedCell(out_, bytes, count, encoding_, false, origin);
         return;
     }
     // Comma and quote bytes never occur inside a multi-byte character of
@@ -172,24 +214,31 @@ void RecordWriter::writeCell(const char* bytes, std::size_t count) {
     bool quoted = false;
     for (std::size_t i = 0; i < count && !quoted; ++i) quoted = bytes[i] == ',' || bytes[i] == '"';
     if (quoted) out_.put('"');
-    writeEscapedCell(out_, bytes, count, encoding_, quoted);
+    writeEscapedCell(out_, bytes, count, encoding_, quoted, origin);
     if (quoted) out_.put('"');
 }
 
-void RecordWriter::bytesField(const char* bytes, std::size_t count) {
+void RecordWriter::writeField(const char* bytes, std::size_t count, TextOrigin origin) {
     beginField();
     if (format_ == RecordFormat::jsonl)
-        writeJsonString(out_, bytes, count, encoding_);
+        writeJsonString(out_, bytes, count, encoding_, origin);
     else
-        writeCell(bytes, count);
+        writeCell(bytes, count, origin);
 }
 
+void RecordWriter::bytesField(const char* bytes, std::size_t count) { writeField(bytes, count, TextOrigin::input); }
+
 void RecordWriter::jsonField(const char* json, std::size_t count) {
-    beginField();
-    if (format_ == RecordFormat::jsonl)
+    // JSON holds no raw control character below 0x20 (its strings escape
+    // them), so without a backslash or a DEL it is a TSV cell as it stands.
+    const bool plainCell = format_ == RecordFormat::tsv && std::memchr(json, '\\', count) == nullptr &&
+                           std::memchr(json, 0x7F, count) == nullptr;
+    if (format_ == RecordFormat::jsonl || plainCell) {
+        beginField();
         out_.write(json, count);
-    else
-        writeCell(json, count);
+        return;
+    }
+    writeField(json, count, TextOrigin::program);  // its strings are escaped already
 }
 
 // --- JsonFragment ------------------------------------------------------------
@@ -247,10 +296,12 @@ void JsonFragment::stringValue(const char* bytes, std::size_t count) {
 }
 
 void JsonFragment::textValue(const char* text) {
-    if (text == nullptr)
+    if (text == nullptr) {
         nullValue();
-    else
-        stringValue(text, std::strlen(text));
+        return;
+    }
+    beforeValue();
+    writeJsonString(out_, text, std::strlen(text), encoding_, TextOrigin::program);
 }
 
 void JsonFragment::integerValue(long long value) {

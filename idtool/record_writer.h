@@ -27,6 +27,11 @@
 
 enum class RecordFormat { jsonl, tsv, csv };
 
+// Whether bytes of 0x80 and above must be checked to be valid characters
+// (input echoed back), or are known to be (the program's own texts, from
+// tables checked when they were generated, and JSON the writer built).
+enum class TextOrigin { input, program };
+
 class RecordWriter {
 public:
     // `keys` (ASCII names, kept alive by the caller) fix the fields and their
@@ -38,9 +43,11 @@ public:
 
     void beginRecord();
     void nullField();
+    void nullFields(int count);
     void boolField(bool value);
     void integerField(long long value);
-    // A text in the output encoding (NUL-terminated), or null when `text` is.
+    // A text of the program's in the output encoding (NUL-terminated), or
+    // null when `text` is.
     void textField(const char* text);
     void textField(const Text& text) { textField(textIn(text, encoding_)); }
     // Bytes as read from an input: escaped where they are not valid text.
@@ -50,11 +57,22 @@ public:
     void jsonField(const char* json, std::size_t count);
     void endRecord();
 
+    // Fields written elsewhere, by a writer of the same format and keys that
+    // resumed at this field: their bytes as they stand.
+    void renderedFields(const char* bytes, std::size_t count, int fieldCount);
+    // For rendering fields ahead: the next field written is `field`, as if
+    // the ones before it had been written.
+    void resumeAt(int field) { field_ = field; }
+
+    RecordFormat format() const { return format_; }
     Encoding encoding() const { return encoding_; }
+    const char* const* keys() const { return keys_; }
+    int keyCount() const { return keyCount_; }
 
 private:
     void beginField();
-    void writeCell(const char* bytes, std::size_t count);
+    void writeCell(const char* bytes, std::size_t count, TextOrigin origin);
+    void writeField(const char* bytes, std::size_t count, TextOrigin origin);
 
     OutputStream& out_;
     RecordFormat format_;
@@ -77,7 +95,7 @@ public:
     void endObject();
     void key(const char* name);  // inside an object, before each value
     void stringValue(const char* bytes, std::size_t count);
-    void textValue(const char* text);  // null when `text` is
+    void textValue(const char* text);  // a text of the program's; null when `text` is
     void integerValue(long long value);
     void boolValue(bool value);
     void nullValue();
@@ -101,9 +119,10 @@ private:
 };
 
 // The escaping of both formats, on their own for reuse and tests.
-void writeJsonString(OutputStream& out, const char* bytes, std::size_t count, Encoding encoding);
+void writeJsonString(OutputStream& out, const char* bytes, std::size_t count, Encoding encoding,
+                     TextOrigin origin = TextOrigin::input);
 // The cell text without CSV quoting.
 void writeEscapedCell(OutputStream& out, const char* bytes, std::size_t count, Encoding encoding,
-                      bool doubleQuotes);
+                      bool doubleQuotes, TextOrigin origin = TextOrigin::input);
 
 #endif

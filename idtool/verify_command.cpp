@@ -24,29 +24,10 @@ struct VerdictCounts {
     uint64_t byRefusal[5] = {};  // indexed by VerifyRefusal, none first
 };
 
-// Room for one history value at a time, set aside once.
-char historyStorage[historyFieldCapacity];
-
-void writeJson(RecordWriter& writer, JsonFragment& json) { writer.jsonField(json.data(), json.size()); }
-
-// What the history says of a valid number's region code. Only adds: the
-// verdict and the region fields above are the dialog's.
-void writeHistoryFields(RecordWriter& writer, const VerifyOutcome& outcome) {
-    const int32_t code = outcome.regionCode;
-    writer.textField(codeStatusName(codeStatus(code)));
-    JsonFragment json(historyStorage, sizeof historyStorage, writer.encoding());
-    writeHistory(json, code, writer.encoding());
-    writeJson(writer, json);
-    json.clear();
-    writeSuccessorsOfCode(json, code, writer.encoding());
-    writeJson(writer, json);
-    json.clear();
-    writeNow(json, latestRecord(code), writer.encoding());
-    writeJson(writer, json);
-    writer.boolField(inUseAtBirth(code, outcome.birthDate.year));
-}
-
-void writeRecord(RecordWriter& writer, const Line& line, const VerifyOutcome& outcome, bool history) {
+// The history's fields of a valid number only add to the dialog's verdict
+// and region fields; they are left out unless `history`.
+void writeRecord(RecordWriter& writer, const Line& line, const VerifyOutcome& outcome, RegionValueCache& regions,
+                 bool history) {
     const bool valid = outcome.refusal == VerifyRefusal::none;
     const Encoding encoding = writer.encoding();
     writer.beginRecord();
@@ -67,18 +48,14 @@ void writeRecord(RecordWriter& writer, const Line& line, const VerifyOutcome& ou
     else
         writer.nullField();
     if (!valid) {
-        const int emptyFields = history ? verifyKeyCount - 6 : verifyKeyCountWithoutHistory - 6;
-        for (int field = 0; field < emptyFields; ++field) writer.nullField();  // birth_date onwards
+        writer.nullFields((history ? verifyKeyCount : verifyKeyCountWithoutHistory) - 6);  // birth_date onwards
         writer.endRecord();
         return;
     }
     writer.bytesField(line.bytes + birthDateOffset, birthDateLength);
     writer.textField(sexText(outcome.male));
-    const RegionTexts region = regionTexts(outcome.regionCode);
-    writer.textField(region.province);
-    writer.textField(region.city);
-    writer.textField(region.county);
-    if (history) writeHistoryFields(writer, outcome);
+    regions.writeRegionFields(writer, outcome.regionCode);
+    if (history) regions.writeHistoryFields(writer, outcome.regionCode, outcome.birthDate.year);
     writer.endRecord();
 }
 
@@ -108,6 +85,8 @@ int runVerify(const VerifyOptions& options, LineReader& reader, Session& session
                         options.history ? verifyKeyCount : verifyKeyCountWithoutHistory);
     writer.writeHeader();
 
+    RegionValueCache regions(writer, verifyKeyCountWithoutHistory, options.history);
+
     VerdictCounts counts;
     Line line;
     while (reader.next(line)) {
@@ -118,7 +97,7 @@ int runVerify(const VerifyOptions& options, LineReader& reader, Session& session
         ++counts.lines;
         ++counts.byRefusal[static_cast<int>(outcome.refusal)];
         if (options.onlyInvalid && outcome.refusal == VerifyRefusal::none) continue;
-        writeRecord(writer, line, outcome, options.history);
+        writeRecord(writer, line, outcome, regions, options.history);
     }
     if (options.summary) writeSummary(session, counts);
     return counts.byRefusal[0] == counts.lines ? exitSuccess : exitFindings;
