@@ -423,7 +423,7 @@ int runGenerate(const GenerateOptions& options, Session& session) {
         const uint64_t candidate = sampler.at(i);
         const uint64_t day = candidate / sequences;
         const char* date = dates.single;
-        if (dates.dayCount > 1) {
+        if (!options.hasBirth) {
             writeDateText(dateText, dateOfDayNumber(dates.firstDay + static_cast<long long>(day)));
             date = dateText;
         }

@@ -18,12 +18,14 @@ Usage:
   run_cases.py --program IDTOOL [CASE...]                  the native program
   run_cases.py --program IDTOOL.exe --emulator WINE_RUN    the cases marked wine
   run_cases.py --program IDTOOL --huge-line                a line of 150 MiB
+                                                           (upgrade and verify)
   run_cases.py ... --update    write what the program gives as the expected
                                files (review the diff before committing)
 """
 
 import argparse
 import difflib
+import json
 import os
 import shlex
 import subprocess
@@ -79,22 +81,23 @@ def run_case(case, command_prefix, env, update):
 
 
 def check_huge_line(program):
-    """A line of 150 MiB (and CRLF) through upgrade: refused with its whole
-    length, the next line still converted, and memory no larger than for a
-    line of 150 bytes."""
+    """A line of 150 MiB (and CRLF) through upgrade and through verify:
+    refused with its whole length, the next line still taken, and memory no
+    larger than for a line of 150 bytes."""
     huge = 150 << 20
-    good = b"110105491231002"
+    number15 = b"110105491231002"
+    number18 = b"11010519491231002X"
 
-    def run(length):
+    def run(arguments, length, next_line):
         with tempfile.TemporaryFile() as out, tempfile.TemporaryFile() as err:
-            process = subprocess.Popen([program, "upgrade"], stdin=subprocess.PIPE, stdout=out, stderr=err)
+            process = subprocess.Popen([program] + arguments, stdin=subprocess.PIPE, stdout=out, stderr=err)
             chunk = b"7" * (1 << 20)
             left = length
             while left > 0:
                 piece = chunk[:min(left, len(chunk))]
                 process.stdin.write(piece)
                 left -= len(piece)
-            process.stdin.write(b"\r\n" + good + b"\n")
+            process.stdin.write(b"\r\n" + next_line + b"\n")
             process.stdin.close()
             _, wait_status, usage = os.wait4(process.pid, 0)
             process.returncode = os.waitstatus_to_exitcode(wait_status)
@@ -102,19 +105,53 @@ def check_huge_line(program):
             err.seek(0)
             return process.returncode, out.read(), err.read(), usage.ru_maxrss  # kilobytes
 
+    def check_upgrade(status, out, err):
+        failures = []
+        if status != 1:
+            failures.append(f"exit status {status}, expected 1")
+        if out != b"11010519491231002X\n":
+            failures.append(f"standard output {out[:200]!r}")
+        if err != f"idtool: upgrade: line 1: {huge} bytes, not 15 digits\n".encode():
+            failures.append(f"standard error {err[:200]!r}")
+        return failures
+
+    def check_verify(status, out, err):
+        # Only the fields that say the line was seen whole, so that fields
+        # added to valid records later leave this check alone.
+        failures = []
+        if status != 1:
+            failures.append(f"exit status {status}, expected 1")
+        if err != b"":
+            failures.append(f"standard error {err[:200]!r}")
+        try:
+            records = [json.loads(line) for line in out.decode("utf-8").splitlines()]
+        except ValueError as error:
+            return failures + [f"standard output is not JSON lines ({error}): {out[:300]!r}"]
+        if len(records) != 2:
+            return failures + [f"{len(records)} records, expected 2: {out[:300]!r}"]
+        huge_record, next_record = records
+        expected = {"line": 1, "input": "7" * 64, "valid": False, "reason": "length",
+                    "message": f"\u60a8\u8f93\u5165\u7684\u8eab\u4efd\u8bc1\u53f7\u4e3a{huge}"
+                               "\u4f4d\uff0c\u6b63\u786e\u7684\u5e94\u4e3a18\u4f4d",
+                    "birth_date": None, "sex": None}
+        for key, value in expected.items():
+            if huge_record.get(key) != value:
+                failures.append(f"line 1: {key} is {huge_record.get(key)!r}, expected {value!r}")
+        for key, value in {"line": 2, "input": number18.decode(), "valid": True, "reason": None}.items():
+            if next_record.get(key) != value:
+                failures.append(f"line 2: {key} is {next_record.get(key)!r}, expected {value!r}")
+        return failures
+
     failures = []
-    _, _, _, baseline = run(150)
-    status, out, err, peak = run(huge)
-    if status != 1:
-        failures.append(f"huge line: exit status {status}, expected 1")
-    if out != b"11010519491231002X\n":
-        failures.append(f"huge line: standard output {out[:200]!r}")
-    if err != f"idtool: upgrade: line 1: {huge} bytes, not 15 digits\n".encode():
-        failures.append(f"huge line: standard error {err[:200]!r}")
-    growth_kb = peak - baseline
-    print(f"huge line: peak resident memory {peak} kB, {growth_kb:+} kB against a short line")
-    if growth_kb > 16 * 1024:
-        failures.append(f"huge line: memory grew by {growth_kb} kB")
+    for name, arguments, next_line, check in (("upgrade", ["upgrade"], number15, check_upgrade),
+                                              ("verify", ["verify", "--format", "jsonl"], number18, check_verify)):
+        _, _, _, baseline = run(arguments, 150, next_line)
+        status, out, err, peak = run(arguments, huge, next_line)
+        failures += [f"huge line, {name}: {failure}" for failure in check(status, out, err)]
+        growth_kb = peak - baseline
+        print(f"huge line, {name}: peak resident memory {peak} kB, {growth_kb:+} kB against a short line")
+        if growth_kb > 16 * 1024:
+            failures.append(f"huge line, {name}: memory grew by {growth_kb} kB")
     return failures
 
 

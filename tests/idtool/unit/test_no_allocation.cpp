@@ -1,6 +1,6 @@
 // No allocation per line: 10^5 lines through the reader and the record writer
-// in every format, and through the upgrade command, with the global operator
-// new (and, under AddressSanitizer, malloc itself) counted.
+// in every format, and through the upgrade and verify commands, with the
+// global operator new (and, under AddressSanitizer, malloc itself) counted.
 //
 // Natively only: the counting hooks are those of tests/test_no_allocation.cpp.
 #ifndef _WIN32
@@ -8,15 +8,18 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <ctime>
 #include <new>
 #include <string>
 #include <vector>
 
+#include "core/number_rules.h"
 #include "idtool/line_reader.h"
 #include "idtool/progress.h"
 #include "idtool/record_writer.h"
 #include "idtool/session.h"
 #include "idtool/upgrade_command.h"
+#include "idtool/verify_command.h"
 #include "idtool_test_support.h"
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -149,6 +152,63 @@ TEST_F(NoAllocationPerLine, UpgradeWithAMessagePerBadLine) {
     out.flush();
     EXPECT_EQ(stopCounting(), 0);
     EXPECT_EQ(reader.linesRead(), 100000u);
+}
+
+// 10^5 lines for verify: valid numbers of each kind of region, each reason,
+// CRLF, binary and invalid UTF-8 bytes, and long lines.
+std::string verifyInput() {
+    const std::string kinds[] = {
+        "11010519491231002X\n",    // a municipality's district
+        "140302199003070014\r\n",  // a county under its city
+        "419001199003070015\n",    // a county without its city-level record
+        "160101198511300025\n",    // no such unit
+        "11010519491231002x\n",    // characters
+        "110105194912310021\n",    // check
+        "110101299901010019\n",    // date
+        "\n",
+        std::string("1\0\xFF\xFE\x80x\n", 7),
+        std::string(64, '6') + "\n",
+        std::string(65, '5') + "\r\n",
+        std::string(500, '9') + "\n",
+        "1101051949123100\xE4\xB8\xAD\n",
+    };
+    const int kindCount = sizeof kinds / sizeof kinds[0];
+    std::string text = "\xEF\xBB\xBF";
+    for (int i = 0; i < 100000; ++i) text += kinds[i % kindCount];
+    return text;
+}
+
+TEST_F(NoAllocationPerLine, VerifyInEveryFormatAndEncoding) {
+    const std::string lines = verifyInput();
+    // The clock's first reading may set up the time zone; that is start-up.
+    localYear(time(nullptr));
+    for (RecordFormat format : {RecordFormat::jsonl, RecordFormat::tsv, RecordFormat::csv}) {
+        for (Encoding encoding : {Encoding::utf8, Encoding::gbk}) {
+            for (bool onlyInvalid : {false, true}) {
+                TemporaryInput file(lines);
+                ASSERT_NE(file.input.file, nullptr);
+                OutputStream out(outputStorage.data(), outputStorage.size(), discard, nullptr);
+                char errorStorage[256];
+                OutputStream err(errorStorage, sizeof errorStorage, discard, nullptr);
+                ProgressDisplay progress(err, false);
+                Session session{out, err, progress, encoding};
+                LineReader reader(&file.input, 1, lineStorage.data(), lineStorage.size());
+                reader.flushBeforeEachRead(&out);
+                VerifyOptions options;
+                options.format = format;
+                options.onlyInvalid = onlyInvalid;
+                options.summary = true;
+
+                startCounting();
+                EXPECT_EQ(runVerify(options, reader, session), exitFindings);
+                out.flush();
+                err.flush();
+                EXPECT_EQ(stopCounting(), 0) << static_cast<int>(format) << " " << static_cast<int>(encoding);
+                EXPECT_EQ(reader.linesRead(), 100000u);
+                EXPECT_FALSE(out.failed());
+            }
+        }
+    }
 }
 
 }  // namespace
