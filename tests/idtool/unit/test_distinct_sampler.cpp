@@ -17,12 +17,12 @@ TEST(DistinctSampler, PositionsOfEverySmallRangeArePermutations) {
     std::vector<bool> seen;
     for (uint64_t n = 1; n <= 3000; ++n) {
         const DistinctSampler sampler(n, n * 0x9E3779B97F4A7C15ull);
-        seen.assign(n, false);
+        seen.assign(static_cast<std::size_t>(n), false);
         for (uint64_t i = 0; i < n; ++i) {
             const uint64_t value = sampler.at(i);
             ASSERT_LT(value, n) << "n " << n << " position " << i;
-            ASSERT_FALSE(seen[value]) << "n " << n << " position " << i << " repeats " << value;
-            seen[value] = true;
+            ASSERT_FALSE(seen[static_cast<std::size_t>(value)]) << "n " << n << " position " << i << " repeats " << value;
+            seen[static_cast<std::size_t>(value)] = true;
         }
     }
 }
@@ -33,7 +33,7 @@ TEST(DistinctSampler, NoRepeatsAmongTheFirstDrawsOfALargeRange) {
     const uint64_t n = uint64_t{36525} * 999;
     const DistinctSampler sampler(n, 20240229);
     std::vector<uint64_t> values(100000);
-    for (uint64_t i = 0; i < values.size(); ++i) {
+    for (std::size_t i = 0; i < values.size(); ++i) {
         values[i] = sampler.at(i);
         ASSERT_LT(values[i], n) << i;
     }

@@ -114,7 +114,7 @@ TEST(GenerateProperty, EveryNumberOfRandomOptionsVerifiesAndKeepsToThem) {
     while (total < 100000) {
         ++runs;
         GenerateOptions options;
-        options.region = std::to_string(codes[below(codes.size())]);
+        options.region = std::to_string(codes[static_cast<std::size_t>(below(codes.size()))]);
         options.sex = static_cast<SexOption>(below(3));
         uint64_t days = 1;
         if (below(2) == 0) {
