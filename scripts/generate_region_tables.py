@@ -21,6 +21,8 @@ encodings, for faces that write UTF-8.
 
 import sys
 
+import generated_source
+
 # unitCode, list label, full name, identifier stem. Kind follows from the
 # position: the first four are the municipalities.
 MUNICIPALITIES = [
@@ -254,32 +256,7 @@ def generate(tsv_path):
 
 
 def main(argv):
-    check = len(argv) == 4 and argv[1] == "--check"
-    if not (check or len(argv) == 3):
-        print(__doc__.strip(), file=sys.stderr)
-        return 2
-    tsv_path, cpp_path = argv[-2], argv[-1]
-    try:
-        text = generate(tsv_path)
-    except DataError as error:
-        print(f"generate_tables.py: {error}", file=sys.stderr)
-        return 1
-    if check:
-        try:
-            with open(cpp_path, encoding="utf-8", newline="") as cpp:
-                current = cpp.read()
-        except OSError as error:
-            print(f"generate_tables.py: {error}", file=sys.stderr)
-            return 1
-        if current != text:
-            print(f"{cpp_path} is out of date with {tsv_path}: "
-                  f"run python3 scripts/generate_region_tables.py {tsv_path} {cpp_path}",
-                  file=sys.stderr)
-            return 1
-        return 0
-    with open(cpp_path, "w", encoding="utf-8", newline="\n") as cpp:
-        cpp.write(text)
-    return 0
+    return generated_source.run(argv, __doc__, generate, (DataError, OSError))
 
 
 if __name__ == "__main__":

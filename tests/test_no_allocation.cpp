@@ -17,50 +17,9 @@
 #include "dialog/main_dialog.h"
 #include "dialog/resource_ids.h"
 #include "core/check_character.h"
+#include "tests/allocation_counter.h"
 #include "tests/standin_main_dialog.h"
 
-#if defined(__SANITIZE_ADDRESS__)
-// From the sanitizer run-time's allocator interface (GCC ships no header).
-extern "C" int __sanitizer_install_malloc_and_free_hooks(void (*onMalloc)(const volatile void*, std::size_t),
-                                                          void (*onFree)(const volatile void*));
-#define COUNTS_MALLOC 1
-#endif
-
-namespace {
-
-bool counting = false;
-long allocations = 0;
-
-void* countedAllocation(std::size_t size) {
-    if (counting) ++allocations;
-    if (void* memory = std::malloc(size != 0 ? size : 1)) return memory;
-    throw std::bad_alloc();
-}
-
-#ifdef COUNTS_MALLOC
-// The allocator calls this for every malloc, calloc, realloc and new.
-void onMalloc(const volatile void*, std::size_t) {
-    if (counting) ++allocations;
-}
-void onFree(const volatile void*) {}
-#endif
-
-}  // namespace
-
-void* operator new(std::size_t size) { return countedAllocation(size); }
-void* operator new[](std::size_t size) { return countedAllocation(size); }
-void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
-    if (counting) ++allocations;
-    return std::malloc(size != 0 ? size : 1);
-}
-void* operator new[](std::size_t size, const std::nothrow_t&) noexcept {
-    if (counting) ++allocations;
-    return std::malloc(size != 0 ? size : 1);
-}
-void operator delete(void* memory) noexcept { std::free(memory); }
-void operator delete[](void* memory) noexcept { std::free(memory); }
-void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
-void operator delete[](void* memory, std::size_t) noexcept { std::free(memory); }
 
 namespace {
 
@@ -72,10 +31,6 @@ protected:
     HWND dialog = nullptr;
 
     void SetUp() override {
-#ifdef COUNTS_MALLOC
-        static const bool hooked = __sanitizer_install_malloc_and_free_hooks(onMalloc, onFree) != 0;
-        ASSERT_TRUE(hooked);
-#endif
         useMainDialogTemplate();
         dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN_DIALOG), nullptr,
                                     dialogProc, 0);
@@ -87,20 +42,16 @@ protected:
         press(IDC_VERIFY_BUTTON);
     }
     void TearDown() override {
-        counting = false;
+        stopCountingAllocations();
         standinSetMessageBoxHook(nullptr);
         DestroyWindow(dialog);
     }
 
     void startCounting() {
-        allocations = 0;
         boxesShown = 0;
-        counting = true;
+        startCountingAllocations();
     }
-    long stopCounting() {
-        counting = false;
-        return allocations;
-    }
+    long stopCounting() { return stopCountingAllocations(); }
 
     void press(int id, int code = BN_CLICKED) { SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, code), 0); }
     void setText(int id, const char* text) { SetDlgItemTextA(dialog, id, text); }
@@ -112,6 +63,14 @@ protected:
         press(listId, CBN_KILLFOCUS);
     }
 };
+
+// The counter itself: an allocation between start and stop is seen, so the
+// zeros below mean something.
+TEST(AllocationCounter, SeesAnAllocation) {
+    startCountingAllocations();
+    delete new int(7);
+    EXPECT_GE(stopCountingAllocations(), 1);
+}
 
 TEST_F(NoAllocation, VerifyOnEveryPath) {
     const char* const stems[] = {

@@ -2,7 +2,7 @@
 // in every format, and through the upgrade and verify commands, with the
 // global operator new (and, under AddressSanitizer, malloc itself) counted.
 //
-// Natively only: the counting hooks are those of tests/test_no_allocation.cpp.
+// Natively only, as the counting is (tests/allocation_counter.h).
 #ifndef _WIN32
 
 #include <gtest/gtest.h>
@@ -21,39 +21,8 @@
 #include "idtool/upgrade_command.h"
 #include "idtool/verify_command.h"
 #include "idtool_test_support.h"
+#include "tests/allocation_counter.h"
 
-#if defined(__SANITIZE_ADDRESS__)
-extern "C" int __sanitizer_install_malloc_and_free_hooks(void (*onMalloc)(const volatile void*, std::size_t),
-                                                          void (*onFree)(const volatile void*));
-#define COUNTS_MALLOC 1
-#endif
-
-namespace {
-
-bool counting = false;
-long allocations = 0;
-
-void* countedAllocation(std::size_t size) {
-    if (counting) ++allocations;
-    if (void* memory = std::malloc(size != 0 ? size : 1)) return memory;
-    throw std::bad_alloc();
-}
-
-#ifdef COUNTS_MALLOC
-void onMalloc(const volatile void*, std::size_t) {
-    if (counting) ++allocations;
-}
-void onFree(const volatile void*) {}
-#endif
-
-}  // namespace
-
-void* operator new(std::size_t size) { return countedAllocation(size); }
-void* operator new[](std::size_t size) { return countedAllocation(size); }
-void operator delete(void* memory) noexcept { std::free(memory); }
-void operator delete[](void* memory) noexcept { std::free(memory); }
-void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
-void operator delete[](void* memory, std::size_t) noexcept { std::free(memory); }
 
 namespace {
 
@@ -76,20 +45,8 @@ std::string sampleInput() {
 
 class NoAllocationPerLine : public ::testing::Test {
 protected:
-    void SetUp() override {
-#ifdef COUNTS_MALLOC
-        static const bool hooked = __sanitizer_install_malloc_and_free_hooks(onMalloc, onFree) != 0;
-        ASSERT_TRUE(hooked);
-#endif
-    }
-    void startCounting() {
-        allocations = 0;
-        counting = true;
-    }
-    long stopCounting() {
-        counting = false;
-        return allocations;
-    }
+    void startCounting() { startCountingAllocations(); }
+    long stopCounting() { return stopCountingAllocations(); }
 
     std::string input = sampleInput();
     std::vector<char> lineStorage = std::vector<char>(64 * 1024);  // many refills

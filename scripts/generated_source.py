@@ -1,0 +1,37 @@
+"""The command line shared by the table generators: write a generated C++
+source from its data file, or, with --check, say whether the source in the
+tree is what the data gives (the tests' staleness check)."""
+
+import os
+import sys
+
+
+def run(argv, usage, generate, errors):
+    """generate(data_path) -> the source text; it raises one of `errors`
+    (a tuple of exception types) for data it refuses."""
+    name = os.path.basename(argv[0])
+    check = len(argv) == 4 and argv[1] == "--check"
+    if not (check or len(argv) == 3):
+        print(usage.strip(), file=sys.stderr)
+        return 2
+    data_path, source_path = argv[-2], argv[-1]
+    try:
+        text = generate(data_path)
+    except errors as error:
+        print(f"{name}: {error}", file=sys.stderr)
+        return 1
+    if check:
+        try:
+            with open(source_path, encoding="utf-8", newline="") as source:
+                current = source.read()
+        except OSError as error:
+            print(f"{name}: {error}", file=sys.stderr)
+            return 1
+        if current != text:
+            print(f"{source_path} is out of date with {data_path}: "
+                  f"run python3 scripts/{name} {data_path} {source_path}", file=sys.stderr)
+            return 1
+        return 0
+    with open(source_path, "w", encoding="utf-8", newline="\n") as source:
+        source.write(text)
+    return 0
