@@ -55,6 +55,14 @@ void writeRegion(RecordWriter& writer, int32_t code, const char* name, const cha
     writer.endRecord();
 }
 
+// Exit status 0 when a record matched; 1, with a message, when none did.
+int statusOfListing(long matched, Session& session) {
+    if (matched > 0) return exitSuccess;
+    beginMessage(session).write("regions: no record matches");
+    endMessage(session);
+    return exitFindings;
+}
+
 const char* levelName(RegionLevel level) {
     switch (level) {
     case RegionLevel::province:
@@ -145,12 +153,7 @@ int listYear(const RegionsOptions& options, const Query& query, Session& session
         writer.endRecord();
         ++matched;
     }
-    if (matched == 0) {
-        beginMessage(session).write("regions: no record matches");
-        endMessage(session);
-        return exitFindings;
-    }
-    return exitSuccess;
+    return statusOfListing(matched, session);
 }
 
 }  // namespace
@@ -197,10 +200,5 @@ int runRegions(const RegionsOptions& options, Session& session) {
             ++matched;
         }
     }
-    if (matched == 0) {
-        beginMessage(session).write("regions: no record matches");
-        endMessage(session);
-        return exitFindings;
-    }
-    return exitSuccess;
+    return statusOfListing(matched, session);
 }
