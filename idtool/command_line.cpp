@@ -45,7 +45,8 @@ wchar_t* const errorWide = nullptr;
 const char description[] =
     "idtool: verifies, makes and converts the 18-character resident identity numbers\n"
     "of the People's Republic of China, in batches, one number per line. Region\n"
-    "names come from the built-in table of 2009.";
+    "names come from the built-in tables of 2009, and what became of a code from\n"
+    "the built-in history of region codes, 1981-2024.";
 
 const char mainFooter[] =
     "Global options (--encoding, --no-progress) may also follow the command.\n"
@@ -99,7 +100,8 @@ const char mainFooter[] =
 const char verifyFooter[] =
     "Fields of each record, in this order:\n"
     "  line            the line's number, from 1 across all inputs\n"
-    "  input           the line without its line end\n"
+    "  input           the line without its line end (its first 64 bytes when\n"
+    "                  it is longer)\n"
     "  valid           true or false\n"
     "  reason          null when valid; length, characters (a non-digit among the\n"
     "                  first 17, or a last character other than a digit or\n"
