@@ -13,9 +13,25 @@ void writeHexByte(OutputStream& out, const char* prefix, unsigned char byte) {
     out.put(hexDigits[byte & 0xF]);
 }
 
-// Runs of bytes that need no escape are copied whole, for speed.
 bool plainJsonByte(unsigned char byte) { return byte >= 0x20 && byte < 0x80 && byte != '"' && byte != '\\'; }
 bool plainCellByte(unsigned char byte) { return byte >= 0x20 && byte < 0x7F && byte != '\\' && byte != '"'; }
+
+// End of the run from `at` of bytes written as they are: plain ASCII bytes and
+// whole characters of the encoding. Runs are copied whole, for speed.
+template <bool (*plainByte)(unsigned char)>
+std::size_t plainRunEnd(const unsigned char* bytes, std::size_t at, std::size_t count, Encoding encoding) {
+    while (at < count) {
+        if (plainByte(bytes[at])) {
+            ++at;
+        } else {
+            if (bytes[at] < 0x80) break;
+            const std::size_t length = characterLength(bytes + at, count - at, encoding);
+            if (length == 0) break;
+            at += length;
+        }
+    }
+    return at;
+}
 
 }  // namespace
 
@@ -23,25 +39,13 @@ void writeJsonString(OutputStream& out, const char* text, std::size_t count, Enc
     const auto* bytes = reinterpret_cast<const unsigned char*>(text);
     out.put('"');
     std::size_t i = 0;
-    while (i < count) {
-        std::size_t run = i;
-        while (run < count && plainJsonByte(bytes[run])) ++run;
+    for (;;) {
+        const std::size_t run = plainRunEnd<plainJsonByte>(bytes, i, count, encoding);
         out.write(text + i, run - i);
         if (run == count) break;
         i = run;
-        const unsigned char byte = bytes[i];
-        if (byte >= 0x80) {
-            const std::size_t length = characterLength(bytes + i, count - i, encoding);
-            if (length == 0) {
-                writeHexByte(out, "\\u00", byte);
-                ++i;
-            } else {
-                out.write(text + i, length);
-                i += length;
-            }
-            continue;
-        }
-        switch (byte) {
+        // A byte that starts no character, or an ASCII byte JSON escapes.
+        switch (bytes[i]) {
         case '"': out.write("\\\"", 2); break;
         case '\\': out.write("\\\\", 2); break;
         case '\n': out.write("\\n", 2); break;
@@ -49,7 +53,7 @@ void writeJsonString(OutputStream& out, const char* text, std::size_t count, Enc
         case '\t': out.write("\\t", 2); break;
         case '\b': out.write("\\b", 2); break;
         case '\f': out.write("\\f", 2); break;
-        default: writeHexByte(out, "\\u00", byte); break;
+        default: writeHexByte(out, "\\u00", bytes[i]); break;
         }
         ++i;
     }
@@ -60,25 +64,13 @@ void writeEscapedCell(OutputStream& out, const char* text, std::size_t count, En
                       bool doubleQuotes) {
     const auto* bytes = reinterpret_cast<const unsigned char*>(text);
     std::size_t i = 0;
-    while (i < count) {
-        std::size_t run = i;
-        while (run < count && plainCellByte(bytes[run])) ++run;
+    for (;;) {
+        const std::size_t run = plainRunEnd<plainCellByte>(bytes, i, count, encoding);
         out.write(text + i, run - i);
         if (run == count) break;
         i = run;
-        const unsigned char byte = bytes[i];
-        if (byte >= 0x80) {
-            const std::size_t length = characterLength(bytes + i, count - i, encoding);
-            if (length == 0) {
-                writeHexByte(out, "\\x", byte);
-                ++i;
-            } else {
-                out.write(text + i, length);
-                i += length;
-            }
-            continue;
-        }
-        switch (byte) {
+        // A byte that starts no character, or an ASCII byte a cell escapes.
+        switch (bytes[i]) {
         case '"':
             out.write("\"\"", doubleQuotes ? 2 : 1);
             break;
@@ -86,7 +78,7 @@ void writeEscapedCell(OutputStream& out, const char* text, std::size_t count, En
         case '\n': out.write("\\n", 2); break;
         case '\r': out.write("\\r", 2); break;
         case '\t': out.write("\\t", 2); break;
-        default: writeHexByte(out, "\\x", byte); break;
+        default: writeHexByte(out, "\\x", bytes[i]); break;
         }
         ++i;
     }
