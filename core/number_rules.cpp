@@ -55,10 +55,6 @@ BirthDate birthDateAt(const char* date) {
     return BirthDate{sliceToInt(date, 0, 4), sliceToInt(date, 4, 2), sliceToInt(date, 6, 2)};
 }
 
-bool withinDateLimits(const BirthDate& date, int yearLimit) {
-    return date.year <= yearLimit && date.month <= monthLimit && date.day <= dayLimit;
-}
-
 bool passesCheck(const char* number) {
     // Only digits make a stem: letters and the bytes of double-byte characters
     // could otherwise add up to a sum that happens to match.

@@ -57,7 +57,9 @@ BirthDate birthDateAt(const char* date);
 
 // Upper limits only: the year at most `yearLimit`, month at most 12, day at
 // most 31. No lower limit and no calendar: 00000000 and 20120231 pass.
-bool withinDateLimits(const BirthDate& date, int yearLimit);
+inline bool withinDateLimits(const BirthDate& date, int yearLimit) {
+    return date.year <= yearLimit && date.month <= monthLimit && date.day <= dayLimit;
+}
 
 // --- Check and sex -----------------------------------------------------------
 

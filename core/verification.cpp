@@ -1,11 +1,9 @@
-// Verification of one number: length, characters, check character and birth
-// date, in that order, in one pass over the number's 18 bytes; then, for a
-// number that passes, what its region code names in the region tables.
+// The messages of the refusals, and what a region code names in the region
+// tables. (Verification itself is inline, in the header.)
 #include "core/verification.h"
 
 #include <cstring>
 
-#include "core/check_character.h"
 #include "core/region_tables.h"
 
 namespace {
@@ -21,41 +19,7 @@ const Text unknownLocation = BOTH_ENCODINGS("未知位置");
 const Text wrongRegionCode = BOTH_ENCODINGS("错误地区码");
 const Text emptyText = {"", ""};
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
 }  // namespace
-
-VerifyOutcome verifyNumberText(const char* number, int readLength, int wholeLength, int yearLimit) {
-    VerifyOutcome outcome{};
-    outcome.wholeLength = wholeLength;
-    // Said for any text that has 17 digits first, refused or not.
-    const int available = readLength < wholeLength ? readLength : wholeLength;
-    if (available >= stemLength) outcome.expectedCheck = checkCharacterOfDigits(number);
-
-    if (wholeLength != numberLength) {
-        outcome.refusal = VerifyRefusal::length;
-        return outcome;
-    }
-    const char last = number[stemLength];
-    if (outcome.expectedCheck == '\0' || !(isDigit(last) || last == 'X')) {
-        outcome.refusal = VerifyRefusal::characters;
-        return outcome;
-    }
-    if (last != outcome.expectedCheck) {
-        outcome.refusal = VerifyRefusal::check;
-        return outcome;
-    }
-    // All 17 are digits: the parts are plain decimal values.
-    outcome.birthDate = {digitsValue(number + birthDateOffset, 4), digitsValue(number + birthDateOffset + 4, 2),
-                         digitsValue(number + birthDateOffset + 6, 2)};
-    if (!withinDateLimits(outcome.birthDate, yearLimit)) {
-        outcome.refusal = VerifyRefusal::date;
-        return outcome;
-    }
-    outcome.male = (number[sexOffset] - '0') % 2 == 1;
-    outcome.regionCode = digitsValue(number, regionCodeLength);
-    return outcome;
-}
 
 const RefusalMessage* refusalMessage(VerifyRefusal refusal) {
     switch (refusal) {
@@ -113,28 +77,37 @@ RegionTexts regionTexts(int regionCode) {
 
 int formatMessage(char* out, int size, const char* text, long long number) {
     if (size <= 0) return 0;
-    char digits[24];
-    int digitCount = 0;
+    // The number in decimal, filled from the end.
+    char figure[24];
+    std::size_t figureStart = sizeof figure;
     unsigned long long magnitude =
         number < 0 ? 0ull - static_cast<unsigned long long>(number) : static_cast<unsigned long long>(number);
     do {
-        digits[digitCount++] = static_cast<char>('0' + magnitude % 10);
+        figure[--figureStart] = static_cast<char>('0' + magnitude % 10);
         magnitude /= 10;
     } while (magnitude != 0);
-    if (number < 0) digits[digitCount++] = '-';
+    if (number < 0) figure[--figureStart] = '-';
 
+    // Whole pieces, cut at the end of `out`: the text up to each "%s", and
+    // the number in its place.
     int written = 0;
-    auto put = [&](char c) {
-        if (written < size - 1) out[written++] = c;
+    auto append = [&](const char* bytes, std::size_t count) {
+        const auto room = static_cast<std::size_t>(size - 1 - written);
+        if (count > room) count = room;
+        std::memcpy(out + written, bytes, count);
+        written += static_cast<int>(count);
     };
-    for (const char* at = text; *at != '\0'; ++at) {
+    const char* piece = text;
+    const char* at = text;
+    for (; *at != '\0'; ++at) {
         if (at[0] == '%' && at[1] == 's') {
-            for (int i = digitCount - 1; i >= 0; --i) put(digits[i]);
+            append(piece, static_cast<std::size_t>(at - piece));
+            append(figure + figureStart, sizeof figure - figureStart);
+            piece = at + 2;
             ++at;
-        } else {
-            put(*at);
         }
     }
+    append(piece, static_cast<std::size_t>(at - piece));
     out[written] = '\0';
     return written;
 }

@@ -9,6 +9,7 @@
 #ifndef CORE_VERIFICATION_H
 #define CORE_VERIFICATION_H
 
+#include "core/check_character.h"
 #include "core/gbk_text.h"
 #include "core/number_rules.h"
 
@@ -49,8 +50,41 @@ struct VerifyOutcome {
 };
 
 // Verifies `readLength` bytes at `number` (at least min(wholeLength, 18) of
-// the text, more are ignored) whose whole text has `wholeLength` bytes.
-VerifyOutcome verifyNumberText(const char* number, int readLength, int wholeLength, int yearLimit);
+// the text, more are ignored) whose whole text has `wholeLength` bytes: the
+// length, the characters, the check character and the birth date, in that
+// order, in one pass over the 18 bytes. Inline, so that a batch of numbers
+// costs no call per number.
+inline VerifyOutcome verifyNumberText(const char* number, int readLength, int wholeLength, int yearLimit) {
+    VerifyOutcome outcome{};
+    outcome.wholeLength = wholeLength;
+    // Said for any text that has 17 digits first, refused or not.
+    const int available = readLength < wholeLength ? readLength : wholeLength;
+    if (available >= stemLength) outcome.expectedCheck = checkCharacterOfDigits(number);
+
+    if (wholeLength != numberLength) {
+        outcome.refusal = VerifyRefusal::length;
+        return outcome;
+    }
+    const char last = number[stemLength];
+    if (outcome.expectedCheck == '\0' || !((last >= '0' && last <= '9') || last == 'X')) {
+        outcome.refusal = VerifyRefusal::characters;
+        return outcome;
+    }
+    if (last != outcome.expectedCheck) {
+        outcome.refusal = VerifyRefusal::check;
+        return outcome;
+    }
+    // All 17 are digits: the parts are plain decimal values.
+    outcome.birthDate = {digitsValue(number + birthDateOffset, 4), digitsValue(number + birthDateOffset + 4, 2),
+                         digitsValue(number + birthDateOffset + 6, 2)};
+    if (!withinDateLimits(outcome.birthDate, yearLimit)) {
+        outcome.refusal = VerifyRefusal::date;
+        return outcome;
+    }
+    outcome.male = (number[sexOffset] - '0') % 2 == 1;
+    outcome.regionCode = digitsValue(number, regionCodeLength);
+    return outcome;
+}
 
 // The message box of a refusal (none for VerifyRefusal::none). A number
 // refused for its characters shows the check message, as the dialog does.

@@ -55,29 +55,12 @@ void LineReader::finishInput() {
     ++current_;
 }
 
-bool LineReader::deliver(Line& line, char* bytes, std::size_t length) {
-    line.cut = length > static_cast<std::size_t>(lineHoldLimit);
-    line.held = line.cut ? lineHoldLimit : static_cast<int>(length);
-    line.length = length;
-    // The byte after the held ones belongs to this line or its line end.
-    bytes[line.held] = '\0';
-    line.bytes = bytes;
-    line.number = ++lineNumber_;
-    line.input = current_;
-    return true;
-}
-
-bool LineReader::next(Line& line) {
+bool LineReader::nextWithReads(Line& line) {
     while (current_ < inputCount_) {
         if (!started_ && !startInput()) return false;
+        if (takeBufferedLine(line)) return true;
         char* const start = buffer_ + begin_;
         const std::size_t available = end_ - begin_;
-        if (auto* lineFeed = static_cast<char*>(std::memchr(start, '\n', available))) {
-            char* lineEnd = lineFeed;
-            if (lineEnd > start && lineEnd[-1] == '\r') --lineEnd;
-            begin_ = static_cast<std::size_t>(lineFeed - buffer_) + 1;
-            return deliver(line, start, static_cast<std::size_t>(lineEnd - start));
-        }
         if (atEnd_) {
             if (available > 0) {
                 // The input's last line, without a line end (a CR there stays).

@@ -12,6 +12,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 #include "idtool/system_io.h"
 
@@ -50,8 +51,9 @@ public:
     void setProgress(ProgressDisplay* progress) { progress_ = progress; }
 
     // The next line, valid until the next call. False at the end of the last
-    // input or on a read error (see failed()).
-    bool next(Line& line);
+    // input or on a read error (see failed()). Inline for the common case, a
+    // whole line already in the buffer.
+    bool next(Line& line) { return (started_ && takeBufferedLine(line)) || nextWithReads(line); }
 
     bool failed() const { return failed_; }
     int failedInput() const { return current_; }  // when failed()
@@ -63,7 +65,29 @@ private:
     void finishInput();
     bool refill();  // reads after end_; false on a read error
     bool readLongLine(Line& line);
-    bool deliver(Line& line, char* bytes, std::size_t length);
+    // next() in every other case: starting and finishing inputs, reading
+    // more, long lines.
+    bool nextWithReads(Line& line);
+    // Delivers the line at begin_ when its line feed is in the buffer.
+    bool takeBufferedLine(Line& line) {
+        char* const start = buffer_ + begin_;
+        auto* lineEnd = static_cast<char*>(std::memchr(start, '\n', end_ - begin_));
+        if (lineEnd == nullptr) return false;
+        begin_ = static_cast<std::size_t>(lineEnd - buffer_) + 1;
+        if (lineEnd > start && lineEnd[-1] == '\r') --lineEnd;
+        return deliver(line, start, static_cast<std::size_t>(lineEnd - start));
+    }
+    bool deliver(Line& line, char* bytes, std::size_t length) {
+        line.cut = length > static_cast<std::size_t>(lineHoldLimit);
+        line.held = line.cut ? lineHoldLimit : static_cast<int>(length);
+        line.length = length;
+        // The byte after the held ones belongs to this line or its line end.
+        bytes[line.held] = '\0';
+        line.bytes = bytes;
+        line.number = ++lineNumber_;
+        line.input = current_;
+        return true;
+    }
 
     const InputFile* inputs_;
     int inputCount_;

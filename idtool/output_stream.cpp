@@ -6,13 +6,14 @@ OutputStream::OutputStream(char* storage, std::size_t capacity, SinkFunction sin
     : buffer_(storage), capacity_(capacity), sink_(sink), sinkContext_(sinkContext) {}
 
 void OutputStream::writeDecimal(uint64_t value) {
+    // Filled from the end, then written in one piece.
     char digits[20];
-    int count = 0;
+    int first = sizeof digits;
     do {
-        digits[count++] = static_cast<char>('0' + value % 10);
+        digits[--first] = static_cast<char>('0' + value % 10);
         value /= 10;
     } while (value != 0);
-    while (count > 0) put(digits[--count]);
+    write(digits + first, sizeof digits - static_cast<std::size_t>(first));
 }
 
 void OutputStream::writeSigned(long long value) {

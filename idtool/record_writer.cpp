@@ -37,9 +37,21 @@ constexpr PlainBytes plainCell[2][2] = {
     {plainBytes(false, false, TextOrigin::input), plainBytes(false, false, TextOrigin::program)},
     {plainBytes(false, true, TextOrigin::input), plainBytes(false, true, TextOrigin::program)}};
 
-std::size_t plainRunEnd(const unsigned char* bytes, std::size_t from, std::size_t count, const PlainBytes& table) {
-    while (from < count && table.plain[bytes[from]]) ++from;
-    return from;
+// End of the run from `at` of bytes written as they are: plain bytes, and in
+// input whole characters of the encoding. Runs are copied whole, for speed.
+std::size_t plainRunEnd(const unsigned char* bytes, std::size_t at, std::size_t count, const PlainBytes& table,
+                        Encoding encoding) {
+    while (at < count) {
+        if (table.plain[bytes[at]]) {
+            ++at;
+        } else {
+            if (bytes[at] < 0x80) break;
+            const std::size_t length = characterLength(bytes + at, count - at, encoding);
+            if (length == 0) break;
+            at += length;
+        }
+    }
+    return at;
 }
 
 }  // namespace
@@ -49,24 +61,13 @@ void writeJsonString(OutputStream& out, const char* text, std::size_t count, Enc
     const PlainBytes& plain = plainJson[origin == TextOrigin::program];
     out.put('"');
     std::size_t i = 0;
-    while (i < count) {
-        const std::size_t run = plainRunEnd(bytes, i, count, plain);
+    for (;;) {
+        const std::size_t run = plainRunEnd(bytes, i, count, plain, encoding);
         out.write(text + i, run - i);
         if (run == count) break;
         i = run;
-        const unsigned char byte = bytes[i];
-        if (byte >= 0x80) {
-            const std::size_t length = characterLength(bytes + i, count - i, encoding);
-            if (length == 0) {
-                writeHexByte(out, "\\u00", byte);
-                ++i;
-            } else {
-                out.write(text + i, length);
-                i += length;
-            }
-            continue;
-        }
-        switch (byte) {
+        // A byte that starts no character, or an ASCII byte JSON escapes.
+        switch (bytes[i]) {
         case '"': out.write("\\\"", 2); break;
         case '\\': out.write("\\\\", 2); break;
         case '\n': out.write("\\n", 2); break;
@@ -74,7 +75,7 @@ void writeJsonString(OutputStream& out, const char* text, std::size_t count, Enc
         case '\t': out.write("\\t", 2); break;
         case '\b': out.write("\\b", 2); break;
         case '\f': out.write("\\f", 2); break;
-        default: writeHexByte(out, "\\u00", byte); break;
+        default: writeHexByte(out, "\\u00", bytes[i]); break;
         }
         ++i;
     }
@@ -86,24 +87,13 @@ void writeEscapedCell(OutputStream& out, const char* text, std::size_t count, En
     const auto* bytes = reinterpret_cast<const unsigned char*>(text);
     const PlainBytes& plain = plainCell[doubleQuotes][origin == TextOrigin::program];
     std::size_t i = 0;
-    while (i < count) {
-        const std::size_t run = plainRunEnd(bytes, i, count, plain);
+    for (;;) {
+        const std::size_t run = plainRunEnd(bytes, i, count, plain, encoding);
         out.write(text + i, run - i);
         if (run == count) break;
         i = run;
-        const unsigned char byte = bytes[i];
-        if (byte >= 0x80) {
-            const std::size_t length = characterLength(bytes + i, count - i, encoding);
-            if (length == 0) {
-                writeHexByte(out, "\\x", byte);
-                ++i;
-            } else {
-                out.write(text + i, length);
-                i += length;
-            }
-            continue;
-        }
-        switch (byte) {
+        // A byte that starts no character, or an ASCII byte a cell escapes.
+        switch (bytes[i]) {
         case '"':
             out.write("\"\"", doubleQuotes ? 2 : 1);
             break;
@@ -111,7 +101,7 @@ void writeEscapedCell(OutputStream& out, const char* text, std::size_t count, En
         case '\n': out.write("\\n", 2); break;
         case '\r': out.write("\\r", 2); break;
         case '\t': out.write("\\t", 2); break;
-        default: writeHexByte(out, "\\x", byte); break;
+        default: writeHexByte(out, "\\x", bytes[i]); break;
         }
         ++i;
     }

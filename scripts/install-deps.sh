@@ -7,6 +7,7 @@ packages=(
     googletest libbenchmark-dev
     libcli11-dev                 # idtool's command line (header-only, also for MinGW)
     time                         # /usr/bin/time, for measuring idtool's memory by hand
+    hyperfine                    # timings of scripts/bench_idtool.sh
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
     binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
     wine64

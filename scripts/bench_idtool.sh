@@ -1,0 +1,160 @@
+#!/usr/bin/env bash
+# Throughput of `idtool verify` on one file of numbers, beside `wc -l` on the
+# same file, in one run: builds the release preset, writes the file (10^7
+# numbers, about 70% valid, the same on every run) into a temporary folder and
+# times each command with hyperfine (Debian's package; without it, with the
+# shell's `time`): the mean of --runs runs after one warm-up run. Prints MB/s
+# and ns per line as a Markdown table.
+#
+#   scripts/bench_idtool.sh [--lines N] [--runs N] [--with-peers [--peer-lines N]]
+#
+# --with-peers also times two npm packages, `idcard` (verify) and
+# `id-validator` (isValid), installed with npm into the temporary folder for
+# this run only: a Node script reads the file and calls the package's function
+# on every line. They are no dependency of the build or the tests. Without npm
+# or the registry, one line says so and they are skipped. They read the first
+# --peer-lines lines of the file (10^6 by default): id-validator's cost per
+# call grows with the calls made, and a run over 10^7 lines does not end in
+# minutes.
+set -eu
+cd "$(dirname "$0")/.."
+
+lines=10000000
+runs=10
+with_peers=no
+peer_lines=1000000
+while [ $# -gt 0 ]; do
+    case "$1" in
+    --lines) lines=$2; shift 2 ;;
+    --runs) runs=$2; shift 2 ;;
+    --with-peers) with_peers=yes; shift ;;
+    --peer-lines) peer_lines=$2; shift 2 ;;
+    *) echo "usage: $0 [--lines N] [--runs N] [--with-peers [--peer-lines N]]" >&2; exit 2 ;;
+    esac
+done
+
+cmake --preset release >/dev/null
+cmake --build --preset release -j 2 >/dev/null
+idtool=$PWD/build/release/idtool
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+numbers=$work/numbers.txt
+python3 scripts/bench_numbers.py --count "$lines" "$numbers"
+bytes=$(stat -c %s "$numbers")
+
+# The verdicts once, to see the mix, and that verify runs to the end (exit 1:
+# some lines are refused; 2 would be an error).
+status=0
+"$idtool" verify --only-invalid --summary "$numbers" >/dev/null 2>"$work/summary" || status=$?
+[ "$status" -eq 1 ] || { cat "$work/summary"; echo "idtool verify failed (exit $status)" >&2; exit 1; }
+echo "file: $lines lines, $bytes bytes; $(sed 's/^idtool: verify: //' "$work/summary")"
+
+results=$work/results.tsv
+: >"$results"
+# measure NAME RUNS COMMAND...: the command's mean time over RUNS runs (after
+# one warm-up run), output to /dev/null, its exit status ignored (verify exits
+# 1 on refused lines); kept with the size of the file it read, file_bytes and
+# file_lines.
+file_bytes=$bytes
+file_lines=$lines
+measure() {
+    local name=$1 count=$2 seconds
+    shift 2
+    if command -v hyperfine >/dev/null; then
+        hyperfine --style none -N -i --warmup 1 --runs "$count" --export-json "$work/run.json" \
+            -- "$(printf '%q ' "$@")" >/dev/null 2>"$work/hyperfine.log" || { cat "$work/hyperfine.log" >&2; exit 1; }
+        seconds=$(python3 -c 'import json,sys; print(json.load(open(sys.argv[1]))["results"][0]["mean"])' \
+            "$work/run.json")
+    else
+        local i
+        seconds=$(for ((i = 0; i <= count; i++)); do
+            TIMEFORMAT=%R
+            { time "$@" >/dev/null 2>&1; } 2>&1 || true
+        done | awk 'NR > 1 { sum += $1 } END { print sum / (NR - 1) }')
+    fi
+    printf '%s\t%s\t%s\t%s\n' "$name" "$seconds" "$file_bytes" "$file_lines" >>"$results"
+}
+
+measure "\`wc -l\`" "$runs" wc -l "$numbers"
+measure "\`idtool verify --only-invalid\`" "$runs" "$idtool" verify --only-invalid "$numbers"
+measure "\`idtool verify\`, all records written" "$runs" "$idtool" verify "$numbers"
+
+if [ "$with_peers" = yes ]; then
+    peers=$work/peers
+    mkdir -p "$peers"
+    peer_numbers=$numbers
+    if [ "$peer_lines" -lt "$lines" ]; then
+        peer_numbers=$work/peer_numbers.txt
+        head -n "$peer_lines" "$numbers" >"$peer_numbers"
+        file_lines=$peer_lines
+        file_bytes=$(stat -c %s "$peer_numbers")
+    fi
+    # Reads the file in pieces of 1 MiB, so that its own memory stays small,
+    # and times the package's function alone over every line; hyperfine times
+    # the whole script.
+    cat >"$peers/verify_lines.js" <<'EOF'
+const fs = require('fs');
+const [, , peer, file] = process.argv;
+let valid;
+if (peer === 'idcard') {
+    const idcard = require('idcard');
+    valid = (number) => idcard.verify(number);
+} else {
+    const IDValidator = require('id-validator');
+    const validator = typeof IDValidator === 'function' ? new IDValidator() : IDValidator;
+    valid = (number) => validator.isValid(number);
+}
+const input = fs.openSync(file, 'r');
+const piece = Buffer.alloc(1 << 20);
+let rest = '';
+let lineCount = 0;
+let validCount = 0;
+let nanoseconds = 0n;
+for (;;) {
+    const got = fs.readSync(input, piece, 0, piece.length, null);
+    const lines = (rest + piece.toString('latin1', 0, got)).split('\n');
+    rest = got > 0 ? lines.pop() : '';
+    if (got === 0 && lines[lines.length - 1] === '') lines.pop();
+    const start = process.hrtime.bigint();
+    for (const line of lines) if (valid(line)) ++validCount;
+    nanoseconds += process.hrtime.bigint() - start;
+    lineCount += lines.length;
+    if (got === 0) break;
+}
+console.log(`${peer}\t${validCount}\t${(Number(nanoseconds) / Math.max(lineCount, 1)).toFixed(1)}`);
+EOF
+    if ! command -v node >/dev/null || ! command -v npm >/dev/null; then
+        echo "peers: node or npm is not installed; skipped"
+    else
+        for package in idcard id-validator; do
+            if ! npm install --prefix "$peers" --no-audit --no-fund --no-save --fetch-retries=1 \
+                --fetch-timeout=30000 "$package" >"$work/npm.log" 2>&1; then
+                echo "peers: npm could not install $package (no registry?); skipped"
+                continue
+            fi
+            version=$(cd "$peers" && node -p "require('$package/package.json').version")
+            if ! node "$peers/verify_lines.js" "$package" "$peer_numbers" >"$work/peer.txt"; then
+                echo "peers: $package failed on the file; skipped"
+                continue
+            fi
+            read -r _ valid_count per_number <"$work/peer.txt"
+            echo "$package $version: $file_lines lines, $valid_count valid, $per_number ns per number in its function alone"
+            function_name=verify
+            [ "$package" = id-validator ] && function_name=isValid
+            measure "Node: \`$package\` $version, \`$function_name\` on every line" 3 \
+                node "$peers/verify_lines.js" "$package" "$peer_numbers"
+        done
+    fi
+fi
+
+echo
+echo "| What | Lines | Time | MB/s | ns per line |"
+echo "|---|---|---|---|---|"
+python3 -c '
+import sys
+for row in open(sys.argv[1]):
+    name, seconds, size, lines = row.rstrip("\n").split("\t")
+    seconds, size, lines = float(seconds), int(size), int(lines)
+    print(f"| {name} | {lines:,} | {seconds * 1000:.0f} ms | {size / seconds / 1e6:.0f} | {seconds / lines * 1e9:.1f} |")
+' "$results"
