@@ -78,7 +78,8 @@ measure() {
 
 measure "\`wc -l\`" "$runs" wc -l "$numbers"
 measure "\`idtool verify --only-invalid\`" "$runs" "$idtool" verify --only-invalid "$numbers"
-measure "\`idtool verify\`, all records written" "$runs" "$idtool" verify "$numbers"
+measure "\`idtool verify --no-history\`, all records written" "$runs" "$idtool" verify --no-history "$numbers"
+measure "\`idtool verify\`, all records written, with the history fields" "$runs" "$idtool" verify "$numbers"
 
 if [ "$with_peers" = yes ]; then
     peers=$work/peers
