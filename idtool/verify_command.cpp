@@ -5,14 +5,14 @@
 #include <climits>
 #include <ctime>
 
-#include "core/region_history.h"
 #include "core/verification.h"
 #include "idtool/history_fields.h"
 
-const char* const verifyKeys[] = {"line",       "input",       "valid",    "reason",  "message",
-                                  "expected_check", "birth_date", "sex",   "province", "city",
-                                  "county",     "code_status", "history",  "successors", "now",
-                                  "in_use_at_birth"};
+const char* const verifyKeys[] = {
+    // The dialog's verdict and fields.
+    "line", "input", "valid", "reason", "message", "expected_check", "birth_date", "sex", "province", "city", "county",
+    // The history of the region code.
+    "code_status", "history", "successors", "now", "in_use_at_birth"};
 const int verifyKeyCount = sizeof verifyKeys / sizeof verifyKeys[0];
 const int verifyKeyCountWithoutHistory = 11;
 
