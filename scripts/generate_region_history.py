@@ -39,7 +39,6 @@ LAST_LISTED_YEAR = 2024
 LEVELS = ("province", "prefecture", "county")
 SUCCESSOR = re.compile(r"(\d{6})(?:\[(\d{4})\])?")
 
-HEX_DIGITS = set(b"0123456789abcdefABCDEF")
 
 
 class DataError(Exception):
@@ -203,25 +202,6 @@ def build_text_pool(records):
     return texts, index_of
 
 
-def c_literal(data):
-    """A C string literal of the bytes: printable ASCII as itself, everything
-    else as \\xHH, split where a hex digit would extend an escape."""
-    parts = ['"']
-    after_escape = False
-    for byte in data:
-        printable = 0x20 <= byte < 0x7F and byte not in b'"\\?'
-        if printable:
-            if after_escape and byte in HEX_DIGITS:
-                parts.append('" "')
-            parts.append(chr(byte))
-            after_escape = False
-        else:
-            parts.append(f"\\x{byte:02X}")
-            after_escape = True
-    parts.append('"')
-    return "".join(parts)
-
-
 def u8_literal(text):
     # The texts are CJK and a few ASCII marks; quote and backslash get escapes.
     return 'u8"' + text.replace("\\", "\\x5C").replace('"', '\\x22') + '"'
@@ -316,7 +296,7 @@ def render(records, texts, index_of, limits):
 
     emit(f"// {len(texts)} texts, each once: the {len(set(r.province for r in records))} province names first.")
     emit_pool("Gbk", lambda text: text.encode("gbk"),
-              lambda text: c_literal(text.encode("gbk")), True)
+              lambda text: generated_source.bytes_literal(text.encode("gbk")), True)
     emit_pool("Utf8", lambda text: text.encode("utf-8"), u8_literal, False)
     return "\n".join(out) + "\n"
 

@@ -65,7 +65,6 @@ PROVINCES = [
 MUNICIPAL_NAME_SIZE = 256
 DIVISION_NAME_SIZE = 52
 
-HEX_DIGITS = set(b"0123456789abcdefABCDEF")
 
 
 class DataError(Exception):
@@ -123,23 +122,8 @@ def check_tables(tables, order):
 
 
 def c_literal(text):
-    """A C string literal holding text's GBK bytes: printable ASCII as itself,
-    everything else as \\xHH; the literal is split where a hex digit would
-    otherwise extend the preceding escape."""
-    parts = ['"']
-    after_escape = False
-    for byte in text.encode("gbk"):
-        printable = 0x20 <= byte < 0x7F and byte not in b'"\\?'
-        if printable:
-            if after_escape and byte in HEX_DIGITS:
-                parts.append('" "')
-            parts.append(chr(byte))
-            after_escape = False
-        else:
-            parts.append(f"\\x{byte:02X}")
-            after_escape = True
-    parts.append('"')
-    return "".join(parts)
+    """A C string literal holding text's GBK bytes."""
+    return generated_source.bytes_literal(text.encode("gbk"))
 
 
 def c_utf8_literal(text):
@@ -156,7 +140,7 @@ def c_utf8_literal(text):
             parts.append(f"\\x{code:02X}")
             after_escape = True
         else:
-            if after_escape and char.encode("utf-8")[0] in HEX_DIGITS:
+            if after_escape and char.encode("utf-8")[0] in generated_source.HEX_DIGITS:
                 parts.append('" u8"')
             parts.append(char)
             after_escape = False

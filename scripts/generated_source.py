@@ -5,6 +5,28 @@ tree is what the data gives (the tests' staleness check)."""
 import os
 import sys
 
+HEX_DIGITS = set(b"0123456789abcdefABCDEF")
+
+
+def bytes_literal(data):
+    """A C string literal of the bytes: printable ASCII as itself, everything
+    else as \\xHH (so the bytes do not depend on the compiler's charset
+    conversion), split where a hex digit would extend the escape before it."""
+    parts = ['"']
+    after_escape = False
+    for byte in data:
+        printable = 0x20 <= byte < 0x7F and byte not in b'"\\?'
+        if printable:
+            if after_escape and byte in HEX_DIGITS:
+                parts.append('" "')
+            parts.append(chr(byte))
+            after_escape = False
+        else:
+            parts.append(f"\\x{byte:02X}")
+            after_escape = True
+    parts.append('"')
+    return "".join(parts)
+
 
 def run(argv, usage, generate, errors):
     """generate(data_path) -> the source text; it raises one of `errors`
