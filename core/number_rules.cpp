@@ -62,8 +62,6 @@ bool passesCheck(const char* number) {
     return check != '\0' && number[stemLength] == check;
 }
 
-bool isMaleCharacter(char c) { return digitValue(c) % 2 == 1; }
-
 SexChoice sexChoiceAt(int listIndex) {
     switch (listIndex) {
     case 0:

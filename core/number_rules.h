@@ -69,7 +69,7 @@ bool passesCheck(const char* number);
 
 // Sex from the character at position 17: odd digit value (1, 3, 5, 7, 9) is
 // male, anything else female.
-bool isMaleCharacter(char c);
+inline bool isMaleCharacter(char c) { return digitValue(c) % 2 == 1; }
 
 // --- Generation --------------------------------------------------------------
 

@@ -81,7 +81,7 @@ inline VerifyOutcome verifyNumberText(const char* number, int readLength, int wh
         outcome.refusal = VerifyRefusal::date;
         return outcome;
     }
-    outcome.male = (number[sexOffset] - '0') % 2 == 1;
+    outcome.male = isMaleCharacter(number[sexOffset]);
     outcome.regionCode = digitsValue(number, regionCodeLength);
     return outcome;
 }

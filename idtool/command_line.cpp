@@ -214,6 +214,13 @@ CLI::Validator wholeNumberCheck(uint64_t lowest, uint64_t highest) {
         "");
 }
 
+// A year option's value, checked by the option; 0 when it was not given.
+int yearGiven(const CLI::Option& option, const std::string& text) {
+    uint64_t year = 0;
+    if (option.count() > 0) parseUnsigned(text, year);
+    return static_cast<int>(year);
+}
+
 // CLI11's messages are one sentence; keep them on one line.
 void writeOneLine(OutputStream& out, const char* text) {
     for (; *text != '\0'; ++text) out.put(*text == '\n' ? ' ' : *text);
@@ -417,11 +424,7 @@ int runIdtool(int argc, const char* const* argv) {
         uint64_t count = 1;
         parseUnsigned(countText, count);  // checked by the option
         generateOptions.count = static_cast<long long>(count);
-        if (asOf->count() > 0) {
-            uint64_t year = 0;
-            parseUnsigned(asOfText, year);  // checked by the option
-            generateOptions.asOfYear = static_cast<int>(year);
-        }
+        generateOptions.asOfYear = yearGiven(*asOf, asOfText);
         generateOptions.hasSeed = seed->count() > 0;
         if (generateOptions.hasSeed) parseUnsigned(seedText, generateOptions.seed);
         status = runGenerate(generateOptions, session);
@@ -430,11 +433,7 @@ int runIdtool(int argc, const char* const* argv) {
         regionsOptions.format = formatNamed(regionsFormat);
         regionsOptions.query = queryOption->count() > 0 ? query.c_str() : nullptr;
         regionsOptions.historyCode = historyOption->count() > 0 ? historyCode.c_str() : nullptr;
-        if (yearOption->count() > 0) {
-            uint64_t year = 0;
-            parseUnsigned(yearText, year);  // checked by the option
-            regionsOptions.year = static_cast<int>(year);
-        }
+        regionsOptions.year = yearGiven(*yearOption, yearText);
         status = runRegions(regionsOptions, session);
     } else if (upgrade->parsed()) {
         status = runOnInputs(upgradeFiles, session, [&](LineReader& reader) { return runUpgrade(reader, session); });

@@ -291,7 +291,7 @@ bool findRegionAsOf(const std::string& given, int year, Session& session, int32_
 // A date option: exactly 8 digits.
 bool readDate(const std::string& text, BirthDate& date) {
     if (text.size() != birthDateLength || !allDigits(text.c_str(), birthDateLength)) return false;
-    date = BirthDate{digitsValue(text.c_str(), 4), digitsValue(text.c_str() + 4, 2), digitsValue(text.c_str() + 6, 2)};
+    date = birthDateAt(text.c_str());
     return true;
 }
 

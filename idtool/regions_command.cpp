@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "core/number_rules.h"
 #include "core/region_history.h"
 #include "core/region_tables.h"
 #include "idtool/history_fields.h"
@@ -94,13 +95,12 @@ void writeHistoryStart(RecordWriter& writer, const HistoryRecord& record, Encodi
 
 int listTimeline(const RegionsOptions& options, Session& session) {
     const char* given = options.historyCode;
-    if (std::strlen(given) != 6 || given[strspn(given, "0123456789")] != '\0') {
+    if (std::strlen(given) != regionCodeLength || !allDigits(given, regionCodeLength)) {
         beginMessage(session).write("regions: --history wants a six-digit code");
         endMessage(session);
         return exitTrouble;
     }
-    int32_t code = 0;
-    for (const char* at = given; *at != '\0'; ++at) code = code * 10 + (*at - '0');
+    const int32_t code = digitsValue(given, regionCodeLength);
     const HistoryRecords records = recordsOfCode(code);
     if (records.empty()) {
         OutputStream& err = beginMessage(session);
