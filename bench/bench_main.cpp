@@ -10,8 +10,8 @@
 
 #include "core/number_rules.h"
 #include "core/verification.h"
-#include "dialog/main_dialog.h"
-#include "dialog/resource_ids.h"
+#include "programs/dialog/main_dialog.h"
+#include "programs/dialog/resource_ids.h"
 #include "tests/standin_main_dialog.h"
 
 namespace {

@@ -3,10 +3,10 @@
 #include <cstring>
 #include <utility>
 
-#include "dialog/main_dialog.h"
-#include "dialog/resource_ids.h"
+#include "programs/dialog/main_dialog.h"
+#include "programs/dialog/resource_ids.h"
 #include "core/number_rules.h"
-#include "dialog/clock_and_generator.h"
+#include "programs/dialog/clock_and_generator.h"
 #include "tests/standin_main_dialog.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include "tests/standin_main_dialog.h"
 
-#include "dialog/resource_ids.h"
+#include "programs/dialog/resource_ids.h"
 #include "platform/windows_api.h"
 
 namespace {

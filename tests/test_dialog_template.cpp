@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "dialog/main_dialog.h"
-#include "dialog/resource_ids.h"
+#include "programs/dialog/main_dialog.h"
+#include "programs/dialog/resource_ids.h"
 #include "tests/dialog_harness.h"
 
 namespace {

@@ -5,9 +5,9 @@
 #include <ctime>
 #include <string>
 
-#include "dialog/resource_ids.h"
+#include "programs/dialog/resource_ids.h"
 #include "core/number_rules.h"
-#include "dialog/clock_and_generator.h"
+#include "programs/dialog/clock_and_generator.h"
 #include "tests/dialog_harness.h"
 
 namespace {

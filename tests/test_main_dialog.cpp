@@ -2,8 +2,8 @@
 // and the ten help messages. Runs against the stand-in and under Wine.
 #include <string>
 
-#include "dialog/main_dialog.h"
-#include "dialog/resource_ids.h"
+#include "programs/dialog/main_dialog.h"
+#include "programs/dialog/resource_ids.h"
 #include "tests/dialog_harness.h"
 
 namespace {

@@ -14,8 +14,8 @@
 #include <cstring>
 #include <new>
 
-#include "dialog/main_dialog.h"
-#include "dialog/resource_ids.h"
+#include "programs/dialog/main_dialog.h"
+#include "programs/dialog/resource_ids.h"
 #include "core/check_character.h"
 #include "tests/allocation_counter.h"
 #include "tests/standin_main_dialog.h"

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "core/number_rules.h"
-#include "dialog/clock_and_generator.h"
+#include "programs/dialog/clock_and_generator.h"
 
 namespace {
 

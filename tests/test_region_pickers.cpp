@@ -9,7 +9,7 @@
 #include <tuple>
 #include <vector>
 
-#include "dialog/resource_ids.h"
+#include "programs/dialog/resource_ids.h"
 #include "core/region_tables.h"
 #include "tests/dialog_harness.h"
 

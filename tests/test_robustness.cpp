@@ -4,7 +4,7 @@
 #include <random>
 #include <string>
 
-#include "dialog/resource_ids.h"
+#include "programs/dialog/resource_ids.h"
 #include "core/number_rules.h"
 #include "tests/dialog_harness.h"
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "dialog/resource_ids.h"
+#include "programs/dialog/resource_ids.h"
 #include "platform/dialog_text.h"
 #include "tests/dialog_harness.h"
 

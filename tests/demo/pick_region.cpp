@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "dialog/resource_ids.h"
+#include "programs/dialog/resource_ids.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <string>
 
-#include "idtool/output_stream.h"
-#include "idtool/system_io.h"
+#include "records/output_stream.h"
+#include "programs/idtool/system_io.h"
 
 // An input holding `bytes`, in a temporary file that is removed when closed.
 // file is null when no temporary file can be made.

@@ -10,10 +10,10 @@
 #include <thread>
 #include <vector>
 
-#include "idtool/progress.h"
-#include "idtool/regions_command.h"
-#include "idtool/session.h"
-#include "idtool/upgrade_command.h"
+#include "programs/idtool/progress.h"
+#include "programs/idtool/regions_command.h"
+#include "programs/idtool/session.h"
+#include "programs/idtool/upgrade_command.h"
 #include "idtool_test_support.h"
 
 namespace {

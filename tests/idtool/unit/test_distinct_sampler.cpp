@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "idtool/distinct_sampler.h"
+#include "core/distinct_sampler.h"
 
 namespace {
 

@@ -16,9 +16,9 @@
 #include "core/calendar.h"
 #include "core/region_tables.h"
 #include "core/verification.h"
-#include "idtool/generate_command.h"
-#include "idtool/progress.h"
-#include "idtool/session.h"
+#include "programs/idtool/generate_command.h"
+#include "programs/idtool/progress.h"
+#include "programs/idtool/session.h"
 #include "idtool_test_support.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "idtool/line_reader.h"
+#include "programs/idtool/line_reader.h"
 #include "idtool_test_support.h"
 
 namespace {

@@ -14,12 +14,12 @@
 #include <vector>
 
 #include "core/number_rules.h"
-#include "idtool/line_reader.h"
-#include "idtool/progress.h"
-#include "idtool/record_writer.h"
-#include "idtool/session.h"
-#include "idtool/upgrade_command.h"
-#include "idtool/verify_command.h"
+#include "programs/idtool/line_reader.h"
+#include "programs/idtool/progress.h"
+#include "records/record_writer.h"
+#include "programs/idtool/session.h"
+#include "programs/idtool/upgrade_command.h"
+#include "programs/idtool/verify_command.h"
 #include "idtool_test_support.h"
 #include "tests/allocation_counter.h"
 

@@ -5,9 +5,9 @@
 #include <climits>
 #include <string>
 
-#include "idtool/output_stream.h"
-#include "idtool/record_writer.h"
-#include "idtool/text_encoding.h"
+#include "records/output_stream.h"
+#include "records/record_writer.h"
+#include "core/text_encoding.h"
 #include "idtool_test_support.h"
 
 namespace {

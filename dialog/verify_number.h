@@ -1,9 +1,0 @@
-// Verification of the number typed into the number field (the verify button).
-#ifndef DIALOG_VERIFY_NUMBER_H
-#define DIALOG_VERIFY_NUMBER_H
-
-#include "platform/windows_api.h"
-
-void verifyNumber(HWND dialog);
-
-#endif

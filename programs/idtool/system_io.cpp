@@ -1,0 +1,187 @@
+#include "programs/idtool/system_io.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstring>
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#include <sys/stat.h>
+#include <windows.h>
+
+#include <vector>
+#else
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+bool fillFileFacts(InputFile& input) {
+#ifdef _WIN32
+    struct _stat64 facts;
+    if (_fstat64(_fileno(input.file), &facts) != 0) return false;
+    const bool directory = (facts.st_mode & _S_IFMT) == _S_IFDIR;
+    input.regularFile = (facts.st_mode & _S_IFMT) == _S_IFREG;
+#else
+    struct stat facts;
+    if (fstat(fileno(input.file), &facts) != 0) return false;
+    const bool directory = S_ISDIR(facts.st_mode);
+    input.regularFile = S_ISREG(facts.st_mode);
+#endif
+    if (directory) {
+        errno = EISDIR;
+        return false;
+    }
+    input.size = input.regularFile && facts.st_size > 0 ? static_cast<uint64_t>(facts.st_size) : 0;
+    return true;
+}
+
+#ifdef _WIN32
+UINT codePageOf(Encoding encoding) { return encoding == Encoding::gbk ? 936 : CP_UTF8; }
+
+std::vector<wchar_t> wideFromUtf8(const char* text) {
+    const int length = MultiByteToWideChar(CP_UTF8, 0, text, -1, nullptr, 0);
+    std::vector<wchar_t> wide(length > 0 ? static_cast<std::size_t>(length) : 1, L'\0');
+    if (length > 0) MultiByteToWideChar(CP_UTF8, 0, text, -1, wide.data(), length);
+    return wide;
+}
+#endif
+
+}  // namespace
+
+void prepareStandardStreams() {
+#ifdef _WIN32
+    _setmode(_fileno(stdin), _O_BINARY);
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+#endif
+    std::setvbuf(stdout, nullptr, _IONBF, 0);
+    std::setvbuf(stderr, nullptr, _IONBF, 0);
+}
+
+bool openInput(const char* name, InputFile& input) {
+    input = InputFile{name, nullptr, false, false, 0};
+    if (std::strcmp(name, "-") == 0) {
+        input.file = stdin;
+        input.standardInput = true;
+    } else {
+#ifdef _WIN32
+        input.file = _wfopen(wideFromUtf8(name).data(), L"rb");
+#else
+        input.file = std::fopen(name, "rb");
+#endif
+        if (input.file == nullptr) return false;
+    }
+    if (!fillFileFacts(input)) {
+        const int error = errno;
+        closeInput(input);
+        errno = error;
+        return false;
+    }
+    return true;
+}
+
+void closeInput(InputFile& input) {
+    if (input.file != nullptr && !input.standardInput) std::fclose(input.file);
+    input.file = nullptr;
+}
+
+long long readSome(FILE* file, char* buffer, std::size_t count) {
+    if (count > INT_MAX / 2) count = INT_MAX / 2;
+    for (;;) {
+#ifdef _WIN32
+        const int got = _read(_fileno(file), buffer, static_cast<unsigned>(count));
+#else
+        const ssize_t got = read(fileno(file), buffer, count);
+#endif
+        if (got >= 0) return got;
+        if (errno != EINTR) return -1;
+    }
+}
+
+bool standardErrorIsTerminal() {
+#ifdef _WIN32
+    DWORD mode;
+    return GetConsoleMode(GetStdHandle(STD_ERROR_HANDLE), &mode) != 0;
+#else
+    return isatty(STDERR_FILENO) == 1;
+#endif
+}
+
+void attachStandardTarget(StandardTarget& target, FILE* file, wchar_t* wideStorage, std::size_t wideCapacity) {
+    target.file = file;
+    target.wide = wideStorage;
+    target.wideCapacity = wideCapacity;
+    target.console = nullptr;
+#ifdef _WIN32
+    HANDLE handle = GetStdHandle(file == stderr ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE);
+    DWORD mode;
+    if (wideStorage != nullptr && handle != INVALID_HANDLE_VALUE && handle != nullptr &&
+        GetConsoleMode(handle, &mode))
+        target.console = handle;
+#endif
+}
+
+long long writeToStandardTarget(void* context, const char* bytes, std::size_t count, bool final) {
+    auto& target = *static_cast<StandardTarget*>(context);
+#ifdef _WIN32
+    if (target.console != nullptr) {
+        // Whole characters only, so that none is split between two calls.
+        const std::size_t piece = final ? count : completePrefixLength(bytes, count, target.encoding);
+        if (piece == 0) return 0;
+        const int wideCount = MultiByteToWideChar(codePageOf(target.encoding), 0, bytes, static_cast<int>(piece),
+                                                  target.wide, static_cast<int>(target.wideCapacity));
+        if (wideCount <= 0) {
+            errno = EILSEQ;
+            return -1;
+        }
+        for (int done = 0; done < wideCount;) {
+            DWORD written = 0;
+            if (!WriteConsoleW(target.console, target.wide + done, static_cast<DWORD>(wideCount - done), &written,
+                               nullptr) ||
+                written == 0) {
+                errno = EIO;
+                return -1;
+            }
+            done += static_cast<int>(written);
+        }
+        return static_cast<long long>(piece);
+    }
+#endif
+    if (std::fwrite(bytes, 1, count, target.file) != count) return -1;
+    if (final && std::fflush(target.file) != 0) return -1;
+    return static_cast<long long>(count);
+}
+
+void writeArgument(OutputStream& out, const char* argument, Encoding encoding) {
+#ifdef _WIN32
+    char converted[1024];
+    if (encoding == Encoding::gbk && argumentInEncoding(argument, encoding, converted, sizeof converted)) {
+        out.write(converted);
+        return;
+    }
+#else
+    (void)encoding;
+#endif
+    out.write(argument);
+}
+
+bool argumentInEncoding(const char* argument, Encoding encoding, char* out, std::size_t outSize) {
+    if (outSize == 0) return false;
+#ifdef _WIN32
+    if (encoding == Encoding::gbk) {
+        const std::vector<wchar_t> wide = wideFromUtf8(argument);
+        const int length = WideCharToMultiByte(936, 0, wide.data(), -1, out, static_cast<int>(outSize), nullptr,
+                                               nullptr);
+        return length > 0;
+    }
+#else
+    (void)encoding;
+#endif
+    const std::size_t length = std::strlen(argument);
+    if (length >= outSize) return false;
+    std::memcpy(out, argument, length + 1);
+    return true;
+}

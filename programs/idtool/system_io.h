@@ -1,0 +1,64 @@
+// What idtool needs of the operating system: opening and reading inputs,
+// writing the standard streams (as UTF-16 to a Windows console, as bytes
+// everywhere else), and whether standard error is a terminal.
+//
+// Inside the program, command-line arguments and file names are UTF-8; on
+// Windows they come from the wide command line and files are opened by their
+// wide names.
+#ifndef PROGRAMS_IDTOOL_SYSTEM_IO_H
+#define PROGRAMS_IDTOOL_SYSTEM_IO_H
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+
+#include "records/output_stream.h"
+#include "core/text_encoding.h"
+
+struct InputFile {
+    const char* name;      // as given on the command line; "-" is standard input
+    FILE* file;
+    bool standardInput;
+    bool regularFile;      // a regular file, whose size is known
+    uint64_t size;         // bytes, for a regular file
+};
+
+// Standard streams in binary mode (no CRLF translation, no end at ^Z), and
+// without stdio's own buffering of the output: the program buffers itself.
+void prepareStandardStreams();
+
+// Opens `name` ("-": standard input) for reading in binary mode. Returns false
+// with errno set when it cannot, also for a directory.
+bool openInput(const char* name, InputFile& input);
+void closeInput(InputFile& input);
+
+// Reads up to `count` bytes, as many as are ready (a terminal or a pipe may
+// give fewer). Returns the number read, 0 at the end, -1 on error (errno set).
+long long readSome(FILE* file, char* buffer, std::size_t count);
+
+bool standardErrorIsTerminal();
+
+// Where an output stream's bytes go: standard output or error, as bytes, or
+// converted to UTF-16 from the output encoding when it is a Windows console.
+struct StandardTarget {
+    FILE* file = nullptr;
+    Encoding encoding = Encoding::utf8;
+    void* console = nullptr;       // Windows: the console's handle when it is one
+    wchar_t* wide = nullptr;       // Windows: room for one converted buffer
+    std::size_t wideCapacity = 0;  // at least the stream's capacity
+};
+
+void attachStandardTarget(StandardTarget& target, FILE* file, wchar_t* wideStorage, std::size_t wideCapacity);
+// A SinkFunction; the context is a StandardTarget.
+long long writeToStandardTarget(void* target, const char* bytes, std::size_t count, bool final);
+
+// Writes a command-line argument (UTF-8 inside the program) in the output
+// encoding. Elsewhere than on Windows, arguments are bytes as the shell gave
+// them and are written unchanged.
+void writeArgument(OutputStream& out, const char* argument, Encoding encoding);
+
+// The argument in the output encoding, NUL-terminated, in `out`; false when it
+// does not fit.
+bool argumentInEncoding(const char* argument, Encoding encoding, char* out, std::size_t outSize);
+
+#endif

@@ -1,0 +1,128 @@
+// Records in one of three formats, written field by field straight into an
+// output stream, so that no record allocates.
+//
+//   jsonl  one JSON object per line: {"key":value,...}
+//   tsv    a header line of the keys, then one line per record; fields are
+//          separated by TAB, lines end in LF
+//   csv    RFC 4180: a header line, fields separated by commas, a field in
+//          double quotes (its quotes doubled) when it holds a comma or a
+//          quote; lines end in CRLF
+//
+// Texts are in the output encoding. In JSON, bytes that do not form a valid
+// character of it are written \u00XX, one escape per byte, and control
+// characters as JSON escapes. In TSV and CSV cells the same bytes are written
+// \xHH, and backslash, TAB, CR, LF and the other control characters \\ \t \r
+// \n \xHH, so that every record is one physical line and the escapes cannot be
+// confused with the text. Null is JSON null or an empty cell; booleans are
+// true and false in every format.
+#ifndef RECORDS_RECORD_WRITER_H
+#define RECORDS_RECORD_WRITER_H
+
+#include <cstddef>
+#include <cstdint>
+
+#include "core/gbk_text.h"
+#include "records/output_stream.h"
+#include "core/text_encoding.h"
+
+enum class RecordFormat { jsonl, tsv, csv };
+
+// Whether bytes of 0x80 and above must be checked to be valid characters
+// (input echoed back), or are known to be (the program's own texts, from
+// tables checked when they were generated, and JSON the writer built).
+enum class TextOrigin { input, program };
+
+class RecordWriter {
+public:
+    // `keys` (ASCII names, kept alive by the caller) fix the fields and their
+    // order; every record gives exactly keyCount values, in that order.
+    RecordWriter(OutputStream& out, RecordFormat format, Encoding encoding, const char* const* keys, int keyCount);
+
+    // TSV and CSV: the line of key names. JSON lines have none.
+    void writeHeader();
+
+    void beginRecord();
+    void nullField();
+    void nullFields(int count);
+    void boolField(bool value);
+    void integerField(long long value);
+    // A text of the program's in the output encoding (NUL-terminated), or
+    // null when `text` is.
+    void textField(const char* text);
+    void textField(const Text& text) { textField(textIn(text, encoding_)); }
+    // Bytes as read from an input: escaped where they are not valid text.
+    void bytesField(const char* bytes, std::size_t count);
+    // A JSON value written elsewhere (see JsonFragment): as it is in JSON
+    // lines, as the text of the cell in TSV and CSV.
+    void jsonField(const char* json, std::size_t count);
+    void endRecord();
+
+    // Fields written elsewhere, by a writer of the same format and keys that
+    // resumed at this field: their bytes as they stand.
+    void renderedFields(const char* bytes, std::size_t count, int fieldCount);
+    // For rendering fields ahead: the next field written is `field`, as if
+    // the ones before it had been written.
+    void resumeAt(int field) { field_ = field; }
+
+    RecordFormat format() const { return format_; }
+    Encoding encoding() const { return encoding_; }
+    const char* const* keys() const { return keys_; }
+    int keyCount() const { return keyCount_; }
+
+private:
+    void beginField();
+    void writeCell(const char* bytes, std::size_t count, TextOrigin origin);
+    void writeField(const char* bytes, std::size_t count, TextOrigin origin);
+
+    OutputStream& out_;
+    RecordFormat format_;
+    Encoding encoding_;
+    const char* const* keys_;
+    int keyCount_;
+    int field_ = 0;
+};
+
+// A JSON value (arrays, objects, strings, numbers) built in a fixed buffer,
+// for a field that holds structure. Commas are placed by the builder.
+// Overflowing the buffer marks it failed; the caller sizes it.
+class JsonFragment {
+public:
+    JsonFragment(char* storage, std::size_t capacity, Encoding encoding);
+
+    void beginArray();
+    void endArray();
+    void beginObject();
+    void endObject();
+    void key(const char* name);  // inside an object, before each value
+    void stringValue(const char* bytes, std::size_t count);
+    void textValue(const char* text);  // a text of the program's; null when `text` is
+    void integerValue(long long value);
+    void boolValue(bool value);
+    void nullValue();
+
+    const char* data() const { return out_.data(); }
+    std::size_t size() const { return out_.size(); }
+    bool failed() const { return out_.failed(); }
+    void clear();
+
+private:
+    void beforeValue();
+    void open(char bracket);
+    void close(char bracket);
+
+    OutputStream out_;
+    Encoding encoding_;
+    // One bit per open level: whether a value was written there yet.
+    uint64_t nonEmptyLevels_ = 0;
+    int depth_ = 0;
+    bool afterKey_ = false;
+};
+
+// The escaping of both formats, on their own for reuse and tests.
+void writeJsonString(OutputStream& out, const char* bytes, std::size_t count, Encoding encoding,
+                     TextOrigin origin = TextOrigin::input);
+// The cell text without CSV quoting.
+void writeEscapedCell(OutputStream& out, const char* bytes, std::size_t count, Encoding encoding,
+                      bool doubleQuotes, TextOrigin origin = TextOrigin::input);
+
+#endif
