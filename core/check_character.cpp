@@ -1,3 +1,6 @@
+// The check character by ISO 7064 MOD 11-2 over any 17 bytes, as the dialog
+// computes it: each byte's digit value times its weight, summed, and a
+// negative sum left without a character.
 #include "core/check_character.h"
 
 char computeCheckCharacter(const char* stem) {

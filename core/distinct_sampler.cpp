@@ -1,3 +1,6 @@
+// DistinctSampler: round keys drawn once from the seed, and the Feistel
+// rounds that permute a value; at() walks the cycle until it leaves the
+// power of four above n.
 #include "core/distinct_sampler.h"
 
 #include <random>

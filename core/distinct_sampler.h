@@ -17,6 +17,8 @@ class DistinctSampler {
 public:
     // n at least 1 and below 2^62.
     DistinctSampler(uint64_t n, uint64_t seed);
+    // A sampler of the one value 0, until one is assigned.
+    DistinctSampler() : DistinctSampler(1, 0) {}
 
     // The value at position i (0 <= i < n); distinct positions give distinct
     // values.

@@ -8,38 +8,9 @@
 
 namespace {
 
-const RefusalMessage noCityMessage = {BOTH_ENCODINGS("请选择市"), BOTH_ENCODINGS("提示"), MessageOwner::dialog, true};
-const RefusalMessage noDistrictMessage = {BOTH_ENCODINGS("请选择区（县）"), BOTH_ENCODINGS("提示"),
-                                          MessageOwner::dialog, true};
-const RefusalMessage noCountyMessage = {BOTH_ENCODINGS("请选择县"), BOTH_ENCODINGS("提示"), MessageOwner::dialog,
-                                        true};
-const RefusalMessage birthDateLengthMessage = {BOTH_ENCODINGS("出生日期为8位"), BOTH_ENCODINGS("错误！"),
-                                               MessageOwner::none, false};
-
 RegionPick refused(GenerateRefusal refusal) { return {refusal, 0}; }
 
 }  // namespace
-
-const RefusalMessage* refusalMessage(GenerateRefusal refusal) {
-    switch (refusal) {
-    case GenerateRefusal::noMunicipality:  // the same words as for a city
-    case GenerateRefusal::noCity:
-        return &noCityMessage;
-    case GenerateRefusal::noDistrict:
-        return &noDistrictMessage;
-    case GenerateRefusal::noCounty:
-        return &noCountyMessage;
-    case GenerateRefusal::birthDateNotEightBytes:
-        return &birthDateLengthMessage;
-    case GenerateRefusal::birthDateValue:
-        return refusalMessage(VerifyRefusal::date);
-    case GenerateRefusal::none:
-    case GenerateRefusal::unknownRegion:
-    case GenerateRefusal::cannotAssemble:
-        break;
-    }
-    return nullptr;
-}
 
 RegionPick regionFromMunicipalPicks(int municipalityIndex, int districtIndex) {
     if (municipalityIndex < 0) return refused(GenerateRefusal::noMunicipality);

@@ -21,10 +21,6 @@ enum class GenerateRefusal : unsigned char {
     cannotAssemble,      // a region code of other than six digits, or no check character
 };
 
-// The message box of a refusal; null for none and for the last two, which
-// end a press silently.
-const RefusalMessage* refusalMessage(GenerateRefusal refusal);
-
 struct RegionPick {
     GenerateRefusal refusal;  // none, or one of the four missing picks
     int regionCode;           // when none

@@ -1,3 +1,6 @@
+// The shared rules of numbers: the local year, slices of a number's text and
+// their values, the check, the sex list's choice, the sequence number of a
+// draw and the assembly of a number from its parts.
 #include "core/number_rules.h"
 
 #include <cstdlib>

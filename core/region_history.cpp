@@ -9,6 +9,26 @@
 #include "core/region_history_data.h"
 #include "core/region_tables.h"
 
+// The one reader of the records' fields.
+struct HistoryTables {
+    static int32_t code(const HistoryRecord& record) { return record.code_; }
+    static int firstYear(const HistoryRecord& record) { return record.firstYear_; }
+    static int untilYear(const HistoryRecord& record) { return record.untilYear_; }
+    static int nameText(const HistoryRecord& record) { return record.nameText_; }
+    static int provinceText(const HistoryRecord& record) { return record.provinceText_; }
+    static int prefectureText(const HistoryRecord& record) { return record.prefectureText_; }
+    static HistorySuccessors successors(const HistoryRecord& record) {
+        const HistorySuccessor* first = historySuccessors + record.firstSuccessor_;
+        return {first, first + record.successorCount_};
+    }
+    static int record(const HistorySuccessor& successor) { return successor.record_; }
+    static int handOverYear(const HistorySuccessor& successor) { return successor.handOverYear_; }
+};
+
+int32_t codeOf(const HistoryRecord& record) { return HistoryTables::code(record); }
+int firstYearOf(const HistoryRecord& record) { return HistoryTables::firstYear(record); }
+int untilYearOf(const HistoryRecord& record) { return HistoryTables::untilYear(record); }
+
 HistoryRecords allHistoryRecords() {
     return {historyRecords, historyRecords + historyRecordCount};
 }
@@ -16,16 +36,16 @@ HistoryRecords allHistoryRecords() {
 HistoryRecords recordsOfCode(int32_t code) {
     const HistoryRecords all = allHistoryRecords();
     const HistoryRecord* first = std::lower_bound(
-        all.first, all.last, code, [](const HistoryRecord& record, int32_t key) { return record.code < key; });
+        all.first, all.last, code, [](const HistoryRecord& record, int32_t key) { return codeOf(record) < key; });
     const HistoryRecord* last = first;
-    while (last != all.last && last->code == code) ++last;
+    while (last != all.last && codeOf(*last) == code) ++last;
     return {first, last};
 }
 
-bool stillInUse(const HistoryRecord& record) { return record.untilYear == 0; }
+bool stillInUse(const HistoryRecord& record) { return untilYearOf(record) == 0; }
 
 bool inUseIn(const HistoryRecord& record, int year) {
-    return record.firstYear <= year && (stillInUse(record) || year < record.untilYear);
+    return firstYearOf(record) <= year && (stillInUse(record) || year < untilYearOf(record));
 }
 
 const HistoryRecord* recordInYear(int32_t code, int year) {
@@ -42,43 +62,45 @@ const HistoryRecord* latestRecord(int32_t code) {
 
 RegionLevel levelOf(const HistoryRecord& record) {
     // The generator checks that every record's level follows from its code.
-    if (record.code % 10000 == 0) return RegionLevel::province;
-    return record.code % 100 == 0 ? RegionLevel::prefecture : RegionLevel::county;
+    const int32_t code = codeOf(record);
+    if (code % 10000 == 0) return RegionLevel::province;
+    return code % 100 == 0 ? RegionLevel::prefecture : RegionLevel::county;
 }
 
 static Text poolText(int index) {
     return {historyGbkTexts + historyGbkOffsets[index], historyUtf8Texts + historyUtf8Offsets[index]};
 }
 
-Text nameOf(const HistoryRecord& record) { return poolText(record.nameText); }
+Text nameOf(const HistoryRecord& record) { return poolText(HistoryTables::nameText(record)); }
 
-Text provinceOf(const HistoryRecord& record) { return poolText(record.provinceText); }
+Text provinceOf(const HistoryRecord& record) { return poolText(HistoryTables::provinceText(record)); }
 
-Text prefectureOf(const HistoryRecord& record) { return poolText(record.prefectureText); }
+Text prefectureOf(const HistoryRecord& record) { return poolText(HistoryTables::prefectureText(record)); }
 
 HistorySuccessors successorsOf(const HistoryRecord& record) {
-    const HistorySuccessor* first = historySuccessors + record.firstSuccessor;
-    return {first, first + record.successorCount};
+    return HistoryTables::successors(record);
 }
 
 const HistoryRecord& successorRecord(const HistorySuccessor& successor) {
-    return historyRecords[successor.record];
+    return historyRecords[HistoryTables::record(successor)];
 }
 
-int32_t successorCode(const HistorySuccessor& successor) { return successorRecord(successor).code; }
+int32_t successorCode(const HistorySuccessor& successor) { return codeOf(successorRecord(successor)); }
 
 const HistoryRecord& continuedRecord(const HistoryRecord& record) {
     const HistoryRecord* current = &record;
     const HistoryRecord* const end = historyRecords + historyRecordCount;
     for (const HistoryRecord* next = current + 1;
-         next != end && next->code == current->code && !stillInUse(*current) && next->firstYear == current->untilYear;
+         next != end && codeOf(*next) == codeOf(*current) && !stillInUse(*current) &&
+         firstYearOf(*next) == untilYearOf(*current);
          ++next)
         current = next;
     return *current;
 }
 
 int handOverYear(const HistoryRecord& from, const HistorySuccessor& successor) {
-    return successor.handOverYear != 0 ? successor.handOverYear : from.untilYear;
+    const int year = HistoryTables::handOverYear(successor);
+    return year != 0 ? year : untilYearOf(from);
 }
 
 // Whether the built-in 2009 tables hold the code as a county-level record: any
@@ -136,13 +158,13 @@ int nowCodesOfRecord(const HistoryRecord& from, int32_t (&codes)[maxNowCodes]) {
     for (int position = 0; position < reachedCount; ++position) {
         const HistoryRecord& record = historyRecords[reached[position]];
         if (position > 0 && stillInUse(record)) {
-            addCode(codes, count, record.code);
+            addCode(codes, count, codeOf(record));
             continue;
         }
         for (const HistorySuccessor& successor : successorsOf(record)) {
             int* const end = reached + reachedCount;
-            if (std::find(reached, end, successor.record) == end && reachedCount < nowSearchCapacity)
-                reached[reachedCount++] = successor.record;
+            const int next = HistoryTables::record(successor);
+            if (std::find(reached, end, next) == end && reachedCount < nowSearchCapacity) reached[reachedCount++] = next;
         }
     }
     return count;

@@ -20,25 +20,46 @@ constexpr int lastListedYear = 2024;
 
 enum class RegionLevel { province, prefecture, county };
 
-// One name and place of a code, in use in the years firstYear <= y < untilYear.
-// Read it through the functions below; the fields are indexes into the tables.
-struct HistoryRecord {
-    int32_t code;
-    int16_t firstYear;
-    int16_t untilYear;         // 0 while in use (still in the latest list)
-    uint16_t nameText;         // text pool index
-    uint16_t prefectureText;   // text pool index
-    uint16_t firstSuccessor;   // index of its first successor
-    uint8_t successorCount;
-    uint8_t provinceText;      // text pool index; provinces come first in the pool
+// One name and place of a code, in use in the years firstYearOf(record) <= y
+// < untilYearOf(record). Its fields are indexes into the generated tables,
+// read only by the functions below.
+class HistoryRecord {
+public:
+    constexpr HistoryRecord(int32_t code, int16_t firstYear, int16_t untilYear, uint16_t nameText,
+                            uint16_t prefectureText, uint16_t firstSuccessor, uint8_t successorCount,
+                            uint8_t provinceText)
+        : code_(code),
+          firstYear_(firstYear),
+          untilYear_(untilYear),
+          nameText_(nameText),
+          prefectureText_(prefectureText),
+          firstSuccessor_(firstSuccessor),
+          successorCount_(successorCount),
+          provinceText_(provinceText) {}
+
+private:
+    friend struct HistoryTables;
+    int32_t code_;
+    int16_t firstYear_;
+    int16_t untilYear_;         // 0 while in use (still in the latest list)
+    uint16_t nameText_;         // text pool index
+    uint16_t prefectureText_;   // text pool index
+    uint16_t firstSuccessor_;   // index of its first successor
+    uint8_t successorCount_;
+    uint8_t provinceText_;      // text pool index; provinces come first in the pool
 };
 
 // A code that took over a record's area, or part of it: the successor's record
 // that was in use in the hand-over year, and that year when it is not the
 // year the record ended.
-struct HistorySuccessor {
-    uint16_t record;       // index of the successor's record
-    int16_t handOverYear;  // 0: when the record ended
+class HistorySuccessor {
+public:
+    constexpr HistorySuccessor(uint16_t record, int16_t handOverYear) : record_(record), handOverYear_(handOverYear) {}
+
+private:
+    friend struct HistoryTables;
+    uint16_t record_;       // index of the successor's record
+    int16_t handOverYear_;  // 0: when the record ended
 };
 
 // A run of consecutive table entries, usable in a range-for.
@@ -67,6 +88,11 @@ const HistoryRecord* recordInYear(int32_t code, int year);
 
 // The code's latest record, or null when no record has the code.
 const HistoryRecord* latestRecord(int32_t code);
+
+int32_t codeOf(const HistoryRecord& record);
+// The first year of the record, and the year it ended (0 while in use).
+int firstYearOf(const HistoryRecord& record);
+int untilYearOf(const HistoryRecord& record);
 
 // Still in use: in the latest list, with no end year.
 bool stillInUse(const HistoryRecord& record);

@@ -87,3 +87,104 @@ bool isListedChild(const DivisionEntry& child) {
 }
 
 bool isCountyLevel(const DivisionEntry& record) { return !isCityLevel(record) && isListedChild(record); }
+
+// --- Records, whatever the kind of table -------------------------------------
+
+static int tableCount(const ProvinceUnit& unit) {
+    return unit.kind == UnitKind::municipality ? unit.municipalTable->count : unit.provinceTable->count;
+}
+
+int32_t codeOf(const RegionRecord& record) {
+    return record.unit->kind == UnitKind::municipality ? record.unit->municipalTable->records[record.index].code
+                                                       : record.unit->provinceTable->records[record.index].code;
+}
+
+Text nameOf(const RegionRecord& record) {
+    return record.unit->kind == UnitKind::municipality ? recordName(*record.unit->municipalTable, record.index)
+                                                       : recordName(*record.unit->provinceTable, record.index);
+}
+
+RecordLevel levelOf(const RegionRecord& record) {
+    if (record.unit->kind == UnitKind::municipality) return RecordLevel::county;
+    const DivisionEntry& entry = record.unit->provinceTable->records[record.index];
+    if (isCityLevel(entry)) return RecordLevel::city;
+    return isListedChild(entry) ? RecordLevel::county : RecordLevel::group;
+}
+
+bool findRecord(int32_t code, RegionRecord& record) {
+    const ProvinceUnit* unit = findUnit(code / 10000);
+    if (unit == nullptr) return false;
+    const int index = unit->kind == UnitKind::municipality ? findByCode(*unit->municipalTable, code)
+                                                           : findByCode(*unit->provinceTable, code);
+    if (index == tableCount(*unit)) return false;
+    record = {unit, index};
+    return true;
+}
+
+bool findRecordByName(const ProvinceUnit& unit, const char* gbkName, RegionRecord& record) {
+    for (const RegionRecord candidate : recordsOf(unit)) {
+        if (std::strcmp(nameOf(candidate).gbk, gbkName) == 0) {
+            record = candidate;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool cityOf(const RegionRecord& record, RegionRecord& city) {
+    if (record.unit->kind == UnitKind::municipality) return false;
+    const int32_t code = codeOf(record);
+    const ProvinceTable& table = *record.unit->provinceTable;
+    const int found = findByCode(table, code / 100 * 100);
+    if (found == table.count || found == record.index) return false;
+    city = {record.unit, found};
+    return true;
+}
+
+static bool passes(const ProvinceUnit& unit, int index, RecordFilter filter) {
+    if (filter == RecordFilter::all) return true;
+    if (unit.kind == UnitKind::municipality) return filter == RecordFilter::countyLevel;
+    const DivisionEntry& entry = unit.provinceTable->records[index];
+    switch (filter) {
+    case RecordFilter::countyLevel: return isCountyLevel(entry);
+    case RecordFilter::cityLevel: return isCityLevel(entry);
+    case RecordFilter::listedChildren: return isListedChild(entry);
+    case RecordFilter::all: break;
+    }
+    return true;
+}
+
+RegionRecords::Iterator::Iterator(const ProvinceUnit* unit, int index, int end, RecordFilter filter)
+    : unit_(unit), index_(index), end_(end), filter_(filter) {
+    skipFiltered();
+}
+
+void RegionRecords::Iterator::skipFiltered() {
+    while (index_ < end_ && !passes(*unit_, index_, filter_)) ++index_;
+}
+
+RegionRecords::Iterator& RegionRecords::Iterator::operator++() {
+    ++index_;
+    skipFiltered();
+    return *this;
+}
+
+RegionRecords recordsOf(const ProvinceUnit& unit) {
+    return {unit, 0, tableCount(unit), RecordFilter::all};
+}
+
+RegionRecords countyRecordsOf(const ProvinceUnit& unit) {
+    return {unit, 0, tableCount(unit), RecordFilter::countyLevel};
+}
+
+RegionRecords cityRecordsOf(const ProvinceUnit& unit) {
+    return {unit, 0, unit.kind == UnitKind::province ? tableCount(unit) : 0, RecordFilter::cityLevel};
+}
+
+RegionRecords countyListOf(const RegionRecord& city) {
+    const ProvinceUnit& unit = *city.unit;
+    if (unit.kind != UnitKind::province || levelOf(city) != RecordLevel::city)
+        return {unit, 0, 0, RecordFilter::listedChildren};
+    const RecordRange children = childRecords(*unit.provinceTable, city.index);
+    return {unit, children.first, children.end, RecordFilter::listedChildren};
+}

@@ -101,4 +101,96 @@ bool isListedChild(const DivisionEntry& child);
 // records a number can be made for.
 bool isCountyLevel(const DivisionEntry& record);
 
+// --- Records, whatever the kind of table -------------------------------------
+//
+// Faces read the tables through these: one kind of record for both kinds of
+// table, and ranges to iterate, so that no face branches on municipalities.
+
+// One record of the 2009 tables: a unit and a position in its table.
+struct RegionRecord {
+    const ProvinceUnit* unit;
+    int index;
+};
+
+enum class RecordLevel {
+    county,  // a municipality's district or county, or a county-level record under a city
+    city,    // a city-level record of a province (code ending in 00)
+    group,   // a "市辖区" record, which groups a city's districts
+};
+
+int32_t codeOf(const RegionRecord& record);
+Text nameOf(const RegionRecord& record);
+RecordLevel levelOf(const RegionRecord& record);
+
+// The record with this code, by its unit's table; false when no table has it.
+bool findRecord(int32_t code, RegionRecord& record);
+
+// The first record of a unit's table whose GBK name equals `gbkName` byte for
+// byte; false when none has it.
+bool findRecordByName(const ProvinceUnit& unit, const char* gbkName, RegionRecord& record);
+
+// The city a record stands under, as every face but the dialog's lists sees
+// it: the record whose code is the record's code / 100 * 100, when its
+// unit's table has one and that is not the record itself. False, with
+// `city` untouched, for a county directly under its province (419001 济源市),
+// for a municipality's districts and for city-level records. (The dialog's
+// lists go by table position instead, which puts 济源市 after 驻马店市's
+// counties.)
+bool cityOf(const RegionRecord& record, RegionRecord& city);
+
+// The records of one unit's table from `first` to `end` that pass a filter,
+// in table order; usable in a range-for.
+enum class RecordFilter { all, countyLevel, cityLevel, listedChildren };
+
+class RegionRecords {
+public:
+    class Iterator {
+    public:
+        RegionRecord operator*() const { return {unit_, index_}; }
+        Iterator& operator++();
+        bool operator!=(const Iterator& other) const { return index_ != other.index_; }
+
+    private:
+        friend class RegionRecords;
+        Iterator(const ProvinceUnit* unit, int index, int end, RecordFilter filter);
+        void skipFiltered();
+        const ProvinceUnit* unit_;
+        int index_;
+        int end_;
+        RecordFilter filter_;
+    };
+
+    RegionRecords(const ProvinceUnit& unit, int first, int end, RecordFilter filter)
+        : unit_(&unit), first_(first), end_(end), filter_(filter) {}
+    Iterator begin() const { return Iterator(unit_, first_, end_, filter_); }
+    Iterator end() const { return Iterator(unit_, end_, end_, filter_); }
+
+private:
+    const ProvinceUnit* unit_;
+    int first_;
+    int end_;
+    RecordFilter filter_;
+};
+
+// Every record of a unit's table.
+RegionRecords recordsOf(const ProvinceUnit& unit);
+// The records a number can be made for: every record of a municipality, the
+// county-level records of a province.
+RegionRecords countyRecordsOf(const ProvinceUnit& unit);
+// A province's city-level records (none for a municipality).
+RegionRecords cityRecordsOf(const ProvinceUnit& unit);
+// What the dialog's county list offers under a city-level record: the
+// children that follow it in its table (up to the next city-level record),
+// but the "市辖区" grouping. Empty for anything but a city-level record.
+RegionRecords countyListOf(const RegionRecord& city);
+
+// Calls visit(record) for every record a number can be made for, in table
+// order, unit by unit; stops early when it returns false.
+template <typename Visit>
+void forEachCountyRecord(Visit visit) {
+    for (const ProvinceUnit& unit : provinceUnits)
+        for (RegionRecord record : countyRecordsOf(unit))
+            if (!visit(record)) return;
+}
+
 #endif

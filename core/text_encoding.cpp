@@ -1,3 +1,5 @@
+// Where a buffer may be cut for conversion without splitting a character of
+// UTF-8 or GBK.
 #include "core/text_encoding.h"
 
 std::size_t completePrefixLength(const char* text, std::size_t count, Encoding encoding) {

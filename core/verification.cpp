@@ -8,12 +8,9 @@
 
 namespace {
 
-const RefusalMessage lengthMessage = {BOTH_ENCODINGS("您输入的身份证号为%s位，正确的应为18位"),
-                                      BOTH_ENCODINGS("提示"), MessageOwner::none, true};
-const RefusalMessage checkMessage = {BOTH_ENCODINGS("身份证未通过校验"), BOTH_ENCODINGS("校验结果"),
-                                     MessageOwner::none, false};
-const RefusalMessage dateMessage = {BOTH_ENCODINGS("出生日期不正确"), BOTH_ENCODINGS("错误"), MessageOwner::dialog,
-                                    false};
+const Text lengthMessage = BOTH_ENCODINGS("您输入的身份证号为%s位，正确的应为18位");
+const Text checkMessage = BOTH_ENCODINGS("身份证未通过校验");
+const Text dateMessage = BOTH_ENCODINGS("出生日期不正确");
 
 const Text unknownLocation = BOTH_ENCODINGS("未知位置");
 const Text wrongRegionCode = BOTH_ENCODINGS("错误地区码");
@@ -21,19 +18,19 @@ const Text emptyText = {"", ""};
 
 }  // namespace
 
-const RefusalMessage* refusalMessage(VerifyRefusal refusal) {
+Text refusalText(VerifyRefusal refusal) {
     switch (refusal) {
     case VerifyRefusal::length:
-        return &lengthMessage;
+        return lengthMessage;
     case VerifyRefusal::characters:
     case VerifyRefusal::check:
-        return &checkMessage;
+        return checkMessage;
     case VerifyRefusal::date:
-        return &dateMessage;
+        return dateMessage;
     case VerifyRefusal::none:
         break;
     }
-    return nullptr;
+    return emptyText;
 }
 
 const char* refusalName(VerifyRefusal refusal) {

@@ -22,19 +22,6 @@ enum class VerifyRefusal : unsigned char {
     date,        // the year, month or day beyond its limit
 };
 
-// Who owns a message box: the dialog, which it disables until it is closed,
-// or no window, which leaves the dialog usable.
-enum class MessageOwner : unsigned char { none, dialog };
-
-// One message box of a refusal. A text may hold "%s", which stands for a
-// number (the length message); formatMessage fills it in.
-struct RefusalMessage {
-    Text text;
-    Text caption;
-    MessageOwner owner;
-    bool warningIcon;
-};
-
 struct VerifyOutcome {
     VerifyRefusal refusal;
     // The check character the first 17 bytes call for, when there are at
@@ -86,9 +73,11 @@ inline VerifyOutcome verifyNumberText(const char* number, int readLength, int wh
     return outcome;
 }
 
-// The message box of a refusal (none for VerifyRefusal::none). A number
-// refused for its characters shows the check message, as the dialog does.
-const RefusalMessage* refusalMessage(VerifyRefusal refusal);
+// The dialog's message for a refusal, which every face shows (verify's
+// `message` field); empty texts for none. A number refused for its
+// characters gets the check message. The length message holds "%s", which
+// stands for the length; formatMessage fills it in.
+Text refusalText(VerifyRefusal refusal);
 
 // The reason's name for tables: "length", "characters", "check", "date";
 // null for none.

@@ -1,3 +1,6 @@
+// The history's JSON values (timeline, successors, codes in use now), the
+// four fields verify writes from them, and the batch's cache that renders
+// each code's fields once.
 #include "records/history_fields.h"
 
 void writeHistory(JsonFragment& json, int32_t code, Encoding encoding) {
@@ -11,12 +14,12 @@ void writeHistory(JsonFragment& json, int32_t code, Encoding encoding) {
         json.key("prefecture");
         json.textValue(textIn(prefectureOf(record), encoding));
         json.key("from");
-        json.integerValue(record.firstYear);
+        json.integerValue(firstYearOf(record));
         json.key("until");
         if (stillInUse(record))
             json.nullValue();
         else
-            json.integerValue(record.untilYear);
+            json.integerValue(untilYearOf(record));
         json.endObject();
     }
     json.endArray();
@@ -34,7 +37,7 @@ void writeSuccessors(JsonFragment& json, const HistoryRecord& record, Encoding e
         const HistoryRecord& continued = continuedRecord(successorRecord(*successor));
         json.beginObject();
         json.key("code");
-        json.integerValue(continued.code);
+        json.integerValue(codeOf(continued));
         json.key("name");
         json.textValue(textIn(nameOf(continued), encoding));
         json.key("status");
@@ -85,6 +88,20 @@ void RegionValueCache::clear() {
     renderedUsed_ = 0;
 }
 
+void writeCodeHistoryFields(RecordWriter& writer, int32_t code, char* scratch) {
+    const Encoding encoding = writer.encoding();
+    writer.textField(codeStatusName(codeStatus(code)));
+    JsonFragment json(scratch, historyFieldCapacity, encoding);
+    writeHistory(json, code, encoding);
+    writer.jsonField(json.data(), json.size());
+    json.clear();
+    writeSuccessorsOfCode(json, code, encoding);
+    writer.jsonField(json.data(), json.size());
+    json.clear();
+    writeNow(json, latestRecord(code), encoding);
+    writer.jsonField(json.data(), json.size());
+}
+
 // code_status, history, successors and now of the slot's code, rendered by
 // a writer of the same kind resumed at code_status, after what is kept.
 // False when the storage is full.
@@ -92,16 +109,7 @@ bool RegionValueCache::render(Slot& slot) {
     OutputStream out(rendered_.get() + renderedUsed_, renderedCapacity - renderedUsed_, nullptr, nullptr);
     RecordWriter writer(out, format_, encoding_, keys_, keyCount_);
     writer.resumeAt(firstHistoryField_);
-    writer.textField(codeStatusName(codeStatus(slot.code)));
-    JsonFragment json(json_, sizeof json_, encoding_);
-    writeHistory(json, slot.code, encoding_);
-    writer.jsonField(json.data(), json.size());
-    json.clear();
-    writeSuccessorsOfCode(json, slot.code, encoding_);
-    writer.jsonField(json.data(), json.size());
-    json.clear();
-    writeNow(json, latestRecord(slot.code), encoding_);
-    writer.jsonField(json.data(), json.size());
+    writeCodeHistoryFields(writer, slot.code, json_);
     if (out.failed()) return false;
     slot.renderedOffset = static_cast<uint32_t>(renderedUsed_);
     slot.renderedLength = static_cast<uint32_t>(out.size());
@@ -128,8 +136,8 @@ const RegionValueCache::Slot& RegionValueCache::slotOf(int32_t code) {
     slot.recordCount = 0;
     for (const HistoryRecord& record : recordsOfCode(code)) {
         if (slot.recordCount == maxRecords) break;  // the data has no more
-        slot.firstYear[slot.recordCount] = record.firstYear;
-        slot.untilYear[slot.recordCount++] = record.untilYear;
+        slot.firstYear[slot.recordCount] = static_cast<int16_t>(firstYearOf(record));
+        slot.untilYear[slot.recordCount++] = static_cast<int16_t>(untilYearOf(record));
     }
     if (!render(slot)) {
         // The storage is full: start again with this code alone.
@@ -162,6 +170,6 @@ void RegionValueCache::writeRegionFields(RecordWriter& writer, int32_t code) {
 
 void RegionValueCache::writeHistoryFields(RecordWriter& writer, int32_t code, int birthYear) {
     const Slot& slot = slotOf(code);
-    writer.renderedFields(rendered_.get() + slot.renderedOffset, slot.renderedLength, 4);
+    writer.renderedFields(rendered_.get() + slot.renderedOffset, slot.renderedLength, renderedFieldCount);
     writer.boolField(inUseAtBirth(slot, birthYear));
 }

@@ -32,6 +32,11 @@ void writeSuccessorsOfCode(JsonFragment& json, int32_t code, Encoding encoding);
 // nowhere.
 void writeNow(JsonFragment& json, const HistoryRecord* record, Encoding encoding);
 
+// Writes code_status, history, successors and now of a code as fields of a
+// verify record, with `scratch` (historyFieldCapacity bytes) as room for the
+// JSON values.
+void writeCodeHistoryFields(RecordWriter& writer, int32_t code, char* scratch);
+
 // What verify writes for the region code of a valid number: the texts of the
 // dialog's three region fields and, when asked for, the five history fields
 // (code_status, history, successors, now, in_use_at_birth). A batch meets the
@@ -45,6 +50,11 @@ public:
     // For records of `writer`'s format, encoding and keys, whose history
     // fields start at `firstHistoryField`; `withHistory` false leaves them out.
     RegionValueCache(const RecordWriter& writer, int firstHistoryField, bool withHistory);
+
+    // The first of the history's fields that are rendered ahead, and how many
+    // there are (code_status to now); in_use_at_birth, which depends on the
+    // birth year, is written for each record.
+    static constexpr int renderedFieldCount = 4;
 
     void writeRegionFields(RecordWriter& writer, int32_t code);
     void writeHistoryFields(RecordWriter& writer, int32_t code, int birthYear);

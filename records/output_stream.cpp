@@ -1,3 +1,6 @@
+// OutputStream: copies into its fixed buffer and drains it to its sink when
+// full, in pieces the sink may take in part; decimal numbers without
+// formatting calls.
 #include "records/output_stream.h"
 
 #include <cerrno>

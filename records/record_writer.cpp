@@ -1,3 +1,6 @@
+// Records in JSON lines, TSV and CSV, and the escaping of both kinds of
+// text: runs of bytes that need no escape are copied whole, found with a
+// table per kind of text.
 #include "records/record_writer.h"
 
 #include <cassert>

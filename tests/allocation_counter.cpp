@@ -1,3 +1,5 @@
+// Counts allocations for the no-allocation tests: operator new everywhere
+// and, under AddressSanitizer, malloc itself through the sanitizer's hooks.
 #ifndef _WIN32
 
 #include "tests/allocation_counter.h"

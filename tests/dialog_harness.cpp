@@ -1,3 +1,6 @@
+// The dialog tests' harness: opens the dialog (the real one under Wine, the
+// stand-in natively), records every message box it shows and closes it, and
+// converts texts between GBK and UTF-16 for the expectations.
 #include "tests/dialog_harness.h"
 
 #include <cstring>

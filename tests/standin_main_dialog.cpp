@@ -1,3 +1,5 @@
+// The main dialog's controls for the stand-in, in the template's order, as
+// resources give them on Windows.
 #ifndef _WIN32
 
 #include "tests/standin_main_dialog.h"

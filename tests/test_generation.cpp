@@ -8,6 +8,7 @@
 
 #include "core/generation.h"
 #include "core/region_tables.h"
+#include "programs/dialog/refusal_box.h"
 
 namespace {
 
@@ -80,10 +81,10 @@ TEST(GenerationNumbers, RegionCodesOfOtherThanSixDigitsMakeNoNumber) {
 TEST(GenerationNumbers, SilentRefusalsHaveNoMessage) {
     for (GenerateRefusal silent : {GenerateRefusal::none, GenerateRefusal::unknownRegion,
                                    GenerateRefusal::cannotAssemble})
-        EXPECT_EQ(refusalMessage(silent), nullptr);
-    // The date's message is verification's.
-    EXPECT_EQ(refusalMessage(GenerateRefusal::birthDateValue), refusalMessage(VerifyRefusal::date));
-    EXPECT_EQ(refusalMessage(GenerateRefusal::noMunicipality), refusalMessage(GenerateRefusal::noCity));
+        EXPECT_EQ(refusalBox(silent), nullptr);
+    // The date's box is verification's.
+    EXPECT_EQ(refusalBox(GenerateRefusal::birthDateValue), refusalBox(VerifyRefusal::date));
+    EXPECT_EQ(refusalBox(GenerateRefusal::noMunicipality), refusalBox(GenerateRefusal::noCity));
 }
 
 }  // namespace

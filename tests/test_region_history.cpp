@@ -216,11 +216,11 @@ TEST_P(TellingCode, RecordsStatusSuccessorsAndNow) {
     ASSERT_EQ(records.size(), c.records.size());
     for (size_t i = 0; i < c.records.size(); ++i) {
         const HistoryRecord& record = records.first[i];
-        EXPECT_EQ(record.code, c.code);
+        EXPECT_EQ(codeOf(record), c.code);
         EXPECT_STREQ(nameOf(record).gbk, c.records[i].name);
         EXPECT_STREQ(prefectureOf(record).gbk, c.records[i].prefecture);
-        EXPECT_EQ(record.firstYear, c.records[i].firstYear);
-        EXPECT_EQ(record.untilYear, c.records[i].untilYear);
+        EXPECT_EQ(firstYearOf(record), c.records[i].firstYear);
+        EXPECT_EQ(untilYearOf(record), c.records[i].untilYear);
     }
     EXPECT_EQ(latestRecord(c.code), records.empty() ? nullptr : records.last - 1);
     const std::vector<int32_t> successors = records.empty() ? std::vector<int32_t>{} : successorCodes(records.last[-1]);
@@ -310,15 +310,15 @@ TEST(RegionHistory, RecordsAscendNeverOverlapAndLinkToRecordsInUseAtHandOver) {
     ASSERT_EQ(all.size(), 6823u);
     int codes = 0;
     for (const HistoryRecord* record = all.first; record != all.last; ++record) {
-        SCOPED_TRACE(record->code);
-        if (record == all.first || record[-1].code != record->code) {
+        SCOPED_TRACE(codeOf(*record));
+        if (record == all.first || codeOf(record[-1]) != codeOf(*record)) {
             ++codes;
         } else {
-            EXPECT_LT(record[-1].firstYear, record->firstYear);
+            EXPECT_LT(firstYearOf(record[-1]), firstYearOf(*record));
             EXPECT_FALSE(stillInUse(record[-1]));
-            EXPECT_LE(record[-1].untilYear, record->firstYear);
+            EXPECT_LE(untilYearOf(record[-1]), firstYearOf(*record));
         }
-        EXPECT_TRUE(record == all.first || record[-1].code <= record->code);
+        EXPECT_TRUE(record == all.first || codeOf(record[-1]) <= codeOf(*record));
         EXPECT_NE(nameOf(*record).gbk[0], '\0');
         EXPECT_NE(nameOf(*record).utf8[0], '\0');
         for (const HistorySuccessor& successor : successorsOf(*record))
@@ -334,9 +334,9 @@ TEST(RegionHistory, CodesInUseInAYearAreUniqueAndAscending) {
         int32_t previous = 0;
         for (const HistoryRecord& record : allHistoryRecords()) {
             if (!inUseIn(record, year)) continue;
-            EXPECT_GT(record.code, previous) << year;
-            EXPECT_EQ(recordInYear(record.code, year), &record);
-            previous = record.code;
+            EXPECT_GT(codeOf(record), previous) << year;
+            EXPECT_EQ(recordInYear(codeOf(record), year), &record);
+            previous = codeOf(record);
             ++count;
         }
         EXPECT_EQ(count, expected) << year;
@@ -350,10 +350,10 @@ TEST(RegionHistory, NowOfEveryCodeFitsAndEndsInCodesInUse) {
         const int count = nowCodesOfRecord(record, codes);
         ASSERT_LE(count, maxNowCodes);
         most = std::max(most, count);
-        EXPECT_TRUE(count == 0 || !stillInUse(record)) << record.code;
+        EXPECT_TRUE(count == 0 || !stillInUse(record)) << codeOf(record);
         for (int i = 0; i < count; ++i) {
-            EXPECT_TRUE(stillInUse(*latestRecord(codes[i]))) << record.code << " -> " << codes[i];
-            EXPECT_TRUE(i == 0 || codes[i - 1] < codes[i]) << record.code;
+            EXPECT_TRUE(stillInUse(*latestRecord(codes[i]))) << codeOf(record) << " -> " << codes[i];
+            EXPECT_TRUE(i == 0 || codes[i - 1] < codes[i]) << codeOf(record);
         }
     }
     EXPECT_EQ(most, maxNowCodes);  // the bound is the true maximum

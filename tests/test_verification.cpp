@@ -9,6 +9,7 @@
 #include <string>
 
 #include "core/verification.h"
+#include "programs/dialog/refusal_box.h"
 
 namespace {
 
@@ -122,34 +123,34 @@ TEST(Verification, ReasonNamesAndMessages) {
         VerifyRefusal refusal;
         const char* name;
         Text text;
-        Text caption;
-        MessageOwner owner;
+        const char* caption;
+        BoxOwner owner;
         bool warningIcon;
     } cases[] = {
-        {VerifyRefusal::length, "length", BOTH_ENCODINGS("您输入的身份证号为%s位，正确的应为18位"),
-         BOTH_ENCODINGS("提示"), MessageOwner::none, true},
+        {VerifyRefusal::length, "length", BOTH_ENCODINGS("您输入的身份证号为%s位，正确的应为18位"), "提示",
+         BoxOwner::none, true},
         // The dialog says the check message for a number of wrong characters.
-        {VerifyRefusal::characters, "characters", BOTH_ENCODINGS("身份证未通过校验"), BOTH_ENCODINGS("校验结果"),
-         MessageOwner::none, false},
-        {VerifyRefusal::check, "check", BOTH_ENCODINGS("身份证未通过校验"), BOTH_ENCODINGS("校验结果"),
-         MessageOwner::none, false},
-        {VerifyRefusal::date, "date", BOTH_ENCODINGS("出生日期不正确"), BOTH_ENCODINGS("错误"), MessageOwner::dialog,
+        {VerifyRefusal::characters, "characters", BOTH_ENCODINGS("身份证未通过校验"), "校验结果", BoxOwner::none,
          false},
+        {VerifyRefusal::check, "check", BOTH_ENCODINGS("身份证未通过校验"), "校验结果", BoxOwner::none, false},
+        {VerifyRefusal::date, "date", BOTH_ENCODINGS("出生日期不正确"), "错误", BoxOwner::dialog, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_STREQ(refusalName(c.refusal), c.name);
-        const RefusalMessage* message = refusalMessage(c.refusal);
-        ASSERT_NE(message, nullptr);
-        EXPECT_STREQ(message->text.gbk, c.text.gbk);
-        EXPECT_STREQ(message->text.utf8, c.text.utf8);
-        EXPECT_STREQ(message->caption.gbk, c.caption.gbk);
-        EXPECT_STREQ(message->caption.utf8, c.caption.utf8);
-        EXPECT_EQ(message->owner, c.owner);
-        EXPECT_EQ(message->warningIcon, c.warningIcon);
+        EXPECT_STREQ(refusalText(c.refusal).gbk, c.text.gbk);
+        EXPECT_STREQ(refusalText(c.refusal).utf8, c.text.utf8);
+        // The dialog's box of the refusal.
+        const RefusalBox* box = refusalBox(c.refusal);
+        ASSERT_NE(box, nullptr);
+        EXPECT_STREQ(box->text, c.text.gbk);
+        EXPECT_STREQ(box->caption, c.caption);
+        EXPECT_EQ(box->owner, c.owner);
+        EXPECT_EQ(box->warningIcon, c.warningIcon);
     }
     EXPECT_EQ(refusalName(VerifyRefusal::none), nullptr);
-    EXPECT_EQ(refusalMessage(VerifyRefusal::none), nullptr);
+    EXPECT_STREQ(refusalText(VerifyRefusal::none).utf8, "");
+    EXPECT_EQ(refusalBox(VerifyRefusal::none), nullptr);
     EXPECT_STREQ(sexText(true).utf8, u8"男");
     EXPECT_STREQ(sexText(false).gbk, "女");
 }
@@ -226,7 +227,7 @@ TEST(FormatMessage, FillsTheNumberAndAlwaysTerminates) {
     EXPECT_EQ(formatMessage(&untouched, 0, "%s", 1), 0);
     EXPECT_EQ(untouched, '~');
     // The dialog's length message, in both encodings.
-    const Text& lengthText = refusalMessage(VerifyRefusal::length)->text;
+    const Text lengthText = refusalText(VerifyRefusal::length);
     char out[160];
     formatMessage(out, sizeof out, lengthText.utf8, 157286400);
     EXPECT_STREQ(out, u8"您输入的身份证号为157286400位，正确的应为18位");

@@ -1,3 +1,5 @@
+// The clock and the C run-time generator that a generate press uses: the
+// real ones, or those a test sets in their place.
 #include "programs/dialog/clock_and_generator.h"
 
 #include <cstdlib>

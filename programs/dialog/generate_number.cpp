@@ -37,7 +37,7 @@ RegionPick provincialPick(HWND dialog) {
 
 // Shows a refusal's box; the silent ones show nothing.
 void refuse(HWND dialog, GenerateRefusal refusal) {
-    if (const RefusalMessage* message = refusalMessage(refusal)) showRefusal(dialog, *message);
+    if (const RefusalBox* box = refusalBox(refusal)) showRefusal(dialog, *box);
 }
 
 }  // namespace

@@ -1,3 +1,5 @@
+// The help menu: ten commands, each showing one fixed message box (caption
+// and text) with no owner, so the dialog stays usable.
 #include "programs/dialog/help_messages.h"
 
 #include "programs/dialog/resource_ids.h"

@@ -1,3 +1,5 @@
+// dialogProc and onCommand: the dialog's messages and the dispatch of each
+// control or menu command to its handler, by ID alone.
 #include "programs/dialog/main_dialog.h"
 
 #include "programs/dialog/resource_ids.h"

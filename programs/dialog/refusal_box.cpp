@@ -1,10 +1,61 @@
+// The dialog's boxes, refusal by refusal. Verification's texts are the
+// core's, which other faces show too; the picks' texts are the dialog's own.
 #include "programs/dialog/refusal_box.h"
 
 #include "platform/dialog_text.h"
 
-void showRefusal(HWND dialog, const RefusalMessage& message, int number) {
+namespace {
+
+const RefusalBox lengthBox = {refusalText(VerifyRefusal::length).gbk, "提示", BoxOwner::none, true};
+const RefusalBox checkBox = {refusalText(VerifyRefusal::check).gbk, "校验结果", BoxOwner::none, false};
+const RefusalBox dateBox = {refusalText(VerifyRefusal::date).gbk, "错误", BoxOwner::dialog, false};
+
+const RefusalBox noCityBox = {"请选择市", "提示", BoxOwner::dialog, true};
+const RefusalBox noDistrictBox = {"请选择区（县）", "提示", BoxOwner::dialog, true};
+const RefusalBox noCountyBox = {"请选择县", "提示", BoxOwner::dialog, true};
+const RefusalBox birthDateLengthBox = {"出生日期为8位", "错误！", BoxOwner::none, false};
+
+}  // namespace
+
+const RefusalBox* refusalBox(VerifyRefusal refusal) {
+    switch (refusal) {
+    case VerifyRefusal::length:
+        return &lengthBox;
+    case VerifyRefusal::characters:  // the check's box, as the dialog has always shown
+    case VerifyRefusal::check:
+        return &checkBox;
+    case VerifyRefusal::date:
+        return &dateBox;
+    case VerifyRefusal::none:
+        break;
+    }
+    return nullptr;
+}
+
+const RefusalBox* refusalBox(GenerateRefusal refusal) {
+    switch (refusal) {
+    case GenerateRefusal::noMunicipality:  // the same words as for a city
+    case GenerateRefusal::noCity:
+        return &noCityBox;
+    case GenerateRefusal::noDistrict:
+        return &noDistrictBox;
+    case GenerateRefusal::noCounty:
+        return &noCountyBox;
+    case GenerateRefusal::birthDateNotEightBytes:
+        return &birthDateLengthBox;
+    case GenerateRefusal::birthDateValue:
+        return &dateBox;
+    case GenerateRefusal::none:
+    case GenerateRefusal::unknownRegion:
+    case GenerateRefusal::cannotAssemble:
+        break;
+    }
+    return nullptr;
+}
+
+void showRefusal(HWND dialog, const RefusalBox& box, int number) {
     char text[128];
-    formatMessage(text, sizeof text, message.text.gbk, number);
-    showMessage(message.owner == MessageOwner::dialog ? dialog : nullptr, text, message.caption.gbk,
-                message.warningIcon ? MB_ICONWARNING : MB_OK);
+    formatMessage(text, sizeof text, box.text, number);
+    showMessage(box.owner == BoxOwner::dialog ? dialog : nullptr, text, box.caption,
+                box.warningIcon ? MB_ICONWARNING : MB_OK);
 }

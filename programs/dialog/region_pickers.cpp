@@ -48,10 +48,7 @@ void onDistrictList(HWND dialog) {
     if (holdsItems(dialog, IDC_DISTRICT_LIST)) return;
     const ProvinceUnit* municipality = municipalityAt(municipalityIndex);
     if (municipality == nullptr) return;  // no municipality selected
-    const MunicipalTable& table = *municipality->municipalTable;
-    for (int i = 0; i < table.count; ++i) {
-        appendListItem(dialog, IDC_DISTRICT_LIST, table.records[i].name);
-    }
+    for (const RegionRecord district : recordsOf(*municipality)) appendListItem(dialog, IDC_DISTRICT_LIST, nameOf(district).gbk);
 }
 
 void onProvinceList(HWND dialog) {
@@ -66,11 +63,7 @@ void onCityList(HWND dialog) {
     if (holdsItems(dialog, IDC_CITY_LIST)) return;
     const ProvinceUnit* province = provinceAt(provinceIndex);
     if (province == nullptr) return;  // no province selected
-    const ProvinceTable& table = *province->provinceTable;
-    for (int i = nextCityLevelRecord(table, 0); i < table.count;
-         i = nextCityLevelRecord(table, i + 1)) {
-        appendListItem(dialog, IDC_CITY_LIST, table.records[i].name);
-    }
+    for (const RegionRecord city : cityRecordsOf(*province)) appendListItem(dialog, IDC_CITY_LIST, nameOf(city).gbk);
 }
 
 void onCountyList(HWND dialog) {
@@ -86,13 +79,9 @@ void onCountyList(HWND dialog) {
 
     // The city is found by its text, not its position: names of city-level
     // records are unique in their table.
-    const ProvinceTable& table = *province->provinceTable;
-    const int cityRecord = findByName(table, cityName);
-    if (cityRecord == table.count) return;
-    const RecordRange children = childRecords(table, cityRecord);
-    for (int i = children.first; i < children.end; ++i) {
-        if (isListedChild(table.records[i])) {
-            appendListItem(dialog, IDC_COUNTY_LIST, table.records[i].name);
-        }
-    }
+    RegionRecord city{};
+    if (!findRecordByName(*province, cityName, city)) return;
+    // The county list goes by table position: the records after the city in
+    // its table, as the dialog has always listed them.
+    for (const RegionRecord county : countyListOf(city)) appendListItem(dialog, IDC_COUNTY_LIST, nameOf(county).gbk);
 }

@@ -37,7 +37,7 @@ void verifyNumber(HWND dialog) {
     const int yearLimit = localYear(clockAndGenerator().now());
     const VerifyOutcome outcome = verifyNumberText(number, readLength, wholeLength, yearLimit);
     if (outcome.refusal != VerifyRefusal::none) {
-        showRefusal(dialog, *refusalMessage(outcome.refusal), outcome.wholeLength);
+        showRefusal(dialog, *refusalBox(outcome.refusal), outcome.wholeLength);
         return;
     }
 

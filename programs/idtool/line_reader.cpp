@@ -1,3 +1,6 @@
+// The line reader's refills and the lines that cross a refill: a line
+// continued from the previous buffer, a byte-order mark, CRLF, and a line too
+// long to hold, counted while it is skipped.
 #include "programs/idtool/line_reader.h"
 
 #include <cassert>

@@ -1,3 +1,5 @@
+// The progress line on standard error: bytes done, lines per second and time
+// left, redrawn at most four times a second and erased before any message.
 #include "programs/idtool/progress.h"
 
 #include "records/output_stream.h"

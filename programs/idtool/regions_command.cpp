@@ -1,49 +1,54 @@
+// idtool regions: the 2009 tables' records, or the history's timeline of a
+// code, or the history's codes in use in a year, matched against a query;
+// and its options.
 #include "programs/idtool/regions_command.h"
 
 #include <cstring>
+#include <memory>
 
 #include "core/number_rules.h"
 #include "core/region_history.h"
+#include "core/region_search.h"
 #include "core/region_tables.h"
-#include "records/history_fields.h"
+#include "programs/idtool/command.h"
+#include "programs/idtool/command_options.h"
 #include "programs/idtool/system_io.h"
+#include "records/history_fields.h"
 
 namespace {
+
+const char regionsFooter[] =
+    "Fields of each record, in this order:\n"
+    "  code      the six-digit region code\n"
+    "  name      the record's name\n"
+    "  level     county: a district of a municipality or a county-level record\n"
+    "            under a city, what generate --region takes; city: a city-level\n"
+    "            record (code ending in 00); group: a \xE5\xB8\x82\xE8\xBE\x96\xE5\x8C\xBA record, which\n"
+    "            groups a city's districts\n"
+    "  province  the province-level unit's full name\n"
+    "  city      for a county or group record of a province, the city-level\n"
+    "            record its code names (its first four digits and 00), as\n"
+    "            verification shows it; empty (null) when there is none, for\n"
+    "            city-level records and for the districts of municipalities\n"
+    "QUERY matches byte for byte in the output encoding.\n"
+    "\n"
+    "The history of region codes: every code in use at the end of any year from\n"
+    "1981 to 2024, with its name and place while in use (public domain data).\n"
+    "  --history CODE  the code's records in time order: code, name, level\n"
+    "                  (province, prefecture or county), province, prefecture,\n"
+    "                  from, until (null while in use), successors (the codes\n"
+    "                  that took over its area, as JSON [{\"code\",\"name\",\n"
+    "                  \"status\"}]) and now (the codes in use in 2024 its area\n"
+    "                  went to, as JSON [{\"code\",\"name\"}])\n"
+    "  --year YYYY     the codes in use that year, QUERY matched as above:\n"
+    "                  code, name, level, province, prefecture\n"
+    "Exit status 0 when a record matched, 1 when none did." SEE_MAIN_HELP;
 
 const char* const regionKeys[] = {"code", "name", "level", "province", "city"};
 constexpr int regionKeyCount = sizeof regionKeys / sizeof regionKeys[0];
 
 // Longest query compared; longer ones match no name of the tables anyway.
 constexpr std::size_t queryCapacity = 256;
-
-struct Query {
-    const char* text;  // in the output encoding; empty matches every record
-    std::size_t length;
-    Encoding encoding;
-};
-
-bool codeStartsWith(int32_t code, const Query& query) {
-    if (query.length > 6) return false;
-    char digits[6];
-    for (int i = 5; i >= 0; --i, code /= 10) digits[i] = static_cast<char>('0' + code % 10);
-    return std::memcmp(digits, query.text, query.length) == 0;
-}
-
-// Compared at character boundaries only, so that a GBK query cannot match the
-// second byte of one character and the first of the next.
-bool nameContains(const char* name, const Query& query) {
-    const auto* bytes = reinterpret_cast<const unsigned char*>(name);
-    const std::size_t length = std::strlen(name);
-    for (std::size_t at = 0; at + query.length <= length;
-         at += characterStep(bytes + at, length - at, query.encoding)) {
-        if (std::memcmp(name + at, query.text, query.length) == 0) return true;
-    }
-    return false;
-}
-
-bool matches(int32_t code, const char* name, const Query& query) {
-    return codeStartsWith(code, query) || nameContains(name, query);
-}
 
 void writeRegion(RecordWriter& writer, int32_t code, const char* name, const char* level, const char* province,
                  const char* city) {
@@ -64,18 +69,6 @@ int statusOfListing(long matched, Session& session) {
     return exitFindings;
 }
 
-const char* levelName(RegionLevel level) {
-    switch (level) {
-    case RegionLevel::province:
-        return "province";
-    case RegionLevel::prefecture:
-        return "prefecture";
-    case RegionLevel::county:
-        break;
-    }
-    return "county";
-}
-
 const char* const historyKeys[] = {"code",  "name",  "level",      "province", "prefecture",
                                    "from",  "until", "successors", "now"};
 constexpr int historyKeyCount = sizeof historyKeys / sizeof historyKeys[0];
@@ -86,7 +79,7 @@ char historyStorage[historyFieldCapacity];
 
 void writeHistoryStart(RecordWriter& writer, const HistoryRecord& record, Encoding encoding) {
     writer.beginRecord();
-    writer.integerField(record.code);
+    writer.integerField(codeOf(record));
     writer.textField(textIn(nameOf(record), encoding));
     writer.textField(levelName(levelOf(record)));
     writer.textField(textIn(provinceOf(record), encoding));
@@ -115,11 +108,11 @@ int listTimeline(const RegionsOptions& options, Session& session) {
     JsonFragment json(historyStorage, sizeof historyStorage, encoding);
     for (const HistoryRecord& record : records) {
         writeHistoryStart(writer, record, encoding);
-        writer.integerField(record.firstYear);
+        writer.integerField(firstYearOf(record));
         if (stillInUse(record))
             writer.nullField();
         else
-            writer.integerField(record.untilYear);
+            writer.integerField(untilYearOf(record));
         json.clear();
         writeSuccessors(json, record, encoding);
         writer.jsonField(json.data(), json.size());
@@ -131,23 +124,14 @@ int listTimeline(const RegionsOptions& options, Session& session) {
     return exitSuccess;
 }
 
-int listYear(const RegionsOptions& options, const Query& query, Session& session) {
-    if (options.year < firstListedYear || options.year > lastListedYear) {
-        OutputStream& err = beginMessage(session);
-        err.write("regions: --year wants a year from ");
-        err.writeDecimal(firstListedYear);
-        err.write(" to ");
-        err.writeDecimal(lastListedYear);
-        err.write(", the years of the history");
-        endMessage(session);
-        return exitTrouble;
-    }
+// The year was checked when the command line was read.
+int listYear(const RegionsOptions& options, const RegionQuery& query, Session& session) {
     const Encoding encoding = session.encoding;
     RecordWriter writer(session.out, options.format, encoding, yearKeys, yearKeyCount);
     writer.writeHeader();
     long matched = 0;
     for (const HistoryRecord& record : allHistoryRecords()) {
-        if (!inUseIn(record, options.year) || !matches(record.code, textIn(nameOf(record), encoding), query))
+        if (!inUseIn(record, options.year) || !matchesQuery(codeOf(record), textIn(nameOf(record), encoding), query))
             continue;
         writeHistoryStart(writer, record, encoding);
         writer.endRecord();
@@ -167,7 +151,7 @@ int runRegions(const RegionsOptions& options, Session& session) {
         endMessage(session);
         return exitTrouble;
     }
-    const Query query{queryText, std::strlen(queryText), encoding};
+    const RegionQuery query{queryText, std::strlen(queryText), encoding};
     if (options.year != 0) return listYear(options, query, session);
 
     RecordWriter writer(session.out, options.format, encoding, regionKeys, regionKeyCount);
@@ -175,30 +159,58 @@ int runRegions(const RegionsOptions& options, Session& session) {
     long matched = 0;
     for (const ProvinceUnit& unit : provinceUnits) {
         const char* province = textIn(unit.fullNameText, encoding);
-        if (unit.kind == UnitKind::municipality) {
-            const MunicipalTable& table = *unit.municipalTable;
-            for (int i = 0; i < table.count; ++i) {
-                const char* name = textIn(recordName(table, i), encoding);
-                if (!matches(table.records[i].code, name, query)) continue;
-                writeRegion(writer, table.records[i].code, name, "county", province, nullptr);
-                ++matched;
-            }
-            continue;
-        }
-        const ProvinceTable& table = *unit.provinceTable;
-        for (int i = 0; i < table.count; ++i) {
-            const DivisionEntry& record = table.records[i];
-            const char* name = textIn(recordName(table, i), encoding);
-            if (!matches(record.code, name, query)) continue;
-            if (isCityLevel(record)) {
-                writeRegion(writer, record.code, name, "city", province, nullptr);
-            } else {
-                const int city = findByCode(table, record.code / 100 * 100);
-                writeRegion(writer, record.code, name, isCountyLevel(record) ? "county" : "group", province,
-                            city < table.count ? textIn(recordName(table, city), encoding) : nullptr);
-            }
+        for (const RegionRecord record : recordsOf(unit)) {
+            const char* name = textIn(nameOf(record), encoding);
+            if (!matchesQuery(codeOf(record), name, query)) continue;
+            RegionRecord city{};
+            writeRegion(writer, codeOf(record), name, levelName(levelOf(record)), province,
+                        cityOf(record, city) ? textIn(nameOf(city), encoding) : nullptr);
             ++matched;
         }
     }
     return statusOfListing(matched, session);
+}
+
+Command defineRegionsCommand(CLI::App& idtool) {
+    struct Arguments {
+        RegionsOptions options;
+        std::string query, historyCode;
+        uint64_t year = 0;
+    };
+    auto arguments = std::make_shared<Arguments>();
+    CLI::App* regions = idtool.add_subcommand("regions", "list the built-in region records");
+    CLI::Option* queryOption =
+        regions
+            ->add_option("QUERY", arguments->query, "a code prefix or a part of a name; none\nlists every record")
+            ->type_name("");
+    addFormatOption(*regions, arguments->options.format);
+    CLI::Option* historyOption =
+        regions
+            ->add_option("--history", arguments->historyCode,
+                         "the timeline of one code in the history of\n"
+                         "region codes (1981-2024) instead: its records,\n"
+                         "successors and the codes its area is in now")
+            ->type_name("CODE");
+    CLI::Option* yearOption = addWholeNumberOption(*regions, "--year", arguments->year, firstListedYear,
+                                                   lastListedYear,
+                                                   "the codes of the history in use in that year\n"
+                                                   "(1981-2024) instead of the 2009 tables")
+                                  ->type_name("YYYY");
+    regions->footer(regionsFooter);
+
+    Command command;
+    command.subcommand = regions;
+    // Checked here rather than declared, which would crowd the help.
+    command.checkOptions = [historyOption, yearOption, queryOption] {
+        if (historyOption->count() > 0 && yearOption->count() > 0) throw CLI::ExcludesError("--history", "--year");
+        if (historyOption->count() > 0 && queryOption->count() > 0) throw CLI::ExcludesError("--history", "QUERY");
+    };
+    command.run = [arguments, queryOption, historyOption](Session& session) {
+        RegionsOptions& options = arguments->options;
+        options.query = queryOption->count() > 0 ? arguments->query.c_str() : nullptr;
+        options.historyCode = historyOption->count() > 0 ? arguments->historyCode.c_str() : nullptr;
+        options.year = static_cast<int>(arguments->year);
+        return runRegions(options, session);
+    };
+    return command;
 }

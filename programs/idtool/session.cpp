@@ -1,3 +1,5 @@
+// A session's messages on standard error, and the opening, naming and
+// closing of its inputs with one-line reports of what went wrong.
 #include "programs/idtool/session.h"
 
 #include <cerrno>

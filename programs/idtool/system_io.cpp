@@ -1,3 +1,6 @@
+// What idtool asks of the operating system: binary standard streams, files
+// opened by their (on Windows, wide) names, reads, UTF-16 for a Windows
+// console, and arguments in the output encoding.
 #include "programs/idtool/system_io.h"
 
 #include <cerrno>

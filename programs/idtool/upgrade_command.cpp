@@ -1,9 +1,15 @@
+// idtool upgrade: each 15-digit line checked and turned into 18 characters,
+// bad lines named on standard error; and the command's options.
 #include "programs/idtool/upgrade_command.h"
 
 #include <cstring>
 
+#include <memory>
+
 #include "core/check_character.h"
 #include "core/number_rules.h"
+#include "programs/idtool/command.h"
+#include "programs/idtool/command_options.h"
 
 namespace {
 
@@ -76,4 +82,23 @@ int runUpgrade(LineReader& reader, Session& session) {
         session.out.put('\n');
     }
     return status;
+}
+
+Command defineUpgradeCommand(CLI::App& idtool) {
+    auto files = std::make_shared<std::vector<std::string>>();
+    CLI::App* upgrade = idtool.add_subcommand("upgrade", "turn 15-digit numbers into 18 characters");
+    addInputFilesOption(*upgrade, *files);
+    upgrade->footer(
+        "Each good line gives one 18-character number and LF: \"19\" is put before the\n"
+        "two-digit year and the check character after the sequence number. A line\n"
+        "that is not exactly 15 digits (an empty one included), or has a month above\n"
+        "12 or a day above 31, gets a message on standard error naming its line and\n"
+        "is skipped. Exit status 0 when every line was converted, 1 otherwise." SEE_MAIN_HELP);
+
+    Command command;
+    command.subcommand = upgrade;
+    command.run = [files](Session& session) {
+        return runOnInputs(*files, session, [&](LineReader& reader) { return runUpgrade(reader, session); });
+    };
+    return command;
 }

@@ -1,20 +1,16 @@
 // idtool verify: the core's verdict on each line, written as one record, in
-// input order, without stopping at a bad line.
+// input order, without stopping at a bad line; its options, and its help,
+// whose list of fields comes from the record's schema.
 #include "programs/idtool/verify_command.h"
 
 #include <climits>
 #include <ctime>
 
 #include "core/verification.h"
+#include "programs/idtool/command.h"
+#include "programs/idtool/command_options.h"
 #include "records/history_fields.h"
-
-const char* const verifyKeys[] = {
-    // The dialog's verdict and fields.
-    "line", "input", "valid", "reason", "message", "expected_check", "birth_date", "sex", "province", "city", "county",
-    // The history of the region code.
-    "code_status", "history", "successors", "now", "in_use_at_birth"};
-const int verifyKeyCount = sizeof verifyKeys / sizeof verifyKeys[0];
-const int verifyKeyCountWithoutHistory = 11;
+#include "records/verify_record.h"
 
 namespace {
 
@@ -23,41 +19,6 @@ struct VerdictCounts {
     uint64_t lines = 0;
     uint64_t byRefusal[5] = {};  // indexed by VerifyRefusal, none first
 };
-
-// The history's fields of a valid number only add to the dialog's verdict
-// and region fields; they are left out unless `history`.
-void writeRecord(RecordWriter& writer, const Line& line, const VerifyOutcome& outcome, RegionValueCache& regions,
-                 bool history) {
-    const bool valid = outcome.refusal == VerifyRefusal::none;
-    const Encoding encoding = writer.encoding();
-    writer.beginRecord();
-    writer.integerField(static_cast<long long>(line.number));
-    writer.bytesField(line.bytes, static_cast<std::size_t>(line.held));
-    writer.boolField(valid);
-    writer.textField(refusalName(outcome.refusal));
-    if (const RefusalMessage* message = refusalMessage(outcome.refusal)) {
-        // The length message names the whole length, however long the line.
-        char text[160];
-        formatMessage(text, sizeof text, textIn(message->text, encoding), static_cast<long long>(line.length));
-        writer.textField(text);
-    } else {
-        writer.nullField();
-    }
-    if (outcome.expectedCheck != '\0')
-        writer.bytesField(&outcome.expectedCheck, 1);
-    else
-        writer.nullField();
-    if (!valid) {
-        writer.nullFields((history ? verifyKeyCount : verifyKeyCountWithoutHistory) - 6);  // birth_date onwards
-        writer.endRecord();
-        return;
-    }
-    writer.bytesField(line.bytes + birthDateOffset, birthDateLength);
-    writer.textField(sexText(outcome.male));
-    regions.writeRegionFields(writer, outcome.regionCode);
-    if (history) regions.writeHistoryFields(writer, outcome.regionCode, outcome.birthDate.year);
-    writer.endRecord();
-}
 
 void writeSummary(Session& session, const VerdictCounts& counts) {
     OutputStream& err = beginMessage(session);
@@ -76,16 +37,58 @@ void writeSummary(Session& session, const VerdictCounts& counts) {
     endMessage(session);
 }
 
+// The column where a field's help starts, after its name.
+constexpr std::size_t helpColumn = 18;
+
+// "  name            help", the help's later lines indented to its column; a
+// name too long for the column stands on a line of its own.
+void appendFieldHelp(std::string& out, const std::string& names, const char* help) {
+    out += "  " + names;
+    if (names.size() + 2 < helpColumn)
+        out.append(helpColumn - 2 - names.size(), ' ');
+    else
+        out += "\n" + std::string(helpColumn, ' ');
+    for (const char* at = help; *at != '\0'; ++at) {
+        out += *at;
+        if (*at == '\n') out.append(helpColumn, ' ');
+    }
+    out += '\n';
+}
+
 }  // namespace
+
+std::string verifyHelpFooter() {
+    std::string footer;
+    std::string names;
+    for (int i = 0; i < verifyFieldCount; ++i) {
+        const RecordField& field = verifyRecordFields[i];
+        if (i == 0) footer += "Fields of each record, in this order:\n";
+        if (i == verdictFieldCount)
+            footer +=
+                "What the history of region codes (1981-2024) says of the region code (the\n"
+                "first 6 digits), when valid, else null; --no-history leaves these out:\n";
+        // Fields without help of their own are described with the next one.
+        names += names.empty() ? field.name : std::string(", ") + field.name;
+        if (field.help == nullptr) continue;
+        appendFieldHelp(footer, names, field.help);
+        names.clear();
+    }
+    footer +=
+        "In TSV and CSV the JSON values stand in their cells as text.\n"
+        "A line longer than 64 bytes is refused for its length and never held whole.\n"
+        "Exit status 0 when every line is valid, 1 when any is not, 2 on an error." SEE_MAIN_HELP;
+    return footer;
+}
 
 int runVerify(const VerifyOptions& options, LineReader& reader, Session& session) {
     // The year limit is the current year on the local clock, as in the dialog.
     const int yearLimit = localYear(time(nullptr));
-    RecordWriter writer(session.out, options.format, session.encoding, verifyKeys,
-                        options.history ? verifyKeyCount : verifyKeyCountWithoutHistory);
+    const VerifyRecordShape shape{true, options.history};
+    RecordWriter writer(session.out, options.format, session.encoding, verifyRecordKeysOf(shape),
+                        verifyRecordKeyCountOf(shape));
     writer.writeHeader();
 
-    RegionValueCache regions(writer, verifyKeyCountWithoutHistory, options.history);
+    RegionValueCache regions(writer, verdictFieldCount, options.history);
 
     VerdictCounts counts;
     Line line;
@@ -97,8 +100,38 @@ int runVerify(const VerifyOptions& options, LineReader& reader, Session& session
         ++counts.lines;
         ++counts.byRefusal[static_cast<int>(outcome.refusal)];
         if (options.onlyInvalid && outcome.refusal == VerifyRefusal::none) continue;
-        writeRecord(writer, line, outcome, regions, options.history);
+        const VerifiedLine verified{line.number, line.bytes, static_cast<std::size_t>(line.held), line.length};
+        writeVerifyRecord(writer, shape, verified, outcome, &regions, nullptr);
     }
     if (options.summary) writeSummary(session, counts);
     return counts.byRefusal[0] == counts.lines ? exitSuccess : exitFindings;
+}
+
+// The help of --no-history counts the history's fields in words.
+static_assert(verifyFieldCount - verdictFieldCount == 5, "say how many keys --no-history leaves out");
+
+Command defineVerifyCommand(CLI::App& idtool) {
+    struct Arguments {
+        std::vector<std::string> files;
+        VerifyOptions options;
+        bool noHistory = false;
+    };
+    auto arguments = std::make_shared<Arguments>();
+    CLI::App* verify = idtool.add_subcommand("verify", "verify numbers, one record per line");
+    addInputFilesOption(*verify, arguments->files);
+    addFormatOption(*verify, arguments->options.format);
+    verify->add_flag("--only-invalid", arguments->options.onlyInvalid, "write only the records of refused lines");
+    verify->add_flag("--no-history", arguments->noHistory, "leave out the five keys of the region code's\nhistory");
+    verify->add_flag("--summary", arguments->options.summary,
+                     "at the end, write the count of lines per\nreason to standard error");
+    verify->footer(verifyHelpFooter());
+
+    Command command;
+    command.subcommand = verify;
+    command.run = [arguments](Session& session) {
+        arguments->options.history = !arguments->noHistory;
+        return runOnInputs(arguments->files, session,
+                           [&](LineReader& reader) { return runVerify(arguments->options, reader, session); });
+    };
+    return command;
 }

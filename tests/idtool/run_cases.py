@@ -27,6 +27,7 @@ import argparse
 import difflib
 import json
 import os
+import re
 import shlex
 import subprocess
 import sys
@@ -35,6 +36,17 @@ from pathlib import Path
 
 CASES = Path(__file__).resolve().parent / "cases"
 EXPECTED = ("stdout", "stderr", "status")
+SCHEMA = Path(__file__).resolve().parents[2] / "records" / "verify_record.h"
+
+
+def verify_record_fields():
+    """The verify record's fields from their one definition, the FIELD lines
+    of VERIFY_RECORD_FIELDS: (name, type, nullable, group) in order."""
+    pattern = re.compile(r'FIELD\((\w+), "(\w+)", (\w+), (\w+), (\w+),')
+    fields = [match.groups()[1:] for match in pattern.finditer(SCHEMA.read_text(encoding="utf-8"))]
+    if not fields:
+        raise SystemExit(f"no FIELD lines in {SCHEMA}")
+    return [(name, kind, nullability == "nullable", group) for name, kind, nullability, group in fields]
 
 
 def split_args(raw):
@@ -115,9 +127,26 @@ def check_huge_line(program):
             failures.append(f"standard error {err[:200]!r}")
         return failures
 
+    fields = verify_record_fields()
+    json_types = {"integer": int, "text": str, "boolean": bool, "json": (list, dict)}
+
+    def check_record_shape(record, line):
+        """Every field of the schema, in its order, of its type or null
+        where the schema allows it."""
+        failures = []
+        if list(record) != [name for name, _, _, _ in fields]:
+            failures.append(f"line {line}: keys {list(record)}, expected the schema's")
+        for name, kind, nullable, _ in fields:
+            value = record.get(name)
+            if value is None and nullable:
+                continue
+            if not isinstance(value, json_types[kind]) or (kind == "integer" and isinstance(value, bool)):
+                failures.append(f"line {line}: {name} is {value!r}, not {kind}")
+        return failures
+
     def check_verify(status, out, err):
-        # Only the fields that say the line was seen whole, so that fields
-        # added to valid records later leave this check alone.
+        # Values only for the fields that say the line was seen whole; the
+        # shape of both records comes from the schema.
         failures = []
         if status != 1:
             failures.append(f"exit status {status}, expected 1")
@@ -130,6 +159,7 @@ def check_huge_line(program):
         if len(records) != 2:
             return failures + [f"{len(records)} records, expected 2: {out[:300]!r}"]
         huge_record, next_record = records
+        failures += check_record_shape(huge_record, 1) + check_record_shape(next_record, 2)
         expected = {"line": 1, "input": "7" * 64, "valid": False, "reason": "length",
                     "message": f"\u60a8\u8f93\u5165\u7684\u8eab\u4efd\u8bc1\u53f7\u4e3a{huge}"
                                "\u4f4d\uff0c\u6b63\u786e\u7684\u5e94\u4e3a18\u4f4d",

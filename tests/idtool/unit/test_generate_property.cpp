@@ -65,7 +65,7 @@ std::string dateText(const BirthDate& date) {
 
 BirthDate dateOf(const char* digits) { return birthDateAt(digits); }
 
-uint64_t sequencesFor(SexOption sex) { return sex == SexOption::any ? 999 : sex == SexOption::male ? 499 : 500; }
+uint64_t sequencesFor(SexChoice sex) { return sex == SexChoice::any ? 999 : sex == SexChoice::male ? 499 : 500; }
 
 // Checks one run's output against its options; returns the numbers.
 std::vector<std::string> checkNumbers(const GenerateOptions& options, const std::string& output, int yearLimit) {
@@ -89,8 +89,8 @@ std::vector<std::string> checkNumbers(const GenerateOptions& options, const std:
             EXPECT_GE(dayNumber(born), firstDay);
             EXPECT_LE(dayNumber(born), lastDay);
         }
-        if (options.sex != SexOption::any) {
-            EXPECT_EQ(outcome.male, options.sex == SexOption::male);
+        if (options.sex != SexChoice::any) {
+            EXPECT_EQ(outcome.male, options.sex == SexChoice::male);
         }
         numbers.push_back(number);
     }
@@ -115,7 +115,7 @@ TEST(GenerateProperty, EveryNumberOfRandomOptionsVerifiesAndKeepsToThem) {
         ++runs;
         GenerateOptions options;
         options.region = std::to_string(codes[static_cast<std::size_t>(below(codes.size()))]);
-        options.sex = static_cast<SexOption>(below(3));
+        options.sex = static_cast<SexChoice>(below(3));
         uint64_t days = 1;
         if (below(2) == 0) {
             // Any date the dialog takes: year up to the limit, month 00-12,
@@ -139,7 +139,7 @@ TEST(GenerateProperty, EveryNumberOfRandomOptionsVerifiesAndKeepsToThem) {
         const uint64_t smallSetRun = candidates <= 3000 ? below(10) : 10;
         const bool exhaust = smallSetRun == 0;
         const bool tooMany = smallSetRun == 1;
-        options.count = static_cast<long long>(exhaust    ? candidates
+        options.count = static_cast<uint64_t>(exhaust    ? candidates
                                                : tooMany ? candidates + 1
                                                          : 1 + below(std::min<uint64_t>(candidates, 400)));
         options.hasSeed = below(10) != 0;
@@ -196,7 +196,7 @@ TEST(GenerateProperty, ACountOfEveryCandidateGivesEachOnce) {
     options.hasBirthRange = true;
     options.bornFrom = "20240228";
     options.bornTo = "20240301";
-    options.sex = SexOption::female;
+    options.sex = SexChoice::female;
     options.count = 1500;
     options.hasSeed = true;
     options.seed = 5;
@@ -227,7 +227,7 @@ TEST(GenerateProperty, ARangeOfOneDayGivesThatDay) {
     options.region = "110105";
     options.hasBirthRange = true;
     options.bornFrom = options.bornTo = "20000229";
-    options.sex = SexOption::male;
+    options.sex = SexChoice::male;
     options.count = 499;
     options.hasSeed = true;
     options.seed = 1;

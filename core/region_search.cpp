@@ -1,0 +1,48 @@
+// Matching is byte for byte: the query is in the names' encoding, so no
+// conversion or case folding happens here.
+#include "core/region_search.h"
+
+#include <cstring>
+
+namespace {
+
+bool codeStartsWith(int32_t code, const RegionQuery& query) {
+    if (query.length > 6) return false;
+    char digits[6];
+    for (int i = 5; i >= 0; --i, code /= 10) digits[i] = static_cast<char>('0' + code % 10);
+    return std::memcmp(digits, query.text, query.length) == 0;
+}
+
+bool nameContains(const char* name, const RegionQuery& query) {
+    const auto* bytes = reinterpret_cast<const unsigned char*>(name);
+    const std::size_t length = std::strlen(name);
+    for (std::size_t at = 0; at + query.length <= length;
+         at += characterStep(bytes + at, length - at, query.encoding)) {
+        if (std::memcmp(name + at, query.text, query.length) == 0) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+bool matchesQuery(int32_t code, const char* name, const RegionQuery& query) {
+    return codeStartsWith(code, query) || nameContains(name, query);
+}
+
+const char* levelName(RecordLevel level) {
+    switch (level) {
+    case RecordLevel::city: return "city";
+    case RecordLevel::group: return "group";
+    case RecordLevel::county: break;
+    }
+    return "county";
+}
+
+const char* levelName(RegionLevel level) {
+    switch (level) {
+    case RegionLevel::province: return "province";
+    case RegionLevel::prefecture: return "prefecture";
+    case RegionLevel::county: break;
+    }
+    return "county";
+}

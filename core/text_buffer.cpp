@@ -1,0 +1,36 @@
+// TextBuffer: pieces copied while they fit; the part that does not is cut at
+// the last character boundary before the end.
+#include "core/text_buffer.h"
+
+#include <cstring>
+
+TextBuffer::TextBuffer(char* out, std::size_t size, Encoding encoding) : out_(out), size_(size), encoding_(encoding) {
+    if (size_ > 0) out_[0] = '\0';
+}
+
+void TextBuffer::append(const char* bytes, std::size_t count) {
+    if (size_ == 0 || truncated_) {
+        truncated_ = truncated_ || count > 0;
+        return;
+    }
+    const std::size_t room = size_ - 1 - length_;
+    if (count > room) {
+        count = completePrefixLength(bytes, room, encoding_);
+        truncated_ = true;
+    }
+    std::memcpy(out_ + length_, bytes, count);
+    length_ += count;
+    out_[length_] = '\0';
+}
+
+void TextBuffer::append(const char* text) { append(text, std::strlen(text)); }
+
+void TextBuffer::appendDecimal(uint64_t value) {
+    char digits[20];
+    std::size_t start = sizeof digits;
+    do {
+        digits[--start] = static_cast<char>('0' + value % 10);
+        value /= 10;
+    } while (value != 0);
+    append(digits + start, sizeof digits - start);
+}

@@ -1,0 +1,33 @@
+// A text built in a buffer of fixed size, for messages: pieces are appended
+// until the buffer is full, and the text is always terminated and never ends
+// inside a character. Offers TextBuffer.
+#ifndef CORE_TEXT_BUFFER_H
+#define CORE_TEXT_BUFFER_H
+
+#include <cstddef>
+#include <cstdint>
+
+#include "core/text_encoding.h"
+
+class TextBuffer {
+public:
+    // `size` at least 1; the text is empty until something is appended.
+    TextBuffer(char* out, std::size_t size, Encoding encoding);
+
+    void append(const char* bytes, std::size_t count);
+    void append(const char* text);  // NUL-terminated
+    void appendDecimal(uint64_t value);
+    void append(char byte) { append(&byte, 1); }
+
+    std::size_t length() const { return length_; }
+    bool truncated() const { return truncated_; }
+
+private:
+    char* out_;
+    std::size_t size_;
+    std::size_t length_ = 0;
+    Encoding encoding_;
+    bool truncated_ = false;
+};
+
+#endif
