@@ -1,13 +1,15 @@
 // Cost of one verify press, one generate press (both through the dialog's
 // command dispatch and the stand-in's controls), and of the core's
 // verification per number over a batch of numbers beside a plain loop doing
-// the same checks, the floor it is measured against.
+// the same checks, the floor it is measured against, and the C API's verify
+// through the shared library.
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
 
+#include "capi/idnumber.h"
 #include "core/number_rules.h"
 #include "core/verification.h"
 #include "programs/dialog/main_dialog.h"
@@ -192,9 +194,9 @@ void verifyBatch(benchmark::State& state) {
     fillBatch();
     int valid = 0;
     for (const BatchLine& line : batch) {
-        const VerifyOutcome outcome = verifyNumberText(line.bytes, line.length, line.length, yearLimit);
+        const VerifyOutcome outcome = verify(line.bytes, line.length, line.length, yearLimit);
         if (!sameOutcome(outcome, floorVerify(line.bytes, line.length, yearLimit))) {
-            state.SkipWithError("the floor and the core disagree");
+            state.SkipWithError("the floor and the verification measured disagree");
             return;
         }
         valid += outcome.refusal == VerifyRefusal::none ? 1 : 0;
@@ -219,7 +221,23 @@ VerifyOutcome floorVerifyAsCore(const char* number, int, int wholeLength, int li
     return floorVerify(number, wholeLength, limit);
 }
 
+// The C API's verify through the shared library, as a foreign caller makes
+// it: one call per number, its verdict turned back into the core's outcome.
+VerifyOutcome capiVerify(const char* number, int, int wholeLength, int limit) {
+    idn_verdict verdict;
+    idn_verify(number, static_cast<size_t>(wholeLength), limit, &verdict);
+    VerifyOutcome outcome{};
+    outcome.refusal = static_cast<VerifyRefusal>(verdict.reason);
+    outcome.expectedCheck = static_cast<char>(verdict.expected_check);
+    outcome.wholeLength = static_cast<int>(verdict.length);
+    outcome.male = verdict.sex == IDN_SEX_MALE;
+    outcome.birthDate = {verdict.birth_year, verdict.birth_month, verdict.birth_day};
+    outcome.regionCode = verdict.region_code;
+    return outcome;
+}
+
 BENCHMARK(verifyBatch<coreVerify>)->Name("verifyPerNumber/core");
+BENCHMARK(verifyBatch<capiVerify>)->Name("verifyPerNumber/capi");
 BENCHMARK(verifyBatch<floorVerifyAsCore>)->Name("verifyPerNumber/floor");
 
 }  // namespace

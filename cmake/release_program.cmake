@@ -7,7 +7,8 @@
 # Windows it does nothing, so it can stand beside add_executable unguarded.
 #
 # DESCRIPTION becomes FileDescription, what Explorer shows as the file's
-# description; the dialog program's is its dialog's title.
+# description; the dialog program's is its dialog's title. A shared library
+# (idnumber.dll) is released the same way, as a DLL.
 function(release_program target description)
     if(NOT WIN32)
         return()
@@ -18,7 +19,14 @@ function(release_program target description)
     if(NOT output_name)
         set(output_name ${target})
     endif()
-    set(VERSION_ORIGINAL_FILENAME "${output_name}${CMAKE_EXECUTABLE_SUFFIX}")
+    get_target_property(type ${target} TYPE)
+    if(type STREQUAL "SHARED_LIBRARY")
+        set(VERSION_ORIGINAL_FILENAME "${CMAKE_SHARED_LIBRARY_PREFIX}${output_name}${CMAKE_SHARED_LIBRARY_SUFFIX}")
+        set(VERSION_FILE_TYPE VFT_DLL)
+    else()
+        set(VERSION_ORIGINAL_FILENAME "${output_name}${CMAKE_EXECUTABLE_SUFFIX}")
+        set(VERSION_FILE_TYPE VFT_APP)
+    endif()
     set(rc ${CMAKE_CURRENT_BINARY_DIR}/${target}_version.rc)
     configure_file(${PROJECT_SOURCE_DIR}/resources/version.rc.in ${rc} @ONLY)
     # An object library of its own, so that the program's compile options
@@ -27,16 +35,26 @@ function(release_program target description)
     set_source_files_properties(${rc} PROPERTIES OBJECT_DEPENDS ${PROJECT_BINARY_DIR}/version.h)
     target_sources(${target} PRIVATE $<TARGET_OBJECTS:${target}_version>)
     set_property(GLOBAL APPEND PROPERTY RELEASE_PROGRAMS ${target})
+    set_property(GLOBAL APPEND PROPERTY RELEASE_FILES "${target}\t$<TARGET_FILE:${target}>")
+endfunction()
+
+# release_file(TARGET FILE): another file for the zips that comes with TARGET
+# (a library's import library or header), built with it. Nothing elsewhere
+# than on Windows.
+function(release_file target file)
+    if(WIN32)
+        set_property(GLOBAL APPEND PROPERTY RELEASE_FILES "${target}\t${file}")
+    endif()
 endfunction()
 
 # Writes release-programs.txt at the end of the top directory, once every
-# program has been declared: one line per program, its target name, a tab and
-# its file.
+# program has been declared: one line per file, the target that builds it, a
+# tab and the file.
 function(write_release_program_list)
-    get_property(programs GLOBAL PROPERTY RELEASE_PROGRAMS)
+    get_property(files GLOBAL PROPERTY RELEASE_FILES)
     set(lines "")
-    foreach(program IN LISTS programs)
-        string(APPEND lines "${program}\t$<TARGET_FILE:${program}>\n")
+    foreach(file IN LISTS files)
+        string(APPEND lines "${file}\n")
     endforeach()
     file(GENERATE OUTPUT ${PROJECT_BINARY_DIR}/release-programs.txt CONTENT "${lines}")
 endfunction()

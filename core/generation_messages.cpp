@@ -137,7 +137,7 @@ std::size_t writeGenerationErrorMessage(char* buffer, std::size_t size, const Ge
         out.append("generate: ");
         out.append(option);
         out.append(' ');
-        out.append(value, length);
+        if (value != nullptr) out.append(value, length);
         out.append(": ");
         out.append(why);
     };

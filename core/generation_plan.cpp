@@ -73,7 +73,7 @@ GenerationPlan planGeneration(const GenerationRequest& request) {
         plan.singleDate = true;
         plan.dayCount = 1;
     } else {
-        if (request.bornFrom == nullptr || request.bornTo == nullptr)
+        if (request.bornFrom == nullptr && request.bornTo == nullptr)
             return refused(GenerationError::noBirthDate, GenerationOption::birth);
         BirthDate from{}, to{};
         if (!readDate(request.bornFrom, request.bornFromLength, from) || !isCalendarDate(from))

@@ -105,3 +105,12 @@ bool assembleNumber(char* number, int regionCode, const char* birthDate, int seq
     number[numberLength] = '\0';
     return true;
 }
+
+void upgradeFifteenDigits(const char* old, char* number) {
+    std::memcpy(number, old, regionCodeLength);
+    number[regionCodeLength] = '1';
+    number[regionCodeLength + 1] = '9';
+    std::memcpy(number + regionCodeLength + 2, old + regionCodeLength, oldNumberLength - regionCodeLength);
+    number[stemLength] = computeCheckCharacter(number);  // a stem of digits always has one
+    number[numberLength] = '\0';
+}

@@ -91,4 +91,14 @@ int sequenceNumberFor(int drawn, SexChoice sex);
 // character.
 bool assembleNumber(char* number, int regionCode, const char* birthDate, int sequence);
 
+// --- Fifteen-digit numbers ---------------------------------------------------
+
+constexpr int oldNumberLength = 15;
+
+// The 18-character form of a 15-digit number (region code, two-digit year
+// meaning 19YY, month, day, sequence number): "19" after the region code and
+// the check character at the end. `number` holds 19 bytes; the 15 bytes at
+// `old` are digits.
+void upgradeFifteenDigits(const char* old, char* number);
+
 #endif

@@ -9,6 +9,7 @@ TextBuffer::TextBuffer(char* out, std::size_t size, Encoding encoding) : out_(ou
 }
 
 void TextBuffer::append(const char* bytes, std::size_t count) {
+    if (count == 0) return;
     if (size_ == 0 || truncated_) {
         truncated_ = truncated_ || count > 0;
         return;

@@ -109,6 +109,10 @@ constexpr int countVerdictFields() {
 constexpr int verdictFieldCount = countVerdictFields();
 static_assert(verdictFieldCount == fieldIndex(VerifyField::codeStatus), "the history's fields follow the verdict's");
 
+// The most bytes of a line the input field shows: a longer line is refused
+// for its length and shown by its first bytes.
+constexpr int inputFieldLimit = 64;
+
 // One input line as verify sees it: its number, its first `held` bytes, its
 // whole length.
 struct VerifiedLine {

@@ -29,6 +29,9 @@ cmake --preset release >/dev/null
 cmake --build --preset release -j "$jobs"
 build/release/idtool --version
 
+step "the C API: installed into a temporary prefix, used with pkg-config and find_package"
+tests/capi/check_install.sh build/release
+
 step "benchmarks: build and a short run"
 cmake --preset bench >/dev/null
 cmake --build --preset bench -j "$jobs"

@@ -15,11 +15,13 @@
 #include <cstring>
 
 #include "programs/idtool/system_io.h"
+#include "records/verify_record.h"
 
 class OutputStream;
 class ProgressDisplay;
 
-constexpr int lineHoldLimit = 64;
+// As much as a record's input field shows.
+constexpr int lineHoldLimit = inputFieldLimit;
 
 struct Line {
     const char* bytes;  // the first `held` bytes of the line, a NUL after them

@@ -13,7 +13,6 @@
 
 namespace {
 
-constexpr int oldNumberLength = 15;
 constexpr int oldMonthOffset = 8;
 constexpr int oldDayOffset = 10;
 
@@ -33,15 +32,6 @@ void reportBadLine(Session& session, const Line& line, const char* problem, int 
 }
 
 }  // namespace
-
-void upgradeNumber(const char* old, char* number) {
-    std::memcpy(number, old, regionCodeLength);
-    number[regionCodeLength] = '1';
-    number[regionCodeLength + 1] = '9';
-    std::memcpy(number + regionCodeLength + 2, old + regionCodeLength, oldNumberLength - regionCodeLength);
-    number[stemLength] = computeCheckCharacter(number);  // a stem of digits always has one
-    number[numberLength] = '\0';
-}
 
 int runUpgrade(LineReader& reader, Session& session) {
     int status = exitSuccess;
@@ -77,7 +67,7 @@ int runUpgrade(LineReader& reader, Session& session) {
             continue;
         }
         char number[numberLength + 1];
-        upgradeNumber(line.bytes, number);
+        upgradeFifteenDigits(line.bytes, number);
         session.out.write(number, numberLength);
         session.out.put('\n');
     }

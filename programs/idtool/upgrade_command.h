@@ -13,9 +13,4 @@
 // otherwise.
 int runUpgrade(LineReader& reader, Session& session);
 
-// The 18-character form of a 15-digit number: "19" after the region code and
-// the check character at the end. `number` holds 19 bytes; the caller has
-// checked the 15 bytes at `old` are digits.
-void upgradeNumber(const char* old, char* number);
-
 #endif

@@ -1,0 +1,379 @@
+/*
+ * idnumber.h: the C API of the identity-number library, the one door for
+ * programs in other languages (SQLite, PostgreSQL, MariaDB, Python,
+ * WebAssembly, or any C foreign-function interface).
+ *
+ * It verifies the 18-character resident identity numbers of the People's
+ * Republic of China (length, ISO 7064 MOD 11-2 check character, birth date),
+ * says what their region code names in the built-in tables of 2009 and what
+ * became of it from 1981 to 2024, and makes up well-formed numbers.
+ *
+ * Conventions, for every function:
+ * - Texts in are UTF-8 bytes with their length; they need no terminator and
+ *   no byte past `length` is read. A text pointer may be NULL only when its
+ *   length is 0.
+ * - Texts out are UTF-8. A function that writes text takes a buffer `out` of
+ *   `size` bytes and a `written` pointer: it writes the text and a
+ *   terminating NUL and stores the text's length (without the NUL) in
+ *   *written. When the buffer is too small it returns
+ *   IDN_ERROR_BUFFER_TOO_SMALL, stores the length needed in *written, and
+ *   writes only an empty text (when size > 0). `written` may be NULL.
+ * - Pointers to texts returned in structs point into the library's constant
+ *   data: valid for the life of the process, never to be freed.
+ * - Status codes: IDN_OK (0) or a negative idn_status.
+ * - Nothing allocates memory, and the library holds no mutable global
+ *   state: every function may be called from any number of threads at once.
+ * - A year limit of 0 means the current year on the local clock.
+ *
+ * Version 1 of the API. Build with -DIDN_STATIC when linking the static
+ * library on Windows.
+ */
+#ifndef IDNUMBER_H
+#define IDNUMBER_H
+
+#include <stddef.h>
+#include <stdint.h>
+
+#if defined(_WIN32) && !defined(IDN_STATIC)
+#if defined(IDN_BUILDING_LIBRARY)
+#define IDN_API __declspec(dllexport)
+#else
+#define IDN_API __declspec(dllimport)
+#endif
+#elif defined(__GNUC__)
+#define IDN_API __attribute__((visibility("default")))
+#else
+#define IDN_API
+#endif
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+/* ---- Version --------------------------------------------------------------- */
+
+#define IDN_VERSION_MAJOR 1
+#define IDN_VERSION_MINOR 0
+#define IDN_VERSION_PATCH 0
+#define IDN_VERSION_NUMBER (IDN_VERSION_MAJOR * 10000 + IDN_VERSION_MINOR * 100 + IDN_VERSION_PATCH)
+#define IDN_VERSION_STRING "1.0.0"
+
+/* The library's version as MAJOR * 10000 + MINOR * 100 + PATCH, and as text
+ * ("1.0.0"): those of the library running, which may be newer than the
+ * header a program was built with. */
+IDN_API unsigned idn_version_number(void);
+IDN_API const char* idn_version_string(void);
+
+/* ---- Status codes ----------------------------------------------------------- */
+
+typedef enum idn_status {
+    IDN_OK = 0,
+    IDN_ERROR_NULL_POINTER = -1,      /* a required pointer is NULL */
+    IDN_ERROR_BUFFER_TOO_SMALL = -2,  /* *written says how much is needed */
+    IDN_ERROR_BAD_ARGUMENT = -3,      /* a value outside its documented range */
+    IDN_ERROR_NOT_FOUND = -4,         /* no record has the code, no item at the index */
+
+    /* The region of a generation (idn_generator_init, idn_resolve_region). */
+    IDN_ERROR_REGION_INVALID_TEXT = -10,  /* over 255 bytes, or not UTF-8 */
+    IDN_ERROR_REGION_BAD_PATH = -11,      /* empty, an empty part, or over three parts */
+    IDN_ERROR_REGION_UNKNOWN_CODE = -12,  /* six digits no record of the 2009 tables has */
+    IDN_ERROR_REGION_NOT_COUNTY = -13,    /* a city-level or grouping record */
+    IDN_ERROR_REGION_NO_MATCH = -14,      /* a name or path that names no county-level record */
+    IDN_ERROR_REGION_AMBIGUOUS = -15,     /* a name of several records */
+    IDN_ERROR_AS_OF_YEAR = -16,           /* as_of_year outside 1981-2024 */
+    IDN_ERROR_AS_OF_NEEDS_CODE = -17,     /* with as_of_year, the region must be six digits */
+    IDN_ERROR_AS_OF_UNKNOWN_CODE = -18,   /* no record of the history has the code */
+    IDN_ERROR_AS_OF_NOT_COUNTY = -19,     /* a province or prefecture that year */
+    IDN_ERROR_AS_OF_NOT_IN_USE = -20,     /* not in use that year */
+
+    /* The dates, sex and count of a generation. */
+    IDN_ERROR_NO_BIRTH_DATE = -30,          /* neither birth nor born_from and born_to */
+    IDN_ERROR_BIRTH_AND_RANGE = -31,        /* both birth and a range */
+    IDN_ERROR_BIRTH_NOT_EIGHT_DIGITS = -32, /* birth is not YYYYMMDD */
+    IDN_ERROR_BIRTH_BEYOND_LIMITS = -33,    /* year after the limit, month above 12 or day above 31 */
+    IDN_ERROR_RANGE_NOT_DATE = -34,         /* an end of the range is no real calendar date */
+    IDN_ERROR_RANGE_YEAR_AFTER_LIMIT = -35, /* the range ends after the year limit */
+    IDN_ERROR_RANGE_REVERSED = -36,         /* born_from comes after born_to */
+    IDN_ERROR_COUNT_ZERO = -37,             /* a count of 0 */
+    IDN_ERROR_COUNT_TOO_LARGE = -38,        /* more numbers than the options can give */
+    IDN_ERROR_BAD_SEX = -39,                /* sex other than IDN_SEX_ANY, _MALE, _FEMALE */
+
+    /* idn_upgrade. */
+    IDN_ERROR_NOT_FIFTEEN_DIGITS = -50,
+    IDN_ERROR_MONTH_ABOVE_12 = -51,
+    IDN_ERROR_DAY_ABOVE_31 = -52
+} idn_status;
+
+/* The status's name, such as "IDN_ERROR_COUNT_TOO_LARGE"; "IDN_OK"; NULL for
+ * a value that is no status. */
+IDN_API const char* idn_status_name(int status);
+
+/* ---- Verification ----------------------------------------------------------- */
+
+/* The verdict, in the order the checks are made; IDN_VALID when none refuses. */
+typedef enum idn_reason {
+    IDN_VALID = 0,
+    IDN_REASON_LENGTH = 1,     /* not 18 bytes */
+    IDN_REASON_CHARACTERS = 2, /* a non-digit among the first 17, or a last byte not a digit or 'X' */
+    IDN_REASON_CHECK = 3,      /* the last character is not the check character of the first 17 */
+    IDN_REASON_DATE = 4        /* the year after the limit, the month above 12 or the day above 31 */
+} idn_reason;
+
+/* The kind of a valid number, from its first digits; information only. */
+typedef enum idn_kind {
+    IDN_KIND_NONE = 0,           /* refused: no kind is said */
+    IDN_KIND_RESIDENT = 1,       /* a mainland resident's number */
+    IDN_KIND_HMT_PERMIT = 2,     /* Hong Kong, Macao or Taiwan residents' residence permit (810000, 820000, 830000) */
+    IDN_KIND_FOREIGNER_CARD = 3  /* foreigner's permanent residence card, 2023 format (first digit 9) */
+} idn_kind;
+
+typedef enum idn_sex {
+    IDN_SEX_ANY = 0,  /* in a verdict: none (refused) */
+    IDN_SEX_MALE = 1, /* position 17 odd */
+    IDN_SEX_FEMALE = 2
+} idn_sex;
+
+/* 40 bytes; every field but `reason`, `expected_check` and `length` is 0
+ * unless the number is valid. */
+typedef struct idn_verdict {
+    int32_t reason;         /* idn_reason */
+    int32_t kind;           /* idn_kind */
+    int32_t sex;            /* idn_sex */
+    int32_t birth_year;     /* positions 7-14 */
+    int32_t birth_month;
+    int32_t birth_day;
+    int32_t region_code;    /* positions 1-6 */
+    int32_t expected_check; /* '0'-'9' or 'X' when the first 17 bytes are digits, else 0 */
+    uint64_t length;        /* the whole text's length in bytes */
+} idn_verdict;
+
+/* Verifies `length` bytes at `text` as the dialog does, with births up to
+ * `year_limit` (0: the current year). Writes *verdict. Returns IDN_OK, or
+ * IDN_ERROR_NULL_POINTER. A refused number is IDN_OK with its reason. */
+IDN_API int idn_verify(const char* text, size_t length, int year_limit, idn_verdict* verdict);
+
+/* Verifies `count` texts packed in `bytes`: text i is bytes[ends[i-1]] up to
+ * bytes[ends[i]] (text 0 starts at bytes[0]). Writes verdicts[0..count-1].
+ * Returns IDN_OK, IDN_ERROR_NULL_POINTER, or IDN_ERROR_BAD_ARGUMENT when the
+ * ends decrease. */
+IDN_API int idn_verify_batch(const char* bytes, const size_t* ends, size_t count, int year_limit,
+                             idn_verdict* verdicts);
+
+/* "length", "characters", "check" or "date"; NULL for IDN_VALID or any other
+ * value. */
+IDN_API const char* idn_reason_name(int reason);
+
+/* The dialog's message for the verdict's refusal, in UTF-8 ("身份证未通过校验"; the
+ * length message names verdict->length); an empty text for a valid number. */
+IDN_API int idn_reason_message(const idn_verdict* verdict, char* out, size_t size, size_t* written);
+
+/* "resident", "hmt_permit" or "foreigner_card"; NULL for IDN_KIND_NONE. */
+IDN_API const char* idn_kind_name(int kind);
+
+/* ---- Regions of the 2009 tables ---------------------------------------------- */
+
+/* What the dialog's province, city and county fields show for a region code:
+ * for a municipality its full name, the district and an empty county; for a
+ * province its full name, the city-level record and the county; 未知位置 and
+ * 错误地区码 where the tables lack the code. Never fails but for a NULL. */
+typedef struct idn_region_fields {
+    const char* province;
+    const char* city;
+    const char* county;
+} idn_region_fields;
+IDN_API int idn_region_texts(int32_t code, idn_region_fields* texts);
+
+/* One record of the 2009 tables, or a province-level unit (code xx0000). */
+typedef struct idn_region {
+    int32_t code;
+    const char* name;      /* a unit's full name */
+    const char* level;     /* "county", "city", "group" (a 市辖区 record) or "province" */
+    const char* province;  /* the unit's full name */
+    const char* city;      /* the city-level record its code names (cityOf), or NULL */
+} idn_region;
+
+/* The record or unit with the code. IDN_ERROR_NOT_FOUND when none has it. */
+IDN_API int idn_region_record(int32_t code, idn_region* region);
+
+/* The records of the 2009 tables, in table order, whose code starts with the
+ * query or whose name holds it (UTF-8; an empty query matches all), as
+ * `idtool regions` lists them. Start with *cursor 0; each call writes the next
+ * match, advances *cursor and returns 1; 0 when there is no more; or a
+ * negative status. */
+IDN_API int idn_regions_next(const char* query, size_t length, size_t* cursor, idn_region* region);
+
+/* The dialog's cascading lists, by table position. `parent`:
+ *   IDN_PICKER_MUNICIPALITIES  the 4 municipalities (their codes 110000, ...)
+ *   IDN_PICKER_PROVINCES       the 27 provinces and autonomous regions
+ *   a municipality's code      its districts and counties
+ *   a province's code          its city-level records
+ *   a city-level record's code the county list under it (every child that
+ *                              follows it in its table, but 市辖区)
+ * Writes up to `capacity` codes and stores the list's length in *count.
+ * IDN_ERROR_BUFFER_TOO_SMALL when it is longer than capacity;
+ * IDN_ERROR_NOT_FOUND for a parent that has no list. */
+#define IDN_PICKER_MUNICIPALITIES 1
+#define IDN_PICKER_PROVINCES 2
+IDN_API int idn_picker_list(int32_t parent, int32_t* codes, size_t capacity, size_t* count);
+
+/* ---- The history of region codes, 1981-2024 ------------------------------ */
+
+typedef enum idn_code_state {
+    IDN_CODE_UNKNOWN = 0,   /* no record has the code */
+    IDN_CODE_2009 = 1,      /* a county-level record of the 2009 tables */
+    IDN_CODE_IN_USE = 2,    /* in use in 2024, not in the 2009 tables */
+    IDN_CODE_ABOLISHED = 3  /* its latest record has ended */
+} idn_code_state;
+
+IDN_API int idn_code_status(int32_t code);
+/* "2009", "in_use", "abolished" or "unknown"; NULL for any other value. */
+IDN_API const char* idn_code_status_name(int status);
+
+/* One name and place of a code, in use from `from` to before `until`. */
+typedef struct idn_history_record {
+    int32_t code;
+    const char* name;
+    const char* province;
+    const char* prefecture; /* "直辖" directly under the unit; "" for a province */
+    const char* level;      /* "province", "prefecture" or "county" */
+    int32_t from;
+    int32_t until;          /* 0 while in use */
+} idn_history_record;
+
+/* The code's records in time order: how many, and the one at `index`
+ * (IDN_ERROR_NOT_FOUND past the end). */
+IDN_API size_t idn_history_count(int32_t code);
+IDN_API int idn_history_record_at(int32_t code, size_t index, idn_history_record* record);
+
+/* A code that took over the area of the code's latest record once it ended,
+ * under the name it went on with. */
+typedef struct idn_successor {
+    int32_t code;
+    const char* name;
+    int32_t in_use; /* 1 in use, 0 abolished */
+} idn_successor;
+
+/* The most entries idn_successors and idn_now give for any code. */
+#define IDN_MAX_SUCCESSORS 16
+#define IDN_MAX_NOW_CODES 7
+
+/* As verify's `successors`: none while the code is in use. Writes up to
+ * `capacity` and stores how many there are in *count. */
+IDN_API int idn_successors(int32_t code, idn_successor* successors, size_t capacity, size_t* count);
+
+/* A code in use now (2024) and its name. */
+typedef struct idn_present_code {
+    int32_t code;
+    const char* name;
+} idn_present_code;
+
+/* As verify's `now`: the codes in use in 2024 the area went to; none while
+ * the code is in use. */
+IDN_API int idn_now(int32_t code, idn_present_code* codes, size_t capacity, size_t* count);
+
+/* 1 when a record of the code was in use in the birth year (a year before
+ * 1981 answered by 1981), 0 otherwise. */
+IDN_API int idn_in_use_at_birth(int32_t code, int birth_year);
+
+/* The same as the JSON values idtool verify writes: history
+ * [{"name","province","prefecture","from","until"}], successors
+ * [{"code","name","status"}], now [{"code","name"}]. */
+IDN_API int idn_history_json(int32_t code, char* out, size_t size, size_t* written);
+IDN_API int idn_successors_json(int32_t code, char* out, size_t size, size_t* written);
+IDN_API int idn_now_json(int32_t code, char* out, size_t size, size_t* written);
+
+/* ---- Verify records ---------------------------------------------------------- */
+
+/* The fields of idtool verify's record, in order ("line" first). */
+typedef enum idn_value_type {
+    IDN_FIELD_INTEGER = 0,
+    IDN_FIELD_TEXT = 1,
+    IDN_FIELD_BOOLEAN = 2,
+    IDN_FIELD_JSON = 3
+} idn_value_type;
+IDN_API size_t idn_field_count(void);
+/* The field's name, NULL past the end; its idn_value_type, or -1. */
+IDN_API const char* idn_field_name(size_t index);
+IDN_API int idn_field_type(size_t index);
+/* 1 when the field may be null, 0 when never, -1 past the end. */
+IDN_API int idn_field_nullable(size_t index);
+
+/* Room enough for any record of idn_verify_json. */
+#define IDN_JSON_RECORD_CAPACITY 8192
+#define IDN_JSON_HISTORY 1 /* flags: with the five fields of the code's history */
+
+/* The JSON object idtool verify --format jsonl writes for one line, without
+ * "line": "input" (the first 64 bytes of a longer text) onwards, with the
+ * history's fields when `flags` has IDN_JSON_HISTORY. */
+IDN_API int idn_verify_json(const char* text, size_t length, int year_limit, int flags, char* out, size_t size,
+                            size_t* written);
+
+/* ---- Generation ---------------------------------------------------------------- */
+
+typedef struct idn_generate_options {
+    /* A county-level record: a six-digit code, a name, or "city/county" or
+     * "province/city/county", as idtool generate --region takes it. */
+    const char* region;
+    size_t region_length;
+    /* One birth date YYYYMMDD, taken as the dialog takes it (a date such as
+     * 0231 passes, with a warning); or NULL and a range of real dates. */
+    const char* birth;
+    size_t birth_length;
+    const char* born_from;
+    size_t born_from_length;
+    const char* born_to;
+    size_t born_to_length;
+    int32_t sex;        /* idn_sex */
+    uint64_t count;     /* how many distinct numbers, at least 1 */
+    uint64_t seed;      /* the same seed and options give the same numbers */
+    int32_t has_seed;   /* 0: a seed from the system */
+    int32_t as_of_year; /* 0: the 2009 tables; 1981-2024: a code in use that year */
+    int32_t year_limit; /* the latest birth year; 0: the current one */
+} idn_generate_options;
+
+/* A checked plan of distinct numbers, kept by the caller (on the stack, say). */
+#define IDN_GENERATOR_WORDS 32
+typedef struct idn_generator {
+    uint64_t opaque[IDN_GENERATOR_WORDS];
+} idn_generator;
+
+/* Room enough for any message of idn_generator_init. */
+#define IDN_MESSAGE_CAPACITY 1024
+
+/* Checks the options and prepares the numbers. Returns IDN_OK or the status
+ * of the first refused option; `message` (may be NULL) gets idtool's
+ * one-line message for it, or on success a warning for a birth date that is
+ * no real calendar date, or an empty text. */
+IDN_API int idn_generator_init(idn_generator* generator, const idn_generate_options* options, char* message,
+                               size_t message_size);
+
+/* How many numbers the generator gives (the count asked for). */
+IDN_API uint64_t idn_generator_count(const idn_generator* generator);
+
+/* The number at `index` (below the count): 18 characters and a NUL into
+ * `out` (at least 19 bytes). The same index always gives the same number;
+ * different indexes give different numbers. */
+IDN_API int idn_generator_number(const idn_generator* generator, uint64_t index, char* out, size_t size);
+
+/* The code a region text names, as idn_generator_init resolves it. */
+IDN_API int idn_resolve_region(const char* region, size_t length, int as_of_year, int32_t* code, char* message,
+                               size_t message_size);
+
+/* ---- Other conversions ------------------------------------------------------- */
+
+/* The 18-character form of a 15-digit number (region, two-digit year meaning
+ * 19YY, month, day, sequence): "19" before the year and the check character
+ * after. Writes 18 characters and a NUL into `out` (at least 19 bytes).
+ * IDN_ERROR_NOT_FIFTEEN_DIGITS, IDN_ERROR_MONTH_ABOVE_12, IDN_ERROR_DAY_ABOVE_31. */
+IDN_API int idn_upgrade(const char* text, size_t length, char* out, size_t size);
+
+/* The text masked for reports: its first 6 and last 4 characters kept, each
+ * one between them written '*'. A text of 10 characters or fewer is masked
+ * whole. Characters are UTF-8 ones; a byte that starts none counts as one. */
+IDN_API int idn_mask(const char* text, size_t length, char* out, size_t size, size_t* written);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif

@@ -1,0 +1,75 @@
+/* A C99 program that uses the C API as any C caller would: built against the
+ * installed header and library (with pkg-config, with find_package) and, on
+ * Windows, against idnumber.dll. Checks one result of each kind of function
+ * and prints "ok", or the first difference and exits 1. */
+#include <stdio.h>
+#include <string.h>
+
+#include <idnumber.h>
+
+static int failures = 0;
+
+static void expect(int condition, const char* what) {
+    if (!condition) {
+        printf("FAIL: %s\n", what);
+        ++failures;
+    }
+}
+
+int main(void) {
+    idn_verdict verdict;
+    idn_region_fields fields;
+    idn_generator generator;
+    idn_generate_options options;
+    char text[IDN_JSON_RECORD_CAPACITY];
+    char message[IDN_MESSAGE_CAPACITY];
+    size_t written = 0;
+    const char* valid = "11010519491231002X";
+
+    expect(idn_version_number() == IDN_VERSION_NUMBER, "the library's version is the header's");
+
+    expect(idn_verify(valid, strlen(valid), 2026, &verdict) == IDN_OK, "verify returns IDN_OK");
+    expect(verdict.reason == IDN_VALID && verdict.sex == IDN_SEX_FEMALE && verdict.birth_year == 1949 &&
+               verdict.region_code == 110105 && verdict.kind == IDN_KIND_RESIDENT,
+           "a valid number's fields");
+    expect(idn_verify("11010519491231002x", 18, 2026, &verdict) == IDN_OK && verdict.reason == IDN_REASON_CHARACTERS &&
+               verdict.expected_check == 'X',
+           "a lower-case x is refused for its characters");
+    expect(idn_verify("1101051949123100", 16, 2026, &verdict) == IDN_OK && verdict.reason == IDN_REASON_LENGTH,
+           "16 bytes are refused for their length");
+    expect(idn_reason_message(&verdict, text, sizeof text, &written) == IDN_OK &&
+               strcmp(text, "\xE6\x82\xA8\xE8\xBE\x93\xE5\x85\xA5\xE7\x9A\x84\xE8\xBA\xAB\xE4\xBB\xBD\xE8\xAF\x81"
+                            "\xE5\x8F\xB7\xE4\xB8\xBA" "16" "\xE4\xBD\x8D\xEF\xBC\x8C\xE6\xAD\xA3\xE7\xA1\xAE\xE7\x9A"
+                            "\x84\xE5\xBA\x94\xE4\xB8\xBA" "18" "\xE4\xBD\x8D") == 0,
+           "the length message names 16");
+    expect(idn_verify(NULL, 1, 2026, &verdict) == IDN_ERROR_NULL_POINTER, "a NULL text is refused");
+
+    expect(idn_region_texts(140302, &fields) == IDN_OK && strcmp(fields.county, "\xE5\x9F\x8E\xE5\x8C\xBA") == 0,
+           "140302 is 城区");
+
+    memset(&options, 0, sizeof options);
+    options.region = "110105";
+    options.region_length = 6;
+    options.birth = "19491001";
+    options.birth_length = 8;
+    options.count = 5;
+    options.seed = 7;
+    options.has_seed = 1;
+    expect(idn_generator_init(&generator, &options, message, sizeof message) == IDN_OK, "generator_init");
+    expect(idn_generator_number(&generator, 0, text, sizeof text) == IDN_OK && strcmp(text, "11010519491001805X") == 0,
+           "the seeded number idtool gives");
+    options.count = 1000;
+    expect(idn_generator_init(&generator, &options, message, sizeof message) == IDN_ERROR_COUNT_TOO_LARGE &&
+               strstr(message, "999 distinct numbers") != NULL,
+           "a count beyond the candidates, with idtool's message");
+
+    expect(idn_upgrade("110105491231002", 15, text, sizeof text) == IDN_OK && strcmp(text, valid) == 0, "upgrade");
+    expect(idn_mask(valid, 18, text, sizeof text, &written) == IDN_OK && strcmp(text, "110105********002X") == 0,
+           "mask");
+    expect(idn_mask(valid, 18, text, 5, &written) == IDN_ERROR_BUFFER_TOO_SMALL && written == 18 && text[0] == '\0',
+           "a short buffer learns the length it needs");
+
+    if (failures != 0) return 1;
+    printf("ok\n");
+    return 0;
+}

@@ -1,0 +1,438 @@
+// The C API against what it promises: the same records as idtool verify, the
+// same numbers and messages as idtool generate, a status for every bad
+// argument, nothing written past a buffer, no allocation, and the same
+// answers from several threads at once.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "capi/idnumber.h"
+#include "core/check_character.h"
+#include "core/region_history.h"
+#include "programs/idtool/progress.h"
+#include "programs/idtool/session.h"
+#include "programs/idtool/verify_command.h"
+#include "tests/allocation_counter.h"
+#include "tests/idtool/unit/idtool_test_support.h"
+
+namespace {
+
+constexpr int yearLimit = 2026;
+
+std::string verifyJson(const std::string& text, int flags = IDN_JSON_HISTORY) {
+    char out[IDN_JSON_RECORD_CAPACITY];
+    size_t written = 0;
+    EXPECT_EQ(idn_verify_json(text.data(), text.size(), yearLimit, flags, out, sizeof out, &written), IDN_OK);
+    return std::string(out, written);
+}
+
+// Lines of every kind: each reason, long and binary lines, and valid numbers
+// of 2009 codes, codes in use since, abolished and unknown ones, a permit and
+// a foreigner's card.
+std::vector<std::string> sampleLines() {
+    return {"11010519491231002X", "11010519491231002x", "1101051949123100", "110105194912310021",
+            "110105204912310029", "512201198001010012", "330112200001010029", "419001199001010011",
+            "810000199001010013", "830000200001010018", "911101199001010012", "",
+            std::string(64, '7'), std::string(65, '7'), std::string("\xFF\xFE\x80 \t\"\\", 8),
+            std::string("11010519491231002\0", 18), u8"１１０１０５１９４９１２３１００２Ｘ", "99999919900101001X"};
+}
+
+// What idtool verify --format jsonl writes for the lines, each without its
+// "line" field and line end.
+std::vector<std::string> idtoolRecords(const std::vector<std::string>& lines) {
+    std::string input;
+    for (const std::string& line : lines) input += line + "\n";
+    TemporaryInput file(input);
+    CapturingStream<1 << 16> out;
+    CapturingStream<> err;
+    ProgressDisplay progress(err.stream, false);
+    Session session{out.stream, err.stream, progress, Encoding::utf8};
+    std::vector<char> storage(1 << 16);
+    LineReader reader(&file.input, 1, storage.data(), storage.size());
+    VerifyOptions options;
+    options.format = RecordFormat::jsonl;
+    runVerify(options, reader, session);
+    std::vector<std::string> records;
+    std::string all = out.text();
+    for (std::size_t start = 0; start < all.size();) {
+        const std::size_t end = all.find('\n', start);
+        std::string record = all.substr(start, end - start);
+        const std::size_t comma = record.find(',');
+        records.push_back("{" + record.substr(comma + 1));
+        start = end + 1;
+    }
+    return records;
+}
+
+TEST(CApiVerify, RecordsAreIdtoolsRecords) {
+    const std::vector<std::string> lines = sampleLines();
+    const std::vector<std::string> expected = idtoolRecords(lines);
+    ASSERT_EQ(expected.size(), lines.size());
+    for (std::size_t i = 0; i < lines.size(); ++i) EXPECT_EQ(verifyJson(lines[i]), expected[i]) << i;
+    // Without the history, the record stops after county.
+    const std::string short_ = verifyJson("11010519491231002X", 0);
+    EXPECT_EQ(short_.find("code_status"), std::string::npos);
+    EXPECT_NE(short_.find("\"county\":\"\"}"), std::string::npos) << short_;
+}
+
+TEST(CApiVerify, VerdictsKindsAndMessages) {
+    // Stems completed with their check character (a wrong one for "check").
+    const auto withCheck = [](std::string stem, bool right = true) {
+        const char check = computeCheckCharacter(stem.c_str());
+        return stem + (right ? check : check == '1' ? '2' : '1');
+    };
+    const struct {
+        std::string text;
+        int reason;
+        int kind;
+    } cases[] = {
+        {withCheck("11010519491231002"), IDN_VALID, IDN_KIND_RESIDENT},
+        {withCheck("81000019900101001"), IDN_VALID, IDN_KIND_HMT_PERMIT},
+        {withCheck("82000019900101001"), IDN_VALID, IDN_KIND_HMT_PERMIT},
+        {withCheck("83000020000101001"), IDN_VALID, IDN_KIND_HMT_PERMIT},
+        {withCheck("91110119900101001"), IDN_VALID, IDN_KIND_FOREIGNER_CARD},
+        {withCheck("81010019900101001"), IDN_VALID, IDN_KIND_RESIDENT},  // not a permit's code
+        {withCheck("84000019900101001"), IDN_VALID, IDN_KIND_RESIDENT},
+        {"11010519491231002x", IDN_REASON_CHARACTERS, IDN_KIND_NONE},
+        {withCheck("11010519491231002", false), IDN_REASON_CHECK, IDN_KIND_NONE},
+        {withCheck("11010519491331002"), IDN_REASON_DATE, IDN_KIND_NONE},
+        {withCheck("91110120990101001"), IDN_REASON_DATE, IDN_KIND_NONE},
+        {"1101051949", IDN_REASON_LENGTH, IDN_KIND_NONE},
+    };
+    for (const auto& c : cases) {
+        idn_verdict verdict;
+        ASSERT_EQ(idn_verify(c.text.data(), c.text.size(), yearLimit, &verdict), IDN_OK);
+        EXPECT_EQ(verdict.reason, c.reason) << c.text;
+        EXPECT_EQ(verdict.kind, c.kind) << c.text;
+        if (c.text.size() == 18 && c.reason != IDN_REASON_CHARACTERS) {
+            EXPECT_EQ(verdict.expected_check, computeCheckCharacter(c.text.c_str())) << c.text;
+        }
+    }
+    EXPECT_STREQ(idn_kind_name(IDN_KIND_HMT_PERMIT), "hmt_permit");
+    EXPECT_STREQ(idn_kind_name(IDN_KIND_FOREIGNER_CARD), "foreigner_card");
+    EXPECT_EQ(idn_kind_name(IDN_KIND_NONE), nullptr);
+    EXPECT_STREQ(idn_reason_name(IDN_REASON_DATE), "date");
+    EXPECT_EQ(idn_reason_name(IDN_VALID), nullptr);
+
+    // A text of a mebibyte: its length is in the message.
+    const std::string huge(1 << 20, '1');
+    idn_verdict verdict;
+    ASSERT_EQ(idn_verify(huge.data(), huge.size(), yearLimit, &verdict), IDN_OK);
+    char message[160];
+    ASSERT_EQ(idn_reason_message(&verdict, message, sizeof message, nullptr), IDN_OK);
+    EXPECT_STREQ(message, u8"您输入的身份证号为1048576位，正确的应为18位");
+
+    // The batch gives each text's own verdict.
+    const std::string packed = std::string("11010519491231002X") + "x" + "110105194912310021";
+    const size_t ends[] = {18, 19, 19, 37};
+    idn_verdict verdicts[4];
+    ASSERT_EQ(idn_verify_batch(packed.data(), ends, 4, yearLimit, verdicts), IDN_OK);
+    EXPECT_EQ(verdicts[0].reason, IDN_VALID);
+    EXPECT_EQ(verdicts[1].reason, IDN_REASON_LENGTH);
+    EXPECT_EQ(verdicts[2].length, 0u);
+    EXPECT_EQ(verdicts[3].reason, IDN_REASON_CHECK);
+    const size_t backwards[] = {18, 10};
+    EXPECT_EQ(idn_verify_batch(packed.data(), backwards, 2, yearLimit, verdicts), IDN_ERROR_BAD_ARGUMENT);
+}
+
+idn_generate_options birthOptions(const char* region, const char* birth, uint64_t count) {
+    idn_generate_options options{};
+    options.region = region;
+    options.region_length = std::strlen(region);
+    options.birth = birth;
+    options.birth_length = birth != nullptr ? std::strlen(birth) : 0;
+    options.count = count;
+    options.seed = 7;
+    options.has_seed = 1;
+    options.year_limit = yearLimit;
+    return options;
+}
+
+TEST(CApiGenerate, IdtoolsNumbersAndMessages) {
+    idn_generator generator;
+    char message[IDN_MESSAGE_CAPACITY];
+    idn_generate_options options = birthOptions("110105", "19491001", 5);
+    ASSERT_EQ(idn_generator_init(&generator, &options, message, sizeof message), IDN_OK);
+    EXPECT_STREQ(message, "");
+    EXPECT_EQ(idn_generator_count(&generator), 5u);
+    // tests/idtool/cases/generate-district
+    const char* expected[] = {"11010519491001805X", "110105194910016900", "110105194910014059",
+                              "110105194910017321", "110105194910013996"};
+    char number[19];
+    for (uint64_t i = 0; i < 5; ++i) {
+        ASSERT_EQ(idn_generator_number(&generator, i, number, sizeof number), IDN_OK);
+        EXPECT_STREQ(number, expected[i]);
+    }
+    EXPECT_EQ(idn_generator_number(&generator, 5, number, sizeof number), IDN_ERROR_NOT_FOUND);
+    EXPECT_EQ(idn_generator_number(&generator, 0, number, 18), IDN_ERROR_BUFFER_TOO_SMALL);
+
+    const struct {
+        idn_generate_options options;
+        int status;
+        const char* message;
+    } refusals[] = {
+        {birthOptions(u8"城区", "19900101", 1), IDN_ERROR_REGION_AMBIGUOUS,
+         u8"generate: 城区 names 5 records, give the code or city/county: 140202 山西省 大同市 城区, 140302 山西省 阳泉市 "
+         u8"城区, 140402 山西省 长治市 城区, 140502 山西省 晋城市 城区, 441502 广东省 汕尾市 城区"},
+        {birthOptions("130100", "19900101", 1), IDN_ERROR_REGION_NOT_COUNTY, nullptr},
+        {birthOptions("999999", "19900101", 1), IDN_ERROR_REGION_UNKNOWN_CODE, nullptr},
+        {birthOptions(u8"火星区", "19900101", 1), IDN_ERROR_REGION_NO_MATCH, nullptr},
+        {birthOptions("a//b", "19900101", 1), IDN_ERROR_REGION_BAD_PATH, nullptr},
+        {birthOptions("\xFF", "19900101", 1), IDN_ERROR_REGION_INVALID_TEXT, nullptr},
+        {birthOptions("110105", "1990", 1), IDN_ERROR_BIRTH_NOT_EIGHT_DIGITS,
+         "generate: --birth 1990: a birth date is 8 digits, YYYYMMDD"},
+        {birthOptions("110105", "19901301", 1), IDN_ERROR_BIRTH_BEYOND_LIMITS, nullptr},
+        {birthOptions("110105", nullptr, 1), IDN_ERROR_NO_BIRTH_DATE, "--birth or --born-between is required"},
+        {birthOptions("110105", "19900101", 0), IDN_ERROR_COUNT_ZERO, nullptr},
+        {birthOptions("110105", "19900101", 1000), IDN_ERROR_COUNT_TOO_LARGE, nullptr},
+    };
+    for (const auto& refusal : refusals) {
+        SCOPED_TRACE(refusal.options.region);
+        EXPECT_EQ(idn_generator_init(&generator, &refusal.options, message, sizeof message), refusal.status);
+        EXPECT_NE(message[0], '\0');
+        if (refusal.message != nullptr) {
+            EXPECT_STREQ(message, refusal.message);
+        }
+        EXPECT_NE(idn_status_name(refusal.status), nullptr);
+    }
+
+    idn_generate_options range = birthOptions("110105", nullptr, 1);
+    range.born_from = "19900102";
+    range.born_from_length = 8;
+    range.born_to = "19900101";
+    range.born_to_length = 8;
+    EXPECT_EQ(idn_generator_init(&generator, &range, message, sizeof message), IDN_ERROR_RANGE_REVERSED);
+    range.born_to = nullptr;
+    range.born_to_length = 0;
+    EXPECT_EQ(idn_generator_init(&generator, &range, message, sizeof message), IDN_ERROR_RANGE_NOT_DATE);
+    range.birth = "19900101";
+    range.birth_length = 8;
+    EXPECT_EQ(idn_generator_init(&generator, &range, message, sizeof message), IDN_ERROR_BIRTH_AND_RANGE);
+
+    idn_generate_options odd = birthOptions("110105", "19900101", 1);
+    odd.sex = 3;
+    EXPECT_EQ(idn_generator_init(&generator, &odd, message, sizeof message), IDN_ERROR_BAD_SEX);
+    odd = birthOptions("330124", "19800101", 1);
+    odd.as_of_year = 1980;
+    EXPECT_EQ(idn_generator_init(&generator, &odd, message, sizeof message), IDN_ERROR_AS_OF_YEAR);
+    odd.as_of_year = 2000;
+    EXPECT_EQ(idn_generator_init(&generator, &odd, message, sizeof message), IDN_ERROR_AS_OF_NOT_IN_USE);
+    EXPECT_STREQ(message, u8"generate: 330124 was not in use in 2000; it was in use from 1981 until 1996 (临安县)");
+    odd.as_of_year = 1990;
+    EXPECT_EQ(idn_generator_init(&generator, &odd, message, sizeof message), IDN_OK);
+
+    // A date the dialog takes but the calendar lacks: numbers, and a warning.
+    idn_generate_options february31 = birthOptions("110105", "20230231", 3);
+    EXPECT_EQ(idn_generator_init(&generator, &february31, message, sizeof message), IDN_OK);
+    EXPECT_STREQ(message, "generate: warning: 20230231 is not a real calendar date; the numbers carry it as given");
+
+    // Without a seed, numbers still come, and are valid.
+    idn_generate_options unseeded = birthOptions("140302", "19900101", 2);
+    unseeded.has_seed = 0;
+    ASSERT_EQ(idn_generator_init(&generator, &unseeded, nullptr, 0), IDN_OK);
+    ASSERT_EQ(idn_generator_number(&generator, 1, number, sizeof number), IDN_OK);
+    idn_verdict verdict;
+    idn_verify(number, 18, yearLimit, &verdict);
+    EXPECT_EQ(verdict.reason, IDN_VALID);
+    EXPECT_EQ(verdict.region_code, 140302);
+}
+
+TEST(CApiRegions, RecordsListsAndHistory) {
+    idn_region region;
+    ASSERT_EQ(idn_region_record(419001, &region), IDN_OK);
+    EXPECT_STREQ(region.name, u8"济源市");
+    EXPECT_EQ(region.city, nullptr);  // directly under 河南省
+    ASSERT_EQ(idn_region_record(140302, &region), IDN_OK);
+    EXPECT_STREQ(region.city, u8"阳泉市");
+    EXPECT_STREQ(region.level, "county");
+    ASSERT_EQ(idn_region_record(110000, &region), IDN_OK);
+    EXPECT_STREQ(region.name, u8"北京市");
+    EXPECT_EQ(idn_region_record(990000, &region), IDN_ERROR_NOT_FOUND);
+
+    // As idtool regions 阳泉 lists them.
+    std::vector<int32_t> found;
+    size_t cursor = 0;
+    const std::string query = u8"阳泉";
+    while (idn_regions_next(query.data(), query.size(), &cursor, &region) == 1) found.push_back(region.code);
+    EXPECT_EQ(found, (std::vector<int32_t>{140300}));
+    cursor = 0;
+    found.clear();
+    while (idn_regions_next("1403", 4, &cursor, &region) == 1) found.push_back(region.code);
+    EXPECT_EQ(found.size(), 7u);
+
+    // The dialog's lists, by table position: 济源市 follows 驻马店市's counties.
+    int32_t codes[64];
+    size_t count = 0;
+    ASSERT_EQ(idn_picker_list(IDN_PICKER_MUNICIPALITIES, codes, 64, &count), IDN_OK);
+    EXPECT_EQ(count, 4u);
+    ASSERT_EQ(idn_picker_list(IDN_PICKER_PROVINCES, codes, 64, &count), IDN_OK);
+    EXPECT_EQ(count, 27u);
+    ASSERT_EQ(idn_picker_list(140300, codes, 64, &count), IDN_OK);
+    EXPECT_EQ(std::vector<int32_t>(codes, codes + count),
+              (std::vector<int32_t>{140302, 140303, 140311, 140321, 140322}));
+    ASSERT_EQ(idn_picker_list(411700, codes, 64, &count), IDN_OK);
+    EXPECT_EQ(codes[count - 1], 419001);
+    EXPECT_EQ(idn_picker_list(410000, codes, 2, &count), IDN_ERROR_BUFFER_TOO_SMALL);
+    EXPECT_EQ(count, 17u);
+    EXPECT_EQ(idn_picker_list(140302, codes, 64, &count), IDN_ERROR_NOT_FOUND);
+
+    // History: 巴县, abolished 1994, whose area is now seven districts of 重庆.
+    EXPECT_EQ(idn_code_status(510222), IDN_CODE_ABOLISHED);
+    EXPECT_STREQ(idn_code_status_name(idn_code_status(140302)), "2009");
+    idn_present_code now[IDN_MAX_NOW_CODES];
+    ASSERT_EQ(idn_now(510222, now, IDN_MAX_NOW_CODES, &count), IDN_OK);
+    EXPECT_EQ(count, 7u);
+    idn_history_record record;
+    ASSERT_EQ(idn_history_record_at(330124, 0, &record), IDN_OK);
+    EXPECT_STREQ(record.name, u8"临安县");
+    EXPECT_EQ(record.from, 1981);
+    EXPECT_EQ(record.until, 1996);
+    EXPECT_EQ(idn_history_record_at(330124, 1, &record), IDN_ERROR_NOT_FOUND);
+    EXPECT_EQ(idn_in_use_at_birth(330124, 1970), 1);
+    EXPECT_EQ(idn_in_use_at_birth(330124, 2000), 0);
+
+    // No code has more successors than the header promises.
+    size_t most = 0;
+    for (const HistoryRecord& each : allHistoryRecords()) {
+        idn_successor successors[IDN_MAX_SUCCESSORS];
+        EXPECT_EQ(idn_successors(codeOf(each), successors, IDN_MAX_SUCCESSORS, &count), IDN_OK) << codeOf(each);
+        most = count > most ? count : most;
+    }
+    EXPECT_GT(most, 1u);
+}
+
+TEST(CApiConversions, UpgradeAndMask) {
+    char out[64];
+    EXPECT_EQ(idn_upgrade("110105491231002", 15, out, sizeof out), IDN_OK);
+    EXPECT_STREQ(out, "11010519491231002X");
+    EXPECT_EQ(idn_upgrade("11010549123100", 14, out, sizeof out), IDN_ERROR_NOT_FIFTEEN_DIGITS);
+    EXPECT_EQ(idn_upgrade("11010549123100a", 15, out, sizeof out), IDN_ERROR_NOT_FIFTEEN_DIGITS);
+    EXPECT_EQ(idn_upgrade("110105491331002", 15, out, sizeof out), IDN_ERROR_MONTH_ABOVE_12);
+    EXPECT_EQ(idn_upgrade("110105491232002", 15, out, sizeof out), IDN_ERROR_DAY_ABOVE_31);
+
+    const struct {
+        std::string text;
+        const char* masked;
+    } masks[] = {
+        {"11010519491231002X", "110105********002X"},
+        {"110105491231002", "110105*****1002"},
+        {"12345678901", "123456*8901"},
+        {"1234567890", "**********"},  // ten characters or fewer: all of them
+        {"", ""},
+        {u8"北京市朝阳区某某街道一号院", u8"北京市朝阳区***道一号院"},
+        {std::string("\xFF\xFE") + "345678901234", "\xFF\xFE" "3456****1234"},
+    };
+    for (const auto& m : masks) {
+        size_t written = 0;
+        ASSERT_EQ(idn_mask(m.text.data(), m.text.size(), out, sizeof out, &written), IDN_OK) << m.text;
+        EXPECT_STREQ(out, m.masked);
+        EXPECT_EQ(written, std::strlen(m.masked));
+    }
+}
+
+TEST(CApiArguments, NullPointersShortBuffersAndNothingPastTheSize) {
+    idn_verdict verdict;
+    EXPECT_EQ(idn_verify("1", 1, 0, nullptr), IDN_ERROR_NULL_POINTER);
+    EXPECT_EQ(idn_verify(nullptr, 0, 0, &verdict), IDN_OK);  // the empty text
+    EXPECT_EQ(verdict.reason, IDN_REASON_LENGTH);
+    EXPECT_EQ(idn_region_texts(110105, nullptr), IDN_ERROR_NULL_POINTER);
+    EXPECT_EQ(idn_generator_init(nullptr, nullptr, nullptr, 0), IDN_ERROR_NULL_POINTER);
+    EXPECT_EQ(idn_regions_next("1", 1, nullptr, nullptr), IDN_ERROR_NULL_POINTER);
+    EXPECT_EQ(idn_mask(nullptr, 3, nullptr, 0, nullptr), IDN_ERROR_NULL_POINTER);
+    EXPECT_EQ(idn_status_name(-99), nullptr);
+    EXPECT_STREQ(idn_status_name(IDN_OK), "IDN_OK");
+
+    // Every writer of text: a buffer one byte short gets an empty text, the
+    // length it needs, and not one byte beyond its size.
+    const std::string number = "51220119800101001";
+    const auto check = [](const char* what, const std::function<int(char*, size_t, size_t*)>& write) {
+        char full[IDN_JSON_RECORD_CAPACITY];
+        size_t needed = 0;
+        ASSERT_EQ(write(full, sizeof full, &needed), IDN_OK) << what;
+        std::vector<char> room(needed + 8, '~');
+        size_t told = 0;
+        EXPECT_EQ(write(room.data(), needed, &told), IDN_ERROR_BUFFER_TOO_SMALL) << what;
+        EXPECT_EQ(told, needed) << what;
+        EXPECT_EQ(room[0], '\0') << what;
+        for (size_t i = needed; i < room.size(); ++i) EXPECT_EQ(room[i], '~') << what;
+        EXPECT_EQ(write(room.data(), needed + 1, &told), IDN_OK) << what;
+        EXPECT_EQ(std::string(room.data()), std::string(full)) << what;
+    };
+    check("verify_json", [](char* out, size_t size, size_t* written) {
+        return idn_verify_json("512201198001010012", 18, yearLimit, IDN_JSON_HISTORY, out, size, written);
+    });
+    check("history_json", [](char* out, size_t size, size_t* written) {
+        return idn_history_json(511402, out, size, written);
+    });
+    check("now_json", [](char* out, size_t size, size_t* written) { return idn_now_json(510222, out, size, written); });
+    check("successors_json", [](char* out, size_t size, size_t* written) {
+        return idn_successors_json(512201, out, size, written);
+    });
+    check("reason_message", [](char* out, size_t size, size_t* written) {
+        idn_verdict refused;
+        idn_verify("1", 1, yearLimit, &refused);
+        return idn_reason_message(&refused, out, size, written);
+    });
+    check("mask", [](char* out, size_t size, size_t* written) {
+        return idn_mask(u8"北京市朝阳区某某街道一号院", std::strlen(u8"北京市朝阳区某某街道一号院"), out, size, written);
+    });
+}
+
+#ifndef _WIN32
+TEST(CApiArguments, NothingIsAllocated) {
+    char out[IDN_JSON_RECORD_CAPACITY];
+    char message[IDN_MESSAGE_CAPACITY];
+    idn_verdict verdict;
+    idn_generator generator;
+    idn_generate_options options = birthOptions(u8"阳泉市/城区", "19900101", 999);
+    idn_verify("11010519491231002X", 18, 0, &verdict);  // the clock's first reading sets up the time zone
+    const std::vector<std::string> lines = sampleLines();
+    startCountingAllocations();
+    for (const std::string& line : lines) {
+        idn_verify(line.data(), line.size(), yearLimit, &verdict);
+        idn_verify_json(line.data(), line.size(), yearLimit, IDN_JSON_HISTORY, out, sizeof out, nullptr);
+        idn_mask(line.data(), line.size(), out, sizeof out, nullptr);
+    }
+    idn_generator_init(&generator, &options, message, sizeof message);
+    for (uint64_t i = 0; i < idn_generator_count(&generator); ++i)
+        idn_generator_number(&generator, i, out, sizeof out);
+    options.has_seed = 0;
+    idn_generator_init(&generator, &options, message, sizeof message);
+    idn_now_json(510222, out, sizeof out, nullptr);
+    EXPECT_EQ(stopCountingAllocations(), 0);
+}
+#endif
+
+TEST(CApiArguments, ManyThreadsAtOnceGetTheSameAnswers) {
+    const std::vector<std::string> lines = sampleLines();
+    std::vector<std::string> expected;
+    for (const std::string& line : lines) expected.push_back(verifyJson(line));
+    std::vector<int> mismatches(4, 0);
+    std::vector<std::thread> threads;
+    for (int t = 0; t < 4; ++t) {
+        threads.emplace_back([&, t] {
+            for (int round = 0; round < 200; ++round) {
+                for (std::size_t i = 0; i < lines.size(); ++i) {
+                    char out[IDN_JSON_RECORD_CAPACITY];
+                    size_t written = 0;
+                    idn_verify_json(lines[i].data(), lines[i].size(), yearLimit, IDN_JSON_HISTORY, out, sizeof out,
+                                    &written);
+                    if (std::string(out, written) != expected[i]) ++mismatches[t];
+                }
+                idn_generator generator;
+                idn_generate_options options = birthOptions("110105", "19491001", 1);
+                char number[19];
+                idn_generator_init(&generator, &options, nullptr, 0);
+                idn_generator_number(&generator, 0, number, sizeof number);
+                if (std::strcmp(number, "11010519491001805X") != 0) ++mismatches[t];
+            }
+        });
+    }
+    for (std::thread& thread : threads) thread.join();
+    EXPECT_EQ(mismatches, std::vector<int>(4, 0));
+}
+
+}  // namespace
