@@ -3,6 +3,9 @@
 // the caller's structs and buffers. Texts out are the core's UTF-8 forms;
 // nothing is allocated and nothing is kept between calls.
 #define IDN_BUILDING_LIBRARY
+#ifdef _WIN32
+#define _CRT_RAND_S  // rand_s, the C run-time's draw from the system's source
+#endif
 #include "capi/idnumber.h"
 
 #include <climits>
@@ -11,7 +14,7 @@
 #include <new>
 
 #ifdef _WIN32
-#include <stdlib.h>  // rand_s, with _CRT_RAND_S
+#include <stdlib.h>
 #else
 #include <unistd.h>  // getentropy
 #endif
