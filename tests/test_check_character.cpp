@@ -50,3 +50,43 @@ TEST_P(CheckCharacterCases, MatchesHandComputedSum) {
 INSTANTIATE_TEST_SUITE_P(KnownStems, CheckCharacterCases, ::testing::ValuesIn(stemCases));
 
 }  // namespace
+
+namespace {
+
+// The wide check of 17 digits against the byte-by-byte definition: every
+// byte value at every position, and many random stems of digits, some with
+// one byte just outside 0-9 ('/' and ':').
+TEST(CheckCharacterOfDigits, AgreesWithTheDefinitionOnEveryByte) {
+    const auto reference = [](const char* stem) {
+        for (int i = 0; i < stemLength; ++i)
+            if (stem[i] < '0' || stem[i] > '9') return '\0';
+        return computeCheckCharacter(stem);
+    };
+    char stem[stemLength + 1] = "11010519491231002";
+    for (int position = 0; position < stemLength; ++position) {
+        const char kept = stem[position];
+        for (int byte = 0; byte < 256; ++byte) {
+            stem[position] = static_cast<char>(byte);
+            ASSERT_EQ(checkCharacterOfDigitsPortable(stem), reference(stem)) << position << " " << byte;
+#if defined(__SSE2__)
+            ASSERT_EQ(checkCharacterOfDigitsSse2(stem), reference(stem)) << position << " " << byte;
+#endif
+        }
+        stem[position] = kept;
+    }
+    uint64_t state = 17;
+    for (int round = 0; round < 100000; ++round) {
+        for (char& c : stem) {
+            state = state * 6364136223846793005u + 1442695040888963407u;
+            const unsigned draw = static_cast<unsigned>(state >> 33);
+            c = static_cast<char>(draw % 64 == 0 ? (draw % 2 == 0 ? '/' : ':') : '0' + draw % 10);
+        }
+        stem[stemLength] = '\0';
+        ASSERT_EQ(checkCharacterOfDigitsPortable(stem), reference(stem)) << stem;
+#if defined(__SSE2__)
+        ASSERT_EQ(checkCharacterOfDigitsSse2(stem), reference(stem)) << stem;
+#endif
+    }
+}
+
+}  // namespace

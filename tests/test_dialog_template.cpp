@@ -381,6 +381,9 @@ INT_PTR CALLBACK lookThenClose(HWND dialog, UINT message, WPARAM wParam, LPARAM 
         EndDialog(dialog, 0x5EED);
         return TRUE;
     } else if (message == WM_TIMER && wParam == lookTimer) {
+        // On a loaded machine the loop may not have shown the dialog yet:
+        // look again at the next tick.
+        if (!IsWindowVisible(dialog)) return TRUE;
         KillTimer(dialog, lookTimer);
         HWND verifyButton = GetDlgItem(dialog, IDC_VERIFY_BUTTON);
         shownWithFocusOnVerify = IsWindowVisible(dialog) && verifyButton != nullptr && GetFocus() == verifyButton;
