@@ -37,6 +37,12 @@ cmake --preset bench >/dev/null
 cmake --build --preset bench -j "$jobs"
 build/bench/bench/benchmarks --benchmark_min_time=0.01 >/dev/null
 
+step "PostgreSQL: the extension idnumber on a server of its own"
+scripts/test-postgresql.sh
+
+step "MariaDB: the loadable functions on a server of its own"
+scripts/test-mariadb.sh
+
 step "win32: build the release, check the program file and test it under Wine"
 cmake --preset win32 >/dev/null
 cmake --build --preset win32 -j "$jobs"
