@@ -4,9 +4,10 @@
 # 64-bit and (where the machine runs 32-bit code) the 32-bit program, each in
 # code page 936 and in 1252, and the file checks of both programs. Also builds
 # the benchmarks and runs them once, briefly, so they cannot rot; likewise the
-# optimised idtool. Builds the 32-bit release programs twice more, elsewhere,
-# to see that they come out the same; and makes the release zips twice and
-# checks them.
+# optimised idtool. Tests the PostgreSQL extension and the MariaDB functions,
+# each on a server it starts and stops itself. Builds the 32-bit release
+# programs twice more, elsewhere, to see that they come out the same; and
+# makes the release zips twice and checks them.
 set -eu
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh

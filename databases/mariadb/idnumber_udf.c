@@ -362,7 +362,7 @@ STRING_FUNCTION(idn_upgrade) {
 my_bool idn_mask_init(UDF_INIT* initid, UDF_ARGS* args, char* message);
 my_bool idn_mask_init(UDF_INIT* initid, UDF_ARGS* args, char* message) {
     if (init_number_function(initid, args, message, "idn_mask", 0) != 0) return 1;
-    initid->max_length = args->lengths[0];
+    initid->max_length = args->lengths[0] < UINT32_MAX ? args->lengths[0] : UINT32_MAX;
     return 0;
 }
 void idn_mask_deinit(UDF_INIT* initid);
