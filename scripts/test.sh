@@ -4,9 +4,10 @@
 # 64-bit and (where the machine runs 32-bit code) the 32-bit program, each in
 # code page 936 and in 1252, and the file checks of both programs. Also builds
 # the benchmarks and runs them once, briefly, so they cannot rot; likewise the
-# optimised idtool. Builds the 32-bit release programs twice more, elsewhere,
-# to see that they come out the same; and makes the release zips twice and
-# checks them.
+# optimised idtool. Tests the PostgreSQL extension and the MariaDB functions,
+# each on a server it starts and stops itself. Builds the 32-bit release
+# programs twice more, elsewhere, to see that they come out the same; and
+# makes the release zips twice and checks them.
 set -eu
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -36,6 +37,12 @@ step "benchmarks: build and a short run"
 cmake --preset bench >/dev/null
 cmake --build --preset bench -j "$jobs"
 build/bench/bench/benchmarks --benchmark_min_time=0.01 >/dev/null
+
+step "PostgreSQL: the extension idnumber on a server of its own"
+scripts/test-postgresql.sh
+
+step "MariaDB: the loadable functions on a server of its own"
+scripts/test-mariadb.sh
 
 step "win32: build the release, check the program file and test it under Wine"
 cmake --preset win32 >/dev/null

@@ -1,0 +1,15 @@
+-- Drops the functions install.sql loaded.
+DROP FUNCTION IF EXISTS idn_valid;
+DROP FUNCTION IF EXISTS idn_reason;
+DROP FUNCTION IF EXISTS idn_expected_check;
+DROP FUNCTION IF EXISTS idn_birth_date;
+DROP FUNCTION IF EXISTS idn_sex;
+DROP FUNCTION IF EXISTS idn_province;
+DROP FUNCTION IF EXISTS idn_city;
+DROP FUNCTION IF EXISTS idn_county;
+DROP FUNCTION IF EXISTS idn_code_status;
+DROP FUNCTION IF EXISTS idn_now;
+DROP FUNCTION IF EXISTS idn_kind;
+DROP FUNCTION IF EXISTS idn_upgrade;
+DROP FUNCTION IF EXISTS idn_mask;
+DROP FUNCTION IF EXISTS idn_generate;

@@ -1,0 +1,141 @@
+-- The extension's functions on a real server: verdicts, regions, the history,
+-- conversions and generation, in a UTF-8 database. Run by pg_regress
+-- (make installcheck); the expected output is expected/idnumber.out.
+CREATE EXTENSION idnumber;
+SET datestyle = ISO;
+
+-- Every function is STRICT but idn_generate, PARALLEL SAFE, and as volatile
+-- as it truly is: verdicts depend on the current year (STABLE).
+SELECT p.oid::regprocedure AS function, provolatile, proparallel, proisstrict, prorettype::regtype
+FROM pg_proc p JOIN pg_depend d ON d.objid = p.oid AND d.classid = 'pg_proc'::regclass
+JOIN pg_extension e ON e.oid = d.refobjid AND e.extname = 'idnumber'
+ORDER BY 1::text;
+
+-- A valid number and every verdict function on it; a male one, as text and
+-- as bigint.
+CREATE TEMP TABLE numbers (label text, n text);
+INSERT INTO numbers VALUES
+    ('valid, female', '11010519491231002X'),
+    ('valid, male', '110105194910010015'),
+    ('length 16', '1101051949123100'),
+    ('length 19', '1101051949123100200'),
+    ('empty', ''),
+    ('lower-case x', '11010519491231002x'),
+    ('letter inside', '1101051949123a002X'),
+    ('full-width digit', '11010519491231002１'),
+    ('wrong check', '110105194912310021'),
+    ('month 13', '110105194913310021'),
+    ('day 32', '110105194932010016'),
+    ('year 2999', '110105299901010022'),
+    ('month 00, valid', '110105194900010011'),
+    ('February 31, valid', '110105194902310018'),
+    ('year 0000, valid', '11010500000101001X');
+SELECT label, idn_valid(n), idn_reason(n), idn_expected_check(n), idn_birth_date(n), idn_sex(n), idn_kind(n)
+FROM numbers;
+
+SELECT idn_valid(110105194910010015), idn_reason(110105194910010015), idn_birth_date(110105194910010015),
+       idn_sex(110105194910010015), idn_province(110105194910010015), idn_expected_check(110105194910010015);
+SELECT idn_reason(110105194912310021::bigint) AS wrong_check, idn_reason(-110105194910010015) AS negative,
+       idn_reason(0::bigint) AS zero, idn_expected_check(11010519491001001::bigint) AS of_17_digits;
+
+-- The region fields as idtool verify gives them, the code's status in the
+-- history and where an ended code's area went: a district of a
+-- municipality, a county, a code abolished in 1992, a district created in
+-- 2017, codes the 2009 tables lack, and the kinds of number.
+SELECT n, idn_province(n), idn_city(n), idn_county(n), idn_code_status(n), idn_now(n), idn_kind(n)
+FROM (VALUES ('11010519491231002X'), ('440301198808081239'), ('512201198001010012'),
+             ('330112200001010029'), ('123456199001010011'), ('810000199001010019'),
+             ('910000199001010012'), ('110105194912310021')) AS v(n);
+
+-- Numbers with abolished codes and where their areas are now.
+SELECT n, idn_county(n), now->>'code' AS now_code, now->>'name' AS now_name
+FROM (VALUES ('512201198001010012'), ('11010519491231002X')) AS v(n),
+     jsonb_array_elements(idn_now(n)) AS now
+WHERE idn_code_status(n) = 'abolished';
+
+-- NULL gives NULL, for text and bigint alike.
+SELECT idn_valid(NULL::text) IS NULL AS valid, idn_reason(NULL::text) IS NULL AS reason,
+       idn_expected_check(NULL::bigint) IS NULL AS expected, idn_birth_date(NULL::text) IS NULL AS birth,
+       idn_sex(NULL::bigint) IS NULL AS sex, idn_province(NULL::text) IS NULL AS province,
+       idn_city(NULL::text) IS NULL AS city, idn_county(NULL::text) IS NULL AS county,
+       idn_code_status(NULL::text) IS NULL AS status, idn_now(NULL::text) IS NULL AS now,
+       idn_kind(NULL::text) IS NULL AS kind, idn_upgrade(NULL::text) IS NULL AS upgrade,
+       idn_mask(NULL::text) IS NULL AS mask;
+
+-- A text of 1 MiB: refused for its length, its first 17 digits still give a
+-- check character, and masking keeps its length.
+SELECT idn_valid(t), idn_reason(t), idn_expected_check(t), length(idn_mask(t)), left(idn_mask(t), 8),
+       right(idn_mask(t), 6)
+FROM (SELECT repeat('1', 1048576) AS t) AS big;
+-- Stored in a table (compressed, out of line), the same.
+CREATE TEMP TABLE big (t text);
+INSERT INTO big VALUES (repeat('1', 1048576)), (repeat('叶', 349526));
+SELECT idn_reason(t), idn_expected_check(t), octet_length(idn_mask(t)), left(idn_mask(t), 8) FROM big;
+
+-- The year limit is the year of the transaction's start: a number born this
+-- year passes, one born next year is refused for its date.
+SELECT idn_reason(stem || idn_expected_check(stem)) IS NULL AS this_year_valid
+FROM (SELECT '110105' || extract(year FROM now())::int || '0101001' AS stem) AS s;
+SELECT idn_reason(stem || idn_expected_check(stem)) AS next_year
+FROM (SELECT '110105' || extract(year FROM now())::int + 1 || '0101001' AS stem) AS s;
+
+-- Upgrade: 15 digits become 18 characters; anything else is an error, as a
+-- malformed value is for a type's input.
+SELECT idn_upgrade('110105491231002'), idn_upgrade(110105491231002), idn_upgrade('440301880808123');
+SELECT idn_upgrade('11010549123100');
+SELECT idn_upgrade('1101054912310020');
+SELECT idn_upgrade('11010549123100a');
+SELECT idn_upgrade('110105491331002');
+SELECT idn_upgrade('110105491232002');
+SELECT idn_upgrade(repeat('9', 100000));
+-- A safe column update: only what converts is written.
+CREATE TEMP TABLE old_numbers (id text);
+INSERT INTO old_numbers VALUES ('110105491231002'), ('11010519491231002X');
+UPDATE old_numbers SET id = idn_upgrade(id) WHERE length(id) = 15;
+SELECT id, idn_valid(id) FROM old_numbers;
+
+-- Mask: the first 6 and last 4 characters kept, characters counted whole.
+SELECT idn_mask('11010519491231002X'), idn_mask(110105194910010015), idn_mask('张三丰'), idn_mask(''),
+       idn_mask('1234567890'), idn_mask('12345678901'), idn_mask('新疆维吾尔自治区乌鲁木齐市天山区');
+
+-- Generation: the same seed gives the same numbers; named arguments and
+-- defaults; a birth range with a sex; a negative seed is the unsigned seed of
+-- the same bits.
+SELECT * FROM idn_generate('110105', '19491001', count => 3, seed => 7);
+SELECT n, idn_valid(n), idn_sex(n), idn_birth_date(n) BETWEEN '1980-01-01' AND '1989-12-31' AS in_range
+FROM idn_generate('阳泉市/城区', '19800101', '19891231', 'female', 4, -1) AS n;
+SELECT count(*), count(DISTINCT n), bool_and(idn_valid(n)), bool_and(idn_sex(n) = 'male')
+FROM idn_generate('440303', '19880808', sex => 'male', count => 499, seed => 3) AS n;
+SELECT count(DISTINCT n) FROM idn_generate('110105', '19491001', count => 999, seed => 9) AS n;
+-- Without a seed, each call draws one.
+SELECT count(*) FROM idn_generate('110105', '19491001');
+-- A birth date no calendar has is carried as given, with a warning.
+SELECT * FROM idn_generate('110105', '19490231', seed => 1);
+-- Filling a table with test data.
+CREATE TEMP TABLE people AS
+SELECT n AS id, idn_birth_date(n) AS born FROM idn_generate('330185', '19700101', '19991231', count => 200, seed => 42) AS n;
+SELECT count(*), count(DISTINCT id), min(born) >= '1970-01-01', max(born) <= '1999-12-31' FROM people;
+
+-- Refused options, each with its message.
+SELECT * FROM idn_generate('城区', '19491001');
+SELECT * FROM idn_generate('110100', '19491001');
+SELECT * FROM idn_generate('北京市/不存在', '19491001');
+SELECT * FROM idn_generate('110105', '1949');
+SELECT * FROM idn_generate('110105', '19491301');
+SELECT * FROM idn_generate('110105', '29990101');
+SELECT * FROM idn_generate('110105', '19490231', '19500101');
+SELECT * FROM idn_generate('110105', '19500101', '19490101');
+SELECT * FROM idn_generate('110105', '19491001', count => 1000);
+SELECT * FROM idn_generate('110105', '19491001', count => 0);
+SELECT * FROM idn_generate('110105', '19491001', sex => 'unknown');
+SELECT * FROM idn_generate(NULL, '19491001');
+SELECT * FROM idn_generate('110105', NULL);
+SELECT * FROM idn_generate('110105', '19491001', count => NULL);
+
+-- A CHECK constraint keeps refused numbers out.
+CREATE TEMP TABLE checked (id text CHECK (idn_valid(id)));
+INSERT INTO checked VALUES ('11010519491231002X');
+INSERT INTO checked VALUES ('110105194912310021');
+
+DROP TABLE checked;
+DROP EXTENSION idnumber;

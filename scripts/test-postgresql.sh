@@ -1,0 +1,136 @@
+#!/usr/bin/env bash
+# Tests the PostgreSQL extension (databases/postgresql/) on a PostgreSQL 15
+# server of its own: installs the Debian packages it needs, builds the
+# `release` preset (for libidnumber.a and idtool) and the extension, installs
+# the extension into the server's own directories (pg_config's pkglibdir and
+# sharedir), then initdb into a temporary folder and starts the server there
+# with no TCP port, its socket in that folder. On that server:
+#   - the regression tests (pg_regress: sql/ against expected/);
+#   - 10^6 numbers of scripts/bench_numbers.py loaded with COPY, and the
+#     counts of GROUP BY idn_reason(id) equal to idtool verify --summary's
+#     on the same file, once in a serial and once in a parallel plan;
+#   - EXPLAIN allows a parallel plan for the count with
+#     max_parallel_workers_per_gather 2;
+#   - idn_generate with a seed gives idtool generate's numbers.
+# A trap stops the server and removes the folder, also when a check fails.
+# Ends with "N passed, N failed"; exits non-zero on any failure.
+set -eu
+cd "$(dirname "$0")/.."
+root=$PWD
+
+packages=(cmake ninja-build g++ python3 libcli11-dev postgresql-15 postgresql-server-dev-15)
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
+done
+sudo=
+[ "$(id -u)" -eq 0 ] || sudo=sudo
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    $sudo apt-get update -q
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+cmake --preset release >/dev/null
+cmake --build --preset release -j 2
+idtool=$root/build/release/idtool
+
+export PG_CONFIG=/usr/lib/postgresql/15/bin/pg_config
+make -C databases/postgresql --no-print-directory -s clean
+make -C databases/postgresql --no-print-directory -s
+$sudo make -C databases/postgresql --no-print-directory -s install
+
+work=$(mktemp -d)
+# shellcheck source=databases/postgresql/server.sh
+. databases/postgresql/server.sh
+cleanup() {
+    pg_server_stop "$work" || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM HUP
+
+passed=0
+failed=0
+pass() { passed=$((passed + 1)); echo "ok: $*"; }
+fail() { failed=$((failed + 1)); echo "FAIL: $*"; }
+psql_value() { psql -X -q -v ON_ERROR_STOP=1 -A -t "$@"; }
+
+pg_server_start "$work"
+echo "server: $(psql_value -c 'SELECT version()')"
+
+# pg_regress writes its results beside the tests; they are left there on a
+# failure, with regression.diffs, for reading.
+if make -C databases/postgresql --no-print-directory installcheck; then
+    pass "pg_regress: idnumber, idnumber_encodings"
+else
+    cat databases/postgresql/regression.diffs 2>/dev/null || true
+    fail "pg_regress"
+fi
+
+# 10^6 rows, loaded from the file idtool reads.
+numbers=$work/numbers.txt
+python3 scripts/bench_numbers.py --count 1000000 "$numbers"
+chmod 644 "$numbers"
+status=0
+"$idtool" verify --only-invalid --summary "$numbers" >/dev/null 2>"$work/summary" || status=$?
+[ "$status" -eq 1 ] || { cat "$work/summary" >&2; fail "idtool verify exited $status"; }
+expected=$(sed 's/^idtool: verify: //' "$work/summary")
+export PGDATABASE=idn_rows
+psql_value -d postgres -c 'CREATE DATABASE idn_rows'
+psql_value -c 'CREATE EXTENSION idnumber' -c 'CREATE TABLE ids (id text)' -c "\\copy ids FROM '$numbers'" \
+    -c 'VACUUM ANALYZE ids'
+
+summary_query="
+SELECT format('%s lines, %s valid, %s length, %s characters, %s check, %s date',
+              sum(n), sum(n) FILTER (WHERE reason IS NULL), sum(n) FILTER (WHERE reason = 'length'),
+              sum(n) FILTER (WHERE reason = 'characters'), sum(n) FILTER (WHERE reason = 'check'),
+              sum(n) FILTER (WHERE reason = 'date'))
+FROM (SELECT idn_reason(id) AS reason, count(*) AS n FROM ids GROUP BY 1) AS counts"
+serial=$(psql_value -c 'SET max_parallel_workers_per_gather = 0' -c "$summary_query")
+if [ "$serial" = "$expected" ]; then pass "GROUP BY idn_reason(id) = idtool verify --summary: $serial"; else
+    fail "GROUP BY idn_reason(id) gave '$serial', idtool '$expected'"; fi
+# The same in parallel workers, the plan forced so that they surely run.
+parallel=$(psql_value -c 'SET max_parallel_workers_per_gather = 2' -c 'SET parallel_setup_cost = 0' \
+    -c 'SET parallel_tuple_cost = 0' -c 'SET min_parallel_table_scan_size = 0' -c "$summary_query")
+if [ "$parallel" = "$expected" ]; then pass "the same counts from parallel workers"; else
+    fail "parallel GROUP BY idn_reason(id) gave '$parallel', idtool '$expected'"; fi
+
+# With the server's default costs, the planner chooses a parallel plan for
+# the count of invalid rows.
+plan=$(psql_value -c 'SET max_parallel_workers_per_gather = 2' \
+    -c 'EXPLAIN (COSTS OFF) SELECT count(*) FROM ids WHERE NOT idn_valid(id)')
+if grep -q 'Gather' <<<"$plan" && grep -q 'Parallel Seq Scan on ids' <<<"$plan" &&
+    grep -q 'Workers Planned: 2' <<<"$plan"; then
+    pass "EXPLAIN: a parallel plan for the count: $(tr '\n' ' ' <<<"$plan" | tr -s ' ')"
+else
+    echo "$plan"
+    fail "EXPLAIN shows no parallel plan"
+fi
+workers=$(psql_value -c 'SET max_parallel_workers_per_gather = 2' \
+    -c 'EXPLAIN (ANALYZE, COSTS OFF, TIMING OFF, SUMMARY OFF) SELECT count(*) FROM ids WHERE NOT idn_valid(id)' |
+    sed -n 's/.*Workers Launched: \([0-9]*\).*/\1/p')
+if [ "${workers:-0}" -ge 1 ]; then pass "the count ran in $workers parallel workers"; else
+    fail "no parallel worker was launched"; fi
+
+# idn_generate with a seed gives idtool generate's numbers.
+compare_generate() {
+    local sql=$1
+    shift
+    if diff <("$idtool" generate "$@") <(psql_value -c "SELECT * FROM idn_generate($sql)") >"$work/diff"; then
+        pass "idn_generate($sql) = idtool generate $*"
+    else
+        head "$work/diff"
+        fail "idn_generate($sql) differs from idtool generate $*"
+    fi
+}
+compare_generate "'110105', '19491001', count => 3, seed => 7" --region 110105 --birth 19491001 --count 3 --seed 7
+compare_generate "'阳泉市/城区', '19800101', '19891231', 'female', 10000, 1" \
+    --region 阳泉市/城区 --born-between 19800101 19891231 --sex female --count 10000 --seed 1
+compare_generate "'440303', '19490231', sex => 'male', count => 499, seed => -1" \
+    --region 440303 --birth 19490231 --sex male --count 499 --seed 18446744073709551615
+compare_generate "'新疆维吾尔自治区/乌鲁木齐市/天山区', '19500101', '20001231', count => 100000, seed => 123456789" \
+    --region 新疆维吾尔自治区/乌鲁木齐市/天山区 --born-between 19500101 20001231 --count 100000 --seed 123456789
+
+echo "postgresql: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]
