@@ -37,6 +37,9 @@ cmake --preset bench >/dev/null
 cmake --build --preset bench -j "$jobs"
 build/bench/bench/benchmarks --benchmark_min_time=0.01 >/dev/null
 
+step "sqlite: the extension in the sqlite3 shell and Debian's Python, optimised and under ASan"
+scripts/test-sqlite.sh
+
 step "win32: build the release, check the program file and test it under Wine"
 cmake --preset win32 >/dev/null
 cmake --build --preset win32 -j "$jobs"
