@@ -23,10 +23,11 @@
  *   idn_mask(x)            the text with all but its first 6 and last 4
  *                          characters written '*'
  *
- * Every function but idn_expected_check, idn_upgrade and idn_mask says
- * something of a valid number only, and whether a number is valid depends on
- * the current year (a birth year after it is refused): those are not
- * deterministic. All are innocuous.
+ * From idn_birth_date to idn_kind they describe a valid number and are NULL
+ * for a refused one. Whether a number is valid depends on the current year
+ * (a birth year after it is refused), so every function of the verdict but
+ * idn_expected_check is not deterministic; idn_expected_check, idn_upgrade
+ * and idn_mask are. All are innocuous.
  *
  * And an eponymous table-valued function of well-formed numbers, distinct
  * within one call:
