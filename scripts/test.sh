@@ -38,6 +38,9 @@ cmake --preset bench >/dev/null
 cmake --build --preset bench -j "$jobs"
 build/bench/bench/benchmarks --benchmark_min_time=0.01 >/dev/null
 
+step "sqlite: the extension in the sqlite3 shell and Debian's Python, optimised and under ASan"
+scripts/test-sqlite.sh
+
 step "PostgreSQL: the extension idnumber on a server of its own"
 scripts/test-postgresql.sh
 

@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# The SQLite extension (databases/sqlite/): installs what it needs from
+# Debian 12, builds it twice, optimised (release preset) and with ASan and
+# UBSan (native preset; only the extension and the library under it), and
+# runs its tests against each build in Debian's sqlite3 shell and Debian's
+# Python (/usr/bin/python3; the pyenv Python first on PATH cannot load
+# extensions):
+# - the shell loads it with .load and its output and errors are exactly
+#   databases/sqlite/tests/shell.out and shell.err;
+# - databases/sqlite/tests/test_extension.py against idtool: the verdicts and
+#   fields of idtool verify, the numbers of idtool generate --seed, the counts
+#   of idtool verify --summary over 10^5 numbers, and bad input of every kind.
+# A sanitized extension in an unsanitized program needs the ASan run-time
+# loaded first (LD_PRELOAD); UBSan's comes with the extension. Python's own
+# allocations at exit are not leaks of ours, so leak detection is on for the
+# shell only.
+set -eu
+cd "$(dirname "$0")/.."
+
+packages=(cmake ninja-build g++ python3 libcli11-dev googletest sqlite3 libsqlite3-dev)
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    sudo=
+    [ "$(id -u)" -eq 0 ] || sudo=sudo
+    $sudo apt-get update -q
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+python=/usr/bin/python3
+tests=databases/sqlite/tests
+failed=0
+
+# run_tests PRESET [PRELOAD]: the shell test and the Python suite against
+# build/PRESET's extension; the optimised idtool is the reference for both.
+run_tests() {
+    local preset=$1 preload=${2:-} extension=build/$1/databases/sqlite/idnumber
+    local work
+    work=$(mktemp -d)
+    # The shell exits 1 after the refusals it is shown; the output says the rest.
+    LD_PRELOAD=$preload sqlite3 -cmd ".load $extension" :memory: <"$tests/shell.sql" \
+        >"$work/out" 2>"$work/err" || true
+    if diff -u "$tests/shell.out" "$work/out" && diff -u "$tests/shell.err" "$work/err"; then
+        echo "$preset: sqlite3 shell: as expected"
+    else
+        echo "$preset: sqlite3 shell: FAILED (differences above)"
+        failed=1
+    fi
+    rm -rf "$work"
+    if LD_PRELOAD=$preload ASAN_OPTIONS=detect_leaks=0 IDN_SQLITE_EXTENSION=$extension.so \
+        IDTOOL=build/release/idtool PYTHONDONTWRITEBYTECODE=1 \
+        "$python" -m unittest discover -s "$tests" -p 'test_*.py'; then
+        echo "$preset: Python suite: passed"
+    else
+        echo "$preset: Python suite: FAILED"
+        failed=1
+    fi
+}
+
+echo "=== release: the optimised extension ==="
+cmake --preset release >/dev/null
+cmake --build --preset release -j2 --target idnumber_sqlite idtool
+run_tests release
+
+echo "=== native: the extension under ASan and UBSan ==="
+cmake --preset native >/dev/null
+cmake --build --preset native -j2 --target idnumber_sqlite
+run_tests native "$(gcc -print-file-name=libasan.so)"
+
+exit $failed
