@@ -75,23 +75,23 @@ std::size_t writeRegionErrorMessage(char* buffer, std::size_t size, const Region
         out.append("--region wants a code, a name, or names joined by / (city/county or province/city/county)");
         break;
     case RegionError::notCountyLevel:
-        out.append(given, givenLength);
+        out.appendEchoed(given, givenLength);
         out.append(" is a city-level or grouping record; numbers are made for county-level records"
                    " (idtool regions lists each record's level)");
         break;
     case RegionError::unknownCode:
-        out.append(given, givenLength);
+        out.appendEchoed(given, givenLength);
         out.append(" is no code of the built-in 2009 tables (idtool regions lists them)");
         break;
     case RegionError::noMatch:
-        out.append(given, givenLength);
+        out.appendEchoed(given, givenLength);
         out.append(" names no county-level record of the built-in 2009 tables");
         if (resolution.candidateCount > 0) {
             // A path that leads nowhere, whose last part names records.
             const char* lastPart = given + givenLength;
             while (lastPart > given && lastPart[-1] != '/') --lastPart;
             out.append("; ");
-            out.append(lastPart, static_cast<std::size_t>(given + givenLength - lastPart));
+            out.appendEchoed(lastPart, static_cast<std::size_t>(given + givenLength - lastPart));
             out.append(" alone names ");
             appendCandidates(out, resolution, encoding, true);
         } else {
@@ -99,7 +99,7 @@ std::size_t writeRegionErrorMessage(char* buffer, std::size_t size, const Region
         }
         break;
     case RegionError::ambiguous:
-        out.append(given, givenLength);
+        out.appendEchoed(given, givenLength);
         out.append(" names ");
         out.appendDecimal(static_cast<uint64_t>(resolution.candidateCount));
         out.append(" records, give the code or city/county: ");
@@ -109,17 +109,17 @@ std::size_t writeRegionErrorMessage(char* buffer, std::size_t size, const Region
         out.append("with --as-of, --region wants a six-digit code (idtool regions --year YYYY NAME finds it)");
         break;
     case RegionError::asOfUnknownCode:
-        out.append(given, givenLength);
+        out.appendEchoed(given, givenLength);
         out.append(" is no code of the history of region codes (1981-2024)");
         break;
     case RegionError::asOfNotCounty:
-        out.append(given, givenLength);
+        out.appendEchoed(given, givenLength);
         out.append(" was a province- or prefecture-level record in ");
         out.appendDecimal(static_cast<uint64_t>(asOfYear));
         out.append("; numbers are made for county-level records");
         break;
     case RegionError::asOfNotInUse:
-        out.append(given, givenLength);
+        out.appendEchoed(given, givenLength);
         out.append(" was not in use in ");
         out.appendDecimal(static_cast<uint64_t>(asOfYear));
         out.append("; it was in use");
@@ -137,7 +137,7 @@ std::size_t writeGenerationErrorMessage(char* buffer, std::size_t size, const Ge
         out.append("generate: ");
         out.append(option);
         out.append(' ');
-        if (value != nullptr) out.append(value, length);
+        if (value != nullptr) out.appendEchoed(value, length);
         out.append(": ");
         out.append(why);
     };

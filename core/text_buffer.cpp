@@ -35,3 +35,22 @@ void TextBuffer::appendDecimal(uint64_t value) {
     } while (value != 0);
     append(digits + start, sizeof digits - start);
 }
+
+void TextBuffer::appendEchoed(const char* bytes, std::size_t count) {
+    const auto* text = reinterpret_cast<const unsigned char*>(bytes);
+    std::size_t at = 0;
+    while (at < count) {
+        // Runs of whole, printable characters are copied as they are.
+        std::size_t run = at;
+        while (run < count) {
+            if (text[run] < 0x20 || text[run] == 0x7F) break;
+            const std::size_t length = characterLength(text + run, count - run, encoding_);
+            if (length == 0) break;
+            run += length;
+        }
+        append(bytes + at, run - at);
+        if (run == count) break;
+        append('?');
+        at = run + 1;
+    }
+}

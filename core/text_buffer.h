@@ -18,6 +18,10 @@ public:
     void append(const char* text);  // NUL-terminated
     void appendDecimal(uint64_t value);
     void append(char byte) { append(&byte, 1); }
+    // A value a user gave, echoed in a message: bytes that form no character
+    // of the encoding, and control characters (NUL among them), become '?',
+    // so that the message is always valid text of one line.
+    void appendEchoed(const char* bytes, std::size_t count);
 
     std::size_t length() const { return length_; }
     bool truncated() const { return truncated_; }

@@ -212,6 +212,15 @@ TEST(CApiGenerate, IdtoolsNumbersAndMessages) {
     range.birth_length = 8;
     EXPECT_EQ(idn_generator_init(&generator, &range, message, sizeof message), IDN_ERROR_BIRTH_AND_RANGE);
 
+    // A value echoed in a message is made valid text: bytes that are no UTF-8
+    // and control characters (a NUL would end the message) become '?'.
+    const std::string damaged("19\xFF\0" "0101", 8);
+    idn_generate_options badBytes = birthOptions("110105", nullptr, 1);
+    badBytes.birth = damaged.data();
+    badBytes.birth_length = damaged.size();
+    EXPECT_EQ(idn_generator_init(&generator, &badBytes, message, sizeof message), IDN_ERROR_BIRTH_NOT_EIGHT_DIGITS);
+    EXPECT_STREQ(message, "generate: --birth 19??0101: a birth date is 8 digits, YYYYMMDD");
+
     idn_generate_options odd = birthOptions("110105", "19900101", 1);
     odd.sex = 3;
     EXPECT_EQ(idn_generator_init(&generator, &odd, message, sizeof message), IDN_ERROR_BAD_SEX);
