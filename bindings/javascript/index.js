@@ -281,7 +281,7 @@ function verifyAll(texts, yearLimit, withHistory, what) {
     for (let i = 0; i < count; ++i) {
         if (typeof texts[i] !== 'string') throw new TypeError(`${what}: item ${i} is ${describe(texts[i])}, not a string`);
     }
-    const results = new Array(count);
+    const results = [];
     const makeValid = withHistory ? validRecord : validShortRecord;
     const makeRefused = withHistory ? refusedRecord : refusedShortRecord;
     for (let first = 0; first < count; first += CHUNK) {
@@ -348,7 +348,7 @@ function verifyAll(texts, yearLimit, withHistory, what) {
                         checkCharacters[words[v + 7]]);
                 }
             }
-            results[first + i] = record;
+            results.push(record);
             start = end;
         }
     }
@@ -536,10 +536,10 @@ export function generate(options) {
     const message = decoder.decode(bytes.subarray(TEXT_OUT, end));
     if (status !== IDN_OK) throw apiError(status, message);
     if (message !== '' && onWarning !== undefined) onWarning(message);
-    const numbers = new Array(count);
+    const numbers = [];
     for (let i = 0; i < count; ++i) {
         wasm.idn_generator_number(GENERATOR, BigInt(i), TEXT_OUT, 19);
-        numbers[i] = String.fromCharCode.apply(null, bytes.subarray(TEXT_OUT, TEXT_OUT + 18));
+        numbers.push(String.fromCharCode.apply(null, bytes.subarray(TEXT_OUT, TEXT_OUT + 18)));
     }
     return numbers;
 }
