@@ -37,6 +37,9 @@ cmake --preset bench >/dev/null
 cmake --build --preset bench -j "$jobs"
 build/bench/bench/benchmarks --benchmark_min_time=0.01 >/dev/null
 
+step "JavaScript: the C API as WebAssembly, the npm package and the web page in Chromium"
+scripts/test-javascript.sh
+
 step "win32: build the release, check the program file and test it under Wine"
 cmake --preset win32 >/dev/null
 cmake --build --preset win32 -j "$jobs"

@@ -205,12 +205,26 @@ function regionOf(code) {
     return region;
 }
 
+// Birth dates as text, one string per date for all records: most batches
+// hold a few thousand dates, and a shared string is one allocation less per
+// record to make and keep.
+const birthDates = new Map();
+function birthDateText(input, year, month, day) {
+    const key = year * 10000 + month * 100 + day;
+    let text = birthDates.get(key);
+    if (text === undefined) {
+        text = input.slice(6, 14);
+        if (birthDates.size < 100000) birthDates.set(key, text);
+    }
+    return text;
+}
+
 // Records are built by these four, so that every record of one shape has the
 // same keys in the same order (idtool's) and V8 one hidden class for them.
-function validRecord(input, expectedCheck, sex, region, inUseAtBirth) {
+function validRecord(input, expectedCheck, birthDate, sex, region, inUseAtBirth) {
     return {
         input, valid: true, reason: null, message: null, expected_check: expectedCheck,
-        birth_date: input.slice(6, 14), sex, province: region.province, city: region.city, county: region.county,
+        birth_date: birthDate, sex, province: region.province, city: region.city, county: region.county,
         code_status: region.status, history: region.history, successors: region.successors, now: region.now,
         in_use_at_birth: inUseAtBirth,
     };
@@ -222,10 +236,10 @@ function refusedRecord(input, reason, message, expectedCheck) {
         code_status: null, history: null, successors: null, now: null, in_use_at_birth: null,
     };
 }
-function validShortRecord(input, expectedCheck, sex, region) {
+function validShortRecord(input, expectedCheck, birthDate, sex, region) {
     return {
         input, valid: true, reason: null, message: null, expected_check: expectedCheck,
-        birth_date: input.slice(6, 14), sex, province: region.province, city: region.city, county: region.county,
+        birth_date: birthDate, sex, province: region.province, city: region.city, county: region.county,
     };
 }
 function refusedShortRecord(input, reason, message, expectedCheck) {
@@ -339,10 +353,12 @@ function verifyAll(texts, yearLimit, withHistory, what) {
                 if (reason === 0) {
                     const code = words[v + 6];
                     const sex = words[v + 2] === SEX_MALE ? '男' : '女';
+                    const year = words[v + 3];
+                    const birthDate = birthDateText(input, year, words[v + 4], words[v + 5]);
                     record = withHistory
-                        ? makeValid(input, checkCharacters[words[v + 7]], sex, regionOf(code),
-                            wasm.idn_in_use_at_birth(code, words[v + 3]) === 1)
-                        : makeValid(input, checkCharacters[words[v + 7]], sex, regionOf(code));
+                        ? makeValid(input, checkCharacters[words[v + 7]], birthDate, sex, regionOf(code),
+                            wasm.idn_in_use_at_birth(code, year) === 1)
+                        : makeValid(input, checkCharacters[words[v + 7]], birthDate, sex, regionOf(code));
                 } else {
                     record = makeRefused(input, reasonNames[reason], refusalMessage(reason, end - start),
                         checkCharacters[words[v + 7]]);
