@@ -242,6 +242,11 @@ test('labels, keyboard, 360 px, screenshots, and no request beyond the page\'s o
         await page.click('#generate-button');
         assert.ok(await page.evaluate(() => document.documentElement.scrollWidth <= window.innerWidth), `${width} px`);
         await page.screenshot({ path: join(shots, `web-generate-${width}.png`), fullPage: true });
+        await page.click('#tab-batch');
+        await runPastedBatch(page, ['11010519491231002X', '110105194912310021', '1101051949123100', '11010519491231002x',
+            '110105194913310021', '512201198001010012', '330112200001010029', '140302198701028054'].join('\n'));
+        assert.ok(await page.evaluate(() => document.documentElement.scrollWidth <= window.innerWidth), `${width} px`);
+        await page.screenshot({ path: join(shots, `web-batch-${width}.png`), fullPage: true });
         await page.close();
     }
     const own = new Set(['/', '/index.html', '/style.css', '/app.js', '/batch.js', '/batch-worker.js', '/icon.svg',
