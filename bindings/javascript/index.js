@@ -181,28 +181,51 @@ function refusalMessage(reason, length) {
 
 // What a valid number's region code gives: the dialog's three fields and
 // the history's values, worked out once per code and frozen, as records
-// share them.
-const regionCache = new Map();
+// share them; and whether the code was in use in a birth year, asked once
+// per code and year. Codes are six digits: a table of a million slots finds
+// a code's entry with one load.
+const regionSlots = new Int32Array(1000000);  // 0: not yet; else index + 1 in regionEntries
+const regionEntries = [];
+const FIRST_BIRTH_YEAR = 1800;
+const BIRTH_YEARS = 400;
+const EMPTY = Object.freeze([]);
 function regionOf(code) {
-    let region = regionCache.get(code);
-    if (region === undefined) {
-        wasm.idn_region_texts(code, STRUCT);
-        const province = constantText(words[STRUCT >> 2]);
-        const city = constantText(words[(STRUCT + 4) >> 2]);
-        const county = constantText(words[(STRUCT + 8) >> 2]);
-        const json = (write) => deepFreeze(JSON.parse(textOut(write(code, TEXT_OUT, TEXT_OUT_SIZE, WRITTEN), 'verify')));
-        region = {
-            province,
-            city,
-            county,
-            status: codeStatusNames[wasm.idn_code_status(code)],
-            history: json(wasm.idn_history_json),
-            successors: json(wasm.idn_successors_json),
-            now: json(wasm.idn_now_json),
-        };
-        regionCache.set(code, region);
-    }
+    const slot = regionSlots[code];
+    if (slot !== 0) return regionEntries[slot - 1];
+    wasm.idn_region_texts(code, STRUCT);
+    const province = constantText(words[STRUCT >> 2]);
+    const city = constantText(words[(STRUCT + 4) >> 2]);
+    const county = constantText(words[(STRUCT + 8) >> 2]);
+    const json = (write) => {
+        const text = textOut(write(code, TEXT_OUT, TEXT_OUT_SIZE, WRITTEN), 'verify');
+        return text === '[]' ? EMPTY : deepFreeze(JSON.parse(text));
+    };
+    const region = {
+        province,
+        city,
+        county,
+        status: codeStatusNames[wasm.idn_code_status(code)],
+        history: json(wasm.idn_history_json),
+        successors: json(wasm.idn_successors_json),
+        now: json(wasm.idn_now_json),
+        code,
+        inUse: null,  // by birth year from FIRST_BIRTH_YEAR: 0 not asked, 1 yes, 2 no
+    };
+    regionEntries.push(region);
+    regionSlots[code] = regionEntries.length;
     return region;
+}
+
+function inUseAtBirth(region, year) {
+    const index = year - FIRST_BIRTH_YEAR;
+    if (index < 0 || index >= BIRTH_YEARS) return wasm.idn_in_use_at_birth(region.code, year) === 1;
+    if (region.inUse === null) region.inUse = new Int8Array(BIRTH_YEARS);
+    let answer = region.inUse[index];
+    if (answer === 0) {
+        answer = wasm.idn_in_use_at_birth(region.code, year) === 1 ? 1 : 2;
+        region.inUse[index] = answer;
+    }
+    return answer === 1;
 }
 
 // Birth dates as text, one string per date for all records: most batches
@@ -355,10 +378,10 @@ function verifyAll(texts, yearLimit, withHistory, what) {
                     const sex = words[v + 2] === SEX_MALE ? '男' : '女';
                     const year = words[v + 3];
                     const birthDate = birthDateText(input, year, words[v + 4], words[v + 5]);
+                    const region = regionOf(code);
                     record = withHistory
-                        ? makeValid(input, checkCharacters[words[v + 7]], birthDate, sex, regionOf(code),
-                            wasm.idn_in_use_at_birth(code, year) === 1)
-                        : makeValid(input, checkCharacters[words[v + 7]], birthDate, sex, regionOf(code));
+                        ? makeValid(input, checkCharacters[words[v + 7]], birthDate, sex, region, inUseAtBirth(region, year))
+                        : makeValid(input, checkCharacters[words[v + 7]], birthDate, sex, region);
                 } else {
                     record = makeRefused(input, reasonNames[reason], refusalMessage(reason, end - start),
                         checkCharacters[words[v + 7]]);
