@@ -72,6 +72,15 @@ export function verify(text: string, options?: VerifyOptions): VerifyRecord;
 /** Verifies many numbers at once; the records in input order. Throws TypeError naming the first non-string. */
 export function verifyMany(texts: Iterable<string>, options?: VerifyOptions): VerifyRecord[];
 
+/** REASONS[code] is the reason of a verdict code: [null, 'length', 'characters', 'check', 'date']. */
+export const REASONS: readonly [null, 'length', 'characters', 'check', 'date'];
+
+/**
+ * The verdict alone, one byte per text (0 valid, else an index into
+ * REASONS), for filtering or counting many lines without records.
+ */
+export function verdictCodes(texts: Iterable<string>, options?: { yearLimit?: number }): Uint8Array;
+
 /** The kind of a valid number, from its first digits; null when refused. */
 export function kind(text: string): 'resident' | 'hmt_permit' | 'foreigner_card' | null;
 

@@ -310,52 +310,68 @@ function longRecord(text, yearLimit, withHistory) {
 
 const CHUNK = 8192;
 
-// Verifies texts[0..n) into `results`, a chunk at a time: the chunk's texts
-// packed into memory (one encodeInto for a chunk of ASCII), one
-// idn_verify_batch, then a record per text.
-function verifyAll(texts, yearLimit, withHistory, what) {
-    const count = texts.length;
-    for (let i = 0; i < count; ++i) {
+function requireStrings(texts, what) {
+    for (let i = 0; i < texts.length; ++i) {
         if (typeof texts[i] !== 'string') throw new TypeError(`${what}: item ${i} is ${describe(texts[i])}, not a string`);
     }
+}
+
+// Packs texts[first..last) into memory (one encodeInto for a chunk of ASCII;
+// a text over 64 UTF-16 units as an empty one, as it is refused for its
+// length whatever it holds) and verifies them with one idn_verify_batch.
+// Returns where the ends and verdicts lie, the packed bytes, and whether the
+// chunk was all ASCII.
+function verifyChunk(texts, first, last, yearLimit) {
+    const size = last - first;
+    let units = 0;
+    let longTexts = false;
+    for (let i = first; i < last; ++i) {
+        const length = texts[i].length;
+        if (length > INPUT_FIELD_LIMIT) longTexts = true;
+        else units += length;
+    }
+    const ends = align(dynamic(0), 8);
+    const verdicts = ends + align(size * 4, 8);
+    const packed = verdicts + size * 40;
+    dynamic(packed - DYNAMIC + units * 3);
+    const chunk = texts.slice(first, last);
+    if (longTexts) {
+        for (let i = 0; i < size; ++i) if (chunk[i].length > INPUT_FIELD_LIMIT) chunk[i] = '';
+    }
+    const joined = chunk.join('');
+    const ascii = encoder.encodeInto(joined, bytes.subarray(packed, packed + units * 3)).written === joined.length;
+    let end = 0;
+    if (ascii) {
+        for (let i = 0; i < size; ++i) {
+            end += chunk[i].length;
+            words[(ends >> 2) + i] = end;
+        }
+    } else {
+        for (let i = 0; i < size; ++i) {
+            const at = packed + end;
+            end += encoder.encodeInto(chunk[i], bytes.subarray(at, at + chunk[i].length * 3)).written;
+            words[(ends >> 2) + i] = end;
+        }
+    }
+    wasm.idn_verify_batch(packed, ends, size, yearLimit, verdicts);
+    chunkPlaces.ends = ends;
+    chunkPlaces.verdicts = verdicts;
+    chunkPlaces.packed = packed;
+    chunkPlaces.ascii = ascii;
+}
+const chunkPlaces = { ends: 0, verdicts: 0, packed: 0, ascii: true };
+
+// Verifies texts into records, a chunk at a time.
+function verifyAll(texts, yearLimit, withHistory, what) {
+    requireStrings(texts, what);
+    const count = texts.length;
     const results = [];
     const makeValid = withHistory ? validRecord : validShortRecord;
     const makeRefused = withHistory ? refusedRecord : refusedShortRecord;
     for (let first = 0; first < count; first += CHUNK) {
-        const last = Math.min(count, first + CHUNK);
-        const size = last - first;
-        let units = 0;
-        let longTexts = false;
-        for (let i = first; i < last; ++i) {
-            const length = texts[i].length;
-            if (length > INPUT_FIELD_LIMIT) longTexts = true;
-            else units += length;
-        }
-        const ends = align(dynamic(0), 8);
-        const verdicts = ends + align(size * 4, 8);
-        const packed = verdicts + size * 40;
-        dynamic(packed - DYNAMIC + units * 3);
-        const chunk = texts.slice(first, last);
-        if (longTexts) {
-            for (let i = 0; i < size; ++i) if (chunk[i].length > INPUT_FIELD_LIMIT) chunk[i] = '';
-        }
-        const joined = chunk.join('');
-        const ascii = encoder.encodeInto(joined, bytes.subarray(packed, packed + units * 3)).written === joined.length;
-        let end = 0;
-        if (ascii) {
-            for (let i = 0; i < size; ++i) {
-                end += chunk[i].length;
-                words[(ends >> 2) + i] = end;
-            }
-        } else {
-            for (let i = 0; i < size; ++i) {
-                const at = packed + end;
-                end += encoder.encodeInto(chunk[i], bytes.subarray(at, at + chunk[i].length * 3)).written;
-                words[(ends >> 2) + i] = end;
-            }
-        }
-        wasm.idn_verify_batch(packed, ends, size, yearLimit, verdicts);
-
+        const size = Math.min(count, first + CHUNK) - first;
+        verifyChunk(texts, first, first + size, yearLimit);
+        const { ends, verdicts, packed, ascii } = chunkPlaces;
         let start = 0;
         for (let i = 0; i < size; ++i) {
             const text = texts[first + i];
@@ -414,6 +430,28 @@ export function verifyMany(texts, options) {
     }
     const { yearLimit, history } = verifyOptions(options, 'verifyMany');
     return verifyAll(Array.isArray(texts) ? texts : Array.from(texts), yearLimit, history, 'verifyMany');
+}
+
+// The verdict alone, one byte per text: 0 valid, else the reason's index in
+// REASONS (1 length, 2 characters, 3 check, 4 date). For filtering and
+// counting many lines, where no record is wanted.
+export const REASONS = Object.freeze([...reasonNames]);
+
+export function verdictCodes(texts, options) {
+    if (typeof texts === 'string' || texts === null || typeof texts?.[Symbol.iterator] !== 'function') {
+        throw new TypeError(`verdictCodes: expected an array (or iterable) of strings, not ${describe(texts)}`);
+    }
+    const { yearLimit } = verifyOptions(options, 'verdictCodes');
+    const list = Array.isArray(texts) ? texts : Array.from(texts);
+    requireStrings(list, 'verdictCodes');
+    const codes = new Uint8Array(list.length);
+    for (let first = 0; first < list.length; first += CHUNK) {
+        const size = Math.min(list.length, first + CHUNK) - first;
+        verifyChunk(list, first, first + size, yearLimit);
+        const v = chunkPlaces.verdicts >> 2;
+        for (let i = 0; i < size; ++i) codes[first + i] = words[v + i * 10];
+    }
+    return codes;
 }
 
 export function kind(text) {

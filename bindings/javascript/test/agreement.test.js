@@ -10,7 +10,7 @@ import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { fileURLToPath } from 'node:url';
 
-import { regions, verify, verifyMany } from '../index.js';
+import { REASONS, regions, verdictCodes, verify, verifyMany } from '../index.js';
 import { testLines } from './lines.js';
 
 const idtool = process.env.IDTOOL ?? fileURLToPath(new URL('../../../build/release/idtool', import.meta.url));
@@ -57,6 +57,11 @@ for (const history of [true, false]) {
                 // Keys in idtool's order, and every value.
                 assert.deepEqual(Object.keys(got[i]), Object.keys(expected[i]), `line ${i + 1}`);
                 assert.deepEqual(got[i], expected[i], `line ${i + 1}: ${JSON.stringify(lines[i])}`);
+            }
+            // The verdict alone says the same.
+            if (!history) {
+                const codes = verdictCodes(lines);
+                for (let i = 0; i < lines.length; ++i) assert.equal(REASONS[codes[i]], expected[i].reason, `line ${i + 1}`);
             }
             // One at a time gives the same records as the batch.
             for (let i = 0; i < lines.length; i += 97) assert.deepEqual(verify(lines[i], { history }), expected[i]);

@@ -22,6 +22,8 @@ test('bad input: a TypeError naming what was wrong, or a verdict', () => {
     assert.throws(() => idn.verifyMany('110105194912310021'), /array \(or iterable\) of strings/);
     assert.throws(() => idn.verifyMany(null), TypeError);
     assert.throws(() => idn.verifyMany(['11010519491231002X', 7]), /item 1 is number 7/);
+    assert.throws(() => idn.verdictCodes(['11010519491231002X', null]), /item 1 is null/);
+    assert.deepEqual([...idn.verdictCodes(['11010519491231002X', '1'.repeat(1 << 20), '11010519491231002x'])], [0, 1, 2]);
     assert.throws(() => idn.verify('1', { yearLimit: 'now' }), TypeError);
     assert.throws(() => idn.verify('1', { history: 1 }), TypeError);
 
