@@ -163,20 +163,28 @@ const checkCharacters = [];
 for (let code = 0; code < 128; ++code) checkCharacters.push(code === 0 ? null : String.fromCharCode(code));
 const codeStatusNames = [0, 1, 2, 3].map((status) => constantText(wasm.idn_code_status_name(status)));
 
-// The dialog's message for a reason and a whole length in bytes.
-const messages = new Map();
+// The dialog's message for a reason and a whole length in bytes, asked of
+// the C API once: by reason, and for the length refusal by length (an array
+// up to 64 bytes, the lengths a batch meets, a map beyond).
+const fixedMessages = [];
+const lengthMessages = [];
+const longLengthMessages = new Map();
 function refusalMessage(reason, length) {
-    const key = reason === REASON_LENGTH ? length : -reason;
-    let message = messages.get(key);
+    if (reason !== REASON_LENGTH) return fixedMessages[reason] ?? (fixedMessages[reason] = askMessage(reason, 0));
+    if (length <= INPUT_FIELD_LIMIT) return lengthMessages[length] ?? (lengthMessages[length] = askMessage(reason, length));
+    let message = longLengthMessages.get(length);
     if (message === undefined) {
-        words.fill(0, VERDICT >> 2, (VERDICT + 40) >> 2);
-        words[VERDICT >> 2] = reason;
-        words[(VERDICT + 32) >> 2] = length % 0x100000000;
-        words[(VERDICT + 36) >> 2] = Math.floor(length / 0x100000000);
-        message = textOut(wasm.idn_reason_message(VERDICT, TEXT_OUT, TEXT_OUT_SIZE, WRITTEN), 'verify');
-        messages.set(key, message);
+        message = askMessage(reason, length);
+        if (longLengthMessages.size < 10000) longLengthMessages.set(length, message);
     }
     return message;
+}
+function askMessage(reason, length) {
+    words.fill(0, VERDICT >> 2, (VERDICT + 40) >> 2);
+    words[VERDICT >> 2] = reason;
+    words[(VERDICT + 32) >> 2] = length % 0x100000000;
+    words[(VERDICT + 36) >> 2] = Math.floor(length / 0x100000000);
+    return textOut(wasm.idn_reason_message(VERDICT, TEXT_OUT, TEXT_OUT_SIZE, WRITTEN), 'verify');
 }
 
 // What a valid number's region code gives: the dialog's three fields and
@@ -230,14 +238,17 @@ function inUseAtBirth(region, year) {
 
 // Birth dates as text, one string per date for all records: most batches
 // hold a few thousand dates, and a shared string is one allocation less per
-// record to make and keep.
-const birthDates = new Map();
+// record to make and keep. Dates of 1800-2199 (months 00-12, days 00-31, as
+// the dialog takes them) have a slot each; others are sliced every time.
+const BIRTH_DATE_SLOTS = BIRTH_YEARS * 13 * 32;
+const birthDates = Array.from({ length: BIRTH_DATE_SLOTS }, () => undefined);
 function birthDateText(input, year, month, day) {
-    const key = year * 10000 + month * 100 + day;
-    let text = birthDates.get(key);
+    const slot = (year - FIRST_BIRTH_YEAR) * 416 + month * 32 + day;
+    if (slot < 0 || slot >= BIRTH_DATE_SLOTS) return input.slice(6, 14);
+    let text = birthDates[slot];
     if (text === undefined) {
         text = input.slice(6, 14);
-        if (birthDates.size < 100000) birthDates.set(key, text);
+        birthDates[slot] = text;
     }
     return text;
 }
