@@ -224,9 +224,9 @@ void RecordWriter::bytesField(const char* bytes, std::size_t count) { writeField
 void RecordWriter::jsonField(const char* json, std::size_t count) {
     // JSON holds no raw control character below 0x20 (its strings escape
     // them), so without a backslash or a DEL it is a TSV cell as it stands.
-    const bool plainCell = format_ == RecordFormat::tsv && std::memchr(json, '\\', count) == nullptr &&
-                           std::memchr(json, 0x7F, count) == nullptr;
-    if (format_ == RecordFormat::jsonl || plainCell) {
+    const bool cellAsItStands = format_ == RecordFormat::tsv && std::memchr(json, '\\', count) == nullptr &&
+                                std::memchr(json, 0x7F, count) == nullptr;
+    if (format_ == RecordFormat::jsonl || cellAsItStands) {
         beginField();
         out_.write(json, count);
         return;

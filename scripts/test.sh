@@ -47,6 +47,9 @@ scripts/test-postgresql.sh
 step "MariaDB: the loadable functions on a server of its own"
 scripts/test-mariadb.sh
 
+step "JavaScript: the C API as WebAssembly, the npm package and the web page in Chromium"
+scripts/test-javascript.sh
+
 step "win32: build the release, check the program file and test it under Wine"
 cmake --preset win32 >/dev/null
 cmake --build --preset win32 -j "$jobs"

@@ -1,0 +1,158 @@
+// Types of the idnumber package (index.js): PRC resident identity numbers
+// verified and made up by the project's C API compiled to WebAssembly.
+
+/** Why a number is refused, in the order the checks are made. */
+export type Reason = 'length' | 'characters' | 'check' | 'date';
+
+/** What the history of region codes (1981-2024) says of a valid number's code. */
+export type CodeStatus = '2009' | 'in_use' | 'abolished' | 'unknown';
+
+export interface HistoryEntry {
+    readonly name: string;
+    readonly province: string;
+    /** '直辖' directly under the province-level unit; '' for a province. */
+    readonly prefecture: string;
+    readonly from: number;
+    /** null while in use. */
+    readonly until: number | null;
+}
+
+export interface Successor {
+    readonly code: number;
+    /** The name it went on under. */
+    readonly name: string;
+    readonly status: 'in_use' | 'abolished';
+}
+
+export interface PresentCode {
+    readonly code: number;
+    readonly name: string;
+}
+
+/**
+ * One record of `idtool verify --format jsonl`, without "line". Refused
+ * numbers have null in every field after expected_check. With
+ * `{history: false}` the last five keys are left out.
+ */
+export interface VerifyRecord {
+    /** The text (its first 64 UTF-8 bytes when longer, as idtool shows it). */
+    input: string;
+    valid: boolean;
+    reason: Reason | null;
+    /** The dialog's message for the refusal. */
+    message: string | null;
+    /** The check character the first 17 characters call for, when they are all digits. */
+    expected_check: string | null;
+    /** YYYYMMDD. */
+    birth_date: string | null;
+    sex: '男' | '女' | null;
+    /** The dialog's three region fields, from the 2009 tables. */
+    province: string | null;
+    city: string | null;
+    county: string | null;
+    code_status?: CodeStatus | null;
+    /** Shared between records of the same code, and frozen. */
+    history?: readonly HistoryEntry[] | null;
+    successors?: readonly Successor[] | null;
+    now?: readonly PresentCode[] | null;
+    /** A hint: whether a record of the code was in use in the birth year. */
+    in_use_at_birth?: boolean | null;
+}
+
+export interface VerifyOptions {
+    /** The latest birth year accepted; default the current year on the local clock. */
+    yearLimit?: number;
+    /** false: leave out the five fields of the history (idtool's --no-history). Default true. */
+    history?: boolean;
+}
+
+/** Verifies one number. Throws TypeError for a non-string. */
+export function verify(text: string, options?: VerifyOptions): VerifyRecord;
+
+/** Verifies many numbers at once; the records in input order. Throws TypeError naming the first non-string. */
+export function verifyMany(texts: Iterable<string>, options?: VerifyOptions): VerifyRecord[];
+
+/** REASONS[code] is the reason of a verdict code: [null, 'length', 'characters', 'check', 'date']. */
+export const REASONS: readonly [null, 'length', 'characters', 'check', 'date'];
+
+/**
+ * The verdict alone, one byte per text (0 valid, else an index into
+ * REASONS), for filtering or counting many lines without records.
+ */
+export function verdictCodes(texts: Iterable<string>, options?: { yearLimit?: number }): Uint8Array;
+
+/** The kind of a valid number, from its first digits; null when refused. */
+export function kind(text: string): 'resident' | 'hmt_permit' | 'foreigner_card' | null;
+
+export interface GenerateOptions {
+    /** A county-level record: six digits, a name, 'city/county' or 'province/city/county'. */
+    region: string | number;
+    /** One birth date YYYYMMDD, taken as the dialog takes it. */
+    birth?: string;
+    /** Or a range of real calendar dates, both ends included. */
+    bornBetween?: [string, string];
+    sex?: 'male' | 'female' | 'any';
+    /** How many distinct numbers; default 1. */
+    count?: number;
+    /** The same seed and options give the same numbers as `idtool generate --seed`; default a random seed. */
+    seed?: number | bigint | string;
+    /** Take the region as a code in use that year (1981-2024) instead of the 2009 tables. */
+    asOf?: number;
+    /** The latest birth year; default the current year on the local clock. */
+    yearLimit?: number;
+    /** Called with idtool's warning for a birth date that is no real calendar date. */
+    onWarning?: (message: string) => void;
+}
+
+/** An error of a refused option or value: code is the C API's status name. */
+export interface IdNumberRangeError extends RangeError {
+    code: string;
+}
+
+/** Distinct numbers; throws a RangeError with idtool's message and a code for refused options. */
+export function generate(options: GenerateOptions): string[];
+
+export interface RegionRecord {
+    readonly code: number;
+    readonly name: string;
+    readonly level: 'county' | 'city' | 'group' | 'province';
+    readonly province: string;
+    /** The city-level record the code names, or null. */
+    readonly city: string | null;
+}
+
+/** The 2009 tables' records whose code starts with the query or whose name holds it (`idtool regions`). */
+export function regions(query?: string): RegionRecord[];
+
+/** The record with the code, a province-level unit for xx0000, or null. */
+export function regionRecord(code: number | string): RegionRecord | null;
+
+/**
+ * The dialog's cascading lists, by table position: the municipalities, the
+ * provinces, a municipality's districts, a province's cities, or a city's
+ * county list. Codes; null for a parent with no list.
+ */
+export function pickerList(parent: 'municipalities' | 'provinces' | number | string): number[] | null;
+
+export interface CodeHistory {
+    code: number;
+    status: CodeStatus;
+    records: Array<HistoryEntry & { level: 'province' | 'prefecture' | 'county' }>;
+    successors: Successor[];
+    now: PresentCode[];
+}
+
+/** What the history of region codes (1981-2024) says of a code. */
+export function history(code: number | string): CodeHistory;
+
+/** The 18-character form of a 15-digit number; RangeError with a code when it is none. */
+export function upgrade(number15: string): string;
+
+/** The text with all but its first 6 and last 4 characters written '*'. */
+export function mask(number: string): string;
+
+/** The verify record's keys, in order. */
+export const fields: readonly string[];
+
+/** The C library's version, such as '1.0.0'. */
+export const version: string;

@@ -1,0 +1,682 @@
+// idnumber: PRC resident identity numbers (18 characters) verified and made
+// up by the project's C API compiled to WebAssembly (idnumber.wasm, beside
+// this file), for Node 18+ and browsers, with no dependency and nothing sent
+// anywhere.
+//
+// Offers verify and verifyMany (the fields of `idtool verify --format
+// jsonl`), kind, generate (the numbers of `idtool generate` for the same
+// seed), regions, regionRecord, pickerList (the dialog's cascading lists),
+// history, upgrade and mask. The module loads idnumber.wasm once, at import
+// (top-level await); every function after that is synchronous.
+//
+// Memory: the C API allocates nothing. Above the module's __heap_base this
+// file keeps a small area for structs, one for texts the C API writes, and a
+// growing area for inputs and batches. Calls never overlap (JavaScript runs
+// one at a time), so each call uses those areas from their start.
+
+import { wasiImports } from './wasi.js';
+
+const IDN_OK = 0;
+const IDN_ERROR_BUFFER_TOO_SMALL = -2;
+const IDN_PICKER_MUNICIPALITIES = 1;
+const IDN_PICKER_PROVINCES = 2;
+const IDN_JSON_HISTORY = 1;
+const INPUT_FIELD_LIMIT = 64; // idtool's input field: the first 64 bytes
+const REASON_LENGTH = 1;
+const SEX_MALE = 1;
+
+// ---- Loading -----------------------------------------------------------------
+
+const isNode = typeof process === 'object' && process !== null && typeof process.versions?.node === 'string';
+const wasmUrl = new URL('./idnumber.wasm', import.meta.url);
+
+async function loadModuleBytes() {
+    if (isNode && wasmUrl.protocol === 'file:') {
+        const { readFile } = await import('node:fs/promises');
+        return readFile(wasmUrl);
+    }
+    // Bytes, then instantiate: instantiateStreaming would need the host to
+    // serve .wasm as application/wasm, which not every static host does.
+    const response = await fetch(wasmUrl);
+    if (!response.ok) throw new Error(`idnumber: cannot load ${wasmUrl}: HTTP ${response.status}`);
+    return response.arrayBuffer();
+}
+
+const webCrypto = globalThis.crypto?.getRandomValues ? globalThis.crypto : (await import('node:crypto')).webcrypto;
+let memory;
+const { instance } = await WebAssembly.instantiate(await loadModuleBytes(), wasiImports(() => memory, webCrypto));
+const wasm = instance.exports;
+memory = wasm.memory;
+
+// ---- Memory ------------------------------------------------------------------
+
+const align = (value, to) => Math.ceil(value / to) * to;
+const SMALL = align(wasm.__heap_base.value, 16);
+const OPTIONS = SMALL;              // idn_generate_options, 72 bytes
+const GENERATOR = SMALL + 128;      // idn_generator, 256 bytes
+const VERDICT = SMALL + 384;        // idn_verdict, 40 bytes
+const WRITTEN = SMALL + 432;        // size_t
+const CURSOR = SMALL + 440;         // size_t
+const STRUCT = SMALL + 448;         // idn_region, idn_history_record, idn_region_fields
+const LIST = SMALL + 512;           // successors (16 x 12 bytes) or now (7 x 8)
+const PREFIX = SMALL + 768;         // 256 bytes: the first bytes of a long text
+const TEXT_OUT = SMALL + 1024;      // texts the C API writes
+const TEXT_OUT_SIZE = 16384;        // holds IDN_JSON_RECORD_CAPACITY and IDN_MESSAGE_CAPACITY
+const DYNAMIC = TEXT_OUT + TEXT_OUT_SIZE;
+
+let bytes = new Uint8Array(memory.buffer);
+let words = new Int32Array(memory.buffer);
+
+// Makes room for `size` bytes from DYNAMIC and returns DYNAMIC.
+function dynamic(size) {
+    const needed = DYNAMIC + size;
+    if (needed > memory.buffer.byteLength) {
+        memory.grow(Math.ceil((needed - memory.buffer.byteLength) / 65536));
+        bytes = new Uint8Array(memory.buffer);
+        words = new Int32Array(memory.buffer);
+    }
+    return DYNAMIC;
+}
+
+const encoder = new TextEncoder();
+const decoder = new TextDecoder();
+
+// Writes the text's UTF-8 form at DYNAMIC + offset; returns its length.
+// Lone surrogates become U+FFFD, as TextEncoder writes them.
+function putText(text, offset = 0) {
+    const at = dynamic(offset + text.length * 3) + offset;
+    return encoder.encodeInto(text, bytes.subarray(at, at + text.length * 3)).written;
+}
+
+const constantTexts = new Map();
+
+// A NUL-terminated text of the module's constant data (names, levels): the
+// same pointer always holds the same text.
+function constantText(pointer) {
+    if (pointer === 0) return null;
+    let text = constantTexts.get(pointer);
+    if (text === undefined) {
+        let end = pointer;
+        while (bytes[end] !== 0) ++end;
+        text = decoder.decode(bytes.subarray(pointer, end));
+        constantTexts.set(pointer, text);
+    }
+    return text;
+}
+
+// The text a C API call wrote at TEXT_OUT, its length at WRITTEN.
+function textOut(status, what) {
+    if (status !== IDN_OK) throw apiError(status, `${what}: the C API answered ${statusName(status)}`);
+    return decoder.decode(bytes.subarray(TEXT_OUT, TEXT_OUT + words[WRITTEN >> 2]));
+}
+
+// ---- Errors and arguments -------------------------------------------------------
+
+function statusName(status) {
+    return constantText(wasm.idn_status_name(status)) ?? `status ${status}`;
+}
+
+// A refused value: a RangeError whose code is the C API's status name.
+function apiError(status, message) {
+    const error = new RangeError(message);
+    error.code = statusName(status);
+    return error;
+}
+
+function describe(value) {
+    if (value === null) return 'null';
+    if (Array.isArray(value)) return 'an array';
+    return typeof value === 'object' ? 'an object' : `${typeof value} ${String(value).slice(0, 40)}`;
+}
+
+function requireString(value, what) {
+    if (typeof value !== 'string') throw new TypeError(`${what} must be a string, not ${describe(value)}`);
+    return value;
+}
+
+// A region code: an integer 0-999999 or its six digits as a string.
+function regionCode(value, what) {
+    if (typeof value === 'string' && /^[0-9]{6}$/.test(value)) return Number(value);
+    if (Number.isInteger(value) && value >= 0 && value <= 999999) return value;
+    throw new TypeError(`${what}: a region code is an integer 0-999999 or six digits, not ${describe(value)}`);
+}
+
+function yearOption(value, what) {
+    if (value === undefined || value === 0) return new Date().getFullYear();
+    if (Number.isInteger(value) && value > 0 && value <= 9999) return value;
+    throw new TypeError(`${what}: yearLimit must be a year from 1 to 9999, not ${describe(value)}`);
+}
+
+const deepFreeze = (value) => {
+    if (value !== null && typeof value === 'object') {
+        for (const item of Object.values(value)) deepFreeze(item);
+        Object.freeze(value);
+    }
+    return value;
+};
+
+// ---- Verification -------------------------------------------------------------------
+
+const reasonNames = [null, 'length', 'characters', 'check', 'date'].map((name, reason) =>
+    reason === 0 ? null : constantText(wasm.idn_reason_name(reason)));
+const checkCharacters = [];
+for (let code = 0; code < 128; ++code) checkCharacters.push(code === 0 ? null : String.fromCharCode(code));
+const codeStatusNames = [0, 1, 2, 3].map((status) => constantText(wasm.idn_code_status_name(status)));
+
+// The dialog's message for a reason and a whole length in bytes, asked of
+// the C API once: by reason, and for the length refusal by length (an array
+// up to 64 bytes, the lengths a batch meets, a map beyond).
+const fixedMessages = [];
+const lengthMessages = [];
+const longLengthMessages = new Map();
+function refusalMessage(reason, length) {
+    if (reason !== REASON_LENGTH) return fixedMessages[reason] ?? (fixedMessages[reason] = askMessage(reason, 0));
+    if (length <= INPUT_FIELD_LIMIT) return lengthMessages[length] ?? (lengthMessages[length] = askMessage(reason, length));
+    let message = longLengthMessages.get(length);
+    if (message === undefined) {
+        message = askMessage(reason, length);
+        if (longLengthMessages.size < 10000) longLengthMessages.set(length, message);
+    }
+    return message;
+}
+function askMessage(reason, length) {
+    words.fill(0, VERDICT >> 2, (VERDICT + 40) >> 2);
+    words[VERDICT >> 2] = reason;
+    words[(VERDICT + 32) >> 2] = length % 0x100000000;
+    words[(VERDICT + 36) >> 2] = Math.floor(length / 0x100000000);
+    return textOut(wasm.idn_reason_message(VERDICT, TEXT_OUT, TEXT_OUT_SIZE, WRITTEN), 'verify');
+}
+
+// What a valid number's region code gives: the dialog's three fields and
+// the history's values, worked out once per code and frozen, as records
+// share them; and whether the code was in use in a birth year, asked once
+// per code and year. Codes are six digits: a table of a million slots finds
+// a code's entry with one load.
+const regionSlots = new Int32Array(1000000);  // 0: not yet; else index + 1 in regionEntries
+const regionEntries = [];
+const FIRST_BIRTH_YEAR = 1800;
+const BIRTH_YEARS = 400;
+const EMPTY = Object.freeze([]);
+function regionOf(code) {
+    const slot = regionSlots[code];
+    if (slot !== 0) return regionEntries[slot - 1];
+    wasm.idn_region_texts(code, STRUCT);
+    const province = constantText(words[STRUCT >> 2]);
+    const city = constantText(words[(STRUCT + 4) >> 2]);
+    const county = constantText(words[(STRUCT + 8) >> 2]);
+    const json = (write) => {
+        const text = textOut(write(code, TEXT_OUT, TEXT_OUT_SIZE, WRITTEN), 'verify');
+        return text === '[]' ? EMPTY : deepFreeze(JSON.parse(text));
+    };
+    const region = {
+        province,
+        city,
+        county,
+        status: codeStatusNames[wasm.idn_code_status(code)],
+        history: json(wasm.idn_history_json),
+        successors: json(wasm.idn_successors_json),
+        now: json(wasm.idn_now_json),
+        code,
+        inUse: null,  // by birth year from FIRST_BIRTH_YEAR: 0 not asked, 1 yes, 2 no
+    };
+    regionEntries.push(region);
+    regionSlots[code] = regionEntries.length;
+    return region;
+}
+
+function inUseAtBirth(region, year) {
+    const index = year - FIRST_BIRTH_YEAR;
+    if (index < 0 || index >= BIRTH_YEARS) return wasm.idn_in_use_at_birth(region.code, year) === 1;
+    if (region.inUse === null) region.inUse = new Int8Array(BIRTH_YEARS);
+    let answer = region.inUse[index];
+    if (answer === 0) {
+        answer = wasm.idn_in_use_at_birth(region.code, year) === 1 ? 1 : 2;
+        region.inUse[index] = answer;
+    }
+    return answer === 1;
+}
+
+// Birth dates as text, one string per date for all records: most batches
+// hold a few thousand dates, and a shared string is one allocation less per
+// record to make and keep. Dates of 1800-2199 (months 00-12, days 00-31, as
+// the dialog takes them) have a slot each; others are sliced every time.
+const BIRTH_DATE_SLOTS = BIRTH_YEARS * 13 * 32;
+const birthDates = Array.from({ length: BIRTH_DATE_SLOTS }, () => undefined);
+function birthDateText(input, year, month, day) {
+    const slot = (year - FIRST_BIRTH_YEAR) * 416 + month * 32 + day;
+    if (slot < 0 || slot >= BIRTH_DATE_SLOTS) return input.slice(6, 14);
+    let text = birthDates[slot];
+    if (text === undefined) {
+        text = input.slice(6, 14);
+        birthDates[slot] = text;
+    }
+    return text;
+}
+
+// Records are built by these four, so that every record of one shape has the
+// same keys in the same order (idtool's) and V8 one hidden class for them.
+function validRecord(input, expectedCheck, birthDate, sex, region, inUseAtBirth) {
+    return {
+        input, valid: true, reason: null, message: null, expected_check: expectedCheck,
+        birth_date: birthDate, sex, province: region.province, city: region.city, county: region.county,
+        code_status: region.status, history: region.history, successors: region.successors, now: region.now,
+        in_use_at_birth: inUseAtBirth,
+    };
+}
+function refusedRecord(input, reason, message, expectedCheck) {
+    return {
+        input, valid: false, reason, message, expected_check: expectedCheck,
+        birth_date: null, sex: null, province: null, city: null, county: null,
+        code_status: null, history: null, successors: null, now: null, in_use_at_birth: null,
+    };
+}
+function validShortRecord(input, expectedCheck, birthDate, sex, region) {
+    return {
+        input, valid: true, reason: null, message: null, expected_check: expectedCheck,
+        birth_date: birthDate, sex, province: region.province, city: region.city, county: region.county,
+    };
+}
+function refusedShortRecord(input, reason, message, expectedCheck) {
+    return {
+        input, valid: false, reason, message, expected_check: expectedCheck,
+        birth_date: null, sex: null, province: null, city: null, county: null,
+    };
+}
+
+// The record of a text whose bytes lie at `at` in memory, by idtool's own
+// record writer (texts over 64 bytes: idtool cuts the input field, escaping
+// a character the cut splits).
+function recordByWriter(at, length, yearLimit, withHistory) {
+    const status = wasm.idn_verify_json(at, length, yearLimit, withHistory ? IDN_JSON_HISTORY : 0, TEXT_OUT,
+        TEXT_OUT_SIZE, WRITTEN);
+    return JSON.parse(textOut(status, 'verify'));
+}
+
+// UTF-8 length of a string, with a lone surrogate as U+FFFD's 3 bytes.
+function utf8Length(text) {
+    let length = 0;
+    for (let i = 0; i < text.length; ++i) {
+        const unit = text.charCodeAt(i);
+        if (unit < 0x80) length += 1;
+        else if (unit < 0x800) length += 2;
+        else if (unit >= 0xD800 && unit <= 0xDBFF && (text.charCodeAt(i + 1) & 0xFC00) === 0xDC00) {
+            length += 4;
+            ++i;
+        } else length += 3;
+    }
+    return length;
+}
+
+// A text of more than 64 UTF-16 units is refused for its length whatever it
+// holds: its record is that of its first 64 bytes, with the message naming
+// its whole length. Only its first 65 units are encoded (65, so that a
+// surrogate pair at the cut keeps its first bytes), however long it is.
+function longRecord(text, yearLimit, withHistory) {
+    const prefix = text.slice(0, INPUT_FIELD_LIMIT + 1);
+    encoder.encodeInto(prefix, bytes.subarray(PREFIX, PREFIX + 256));
+    const record = recordByWriter(PREFIX, INPUT_FIELD_LIMIT, yearLimit, withHistory);
+    record.message = refusalMessage(REASON_LENGTH, utf8Length(text));
+    return record;
+}
+
+const CHUNK = 8192;
+
+function requireStrings(texts, what) {
+    for (let i = 0; i < texts.length; ++i) {
+        if (typeof texts[i] !== 'string') throw new TypeError(`${what}: item ${i} is ${describe(texts[i])}, not a string`);
+    }
+}
+
+// Packs texts[first..last) into memory and verifies them with one
+// idn_verify_batch. ASCII texts are copied a UTF-16 unit at a time (faster
+// for short texts than joining them for one encodeInto); from the first
+// text beyond ASCII on, each is written by encodeInto. A text over 64 UTF-16
+// units is packed empty: it is refused for its length whatever it holds.
+// Leaves in chunkPlaces where the ends and verdicts lie, the packed bytes,
+// and whether the chunk was all ASCII.
+function verifyChunk(texts, first, last, yearLimit) {
+    const size = last - first;
+    let units = 0;
+    for (let i = first; i < last; ++i) {
+        const length = texts[i].length;
+        if (length <= INPUT_FIELD_LIMIT) units += length;
+    }
+    const ends = align(dynamic(0), 8);
+    const verdicts = ends + align(size * 4, 8);
+    const packed = verdicts + size * 40;
+    dynamic(packed - DYNAMIC + units * 3);
+    const memoryBytes = bytes;
+    const endsIndex = ends >> 2;
+    let at = packed;
+    let ascii = true;
+    let i = 0;
+    copying: for (; i < size; ++i) {
+        const text = texts[first + i];
+        const length = text.length;
+        if (length <= INPUT_FIELD_LIMIT) {
+            for (let k = 0; k < length; ++k) {
+                const unit = text.charCodeAt(k);
+                if (unit >= 0x80) {
+                    ascii = false;
+                    break copying;
+                }
+                memoryBytes[at + k] = unit;
+            }
+            at += length;
+        }
+        words[endsIndex + i] = at - packed;
+    }
+    for (; i < size; ++i) {
+        const text = texts[first + i];
+        if (text.length <= INPUT_FIELD_LIMIT) {
+            at += encoder.encodeInto(text, memoryBytes.subarray(at, at + text.length * 3)).written;
+        }
+        words[endsIndex + i] = at - packed;
+    }
+    wasm.idn_verify_batch(packed, ends, size, yearLimit, verdicts);
+    chunkPlaces.ends = ends;
+    chunkPlaces.verdicts = verdicts;
+    chunkPlaces.packed = packed;
+    chunkPlaces.ascii = ascii;
+}
+const chunkPlaces = { ends: 0, verdicts: 0, packed: 0, ascii: true };
+
+// Verifies texts into records, a chunk at a time.
+function verifyAll(texts, yearLimit, withHistory, what) {
+    requireStrings(texts, what);
+    const count = texts.length;
+    const results = [];
+    const makeValid = withHistory ? validRecord : validShortRecord;
+    const makeRefused = withHistory ? refusedRecord : refusedShortRecord;
+    for (let first = 0; first < count; first += CHUNK) {
+        const size = Math.min(count, first + CHUNK) - first;
+        verifyChunk(texts, first, first + size, yearLimit);
+        const { ends, verdicts, packed, ascii } = chunkPlaces;
+        let start = 0;
+        for (let i = 0; i < size; ++i) {
+            const text = texts[first + i];
+            const end = words[(ends >> 2) + i];
+            const v = (verdicts >> 2) + i * 10;
+            let record;
+            if (text.length > INPUT_FIELD_LIMIT) {
+                record = longRecord(text, yearLimit, withHistory);
+            } else if (end - start > INPUT_FIELD_LIMIT) {
+                record = recordByWriter(packed + start, end - start, yearLimit, withHistory);
+            } else {
+                // A text that is not all ASCII shows as its UTF-8 bytes read
+                // back, so that a lone surrogate shows as U+FFFD, as idtool
+                // would show those bytes.
+                const input = ascii || end - start === text.length
+                    ? text : decoder.decode(bytes.subarray(packed + start, packed + end));
+                const reason = words[v];
+                if (reason === 0) {
+                    const code = words[v + 6];
+                    const sex = words[v + 2] === SEX_MALE ? '男' : '女';
+                    const year = words[v + 3];
+                    const birthDate = birthDateText(input, year, words[v + 4], words[v + 5]);
+                    const region = regionOf(code);
+                    record = withHistory
+                        ? makeValid(input, checkCharacters[words[v + 7]], birthDate, sex, region, inUseAtBirth(region, year))
+                        : makeValid(input, checkCharacters[words[v + 7]], birthDate, sex, region);
+                } else {
+                    record = makeRefused(input, reasonNames[reason], refusalMessage(reason, end - start),
+                        checkCharacters[words[v + 7]]);
+                }
+            }
+            results.push(record);
+            start = end;
+        }
+    }
+    return results;
+}
+
+function verifyOptions(options, what) {
+    if (options === undefined) return { yearLimit: yearOption(undefined, what), history: true };
+    if (options === null || typeof options !== 'object') throw new TypeError(`${what}: options must be an object`);
+    const history = options.history ?? true;
+    if (typeof history !== 'boolean') throw new TypeError(`${what}: options.history must be a boolean`);
+    return { yearLimit: yearOption(options.yearLimit, what), history };
+}
+
+export function verify(text, options) {
+    requireString(text, 'verify: the number');
+    const { yearLimit, history } = verifyOptions(options, 'verify');
+    return verifyAll([text], yearLimit, history, 'verify')[0];
+}
+
+export function verifyMany(texts, options) {
+    if (typeof texts === 'string' || texts === null || typeof texts?.[Symbol.iterator] !== 'function') {
+        throw new TypeError(`verifyMany: expected an array (or iterable) of strings, not ${describe(texts)}`);
+    }
+    const { yearLimit, history } = verifyOptions(options, 'verifyMany');
+    return verifyAll(Array.isArray(texts) ? texts : Array.from(texts), yearLimit, history, 'verifyMany');
+}
+
+// The verdict alone, one byte per text: 0 valid, else the reason's index in
+// REASONS (1 length, 2 characters, 3 check, 4 date). For filtering and
+// counting many lines, where no record is wanted.
+export const REASONS = Object.freeze([...reasonNames]);
+
+export function verdictCodes(texts, options) {
+    if (typeof texts === 'string' || texts === null || typeof texts?.[Symbol.iterator] !== 'function') {
+        throw new TypeError(`verdictCodes: expected an array (or iterable) of strings, not ${describe(texts)}`);
+    }
+    const { yearLimit } = verifyOptions(options, 'verdictCodes');
+    const list = Array.isArray(texts) ? texts : Array.from(texts);
+    requireStrings(list, 'verdictCodes');
+    const codes = new Uint8Array(list.length);
+    for (let first = 0; first < list.length; first += CHUNK) {
+        const size = Math.min(list.length, first + CHUNK) - first;
+        verifyChunk(list, first, first + size, yearLimit);
+        const v = chunkPlaces.verdicts >> 2;
+        for (let i = 0; i < size; ++i) codes[first + i] = words[v + i * 10];
+    }
+    return codes;
+}
+
+export function kind(text) {
+    requireString(text, 'kind: the number');
+    if (text.length > INPUT_FIELD_LIMIT) return null;  // refused for its length
+    const length = putText(text);
+    wasm.idn_verify(DYNAMIC, length, yearOption(undefined, 'kind'), VERDICT);
+    return constantText(wasm.idn_kind_name(words[(VERDICT + 4) >> 2]));
+}
+
+// ---- Regions and their history ----------------------------------------------------
+
+function readRegion(at) {
+    return {
+        code: words[at >> 2],
+        name: constantText(words[(at + 4) >> 2]),
+        level: constantText(words[(at + 8) >> 2]),
+        province: constantText(words[(at + 12) >> 2]),
+        city: constantText(words[(at + 16) >> 2]),
+    };
+}
+
+// The records of the 2009 tables whose code starts with the query or whose
+// name holds it, in table order, as `idtool regions QUERY` lists them.
+export function regions(query = '') {
+    requireString(query, 'regions: the query');
+    const length = putText(query);
+    const found = [];
+    words[CURSOR >> 2] = 0;
+    for (;;) {
+        const status = wasm.idn_regions_next(DYNAMIC, length, CURSOR, STRUCT);
+        if (status === 0) break;
+        if (status < 0) throw apiError(status, `regions: the C API answered ${statusName(status)}`);
+        found.push(readRegion(STRUCT));
+    }
+    return found;
+}
+
+// The record of the 2009 tables with the code, a province-level unit for
+// xx0000, or null.
+export function regionRecord(code) {
+    const status = wasm.idn_region_record(regionCode(code, 'regionRecord'), STRUCT);
+    return status === IDN_OK ? readRegion(STRUCT) : null;
+}
+
+// The dialog's cascading lists, by table position: 'municipalities',
+// 'provinces', a municipality's code (its districts), a province's code (its
+// cities) or a city's code (its county list). Codes; null for a parent that
+// has no list.
+export function pickerList(parent) {
+    const code = parent === 'municipalities' ? IDN_PICKER_MUNICIPALITIES
+        : parent === 'provinces' ? IDN_PICKER_PROVINCES : regionCode(parent, 'pickerList');
+    const capacity = TEXT_OUT_SIZE / 4;
+    const status = wasm.idn_picker_list(code, TEXT_OUT, capacity, WRITTEN);
+    if (status !== IDN_OK) {
+        if (status === IDN_ERROR_BUFFER_TOO_SMALL) throw apiError(status, 'pickerList: a list too long');
+        return null;
+    }
+    return Array.from(words.subarray(TEXT_OUT >> 2, (TEXT_OUT >> 2) + words[WRITTEN >> 2]));
+}
+
+// What the history of region codes (1981-2024) says of a code.
+export function history(code) {
+    const value = regionCode(code, 'history');
+    const records = [];
+    const count = wasm.idn_history_count(value);
+    for (let i = 0; i < count; ++i) {
+        wasm.idn_history_record_at(value, i, STRUCT);
+        const w = STRUCT >> 2;
+        records.push({
+            name: constantText(words[w + 1]),
+            province: constantText(words[w + 2]),
+            prefecture: constantText(words[w + 3]),
+            level: constantText(words[w + 4]),
+            from: words[w + 5],
+            until: words[w + 6] === 0 ? null : words[w + 6],
+        });
+    }
+    const successors = [];
+    wasm.idn_successors(value, LIST, 16, WRITTEN);
+    for (let i = 0; i < words[WRITTEN >> 2]; ++i) {
+        const w = (LIST >> 2) + i * 3;
+        successors.push({ code: words[w], name: constantText(words[w + 1]), status: words[w + 2] ? 'in_use' : 'abolished' });
+    }
+    const now = [];
+    wasm.idn_now(value, LIST, 7, WRITTEN);
+    for (let i = 0; i < words[WRITTEN >> 2]; ++i) {
+        const w = (LIST >> 2) + i * 2;
+        now.push({ code: words[w], name: constantText(words[w + 1]) });
+    }
+    return { code: value, status: codeStatusNames[wasm.idn_code_status(value)], records, successors, now };
+}
+
+// ---- Generation ---------------------------------------------------------------------
+
+const sexes = { any: 0, male: 1, female: 2 };
+const MAX_SEED = (1n << 64n) - 1n;
+
+function seedOption(seed) {
+    let value;
+    if (typeof seed === 'bigint') value = seed;
+    else if (Number.isSafeInteger(seed)) value = BigInt(seed);
+    else if (typeof seed === 'string' && /^[0-9]{1,20}$/.test(seed)) value = BigInt(seed);
+    if (value === undefined || value < 0n || value > MAX_SEED) {
+        throw new TypeError(`generate: seed must be a whole number from 0 to 2^64-1 (a number, bigint or digits), not ${describe(seed)}`);
+    }
+    return value;
+}
+
+function dateText(value, what) {
+    if (typeof value === 'number' && Number.isInteger(value)) return String(value);
+    return requireString(value, what);
+}
+
+// Distinct well-formed numbers, as idtool generate makes them: the same
+// options and seed give the same numbers.
+export function generate(options) {
+    if (options === null || typeof options !== 'object') throw new TypeError('generate: options must be an object');
+    const { region, birth, bornBetween, sex = 'any', count = 1, seed, asOf = 0, yearLimit, onWarning } = options;
+    if (typeof region === 'number') regionCode(region, 'generate');
+    const regionText = typeof region === 'number' ? String(region).padStart(6, '0') : requireString(region, 'generate: region');
+    if (!(sex in sexes)) throw new TypeError(`generate: sex must be 'male', 'female' or 'any', not ${describe(sex)}`);
+    if (!Number.isSafeInteger(count) || count < 0 || count > 0xFFFFFFFF) {
+        throw new RangeError(`generate: count must be a whole number from 1 to 4294967295, not ${describe(count)}`);
+    }
+    if (!Number.isInteger(asOf)) throw new TypeError(`generate: asOf must be a year, not ${describe(asOf)}`);
+    if (onWarning !== undefined && typeof onWarning !== 'function') throw new TypeError('generate: onWarning must be a function');
+    const texts = [regionText, null, null, null];
+    if (birth !== undefined) texts[1] = dateText(birth, 'generate: birth');
+    if (bornBetween !== undefined) {
+        if (!Array.isArray(bornBetween) || bornBetween.length !== 2) {
+            throw new TypeError('generate: bornBetween must be [from, to], two dates YYYYMMDD');
+        }
+        texts[2] = dateText(bornBetween[0], 'generate: bornBetween[0]');
+        texts[3] = dateText(bornBetween[1], 'generate: bornBetween[1]');
+    }
+
+    // The texts one after another from DYNAMIC; then the struct, once no
+    // text can grow the memory any more.
+    const places = [];
+    let offset = 0;
+    for (const text of texts) {
+        const length = text === null ? 0 : putText(text, offset);
+        places.push(text === null ? 0 : DYNAMIC + offset, length);
+        offset += length;
+    }
+    const struct = new DataView(memory.buffer, OPTIONS, 72);
+    places.forEach((value, i) => struct.setUint32(4 * i, value, true));
+    struct.setInt32(32, sexes[sex], true);
+    struct.setBigUint64(40, BigInt(count), true);
+    struct.setBigUint64(48, seed === undefined ? 0n : seedOption(seed), true);
+    struct.setInt32(56, seed === undefined ? 0 : 1, true);
+    struct.setInt32(60, asOf, true);
+    struct.setInt32(64, yearOption(yearLimit, 'generate'), true);
+
+    const status = wasm.idn_generator_init(GENERATOR, OPTIONS, TEXT_OUT, 1024);
+    let end = TEXT_OUT;
+    while (bytes[end] !== 0) ++end;
+    const message = decoder.decode(bytes.subarray(TEXT_OUT, end));
+    if (status !== IDN_OK) throw apiError(status, message);
+    if (message !== '' && onWarning !== undefined) onWarning(message);
+    const numbers = [];
+    for (let i = 0; i < count; ++i) {
+        wasm.idn_generator_number(GENERATOR, BigInt(i), TEXT_OUT, 19);
+        numbers.push(String.fromCharCode.apply(null, bytes.subarray(TEXT_OUT, TEXT_OUT + 18)));
+    }
+    return numbers;
+}
+
+// ---- Other conversions ------------------------------------------------------------------
+
+const upgradeRefusals = {
+    IDN_ERROR_NOT_FIFTEEN_DIGITS: 'not 15 digits',
+    IDN_ERROR_MONTH_ABOVE_12: 'month above 12',
+    IDN_ERROR_DAY_ABOVE_31: 'day above 31',
+};
+
+// The 18-character form of a 15-digit number (19YY, and the check character).
+export function upgrade(number15) {
+    requireString(number15, 'upgrade: the number');
+    // A longer text is never 15 digits; it is not copied whole.
+    const length = putText(number15.slice(0, 16));
+    const status = wasm.idn_upgrade(DYNAMIC, length, TEXT_OUT, 19);
+    if (status !== IDN_OK) {
+        const name = statusName(status);
+        throw apiError(status, `upgrade: ${JSON.stringify(number15.slice(0, 40))}: ${upgradeRefusals[name] ?? name}`);
+    }
+    return String.fromCharCode.apply(null, bytes.subarray(TEXT_OUT, TEXT_OUT + 18));
+}
+
+// The text masked for reports: its first 6 and last 4 characters kept (code
+// points; a text of 10 or fewer masked whole).
+export function mask(number) {
+    requireString(number, 'mask: the number');
+    const length = putText(number);
+    const out = DYNAMIC + length;
+    dynamic(2 * length + 1);
+    const status = wasm.idn_mask(DYNAMIC, length, out, length + 1, WRITTEN);
+    if (status !== IDN_OK) throw apiError(status, `mask: the C API answered ${statusName(status)}`);
+    return decoder.decode(bytes.subarray(out, out + words[WRITTEN >> 2]));
+}
+
+// The fields of a verify record, in order, as idtool verify writes them
+// (without "line", which a single call has none of).
+export const fields = Object.freeze(
+    Array.from({ length: wasm.idn_field_count() }, (_, i) => constantText(wasm.idn_field_name(i))).filter((name) => name !== 'line'));
+
+export const version = constantText(wasm.idn_version_string());

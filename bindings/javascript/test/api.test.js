@@ -1,0 +1,168 @@
+// The package's functions beside idtool and the C API's header: bad input
+// (non-strings, a megabyte, lone surrogates), generation with seeds,
+// regions, history, the dialog's cascade, upgrade and mask, and the module's
+// exports. IDTOOL names the program (default build/release/idtool).
+import { test } from 'node:test';
+import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
+import { readFileSync, existsSync } from 'node:fs';
+import { fileURLToPath } from 'node:url';
+
+import * as idn from '../index.js';
+import { checkCharacter } from './lines.js';
+
+const idtool = process.env.IDTOOL ?? fileURLToPath(new URL('../../../build/release/idtool', import.meta.url));
+const noIdtool = !existsSync(idtool) && `no ${idtool}`;
+const run = (...args) => execFileSync(idtool, args, { encoding: 'utf8' });
+
+test('bad input: a TypeError naming what was wrong, or a verdict', () => {
+    for (const value of [undefined, null, 110105194912310021, 11n, {}, ['110105194912310021'], Symbol('x')]) {
+        assert.throws(() => idn.verify(value), TypeError);
+    }
+    assert.throws(() => idn.verifyMany('110105194912310021'), /array \(or iterable\) of strings/);
+    assert.throws(() => idn.verifyMany(null), TypeError);
+    assert.throws(() => idn.verifyMany(['11010519491231002X', 7]), /item 1 is number 7/);
+    assert.throws(() => idn.verdictCodes(['11010519491231002X', null]), /item 1 is null/);
+    assert.deepEqual([...idn.verdictCodes(['11010519491231002X', '1'.repeat(1 << 20), '11010519491231002x'])], [0, 1, 2]);
+    assert.throws(() => idn.verify('1', { yearLimit: 'now' }), TypeError);
+    assert.throws(() => idn.verify('1', { history: 1 }), TypeError);
+
+    // A megabyte: refused for its length, in bytes, with the first 64 as input.
+    const big = '1'.repeat(1 << 20);
+    const record = idn.verify(big);
+    assert.equal(record.reason, 'length');
+    assert.equal(record.message, '您输入的身份证号为1048576位，正确的应为18位');
+    assert.equal(record.input, '1'.repeat(64));
+    assert.equal(record.expected_check, idn.verify('1'.repeat(17) + '0').expected_check);
+    // Chinese past the cut counts three bytes each; a character the cut
+    // splits is shown by its bytes, as idtool shows it.
+    const wide = '身'.repeat(400000);
+    const cut = idn.verify(wide);
+    assert.equal(cut.message, '您输入的身份证号为1200000位，正确的应为18位');
+    assert.equal(cut.input, '身'.repeat(21) + '\u00e8');
+
+    // Lone surrogates are U+FFFD, as TextEncoder writes them: a verdict.
+    const lone = idn.verify('11010519491231002\uD800');
+    assert.equal(lone.reason, 'length');
+    assert.equal(lone.input, '11010519491231002\uFFFD');
+    assert.equal(lone.message, '您输入的身份证号为20位，正确的应为18位');
+    assert.equal(idn.verify('\uDC00'.repeat(100)).message, '您输入的身份证号为300位，正确的应为18位');
+    assert.equal(idn.verify('😀'.repeat(40)).message, '您输入的身份证号为160位，正确的应为18位');
+    assert.equal(idn.verifyMany(new Set(['11010519491231002X'])).length, 1);
+    assert.deepEqual(idn.verifyMany([]), []);
+});
+
+test('the year limit decides date refusals', () => {
+    const number = '11010520300101001' + checkCharacter('11010520300101001');
+    assert.equal(idn.verify(number, { yearLimit: 2029 }).reason, 'date');
+    assert.equal(idn.verify(number, { yearLimit: 2030 }).valid, true);
+    assert.equal(idn.verifyMany([number], { yearLimit: 2029 })[0].message, '出生日期不正确');
+});
+
+test('records of one region share frozen history values', () => {
+    const [a, b] = idn.verifyMany(['512201198001010012', '512201198001010020']);
+    assert.equal(a.history, b.history);
+    assert.ok(Object.isFrozen(a.history) && Object.isFrozen(a.history[0]) && Object.isFrozen(a.now));
+    assert.throws(() => { a.history[0].name = 'x'; }, TypeError);
+    assert.deepEqual(Object.keys(idn.verify('1', { history: false })), idn.fields.slice(0, 10));
+    assert.deepEqual(Object.keys(a), idn.fields);
+});
+
+test('kind', () => {
+    assert.equal(idn.kind('11010519491231002X'), 'resident');
+    assert.equal(idn.kind('810000199001010019'), 'hmt_permit');
+    assert.equal(idn.kind('11010519491231002x'), null);
+    assert.equal(idn.kind('1'.repeat(100)), null);
+});
+
+test('generate gives idtool generate\'s numbers for the same seed', { skip: noIdtool }, () => {
+    const cases = [
+        [{ region: '110105', birth: '19491001', count: 3, seed: 7 }, ['--region', '110105', '--birth', '19491001', '--count', '3', '--seed', '7']],
+        [{ region: 140302, birth: '19870102', count: 5, seed: '18446744073709551615' },
+            ['--region', '140302', '--birth', '19870102', '--count', '5', '--seed', '18446744073709551615']],
+        [{ region: '阳泉市/城区', bornBetween: ['19800101', '19891231'], sex: 'female', count: 1000, seed: 1n },
+            ['--region', '阳泉市/城区', '--born-between', '19800101', '19891231', '--sex', 'female', '--count', '1000', '--seed', '1']],
+        [{ region: '330124', asOf: 1990, birth: '19800101', sex: 'male', count: 20, seed: 3 },
+            ['--region', '330124', '--as-of', '1990', '--birth', '19800101', '--sex', 'male', '--count', '20', '--seed', '3']],
+    ];
+    for (const [options, args] of cases) {
+        assert.deepEqual(idn.generate(options), run('generate', ...args).trimEnd().split('\n'), args.join(' '));
+    }
+    const numbers = idn.generate({ region: '110105', birth: '19491001', count: 50 });
+    assert.equal(new Set(numbers).size, 50);
+    assert.ok(idn.verifyMany(numbers).every((record) => record.valid));
+});
+
+test('generate refuses bad options with idtool\'s message and the status name', () => {
+    const refused = (options, code, message) => assert.throws(() => idn.generate(options),
+        (error) => error instanceof RangeError && error.code === code && (!message || message.test(error.message)));
+    refused({ region: '城区', birth: '19800101' }, 'IDN_ERROR_REGION_AMBIGUOUS', /城区/);
+    refused({ region: '140300', birth: '19800101' }, 'IDN_ERROR_REGION_NOT_COUNTY');
+    refused({ region: '110105', birth: '1980' }, 'IDN_ERROR_BIRTH_NOT_EIGHT_DIGITS', /--birth 1980/);
+    refused({ region: '110105', bornBetween: ['19900101', '19800101'] }, 'IDN_ERROR_RANGE_REVERSED');
+    refused({ region: '110105' }, 'IDN_ERROR_NO_BIRTH_DATE');
+    refused({ region: '110105', birth: '19800101', count: 0 }, 'IDN_ERROR_COUNT_ZERO');
+    refused({ region: '110105', birth: '19800101', count: 1000 }, 'IDN_ERROR_COUNT_TOO_LARGE');
+    refused({ region: '330124', asOf: 2000, birth: '19800101' }, 'IDN_ERROR_AS_OF_NOT_IN_USE');
+    assert.throws(() => idn.generate({ region: '110105', birth: '19800101', sex: 'M' }), TypeError);
+    assert.throws(() => idn.generate({ region: '110105', birth: '19800101', seed: -1 }), TypeError);
+    assert.throws(() => idn.generate({ region: '110105', birth: '19800101', seed: 2n ** 64n }), TypeError);
+    assert.throws(() => idn.generate({ region: {}, birth: '19800101' }), TypeError);
+    assert.throws(() => idn.generate(null), TypeError);
+    const warnings = [];
+    idn.generate({ region: '110105', birth: '19800231', seed: 1, onWarning: (message) => warnings.push(message) });
+    assert.equal(warnings.length, 1);
+});
+
+test('regions and history as idtool lists them', { skip: noIdtool }, () => {
+    for (const query of ['1403', '城区', '']) {
+        const rows = run('regions', query).trimEnd().split('\n').slice(1).map((line) => line.split('\t'));
+        assert.deepEqual(idn.regions(query).map((r) => [String(r.code), r.name, r.level, r.province, r.city ?? '']), rows);
+    }
+    const [header, row] = run('regions', '--history', '330124').trimEnd().split('\n');
+    assert.equal(header, 'code\tname\tlevel\tprovince\tprefecture\tfrom\tuntil\tsuccessors\tnow');
+    const h = idn.history('330124');
+    const record = h.records[0];
+    assert.deepEqual([String(h.code), record.name, record.level, record.province, record.prefecture, String(record.from),
+        String(record.until ?? ''), JSON.stringify(h.successors), JSON.stringify(h.now)], row.split('\t'));
+    assert.equal(h.status, 'abolished');
+    assert.deepEqual(idn.history(999999), { code: 999999, status: 'unknown', records: [], successors: [], now: [] });
+    assert.throws(() => idn.history('33012'), TypeError);
+});
+
+test('the dialog\'s cascade: 山西省, 阳泉市, 城区 by table position', () => {
+    const names = (codes) => codes.map((code) => idn.regionRecord(code).name);
+    assert.deepEqual(names(idn.pickerList('municipalities')), ['北京市', '天津市', '上海市', '重庆市']);
+    const provinces = idn.pickerList('provinces');
+    assert.equal(provinces.length, 27);
+    const shanxi = provinces.find((code) => idn.regionRecord(code).name === '山西省');
+    const yangquan = idn.pickerList(shanxi).find((code) => idn.regionRecord(code).name === '阳泉市');
+    assert.deepEqual(names(idn.pickerList(yangquan)), ['城区', '矿区', '郊区', '平定县', '盂县']);
+    assert.equal(idn.pickerList(yangquan)[0], 140302);
+    assert.equal(idn.pickerList(140302), null);
+    assert.equal(idn.regionRecord(999999), null);
+});
+
+test('upgrade and mask', { skip: noIdtool }, () => {
+    assert.equal(idn.upgrade('110105491231002'),
+        execFileSync(idtool, ['upgrade'], { input: '110105491231002\n', encoding: 'utf8' }).trim());
+    for (const [text, code] of [['11010549123100', 'IDN_ERROR_NOT_FIFTEEN_DIGITS'], ['110105491331002', 'IDN_ERROR_MONTH_ABOVE_12'],
+        ['110105491232002', 'IDN_ERROR_DAY_ABOVE_31'], ['1'.repeat(1 << 20), 'IDN_ERROR_NOT_FIFTEEN_DIGITS']]) {
+        assert.throws(() => idn.upgrade(text), (error) => error instanceof RangeError && error.code === code);
+    }
+    assert.equal(idn.mask('11010519491231002X'), '110105********002X');
+    assert.equal(idn.mask('男女男女男女男女男女男'), '男女男女男女*女男女男');
+    assert.equal(idn.mask('1234'), '****');
+    assert.equal(idn.mask('1'.repeat(1 << 20)).length, 1 << 20);
+});
+
+test('the module exports exactly the C API\'s functions, its memory and __heap_base', async () => {
+    const header = readFileSync(new URL('../../../capi/idnumber.h', import.meta.url), 'utf8');
+    const declared = [...header.matchAll(/^IDN_API [^(]*\b(idn_[a-z0-9_]+)\(/gm)].map((match) => match[1]);
+    const module = await WebAssembly.compile(readFileSync(new URL('../idnumber.wasm', import.meta.url)));
+    const exported = WebAssembly.Module.exports(module);
+    assert.deepEqual(exported.filter((e) => e.kind === 'function').map((e) => e.name).sort(), declared.sort());
+    assert.deepEqual(exported.filter((e) => e.kind !== 'function').map((e) => e.name).sort(), ['__heap_base', 'memory']);
+    assert.ok(WebAssembly.Module.imports(module).every((i) => i.module === 'wasi_snapshot_preview1'));
+    assert.equal(idn.version, '1.0.0');
+});

@@ -1,0 +1,339 @@
+// The page's behaviour: the three tabs (校验, 生成, 批量) over the idnumber
+// package in ./idnumber/. Verification of one number and generation run
+// here; a batch runs in batch-worker.js. Nothing is sent anywhere: the page
+// loads only its own files, and results leave the browser only as the
+// downloads the user asks for.
+import { generate, history, kind, pickerList, regionRecord, verify } from './idnumber/index.js';
+import { parseCsv, reasonLabels } from './batch.js';
+
+const $ = (id) => document.getElementById(id);
+
+// ---- Tabs (arrow keys move between them, as the ARIA pattern has it) ----------
+
+const tabs = [...document.querySelectorAll('[role="tab"]')];
+function selectTab(tab) {
+    for (const other of tabs) {
+        const selected = other === tab;
+        other.setAttribute('aria-selected', String(selected));
+        other.tabIndex = selected ? 0 : -1;
+        $(other.getAttribute('aria-controls')).hidden = !selected;
+    }
+    tab.focus();
+}
+for (const tab of tabs) {
+    tab.addEventListener('click', () => selectTab(tab));
+    tab.addEventListener('keydown', (event) => {
+        const step = { ArrowRight: 1, ArrowLeft: -1 }[event.key];
+        if (step === undefined) return;
+        selectTab(tabs[(tabs.indexOf(tab) + step + tabs.length) % tabs.length]);
+        event.preventDefault();
+    });
+}
+
+function showMessage(element, text, warning = false) {
+    element.textContent = text;
+    element.classList.toggle('warning', warning);
+    element.hidden = text === '';
+}
+
+// ---- 校验 --------------------------------------------------------------------------
+
+const kindLabels = {
+    resident: '居民身份证',
+    hmt_permit: '港澳台居民居住证',
+    foreigner_card: '外国人永久居留身份证',
+};
+const statusLabels = {
+    2009: '2009年区划表中的县级代码',
+    in_use: '现行代码（2009年表中没有）',
+    abolished: '已撤销的代码',
+    unknown: '区划沿革中没有此代码',
+};
+
+function cell(row, text) {
+    const td = row.insertCell();
+    td.textContent = text;
+    return td;
+}
+
+$('verify-form').addEventListener('submit', (event) => {
+    event.preventDefault();
+    const record = verify($('number').value);
+    if (!record.valid) {
+        $('verify-result').hidden = true;
+        showMessage($('verify-message'), record.message);
+        return;
+    }
+    showMessage($('verify-message'), '');
+    $('out-province').textContent = record.province;
+    $('out-city').textContent = record.city;
+    $('out-county').textContent = record.county;
+    const date = record.birth_date;
+    $('out-birth').textContent = `${date.slice(0, 4)}年${date.slice(4, 6)}月${date.slice(6, 8)}日`;
+    $('out-sex').textContent = record.sex;
+    $('out-kind').textContent = kindLabels[kind(record.input)] ?? '';
+    $('out-status').textContent = statusLabels[record.code_status];
+    $('out-at-birth').textContent = record.in_use_at_birth
+        ? '出生那年该代码在用' : '出生那年该代码未在用（补登记者常见，仅供参考）';
+    const body = $('out-history').tBodies[0];
+    body.replaceChildren();
+    for (const entry of record.history) {
+        const row = body.insertRow();
+        for (const value of [entry.name, entry.province, entry.prefecture, entry.from, entry.until ?? '至今']) cell(row, value);
+    }
+    $('out-history').hidden = record.history.length === 0;
+    const named = (list) => list.map((item) => `${item.name}（${item.code}）`).join('、');
+    $('out-successors').textContent = record.successors.length
+        ? `撤销后由：${record.successors.map((s) => `${s.name}（${s.code}，${s.status === 'in_use' ? '在用' : '已撤销'}）`).join('、')}接替` : '';
+    $('out-now').textContent = record.now.length ? `现在使用的代码：${named(record.now)}` : '';
+    $('verify-result').hidden = false;
+});
+
+// ---- 生成 --------------------------------------------------------------------------
+
+const nameOf = (code) => regionRecord(code).name;
+
+function fillList(select, codes) {
+    select.replaceChildren(...(codes ?? []).map((code) => new Option(nameOf(code), String(code))));
+    select.disabled = select.options.length === 0;
+}
+
+// The dialog's cascade: a list's choice fills the lists below it.
+function onMunicipality() { fillList($('district'), pickerList(Number($('municipality').value))); }
+function onProvince() {
+    fillList($('city'), pickerList(Number($('province').value)));
+    onCity();
+}
+function onCity() { fillList($('county'), $('city').value ? pickerList(Number($('city').value)) : []); }
+
+fillList($('municipality'), pickerList('municipalities'));
+fillList($('province'), pickerList('provinces'));
+onMunicipality();
+onProvince();
+$('municipality').addEventListener('change', () => { $('mode-municipality').checked = true; onMunicipality(); });
+$('district').addEventListener('change', () => { $('mode-municipality').checked = true; });
+$('province').addEventListener('change', () => { $('mode-province').checked = true; onProvince(); });
+$('city').addEventListener('change', () => { $('mode-province').checked = true; onCity(); });
+$('county').addEventListener('change', () => { $('mode-province').checked = true; });
+for (const id of ['birth', 'born-from', 'born-to']) {
+    $(id).addEventListener('input', () => { $(id === 'birth' ? 'birth-one' : 'birth-range').checked = true; });
+}
+
+// Chinese messages for the refusals a person meets here; idtool's own
+// (English) message otherwise.
+const generateMessages = {
+    IDN_ERROR_BIRTH_NOT_EIGHT_DIGITS: '出生日期应为8位数字，如19870102',
+    IDN_ERROR_BIRTH_BEYOND_LIMITS: '出生日期不正确：年份不能晚于今年，月不大于12，日不大于31',
+    IDN_ERROR_RANGE_NOT_DATE: '日期范围的两端都应是真实的日期（8位数字，如19800101）',
+    IDN_ERROR_RANGE_YEAR_AFTER_LIMIT: '日期范围不能晚于今年',
+    IDN_ERROR_RANGE_REVERSED: '起始日期晚于截止日期',
+    IDN_ERROR_COUNT_ZERO: '数量至少为1',
+    IDN_ERROR_COUNT_TOO_LARGE: '数量超过了该地区和日期所能生成的不同号码数',
+};
+
+let generatedNumbers = [];
+$('generate-form').addEventListener('submit', (event) => {
+    event.preventDefault();
+    const municipal = $('mode-municipality').checked;
+    const region = municipal ? $('district').value : $('county').value;
+    const count = Number($('count').value || '1');
+    const seed = $('seed').value.trim();
+    const options = { region: region === '' ? '' : Number(region), sex: $('sex').value };
+    if ($('birth-one').checked) options.birth = $('birth').value.trim();
+    else options.bornBetween = [$('born-from').value.trim(), $('born-to').value.trim()];
+    let warning = '';
+    try {
+        if (region === '') throw new RangeError('请选择区（县）或县');
+        if (!Number.isInteger(count) || count < 1 || count > 100000) throw new RangeError('数量应为1到100000之间的整数');
+        if (seed !== '' && !/^[0-9]{1,20}$/.test(seed)) throw new RangeError('种子应为不超过20位的非负整数');
+        options.count = count;
+        if (seed !== '') options.seed = seed;
+        options.onWarning = () => { warning = '注意：该出生日期不是日历上的真实日期（如0231），号码照样生成'; };
+        generatedNumbers = generate(options);
+    } catch (error) {
+        generatedNumbers = [];
+        $('generated').value = '';
+        showMessage($('generate-message'), generateMessages[error.code] ?? error.message);
+        $('copy-button').disabled = $('download-generated').disabled = true;
+        return;
+    }
+    showMessage($('generate-message'), warning, true);
+    $('generated').value = generatedNumbers.join('\n');
+    $('copy-button').disabled = $('download-generated').disabled = false;
+    $('copy-status').textContent = `已生成${generatedNumbers.length}个号码`;
+});
+
+$('copy-button').addEventListener('click', async () => {
+    try {
+        await navigator.clipboard.writeText(generatedNumbers.join('\n'));
+        $('copy-status').textContent = `已复制${generatedNumbers.length}个号码`;
+    } catch {
+        // No clipboard permission (an insecure origin, say): select the text
+        // for Ctrl+C instead.
+        $('generated').select();
+        $('copy-status').textContent = '无法直接复制，已选中号码，请按Ctrl+C';
+    }
+});
+
+function download(name, text, type) {
+    const url = URL.createObjectURL(new Blob([text], { type }));
+    const link = Object.assign(document.createElement('a'), { href: url, download: name });
+    document.body.append(link);
+    link.click();
+    link.remove();
+    setTimeout(() => URL.revokeObjectURL(url), 10000);
+}
+
+$('download-generated').addEventListener('click', () => {
+    download('身份证号码.txt', generatedNumbers.join('\r\n') + '\r\n', 'text/plain;charset=utf-8');
+});
+
+// ---- 批量 --------------------------------------------------------------------------
+
+let chosenFile = null;
+let fileBuffer = null;
+let batchCsv = '';
+let batchRecords = [];
+const PREVIEW_ROWS = 500;
+
+async function takeFile(file) {
+    chosenFile = file;
+    fileBuffer = await file.arrayBuffer();
+    const isCsv = /\.csv$/i.test(file.name) || file.type === 'text/csv';
+    $('column-choice').hidden = !isCsv;
+    if (isCsv) {
+        // The first rows name the columns; a column of 17 digits and X is
+        // chosen when one looks like numbers.
+        const head = decodeHead(fileBuffer);
+        const rows = parseCsv(head).slice(0, 6);
+        const header = rows[0] ?? [];
+        $('column').replaceChildren(...header.map((name, i) => new Option(`第${i + 1}列：${name}`, String(i))));
+        const guess = header.findIndex((_, i) => rows.slice(1).some((row) => /^[0-9]{17}[0-9Xx]$/.test((row[i] ?? '').trim())));
+        if (guess >= 0) $('column').value = String(guess);
+    }
+    $('file-status').textContent = `已选择文件：${file.name}（${file.size}字节）`;
+}
+
+function decodeHead(buffer) {
+    const head = new Uint8Array(buffer, 0, Math.min(buffer.byteLength, 65536));
+    const encoding = $('encoding').value;
+    if (encoding !== 'gbk') {
+        try {
+            return new TextDecoder('utf-8', { fatal: true }).decode(head.subarray(0, cutAtLine(head)));
+        } catch {
+            if (encoding === 'utf-8') return '';
+        }
+    }
+    return new TextDecoder('gbk').decode(head);
+}
+
+function cutAtLine(bytes) {
+    const end = bytes.lastIndexOf(10);
+    return end > 0 ? end : bytes.length;
+}
+
+$('batch-file').addEventListener('change', () => {
+    if ($('batch-file').files.length) takeFile($('batch-file').files[0]);
+});
+$('encoding').addEventListener('change', () => { if (chosenFile) takeFile(chosenFile); });
+const zone = $('drop-zone');
+zone.addEventListener('dragover', (event) => { event.preventDefault(); zone.classList.add('over'); });
+zone.addEventListener('dragleave', () => zone.classList.remove('over'));
+zone.addEventListener('drop', (event) => {
+    event.preventDefault();
+    zone.classList.remove('over');
+    if (event.dataTransfer.files.length) takeFile(event.dataTransfer.files[0]);
+});
+$('batch-text').addEventListener('input', () => {
+    // Pasted text takes over from a chosen file.
+    chosenFile = fileBuffer = null;
+    $('batch-file').value = '';
+    $('column-choice').hidden = true;
+    $('file-status').textContent = '';
+});
+
+let worker = null;
+$('batch-button').addEventListener('click', () => {
+    if (worker) worker.terminate();
+    worker = new Worker(new URL('./batch-worker.js', import.meta.url), { type: 'module' });
+    const started = performance.now();
+    $('batch-button').disabled = true;
+    $('download-csv').disabled = true;
+    $('batch-progress').value = 0;
+    $('batch-status').textContent = '正在校验……';
+    worker.onmessage = (event) => {
+        const data = event.data;
+        if (data.progress !== undefined) {
+            $('batch-progress').value = data.total ? data.progress / data.total : 1;
+            $('batch-status').textContent = `已校验 ${data.progress} / ${data.total} 行`;
+            return;
+        }
+        $('batch-button').disabled = false;
+        worker.terminate();
+        worker = null;
+        if (data.error !== undefined) {
+            $('batch-status').textContent = `无法校验：${data.error}`;
+            return;
+        }
+        $('batch-progress').value = 1;
+        batchRecords = data.done;
+        batchCsv = data.csv;
+        const seconds = ((performance.now() - started) / 1000).toFixed(2);
+        $('batch-status').textContent = `完成：共 ${batchRecords.length} 行，通过 ${data.counts.valid} 行，用时 ${seconds} 秒`
+            + (data.encoding ? `（文件编码：${data.encoding.toUpperCase()}）` : '');
+        $('batch-status').dataset.seconds = seconds;
+        showCounts(data.counts);
+        showTable();
+        $('download-csv').disabled = false;
+    };
+    if (fileBuffer) {
+        const isCsv = !$('column-choice').hidden;
+        const buffer = fileBuffer.slice(0);
+        worker.postMessage({
+            buffer, encoding: $('encoding').value,
+            csv: isCsv ? { column: Number($('column').value || 0), headerRow: $('header-row').checked } : null,
+        }, [buffer]);
+    } else {
+        worker.postMessage({ text: $('batch-text').value });
+    }
+});
+
+function showCounts(counts) {
+    const body = $('batch-counts').tBodies[0];
+    body.replaceChildren();
+    for (const [reason, count] of Object.entries(counts)) {
+        const row = body.insertRow();
+        row.dataset.reason = reason;
+        cell(row, reasonLabels[reason]);
+        cell(row, String(count));
+    }
+    $('batch-counts').hidden = false;
+}
+
+function showTable() {
+    const onlyInvalid = $('only-invalid').checked;
+    const body = $('batch-table').tBodies[0];
+    const rows = [];
+    for (let i = 0; i < batchRecords.length && rows.length < PREVIEW_ROWS; ++i) {
+        const record = batchRecords[i];
+        if (onlyInvalid && record.valid) continue;
+        const row = document.createElement('tr');
+        if (!record.valid) row.className = 'refused';
+        cell(row, String(i + 1));
+        cell(row, record.input).className = 'num';
+        cell(row, record.valid ? '通过' : '未通过');
+        cell(row, record.valid ? '' : `${reasonLabels[record.reason]}：${record.message}`);
+        cell(row, record.valid ? [record.province, record.city, record.county].filter(Boolean).join(' ') : '');
+        cell(row, record.birth_date ?? '');
+        cell(row, record.sex ?? '');
+        rows.push(row);
+    }
+    body.replaceChildren(...rows);
+    const shown = onlyInvalid ? '未通过的' : '';
+    $('batch-caption').textContent = rows.length === PREVIEW_ROWS
+        ? `校验结果（只显示前${PREVIEW_ROWS}行${shown}，全部结果请下载CSV）` : `校验结果（${shown}共${rows.length}行）`;
+    $('batch-table').hidden = false;
+}
+$('only-invalid').addEventListener('change', () => { if (batchRecords.length) showTable(); });
+
+$('download-csv').addEventListener('click', () => download('校验结果.csv', batchCsv, 'text/csv;charset=utf-8'));

@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# The JavaScript face: builds the C API as WebAssembly (preset wasm) and the
+# optimised native idtool (preset release) the tests compare against, then
+# runs the npm package's tests (node:test: agreement with idtool on 10^5
+# lines, the API, npm pack installed offline) and the web page's tests in
+# Debian's Chromium, driven by playwright-core from npm ci.
+#
+# Installs what it needs from Debian's packages first (idempotent). Run from
+# anywhere; exits non-zero on any failure.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+jobs=2
+
+packages=(
+    cmake ninja-build g++ python3 libcli11-dev      # the native idtool the tests compare against
+    clang-14 lld-14 wasi-libc                       # the WebAssembly module
+    libc++-14-dev-wasm32 libc++abi-14-dev-wasm32 libclang-rt-14-dev-wasm32
+    chromium                                        # the browser tests (never a downloaded browser)
+)
+command -v node >/dev/null 2>&1 || packages+=(nodejs)
+command -v npm >/dev/null 2>&1 || packages+=(npm)
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    sudo=
+    [ "$(id -u)" -eq 0 ] || sudo=sudo
+    $sudo apt-get update -q
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+node_major=$(node -p 'process.versions.node.split(".")[0]')
+[ "$node_major" -ge 18 ] || { echo "Node 18 or newer is needed, not $(node --version)"; exit 1; }
+
+echo "== native idtool (release)"
+cmake --preset release >/dev/null
+cmake --build --preset release -j "$jobs"
+
+echo "== WebAssembly (wasm)"
+cmake --preset wasm >/dev/null
+cmake --build --preset wasm -j "$jobs"
+wasm=build/wasm/bindings/javascript/idnumber.wasm
+echo "idnumber.wasm: $(stat -c %s "$wasm") bytes, $(gzip -9c "$wasm" | wc -c) gzipped"
+
+export IDTOOL="$PWD/build/release/idtool"
+export WEB_ROOT="$PWD/build/wasm/web"
+
+echo "== the npm package (node:test)"
+(cd bindings/javascript && npm test)
+
+echo "== the web page in Chromium (playwright-core)"
+(cd programs/web && npm ci --no-audit --no-fund && npm test)
