@@ -69,8 +69,46 @@ export interface VerifyOptions {
 /** Verifies one number. Throws TypeError for a non-string. */
 export function verify(text: string, options?: VerifyOptions): VerifyRecord;
 
-/** Verifies many numbers at once; the records in input order. Throws TypeError naming the first non-string. */
-export function verifyMany(texts: Iterable<string>, options?: VerifyOptions): VerifyRecord[];
+/**
+ * The verdicts of many texts, as verifyMany returns them: columns filled by
+ * the verification (typed arrays, one element per text, in input order) and
+ * the records, each made when it is read, with exactly the fields of
+ * verify's records. Iterable; `at(i)` reads one record, `toArray()` all.
+ * The texts are kept (changing the array given to verifyMany afterwards
+ * changes nothing here). The columns are the result's own: read them, do
+ * not write them.
+ */
+export class Verdicts implements Iterable<VerifyRecord> {
+    private constructor();
+    /** How many texts. */
+    readonly length: number;
+    /** 0 valid, else an index into REASONS (as verdictCodes gives). */
+    readonly reasonCodes: Uint8Array;
+    /** The expected check character's code ('0'-'9' or 'X'); 0 where expected_check is null. */
+    readonly expectedChecks: Uint8Array;
+    /** 1 male, 2 female; 0 for a refused text. */
+    readonly sexCodes: Uint8Array;
+    /** The number's first six digits as a number; 0 for a refused text. */
+    readonly regionCodes: Int32Array;
+    /** The birth date YYYYMMDD as a number; 0 for a refused text. */
+    readonly birthDates: Int32Array;
+    /** Text `index` as it was given (negative: from the end); undefined beyond. */
+    text(index: number): string | undefined;
+    /** The record of text `index` (negative: from the end, as Array.prototype.at); undefined beyond. */
+    at(index: number): VerifyRecord | undefined;
+    [Symbol.iterator](): Iterator<VerifyRecord>;
+    /** Every record, in an array (for code that wants the array verifyMany once returned). */
+    toArray(): VerifyRecord[];
+    /** JSON.stringify gives the array of records. */
+    toJSON(): VerifyRecord[];
+}
+
+/**
+ * Verifies many numbers at once, in input order. The verification is done
+ * in the call; each record is made when it is read. Throws TypeError naming
+ * the first non-string.
+ */
+export function verifyMany(texts: Iterable<string>, options?: VerifyOptions): Verdicts;
 
 /** REASONS[code] is the reason of a verdict code: [null, 'length', 'characters', 'check', 'date']. */
 export const REASONS: readonly [null, 'length', 'characters', 'check', 'date'];

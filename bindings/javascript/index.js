@@ -240,15 +240,17 @@ function inUseAtBirth(region, year) {
 // hold a few thousand dates, and a shared string is one allocation less per
 // record to make and keep. Dates of 1800-2199 (months 00-12, days 00-31, as
 // the dialog takes them) have a slot each; others are sliced every time.
+// `date` is YYYYMMDD as a number.
 const BIRTH_DATE_SLOTS = BIRTH_YEARS * 13 * 32;
-const birthDates = Array.from({ length: BIRTH_DATE_SLOTS }, () => undefined);
-function birthDateText(input, year, month, day) {
-    const slot = (year - FIRST_BIRTH_YEAR) * 416 + month * 32 + day;
+const birthDateTexts = Array.from({ length: BIRTH_DATE_SLOTS }, () => undefined);
+function birthDateText(input, date) {
+    const year = Math.floor(date / 10000);
+    const slot = (year - FIRST_BIRTH_YEAR) * 416 + (Math.floor(date / 100) % 100) * 32 + date % 100;
     if (slot < 0 || slot >= BIRTH_DATE_SLOTS) return input.slice(6, 14);
-    let text = birthDates[slot];
+    let text = birthDateTexts[slot];
     if (text === undefined) {
         text = input.slice(6, 14);
-        birthDates[slot] = text;
+        birthDateTexts[slot] = text;
     }
     return text;
 }
@@ -319,115 +321,237 @@ function longRecord(text, yearLimit, withHistory) {
     return record;
 }
 
-const CHUNK = 8192;
+// The record of a text over 64 bytes, by idtool's record writer.
+function writerRecord(text, yearLimit, withHistory) {
+    if (text.length > INPUT_FIELD_LIMIT) return longRecord(text, yearLimit, withHistory);
+    const length = encoder.encodeInto(text, bytes.subarray(PREFIX, PREFIX + 256)).written;
+    return recordByWriter(PREFIX, length, yearLimit, withHistory);
+}
 
-function requireStrings(texts, what) {
-    for (let i = 0; i < texts.length; ++i) {
-        if (typeof texts[i] !== 'string') throw new TypeError(`${what}: item ${i} is ${describe(texts[i])}, not a string`);
+// ---- Verifying many texts ------------------------------------------------------------
+//
+// verifyMany packs the texts into memory, verifies them with one
+// idn_verify_batch per chunk and copies each verdict into typed-array
+// columns; a record object is made only when a record is read (Verdicts.at,
+// iteration, toArray), from the columns, the texts and caches by region
+// code, birth date and message. So the cost of the call is the copying in,
+// the verification and five stores a text, whatever the number of fields.
+//
+// Copying in: V8 reads a string's units one at a time through charCodeAt at
+// some 2.5 ns a unit, but joins a few hundred short strings and encodes the
+// result with one TextEncoder.encodeInto for less than 1 ns a unit. So the
+// texts go in groups of JOIN: their lengths give the ends as if every unit
+// were one byte, the group is joined and encoded, and when encodeInto wrote
+// exactly one byte a unit (all ASCII, the usual case) the group is done.
+// A group holding a text beyond ASCII or longer than 64 units is written
+// again text by text (below). A joined group stays below 128 KB, the size
+// above which V8 allocates a string in its large-object space, several
+// times slower for join.
+
+const CHUNK = 16384;                        // texts per idn_verify_batch
+const GROUP_SHIFT = 9;
+const GROUP = 1 << GROUP_SHIFT;             // texts per joined string (at most 64 units each)
+const VERDICT_WORDS = 10;                   // sizeof(idn_verdict) / 4
+const UNIT_ROOM = 3 * (INPUT_FIELD_LIMIT + 1);  // the most bytes one text takes when written alone
+
+// Why a text's record is not made from the columns alone.
+const FROM_COLUMNS = 0;
+const BEYOND_ASCII = 1;   // its input field is its UTF-8 read back (a lone surrogate as U+FFFD)
+const BY_WRITER = 2;      // over 64 bytes: idtool's record writer cuts its input field
+
+function requireList(texts, what) {
+    if (typeof texts === 'string' || texts === null || typeof texts?.[Symbol.iterator] !== 'function') {
+        throw new TypeError(`${what}: expected an array (or iterable) of strings, not ${describe(texts)}`);
     }
+    return Array.isArray(texts) ? texts : Array.from(texts);
+}
+
+function notString(texts, i, what) {
+    return new TypeError(`${what}: item ${i} is ${describe(texts[i])}, not a string`);
+}
+
+// Writes the texts of `group` one at a time from packed + at, their ends
+// (relative to packed) from words[endsIndex]; marks in `flags` (from
+// flagsIndex) the texts whose record the columns cannot give. A text of up
+// to 64 units is copied a unit at a time while it is ASCII, else written by
+// encodeInto (a lone surrogate as U+FFFD); a longer one is refused for its
+// length whatever it holds, so only its first 64 bytes are written (the
+// verdict's expected check character comes from them, as idtool's does).
+// Returns the new `at`.
+function packEach(group, packed, at, endsIndex, flags, flagsIndex) {
+    dynamic(packed - DYNAMIC + at + group.length * UNIT_ROOM);
+    const memoryBytes = bytes;
+    for (let i = 0; i < group.length; ++i) {
+        const text = group[i];
+        const length = text.length;
+        const place = packed + at;
+        if (length > INPUT_FIELD_LIMIT) {
+            encoder.encodeInto(text.slice(0, INPUT_FIELD_LIMIT + 1), memoryBytes.subarray(place, place + UNIT_ROOM));
+            at += INPUT_FIELD_LIMIT;
+            flags[flagsIndex + i] = BY_WRITER;
+        } else {
+            let k = 0;
+            for (; k < length; ++k) {
+                const unit = text.charCodeAt(k);
+                if (unit >= 0x80) break;
+                memoryBytes[place + k] = unit;
+            }
+            if (k === length) {
+                at += length;
+            } else {
+                const written = encoder.encodeInto(text, memoryBytes.subarray(place, place + 3 * length)).written;
+                at += written;
+                flags[flagsIndex + i] = written > INPUT_FIELD_LIMIT ? BY_WRITER : BEYOND_ASCII;
+            }
+        }
+        words[endsIndex + i] = at;
+    }
+    return at;
 }
 
 // Packs texts[first..last) into memory and verifies them with one
-// idn_verify_batch. ASCII texts are copied a UTF-16 unit at a time (faster
-// for short texts than joining them for one encodeInto); from the first
-// text beyond ASCII on, each is written by encodeInto. A text over 64 UTF-16
-// units is packed empty: it is refused for its length whatever it holds.
-// Leaves in chunkPlaces where the ends and verdicts lie, the packed bytes,
-// and whether the chunk was all ASCII.
-function verifyChunk(texts, first, last, yearLimit) {
+// idn_verify_batch; returns where the verdicts lie. The texts are taken in
+// groups of GROUP (copies, which are pushed onto `groups` when it is given).
+// Throws a TypeError at the first item that is not a string.
+function verifyChunk(texts, first, last, yearLimit, flags, groups, what) {
     const size = last - first;
-    let units = 0;
-    for (let i = first; i < last; ++i) {
-        const length = texts[i].length;
-        if (length <= INPUT_FIELD_LIMIT) units += length;
-    }
-    const ends = align(dynamic(0), 8);
-    const verdicts = ends + align(size * 4, 8);
-    const packed = verdicts + size * 40;
-    dynamic(packed - DYNAMIC + units * 3);
-    const memoryBytes = bytes;
-    const endsIndex = ends >> 2;
-    let at = packed;
-    let ascii = true;
-    let i = 0;
-    copying: for (; i < size; ++i) {
-        const text = texts[first + i];
-        const length = text.length;
-        if (length <= INPUT_FIELD_LIMIT) {
-            for (let k = 0; k < length; ++k) {
-                const unit = text.charCodeAt(k);
-                if (unit >= 0x80) {
-                    ascii = false;
-                    break copying;
-                }
-                memoryBytes[at + k] = unit;
+    const ends = align(DYNAMIC, 8);
+    const verdicts = align(ends + size * 4, 8);
+    const packed = verdicts + size * VERDICT_WORDS * 4;
+    dynamic(packed - DYNAMIC + size * INPUT_FIELD_LIMIT);
+    let at = 0;
+    for (let start = first; start < last; start += GROUP) {
+        const group = texts.slice(start, Math.min(last, start + GROUP));
+        if (groups !== null) groups.push(group);
+        const endsIndex = (ends >> 2) + start - first;
+        let end = at;
+        let short = true;
+        for (let i = 0; i < group.length; ++i) {
+            const text = group[i];
+            if (typeof text !== 'string') throw notString(texts, start + i, what);
+            const length = text.length;
+            if (length > INPUT_FIELD_LIMIT) short = false;
+            end += length;
+            words[endsIndex + i] = end;
+        }
+        if (short) {
+            const joined = group.join('');
+            const done = encoder.encodeInto(joined, bytes.subarray(packed + at, packed + end));
+            if (done.read === joined.length && done.written === joined.length) {
+                at = end;
+                continue;
             }
-            at += length;
         }
-        words[endsIndex + i] = at - packed;
-    }
-    for (; i < size; ++i) {
-        const text = texts[first + i];
-        if (text.length <= INPUT_FIELD_LIMIT) {
-            at += encoder.encodeInto(text, memoryBytes.subarray(at, at + text.length * 3)).written;
-        }
-        words[endsIndex + i] = at - packed;
+        at = packEach(group, packed, at, endsIndex, flags, start - first);
     }
     wasm.idn_verify_batch(packed, ends, size, yearLimit, verdicts);
-    chunkPlaces.ends = ends;
-    chunkPlaces.verdicts = verdicts;
-    chunkPlaces.packed = packed;
-    chunkPlaces.ascii = ascii;
+    return verdicts;
 }
-const chunkPlaces = { ends: 0, verdicts: 0, packed: 0, ascii: true };
 
-// Verifies texts into records, a chunk at a time.
-function verifyAll(texts, yearLimit, withHistory, what) {
-    requireStrings(texts, what);
-    const count = texts.length;
-    const results = [];
-    const makeValid = withHistory ? validRecord : validShortRecord;
-    const makeRefused = withHistory ? refusedRecord : refusedShortRecord;
+// The verdicts of many texts, as columns: reasonCodes (0 valid, else an
+// index into REASONS), expectedChecks (the character's code, 0 for none),
+// and for valid numbers sexCodes (1 male, 2 female), regionCodes and
+// birthDates (YYYYMMDD as a number); 0 where a field is null. The record of
+// text i is made when it is read. Made by verifyMany.
+export class Verdicts {
+    #groups;      // the texts verified, in groups of GROUP
+    #flags;       // FROM_COLUMNS, BEYOND_ASCII or BY_WRITER, by text
+    #yearLimit;
+    #history;
+
+    constructor(count, groups, flags, yearLimit, history) {
+        this.length = count;
+        this.reasonCodes = new Uint8Array(count);
+        this.expectedChecks = new Uint8Array(count);
+        this.sexCodes = new Uint8Array(count);
+        this.regionCodes = new Int32Array(count);
+        this.birthDates = new Int32Array(count);
+        this.#groups = groups;
+        this.#flags = flags;
+        this.#yearLimit = yearLimit;
+        this.#history = history;
+        Object.freeze(this);
+    }
+
+    // Text `index` as it was given, and its record (a negative index counts
+    // from the end, as Array.prototype.at does); undefined beyond the texts.
+    text(index) {
+        const i = this.#index(index);
+        return i === -1 ? undefined : this.#groups[i >> GROUP_SHIFT][i & (GROUP - 1)];
+    }
+
+    at(index) {
+        const i = this.#index(index);
+        return i === -1 ? undefined : this.#record(i);
+    }
+
+    #index(index) {
+        let i = Math.trunc(Number(index)) || 0;
+        if (i < 0) i += this.length;
+        return i >= 0 && i < this.length ? i : -1;
+    }
+
+    *[Symbol.iterator]() {
+        for (let i = 0; i < this.length; ++i) yield this.#record(i);
+    }
+
+    // Every record, in order, in an array.
+    toArray() {
+        const records = new Array(this.length);
+        for (let i = 0; i < records.length; ++i) records[i] = this.#record(i);
+        return records;
+    }
+
+    toJSON() {
+        return this.toArray();
+    }
+
+    #record(i) {
+        const text = this.#groups[i >> GROUP_SHIFT][i & (GROUP - 1)];
+        const flag = this.#flags[i];
+        const history = this.#history;
+        if (flag === BY_WRITER) return writerRecord(text, this.#yearLimit, history);
+        const input = flag === FROM_COLUMNS ? text : decoder.decode(encoder.encode(text));
+        const reason = this.reasonCodes[i];
+        const expectedCheck = checkCharacters[this.expectedChecks[i]];
+        if (reason !== 0) {
+            const message = refusalMessage(reason,
+                reason !== REASON_LENGTH ? 0 : flag === FROM_COLUMNS ? text.length : utf8Length(text));
+            return history ? refusedRecord(input, reasonNames[reason], message, expectedCheck)
+                : refusedShortRecord(input, reasonNames[reason], message, expectedCheck);
+        }
+        const date = this.birthDates[i];
+        const region = regionOf(this.regionCodes[i]);
+        const sex = this.sexCodes[i] === SEX_MALE ? '男' : '女';
+        const birthDate = birthDateText(input, date);
+        return history
+            ? validRecord(input, expectedCheck, birthDate, sex, region, inUseAtBirth(region, Math.floor(date / 10000)))
+            : validShortRecord(input, expectedCheck, birthDate, sex, region);
+    }
+}
+
+function verifyAll(list, yearLimit, history, what) {
+    const count = list.length;
+    const flags = new Uint8Array(count);
+    const groups = [];
+    const result = new Verdicts(count, groups, flags, yearLimit, history);
+    const { reasonCodes, expectedChecks, sexCodes, regionCodes, birthDates: dates } = result;
     for (let first = 0; first < count; first += CHUNK) {
-        const size = Math.min(count, first + CHUNK) - first;
-        verifyChunk(texts, first, first + size, yearLimit);
-        const { ends, verdicts, packed, ascii } = chunkPlaces;
-        let start = 0;
-        for (let i = 0; i < size; ++i) {
-            const text = texts[first + i];
-            const end = words[(ends >> 2) + i];
-            const v = (verdicts >> 2) + i * 10;
-            let record;
-            if (text.length > INPUT_FIELD_LIMIT) {
-                record = longRecord(text, yearLimit, withHistory);
-            } else if (end - start > INPUT_FIELD_LIMIT) {
-                record = recordByWriter(packed + start, end - start, yearLimit, withHistory);
-            } else {
-                // A text that is not all ASCII shows as its UTF-8 bytes read
-                // back, so that a lone surrogate shows as U+FFFD, as idtool
-                // would show those bytes.
-                const input = ascii || end - start === text.length
-                    ? text : decoder.decode(bytes.subarray(packed + start, packed + end));
-                const reason = words[v];
-                if (reason === 0) {
-                    const code = words[v + 6];
-                    const sex = words[v + 2] === SEX_MALE ? '男' : '女';
-                    const year = words[v + 3];
-                    const birthDate = birthDateText(input, year, words[v + 4], words[v + 5]);
-                    const region = regionOf(code);
-                    record = withHistory
-                        ? makeValid(input, checkCharacters[words[v + 7]], birthDate, sex, region, inUseAtBirth(region, year))
-                        : makeValid(input, checkCharacters[words[v + 7]], birthDate, sex, region);
-                } else {
-                    record = makeRefused(input, reasonNames[reason], refusalMessage(reason, end - start),
-                        checkCharacters[words[v + 7]]);
-                }
+        const last = Math.min(count, first + CHUNK);
+        let v = verifyChunk(list, first, last, yearLimit, flags.subarray(first, last), groups, what) >> 2;
+        const memoryWords = words;
+        for (let i = first; i < last; ++i, v += VERDICT_WORDS) {
+            const reason = memoryWords[v];
+            reasonCodes[i] = reason;
+            expectedChecks[i] = memoryWords[v + 7];
+            if (reason === 0) {
+                sexCodes[i] = memoryWords[v + 2];
+                regionCodes[i] = memoryWords[v + 6];
+                dates[i] = memoryWords[v + 3] * 10000 + memoryWords[v + 4] * 100 + memoryWords[v + 5];
             }
-            results.push(record);
-            start = end;
         }
     }
-    return results;
+    return result;
 }
 
 function verifyOptions(options, what) {
@@ -441,15 +565,13 @@ function verifyOptions(options, what) {
 export function verify(text, options) {
     requireString(text, 'verify: the number');
     const { yearLimit, history } = verifyOptions(options, 'verify');
-    return verifyAll([text], yearLimit, history, 'verify')[0];
+    return verifyAll([text], yearLimit, history, 'verify').at(0);
 }
 
 export function verifyMany(texts, options) {
-    if (typeof texts === 'string' || texts === null || typeof texts?.[Symbol.iterator] !== 'function') {
-        throw new TypeError(`verifyMany: expected an array (or iterable) of strings, not ${describe(texts)}`);
-    }
+    const list = requireList(texts, 'verifyMany');
     const { yearLimit, history } = verifyOptions(options, 'verifyMany');
-    return verifyAll(Array.isArray(texts) ? texts : Array.from(texts), yearLimit, history, 'verifyMany');
+    return verifyAll(list, yearLimit, history, 'verifyMany');
 }
 
 // The verdict alone, one byte per text: 0 valid, else the reason's index in
@@ -463,13 +585,13 @@ export function verdictCodes(texts, options) {
     }
     const { yearLimit } = verifyOptions(options, 'verdictCodes');
     const list = Array.isArray(texts) ? texts : Array.from(texts);
-    requireStrings(list, 'verdictCodes');
     const codes = new Uint8Array(list.length);
+    const flags = new Uint8Array(Math.min(list.length, CHUNK));
     for (let first = 0; first < list.length; first += CHUNK) {
-        const size = Math.min(list.length, first + CHUNK) - first;
-        verifyChunk(list, first, first + size, yearLimit);
-        const v = chunkPlaces.verdicts >> 2;
-        for (let i = 0; i < size; ++i) codes[first + i] = words[v + i * 10];
+        const last = Math.min(list.length, first + CHUNK);
+        let v = verifyChunk(list, first, last, yearLimit, flags, null, 'verdictCodes') >> 2;
+        const memoryWords = words;
+        for (let i = first; i < last; ++i, v += VERDICT_WORDS) codes[i] = memoryWords[v];
     }
     return codes;
 }
