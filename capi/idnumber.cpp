@@ -247,6 +247,31 @@ int idn_verify_batch(const char* bytes, const size_t* ends, size_t count, int ye
     return IDN_OK;
 }
 
+int idn_verify_columns(const char* bytes, const size_t* ends, size_t count, int year_limit, uint8_t* reasons,
+                       uint8_t* expected_checks, uint8_t* sexes, int32_t* region_codes, int32_t* birth_dates) {
+    if (count == 0) return IDN_OK;
+    if (ends == nullptr || (bytes == nullptr && ends[count - 1] != 0)) return IDN_ERROR_NULL_POINTER;
+    const int yearLimit = yearLimitOf(year_limit);
+    size_t start = 0;
+    for (size_t i = 0; i < count; ++i) {
+        if (ends[i] < start) return IDN_ERROR_BAD_ARGUMENT;
+        const size_t length = ends[i] - start;
+        const int wholeLength = length > static_cast<size_t>(INT_MAX) ? INT_MAX : static_cast<int>(length);
+        const VerifyOutcome outcome = verifyNumberText(bytes + start, wholeLength, wholeLength, yearLimit);
+        const bool valid = outcome.refusal == VerifyRefusal::none;
+        if (reasons != nullptr) reasons[i] = static_cast<uint8_t>(outcome.refusal);
+        if (expected_checks != nullptr) expected_checks[i] = static_cast<unsigned char>(outcome.expectedCheck);
+        if (sexes != nullptr) sexes[i] = static_cast<uint8_t>(!valid ? IDN_SEX_ANY : outcome.male ? IDN_SEX_MALE : IDN_SEX_FEMALE);
+        if (region_codes != nullptr) region_codes[i] = valid ? outcome.regionCode : 0;
+        if (birth_dates != nullptr) {
+            const auto& date = outcome.birthDate;
+            birth_dates[i] = valid ? date.year * 10000 + date.month * 100 + date.day : 0;
+        }
+        start = ends[i];
+    }
+    return IDN_OK;
+}
+
 const char* idn_reason_name(int reason) {
     if (reason < IDN_REASON_LENGTH || reason > IDN_REASON_DATE) return nullptr;
     return refusalName(static_cast<VerifyRefusal>(reason));

@@ -159,6 +159,18 @@ IDN_API int idn_verify(const char* text, size_t length, int year_limit, idn_verd
 IDN_API int idn_verify_batch(const char* bytes, const size_t* ends, size_t count, int year_limit,
                              idn_verdict* verdicts);
 
+/* Verifies texts packed as for idn_verify_batch, writing columns instead of
+ * verdicts, for callers that keep many verdicts (a JavaScript typed array, a
+ * NumPy array): for text i, reasons[i] (idn_reason), expected_checks[i] (the
+ * verdict's expected_check: '0'-'9', 'X' or 0), and for a valid text
+ * sexes[i] (idn_sex), region_codes[i] and birth_dates[i] (YYYYMMDD as one
+ * number), which are 0 for a refused one. A NULL column is not written.
+ * Returns IDN_OK, IDN_ERROR_NULL_POINTER, or IDN_ERROR_BAD_ARGUMENT when the
+ * ends decrease (the texts before that are written). */
+IDN_API int idn_verify_columns(const char* bytes, const size_t* ends, size_t count, int year_limit,
+                               uint8_t* reasons, uint8_t* expected_checks, uint8_t* sexes,
+                               int32_t* region_codes, int32_t* birth_dates);
+
 /* "length", "characters", "check" or "date"; NULL for IDN_VALID or any other
  * value. */
 IDN_API const char* idn_reason_name(int reason);

@@ -92,8 +92,6 @@ export class Verdicts implements Iterable<VerifyRecord> {
     readonly regionCodes: Int32Array;
     /** The birth date YYYYMMDD as a number; 0 for a refused text. */
     readonly birthDates: Int32Array;
-    /** Text `index` as it was given (negative: from the end); undefined beyond. */
-    text(index: number): string | undefined;
     /** The record of text `index` (negative: from the end, as Array.prototype.at); undefined beyond. */
     at(index: number): VerifyRecord | undefined;
     [Symbol.iterator](): Iterator<VerifyRecord>;

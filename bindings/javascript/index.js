@@ -321,43 +321,54 @@ function longRecord(text, yearLimit, withHistory) {
     return record;
 }
 
-// The record of a text over 64 bytes, by idtool's record writer.
-function writerRecord(text, yearLimit, withHistory) {
-    if (text.length > INPUT_FIELD_LIMIT) return longRecord(text, yearLimit, withHistory);
-    const length = encoder.encodeInto(text, bytes.subarray(PREFIX, PREFIX + 256)).written;
-    return recordByWriter(PREFIX, length, yearLimit, withHistory);
-}
-
 // ---- Verifying many texts ------------------------------------------------------------
 //
-// verifyMany packs the texts into memory, verifies them with one
-// idn_verify_batch per chunk and copies each verdict into typed-array
-// columns; a record object is made only when a record is read (Verdicts.at,
-// iteration, toArray), from the columns, the texts and caches by region
-// code, birth date and message. So the cost of the call is the copying in,
-// the verification and five stores a text, whatever the number of fields.
+// verifyMany copies the texts into memory and verifies them with one
+// idn_verify_columns per chunk of CHUNK texts, which writes the columns
+// (reason, expected check character, sex, region code, birth date) in
+// memory; they are copied out into the result's typed arrays, with the
+// texts' bytes. A record object is made only when it is read (Verdicts.at,
+// iteration, toArray): from the columns, the bytes, and caches by region
+// code, birth date and message. So the call costs the copying in, the
+// verification and a few copies of whole chunks, whatever the number of
+// fields a record has.
 //
-// Copying in: V8 reads a string's units one at a time through charCodeAt at
-// some 2.5 ns a unit, but joins a few hundred short strings and encodes the
-// result with one TextEncoder.encodeInto for less than 1 ns a unit. So the
-// texts go in groups of JOIN: their lengths give the ends as if every unit
-// were one byte, the group is joined and encoded, and when encodeInto wrote
-// exactly one byte a unit (all ASCII, the usual case) the group is done.
-// A group holding a text beyond ASCII or longer than 64 units is written
-// again text by text (below). A joined group stays below 128 KB, the size
-// above which V8 allocates a string in its large-object space, several
-// times slower for join.
+// Copying in: V8 reads a string a unit at a time through charCodeAt at some
+// 2.5 ns a unit, and TextEncoder.encodeInto costs some 50 ns a call; but
+// strings concatenated with += cost a few ns each, and one encodeInto of the
+// whole is under 1 ns a unit. So the texts go in groups of GROUP: their
+// lengths give the ends as if every unit were one byte, the concatenation is
+// encoded, and when encodeInto wrote exactly one byte a unit (all ASCII, the
+// usual case) the group is done. A group holding a text beyond ASCII or
+// longer than 64 units is written again a text at a time (packEach).
+//
+// The result keeps the texts as the bytes that were verified, not as the
+// strings: the caller may change the array afterwards, and copying an array
+// of strings costs V8 more (the copies live long enough to be moved by its
+// young-generation collector) than copying bytes once.
 
-const CHUNK = 16384;                        // texts per idn_verify_batch
-const GROUP_SHIFT = 9;
-const GROUP = 1 << GROUP_SHIFT;             // texts per joined string (at most 64 units each)
-const VERDICT_WORDS = 10;                   // sizeof(idn_verdict) / 4
+const CHUNK_SHIFT = 14;
+const CHUNK = 1 << CHUNK_SHIFT;             // texts per idn_verify_columns
+const GROUP = 2048;                         // texts per encodeInto (at most 64 units each)
 const UNIT_ROOM = 3 * (INPUT_FIELD_LIMIT + 1);  // the most bytes one text takes when written alone
 
-// Why a text's record is not made from the columns alone.
-const FROM_COLUMNS = 0;
-const BEYOND_ASCII = 1;   // its input field is its UTF-8 read back (a lone surrogate as U+FFFD)
+// Why a text's record is not made from the columns and its bytes alone.
+const FROM_COLUMNS = 0;   // ASCII, at most 64 bytes
+const BEYOND_ASCII = 1;   // its input field is its bytes read as UTF-8 (a lone surrogate is U+FFFD)
 const BY_WRITER = 2;      // over 64 bytes: idtool's record writer cuts its input field
+
+// Where a chunk's parts lie in memory, from DYNAMIC: the ends (size_t), the
+// three columns of bytes, the two of int32, then the texts' bytes.
+function chunkLayout(size) {
+    const ends = align(DYNAMIC, 8);
+    const reasons = ends + size * 4;
+    const checks = reasons + size;
+    const sexes = checks + size;
+    const regions = align(sexes + size, 8);
+    const dates = regions + size * 4;
+    const packed = dates + size * 4;
+    return { ends, reasons, checks, sexes, regions, dates, packed };
+}
 
 function requireList(texts, what) {
     if (typeof texts === 'string' || texts === null || typeof texts?.[Symbol.iterator] !== 'function') {
@@ -366,29 +377,26 @@ function requireList(texts, what) {
     return Array.isArray(texts) ? texts : Array.from(texts);
 }
 
-function notString(texts, i, what) {
-    return new TypeError(`${what}: item ${i} is ${describe(texts[i])}, not a string`);
-}
-
-// Writes the texts of `group` one at a time from packed + at, their ends
-// (relative to packed) from words[endsIndex]; marks in `flags` (from
-// flagsIndex) the texts whose record the columns cannot give. A text of up
-// to 64 units is copied a unit at a time while it is ASCII, else written by
-// encodeInto (a lone surrogate as U+FFFD); a longer one is refused for its
-// length whatever it holds, so only its first 64 bytes are written (the
-// verdict's expected check character comes from them, as idtool's does).
-// Returns the new `at`.
-function packEach(group, packed, at, endsIndex, flags, flagsIndex) {
-    dynamic(packed - DYNAMIC + at + group.length * UNIT_ROOM);
+// Writes texts[start..stop) one at a time from packed + at, their ends
+// (relative to packed) from words[endsIndex + start]; marks in flags[i -
+// flagsBase] the texts whose record the columns cannot give, and keeps the
+// texts over 64 units in `long` by index. A text of up to 64 units is copied
+// a unit at a time while it is ASCII, else written by encodeInto (a lone
+// surrogate as U+FFFD); a longer one is refused for its length whatever it
+// holds, so only its first 64 bytes are written (the verdict's expected
+// check character comes from them, as idtool's does). Returns the new `at`.
+function packEach(texts, start, stop, packed, at, endsIndex, flags, flagsBase, long) {
+    dynamic(packed - DYNAMIC + at + (stop - start) * UNIT_ROOM);
     const memoryBytes = bytes;
-    for (let i = 0; i < group.length; ++i) {
-        const text = group[i];
+    for (let i = start; i < stop; ++i) {
+        const text = texts[i];
         const length = text.length;
         const place = packed + at;
         if (length > INPUT_FIELD_LIMIT) {
             encoder.encodeInto(text.slice(0, INPUT_FIELD_LIMIT + 1), memoryBytes.subarray(place, place + UNIT_ROOM));
             at += INPUT_FIELD_LIMIT;
-            flags[flagsIndex + i] = BY_WRITER;
+            flags[i - flagsBase] = BY_WRITER;
+            if (long !== null) long.set(i, text);
         } else {
             let k = 0;
             for (; k < length; ++k) {
@@ -401,7 +409,7 @@ function packEach(group, packed, at, endsIndex, flags, flagsIndex) {
             } else {
                 const written = encoder.encodeInto(text, memoryBytes.subarray(place, place + 3 * length)).written;
                 at += written;
-                flags[flagsIndex + i] = written > INPUT_FIELD_LIMIT ? BY_WRITER : BEYOND_ASCII;
+                flags[i - flagsBase] = written > INPUT_FIELD_LIMIT ? BY_WRITER : BEYOND_ASCII;
             }
         }
         words[endsIndex + i] = at;
@@ -409,44 +417,66 @@ function packEach(group, packed, at, endsIndex, flags, flagsIndex) {
     return at;
 }
 
-// Packs texts[first..last) into memory and verifies them with one
-// idn_verify_batch; returns where the verdicts lie. The texts are taken in
-// groups of GROUP (copies, which are pushed onto `groups` when it is given).
-// Throws a TypeError at the first item that is not a string.
-function verifyChunk(texts, first, last, yearLimit, flags, groups, what) {
+// Copies texts[start..stop) from packed + at when they are all ASCII and at
+// most 64 units long: their ends (relative to packed) from words[endsIndex
+// + start], their concatenation by one encodeInto. Returns the new `at`, or
+// -1 when the group must be written a text at a time. Throws a TypeError at
+// the first item that is not a string.
+function packGroup(texts, start, stop, packed, at, endsIndex, what) {
+    let end = at;
+    let short = true;
+    let joined = '';
+    for (let i = start; i < stop; ++i) {
+        const text = texts[i];
+        if (typeof text !== 'string') throw new TypeError(`${what}: item ${i} is ${describe(text)}, not a string`);
+        const length = text.length;
+        if (length > INPUT_FIELD_LIMIT) short = false;
+        end += length;
+        words[endsIndex + i] = end;
+        joined += text;
+    }
+    if (!short) return -1;
+    const done = encoder.encodeInto(joined, bytes.subarray(packed + at, packed + end));
+    return done.read === joined.length && done.written === joined.length ? end : -1;
+}
+
+// Copies texts[first..last) into memory and verifies them with one
+// idn_verify_columns (all five columns, or the reasons alone). Returns the
+// length of the packed bytes; chunkLayout(last - first) says where
+// everything lies.
+function verifyChunk(texts, first, last, yearLimit, allColumns, flags, long, what) {
     const size = last - first;
-    const ends = align(DYNAMIC, 8);
-    const verdicts = align(ends + size * 4, 8);
-    const packed = verdicts + size * VERDICT_WORDS * 4;
+    const layout = chunkLayout(size);
+    const packed = layout.packed;
     dynamic(packed - DYNAMIC + size * INPUT_FIELD_LIMIT);
+    const endsIndex = (layout.ends >> 2) - first;
     let at = 0;
     for (let start = first; start < last; start += GROUP) {
-        const group = texts.slice(start, Math.min(last, start + GROUP));
-        if (groups !== null) groups.push(group);
-        const endsIndex = (ends >> 2) + start - first;
-        let end = at;
-        let short = true;
-        for (let i = 0; i < group.length; ++i) {
-            const text = group[i];
-            if (typeof text !== 'string') throw notString(texts, start + i, what);
-            const length = text.length;
-            if (length > INPUT_FIELD_LIMIT) short = false;
-            end += length;
-            words[endsIndex + i] = end;
-        }
-        if (short) {
-            const joined = group.join('');
-            const done = encoder.encodeInto(joined, bytes.subarray(packed + at, packed + end));
-            if (done.read === joined.length && done.written === joined.length) {
-                at = end;
-                continue;
-            }
-        }
-        at = packEach(group, packed, at, endsIndex, flags, start - first);
+        const stop = Math.min(last, start + GROUP);
+        const next = packGroup(texts, start, stop, packed, at, endsIndex, what);
+        at = next !== -1 ? next : packEach(texts, start, stop, packed, at, endsIndex, flags, first, long);
     }
-    wasm.idn_verify_batch(packed, ends, size, yearLimit, verdicts);
-    return verdicts;
+    if (allColumns) {
+        wasm.idn_verify_columns(packed, layout.ends, size, yearLimit, layout.reasons, layout.checks, layout.sexes,
+            layout.regions, layout.dates);
+    } else {
+        wasm.idn_verify_columns(packed, layout.ends, size, yearLimit, layout.reasons, 0, 0, 0, 0);
+    }
+    return at;
 }
+
+// Text i's characters when its bytes are ASCII: String.fromCharCode with
+// the 18 bytes of a number's length as arguments is several times faster
+// than a TextDecoder call.
+function asciiText(data, start, end) {
+    if (end - start !== 18) return decoder.decode(data.subarray(start, end));
+    const d = data;
+    const s = start;
+    return String.fromCharCode(d[s], d[s + 1], d[s + 2], d[s + 3], d[s + 4], d[s + 5], d[s + 6], d[s + 7], d[s + 8],
+        d[s + 9], d[s + 10], d[s + 11], d[s + 12], d[s + 13], d[s + 14], d[s + 15], d[s + 16], d[s + 17]);
+}
+
+let verdictsOf;
 
 // The verdicts of many texts, as columns: reasonCodes (0 valid, else an
 // index into REASONS), expectedChecks (the character's code, 0 for none),
@@ -454,41 +484,61 @@ function verifyChunk(texts, first, last, yearLimit, flags, groups, what) {
 // birthDates (YYYYMMDD as a number); 0 where a field is null. The record of
 // text i is made when it is read. Made by verifyMany.
 export class Verdicts {
-    #groups;      // the texts verified, in groups of GROUP
+    #chunks;      // the texts' bytes as verified, a Uint8Array per CHUNK texts
+    #ends;        // text i's bytes end at #ends[i] in its chunk's bytes
     #flags;       // FROM_COLUMNS, BEYOND_ASCII or BY_WRITER, by text
+    #long;        // the texts over 64 units, by index
     #yearLimit;
     #history;
 
-    constructor(count, groups, flags, yearLimit, history) {
+    constructor(count, yearLimit, history) {
         this.length = count;
         this.reasonCodes = new Uint8Array(count);
         this.expectedChecks = new Uint8Array(count);
         this.sexCodes = new Uint8Array(count);
         this.regionCodes = new Int32Array(count);
         this.birthDates = new Int32Array(count);
-        this.#groups = groups;
-        this.#flags = flags;
+        this.#chunks = [];
+        this.#ends = new Int32Array(count);
+        this.#flags = new Uint8Array(count);
+        this.#long = new Map();
         this.#yearLimit = yearLimit;
         this.#history = history;
         Object.freeze(this);
     }
 
-    // Text `index` as it was given, and its record (a negative index counts
-    // from the end, as Array.prototype.at does); undefined beyond the texts.
-    text(index) {
-        const i = this.#index(index);
-        return i === -1 ? undefined : this.#groups[i >> GROUP_SHIFT][i & (GROUP - 1)];
+    // verdictsOf(texts, yearLimit, history, what): verifies the texts into
+    // the columns (verifyMany, verify).
+    static {
+        verdictsOf = (texts, yearLimit, history, what) => {
+            const count = texts.length;
+            const result = new Verdicts(count, yearLimit, history);
+            const chunks = result.#chunks;
+            for (let first = 0; first < count; first += CHUNK) {
+                const last = Math.min(count, first + CHUNK);
+                const size = last - first;
+                const packedLength = verifyChunk(texts, first, last, yearLimit, true, result.#flags.subarray(first, last),
+                    result.#long, what);
+                const layout = chunkLayout(size);
+                const w = layout.regions >> 2;
+                result.reasonCodes.set(bytes.subarray(layout.reasons, layout.reasons + size), first);
+                result.expectedChecks.set(bytes.subarray(layout.checks, layout.checks + size), first);
+                result.sexCodes.set(bytes.subarray(layout.sexes, layout.sexes + size), first);
+                result.regionCodes.set(words.subarray(w, w + size), first);
+                result.birthDates.set(words.subarray(w + size, w + 2 * size), first);
+                result.#ends.set(words.subarray(layout.ends >> 2, (layout.ends >> 2) + size), first);
+                chunks.push(bytes.slice(layout.packed, layout.packed + packedLength));
+            }
+            return result;
+        };
     }
 
+    // The record of text `index` (a negative index counts from the end, as
+    // Array.prototype.at does); undefined beyond the texts.
     at(index) {
-        const i = this.#index(index);
-        return i === -1 ? undefined : this.#record(i);
-    }
-
-    #index(index) {
         let i = Math.trunc(Number(index)) || 0;
         if (i < 0) i += this.length;
-        return i >= 0 && i < this.length ? i : -1;
+        return i >= 0 && i < this.length ? this.#record(i) : undefined;
     }
 
     *[Symbol.iterator]() {
@@ -507,16 +557,22 @@ export class Verdicts {
     }
 
     #record(i) {
-        const text = this.#groups[i >> GROUP_SHIFT][i & (GROUP - 1)];
+        const data = this.#chunks[i >> CHUNK_SHIFT];
+        const start = (i & (CHUNK - 1)) === 0 ? 0 : this.#ends[i - 1];
+        const end = this.#ends[i];
         const flag = this.#flags[i];
         const history = this.#history;
-        if (flag === BY_WRITER) return writerRecord(text, this.#yearLimit, history);
-        const input = flag === FROM_COLUMNS ? text : decoder.decode(encoder.encode(text));
+        if (flag === BY_WRITER) {
+            const text = this.#long.get(i);
+            if (text !== undefined) return longRecord(text, this.#yearLimit, history);
+            bytes.set(data.subarray(start, end), PREFIX);
+            return recordByWriter(PREFIX, end - start, this.#yearLimit, history);
+        }
+        const input = flag === FROM_COLUMNS ? asciiText(data, start, end) : decoder.decode(data.subarray(start, end));
         const reason = this.reasonCodes[i];
         const expectedCheck = checkCharacters[this.expectedChecks[i]];
         if (reason !== 0) {
-            const message = refusalMessage(reason,
-                reason !== REASON_LENGTH ? 0 : flag === FROM_COLUMNS ? text.length : utf8Length(text));
+            const message = refusalMessage(reason, end - start);
             return history ? refusedRecord(input, reasonNames[reason], message, expectedCheck)
                 : refusedShortRecord(input, reasonNames[reason], message, expectedCheck);
         }
@@ -530,30 +586,6 @@ export class Verdicts {
     }
 }
 
-function verifyAll(list, yearLimit, history, what) {
-    const count = list.length;
-    const flags = new Uint8Array(count);
-    const groups = [];
-    const result = new Verdicts(count, groups, flags, yearLimit, history);
-    const { reasonCodes, expectedChecks, sexCodes, regionCodes, birthDates: dates } = result;
-    for (let first = 0; first < count; first += CHUNK) {
-        const last = Math.min(count, first + CHUNK);
-        let v = verifyChunk(list, first, last, yearLimit, flags.subarray(first, last), groups, what) >> 2;
-        const memoryWords = words;
-        for (let i = first; i < last; ++i, v += VERDICT_WORDS) {
-            const reason = memoryWords[v];
-            reasonCodes[i] = reason;
-            expectedChecks[i] = memoryWords[v + 7];
-            if (reason === 0) {
-                sexCodes[i] = memoryWords[v + 2];
-                regionCodes[i] = memoryWords[v + 6];
-                dates[i] = memoryWords[v + 3] * 10000 + memoryWords[v + 4] * 100 + memoryWords[v + 5];
-            }
-        }
-    }
-    return result;
-}
-
 function verifyOptions(options, what) {
     if (options === undefined) return { yearLimit: yearOption(undefined, what), history: true };
     if (options === null || typeof options !== 'object') throw new TypeError(`${what}: options must be an object`);
@@ -565,13 +597,13 @@ function verifyOptions(options, what) {
 export function verify(text, options) {
     requireString(text, 'verify: the number');
     const { yearLimit, history } = verifyOptions(options, 'verify');
-    return verifyAll([text], yearLimit, history, 'verify').at(0);
+    return verdictsOf([text], yearLimit, history, 'verify').at(0);
 }
 
 export function verifyMany(texts, options) {
     const list = requireList(texts, 'verifyMany');
     const { yearLimit, history } = verifyOptions(options, 'verifyMany');
-    return verifyAll(list, yearLimit, history, 'verifyMany');
+    return verdictsOf(list, yearLimit, history, 'verifyMany');
 }
 
 // The verdict alone, one byte per text: 0 valid, else the reason's index in
@@ -580,18 +612,15 @@ export function verifyMany(texts, options) {
 export const REASONS = Object.freeze([...reasonNames]);
 
 export function verdictCodes(texts, options) {
-    if (typeof texts === 'string' || texts === null || typeof texts?.[Symbol.iterator] !== 'function') {
-        throw new TypeError(`verdictCodes: expected an array (or iterable) of strings, not ${describe(texts)}`);
-    }
+    const list = requireList(texts, 'verdictCodes');
     const { yearLimit } = verifyOptions(options, 'verdictCodes');
-    const list = Array.isArray(texts) ? texts : Array.from(texts);
     const codes = new Uint8Array(list.length);
     const flags = new Uint8Array(Math.min(list.length, CHUNK));
     for (let first = 0; first < list.length; first += CHUNK) {
         const last = Math.min(list.length, first + CHUNK);
-        let v = verifyChunk(list, first, last, yearLimit, flags, null, 'verdictCodes') >> 2;
-        const memoryWords = words;
-        for (let i = first; i < last; ++i, v += VERDICT_WORDS) codes[i] = memoryWords[v];
+        verifyChunk(list, first, last, yearLimit, false, flags, null, 'verdictCodes');
+        const { reasons } = chunkLayout(last - first);
+        codes.set(bytes.subarray(reasons, reasons + last - first), first);
     }
     return codes;
 }

@@ -69,7 +69,6 @@ test('verifyMany: columns, records read by index and iteration, the texts kept',
     assert.deepEqual([...result], records);
     assert.deepEqual(records.map((record) => record.input),
         [valid, '1'.repeat(64), '11010519491231002x', '身'.repeat(21) + '\u00e8', '', '11010519491231002\uFFFD']);
-    assert.equal(result.text(5), '11010519491231002\uD800');
     assert.deepEqual(records[0], idn.verify(valid, { yearLimit: 2024 }));
     assert.equal(records[1].message, '您输入的身份证号为100位，正确的应为18位');
 
