@@ -236,21 +236,15 @@ function inUseAtBirth(region, year) {
     return answer === 1;
 }
 
-// Birth dates as text, one string per date for all records: most batches
-// hold a few thousand dates, and a shared string is one allocation less per
-// record to make and keep. Dates of 1800-2199 (months 00-12, days 00-31, as
-// the dialog takes them) have a slot each; others are sliced every time.
-// `date` is YYYYMMDD as a number.
-const BIRTH_DATE_SLOTS = BIRTH_YEARS * 13 * 32;
-const birthDateTexts = Array.from({ length: BIRTH_DATE_SLOTS }, () => undefined);
-function birthDateText(input, date) {
-    const year = Math.floor(date / 10000);
-    const slot = (year - FIRST_BIRTH_YEAR) * 416 + (Math.floor(date / 100) % 100) * 32 + date % 100;
-    if (slot < 0 || slot >= BIRTH_DATE_SLOTS) return input.slice(6, 14);
-    let text = birthDateTexts[slot];
+// Birth dates as text (YYYYMMDD, from the number), one string per date for
+// all records: most batches hold a few thousand dates, and a shared string
+// is one allocation less per record to make and keep.
+const birthDateTexts = new Map();
+function birthDateText(date) {
+    let text = birthDateTexts.get(date);
     if (text === undefined) {
-        text = input.slice(6, 14);
-        birthDateTexts[slot] = text;
+        text = String(date).padStart(8, '0');
+        if (birthDateTexts.size < 200000) birthDateTexts.set(date, text);
     }
     return text;
 }
@@ -326,12 +320,11 @@ function longRecord(text, yearLimit, withHistory) {
 // verifyMany copies the texts into memory and verifies them with one
 // idn_verify_columns per chunk of CHUNK texts, which writes the columns
 // (reason, expected check character, sex, region code, birth date) in
-// memory; they are copied out into the result's typed arrays, with the
-// texts' bytes. A record object is made only when it is read (Verdicts.at,
-// iteration, toArray): from the columns, the bytes, and caches by region
-// code, birth date and message. So the call costs the copying in, the
-// verification and a few copies of whole chunks, whatever the number of
-// fields a record has.
+// memory; they are copied out into the result's typed arrays. A record
+// object is made only when it is read (Verdicts.at, iteration, toArray),
+// from the columns and caches by region code, birth date and message. So
+// the call costs the copying in, the verification and a copy of each
+// column, whatever the number of fields a record has.
 //
 // Copying in: V8 reads a string a unit at a time through charCodeAt at some
 // 2.5 ns a unit, and TextEncoder.encodeInto costs some 50 ns a call; but
@@ -342,32 +335,36 @@ function longRecord(text, yearLimit, withHistory) {
 // usual case) the group is done. A group holding a text beyond ASCII or
 // longer than 64 units is written again a text at a time (packEach).
 //
-// The result keeps the texts as the bytes that were verified, not as the
-// strings: the caller may change the array afterwards, and copying an array
-// of strings costs V8 more (the copies live long enough to be moved by its
-// young-generation collector) than copying bytes once.
+// Keeping the texts: the caller's array may change afterwards, so the
+// result keeps what it needs itself, in as little memory as it can (memory
+// a result holds is what costs most, in V8's collector and in fresh pages).
+// A valid number is 17 digits and its check character, all in the columns
+// but for the 3 digits of its sequence number, which a column of 16 bits
+// holds; its text is put together again when its record is read. A refused
+// text is kept as the string it is, in an array of its chunk's refused
+// texts, and the same column holds its place there.
 
 const CHUNK_SHIFT = 14;
-const CHUNK = 1 << CHUNK_SHIFT;             // texts per idn_verify_columns
+const CHUNK = 1 << CHUNK_SHIFT;             // texts per idn_verify_columns (the places fit 16 bits)
 const GROUP = 2048;                         // texts per encodeInto (at most 64 units each)
 const UNIT_ROOM = 3 * (INPUT_FIELD_LIMIT + 1);  // the most bytes one text takes when written alone
 
-// Why a text's record is not made from the columns and its bytes alone.
-const FROM_COLUMNS = 0;   // ASCII, at most 64 bytes
-const BEYOND_ASCII = 1;   // its input field is its bytes read as UTF-8 (a lone surrogate is U+FFFD)
+// Why a refused text's record is not made from the columns and the text.
+const FROM_COLUMNS = 0;   // ASCII, at most 64 units
+const BEYOND_ASCII = 1;   // its input field is its UTF-8 read back (a lone surrogate is U+FFFD)
 const BY_WRITER = 2;      // over 64 bytes: idtool's record writer cuts its input field
 
 // Where a chunk's parts lie in memory, from DYNAMIC: the ends (size_t), the
-// three columns of bytes, the two of int32, then the texts' bytes.
+// two columns of int32, the three of bytes, then the texts' bytes.
 function chunkLayout(size) {
     const ends = align(DYNAMIC, 8);
-    const reasons = ends + size * 4;
+    const regions = ends + size * 4;
+    const dates = regions + size * 4;
+    const reasons = dates + size * 4;
     const checks = reasons + size;
     const sexes = checks + size;
-    const regions = align(sexes + size, 8);
-    const dates = regions + size * 4;
-    const packed = dates + size * 4;
-    return { ends, reasons, checks, sexes, regions, dates, packed };
+    const packed = sexes + size;
+    return { ends, regions, dates, reasons, checks, sexes, packed };
 }
 
 function requireList(texts, what) {
@@ -375,46 +372,6 @@ function requireList(texts, what) {
         throw new TypeError(`${what}: expected an array (or iterable) of strings, not ${describe(texts)}`);
     }
     return Array.isArray(texts) ? texts : Array.from(texts);
-}
-
-// Writes texts[start..stop) one at a time from packed + at, their ends
-// (relative to packed) from words[endsIndex + start]; marks in flags[i -
-// flagsBase] the texts whose record the columns cannot give, and keeps the
-// texts over 64 units in `long` by index. A text of up to 64 units is copied
-// a unit at a time while it is ASCII, else written by encodeInto (a lone
-// surrogate as U+FFFD); a longer one is refused for its length whatever it
-// holds, so only its first 64 bytes are written (the verdict's expected
-// check character comes from them, as idtool's does). Returns the new `at`.
-function packEach(texts, start, stop, packed, at, endsIndex, flags, flagsBase, long) {
-    dynamic(packed - DYNAMIC + at + (stop - start) * UNIT_ROOM);
-    const memoryBytes = bytes;
-    for (let i = start; i < stop; ++i) {
-        const text = texts[i];
-        const length = text.length;
-        const place = packed + at;
-        if (length > INPUT_FIELD_LIMIT) {
-            encoder.encodeInto(text.slice(0, INPUT_FIELD_LIMIT + 1), memoryBytes.subarray(place, place + UNIT_ROOM));
-            at += INPUT_FIELD_LIMIT;
-            flags[i - flagsBase] = BY_WRITER;
-            if (long !== null) long.set(i, text);
-        } else {
-            let k = 0;
-            for (; k < length; ++k) {
-                const unit = text.charCodeAt(k);
-                if (unit >= 0x80) break;
-                memoryBytes[place + k] = unit;
-            }
-            if (k === length) {
-                at += length;
-            } else {
-                const written = encoder.encodeInto(text, memoryBytes.subarray(place, place + 3 * length)).written;
-                at += written;
-                flags[i - flagsBase] = written > INPUT_FIELD_LIMIT ? BY_WRITER : BEYOND_ASCII;
-            }
-        }
-        words[endsIndex + i] = at;
-    }
-    return at;
 }
 
 // Copies texts[start..stop) from packed + at when they are all ASCII and at
@@ -440,11 +397,50 @@ function packGroup(texts, start, stop, packed, at, endsIndex, what) {
     return done.read === joined.length && done.written === joined.length ? end : -1;
 }
 
+// Writes texts[start..stop) one at a time from packed + at, their ends
+// (relative to packed) from words[endsIndex + start]; marks in flags[i -
+// first] the texts whose record the columns and text cannot give. A text of
+// up to 64 units is copied a unit at a time while it is ASCII, else written
+// by encodeInto (a lone surrogate as U+FFFD); a longer one is refused for
+// its length whatever it holds, so only its first 64 bytes are written (the
+// verdict's expected check character comes from them, as idtool's does).
+// Returns the new `at`.
+function packEach(texts, start, stop, packed, at, endsIndex, flags, first) {
+    dynamic(packed - DYNAMIC + at + (stop - start) * UNIT_ROOM);
+    const memoryBytes = bytes;
+    for (let i = start; i < stop; ++i) {
+        const text = texts[i];
+        const length = text.length;
+        const place = packed + at;
+        if (length > INPUT_FIELD_LIMIT) {
+            encoder.encodeInto(text.slice(0, INPUT_FIELD_LIMIT + 1), memoryBytes.subarray(place, place + UNIT_ROOM));
+            at += INPUT_FIELD_LIMIT;
+            flags[i - first] = BY_WRITER;
+        } else {
+            let k = 0;
+            for (; k < length; ++k) {
+                const unit = text.charCodeAt(k);
+                if (unit >= 0x80) break;
+                memoryBytes[place + k] = unit;
+            }
+            if (k === length) {
+                at += length;
+            } else {
+                const written = encoder.encodeInto(text, memoryBytes.subarray(place, place + 3 * length)).written;
+                at += written;
+                flags[i - first] = written > INPUT_FIELD_LIMIT ? BY_WRITER : BEYOND_ASCII;
+            }
+        }
+        words[endsIndex + i] = at;
+    }
+    return at;
+}
+
 // Copies texts[first..last) into memory and verifies them with one
-// idn_verify_columns (all five columns, or the reasons alone). Returns the
-// length of the packed bytes; chunkLayout(last - first) says where
-// everything lies.
-function verifyChunk(texts, first, last, yearLimit, allColumns, flags, long, what) {
+// idn_verify_columns: all five columns, or the reasons alone.
+// chunkLayout(last - first) says where the columns lie; `flags` is indexed
+// from `first`.
+function verifyChunk(texts, first, last, yearLimit, allColumns, flags, what) {
     const size = last - first;
     const layout = chunkLayout(size);
     const packed = layout.packed;
@@ -454,7 +450,7 @@ function verifyChunk(texts, first, last, yearLimit, allColumns, flags, long, wha
     for (let start = first; start < last; start += GROUP) {
         const stop = Math.min(last, start + GROUP);
         const next = packGroup(texts, start, stop, packed, at, endsIndex, what);
-        at = next !== -1 ? next : packEach(texts, start, stop, packed, at, endsIndex, flags, first, long);
+        at = next !== -1 ? next : packEach(texts, start, stop, packed, at, endsIndex, flags, first);
     }
     if (allColumns) {
         wasm.idn_verify_columns(packed, layout.ends, size, yearLimit, layout.reasons, layout.checks, layout.sexes,
@@ -462,18 +458,49 @@ function verifyChunk(texts, first, last, yearLimit, allColumns, flags, long, wha
     } else {
         wasm.idn_verify_columns(packed, layout.ends, size, yearLimit, layout.reasons, 0, 0, 0, 0);
     }
-    return at;
 }
 
-// Text i's characters when its bytes are ASCII: String.fromCharCode with
-// the 18 bytes of a number's length as arguments is several times faster
-// than a TextDecoder call.
-function asciiText(data, start, end) {
-    if (end - start !== 18) return decoder.decode(data.subarray(start, end));
-    const d = data;
-    const s = start;
-    return String.fromCharCode(d[s], d[s + 1], d[s + 2], d[s + 3], d[s + 4], d[s + 5], d[s + 6], d[s + 7], d[s + 8],
-        d[s + 9], d[s + 10], d[s + 11], d[s + 12], d[s + 13], d[s + 14], d[s + 15], d[s + 16], d[s + 17]);
+// For each text of the chunk just verified: a valid number's sequence
+// number (its bytes 15-17), or a refused text's place in the array
+// returned, which holds the chunk's refused texts.
+function keepTexts(texts, first, last, places) {
+    const layout = chunkLayout(last - first);
+    const memoryBytes = bytes;
+    const ends = (layout.ends >> 2) - first;
+    const reasons = layout.reasons - first;
+    const tail = layout.packed - 4;  // a valid number's last 4 bytes, from its end
+    const refused = [];
+    for (let i = first; i < last; ++i) {
+        if (memoryBytes[reasons + i] === 0) {
+            const at = tail + words[ends + i];
+            places[i] = memoryBytes[at] * 100 + memoryBytes[at + 1] * 10 + memoryBytes[at + 2] - 5328;  // - '000'
+        } else {
+            places[i] = refused.length;
+            refused.push(texts[i]);
+        }
+    }
+    return refused;
+}
+
+// The record of a text over 64 bytes, by idtool's record writer.
+function writerRecord(text, yearLimit, withHistory) {
+    if (text.length > INPUT_FIELD_LIMIT) return longRecord(text, yearLimit, withHistory);
+    const length = encoder.encodeInto(text, bytes.subarray(PREFIX, PREFIX + 256)).written;
+    return recordByWriter(PREFIX, length, yearLimit, withHistory);
+}
+
+// A valid number's text from its columns: the region code's 6 digits, the
+// birth date's 8, the sequence number's 3 and the check character, each of
+// the first three from a table of texts made once.
+const regionDigits = new Map();
+const sequenceDigits = Array.from({ length: 1000 }, (_, n) => String(n).padStart(3, '0'));
+function digitsOf(table, value, width) {
+    let text = table.get(value);
+    if (text === undefined) {
+        text = String(value).padStart(width, '0');
+        if (table.size < 100000) table.set(value, text);
+    }
+    return text;
 }
 
 let verdictsOf;
@@ -484,24 +511,24 @@ let verdictsOf;
 // birthDates (YYYYMMDD as a number); 0 where a field is null. The record of
 // text i is made when it is read. Made by verifyMany.
 export class Verdicts {
-    #chunks;      // the texts' bytes as verified, a Uint8Array per CHUNK texts
-    #ends;        // text i's bytes end at #ends[i] in its chunk's bytes
+    #places;      // a valid number's sequence number, or a refused text's place in its chunk's #refused
     #flags;       // FROM_COLUMNS, BEYOND_ASCII or BY_WRITER, by text
-    #long;        // the texts over 64 units, by index
+    #refused;     // the refused texts, an array per chunk
     #yearLimit;
     #history;
 
     constructor(count, yearLimit, history) {
+        // One buffer for every column: the int32 ones first.
+        const buffer = new ArrayBuffer(count * 14);
         this.length = count;
-        this.reasonCodes = new Uint8Array(count);
-        this.expectedChecks = new Uint8Array(count);
-        this.sexCodes = new Uint8Array(count);
-        this.regionCodes = new Int32Array(count);
-        this.birthDates = new Int32Array(count);
-        this.#chunks = [];
-        this.#ends = new Int32Array(count);
-        this.#flags = new Uint8Array(count);
-        this.#long = new Map();
+        this.reasonCodes = new Uint8Array(buffer, count * 10, count);
+        this.expectedChecks = new Uint8Array(buffer, count * 11, count);
+        this.sexCodes = new Uint8Array(buffer, count * 12, count);
+        this.regionCodes = new Int32Array(buffer, 0, count);
+        this.birthDates = new Int32Array(buffer, count * 4, count);
+        this.#places = new Uint16Array(buffer, count * 8, count);
+        this.#flags = new Uint8Array(buffer, count * 13, count);
+        this.#refused = [];
         this.#yearLimit = yearLimit;
         this.#history = history;
         Object.freeze(this);
@@ -513,21 +540,18 @@ export class Verdicts {
         verdictsOf = (texts, yearLimit, history, what) => {
             const count = texts.length;
             const result = new Verdicts(count, yearLimit, history);
-            const chunks = result.#chunks;
             for (let first = 0; first < count; first += CHUNK) {
                 const last = Math.min(count, first + CHUNK);
                 const size = last - first;
-                const packedLength = verifyChunk(texts, first, last, yearLimit, true, result.#flags.subarray(first, last),
-                    result.#long, what);
+                verifyChunk(texts, first, last, yearLimit, true, result.#flags.subarray(first, last), what);
+                result.#refused.push(keepTexts(texts, first, last, result.#places));
                 const layout = chunkLayout(size);
                 const w = layout.regions >> 2;
+                result.regionCodes.set(words.subarray(w, w + size), first);
+                result.birthDates.set(words.subarray(w + size, w + 2 * size), first);
                 result.reasonCodes.set(bytes.subarray(layout.reasons, layout.reasons + size), first);
                 result.expectedChecks.set(bytes.subarray(layout.checks, layout.checks + size), first);
                 result.sexCodes.set(bytes.subarray(layout.sexes, layout.sexes + size), first);
-                result.regionCodes.set(words.subarray(w, w + size), first);
-                result.birthDates.set(words.subarray(w + size, w + 2 * size), first);
-                result.#ends.set(words.subarray(layout.ends >> 2, (layout.ends >> 2) + size), first);
-                chunks.push(bytes.slice(layout.packed, layout.packed + packedLength));
             }
             return result;
         };
@@ -557,32 +581,28 @@ export class Verdicts {
     }
 
     #record(i) {
-        const data = this.#chunks[i >> CHUNK_SHIFT];
-        const start = (i & (CHUNK - 1)) === 0 ? 0 : this.#ends[i - 1];
-        const end = this.#ends[i];
-        const flag = this.#flags[i];
-        const history = this.#history;
-        if (flag === BY_WRITER) {
-            const text = this.#long.get(i);
-            if (text !== undefined) return longRecord(text, this.#yearLimit, history);
-            bytes.set(data.subarray(start, end), PREFIX);
-            return recordByWriter(PREFIX, end - start, this.#yearLimit, history);
-        }
-        const input = flag === FROM_COLUMNS ? asciiText(data, start, end) : decoder.decode(data.subarray(start, end));
         const reason = this.reasonCodes[i];
         const expectedCheck = checkCharacters[this.expectedChecks[i]];
-        if (reason !== 0) {
-            const message = refusalMessage(reason, end - start);
-            return history ? refusedRecord(input, reasonNames[reason], message, expectedCheck)
-                : refusedShortRecord(input, reasonNames[reason], message, expectedCheck);
+        const history = this.#history;
+        if (reason === 0) {
+            const code = this.regionCodes[i];
+            const date = this.birthDates[i];
+            const region = regionOf(code);
+            const dateText = birthDateText(date);
+            const input = digitsOf(regionDigits, code, 6) + dateText + sequenceDigits[this.#places[i]] + expectedCheck;
+            const sex = this.sexCodes[i] === SEX_MALE ? '男' : '女';
+            return history
+                ? validRecord(input, expectedCheck, dateText, sex, region, inUseAtBirth(region, Math.floor(date / 10000)))
+                : validShortRecord(input, expectedCheck, dateText, sex, region);
         }
-        const date = this.birthDates[i];
-        const region = regionOf(this.regionCodes[i]);
-        const sex = this.sexCodes[i] === SEX_MALE ? '男' : '女';
-        const birthDate = birthDateText(input, date);
-        return history
-            ? validRecord(input, expectedCheck, birthDate, sex, region, inUseAtBirth(region, Math.floor(date / 10000)))
-            : validShortRecord(input, expectedCheck, birthDate, sex, region);
+        const text = this.#refused[i >> CHUNK_SHIFT][this.#places[i]];
+        const flag = this.#flags[i];
+        if (flag === BY_WRITER) return writerRecord(text, this.#yearLimit, history);
+        const input = flag === FROM_COLUMNS ? text : decoder.decode(encoder.encode(text));
+        const message = refusalMessage(reason,
+            reason !== REASON_LENGTH ? 0 : flag === FROM_COLUMNS ? text.length : utf8Length(text));
+        return history ? refusedRecord(input, reasonNames[reason], message, expectedCheck)
+            : refusedShortRecord(input, reasonNames[reason], message, expectedCheck);
     }
 }
 
@@ -618,7 +638,7 @@ export function verdictCodes(texts, options) {
     const flags = new Uint8Array(Math.min(list.length, CHUNK));
     for (let first = 0; first < list.length; first += CHUNK) {
         const last = Math.min(list.length, first + CHUNK);
-        verifyChunk(list, first, last, yearLimit, false, flags, null, 'verdictCodes');
+        verifyChunk(list, first, last, yearLimit, false, flags, 'verdictCodes');
         const { reasons } = chunkLayout(last - first);
         codes.set(bytes.subarray(reasons, reasons + last - first), first);
     }

@@ -82,6 +82,15 @@ test('verifyMany: columns, records read by index and iteration, the texts kept',
     assert.equal(JSON.stringify(result), JSON.stringify(records));
     assert.throws(() => { result.length = 0; }, TypeError);
 
+    // A valid number's input comes back whole from its columns, leading
+    // zeros, month and day 00 and check character X included.
+    const edges = ['00000000000000000', '00010100000000000', '11010519491231002', '99999999991231999', '12345620241301995']
+        .map((stem) => stem + checkCharacter(stem));
+    const edgeResult = idn.verifyMany(edges, { yearLimit: 9999 });
+    assert.deepEqual([...edgeResult].map((record) => [record.valid, record.input, record.birth_date]),
+        edges.map((text) => [!text.startsWith('123456'), text, text.startsWith('123456') ? null : text.slice(6, 14)]));
+    assert.ok(edges.some((text) => text.endsWith('X')));
+
     assert.equal(idn.verifyMany(new Set([valid])).length, 1);
     assert.equal(idn.verifyMany((function* () { yield valid; yield 'x'; })()).at(1).reason, 'length');
     assert.deepEqual(idn.verifyMany([]).toArray(), []);
