@@ -6,13 +6,15 @@
 // to read every record of such a result is timed on its own, beside it.
 //
 // The rounds take the contenders in turn (so a change of load on the machine
-// falls on all of them), each after a full garbage collection and a pause. Prints one row
+// falls on all of them), each after a full garbage collection and a pause,
+// after untimed rounds. Prints one row
 // per contender: the median wall time of the rounds and the median CPU time
 // of the process (which counts the garbage collector's helper threads too),
 // and the ratios to the faster peer.
 import { readFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { join } from 'node:path';
+import { PerformanceObserver, performance } from 'node:perf_hooks';
 
 import { verdictCodes, verifyMany } from '../index.js';
 import { wasiImports } from '../wasi.js';
@@ -20,8 +22,17 @@ import { wasiImports } from '../wasi.js';
 const [file, peersFolder, roundsText = '11'] = process.argv.slice(2);
 const rounds = Number(roundsText);
 if (typeof globalThis.gc !== 'function') throw new Error('run with node --expose-gc');
-const lines = readFileSync(file, 'utf8').split('\n');
-if (lines[lines.length - 1] === '') lines.pop();
+// The file's lines, split again before each timed run: every contender gets
+// strings as a program that has just read the file has them. (id-validator
+// leaves every line it was given internalized, a ThinString pointing into
+// V8's string table, which is slower for whoever reads them next.)
+const fileText = readFileSync(file, 'utf8');
+function readLines() {
+    const split = fileText.split('\n');
+    if (split[split.length - 1] === '') split.pop();
+    return split;
+}
+let lines = readLines();
 
 const require = createRequire(join(peersFolder, 'package.json'));
 const idcard = require('idcard');
@@ -107,38 +118,62 @@ function bareRecords() {
     return records.length;
 }
 
+// The collector's pauses, to say how much of a time they are.
+const pauses = [];
+new PerformanceObserver((list) => {
+    for (const entry of list.getEntries()) pauses.push([entry.startTime, entry.duration]);
+}).observe({ entryTypes: ['gc'] });
+const pausedBetween = (start, end) => pauses.filter(([at]) => at >= start && at <= end).reduce((sum, [, d]) => sum + d, 0);
+
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
 const wall = contenders.map(() => []);
 const cpu = contenders.map(() => []);
-for (const [, run] of contenders) run();  // once each before timing: V8's compilers settle
-// A full collection, then a pause in which V8's helper threads finish
-// sweeping, so that no contender pays for the garbage of the one before.
+const paused = contenders.map(() => []);
+
+// Fresh lines, a full collection, then a pause in which V8's helper threads
+// finish sweeping, so that no contender pays for the garbage of the one
+// before.
 async function settle() {
+    lines = readLines();
     globalThis.gc();
     await new Promise((resolve) => setTimeout(resolve, 200));
     globalThis.gc();
     await new Promise((resolve) => setTimeout(resolve, 50));
 }
-for (let round = 0; round < rounds; ++round) {
+
+// Untimed rounds first: V8's compilers settle, and so does the C library's
+// allocator (a buffer of a size freed before is taken again, instead of
+// fresh pages from the kernel, which on the benchmark's virtual machine
+// cost some 3 ns a byte to touch).
+const WARM_UP = 3;
+for (let round = -WARM_UP; round < rounds; ++round) {
     for (const [i, [, run]] of contenders.entries()) {
         await settle();
+        if (round < 0) {
+            run();
+            continue;
+        }
         const usage = process.cpuUsage();
-        const start = process.hrtime.bigint();
+        const start = performance.now();
         run();
-        wall[i].push(Number(process.hrtime.bigint() - start) / 1e6);
+        const end = performance.now();
         const used = process.cpuUsage(usage);
+        wall[i].push(end - start);
         cpu[i].push((used.user + used.system) / 1000);
+        await new Promise((resolve) => setTimeout(resolve, 10));  // the observer hears of the pauses
+        paused[i].push(pausedBetween(start, end));
+        pauses.length = 0;
     }
 }
 
-console.log(`${lines.length} lines; median of ${rounds} rounds (the contenders in turn, each after a full GC and a pause); Node ${process.version}`);
-console.log('| What | Time | ns per line | CPU time of the process | CPU ns per line |');
-console.log('|---|---|---|---|---|');
+console.log(`${lines.length} lines; median of ${rounds} rounds (the contenders in turn, each after a full GC and a pause; ${WARM_UP} untimed rounds first); Node ${process.version}`);
+console.log('| What | Time | ns per line | CPU time of the process | CPU ns per line | GC pauses in the time |');
+console.log('|---|---|---|---|---|---|');
 const medians = contenders.map(([name], i) => {
     const time = median(wall[i]);
     const cpuTime = median(cpu[i]);
     console.log(`| ${name} | ${time.toFixed(0)} ms | ${(time * 1e6 / lines.length).toFixed(0)} | ` +
-        `${cpuTime.toFixed(0)} ms | ${(cpuTime * 1e6 / lines.length).toFixed(0)} |`);
+        `${cpuTime.toFixed(0)} ms | ${(cpuTime * 1e6 / lines.length).toFixed(0)} | ${median(paused[i]).toFixed(0)} ms |`);
     return { time, cpuTime };
 });
 const peer = Math.min(medians[3].time, medians[4].time);
