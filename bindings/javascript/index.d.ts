@@ -74,9 +74,9 @@ export function verify(text: string, options?: VerifyOptions): VerifyRecord;
  * the verification (typed arrays, one element per text, in input order) and
  * the records, each made when it is read, with exactly the fields of
  * verify's records. Iterable; `at(i)` reads one record, `toArray()` all.
- * The texts are kept (changing the array given to verifyMany afterwards
- * changes nothing here). The columns are the result's own: read them, do
- * not write them.
+ * Each read makes a new record object. The result holds what every record
+ * needs (changing the array given to verifyMany afterwards changes nothing
+ * here). The columns are the result's own: read them, do not write them.
  */
 export class Verdicts implements Iterable<VerifyRecord> {
     private constructor();
@@ -102,9 +102,10 @@ export class Verdicts implements Iterable<VerifyRecord> {
 }
 
 /**
- * Verifies many numbers at once, in input order. The verification is done
- * in the call; each record is made when it is read. Throws TypeError naming
- * the first non-string.
+ * Verifies many numbers at once, in input order: all the verification is
+ * done in the call, into the columns; each record is made when it is read.
+ * `verifyMany(texts).toArray()` gives the records in an array. Throws
+ * TypeError naming the first non-string.
  */
 export function verifyMany(texts: Iterable<string>, options?: VerifyOptions): Verdicts;
 

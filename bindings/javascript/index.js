@@ -338,13 +338,16 @@ function longRecord(text, yearLimit, withHistory) {
 // twice the garbage: a cons string a text, then the flat copy.)
 //
 // Keeping the texts: the caller's array may change afterwards, so the
-// result keeps what it needs itself, in as little memory as it can (memory
-// a result holds is what costs most, in V8's collector and in fresh pages).
-// A valid number is 17 digits and its check character, all in the columns
-// but for the 3 digits of its sequence number, which a column of 16 bits
-// holds; its text is put together again when its record is read. A refused
-// text is kept as the string it is, in an array of its chunk's refused
-// texts, and the same column holds its place there.
+// result keeps what its records need itself, in as little memory as it can
+// and none of it in V8's heap (what a result holds there is copied by the
+// young generation's collector and then marked by the old one's, a cost
+// that outweighs the rest). A valid number is 17 digits and its check
+// character, all in the columns but for the 3 digits of its sequence
+// number, which a column of 16 bits holds; its text is put together again
+// when its record is read. A refused text is kept as its bytes, as
+// verified, the refused texts of a chunk one after another; the same
+// column of 16 bits holds its place among them. (A text over 64 units,
+// whose bytes are not all kept, is kept as the string it is.)
 
 const CHUNK_SHIFT = 14;
 const CHUNK = 1 << CHUNK_SHIFT;             // texts per idn_verify_columns (the places fit 16 bits)
@@ -400,13 +403,14 @@ function packGroup(texts, start, stop, packed, at, endsIndex, what) {
 
 // Writes texts[start..stop) one at a time from packed + at, their ends
 // (relative to packed) from words[endsIndex + start]; marks in flags[i -
-// first] the texts whose record the columns and text cannot give. A text of
+// first] the texts whose record their bytes cannot give as an ASCII text's,
+// and keeps those over 64 units in `long` by index. A text of
 // up to 64 units is copied a unit at a time while it is ASCII, else written
 // by encodeInto (a lone surrogate as U+FFFD); a longer one is refused for
 // its length whatever it holds, so only its first 64 bytes are written (the
 // verdict's expected check character comes from them, as idtool's does).
 // Returns the new `at`.
-function packEach(texts, start, stop, packed, at, endsIndex, flags, first) {
+function packEach(texts, start, stop, packed, at, endsIndex, flags, first, long) {
     dynamic(packed - DYNAMIC + at + (stop - start) * UNIT_ROOM);
     const memoryBytes = bytes;
     for (let i = start; i < stop; ++i) {
@@ -417,6 +421,7 @@ function packEach(texts, start, stop, packed, at, endsIndex, flags, first) {
             encoder.encodeInto(text.slice(0, INPUT_FIELD_LIMIT + 1), memoryBytes.subarray(place, place + UNIT_ROOM));
             at += INPUT_FIELD_LIMIT;
             flags[i - first] = BY_WRITER;
+            if (long !== null) long.set(i, text);
         } else {
             let k = 0;
             for (; k < length; ++k) {
@@ -440,8 +445,8 @@ function packEach(texts, start, stop, packed, at, endsIndex, flags, first) {
 // Copies texts[first..last) into memory and verifies them with one
 // idn_verify_columns: all five columns, or the reasons alone.
 // chunkLayout(last - first) says where the columns lie; `flags` is indexed
-// from `first`.
-function verifyChunk(texts, first, last, yearLimit, allColumns, flags, what) {
+// from `first`; `long` (or null) gets the texts over 64 units.
+function verifyChunk(texts, first, last, yearLimit, allColumns, flags, long, what) {
     const size = last - first;
     const layout = chunkLayout(size);
     const packed = layout.packed;
@@ -451,7 +456,7 @@ function verifyChunk(texts, first, last, yearLimit, allColumns, flags, what) {
     for (let start = first; start < last; start += GROUP) {
         const stop = Math.min(last, start + GROUP);
         const next = packGroup(texts, start, stop, packed, at, endsIndex, what);
-        at = next !== -1 ? next : packEach(texts, start, stop, packed, at, endsIndex, flags, first);
+        at = next !== -1 ? next : packEach(texts, start, stop, packed, at, endsIndex, flags, first, long);
     }
     if (allColumns) {
         wasm.idn_verify_columns(packed, layout.ends, size, yearLimit, layout.reasons, layout.checks, layout.sexes,
@@ -461,33 +466,52 @@ function verifyChunk(texts, first, last, yearLimit, allColumns, flags, what) {
     }
 }
 
-// For each text of the chunk just verified: a valid number's sequence
-// number (its bytes 15-17), or a refused text's place in the array
-// returned, which holds the chunk's refused texts.
-function keepTexts(texts, first, last, places) {
+// What the result keeps of the chunk just verified: for a valid number its
+// sequence number (bytes 15-17) in `places`; for a refused text its
+// ordinal among the chunk's refused texts in `places`, and its bytes, which
+// are returned, one text after another, with their ends.
+const keptScratch = new Uint8Array(CHUNK * UNIT_ROOM);
+const keptView = new DataView(keptScratch.buffer);
+const keptEndsScratch = new Uint32Array(CHUNK);
+function keepTexts(first, last, places) {
     const layout = chunkLayout(last - first);
     const memoryBytes = bytes;
-    const ends = (layout.ends >> 2) - first;
+    const memoryView = new DataView(memory.buffer);
+    const endsIndex = (layout.ends >> 2) - first;
     const reasons = layout.reasons - first;
-    const tail = layout.packed - 4;  // a valid number's last 4 bytes, from its end
-    const refused = [];
+    const packed = layout.packed;
+    const kept = keptScratch;
+    let count = 0;
+    let to = 0;
+    let from = packed;
     for (let i = first; i < last; ++i) {
+        const end = packed + words[endsIndex + i];
         if (memoryBytes[reasons + i] === 0) {
-            const at = tail + words[ends + i];
-            places[i] = memoryBytes[at] * 100 + memoryBytes[at + 1] * 10 + memoryBytes[at + 2] - 5328;  // - '000'
+            // A valid number is 18 bytes: its sequence number ends 1 before its end.
+            places[i] = memoryBytes[end - 4] * 100 + memoryBytes[end - 3] * 10 + memoryBytes[end - 2] - 5328;  // - '000'
         } else {
-            places[i] = refused.length;
-            refused.push(texts[i]);
+            // Four bytes at a time while four remain (DataView reads and
+            // writes them unaligned), then one at a time.
+            let at = from;
+            for (; at + 4 <= end; at += 4, to += 4) keptView.setInt32(to, memoryView.getInt32(at));
+            for (; at < end; ++at) kept[to++] = memoryBytes[at];
+            keptEndsScratch[count] = to;
+            places[i] = count++;
         }
+        from = end;
     }
-    return refused;
+    return { bytes: kept.slice(0, to), ends: keptEndsScratch.slice(0, count) };
 }
 
-// The record of a text over 64 bytes, by idtool's record writer.
-function writerRecord(text, yearLimit, withHistory) {
-    if (text.length > INPUT_FIELD_LIMIT) return longRecord(text, yearLimit, withHistory);
-    const length = encoder.encodeInto(text, bytes.subarray(PREFIX, PREFIX + 256)).written;
-    return recordByWriter(PREFIX, length, yearLimit, withHistory);
+// A text from its bytes, all ASCII: String.fromCharCode with the 18 bytes
+// of a number's length as arguments is several times faster than a
+// TextDecoder call.
+function asciiText(data, start, end) {
+    if (end - start !== 18) return decoder.decode(data.subarray(start, end));
+    const d = data;
+    const s = start;
+    return String.fromCharCode(d[s], d[s + 1], d[s + 2], d[s + 3], d[s + 4], d[s + 5], d[s + 6], d[s + 7], d[s + 8],
+        d[s + 9], d[s + 10], d[s + 11], d[s + 12], d[s + 13], d[s + 14], d[s + 15], d[s + 16], d[s + 17]);
 }
 
 // A valid number's text from its columns: the region code's 6 digits, the
@@ -512,9 +536,10 @@ let verdictsOf;
 // birthDates (YYYYMMDD as a number); 0 where a field is null. The record of
 // text i is made when it is read. Made by verifyMany.
 export class Verdicts {
-    #places;      // a valid number's sequence number, or a refused text's place in its chunk's #refused
+    #places;      // a valid number's sequence number, or a refused text's ordinal in its chunk's #refused
     #flags;       // FROM_COLUMNS, BEYOND_ASCII or BY_WRITER, by text
-    #refused;     // the refused texts, an array per chunk
+    #refused;     // the refused texts' bytes and ends, by chunk (keepTexts)
+    #long;        // the texts over 64 units, by index
     #yearLimit;
     #history;
 
@@ -530,6 +555,7 @@ export class Verdicts {
         this.#places = new Uint16Array(buffer, count * 8, count);
         this.#flags = new Uint8Array(buffer, count * 13, count);
         this.#refused = [];
+        this.#long = new Map();
         this.#yearLimit = yearLimit;
         this.#history = history;
         Object.freeze(this);
@@ -544,8 +570,8 @@ export class Verdicts {
             for (let first = 0; first < count; first += CHUNK) {
                 const last = Math.min(count, first + CHUNK);
                 const size = last - first;
-                verifyChunk(texts, first, last, yearLimit, true, result.#flags.subarray(first, last), what);
-                result.#refused.push(keepTexts(texts, first, last, result.#places));
+                verifyChunk(texts, first, last, yearLimit, true, result.#flags.subarray(first, last), result.#long, what);
+                result.#refused.push(keepTexts(first, last, result.#places));
                 const layout = chunkLayout(size);
                 const w = layout.regions >> 2;
                 result.regionCodes.set(words.subarray(w, w + size), first);
@@ -596,12 +622,20 @@ export class Verdicts {
                 ? validRecord(input, expectedCheck, dateText, sex, region, inUseAtBirth(region, Math.floor(date / 10000)))
                 : validShortRecord(input, expectedCheck, dateText, sex, region);
         }
-        const text = this.#refused[i >> CHUNK_SHIFT][this.#places[i]];
+        const refused = this.#refused[i >> CHUNK_SHIFT];
+        const k = this.#places[i];
+        const start = k === 0 ? 0 : refused.ends[k - 1];
+        const end = refused.ends[k];
         const flag = this.#flags[i];
-        if (flag === BY_WRITER) return writerRecord(text, this.#yearLimit, history);
-        const input = flag === FROM_COLUMNS ? text : decoder.decode(encoder.encode(text));
-        const message = refusalMessage(reason,
-            reason !== REASON_LENGTH ? 0 : flag === FROM_COLUMNS ? text.length : utf8Length(text));
+        if (flag === BY_WRITER) {
+            const text = this.#long.get(i);
+            if (text !== undefined) return longRecord(text, this.#yearLimit, history);
+            bytes.set(refused.bytes.subarray(start, end), PREFIX);
+            return recordByWriter(PREFIX, end - start, this.#yearLimit, history);
+        }
+        const input = flag === FROM_COLUMNS ? asciiText(refused.bytes, start, end)
+            : decoder.decode(refused.bytes.subarray(start, end));
+        const message = refusalMessage(reason, end - start);
         return history ? refusedRecord(input, reasonNames[reason], message, expectedCheck)
             : refusedShortRecord(input, reasonNames[reason], message, expectedCheck);
     }
@@ -639,7 +673,7 @@ export function verdictCodes(texts, options) {
     const flags = new Uint8Array(Math.min(list.length, CHUNK));
     for (let first = 0; first < list.length; first += CHUNK) {
         const last = Math.min(list.length, first + CHUNK);
-        verifyChunk(list, first, last, yearLimit, false, flags, 'verdictCodes');
+        verifyChunk(list, first, last, yearLimit, false, flags, null, 'verdictCodes');
         const { reasons } = chunkLayout(last - first);
         codes.set(bytes.subarray(reasons, reasons + last - first), first);
     }
