@@ -6,8 +6,8 @@
 // to read every record of such a result is timed on its own, beside it.
 //
 // The rounds take the contenders in turn (so a change of load on the machine
-// falls on all of them), each after a full garbage collection and a pause,
-// after untimed rounds. Prints one row
+// falls on all of them; each round starting one further on), each after a
+// full garbage collection and a pause, after untimed rounds. Prints one row
 // per contender: the median wall time of the rounds and the median CPU time
 // of the process (which counts the garbage collector's helper threads too),
 // and the ratios to the faster peer.
@@ -147,7 +147,11 @@ async function settle() {
 // cost some 3 ns a byte to touch).
 const WARM_UP = 3;
 for (let round = -WARM_UP; round < rounds; ++round) {
-    for (const [i, [, run]] of contenders.entries()) {
+    // Each round starts one contender further on, so that none always
+    // follows the same one (whose garbage shapes the heap it starts with).
+    for (let turn = 0; turn < contenders.length; ++turn) {
+        const i = (turn + round + WARM_UP) % contenders.length;
+        const run = contenders[i][1];
         await settle();
         if (round < 0) {
             run();
