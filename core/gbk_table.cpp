@@ -22,10 +22,10 @@ uint32_t decodeCharacter(const unsigned char* bytes, std::size_t available, Enco
     if (lead < 0x80) return lead;
     if (encoding == Encoding::gbk) {
         if (available < 2) return noCharacter;
+        // An unassigned pair still goes together: both bytes are no text.
+        if (gbkLength(bytes, available) == 2) length = 2;
         const uint32_t codePoint = gbkPairToUnicode(lead, bytes[1]);
-        if (codePoint == 0) return noCharacter;
-        length = 2;
-        return codePoint;
+        return codePoint != 0 ? codePoint : noCharacter;
     }
     const std::size_t count = utf8Length(bytes, available);
     if (count == 0) return noCharacter;

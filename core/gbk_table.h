@@ -38,8 +38,9 @@ uint16_t unicodeToGbkPair(uint32_t codePoint);
 constexpr uint32_t noCharacter = 0xFFFFFFFF;
 
 // The code point of the character at bytes[0] in `encoding` and its length in
-// `length`; noCharacter (length 1) when no character starts there: a stray
-// byte, an incomplete or malformed sequence, an unassigned GBK pair.
+// `length`; noCharacter when no character starts there: a stray byte, an
+// incomplete or malformed sequence (length 1), an unassigned GBK pair (its
+// two bytes).
 uint32_t decodeCharacter(const unsigned char* bytes, std::size_t available, Encoding encoding, std::size_t& length);
 
 // Writes the code point in `encoding` into `out` (room for 4 bytes); returns
