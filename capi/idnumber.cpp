@@ -3,6 +3,9 @@
 // the caller's structs and buffers. Texts out are the core's UTF-8 forms;
 // nothing is allocated and nothing is kept between calls.
 #define IDN_BUILDING_LIBRARY
+#ifdef _WIN32
+#define _CRT_RAND_S  // rand_s from <stdlib.h>: before any header includes it
+#endif
 #include "capi/idnumber.h"
 
 #include <climits>

@@ -217,12 +217,10 @@ int runVerifyColumns(const VerifyOptions& options, const RowReaderOptions& rowOp
         }
         ++counts.lines;
         if (!row.hasColumn || isStreamNull(options, row.cell, row.length)) {
+            // A row without the number is kept by --only-invalid too: it is
+            // one to look at.
             if (!row.hasColumn) ++counts.noColumn;
-            if (options.onlyInvalid && !row.hasColumn) {
-                if (!out.rollBack(rowMark)) writeNullRecord(writer);
-            } else {
-                writeNullRecord(writer);
-            }
+            writeNullRecord(writer);
             rowDone();
             continue;
         }
