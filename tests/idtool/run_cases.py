@@ -226,7 +226,11 @@ def check_files(command_prefix, env, windows):
         if result.returncode != 2 or written or b"cannot open missing.txt: No such file" not in message:
             failures.append(f"a missing file among {count}: status {result.returncode}, {message[:200]!r}")
 
-        # idtool verify f >> f: refused, f unchanged.
+        # idtool verify f >> f: refused, f unchanged. Natively only: Wine does
+        # not give a file behind standard output the identity of the same
+        # file opened by name, so the check cannot see it there.
+        if windows:
+            return failures
         target = folder / "self.txt"
         target.write_bytes(b"11010519491231002X\n")
         with open(target, "ab") as out, tempfile.TemporaryFile() as err:
