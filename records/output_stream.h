@@ -58,6 +58,7 @@ public:
     // What is buffered (for memory-only streams and tests).
     const char* data() const { return buffer_; }
     std::size_t size() const { return used_; }
+    std::size_t capacity() const { return capacity_; }
     void clear() {
         used_ = 0;
         failed_ = false;
