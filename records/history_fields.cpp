@@ -73,10 +73,7 @@ void writeNow(JsonFragment& json, const HistoryRecord* record, Encoding encoding
 }
 
 RegionValueCache::RegionValueCache(const RecordWriter& writer, int firstHistoryField, bool withHistory)
-    : format_(writer.format()),
-      encoding_(writer.encoding()),
-      keys_(writer.keys()),
-      keyCount_(writer.keyCount()),
+    : prototype_(writer),
       firstHistoryField_(firstHistoryField),
       withHistory_(withHistory),
       slots_(new Slot[slotCount]),
@@ -107,7 +104,8 @@ void writeCodeHistoryFields(RecordWriter& writer, int32_t code, char* scratch) {
 // False when the storage is full.
 bool RegionValueCache::render(Slot& slot) {
     OutputStream out(rendered_.get() + renderedUsed_, renderedCapacity - renderedUsed_, nullptr, nullptr);
-    RecordWriter writer(out, format_, encoding_, keys_, keyCount_);
+    RecordWriter writer(out, prototype_.format(), prototype_.encoding(), prototype_.keys(), prototype_.keyCount());
+    writer.copySettings(prototype_);
     writer.resumeAt(firstHistoryField_);
     writeCodeHistoryFields(writer, slot.code, json_);
     if (out.failed()) return false;

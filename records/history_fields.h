@@ -47,8 +47,9 @@ void writeCodeHistoryFields(RecordWriter& writer, int32_t code, char* scratch);
 // per line.
 class RegionValueCache {
 public:
-    // For records of `writer`'s format, encoding and keys, whose history
-    // fields start at `firstHistoryField`; `withHistory` false leaves them out.
+    // For records of `writer`'s format, encoding, keys and settings (the
+    // writer outlives the cache), whose history fields start at
+    // `firstHistoryField`; `withHistory` false leaves them out.
     RegionValueCache(const RecordWriter& writer, int firstHistoryField, bool withHistory);
 
     // The first of the history's fields that are rendered ahead, and how many
@@ -85,10 +86,7 @@ private:
     void clear();
     bool inUseAtBirth(const Slot& slot, int birthYear) const;
 
-    RecordFormat format_;
-    Encoding encoding_;
-    const char* const* keys_;
-    int keyCount_;
+    const RecordWriter& prototype_;  // format, encoding, keys and settings
     int firstHistoryField_;
     bool withHistory_;
     std::unique_ptr<Slot[]> slots_;

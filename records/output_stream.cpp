@@ -41,8 +41,9 @@ void OutputStream::writeInPieces(const char* bytes, std::size_t count) {
     }
 }
 
-bool OutputStream::drain(bool final) {
+bool OutputStream::drain(bool final, std::size_t count) {
     if (failed_) {
+        drained_ += used_;
         used_ = 0;  // a failed stream drops everything, so writers never stall
         return false;
     }
@@ -50,22 +51,30 @@ bool OutputStream::drain(bool final) {
         if (used_ == capacity_) failed_ = true;
         return !failed_;
     }
-    const long long taken = used_ == 0 ? 0 : sink_(sinkContext_, buffer_, used_, final);
+    const long long taken = count == 0 ? 0 : sink_(sinkContext_, buffer_, count, final);
     if (taken < 0) {
         failed_ = true;
         errorNumber_ = errno;
+        drained_ += used_;
         used_ = 0;
         return false;
     }
     const auto takenBytes = static_cast<std::size_t>(taken);
     std::memmove(buffer_, buffer_ + takenBytes, used_ - takenBytes);
     used_ -= takenBytes;
+    drained_ += takenBytes;
     return true;
 }
 
 bool OutputStream::makeRoom() {
-    drain(false);
+    drain(false, used_);
     return used_ < capacity_;
 }
 
-bool OutputStream::flush() { return drain(true) && !failed_; }
+bool OutputStream::flush() { return drain(true, used_) && !failed_; }
+
+bool OutputStream::flushUpTo(uint64_t mark) {
+    if (mark <= drained_) return !failed_;
+    const uint64_t count = mark - drained_;
+    return drain(true, count < used_ ? static_cast<std::size_t>(count) : used_) && !failed_;
+}

@@ -1,8 +1,13 @@
 // One verify record, field by field in the schema's order. A refused line's
 // fields from birth_date on are null; a valid number's region and history
-// fields come from the batch's cache or are worked out on the spot.
+// fields come from the batch's cache or are worked out on the spot; a
+// refused line's hint, a valid number's kind and nationality.
 #include "records/verify_record.h"
 
+#include "core/masking.h"
+#include "core/nationality.h"
+#include "core/number_hints.h"
+#include "core/number_kind.h"
 #include "core/region_history.h"
 
 const char* const* verifyRecordKeysOf(VerifyRecordShape shape) {
@@ -13,13 +18,45 @@ int verifyRecordKeyCountOf(VerifyRecordShape shape) {
     return (shape.history ? verifyFieldCount : verdictFieldCount) - (shape.lineNumber ? 0 : 1);
 }
 
+void writeInputField(RecordWriter& writer, const char* bytes, std::size_t held, bool whole, Encoding encoding,
+                     bool mask) {
+    if (!mask) {
+        writer.bytesField(bytes, held, encoding);
+        return;
+    }
+    char masked[inputFieldLimit * 4];
+    const std::size_t length = maskText(bytes, held, encoding, whole, masked, sizeof masked);
+    writer.bytesField(masked, length <= sizeof masked ? length : 0, encoding);
+}
+
+namespace {
+
+// {"code":"840","name":"美国"}: the card's nationality digits and the
+// country's name, null for a code ISO 3166-1 lacks.
+void writeNationalityField(RecordWriter& writer, const char* number) {
+    char storage[128];
+    JsonFragment json(storage, sizeof storage, writer.encoding());
+    const Country* country = findCountry(nationalityCodeOf(number));
+    json.beginObject();
+    json.key("code");
+    json.stringValue(number + nationalityOffset, nationalityLength);
+    json.key("name");
+    json.textValue(country != nullptr ? textIn(country->name, writer.encoding()) : nullptr);
+    json.endObject();
+    writer.jsonField(json.data(), json.size());
+}
+
+}  // namespace
+
 void writeVerifyRecord(RecordWriter& writer, VerifyRecordShape shape, const VerifiedLine& line,
-                       const VerifyOutcome& outcome, RegionValueCache* cache, char* scratch) {
+                       const VerifyOutcome& outcome, RegionValueCache* cache, char* scratch,
+                       const VerifyRecordContext& context) {
     const bool valid = outcome.refusal == VerifyRefusal::none;
     const Encoding encoding = writer.encoding();
+    const Encoding inputEncoding = line.encoding != nullptr ? *line.encoding : encoding;
     writer.beginRecord();
     if (shape.lineNumber) writer.integerField(static_cast<long long>(line.number));
-    writer.bytesField(line.bytes, line.held);
+    writeInputField(writer, line.bytes, line.held, line.length == line.held, inputEncoding, context.mask);
     writer.boolField(valid);
     writer.textField(refusalName(outcome.refusal));
     if (valid) {
@@ -36,11 +73,27 @@ void writeVerifyRecord(RecordWriter& writer, VerifyRecordShape shape, const Veri
     else
         writer.nullField();
     if (!valid) {
-        const int fieldsLeft = (shape.history ? verifyFieldCount : verdictFieldCount) - fieldIndex(VerifyField::birthDate);
+        char upgraded[numberLength + 1];
+        const NumberHint hint = hintFor(line.bytes, line.held, line.length, outcome.refusal, inputEncoding,
+                                        context.yearLimit, upgraded);
+        writer.textField(hintName(hint));
+        if (hint == NumberHint::fifteenDigits)
+            writeInputField(writer, upgraded, numberLength, true, Encoding::utf8, context.mask);
+        else
+            writer.nullField();
+        const int fieldsLeft =
+            (shape.history ? verifyFieldCount : verdictFieldCount) - fieldIndex(VerifyField::kind);
         writer.nullFields(fieldsLeft);
         writer.endRecord();
         return;
     }
+    writer.nullFields(2);  // hint, upgraded
+    const NumberKind kind = kindOf(line.bytes);
+    writer.textField(kindName(kind));
+    if (kind == NumberKind::foreignerCard)
+        writeNationalityField(writer, line.bytes);
+    else
+        writer.nullField();
     writer.bytesField(line.bytes + birthDateOffset, birthDateLength);
     writer.textField(sexText(outcome.male));
     if (cache != nullptr) {

@@ -6,7 +6,13 @@
 # shell's `time`): the mean of --runs runs after one warm-up run. Prints MB/s
 # and ns per line as a Markdown table.
 #
-#   scripts/bench_idtool.sh [--lines N] [--runs N] [--with-peers [--peer-lines N]]
+#   scripts/bench_idtool.sh [--lines N] [--runs N] [--baseline IDTOOL] [--with-peers [--peer-lines N]]
+#
+# It also writes a CSV of the same numbers as a spreadsheet export of four
+# columns (name, number, phone, address; the address quoted, with a comma) and
+# times `verify --column number` on it beside `wc -l` on the CSV. --baseline
+# times another build of idtool (an earlier commit's, say) on the plain file
+# in the same run, so that the two can be compared.
 #
 # --with-peers also times two npm packages, `idcard` (verify) and
 # `id-validator` (isValid), installed with npm into the temporary folder for
@@ -22,6 +28,7 @@ cd "$(dirname "$0")/.."
 lines=10000000
 runs=10
 with_peers=no
+baseline=
 peer_lines=1000000
 while [ $# -gt 0 ]; do
     case "$1" in
@@ -29,7 +36,8 @@ while [ $# -gt 0 ]; do
     --runs) runs=$2; shift 2 ;;
     --with-peers) with_peers=yes; shift ;;
     --peer-lines) peer_lines=$2; shift 2 ;;
-    *) echo "usage: $0 [--lines N] [--runs N] [--with-peers [--peer-lines N]]" >&2; exit 2 ;;
+    --baseline) baseline=$(realpath "$2"); shift 2 ;;
+    *) echo "usage: $0 [--lines N] [--runs N] [--baseline IDTOOL] [--with-peers [--peer-lines N]]" >&2; exit 2 ;;
     esac
 done
 
@@ -80,6 +88,29 @@ measure "\`wc -l\`" "$runs" wc -l "$numbers"
 measure "\`idtool verify --only-invalid\`" "$runs" "$idtool" verify --only-invalid "$numbers"
 measure "\`idtool verify --no-history\`, all records written" "$runs" "$idtool" verify --no-history "$numbers"
 measure "\`idtool verify\`, all records written, with the history fields" "$runs" "$idtool" verify "$numbers"
+if [ -n "$baseline" ]; then
+    measure "baseline \`idtool verify --no-history\`, all records written" "$runs" "$baseline" verify --no-history "$numbers"
+    measure "baseline \`idtool verify\`, all records written, with the history fields" "$runs" "$baseline" verify "$numbers"
+fi
+
+# The same numbers as a column of a spreadsheet's CSV export.
+csv=$work/people.csv
+python3 - "$numbers" "$csv" <<'EOF'
+import sys
+names = ["张三", "李四", "王五", "赵六", "Smith", "孙七"]
+with open(sys.argv[1], "rb") as numbers, open(sys.argv[2], "wb") as out:
+    out.write("姓名,number,手机,地址\r\n".encode())
+    for i, line in enumerate(numbers):
+        number = line.rstrip(b"\n")
+        out.write(f"{names[i % 6]},".encode() + number +
+                  f",1380013{i % 10000:04},\"北京市朝阳区, {i % 97}号\"\r\n".encode())
+EOF
+file_bytes=$(stat -c %s "$csv")
+measure "\`wc -l\` on the CSV" "$runs" wc -l "$csv"
+measure "\`idtool verify --column number\`, all records written (CSV)" "$runs" "$idtool" verify --column number "$csv"
+measure "\`idtool verify --column number --no-history\`, all records written (CSV)" "$runs" "$idtool" verify --column number --no-history "$csv"
+measure "\`idtool verify --column number --only-invalid\` (CSV)" "$runs" "$idtool" verify --column number --only-invalid "$csv"
+file_bytes=$bytes
 
 if [ "$with_peers" = yes ]; then
     peers=$work/peers

@@ -30,6 +30,9 @@ cmake --preset release >/dev/null
 cmake --build --preset release -j "$jobs"
 build/release/idtool --version
 
+step "idtool: the static build for cluster nodes, driven by --stream"
+tests/idtool/check_static_build.sh
+
 step "the C API: installed into a temporary prefix, used with pkg-config and find_package"
 tests/capi/check_install.sh build/release
 
