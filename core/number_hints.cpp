@@ -84,6 +84,13 @@ NumberHint hintFor(const char* text, std::size_t held, uint64_t length, VerifyRe
         std::memcmp(text + numberLength - 3, "000", 3) == 0)
         return NumberHint::zeroed;
 
+    // What the text holds decides which repairs can help: most refused lines
+    // are plain ASCII without blanks, where only the lower-case x can.
+    bool nonAscii = false, blanks = false;
+    for (std::size_t at = 0; at < held; ++at) {
+        nonAscii = nonAscii || static_cast<unsigned char>(text[at]) >= 0x80;
+        blanks = blanks || text[at] == ' ' || text[at] == '\t' || text[at] == '-';
+    }
     char copy[copyCapacity];
     if (held == static_cast<std::size_t>(numberLength) && text[stemLength] == 'x') {
         std::memcpy(copy, text, held);
@@ -91,8 +98,9 @@ NumberHint hintFor(const char* text, std::size_t held, uint64_t length, VerifyRe
         if (passes(copy, held, yearLimit)) return NumberHint::lowercaseX;
     }
     std::size_t copyLength = 0;
-    if (fromFullWidth(text, held, encoding, copy, copyLength) && passes(copy, copyLength, yearLimit))
+    if (nonAscii && fromFullWidth(text, held, encoding, copy, copyLength) && passes(copy, copyLength, yearLimit))
         return NumberHint::fullwidth;
+    if (!blanks) return NumberHint::none;
     copyLength = 0;
     for (std::size_t at = 0; at < held; ++at)
         if (text[at] != ' ' && text[at] != '\t' && text[at] != '-') copy[copyLength++] = text[at];

@@ -9,13 +9,25 @@ OutputStream::OutputStream(char* storage, std::size_t capacity, SinkFunction sin
     : buffer_(storage), capacity_(capacity), sink_(sink), sinkContext_(sinkContext) {}
 
 void OutputStream::writeDecimal(uint64_t value) {
-    // Filled from the end, then written in one piece.
+    // Filled from the end two digits at a time (a line number is written for
+    // every record), then written in one piece.
+    static constexpr char pairs[] =
+        "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+        "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+        "8081828384858687888990919293949596979899";
     char digits[20];
     int first = sizeof digits;
-    do {
-        digits[--first] = static_cast<char>('0' + value % 10);
-        value /= 10;
-    } while (value != 0);
+    while (value >= 100) {
+        first -= 2;
+        std::memcpy(digits + first, pairs + value % 100 * 2, 2);
+        value /= 100;
+    }
+    if (value >= 10) {
+        first -= 2;
+        std::memcpy(digits + first, pairs + value * 2, 2);
+    } else {
+        digits[--first] = static_cast<char>('0' + value);
+    }
     write(digits + first, sizeof digits - static_cast<std::size_t>(first));
 }
 

@@ -230,17 +230,44 @@ void RecordWriter::nullFields(int count) {
         for (int i = 0; i < count; ++i) nullField();
         return;
     }
-    // Empty cells: only their separators.
+    // Empty cells: only their separators, written in one piece.
     assert(field_ + count <= keyCount_);
-    for (int i = 0; i < count; ++i) writeSeparator();
+    static constexpr char tabs[] = "\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t";
+    static constexpr char commas[] = ",,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,";
+    const char* separators = format_ == RecordFormat::tsv ? tabs : commas;
+    int left = count;
+    if (written_ == 0 && left > 0) {  // no separator before the first cell
+        ++written_;
+        --left;
+    }
+    while (left > 0) {
+        const int piece = left < 32 ? left : 32;
+        out_.write(separators, static_cast<std::size_t>(piece));
+        written_ += piece;
+        left -= piece;
+    }
     field_ += count;
 }
 
 void RecordWriter::renderedFields(const char* bytes, std::size_t count, int fieldCount) {
     assert(field_ + fieldCount <= keyCount_);
     out_.write(bytes, count);
-    for (int i = 0; i < fieldCount; ++i) written_ += isSelected(field_ + i) ? 1 : 0;
+    if (selected_ == nullptr)
+        written_ += fieldCount;
+    else
+        for (int i = 0; i < fieldCount; ++i) written_ += isSelected(field_ + i) ? 1 : 0;
     field_ += fieldCount;
+}
+
+void RecordWriter::plainField(const char* bytes, std::size_t count) {
+    if (!beginField()) return;
+    if (format_ == RecordFormat::jsonl) {
+        out_.put('"');
+        out_.write(bytes, count);
+        out_.put('"');
+    } else {
+        out_.write(bytes, count);
+    }
 }
 
 void RecordWriter::boolField(bool value) {

@@ -83,6 +83,9 @@ public:
     // The same for bytes in another encoding: converted character by
     // character, and escaped where they are no character of either.
     void bytesField(const char* bytes, std::size_t count, Encoding source);
+    // ASCII bytes that need no escaping, quoting or guard in any format (the
+    // digits of a number, an X, '*'), copied as they are.
+    void plainField(const char* bytes, std::size_t count);
     // A JSON value written elsewhere (see JsonFragment): as it is in JSON
     // lines, as the text of the cell in TSV and CSV.
     void jsonField(const char* json, std::size_t count);

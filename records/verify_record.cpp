@@ -48,6 +48,15 @@ void writeNationalityField(RecordWriter& writer, const char* number) {
 
 }  // namespace
 
+void writeKindFields(RecordWriter& writer, const char* number) {
+    const NumberKind kind = kindOf(number);
+    writer.textField(kindName(kind));
+    if (kind == NumberKind::foreignerCard)
+        writeNationalityField(writer, number);
+    else
+        writer.nullField();
+}
+
 void writeVerifyRecord(RecordWriter& writer, VerifyRecordShape shape, const VerifiedLine& line,
                        const VerifyOutcome& outcome, RegionValueCache* cache, char* scratch,
                        const VerifyRecordContext& context) {
@@ -56,17 +65,30 @@ void writeVerifyRecord(RecordWriter& writer, VerifyRecordShape shape, const Veri
     const Encoding inputEncoding = line.encoding != nullptr ? *line.encoding : encoding;
     writer.beginRecord();
     if (shape.lineNumber) writer.integerField(static_cast<long long>(line.number));
+    if (valid && cache != nullptr) {
+        // The common case: 18 digits (or a final X) need no escaping, and
+        // every field after them is copied from what the cache rendered.
+        if (context.mask)
+            writeInputField(writer, line.bytes, line.held, true, inputEncoding, true);
+        else
+            writer.plainField(line.bytes, numberLength);
+        cache->writeValidFields(writer, line.bytes, outcome);
+        writer.endRecord();
+        return;
+    }
     writeInputField(writer, line.bytes, line.held, line.length == line.held, inputEncoding, context.mask);
-    writer.boolField(valid);
-    writer.textField(refusalName(outcome.refusal));
-    if (valid) {
-        writer.nullField();
-    } else {
-        // The length message names the whole length, however long the line.
-        char text[160];
-        formatMessage(text, sizeof text, textIn(refusalText(outcome.refusal), encoding),
-                      static_cast<long long>(line.length));
-        writer.textField(text);
+    if (valid || cache == nullptr || !cache->writeRefusalFields(writer, outcome.refusal, line.length)) {
+        writer.boolField(valid);
+        writer.textField(refusalName(outcome.refusal));
+        if (valid) {
+            writer.nullField();
+        } else {
+            // The length message names the whole length, however long the line.
+            char text[160];
+            formatMessage(text, sizeof text, textIn(refusalText(outcome.refusal), encoding),
+                          static_cast<long long>(line.length));
+            writer.textField(text);
+        }
     }
     if (outcome.expectedCheck != '\0')
         writer.bytesField(&outcome.expectedCheck, 1);
@@ -88,26 +110,16 @@ void writeVerifyRecord(RecordWriter& writer, VerifyRecordShape shape, const Veri
         return;
     }
     writer.nullFields(2);  // hint, upgraded
-    const NumberKind kind = kindOf(line.bytes);
-    writer.textField(kindName(kind));
-    if (kind == NumberKind::foreignerCard)
-        writeNationalityField(writer, line.bytes);
-    else
-        writer.nullField();
-    writer.bytesField(line.bytes + birthDateOffset, birthDateLength);
+    writeKindFields(writer, line.bytes);
+    writer.plainField(line.bytes + birthDateOffset, birthDateLength);
     writer.textField(sexText(outcome.male));
-    if (cache != nullptr) {
-        cache->writeRegionFields(writer, outcome.regionCode);
-        if (shape.history) cache->writeHistoryFields(writer, outcome.regionCode, outcome.birthDate.year);
-    } else {
-        const RegionTexts region = regionTexts(outcome.regionCode);
-        writer.textField(region.province);
-        writer.textField(region.city);
-        writer.textField(region.county);
-        if (shape.history) {
-            writeCodeHistoryFields(writer, outcome.regionCode, scratch);
-            writer.boolField(inUseAtBirth(outcome.regionCode, outcome.birthDate.year));
-        }
+    const RegionTexts region = regionTexts(outcome.regionCode);
+    writer.textField(region.province);
+    writer.textField(region.city);
+    writer.textField(region.county);
+    if (shape.history) {
+        writeCodeHistoryFields(writer, outcome.regionCode, scratch);
+        writer.boolField(inUseAtBirth(outcome.regionCode, outcome.birthDate.year));
     }
     writer.endRecord();
 }

@@ -166,6 +166,9 @@ struct VerifyRecordShape {
 const char* const* verifyRecordKeysOf(VerifyRecordShape shape);
 int verifyRecordKeyCountOf(VerifyRecordShape shape);
 
+// Writes the kind and nationality fields of the valid number at `number`.
+void writeKindFields(RecordWriter& writer, const char* number);
+
 // Writes the record of a verified line, for a writer made with the shape's
 // keys: its number, the input, the verdict with the dialog's message and
 // fields, and the history's fields. The region and history values come

@@ -128,7 +128,7 @@ int runVerify(const VerifyOptions& options, LineReader& reader, Session& session
     setUpWriter(writer, options, layout);
     if (!options.stream) writer.writeHeader();
 
-    RegionValueCache regions(writer, verdictFieldCount, options.history);
+    RegionValueCache regions(writer, options.history);
     const VerifyRecordContext context{yearLimit, session.mask};
     const bool detect = options.inputEncodingGiven && options.inputEncoding == InputEncoding::detect;
     Encoding inputEncoding = session.encoding;
@@ -186,7 +186,7 @@ int runVerifyColumns(const VerifyOptions& options, const RowReaderOptions& rowOp
                         verifyRecordKeyCountOf(layout.shape));
     setUpWriter(writer, options, layout);
     writer.setLeadingSeparator(true);
-    RegionValueCache regions(writer, verdictFieldCount, options.history);
+    RegionValueCache regions(writer, options.history);
     const VerifyRecordContext context{yearLimit, session.mask};
 
     // Room for a row's bytes and the reads ahead of it, set aside once.
