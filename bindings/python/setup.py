@@ -7,8 +7,9 @@ So `pip install ./bindings/python` works from a clean clone with nothing built
 beforehand and nothing but g++, Python's headers and pybind11 (no CMake run, no
 libidnumber to find at build or run time), and the extension always carries
 the library of the tree it was built from. Its C API symbols stay private to
-it (exports.map). The sources compile in parallel: IDNUMBER_BUILD_JOBS jobs,
-2 by default.
+it (exports.map). The sources compile in parallel (IDNUMBER_BUILD_JOBS jobs,
+2 by default), and an install reuses the objects of the last one that are
+still up to date.
 """
 import os
 import pathlib
@@ -56,7 +57,19 @@ FLAGS = [
 
 LIBRARY_HEADERS = [str(path) for folder in ("capi", "core", "records") for path in sorted((ROOT / folder).glob("*.h"))]
 
-ParallelCompile("IDNUMBER_BUILD_JOBS", default=2).install()
+
+
+def stale(obj, src):
+    """Whether an object file must be compiled again: pip builds in this
+    folder, so the objects of an earlier install are reused unless their
+    source, a header of the library or this file is newer."""
+    if not os.path.exists(obj):
+        return True
+    newest = max(os.path.getmtime(path) for path in [src, __file__, *LIBRARY_HEADERS])
+    return os.path.getmtime(obj) < newest
+
+
+ParallelCompile("IDNUMBER_BUILD_JOBS", default=2, needs_recompile=stale).install()
 
 
 class BuildWithLibrary(build_ext):

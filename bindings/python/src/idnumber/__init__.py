@@ -109,7 +109,7 @@ class BirthDateWarning(UserWarning):
 
 def _missing_markers() -> tuple:
     try:
-        import pandas
+        import pandas  # type: ignore[import]
     except ImportError:
         return ()
     return (pandas.NA, pandas.NaT)
@@ -209,7 +209,7 @@ def verify(text: str | bytes) -> Verdict:
     in_use_at_birth. Those after expected_check are None for a refused
     number.
 
-    >>> idnumber.verify("11010519491231002X").county
+    >>> idnumber.verify("11010519491231002X").city
     '朝阳区'
     >>> idnumber.verify("11010519491231002x").reason
     'characters'
@@ -219,7 +219,7 @@ def verify(text: str | bytes) -> Verdict:
 
 def _pandas(required: bool = False) -> Any:
     try:
-        import pandas
+        import pandas  # type: ignore[import]
     except ImportError:
         if required:
             raise ImportError("idnumber: this needs pandas (Debian: python3-pandas)") from None
