@@ -140,13 +140,19 @@ def test_verify_frame_appends_the_verdicts_on_the_frame_index():
         idnumber.verify_frame(out, "number")
 
 
+def column_lists(verdicts):
+    """The columns as lists that compare cheaply: cells are shared objects."""
+    return {name: (verdicts[name].to_numpy().view("int64") if name == "birth_date" else verdicts[name]).tolist()
+            for name in verdicts.columns}
+
+
 def test_batches_from_threads_at_once_agree():
-    values = [VALID, SHORT, "11010519491231002x", None] * 20_000
-    expected = idnumber.verify_many(values)
+    values = [VALID, SHORT, "11010519491231002x", None] * 5_000
+    expected = column_lists(idnumber.verify_many(values))
     results = [None] * 4
 
     def work(slot):
-        results[slot] = idnumber.verify_many(values)
+        results[slot] = [column_lists(idnumber.verify_many(values)) for _ in range(5)]
 
     threads = [threading.Thread(target=work, args=(slot,)) for slot in range(4)]
     for thread in threads:
@@ -154,7 +160,7 @@ def test_batches_from_threads_at_once_agree():
     for thread in threads:
         thread.join()
     for result in results:
-        pd.testing.assert_frame_equal(result, expected)
+        assert result == [expected] * 5
 
 
 def test_a_list_changed_while_it_is_verified_leaves_the_batch_as_it_was():
