@@ -438,11 +438,17 @@ public:
     }
 
     std::vector<Text> texts;
-    std::vector<char> converted;  // the UTF-8 of a NumPy array of str or bytes
+    std::vector<char> converted;  // the UTF-8 of a NumPy array of str
 
     void reserve(size_t count) {
         texts.reserve(count);
         owned_.reserve(count);
+    }
+
+    // Keeps a reference to an object whose memory texts point into.
+    void keep(PyObject* object) {
+        Py_INCREF(object);
+        owned_.push_back(object);
     }
 
     // Takes a new reference to the item and locates its bytes.
@@ -491,65 +497,74 @@ private:
     std::vector<PyObject*> owned_;
 };
 
-// Appends code point c as UTF-8; lone surrogates as their three bytes.
-void appendUtf8(std::vector<char>& out, uint32_t c) {
+// The length of code point c in UTF-8 (lone surrogates take their three
+// bytes; a value beyond Unicode stands for U+FFFD), and its bytes.
+size_t utf8Length(uint32_t c) { return c < 0x80 ? 1 : c < 0x800 ? 2 : c < 0x10000 || c >= 0x110000 ? 3 : 4; }
+
+char* putUtf8(char* out, uint32_t c) {
+    if (c >= 0x110000) c = 0xFFFD;
     if (c < 0x80) {
-        out.push_back(static_cast<char>(c));
+        *out++ = static_cast<char>(c);
     } else if (c < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+        *out++ = static_cast<char>(0xC0 | (c >> 6));
+        *out++ = static_cast<char>(0x80 | (c & 0x3F));
     } else if (c < 0x10000) {
-        out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else if (c < 0x110000) {
-        out.push_back(static_cast<char>(0xF0 | (c >> 18)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+        *out++ = static_cast<char>(0xE0 | (c >> 12));
+        *out++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        *out++ = static_cast<char>(0x80 | (c & 0x3F));
     } else {
-        appendUtf8(out, 0xFFFD);
+        *out++ = static_cast<char>(0xF0 | (c >> 18));
+        *out++ = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        *out++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        *out++ = static_cast<char>(0x80 | (c & 0x3F));
     }
+    return out;
 }
 
-// A one-dimensional NumPy array of str ('U', UCS-4) or bytes ('S'): each
-// element converted into one buffer, without its trailing NULs, as NumPy
-// itself reads the element.
+// A one-dimensional NumPy array of bytes ('S') or str ('U', UCS-4), each
+// element without its trailing NULs, as NumPy itself reads it. Bytes are
+// read in place (the array is referenced, so it cannot be resized); str is
+// converted into one buffer of UTF-8, sized in a first pass.
 void takeFixedWidth(const py::array& array, Items& items) {
-    const char kind = array.dtype().kind();
     const size_t count = static_cast<size_t>(array.shape(0));
     const size_t width = static_cast<size_t>(array.itemsize());
     const Py_ssize_t stride = array.strides(0);
     const char* base = static_cast<const char*>(array.data());
-    items.converted.reserve(count * (kind == 'U' ? width : width));
-    std::vector<size_t> ends;
-    ends.reserve(count);
-    for (size_t i = 0; i < count; ++i) {
-        const char* element = base + static_cast<Py_ssize_t>(i) * stride;
-        if (kind == 'S') {
+    items.keep(array.ptr());
+    items.texts.reserve(count);
+    if (array.dtype().kind() == 'S') {
+        for (size_t i = 0; i < count; ++i) {
+            const char* element = base + static_cast<Py_ssize_t>(i) * stride;
             size_t length = width;
             while (length > 0 && element[length - 1] == '\0') --length;
-            items.converted.insert(items.converted.end(), element, element + length);
-        } else {
-            size_t characters = width / 4;
-            uint32_t c = 0;
-            while (characters > 0) {
-                std::memcpy(&c, element + (characters - 1) * 4, 4);
-                if (c != 0) break;
-                --characters;
-            }
-            for (size_t k = 0; k < characters; ++k) {
-                std::memcpy(&c, element + k * 4, 4);
-                appendUtf8(items.converted, c);
-            }
+            items.texts.push_back({element, length, false});
         }
-        ends.push_back(items.converted.size());
+        return;
     }
-    // The buffer no longer grows: point into it.
-    size_t start = 0;
-    for (size_t end : ends) {
-        items.texts.push_back({items.converted.data() + start, end - start, false});
-        start = end;
+    auto codePoint = [](const char* element, size_t k) {
+        uint32_t c = 0;
+        std::memcpy(&c, element + k * 4, 4);
+        return c;
+    };
+    size_t total = 0;
+    for (size_t i = 0; i < count; ++i) {
+        const char* element = base + static_cast<Py_ssize_t>(i) * stride;
+        size_t characters = width / 4;
+        while (characters > 0 && codePoint(element, characters - 1) == 0) --characters;
+        size_t length = 0;
+        for (size_t k = 0; k < characters; ++k) length += utf8Length(codePoint(element, k));
+        // The element's characters for now, its UTF-8 length below.
+        items.texts.push_back({nullptr, characters, false});
+        total += length;
+    }
+    items.converted.resize(total);
+    char* out = items.converted.data();
+    for (size_t i = 0; i < count; ++i) {
+        const char* element = base + static_cast<Py_ssize_t>(i) * stride;
+        Text& text = items.texts[i];
+        text.data = out;
+        for (size_t k = 0; k < text.length; ++k) out = putUtf8(out, codePoint(element, k));
+        text.length = static_cast<size_t>(out - text.data);
     }
 }
 
