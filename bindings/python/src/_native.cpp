@@ -9,13 +9,15 @@
 //   regions(query), history(code), upgrade(text), mask(text), version()
 //
 // A batch is read in three passes. With the GIL held, every item is taken
-// (a reference kept) and its UTF-8 bytes located: compact ASCII strings and
-// bytes are read in place, NumPy arrays of str or bytes are converted into
-// one buffer. With the GIL released, each text is verified. With the GIL
-// held again, the object columns are filled with shared objects: every text
-// of the tables, every code's history and every message is made into a
-// Python object once and kept for the life of the process, as the C API
-// keeps its texts; birth-date texts are shared within the batch. Nothing is
+// (a reference kept) and its UTF-8 bytes located: strings (compact ASCII
+// ones in place), bytes and NumPy arrays of bytes are read where they are, a
+// NumPy array of str is converted into one buffer. With the GIL released,
+// each text is verified (idn_verify) and its birth date turned into a day
+// count. With the GIL held again, the object columns are filled with shared
+// objects: every text of the tables, every code's history and every message
+// is made into a Python object once and kept for the life of the process,
+// as the C API keeps its texts, and so are the history's answers on codes in
+// use at birth; birth-date texts are shared within the batch. Nothing is
 // allocated per row but the Python objects a row needs that no other row has.
 #include <pybind11/numpy.h>
 #include <pybind11/pybind11.h>
@@ -24,6 +26,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <ctime>
 #include <deque>
@@ -447,14 +450,13 @@ public:
 
     // Keeps a reference to an object whose memory texts point into.
     void keep(PyObject* object) {
-        Py_INCREF(object);
         owned_.push_back(object);
+        Py_INCREF(object);
     }
 
     // Takes a new reference to the item and locates its bytes.
     void add(PyObject* item, const char* caller) {
-        Py_INCREF(item);
-        owned_.push_back(item);
+        keep(item);
         if (PyUnicode_Check(item)) {
             if (PyUnicode_IS_COMPACT_ASCII(item)) {
                 texts.push_back({static_cast<const char*>(PyUnicode_DATA(item)),
@@ -469,7 +471,8 @@ public:
                 PyErr_Clear();
                 PyObject* bytes = PyUnicode_AsEncodedString(item, "utf-8", "surrogatepass");
                 if (bytes == nullptr) throw py::error_already_set();
-                owned_.push_back(bytes);
+                keep(bytes);
+                Py_DECREF(bytes);
                 texts.push_back({PyBytes_AS_STRING(bytes), static_cast<size_t>(PyBytes_GET_SIZE(bytes)), false});
                 return;
             }
@@ -578,6 +581,11 @@ void takeItems(const py::object& values, Items& items) {
             throw py::error_already_set();
         }
         const char kind = array.dtype().kind();
+        if (kind == 'U' && !array.dtype().attr("isnative").cast<bool>()) {
+            // UCS-4 of the other byte order: read a native copy.
+            takeFixedWidth(py::array(array.attr("astype")(array.dtype().attr("newbyteorder")("="))), items);
+            return;
+        }
         if (kind == 'U' || kind == 'S') {
             takeFixedWidth(array, items);
             return;
@@ -849,9 +857,14 @@ py::tuple verifyOne(const py::object& value) {
 
 // ---- Generation, regions, history, conversions ------------------------------------------
 
-std::string stripCommand(const char* message) {
+// A message of idn_generator_init without idtool's command name. It echoes
+// the options, which may not be UTF-8: such bytes are shown escaped.
+py::str messageText(const char* message) {
     const char prefix[] = "generate: ";
-    return std::strncmp(message, prefix, sizeof prefix - 1) == 0 ? message + sizeof prefix - 1 : message;
+    if (std::strncmp(message, prefix, sizeof prefix - 1) == 0) message += sizeof prefix - 1;
+    PyObject* text = PyUnicode_DecodeUTF8(message, static_cast<Py_ssize_t>(std::strlen(message)), "backslashreplace");
+    if (text == nullptr) throw py::error_already_set();
+    return py::reinterpret_steal<py::str>(text);
 }
 
 // The numbers, and the warning for a birth date that is no real calendar
@@ -885,7 +898,10 @@ py::tuple generate(const std::string& region, const py::object& birth, const py:
     idn_generator generator{};
     char message[IDN_MESSAGE_CAPACITY];
     const int status = idn_generator_init(&generator, &options, message, sizeof message);
-    if (status != IDN_OK) throw py::value_error(stripCommand(message));
+    if (status != IDN_OK) {
+        PyErr_SetObject(PyExc_ValueError, messageText(message).ptr());
+        throw py::error_already_set();
+    }
 
     std::vector<char> numbers;
     {
@@ -899,7 +915,7 @@ py::tuple generate(const std::string& region, const py::object& birth, const py:
         if (number == nullptr) throw py::error_already_set();
         PyList_SET_ITEM(list.ptr(), static_cast<Py_ssize_t>(i), number);
     }
-    return py::make_tuple(list, py::str(stripCommand(message)));
+    return py::make_tuple(list, messageText(message));
 }
 
 py::object optionalText(const char* text) {

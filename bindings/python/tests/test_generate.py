@@ -106,12 +106,21 @@ def test_options_of_the_wrong_type_raise_type_error(options, message):
         idnumber.generate(**options)
 
 
+def test_texts_that_are_not_utf8_are_refused_by_value():
+    with pytest.raises(ValueError, match="^--region is too long or not valid text$"):
+        idnumber.generate("\ud800", birth="19900101")
+    with pytest.raises(ValueError, match=r"^--birth \\xed\\xa0\\x80: a birth date is 8 digits"):
+        idnumber.generate("110105", birth="\ud800")
+    with pytest.raises(ValueError, match="^--birth １９９００１０１: a birth date is 8 digits"):
+        idnumber.generate("110105", birth="１９９００１０１")
+
+
 def test_a_birth_date_that_is_no_calendar_date_warns_as_idtool_does(idtool):
     status, out, err = run_idtool(idtool, *idtool_arguments(dict(region="110105", birth="19900231", seed=3)))
     with pytest.warns(idnumber.BirthDateWarning) as caught:
         numbers = idnumber.generate("110105", birth="19900231", seed=3)
     assert numbers == out.decode().split()
-    assert str(caught[0].message) == idtool_message(err)
+    assert "warning: " + str(caught[0].message) == idtool_message(err)
     with warnings.catch_warnings():
         warnings.simplefilter("error")
         idnumber.generate("110105", birth="19900228", seed=3)

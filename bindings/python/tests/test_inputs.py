@@ -53,7 +53,7 @@ def test_a_batch_of_every_input_type_gives_the_same_columns():
     for same in (tuple(values), iter(values), (v for v in values), np.array(values), np.array(values, dtype=object),
                  np.array([v.encode() for v in values]), [v.encode() for v in values],
                  pd.Series(values), pd.Series(values, dtype="string"), pd.Series(values, dtype="category"),
-                 np.array([v for v in values for _ in (0, 1)])[::2]):
+                 np.array([v for v in values for _ in (0, 1)])[::2], np.array(values, dtype=">U18")):
         pd.testing.assert_frame_equal(idnumber.verify_many(same), expected)
 
 

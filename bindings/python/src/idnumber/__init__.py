@@ -326,12 +326,13 @@ def _utf8(value: Any, name: str) -> bytes:
     raise TypeError(f"{name}: takes str or bytes, not {type(value).__name__}")
 
 
-def _date_text(value: Any, name: str) -> str:
-    """A birth-date option as generate takes it: "YYYYMMDD" or a datetime.date."""
+def _date_text(value: Any, name: str) -> bytes:
+    """A birth-date option as generate takes it ("YYYYMMDD" or a
+    datetime.date), in UTF-8 for the library."""
     if isinstance(value, datetime.date):
-        return f"{value.year:04d}{value.month:02d}{value.day:02d}"
+        return f"{value.year:04d}{value.month:02d}{value.day:02d}".encode()
     if isinstance(value, str):
-        return value
+        return value.encode("utf-8", "surrogatepass")
     raise TypeError(f"generate: {name} takes a str YYYYMMDD or a datetime.date, not {type(value).__name__}")
 
 
@@ -413,7 +414,7 @@ def generate(
         first, last = (_date_text(end, "born_between") for end in born_between)
     numbers, warning = _native.generate(region_bytes, birth_text, first, last, _SEXES[sex], count, seed, as_of_year)
     if warning:
-        warnings.warn(warning, BirthDateWarning, stacklevel=2)
+        warnings.warn(warning.removeprefix("warning: "), BirthDateWarning, stacklevel=2)
     return numbers
 
 
