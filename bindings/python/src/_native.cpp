@@ -71,10 +71,13 @@ PyObject* newInstance(PyObject* type, Arguments... arguments) {
     return instance;
 }
 
-// The record types of idnumber (typing.NamedTuple classes), set once by
-// idnumber/__init__.py, and the values besides None and NaN that a batch
-// takes for a missing item (pandas' NA and NaT).
+// The record types of idnumber (typing.NamedTuple classes, and Verdict, a
+// frozen dataclass with slots, with the descriptors of its slots in field
+// order), set once by idnumber/__init__.py, and the values besides None and
+// NaN that a batch takes for a missing item (pandas' NA and NaT).
 struct Types {
+    PyObject* verdict = nullptr;
+    std::vector<PyObject*> verdictSlots;
     PyObject* historyRecord = nullptr;
     PyObject* successor = nullptr;
     PyObject* presentCode = nullptr;
@@ -808,10 +811,35 @@ py::dict verifyBatch(const py::object& values, bool nanoseconds) {
 
 // ---- One number ----------------------------------------------------------------------
 
-// verify(text)'s fields: valid, reason, message, expected_check, birth_date,
-// birth_date_text, sex, province, city, county, kind, code_status, history,
-// successors, now, in_use_at_birth.
-py::tuple verifyOne(const py::object& value) {
+// A Verdict made from its fields in order, stolen. It is made as
+// object.__new__ makes it and its slots set through their descriptors, as
+// object.__setattr__ would: the frozen dataclass's __init__ costs twice
+// the verification.
+py::object newVerdict(std::initializer_list<PyObject*> fields) {
+    std::vector<py::object> owned;
+    for (PyObject* field : fields) {
+        if (field == nullptr) throw py::error_already_set();
+        owned.push_back(py::reinterpret_steal<py::object>(field));
+    }
+    if (owned.size() != types.verdictSlots.size()) throw std::runtime_error("Verdict's fields changed");
+    auto* type = reinterpret_cast<PyTypeObject*>(types.verdict);
+    py::object verdict = py::reinterpret_steal<py::object>(PyBaseObject_Type.tp_new(type, emptyTuple(), nullptr));
+    if (!verdict) throw py::error_already_set();
+    for (size_t i = 0; i < owned.size(); ++i) {
+        PyObject* slot = types.verdictSlots[i];
+        if (Py_TYPE(slot)->tp_descr_set(slot, verdict.ptr(), owned[i].ptr()) != 0) throw py::error_already_set();
+    }
+    return verdict;
+}
+
+PyObject* newReference(PyObject* object) {
+    Py_INCREF(object);
+    return object;
+}
+
+// verify(text): the Verdict on one str or bytes.
+py::object verifyOne(const py::object& value) {
+    needTypes();
     const char* data = nullptr;
     Py_ssize_t length = 0;
     PyObject* object = value.ptr();
@@ -834,25 +862,24 @@ py::tuple verifyOne(const py::object& value) {
     const Row row = rowOf(data, static_cast<size_t>(length), 0);
     const bool isValid = row.reason == IDN_VALID;
     py::object birthText = py::none();
-    py::object birthDate = py::none();
+    PyObject* birthDate = Py_None;
     if (isValid) {
         birthText = py::reinterpret_steal<py::object>(newBirthText(row));
-        if (isRealDate(row.year, row.month, row.day)) {
-            PyObject* date = PyDate_FromDate(row.year, row.month, row.day);
-            if (date == nullptr) throw py::error_already_set();
-            birthDate = py::reinterpret_steal<py::object>(date);
-        }
+        if (isRealDate(row.year, row.month, row.day)) birthDate = PyDate_FromDate(row.year, row.month, row.day);
     }
+    if (birthDate == Py_None) Py_INCREF(Py_None);
     PyObject* fields[objectFieldCount];
     bool freshMessage = false;
     RegionEntry* entry = objectFields(row, static_cast<uint64_t>(length), birthText.ptr(), fields, freshMessage);
-    py::object message = freshMessage ? py::reinterpret_steal<py::object>(fields[messageField])
-                                       : py::reinterpret_borrow<py::object>(fields[messageField]);
-    auto field = [&](ObjectField f) { return py::reinterpret_borrow<py::object>(fields[f]); };
-    return py::make_tuple(py::bool_(isValid), field(reasonField), message, field(checkField), birthDate, birthText,
-                          field(sexField), field(provinceField), field(cityField), field(countyField),
-                          field(kindField), field(statusField), field(historyField), field(successorsField),
-                          field(nowField), entry != nullptr ? py::object(py::bool_(entryInUseAtBirth(*entry, row.year))) : py::none());
+    if (!freshMessage) Py_INCREF(fields[messageField]);
+    PyObject* inUse = entry == nullptr                             ? Py_None
+                      : entryInUseAtBirth(*entry, row.year) ? Py_True
+                                                                   : Py_False;
+    auto field = [&](ObjectField f) { return newReference(fields[f]); };
+    return newVerdict({newReference(isValid ? Py_True : Py_False), field(reasonField), fields[messageField],
+                       field(checkField), birthDate, field(birthTextField), field(sexField), field(provinceField),
+                       field(cityField), field(countyField), field(kindField), field(statusField),
+                       field(historyField), field(successorsField), field(nowField), newReference(inUse)});
 }
 
 // ---- Generation, regions, history, conversions ------------------------------------------
@@ -967,8 +994,16 @@ py::bytes mask(const py::bytes& text) {
     return py::bytes(out);
 }
 
-void setTypes(const py::object& historyRecord, const py::object& successor, const py::object& presentCode,
-              const py::object& region, const py::tuple& missing) {
+void setTypes(const py::object& verdict, const py::tuple& verdictFields, const py::object& historyRecord,
+              const py::object& successor, const py::object& presentCode, const py::object& region,
+              const py::tuple& missing) {
+    if (verdictFields.size() != 16) throw std::runtime_error("Verdict has 16 fields");
+    for (const py::handle name : verdictFields) {
+        py::object slot = verdict.attr(name);
+        if (Py_TYPE(slot.ptr())->tp_descr_set == nullptr) throw std::runtime_error("Verdict's fields are slots");
+        types.verdictSlots.push_back(slot.release().ptr());
+    }
+    types.verdict = verdict.inc_ref().ptr();
     for (const py::object* type : {&historyRecord, &successor, &presentCode, &region}) type->inc_ref();
     types.historyRecord = historyRecord.ptr();
     types.successor = successor.ptr();

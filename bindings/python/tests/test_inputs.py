@@ -3,6 +3,7 @@ values, bad input, the result's types, verify_frame, and batches verified
 from several threads at once."""
 import dataclasses
 import datetime
+import pickle
 import threading
 
 import numpy as np
@@ -21,6 +22,8 @@ def test_verdict_is_immutable_and_explained():
         verdict.valid = False
     assert verdict == idnumber.verify(VALID.encode())
     assert hash(verdict) == hash(idnumber.verify(VALID))
+    assert pickle.loads(pickle.dumps(verdict)) == verdict
+    assert dataclasses.replace(verdict, valid=False).valid is False
     assert (verdict.birth_date, verdict.birth_date_text) == (datetime.date(1949, 12, 31), "19491231")
     for name in idnumber.FIELDS:
         assert name in idnumber.verify.__doc__ or name in idnumber.Verdict.__doc__

@@ -115,9 +115,6 @@ def _missing_markers() -> tuple:
     return (pandas.NA, pandas.NaT)
 
 
-_native.set_types(HistoryRecord, Successor, PresentCode, Region, _missing_markers())
-
-
 @dataclasses.dataclass(frozen=True, slots=True)
 class Verdict:
     """The verdict on one number, as ``idtool verify`` gives it.
@@ -193,6 +190,8 @@ class Verdict:
 #: The verdict's fields in order: verify's attributes, verify_many's columns.
 FIELDS: tuple[str, ...] = tuple(field.name for field in dataclasses.fields(Verdict))
 
+_native.set_types(Verdict, FIELDS, HistoryRecord, Successor, PresentCode, Region, _missing_markers())
+
 
 def verify(text: str | bytes) -> Verdict:
     """Verifies one identity number and returns its Verdict.
@@ -214,7 +213,7 @@ def verify(text: str | bytes) -> Verdict:
     >>> idnumber.verify("11010519491231002x").reason
     'characters'
     """
-    return Verdict(*_native.verify_one(text))
+    return _native.verify_one(text)
 
 
 def _pandas(required: bool = False) -> Any:
