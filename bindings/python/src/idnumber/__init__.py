@@ -115,10 +115,7 @@ def _missing_markers() -> tuple:
     return (pandas.NA, pandas.NaT)
 
 
-@dataclasses.dataclass(frozen=True, slots=True)
-class Verdict:
-    """The verdict on one number, as ``idtool verify`` gives it.
-
+_FIELD_HELP = """
     valid
         True or False.
     reason
@@ -167,8 +164,11 @@ class Verdict:
         Whether a record of the code was in use in the birth year (a year
         before 1981 is answered by the list of 1981); a hint, never a
         refusal, since many registered after their birth.
-    """
+"""
 
+
+@dataclasses.dataclass(frozen=True, slots=True)
+class Verdict:
     valid: bool
     reason: str | None
     message: str | None
@@ -187,6 +187,8 @@ class Verdict:
     in_use_at_birth: bool | None
 
 
+Verdict.__doc__ = "The verdict on one number, as ``idtool verify`` gives it; immutable.\n\n    Its fields:\n" + _FIELD_HELP
+
 #: The verdict's fields in order: verify's attributes, verify_many's columns.
 FIELDS: tuple[str, ...] = tuple(field.name for field in dataclasses.fields(Verdict))
 
@@ -201,19 +203,17 @@ def verify(text: str | bytes) -> Verdict:
     or NUL bytes are characters no number has, so the number is refused,
     never an error). Anything else raises TypeError.
 
-    The Verdict's fields (see help(idnumber.Verdict)): valid, reason, message,
-    expected_check, birth_date (datetime.date, or None for digits that are
-    no real calendar date), birth_date_text ("YYYYMMDD"), sex ("男"/"女"),
-    province, city, county, kind, code_status, history, successors, now and
-    in_use_at_birth. Those after expected_check are None for a refused
-    number.
-
     >>> idnumber.verify("11010519491231002X").city
     '朝阳区'
     >>> idnumber.verify("11010519491231002x").reason
     'characters'
+
+    The Verdict's fields:
     """
     return _native.verify_one(text)
+
+
+verify.__doc__ += _FIELD_HELP
 
 
 def _pandas(required: bool = False) -> Any:
