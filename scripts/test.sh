@@ -37,6 +37,9 @@ cmake --preset bench >/dev/null
 cmake --build --preset bench -j "$jobs"
 build/bench/bench/benchmarks --benchmark_min_time=0.01 >/dev/null
 
+step "Python: the module idnumber installed in a venv, its tests, a Dask cluster"
+scripts/test-python.sh
+
 step "win32: build the release, check the program file and test it under Wine"
 cmake --preset win32 >/dev/null
 cmake --build --preset win32 -j "$jobs"
