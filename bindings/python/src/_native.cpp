@@ -386,9 +386,9 @@ const char* const objectFieldNames[objectFieldCount] = {
 // Borrowed references to the row's object fields; the birth-date text is the
 // caller's. `freshMessage` says that fields[messageField] is a new
 // reference the caller must release. Returns the region's entry for a valid
-// number, else nullptr.
+// number, else nullptr; without `needEntry`, the entry's fields stay None.
 inline RegionEntry* objectFields(const Row& row, uint64_t length, PyObject* birthText,
-                                 PyObject* (&fields)[objectFieldCount], bool& freshMessage) {
+                                 PyObject* (&fields)[objectFieldCount], bool& freshMessage, bool needEntry = true) {
     freshMessage = false;
     for (PyObject*& field : fields) field = Py_None;
     if (row.reason == nullRow) return nullptr;
@@ -398,11 +398,12 @@ inline RegionEntry* objectFields(const Row& row, uint64_t length, PyObject* birt
     if (row.reason != IDN_VALID) return nullptr;
     fields[birthTextField] = birthText;
     fields[sexField] = sexObject(row.sex);
+    fields[kindField] = kindObject(row.kind);
+    if (!needEntry) return nullptr;
     RegionEntry& entry = regionEntry(row.code);
     fields[provinceField] = entry.province;
     fields[cityField] = entry.city;
     fields[countyField] = entry.county;
-    fields[kindField] = kindObject(row.kind);
     fields[statusField] = entry.status;
     fields[historyField] = entry.history;
     fields[successorsField] = entry.successors;
@@ -663,8 +664,10 @@ constexpr ObjectField entryFields[] = {provinceField, cityField,      countyFiel
 // the arrays are released).
 class DeferredReferences {
 public:
-    // Room for the birth-date texts of `dates` dates.
-    explicit DeferredReferences(size_t dates) : dateTexts_(dates, nullptr), dateUses_(dates, 0) {}
+    // Room for the birth-date texts of `dates` dates; the entry fields that
+    // have columns.
+    DeferredReferences(size_t dates, std::vector<ObjectField> entryColumns)
+        : dateTexts_(dates, nullptr), dateUses_(dates, 0), entryColumns_(std::move(entryColumns)) {}
     DeferredReferences(const DeferredReferences&) = delete;
     DeferredReferences& operator=(const DeferredReferences&) = delete;
     ~DeferredReferences() {
@@ -681,16 +684,17 @@ public:
     void useDate(size_t index) { ++dateUses_[index]; }
 
     void useEntry(RegionEntry& entry) {
+        if (entryColumns_.empty()) return;
         if (entry.pendingUses++ == 0) entries_.push_back(&entry);
     }
 
     // Counts the uses; a loop of increments compiles to one addition.
     void apply() {
         for (RegionEntry* entry : entries_) {
-            PyObject* const objects[] = {entry->province, entry->city,       entry->county, entry->status,
-                                         entry->history,  entry->successors, entry->now};
-            for (PyObject* object : objects)
+            for (const ObjectField f : entryColumns_) {
+                PyObject* const object = entryObject(*entry, f);
                 for (uint32_t k = 0; k < entry->pendingUses; ++k) Py_INCREF(object);
+            }
             entry->pendingUses = 0;
         }
         entries_.clear();
@@ -701,13 +705,42 @@ public:
     }
 
 private:
+    static PyObject* entryObject(const RegionEntry& entry, ObjectField f) {
+        switch (f) {
+        case provinceField: return entry.province;
+        case cityField: return entry.city;
+        case countyField: return entry.county;
+        case statusField: return entry.status;
+        case historyField: return entry.history;
+        case successorsField: return entry.successors;
+        default: return entry.now;
+        }
+    }
+
     std::vector<PyObject*> dateTexts_;
     std::vector<uint32_t> dateUses_;
+    std::vector<ObjectField> entryColumns_;
     std::vector<RegionEntry*> entries_;
 };
 
 
-py::dict verifyBatch(const py::object& values, bool nanoseconds) {
+// The batch's columns: valid, missing (the rows of nulls), birth_date (days,
+// or nanoseconds since 1970) and in_use_at_birth as NumPy arrays of bool and
+// int64, and the object fields named in `wanted` (None: all of them).
+py::dict verifyBatch(const py::object& values, bool nanoseconds, const py::object& wanted) {
+    bool columnWanted[objectFieldCount];
+    bool inUseWanted = true;
+    for (int f = 0; f < objectFieldCount; ++f) columnWanted[f] = true;
+    if (!wanted.is_none()) {
+        const py::set names(wanted);
+        for (int f = 0; f < objectFieldCount; ++f) columnWanted[f] = names.contains(objectFieldNames[f]);
+        inUseWanted = names.contains("in_use_at_birth");
+    }
+    std::vector<ObjectField> entryColumns;
+    for (const ObjectField f : entryFields)
+        if (columnWanted[f]) entryColumns.push_back(f);
+    const bool needEntry = inUseWanted || !entryColumns.empty();
+
     Items items;
     takeItems(values, items);
     const size_t count = items.texts.size();
@@ -751,26 +784,29 @@ py::dict verifyBatch(const py::object& values, bool nanoseconds) {
 
     // Birth-date texts shared within the batch, by date; a batch whose dates
     // spread far wider than its rows makes one per row instead.
-    const bool shareDates = lastDate >= firstDate && static_cast<size_t>(lastDate - firstDate) <= 4 * count + 4096;
-    DeferredReferences deferred(shareDates ? static_cast<size_t>(lastDate - firstDate) + 1 : 0);
+    const bool shareDates = columnWanted[birthTextField] && lastDate >= firstDate &&
+                            static_cast<size_t>(lastDate - firstDate) <= 4 * count + 4096;
+    DeferredReferences deferred(shareDates ? static_cast<size_t>(lastDate - firstDate) + 1 : 0, entryColumns);
 
     py::dtype objectType("O");
-    std::vector<py::array> columns;
-    PyObject** cells[objectFieldCount];
+    std::vector<py::object> columns(objectFieldCount);
+    PyObject** cells[objectFieldCount] = {};
     for (int f = 0; f < objectFieldCount; ++f) {
-        columns.emplace_back(objectType, std::vector<py::ssize_t>{static_cast<py::ssize_t>(count)});
+        if (!columnWanted[f]) continue;
+        py::array column(objectType, std::vector<py::ssize_t>{static_cast<py::ssize_t>(count)});
         // NumPy makes an object array of NULLs (never of references to
         // release): each cell is stored once below, without reading it.
-        cells[f] = static_cast<PyObject**>(columns.back().mutable_data());
+        cells[f] = static_cast<PyObject**>(column.mutable_data());
+        columns[static_cast<size_t>(f)] = std::move(column);
     }
     bool* inUseData = inUseColumn.mutable_data();
     PyObject* fields[objectFieldCount];
     for (size_t i = 0; i < count; ++i) {
         const Row& row = rows[i];
+        const bool isValid = row.reason == IDN_VALID;
         PyObject* birthText = Py_None;
         py::object freshBirthText;
-        const bool isValid = row.reason == IDN_VALID;
-        if (isValid) {
+        if (isValid && columnWanted[birthTextField]) {
             if (shareDates) {
                 birthText = deferred.dateText(static_cast<size_t>(dateKey(row) - firstDate), row);
             } else {
@@ -779,23 +815,26 @@ py::dict verifyBatch(const py::object& values, bool nanoseconds) {
             }
         }
         bool freshMessage = false;
-        RegionEntry* entry = objectFields(row, items.texts[i].length, birthText, fields, freshMessage);
-        inUseData[i] = entry != nullptr && entryInUseAtBirth(*entry, row.year);
-        for (int f = 0; f < objectFieldCount; ++f) cells[f][i] = fields[f];
+        RegionEntry* entry = objectFields(row, items.texts[i].length, birthText, fields, freshMessage, needEntry);
+        inUseData[i] = inUseWanted && entry != nullptr && entryInUseAtBirth(*entry, row.year);
+        for (int f = 0; f < objectFieldCount; ++f)
+            if (columnWanted[f]) cells[f][i] = fields[f];
         // The reasons, messages, check characters, sexes, kinds and None are
         // a few objects, counted as they are stored.
-        for (const ObjectField f : {reasonField, messageField, checkField, sexField, kindField}) Py_INCREF(fields[f]);
+        for (const ObjectField f : {reasonField, messageField, checkField, sexField, kindField})
+            if (columnWanted[f]) Py_INCREF(fields[f]);
         if (freshMessage) Py_DECREF(fields[messageField]);
-        if (entry == nullptr) {
-            for (const ObjectField f : entryFields) Py_INCREF(fields[f]);
-            Py_INCREF(fields[birthTextField]);
-            continue;
-        }
-        deferred.useEntry(*entry);
-        if (shareDates) {
-            deferred.useDate(static_cast<size_t>(dateKey(row) - firstDate));
+        if (entry != nullptr) {
+            deferred.useEntry(*entry);
         } else {
-            Py_INCREF(birthText);
+            for (const ObjectField f : entryColumns) Py_INCREF(fields[f]);
+        }
+        if (columnWanted[birthTextField]) {
+            if (isValid && shareDates) {
+                deferred.useDate(static_cast<size_t>(dateKey(row) - firstDate));
+            } else {
+                Py_INCREF(fields[birthTextField]);
+            }
         }
     }
     deferred.apply();
@@ -805,7 +844,8 @@ py::dict verifyBatch(const py::object& values, bool nanoseconds) {
     result["missing"] = missing;
     result["birth_date"] = birthDate;
     result["in_use_at_birth"] = inUseColumn;
-    for (int f = 0; f < objectFieldCount; ++f) result[objectFieldNames[f]] = columns[static_cast<size_t>(f)];
+    for (int f = 0; f < objectFieldCount; ++f)
+        if (columnWanted[f]) result[objectFieldNames[f]] = columns[static_cast<size_t>(f)];
     return result;
 }
 
@@ -1020,7 +1060,7 @@ PYBIND11_MODULE(_native, module) {
     module.doc() = "The C API of the identity-number library, for idnumber; use idnumber's functions.";
     module.def("set_types", &setTypes);
     module.def("verify_one", &verifyOne);
-    module.def("verify_batch", &verifyBatch, py::arg("values"), py::arg("nanoseconds"));
+    module.def("verify_batch", &verifyBatch, py::arg("values"), py::arg("nanoseconds"), py::arg("fields") = py::none());
     module.def("generate", &generate);
     module.def("regions", &regions);
     module.def("history", &history);

@@ -4,6 +4,7 @@ from several threads at once."""
 import dataclasses
 import datetime
 import pickle
+import sys
 import threading
 
 import numpy as np
@@ -129,6 +130,39 @@ def test_texts_and_tuples_are_shared_between_rows():
     for name in ("province", "city", "birth_date_text", "history", "now"):
         first, second, _ = verdicts[name]
         assert first is second
+
+
+def test_chosen_fields_are_the_same_columns_in_the_order_asked():
+    values = [VALID, SHORT, None, "51220119800101001X", "11010519491231002x"] * 3
+    whole = column_lists(idnumber.verify_many(values))
+    for fields in (("reason", "valid"), ("in_use_at_birth",), ("birth_date_text", "now", "sex"), ("city",),
+                   "message", idnumber.FIELDS[::-1]):
+        chosen = idnumber.verify_many(values, fields=fields)
+        names = [fields] if isinstance(fields, str) else list(fields)
+        assert list(chosen.columns) == names
+        assert column_lists(chosen) == {name: whole[name] for name in names}
+        assert list(idnumber.verify_many(values, fields=fields, frame=False)) == names
+    assert list(idnumber.verify_frame(pd.DataFrame({"n": values}), "n", fields=["valid"]).columns) == ["n", "valid"]
+    with pytest.raises(ValueError, match="no field named 'validity'; the fields are valid, reason"):
+        idnumber.verify_many(values, fields=["validity"])
+    with pytest.raises(ValueError, match="named twice"):
+        idnumber.verify_many(values, fields=["valid", "valid"])
+
+
+@pytest.mark.parametrize("fields", [None, ("province",), ("birth_date_text",), ("valid",), ("history", "message")])
+def test_batches_count_the_references_they_hold(fields):
+    shared = idnumber.verify(VALID)
+    objects = [shared.province, shared.history, shared.now, shared.sex, shared.code_status]
+    before = [sys.getrefcount(o) for o in objects]
+    nones = sys.getrefcount(None)
+    for _ in range(3):
+        verdicts = idnumber.verify_many([VALID, SHORT, None] * 1000, fields=fields)
+        del verdicts
+    assert [sys.getrefcount(o) for o in objects] == before
+    assert abs(sys.getrefcount(None) - nones) < 100
+    # A birth-date text of the batch is held by its cells alone.
+    text = idnumber.verify_many([VALID] * 10)["birth_date_text"][0]
+    assert sys.getrefcount(text) == 2
 
 
 def test_verify_frame_appends_the_verdicts_on_the_frame_index():

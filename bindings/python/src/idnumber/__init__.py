@@ -235,7 +235,23 @@ def _series_values(series: Any) -> Any:
     return series.to_numpy(dtype=object)
 
 
-def verify_many(values: Iterable[str | bytes | None] | Any, *, frame: bool | None = None) -> Any:
+def _fields(fields: Iterable[str] | None, caller: str) -> tuple[str, ...]:
+    """The verdict fields asked for, checked; all of them for None."""
+    if fields is None:
+        return FIELDS
+    if isinstance(fields, str):
+        fields = (fields,)
+    chosen = tuple(fields)
+    unknown = [name for name in chosen if name not in FIELDS]
+    if unknown:
+        raise ValueError(f"{caller}: no field named {unknown[0]!r}; the fields are {', '.join(FIELDS)}")
+    if len(set(chosen)) != len(chosen):
+        raise ValueError(f"{caller}: a field named twice in {chosen}")
+    return chosen
+
+
+def verify_many(values: Iterable[str | bytes | None] | Any, *, fields: Iterable[str] | None = None,
+                frame: bool | None = None) -> Any:
     """Verifies a column of identity numbers and returns the verdicts as columns.
 
     ``values`` is a list, a tuple, any iterable, a one-dimensional NumPy array
@@ -248,7 +264,8 @@ def verify_many(values: Iterable[str | bytes | None] | Any, *, frame: bool | Non
     Returns a pandas DataFrame (index: the Series' index, else 0..n-1) when
     pandas is installed, else a dict of NumPy arrays; ``frame=False`` asks
     for the dict, ``frame=True`` insists on the DataFrame. The columns are
-    Verdict's fields, in FIELDS order:
+    Verdict's fields, in FIELDS order, or those named in ``fields`` in their
+    order (``fields=("valid", "reason")`` costs a fraction of all of them):
 
     ==================  ===========================  ==============================
     column              DataFrame                    dict
@@ -272,6 +289,7 @@ def verify_many(values: Iterable[str | bytes | None] | Any, *, frame: bool | Non
     """
     if isinstance(values, (str, bytes)):
         raise TypeError("verify_many: takes a collection of numbers, not one text; verify() takes one number")
+    names = _fields(fields, "verify_many")
     pandas = _pandas(required=bool(frame)) if frame is not False else None
     index = None
     if pandas is not None and isinstance(values, pandas.Series):
@@ -280,7 +298,8 @@ def verify_many(values: Iterable[str | bytes | None] | Any, *, frame: bool | Non
     elif pandas is None and type(values).__module__.startswith("pandas"):
         if hasattr(values, "dtype") and hasattr(values, "to_numpy"):
             values = _series_values(values)
-    columns = _native.verify_batch(values, nanoseconds=pandas is not None)
+    columns = _native.verify_batch(values, nanoseconds=pandas is not None,
+                                   fields=None if names is FIELDS else names)
     valid = columns["valid"]
     missing = columns["missing"]
     in_use = columns["in_use_at_birth"]
@@ -288,27 +307,29 @@ def verify_many(values: Iterable[str | bytes | None] | Any, *, frame: bool | Non
         columns["valid"] = np.ma.MaskedArray(valid, mask=missing)
         columns["birth_date"] = columns["birth_date"].view("datetime64[D]")
         columns["in_use_at_birth"] = np.ma.MaskedArray(in_use, mask=~valid)
-        return {name: columns[name] for name in FIELDS}
+        return {name: columns[name] for name in names}
     columns["valid"] = pandas.arrays.BooleanArray(valid, missing)
     columns["birth_date"] = columns["birth_date"].view("datetime64[ns]")
     columns["in_use_at_birth"] = pandas.arrays.BooleanArray(in_use, ~valid)
     if index is None:
         index = pandas.RangeIndex(len(valid))
-    return pandas.DataFrame({name: columns[name] for name in FIELDS}, index=index, copy=False)
+    return pandas.DataFrame({name: columns[name] for name in names}, index=index, copy=False)
 
 
-def verify_frame(df: Any, column: str, *, prefix: str = "") -> Any:
+def verify_frame(df: Any, column: str, *, fields: Iterable[str] | None = None, prefix: str = "") -> Any:
     """Returns the pandas DataFrame ``df`` with the verdicts on ``df[column]``
-    appended as columns (Verdict's fields, named ``prefix + field``), row for
-    row, on df's index. Shaped for Dask::
+    appended as columns (Verdict's fields, or those named in ``fields``,
+    each named ``prefix + field``), row for row, on df's index. Shaped for
+    Dask::
 
         ddf.map_partitions(idnumber.verify_frame, "number")
+        ddf.map_partitions(idnumber.verify_frame, "number", fields=("valid", "reason"))
 
     A verdict column whose name df already has raises ValueError: give a
     prefix. The column's values are taken as verify_many takes them.
     """
     pandas = _pandas(required=True)
-    verdicts = verify_many(df[column], frame=True)
+    verdicts = verify_many(df[column], fields=_fields(fields, "verify_frame"), frame=True)
     if prefix:
         verdicts.columns = [prefix + name for name in verdicts.columns]
     clash = [name for name in verdicts.columns if name in df.columns]
