@@ -162,9 +162,13 @@ PyObject* messageObject(int reason, uint64_t length, bool& fresh) {
 }
 
 // What the tables and the history say of a region code, as verify's fields.
-// Borrowed references, kept for the life of the process.
-struct RegionEntry {
+// Borrowed references, kept for the life of the process. What a batch reads
+// for every row fills one cache line; the memo of in-use answers the next.
+struct alignas(64) RegionEntry {
     int32_t code;
+    // Cells of a batch that hold the seven objects below without having
+    // counted their reference yet (see DeferredReferences).
+    uint32_t pendingUses;
     PyObject* province;
     PyObject* city;
     PyObject* county;
@@ -172,9 +176,6 @@ struct RegionEntry {
     PyObject* history;     // tuple of HistoryRecord
     PyObject* successors;  // tuple of Successor
     PyObject* now;         // tuple of PresentCode
-    // Cells of a batch that hold the seven objects above without having
-    // counted their reference yet (see DeferredReferences).
-    uint32_t pendingUses;
     // idn_in_use_at_birth's answers for the birth years 1900-2091, asked
     // once each: bit y - 1900 of `asked` says that bit y - 1900 of `inUse`
     // holds the answer. Looking the history up costs more than the rest of
@@ -667,21 +668,22 @@ public:
     // Room for the birth-date texts of `dates` dates; the entry fields that
     // have columns.
     DeferredReferences(size_t dates, std::vector<ObjectField> entryColumns)
-        : dateTexts_(dates, nullptr), dateUses_(dates, 0), entryColumns_(std::move(entryColumns)) {}
+        : dates_(dates, SharedText{nullptr, 0}), entryColumns_(std::move(entryColumns)) {}
     DeferredReferences(const DeferredReferences&) = delete;
     DeferredReferences& operator=(const DeferredReferences&) = delete;
     ~DeferredReferences() {
         apply();
-        for (PyObject* text : dateTexts_) Py_XDECREF(text);
+        for (const SharedText& date : dates_) Py_XDECREF(date.text);
     }
 
-    // The shared text of the date at `index`, made on first use.
-    PyObject* dateText(size_t index, const Row& row) {
-        if (dateTexts_[index] == nullptr) dateTexts_[index] = newBirthText(row);
-        return dateTexts_[index];
+    // The shared text of the date at `index`, made on first use, and one
+    // more cell that holds it.
+    PyObject* useDate(size_t index, const Row& row) {
+        SharedText& date = dates_[index];
+        if (date.text == nullptr) date.text = newBirthText(row);
+        ++date.uses;
+        return date.text;
     }
-
-    void useDate(size_t index) { ++dateUses_[index]; }
 
     void useEntry(RegionEntry& entry) {
         if (entryColumns_.empty()) return;
@@ -698,9 +700,9 @@ public:
             entry->pendingUses = 0;
         }
         entries_.clear();
-        for (size_t i = 0; i < dateTexts_.size(); ++i) {
-            for (uint32_t k = 0; k < dateUses_[i]; ++k) Py_INCREF(dateTexts_[i]);
-            dateUses_[i] = 0;
+        for (SharedText& date : dates_) {
+            for (uint32_t k = 0; k < date.uses; ++k) Py_INCREF(date.text);
+            date.uses = 0;
         }
     }
 
@@ -717,8 +719,11 @@ private:
         }
     }
 
-    std::vector<PyObject*> dateTexts_;
-    std::vector<uint32_t> dateUses_;
+    struct SharedText {
+        PyObject* text;
+        uint32_t uses;
+    };
+    std::vector<SharedText> dates_;
     std::vector<ObjectField> entryColumns_;
     std::vector<RegionEntry*> entries_;
 };
@@ -808,7 +813,8 @@ py::dict verifyBatch(const py::object& values, bool nanoseconds, const py::objec
         py::object freshBirthText;
         if (isValid && columnWanted[birthTextField]) {
             if (shareDates) {
-                birthText = deferred.dateText(static_cast<size_t>(dateKey(row) - firstDate), row);
+                // Counted by `deferred`.
+                birthText = deferred.useDate(static_cast<size_t>(dateKey(row) - firstDate), row);
             } else {
                 freshBirthText = py::reinterpret_steal<py::object>(newBirthText(row));
                 birthText = freshBirthText.ptr();
@@ -829,13 +835,7 @@ py::dict verifyBatch(const py::object& values, bool nanoseconds, const py::objec
         } else {
             for (const ObjectField f : entryColumns) Py_INCREF(fields[f]);
         }
-        if (columnWanted[birthTextField]) {
-            if (isValid && shareDates) {
-                deferred.useDate(static_cast<size_t>(dateKey(row) - firstDate));
-            } else {
-                Py_INCREF(fields[birthTextField]);
-            }
-        }
+        if (columnWanted[birthTextField] && !(isValid && shareDates)) Py_INCREF(fields[birthTextField]);
     }
     deferred.apply();
 
