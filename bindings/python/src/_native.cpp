@@ -26,7 +26,6 @@
 
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <cstring>
 #include <ctime>
 #include <deque>
@@ -412,10 +411,15 @@ inline RegionEntry* objectFields(const Row& row, uint64_t length, PyObject* birt
     return &entry;
 }
 
+// "YYYYMMDD" of a valid number's date.
 PyObject* newBirthText(const Row& row) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%04d%02d%02d", row.year, row.month, row.day);
-    return newText(text, 8);
+    char text[8];
+    const int parts[] = {row.year / 100, row.year % 100, row.month, row.day};
+    for (int i = 0; i < 4; ++i) {
+        text[2 * i] = static_cast<char>('0' + parts[i] / 10);
+        text[2 * i + 1] = static_cast<char>('0' + parts[i] % 10);
+    }
+    return newText(text, sizeof text);
 }
 
 // ---- Taking the items of a batch -------------------------------------------------
