@@ -13,7 +13,7 @@ prints the count of rows per verdict, in the words of `idtool verify
 127.0.0.1 for the run. Every worker needs idnumber installed in its Python.
 Each partition of the CSV goes through idnumber.verify_frame, which appends
 the verdict columns it needs (valid, reason, message). --column names the numbers' column (default "number");
---no-header reads files of one number per line. Every cell is read as text,
+--no-header reads files of one number per line (and no TAB). Every cell is read as text,
 as it stands: no value is taken for NA, no quote is special, blank lines
 count (as refused for their length), so the counts are idtool's on the same
 lines. --refused DIR also writes the refused rows (the number, reason and

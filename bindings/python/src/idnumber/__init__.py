@@ -282,7 +282,8 @@ def verify_many(values: Iterable[str | bytes | None] | Any, *, fields: Iterable[
     shared objects, one per distinct value.
 
     The texts are read with the GIL held and verified in C++ with it
-    released; about 10^7 numbers a second on one core (see the README).
+    released: about ten million numbers a second on one core of the build
+    machine, DataFrame included (see the README).
 
     >>> idnumber.verify_many(["11010519491231002X", None])["valid"].tolist()
     [True, <NA>]
