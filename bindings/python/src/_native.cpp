@@ -637,6 +637,7 @@ void takeItems(const py::object& values, Items& items) {
     }
     const py::object owner = py::reinterpret_steal<py::object>(iterator);
     const Py_ssize_t hint = PyObject_LengthHint(values.ptr(), 0);
+    if (hint < 0) PyErr_Clear();  // a failing __length_hint__ only costs the reservation
     if (hint > 0) items.reserve(static_cast<size_t>(hint));
     while (PyObject* item = PyIter_Next(iterator)) {
         const py::object held = py::reinterpret_steal<py::object>(item);

@@ -99,6 +99,15 @@ def test_items_of_other_types_are_refused_by_position():
         idnumber.verify_many(np.array([[VALID]]))
 
 
+def test_an_error_raised_by_the_iterable_comes_through():
+    def numbers():
+        yield VALID
+        raise LookupError("the source failed")
+
+    with pytest.raises(LookupError, match="the source failed"):
+        idnumber.verify_many(numbers())
+
+
 def test_an_empty_batch_has_the_columns_and_their_types():
     verdicts = idnumber.verify_many([])
     assert list(verdicts.columns) == list(idnumber.FIELDS) and len(verdicts) == 0

@@ -187,7 +187,8 @@ class Verdict:
     in_use_at_birth: bool | None
 
 
-Verdict.__doc__ = "The verdict on one number, as ``idtool verify`` gives it; immutable.\n\n    Its fields:\n" + _FIELD_HELP
+Verdict.__doc__ = ("The verdict on one number, as ``idtool verify`` gives it; immutable.\n\n"
+                   "    Its fields:\n" + _FIELD_HELP)
 
 #: The verdict's fields in order: verify's attributes, verify_many's columns.
 FIELDS: tuple[str, ...] = tuple(field.name for field in dataclasses.fields(Verdict))
