@@ -53,6 +53,9 @@ scripts/test-mariadb.sh
 step "JavaScript: the C API as WebAssembly, the npm package and the web page in Chromium"
 scripts/test-javascript.sh
 
+step "Python: the module idnumber installed in a venv, its tests, a Dask cluster"
+scripts/test-python.sh
+
 step "win32: build the release, check the program file and test it under Wine"
 cmake --preset win32 >/dev/null
 cmake --build --preset win32 -j "$jobs"
