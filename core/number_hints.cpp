@@ -66,31 +66,53 @@ bool fromFullWidth(const char* text, std::size_t length, Encoding encoding, char
     return any;
 }
 
+// What a byte may stand for in a repair, one bit each.
+constexpr unsigned carriageReturnClass = 1, nonAsciiClass = 2, blankClass = 4, exponentClass = 8, nonDigitClass = 16;
+
+struct ByteClasses {
+    unsigned char of[256];
+};
+
+constexpr ByteClasses classesOfBytes() {
+    ByteClasses classes{};
+    for (int byte = 0; byte < 256; ++byte) {
+        unsigned bits = byte >= '0' && byte <= '9' ? 0 : nonDigitClass;
+        if (byte == '\r') bits |= carriageReturnClass;
+        if (byte >= 0x80) bits |= nonAsciiClass;
+        if (byte == ' ' || byte == '\t' || byte == '-') bits |= blankClass;
+        if (byte == 'E' || byte == 'e') bits |= exponentClass;
+        classes.of[byte] = static_cast<unsigned char>(bits);
+    }
+    return classes;
+}
+
+constexpr ByteClasses byteClasses = classesOfBytes();
+
 }  // namespace
 
 NumberHint hintFor(const char* text, std::size_t held, uint64_t length, VerifyRefusal refusal, Encoding encoding,
                    int yearLimit, char* upgraded) {
     if (refusal == VerifyRefusal::none) return NumberHint::none;
-    if (std::memchr(text, '\r', held) != nullptr) return NumberHint::crLineEnds;
+    // One pass says which repairs the text allows: most refused lines are
+    // plain digits, where only a few can help.
+    unsigned found = 0;
+    for (std::size_t at = 0; at < held; ++at) found |= byteClasses.of[static_cast<unsigned char>(text[at])];
+    const bool carriageReturn = (found & carriageReturnClass) != 0, nonAscii = (found & nonAsciiClass) != 0,
+               blanks = (found & blankClass) != 0, exponent = (found & exponentClass) != 0,
+               digitsOnly = (found & nonDigitClass) == 0;
+    if (carriageReturn) return NumberHint::crLineEnds;
     if (length != held || held >= copyCapacity) return NumberHint::none;
 
-    if (held == static_cast<std::size_t>(oldNumberLength) && allDigits(text, oldNumberLength) &&
+    if (held == static_cast<std::size_t>(oldNumberLength) && digitsOnly &&
         digitsValue(text + 8, 2) <= monthLimit && digitsValue(text + 10, 2) <= dayLimit) {
         upgradeFifteenDigits(text, upgraded);
         return NumberHint::fifteenDigits;
     }
-    if (scientificNotation(text, held)) return NumberHint::scientific;
+    if (exponent && scientificNotation(text, held)) return NumberHint::scientific;
     if (refusal == VerifyRefusal::check && held == static_cast<std::size_t>(numberLength) &&
         std::memcmp(text + numberLength - 3, "000", 3) == 0)
         return NumberHint::zeroed;
 
-    // What the text holds decides which repairs can help: most refused lines
-    // are plain ASCII without blanks, where only the lower-case x can.
-    bool nonAscii = false, blanks = false;
-    for (std::size_t at = 0; at < held; ++at) {
-        nonAscii = nonAscii || static_cast<unsigned char>(text[at]) >= 0x80;
-        blanks = blanks || text[at] == ' ' || text[at] == '\t' || text[at] == '-';
-    }
     char copy[copyCapacity];
     if (held == static_cast<std::size_t>(numberLength) && text[stemLength] == 'x') {
         std::memcpy(copy, text, held);

@@ -41,6 +41,27 @@ void OutputStream::writeSigned(long long value) {
     }
 }
 
+void OutputStream::writeThrough(const char* bytes, std::size_t count) {
+    if (sink_ == nullptr || count < capacity_ || !flush()) {
+        write(bytes, count);
+        return;
+    }
+    while (count > 0) {
+        const long long taken = sink_(sinkContext_, bytes, count, false);
+        if (taken < 0) {
+            failed_ = true;
+            errorNumber_ = errno;
+            drained_ += count;
+            return;
+        }
+        if (taken == 0) break;  // the end of a character the sink waits to complete
+        drained_ += static_cast<uint64_t>(taken);
+        bytes += taken;
+        count -= static_cast<std::size_t>(taken);
+    }
+    write(bytes, count);
+}
+
 void OutputStream::writeInPieces(const char* bytes, std::size_t count) {
     while (count > 0) {
         if (used_ == capacity_ && !makeRoom()) return;

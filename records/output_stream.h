@@ -33,6 +33,9 @@ public:
         }
     }
     void write(const char* text) { write(text, std::strlen(text)); }
+    // A large block handed to the sink as it stands, after what is buffered,
+    // instead of being copied through the buffer; a small one is written.
+    void writeThrough(const char* bytes, std::size_t count);
     void writeDecimal(uint64_t value);
     void writeSigned(long long value);
 

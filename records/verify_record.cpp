@@ -91,7 +91,7 @@ void writeVerifyRecord(RecordWriter& writer, VerifyRecordShape shape, const Veri
         }
     }
     if (outcome.expectedCheck != '\0')
-        writer.bytesField(&outcome.expectedCheck, 1);
+        writer.plainField(&outcome.expectedCheck, 1);  // a digit or X
     else
         writer.nullField();
     if (!valid) {

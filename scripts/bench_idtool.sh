@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Throughput of `idtool verify` on one file of numbers, beside `wc -l` on the
-# same file, in one run: builds the release preset, writes the file (10^7
+# same file, in one run (the main figures in one hyperfine run, with one and
+# two workers, and their ratios to wc -l; peak memory): builds the release preset, writes the file (10^7
 # numbers, about 70% valid, the same on every run) into a temporary folder and
 # times each command with hyperfine (Debian's package; without it, with the
 # shell's `time`): the mean of --runs runs after one warm-up run. Prints MB/s
@@ -84,13 +85,44 @@ measure() {
     printf '%s\t%s\t%s\t%s\n' "$name" "$seconds" "$file_bytes" "$file_lines" >>"$results"
 }
 
-measure "\`wc -l\`" "$runs" wc -l "$numbers"
-measure "\`idtool verify --only-invalid\`" "$runs" "$idtool" verify --only-invalid "$numbers"
-measure "\`idtool verify --no-history\`, all records written" "$runs" "$idtool" verify --no-history "$numbers"
-measure "\`idtool verify\`, all records written, with the history fields" "$runs" "$idtool" verify "$numbers"
+# The main figures in one hyperfine run: wc -l, and verify (only the refused
+# lines, and every record with the history fields) with one worker and with
+# two, on the same file; then their ratios to wc -l.
+if command -v hyperfine >/dev/null; then
+    hyperfine --style none -N -i --warmup 1 --runs "$runs" --export-json "$work/main.json" \
+        -n "wc -l" "wc -l $numbers" \
+        -n "verify --only-invalid --jobs 1" "$idtool verify --only-invalid --jobs 1 $numbers" \
+        -n "verify --only-invalid --jobs 2" "$idtool verify --only-invalid --jobs 2 $numbers" \
+        -n "verify --jobs 1 (every record, history fields)" "$idtool verify --jobs 1 $numbers" \
+        -n "verify --jobs 2 (every record, history fields)" "$idtool verify --jobs 2 $numbers" \
+        --output=null >/dev/null 2>"$work/hyperfine.log" || { cat "$work/hyperfine.log" >&2; exit 1; }
+    echo
+    echo "| What (one hyperfine run) | Time | MB/s | ns per line | × wc -l |"
+    echo "|---|---|---|---|---|"
+    python3 - "$work/main.json" "$bytes" "$lines" <<'EOF2'
+import json, sys
+results = json.load(open(sys.argv[1]))["results"]
+size, lines = int(sys.argv[2]), int(sys.argv[3])
+floor = results[0]["mean"]
+for result in results:
+    seconds = result["mean"]
+    print(f"| `{result['command']}` | {seconds * 1000:.0f} ms ± {result['stddev'] * 1000:.0f} | "
+          f"{size / seconds / 1e6:.0f} | {seconds / lines * 1e9:.1f} | {seconds / floor:.1f} |")
+EOF2
+    echo
+fi
+measure "\`idtool verify --no-history --jobs 1\`, all records written" "$runs" "$idtool" verify --no-history --jobs 1 "$numbers"
+measure "\`idtool verify --no-history --jobs 2\`, all records written" "$runs" "$idtool" verify --no-history --jobs 2 "$numbers"
 if [ -n "$baseline" ]; then
-    measure "baseline \`idtool verify --no-history\`, all records written" "$runs" "$baseline" verify --no-history "$numbers"
+    measure "baseline \`idtool verify --only-invalid\`" "$runs" "$baseline" verify --only-invalid "$numbers"
     measure "baseline \`idtool verify\`, all records written, with the history fields" "$runs" "$baseline" verify "$numbers"
+fi
+# Peak memory (resident set) of whole runs, with one worker and with the most.
+if [ -x /usr/bin/time ]; then
+    for jobs in 1 2 8; do
+        /usr/bin/time -f "%M" -o "$work/memory" "$idtool" verify --jobs "$jobs" "$numbers" >/dev/null 2>&1 || true
+        echo "peak memory, verify --jobs $jobs (every record): $(($(tail -1 "$work/memory") / 1024)) MiB"
+    done
 fi
 
 # The same numbers as a column of a spreadsheet's CSV export.

@@ -12,69 +12,12 @@
 #include "core/verification.h"
 #include "programs/idtool/command.h"
 #include "programs/idtool/command_options.h"
+#include "programs/idtool/line_verifier.h"
+#include "programs/idtool/parallel_verify.h"
 #include "records/history_fields.h"
 #include "records/verify_record.h"
 
 namespace {
-
-// Counts of the lines per verdict, for --summary.
-struct VerdictCounts {
-    uint64_t lines = 0;
-    uint64_t byRefusal[5] = {};  // indexed by VerifyRefusal, none first
-    uint64_t noColumn = 0;       // rows without the column (--column)
-};
-
-void writeSummary(Session& session, const VerdictCounts& counts, bool rows) {
-    OutputStream& err = beginMessage(session);
-    err.write("verify: ");
-    err.writeDecimal(counts.lines);
-    err.write(rows ? " rows, " : " lines, ");
-    err.writeDecimal(counts.byRefusal[0]);
-    err.write(" valid");
-    for (VerifyRefusal refusal :
-         {VerifyRefusal::length, VerifyRefusal::characters, VerifyRefusal::check, VerifyRefusal::date}) {
-        err.write(", ");
-        err.writeDecimal(counts.byRefusal[static_cast<int>(refusal)]);
-        err.put(' ');
-        err.write(refusalName(refusal));
-    }
-    if (rows) {
-        err.write(", ");
-        err.writeDecimal(counts.noColumn);
-        err.write(" no_column");
-    }
-    endMessage(session);
-}
-
-// The shape, keys and selection of the records of a run.
-struct RecordLayout {
-    VerifyRecordShape shape;
-    bool selected[verifyFieldCount];
-};
-
-RecordLayout layoutOf(const VerifyOptions& options) {
-    RecordLayout layout{{true, options.history}, {}};
-    for (int i = 0; i < verifyFieldCount; ++i)
-        layout.selected[i] = options.fields.empty() ||
-                             (static_cast<std::size_t>(i) < options.fields.size() && options.fields[static_cast<std::size_t>(i)]);
-    return layout;
-}
-
-void setUpWriter(RecordWriter& writer, const VerifyOptions& options, const RecordLayout& layout) {
-    if (!options.fields.empty()) writer.select(layout.selected);
-    if (options.stream) writer.setNullText("\\N");
-}
-
-// A line or cell \N under --stream: SQL's NULL in, NULL in every field out.
-bool isStreamNull(const VerifyOptions& options, const char* bytes, uint64_t length) {
-    return options.stream && length == 2 && bytes[0] == '\\' && bytes[1] == 'N';
-}
-
-void writeNullRecord(RecordWriter& writer) {
-    writer.beginRecord();
-    writer.nullFields(writer.keyCount());
-    writer.endRecord();
-}
 
 // The column where a field's help starts, after its name.
 constexpr std::size_t helpColumn = 18;
@@ -121,43 +64,12 @@ std::string verifyHelpFooter() {
 
 int runVerify(const VerifyOptions& options, LineReader& reader, Session& session) {
     // The year limit is the current year on the local clock, as in the dialog.
-    const int yearLimit = localYear(time(nullptr));
-    const RecordLayout layout = layoutOf(options);
-    RecordWriter writer(session.out, options.format, session.encoding, verifyRecordKeysOf(layout.shape),
-                        verifyRecordKeyCountOf(layout.shape));
-    setUpWriter(writer, options, layout);
-    if (!options.stream) writer.writeHeader();
-
-    RegionValueCache regions(writer, options.history);
-    const VerifyRecordContext context{yearLimit, session.mask};
-    const bool detect = options.inputEncodingGiven && options.inputEncoding == InputEncoding::detect;
-    Encoding inputEncoding = session.encoding;
-    if (options.inputEncodingGiven && !detect)
-        inputEncoding = options.inputEncoding == InputEncoding::gbk ? Encoding::gbk : Encoding::utf8;
-
-    VerdictCounts counts;
+    LineVerifier verifier(options, session.out, session.encoding, session.mask, localYear(time(nullptr)));
+    if (!options.stream) verifier.writeHeader();
     Line line;
-    while (reader.next(line)) {
-        if (isStreamNull(options, line.bytes, line.length)) {
-            ++counts.lines;
-            writeNullRecord(writer);
-            continue;
-        }
-        // A line of more than 64 bytes is refused for its length; the core
-        // needs only to know that it is not 18.
-        const int wholeLength = line.length > INT_MAX ? INT_MAX : static_cast<int>(line.length);
-        const VerifyOutcome outcome = verifyNumberText(line.bytes, line.held, wholeLength, yearLimit);
-        ++counts.lines;
-        ++counts.byRefusal[static_cast<int>(outcome.refusal)];
-        if (options.onlyInvalid && outcome.refusal == VerifyRefusal::none) continue;
-        if (detect) inputEncoding = isValidUtf8(line.bytes, static_cast<std::size_t>(line.held)) ? Encoding::utf8 : Encoding::gbk;
-        VerifiedLine verified{line.number, line.bytes, static_cast<std::size_t>(line.held), line.length};
-        verified.encoding = &inputEncoding;
-        writeVerifyRecord(writer, layout.shape, verified, outcome, &regions, nullptr, context);
-    }
-    if (options.summary) writeSummary(session, counts, false);
-    if (options.stream) return exitSuccess;
-    return counts.byRefusal[0] == counts.lines ? exitSuccess : exitFindings;
+    while (reader.next(line)) verifier.verify(line);
+    if (options.summary) writeSummary(session, verifier.counts(), false);
+    return statusOf(options, verifier.counts());
 }
 
 namespace {
@@ -275,8 +187,7 @@ int runVerifyColumns(const VerifyOptions& options, const RowReaderOptions& rowOp
     }
     closeInputs(inputs);
     if (options.summary) writeSummary(session, counts, true);
-    if (options.stream) return exitSuccess;
-    return counts.byRefusal[0] == counts.lines ? exitSuccess : exitFindings;
+    return statusOf(options, counts);
 }
 
 // The help of --no-history counts the history's fields in words.
@@ -353,6 +264,7 @@ Command defineVerifyCommand(CLI::App& idtool) {
         std::string inputEncoding;
         std::string fields;
         bool noHeader = false;
+        uint64_t jobs = 0;
     };
     auto arguments = std::make_shared<Arguments>();
     CLI::App* verify = idtool.add_subcommand("verify", "verify numbers, one record per line or row");
@@ -386,6 +298,12 @@ Command defineVerifyCommand(CLI::App& idtool) {
                                            "write only these fields, in the record's order\n"
                                            "(names separated by commas)")
                               ->type_name("LIST");
+    uint64_t* jobs = &arguments->jobs;
+    addWholeNumberOption(*verify, "--jobs", *jobs, 1, 1024,
+                         "verify lines with N workers at once (default:\n"
+                         "one per processor, at most 8); 1 reads and\n"
+                         "verifies in one thread. The output is the same")
+        ->type_name("N");
     verify->add_flag("--stream", arguments->options.stream,
                                            "for SQL engines: no header, \\N for null,\nexit status 0 (see below)");
     verify->footer(columnHelp + std::string("\n") + verifyHelpFooter());
@@ -436,6 +354,9 @@ Command defineVerifyCommand(CLI::App& idtool) {
                                                                     : InputEncoding::utf8;
         }
         if (column->count() == 0) {
+            // Rows for SQL engines are answered one by one, as they come.
+            const int workers = options.stream ? 1 : workerCount(static_cast<int>(given.jobs));
+            if (workers > 1) return runVerifyInParallel(options, given.files, workers, session);
             return runOnInputs(given.files, session,
                                [&](LineReader& reader) { return runVerify(options, reader, session); });
         }

@@ -27,6 +27,9 @@ struct VerifyOptions {
     // when it is valid UTF-8, else as GBK. Unset: the output encoding.
     bool inputEncodingGiven = false;
     InputEncoding inputEncoding = InputEncoding::utf8;
+    // --jobs: workers for lines (0: one per processor); 1 reads and verifies
+    // in one thread.
+    int jobs = 0;
 };
 
 // Reads every line of `reader` and writes its record to session.out. Returns

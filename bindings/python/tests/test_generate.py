@@ -109,7 +109,8 @@ def test_options_of_the_wrong_type_raise_type_error(options, message):
 def test_texts_that_are_not_utf8_are_refused_by_value():
     with pytest.raises(ValueError, match="^--region is too long or not valid text$"):
         idnumber.generate("\ud800", birth="19900101")
-    with pytest.raises(ValueError, match=r"^--birth \\xed\\xa0\\x80: a birth date is 8 digits"):
+    # Bytes that are no UTF-8 come back as '?', one for each.
+    with pytest.raises(ValueError, match=r"^--birth \?\?\?: a birth date is 8 digits"):
         idnumber.generate("110105", birth="\ud800")
     with pytest.raises(ValueError, match="^--birth １９９００１０１: a birth date is 8 digits"):
         idnumber.generate("110105", birth="１９９００１０１")
