@@ -6,7 +6,9 @@
 // (test_check_character) covers the other half of the fast path.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
+#include <cstddef>
 #include <random>
 #include <string>
 #include <vector>
@@ -116,16 +118,16 @@ TEST(VerifyFastPath, SameBytesAsThePlainPathOverAMillionLines) {
                                         << static_cast<int>(setting.encoding) << ", history " << setting.history
                                         << ", mask " << setting.mask << ", some fields "
                                         << (setting.selected != nullptr));
-        const std::vector<std::string> some(lines.begin(), lines.begin() + static_cast<long>(setting.lines));
+        const std::vector<std::string> some(lines.begin(), lines.begin() + static_cast<std::ptrdiff_t>(setting.lines));
         const std::string fast = writeAll(some, setting.format, setting.encoding, setting.history, setting.mask,
                                           setting.selected, true);
         const std::string plain = writeAll(some, setting.format, setting.encoding, setting.history, setting.mask,
                                            setting.selected, false);
         ASSERT_EQ(fast.size(), plain.size());
         const auto difference = std::mismatch(fast.begin(), fast.end(), plain.begin());
+        const auto at = static_cast<std::size_t>(difference.first - fast.begin());
         EXPECT_TRUE(difference.first == fast.end())
-            << "at byte " << (difference.first - fast.begin()) << ": "
-            << fast.substr(static_cast<std::size_t>(std::max<long>(0, difference.first - fast.begin() - 100)), 200);
+            << "at byte " << at << ": " << fast.substr(at < 100 ? 0 : at - 100, 200);
     }
 }
 
