@@ -21,6 +21,7 @@
 
 #include "core/generation_messages.h"
 #include "core/generation_plan.h"
+#include "core/masking.h"
 #include "core/number_kind.h"
 #include "core/region_history.h"
 #include "core/region_resolution.h"
@@ -470,7 +471,8 @@ int idn_verify_json(const char* text, size_t length, int year_limit, int flags, 
                     size_t* written) {
     if (!textPointerOk(text, length)) return IDN_ERROR_NULL_POINTER;
     const int wholeLength = length > static_cast<size_t>(INT_MAX) ? INT_MAX : static_cast<int>(length);
-    const VerifyOutcome outcome = verifyNumberText(text, wholeLength, wholeLength, yearLimitOf(year_limit));
+    const int yearLimit = yearLimitOf(year_limit);
+    const VerifyOutcome outcome = verifyNumberText(text, wholeLength, wholeLength, yearLimit);
     const VerifyRecordShape shape{false, (flags & IDN_JSON_HISTORY) != 0};
     // A record is built whole before it is copied out, so that a short buffer
     // learns the length it needs.
@@ -481,7 +483,7 @@ int idn_verify_json(const char* text, size_t length, int year_limit, int flags, 
                         verifyRecordKeyCountOf(shape));
     const size_t held = length < static_cast<size_t>(inputFieldLimit) ? length : static_cast<size_t>(inputFieldLimit);
     const VerifiedLine line{0, text != nullptr ? text : "", held, length};
-    writeVerifyRecord(writer, shape, line, outcome, nullptr, scratch);
+    writeVerifyRecord(writer, shape, line, outcome, nullptr, scratch, VerifyRecordContext{yearLimit, false});
     if (stream.failed()) return IDN_ERROR_BUFFER_TOO_SMALL;  // the capacity holds every record
     // Without the line end of JSON lines.
     return copyOut(stream.data(), stream.size() - 1, out, size, written);
@@ -590,38 +592,16 @@ int idn_upgrade(const char* text, size_t length, char* out, size_t size) {
 
 int idn_mask(const char* text, size_t length, char* out, size_t size, size_t* written) {
     if (!textPointerOk(text, length)) return IDN_ERROR_NULL_POINTER;
-    constexpr size_t keptFirst = 6, keptLast = 4;
-    const auto* bytes = reinterpret_cast<const unsigned char*>(text);
-    size_t characters = 0;
-    for (size_t at = 0; at < length; at += characterStep(bytes + at, length - at, Encoding::utf8)) ++characters;
-    const bool whole = characters <= keptFirst + keptLast;
-    // The kept characters' bytes, and one '*' for each masked character.
-    size_t needed = 0, index = 0;
-    for (size_t at = 0; at < length; ++index) {
-        const size_t step = characterStep(bytes + at, length - at, Encoding::utf8);
-        const bool kept = !whole && (index < keptFirst || index >= characters - keptLast);
-        needed += kept ? step : 1;
-        at += step;
-    }
+    const char* bytes = text != nullptr ? text : "";
+    const size_t needed = maskText(bytes, length, Encoding::utf8, true, nullptr, 0);
     if (written != nullptr) *written = needed;
     if (out == nullptr) return IDN_ERROR_NULL_POINTER;
     if (needed >= size) {
         if (size > 0) out[0] = '\0';
         return IDN_ERROR_BUFFER_TOO_SMALL;
     }
-    size_t put = 0;
-    index = 0;
-    for (size_t at = 0; at < length; ++index) {
-        const size_t step = characterStep(bytes + at, length - at, Encoding::utf8);
-        if (!whole && (index < keptFirst || index >= characters - keptLast)) {
-            std::memcpy(out + put, text + at, step);
-            put += step;
-        } else {
-            out[put++] = '*';
-        }
-        at += step;
-    }
-    out[put] = '\0';
+    maskText(bytes, length, Encoding::utf8, true, out, size);
+    out[needed] = '\0';
     return IDN_OK;
 }
 

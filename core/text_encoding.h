@@ -56,6 +56,21 @@ inline std::size_t gbkLength(const unsigned char* bytes, std::size_t available) 
     return (trail >= 0x40 && trail <= 0x7E) || (trail >= 0x80 && trail <= 0xFE) ? 2 : 0;
 }
 
+// Whether all `count` bytes are well-formed UTF-8.
+inline bool isValidUtf8(const char* text, std::size_t count) {
+    const auto* bytes = reinterpret_cast<const unsigned char*>(text);
+    for (std::size_t at = 0; at < count;) {
+        if (bytes[at] < 0x80) {
+            ++at;
+            continue;
+        }
+        const std::size_t length = utf8Length(bytes + at, count - at);
+        if (length == 0) return false;
+        at += length;
+    }
+    return true;
+}
+
 // Either of the two, by the encoding. Inline: the record writer asks it for
 // every character of every text it writes.
 inline std::size_t characterLength(const unsigned char* bytes, std::size_t available, Encoding encoding) {

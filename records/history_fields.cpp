@@ -3,6 +3,9 @@
 // each code's fields once.
 #include "records/history_fields.h"
 
+#include "core/number_rules.h"
+#include "records/verify_record.h"
+
 void writeHistory(JsonFragment& json, int32_t code, Encoding encoding) {
     json.beginArray();
     for (const HistoryRecord& record : recordsOfCode(code)) {
@@ -72,22 +75,6 @@ void writeNow(JsonFragment& json, const HistoryRecord* record, Encoding encoding
     json.endArray();
 }
 
-RegionValueCache::RegionValueCache(const RecordWriter& writer, int firstHistoryField, bool withHistory)
-    : format_(writer.format()),
-      encoding_(writer.encoding()),
-      keys_(writer.keys()),
-      keyCount_(writer.keyCount()),
-      firstHistoryField_(firstHistoryField),
-      withHistory_(withHistory),
-      slots_(new Slot[slotCount]),
-      rendered_(withHistory ? new char[renderedCapacity] : nullptr) {}
-
-void RegionValueCache::clear() {
-    for (int i = 0; i < slotCount; ++i) slots_[i].code = -1;
-    slotsUsed_ = 0;
-    renderedUsed_ = 0;
-}
-
 void writeCodeHistoryFields(RecordWriter& writer, int32_t code, char* scratch) {
     const Encoding encoding = writer.encoding();
     writer.textField(codeStatusName(codeStatus(code)));
@@ -102,19 +89,91 @@ void writeCodeHistoryFields(RecordWriter& writer, int32_t code, char* scratch) {
     writer.jsonField(json.data(), json.size());
 }
 
-// code_status, history, successors and now of the slot's code, rendered by
-// a writer of the same kind resumed at code_status, after what is kept.
-// False when the storage is full.
-bool RegionValueCache::render(Slot& slot) {
+namespace {
+
+constexpr char checkOrder[] = "0123456789X";
+
+int checkIndex(char check) { return check == 'X' ? 10 : check - '0'; }
+
+}  // namespace
+
+RegionValueCache::RegionValueCache(const RecordWriter& writer, bool withHistory)
+    : prototype_(writer),
+      withHistory_(withHistory),
+      slots_(new Slot[slotCount]),
+      rendered_(new char[renderedCapacity]) {
+    renderVerdicts();
+}
+
+template <typename Write>
+bool RegionValueCache::render(Piece& piece, int field, Write write) {
     OutputStream out(rendered_.get() + renderedUsed_, renderedCapacity - renderedUsed_, nullptr, nullptr);
-    RecordWriter writer(out, format_, encoding_, keys_, keyCount_);
-    writer.resumeAt(firstHistoryField_);
-    writeCodeHistoryFields(writer, slot.code, json_);
+    RecordWriter writer(out, prototype_.format(), prototype_.encoding(), prototype_.keys(), prototype_.keyCount());
+    writer.copySettings(prototype_);
+    writer.resumeAt(field);
+    write(writer);
     if (out.failed()) return false;
-    slot.renderedOffset = static_cast<uint32_t>(renderedUsed_);
-    slot.renderedLength = static_cast<uint32_t>(out.size());
+    piece.offset = static_cast<uint32_t>(renderedUsed_);
+    piece.length = static_cast<uint32_t>(out.size());
     renderedUsed_ += out.size();
     return true;
+}
+
+// The fields of every valid number that differ only by its check character,
+// and the sex; their field positions are the same for every line of a run.
+void RegionValueCache::renderVerdicts() {
+    // The keys start at "line" or, for single records, at "input".
+    const int shift = prototype_.keys() == verifyRecordKeys ? 0 : 1;
+    for (int i = 0; i < 11; ++i) {
+        render(validVerdict_[i], fieldIndex(VerifyField::valid) - shift, [&](RecordWriter& writer) {
+            writer.boolField(true);
+            writer.nullFields(2);  // reason, message
+            writer.bytesField(&checkOrder[i], 1);
+            writer.nullFields(2);  // hint, upgraded
+        });
+    }
+    const Encoding encoding = prototype_.encoding();
+    for (int i = 0; i < keptLengths + 3; ++i) {
+        const VerifyRefusal refusal = i < keptLengths ? VerifyRefusal::length
+                                      : i == keptLengths ? VerifyRefusal::characters
+                                      : i == keptLengths + 1 ? VerifyRefusal::check
+                                                             : VerifyRefusal::date;
+        render(refusal_[i], fieldIndex(VerifyField::valid) - shift, [&](RecordWriter& writer) {
+            char text[160];
+            formatMessage(text, sizeof text, textIn(refusalText(refusal), encoding), i < keptLengths ? i : 0);
+            writer.boolField(false);
+            writer.textField(refusalName(refusal));
+            writer.textField(text);
+        });
+    }
+    for (int male = 0; male < 2; ++male)
+        render(sex_[male], fieldIndex(VerifyField::sex) - shift,
+               [&](RecordWriter& writer) { writer.textField(sexText(male == 1)); });
+    verdictsEnd_ = renderedUsed_;
+}
+
+void RegionValueCache::clear() {
+    for (int i = 0; i < slotCount; ++i) slots_[i].code = -1;
+    slotsUsed_ = 0;
+    renderedUsed_ = verdictsEnd_;
+}
+
+bool RegionValueCache::renderSlot(Slot& slot) {
+    const int shift = prototype_.keys() == verifyRecordKeys ? 0 : 1;
+    const int32_t code = slot.code;
+    // kind and nationality hang on the first six digits only.
+    char number[numberLength + 1];
+    assembleNumber(number, code, "20000101", 0);
+    const bool kindDone = render(slot.kind, fieldIndex(VerifyField::kind) - shift, [&](RecordWriter& writer) {
+        writeKindFields(writer, number);
+    });
+    return kindDone && render(slot.region, fieldIndex(VerifyField::province) - shift, [&](RecordWriter& writer) {
+        const RegionTexts region = regionTexts(code);
+        writer.textField(region.province);
+        writer.textField(region.city);
+        writer.textField(region.county);
+        if (withHistory_) writeCodeHistoryFields(writer, code, json_);
+    });
 }
 
 const RegionValueCache::Slot& RegionValueCache::slotOf(int32_t code) {
@@ -130,23 +189,22 @@ const RegionValueCache::Slot& RegionValueCache::slotOf(int32_t code) {
     ++slotsUsed_;
     Slot& slot = slots_[index];
     slot.code = code;
-    slot.region = regionTexts(code);
-    if (!withHistory_) return slot;
-
     slot.recordCount = 0;
-    for (const HistoryRecord& record : recordsOfCode(code)) {
-        if (slot.recordCount == maxRecords) break;  // the data has no more
-        slot.firstYear[slot.recordCount] = static_cast<int16_t>(firstYearOf(record));
-        slot.untilYear[slot.recordCount++] = static_cast<int16_t>(untilYearOf(record));
+    if (withHistory_) {
+        for (const HistoryRecord& record : recordsOfCode(code)) {
+            if (slot.recordCount == maxRecords) break;  // the data has no more
+            slot.firstYear[slot.recordCount] = static_cast<int16_t>(firstYearOf(record));
+            slot.untilYear[slot.recordCount++] = static_cast<int16_t>(untilYearOf(record));
+        }
     }
-    if (!render(slot)) {
+    if (!renderSlot(slot)) {
         // The storage is full: start again with this code alone.
         const Slot kept = slot;
         clear();
         Slot& again = slots_[home];
         again = kept;
         slotsUsed_ = 1;
-        render(again);  // fits: one code's rendering is far below the capacity
+        renderSlot(again);  // fits: one code's rendering is far below the capacity
         return again;
     }
     return slot;
@@ -161,15 +219,28 @@ bool RegionValueCache::inUseAtBirth(const Slot& slot, int birthYear) const {
     return false;
 }
 
-void RegionValueCache::writeRegionFields(RecordWriter& writer, int32_t code) {
-    const Slot& slot = slotOf(code);
-    writer.textField(slot.region.province);
-    writer.textField(slot.region.city);
-    writer.textField(slot.region.county);
+bool RegionValueCache::writeRefusalFields(RecordWriter& writer, VerifyRefusal refusal, uint64_t length) const {
+    int index = 0;
+    switch (refusal) {
+    case VerifyRefusal::length:
+        if (length >= static_cast<uint64_t>(keptLengths)) return false;
+        index = static_cast<int>(length);
+        break;
+    case VerifyRefusal::characters: index = keptLengths; break;
+    case VerifyRefusal::check: index = keptLengths + 1; break;
+    case VerifyRefusal::date: index = keptLengths + 2; break;
+    case VerifyRefusal::none: return false;
+    }
+    copy(writer, refusal_[index], 3);
+    return true;
 }
 
-void RegionValueCache::writeHistoryFields(RecordWriter& writer, int32_t code, int birthYear) {
-    const Slot& slot = slotOf(code);
-    writer.renderedFields(rendered_.get() + slot.renderedOffset, slot.renderedLength, renderedFieldCount);
-    writer.boolField(inUseAtBirth(slot, birthYear));
+void RegionValueCache::writeValidFields(RecordWriter& writer, const char* number, const VerifyOutcome& outcome) {
+    const Slot& slot = slotOf(outcome.regionCode);
+    copy(writer, validVerdict_[checkIndex(outcome.expectedCheck)], 6);  // valid to upgraded
+    copy(writer, slot.kind, 2);
+    writer.plainField(number + birthDateOffset, birthDateLength);
+    copy(writer, sex_[outcome.male ? 1 : 0], 1);
+    copy(writer, slot.region, withHistory_ ? 7 : 3);
+    if (withHistory_) writer.boolField(inUseAtBirth(slot, outcome.birthDate.year));
 }

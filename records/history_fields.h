@@ -37,27 +37,27 @@ void writeNow(JsonFragment& json, const HistoryRecord* record, Encoding encoding
 // JSON values.
 void writeCodeHistoryFields(RecordWriter& writer, int32_t code, char* scratch);
 
-// What verify writes for the region code of a valid number: the texts of the
-// dialog's three region fields and, when asked for, the five history fields
-// (code_status, history, successors, now, in_use_at_birth). A batch meets the
-// same codes again and again, so each code's values are worked out once and
-// kept: its region texts, and its first four history fields rendered as the
-// record writer would write them. After that a line costs a lookup and a
-// copy. The storage is set aside when the cache is made; nothing allocates
-// per line.
+// What verify writes for a valid number after its line and input: every
+// field from valid to in_use_at_birth. A batch meets the same codes again
+// and again, so each code's fields (kind and nationality; the three region
+// fields and, when asked for, code_status to now) are rendered once as the
+// record writer would write them, and so are the verdict's fields, which
+// differ only by the check character, and the two sexes. After that a valid
+// line costs a lookup and a few copies. The storage is set aside when the
+// cache is made; nothing allocates per line.
 class RegionValueCache {
 public:
-    // For records of `writer`'s format, encoding and keys, whose history
-    // fields start at `firstHistoryField`; `withHistory` false leaves them out.
-    RegionValueCache(const RecordWriter& writer, int firstHistoryField, bool withHistory);
+    // For records of `writer`'s format, encoding, keys and settings (the
+    // writer outlives the cache), with the history's fields when
+    // `withHistory`.
+    RegionValueCache(const RecordWriter& writer, bool withHistory);
 
-    // The first of the history's fields that are rendered ahead, and how many
-    // there are (code_status to now); in_use_at_birth, which depends on the
-    // birth year, is written for each record.
-    static constexpr int renderedFieldCount = 4;
-
-    void writeRegionFields(RecordWriter& writer, int32_t code);
-    void writeHistoryFields(RecordWriter& writer, int32_t code, int birthYear);
+    // Fields valid to in_use_at_birth of the valid number at `number`.
+    void writeValidFields(RecordWriter& writer, const char* number, const VerifyOutcome& outcome);
+    // Fields valid, reason and message of a refused line of `length` bytes;
+    // false, writing nothing, for a length the cache does not keep (longer
+    // than a held line).
+    bool writeRefusalFields(RecordWriter& writer, VerifyRefusal refusal, uint64_t length) const;
 
 private:
     // Open addressing by a hash of the code. The built-in tables have 3478
@@ -70,31 +70,47 @@ private:
     static constexpr std::size_t renderedCapacity = std::size_t{4} << 20;
     static constexpr int maxRecords = 3;  // records of one code, at most
 
+    // Bytes of `rendered_`.
+    struct Piece {
+        uint32_t offset = 0;
+        uint32_t length = 0;
+    };
+
     struct Slot {
         int32_t code = -1;
-        RegionTexts region;
-        uint32_t renderedOffset;  // code_status to now, in rendered_
-        uint32_t renderedLength;
+        Piece kind;     // kind, nationality
+        Piece region;   // province, city, county, and code_status to now with the history
         int8_t recordCount;
         int16_t firstYear[maxRecords];
         int16_t untilYear[maxRecords];  // 0 while in use
     };
 
+    // Renders the fields from `field` on that `write` writes; false when the
+    // storage is full.
+    template <typename Write>
+    bool render(Piece& piece, int field, Write write);
+    void renderVerdicts();
+    bool renderSlot(Slot& slot);
     const Slot& slotOf(int32_t code);
-    bool render(Slot& slot);
     void clear();
     bool inUseAtBirth(const Slot& slot, int birthYear) const;
+    void copy(RecordWriter& writer, const Piece& piece, int fieldCount) const {
+        writer.renderedFields(rendered_.get() + piece.offset, piece.length, fieldCount);
+    }
 
-    RecordFormat format_;
-    Encoding encoding_;
-    const char* const* keys_;
-    int keyCount_;
-    int firstHistoryField_;
+    const RecordWriter& prototype_;  // format, encoding, keys and settings
     bool withHistory_;
     std::unique_ptr<Slot[]> slots_;
     int slotsUsed_ = 0;
     std::unique_ptr<char[]> rendered_;
     std::size_t renderedUsed_ = 0;
+    std::size_t verdictsEnd_ = 0;  // the verdicts and sexes, kept when the codes are cleared
+    Piece validVerdict_[11];       // valid to upgraded, by the check character: '0'-'9', 'X'
+    Piece sex_[2];                 // female, male
+    // valid, reason and message of a refusal: length by the line's length
+    // (0 to the held limit), then characters, check, date.
+    static constexpr int keptLengths = 65;
+    Piece refusal_[keptLengths + 3];
     char json_[historyFieldCapacity];
 };
 

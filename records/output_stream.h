@@ -33,6 +33,9 @@ public:
         }
     }
     void write(const char* text) { write(text, std::strlen(text)); }
+    // A large block handed to the sink as it stands, after what is buffered,
+    // instead of being copied through the buffer; a small one is written.
+    void writeThrough(const char* bytes, std::size_t count);
     void writeDecimal(uint64_t value);
     void writeSigned(long long value);
 
@@ -42,9 +45,23 @@ public:
     bool failed() const { return failed_; }
     int errorNumber() const { return errorNumber_; }
 
+    // Positions in everything ever written to the stream, for taking back
+    // what was written since a mark while it is still in the buffer.
+    uint64_t position() const { return drained_ + used_; }
+    // Drops what was written after `mark`; false when some of it has gone to
+    // the sink already (nothing is dropped then).
+    bool rollBack(uint64_t mark) {
+        if (mark < drained_ || mark > position()) return false;
+        used_ = static_cast<std::size_t>(mark - drained_);
+        return true;
+    }
+    // Hands what was written before `mark` to the sink, keeping the rest.
+    bool flushUpTo(uint64_t mark);
+
     // What is buffered (for memory-only streams and tests).
     const char* data() const { return buffer_; }
     std::size_t size() const { return used_; }
+    std::size_t capacity() const { return capacity_; }
     void clear() {
         used_ = 0;
         failed_ = false;
@@ -53,11 +70,12 @@ public:
 private:
     bool makeRoom();  // drains to the sink; false when nothing could be freed
     void writeInPieces(const char* bytes, std::size_t count);
-    bool drain(bool final);
+    bool drain(bool final, std::size_t count);
 
     char* buffer_;
     std::size_t capacity_;
     std::size_t used_ = 0;
+    uint64_t drained_ = 0;  // bytes handed to the sink (or dropped) so far
     SinkFunction sink_;
     void* sinkContext_;
     bool failed_ = false;

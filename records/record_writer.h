@@ -13,8 +13,15 @@
 // characters as JSON escapes. In TSV and CSV cells the same bytes are written
 // \xHH, and backslash, TAB, CR, LF and the other control characters \\ \t \r
 // \n \xHH, so that every record is one physical line and the escapes cannot be
-// confused with the text. Null is JSON null or an empty cell; booleans are
-// true and false in every format.
+// confused with the text. The C1 controls (U+0080-U+009F) and the line and
+// paragraph separators (U+2028, U+2029) are escaped too (\u0085, \u2028 in
+// JSON; the \xHH of their bytes in cells), and so are GBK pairs that are no
+// assigned character. Null is JSON null or an empty cell (or a chosen text,
+// such as \N for SQL engines); booleans are true and false in every format.
+//
+// A TSV or CSV cell of input text that starts with =, +, -, @, TAB or CR
+// would open as a formula in a spreadsheet: it gets a leading ' (as OWASP
+// recommends for CSV injection).
 #ifndef RECORDS_RECORD_WRITER_H
 #define RECORDS_RECORD_WRITER_H
 
@@ -38,8 +45,29 @@ public:
     // order; every record gives exactly keyCount values, in that order.
     RecordWriter(OutputStream& out, RecordFormat format, Encoding encoding, const char* const* keys, int keyCount);
 
+    // Only the fields whose `selected` entry is true are written (the array
+    // has keyCount entries, kept alive by the caller); null selects all. The
+    // record's values are still given for every key, in order.
+    void select(const bool* selected) { selected_ = selected; }
+    // TSV and CSV: a separator before the first field, for records that
+    // follow fields written elsewhere on the same line.
+    void setLeadingSeparator(bool leading) { leadingSeparator_ = leading; }
+    // TSV and CSV: the text of a null cell (ASCII), instead of nothing.
+    void setNullText(const char* text) { nullText_ = text; }
+    // The settings above, taken from another writer.
+    void copySettings(const RecordWriter& other) {
+        selected_ = other.selected_;
+        leadingSeparator_ = other.leadingSeparator_;
+        nullText_ = other.nullText_;
+    }
+    bool isSelected(int field) const { return selected_ == nullptr || selected_[field]; }
+
     // TSV and CSV: the line of key names. JSON lines have none.
     void writeHeader();
+    // The key names without the line end (for a header that goes on).
+    void writeHeaderFields();
+    // The line end of a record.
+    void writeLineEnd();
 
     void beginRecord();
     void nullField();
@@ -52,6 +80,12 @@ public:
     void textField(const Text& text) { textField(textIn(text, encoding_)); }
     // Bytes as read from an input: escaped where they are not valid text.
     void bytesField(const char* bytes, std::size_t count);
+    // The same for bytes in another encoding: converted character by
+    // character, and escaped where they are no character of either.
+    void bytesField(const char* bytes, std::size_t count, Encoding source);
+    // ASCII bytes that need no escaping, quoting or guard in any format (the
+    // digits of a number, an X, '*'), copied as they are.
+    void plainField(const char* bytes, std::size_t count);
     // A JSON value written elsewhere (see JsonFragment): as it is in JSON
     // lines, as the text of the cell in TSV and CSV.
     void jsonField(const char* json, std::size_t count);
@@ -62,7 +96,7 @@ public:
     void renderedFields(const char* bytes, std::size_t count, int fieldCount);
     // For rendering fields ahead: the next field written is `field`, as if
     // the ones before it had been written.
-    void resumeAt(int field) { field_ = field; }
+    void resumeAt(int field);
 
     RecordFormat format() const { return format_; }
     Encoding encoding() const { return encoding_; }
@@ -70,7 +104,8 @@ public:
     int keyCount() const { return keyCount_; }
 
 private:
-    void beginField();
+    bool beginField();  // false when the field is not selected
+    void writeSeparator();
     void writeCell(const char* bytes, std::size_t count, TextOrigin origin);
     void writeField(const char* bytes, std::size_t count, TextOrigin origin);
 
@@ -79,7 +114,11 @@ private:
     Encoding encoding_;
     const char* const* keys_;
     int keyCount_;
-    int field_ = 0;
+    int field_ = 0;     // fields given so far in this record
+    int written_ = 0;   // of them, the ones written
+    const bool* selected_ = nullptr;
+    bool leadingSeparator_ = false;
+    const char* nullText_ = "";
 };
 
 // A JSON value (arrays, objects, strings, numbers) built in a fixed buffer,
@@ -124,5 +163,11 @@ void writeJsonString(OutputStream& out, const char* bytes, std::size_t count, En
 // The cell text without CSV quoting.
 void writeEscapedCell(OutputStream& out, const char* bytes, std::size_t count, Encoding encoding,
                       bool doubleQuotes, TextOrigin origin = TextOrigin::input);
+
+// Whether a cell of these bytes would open as a formula in a spreadsheet.
+inline bool startsLikeFormula(const char* bytes, std::size_t count) {
+    return count > 0 && (bytes[0] == '=' || bytes[0] == '+' || bytes[0] == '-' || bytes[0] == '@' ||
+                         bytes[0] == '\t' || bytes[0] == '\r');
+}
 
 #endif

@@ -5,6 +5,10 @@
 // the C API's field list and the end-to-end runner, which reads the FIELD
 // lines below. Adding a field is one line here, and its value in
 // writeVerifyRecord.
+//
+// The records of refused lines carry a hint (core/number_hints.h), and those
+// of valid numbers their kind (core/number_kind.h) and, for a foreigner's
+// card, the nationality (core/nationality.h).
 #ifndef RECORDS_VERIFY_RECORD_H
 #define RECORDS_VERIFY_RECORD_H
 
@@ -43,6 +47,25 @@ struct RecordField {
     FIELD(message, "message", text, nullable, verdict, "the dialog's message for the refusal, or null")    \
     FIELD(expectedCheck, "expected_check", text, nullable, verdict,                                        \
           "the check character the first 17 characters call for,\nwhen they are all digits; otherwise null") \
+    FIELD(hint, "hint", text, nullable, verdict,                                                           \
+          "for a refused line, what probably happened, when a repair\n"                                     \
+          "would make it valid or explains it: scientific (1.10105E+17),\n"                                \
+          "zeroed (18 digits ending in 000 that fail the check, as a\n"                                    \
+          "spreadsheet leaves them), lowercase_x, fullwidth (full-width\n"                                 \
+          "digits or X), spaces (spaces, tabs or hyphens), fifteen_digits\n"                               \
+          "(a 15-digit number of the old format) or cr_line_ends (the\n"                                   \
+          "line holds a CR: lines ending in CR alone); else null")                                         \
+    FIELD(upgraded, "upgraded", text, nullable, verdict,                                                   \
+          "with the hint fifteen_digits, its 18-character form; else null")                                \
+    FIELD(kind, "kind", text, nullable, verdict,                                                           \
+          "when valid: resident, hmt_permit (a Hong Kong, Macao or\n"                                      \
+          "Taiwan residents' residence permit: 810000, 820000, 830000)\n"                                  \
+          "or foreigner_card (a foreigner's permanent residence card\n"                                    \
+          "of 2023: first digit 9); else null")                                                            \
+    FIELD(nationality, "nationality", json, nullable, verdict,                                             \
+          "for a foreigner_card, digits 4-6 as an ISO 3166-1 country:\n"                                   \
+          "{\"code\":\"840\",\"name\":\"" "\xE7\xBE\x8E\xE5\x9B\xBD" "\"} (name null for a code ISO 3166-1\n"      \
+          "lacks); else null")                                                                             \
     FIELD(birthDate, "birth_date", text, nullable, verdict, "YYYYMMDD when valid, else null")              \
     FIELD(sex, "sex", text, nullable, verdict, u8"男 or 女 when valid, else null")                           \
     FIELD(province, "province", text, nullable, verdict, nullptr)                                          \
@@ -114,12 +137,22 @@ static_assert(verdictFieldCount == fieldIndex(VerifyField::codeStatus), "the his
 constexpr int inputFieldLimit = 64;
 
 // One input line as verify sees it: its number, its first `held` bytes, its
-// whole length.
+// whole length, and the encoding its bytes are in (the output's unless told
+// otherwise).
 struct VerifiedLine {
     uint64_t number;
     const char* bytes;
     std::size_t held;
     uint64_t length;
+    const Encoding* encoding = nullptr;  // null: the output encoding
+};
+
+// What a record is written with beyond its line: the year limit of the
+// verdict (the hints verify their repairs with it) and whether the numbers
+// written (input, upgraded) are masked.
+struct VerifyRecordContext {
+    int yearLimit;
+    bool mask;
 };
 
 // Which fields a record has: all but the line number (a single number has
@@ -133,12 +166,20 @@ struct VerifyRecordShape {
 const char* const* verifyRecordKeysOf(VerifyRecordShape shape);
 int verifyRecordKeyCountOf(VerifyRecordShape shape);
 
+// Writes the kind and nationality fields of the valid number at `number`.
+void writeKindFields(RecordWriter& writer, const char* number);
+
 // Writes the record of a verified line, for a writer made with the shape's
 // keys: its number, the input, the verdict with the dialog's message and
 // fields, and the history's fields. The region and history values come
 // from `cache` when there is one (a batch), else they are worked out here,
 // with `scratch` as room for the history's JSON (historyFieldCapacity bytes).
 void writeVerifyRecord(RecordWriter& writer, VerifyRecordShape shape, const VerifiedLine& line,
-                       const VerifyOutcome& outcome, RegionValueCache* cache, char* scratch);
+                       const VerifyOutcome& outcome, RegionValueCache* cache, char* scratch,
+                       const VerifyRecordContext& context);
+
+// Writes the input field of a record: the bytes, masked when asked.
+void writeInputField(RecordWriter& writer, const char* bytes, std::size_t held, bool whole, Encoding encoding,
+                     bool mask);
 
 #endif

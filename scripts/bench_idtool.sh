@@ -1,12 +1,19 @@
 #!/usr/bin/env bash
 # Throughput of `idtool verify` on one file of numbers, beside `wc -l` on the
-# same file, in one run: builds the release preset, writes the file (10^7
+# same file, in one run (the main figures in one hyperfine run, with one and
+# two workers, and their ratios to wc -l; peak memory): builds the release preset, writes the file (10^7
 # numbers, about 70% valid, the same on every run) into a temporary folder and
 # times each command with hyperfine (Debian's package; without it, with the
 # shell's `time`): the mean of --runs runs after one warm-up run. Prints MB/s
 # and ns per line as a Markdown table.
 #
-#   scripts/bench_idtool.sh [--lines N] [--runs N] [--with-peers [--peer-lines N]]
+#   scripts/bench_idtool.sh [--lines N] [--runs N] [--baseline IDTOOL] [--with-peers [--peer-lines N]]
+#
+# It also writes a CSV of the same numbers as a spreadsheet export of four
+# columns (name, number, phone, address; the address quoted, with a comma) and
+# times `verify --column number` on it beside `wc -l` on the CSV. --baseline
+# times another build of idtool (an earlier commit's, say) on the plain file
+# in the same run, so that the two can be compared.
 #
 # --with-peers also times two npm packages, `idcard` (verify) and
 # `id-validator` (isValid), installed with npm into the temporary folder for
@@ -22,6 +29,7 @@ cd "$(dirname "$0")/.."
 lines=10000000
 runs=10
 with_peers=no
+baseline=
 peer_lines=1000000
 while [ $# -gt 0 ]; do
     case "$1" in
@@ -29,7 +37,8 @@ while [ $# -gt 0 ]; do
     --runs) runs=$2; shift 2 ;;
     --with-peers) with_peers=yes; shift ;;
     --peer-lines) peer_lines=$2; shift 2 ;;
-    *) echo "usage: $0 [--lines N] [--runs N] [--with-peers [--peer-lines N]]" >&2; exit 2 ;;
+    --baseline) baseline=$(realpath "$2"); shift 2 ;;
+    *) echo "usage: $0 [--lines N] [--runs N] [--baseline IDTOOL] [--with-peers [--peer-lines N]]" >&2; exit 2 ;;
     esac
 done
 
@@ -76,10 +85,64 @@ measure() {
     printf '%s\t%s\t%s\t%s\n' "$name" "$seconds" "$file_bytes" "$file_lines" >>"$results"
 }
 
-measure "\`wc -l\`" "$runs" wc -l "$numbers"
-measure "\`idtool verify --only-invalid\`" "$runs" "$idtool" verify --only-invalid "$numbers"
-measure "\`idtool verify --no-history\`, all records written" "$runs" "$idtool" verify --no-history "$numbers"
-measure "\`idtool verify\`, all records written, with the history fields" "$runs" "$idtool" verify "$numbers"
+# The main figures in one hyperfine run: wc -l, and verify (only the refused
+# lines, and every record with the history fields) with one worker and with
+# two, on the same file; then their ratios to wc -l.
+if command -v hyperfine >/dev/null; then
+    hyperfine --style none -N -i --warmup 1 --runs "$runs" --export-json "$work/main.json" \
+        -n "wc -l" "wc -l $numbers" \
+        -n "verify --only-invalid --jobs 1" "$idtool verify --only-invalid --jobs 1 $numbers" \
+        -n "verify --only-invalid --jobs 2" "$idtool verify --only-invalid --jobs 2 $numbers" \
+        -n "verify --jobs 1 (every record, history fields)" "$idtool verify --jobs 1 $numbers" \
+        -n "verify --jobs 2 (every record, history fields)" "$idtool verify --jobs 2 $numbers" \
+        --output=null >/dev/null 2>"$work/hyperfine.log" || { cat "$work/hyperfine.log" >&2; exit 1; }
+    echo
+    echo "| What (one hyperfine run) | Time | MB/s | ns per line | × wc -l |"
+    echo "|---|---|---|---|---|"
+    python3 - "$work/main.json" "$bytes" "$lines" <<'EOF2'
+import json, sys
+results = json.load(open(sys.argv[1]))["results"]
+size, lines = int(sys.argv[2]), int(sys.argv[3])
+floor = results[0]["mean"]
+for result in results:
+    seconds = result["mean"]
+    print(f"| `{result['command']}` | {seconds * 1000:.0f} ms ± {result['stddev'] * 1000:.0f} | "
+          f"{size / seconds / 1e6:.0f} | {seconds / lines * 1e9:.1f} | {seconds / floor:.1f} |")
+EOF2
+    echo
+fi
+measure "\`idtool verify --no-history --jobs 1\`, all records written" "$runs" "$idtool" verify --no-history --jobs 1 "$numbers"
+measure "\`idtool verify --no-history --jobs 2\`, all records written" "$runs" "$idtool" verify --no-history --jobs 2 "$numbers"
+if [ -n "$baseline" ]; then
+    measure "baseline \`idtool verify --only-invalid\`" "$runs" "$baseline" verify --only-invalid "$numbers"
+    measure "baseline \`idtool verify\`, all records written, with the history fields" "$runs" "$baseline" verify "$numbers"
+fi
+# Peak memory (resident set) of whole runs, with one worker and with the most.
+if [ -x /usr/bin/time ]; then
+    for jobs in 1 2 8; do
+        /usr/bin/time -f "%M" -o "$work/memory" "$idtool" verify --jobs "$jobs" "$numbers" >/dev/null 2>&1 || true
+        echo "peak memory, verify --jobs $jobs (every record): $(($(tail -1 "$work/memory") / 1024)) MiB"
+    done
+fi
+
+# The same numbers as a column of a spreadsheet's CSV export.
+csv=$work/people.csv
+python3 - "$numbers" "$csv" <<'EOF'
+import sys
+names = ["张三", "李四", "王五", "赵六", "Smith", "孙七"]
+with open(sys.argv[1], "rb") as numbers, open(sys.argv[2], "wb") as out:
+    out.write("姓名,number,手机,地址\r\n".encode())
+    for i, line in enumerate(numbers):
+        number = line.rstrip(b"\n")
+        out.write(f"{names[i % 6]},".encode() + number +
+                  f",1380013{i % 10000:04},\"北京市朝阳区, {i % 97}号\"\r\n".encode())
+EOF
+file_bytes=$(stat -c %s "$csv")
+measure "\`wc -l\` on the CSV" "$runs" wc -l "$csv"
+measure "\`idtool verify --column number\`, all records written (CSV)" "$runs" "$idtool" verify --column number "$csv"
+measure "\`idtool verify --column number --no-history\`, all records written (CSV)" "$runs" "$idtool" verify --column number --no-history "$csv"
+measure "\`idtool verify --column number --only-invalid\` (CSV)" "$runs" "$idtool" verify --column number --only-invalid "$csv"
+file_bytes=$bytes
 
 if [ "$with_peers" = yes ]; then
     peers=$work/peers

@@ -6,6 +6,7 @@ packages=(
     cmake ninja-build g++ python3
     googletest libbenchmark-dev
     libcli11-dev                 # idtool's command line (header-only, also for MinGW)
+    iso-codes                    # ISO 3166-1 and its zh_CN names: the nationality table's source
     time                         # /usr/bin/time, for measuring idtool's memory by hand
     hyperfine                    # timings of scripts/bench_idtool.sh
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix

@@ -30,6 +30,12 @@ cmake --preset release >/dev/null
 cmake --build --preset release -j "$jobs"
 build/release/idtool --version
 
+step "idtool: verify --jobs 1 and --jobs 3 give the same bytes over 10^6 lines"
+python3 tests/idtool/check_jobs.py --program build/release/idtool
+
+step "idtool: the static build for cluster nodes, driven by --stream"
+tests/idtool/check_static_build.sh
+
 step "the C API: installed into a temporary prefix, used with pkg-config and find_package"
 tests/capi/check_install.sh build/release
 
@@ -49,6 +55,9 @@ scripts/test-mariadb.sh
 
 step "JavaScript: the C API as WebAssembly, the npm package and the web page in Chromium"
 scripts/test-javascript.sh
+
+step "Python: the module idnumber installed in a venv, its tests, a Dask cluster"
+scripts/test-python.sh
 
 step "win32: build the release, check the program file and test it under Wine"
 cmake --preset win32 >/dev/null

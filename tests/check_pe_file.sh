@@ -3,8 +3,10 @@
 # DEP, no MinGW run-time DLL among its imports, no link time stamp (so that
 # builds are reproducible), and the icon, dialog, menu, manifest and version
 # resources; or, given "console", a console PE file with the same machine,
-# ASLR, DEP, imports and time stamp checks and nothing of the dialog.
-# Usage: check_pe_file.sh OBJDUMP EXE x86|x86_64 [console]
+# ASLR, DEP, imports and time stamp checks and nothing of the dialog; or,
+# given "dll", the C API's DLL: the same checks, exports of idn_ functions
+# only, and its version resource.
+# Usage: check_pe_file.sh OBJDUMP EXE x86|x86_64 [console|dll]
 set -u
 objdump=$1 exe=$2 arch=$3 kind=${4:-gui}
 # In UTC, so that a zero time stamp reads the same in every time zone.
@@ -26,6 +28,18 @@ expect "ASLR" 'DYNAMIC_BASE'
 expect "DEP" 'NX_COMPAT'
 refuse "no MinGW run-time DLL" 'DLL Name: (libgcc|libstdc|libwinpthread|mingw)'
 expect "no link time stamp" 'Time/Date[[:space:]]+Thu Jan  1 00:00:00 1970'
+if [ "$kind" = dll ]; then
+    expect "a DLL" '^[[:space:]]+DLL$'
+    expect "exports idn_verify" '\] idn_verify$'
+    # The names of the [Ordinal/Name Pointer] table, one per line.
+    others=$(sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' <<<"$headers" | grep -E '^[[:space:]]+\[ *[0-9]+\] ' |
+        grep -v -E '\] idn_[a-z0-9_]+$' || true)
+    [ -z "$others" ] || { echo "FAIL: exports besides idn_: $others"; failures=$((failures + 1)); }
+    expect "a version resource" 'Entry: ID: 0x0*10,'
+    if [ "$failures" -ne 0 ]; then echo "$failures check(s) failed for $exe"; exit 1; fi
+    echo "$exe: DLL, ASLR, DEP, self-contained, no time stamp, only idn_ exports, version resource"
+    exit 0
+fi
 if [ "$kind" = console ]; then
     expect "console subsystem" 'Subsystem[[:space:]]+0*3[[:space:]]+\(Windows CUI\)'
     if [ "$failures" -ne 0 ]; then echo "$failures check(s) failed for $exe"; exit 1; fi

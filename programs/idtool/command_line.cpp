@@ -5,6 +5,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include <cerrno>
 #include <cstring>
 #include <string>
 
@@ -41,7 +42,8 @@ const char description[] =
     "the built-in history of region codes, 1981-2024.";
 
 const char mainFooter[] =
-    "Global options (--encoding, --no-progress) may also follow the command.\n"
+    "Global options (--encoding, --no-progress, --mask) may also follow the\n"
+    "command.\n"
     "\n"
     "Input (verify, upgrade): the FILEs in order, or standard input when there is\n"
     "none or one is '-'. Lines end in LF or CRLF; a UTF-8 byte-order mark at the\n"
@@ -94,6 +96,19 @@ void writeOneLine(OutputStream& out, const char* text) {
     for (; *text != '\0'; ++text) out.put(*text == '\n' ? ' ' : *text);
 }
 
+// Flushes standard output; a write error (a full disk, a closed pipe) gets
+// its one-line message and exit status 2.
+int finishOutput(OutputStream& out, OutputStream& err) {
+    const bool written = out.flush();
+    if (!written) {
+        err.write("idtool: error writing standard output: ");
+        err.write(std::strerror(out.errorNumber() != 0 ? out.errorNumber() : EIO));
+        err.put('\n');
+    }
+    err.flush();
+    return written ? exitSuccess : exitTrouble;
+}
+
 }  // namespace
 
 int runIdtool(int argc, const char* const* argv) {
@@ -120,6 +135,12 @@ int runIdtool(int argc, const char* const* argv) {
         ->check(CLI::IsMember({"utf8", "gbk"}))
         ->type_name("ENCODING");
     app.add_flag("--no-progress", noProgress, "never show the progress line on standard error");
+    bool mask = false;
+    app.add_flag("--mask", mask,
+                 "mask every number written (verify's input and\n"
+                 "upgraded, and its --column cell; upgrade's and\n"
+                 "generate's numbers): the first 6 and last 4\n"
+                 "characters kept, '*' between");
 
     Command commands[sizeof commandDefinitions / sizeof commandDefinitions[0]];
     for (std::size_t i = 0; i < sizeof commandDefinitions / sizeof commandDefinitions[0]; ++i)
@@ -136,11 +157,11 @@ int runIdtool(int argc, const char* const* argv) {
         const std::string help = app.help();
         out.write(help.c_str());
         if (help.empty() || help.back() != '\n') out.put('\n');
-        return out.flush() ? exitSuccess : exitTrouble;
+        return finishOutput(out, err);
     } catch (const CLI::CallForVersion& version) {
         out.write(version.what());
         out.put('\n');
-        return out.flush() ? exitSuccess : exitTrouble;
+        return finishOutput(out, err);
     } catch (const CLI::ParseError& error) {
         err.write("idtool: ");
         writeOneLine(err, error.what());
@@ -152,15 +173,10 @@ int runIdtool(int argc, const char* const* argv) {
     const Encoding encoding = encodingName == "gbk" ? Encoding::gbk : Encoding::utf8;
     outputTarget.encoding = errorTarget.encoding = encoding;
     ProgressDisplay progress(err, !noProgress && standardErrorIsTerminal());
-    Session session{out, err, progress, encoding};
+    Session session{out, err, progress, encoding, mask};
 
-    int status = chosen->run(session);
-    if (!out.flush()) {
-        beginMessage(session).write("error writing standard output: ");
-        err.write(std::strerror(out.errorNumber()));
-        endMessage(session);
-        status = exitTrouble;
-    }
-    err.flush();
-    return status;
+    const int status = chosen->run(session);
+    progress.erase();
+    const int finished = finishOutput(out, err);
+    return finished == exitSuccess ? status : finished;
 }

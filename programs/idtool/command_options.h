@@ -17,8 +17,8 @@
 
 // The end of every command's help.
 #define SEE_MAIN_HELP \
-    "\nSee idtool --help for the global options (--encoding, --no-progress),\n" \
-    "the formats and the exit statuses."
+    "\nSee idtool --help for the global options (--encoding, --no-progress,\n" \
+    "--mask), the formats and the exit statuses."
 
 // A decimal number of at most 64 bits, digits only (no sign, no spaces).
 bool parseUnsigned(const std::string& text, uint64_t& value);

@@ -103,8 +103,7 @@ int runGenerate(const GenerateOptions& options, Session& session) {
     char number[numberLength + 1];
     for (uint64_t i = 0; i < plan.count; ++i) {
         numberAt(plan, i, number);
-        session.out.write(number, numberLength);
-        session.out.put('\n');
+        writeNumberLine(session, number, numberLength);
     }
     return exitSuccess;
 }

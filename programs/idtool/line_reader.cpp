@@ -17,7 +17,7 @@ constexpr std::size_t byteOrderMarkLength = 3;
 
 }  // namespace
 
-LineReader::LineReader(const InputFile* inputs, int inputCount, char* storage, std::size_t storageSize)
+LineReader::LineReader(InputFile* inputs, int inputCount, char* storage, std::size_t storageSize)
     : inputs_(inputs), inputCount_(inputCount), buffer_(storage), capacity_(storageSize - 1) {
     assert(storageSize >= minimumStorage);
 }
@@ -44,6 +44,11 @@ bool LineReader::startInput() {
     bytesRead_ = 0;
     started_ = true;
     if (progress_ != nullptr) progress_->startInput(inputs_[current_]);
+    if (!openInputAt(inputs_[current_])) {
+        failed_ = true;
+        errorNumber_ = errno;
+        return false;
+    }
     // A pipe may hand over fewer bytes than the mark has.
     while (end_ < byteOrderMarkLength && !atEnd_)
         if (!refill()) return false;
@@ -54,6 +59,7 @@ bool LineReader::startInput() {
 
 void LineReader::finishInput() {
     if (progress_ != nullptr) progress_->finishInput();
+    closeInputAt(inputs_[current_]);
     started_ = false;
     ++current_;
 }

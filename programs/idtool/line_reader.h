@@ -3,7 +3,8 @@
 // A line ends at LF or CRLF; a UTF-8 byte-order mark at the start of each
 // input is dropped; the last line of an input needs no line end; NUL and any
 // other bytes are just bytes. Lines are numbered from 1 across all inputs, in
-// order, as if the inputs were one. A line longer than lineHoldLimit bytes is
+// order, as if the inputs were one. Each input is opened when the reader
+// reaches it (openInputAt) and closed when it is done with it. A line longer than lineHoldLimit bytes is
 // never held whole: the reader hands over its first bytes, marks it cut and
 // counts its whole length while skipping the rest, so a line of any length
 // costs no memory beyond the buffer.
@@ -39,7 +40,7 @@ public:
 
     // The reader uses `storage` (at least minimumStorage bytes) as its only
     // buffer; the inputs stay open and owned by the caller.
-    LineReader(const InputFile* inputs, int inputCount, char* storage, std::size_t storageSize);
+    LineReader(InputFile* inputs, int inputCount, char* storage, std::size_t storageSize);
 
     // Streams flushed before each read, which may wait, so that a pipe or
     // terminal user sees the output and messages of the lines read so far
@@ -91,7 +92,7 @@ private:
         return true;
     }
 
-    const InputFile* inputs_;
+    InputFile* inputs_;
     int inputCount_;
     int current_ = 0;
     bool started_ = false;

@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "core/masking.h"
 #include "programs/idtool/system_io.h"
 
 OutputStream& beginMessage(Session& session) {
@@ -14,6 +15,17 @@ OutputStream& beginMessage(Session& session) {
 }
 
 void endMessage(Session& session) { session.err.put('\n'); }
+
+void writeNumberLine(Session& session, const char* number, std::size_t length) {
+    if (!session.mask) {
+        session.out.write(number, length);
+    } else {
+        char masked[64];
+        const std::size_t count = length <= sizeof masked ? length : sizeof masked;
+        session.out.write(masked, maskText(number, count, Encoding::utf8, true, masked, sizeof masked));
+    }
+    session.out.put('\n');
+}
 
 void writeInputName(OutputStream& out, const InputFile& input, Encoding encoding) {
     if (input.standardInput)
@@ -27,29 +39,39 @@ bool openInputs(const std::vector<std::string>& names, std::vector<InputFile>& i
     const std::vector<std::string>& list = names.empty() ? standardInputOnly : names;
     inputs.clear();
     inputs.reserve(list.size());
+    // Every input is checked before anything is written, but only opened
+    // when it is read: a run may name more files than may be open at once.
     for (const std::string& name : list) {
         inputs.push_back({});
-        if (!openInput(name.c_str(), inputs.back())) {
-            const int error = errno;
-            OutputStream& err = beginMessage(session);
-            err.write("cannot open ");
-            if (name == "-")
-                err.write("standard input");
-            else
-                writeArgument(err, name.c_str(), session.encoding);
-            err.write(": ");
-            err.write(std::strerror(error));
-            endMessage(session);
-            inputs.pop_back();
-            closeInputs(inputs);
-            return false;
+        InputFile& input = inputs.back();
+        const bool opened = openInput(name.c_str(), input);
+        const int error = opened ? 0 : errno != 0 ? errno : EIO;
+        const bool loop = opened && inputIsStandardOutput(input);
+        if (opened && !input.standardInput) {
+            closeInput(input);
+            input.file = nullptr;
         }
+        if (opened && !loop) continue;
+        OutputStream& err = beginMessage(session);
+        err.write(loop ? "input " : "cannot open ");
+        if (name == "-")
+            err.write("standard input");
+        else
+            writeArgument(err, name.c_str(), session.encoding);
+        err.write(loop ? " is the output file" : ": ");
+        if (!loop) err.write(std::strerror(error));
+        endMessage(session);
+        inputs.pop_back();
+        closeInputs(inputs);
+        return false;
     }
     return true;
 }
 
 void closeInputs(std::vector<InputFile>& inputs) {
-    for (InputFile& input : inputs) closeInput(input);
+    for (InputFile& input : inputs) {
+        if (input.standardInput || input.openedWhenRead) closeInput(input);
+    }
     inputs.clear();
 }
 

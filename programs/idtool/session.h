@@ -21,6 +21,7 @@ struct Session {
     OutputStream& err;
     ProgressDisplay& progress;
     Encoding encoding;
+    bool mask = false;  // --mask: every number written is masked (core/masking.h)
 };
 
 // Starts a message on standard error: erases the progress line and writes
@@ -30,6 +31,10 @@ OutputStream& beginMessage(Session& session);
 // read of input (so a user at a pipe or terminal sees them at once), and at
 // the end.
 void endMessage(Session& session);
+
+// Writes a number of 18 (or any) ASCII characters and a line end, masked
+// when the session masks numbers.
+void writeNumberLine(Session& session, const char* number, std::size_t length);
 
 // The input's name as given, or "standard input", in the output encoding.
 void writeInputName(OutputStream& out, const InputFile& input, Encoding encoding);

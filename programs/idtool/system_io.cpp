@@ -65,7 +65,8 @@ void prepareStandardStreams() {
 }
 
 bool openInput(const char* name, InputFile& input) {
-    input = InputFile{name, nullptr, false, false, 0};
+    input = InputFile{name, nullptr, false, false, 0, false};
+    errno = 0;
     if (std::strcmp(name, "-") == 0) {
         input.file = stdin;
         input.standardInput = true;
@@ -89,6 +90,42 @@ bool openInput(const char* name, InputFile& input) {
 void closeInput(InputFile& input) {
     if (input.file != nullptr && !input.standardInput) std::fclose(input.file);
     input.file = nullptr;
+}
+
+bool openInputAt(InputFile& input) {
+    if (input.file != nullptr) return true;
+    InputFile opened{};
+    if (!openInput(input.name, opened)) {
+        if (errno == 0) errno = EIO;  // never "Success" for a file that did not open
+        return false;
+    }
+    input.file = opened.file;
+    input.openedWhenRead = true;
+    return true;
+}
+
+void closeInputAt(InputFile& input) {
+    if (!input.openedWhenRead) return;
+    closeInput(input);
+    input.openedWhenRead = false;
+}
+
+bool inputIsStandardOutput(const InputFile& input) {
+    if (input.file == nullptr) return false;
+#ifdef _WIN32
+    HANDLE in = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(input.file)));
+    HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
+    BY_HANDLE_FILE_INFORMATION inFacts, outFacts;
+    if (out == nullptr || out == INVALID_HANDLE_VALUE || !GetFileInformationByHandle(in, &inFacts) ||
+        !GetFileInformationByHandle(out, &outFacts))
+        return false;
+    return inFacts.dwVolumeSerialNumber == outFacts.dwVolumeSerialNumber &&
+           inFacts.nFileIndexHigh == outFacts.nFileIndexHigh && inFacts.nFileIndexLow == outFacts.nFileIndexLow;
+#else
+    struct stat inFacts, outFacts;
+    if (fstat(fileno(input.file), &inFacts) != 0 || fstat(STDOUT_FILENO, &outFacts) != 0) return false;
+    return S_ISREG(inFacts.st_mode) && inFacts.st_dev == outFacts.st_dev && inFacts.st_ino == outFacts.st_ino;
+#endif
 }
 
 long long readSome(FILE* file, char* buffer, std::size_t count) {

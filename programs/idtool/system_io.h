@@ -21,6 +21,7 @@ struct InputFile {
     bool standardInput;
     bool regularFile;      // a regular file, whose size is known
     uint64_t size;         // bytes, for a regular file
+    bool openedWhenRead = false;  // opened by openInputAt, closed by closeInputAt
 };
 
 // Standard streams in binary mode (no CRLF translation, no end at ^Z), and
@@ -31,6 +32,17 @@ void prepareStandardStreams();
 // with errno set when it cannot, also for a directory.
 bool openInput(const char* name, InputFile& input);
 void closeInput(InputFile& input);
+
+// For readers that open their inputs one at a time, when they reach them
+// (so that any number of files can be read, whatever the limit of open
+// files): opens a checked input that is not open, with errno set on
+// failure; closes it again when it was opened here.
+bool openInputAt(InputFile& input);
+void closeInputAt(InputFile& input);
+
+// Whether the input is the very file standard output writes to (as in
+// `idtool verify f >> f`, which would read its own output without end).
+bool inputIsStandardOutput(const InputFile& input);
 
 // Reads up to `count` bytes, as many as are ready (a terminal or a pipe may
 // give fewer). Returns the number read, 0 at the end, -1 on error (errno set).

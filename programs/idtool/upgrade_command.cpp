@@ -68,8 +68,7 @@ int runUpgrade(LineReader& reader, Session& session) {
         }
         char number[numberLength + 1];
         upgradeFifteenDigits(line.bytes, number);
-        session.out.write(number, numberLength);
-        session.out.put('\n');
+        writeNumberLine(session, number, numberLength);
     }
     return status;
 }

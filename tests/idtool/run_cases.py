@@ -19,6 +19,10 @@ Usage:
   run_cases.py --program IDTOOL.exe --emulator WINE_RUN    the cases marked wine
   run_cases.py --program IDTOOL --huge-line                a line of 150 MiB
                                                            (upgrade and verify)
+  run_cases.py --program IDTOOL [--emulator W] --files      the checks of files and
+                                                           streams below
+  run_cases.py --program IDTOOL --huge-field               a CSV field of 1 GiB
+  run_cases.py --program IDTOOL --stream-driver            --stream, row by row
   run_cases.py ... --update    write what the program gives as the expected
                                files (review the diff before committing)
 """
@@ -185,11 +189,179 @@ def check_huge_line(program):
     return failures
 
 
+def check_files(command_prefix, env, windows):
+    """More input files than may be open at once; an input that is the
+    output file; --help and --version to a full disk (natively)."""
+    failures = []
+    with tempfile.TemporaryDirectory() as folder:
+        folder = Path(folder)
+        count = 600
+        names = []
+        for i in range(count):
+            name = f"n{i:03}.txt"
+            (folder / name).write_bytes(b"11010519491231002X\n")
+            names.append(name)
+
+        def limit_files():
+            import resource
+            resource.setrlimit(resource.RLIMIT_NOFILE, (64, 64))
+
+        with tempfile.TemporaryFile() as out, tempfile.TemporaryFile() as err:
+            result = subprocess.run(command_prefix + ["verify", "--no-history", "--fields", "line"] + names,
+                                    cwd=folder, env=env, stdout=out, stderr=err, timeout=300,
+                                    preexec_fn=None if windows else limit_files)
+            out.seek(0)
+            err.seek(0)
+            lines = out.read().splitlines()
+            message = err.read()
+        if result.returncode != 0 or len(lines) != count + 1 or message:
+            failures.append(f"{count} files: status {result.returncode}, {len(lines)} lines, {message[:200]!r}")
+        # One missing file among them: named with the real error, nothing written.
+        with tempfile.TemporaryFile() as out, tempfile.TemporaryFile() as err:
+            result = subprocess.run(command_prefix + ["verify"] + names[:300] + ["missing.txt"] + names[300:],
+                                    cwd=folder, env=env, stdout=out, stderr=err, timeout=300)
+            out.seek(0)
+            err.seek(0)
+            written, message = out.read(), err.read()
+        if result.returncode != 2 or written or b"cannot open missing.txt: No such file" not in message:
+            failures.append(f"a missing file among {count}: status {result.returncode}, {message[:200]!r}")
+
+        # idtool verify f >> f: refused, f unchanged. Natively only: Wine does
+        # not give a file behind standard output the identity of the same
+        # file opened by name, so the check cannot see it there.
+        if windows:
+            return failures
+        target = folder / "self.txt"
+        target.write_bytes(b"11010519491231002X\n")
+        with open(target, "ab") as out, tempfile.TemporaryFile() as err:
+            result = subprocess.run(command_prefix + ["verify", "self.txt"], cwd=folder, env=env,
+                                    stdout=out, stderr=err, timeout=60)
+            err.seek(0)
+            message = err.read()
+        if (result.returncode != 2 or message != b"idtool: input self.txt is the output file\n"
+                or target.read_bytes() != b"11010519491231002X\n"):
+            failures.append(f"input is output: status {result.returncode}, {message!r}, {target.read_bytes()[:100]!r}")
+
+    if not windows and os.path.exists("/dev/full"):
+        for arguments in (["--help"], ["--version"], ["verify", "--help"]):
+            with open("/dev/full", "wb") as full, tempfile.TemporaryFile() as err:
+                result = subprocess.run(command_prefix + arguments, env=env, stdout=full, stderr=err, timeout=60)
+                err.seek(0)
+                message = err.read()
+            if result.returncode != 2 or message != b"idtool: error writing standard output: No space left on device\n":
+                failures.append(f"{' '.join(arguments)} to a full disk: status {result.returncode}, {message!r}")
+    return failures
+
+
+def check_huge_field(program):
+    """A CSV whose address field is 1 GiB, between two ordinary rows: every
+    field written back whole, the rows after it verified, memory as for a
+    short field."""
+    huge = 1 << 30
+    failures = []
+
+    def run(length):
+        with tempfile.TemporaryFile() as err:
+            process = subprocess.Popen([program, "verify", "--column", "number", "--input-format", "csv",
+                                        "--no-history", "--fields", "line,valid"],
+                                       stdin=subprocess.PIPE, stdout=subprocess.PIPE, stderr=err)
+            import threading
+            collected = {"bytes": 0, "tail": b"", "head": b""}
+
+            def drain():
+                while True:
+                    piece = process.stdout.read(1 << 20)
+                    if not piece:
+                        break
+                    if len(collected["head"]) < 200:
+                        collected["head"] += piece[:200]
+                    collected["bytes"] += len(piece)
+                    collected["tail"] = (collected["tail"] + piece)[-200:]
+            reader = threading.Thread(target=drain)
+            reader.start()
+            process.stdin.write(b"name,number,address\nA,11010519491231002X,\"")
+            chunk = b"x" * (1 << 20)
+            left = length
+            while left > 0:
+                piece = chunk[:min(left, len(chunk))]
+                process.stdin.write(piece)
+                left -= len(piece)
+            process.stdin.write(b"\"\nB,110105194912310021,short\n")
+            process.stdin.close()
+            _, wait_status, usage = os.wait4(process.pid, 0)
+            reader.join()
+            err.seek(0)
+            return os.waitstatus_to_exitcode(wait_status), collected, err.read(), usage.ru_maxrss
+
+    _, _, _, baseline = run(100)
+    status, collected, err, peak = run(huge)
+    expected_bytes = len(b"name,number,address,line,valid\r\n") + len(b"A,11010519491231002X,\"\"") + huge + \
+        len(b",2,true\r\n") + len(b"B,110105194912310021,short,3,false\r\n")
+    if status != 1 or err:
+        failures.append(f"huge field: status {status}, {err[:200]!r}")
+    if collected["bytes"] != expected_bytes or not collected["tail"].endswith(b",2,true\r\nB,110105194912310021,short,3,false\r\n"):
+        failures.append(f"huge field: {collected['bytes']} bytes out, expected {expected_bytes}; ends {collected['tail']!r}")
+    print(f"huge field: peak resident memory {peak} kB, {peak - baseline:+} kB against a short field")
+    if peak - baseline > 16 * 1024:
+        failures.append(f"huge field: memory grew by {peak - baseline} kB")
+    return failures
+
+
+def check_stream_driver(command_prefix, env, rows=10000, wait=10.0):
+    """An engine's way with --stream: write one row, wait (with a time
+    limit) for its answer, and only then write the next. Any output held
+    back in a buffer would stall it for good."""
+    import select
+    failures = []
+    for arguments, make_row, check in (
+            (["verify", "--stream", "--no-history", "--fields", "line,valid,reason"],
+             lambda i: b"\\N" if i % 7 == 3 else (b"11010519491231002X" if i % 2 else b"110105194912310021"),
+             lambda i, answer: answer == (f"\\N\t\\N\t\\N" if i % 7 == 3 else
+                                          f"{i + 1}\ttrue\t\\N" if i % 2 else f"{i + 1}\tfalse\tcheck")),
+            (["verify", "--stream", "--column", "2", "--no-history", "--fields", "valid"],
+             lambda i: f"{i}\t{'11010519491231002X' if i % 2 else '1'}".encode(),
+             lambda i, answer: answer == f"{i}\t{'11010519491231002X' if i % 2 else '1'}\t{'true' if i % 2 else 'false'}")):
+        process = subprocess.Popen(command_prefix + arguments, stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+                                   stderr=subprocess.DEVNULL, env=env, bufsize=0)
+        pending = b""
+        try:
+            for i in range(rows):
+                process.stdin.write(make_row(i) + b"\n")
+                deadline = wait
+                while b"\n" not in pending:
+                    ready, _, _ = select.select([process.stdout], [], [], deadline)
+                    if not ready:
+                        raise TimeoutError(f"no answer to row {i + 1} within {wait} s")
+                    piece = os.read(process.stdout.fileno(), 65536)
+                    if not piece:
+                        raise EOFError(f"output ended before row {i + 1}")
+                    pending += piece
+                answer, pending = pending.split(b"\n", 1)
+                if pending:
+                    raise ValueError(f"more than one row out for row {i + 1}")
+                if not check(i, answer.decode()):
+                    raise ValueError(f"row {i + 1}: {answer!r}")
+            process.stdin.close()
+            rest = process.stdout.read()
+            status = process.wait(timeout=60)
+            if rest or status != 0:
+                failures.append(f"stream {arguments}: status {status}, left {rest[:100]!r}")
+        except (TimeoutError, EOFError, ValueError) as error:
+            process.kill()
+            process.wait()
+            failures.append(f"stream {arguments}: {error}")
+        print(f"stream {' '.join(arguments)}: {rows} rows one at a time")
+    return failures
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--program", required=True)
     parser.add_argument("--emulator", help="runs a Windows program (scripts/wine-run.sh)")
     parser.add_argument("--huge-line", action="store_true")
+    parser.add_argument("--files", action="store_true")
+    parser.add_argument("--huge-field", action="store_true")
+    parser.add_argument("--stream-driver", action="store_true")
     parser.add_argument("--update", action="store_true")
     parser.add_argument("cases", nargs="*")
     options = parser.parse_args()
@@ -208,6 +380,18 @@ def main():
         # Wine reads the command line in the locale's character set; this one
         # exists everywhere, so non-ASCII arguments arrive intact.
         env["WINE_LOCALE"] = "C.UTF-8"
+    if options.huge_field or options.files or options.stream_driver:
+        failures = []
+        if options.huge_field:
+            failures += check_huge_field(program)
+        if options.files:
+            failures += check_files(command_prefix, env, windows=bool(options.emulator))
+        if options.stream_driver:
+            failures += check_stream_driver(command_prefix, env, rows=10000 if not options.emulator else 300)
+        for failure in failures:
+            print("FAIL", failure)
+        print("ok" if not failures else f"{len(failures)} failed")
+        return 1 if failures else 0
     cases = sorted(path for path in CASES.iterdir() if (path / "args").exists())
     if options.cases:
         cases = [case for case in cases if case.name in options.cases]

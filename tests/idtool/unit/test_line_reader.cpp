@@ -165,7 +165,7 @@ TEST(LineReader, ReportsAReadErrorWithItsInput) {
     if (writeOnly == nullptr) writeOnly = std::fopen("NUL", "wb");
 #endif
     ASSERT_NE(writeOnly, nullptr);
-    const InputFile inputs[] = {good.input, InputFile{"unreadable", writeOnly, false, false, 0}};
+    InputFile inputs[] = {good.input, InputFile{"unreadable", writeOnly, false, false, 0}};
     char storage[LineReader::minimumStorage];
     LineReader reader(inputs, 2, storage, sizeof storage);
     Line line;

@@ -179,6 +179,73 @@ TEST_F(NoAllocationPerLine, VerifyInEveryFormatAndEncoding) {
     }
 }
 
+// Rows of a CSV export: name, number (of every kind of verifyInput's lines,
+// quoted where they hold a quote or comma), phone, address.
+std::string csvInput(int rowCount) {
+    const std::string numbers[] = {"11010519491231002X", "140302199003070014", "11010519491231002x",
+                                   "110105194912310021", "1.10105E+17",        "110105491231002",
+                                   "\"a,\"\"b\"",            std::string(70, '5'), "\\N"};
+    std::string text = "\xEF\xBB\xBFname,number,phone,address\r\n";
+    for (int i = 0; i < rowCount; ++i)
+        text += "n" + std::to_string(i % 10) + "," + numbers[i % 9] + ",13800138000,\"addr\r\nline\"\r\n";
+    return text + "last,11010519491231002X";
+}
+
+TEST_F(NoAllocationPerLine, VerifyColumnAndStream) {
+    localYear(time(nullptr));
+    for (bool stream : {false, true}) {
+        for (bool onlyInvalid : {false, true}) {
+            for (bool mask : {false, true}) {
+                long allocationsOfRun[2];
+                for (int run = 0; run < 2; ++run) {
+                    TemporaryInput file(csvInput(run == 0 ? 100 : 100000));
+                    ASSERT_NE(file.input.file, nullptr);
+                    OutputStream out(outputStorage.data(), outputStorage.size(), discard, nullptr);
+                    char errorStorage[256];
+                    OutputStream err(errorStorage, sizeof errorStorage, discard, nullptr);
+                    ProgressDisplay progress(err, false);
+                    Session session{out, err, progress, Encoding::utf8, mask};
+                    VerifyOptions options;
+                    options.format = RecordFormat::csv;
+                    options.onlyInvalid = onlyInvalid;
+                    options.stream = stream;
+                    options.summary = true;
+                    RowReaderOptions rows;
+                    rows.format = InputFormat::csv;
+                    rows.columnName = "number";
+                    rows.header = !stream;
+                    if (stream) rows.columnNumber = 2;
+                    rows.mask = mask;
+                    std::vector<InputFile> inputs{file.input};
+                    startCounting();
+                    const int status = runVerifyColumns(options, rows, inputs, session);
+                    out.flush();
+                    allocationsOfRun[run] = stopCounting();
+                    // Every row read: --only-invalid drops valid rows whatever
+                    // the buffer holds already.
+                    EXPECT_EQ(status, stream ? exitSuccess : exitFindings) << onlyInvalid << mask;
+                    EXPECT_FALSE(out.failed());
+                }
+                EXPECT_EQ(allocationsOfRun[1], allocationsOfRun[0]) << stream << onlyInvalid << mask;
+                EXPECT_LE(allocationsOfRun[1], 4);
+            }
+        }
+    }
+    // The line mode's --stream.
+    TemporaryInput file(verifyInput());
+    OutputStream out(outputStorage.data(), outputStorage.size(), discard, nullptr);
+    char errorStorage[256];
+    OutputStream err(errorStorage, sizeof errorStorage, discard, nullptr);
+    ProgressDisplay progress(err, false);
+    Session session{out, err, progress, Encoding::utf8, true};
+    LineReader reader(&file.input, 1, lineStorage.data(), lineStorage.size());
+    VerifyOptions options;
+    options.stream = true;
+    startCounting();
+    runVerify(options, reader, session);
+    EXPECT_LE(stopCounting(), 4);
+}
+
 }  // namespace
 
 #endif

@@ -1,0 +1,35 @@
+// maskText: one pass to count the characters, one to copy the kept ones and
+// write '*' for the others.
+#include "core/masking.h"
+
+#include <cstring>
+
+std::size_t maskText(const char* text, std::size_t count, Encoding encoding, bool whole, char* out,
+                     std::size_t capacity) {
+    const auto* bytes = reinterpret_cast<const unsigned char*>(text);
+    std::size_t characters = 0;
+    for (std::size_t at = 0; at < count; at += characterStep(bytes + at, count - at, encoding)) ++characters;
+    const bool maskAll = whole && characters <= maskKeptFirst + maskKeptLast;
+    const std::size_t lastKept = whole ? characters - maskKeptLast : characters;
+    std::size_t needed = 0, index = 0;
+    for (std::size_t at = 0; at < count; ++index) {
+        const std::size_t step = characterStep(bytes + at, count - at, encoding);
+        const bool kept = !maskAll && (index < maskKeptFirst || index >= lastKept);
+        needed += kept ? step : 1;
+        at += step;
+    }
+    if (needed > capacity) return needed;
+    std::size_t put = 0;
+    index = 0;
+    for (std::size_t at = 0; at < count; ++index) {
+        const std::size_t step = characterStep(bytes + at, count - at, encoding);
+        if (!maskAll && (index < maskKeptFirst || index >= lastKept)) {
+            std::memcpy(out + put, text + at, step);
+            put += step;
+        } else {
+            out[put++] = '*';
+        }
+        at += step;
+    }
+    return needed;
+}

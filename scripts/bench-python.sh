@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Speed of the Python module idnumber (the README's figures): builds the
+# optimised idtool, installs idnumber into a fresh venv on Debian's Python in
+# a temporary folder (as scripts/test-python.sh does; run that first for the
+# Debian packages), writes 10^6 numbers, and with --dask 10^7 more, with
+# bench_numbers.py (the same files every run), and runs bench_python.py:
+# verify_many on a list and on a Series against a pure-Python loop, and the
+# Dask job on 2 worker processes against idtool verify.
+#
+#   scripts/bench-python.sh [--dask] [--runs N]
+set -eu
+cd "$(dirname "$0")/.."
+
+dask=no
+runs=5
+while [ $# -gt 0 ]; do
+    case "$1" in
+    --dask) dask=yes; shift ;;
+    --runs) runs=$2; shift 2 ;;
+    *) echo "usage: $0 [--dask] [--runs N]" >&2; exit 2 ;;
+    esac
+done
+
+cmake --preset release >/dev/null
+cmake --build --preset release -j 2 --target idtool >/dev/null
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+/usr/bin/python3 -m venv --system-site-packages "$work/venv"
+"$work/venv/bin/pip" install -q --no-build-isolation --no-index ./bindings/python
+
+python3 scripts/bench_numbers.py --count 1000000 "$work/numbers-1e6.txt"
+arguments=("$work/numbers-1e6.txt" --runs "$runs" --idtool build/release/idtool)
+if [ "$dask" = yes ]; then
+    python3 scripts/bench_numbers.py --count 10000000 "$work/numbers-1e7.txt"
+    arguments+=(--dask "$work/numbers-1e7.txt")
+fi
+"$work/venv/bin/python" scripts/bench_python.py "${arguments[@]}"

@@ -1,0 +1,235 @@
+#!/usr/bin/env python3
+"""Speed of the Python module idnumber, in one run (scripts/bench-python.sh
+sets it up: the optimised idtool, a venv with idnumber installed, the files
+of numbers).
+
+On the same 10^6 numbers (bench_numbers.py: 70% valid, the rest spread over
+the four refusals): verify_many on a list of str, on a pandas Series, into a
+dict of NumPy arrays, and on a NumPy array of str; verify one number at a
+time; and a straightforward pure-Python implementation of the same rules,
+as a peer library would write it (one function per number, a dict of region
+texts), whose verdicts are first checked to equal verify_many's. Each is
+timed by its best of --runs runs (wall clock, time.perf_counter).
+
+With --dask FILE (a file of numbers, one per line, 10^7 in the README): the
+same file through Dask (read_csv, map_partitions(idnumber.verify_frame),
+the counts per reason) on a LocalCluster of 2 worker processes on
+127.0.0.1, against `idtool verify` on the file; the counts must agree.
+
+Prints a Markdown table.
+"""
+import argparse
+import csv
+import datetime
+import os
+import subprocess
+import sys
+import time
+
+import numpy as np
+import pandas as pd
+
+import idnumber
+
+WEIGHTS = (7, 9, 10, 5, 8, 4, 2, 1, 6, 3, 7, 9, 10, 5, 8, 4, 2)
+CHECK_CHARACTERS = "10X98765432"
+LENGTH_MESSAGE = "您输入的身份证号为{}位，正确的应为18位"
+OTHER_MESSAGE = "身份证未通过校验"
+DATE_MESSAGE = "出生日期不正确"
+
+
+def region_texts():
+    """code -> (province, city, county), as a peer ships its region data:
+    here made from idnumber.regions() once, outside the timing."""
+    records = idnumber.regions("")
+    names = {r.code: r.name for r in records}
+    texts = {}
+    for r in records:
+        if r.level in ("county", "group"):
+            if r.city is None and r.code // 10000 in (11, 12, 31, 50):  # a municipality's district
+                texts[r.code] = (r.province, r.name, "")
+            elif r.city is None:  # directly under its province (济源市)
+                texts[r.code] = (r.province, "未知位置", r.name)
+            else:
+                texts[r.code] = (r.province, r.city, r.name)
+        elif r.level == "city":
+            texts[r.code] = (r.province, r.name, "")
+    provinces = {r.code // 10000: r.province for r in records}
+    return texts, provinces, names
+
+
+REGIONS, PROVINCES, _ = region_texts()
+YEAR_LIMIT = datetime.date.today().year
+
+
+def verify_python(number):
+    """One number's verdict in plain Python: (valid, reason, message,
+    expected_check, birth_date, sex, province, city, county)."""
+    data = number.encode("utf-8") if isinstance(number, str) else number
+    head = data[:17]
+    expected = None
+    if len(head) == 17 and head.isdigit():
+        total = sum(int(c) * w for c, w in zip(head.decode(), WEIGHTS))
+        expected = CHECK_CHARACTERS[total % 11]
+    if len(data) != 18:
+        return (False, "length", LENGTH_MESSAGE.format(len(data)), expected, None, None, None, None, None)
+    last = chr(data[17])
+    if expected is None or not (last.isdigit() or last == "X"):
+        return (False, "characters", OTHER_MESSAGE, expected, None, None, None, None, None)
+    if last != expected:
+        return (False, "check", OTHER_MESSAGE, expected, None, None, None, None, None)
+    text = data.decode()
+    year, month, day = int(text[6:10]), int(text[10:12]), int(text[12:14])
+    if year > YEAR_LIMIT or month > 12 or day > 31:
+        return (False, "date", DATE_MESSAGE, expected, None, None, None, None, None)
+    code = int(text[:6])
+    province, city, county = REGIONS.get(code) or (PROVINCES.get(code // 10000, "未知位置"), "未知位置", "错误地区码")
+    sex = "男" if int(text[16]) % 2 else "女"
+    return (True, None, None, expected, text[6:14], sex, province, city, county)
+
+
+def verify_python_batch(numbers):
+    """The pure-Python loop, into a DataFrame as verify_many gives one."""
+    rows = [verify_python(n) for n in numbers]
+    return pd.DataFrame(rows, columns=["valid", "reason", "message", "expected_check", "birth_date_text", "sex",
+                                       "province", "city", "county"])
+
+
+def best_of(runs, work):
+    best = float("inf")
+    for _ in range(runs):
+        start = time.perf_counter()
+        result = work()
+        best = min(best, time.perf_counter() - start)
+        del result
+    return best
+
+
+def load_average():
+    try:
+        return os.getloadavg()[0]
+    except OSError:
+        return float("nan")
+
+
+def dask_job(path, workers):
+    """Seconds of the Dask job on the file, its summary and partitions, and
+    seconds of reading the file alone (len) on the same cluster."""
+    import dask
+    import dask.dataframe as dd
+    from distributed import Client, LocalCluster
+
+    def read():
+        return dd.read_csv(path, header=None, names=["number"], sep="\t", dtype=str, na_filter=False,
+                           keep_default_na=False, skip_blank_lines=False, quoting=csv.QUOTE_NONE, blocksize="16MB")
+
+    with dask.config.set({"temporary-directory": os.path.dirname(os.path.abspath(path))}):
+        with LocalCluster(n_workers=workers, threads_per_worker=1, processes=True, host="127.0.0.1",
+                          dashboard_address=None) as cluster, Client(cluster):
+            start = time.perf_counter()
+            rows = len(read())
+            reading = time.perf_counter() - start
+            timings, summaries = [], set()
+            for fields in (None, ("reason",)):
+                start = time.perf_counter()
+                numbers = read()
+                verdicts = numbers.map_partitions(idnumber.verify_frame, "number", fields=fields)
+                counts = verdicts["reason"].fillna("valid").value_counts().compute()
+                timings.append(time.perf_counter() - start)
+                total = int(counts.sum())
+                assert total == rows
+                summaries.add(", ".join([f"{total} lines", f"{int(counts.get('valid', 0))} valid"] +
+                                        [f"{int(counts.get(r, 0))} {r}" for r in ("length", "characters", "check",
+                                                                                    "date")]))
+    assert len(summaries) == 1, summaries
+    return timings, summaries.pop(), numbers.npartitions, reading
+
+
+def idtool_time(idtool, arguments, runs):
+    def run():
+        with open(os.devnull, "wb") as sink:
+            return subprocess.run([idtool, "--no-progress", *arguments], stdout=sink, stderr=subprocess.PIPE)
+    return best_of(runs, run)
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
+    parser.add_argument("numbers", help="a file of numbers, one per line (10^6 in the README)")
+    parser.add_argument("--runs", type=int, default=5)
+    parser.add_argument("--python-runs", type=int, default=2)
+    parser.add_argument("--dask", metavar="FILE", help="also time Dask and idtool on this file")
+    parser.add_argument("--idtool", default="build/release/idtool")
+    parser.add_argument("--workers", type=int, default=2)
+    arguments = parser.parse_args()
+
+    lines = open(arguments.numbers, encoding="utf-8").read().split("\n")
+    if lines[-1] == "":
+        lines.pop()
+    count = len(lines)
+    series = pd.Series(lines)
+    array = np.array(lines)
+    print(f"{count} numbers; idnumber {idnumber.__version__}, NumPy {np.__version__}, pandas {pd.__version__}, "
+          f"Python {sys.version.split()[0]}; load average {load_average():.1f} at the start", flush=True)
+
+    # The peer's verdicts agree with verify_many's before anything is timed.
+    ours = idnumber.verify_many(lines)
+    theirs = verify_python_batch(lines)
+    for name in theirs.columns:
+        mine = ours[name].astype(object).where(ours[name].notna(), None).tolist()
+        assert mine == theirs[name].where(theirs[name].notna(), None).tolist(), name
+    del ours, theirs
+
+    rows = []
+
+    def measure(name, runs, work, items=count):
+        seconds = best_of(runs, work)
+        rows.append((name, items, seconds))
+        print(f"  {name}: {seconds * 1000:.0f} ms", file=sys.stderr, flush=True)
+        return seconds
+
+    fast = measure("`verify_many`, list of str → DataFrame", arguments.runs, lambda: idnumber.verify_many(lines))
+    measure("`verify_many`, pandas Series (object) → DataFrame", arguments.runs, lambda: idnumber.verify_many(series))
+    measure("`verify_many`, list of str → dict of NumPy arrays", arguments.runs,
+            lambda: idnumber.verify_many(lines, frame=False))
+    measure("`verify_many`, NumPy array of str (`<U18`) → DataFrame", arguments.runs,
+            lambda: idnumber.verify_many(array))
+    tenth = lines[: count // 10]
+    measure("`verify`, one call per number", arguments.python_runs, lambda: [idnumber.verify(n) for n in tenth],
+            len(tenth))
+    slow = measure("pure Python, one function call per number → DataFrame", arguments.python_runs,
+                   lambda: verify_python_batch(lines))
+
+    if arguments.dask:
+        dask_lines = sum(1 for _ in open(arguments.dask, "rb"))
+        status = subprocess.run([arguments.idtool, "--no-progress", "verify", "--only-invalid", "--summary",
+                                 arguments.dask], stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
+        expected = status.stderr.strip().removeprefix("idtool: verify: ")
+        (every_field, reason_only), summary, partitions, reading = dask_job(arguments.dask, arguments.workers)
+        assert summary == expected, (summary, expected)
+        workers = f"Dask, {arguments.workers} worker processes"
+        rows.append((f"{workers}: `read_csv` alone ({partitions} partitions, `len`)", dask_lines, reading))
+        rows.append((f"{workers}: `read_csv` + `map_partitions(verify_frame, fields=(\"reason\",))` + counts per "
+                     "reason", dask_lines, reason_only))
+        rows.append((f"{workers}: `read_csv` + `map_partitions(verify_frame)` (every field) + counts per reason",
+                     dask_lines, every_field))
+        for name, extra in (("`idtool verify`, all records written", []),
+                            ("`idtool verify --only-invalid --summary`", ["--only-invalid", "--summary"])):
+            rows.append((name, dask_lines, idtool_time(arguments.idtool, ["verify", *extra, arguments.dask], 3)))
+
+    print()
+    print("| What | Numbers | Time | Numbers per second | ns per number |")
+    print("|---|---|---|---|---|")
+    for name, items, seconds in rows:
+        print(f"| {name} | {items:,} | {seconds * 1000:,.0f} ms | {items / seconds / 1e6:.2f} million | "
+              f"{seconds / items * 1e9:.0f} |")
+    print()
+    print(f"verify_many (list) against the pure-Python loop: {slow / fast:.0f}×")
+    if arguments.dask:
+        for name, seconds in (("reason only", reason_only), ("every field", every_field)):
+            print(f"Dask ({name}) against idtool verify (all records): {seconds / rows[-2][2]:.1f}× the time; "
+                  f"against idtool verify --only-invalid --summary: {seconds / rows[-1][2]:.1f}×")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
