@@ -24,6 +24,9 @@ export interface Successor {
     readonly status: 'in_use' | 'abolished';
 }
 
+export type Hint =
+    'cr_line_ends' | 'fifteen_digits' | 'scientific' | 'zeroed' | 'lowercase_x' | 'fullwidth' | 'spaces';
+
 export interface PresentCode {
     readonly code: number;
     readonly name: string;
@@ -31,7 +34,7 @@ export interface PresentCode {
 
 /**
  * One record of `idtool verify --format jsonl`, without "line". Refused
- * numbers have null in every field after expected_check. With
+ * numbers have null in every field after upgraded. With
  * `{history: false}` the last five keys are left out.
  */
 export interface VerifyRecord {
@@ -43,6 +46,14 @@ export interface VerifyRecord {
     message: string | null;
     /** The check character the first 17 characters call for, when they are all digits. */
     expected_check: string | null;
+    /** For a refused text, what probably happened, when a repair would make it valid or explains it. */
+    hint: Hint | null;
+    /** With the hint fifteen_digits, the 18-character form. */
+    upgraded: string | null;
+    /** The kind of a valid number, from its first digits (information only). */
+    kind: 'resident' | 'hmt_permit' | 'foreigner_card' | null;
+    /** For a foreigner_card, digits 4-6 as an ISO 3166-1 country (name null when ISO 3166-1 lacks the code). Frozen. */
+    nationality: Readonly<{ code: string; name: string | null }> | null;
     /** YYYYMMDD. */
     birth_date: string | null;
     sex: '男' | '女' | null;

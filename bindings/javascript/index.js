@@ -23,6 +23,7 @@ const IDN_PICKER_PROVINCES = 2;
 const IDN_JSON_HISTORY = 1;
 const INPUT_FIELD_LIMIT = 64; // idtool's input field: the first 64 bytes
 const REASON_LENGTH = 1;
+const IDN_HINT_FIFTEEN_DIGITS = 2;
 const SEX_MALE = 1;
 
 // ---- Loading -----------------------------------------------------------------
@@ -217,11 +218,36 @@ function regionOf(code) {
         successors: json(wasm.idn_successors_json),
         now: json(wasm.idn_now_json),
         code,
+        kind: null,         // the kind and nationality of its valid numbers, from the first one read
+        nationality: null,
         inUse: null,  // by birth year from FIRST_BIRTH_YEAR: 0 not asked, 1 yes, 2 no
     };
     regionEntries.push(region);
     regionSlots[code] = regionEntries.length;
     return region;
+}
+
+// A valid number's kind and nationality follow from its first 6 digits, its
+// region code: idtool's record of the first valid number read with a code
+// gives them for every other.
+function identify(region, input, yearLimit) {
+    if (region.kind !== null) return region;
+    const length = putText(input);
+    const record = recordByWriter(DYNAMIC, length, yearLimit, false);
+    region.kind = record.kind;
+    region.nationality = record.nationality === null ? null : deepFreeze(record.nationality);
+    return region;
+}
+
+// The hint of a refused text of at most 64 bytes at `at` in memory, and its
+// upgraded form (with the hint fifteen_digits), as [hint, upgraded].
+const NO_HINT = Object.freeze([null, null]);
+function hintOf(at, length, yearLimit) {
+    const hint = wasm.idn_hint_of(at, length, yearLimit, TEXT_OUT);
+    if (hint === 0) return NO_HINT;
+    if (hint < 0) throw apiError(hint, `verify: the C API answered ${statusName(hint)}`);
+    const upgraded = hint === IDN_HINT_FIFTEEN_DIGITS ? asciiText(bytes, TEXT_OUT, TEXT_OUT + 18) : null;
+    return [constantText(wasm.idn_hint_name(hint)), upgraded];
 }
 
 function inUseAtBirth(region, year) {
@@ -254,14 +280,16 @@ function birthDateText(date) {
 function validRecord(input, expectedCheck, birthDate, sex, region, inUseAtBirth) {
     return {
         input, valid: true, reason: null, message: null, expected_check: expectedCheck,
+        hint: null, upgraded: null, kind: region.kind, nationality: region.nationality,
         birth_date: birthDate, sex, province: region.province, city: region.city, county: region.county,
         code_status: region.status, history: region.history, successors: region.successors, now: region.now,
         in_use_at_birth: inUseAtBirth,
     };
 }
-function refusedRecord(input, reason, message, expectedCheck) {
+function refusedRecord(input, reason, message, expectedCheck, [hint, upgraded]) {
     return {
         input, valid: false, reason, message, expected_check: expectedCheck,
+        hint, upgraded, kind: null, nationality: null,
         birth_date: null, sex: null, province: null, city: null, county: null,
         code_status: null, history: null, successors: null, now: null, in_use_at_birth: null,
     };
@@ -269,12 +297,14 @@ function refusedRecord(input, reason, message, expectedCheck) {
 function validShortRecord(input, expectedCheck, birthDate, sex, region) {
     return {
         input, valid: true, reason: null, message: null, expected_check: expectedCheck,
+        hint: null, upgraded: null, kind: region.kind, nationality: region.nationality,
         birth_date: birthDate, sex, province: region.province, city: region.city, county: region.county,
     };
 }
-function refusedShortRecord(input, reason, message, expectedCheck) {
+function refusedShortRecord(input, reason, message, expectedCheck, [hint, upgraded]) {
     return {
         input, valid: false, reason, message, expected_check: expectedCheck,
+        hint, upgraded, kind: null, nationality: null,
         birth_date: null, sex: null, province: null, city: null, county: null,
     };
 }
@@ -312,6 +342,12 @@ function longRecord(text, yearLimit, withHistory) {
     encoder.encodeInto(prefix, bytes.subarray(PREFIX, PREFIX + 256));
     const record = recordByWriter(PREFIX, INPUT_FIELD_LIMIT, yearLimit, withHistory);
     record.message = refusalMessage(REASON_LENGTH, utf8Length(text));
+    // Of a line cut at 64 bytes, idtool names only a CR among them: no repair
+    // of what it did not keep can be judged.
+    if (record.hint !== 'cr_line_ends') {
+        record.hint = null;
+        record.upgraded = null;
+    }
     return record;
 }
 
@@ -614,9 +650,9 @@ export class Verdicts {
         if (reason === 0) {
             const code = this.regionCodes[i];
             const date = this.birthDates[i];
-            const region = regionOf(code);
             const dateText = birthDateText(date);
             const input = digitsOf(regionDigits, code, 6) + dateText + sequenceDigits[this.#places[i]] + expectedCheck;
+            const region = identify(regionOf(code), input, this.#yearLimit);
             const sex = this.sexCodes[i] === SEX_MALE ? '男' : '女';
             return history
                 ? validRecord(input, expectedCheck, dateText, sex, region, inUseAtBirth(region, Math.floor(date / 10000)))
@@ -636,8 +672,10 @@ export class Verdicts {
         const input = flag === FROM_COLUMNS ? asciiText(refused.bytes, start, end)
             : decoder.decode(refused.bytes.subarray(start, end));
         const message = refusalMessage(reason, end - start);
-        return history ? refusedRecord(input, reasonNames[reason], message, expectedCheck)
-            : refusedShortRecord(input, reasonNames[reason], message, expectedCheck);
+        bytes.set(refused.bytes.subarray(start, end), PREFIX);
+        const hint = hintOf(PREFIX, end - start, this.#yearLimit);
+        return history ? refusedRecord(input, reasonNames[reason], message, expectedCheck, hint)
+            : refusedShortRecord(input, reasonNames[reason], message, expectedCheck, hint);
     }
 }
 

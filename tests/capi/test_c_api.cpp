@@ -78,6 +78,33 @@ TEST(CApiVerify, RecordsAreIdtoolsRecords) {
     EXPECT_NE(short_.find("\"county\":\"\"}"), std::string::npos) << short_;
 }
 
+// idn_hint_of says what the record's hint and upgraded fields say, for
+// every repair a hint names and for lines no repair explains.
+TEST(CApiVerify, HintsAreTheRecordsHints) {
+    std::vector<std::string> lines = sampleLines();
+    for (const char* line : {"110105491231002", "1.10105E+17", "110105194912310000", "1101 0519 4912 3100 2X",
+                             "11010519491231002X\r11010519491231002X", "110105-19491231-002X"})
+        lines.push_back(line);
+    lines.push_back(std::string(70, '1') + "\r");  // a CR beyond the first 64 bytes is not seen
+    for (const std::string& line : lines) {
+        char upgraded[19] = "unchanged";
+        const int hint = idn_hint_of(line.data(), line.size(), yearLimit, upgraded);
+        ASSERT_GE(hint, IDN_HINT_NONE) << line;
+        const std::string record = verifyJson(line, 0);
+        const char* name = idn_hint_name(hint);
+        const std::string field = name != nullptr ? "\"hint\":\"" + std::string(name) + "\"" : "\"hint\":null";
+        EXPECT_NE(record.find(field), std::string::npos) << record;
+        if (hint == IDN_HINT_FIFTEEN_DIGITS)
+            EXPECT_NE(record.find("\"upgraded\":\"" + std::string(upgraded) + "\""), std::string::npos) << record;
+        else
+            EXPECT_STREQ(upgraded, "unchanged") << line;
+    }
+    EXPECT_EQ(idn_hint_of("110105491231002", 15, yearLimit, nullptr), IDN_HINT_FIFTEEN_DIGITS);
+    EXPECT_EQ(idn_hint_of(nullptr, 1, yearLimit, nullptr), IDN_ERROR_NULL_POINTER);
+    EXPECT_EQ(idn_hint_name(IDN_HINT_NONE), nullptr);
+    EXPECT_EQ(idn_hint_name(IDN_HINT_SPACES + 1), nullptr);
+}
+
 TEST(CApiVerify, VerdictsKindsAndMessages) {
     // Stems completed with their check character (a wrong one for "check").
     const auto withCheck = [](std::string stem, bool right = true) {
