@@ -22,6 +22,7 @@
 #include "core/generation_messages.h"
 #include "core/generation_plan.h"
 #include "core/masking.h"
+#include "core/number_hints.h"
 #include "core/number_kind.h"
 #include "core/region_history.h"
 #include "core/region_resolution.h"
@@ -40,6 +41,14 @@ static_assert(sizeof(GenerationPlan) <= sizeof(idn_generator), "raise IDN_GENERA
 static_assert(alignof(GenerationPlan) <= alignof(idn_generator), "the generator's storage is aligned for a plan");
 static_assert(IDN_MAX_NOW_CODES == maxNowCodes, "IDN_MAX_NOW_CODES is the core's maxNowCodes");
 static_assert(IDN_MESSAGE_CAPACITY >= generationMessageCapacity, "room for every generation message");
+static_assert(IDN_HINT_CR_LINE_ENDS == static_cast<int>(NumberHint::crLineEnds) &&
+                  IDN_HINT_FIFTEEN_DIGITS == static_cast<int>(NumberHint::fifteenDigits) &&
+                  IDN_HINT_SCIENTIFIC == static_cast<int>(NumberHint::scientific) &&
+                  IDN_HINT_ZEROED == static_cast<int>(NumberHint::zeroed) &&
+                  IDN_HINT_LOWERCASE_X == static_cast<int>(NumberHint::lowercaseX) &&
+                  IDN_HINT_FULLWIDTH == static_cast<int>(NumberHint::fullwidth) &&
+                  IDN_HINT_SPACES == static_cast<int>(NumberHint::spaces),
+              "idn_hint numbers the core's hints");
 
 // A seed from the system's source of randomness, which allocates nothing;
 // the clock, should the source fail.
@@ -248,6 +257,31 @@ int idn_verify_batch(const char* bytes, const size_t* ends, size_t count, int ye
     return IDN_OK;
 }
 
+int idn_verify_columns(const char* bytes, const size_t* ends, size_t count, int year_limit, uint8_t* reasons,
+                       uint8_t* expected_checks, uint8_t* sexes, int32_t* region_codes, int32_t* birth_dates) {
+    if (count == 0) return IDN_OK;
+    if (ends == nullptr || (bytes == nullptr && ends[count - 1] != 0)) return IDN_ERROR_NULL_POINTER;
+    const int yearLimit = yearLimitOf(year_limit);
+    size_t start = 0;
+    for (size_t i = 0; i < count; ++i) {
+        if (ends[i] < start) return IDN_ERROR_BAD_ARGUMENT;
+        const size_t length = ends[i] - start;
+        const int wholeLength = length > static_cast<size_t>(INT_MAX) ? INT_MAX : static_cast<int>(length);
+        const VerifyOutcome outcome = verifyNumberText(bytes + start, wholeLength, wholeLength, yearLimit);
+        const bool valid = outcome.refusal == VerifyRefusal::none;
+        if (reasons != nullptr) reasons[i] = static_cast<uint8_t>(outcome.refusal);
+        if (expected_checks != nullptr) expected_checks[i] = static_cast<unsigned char>(outcome.expectedCheck);
+        if (sexes != nullptr) sexes[i] = static_cast<uint8_t>(!valid ? IDN_SEX_ANY : outcome.male ? IDN_SEX_MALE : IDN_SEX_FEMALE);
+        if (region_codes != nullptr) region_codes[i] = valid ? outcome.regionCode : 0;
+        if (birth_dates != nullptr) {
+            const auto& date = outcome.birthDate;
+            birth_dates[i] = valid ? date.year * 10000 + date.month * 100 + date.day : 0;
+        }
+        start = ends[i];
+    }
+    return IDN_OK;
+}
+
 const char* idn_reason_name(int reason) {
     if (reason < IDN_REASON_LENGTH || reason > IDN_REASON_DATE) return nullptr;
     return refusalName(static_cast<VerifyRefusal>(reason));
@@ -267,6 +301,24 @@ int idn_reason_message(const idn_verdict* verdict, char* out, size_t size, size_
 const char* idn_kind_name(int kind) {
     if (kind < IDN_KIND_RESIDENT || kind > IDN_KIND_FOREIGNER_CARD) return nullptr;
     return kindName(static_cast<NumberKind>(kind));
+}
+
+int idn_hint_of(const char* text, size_t length, int year_limit, char* upgraded) {
+    if (!textPointerOk(text, length)) return IDN_ERROR_NULL_POINTER;
+    const int wholeLength = length > static_cast<size_t>(INT_MAX) ? INT_MAX : static_cast<int>(length);
+    const int yearLimit = yearLimitOf(year_limit);
+    const VerifyOutcome outcome = verifyNumberText(text, wholeLength, wholeLength, yearLimit);
+    const size_t held = length < static_cast<size_t>(inputFieldLimit) ? length : static_cast<size_t>(inputFieldLimit);
+    char number[numberLength + 1];
+    const NumberHint hint =
+        hintFor(text != nullptr ? text : "", held, length, outcome.refusal, Encoding::utf8, yearLimit, number);
+    if (hint == NumberHint::fifteenDigits && upgraded != nullptr) std::memcpy(upgraded, number, sizeof number);
+    return static_cast<int>(hint);
+}
+
+const char* idn_hint_name(int hint) {
+    if (hint <= IDN_HINT_NONE || hint > IDN_HINT_SPACES) return nullptr;
+    return hintName(static_cast<NumberHint>(hint));
 }
 
 // --- Regions of the 2009 tables -------------------------------------------------

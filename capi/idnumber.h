@@ -159,6 +159,18 @@ IDN_API int idn_verify(const char* text, size_t length, int year_limit, idn_verd
 IDN_API int idn_verify_batch(const char* bytes, const size_t* ends, size_t count, int year_limit,
                              idn_verdict* verdicts);
 
+/* Verifies texts packed as for idn_verify_batch, writing columns instead of
+ * verdicts, for callers that keep many verdicts (a JavaScript typed array, a
+ * NumPy array): for text i, reasons[i] (idn_reason), expected_checks[i] (the
+ * verdict's expected_check: '0'-'9', 'X' or 0), and for a valid text
+ * sexes[i] (idn_sex), region_codes[i] and birth_dates[i] (YYYYMMDD as one
+ * number), which are 0 for a refused one. A NULL column is not written.
+ * Returns IDN_OK, IDN_ERROR_NULL_POINTER, or IDN_ERROR_BAD_ARGUMENT when the
+ * ends decrease (the texts before that are written). */
+IDN_API int idn_verify_columns(const char* bytes, const size_t* ends, size_t count, int year_limit,
+                               uint8_t* reasons, uint8_t* expected_checks, uint8_t* sexes,
+                               int32_t* region_codes, int32_t* birth_dates);
+
 /* "length", "characters", "check" or "date"; NULL for IDN_VALID or any other
  * value. */
 IDN_API const char* idn_reason_name(int reason);
@@ -169,6 +181,31 @@ IDN_API int idn_reason_message(const idn_verdict* verdict, char* out, size_t siz
 
 /* "resident", "hmt_permit" or "foreigner_card"; NULL for IDN_KIND_NONE. */
 IDN_API const char* idn_kind_name(int kind);
+
+/* What probably happened to a refused text, when one repair would make it a
+ * valid number or explains it (as idtool verify's hint field says). */
+typedef enum idn_hint {
+    IDN_HINT_NONE = 0,
+    IDN_HINT_CR_LINE_ENDS = 1,    /* it holds a CR: lines ending in CR alone, read as one */
+    IDN_HINT_FIFTEEN_DIGITS = 2,  /* a 15-digit number of the old format */
+    IDN_HINT_SCIENTIFIC = 3,      /* scientific notation (1.10105E+17), as a spreadsheet shows it */
+    IDN_HINT_ZEROED = 4,          /* 18 digits ending in 000 that fail the check */
+    IDN_HINT_LOWERCASE_X = 5,     /* a final x where X would pass */
+    IDN_HINT_FULLWIDTH = 6,       /* full-width digits or X that would pass as ASCII */
+    IDN_HINT_SPACES = 7           /* spaces, tabs or hyphens that, removed, leave a valid number */
+} idn_hint;
+
+/* The hint for `length` bytes of UTF-8 at `text`, verified with births up to
+ * `year_limit` (0: the current year): IDN_HINT_NONE for a valid text, as for
+ * one no repair explains. A text over 64 bytes is judged by its first 64, as
+ * idtool judges a long line. For IDN_HINT_FIFTEEN_DIGITS, writes the
+ * 18-character form and a NUL into `upgraded` (19 bytes) unless it is NULL.
+ * Returns the idn_hint (0 or more), or IDN_ERROR_NULL_POINTER. */
+IDN_API int idn_hint_of(const char* text, size_t length, int year_limit, char* upgraded);
+
+/* "cr_line_ends", "fifteen_digits", "scientific", "zeroed", "lowercase_x",
+ * "fullwidth" or "spaces"; NULL for IDN_HINT_NONE or any other value. */
+IDN_API const char* idn_hint_name(int hint);
 
 /* ---- Regions of the 2009 tables ---------------------------------------------- */
 

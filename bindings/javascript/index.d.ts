@@ -24,6 +24,9 @@ export interface Successor {
     readonly status: 'in_use' | 'abolished';
 }
 
+export type Hint =
+    'cr_line_ends' | 'fifteen_digits' | 'scientific' | 'zeroed' | 'lowercase_x' | 'fullwidth' | 'spaces';
+
 export interface PresentCode {
     readonly code: number;
     readonly name: string;
@@ -31,7 +34,7 @@ export interface PresentCode {
 
 /**
  * One record of `idtool verify --format jsonl`, without "line". Refused
- * numbers have null in every field after expected_check. With
+ * numbers have null in every field after upgraded. With
  * `{history: false}` the last five keys are left out.
  */
 export interface VerifyRecord {
@@ -43,6 +46,14 @@ export interface VerifyRecord {
     message: string | null;
     /** The check character the first 17 characters call for, when they are all digits. */
     expected_check: string | null;
+    /** For a refused text, what probably happened, when a repair would make it valid or explains it. */
+    hint: Hint | null;
+    /** With the hint fifteen_digits, the 18-character form. */
+    upgraded: string | null;
+    /** The kind of a valid number, from its first digits (information only). */
+    kind: 'resident' | 'hmt_permit' | 'foreigner_card' | null;
+    /** For a foreigner_card, digits 4-6 as an ISO 3166-1 country (name null when ISO 3166-1 lacks the code). Frozen. */
+    nationality: Readonly<{ code: string; name: string | null }> | null;
     /** YYYYMMDD. */
     birth_date: string | null;
     sex: '男' | '女' | null;
@@ -69,8 +80,45 @@ export interface VerifyOptions {
 /** Verifies one number. Throws TypeError for a non-string. */
 export function verify(text: string, options?: VerifyOptions): VerifyRecord;
 
-/** Verifies many numbers at once; the records in input order. Throws TypeError naming the first non-string. */
-export function verifyMany(texts: Iterable<string>, options?: VerifyOptions): VerifyRecord[];
+/**
+ * The verdicts of many texts, as verifyMany returns them: columns filled by
+ * the verification (typed arrays, one element per text, in input order) and
+ * the records, each made when it is read, with exactly the fields of
+ * verify's records. Iterable; `at(i)` reads one record, `toArray()` all.
+ * Each read makes a new record object. The result holds what every record
+ * needs (changing the array given to verifyMany afterwards changes nothing
+ * here). The columns are the result's own: read them, do not write them.
+ */
+export class Verdicts implements Iterable<VerifyRecord> {
+    private constructor();
+    /** How many texts. */
+    readonly length: number;
+    /** 0 valid, else an index into REASONS (as verdictCodes gives). */
+    readonly reasonCodes: Uint8Array;
+    /** The expected check character's code ('0'-'9' or 'X'); 0 where expected_check is null. */
+    readonly expectedChecks: Uint8Array;
+    /** 1 male, 2 female; 0 for a refused text. */
+    readonly sexCodes: Uint8Array;
+    /** The number's first six digits as a number; 0 for a refused text. */
+    readonly regionCodes: Int32Array;
+    /** The birth date YYYYMMDD as a number; 0 for a refused text. */
+    readonly birthDates: Int32Array;
+    /** The record of text `index` (negative: from the end, as Array.prototype.at); undefined beyond. */
+    at(index: number): VerifyRecord | undefined;
+    [Symbol.iterator](): Iterator<VerifyRecord>;
+    /** Every record, in an array (for code that wants the array verifyMany once returned). */
+    toArray(): VerifyRecord[];
+    /** JSON.stringify gives the array of records. */
+    toJSON(): VerifyRecord[];
+}
+
+/**
+ * Verifies many numbers at once, in input order: all the verification is
+ * done in the call, into the columns; each record is made when it is read.
+ * `verifyMany(texts).toArray()` gives the records in an array. Throws
+ * TypeError naming the first non-string.
+ */
+export function verifyMany(texts: Iterable<string>, options?: VerifyOptions): Verdicts;
 
 /** REASONS[code] is the reason of a verdict code: [null, 'length', 'characters', 'check', 'date']. */
 export const REASONS: readonly [null, 'length', 'characters', 'check', 'date'];

@@ -23,6 +23,7 @@ const IDN_PICKER_PROVINCES = 2;
 const IDN_JSON_HISTORY = 1;
 const INPUT_FIELD_LIMIT = 64; // idtool's input field: the first 64 bytes
 const REASON_LENGTH = 1;
+const IDN_HINT_FIFTEEN_DIGITS = 2;
 const SEX_MALE = 1;
 
 // ---- Loading -----------------------------------------------------------------
@@ -217,11 +218,36 @@ function regionOf(code) {
         successors: json(wasm.idn_successors_json),
         now: json(wasm.idn_now_json),
         code,
+        kind: null,         // the kind and nationality of its valid numbers, from the first one read
+        nationality: null,
         inUse: null,  // by birth year from FIRST_BIRTH_YEAR: 0 not asked, 1 yes, 2 no
     };
     regionEntries.push(region);
     regionSlots[code] = regionEntries.length;
     return region;
+}
+
+// A valid number's kind and nationality follow from its first 6 digits, its
+// region code: idtool's record of the first valid number read with a code
+// gives them for every other.
+function identify(region, input, yearLimit) {
+    if (region.kind !== null) return region;
+    const length = putText(input);
+    const record = recordByWriter(DYNAMIC, length, yearLimit, false);
+    region.kind = record.kind;
+    region.nationality = record.nationality === null ? null : deepFreeze(record.nationality);
+    return region;
+}
+
+// The hint of a refused text of at most 64 bytes at `at` in memory, and its
+// upgraded form (with the hint fifteen_digits), as [hint, upgraded].
+const NO_HINT = Object.freeze([null, null]);
+function hintOf(at, length, yearLimit) {
+    const hint = wasm.idn_hint_of(at, length, yearLimit, TEXT_OUT);
+    if (hint === 0) return NO_HINT;
+    if (hint < 0) throw apiError(hint, `verify: the C API answered ${statusName(hint)}`);
+    const upgraded = hint === IDN_HINT_FIFTEEN_DIGITS ? asciiText(bytes, TEXT_OUT, TEXT_OUT + 18) : null;
+    return [constantText(wasm.idn_hint_name(hint)), upgraded];
 }
 
 function inUseAtBirth(region, year) {
@@ -236,19 +262,15 @@ function inUseAtBirth(region, year) {
     return answer === 1;
 }
 
-// Birth dates as text, one string per date for all records: most batches
-// hold a few thousand dates, and a shared string is one allocation less per
-// record to make and keep. Dates of 1800-2199 (months 00-12, days 00-31, as
-// the dialog takes them) have a slot each; others are sliced every time.
-const BIRTH_DATE_SLOTS = BIRTH_YEARS * 13 * 32;
-const birthDates = Array.from({ length: BIRTH_DATE_SLOTS }, () => undefined);
-function birthDateText(input, year, month, day) {
-    const slot = (year - FIRST_BIRTH_YEAR) * 416 + month * 32 + day;
-    if (slot < 0 || slot >= BIRTH_DATE_SLOTS) return input.slice(6, 14);
-    let text = birthDates[slot];
+// Birth dates as text (YYYYMMDD, from the number), one string per date for
+// all records: most batches hold a few thousand dates, and a shared string
+// is one allocation less per record to make and keep.
+const birthDateTexts = new Map();
+function birthDateText(date) {
+    let text = birthDateTexts.get(date);
     if (text === undefined) {
-        text = input.slice(6, 14);
-        birthDates[slot] = text;
+        text = String(date).padStart(8, '0');
+        if (birthDateTexts.size < 200000) birthDateTexts.set(date, text);
     }
     return text;
 }
@@ -258,14 +280,16 @@ function birthDateText(input, year, month, day) {
 function validRecord(input, expectedCheck, birthDate, sex, region, inUseAtBirth) {
     return {
         input, valid: true, reason: null, message: null, expected_check: expectedCheck,
+        hint: null, upgraded: null, kind: region.kind, nationality: region.nationality,
         birth_date: birthDate, sex, province: region.province, city: region.city, county: region.county,
         code_status: region.status, history: region.history, successors: region.successors, now: region.now,
         in_use_at_birth: inUseAtBirth,
     };
 }
-function refusedRecord(input, reason, message, expectedCheck) {
+function refusedRecord(input, reason, message, expectedCheck, [hint, upgraded]) {
     return {
         input, valid: false, reason, message, expected_check: expectedCheck,
+        hint, upgraded, kind: null, nationality: null,
         birth_date: null, sex: null, province: null, city: null, county: null,
         code_status: null, history: null, successors: null, now: null, in_use_at_birth: null,
     };
@@ -273,12 +297,14 @@ function refusedRecord(input, reason, message, expectedCheck) {
 function validShortRecord(input, expectedCheck, birthDate, sex, region) {
     return {
         input, valid: true, reason: null, message: null, expected_check: expectedCheck,
+        hint: null, upgraded: null, kind: region.kind, nationality: region.nationality,
         birth_date: birthDate, sex, province: region.province, city: region.city, county: region.county,
     };
 }
-function refusedShortRecord(input, reason, message, expectedCheck) {
+function refusedShortRecord(input, reason, message, expectedCheck, [hint, upgraded]) {
     return {
         input, valid: false, reason, message, expected_check: expectedCheck,
+        hint, upgraded, kind: null, nationality: null,
         birth_date: null, sex: null, province: null, city: null, county: null,
     };
 }
@@ -316,118 +342,341 @@ function longRecord(text, yearLimit, withHistory) {
     encoder.encodeInto(prefix, bytes.subarray(PREFIX, PREFIX + 256));
     const record = recordByWriter(PREFIX, INPUT_FIELD_LIMIT, yearLimit, withHistory);
     record.message = refusalMessage(REASON_LENGTH, utf8Length(text));
+    // Of a line cut at 64 bytes, idtool names only a CR among them: no repair
+    // of what it did not keep can be judged.
+    if (record.hint !== 'cr_line_ends') {
+        record.hint = null;
+        record.upgraded = null;
+    }
     return record;
 }
 
-const CHUNK = 8192;
+// ---- Verifying many texts ------------------------------------------------------------
+//
+// verifyMany copies the texts into memory and verifies them with one
+// idn_verify_columns per chunk of CHUNK texts, which writes the columns
+// (reason, expected check character, sex, region code, birth date) in
+// memory; they are copied out into the result's typed arrays. A record
+// object is made only when it is read (Verdicts.at, iteration, toArray),
+// from the columns and caches by region code, birth date and message. So
+// the call costs the copying in, the verification and a copy of each
+// column, whatever the number of fields a record has.
+//
+// Copying in: V8 reads a string a unit at a time through charCodeAt at some
+// 2.5 ns a unit, and TextEncoder.encodeInto costs some 50 ns a call; but
+// Array.prototype.join copies a few thousand short strings into one at some
+// 15 ns each, and one encodeInto of the whole is under 1 ns a unit. So the
+// texts go in groups of GROUP: their lengths give the ends as if every unit
+// were one byte, the group is joined and encoded, and when encodeInto wrote
+// exactly one byte a unit (all ASCII, the usual case) the group is done. A
+// group holding a text beyond ASCII or longer than 64 units is written again
+// a text at a time (packEach). (Concatenating with += is as fast, but makes
+// twice the garbage: a cons string a text, then the flat copy.)
+//
+// Keeping the texts: the caller's array may change afterwards, so the
+// result keeps what its records need itself, in as little memory as it can
+// and none of it in V8's heap (what a result holds there is copied by the
+// young generation's collector and then marked by the old one's, a cost
+// that outweighs the rest). A valid number is 17 digits and its check
+// character, all in the columns but for the 3 digits of its sequence
+// number, which a column of 16 bits holds; its text is put together again
+// when its record is read. A refused text is kept as its bytes, as
+// verified, the refused texts of a chunk one after another; the same
+// column of 16 bits holds its place among them. (A text over 64 units,
+// whose bytes are not all kept, is kept as the string it is.)
 
-function requireStrings(texts, what) {
-    for (let i = 0; i < texts.length; ++i) {
-        if (typeof texts[i] !== 'string') throw new TypeError(`${what}: item ${i} is ${describe(texts[i])}, not a string`);
-    }
+const CHUNK_SHIFT = 14;
+const CHUNK = 1 << CHUNK_SHIFT;             // texts per idn_verify_columns (the places fit 16 bits)
+const GROUP = 2048;                         // texts per encodeInto (at most 64 units each)
+const UNIT_ROOM = 3 * (INPUT_FIELD_LIMIT + 1);  // the most bytes one text takes when written alone
+
+// Why a refused text's record is not made from the columns and the text.
+const FROM_COLUMNS = 0;   // ASCII, at most 64 units
+const BEYOND_ASCII = 1;   // its input field is its UTF-8 read back (a lone surrogate is U+FFFD)
+const BY_WRITER = 2;      // over 64 bytes: idtool's record writer cuts its input field
+
+// Where a chunk's parts lie in memory, from DYNAMIC: the ends (size_t), the
+// two columns of int32, the three of bytes, then the texts' bytes.
+function chunkLayout(size) {
+    const ends = align(DYNAMIC, 8);
+    const regions = ends + size * 4;
+    const dates = regions + size * 4;
+    const reasons = dates + size * 4;
+    const checks = reasons + size;
+    const sexes = checks + size;
+    const packed = sexes + size;
+    return { ends, regions, dates, reasons, checks, sexes, packed };
 }
 
-// Packs texts[first..last) into memory and verifies them with one
-// idn_verify_batch. ASCII texts are copied a UTF-16 unit at a time (faster
-// for short texts than joining them for one encodeInto); from the first
-// text beyond ASCII on, each is written by encodeInto. A text over 64 UTF-16
-// units is packed empty: it is refused for its length whatever it holds.
-// Leaves in chunkPlaces where the ends and verdicts lie, the packed bytes,
-// and whether the chunk was all ASCII.
-function verifyChunk(texts, first, last, yearLimit) {
-    const size = last - first;
-    let units = 0;
-    for (let i = first; i < last; ++i) {
-        const length = texts[i].length;
-        if (length <= INPUT_FIELD_LIMIT) units += length;
+function requireList(texts, what) {
+    if (typeof texts === 'string' || texts === null || typeof texts?.[Symbol.iterator] !== 'function') {
+        throw new TypeError(`${what}: expected an array (or iterable) of strings, not ${describe(texts)}`);
     }
-    const ends = align(dynamic(0), 8);
-    const verdicts = ends + align(size * 4, 8);
-    const packed = verdicts + size * 40;
-    dynamic(packed - DYNAMIC + units * 3);
-    const memoryBytes = bytes;
-    const endsIndex = ends >> 2;
-    let at = packed;
-    let ascii = true;
-    let i = 0;
-    copying: for (; i < size; ++i) {
-        const text = texts[first + i];
+    return Array.isArray(texts) ? texts : Array.from(texts);
+}
+
+// Copies texts[start..stop) from packed + at when they are all ASCII and at
+// most 64 units long: their ends (relative to packed) from words[endsIndex
+// + start], the texts joined by one encodeInto. Returns the new `at`, or
+// -1 when the group must be written a text at a time. Throws a TypeError at
+// the first item that is not a string.
+function packGroup(texts, start, stop, packed, at, endsIndex, what) {
+    let end = at;
+    let short = true;
+    for (let i = start; i < stop; ++i) {
+        const text = texts[i];
+        if (typeof text !== 'string') throw new TypeError(`${what}: item ${i} is ${describe(text)}, not a string`);
         const length = text.length;
-        if (length <= INPUT_FIELD_LIMIT) {
-            for (let k = 0; k < length; ++k) {
-                const unit = text.charCodeAt(k);
-                if (unit >= 0x80) {
-                    ascii = false;
-                    break copying;
-                }
-                memoryBytes[at + k] = unit;
-            }
-            at += length;
-        }
-        words[endsIndex + i] = at - packed;
+        if (length > INPUT_FIELD_LIMIT) short = false;
+        end += length;
+        words[endsIndex + i] = end;
     }
-    for (; i < size; ++i) {
-        const text = texts[first + i];
-        if (text.length <= INPUT_FIELD_LIMIT) {
-            at += encoder.encodeInto(text, memoryBytes.subarray(at, at + text.length * 3)).written;
-        }
-        words[endsIndex + i] = at - packed;
-    }
-    wasm.idn_verify_batch(packed, ends, size, yearLimit, verdicts);
-    chunkPlaces.ends = ends;
-    chunkPlaces.verdicts = verdicts;
-    chunkPlaces.packed = packed;
-    chunkPlaces.ascii = ascii;
+    if (!short) return -1;
+    const joined = texts.slice(start, stop).join('');
+    const done = encoder.encodeInto(joined, bytes.subarray(packed + at, packed + end));
+    return done.read === joined.length && done.written === joined.length ? end : -1;
 }
-const chunkPlaces = { ends: 0, verdicts: 0, packed: 0, ascii: true };
 
-// Verifies texts into records, a chunk at a time.
-function verifyAll(texts, yearLimit, withHistory, what) {
-    requireStrings(texts, what);
-    const count = texts.length;
-    const results = [];
-    const makeValid = withHistory ? validRecord : validShortRecord;
-    const makeRefused = withHistory ? refusedRecord : refusedShortRecord;
-    for (let first = 0; first < count; first += CHUNK) {
-        const size = Math.min(count, first + CHUNK) - first;
-        verifyChunk(texts, first, first + size, yearLimit);
-        const { ends, verdicts, packed, ascii } = chunkPlaces;
-        let start = 0;
-        for (let i = 0; i < size; ++i) {
-            const text = texts[first + i];
-            const end = words[(ends >> 2) + i];
-            const v = (verdicts >> 2) + i * 10;
-            let record;
-            if (text.length > INPUT_FIELD_LIMIT) {
-                record = longRecord(text, yearLimit, withHistory);
-            } else if (end - start > INPUT_FIELD_LIMIT) {
-                record = recordByWriter(packed + start, end - start, yearLimit, withHistory);
-            } else {
-                // A text that is not all ASCII shows as its UTF-8 bytes read
-                // back, so that a lone surrogate shows as U+FFFD, as idtool
-                // would show those bytes.
-                const input = ascii || end - start === text.length
-                    ? text : decoder.decode(bytes.subarray(packed + start, packed + end));
-                const reason = words[v];
-                if (reason === 0) {
-                    const code = words[v + 6];
-                    const sex = words[v + 2] === SEX_MALE ? '男' : '女';
-                    const year = words[v + 3];
-                    const birthDate = birthDateText(input, year, words[v + 4], words[v + 5]);
-                    const region = regionOf(code);
-                    record = withHistory
-                        ? makeValid(input, checkCharacters[words[v + 7]], birthDate, sex, region, inUseAtBirth(region, year))
-                        : makeValid(input, checkCharacters[words[v + 7]], birthDate, sex, region);
-                } else {
-                    record = makeRefused(input, reasonNames[reason], refusalMessage(reason, end - start),
-                        checkCharacters[words[v + 7]]);
-                }
+// Writes texts[start..stop) one at a time from packed + at, their ends
+// (relative to packed) from words[endsIndex + start]; marks in flags[i -
+// first] the texts whose record their bytes cannot give as an ASCII text's,
+// and keeps those over 64 units in `long` by index. A text of
+// up to 64 units is copied a unit at a time while it is ASCII, else written
+// by encodeInto (a lone surrogate as U+FFFD); a longer one is refused for
+// its length whatever it holds, so only its first 64 bytes are written (the
+// verdict's expected check character comes from them, as idtool's does).
+// Returns the new `at`.
+function packEach(texts, start, stop, packed, at, endsIndex, flags, first, long) {
+    dynamic(packed - DYNAMIC + at + (stop - start) * UNIT_ROOM);
+    const memoryBytes = bytes;
+    for (let i = start; i < stop; ++i) {
+        const text = texts[i];
+        const length = text.length;
+        const place = packed + at;
+        if (length > INPUT_FIELD_LIMIT) {
+            encoder.encodeInto(text.slice(0, INPUT_FIELD_LIMIT + 1), memoryBytes.subarray(place, place + UNIT_ROOM));
+            at += INPUT_FIELD_LIMIT;
+            flags[i - first] = BY_WRITER;
+            if (long !== null) long.set(i, text);
+        } else {
+            let k = 0;
+            for (; k < length; ++k) {
+                const unit = text.charCodeAt(k);
+                if (unit >= 0x80) break;
+                memoryBytes[place + k] = unit;
             }
-            results.push(record);
-            start = end;
+            if (k === length) {
+                at += length;
+            } else {
+                const written = encoder.encodeInto(text, memoryBytes.subarray(place, place + 3 * length)).written;
+                at += written;
+                flags[i - first] = written > INPUT_FIELD_LIMIT ? BY_WRITER : BEYOND_ASCII;
+            }
         }
+        words[endsIndex + i] = at;
     }
-    return results;
+    return at;
+}
+
+// Copies texts[first..last) into memory and verifies them with one
+// idn_verify_columns: all five columns, or the reasons alone.
+// chunkLayout(last - first) says where the columns lie; `flags` is indexed
+// from `first`; `long` (or null) gets the texts over 64 units.
+function verifyChunk(texts, first, last, yearLimit, allColumns, flags, long, what) {
+    const size = last - first;
+    const layout = chunkLayout(size);
+    const packed = layout.packed;
+    dynamic(packed - DYNAMIC + size * INPUT_FIELD_LIMIT);
+    const endsIndex = (layout.ends >> 2) - first;
+    let at = 0;
+    for (let start = first; start < last; start += GROUP) {
+        const stop = Math.min(last, start + GROUP);
+        const next = packGroup(texts, start, stop, packed, at, endsIndex, what);
+        at = next !== -1 ? next : packEach(texts, start, stop, packed, at, endsIndex, flags, first, long);
+    }
+    if (allColumns) {
+        wasm.idn_verify_columns(packed, layout.ends, size, yearLimit, layout.reasons, layout.checks, layout.sexes,
+            layout.regions, layout.dates);
+    } else {
+        wasm.idn_verify_columns(packed, layout.ends, size, yearLimit, layout.reasons, 0, 0, 0, 0);
+    }
+}
+
+// What the result keeps of the chunk just verified: for a valid number its
+// sequence number (bytes 15-17) in `places`; for a refused text its
+// ordinal among the chunk's refused texts in `places`, and its bytes, which
+// are returned, one text after another, with their ends.
+const keptScratch = new Uint8Array(CHUNK * UNIT_ROOM);
+const keptView = new DataView(keptScratch.buffer);
+const keptEndsScratch = new Uint32Array(CHUNK);
+function keepTexts(first, last, places) {
+    const layout = chunkLayout(last - first);
+    const memoryBytes = bytes;
+    const memoryView = new DataView(memory.buffer);
+    const endsIndex = (layout.ends >> 2) - first;
+    const reasons = layout.reasons - first;
+    const packed = layout.packed;
+    const kept = keptScratch;
+    let count = 0;
+    let to = 0;
+    let from = packed;
+    for (let i = first; i < last; ++i) {
+        const end = packed + words[endsIndex + i];
+        if (memoryBytes[reasons + i] === 0) {
+            // A valid number is 18 bytes: its sequence number ends 1 before its end.
+            places[i] = memoryBytes[end - 4] * 100 + memoryBytes[end - 3] * 10 + memoryBytes[end - 2] - 5328;  // - '000'
+        } else {
+            // Four bytes at a time while four remain (DataView reads and
+            // writes them unaligned), then one at a time.
+            let at = from;
+            for (; at + 4 <= end; at += 4, to += 4) keptView.setInt32(to, memoryView.getInt32(at));
+            for (; at < end; ++at) kept[to++] = memoryBytes[at];
+            keptEndsScratch[count] = to;
+            places[i] = count++;
+        }
+        from = end;
+    }
+    return { bytes: kept.slice(0, to), ends: keptEndsScratch.slice(0, count) };
+}
+
+// A text from its bytes, all ASCII: String.fromCharCode with the 18 bytes
+// of a number's length as arguments is several times faster than a
+// TextDecoder call.
+function asciiText(data, start, end) {
+    if (end - start !== 18) return decoder.decode(data.subarray(start, end));
+    const d = data;
+    const s = start;
+    return String.fromCharCode(d[s], d[s + 1], d[s + 2], d[s + 3], d[s + 4], d[s + 5], d[s + 6], d[s + 7], d[s + 8],
+        d[s + 9], d[s + 10], d[s + 11], d[s + 12], d[s + 13], d[s + 14], d[s + 15], d[s + 16], d[s + 17]);
+}
+
+// A valid number's text from its columns: the region code's 6 digits, the
+// birth date's 8, the sequence number's 3 and the check character, each of
+// the first three from a table of texts made once.
+const regionDigits = new Map();
+const sequenceDigits = Array.from({ length: 1000 }, (_, n) => String(n).padStart(3, '0'));
+function digitsOf(table, value, width) {
+    let text = table.get(value);
+    if (text === undefined) {
+        text = String(value).padStart(width, '0');
+        if (table.size < 100000) table.set(value, text);
+    }
+    return text;
+}
+
+let verdictsOf;
+
+// The verdicts of many texts, as columns: reasonCodes (0 valid, else an
+// index into REASONS), expectedChecks (the character's code, 0 for none),
+// and for valid numbers sexCodes (1 male, 2 female), regionCodes and
+// birthDates (YYYYMMDD as a number); 0 where a field is null. The record of
+// text i is made when it is read. Made by verifyMany.
+export class Verdicts {
+    #places;      // a valid number's sequence number, or a refused text's ordinal in its chunk's #refused
+    #flags;       // FROM_COLUMNS, BEYOND_ASCII or BY_WRITER, by text
+    #refused;     // the refused texts' bytes and ends, by chunk (keepTexts)
+    #long;        // the texts over 64 units, by index
+    #yearLimit;
+    #history;
+
+    constructor(count, yearLimit, history) {
+        // One buffer for every column: the int32 ones first.
+        const buffer = new ArrayBuffer(count * 14);
+        this.length = count;
+        this.reasonCodes = new Uint8Array(buffer, count * 10, count);
+        this.expectedChecks = new Uint8Array(buffer, count * 11, count);
+        this.sexCodes = new Uint8Array(buffer, count * 12, count);
+        this.regionCodes = new Int32Array(buffer, 0, count);
+        this.birthDates = new Int32Array(buffer, count * 4, count);
+        this.#places = new Uint16Array(buffer, count * 8, count);
+        this.#flags = new Uint8Array(buffer, count * 13, count);
+        this.#refused = [];
+        this.#long = new Map();
+        this.#yearLimit = yearLimit;
+        this.#history = history;
+        Object.freeze(this);
+    }
+
+    // verdictsOf(texts, yearLimit, history, what): verifies the texts into
+    // the columns (verifyMany, verify).
+    static {
+        verdictsOf = (texts, yearLimit, history, what) => {
+            const count = texts.length;
+            const result = new Verdicts(count, yearLimit, history);
+            for (let first = 0; first < count; first += CHUNK) {
+                const last = Math.min(count, first + CHUNK);
+                const size = last - first;
+                verifyChunk(texts, first, last, yearLimit, true, result.#flags.subarray(first, last), result.#long, what);
+                result.#refused.push(keepTexts(first, last, result.#places));
+                const layout = chunkLayout(size);
+                const w = layout.regions >> 2;
+                result.regionCodes.set(words.subarray(w, w + size), first);
+                result.birthDates.set(words.subarray(w + size, w + 2 * size), first);
+                result.reasonCodes.set(bytes.subarray(layout.reasons, layout.reasons + size), first);
+                result.expectedChecks.set(bytes.subarray(layout.checks, layout.checks + size), first);
+                result.sexCodes.set(bytes.subarray(layout.sexes, layout.sexes + size), first);
+            }
+            return result;
+        };
+    }
+
+    // The record of text `index` (a negative index counts from the end, as
+    // Array.prototype.at does); undefined beyond the texts.
+    at(index) {
+        let i = Math.trunc(Number(index)) || 0;
+        if (i < 0) i += this.length;
+        return i >= 0 && i < this.length ? this.#record(i) : undefined;
+    }
+
+    *[Symbol.iterator]() {
+        for (let i = 0; i < this.length; ++i) yield this.#record(i);
+    }
+
+    // Every record, in order, in an array.
+    toArray() {
+        const records = new Array(this.length);
+        for (let i = 0; i < records.length; ++i) records[i] = this.#record(i);
+        return records;
+    }
+
+    toJSON() {
+        return this.toArray();
+    }
+
+    #record(i) {
+        const reason = this.reasonCodes[i];
+        const expectedCheck = checkCharacters[this.expectedChecks[i]];
+        const history = this.#history;
+        if (reason === 0) {
+            const code = this.regionCodes[i];
+            const date = this.birthDates[i];
+            const dateText = birthDateText(date);
+            const input = digitsOf(regionDigits, code, 6) + dateText + sequenceDigits[this.#places[i]] + expectedCheck;
+            const region = identify(regionOf(code), input, this.#yearLimit);
+            const sex = this.sexCodes[i] === SEX_MALE ? '男' : '女';
+            return history
+                ? validRecord(input, expectedCheck, dateText, sex, region, inUseAtBirth(region, Math.floor(date / 10000)))
+                : validShortRecord(input, expectedCheck, dateText, sex, region);
+        }
+        const refused = this.#refused[i >> CHUNK_SHIFT];
+        const k = this.#places[i];
+        const start = k === 0 ? 0 : refused.ends[k - 1];
+        const end = refused.ends[k];
+        const flag = this.#flags[i];
+        if (flag === BY_WRITER) {
+            const text = this.#long.get(i);
+            if (text !== undefined) return longRecord(text, this.#yearLimit, history);
+            bytes.set(refused.bytes.subarray(start, end), PREFIX);
+            return recordByWriter(PREFIX, end - start, this.#yearLimit, history);
+        }
+        const input = flag === FROM_COLUMNS ? asciiText(refused.bytes, start, end)
+            : decoder.decode(refused.bytes.subarray(start, end));
+        const message = refusalMessage(reason, end - start);
+        bytes.set(refused.bytes.subarray(start, end), PREFIX);
+        const hint = hintOf(PREFIX, end - start, this.#yearLimit);
+        return history ? refusedRecord(input, reasonNames[reason], message, expectedCheck, hint)
+            : refusedShortRecord(input, reasonNames[reason], message, expectedCheck, hint);
+    }
 }
 
 function verifyOptions(options, what) {
@@ -441,15 +690,13 @@ function verifyOptions(options, what) {
 export function verify(text, options) {
     requireString(text, 'verify: the number');
     const { yearLimit, history } = verifyOptions(options, 'verify');
-    return verifyAll([text], yearLimit, history, 'verify')[0];
+    return verdictsOf([text], yearLimit, history, 'verify').at(0);
 }
 
 export function verifyMany(texts, options) {
-    if (typeof texts === 'string' || texts === null || typeof texts?.[Symbol.iterator] !== 'function') {
-        throw new TypeError(`verifyMany: expected an array (or iterable) of strings, not ${describe(texts)}`);
-    }
+    const list = requireList(texts, 'verifyMany');
     const { yearLimit, history } = verifyOptions(options, 'verifyMany');
-    return verifyAll(Array.isArray(texts) ? texts : Array.from(texts), yearLimit, history, 'verifyMany');
+    return verdictsOf(list, yearLimit, history, 'verifyMany');
 }
 
 // The verdict alone, one byte per text: 0 valid, else the reason's index in
@@ -458,18 +705,15 @@ export function verifyMany(texts, options) {
 export const REASONS = Object.freeze([...reasonNames]);
 
 export function verdictCodes(texts, options) {
-    if (typeof texts === 'string' || texts === null || typeof texts?.[Symbol.iterator] !== 'function') {
-        throw new TypeError(`verdictCodes: expected an array (or iterable) of strings, not ${describe(texts)}`);
-    }
+    const list = requireList(texts, 'verdictCodes');
     const { yearLimit } = verifyOptions(options, 'verdictCodes');
-    const list = Array.isArray(texts) ? texts : Array.from(texts);
-    requireStrings(list, 'verdictCodes');
     const codes = new Uint8Array(list.length);
+    const flags = new Uint8Array(Math.min(list.length, CHUNK));
     for (let first = 0; first < list.length; first += CHUNK) {
-        const size = Math.min(list.length, first + CHUNK) - first;
-        verifyChunk(list, first, first + size, yearLimit);
-        const v = chunkPlaces.verdicts >> 2;
-        for (let i = 0; i < size; ++i) codes[first + i] = words[v + i * 10];
+        const last = Math.min(list.length, first + CHUNK);
+        verifyChunk(list, first, last, yearLimit, false, flags, null, 'verdictCodes');
+        const { reasons } = chunkLayout(last - first);
+        codes.set(bytes.subarray(reasons, reasons + last - first), first);
     }
     return codes;
 }

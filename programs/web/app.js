@@ -193,7 +193,9 @@ $('download-generated').addEventListener('click', () => {
 let chosenFile = null;
 let fileBuffer = null;
 let batchCsv = '';
-let batchRecords = [];
+// What the worker sent for the table: {total, first, refused}, the first
+// rows and the first refused rows (records with their line number).
+let batchPreview = null;
 const PREVIEW_ROWS = 500;
 
 async function takeFile(file) {
@@ -276,10 +278,10 @@ $('batch-button').addEventListener('click', () => {
             return;
         }
         $('batch-progress').value = 1;
-        batchRecords = data.done;
+        batchPreview = data.done;
         batchCsv = data.csv;
         const seconds = ((performance.now() - started) / 1000).toFixed(2);
-        $('batch-status').textContent = `完成：共 ${batchRecords.length} 行，通过 ${data.counts.valid} 行，用时 ${seconds} 秒`
+        $('batch-status').textContent = `完成：共 ${batchPreview.total} 行，通过 ${data.counts.valid} 行，用时 ${seconds} 秒`
             + (data.encoding ? `（文件编码：${data.encoding.toUpperCase()}）` : '');
         $('batch-status').dataset.seconds = seconds;
         showCounts(data.counts);
@@ -314,12 +316,10 @@ function showTable() {
     const onlyInvalid = $('only-invalid').checked;
     const body = $('batch-table').tBodies[0];
     const rows = [];
-    for (let i = 0; i < batchRecords.length && rows.length < PREVIEW_ROWS; ++i) {
-        const record = batchRecords[i];
-        if (onlyInvalid && record.valid) continue;
+    for (const record of onlyInvalid ? batchPreview.refused : batchPreview.first) {
         const row = document.createElement('tr');
         if (!record.valid) row.className = 'refused';
-        cell(row, String(i + 1));
+        cell(row, String(record.line));
         cell(row, record.input).className = 'num';
         cell(row, record.valid ? '通过' : '未通过');
         cell(row, record.valid ? '' : `${reasonLabels[record.reason]}：${record.message}`);
@@ -334,6 +334,6 @@ function showTable() {
         ? `校验结果（只显示前${PREVIEW_ROWS}行${shown}，全部结果请下载CSV）` : `校验结果（${shown}共${rows.length}行）`;
     $('batch-table').hidden = false;
 }
-$('only-invalid').addEventListener('change', () => { if (batchRecords.length) showTable(); });
+$('only-invalid').addEventListener('change', () => { if (batchPreview) showTable(); });
 
 $('download-csv').addEventListener('click', () => download('校验结果.csv', batchCsv, 'text/csv;charset=utf-8'));

@@ -82,10 +82,13 @@ export const reasonLabels = {
     date: '出生日期错误',
 };
 
-// Lines per verdict, in idtool's order: valid, length, characters, check, date.
-export function countVerdicts(records) {
-    const counts = { valid: 0, length: 0, characters: 0, check: 0, date: 0 };
-    for (const record of records) ++counts[record.valid ? 'valid' : record.reason];
+// Lines per verdict, in idtool's order (valid, length, characters, check,
+// date), from verdict codes: 0 valid, else the index in the package's
+// REASONS (verifyMany's reasonCodes, verdictCodes).
+export const verdictNames = ['valid', 'length', 'characters', 'check', 'date'];
+
+export function countVerdicts(codes, counts = { valid: 0, length: 0, characters: 0, check: 0, date: 0 }) {
+    for (let i = 0; i < codes.length; ++i) ++counts[verdictNames[codes[i]]];
     return counts;
 }
 
@@ -102,15 +105,30 @@ function csvField(value) {
     return /[",\r\n]/.test(text) ? `"${text.replaceAll('"', '""')}"` : text;
 }
 
-// The results as CSV: a byte-order mark, a header, one row per line, CRLF.
-export function resultsCsv(records) {
-    const rows = ['\uFEFF' + csvHeader.join(',')];
-    records.forEach((record, i) => {
-        rows.push([
-            i + 1, record.input, record.valid ? '通过' : '未通过', record.valid ? '' : reasonLabels[record.reason],
-            record.message, record.expected_check, record.birth_date, record.sex,
-            record.province, record.city, record.county,
-        ].map((value, column) => (column === 0 ? String(value) : csvField(value))).join(','));
-    });
-    return rows.join('\r\n') + '\r\n';
+// The results as CSV, in pieces: csvHeaderRow() (a byte-order mark and the
+// header) and one csvRow per line; joined with CRLF, and a CRLF at the end.
+export function csvHeaderRow() {
+    return '\uFEFF' + csvHeader.join(',');
+}
+
+// Most fields hold one of a few values (messages, dates, names): their CSV
+// forms are kept, up to a bound.
+const knownFields = new Map();
+function knownField(value) {
+    if (value === null || value === undefined) return '';
+    let field = knownFields.get(value);
+    if (field === undefined) {
+        field = csvField(value);
+        if (knownFields.size < 100000) knownFields.set(value, field);
+    }
+    return field;
+}
+
+export function csvRow(lineNumber, record) {
+    return [
+        String(lineNumber), csvField(record.input), record.valid ? '通过' : '未通过',
+        record.valid ? '' : knownField(reasonLabels[record.reason]), knownField(record.message),
+        knownField(record.expected_check), knownField(record.birth_date), knownField(record.sex),
+        knownField(record.province), knownField(record.city), knownField(record.county),
+    ].join(',');
 }

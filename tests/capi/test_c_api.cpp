@@ -78,6 +78,33 @@ TEST(CApiVerify, RecordsAreIdtoolsRecords) {
     EXPECT_NE(short_.find("\"county\":\"\"}"), std::string::npos) << short_;
 }
 
+// idn_hint_of says what the record's hint and upgraded fields say, for
+// every repair a hint names and for lines no repair explains.
+TEST(CApiVerify, HintsAreTheRecordsHints) {
+    std::vector<std::string> lines = sampleLines();
+    for (const char* line : {"110105491231002", "1.10105E+17", "110105194912310000", "1101 0519 4912 3100 2X",
+                             "11010519491231002X\r11010519491231002X", "110105-19491231-002X"})
+        lines.push_back(line);
+    lines.push_back(std::string(70, '1') + "\r");  // a CR beyond the first 64 bytes is not seen
+    for (const std::string& line : lines) {
+        char upgraded[19] = "unchanged";
+        const int hint = idn_hint_of(line.data(), line.size(), yearLimit, upgraded);
+        ASSERT_GE(hint, IDN_HINT_NONE) << line;
+        const std::string record = verifyJson(line, 0);
+        const char* name = idn_hint_name(hint);
+        const std::string field = name != nullptr ? "\"hint\":\"" + std::string(name) + "\"" : "\"hint\":null";
+        EXPECT_NE(record.find(field), std::string::npos) << record;
+        if (hint == IDN_HINT_FIFTEEN_DIGITS)
+            EXPECT_NE(record.find("\"upgraded\":\"" + std::string(upgraded) + "\""), std::string::npos) << record;
+        else
+            EXPECT_STREQ(upgraded, "unchanged") << line;
+    }
+    EXPECT_EQ(idn_hint_of("110105491231002", 15, yearLimit, nullptr), IDN_HINT_FIFTEEN_DIGITS);
+    EXPECT_EQ(idn_hint_of(nullptr, 1, yearLimit, nullptr), IDN_ERROR_NULL_POINTER);
+    EXPECT_EQ(idn_hint_name(IDN_HINT_NONE), nullptr);
+    EXPECT_EQ(idn_hint_name(IDN_HINT_SPACES + 1), nullptr);
+}
+
 TEST(CApiVerify, VerdictsKindsAndMessages) {
     // Stems completed with their check character (a wrong one for "check").
     const auto withCheck = [](std::string stem, bool right = true) {
@@ -136,6 +163,49 @@ TEST(CApiVerify, VerdictsKindsAndMessages) {
     EXPECT_EQ(verdicts[3].reason, IDN_REASON_CHECK);
     const size_t backwards[] = {18, 10};
     EXPECT_EQ(idn_verify_batch(packed.data(), backwards, 2, yearLimit, verdicts), IDN_ERROR_BAD_ARGUMENT);
+}
+
+TEST(CApiVerify, ColumnsSayWhatTheVerdictsSay) {
+    // The sample lines packed one after another: every column beside each
+    // text's own verdict, and a NULL column left unwritten.
+    const std::vector<std::string> lines = sampleLines();
+    std::string packed;
+    std::vector<size_t> ends;
+    for (const std::string& line : lines) ends.push_back((packed += line).size());
+    const size_t count = lines.size();
+    std::vector<uint8_t> reasons(count, 99), checks(count, 99), sexes(count, 99);
+    std::vector<int32_t> regions(count, 99), dates(count, 99);
+    ASSERT_EQ(idn_verify_columns(packed.data(), ends.data(), count, yearLimit, reasons.data(), checks.data(),
+                                 sexes.data(), regions.data(), dates.data()),
+              IDN_OK);
+    for (size_t i = 0; i < count; ++i) {
+        idn_verdict verdict;
+        ASSERT_EQ(idn_verify(lines[i].data(), lines[i].size(), yearLimit, &verdict), IDN_OK);
+        EXPECT_EQ(reasons[i], verdict.reason) << i;
+        EXPECT_EQ(checks[i], verdict.expected_check) << i;
+        EXPECT_EQ(sexes[i], verdict.sex) << i;
+        EXPECT_EQ(regions[i], verdict.region_code) << i;
+        EXPECT_EQ(dates[i], verdict.reason == IDN_VALID
+                                ? verdict.birth_year * 10000 + verdict.birth_month * 100 + verdict.birth_day
+                                : 0)
+            << i;
+    }
+    EXPECT_EQ(dates[0], 19491231);
+    EXPECT_EQ(regions[0], 110105);
+    EXPECT_EQ(sexes[0], IDN_SEX_FEMALE);
+
+    std::vector<uint8_t> only(count, 99);
+    ASSERT_EQ(idn_verify_columns(packed.data(), ends.data(), count, yearLimit, only.data(), nullptr, nullptr,
+                                 nullptr, nullptr),
+              IDN_OK);
+    EXPECT_EQ(only, reasons);
+    EXPECT_EQ(idn_verify_columns(nullptr, nullptr, 0, yearLimit, nullptr, nullptr, nullptr, nullptr, nullptr), IDN_OK);
+    EXPECT_EQ(idn_verify_columns(packed.data(), nullptr, 1, yearLimit, only.data(), nullptr, nullptr, nullptr, nullptr),
+              IDN_ERROR_NULL_POINTER);
+    const size_t backwards[] = {18, 10};
+    EXPECT_EQ(idn_verify_columns(packed.data(), backwards, 2, yearLimit, only.data(), nullptr, nullptr, nullptr,
+                                 nullptr),
+              IDN_ERROR_BAD_ARGUMENT);
 }
 
 idn_generate_options birthOptions(const char* region, const char* birth, uint64_t count) {
@@ -405,6 +475,10 @@ TEST(CApiArguments, NothingIsAllocated) {
         idn_verify_json(line.data(), line.size(), yearLimit, IDN_JSON_HISTORY, out, sizeof out, nullptr);
         idn_mask(line.data(), line.size(), out, sizeof out, nullptr);
     }
+    const size_t end = 18;
+    uint8_t reason = 0;
+    int32_t date = 0;
+    idn_verify_columns("11010519491231002X", &end, 1, yearLimit, &reason, nullptr, nullptr, nullptr, &date);
     idn_generator_init(&generator, &options, message, sizeof message);
     for (uint64_t i = 0; i < idn_generator_count(&generator); ++i)
         idn_generator_number(&generator, i, out, sizeof out);

@@ -48,15 +48,81 @@ test('bad input: a TypeError naming what was wrong, or a verdict', () => {
     assert.equal(lone.message, '您输入的身份证号为20位，正确的应为18位');
     assert.equal(idn.verify('\uDC00'.repeat(100)).message, '您输入的身份证号为300位，正确的应为18位');
     assert.equal(idn.verify('😀'.repeat(40)).message, '您输入的身份证号为160位，正确的应为18位');
-    assert.equal(idn.verifyMany(new Set(['11010519491231002X'])).length, 1);
-    assert.deepEqual(idn.verifyMany([]), []);
+});
+
+test('verifyMany: columns, records read by index and iteration, the texts kept', () => {
+    const valid = '11010519491231002X';
+    const texts = [valid, '1'.repeat(100), '11010519491231002x', '身'.repeat(30), '', '11010519491231002\uD800'];
+    const result = idn.verifyMany(texts, { yearLimit: 2024 });
+    assert.ok(result instanceof idn.Verdicts);
+    assert.equal(result.length, 6);
+    assert.deepEqual([...result.reasonCodes], [0, 1, 2, 1, 1, 1]);
+    assert.equal(String.fromCharCode(result.expectedChecks[0]), 'X');
+    assert.equal(result.expectedChecks[4], 0);
+    assert.deepEqual([result.sexCodes[0], result.regionCodes[0], result.birthDates[0]], [2, 110105, 19491231]);
+    assert.deepEqual([result.sexCodes[2], result.regionCodes[2], result.birthDates[2]], [0, 0, 0]);
+
+    // Changing the array afterwards changes nothing in the result.
+    const records = result.toArray();
+    texts[0] = 'changed';
+    texts.length = 1;
+    assert.deepEqual([...result], records);
+    assert.deepEqual(records.map((record) => record.input),
+        [valid, '1'.repeat(64), '11010519491231002x', '身'.repeat(21) + '\u00e8', '', '11010519491231002\uFFFD']);
+    assert.deepEqual(records[0], idn.verify(valid, { yearLimit: 2024 }));
+    assert.equal(records[1].message, '您输入的身份证号为100位，正确的应为18位');
+
+    // at() as Array.prototype.at: negative from the end, undefined beyond.
+    assert.deepEqual(result.at(-6), records[0]);
+    assert.deepEqual(result.at('2'), records[2]);
+    assert.equal(result.at(6), undefined);
+    assert.equal(result.at(-7), undefined);
+    // Each read makes a new record; JSON gives the array of records.
+    assert.notEqual(result.at(0), result.at(0));
+    assert.equal(JSON.stringify(result), JSON.stringify(records));
+    assert.throws(() => { result.length = 0; }, TypeError);
+
+    // A valid number's input comes back whole from its columns, leading
+    // zeros, month and day 00 and check character X included.
+    const edges = ['00000000000000000', '00010100000000000', '11010519491231002', '99999999991231999', '12345620241301995']
+        .map((stem) => stem + checkCharacter(stem));
+    const edgeResult = idn.verifyMany(edges, { yearLimit: 9999 });
+    assert.deepEqual([...edgeResult].map((record) => [record.valid, record.input, record.birth_date]),
+        edges.map((text) => [!text.startsWith('123456'), text, text.startsWith('123456') ? null : text.slice(6, 14)]));
+    assert.ok(edges.some((text) => text.endsWith('X')));
+
+    assert.equal(idn.verifyMany(new Set([valid])).length, 1);
+    assert.equal(idn.verifyMany((function* () { yield valid; yield 'x'; })()).at(1).reason, 'length');
+    assert.deepEqual(idn.verifyMany([]).toArray(), []);
+    assert.deepEqual([...idn.verifyMany([])], []);
+    assert.equal(idn.verifyMany([]).at(0), undefined);
+});
+
+test('verifyMany: chunk and group bounds, beyond ASCII and long texts anywhere', () => {
+    // 40000 texts cross the chunks of 16384 and the groups of 512; a text
+    // beyond ASCII or over 64 units falls at a group's start, end and middle.
+    const base = ['11010519491231002X', '512201198001010012', '11010519491231002x', '1101051949123100'];
+    const texts = Array.from({ length: 40000 }, (_, i) => base[i % 4]);
+    for (const at of [0, 511, 512, 1000, 16383, 16384, 16385, 32767, 39999]) {
+        texts[at] = at % 2 ? '１１０１０５１９４９１２３１００２Ｘ' : '1'.repeat(70 + at % 5);
+    }
+    const result = idn.verifyMany(texts);
+    const codes = idn.verdictCodes(texts);
+    let i = 0;
+    for (const record of result) {
+        assert.deepEqual(record, idn.verify(texts[i]), `text ${i}`);
+        assert.equal(codes[i], result.reasonCodes[i]);
+        ++i;
+    }
+    assert.equal(i, texts.length);
+    assert.throws(() => idn.verifyMany([...texts, 5]), /item 40000 is number 5/);
 });
 
 test('the year limit decides date refusals', () => {
     const number = '11010520300101001' + checkCharacter('11010520300101001');
     assert.equal(idn.verify(number, { yearLimit: 2029 }).reason, 'date');
     assert.equal(idn.verify(number, { yearLimit: 2030 }).valid, true);
-    assert.equal(idn.verifyMany([number], { yearLimit: 2029 })[0].message, '出生日期不正确');
+    assert.equal(idn.verifyMany([number], { yearLimit: 2029 }).at(0).message, '出生日期不正确');
 });
 
 test('records of one region share frozen history values', () => {
@@ -64,7 +130,7 @@ test('records of one region share frozen history values', () => {
     assert.equal(a.history, b.history);
     assert.ok(Object.isFrozen(a.history) && Object.isFrozen(a.history[0]) && Object.isFrozen(a.now));
     assert.throws(() => { a.history[0].name = 'x'; }, TypeError);
-    assert.deepEqual(Object.keys(idn.verify('1', { history: false })), idn.fields.slice(0, 10));
+    assert.deepEqual(Object.keys(idn.verify('1', { history: false })), idn.fields.slice(0, idn.fields.indexOf('county') + 1));
     assert.deepEqual(Object.keys(a), idn.fields);
 });
 
@@ -90,7 +156,7 @@ test('generate gives idtool generate\'s numbers for the same seed', { skip: noId
     }
     const numbers = idn.generate({ region: '110105', birth: '19491001', count: 50 });
     assert.equal(new Set(numbers).size, 50);
-    assert.ok(idn.verifyMany(numbers).every((record) => record.valid));
+    assert.ok(idn.verifyMany(numbers).reasonCodes.every((code) => code === 0));
 });
 
 test('generate refuses bad options with idtool\'s message and the status name', () => {
@@ -165,4 +231,23 @@ test('the module exports exactly the C API\'s functions, its memory and __heap_b
     assert.deepEqual(exported.filter((e) => e.kind !== 'function').map((e) => e.name).sort(), ['__heap_base', 'memory']);
     assert.ok(WebAssembly.Module.imports(module).every((i) => i.module === 'wasi_snapshot_preview1'));
     assert.equal(idn.version, '1.0.0');
+});
+
+test('hints, the upgraded number, kind and nationality, as idtool gives them', () => {
+    const record = (text) => idn.verify(text, { history: false });
+    const fifteen = record('110105491231002');
+    assert.deepEqual([fifteen.reason, fifteen.hint, fifteen.upgraded], ['length', 'fifteen_digits', '11010519491231002X']);
+    assert.equal(record('11010519491231002x').hint, 'lowercase_x');
+    assert.equal(record('１１０１０５１９４９１２３１００２Ｘ').hint, 'fullwidth');
+    // Cut at 64 bytes, a long line is judged by no repair but a CR.
+    assert.equal(record(' 11010519491231002X'.repeat(4)).hint, null);
+    assert.equal(record('11010519491231002X\r'.repeat(4)).hint, 'cr_line_ends');
+    const card = '91110119900101001';
+    const cards = idn.verifyMany([card + checkCharacter(card), '9' + '3'.repeat(16)]).toArray();
+    assert.equal(cards[0].kind, 'foreigner_card');
+    assert.deepEqual(cards[0].nationality, { code: '101', name: null });
+    assert.ok(Object.isFrozen(cards[0].nationality));
+    const us = '91184019900101001';
+    assert.deepEqual(record(us + checkCharacter(us)).nationality, { code: '840', name: '美国' });
+    assert.equal(record('810000199001010019').kind, 'hmt_permit');
 });

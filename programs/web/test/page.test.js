@@ -15,7 +15,7 @@ import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { fileURLToPath } from 'node:url';
 
-import { regions } from '../../../bindings/javascript/index.js';
+import { regions, verdictCodes } from '../../../bindings/javascript/index.js';
 import { testLines } from '../../../bindings/javascript/test/lines.js';
 import { launchChromium, runPastedBatch, serve } from './harness.js';
 
@@ -184,7 +184,16 @@ test('batch: 10^5 pasted lines, the counts per reason of idtool verify --summary
     const counts = await page.$$eval('#batch-counts tbody tr', (rows) =>
         Object.fromEntries(rows.map((row) => [row.dataset.reason, Number(row.cells[1].textContent)])));
     assert.deepEqual(counts, expected);
-    assert.equal(await page.$$eval('#batch-table tbody tr', (rows) => rows.length), 500);
+    const tableLines = () => page.$$eval('#batch-table tbody tr', (rows) =>
+        rows.map((row) => `${row.cells[0].textContent}${row.className === 'refused' ? ' refused' : ''}`));
+    const codes = verdictCodes(lines);
+    const shown = (line) => `${line}${codes[line - 1] === 0 ? '' : ' refused'}`;
+    assert.deepEqual(await tableLines(), Array.from({ length: 500 }, (_, i) => shown(i + 1)));
+    // Only the refused ones: the first 500 refused lines, by their numbers.
+    const refusedLines = [];
+    for (let i = 0; i < lines.length && refusedLines.length < 500; ++i) if (codes[i] !== 0) refusedLines.push(shown(i + 1));
+    await page.check('#only-invalid');
+    assert.deepEqual(await tableLines(), refusedLines);
     console.log(`the page verified 10^5 pasted lines in ${seconds} s`);
     await page.close();
 });
