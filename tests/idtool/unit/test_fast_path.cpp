@@ -44,10 +44,10 @@ std::vector<std::string> sampleLines(std::size_t count) {
         switch (random() % 16) {
         case 0: text[17] = text[17] == '1' ? '2' : '1'; break;              // check
         case 1: text[17] = 'x'; break;                                       // characters
-        case 2: text.resize(random() % 18); break;                           // length
+        case 2: text.resize(static_cast<std::size_t>(random() % 18)); break;     // length
         case 3: text.replace(6, 4, "2999"); text[17] = computeCheckCharacter(text.c_str()); break;  // date
         case 4: text = text.substr(0, 6) + text.substr(8, 9); break;         // fifteen digits
-        case 5: text = std::string(65 + random() % 30, '7'); break;          // longer than the held limit
+        case 5: text = std::string(65 + static_cast<std::size_t>(random() % 30), '7'); break;  // longer than the held limit
         case 6: text = "=cmd|' /C calc'!A0"; break;                          // a formula
         case 7: text = u8"１１０１０５１９４９１２３１００２Ｘ"; break;
         case 8: text = std::string("\xFF\xFE\x80\x01\x1B[2J", 8); break;
