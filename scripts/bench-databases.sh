@@ -18,6 +18,7 @@
 # PostgreSQL is timed with max_parallel_workers_per_gather 0 and 2.
 set -eu
 cd "$(dirname "$0")/.."
+. scripts/debian_packages.sh
 
 rows=1000000
 runs=5
@@ -32,15 +33,13 @@ while [ $# -gt 0 ]; do
 done
 [ ${#servers[@]} -gt 0 ] || servers=(postgresql mariadb)
 
-sudo=
-[ "$(id -u)" -eq 0 ] || sudo=sudo
 cmake --preset release >/dev/null
 cmake --build --preset release -j 2 >/dev/null
 export PG_CONFIG=/usr/lib/postgresql/15/bin/pg_config
 for server in "${servers[@]}"; do
     if [ "$server" = postgresql ]; then
         make -C databases/postgresql --no-print-directory -s >/dev/null
-        $sudo make -C databases/postgresql --no-print-directory -s install >/dev/null
+        as_root make -C databases/postgresql --no-print-directory -s install >/dev/null
     else
         make -C databases/mariadb --no-print-directory -s >/dev/null
     fi

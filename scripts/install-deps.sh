@@ -2,6 +2,7 @@
 # Installs what building, testing and running need, from Debian 12's packages.
 # Idempotent: installs only what is missing. Needs root (or sudo) when it does.
 set -eu
+. "$(dirname "$0")/debian_packages.sh"
 packages=(
     cmake ninja-build g++ python3
     googletest libbenchmark-dev
@@ -14,17 +15,8 @@ packages=(
     wine64
     xvfb fonts-wqy-microhei imagemagick x11-utils
 )
-missing=()
-for package in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
-done
 # wine32 runs the 32-bit release under Wine; whether this machine can execute
 # 32-bit code at all is probed when the tests run.
-dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q 'install ok installed' || missing+=(wine32:i386)
-[ ${#missing[@]} -eq 0 ] && exit 0
-echo "Installing: ${missing[*]}"
-sudo=
-[ "$(id -u)" -eq 0 ] || sudo=sudo
-dpkg --print-foreign-architectures | grep -qx i386 || $sudo dpkg --add-architecture i386
-$sudo apt-get update -q
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+package_installed wine32:i386 || dpkg --print-foreign-architectures | grep -qx i386 ||
+    as_root dpkg --add-architecture i386
+install_missing_packages "${packages[@]}" wine32:i386

@@ -9,6 +9,7 @@
 # anywhere; exits non-zero on any failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. scripts/debian_packages.sh
 jobs=2
 
 packages=(
@@ -19,17 +20,7 @@ packages=(
 )
 command -v node >/dev/null 2>&1 || packages+=(nodejs)
 command -v npm >/dev/null 2>&1 || packages+=(npm)
-missing=()
-for package in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "Installing: ${missing[*]}"
-    sudo=
-    [ "$(id -u)" -eq 0 ] || sudo=sudo
-    $sudo apt-get update -q
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
-fi
+install_missing_packages "${packages[@]}"
 node_major=$(node -p 'process.versions.node.split(".")[0]')
 [ "$node_major" -ge 18 ] || { echo "Node 18 or newer is needed, not $(node --version)"; exit 1; }
 

@@ -19,20 +19,11 @@
 # Ends with "N passed, N failed"; exits non-zero on any failure.
 set -eu
 cd "$(dirname "$0")/.."
+. scripts/debian_packages.sh
 root=$PWD
 
 packages=(cmake ninja-build g++ python3 libcli11-dev mariadb-server libmariadb-dev)
-missing=()
-for package in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "Installing: ${missing[*]}"
-    sudo=
-    [ "$(id -u)" -eq 0 ] || sudo=sudo
-    $sudo apt-get update -q
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
-fi
+install_missing_packages "${packages[@]}"
 
 cmake --preset release >/dev/null
 cmake --build --preset release -j 2

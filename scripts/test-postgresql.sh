@@ -16,20 +16,11 @@
 # Ends with "N passed, N failed"; exits non-zero on any failure.
 set -eu
 cd "$(dirname "$0")/.."
+. scripts/debian_packages.sh
 root=$PWD
 
 packages=(cmake ninja-build g++ python3 libcli11-dev postgresql-15 postgresql-server-dev-15)
-missing=()
-for package in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
-done
-sudo=
-[ "$(id -u)" -eq 0 ] || sudo=sudo
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "Installing: ${missing[*]}"
-    $sudo apt-get update -q
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
-fi
+install_missing_packages "${packages[@]}"
 
 cmake --preset release >/dev/null
 cmake --build --preset release -j 2
@@ -38,7 +29,7 @@ idtool=$root/build/release/idtool
 export PG_CONFIG=/usr/lib/postgresql/15/bin/pg_config
 make -C databases/postgresql --no-print-directory -s clean
 make -C databases/postgresql --no-print-directory -s
-$sudo make -C databases/postgresql --no-print-directory -s install
+as_root make -C databases/postgresql --no-print-directory -s install
 
 work=$(mktemp -d)
 # shellcheck source=databases/postgresql/server.sh

@@ -10,6 +10,7 @@
 #   scripts/test-python.sh [PYTEST ARGUMENTS...]
 set -eu
 cd "$(dirname "$0")/.."
+. scripts/debian_packages.sh
 
 packages=(
     g++ cmake ninja-build                    # idtool's release build
@@ -19,19 +20,7 @@ packages=(
     python3-pytest
     python3-dask python3-distributed         # the cluster test and the example
 )
-missing=()
-for package in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "Installing: ${missing[*]}"
-    sudo=
-    [ "$(id -u)" -eq 0 ] || sudo=sudo
-    $sudo apt-get update -q
-    # Other builds may hold dpkg's lock for a while.
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get -o DPkg::Lock::Timeout=600 install -y -q \
-        --no-install-recommends "${missing[@]}"
-fi
+install_missing_packages "${packages[@]}"
 
 cmake --preset release >/dev/null
 cmake --build --preset release -j 2 --target idtool

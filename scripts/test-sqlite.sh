@@ -16,19 +16,10 @@
 # shell only.
 set -eu
 cd "$(dirname "$0")/.."
+. scripts/debian_packages.sh
 
 packages=(cmake ninja-build g++ python3 libcli11-dev googletest sqlite3 libsqlite3-dev)
-missing=()
-for package in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "Installing: ${missing[*]}"
-    sudo=
-    [ "$(id -u)" -eq 0 ] || sudo=sudo
-    $sudo apt-get update -q
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
-fi
+install_missing_packages "${packages[@]}"
 
 python=/usr/bin/python3
 tests=databases/sqlite/tests
