@@ -38,7 +38,7 @@ export IDTOOL="$PWD/build/release/idtool"
 export WEB_ROOT="$PWD/build/wasm/web"
 
 echo "== the npm package (node:test)"
-(cd bindings/javascript && npm test)
+(cd bindings/javascript && npm ci --no-audit --no-fund && npm test)
 
 echo "== the web page in Chromium (playwright-core)"
 (cd programs/web && npm ci --no-audit --no-fund && npm test)
