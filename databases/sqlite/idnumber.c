@@ -108,6 +108,22 @@ static enum ArgumentKind argumentText(sqlite3_value* value, ArgumentText* text) 
     }
 }
 
+/* A scalar function's argument as text: 1 when there is one; else 0, with
+ * the result left NULL for a NULL argument or the error set when SQLite ran
+ * out of memory converting it. */
+static int scalarArgumentText(sqlite3_context* context, sqlite3_value* value, ArgumentText* text) {
+    switch (argumentText(value, text)) {
+    case ARGUMENT_TEXT:
+        return 1;
+    case ARGUMENT_NO_MEMORY:
+        sqlite3_result_error_nomem(context);
+        return 0;
+    case ARGUMENT_NULL:
+        break;
+    }
+    return 0;
+}
+
 /* The current year on the local clock, as the library takes a year limit of
  * 0, worked out once a second per thread rather than once a row. */
 static int currentYear(void) {
@@ -184,15 +200,7 @@ static void verdictFunction(sqlite3_context* context, int argc, sqlite3_value** 
     idn_region_fields region;
     char check[2];
     (void)argc;
-    switch (argumentText(argv[0], &text)) {
-    case ARGUMENT_NULL:
-        return; /* the result is NULL */
-    case ARGUMENT_NO_MEMORY:
-        sqlite3_result_error_nomem(context);
-        return;
-    case ARGUMENT_TEXT:
-        break;
-    }
+    if (!scalarArgumentText(context, argv[0], &text)) return;
     idn_verify(text.bytes, text.length, currentYear(), &verdict);
     if (field == FIELD_VALID) {
         sqlite3_result_int(context, verdict.reason == IDN_VALID);
@@ -248,15 +256,7 @@ static void upgradeFunction(sqlite3_context* context, int argc, sqlite3_value** 
     ArgumentText text;
     char number[19];
     (void)argc;
-    switch (argumentText(argv[0], &text)) {
-    case ARGUMENT_NULL:
-        return;
-    case ARGUMENT_NO_MEMORY:
-        sqlite3_result_error_nomem(context);
-        return;
-    case ARGUMENT_TEXT:
-        break;
-    }
+    if (!scalarArgumentText(context, argv[0], &text)) return;
     if (idn_upgrade(text.bytes, text.length, number, sizeof number) == IDN_OK)
         sqlite3_result_text(context, number, 18, SQLITE_TRANSIENT);
 }
@@ -269,15 +269,7 @@ static void maskFunction(sqlite3_context* context, int argc, sqlite3_value** arg
     char* longMask;
     size_t written = 0;
     (void)argc;
-    switch (argumentText(argv[0], &text)) {
-    case ARGUMENT_NULL:
-        return;
-    case ARGUMENT_NO_MEMORY:
-        sqlite3_result_error_nomem(context);
-        return;
-    case ARGUMENT_TEXT:
-        break;
-    }
+    if (!scalarArgumentText(context, argv[0], &text)) return;
     if (idn_mask(text.bytes, text.length, shortMask, sizeof shortMask, &written) == IDN_OK) {
         sqlite3_result_text(context, shortMask, (int)written, SQLITE_TRANSIENT);
         return;
