@@ -435,13 +435,7 @@ int runVerifyInParallel(const VerifyOptions& options, const std::vector<std::str
     int status = statusOf(options, counts);
     if (options.summary && !pipeline.cancelled) writeSummary(session, counts, false);
     if (pipeline.readFailed && !pipeline.cancelled) {
-        OutputStream& err = beginMessage(session);
-        err.write("error reading ");
-        writeInputName(err, inputs[static_cast<std::size_t>(pipeline.failedInput)], session.encoding);
-        err.write(": ");
-        err.write(std::strerror(pipeline.errorNumber));
-        endMessage(session);
-        status = exitTrouble;
+        status = reportReadError(inputs[static_cast<std::size_t>(pipeline.failedInput)], pipeline.errorNumber, session);
     }
     closeInputs(inputs);
     return status;

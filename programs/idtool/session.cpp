@@ -75,13 +75,17 @@ void closeInputs(std::vector<InputFile>& inputs) {
     inputs.clear();
 }
 
-int finishReading(const LineReader& reader, const std::vector<InputFile>& inputs, Session& session, int status) {
-    if (!reader.failed()) return status;
+int reportReadError(const InputFile& input, int errorNumber, Session& session) {
     OutputStream& err = beginMessage(session);
     err.write("error reading ");
-    writeInputName(err, inputs[static_cast<std::size_t>(reader.failedInput())], session.encoding);
+    writeInputName(err, input, session.encoding);
     err.write(": ");
-    err.write(std::strerror(reader.errorNumber()));
+    err.write(std::strerror(errorNumber));
     endMessage(session);
     return exitTrouble;
+}
+
+int finishReading(const LineReader& reader, const std::vector<InputFile>& inputs, Session& session, int status) {
+    if (!reader.failed()) return status;
+    return reportReadError(inputs[static_cast<std::size_t>(reader.failedInput())], reader.errorNumber(), session);
 }

@@ -44,6 +44,9 @@ void writeInputName(OutputStream& out, const InputFile& input, Encoding encoding
 bool openInputs(const std::vector<std::string>& names, std::vector<InputFile>& inputs, Session& session);
 void closeInputs(std::vector<InputFile>& inputs);
 
+// Says that reading `input` failed, and why; returns exitTrouble.
+int reportReadError(const InputFile& input, int errorNumber, Session& session);
+
 // After reading: when the reader stopped on a read error, says which input
 // and why and returns exitTrouble; otherwise returns `status`.
 int finishReading(const LineReader& reader, const std::vector<InputFile>& inputs, Session& session, int status);

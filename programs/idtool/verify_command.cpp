@@ -5,7 +5,6 @@
 #include "programs/idtool/verify_command.h"
 
 #include <climits>
-#include <cstring>
 #include <ctime>
 #include <memory>
 
@@ -176,12 +175,7 @@ int runVerifyColumns(const VerifyOptions& options, const RowReaderOptions& rowOp
         return exitTrouble;
     }
     if (reader.failed()) {
-        OutputStream& err = beginMessage(session);
-        err.write("error reading ");
-        writeInputName(err, inputs[static_cast<std::size_t>(reader.failedInput())], session.encoding);
-        err.write(": ");
-        err.write(std::strerror(reader.errorNumber()));
-        endMessage(session);
+        reportReadError(inputs[static_cast<std::size_t>(reader.failedInput())], reader.errorNumber(), session);
         closeInputs(inputs);
         return exitTrouble;
     }

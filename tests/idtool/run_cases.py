@@ -242,6 +242,15 @@ def check_files(command_prefix, env, windows):
                 or target.read_bytes() != b"11010519491231002X\n"):
             failures.append(f"input is output: status {result.returncode}, {message!r}, {target.read_bytes()[:100]!r}")
 
+    # A read error mid-input (/proc/self/mem refuses its first page), by
+    # each reader: named with its cause, status 2.
+    if not windows and os.path.exists("/proc/self/mem"):
+        for options in (["--jobs", "1"], ["--jobs", "2"], ["--column", "1"]):
+            result = subprocess.run(command_prefix + ["verify"] + options + ["/proc/self/mem"], env=env,
+                                    capture_output=True, timeout=60)
+            if result.returncode != 2 or result.stderr != b"idtool: error reading /proc/self/mem: Input/output error\n":
+                failures.append(f"a read error with {' '.join(options)}: status {result.returncode}, {result.stderr!r}")
+
     if not windows and os.path.exists("/dev/full"):
         for arguments in (["--help"], ["--version"], ["verify", "--help"]):
             with open("/dev/full", "wb") as full, tempfile.TemporaryFile() as err:
