@@ -66,6 +66,12 @@ uint64_t systemSeed() {
 
 int yearLimitOf(int yearLimit) { return yearLimit != 0 ? yearLimit : localYear(time(nullptr)); }
 
+// The verdict of the whole of `length` bytes at `text`.
+VerifyOutcome verifyWholeText(const char* text, size_t length, int yearLimit) {
+    const int wholeLength = verifiedLength(length);
+    return verifyNumberText(text, wholeLength, wholeLength, yearLimit);
+}
+
 bool textPointerOk(const char* text, size_t length) { return text != nullptr || length == 0; }
 
 // Copies `length` bytes and a NUL into the caller's buffer, under the API's
@@ -225,8 +231,7 @@ const char* idn_status_name(int status) {
 
 int idn_verify(const char* text, size_t length, int year_limit, idn_verdict* verdict) {
     if (verdict == nullptr || !textPointerOk(text, length)) return IDN_ERROR_NULL_POINTER;
-    const int wholeLength = length > static_cast<size_t>(INT_MAX) ? INT_MAX : static_cast<int>(length);
-    const VerifyOutcome outcome = verifyNumberText(text, wholeLength, wholeLength, yearLimitOf(year_limit));
+    const VerifyOutcome outcome = verifyWholeText(text, length, yearLimitOf(year_limit));
     *verdict = idn_verdict{};
     verdict->reason = static_cast<int32_t>(outcome.refusal);
     verdict->expected_check = static_cast<unsigned char>(outcome.expectedCheck);
@@ -266,8 +271,7 @@ int idn_verify_columns(const char* bytes, const size_t* ends, size_t count, int 
     for (size_t i = 0; i < count; ++i) {
         if (ends[i] < start) return IDN_ERROR_BAD_ARGUMENT;
         const size_t length = ends[i] - start;
-        const int wholeLength = length > static_cast<size_t>(INT_MAX) ? INT_MAX : static_cast<int>(length);
-        const VerifyOutcome outcome = verifyNumberText(bytes + start, wholeLength, wholeLength, yearLimit);
+        const VerifyOutcome outcome = verifyWholeText(bytes + start, length, yearLimit);
         const bool valid = outcome.refusal == VerifyRefusal::none;
         if (reasons != nullptr) reasons[i] = static_cast<uint8_t>(outcome.refusal);
         if (expected_checks != nullptr) expected_checks[i] = static_cast<unsigned char>(outcome.expectedCheck);
@@ -305,9 +309,8 @@ const char* idn_kind_name(int kind) {
 
 int idn_hint_of(const char* text, size_t length, int year_limit, char* upgraded) {
     if (!textPointerOk(text, length)) return IDN_ERROR_NULL_POINTER;
-    const int wholeLength = length > static_cast<size_t>(INT_MAX) ? INT_MAX : static_cast<int>(length);
     const int yearLimit = yearLimitOf(year_limit);
-    const VerifyOutcome outcome = verifyNumberText(text, wholeLength, wholeLength, yearLimit);
+    const VerifyOutcome outcome = verifyWholeText(text, length, yearLimit);
     const size_t held = length < static_cast<size_t>(inputFieldLimit) ? length : static_cast<size_t>(inputFieldLimit);
     char number[numberLength + 1];
     const NumberHint hint =
@@ -497,9 +500,8 @@ int idn_field_nullable(size_t index) {
 int idn_verify_json(const char* text, size_t length, int year_limit, int flags, char* out, size_t size,
                     size_t* written) {
     if (!textPointerOk(text, length)) return IDN_ERROR_NULL_POINTER;
-    const int wholeLength = length > static_cast<size_t>(INT_MAX) ? INT_MAX : static_cast<int>(length);
     const int yearLimit = yearLimitOf(year_limit);
-    const VerifyOutcome outcome = verifyNumberText(text, wholeLength, wholeLength, yearLimit);
+    const VerifyOutcome outcome = verifyWholeText(text, length, yearLimit);
     const VerifyRecordShape shape{false, (flags & IDN_JSON_HISTORY) != 0};
     // A record is built whole before it is copied out, so that a short buffer
     // learns the length it needs.

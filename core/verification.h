@@ -9,6 +9,9 @@
 #ifndef CORE_VERIFICATION_H
 #define CORE_VERIFICATION_H
 
+#include <climits>
+#include <cstdint>
+
 #include "core/check_character.h"
 #include "core/gbk_text.h"
 #include "core/number_rules.h"
@@ -35,6 +38,10 @@ struct VerifyOutcome {
     BirthDate birthDate;
     int regionCode;
 };
+
+// A text's length as verifyNumberText takes it: a longer one than INT_MAX is
+// refused for its length all the same, and counts as INT_MAX.
+inline int verifiedLength(uint64_t length) { return length > INT_MAX ? INT_MAX : static_cast<int>(length); }
 
 // Verifies `readLength` bytes at `number` (at least min(wholeLength, 18) of
 // the text, more are ignored) whose whole text has `wholeLength` bytes: the

@@ -2,8 +2,6 @@
 // verify that neither reads input nor knows how many workers there are.
 #include "programs/idtool/line_verifier.h"
 
-#include <climits>
-
 #include "core/text_encoding.h"
 #include "core/verification.h"
 
@@ -80,7 +78,6 @@ LineVerifier::LineVerifier(const VerifyOptions& options, OutputStream& out, Enco
       writer_(makeWriter(out, options, outputEncoding, layout_)),
       regions_(configured(writer_, options, layout_), options.history),
       context_{yearLimit, mask},
-      yearLimit_(yearLimit),
       detect_(options.inputEncodingGiven && options.inputEncoding == InputEncoding::detect),
       inputEncoding_(outputEncoding) {
     if (options.inputEncodingGiven && !detect_)
@@ -95,8 +92,8 @@ void LineVerifier::verify(const Line& line) {
     }
     // A line of more than 64 bytes is refused for its length; the core needs
     // only to know that it is not 18.
-    const int wholeLength = line.length > INT_MAX ? INT_MAX : static_cast<int>(line.length);
-    const VerifyOutcome outcome = verifyNumberText(line.bytes, line.held, wholeLength, yearLimit_);
+    const int wholeLength = verifiedLength(line.length);
+    const VerifyOutcome outcome = verifyNumberText(line.bytes, line.held, wholeLength, context_.yearLimit);
     ++counts_.byRefusal[static_cast<int>(outcome.refusal)];
     if (options_.onlyInvalid && outcome.refusal == VerifyRefusal::none) return;
     if (detect_)

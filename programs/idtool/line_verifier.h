@@ -72,7 +72,6 @@ private:
     RecordWriter writer_;
     RegionValueCache regions_;
     VerifyRecordContext context_;
-    int yearLimit_;
     bool detect_;              // --input-encoding auto
     Encoding inputEncoding_;   // of the line being written
     VerdictCounts counts_;

@@ -4,7 +4,6 @@
 // comes from the record's schema.
 #include "programs/idtool/verify_command.h"
 
-#include <climits>
 #include <ctime>
 #include <memory>
 
@@ -138,7 +137,7 @@ int runVerifyColumns(const VerifyOptions& options, const RowReaderOptions& rowOp
             rowDone();
             continue;
         }
-        const int wholeLength = row.length > INT_MAX ? INT_MAX : static_cast<int>(row.length);
+        const int wholeLength = verifiedLength(row.length);
         const VerifyOutcome outcome = verifyNumberText(row.cell, row.held, wholeLength, yearLimit);
         ++counts.byRefusal[static_cast<int>(outcome.refusal)];
         if (options.onlyInvalid && outcome.refusal == VerifyRefusal::none) {
