@@ -10,13 +10,6 @@
 #include "records/output_stream.h"
 #include "programs/idtool/progress.h"
 
-namespace {
-
-constexpr char byteOrderMark[] = "\xEF\xBB\xBF";
-constexpr std::size_t byteOrderMarkLength = 3;
-
-}  // namespace
-
 LineReader::LineReader(InputFile* inputs, int inputCount, char* storage, std::size_t storageSize)
     : inputs_(inputs), inputCount_(inputCount), buffer_(storage), capacity_(storageSize - 1) {
     assert(storageSize >= minimumStorage);
@@ -52,7 +45,7 @@ bool LineReader::startInput() {
     // A pipe may hand over fewer bytes than the mark has.
     while (end_ < byteOrderMarkLength && !atEnd_)
         if (!refill()) return false;
-    if (end_ >= byteOrderMarkLength && std::memcmp(buffer_, byteOrderMark, byteOrderMarkLength) == 0)
+    if (startsWithByteOrderMark(buffer_, end_))
         begin_ = byteOrderMarkLength;
     return true;
 }

@@ -31,9 +31,6 @@ namespace {
 constexpr std::size_t chunkBytes = std::size_t{64} << 10;
 constexpr uint64_t chunkLines = 4096;
 
-constexpr char byteOrderMark[] = "\xEF\xBB\xBF";
-constexpr std::size_t byteOrderMarkLength = 3;
-
 enum class ChunkState : unsigned char { free, filled, working, done };
 
 struct Chunk {
@@ -215,8 +212,7 @@ private:
                 if (!markChecked && (chunk->size >= byteOrderMarkLength || atEnd_)) {
                     // A pipe may hand over fewer bytes than the mark has.
                     markChecked = true;
-                    if (chunk->size >= byteOrderMarkLength &&
-                        std::memcmp(bytes, byteOrderMark, byteOrderMarkLength) == 0) {
+                    if (startsWithByteOrderMark(bytes, chunk->size)) {
                         std::memmove(bytes, bytes + byteOrderMarkLength, chunk->size - byteOrderMarkLength);
                         chunk->size -= byteOrderMarkLength;
                     }

@@ -14,9 +14,6 @@
 
 namespace {
 
-constexpr char byteOrderMark[] = "\xEF\xBB\xBF";
-constexpr std::size_t byteOrderMarkLength = 3;
-
 // Bytes that end a run of plain text in an unquoted field, per format.
 struct StopBytes {
     bool stop[256];
@@ -154,7 +151,7 @@ bool RowReader::startInput() {
     }
     while (end_ < byteOrderMarkLength && !atEnd_)
         if (!refill()) return false;
-    if (end_ >= byteOrderMarkLength && std::memcmp(buffer_, byteOrderMark, byteOrderMarkLength) == 0)
+    if (startsWithByteOrderMark(buffer_, end_))
         begin_ = pos_ = byteOrderMarkLength;
     headerRow_ = options_.header;
     columnIndex_ = options_.columnNumber > 0 ? options_.columnNumber - 1 : -1;

@@ -15,6 +15,12 @@
 #include "records/output_stream.h"
 #include "core/text_encoding.h"
 
+// UTF-8's byte-order mark, which an input may start with; verify drops it.
+constexpr std::size_t byteOrderMarkLength = 3;
+inline bool startsWithByteOrderMark(const char* bytes, std::size_t size) {
+    return size >= byteOrderMarkLength && bytes[0] == '\xEF' && bytes[1] == '\xBB' && bytes[2] == '\xBF';
+}
+
 struct InputFile {
     const char* name;      // as given on the command line; "-" is standard input
     FILE* file;
