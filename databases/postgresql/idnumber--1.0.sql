@@ -7,7 +7,10 @@
  * birth year after it is refused), so the verdict functions are STABLE;
  * idn_expected_check, idn_upgrade and idn_mask read only their argument and
  * are IMMUTABLE; idn_generate draws a seed when none is given and is VOLATILE.
- * All are PARALLEL SAFE: the library keeps no state between calls.
+ * All but idn_generate are PARALLEL SAFE: the library keeps no state between
+ * calls. idn_generate is PARALLEL RESTRICTED, as random() is: a parallel plan
+ * may run a function scan in each worker, and unseeded, each would draw its
+ * own numbers where the query asked for one set.
  */
 
 -- complain if the script is sourced in psql rather than by CREATE EXTENSION
@@ -88,7 +91,7 @@ CREATE FUNCTION idn_mask(bigint) RETURNS text
 CREATE FUNCTION idn_generate(region text, birth_from text, birth_to text DEFAULT NULL, sex text DEFAULT NULL,
                              count bigint DEFAULT 1, seed bigint DEFAULT NULL)
     RETURNS SETOF text
-    AS 'MODULE_PATHNAME', 'pg_idn_generate' LANGUAGE C CALLED ON NULL INPUT VOLATILE PARALLEL SAFE;
+    AS 'MODULE_PATHNAME', 'pg_idn_generate' LANGUAGE C CALLED ON NULL INPUT VOLATILE PARALLEL RESTRICTED;
 
 COMMENT ON FUNCTION idn_valid(text) IS
     'true when the identity number has 18 characters, the right check character and a birth date within the limits';

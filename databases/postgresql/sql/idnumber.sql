@@ -4,8 +4,9 @@
 CREATE EXTENSION idnumber;
 SET datestyle = ISO;
 
--- Every function is STRICT but idn_generate, PARALLEL SAFE, and as volatile
--- as it truly is: verdicts depend on the current year (STABLE).
+-- Every function is STRICT but idn_generate, PARALLEL SAFE but idn_generate
+-- (RESTRICTED: unseeded, it draws), and as volatile as it truly is: verdicts
+-- depend on the current year (STABLE).
 SELECT p.oid::regprocedure AS function, provolatile, proparallel, proisstrict, prorettype::regtype
 FROM pg_proc p JOIN pg_depend d ON d.objid = p.oid AND d.classid = 'pg_proc'::regclass
 JOIN pg_extension e ON e.oid = d.refobjid AND e.extname = 'idnumber'
