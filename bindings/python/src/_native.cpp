@@ -1040,8 +1040,7 @@ py::bytes mask(const py::bytes& text) {
 }
 
 void setTypes(const py::object& verdict, const py::tuple& verdictFields, const py::object& historyRecord,
-              const py::object& successor, const py::object& presentCode, const py::object& region,
-              const py::tuple& missing) {
+              const py::object& successor, const py::object& presentCode, const py::object& region) {
     if (verdictFields.size() != 16) throw std::runtime_error("Verdict has 16 fields");
     for (const py::handle name : verdictFields) {
         py::object slot = verdict.attr(name);
@@ -1054,6 +1053,11 @@ void setTypes(const py::object& verdict, const py::tuple& verdictFields, const p
     types.successor = successor.ptr();
     types.presentCode = presentCode.ptr();
     types.region = region.ptr();
+}
+
+// pandas' missing markers, told once pandas is imported (no value can be one
+// before), so that importing idnumber does not import pandas.
+void setMissing(const py::tuple& missing) {
     for (const py::handle marker : missing) types.missing.push_back(marker.inc_ref().ptr());
 }
 
@@ -1064,6 +1068,7 @@ PYBIND11_MODULE(_native, module) {
     if (PyDateTimeAPI == nullptr) throw py::error_already_set();
     module.doc() = "The C API of the identity-number library, for idnumber; use idnumber's functions.";
     module.def("set_types", &setTypes);
+    module.def("set_missing", &setMissing);
     module.def("verify_one", &verifyOne);
     module.def("verify_batch", &verifyBatch, py::arg("values"), py::arg("nanoseconds"), py::arg("fields") = py::none());
     module.def("generate", &generate);

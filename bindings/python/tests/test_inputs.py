@@ -61,6 +61,19 @@ def test_a_batch_of_every_input_type_gives_the_same_columns():
         pd.testing.assert_frame_equal(idnumber.verify_many(same), expected)
 
 
+def test_importing_idnumber_leaves_pandas_alone_until_a_batch_needs_it():
+    # pandas takes most of a second to import; verify() needs none of it.
+    # Once the caller has imported it, its NA and NaT are missing values in
+    # a dict of columns too.
+    script = ("import sys, idnumber; assert 'pandas' not in sys.modules; idnumber.verify('1'); "
+              "assert 'pandas' not in sys.modules; import pandas; "
+              "c = idnumber.verify_many(['11010519491231002X', pandas.NA, pandas.NaT], frame=False); "
+              "assert c['valid'].mask.tolist() == [False, True, True], c['valid']")
+    import subprocess
+    done = subprocess.run([sys.executable, "-c", script], capture_output=True, text=True, check=False)
+    assert done.returncode == 0, done.stderr
+
+
 def test_missing_values_give_rows_of_nulls():
     values = [VALID, None, float("nan"), np.nan, pd.NA, pd.NaT, np.float64("nan")]
     verdicts = idnumber.verify_many(values)

@@ -29,6 +29,7 @@ from __future__ import annotations
 
 import dataclasses
 import datetime
+import sys
 import warnings
 from typing import Any, Iterable, NamedTuple
 
@@ -107,12 +108,19 @@ class BirthDateWarning(UserWarning):
     """generate was given a birth date that is no real calendar date (such as 19900231)."""
 
 
-def _missing_markers() -> tuple:
-    try:
-        import pandas  # type: ignore[import]
-    except ImportError:
-        return ()
-    return (pandas.NA, pandas.NaT)
+_missing_markers_told = False
+
+
+def _tell_missing_markers() -> None:
+    """Tells the batch pandas' NA and NaT once pandas is imported: no value
+    can be one of them before, and importing pandas with idnumber would cost
+    every user of verify() most of a second."""
+    global _missing_markers_told
+    pandas = sys.modules.get("pandas")
+    if _missing_markers_told or pandas is None or not hasattr(pandas, "NaT"):
+        return
+    _native.set_missing((pandas.NA, pandas.NaT))
+    _missing_markers_told = True
 
 
 _FIELD_HELP = """
@@ -193,7 +201,7 @@ Verdict.__doc__ = ("The verdict on one number, as ``idtool verify`` gives it; im
 #: The verdict's fields in order: verify's attributes, verify_many's columns.
 FIELDS: tuple[str, ...] = tuple(field.name for field in dataclasses.fields(Verdict))
 
-_native.set_types(Verdict, FIELDS, HistoryRecord, Successor, PresentCode, Region, _missing_markers())
+_native.set_types(Verdict, FIELDS, HistoryRecord, Successor, PresentCode, Region)
 
 
 def verify(text: str | bytes) -> Verdict:
@@ -300,6 +308,7 @@ def verify_many(values: Iterable[str | bytes | None] | Any, *, fields: Iterable[
     elif pandas is None and type(values).__module__.startswith("pandas"):
         if hasattr(values, "dtype") and hasattr(values, "to_numpy"):
             values = _series_values(values)
+    _tell_missing_markers()
     columns = _native.verify_batch(values, nanoseconds=pandas is not None,
                                    fields=None if names is FIELDS else names)
     valid = columns["valid"]
