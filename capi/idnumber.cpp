@@ -19,6 +19,7 @@
 #include <unistd.h>  // getentropy
 #endif
 
+#include "core/calendar.h"
 #include "core/generation_messages.h"
 #include "core/generation_plan.h"
 #include "core/masking.h"
@@ -194,6 +195,12 @@ extern "C" {
 
 unsigned idn_version_number(void) { return IDN_VERSION_NUMBER; }
 const char* idn_version_string(void) { return IDN_VERSION_STRING; }
+
+int idn_current_year(void) { return localYear(time(nullptr)); }
+
+int idn_is_calendar_date(int year, int month, int day) {
+    return isCalendarDate(BirthDate{year, month, day}) ? 1 : 0;
+}
 
 const char* idn_status_name(int status) {
     if (status <= 0 && status > -static_cast<int>(sizeof statusNames / sizeof statusNames[0]))

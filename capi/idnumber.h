@@ -108,6 +108,19 @@ typedef enum idn_status {
  * a value that is no status. */
 IDN_API const char* idn_status_name(int status);
 
+/* ---- Dates ------------------------------------------------------------------- */
+
+/* The year on the local clock, which a year limit of 0 stands for (9999 when
+ * the clock cannot be read). For callers that verify many texts: asking once
+ * and passing the year saves reading the clock per text. */
+IDN_API int idn_current_year(void);
+
+/* 1 when the date exists in the proleptic Gregorian calendar (year 1 or
+ * later, month 1-12, day 1 to the month's last, 29 February in leap years
+ * only), else 0. Verification checks only that the month is at most 12 and
+ * the day at most 31, so a valid number may carry a date such as 19900231. */
+IDN_API int idn_is_calendar_date(int year, int month, int day);
+
 /* ---- Verification ----------------------------------------------------------- */
 
 /* The verdict, in the order the checks are made; IDN_VALID when none refuses. */

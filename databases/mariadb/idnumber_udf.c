@@ -85,12 +85,6 @@ typedef struct statement_state {
     size_t capacity;
 } statement_state;
 
-static int current_year(void) {
-    time_t now = time(NULL);
-    struct tm local;
-    return localtime_r(&now, &local) != NULL ? local.tm_year + 1900 : 0;
-}
-
 static statement_state* state_of(UDF_INIT* initid) { return (statement_state*)initid->ptr; }
 
 /* Room for `size` bytes in the statement's buffer, grown when needed; NULL
@@ -116,7 +110,7 @@ static my_bool start_statement(UDF_INIT* initid, char* message, const char* name
         snprintf(message, MESSAGE_SIZE, "out of memory");
         return 1;
     }
-    state->year_limit = current_year();
+    state->year_limit = idn_current_year();
     initid->ptr = (char*)state;
     return 0;
 }
@@ -219,8 +213,6 @@ STRING_FUNCTION(idn_expected_check) {
     return result;
 }
 
-static int is_leap_year(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
-
 /*
  * 'YYYY-MM-DD'. Verification checks only that the month is at most 12 and
  * the day at most 31, so a valid number may carry a day no calendar has
@@ -229,15 +221,12 @@ static int is_leap_year(int year) { return (year % 4 == 0 && year % 100 != 0) ||
 NUMBER_FUNCTION_LIFETIME(idn_birth_date, 10)
 STRING_FUNCTION(idn_birth_date);
 STRING_FUNCTION(idn_birth_date) {
-    static const int month_days[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     idn_verdict verdict;
-    int days;
     (void)error;
     if (!verify_argument(initid, args, &verdict, is_null)) return NULL;
-    if (verdict.reason != IDN_VALID || verdict.birth_year < 1 || verdict.birth_month < 1 || verdict.birth_month > 12)
+    if (verdict.reason != IDN_VALID ||
+        !idn_is_calendar_date(verdict.birth_year, verdict.birth_month, verdict.birth_day))
         return text_result(NULL, result, length, is_null);
-    days = month_days[verdict.birth_month - 1] + (verdict.birth_month == 2 && is_leap_year(verdict.birth_year));
-    if (verdict.birth_day < 1 || verdict.birth_day > days) return text_result(NULL, result, length, is_null);
     *length = (unsigned long)snprintf(result, RESULT_BUFFER_SIZE, "%04d-%02d-%02d", verdict.birth_year,
                                       verdict.birth_month, verdict.birth_day);
     return result;

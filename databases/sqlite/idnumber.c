@@ -131,8 +131,7 @@ static int currentYear(void) {
     static _Thread_local int year = 0;
     const time_t now = time(NULL);
     if (now != second || year == 0) {
-        struct tm local;
-        year = localtime_r(&now, &local) != NULL ? local.tm_year + 1900 : 9999;
+        year = idn_current_year();
         second = now;
     }
     return year;

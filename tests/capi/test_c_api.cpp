@@ -383,6 +383,21 @@ TEST(CApiRegions, RecordsListsAndHistory) {
     EXPECT_GT(most, 1u);
 }
 
+TEST(CApiDates, CalendarDatesAndTheCurrentYear) {
+    EXPECT_EQ(idn_is_calendar_date(2000, 2, 29), 1);
+    EXPECT_EQ(idn_is_calendar_date(1900, 2, 29), 0);  // not a leap year
+    EXPECT_EQ(idn_is_calendar_date(1990, 2, 31), 0);
+    EXPECT_EQ(idn_is_calendar_date(1990, 4, 31), 0);
+    EXPECT_EQ(idn_is_calendar_date(1990, 0, 1), 0);
+    EXPECT_EQ(idn_is_calendar_date(1990, 13, 1), 0);
+    EXPECT_EQ(idn_is_calendar_date(1990, 1, 0), 0);
+    EXPECT_EQ(idn_is_calendar_date(0, 1, 1), 0);
+    EXPECT_EQ(idn_is_calendar_date(9999, 12, 31), 1);
+    const int before = localYear(time(nullptr));
+    const int year = idn_current_year();
+    EXPECT_TRUE(year == before || year == localYear(time(nullptr))) << year;
+}
+
 TEST(CApiConversions, UpgradeAndMask) {
     char out[64];
     EXPECT_EQ(idn_upgrade("110105491231002", 15, out, sizeof out), IDN_OK);

@@ -27,7 +27,6 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
-#include <ctime>
 #include <deque>
 #include <limits>
 #include <memory>
@@ -292,15 +291,10 @@ RegionEntry& regionEntry(int32_t code) {
 
 // ---- Dates --------------------------------------------------------------------
 
-bool isLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
-
-// Whether the digits name a real calendar date that datetime.date holds
-// (years 1-9999): a valid number's date only has month <= 12 and day <= 31.
-bool isRealDate(int year, int month, int day) {
-    static const int monthDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (year < 1 || month < 1 || month > 12 || day < 1) return false;
-    return day <= monthDays[month - 1] + (month == 2 && isLeapYear(year) ? 1 : 0);
-}
+// Whether the digits name a real calendar date, which datetime.date holds (a
+// number's year has 4 digits): a valid number's date only has month <= 12
+// and day <= 31.
+bool isRealDate(int year, int month, int day) { return idn_is_calendar_date(year, month, day) == 1; }
 
 // Days since 1970-01-01 of a proleptic Gregorian date (H. Hinnant's
 // days_from_civil).
@@ -317,15 +311,6 @@ constexpr int64_t notATime = std::numeric_limits<int64_t>::min();  // NumPy's Na
 // pandas' datetime64[ns] holds 1677-09-22 onwards (whole days).
 constexpr int64_t firstNanosecondDay = -106751;
 constexpr int64_t nanosecondsPerDay = 86400LL * 1000000000LL;
-
-// The local clock's year, read once per batch, as the library reads it for
-// a year limit of 0.
-int currentYear() {
-    const time_t now = time(nullptr);
-    struct tm local {};
-    if (localtime_r(&now, &local) == nullptr) return 9999;
-    return local.tm_year + 1900;
-}
 
 // ---- One verdict -------------------------------------------------------------------
 
@@ -766,7 +751,7 @@ py::dict verifyBatch(const py::object& values, bool nanoseconds, const py::objec
         bool* validData = valid.mutable_data();
         bool* missingData = missing.mutable_data();
         int64_t* birthData = birthDate.mutable_data();
-        const int yearLimit = currentYear();
+        const int yearLimit = idn_current_year();
         py::gil_scoped_release released;
         for (size_t i = 0; i < count; ++i) {
             const Text& text = items.texts[i];
