@@ -224,34 +224,34 @@ sex_of(FunctionCallInfo fcinfo, const idn_verdict *verdict)
 	return text_datum_or_null(fcinfo, verdict->sex == IDN_SEX_MALE ? "male" : "female");
 }
 
-static Datum
-province_of(FunctionCallInfo fcinfo, const idn_verdict *verdict)
+/* One of the dialog's three region texts of a valid number (the field at
+ * `offset` of idn_region_fields), or NULL. */
+static const char *
+region_text(const idn_verdict *verdict, size_t offset)
 {
 	idn_region_fields fields;
 
 	if (verdict->reason != IDN_VALID || idn_region_texts(verdict->region_code, &fields) != IDN_OK)
-		PG_RETURN_NULL();
-	return text_datum_or_null(fcinfo, fields.province);
+		return NULL;
+	return *(const char *const *) ((const char *) &fields + offset);
+}
+
+static Datum
+province_of(FunctionCallInfo fcinfo, const idn_verdict *verdict)
+{
+	return text_datum_or_null(fcinfo, region_text(verdict, offsetof(idn_region_fields, province)));
 }
 
 static Datum
 city_of(FunctionCallInfo fcinfo, const idn_verdict *verdict)
 {
-	idn_region_fields fields;
-
-	if (verdict->reason != IDN_VALID || idn_region_texts(verdict->region_code, &fields) != IDN_OK)
-		PG_RETURN_NULL();
-	return text_datum_or_null(fcinfo, fields.city);
+	return text_datum_or_null(fcinfo, region_text(verdict, offsetof(idn_region_fields, city)));
 }
 
 static Datum
 county_of(FunctionCallInfo fcinfo, const idn_verdict *verdict)
 {
-	idn_region_fields fields;
-
-	if (verdict->reason != IDN_VALID || idn_region_texts(verdict->region_code, &fields) != IDN_OK)
-		PG_RETURN_NULL();
-	return text_datum_or_null(fcinfo, fields.county);
+	return text_datum_or_null(fcinfo, region_text(verdict, offsetof(idn_region_fields, county)));
 }
 
 static Datum
