@@ -29,6 +29,7 @@
 #include "core/region_resolution.h"
 #include "core/region_search.h"
 #include "core/region_tables.h"
+#include "core/sex_words.h"
 #include "core/text_buffer.h"
 #include "core/verification.h"
 #include "records/history_fields.h"
@@ -37,11 +38,19 @@
 
 namespace {
 
-static_assert(sizeof(idn_verdict) == 40, "idn_verdict's layout is part of the API");
-static_assert(sizeof(GenerationPlan) <= sizeof(idn_generator), "raise IDN_GENERATOR_WORDS");
-static_assert(alignof(GenerationPlan) <= alignof(idn_generator), "the generator's storage is aligned for a plan");
+static_assert(sizeof(idn_verdict_t) == 40, "idn_verdict_t's layout is part of the API");
+static_assert(sizeof(GenerationPlan) <= sizeof(idn_generator_t), "raise IDN_GENERATOR_WORDS");
+static_assert(alignof(GenerationPlan) <= alignof(idn_generator_t), "the generator's storage is aligned for a plan");
 static_assert(IDN_MAX_NOW_CODES == maxNowCodes, "IDN_MAX_NOW_CODES is the core's maxNowCodes");
-static_assert(IDN_MESSAGE_CAPACITY >= generationMessageCapacity, "room for every generation message");
+static_assert(IDN_MESSAGE_SIZE >= generationMessageCapacity, "room for every generation message");
+static_assert(IDN_NUMBER_SIZE == numberLength + 1, "a number and its NUL");
+static_assert(IDN_INPUT_HELD_BYTES == inputFieldLimit, "the record's input field holds IDN_INPUT_HELD_BYTES");
+static_assert(IDN_REGION_TEXT_MAX_LENGTH == maxRegionTextLength, "the longest region text");
+static_assert(IDN_HISTORY_FIRST_YEAR == firstListedYear && IDN_HISTORY_LAST_YEAR == lastListedYear,
+              "the history's years");
+static_assert(IDN_HISTORY_JSON_SIZE <= historyFieldCapacity && IDN_SUCCESSORS_JSON_SIZE <= historyFieldCapacity &&
+                  IDN_NOW_CODES_JSON_SIZE <= historyFieldCapacity,
+              "the history's JSON values are built in a scratch of historyFieldCapacity");
 static_assert(IDN_HINT_CR_LINE_ENDS == static_cast<int>(NumberHint::crLineEnds) &&
                   IDN_HINT_FIFTEEN_DIGITS == static_cast<int>(NumberHint::fifteenDigits) &&
                   IDN_HINT_SCIENTIFIC == static_cast<int>(NumberHint::scientific) &&
@@ -49,7 +58,7 @@ static_assert(IDN_HINT_CR_LINE_ENDS == static_cast<int>(NumberHint::crLineEnds) 
                   IDN_HINT_LOWERCASE_X == static_cast<int>(NumberHint::lowercaseX) &&
                   IDN_HINT_FULLWIDTH == static_cast<int>(NumberHint::fullwidth) &&
                   IDN_HINT_SPACES == static_cast<int>(NumberHint::spaces),
-              "idn_hint numbers the core's hints");
+              "idn_hint_t numbers the core's hints");
 
 // A seed from the system's source of randomness, which allocates nothing;
 // the clock, should the source fail.
@@ -65,21 +74,47 @@ uint64_t systemSeed() {
     return seed;
 }
 
+bool yearLimitOk(int yearLimit) { return yearLimit >= 0 && yearLimit <= IDN_YEAR_LIMIT_MAX; }
+
 int yearLimitOf(int yearLimit) { return yearLimit != 0 ? yearLimit : localYear(time(nullptr)); }
 
-// The verdict of the whole of `length` bytes at `text`.
-VerifyOutcome verifyWholeText(const char* text, size_t length, int yearLimit) {
+bool textPointerOk(const char* text, size_t length) { return text != nullptr || length == 0; }
+
+// The verdict of a text of `length` bytes of which `held` are at `text`
+// (held covers the 18 a verdict reads, or the whole text).
+VerifyOutcome verifyHeldText(const char* text, size_t held, uint64_t length, int yearLimit) {
     const int wholeLength = verifiedLength(length);
-    return verifyNumberText(text, wholeLength, wholeLength, yearLimit);
+    const int readLength = verifiedLength(held);
+    return verifyNumberText(text != nullptr ? text : "", readLength, wholeLength, yearLimit);
 }
 
-bool textPointerOk(const char* text, size_t length) { return text != nullptr || length == 0; }
+// Whether `held` bytes are enough of a text of `length` for what the verdict,
+// the hint and the record read.
+bool heldEnough(size_t held, uint64_t length) {
+    const uint64_t needed = length < IDN_INPUT_HELD_BYTES ? length : IDN_INPUT_HELD_BYTES;
+    return held <= length && held >= needed;
+}
+
+void fillVerdict(const char* text, uint64_t length, const VerifyOutcome& outcome, idn_verdict_t& verdict) {
+    verdict = idn_verdict_t{};
+    verdict.reason = static_cast<int32_t>(outcome.refusal);
+    verdict.expected_check = static_cast<unsigned char>(outcome.expectedCheck);
+    verdict.length = length;
+    if (outcome.refusal == VerifyRefusal::none) {
+        verdict.kind = static_cast<int32_t>(kindOf(text));
+        verdict.sex = outcome.male ? IDN_SEX_MALE : IDN_SEX_FEMALE;
+        verdict.birth_year = outcome.birthDate.year;
+        verdict.birth_month = outcome.birthDate.month;
+        verdict.birth_day = outcome.birthDate.day;
+        verdict.region_code = outcome.regionCode;
+    }
+}
 
 // Copies `length` bytes and a NUL into the caller's buffer, under the API's
 // convention for texts out.
 int copyOut(const char* text, size_t length, char* out, size_t size, size_t* written) {
     if (written != nullptr) *written = length;
-    if (out == nullptr) return size == 0 && length == 0 ? IDN_OK : IDN_ERROR_NULL_POINTER;
+    if (out == nullptr) return size == 0 ? IDN_OK : IDN_ERROR_NULL_POINTER;
     if (length >= size) {
         if (size > 0) out[0] = '\0';
         return IDN_ERROR_BUFFER_TOO_SMALL;
@@ -89,8 +124,23 @@ int copyOut(const char* text, size_t length, char* out, size_t size, size_t* wri
     return IDN_OK;
 }
 
+// Whether the caller's buffer is a size query, a usable buffer, or neither.
+bool bufferOk(const char* out, size_t size) { return out != nullptr || size == 0; }
+
+// The checks of a batch's packed texts, before any is read: ends that never
+// decrease, and bytes wherever an end is past 0.
+int checkPackedTexts(const char* bytes, const size_t* ends, size_t count) {
+    if (ends == nullptr) return IDN_ERROR_NULL_POINTER;
+    size_t start = 0;
+    for (size_t i = 0; i < count; ++i) {
+        if (ends[i] < start) return IDN_ERROR_BAD_ARGUMENT;
+        start = ends[i];
+    }
+    return bytes == nullptr && start != 0 ? IDN_ERROR_NULL_POINTER : IDN_OK;
+}
+
 // Texts of the 2009 tables' records and units, in UTF-8.
-void fillRegion(const RegionRecord& record, idn_region& region) {
+void fillRegion(const RegionRecord& record, idn_region_t& region) {
     region.code = codeOf(record);
     region.name = nameOf(record).utf8;
     region.level = levelName(levelOf(record));
@@ -99,7 +149,7 @@ void fillRegion(const RegionRecord& record, idn_region& region) {
     region.city = cityOf(record, city) ? nameOf(city).utf8 : nullptr;
 }
 
-void fillUnit(const ProvinceUnit& unit, idn_region& region) {
+void fillUnit(const ProvinceUnit& unit, idn_region_t& region) {
     region.code = unit.unitCode * 10000;
     region.name = unit.fullNameText.utf8;
     region.level = "province";
@@ -111,20 +161,34 @@ void fillUnit(const ProvinceUnit& unit, idn_region& region) {
 // buffer; the scratch is sized for any code's value.
 template <typename Write>
 int jsonOut(char* out, size_t size, size_t* written, Write write) {
+    if (!bufferOk(out, size)) return IDN_ERROR_NULL_POINTER;
     char scratch[historyFieldCapacity];
     JsonFragment json(scratch, sizeof scratch, Encoding::utf8);
     write(json);
     return copyOut(json.data(), json.size(), out, size, written);
 }
 
-int statusOf(RegionError error) {
-    switch (error) {
+int stateOf(CodeStatus status) {
+    switch (status) {
+    case CodeStatus::listed2009: return IDN_CODE_LISTED_2009;
+    case CodeStatus::inUse: return IDN_CODE_IN_USE;
+    case CodeStatus::abolished: return IDN_CODE_ABOLISHED;
+    case CodeStatus::unknown: break;
+    }
+    return IDN_CODE_UNKNOWN;
+}
+
+// ---- Generation ---------------------------------------------------------------
+
+int statusOf(const RegionResolution& resolution) {
+    switch (resolution.error) {
     case RegionError::none: return IDN_OK;
     case RegionError::invalidText: return IDN_ERROR_REGION_INVALID_TEXT;
     case RegionError::notCountyLevel: return IDN_ERROR_REGION_NOT_COUNTY;
     case RegionError::unknownCode: return IDN_ERROR_REGION_UNKNOWN_CODE;
     case RegionError::badPath: return IDN_ERROR_REGION_BAD_PATH;
-    case RegionError::noMatch: return IDN_ERROR_REGION_NO_MATCH;
+    case RegionError::noMatch:
+        return resolution.candidateCount > 0 ? IDN_ERROR_REGION_WRONG_PATH : IDN_ERROR_REGION_NO_MATCH;
     case RegionError::ambiguous: return IDN_ERROR_REGION_AMBIGUOUS;
     case RegionError::asOfNeedsCode: return IDN_ERROR_AS_OF_NEEDS_CODE;
     case RegionError::asOfUnknownCode: return IDN_ERROR_AS_OF_UNKNOWN_CODE;
@@ -143,51 +207,148 @@ int statusOf(GenerationError error) {
     case GenerationError::rangeNotDate: return IDN_ERROR_RANGE_NOT_DATE;
     case GenerationError::rangeYearAfterLimit: return IDN_ERROR_RANGE_YEAR_AFTER_LIMIT;
     case GenerationError::rangeReversed: return IDN_ERROR_RANGE_REVERSED;
-    case GenerationError::countZero: return IDN_ERROR_COUNT_ZERO;
-    case GenerationError::countTooLarge: return IDN_ERROR_COUNT_TOO_LARGE;
+    case GenerationError::countZero: return IDN_ERROR_COUNT_RANGE;
+    case GenerationError::countExceedsCandidates: return IDN_ERROR_COUNT_EXCEEDS_CANDIDATES;
     case GenerationError::badRegionCode: return IDN_ERROR_REGION_UNKNOWN_CODE;
     }
     return IDN_ERROR_BAD_ARGUMENT;
 }
 
-// A message of our own, written into the caller's message buffer.
-void writeMessage(char* message, size_t size, const char* text) {
-    if (message == nullptr || size == 0) return;
-    TextBuffer out(message, size, Encoding::utf8);
-    out.append(text);
+int32_t optionOf(GenerationOption option) {
+    switch (option) {
+    case GenerationOption::none: break;
+    case GenerationOption::birth: return IDN_OPTION_BIRTH;
+    case GenerationOption::bornFrom: return IDN_OPTION_BORN_FROM;
+    case GenerationOption::bornTo: return IDN_OPTION_BORN_TO;
+    case GenerationOption::count: return IDN_OPTION_COUNT;
+    case GenerationOption::region: return IDN_OPTION_REGION;
+    }
+    return IDN_OPTION_NONE;
 }
 
-// Resolves the region text as idtool generate does (as_of_year 0: the 2009
-// tables); on an error writes its message.
-int resolve(const char* text, size_t length, int asOfYear, int32_t& code, char* message, size_t messageSize) {
-    if (!textPointerOk(text, length)) return IDN_ERROR_NULL_POINTER;
-    if (asOfYear != 0 && (asOfYear < firstListedYear || asOfYear > lastListedYear)) {
-        if (message != nullptr && messageSize > 0) {
-            TextBuffer out(message, messageSize, Encoding::utf8);
-            out.append("--as-of: must be a whole number from 1981 to 2024, not ");
-            if (asOfYear < 0) out.append('-');
-            out.appendDecimal(static_cast<uint64_t>(asOfYear < 0 ? -static_cast<int64_t>(asOfYear) : asOfYear));
-        }
-        return IDN_ERROR_AS_OF_YEAR;
-    }
-    const RegionResolution resolution = asOfYear != 0 ? resolveRegionAsOf(text, length, asOfYear)
-                                                      : resolveRegion(text, length, Encoding::utf8);
-    if (resolution.error == RegionError::none) {
-        code = resolution.code;
-        return IDN_OK;
-    }
-    if (message != nullptr && messageSize > 0)
-        writeRegionErrorMessage(message, messageSize, resolution, text, length, asOfYear, Encoding::utf8);
-    return statusOf(resolution.error);
+// The caller's words for the options, the neutral ones where it gives none.
+OptionWords wordsOf(const idn_option_names_t* names) {
+    OptionWords words = neutralOptionWords;
+    if (names == nullptr) return words;
+    auto take = [](const char* given, const char*& word) {
+        if (given != nullptr) word = given;
+    };
+    take(names->region, words.region);
+    take(names->birth, words.birth);
+    take(names->born_from, words.bornFrom);
+    take(names->born_to, words.bornTo);
+    take(names->sex, words.sex);
+    take(names->count, words.count);
+    take(names->seed, words.seed);
+    take(names->as_of_year, words.asOfYear);
+    take(names->year_limit, words.yearLimit);
+    return words;
 }
 
-const GenerationPlan& planOf(const idn_generator& generator) {
+// A whole number's decimal text, for echoing a refused one.
+struct DecimalText {
+    char digits[24];
+    size_t length;
+    explicit DecimalText(int64_t value) {
+        char reversed[24];
+        size_t count = 0;
+        uint64_t magnitude = value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
+        do {
+            reversed[count++] = static_cast<char>('0' + magnitude % 10);
+            magnitude /= 10;
+        } while (magnitude != 0);
+        length = 0;
+        if (value < 0) digits[length++] = '-';
+        while (count > 0) digits[length++] = reversed[--count];
+        digits[length] = '\0';
+    }
+};
+
+// The options checked in the documented order: the status and option of the
+// first refusal, and what its message needs; on success, the plan.
+struct CheckedOptions {
+    int status = IDN_OK;
+    int32_t option = IDN_OPTION_NONE;
+    // Set for a refusal that writeOptionRefusal words, with the value echoed.
+    bool optionRefused = false;
+    OptionRefusal refusal = OptionRefusal::noRegion;
+    int64_t refusedValue = 0;
+    RegionResolution resolution{};
+    GenerationRequest request{};
+    GenerationPlan plan{};
+};
+
+void refuseOption(CheckedOptions& checked, int status, int32_t option, OptionRefusal refusal, int64_t value) {
+    checked.status = status;
+    checked.option = option;
+    checked.optionRefused = true;
+    checked.refusal = refusal;
+    checked.refusedValue = value;
+}
+
+void checkOptions(const idn_generate_options_t& options, CheckedOptions& checked) {
+    if (!textPointerOk(options.birth, options.birth_length) ||
+        !textPointerOk(options.born_from, options.born_from_length) ||
+        !textPointerOk(options.born_to, options.born_to_length) ||
+        (options.region == nullptr && options.region_length != 0)) {
+        checked.status = IDN_ERROR_NULL_POINTER;
+        return;
+    }
+    if (options.region == nullptr)
+        return refuseOption(checked, IDN_ERROR_NO_REGION, IDN_OPTION_REGION, OptionRefusal::noRegion, 0);
+    const int asOf = options.as_of_year;
+    if (asOf != 0 && (asOf < IDN_HISTORY_FIRST_YEAR || asOf > IDN_HISTORY_LAST_YEAR))
+        return refuseOption(checked, IDN_ERROR_AS_OF_YEAR, IDN_OPTION_AS_OF_YEAR, OptionRefusal::asOfYearRange,
+                            asOf);
+    checked.resolution = asOf != 0 ? resolveRegionAsOf(options.region, options.region_length, asOf)
+                                   : resolveRegion(options.region, options.region_length, Encoding::utf8);
+    if (checked.resolution.error != RegionError::none) {
+        checked.status = statusOf(checked.resolution);
+        checked.option = IDN_OPTION_REGION;
+        return;
+    }
+    if (!yearLimitOk(options.year_limit))
+        return refuseOption(checked, IDN_ERROR_YEAR_LIMIT, IDN_OPTION_YEAR_LIMIT, OptionRefusal::yearLimitRange,
+                            options.year_limit);
+    if (options.birth != nullptr && (options.born_from != nullptr || options.born_to != nullptr))
+        return refuseOption(checked, IDN_ERROR_BIRTH_AND_RANGE, IDN_OPTION_BIRTH, OptionRefusal::birthAndRange, 0);
+    if (options.sex < IDN_SEX_ANY || options.sex > IDN_SEX_FEMALE)
+        return refuseOption(checked, IDN_ERROR_BAD_SEX, IDN_OPTION_SEX, OptionRefusal::badSex, options.sex);
+    if (options.count < 1)
+        return refuseOption(checked, IDN_ERROR_COUNT_RANGE, IDN_OPTION_COUNT, OptionRefusal::countRange,
+                            options.count);
+
+    GenerationRequest& request = checked.request;
+    request.regionCode = checked.resolution.code;
+    request.birth = options.birth;
+    request.birthLength = options.birth_length;
+    request.bornFrom = options.born_from;
+    request.bornFromLength = options.born_from_length;
+    request.bornTo = options.born_to;
+    request.bornToLength = options.born_to_length;
+    request.sex = options.sex == IDN_SEX_MALE     ? SexChoice::male
+                  : options.sex == IDN_SEX_FEMALE ? SexChoice::female
+                                                  : SexChoice::any;
+    request.count = static_cast<uint64_t>(options.count);
+    request.seed = options.has_seed != 0 ? options.seed : systemSeed();
+    request.yearLimit = yearLimitOf(options.year_limit);
+    request.yearLimitGiven = options.year_limit != 0;
+    // No dates at all, or a range with one end missing, is refused by the plan.
+    checked.plan = planGeneration(request);
+    checked.status = statusOf(checked.plan.error);
+    checked.option = optionOf(checked.plan.offending);
+}
+
+const GenerationPlan& planOf(const idn_generator_t& generator) {
     return *reinterpret_cast<const GenerationPlan*>(generator.opaque);
 }
 
 const char* const statusNames[] = {
     "IDN_OK", "IDN_ERROR_NULL_POINTER", "IDN_ERROR_BUFFER_TOO_SMALL", "IDN_ERROR_BAD_ARGUMENT",
     "IDN_ERROR_NOT_FOUND"};
+
+// U+FFFD, which a kept byte of a mask that starts no character becomes.
+constexpr char replacementCharacter[] = "\xEF\xBF\xBD";
 
 }  // namespace
 
@@ -217,6 +378,8 @@ const char* idn_status_name(int status) {
     case IDN_ERROR_AS_OF_UNKNOWN_CODE: return "IDN_ERROR_AS_OF_UNKNOWN_CODE";
     case IDN_ERROR_AS_OF_NOT_COUNTY: return "IDN_ERROR_AS_OF_NOT_COUNTY";
     case IDN_ERROR_AS_OF_NOT_IN_USE: return "IDN_ERROR_AS_OF_NOT_IN_USE";
+    case IDN_ERROR_REGION_WRONG_PATH: return "IDN_ERROR_REGION_WRONG_PATH";
+    case IDN_ERROR_NO_REGION: return "IDN_ERROR_NO_REGION";
     case IDN_ERROR_NO_BIRTH_DATE: return "IDN_ERROR_NO_BIRTH_DATE";
     case IDN_ERROR_BIRTH_AND_RANGE: return "IDN_ERROR_BIRTH_AND_RANGE";
     case IDN_ERROR_BIRTH_NOT_EIGHT_DIGITS: return "IDN_ERROR_BIRTH_NOT_EIGHT_DIGITS";
@@ -224,9 +387,11 @@ const char* idn_status_name(int status) {
     case IDN_ERROR_RANGE_NOT_DATE: return "IDN_ERROR_RANGE_NOT_DATE";
     case IDN_ERROR_RANGE_YEAR_AFTER_LIMIT: return "IDN_ERROR_RANGE_YEAR_AFTER_LIMIT";
     case IDN_ERROR_RANGE_REVERSED: return "IDN_ERROR_RANGE_REVERSED";
-    case IDN_ERROR_COUNT_ZERO: return "IDN_ERROR_COUNT_ZERO";
-    case IDN_ERROR_COUNT_TOO_LARGE: return "IDN_ERROR_COUNT_TOO_LARGE";
+    case IDN_ERROR_COUNT_RANGE: return "IDN_ERROR_COUNT_RANGE";
+    case IDN_ERROR_COUNT_EXCEEDS_CANDIDATES: return "IDN_ERROR_COUNT_EXCEEDS_CANDIDATES";
     case IDN_ERROR_BAD_SEX: return "IDN_ERROR_BAD_SEX";
+    case IDN_ERROR_SEED_RANGE: return "IDN_ERROR_SEED_RANGE";
+    case IDN_ERROR_YEAR_LIMIT: return "IDN_ERROR_YEAR_LIMIT";
     case IDN_ERROR_NOT_FIFTEEN_DIGITS: return "IDN_ERROR_NOT_FIFTEEN_DIGITS";
     case IDN_ERROR_MONTH_ABOVE_12: return "IDN_ERROR_MONTH_ABOVE_12";
     case IDN_ERROR_DAY_ABOVE_31: return "IDN_ERROR_DAY_ABOVE_31";
@@ -236,34 +401,32 @@ const char* idn_status_name(int status) {
 
 // --- Verification -----------------------------------------------------------
 
-int idn_verify(const char* text, size_t length, int year_limit, idn_verdict* verdict) {
-    if (verdict == nullptr || !textPointerOk(text, length)) return IDN_ERROR_NULL_POINTER;
-    const VerifyOutcome outcome = verifyWholeText(text, length, yearLimitOf(year_limit));
-    *verdict = idn_verdict{};
-    verdict->reason = static_cast<int32_t>(outcome.refusal);
-    verdict->expected_check = static_cast<unsigned char>(outcome.expectedCheck);
-    verdict->length = length;
-    if (outcome.refusal == VerifyRefusal::none) {
-        verdict->kind = static_cast<int32_t>(kindOf(text));
-        verdict->sex = outcome.male ? IDN_SEX_MALE : IDN_SEX_FEMALE;
-        verdict->birth_year = outcome.birthDate.year;
-        verdict->birth_month = outcome.birthDate.month;
-        verdict->birth_day = outcome.birthDate.day;
-        verdict->region_code = outcome.regionCode;
-    }
+int idn_verify(const char* text, size_t length, int year_limit, idn_verdict_t* verdict) {
+    return idn_verify_prefix(text, length, length, year_limit, verdict);
+}
+
+int idn_verify_prefix(const char* text, size_t held, uint64_t length, int year_limit, idn_verdict_t* verdict) {
+    if (verdict == nullptr || !textPointerOk(text, held)) return IDN_ERROR_NULL_POINTER;
+    if (!yearLimitOk(year_limit)) return IDN_ERROR_YEAR_LIMIT;
+    if (!heldEnough(held, length)) return IDN_ERROR_BAD_ARGUMENT;
+    fillVerdict(text, length, verifyHeldText(text, held, length, yearLimitOf(year_limit)), *verdict);
     return IDN_OK;
 }
 
-int idn_verify_batch(const char* bytes, const size_t* ends, size_t count, int year_limit, idn_verdict* verdicts) {
+int idn_verify_batch(const char* bytes, const size_t* ends, size_t count, int year_limit,
+                     idn_verdict_t* verdicts) {
     if (count == 0) return IDN_OK;
-    if (ends == nullptr || verdicts == nullptr || (bytes == nullptr && ends[count - 1] != 0))
-        return IDN_ERROR_NULL_POINTER;
+    if (verdicts == nullptr) return IDN_ERROR_NULL_POINTER;
+    if (!yearLimitOk(year_limit)) return IDN_ERROR_YEAR_LIMIT;
+    const int checked = checkPackedTexts(bytes, ends, count);
+    if (checked != IDN_OK) return checked;
     // The clock is read once for the batch.
     const int yearLimit = yearLimitOf(year_limit);
     size_t start = 0;
     for (size_t i = 0; i < count; ++i) {
-        if (ends[i] < start) return IDN_ERROR_BAD_ARGUMENT;
-        idn_verify(bytes + start, ends[i] - start, yearLimit, &verdicts[i]);
+        const size_t length = ends[i] - start;
+        const char* text = bytes + start;
+        fillVerdict(text, length, verifyHeldText(text, length, length, yearLimit), verdicts[i]);
         start = ends[i];
     }
     return IDN_OK;
@@ -272,17 +435,19 @@ int idn_verify_batch(const char* bytes, const size_t* ends, size_t count, int ye
 int idn_verify_columns(const char* bytes, const size_t* ends, size_t count, int year_limit, uint8_t* reasons,
                        uint8_t* expected_checks, uint8_t* sexes, int32_t* region_codes, int32_t* birth_dates) {
     if (count == 0) return IDN_OK;
-    if (ends == nullptr || (bytes == nullptr && ends[count - 1] != 0)) return IDN_ERROR_NULL_POINTER;
+    if (!yearLimitOk(year_limit)) return IDN_ERROR_YEAR_LIMIT;
+    const int checked = checkPackedTexts(bytes, ends, count);
+    if (checked != IDN_OK) return checked;
     const int yearLimit = yearLimitOf(year_limit);
     size_t start = 0;
     for (size_t i = 0; i < count; ++i) {
-        if (ends[i] < start) return IDN_ERROR_BAD_ARGUMENT;
         const size_t length = ends[i] - start;
-        const VerifyOutcome outcome = verifyWholeText(bytes + start, length, yearLimit);
+        const VerifyOutcome outcome = verifyHeldText(bytes + start, length, length, yearLimit);
         const bool valid = outcome.refusal == VerifyRefusal::none;
         if (reasons != nullptr) reasons[i] = static_cast<uint8_t>(outcome.refusal);
         if (expected_checks != nullptr) expected_checks[i] = static_cast<unsigned char>(outcome.expectedCheck);
-        if (sexes != nullptr) sexes[i] = static_cast<uint8_t>(!valid ? IDN_SEX_ANY : outcome.male ? IDN_SEX_MALE : IDN_SEX_FEMALE);
+        if (sexes != nullptr)
+            sexes[i] = static_cast<uint8_t>(!valid ? IDN_SEX_ANY : outcome.male ? IDN_SEX_MALE : IDN_SEX_FEMALE);
         if (region_codes != nullptr) region_codes[i] = valid ? outcome.regionCode : 0;
         if (birth_dates != nullptr) {
             const auto& date = outcome.birthDate;
@@ -298,14 +463,12 @@ const char* idn_reason_name(int reason) {
     return refusalName(static_cast<VerifyRefusal>(reason));
 }
 
-int idn_reason_message(const idn_verdict* verdict, char* out, size_t size, size_t* written) {
-    if (verdict == nullptr) return IDN_ERROR_NULL_POINTER;
+int idn_reason_message(const idn_verdict_t* verdict, char* out, size_t size, size_t* written) {
+    if (verdict == nullptr || !bufferOk(out, size)) return IDN_ERROR_NULL_POINTER;
     if (verdict->reason < IDN_VALID || verdict->reason > IDN_REASON_DATE) return IDN_ERROR_BAD_ARGUMENT;
-    char text[160];
-    const long long length = verdict->length > static_cast<uint64_t>(LLONG_MAX) ? LLONG_MAX
-                                                                              : static_cast<long long>(verdict->length);
+    char text[IDN_REASON_MESSAGE_SIZE];
     const int count =
-        formatMessage(text, sizeof text, refusalText(static_cast<VerifyRefusal>(verdict->reason)).utf8, length);
+        formatMessage(text, sizeof text, refusalText(static_cast<VerifyRefusal>(verdict->reason)).utf8, verdict->length);
     return copyOut(text, static_cast<size_t>(count), out, size, written);
 }
 
@@ -314,16 +477,38 @@ const char* idn_kind_name(int kind) {
     return kindName(static_cast<NumberKind>(kind));
 }
 
-int idn_hint_of(const char* text, size_t length, int year_limit, char* upgraded) {
-    if (!textPointerOk(text, length)) return IDN_ERROR_NULL_POINTER;
+const char* idn_sex_name(int sex) {
+    if (sex != IDN_SEX_MALE && sex != IDN_SEX_FEMALE) return nullptr;
+    return sexText(sex == IDN_SEX_MALE).utf8;
+}
+
+int idn_parse_sex(const char* text, size_t length, int32_t* sex) {
+    if (sex == nullptr || !textPointerOk(text, length)) return IDN_ERROR_NULL_POINTER;
+    SexChoice choice = SexChoice::any;
+    if (!parseSexWord(text, length, Encoding::utf8, choice)) return IDN_ERROR_BAD_SEX;
+    *sex = choice == SexChoice::male ? IDN_SEX_MALE : choice == SexChoice::female ? IDN_SEX_FEMALE : IDN_SEX_ANY;
+    return IDN_OK;
+}
+
+int idn_hint_of(const char* text, size_t length, int year_limit, int32_t* hint, char* upgraded, size_t size,
+                size_t* written) {
+    return idn_hint_of_prefix(text, length, length, year_limit, hint, upgraded, size, written);
+}
+
+int idn_hint_of_prefix(const char* text, size_t held, uint64_t length, int year_limit, int32_t* hint,
+                       char* upgraded, size_t size, size_t* written) {
+    if (hint == nullptr || !textPointerOk(text, held) || !bufferOk(upgraded, size)) return IDN_ERROR_NULL_POINTER;
+    if (!yearLimitOk(year_limit)) return IDN_ERROR_YEAR_LIMIT;
+    if (!heldEnough(held, length)) return IDN_ERROR_BAD_ARGUMENT;
     const int yearLimit = yearLimitOf(year_limit);
-    const VerifyOutcome outcome = verifyWholeText(text, length, yearLimit);
-    const size_t held = length < static_cast<size_t>(inputFieldLimit) ? length : static_cast<size_t>(inputFieldLimit);
+    const VerifyOutcome outcome = verifyHeldText(text, held, length, yearLimit);
+    const size_t judged = held < static_cast<size_t>(inputFieldLimit) ? held : static_cast<size_t>(inputFieldLimit);
     char number[numberLength + 1];
-    const NumberHint hint =
-        hintFor(text != nullptr ? text : "", held, length, outcome.refusal, Encoding::utf8, yearLimit, number);
-    if (hint == NumberHint::fifteenDigits && upgraded != nullptr) std::memcpy(upgraded, number, sizeof number);
-    return static_cast<int>(hint);
+    const NumberHint found =
+        hintFor(text != nullptr ? text : "", judged, length, outcome.refusal, Encoding::utf8, yearLimit, number);
+    *hint = static_cast<int32_t>(found);
+    if (found == NumberHint::fifteenDigits) return copyOut(number, numberLength, upgraded, size, written);
+    return copyOut("", 0, upgraded, size, written);
 }
 
 const char* idn_hint_name(int hint) {
@@ -333,14 +518,14 @@ const char* idn_hint_name(int hint) {
 
 // --- Regions of the 2009 tables -------------------------------------------------
 
-int idn_region_texts(int32_t code, idn_region_fields* texts) {
-    if (texts == nullptr) return IDN_ERROR_NULL_POINTER;
+int idn_region_fields(int32_t code, idn_region_fields_t* fields) {
+    if (fields == nullptr) return IDN_ERROR_NULL_POINTER;
     const RegionTexts region = regionTexts(code);
-    *texts = {region.province.utf8, region.city.utf8, region.county.utf8};
+    *fields = {region.province.utf8, region.city.utf8, region.county.utf8};
     return IDN_OK;
 }
 
-int idn_region_record(int32_t code, idn_region* region) {
+int idn_find_region(int32_t code, idn_region_t* region) {
     if (region == nullptr) return IDN_ERROR_NULL_POINTER;
     if (code % 10000 == 0) {
         const ProvinceUnit* unit = findUnit(code / 10000);
@@ -354,7 +539,7 @@ int idn_region_record(int32_t code, idn_region* region) {
     return IDN_OK;
 }
 
-int idn_regions_next(const char* query, size_t length, size_t* cursor, idn_region* region) {
+int idn_search_regions(const char* query, size_t length, size_t* cursor, idn_region_t* region) {
     if (cursor == nullptr || region == nullptr || !textPointerOk(query, length)) return IDN_ERROR_NULL_POINTER;
     const RegionQuery search{query != nullptr ? query : "", length, Encoding::utf8};
     // The cursor counts records across the units, in table order.
@@ -403,19 +588,11 @@ int idn_picker_list(int32_t parent, int32_t* codes, size_t capacity, size_t* cou
 
 // --- The history ----------------------------------------------------------------
 
-int idn_code_status(int32_t code) {
-    switch (codeStatus(code)) {
-    case CodeStatus::listed2009: return IDN_CODE_2009;
-    case CodeStatus::inUse: return IDN_CODE_IN_USE;
-    case CodeStatus::abolished: return IDN_CODE_ABOLISHED;
-    case CodeStatus::unknown: break;
-    }
-    return IDN_CODE_UNKNOWN;
-}
+int idn_code_state(int32_t code) { return stateOf(codeStatus(code)); }
 
-const char* idn_code_status_name(int status) {
-    switch (status) {
-    case IDN_CODE_2009: return codeStatusName(CodeStatus::listed2009);
+const char* idn_code_state_name(int state) {
+    switch (state) {
+    case IDN_CODE_LISTED_2009: return codeStatusName(CodeStatus::listed2009);
     case IDN_CODE_IN_USE: return codeStatusName(CodeStatus::inUse);
     case IDN_CODE_ABOLISHED: return codeStatusName(CodeStatus::abolished);
     case IDN_CODE_UNKNOWN: return codeStatusName(CodeStatus::unknown);
@@ -425,7 +602,7 @@ const char* idn_code_status_name(int status) {
 
 size_t idn_history_count(int32_t code) { return recordsOfCode(code).size(); }
 
-int idn_history_record_at(int32_t code, size_t index, idn_history_record* record) {
+int idn_history_at(int32_t code, size_t index, idn_history_record_t* record) {
     if (record == nullptr) return IDN_ERROR_NULL_POINTER;
     const HistoryRecords records = recordsOfCode(code);
     if (index >= records.size()) return IDN_ERROR_NOT_FOUND;
@@ -440,7 +617,7 @@ int idn_history_record_at(int32_t code, size_t index, idn_history_record* record
     return IDN_OK;
 }
 
-int idn_successors(int32_t code, idn_successor* successors, size_t capacity, size_t* count) {
+int idn_successors(int32_t code, idn_successor_t* successors, size_t capacity, size_t* count) {
     if (count == nullptr || (successors == nullptr && capacity > 0)) return IDN_ERROR_NULL_POINTER;
     size_t found = 0;
     const HistoryRecord* latest = latestRecord(code);
@@ -454,7 +631,8 @@ int idn_successors(int32_t code, idn_successor* successors, size_t capacity, siz
             if (listed) continue;
             const HistoryRecord& continued = continuedRecord(successorRecord(*successor));
             if (found < capacity)
-                successors[found] = {codeOf(continued), nameOf(continued).utf8, stillInUse(continued) ? 1 : 0};
+                successors[found] = {codeOf(continued), nameOf(continued).utf8,
+                                     stillInUse(continued) ? IDN_CODE_IN_USE : IDN_CODE_ABOLISHED};
             ++found;
         }
     }
@@ -462,7 +640,7 @@ int idn_successors(int32_t code, idn_successor* successors, size_t capacity, siz
     return found > capacity ? IDN_ERROR_BUFFER_TOO_SMALL : IDN_OK;
 }
 
-int idn_now(int32_t code, idn_present_code* codes, size_t capacity, size_t* count) {
+int idn_now_codes(int32_t code, idn_present_code_t* codes, size_t capacity, size_t* count) {
     if (count == nullptr || (codes == nullptr && capacity > 0)) return IDN_ERROR_NULL_POINTER;
     int32_t now[maxNowCodes];
     const int found = nowCodes(code, now);
@@ -483,7 +661,7 @@ int idn_successors_json(int32_t code, char* out, size_t size, size_t* written) {
                    [code](JsonFragment& json) { writeSuccessorsOfCode(json, code, Encoding::utf8); });
 }
 
-int idn_now_json(int32_t code, char* out, size_t size, size_t* written) {
+int idn_now_codes_json(int32_t code, char* out, size_t size, size_t* written) {
     return jsonOut(out, size, written,
                    [code](JsonFragment& json) { writeNow(json, latestRecord(code), Encoding::utf8); });
 }
@@ -506,115 +684,140 @@ int idn_field_nullable(size_t index) {
 
 int idn_verify_json(const char* text, size_t length, int year_limit, int flags, char* out, size_t size,
                     size_t* written) {
-    if (!textPointerOk(text, length)) return IDN_ERROR_NULL_POINTER;
+    return idn_verify_json_prefix(text, length, length, year_limit, flags, out, size, written);
+}
+
+int idn_verify_json_prefix(const char* text, size_t held, uint64_t length, int year_limit, int flags, char* out,
+                           size_t size, size_t* written) {
+    if (!textPointerOk(text, held) || !bufferOk(out, size)) return IDN_ERROR_NULL_POINTER;
+    if (!yearLimitOk(year_limit)) return IDN_ERROR_YEAR_LIMIT;
+    if (!heldEnough(held, length)) return IDN_ERROR_BAD_ARGUMENT;
     const int yearLimit = yearLimitOf(year_limit);
-    const VerifyOutcome outcome = verifyWholeText(text, length, yearLimit);
-    const VerifyRecordShape shape{false, (flags & IDN_JSON_HISTORY) != 0};
+    const VerifyOutcome outcome = verifyHeldText(text, held, length, yearLimit);
+    const VerifyRecordShape shape{false, (flags & IDN_VERIFY_JSON_HISTORY) != 0};
     // A record is built whole before it is copied out, so that a short buffer
     // learns the length it needs.
-    char record[IDN_JSON_RECORD_CAPACITY];
+    char record[IDN_VERIFY_JSON_SIZE + 1];  // and the line end of JSON lines
     char scratch[historyFieldCapacity];
     OutputStream stream(record, sizeof record, nullptr, nullptr);
     RecordWriter writer(stream, RecordFormat::jsonl, Encoding::utf8, verifyRecordKeysOf(shape),
                         verifyRecordKeyCountOf(shape));
-    const size_t held = length < static_cast<size_t>(inputFieldLimit) ? length : static_cast<size_t>(inputFieldLimit);
-    const VerifiedLine line{0, text != nullptr ? text : "", held, length};
+    const size_t shown = held < static_cast<size_t>(inputFieldLimit) ? held : static_cast<size_t>(inputFieldLimit);
+    const VerifiedLine line{0, text != nullptr ? text : "", shown, length};
     writeVerifyRecord(writer, shape, line, outcome, nullptr, scratch, VerifyRecordContext{yearLimit, false});
-    if (stream.failed()) return IDN_ERROR_BUFFER_TOO_SMALL;  // the capacity holds every record
+    if (stream.failed()) return IDN_ERROR_BUFFER_TOO_SMALL;  // IDN_VERIFY_JSON_SIZE holds every record
     // Without the line end of JSON lines.
     return copyOut(stream.data(), stream.size() - 1, out, size, written);
 }
 
 // --- Generation -------------------------------------------------------------------
 
-int idn_resolve_region(const char* region, size_t length, int as_of_year, int32_t* code, char* message,
-                       size_t message_size) {
-    if (code == nullptr) return IDN_ERROR_NULL_POINTER;
-    writeMessage(message, message_size, "");
-    return resolve(region, length, as_of_year, *code, message, message_size);
+const char* idn_option_name(int option) {
+    switch (option) {
+    case IDN_OPTION_REGION: return neutralOptionWords.region;
+    case IDN_OPTION_BIRTH: return neutralOptionWords.birth;
+    case IDN_OPTION_BORN_FROM: return neutralOptionWords.bornFrom;
+    case IDN_OPTION_BORN_TO: return neutralOptionWords.bornTo;
+    case IDN_OPTION_SEX: return neutralOptionWords.sex;
+    case IDN_OPTION_COUNT: return neutralOptionWords.count;
+    case IDN_OPTION_SEED: return neutralOptionWords.seed;
+    case IDN_OPTION_AS_OF_YEAR: return neutralOptionWords.asOfYear;
+    case IDN_OPTION_YEAR_LIMIT: return neutralOptionWords.yearLimit;
+    default: return nullptr;
+    }
 }
 
-int idn_generator_init(idn_generator* generator, const idn_generate_options* options, char* message,
-                       size_t message_size) {
+int idn_resolve_region(const char* region, size_t length, int as_of_year, int32_t* code) {
+    if (code == nullptr || !textPointerOk(region, length)) return IDN_ERROR_NULL_POINTER;
+    if (region == nullptr) return IDN_ERROR_NO_REGION;
+    if (as_of_year != 0 && (as_of_year < IDN_HISTORY_FIRST_YEAR || as_of_year > IDN_HISTORY_LAST_YEAR))
+        return IDN_ERROR_AS_OF_YEAR;
+    const RegionResolution resolution = as_of_year != 0 ? resolveRegionAsOf(region, length, as_of_year)
+                                                        : resolveRegion(region, length, Encoding::utf8);
+    if (resolution.error != RegionError::none) return statusOf(resolution);
+    *code = resolution.code;
+    return IDN_OK;
+}
+
+int idn_generator_init(idn_generator_t* generator, const idn_generate_options_t* options, int32_t* option) {
+    if (option != nullptr) *option = IDN_OPTION_NONE;
     if (generator == nullptr || options == nullptr) return IDN_ERROR_NULL_POINTER;
-    writeMessage(message, message_size, "");
-    if (!textPointerOk(options->birth, options->birth_length) ||
-        !textPointerOk(options->born_from, options->born_from_length) ||
-        !textPointerOk(options->born_to, options->born_to_length))
-        return IDN_ERROR_NULL_POINTER;
-    int32_t code = 0;
-    const int resolved = resolve(options->region, options->region_length, options->as_of_year, code, message,
-                                 message_size);
-    if (resolved != IDN_OK) return resolved;
-    if (options->birth != nullptr && (options->born_from != nullptr || options->born_to != nullptr)) {
-        writeMessage(message, message_size, "--birth excludes --born-between");
-        return IDN_ERROR_BIRTH_AND_RANGE;
-    }
-    if (options->sex < IDN_SEX_ANY || options->sex > IDN_SEX_FEMALE) {
-        writeMessage(message, message_size, "--sex: must be IDN_SEX_ANY, IDN_SEX_MALE or IDN_SEX_FEMALE");
-        return IDN_ERROR_BAD_SEX;
-    }
-    if (options->count > static_cast<uint64_t>(LLONG_MAX)) {
-        if (message != nullptr && message_size > 0) {
-            TextBuffer out(message, message_size, Encoding::utf8);
-            out.append("--count: must be a whole number from 1 to 9223372036854775807, not ");
-            out.appendDecimal(options->count);
-        }
-        return IDN_ERROR_COUNT_TOO_LARGE;
-    }
-
-    GenerationRequest request{};
-    request.regionCode = code;
-    request.birth = options->birth;
-    request.birthLength = options->birth_length;
-    request.bornFrom = options->born_from;
-    request.bornFromLength = options->born_from_length;
-    request.bornTo = options->born_to;
-    request.bornToLength = options->born_to_length;
-    request.sex = options->sex == IDN_SEX_MALE ? SexChoice::male
-                  : options->sex == IDN_SEX_FEMALE ? SexChoice::female
-                                                   : SexChoice::any;
-    request.count = options->count;
-    if (options->has_seed != 0) {
-        request.seed = options->seed;
-    } else {
-        request.seed = systemSeed();
-    }
-    request.yearLimit = yearLimitOf(options->year_limit);
-    // No dates at all, or a range with one end missing, is refused by the plan.
-    const GenerationPlan plan = planGeneration(request);
-    if (plan.error != GenerationError::none) {
-        if (message != nullptr && message_size > 0)
-            writeGenerationErrorMessage(message, message_size, plan, request, Encoding::utf8);
-        return statusOf(plan.error);
-    }
-    if (plan.birthNotCalendarDate && message != nullptr && message_size > 0)
-        writeBirthDateWarning(message, message_size, plan);
-    *generator = idn_generator{};
-    new (generator->opaque) GenerationPlan(plan);
+    CheckedOptions checked;
+    checkOptions(*options, checked);
+    if (option != nullptr) *option = checked.option;
+    if (checked.status != IDN_OK) return checked.status;
+    *generator = idn_generator_t{};
+    new (generator->opaque) GenerationPlan(checked.plan);
     return IDN_OK;
 }
 
-uint64_t idn_generator_count(const idn_generator* generator) {
-    return generator != nullptr ? planOf(*generator).count : 0;
+int idn_generator_warning(const idn_generator_t* generator) {
+    if (generator == nullptr) return IDN_WARNING_NONE;
+    return planOf(*generator).birthNotCalendarDate ? IDN_WARNING_BIRTH_NOT_CALENDAR_DATE : IDN_WARNING_NONE;
 }
 
-int idn_generator_number(const idn_generator* generator, uint64_t index, char* out, size_t size) {
-    if (generator == nullptr || out == nullptr) return IDN_ERROR_NULL_POINTER;
+int64_t idn_generator_count(const idn_generator_t* generator) {
+    return generator != nullptr ? static_cast<int64_t>(planOf(*generator).count) : 0;
+}
+
+int idn_generator_number(const idn_generator_t* generator, int64_t index, char* out, size_t size,
+                         size_t* written) {
+    if (generator == nullptr || !bufferOk(out, size)) return IDN_ERROR_NULL_POINTER;
     const GenerationPlan& plan = planOf(*generator);
-    if (index >= plan.count) return IDN_ERROR_NOT_FOUND;
-    if (size < numberLength + 1) return IDN_ERROR_BUFFER_TOO_SMALL;
+    if (index < 0 || static_cast<uint64_t>(index) >= plan.count) return IDN_ERROR_NOT_FOUND;
     char number[numberLength + 1];
-    numberAt(plan, index, number);
-    std::memcpy(out, number, sizeof number);
-    return IDN_OK;
+    numberAt(plan, static_cast<uint64_t>(index), number);
+    return copyOut(number, numberLength, out, size, written);
+}
+
+int idn_generate_message(const idn_generate_options_t* options, const idn_option_names_t* names, char* out,
+                         size_t size, size_t* written) {
+    if (options == nullptr || !bufferOk(out, size)) return IDN_ERROR_NULL_POINTER;
+    CheckedOptions checked;
+    checkOptions(*options, checked);
+    if (checked.status == IDN_ERROR_NULL_POINTER) return IDN_ERROR_NULL_POINTER;
+    const OptionWords words = wordsOf(names);
+    char message[IDN_MESSAGE_SIZE];
+    size_t length = 0;
+    if (checked.optionRefused) {
+        const DecimalText value(checked.refusedValue);
+        length = writeOptionRefusal(message, sizeof message, checked.refusal, value.digits, value.length,
+                                    Encoding::utf8, words);
+    } else if (checked.resolution.error != RegionError::none) {
+        length = writeRegionErrorMessage(message, sizeof message, checked.resolution, options->region,
+                                         options->region_length, options->as_of_year, Encoding::utf8, words);
+    } else if (checked.status != IDN_OK) {
+        length = writeGenerationErrorMessage(message, sizeof message, checked.plan, checked.request, Encoding::utf8,
+                                             words);
+    } else if (checked.plan.birthNotCalendarDate) {
+        length = writeBirthDateWarning(message, sizeof message, checked.plan);
+    }
+    return copyOut(message, length, out, size, written);
+}
+
+int idn_option_message(int status, const char* value, size_t length, const idn_option_names_t* names, char* out,
+                       size_t size, size_t* written) {
+    if (!textPointerOk(value, length) || !bufferOk(out, size)) return IDN_ERROR_NULL_POINTER;
+    OptionRefusal refusal = OptionRefusal::noRegion;
+    switch (status) {
+    case IDN_ERROR_NO_REGION: refusal = OptionRefusal::noRegion; break;
+    case IDN_ERROR_BAD_SEX: refusal = OptionRefusal::badSex; break;
+    case IDN_ERROR_COUNT_RANGE: refusal = OptionRefusal::countRange; break;
+    case IDN_ERROR_SEED_RANGE: refusal = OptionRefusal::seedRange; break;
+    case IDN_ERROR_AS_OF_YEAR: refusal = OptionRefusal::asOfYearRange; break;
+    case IDN_ERROR_YEAR_LIMIT: refusal = OptionRefusal::yearLimitRange; break;
+    default: return IDN_ERROR_BAD_ARGUMENT;
+    }
+    char message[IDN_MESSAGE_SIZE];
+    const size_t written_length = writeOptionRefusal(message, sizeof message, refusal, value != nullptr ? value : "",
+                                                     length, Encoding::utf8, wordsOf(names));
+    return copyOut(message, written_length, out, size, written);
 }
 
 // --- Other conversions ------------------------------------------------------------
 
-int idn_upgrade(const char* text, size_t length, char* out, size_t size) {
-    if (out == nullptr || !textPointerOk(text, length)) return IDN_ERROR_NULL_POINTER;
-    if (size < numberLength + 1) return IDN_ERROR_BUFFER_TOO_SMALL;
+int idn_upgrade_number(const char* text, size_t length, char* out, size_t size, size_t* written) {
+    if (!textPointerOk(text, length) || !bufferOk(out, size)) return IDN_ERROR_NULL_POINTER;
     constexpr size_t oldLength = 15;
     if (length != oldLength || !allDigits(text, static_cast<int>(oldLength))) return IDN_ERROR_NOT_FIFTEEN_DIGITS;
     // Region code, then YYMMDD: the month at offset 8, the day at 10.
@@ -622,21 +825,20 @@ int idn_upgrade(const char* text, size_t length, char* out, size_t size) {
     if (digitsValue(text + 10, 2) > dayLimit) return IDN_ERROR_DAY_ABOVE_31;
     char number[numberLength + 1];
     upgradeFifteenDigits(text, number);
-    std::memcpy(out, number, sizeof number);
-    return IDN_OK;
+    return copyOut(number, numberLength, out, size, written);
 }
 
-int idn_mask(const char* text, size_t length, char* out, size_t size, size_t* written) {
-    if (!textPointerOk(text, length)) return IDN_ERROR_NULL_POINTER;
+int idn_mask_text(const char* text, size_t length, char* out, size_t size, size_t* written) {
+    if (!textPointerOk(text, length) || !bufferOk(out, size)) return IDN_ERROR_NULL_POINTER;
     const char* bytes = text != nullptr ? text : "";
-    const size_t needed = maskText(bytes, length, Encoding::utf8, true, nullptr, 0);
+    const size_t needed = maskText(bytes, length, Encoding::utf8, true, nullptr, 0, replacementCharacter);
     if (written != nullptr) *written = needed;
-    if (out == nullptr) return IDN_ERROR_NULL_POINTER;
+    if (out == nullptr) return IDN_OK;
     if (needed >= size) {
         if (size > 0) out[0] = '\0';
         return IDN_ERROR_BUFFER_TOO_SMALL;
     }
-    maskText(bytes, length, Encoding::utf8, true, out, size);
+    maskText(bytes, length, Encoding::utf8, true, out, size, replacementCharacter);
     out[needed] = '\0';
     return IDN_OK;
 }

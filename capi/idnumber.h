@@ -1,6 +1,6 @@
 /*
  * idnumber.h: the C API of the identity-number library, the one door for
- * programs in other languages (SQLite, PostgreSQL, MariaDB, Python,
+ * programs in other languages (SQLite, PostgreSQL, MariaDB, Python, Java,
  * WebAssembly, or any C foreign-function interface).
  *
  * It verifies the 18-character resident identity numbers of the People's
@@ -8,25 +8,36 @@
  * says what their region code names in the built-in tables of 2009 and what
  * became of it from 1981 to 2024, and makes up well-formed numbers.
  *
+ * The library owns every rule, size and message; a binding translates them
+ * into its host's words and types and decides nothing itself.
+ *
  * Conventions, for every function:
  * - Texts in are UTF-8 bytes with their length; they need no terminator and
  *   no byte past `length` is read. A text pointer may be NULL only when its
  *   length is 0.
- * - Texts out are UTF-8. A function that writes text takes a buffer `out` of
- *   `size` bytes and a `written` pointer: it writes the text and a
- *   terminating NUL and stores the text's length (without the NUL) in
- *   *written. When the buffer is too small it returns
- *   IDN_ERROR_BUFFER_TOO_SMALL, stores the length needed in *written, and
- *   writes only an empty text (when size > 0). `written` may be NULL.
+ * - Texts out: a function that writes text takes `out`, a buffer of `size`
+ *   bytes, and `written`. It writes the text and a terminating NUL and
+ *   stores the text's length (without the NUL) in *written; `written` may
+ *   be NULL. `out = NULL, size = 0` asks for the length: IDN_OK with
+ *   *written set and nothing written. A buffer too small gets
+ *   IDN_ERROR_BUFFER_TOO_SMALL, *written set to the length needed, and an
+ *   empty text when size > 0. Beside each such function a macro
+ *   IDN_..._SIZE names a size that always suffices, NUL included.
+ * - Texts out are valid UTF-8; a message that echoes a value writes its
+ *   control characters and invalid bytes as '?'.
  * - Pointers to texts returned in structs point into the library's constant
  *   data: valid for the life of the process, never to be freed.
- * - Status codes: IDN_OK (0) or a negative idn_status.
+ * - Status codes: IDN_OK (0) or a negative idn_status_t.
  * - Nothing allocates memory, and the library holds no mutable global
  *   state: every function may be called from any number of threads at once.
- * - A year limit of 0 means the current year on the local clock.
+ * - A year limit (the latest birth year a number may have) of 0 means the
+ *   current year on the local clock; otherwise 1 to IDN_YEAR_LIMIT_MAX.
+ * - Type names end in _t; functions and macros never take the name of an
+ *   SQL function of the database bindings (idn_valid, idn_sex, idn_mask, ...),
+ *   so that a module holding both needs no renaming.
  *
- * Version 1 of the API. Build with -DIDN_STATIC when linking the static
- * library on Windows.
+ * Version 2 of the API (libidnumber.so.2). Build with -DIDN_STATIC when
+ * linking the static library on Windows.
  */
 #ifndef IDNUMBER_H
 #define IDNUMBER_H
@@ -52,21 +63,43 @@ extern "C" {
 
 /* ---- Version --------------------------------------------------------------- */
 
-#define IDN_VERSION_MAJOR 1
+#define IDN_VERSION_MAJOR 2
 #define IDN_VERSION_MINOR 0
 #define IDN_VERSION_PATCH 0
 #define IDN_VERSION_NUMBER (IDN_VERSION_MAJOR * 10000 + IDN_VERSION_MINOR * 100 + IDN_VERSION_PATCH)
-#define IDN_VERSION_STRING "1.0.0"
+#define IDN_VERSION_STRING "2.0.0"
 
 /* The library's version as MAJOR * 10000 + MINOR * 100 + PATCH, and as text
- * ("1.0.0"): those of the library running, which may be newer than the
+ * ("2.0.0"): those of the library running, which may be newer than the
  * header a program was built with. */
 IDN_API unsigned idn_version_number(void);
 IDN_API const char* idn_version_string(void);
 
+/* ---- Sizes and limits ------------------------------------------------------ */
+
+/* An 18-character number and its NUL: what idn_generator_number,
+ * idn_upgrade_number and idn_hint_of write. */
+#define IDN_NUMBER_SIZE 19
+/* The most bytes of a text that the verdict, its record and its hint read:
+ * the record's "input" is the first IDN_INPUT_HELD_BYTES of a longer text. */
+#define IDN_INPUT_HELD_BYTES 64
+/* The latest year limit; a number's year has four digits. */
+#define IDN_YEAR_LIMIT_MAX 9999
+/* The years of the history of region codes. */
+#define IDN_HISTORY_FIRST_YEAR 1981
+#define IDN_HISTORY_LAST_YEAR 2024
+/* The counts a generation takes: 1 to IDN_COUNT_MAX (2^63 - 1). */
+#define IDN_COUNT_MAX INT64_MAX
+/* Seeds are 0 to IDN_SEED_MAX (2^64 - 1). A binding whose integers are
+ * signed 64-bit (SQL bigint, Java long) passes a negative seed as the
+ * unsigned seed with the same bits, so that every seed is reachable. */
+#define IDN_SEED_MAX UINT64_MAX
+/* The most bytes of a region text (a code, a name or a path). */
+#define IDN_REGION_TEXT_MAX_LENGTH 255
+
 /* ---- Status codes ----------------------------------------------------------- */
 
-typedef enum idn_status {
+typedef enum idn_status_t {
     IDN_OK = 0,
     IDN_ERROR_NULL_POINTER = -1,      /* a required pointer is NULL */
     IDN_ERROR_BUFFER_TOO_SMALL = -2,  /* *written says how much is needed */
@@ -85,8 +118,10 @@ typedef enum idn_status {
     IDN_ERROR_AS_OF_UNKNOWN_CODE = -18,   /* no record of the history has the code */
     IDN_ERROR_AS_OF_NOT_COUNTY = -19,     /* a province or prefecture that year */
     IDN_ERROR_AS_OF_NOT_IN_USE = -20,     /* not in use that year */
+    IDN_ERROR_REGION_WRONG_PATH = -21,    /* a path whose last part names records, none under the parts before it */
+    IDN_ERROR_NO_REGION = -22,            /* no region given (region NULL) */
 
-    /* The dates, sex and count of a generation. */
+    /* The dates, sex, count and seed of a generation. */
     IDN_ERROR_NO_BIRTH_DATE = -30,          /* neither birth nor born_from and born_to */
     IDN_ERROR_BIRTH_AND_RANGE = -31,        /* both birth and a range */
     IDN_ERROR_BIRTH_NOT_EIGHT_DIGITS = -32, /* birth is not YYYYMMDD */
@@ -94,18 +129,21 @@ typedef enum idn_status {
     IDN_ERROR_RANGE_NOT_DATE = -34,         /* an end of the range is no real calendar date */
     IDN_ERROR_RANGE_YEAR_AFTER_LIMIT = -35, /* the range ends after the year limit */
     IDN_ERROR_RANGE_REVERSED = -36,         /* born_from comes after born_to */
-    IDN_ERROR_COUNT_ZERO = -37,             /* a count of 0 */
-    IDN_ERROR_COUNT_TOO_LARGE = -38,        /* more numbers than the options can give */
-    IDN_ERROR_BAD_SEX = -39,                /* sex other than IDN_SEX_ANY, _MALE, _FEMALE */
+    IDN_ERROR_COUNT_RANGE = -37,            /* a count below 1 (or, in a binding, above IDN_COUNT_MAX) */
+    IDN_ERROR_COUNT_EXCEEDS_CANDIDATES = -38, /* more numbers than the options can give */
+    IDN_ERROR_BAD_SEX = -39,                /* a sex no idn_sex_t has, or a word idn_parse_sex refuses */
+    IDN_ERROR_SEED_RANGE = -40,             /* in a binding: a seed outside 0 to IDN_SEED_MAX */
+    IDN_ERROR_YEAR_LIMIT = -41,             /* a year limit below 0 or above IDN_YEAR_LIMIT_MAX */
 
-    /* idn_upgrade. */
+    /* idn_upgrade_number. */
     IDN_ERROR_NOT_FIFTEEN_DIGITS = -50,
     IDN_ERROR_MONTH_ABOVE_12 = -51,
     IDN_ERROR_DAY_ABOVE_31 = -52
-} idn_status;
+} idn_status_t;
 
-/* The status's name, such as "IDN_ERROR_COUNT_TOO_LARGE"; "IDN_OK"; NULL for
- * a value that is no status. */
+/* The status's name, such as "IDN_ERROR_COUNT_EXCEEDS_CANDIDATES"; "IDN_OK";
+ * NULL for a value that is no status. A binding's exceptions may carry it as
+ * their stable code. */
 IDN_API const char* idn_status_name(int status);
 
 /* ---- Dates ------------------------------------------------------------------- */
@@ -118,68 +156,77 @@ IDN_API int idn_current_year(void);
 /* 1 when the date exists in the proleptic Gregorian calendar (year 1 or
  * later, month 1-12, day 1 to the month's last, 29 February in leap years
  * only), else 0. Verification checks only that the month is at most 12 and
- * the day at most 31, so a valid number may carry a date such as 19900231. */
+ * the day at most 31, so a valid number may carry a date such as 19900231:
+ * its birth date as a date type (SQL DATE, datetime.date, LocalDate) is
+ * absent (NULL, None, empty) exactly when this says 0. */
 IDN_API int idn_is_calendar_date(int year, int month, int day);
 
 /* ---- Verification ----------------------------------------------------------- */
 
 /* The verdict, in the order the checks are made; IDN_VALID when none refuses. */
-typedef enum idn_reason {
+typedef enum idn_reason_t {
     IDN_VALID = 0,
     IDN_REASON_LENGTH = 1,     /* not 18 bytes */
     IDN_REASON_CHARACTERS = 2, /* a non-digit among the first 17, or a last byte not a digit or 'X' */
     IDN_REASON_CHECK = 3,      /* the last character is not the check character of the first 17 */
     IDN_REASON_DATE = 4        /* the year after the limit, the month above 12 or the day above 31 */
-} idn_reason;
+} idn_reason_t;
 
 /* The kind of a valid number, from its first digits; information only. */
-typedef enum idn_kind {
+typedef enum idn_kind_t {
     IDN_KIND_NONE = 0,           /* refused: no kind is said */
     IDN_KIND_RESIDENT = 1,       /* a mainland resident's number */
     IDN_KIND_HMT_PERMIT = 2,     /* Hong Kong, Macao or Taiwan residents' residence permit (810000, 820000, 830000) */
     IDN_KIND_FOREIGNER_CARD = 3  /* foreigner's permanent residence card, 2023 format (first digit 9) */
-} idn_kind;
+} idn_kind_t;
 
-typedef enum idn_sex {
-    IDN_SEX_ANY = 0,  /* in a verdict: none (refused) */
+typedef enum idn_sex_t {
+    IDN_SEX_ANY = 0,  /* in a verdict: none (refused); in a generation: either */
     IDN_SEX_MALE = 1, /* position 17 odd */
     IDN_SEX_FEMALE = 2
-} idn_sex;
+} idn_sex_t;
 
 /* 40 bytes; every field but `reason`, `expected_check` and `length` is 0
  * unless the number is valid. */
-typedef struct idn_verdict {
-    int32_t reason;         /* idn_reason */
-    int32_t kind;           /* idn_kind */
-    int32_t sex;            /* idn_sex */
+typedef struct idn_verdict_t {
+    int32_t reason;         /* idn_reason_t */
+    int32_t kind;           /* idn_kind_t */
+    int32_t sex;            /* idn_sex_t */
     int32_t birth_year;     /* positions 7-14 */
     int32_t birth_month;
     int32_t birth_day;
     int32_t region_code;    /* positions 1-6 */
     int32_t expected_check; /* '0'-'9' or 'X' when the first 17 bytes are digits, else 0 */
     uint64_t length;        /* the whole text's length in bytes */
-} idn_verdict;
+} idn_verdict_t;
 
 /* Verifies `length` bytes at `text` as the dialog does, with births up to
- * `year_limit` (0: the current year). Writes *verdict. Returns IDN_OK, or
- * IDN_ERROR_NULL_POINTER. A refused number is IDN_OK with its reason. */
-IDN_API int idn_verify(const char* text, size_t length, int year_limit, idn_verdict* verdict);
+ * `year_limit`. Writes *verdict. Returns IDN_OK, IDN_ERROR_NULL_POINTER or
+ * IDN_ERROR_YEAR_LIMIT. A refused number is IDN_OK with its reason. */
+IDN_API int idn_verify(const char* text, size_t length, int year_limit, idn_verdict_t* verdict);
+
+/* The same verdict for a text held elsewhere, of which `text` is the first
+ * `held` bytes (at most `length`) of its `length`: what a binding passes for
+ * a long text it would rather not copy whole. The verdict reads at most
+ * IDN_INPUT_HELD_BYTES of them. */
+IDN_API int idn_verify_prefix(const char* text, size_t held, uint64_t length, int year_limit,
+                              idn_verdict_t* verdict);
 
 /* Verifies `count` texts packed in `bytes`: text i is bytes[ends[i-1]] up to
- * bytes[ends[i]] (text 0 starts at bytes[0]). Writes verdicts[0..count-1].
- * Returns IDN_OK, IDN_ERROR_NULL_POINTER, or IDN_ERROR_BAD_ARGUMENT when the
- * ends decrease. */
+ * bytes[ends[i]] (text 0 starts at bytes[0]). The ends are checked first:
+ * IDN_ERROR_BAD_ARGUMENT when they decrease, IDN_ERROR_NULL_POINTER when
+ * `bytes` is NULL and any end is not 0; nothing is written then. Otherwise
+ * writes verdicts[0..count-1] and returns IDN_OK. */
 IDN_API int idn_verify_batch(const char* bytes, const size_t* ends, size_t count, int year_limit,
-                             idn_verdict* verdicts);
+                             idn_verdict_t* verdicts);
 
-/* Verifies texts packed as for idn_verify_batch, writing columns instead of
- * verdicts, for callers that keep many verdicts (a JavaScript typed array, a
- * NumPy array): for text i, reasons[i] (idn_reason), expected_checks[i] (the
- * verdict's expected_check: '0'-'9', 'X' or 0), and for a valid text
- * sexes[i] (idn_sex), region_codes[i] and birth_dates[i] (YYYYMMDD as one
- * number), which are 0 for a refused one. A NULL column is not written.
- * Returns IDN_OK, IDN_ERROR_NULL_POINTER, or IDN_ERROR_BAD_ARGUMENT when the
- * ends decrease (the texts before that are written). */
+/* Verifies texts packed as for idn_verify_batch (and refuses the same ends),
+ * writing columns instead of verdicts, for callers that keep many verdicts
+ * (a JavaScript typed array, a NumPy array, a Java array): for text i,
+ * reasons[i] (idn_reason_t), expected_checks[i] (the verdict's
+ * expected_check: '0'-'9', 'X' or 0), and for a valid text sexes[i]
+ * (idn_sex_t), region_codes[i] and birth_dates[i] (YYYYMMDD as one number),
+ * which are 0 for a refused one. A NULL column is not written. */
 IDN_API int idn_verify_columns(const char* bytes, const size_t* ends, size_t count, int year_limit,
                                uint8_t* reasons, uint8_t* expected_checks, uint8_t* sexes,
                                int32_t* region_codes, int32_t* birth_dates);
@@ -189,15 +236,30 @@ IDN_API int idn_verify_columns(const char* bytes, const size_t* ends, size_t cou
 IDN_API const char* idn_reason_name(int reason);
 
 /* The dialog's message for the verdict's refusal, in UTF-8 ("身份证未通过校验"; the
- * length message names verdict->length); an empty text for a valid number. */
-IDN_API int idn_reason_message(const idn_verdict* verdict, char* out, size_t size, size_t* written);
+ * length message names verdict->length); an empty text for a valid number.
+ * IDN_ERROR_BAD_ARGUMENT for a reason no idn_reason_t has. */
+#define IDN_REASON_MESSAGE_SIZE 96
+IDN_API int idn_reason_message(const idn_verdict_t* verdict, char* out, size_t size, size_t* written);
 
-/* "resident", "hmt_permit" or "foreigner_card"; NULL for IDN_KIND_NONE. */
+/* "resident", "hmt_permit" or "foreigner_card"; NULL for IDN_KIND_NONE or any
+ * other value. */
 IDN_API const char* idn_kind_name(int kind);
+
+/* The word every binding gives for a valid number's sex, as the dialog and
+ * idtool's records write it: "男" or "女"; NULL for IDN_SEX_ANY or any other
+ * value. */
+IDN_API const char* idn_sex_name(int sex);
+
+/* The sex a caller's word asks for, the words every binding takes: "男" or
+ * "male", "女" or "female", "any" (ASCII letters in any case), exactly those
+ * bytes and no others. Writes *sex and returns IDN_OK; IDN_ERROR_BAD_SEX for
+ * any other text (idn_option_message words the refusal). A binding that
+ * takes a missing value (SQL NULL, None) as "any" says so itself. */
+IDN_API int idn_parse_sex(const char* text, size_t length, int32_t* sex);
 
 /* What probably happened to a refused text, when one repair would make it a
  * valid number or explains it (as idtool verify's hint field says). */
-typedef enum idn_hint {
+typedef enum idn_hint_t {
     IDN_HINT_NONE = 0,
     IDN_HINT_CR_LINE_ENDS = 1,    /* it holds a CR: lines ending in CR alone, read as one */
     IDN_HINT_FIFTEEN_DIGITS = 2,  /* a 15-digit number of the old format */
@@ -206,15 +268,19 @@ typedef enum idn_hint {
     IDN_HINT_LOWERCASE_X = 5,     /* a final x where X would pass */
     IDN_HINT_FULLWIDTH = 6,       /* full-width digits or X that would pass as ASCII */
     IDN_HINT_SPACES = 7           /* spaces, tabs or hyphens that, removed, leave a valid number */
-} idn_hint;
+} idn_hint_t;
 
 /* The hint for `length` bytes of UTF-8 at `text`, verified with births up to
- * `year_limit` (0: the current year): IDN_HINT_NONE for a valid text, as for
- * one no repair explains. A text over 64 bytes is judged by its first 64, as
- * idtool judges a long line. For IDN_HINT_FIFTEEN_DIGITS, writes the
- * 18-character form and a NUL into `upgraded` (19 bytes) unless it is NULL.
- * Returns the idn_hint (0 or more), or IDN_ERROR_NULL_POINTER. */
-IDN_API int idn_hint_of(const char* text, size_t length, int year_limit, char* upgraded);
+ * `year_limit`: IDN_HINT_NONE for a valid text, as for one no repair
+ * explains. A text over IDN_INPUT_HELD_BYTES is judged by its first ones, as
+ * idtool judges a long line. Writes *hint, and into `upgraded` the
+ * 18-character form for IDN_HINT_FIFTEEN_DIGITS or else an empty text
+ * (IDN_NUMBER_SIZE suffices; `upgraded` may be NULL with size 0). */
+IDN_API int idn_hint_of(const char* text, size_t length, int year_limit, int32_t* hint, char* upgraded,
+                        size_t size, size_t* written);
+/* The same for the first `held` bytes of a text of `length` bytes. */
+IDN_API int idn_hint_of_prefix(const char* text, size_t held, uint64_t length, int year_limit, int32_t* hint,
+                               char* upgraded, size_t size, size_t* written);
 
 /* "cr_line_ends", "fifteen_digits", "scientific", "zeroed", "lowercase_x",
  * "fullwidth" or "spaces"; NULL for IDN_HINT_NONE or any other value. */
@@ -226,31 +292,31 @@ IDN_API const char* idn_hint_name(int hint);
  * for a municipality its full name, the district and an empty county; for a
  * province its full name, the city-level record and the county; 未知位置 and
  * 错误地区码 where the tables lack the code. Never fails but for a NULL. */
-typedef struct idn_region_fields {
+typedef struct idn_region_fields_t {
     const char* province;
     const char* city;
     const char* county;
-} idn_region_fields;
-IDN_API int idn_region_texts(int32_t code, idn_region_fields* texts);
+} idn_region_fields_t;
+IDN_API int idn_region_fields(int32_t code, idn_region_fields_t* fields);
 
 /* One record of the 2009 tables, or a province-level unit (code xx0000). */
-typedef struct idn_region {
+typedef struct idn_region_t {
     int32_t code;
     const char* name;      /* a unit's full name */
     const char* level;     /* "county", "city", "group" (a 市辖区 record) or "province" */
     const char* province;  /* the unit's full name */
-    const char* city;      /* the city-level record its code names (cityOf), or NULL */
-} idn_region;
+    const char* city;      /* the city-level record its code names, or NULL */
+} idn_region_t;
 
 /* The record or unit with the code. IDN_ERROR_NOT_FOUND when none has it. */
-IDN_API int idn_region_record(int32_t code, idn_region* region);
+IDN_API int idn_find_region(int32_t code, idn_region_t* region);
 
 /* The records of the 2009 tables, in table order, whose code starts with the
  * query or whose name holds it (UTF-8; an empty query matches all), as
  * `idtool regions` lists them. Start with *cursor 0; each call writes the next
  * match, advances *cursor and returns 1; 0 when there is no more; or a
  * negative status. */
-IDN_API int idn_regions_next(const char* query, size_t length, size_t* cursor, idn_region* region);
+IDN_API int idn_search_regions(const char* query, size_t length, size_t* cursor, idn_region_t* region);
 
 /* The dialog's cascading lists, by table position. `parent`:
  *   IDN_PICKER_MUNICIPALITIES  the 4 municipalities (their codes 110000, ...)
@@ -260,27 +326,31 @@ IDN_API int idn_regions_next(const char* query, size_t length, size_t* cursor, i
  *   a city-level record's code the county list under it (every child that
  *                              follows it in its table, but 市辖区)
  * Writes up to `capacity` codes and stores the list's length in *count.
- * IDN_ERROR_BUFFER_TOO_SMALL when it is longer than capacity;
- * IDN_ERROR_NOT_FOUND for a parent that has no list. */
+ * IDN_ERROR_BUFFER_TOO_SMALL when it is longer than capacity (no list is
+ * longer than IDN_PICKER_LIST_MAX); IDN_ERROR_NOT_FOUND for a parent that
+ * has no list. */
 #define IDN_PICKER_MUNICIPALITIES 1
 #define IDN_PICKER_PROVINCES 2
+#define IDN_PICKER_LIST_MAX 128
 IDN_API int idn_picker_list(int32_t parent, int32_t* codes, size_t capacity, size_t* count);
 
 /* ---- The history of region codes, 1981-2024 ------------------------------ */
 
-typedef enum idn_code_state {
-    IDN_CODE_UNKNOWN = 0,   /* no record has the code */
-    IDN_CODE_2009 = 1,      /* a county-level record of the 2009 tables */
-    IDN_CODE_IN_USE = 2,    /* in use in 2024, not in the 2009 tables */
-    IDN_CODE_ABOLISHED = 3  /* its latest record has ended */
-} idn_code_state;
+/* What the history says of a code: verify's code_status field names it. */
+typedef enum idn_code_state_t {
+    IDN_CODE_UNKNOWN = 0,    /* no record has the code */
+    IDN_CODE_LISTED_2009 = 1,/* a county-level record of the 2009 tables */
+    IDN_CODE_IN_USE = 2,     /* in use in 2024, not in the 2009 tables */
+    IDN_CODE_ABOLISHED = 3   /* its latest record has ended */
+} idn_code_state_t;
 
-IDN_API int idn_code_status(int32_t code);
+IDN_API int idn_code_state(int32_t code);
 /* "2009", "in_use", "abolished" or "unknown"; NULL for any other value. */
-IDN_API const char* idn_code_status_name(int status);
+IDN_API const char* idn_code_state_name(int state);
 
-/* One name and place of a code, in use from `from` to before `until`. */
-typedef struct idn_history_record {
+/* One name and place of a code, in use from the year `from` to before the
+ * year `until`. */
+typedef struct idn_history_record_t {
     int32_t code;
     const char* name;
     const char* province;
@@ -288,81 +358,109 @@ typedef struct idn_history_record {
     const char* level;      /* "province", "prefecture" or "county" */
     int32_t from;
     int32_t until;          /* 0 while in use */
-} idn_history_record;
+} idn_history_record_t;
 
 /* The code's records in time order: how many, and the one at `index`
  * (IDN_ERROR_NOT_FOUND past the end). */
 IDN_API size_t idn_history_count(int32_t code);
-IDN_API int idn_history_record_at(int32_t code, size_t index, idn_history_record* record);
+IDN_API int idn_history_at(int32_t code, size_t index, idn_history_record_t* record);
 
 /* A code that took over the area of the code's latest record once it ended,
  * under the name it went on with. */
-typedef struct idn_successor {
+typedef struct idn_successor_t {
     int32_t code;
     const char* name;
-    int32_t in_use; /* 1 in use, 0 abolished */
-} idn_successor;
+    int32_t state; /* IDN_CODE_IN_USE or IDN_CODE_ABOLISHED */
+} idn_successor_t;
 
-/* The most entries idn_successors and idn_now give for any code. */
+/* The most entries idn_successors and idn_now_codes give for any code. */
 #define IDN_MAX_SUCCESSORS 16
 #define IDN_MAX_NOW_CODES 7
 
 /* As verify's `successors`: none while the code is in use. Writes up to
- * `capacity` and stores how many there are in *count. */
-IDN_API int idn_successors(int32_t code, idn_successor* successors, size_t capacity, size_t* count);
+ * `capacity` and stores how many there are in *count;
+ * IDN_ERROR_BUFFER_TOO_SMALL when there are more. */
+IDN_API int idn_successors(int32_t code, idn_successor_t* successors, size_t capacity, size_t* count);
 
 /* A code in use now (2024) and its name. */
-typedef struct idn_present_code {
+typedef struct idn_present_code_t {
     int32_t code;
     const char* name;
-} idn_present_code;
+} idn_present_code_t;
 
 /* As verify's `now`: the codes in use in 2024 the area went to; none while
  * the code is in use. */
-IDN_API int idn_now(int32_t code, idn_present_code* codes, size_t capacity, size_t* count);
+IDN_API int idn_now_codes(int32_t code, idn_present_code_t* codes, size_t capacity, size_t* count);
 
 /* 1 when a record of the code was in use in the birth year (a year before
  * 1981 answered by 1981), 0 otherwise. */
 IDN_API int idn_in_use_at_birth(int32_t code, int birth_year);
 
-/* The same as the JSON values idtool verify writes: history
+/* The JSON values idtool verify writes: history
  * [{"name","province","prefecture","from","until"}], successors
- * [{"code","name","status"}], now [{"code","name"}]. */
+ * [{"code","name","status"}], now [{"code","name"}]. The sizes fit the
+ * longest value of any code. */
+#define IDN_HISTORY_JSON_SIZE 374
+#define IDN_SUCCESSORS_JSON_SIZE 332
+#define IDN_NOW_CODES_JSON_SIZE 256
 IDN_API int idn_history_json(int32_t code, char* out, size_t size, size_t* written);
 IDN_API int idn_successors_json(int32_t code, char* out, size_t size, size_t* written);
-IDN_API int idn_now_json(int32_t code, char* out, size_t size, size_t* written);
+IDN_API int idn_now_codes_json(int32_t code, char* out, size_t size, size_t* written);
 
 /* ---- Verify records ---------------------------------------------------------- */
 
 /* The fields of idtool verify's record, in order ("line" first). */
-typedef enum idn_value_type {
+typedef enum idn_field_type_t {
     IDN_FIELD_INTEGER = 0,
     IDN_FIELD_TEXT = 1,
     IDN_FIELD_BOOLEAN = 2,
     IDN_FIELD_JSON = 3
-} idn_value_type;
+} idn_field_type_t;
 IDN_API size_t idn_field_count(void);
-/* The field's name, NULL past the end; its idn_value_type, or -1. */
+/* The field's name, NULL past the end; its idn_field_type_t, or -1. */
 IDN_API const char* idn_field_name(size_t index);
 IDN_API int idn_field_type(size_t index);
 /* 1 when the field may be null, 0 when never, -1 past the end. */
 IDN_API int idn_field_nullable(size_t index);
 
-/* Room enough for any record of idn_verify_json. */
-#define IDN_JSON_RECORD_CAPACITY 8192
-#define IDN_JSON_HISTORY 1 /* flags: with the five fields of the code's history */
+/* flags of idn_verify_json: with the five fields of the code's history. */
+#define IDN_VERIFY_JSON_HISTORY 1
+/* Room for any record of idn_verify_json. */
+#define IDN_VERIFY_JSON_SIZE 986
 
 /* The JSON object idtool verify --format jsonl writes for one line, without
- * "line": "input" (the first 64 bytes of a longer text) onwards, with the
- * history's fields when `flags` has IDN_JSON_HISTORY. */
+ * "line": "input" (the first IDN_INPUT_HELD_BYTES of a longer text) onwards,
+ * with the history's fields when `flags` has IDN_VERIFY_JSON_HISTORY. */
 IDN_API int idn_verify_json(const char* text, size_t length, int year_limit, int flags, char* out, size_t size,
                             size_t* written);
+/* The same for the first `held` bytes of a text of `length` bytes. */
+IDN_API int idn_verify_json_prefix(const char* text, size_t held, uint64_t length, int year_limit, int flags,
+                                   char* out, size_t size, size_t* written);
 
 /* ---- Generation ---------------------------------------------------------------- */
 
-typedef struct idn_generate_options {
+/* The options of a generation, by which a refusal says which one it was. */
+typedef enum idn_option_t {
+    IDN_OPTION_NONE = 0,
+    IDN_OPTION_REGION = 1,
+    IDN_OPTION_BIRTH = 2,
+    IDN_OPTION_BORN_FROM = 3,
+    IDN_OPTION_BORN_TO = 4,
+    IDN_OPTION_SEX = 5,
+    IDN_OPTION_COUNT = 6,
+    IDN_OPTION_SEED = 7,
+    IDN_OPTION_AS_OF_YEAR = 8,
+    IDN_OPTION_YEAR_LIMIT = 9
+} idn_option_t;
+
+/* "region", "birth", "born_from", "born_to", "sex", "count", "seed",
+ * "as_of_year" or "year_limit" (the fields of idn_generate_options_t); NULL
+ * for IDN_OPTION_NONE or any other value. */
+IDN_API const char* idn_option_name(int option);
+
+typedef struct idn_generate_options_t {
     /* A county-level record: a six-digit code, a name, or "city/county" or
-     * "province/city/county", as idtool generate --region takes it. */
+     * "province/city/county"; NULL for none (IDN_ERROR_NO_REGION). */
     const char* region;
     size_t region_length;
     /* One birth date YYYYMMDD, taken as the dialog takes it (a date such as
@@ -373,54 +471,102 @@ typedef struct idn_generate_options {
     size_t born_from_length;
     const char* born_to;
     size_t born_to_length;
-    int32_t sex;        /* idn_sex */
-    uint64_t count;     /* how many distinct numbers, at least 1 */
-    uint64_t seed;      /* the same seed and options give the same numbers */
+    int32_t sex;        /* idn_sex_t */
     int32_t has_seed;   /* 0: a seed from the system */
+    int64_t count;      /* how many distinct numbers, 1 to IDN_COUNT_MAX */
+    uint64_t seed;      /* the same seed and options give the same numbers */
     int32_t as_of_year; /* 0: the 2009 tables; 1981-2024: a code in use that year */
     int32_t year_limit; /* the latest birth year; 0: the current one */
-} idn_generate_options;
+} idn_generate_options_t;
+
+/* The words a caller's messages use for the options: a binding gives its own
+ * parameter names ("birth_from", "--born-between"); a NULL field, or a NULL
+ * pointer for the whole, takes idn_option_name's. */
+typedef struct idn_option_names_t {
+    const char* region;
+    const char* birth;
+    const char* born_from;
+    const char* born_to;
+    const char* sex;
+    const char* count;
+    const char* seed;
+    const char* as_of_year;
+    const char* year_limit;
+} idn_option_names_t;
 
 /* A checked plan of distinct numbers, kept by the caller (on the stack, say). */
 #define IDN_GENERATOR_WORDS 32
-typedef struct idn_generator {
+typedef struct idn_generator_t {
     uint64_t opaque[IDN_GENERATOR_WORDS];
-} idn_generator;
+} idn_generator_t;
 
-/* Room enough for any message of idn_generator_init. */
-#define IDN_MESSAGE_CAPACITY 1024
+/* Room for any message of idn_generate_message and idn_option_message, with
+ * option names of up to 64 bytes each. */
+#define IDN_MESSAGE_SIZE 1024
 
-/* Checks the options and prepares the numbers. Returns IDN_OK or the status
- * of the first refused option; `message` (may be NULL) gets idtool's
- * one-line message for it, or on success a warning for a birth date that is
- * no real calendar date, or an empty text. */
-IDN_API int idn_generator_init(idn_generator* generator, const idn_generate_options* options, char* message,
-                               size_t message_size);
+/* Checks the options in this order: the region is given, as_of_year, the
+ * region, year_limit, birth and a range not both, sex, count at least 1, the
+ * birth date or range, the count against the numbers they give; and
+ * prepares the numbers. Returns IDN_OK or the status
+ * of the first refused option, and stores which option that was in *option
+ * (IDN_OPTION_NONE on success; `option` may be NULL). */
+IDN_API int idn_generator_init(idn_generator_t* generator, const idn_generate_options_t* options,
+                               int32_t* option);
+
+/* What a caller may tell its user of a prepared generation. */
+typedef enum idn_warning_t {
+    IDN_WARNING_NONE = 0,
+    IDN_WARNING_BIRTH_NOT_CALENDAR_DATE = 1 /* the one birth date is no real calendar date (19900231) */
+} idn_warning_t;
+IDN_API int idn_generator_warning(const idn_generator_t* generator);
 
 /* How many numbers the generator gives (the count asked for). */
-IDN_API uint64_t idn_generator_count(const idn_generator* generator);
+IDN_API int64_t idn_generator_count(const idn_generator_t* generator);
 
-/* The number at `index` (below the count): 18 characters and a NUL into
- * `out` (at least 19 bytes). The same index always gives the same number;
- * different indexes give different numbers. */
-IDN_API int idn_generator_number(const idn_generator* generator, uint64_t index, char* out, size_t size);
+/* The number at `index` (0 to count - 1): 18 characters. The same index
+ * always gives the same number; different indexes give different numbers.
+ * IDN_ERROR_NOT_FOUND past the end. */
+IDN_API int idn_generator_number(const idn_generator_t* generator, int64_t index, char* out, size_t size,
+                                 size_t* written);
 
-/* The code a region text names, as idn_generator_init resolves it. */
-IDN_API int idn_resolve_region(const char* region, size_t length, int as_of_year, int32_t* code, char* message,
-                               size_t message_size);
+/* The message of what idn_generator_init answers for the same options: the
+ * first refusal's, naming options by `names`, in words that name no program
+ * ("born_to 20990101: the year may not be after the current one"); or the
+ * warning's ("19900231 is not a real calendar date; the numbers carry it as
+ * given"); or an empty text. For a region that idn_resolve_region refused,
+ * options holding only that region and as_of_year give its message. */
+IDN_API int idn_generate_message(const idn_generate_options_t* options, const idn_option_names_t* names,
+                                 char* out, size_t size, size_t* written);
+
+/* The message of a refusal a binding makes of a value before it can reach the
+ * options, `value` (`length` bytes, echoed) being the value as the caller
+ * was given it: IDN_ERROR_BAD_SEX (a word idn_parse_sex refused),
+ * IDN_ERROR_COUNT_RANGE, IDN_ERROR_SEED_RANGE, IDN_ERROR_AS_OF_YEAR,
+ * IDN_ERROR_YEAR_LIMIT ("seed: must be a whole number from 0 to
+ * 18446744073709551615, not -1"), IDN_ERROR_NO_REGION (the value unused);
+ * IDN_ERROR_BAD_ARGUMENT for any other status. */
+IDN_API int idn_option_message(int status, const char* value, size_t length, const idn_option_names_t* names,
+                               char* out, size_t size, size_t* written);
+
+/* The code a region text names, as idn_generator_init resolves it
+ * (as_of_year 0: the 2009 tables). IDN_OK or the region's status. */
+IDN_API int idn_resolve_region(const char* region, size_t length, int as_of_year, int32_t* code);
 
 /* ---- Other conversions ------------------------------------------------------- */
 
 /* The 18-character form of a 15-digit number (region, two-digit year meaning
  * 19YY, month, day, sequence): "19" before the year and the check character
- * after. Writes 18 characters and a NUL into `out` (at least 19 bytes).
- * IDN_ERROR_NOT_FIFTEEN_DIGITS, IDN_ERROR_MONTH_ABOVE_12, IDN_ERROR_DAY_ABOVE_31. */
-IDN_API int idn_upgrade(const char* text, size_t length, char* out, size_t size);
+ * after. IDN_ERROR_NOT_FIFTEEN_DIGITS, IDN_ERROR_MONTH_ABOVE_12,
+ * IDN_ERROR_DAY_ABOVE_31. */
+IDN_API int idn_upgrade_number(const char* text, size_t length, char* out, size_t size, size_t* written);
 
 /* The text masked for reports: its first 6 and last 4 characters kept, each
  * one between them written '*'. A text of 10 characters or fewer is masked
- * whole. Characters are UTF-8 ones; a byte that starts none counts as one. */
-IDN_API int idn_mask(const char* text, size_t length, char* out, size_t size, size_t* written);
+ * whole. Characters are UTF-8 ones; a byte that starts none counts as one,
+ * and is written U+FFFD where it is kept, so that the mask is valid UTF-8.
+ * IDN_MASK_SIZE(length) always suffices. */
+#define IDN_MASK_SIZE(length) ((length) + 21)
+IDN_API int idn_mask_text(const char* text, size_t length, char* out, size_t size, size_t* written);
 
 #ifdef __cplusplus
 }

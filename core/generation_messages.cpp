@@ -1,6 +1,8 @@
-// The messages name the option and echo the value given, so that a user
-// sees at once which one to mend; a region's candidates are listed as
-// "code province city county", and at most maxRegionCandidates of them.
+// The messages name the option by the caller's word and echo the value
+// given, so that a user sees at once which one to mend; a region's
+// candidates are listed as "code province city county", and at most
+// maxRegionCandidates of them. No message says where to look further: that
+// depends on the program, which adds it itself.
 #include "core/generation_messages.h"
 
 #include <cstring>
@@ -9,6 +11,25 @@
 #include "core/text_buffer.h"
 
 namespace {
+
+// A caller's word for an option, echoed so that it is always valid text of
+// one line, and at most maxOptionWordLength bytes of it.
+void appendWord(TextBuffer& out, const char* word) {
+    const std::size_t length = strnlen(word, maxOptionWordLength);
+    out.appendEchoed(word, length);
+}
+
+// A value the user gave, echoed: its first maxEchoedLength bytes, cut at a
+// character boundary, and "..." when there is more, so that a message keeps
+// its explanation after a value of any length.
+void appendValue(TextBuffer& out, const char* value, std::size_t length, Encoding encoding) {
+    if (length <= maxEchoedLength) {
+        out.appendEchoed(value, length);
+        return;
+    }
+    out.appendEchoed(value, completePrefixLength(value, maxEchoedLength, encoding));
+    out.append("...");
+}
 
 // "140302 山西省 阳泉市 城区".
 void appendRecordDescription(TextBuffer& out, const RegionRecord& record, Encoding encoding) {
@@ -59,67 +80,78 @@ void appendYearsInUse(TextBuffer& out, int32_t code, Encoding encoding) {
     }
 }
 
+// "the current one", or the year the caller set as the limit.
+void appendYearLimit(TextBuffer& out, const GenerationRequest& request) {
+    if (request.yearLimitGiven)
+        out.appendDecimal(static_cast<uint64_t>(request.yearLimit));
+    else
+        out.append("the current one");
+}
+
 }  // namespace
 
 std::size_t writeRegionErrorMessage(char* buffer, std::size_t size, const RegionResolution& resolution,
-                                    const char* given, std::size_t givenLength, int asOfYear, Encoding encoding) {
+                                    const char* given, std::size_t givenLength, int asOfYear, Encoding encoding,
+                                    const OptionWords& words) {
     TextBuffer out(buffer, size, encoding);
-    out.append("generate: ");
     switch (resolution.error) {
     case RegionError::none:
         break;
     case RegionError::invalidText:
-        out.append("--region is too long or not valid text");
+        appendWord(out, words.region);
+        out.append(" is too long or not valid text");
         break;
     case RegionError::badPath:
-        out.append("--region wants a code, a name, or names joined by / (city/county or province/city/county)");
+        appendWord(out, words.region);
+        out.append(" wants a code, a name, or names joined by / (city/county or province/city/county)");
         break;
     case RegionError::notCountyLevel:
-        out.appendEchoed(given, givenLength);
-        out.append(" is a city-level or grouping record; numbers are made for county-level records"
-                   " (idtool regions lists each record's level)");
+        appendValue(out, given, givenLength, encoding);
+        out.append(" is a city-level or grouping record; numbers are made for county-level records");
         break;
     case RegionError::unknownCode:
-        out.appendEchoed(given, givenLength);
-        out.append(" is no code of the built-in 2009 tables (idtool regions lists them)");
+        appendValue(out, given, givenLength, encoding);
+        out.append(" is no code of the built-in 2009 tables");
         break;
     case RegionError::noMatch:
-        out.appendEchoed(given, givenLength);
+        appendValue(out, given, givenLength, encoding);
         out.append(" names no county-level record of the built-in 2009 tables");
         if (resolution.candidateCount > 0) {
             // A path that leads nowhere, whose last part names records.
             const char* lastPart = given + givenLength;
             while (lastPart > given && lastPart[-1] != '/') --lastPart;
             out.append("; ");
-            out.appendEchoed(lastPart, static_cast<std::size_t>(given + givenLength - lastPart));
+            appendValue(out, lastPart, static_cast<std::size_t>(given + givenLength - lastPart), encoding);
             out.append(" alone names ");
             appendCandidates(out, resolution, encoding, true);
-        } else {
-            out.append(" (idtool regions lists them)");
         }
         break;
     case RegionError::ambiguous:
-        out.appendEchoed(given, givenLength);
+        appendValue(out, given, givenLength, encoding);
         out.append(" names ");
         out.appendDecimal(static_cast<uint64_t>(resolution.candidateCount));
         out.append(" records, give the code or city/county: ");
         appendCandidates(out, resolution, encoding, false);
         break;
     case RegionError::asOfNeedsCode:
-        out.append("with --as-of, --region wants a six-digit code (idtool regions --year YYYY NAME finds it)");
+        out.append("with ");
+        appendWord(out, words.asOfYear);
+        out.append(", ");
+        appendWord(out, words.region);
+        out.append(" wants a six-digit code");
         break;
     case RegionError::asOfUnknownCode:
-        out.appendEchoed(given, givenLength);
+        appendValue(out, given, givenLength, encoding);
         out.append(" is no code of the history of region codes (1981-2024)");
         break;
     case RegionError::asOfNotCounty:
-        out.appendEchoed(given, givenLength);
+        appendValue(out, given, givenLength, encoding);
         out.append(" was a province- or prefecture-level record in ");
         out.appendDecimal(static_cast<uint64_t>(asOfYear));
         out.append("; numbers are made for county-level records");
         break;
     case RegionError::asOfNotInUse:
-        out.appendEchoed(given, givenLength);
+        appendValue(out, given, givenLength, encoding);
         out.append(" was not in use in ");
         out.appendDecimal(static_cast<uint64_t>(asOfYear));
         out.append("; it was in use");
@@ -130,14 +162,14 @@ std::size_t writeRegionErrorMessage(char* buffer, std::size_t size, const Region
 }
 
 std::size_t writeGenerationErrorMessage(char* buffer, std::size_t size, const GenerationPlan& plan,
-                                        const GenerationRequest& request, Encoding encoding) {
+                                        const GenerationRequest& request, Encoding encoding,
+                                        const OptionWords& words) {
     TextBuffer out(buffer, size, encoding);
-    // "generate: --born-between 19900102: why".
+    // "born_from 19900102: why".
     auto refuse = [&](const char* option, const char* value, std::size_t length, const char* why) {
-        out.append("generate: ");
-        out.append(option);
+        appendWord(out, option);
         out.append(' ');
-        if (value != nullptr) out.appendEchoed(value, length);
+        appendValue(out, value, length, encoding);
         out.append(": ");
         out.append(why);
     };
@@ -145,38 +177,54 @@ std::size_t writeGenerationErrorMessage(char* buffer, std::size_t size, const Ge
     case GenerationError::none:
         break;
     case GenerationError::badRegionCode:
-        out.append("generate: the region code is not six digits");
+        appendWord(out, words.region);
+        out.append(": the region code is not six digits");
         break;
     case GenerationError::noBirthDate:
-        out.append("--birth or --born-between is required");
+        appendWord(out, words.birth);
+        // A caller whose one parameter is both the birth date and a range's
+        // first date names it once.
+        if (std::strcmp(words.birth, words.bornFrom) != 0) {
+            out.append(" or ");
+            appendWord(out, words.bornFrom);
+        }
+        out.append(" is required");
         break;
     case GenerationError::birthNotEightDigits:
-        refuse("--birth", request.birth, request.birthLength, "a birth date is 8 digits, YYYYMMDD");
+        refuse(words.birth, request.birth, request.birthLength, "a birth date is 8 digits, YYYYMMDD");
         break;
     case GenerationError::birthBeyondLimits:
-        refuse("--birth", request.birth, request.birthLength,
-               "the year may not be after the current one, the month above 12 or the day above 31");
+        refuse(words.birth, request.birth, request.birthLength, "the year may not be after ");
+        appendYearLimit(out, request);
+        out.append(", the month above 12 or the day above 31");
         break;
     case GenerationError::rangeNotDate:
-        if (plan.offending == GenerationOption::bornFrom)
-            refuse("--born-between", request.bornFrom, request.bornFromLength,
+        if (request.bornFrom == nullptr || request.bornTo == nullptr) {
+            // A range with one end given.
+            appendWord(out, words.bornFrom);
+            out.append(" and ");
+            appendWord(out, words.bornTo);
+            out.append(" are both needed for a range");
+        } else if (plan.offending == GenerationOption::bornFrom)
+            refuse(words.bornFrom, request.bornFrom, request.bornFromLength,
                    "each end is a real calendar date, YYYYMMDD");
         else
-            refuse("--born-between", request.bornTo, request.bornToLength,
-                   "each end is a real calendar date, YYYYMMDD");
+            refuse(words.bornTo, request.bornTo, request.bornToLength, "each end is a real calendar date, YYYYMMDD");
         break;
     case GenerationError::rangeYearAfterLimit:
-        refuse("--born-between", request.bornTo, request.bornToLength, "the year may not be after the current one");
+        refuse(words.bornTo, request.bornTo, request.bornToLength, "the year may not be after ");
+        appendYearLimit(out, request);
         break;
     case GenerationError::rangeReversed:
-        refuse("--born-between", request.bornFrom, request.bornFromLength, "the first date comes after the second");
+        refuse(words.bornFrom, request.bornFrom, request.bornFromLength, "the first date comes after the second");
         break;
     case GenerationError::countZero:
-        // As the command line's own check of --count words it.
-        out.append("--count: must be a whole number from 1 to 9223372036854775807, not 0");
+        appendWord(out, words.count);
+        out.append(": must be a whole number from 1 to 9223372036854775807, not 0");
         break;
-    case GenerationError::countTooLarge:
-        out.append("generate: --count ");
+    case GenerationError::countExceedsCandidates:
+        appendWord(out, words.count);
+        out.append(' ');
         out.appendDecimal(request.count);
         out.append(" is more than the ");
         out.appendDecimal(plan.candidateCount);
@@ -190,8 +238,47 @@ std::size_t writeGenerationErrorMessage(char* buffer, std::size_t size, const Ge
 
 std::size_t writeBirthDateWarning(char* buffer, std::size_t size, const GenerationPlan& plan) {
     TextBuffer out(buffer, size, Encoding::utf8);
-    out.append("generate: warning: ");
     out.append(plan.birth);
     out.append(" is not a real calendar date; the numbers carry it as given");
+    return out.length();
+}
+
+std::size_t writeOptionRefusal(char* buffer, std::size_t size, OptionRefusal refusal, const char* value,
+                               std::size_t length, Encoding encoding, const OptionWords& words) {
+    TextBuffer out(buffer, size, encoding);
+    // "count: must be ..., not VALUE".
+    auto range = [&](const char* word, const char* what) {
+        appendWord(out, word);
+        out.append(": must be ");
+        out.append(what);
+        out.append(", not ");
+        appendValue(out, value, length, encoding);
+    };
+    switch (refusal) {
+    case OptionRefusal::noRegion:
+        appendWord(out, words.region);
+        out.append(" is required");
+        break;
+    case OptionRefusal::birthAndRange:
+        appendWord(out, words.birth);
+        out.append(" excludes ");
+        appendWord(out, words.bornFrom);
+        break;
+    case OptionRefusal::badSex:
+        range(words.sex, textIn(BOTH_ENCODINGS("男, 女, male, female or any"), encoding));
+        break;
+    case OptionRefusal::countRange:
+        range(words.count, "a whole number from 1 to 9223372036854775807");
+        break;
+    case OptionRefusal::seedRange:
+        range(words.seed, "a whole number from 0 to 18446744073709551615");
+        break;
+    case OptionRefusal::asOfYearRange:
+        range(words.asOfYear, "a whole number from 1981 to 2024");
+        break;
+    case OptionRefusal::yearLimitRange:
+        range(words.yearLimit, "a whole number from 0 to 9999");
+        break;
+    }
     return out.length();
 }

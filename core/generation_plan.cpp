@@ -92,7 +92,7 @@ GenerationPlan planGeneration(const GenerationRequest& request) {
     if (request.count == 0) return refused(GenerationError::countZero, GenerationOption::count);
     if (request.count > plan.candidateCount) {
         // The figures stay, for the message.
-        plan.error = GenerationError::countTooLarge;
+        plan.error = GenerationError::countExceedsCandidates;
         plan.offending = GenerationOption::count;
         return plan;
     }

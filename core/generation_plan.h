@@ -31,6 +31,7 @@ struct GenerationRequest {
     uint64_t count;   // at least 1
     uint64_t seed;
     int yearLimit;    // the latest birth year: the current year
+    bool yearLimitGiven;  // the caller set yearLimit, rather than the clock (for messages)
 };
 
 enum class GenerationError : unsigned char {
@@ -42,7 +43,7 @@ enum class GenerationError : unsigned char {
     rangeYearAfterLimit,// the range's last year is after the limit
     rangeReversed,      // the first date comes after the second
     countZero,          // a count of 0
-    countTooLarge,      // more than the candidates the options give
+    countExceedsCandidates, // more than the candidates the options give
     badRegionCode,      // a region code of other than six digits
 };
 

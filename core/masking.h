@@ -16,8 +16,10 @@ constexpr std::size_t maskKeptLast = 4;
 // `capacity` bytes (it is never longer than the text) and returns its
 // length. `whole` false says the text is only the head of a longer one: its
 // first 6 characters are kept and every other one masked, as its true last
-// characters are not there to keep.
+// characters are not there to keep. With `invalidKept`, a kept byte that
+// starts no character is written as that text instead (U+FFFD, for a mask
+// that must be valid UTF-8), which may make the mask longer than the text.
 std::size_t maskText(const char* text, std::size_t count, Encoding encoding, bool whole, char* out,
-                     std::size_t capacity);
+                     std::size_t capacity, const char* invalidKept = nullptr);
 
 #endif

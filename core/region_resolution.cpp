@@ -117,8 +117,10 @@ bool isRegionCodeText(const char* text, std::size_t length) {
 }
 
 RegionResolution resolveRegion(const char* given, std::size_t length, Encoding encoding) {
-    if (length > maxRegionTextLength || std::memchr(given, '\0', length) != nullptr)
-        return failed(RegionError::invalidText);
+    if (length > maxRegionTextLength) return failed(RegionError::invalidText);
+    // An empty text may come without bytes: memchr and memcpy never see a null pointer.
+    if (length == 0) return failed(RegionError::badPath);
+    if (std::memchr(given, '\0', length) != nullptr) return failed(RegionError::invalidText);
     for (std::size_t at = 0; at < length;) {
         const std::size_t step = characterLength(reinterpret_cast<const unsigned char*>(given) + at, length - at, encoding);
         if (step == 0) return failed(RegionError::invalidText);

@@ -39,17 +39,25 @@ void TextBuffer::appendDecimal(uint64_t value) {
 void TextBuffer::appendEchoed(const char* bytes, std::size_t count) {
     const auto* text = reinterpret_cast<const unsigned char*>(bytes);
     std::size_t at = 0;
-    while (at < count) {
+    while (at < count && !truncated_) {
+        // Nothing past the room left (and one character more, to cut it
+        // whole) can show, so a huge value costs only what fits.
+        const std::size_t room = size_ > length_ ? size_ - 1 - length_ : 0;
+        const std::size_t limit = count - at > room + 4 ? at + room + 4 : count;
         // Runs of whole, printable characters are copied as they are.
         std::size_t run = at;
-        while (run < count) {
+        while (run < limit) {
             if (text[run] < 0x20 || text[run] == 0x7F) break;
             const std::size_t length = characterLength(text + run, count - run, encoding_);
             if (length == 0) break;
             run += length;
         }
         append(bytes + at, run - at);
-        if (run == count) break;
+        if (run >= count || truncated_) break;
+        if (run >= limit) {
+            truncated_ = true;
+            break;
+        }
         append('?');
         at = run + 1;
     }

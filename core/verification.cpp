@@ -72,18 +72,15 @@ RegionTexts regionTexts(int regionCode) {
             recordName(table, county)};
 }
 
-int formatMessage(char* out, int size, const char* text, long long number) {
+int formatMessage(char* out, int size, const char* text, uint64_t number) {
     if (size <= 0) return 0;
     // The number in decimal, filled from the end.
     char figure[24];
     std::size_t figureStart = sizeof figure;
-    unsigned long long magnitude =
-        number < 0 ? 0ull - static_cast<unsigned long long>(number) : static_cast<unsigned long long>(number);
     do {
-        figure[--figureStart] = static_cast<char>('0' + magnitude % 10);
-        magnitude /= 10;
-    } while (magnitude != 0);
-    if (number < 0) figure[--figureStart] = '-';
+        figure[--figureStart] = static_cast<char>('0' + number % 10);
+        number /= 10;
+    } while (number != 0);
 
     // Whole pieces, cut at the end of `out`: the text up to each "%s", and
     // the number in its place.

@@ -109,6 +109,6 @@ RegionTexts regionTexts(int regionCode);
 
 // Writes `text` into `out` (`size` bytes, always terminated) with its "%s"
 // replaced by the decimal `number`. Returns the length written.
-int formatMessage(char* out, int size, const char* text, long long number);
+int formatMessage(char* out, int size, const char* text, uint64_t number);
 
 #endif

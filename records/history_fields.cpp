@@ -140,7 +140,8 @@ void RegionValueCache::renderVerdicts() {
                                                              : VerifyRefusal::date;
         render(refusal_[i], fieldIndex(VerifyField::valid) - shift, [&](RecordWriter& writer) {
             char text[160];
-            formatMessage(text, sizeof text, textIn(refusalText(refusal), encoding), i < keptLengths ? i : 0);
+            formatMessage(text, sizeof text, textIn(refusalText(refusal), encoding),
+                          static_cast<uint64_t>(i < keptLengths ? i : 0));
             writer.boolField(false);
             writer.textField(refusalName(refusal));
             writer.textField(text);

@@ -20,6 +20,9 @@ int verifyRecordKeyCountOf(VerifyRecordShape shape) {
 
 void writeInputField(RecordWriter& writer, const char* bytes, std::size_t held, bool whole, Encoding encoding,
                      bool mask) {
+    // The first bytes of a longer line end at a character boundary: a
+    // character cut in two would show as two wrong ones.
+    if (!whole) held = completePrefixLength(bytes, held, encoding);
     if (!mask) {
         writer.bytesField(bytes, held, encoding);
         return;
@@ -85,8 +88,7 @@ void writeVerifyRecord(RecordWriter& writer, VerifyRecordShape shape, const Veri
         } else {
             // The length message names the whole length, however long the line.
             char text[160];
-            formatMessage(text, sizeof text, textIn(refusalText(outcome.refusal), encoding),
-                          static_cast<long long>(line.length));
+            formatMessage(text, sizeof text, textIn(refusalText(outcome.refusal), encoding), line.length);
             writer.textField(text);
         }
     }

@@ -39,7 +39,7 @@ struct RecordField {
 #define VERIFY_RECORD_FIELDS(FIELD)                                                                         \
     FIELD(line, "line", integer, notNull, verdict, "the line's number, from 1 across all inputs")          \
     FIELD(input, "input", text, notNull, verdict,                                                          \
-          "the line without its line end (its first 64 bytes when\nit is longer)")                         \
+          "the line without its line end (when it is longer, its\nfirst 64 bytes, cut at a character boundary)")                         \
     FIELD(valid, "valid", boolean, notNull, verdict, "true or false")                                      \
     FIELD(reason, "reason", text, nullable, verdict,                                                       \
           "null when valid; length, characters (a non-digit among the\n"                                   \

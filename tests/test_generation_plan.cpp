@@ -37,10 +37,10 @@ GenerationRequest rangeRequest(const char* from, const char* to, uint64_t count 
     return request;
 }
 
-std::string messageOf(const GenerationRequest& request) {
+std::string messageOf(const GenerationRequest& request, const OptionWords& words = neutralOptionWords) {
     char out[generationMessageCapacity];
     const GenerationPlan plan = planGeneration(request);
-    return std::string(out, writeGenerationErrorMessage(out, sizeof out, plan, request, Encoding::utf8));
+    return std::string(out, writeGenerationErrorMessage(out, sizeof out, plan, request, Encoding::utf8, words));
 }
 
 TEST(GenerationPlan, EachErrorAndTheOptionItConcerns) {
@@ -58,7 +58,7 @@ TEST(GenerationPlan, EachErrorAndTheOptionItConcerns) {
         {rangeRequest("20260101", "20270101"), GenerationError::rangeYearAfterLimit, GenerationOption::bornTo},
         {rangeRequest("19900102", "19900101"), GenerationError::rangeReversed, GenerationOption::bornFrom},
         {birthRequest("19900101", 0), GenerationError::countZero, GenerationOption::count},
-        {birthRequest("19900101", 500, SexChoice::male), GenerationError::countTooLarge, GenerationOption::count},
+        {birthRequest("19900101", 500, SexChoice::male), GenerationError::countExceedsCandidates, GenerationOption::count},
         {rangeRequest("", ""), GenerationError::rangeNotDate, GenerationOption::bornFrom},
     };
     for (const auto& c : cases) {
@@ -73,16 +73,27 @@ TEST(GenerationPlan, EachErrorAndTheOptionItConcerns) {
     badRegion.regionCode = 99999;
     EXPECT_EQ(planGeneration(badRegion).error, GenerationError::badRegionCode);
 
-    // The messages idtool prints, word for word.
+    // The messages in the C API's words, and in a caller's own.
     EXPECT_EQ(messageOf(rangeRequest("19900102", "19900101")),
-              "generate: --born-between 19900102: the first date comes after the second");
+              "born_from 19900102: the first date comes after the second");
+    OptionWords sqlWords = neutralOptionWords;
+    sqlWords.birth = sqlWords.bornFrom = "birth_from";
+    sqlWords.bornTo = "birth_to";
+    EXPECT_EQ(messageOf(rangeRequest("19900102", "19900101"), sqlWords),
+              "birth_from 19900102: the first date comes after the second");
+    EXPECT_EQ(messageOf(noDates), "birth or born_from is required");
+    EXPECT_EQ(messageOf(noDates, sqlWords), "birth_from is required");
+    GenerationRequest lateRange = rangeRequest("20260101", "20270101");
+    EXPECT_EQ(messageOf(lateRange), "born_to 20270101: the year may not be after the current one");
+    lateRange.yearLimitGiven = true;
+    EXPECT_EQ(messageOf(lateRange), "born_to 20270101: the year may not be after 2026");
     EXPECT_EQ(messageOf(birthRequest("19900101", 500, SexChoice::male)),
-              "generate: --count 500 is more than the 499 distinct numbers that this region, birth date and sex "
+              "count 500 is more than the 499 distinct numbers that this region, birth date and sex "
               "can give");
     GenerationRequest femaleRange = rangeRequest("20240228", "20240301", 1501);
     femaleRange.sex = SexChoice::female;
     EXPECT_EQ(messageOf(femaleRange),
-              "generate: --count 1501 is more than the 1500 distinct numbers that this region, range of birth "
+              "count 1501 is more than the 1500 distinct numbers that this region, range of birth "
               "dates and sex can give");
 }
 
@@ -99,7 +110,7 @@ TEST(GenerationPlan, CandidatesBySexAndDates) {
     EXPECT_TRUE(february31.birthNotCalendarDate);
     char warning[generationMessageCapacity];
     writeBirthDateWarning(warning, sizeof warning, february31);
-    EXPECT_STREQ(warning, "generate: warning: 20230231 is not a real calendar date; the numbers carry it as given");
+    EXPECT_STREQ(warning, "20230231 is not a real calendar date; the numbers carry it as given");
 }
 
 TEST(GenerationPlan, NumbersAreDistinctValidAndPinnedToTheSeed) {

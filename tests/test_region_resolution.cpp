@@ -27,7 +27,8 @@ std::vector<int32_t> candidateCodes(const RegionResolution& resolution) {
 std::string message(const RegionResolution& resolution, const std::string& given, int asOfYear = 0) {
     char out[generationMessageCapacity];
     const std::size_t length =
-        writeRegionErrorMessage(out, sizeof out, resolution, given.data(), given.size(), asOfYear, Encoding::utf8);
+        writeRegionErrorMessage(out, sizeof out, resolution, given.data(), given.size(), asOfYear, Encoding::utf8,
+                                neutralOptionWords);
     return std::string(out, length);
 }
 
@@ -79,10 +80,10 @@ TEST(RegionResolution, EachErrorWithItsValues) {
     EXPECT_EQ(wrongCity.error, RegionError::noMatch);
     EXPECT_EQ(candidateCodes(wrongCity), std::vector<int32_t>{419001});
     EXPECT_EQ(message(wrongCity, u8"驻马店市/济源市"),
-              u8"generate: 驻马店市/济源市 names no county-level record of the built-in 2009 tables; 济源市 alone "
+              u8"驻马店市/济源市 names no county-level record of the built-in 2009 tables; 济源市 alone "
               u8"names 419001 河南省/济源市");
     EXPECT_EQ(message(resolve(u8"山西省/朝阳区"), u8"山西省/朝阳区"),
-              u8"generate: 山西省/朝阳区 names no county-level record of the built-in 2009 tables; 朝阳区 alone "
+              u8"山西省/朝阳区 names no county-level record of the built-in 2009 tables; 朝阳区 alone "
               u8"names 110105 北京市/朝阳区, 220104 吉林省/长春市/朝阳区");
 }
 
@@ -103,7 +104,7 @@ TEST(RegionResolution, ByAYearOfTheHistory) {
     EXPECT_EQ(asOf("990101", 1990).error, RegionError::asOfUnknownCode);
     EXPECT_EQ(asOf(u8"临安县", 1990).error, RegionError::asOfNeedsCode);
     EXPECT_EQ(message(asOf("330124", 2000), "330124", 2000),
-              u8"generate: 330124 was not in use in 2000; it was in use from 1981 until 1996 (临安县)");
+              u8"330124 was not in use in 2000; it was in use from 1981 until 1996 (临安县)");
 }
 
 TEST(RegionResolution, RecordPaths) {

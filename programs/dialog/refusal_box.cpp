@@ -55,7 +55,7 @@ const RefusalBox* refusalBox(GenerateRefusal refusal) {
 
 void showRefusal(HWND dialog, const RefusalBox& box, int number) {
     char text[128];
-    formatMessage(text, sizeof text, box.text, number);
+    formatMessage(text, sizeof text, box.text, static_cast<uint64_t>(number));
     showMessage(box.owner == BoxOwner::dialog ? dialog : nullptr, text, box.caption,
                 box.warningIcon ? MB_ICONWARNING : MB_OK);
 }

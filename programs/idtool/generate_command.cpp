@@ -17,6 +17,7 @@
 #include "core/generation_plan.h"
 #include "core/region_history.h"
 #include "core/region_resolution.h"
+#include "core/sex_words.h"
 #include "programs/idtool/command.h"
 #include "programs/idtool/command_options.h"
 #include "programs/idtool/system_io.h"
@@ -35,9 +36,37 @@ const char generateFooter[] =
     "Every bad option gets a one-line message and exit status 2, and nothing is\n"
     "written to standard output." SEE_MAIN_HELP;
 
-void writeMessage(Session& session, const char* text, std::size_t length) {
-    beginMessage(session).write(text, length);
+// idtool's words for the options in the core's messages.
+constexpr OptionWords idtoolOptionWords{"--region", "--birth", "--born-between", "--born-between", "--sex",
+                                       "--count",  "--seed",  "--as-of",        "--year-limit"};
+
+// "generate: " and a message of the core's, and where idtool's own commands
+// tell more: a program's advice the core's messages leave to the program.
+void writeGenerateMessage(Session& session, const char* prefix, const char* text, std::size_t length,
+                          const char* advice) {
+    auto& out = beginMessage(session);
+    out.write(prefix, std::strlen(prefix));
+    out.write(text, length);
+    out.write(advice, std::strlen(advice));
     endMessage(session);
+}
+
+const char* regionAdvice(const RegionResolution& resolution) {
+    switch (resolution.error) {
+    case RegionError::notCountyLevel: return " (idtool regions lists each record's level)";
+    case RegionError::unknownCode: return " (idtool regions lists them)";
+    case RegionError::noMatch: return resolution.candidateCount == 0 ? " (idtool regions lists them)" : "";
+    case RegionError::asOfNeedsCode: return " (idtool regions --year YYYY NAME finds it)";
+    default: return "";
+    }
+}
+
+void writeRegionRefusal(Session& session, const RegionResolution& resolution, const char* given,
+                        std::size_t givenLength, int asOfYear) {
+    char message[generationMessageCapacity];
+    const std::size_t length = writeRegionErrorMessage(message, sizeof message, resolution, given, givenLength,
+                                                       asOfYear, session.encoding, idtoolOptionWords);
+    writeGenerateMessage(session, "generate: ", message, length, regionAdvice(resolution));
 }
 
 uint64_t seedFromTheSystem() {
@@ -47,14 +76,11 @@ uint64_t seedFromTheSystem() {
 
 // The region's code, or 0 after its message.
 int32_t resolveRegionOption(const GenerateOptions& options, Session& session) {
-    char message[generationMessageCapacity];
     if (options.asOfYear != 0) {
         const RegionResolution resolution =
             resolveRegionAsOf(options.region.c_str(), options.region.size(), options.asOfYear);
         if (resolution.error == RegionError::none) return resolution.code;
-        writeMessage(session, message,
-                     writeRegionErrorMessage(message, sizeof message, resolution, options.region.c_str(),
-                                             options.region.size(), options.asOfYear, session.encoding));
+        writeRegionRefusal(session, resolution, options.region.c_str(), options.region.size(), options.asOfYear);
         return 0;
     }
     // Names are matched in the output encoding, as the user reads them.
@@ -64,9 +90,7 @@ int32_t resolveRegionOption(const GenerateOptions& options, Session& session) {
     if (argumentInEncoding(options.region.c_str(), session.encoding, text, sizeof text))
         resolution = resolveRegion(text, std::strlen(text), session.encoding);
     if (resolution.error == RegionError::none) return resolution.code;
-    writeMessage(session, message,
-                 writeRegionErrorMessage(message, sizeof message, resolution, text, std::strlen(text), 0,
-                                         session.encoding));
+    writeRegionRefusal(session, resolution, text, std::strlen(text), 0);
     return 0;
 }
 
@@ -94,10 +118,18 @@ int runGenerate(const GenerateOptions& options, Session& session) {
     const GenerationPlan plan = planGeneration(request);
 
     char message[generationMessageCapacity];
-    if (plan.birthNotCalendarDate) writeMessage(session, message, writeBirthDateWarning(message, sizeof message, plan));
+    if (plan.birthNotCalendarDate)
+        writeGenerateMessage(session, "generate: warning: ", message,
+                             writeBirthDateWarning(message, sizeof message, plan), "");
     if (plan.error != GenerationError::none) {
-        writeMessage(session, message,
-                     writeGenerationErrorMessage(message, sizeof message, plan, request, session.encoding));
+        // The missing dates and the count of 0 are worded as the command
+        // line's own checks word them, without the command's name.
+        const bool asCommandLine =
+            plan.error == GenerationError::noBirthDate || plan.error == GenerationError::countZero;
+        writeGenerateMessage(session, asCommandLine ? "" : "generate: ", message,
+                             writeGenerationErrorMessage(message, sizeof message, plan, request, session.encoding,
+                                                         idtoolOptionWords),
+                             "");
         return exitTrouble;
     }
     char number[numberLength + 1];
@@ -144,11 +176,17 @@ Command defineGenerateCommand(CLI::App& idtool) {
     generate
         ->add_option_function<std::string>(
             "--sex",
-            [&options](const std::string& name) {
-                options.sex = name == "male" ? SexChoice::male : name == "female" ? SexChoice::female : SexChoice::any;
+            [&options](const std::string& word) {
+                // The words every face takes, refused in the words every face uses.
+                if (!parseSexWord(word.data(), word.size(), Encoding::utf8, options.sex)) {
+                    char message[generationMessageCapacity];
+                    const std::size_t length =
+                        writeOptionRefusal(message, sizeof message, OptionRefusal::badSex, word.data(), word.size(),
+                                           Encoding::utf8, idtoolOptionWords);
+                    throw CLI::ValidationError(std::string(message, length));
+                }
             },
-            "male, female or any (the default)")
-        ->check(CLI::IsMember({"male", "female", "any"}))
+            u8"男 or male, 女 or female, or any (the default)")
         ->type_name("SEX");
     addWholeNumberOption(*generate, "--count", options.count, 1, LLONG_MAX,
                          "how many distinct numbers to make (default 1)")

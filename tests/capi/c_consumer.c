@@ -17,12 +17,13 @@ static void expect(int condition, const char* what) {
 }
 
 int main(void) {
-    idn_verdict verdict;
-    idn_region_fields fields;
-    idn_generator generator;
-    idn_generate_options options;
-    char text[IDN_JSON_RECORD_CAPACITY];
-    char message[IDN_MESSAGE_CAPACITY];
+    idn_verdict_t verdict;
+    idn_region_fields_t fields;
+    idn_generator_t generator;
+    idn_generate_options_t options;
+    char text[IDN_VERIFY_JSON_SIZE];
+    char message[IDN_MESSAGE_SIZE];
+    int32_t option = IDN_OPTION_NONE;
     size_t written = 0;
     const char* valid = "11010519491231002X";
 
@@ -44,7 +45,7 @@ int main(void) {
            "the length message names 16");
     expect(idn_verify(NULL, 1, 2026, &verdict) == IDN_ERROR_NULL_POINTER, "a NULL text is refused");
 
-    expect(idn_region_texts(140302, &fields) == IDN_OK && strcmp(fields.county, "\xE5\x9F\x8E\xE5\x8C\xBA") == 0,
+    expect(idn_region_fields(140302, &fields) == IDN_OK && strcmp(fields.county, "\xE5\x9F\x8E\xE5\x8C\xBA") == 0,
            "140302 is 城区");
 
     memset(&options, 0, sizeof options);
@@ -55,19 +56,26 @@ int main(void) {
     options.count = 5;
     options.seed = 7;
     options.has_seed = 1;
-    expect(idn_generator_init(&generator, &options, message, sizeof message) == IDN_OK, "generator_init");
-    expect(idn_generator_number(&generator, 0, text, sizeof text) == IDN_OK && strcmp(text, "11010519491001805X") == 0,
+    expect(idn_generator_init(&generator, &options, &option) == IDN_OK, "generator_init");
+    expect(idn_generator_number(&generator, 0, text, IDN_NUMBER_SIZE, &written) == IDN_OK &&
+               strcmp(text, "11010519491001805X") == 0,
            "the seeded number idtool gives");
     options.count = 1000;
-    expect(idn_generator_init(&generator, &options, message, sizeof message) == IDN_ERROR_COUNT_TOO_LARGE &&
-               strstr(message, "999 distinct numbers") != NULL,
-           "a count beyond the candidates, with idtool's message");
+    expect(idn_generator_init(&generator, &options, &option) == IDN_ERROR_COUNT_EXCEEDS_CANDIDATES &&
+               option == IDN_OPTION_COUNT,
+           "a count beyond the candidates, and the option refused");
+    expect(idn_generate_message(&options, NULL, message, sizeof message, &written) == IDN_OK &&
+               strstr(message, "count 1000 is more than the 999 distinct numbers") != NULL,
+           "its message");
 
-    expect(idn_upgrade("110105491231002", 15, text, sizeof text) == IDN_OK && strcmp(text, valid) == 0, "upgrade");
-    expect(idn_mask(valid, 18, text, sizeof text, &written) == IDN_OK && strcmp(text, "110105********002X") == 0,
+    expect(idn_upgrade_number("110105491231002", 15, text, IDN_NUMBER_SIZE, NULL) == IDN_OK && strcmp(text, valid) == 0,
+           "upgrade");
+    expect(idn_mask_text(valid, 18, text, sizeof text, &written) == IDN_OK && strcmp(text, "110105********002X") == 0,
            "mask");
-    expect(idn_mask(valid, 18, text, 5, &written) == IDN_ERROR_BUFFER_TOO_SMALL && written == 18 && text[0] == '\0',
+    expect(idn_mask_text(valid, 18, text, 5, &written) == IDN_ERROR_BUFFER_TOO_SMALL && written == 18 &&
+               text[0] == '\0',
            "a short buffer learns the length it needs");
+    expect(idn_mask_text(valid, 18, NULL, 0, &written) == IDN_OK && written == 18, "the size query");
 
     if (failures != 0) return 1;
     printf("ok\n");

@@ -4,10 +4,17 @@
 // answers from several threads at once.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
+#include <functional>
 #include <string>
 #include <thread>
 #include <vector>
+
+#ifndef _WIN32
+#include <sys/mman.h>
+#include <unistd.h>
+#endif
 
 #include "capi/idnumber.h"
 #include "core/check_character.h"
@@ -22,8 +29,8 @@ namespace {
 
 constexpr int yearLimit = 2026;
 
-std::string verifyJson(const std::string& text, int flags = IDN_JSON_HISTORY) {
-    char out[IDN_JSON_RECORD_CAPACITY];
+std::string verifyJson(const std::string& text, int flags = IDN_VERIFY_JSON_HISTORY) {
+    char out[IDN_VERIFY_JSON_SIZE];
     size_t written = 0;
     EXPECT_EQ(idn_verify_json(text.data(), text.size(), yearLimit, flags, out, sizeof out, &written), IDN_OK);
     return std::string(out, written);
@@ -87,9 +94,10 @@ TEST(CApiVerify, HintsAreTheRecordsHints) {
         lines.push_back(line);
     lines.push_back(std::string(70, '1') + "\r");  // a CR beyond the first 64 bytes is not seen
     for (const std::string& line : lines) {
-        char upgraded[19] = "unchanged";
-        const int hint = idn_hint_of(line.data(), line.size(), yearLimit, upgraded);
-        ASSERT_GE(hint, IDN_HINT_NONE) << line;
+        char upgraded[IDN_NUMBER_SIZE] = "unchanged";
+        int32_t hint = -1;
+        ASSERT_EQ(idn_hint_of(line.data(), line.size(), yearLimit, &hint, upgraded, sizeof upgraded, nullptr), IDN_OK)
+            << line;
         const std::string record = verifyJson(line, 0);
         const char* name = idn_hint_name(hint);
         const std::string field = name != nullptr ? "\"hint\":\"" + std::string(name) + "\"" : "\"hint\":null";
@@ -97,10 +105,12 @@ TEST(CApiVerify, HintsAreTheRecordsHints) {
         if (hint == IDN_HINT_FIFTEEN_DIGITS)
             EXPECT_NE(record.find("\"upgraded\":\"" + std::string(upgraded) + "\""), std::string::npos) << record;
         else
-            EXPECT_STREQ(upgraded, "unchanged") << line;
+            EXPECT_STREQ(upgraded, "") << line;
     }
-    EXPECT_EQ(idn_hint_of("110105491231002", 15, yearLimit, nullptr), IDN_HINT_FIFTEEN_DIGITS);
-    EXPECT_EQ(idn_hint_of(nullptr, 1, yearLimit, nullptr), IDN_ERROR_NULL_POINTER);
+    int32_t hint = -1;
+    EXPECT_EQ(idn_hint_of("110105491231002", 15, yearLimit, &hint, nullptr, 0, nullptr), IDN_OK);
+    EXPECT_EQ(hint, IDN_HINT_FIFTEEN_DIGITS);
+    EXPECT_EQ(idn_hint_of(nullptr, 1, yearLimit, &hint, nullptr, 0, nullptr), IDN_ERROR_NULL_POINTER);
     EXPECT_EQ(idn_hint_name(IDN_HINT_NONE), nullptr);
     EXPECT_EQ(idn_hint_name(IDN_HINT_SPACES + 1), nullptr);
 }
@@ -130,7 +140,7 @@ TEST(CApiVerify, VerdictsKindsAndMessages) {
         {"1101051949", IDN_REASON_LENGTH, IDN_KIND_NONE},
     };
     for (const auto& c : cases) {
-        idn_verdict verdict;
+        idn_verdict_t verdict;
         ASSERT_EQ(idn_verify(c.text.data(), c.text.size(), yearLimit, &verdict), IDN_OK);
         EXPECT_EQ(verdict.reason, c.reason) << c.text;
         EXPECT_EQ(verdict.kind, c.kind) << c.text;
@@ -146,7 +156,7 @@ TEST(CApiVerify, VerdictsKindsAndMessages) {
 
     // A text of a mebibyte: its length is in the message.
     const std::string huge(1 << 20, '1');
-    idn_verdict verdict;
+    idn_verdict_t verdict;
     ASSERT_EQ(idn_verify(huge.data(), huge.size(), yearLimit, &verdict), IDN_OK);
     char message[160];
     ASSERT_EQ(idn_reason_message(&verdict, message, sizeof message, nullptr), IDN_OK);
@@ -155,7 +165,7 @@ TEST(CApiVerify, VerdictsKindsAndMessages) {
     // The batch gives each text's own verdict.
     const std::string packed = std::string("11010519491231002X") + "x" + "110105194912310021";
     const size_t ends[] = {18, 19, 19, 37};
-    idn_verdict verdicts[4];
+    idn_verdict_t verdicts[4];
     ASSERT_EQ(idn_verify_batch(packed.data(), ends, 4, yearLimit, verdicts), IDN_OK);
     EXPECT_EQ(verdicts[0].reason, IDN_VALID);
     EXPECT_EQ(verdicts[1].reason, IDN_REASON_LENGTH);
@@ -179,7 +189,7 @@ TEST(CApiVerify, ColumnsSayWhatTheVerdictsSay) {
                                  sexes.data(), regions.data(), dates.data()),
               IDN_OK);
     for (size_t i = 0; i < count; ++i) {
-        idn_verdict verdict;
+        idn_verdict_t verdict;
         ASSERT_EQ(idn_verify(lines[i].data(), lines[i].size(), yearLimit, &verdict), IDN_OK);
         EXPECT_EQ(reasons[i], verdict.reason) << i;
         EXPECT_EQ(checks[i], verdict.expected_check) << i;
@@ -208,8 +218,8 @@ TEST(CApiVerify, ColumnsSayWhatTheVerdictsSay) {
               IDN_ERROR_BAD_ARGUMENT);
 }
 
-idn_generate_options birthOptions(const char* region, const char* birth, uint64_t count) {
-    idn_generate_options options{};
+idn_generate_options_t birthOptions(const char* region, const char* birth, int64_t count) {
+    idn_generate_options_t options{};
     options.region = region;
     options.region_length = std::strlen(region);
     options.birth = birth;
@@ -221,125 +231,232 @@ idn_generate_options birthOptions(const char* region, const char* birth, uint64_
     return options;
 }
 
+// The message idn_generate_message writes for the options, in neutral words.
+std::string generateMessage(const idn_generate_options_t& options, const idn_option_names_t* names = nullptr) {
+    char message[IDN_MESSAGE_SIZE];
+    size_t written = 0;
+    EXPECT_EQ(idn_generate_message(&options, names, message, sizeof message, &written), IDN_OK);
+    return std::string(message, written);
+}
+
 TEST(CApiGenerate, IdtoolsNumbersAndMessages) {
-    idn_generator generator;
-    char message[IDN_MESSAGE_CAPACITY];
-    idn_generate_options options = birthOptions("110105", "19491001", 5);
-    ASSERT_EQ(idn_generator_init(&generator, &options, message, sizeof message), IDN_OK);
-    EXPECT_STREQ(message, "");
-    EXPECT_EQ(idn_generator_count(&generator), 5u);
+    idn_generator_t generator;
+    int32_t option = -1;
+    idn_generate_options_t options = birthOptions("110105", "19491001", 5);
+    ASSERT_EQ(idn_generator_init(&generator, &options, &option), IDN_OK);
+    EXPECT_EQ(option, IDN_OPTION_NONE);
+    EXPECT_EQ(idn_generator_warning(&generator), IDN_WARNING_NONE);
+    EXPECT_EQ(generateMessage(options), "");
+    EXPECT_EQ(idn_generator_count(&generator), 5);
     // tests/idtool/cases/generate-district
     const char* expected[] = {"11010519491001805X", "110105194910016900", "110105194910014059",
                               "110105194910017321", "110105194910013996"};
-    char number[19];
-    for (uint64_t i = 0; i < 5; ++i) {
-        ASSERT_EQ(idn_generator_number(&generator, i, number, sizeof number), IDN_OK);
+    char number[IDN_NUMBER_SIZE];
+    size_t written = 0;
+    for (int64_t i = 0; i < 5; ++i) {
+        ASSERT_EQ(idn_generator_number(&generator, i, number, sizeof number, &written), IDN_OK);
         EXPECT_STREQ(number, expected[i]);
+        EXPECT_EQ(written, 18u);
     }
-    EXPECT_EQ(idn_generator_number(&generator, 5, number, sizeof number), IDN_ERROR_NOT_FOUND);
-    EXPECT_EQ(idn_generator_number(&generator, 0, number, 18), IDN_ERROR_BUFFER_TOO_SMALL);
+    EXPECT_EQ(idn_generator_number(&generator, 5, number, sizeof number, nullptr), IDN_ERROR_NOT_FOUND);
+    EXPECT_EQ(idn_generator_number(&generator, -1, number, sizeof number, nullptr), IDN_ERROR_NOT_FOUND);
+    EXPECT_EQ(idn_generator_number(&generator, 0, number, 18, &written), IDN_ERROR_BUFFER_TOO_SMALL);
+    EXPECT_EQ(written, 18u);
 
     const struct {
-        idn_generate_options options;
+        idn_generate_options_t options;
         int status;
+        int32_t option;
         const char* message;
     } refusals[] = {
-        {birthOptions(u8"城区", "19900101", 1), IDN_ERROR_REGION_AMBIGUOUS,
-         u8"generate: 城区 names 5 records, give the code or city/county: 140202 山西省 大同市 城区, 140302 山西省 阳泉市 "
+        {birthOptions(u8"城区", "19900101", 1), IDN_ERROR_REGION_AMBIGUOUS, IDN_OPTION_REGION,
+         u8"城区 names 5 records, give the code or city/county: 140202 山西省 大同市 城区, 140302 山西省 阳泉市 "
          u8"城区, 140402 山西省 长治市 城区, 140502 山西省 晋城市 城区, 441502 广东省 汕尾市 城区"},
-        {birthOptions("130100", "19900101", 1), IDN_ERROR_REGION_NOT_COUNTY, nullptr},
-        {birthOptions("999999", "19900101", 1), IDN_ERROR_REGION_UNKNOWN_CODE, nullptr},
-        {birthOptions(u8"火星区", "19900101", 1), IDN_ERROR_REGION_NO_MATCH, nullptr},
-        {birthOptions("a//b", "19900101", 1), IDN_ERROR_REGION_BAD_PATH, nullptr},
-        {birthOptions("\xFF", "19900101", 1), IDN_ERROR_REGION_INVALID_TEXT, nullptr},
-        {birthOptions("110105", "1990", 1), IDN_ERROR_BIRTH_NOT_EIGHT_DIGITS,
-         "generate: --birth 1990: a birth date is 8 digits, YYYYMMDD"},
-        {birthOptions("110105", "19901301", 1), IDN_ERROR_BIRTH_BEYOND_LIMITS, nullptr},
-        {birthOptions("110105", nullptr, 1), IDN_ERROR_NO_BIRTH_DATE, "--birth or --born-between is required"},
-        {birthOptions("110105", "19900101", 0), IDN_ERROR_COUNT_ZERO, nullptr},
-        {birthOptions("110105", "19900101", 1000), IDN_ERROR_COUNT_TOO_LARGE, nullptr},
+        {birthOptions("130100", "19900101", 1), IDN_ERROR_REGION_NOT_COUNTY, IDN_OPTION_REGION,
+         "130100 is a city-level or grouping record; numbers are made for county-level records"},
+        {birthOptions("999999", "19900101", 1), IDN_ERROR_REGION_UNKNOWN_CODE, IDN_OPTION_REGION,
+         "999999 is no code of the built-in 2009 tables"},
+        {birthOptions(u8"火星区", "19900101", 1), IDN_ERROR_REGION_NO_MATCH, IDN_OPTION_REGION, nullptr},
+        {birthOptions(u8"驻马店市/济源市", "19900101", 1), IDN_ERROR_REGION_WRONG_PATH, IDN_OPTION_REGION, nullptr},
+        {birthOptions("a//b", "19900101", 1), IDN_ERROR_REGION_BAD_PATH, IDN_OPTION_REGION, nullptr},
+        {birthOptions("", "19900101", 1), IDN_ERROR_REGION_BAD_PATH, IDN_OPTION_REGION, nullptr},
+        {birthOptions("\xFF", "19900101", 1), IDN_ERROR_REGION_INVALID_TEXT, IDN_OPTION_REGION,
+         "region is too long or not valid text"},
+        {birthOptions("110105", "1990", 1), IDN_ERROR_BIRTH_NOT_EIGHT_DIGITS, IDN_OPTION_BIRTH,
+         "birth 1990: a birth date is 8 digits, YYYYMMDD"},
+        {birthOptions("110105", "19901301", 1), IDN_ERROR_BIRTH_BEYOND_LIMITS, IDN_OPTION_BIRTH,
+         "birth 19901301: the year may not be after 2026, the month above 12 or the day above 31"},
+        {birthOptions("110105", nullptr, 1), IDN_ERROR_NO_BIRTH_DATE, IDN_OPTION_BIRTH,
+         "birth or born_from is required"},
+        {birthOptions("110105", "19900101", 0), IDN_ERROR_COUNT_RANGE, IDN_OPTION_COUNT,
+         "count: must be a whole number from 1 to 9223372036854775807, not 0"},
+        {birthOptions("110105", "19900101", -5), IDN_ERROR_COUNT_RANGE, IDN_OPTION_COUNT,
+         "count: must be a whole number from 1 to 9223372036854775807, not -5"},
+        {birthOptions("110105", "19900101", 1000), IDN_ERROR_COUNT_EXCEEDS_CANDIDATES, IDN_OPTION_COUNT,
+         "count 1000 is more than the 999 distinct numbers that this region, birth date and sex can give"},
     };
     for (const auto& refusal : refusals) {
         SCOPED_TRACE(refusal.options.region);
-        EXPECT_EQ(idn_generator_init(&generator, &refusal.options, message, sizeof message), refusal.status);
-        EXPECT_NE(message[0], '\0');
+        EXPECT_EQ(idn_generator_init(&generator, &refusal.options, &option), refusal.status);
+        EXPECT_EQ(option, refusal.option);
+        const std::string message = generateMessage(refusal.options);
+        EXPECT_FALSE(message.empty());
+        EXPECT_EQ(message.find("idtool"), std::string::npos) << message;
+        EXPECT_EQ(message.find("--"), std::string::npos) << message;
         if (refusal.message != nullptr) {
-            EXPECT_STREQ(message, refusal.message);
+            EXPECT_EQ(message, refusal.message);
         }
         EXPECT_NE(idn_status_name(refusal.status), nullptr);
     }
 
-    idn_generate_options range = birthOptions("110105", nullptr, 1);
+    // A caller's own words for its options, around the same sentence; an
+    // echoed value is never taken for an option's name.
+    idn_option_names_t sqlNames{};
+    sqlNames.region = "region";
+    sqlNames.birth = sqlNames.born_from = "birth_from";
+    sqlNames.born_to = "birth_to";
+    idn_generate_options_t range = birthOptions("110105", nullptr, 1);
     range.born_from = "19900102";
     range.born_from_length = 8;
-    range.born_to = "19900101";
+    range.born_to = "20990101";
     range.born_to_length = 8;
-    EXPECT_EQ(idn_generator_init(&generator, &range, message, sizeof message), IDN_ERROR_RANGE_REVERSED);
+    EXPECT_EQ(idn_generator_init(&generator, &range, &option), IDN_ERROR_RANGE_YEAR_AFTER_LIMIT);
+    EXPECT_EQ(option, IDN_OPTION_BORN_TO);
+    EXPECT_EQ(generateMessage(range, &sqlNames), "birth_to 20990101: the year may not be after 2026");
+    idn_generate_options_t echoed = birthOptions(u8"朝阳--birth区", "19900101", 1);
+    EXPECT_EQ(generateMessage(echoed, &sqlNames),
+              u8"朝阳--birth区 names no county-level record of the built-in 2009 tables");
+    range.born_to = "19900101";
+    EXPECT_EQ(idn_generator_init(&generator, &range, &option), IDN_ERROR_RANGE_REVERSED);
+    EXPECT_EQ(option, IDN_OPTION_BORN_FROM);
     range.born_to = nullptr;
     range.born_to_length = 0;
-    EXPECT_EQ(idn_generator_init(&generator, &range, message, sizeof message), IDN_ERROR_RANGE_NOT_DATE);
+    EXPECT_EQ(idn_generator_init(&generator, &range, &option), IDN_ERROR_RANGE_NOT_DATE);
+    EXPECT_EQ(option, IDN_OPTION_BORN_TO);
     range.birth = "19900101";
     range.birth_length = 8;
-    EXPECT_EQ(idn_generator_init(&generator, &range, message, sizeof message), IDN_ERROR_BIRTH_AND_RANGE);
+    EXPECT_EQ(idn_generator_init(&generator, &range, &option), IDN_ERROR_BIRTH_AND_RANGE);
+    EXPECT_EQ(generateMessage(range), "birth excludes born_from");
 
     // A value echoed in a message is made valid text: bytes that are no UTF-8
     // and control characters (a NUL would end the message) become '?'.
     const std::string damaged("19\xFF\0" "0101", 8);
-    idn_generate_options badBytes = birthOptions("110105", nullptr, 1);
+    idn_generate_options_t badBytes = birthOptions("110105", nullptr, 1);
     badBytes.birth = damaged.data();
     badBytes.birth_length = damaged.size();
-    EXPECT_EQ(idn_generator_init(&generator, &badBytes, message, sizeof message), IDN_ERROR_BIRTH_NOT_EIGHT_DIGITS);
-    EXPECT_STREQ(message, "generate: --birth 19??0101: a birth date is 8 digits, YYYYMMDD");
+    EXPECT_EQ(idn_generator_init(&generator, &badBytes, &option), IDN_ERROR_BIRTH_NOT_EIGHT_DIGITS);
+    EXPECT_EQ(generateMessage(badBytes), "birth 19??0101: a birth date is 8 digits, YYYYMMDD");
 
-    idn_generate_options odd = birthOptions("110105", "19900101", 1);
+    idn_generate_options_t odd = birthOptions("110105", "19900101", 1);
     odd.sex = 3;
-    EXPECT_EQ(idn_generator_init(&generator, &odd, message, sizeof message), IDN_ERROR_BAD_SEX);
+    EXPECT_EQ(idn_generator_init(&generator, &odd, &option), IDN_ERROR_BAD_SEX);
+    EXPECT_EQ(option, IDN_OPTION_SEX);
+    odd = birthOptions("110105", "19900101", 1);
+    odd.region = nullptr;
+    odd.region_length = 0;
+    EXPECT_EQ(idn_generator_init(&generator, &odd, &option), IDN_ERROR_NO_REGION);
+    EXPECT_EQ(generateMessage(odd, &sqlNames), "region is required");
+    odd = birthOptions("110105", "19900101", 1);
+    odd.year_limit = 10000;
+    EXPECT_EQ(idn_generator_init(&generator, &odd, &option), IDN_ERROR_YEAR_LIMIT);
+    EXPECT_EQ(option, IDN_OPTION_YEAR_LIMIT);
     odd = birthOptions("330124", "19800101", 1);
     odd.as_of_year = 1980;
-    EXPECT_EQ(idn_generator_init(&generator, &odd, message, sizeof message), IDN_ERROR_AS_OF_YEAR);
+    EXPECT_EQ(idn_generator_init(&generator, &odd, &option), IDN_ERROR_AS_OF_YEAR);
+    EXPECT_EQ(generateMessage(odd), "as_of_year: must be a whole number from 1981 to 2024, not 1980");
     odd.as_of_year = 2000;
-    EXPECT_EQ(idn_generator_init(&generator, &odd, message, sizeof message), IDN_ERROR_AS_OF_NOT_IN_USE);
-    EXPECT_STREQ(message, u8"generate: 330124 was not in use in 2000; it was in use from 1981 until 1996 (临安县)");
+    EXPECT_EQ(idn_generator_init(&generator, &odd, &option), IDN_ERROR_AS_OF_NOT_IN_USE);
+    EXPECT_EQ(generateMessage(odd), u8"330124 was not in use in 2000; it was in use from 1981 until 1996 (临安县)");
     odd.as_of_year = 1990;
-    EXPECT_EQ(idn_generator_init(&generator, &odd, message, sizeof message), IDN_OK);
+    EXPECT_EQ(idn_generator_init(&generator, &odd, &option), IDN_OK);
 
     // A date the dialog takes but the calendar lacks: numbers, and a warning.
-    idn_generate_options february31 = birthOptions("110105", "20230231", 3);
-    EXPECT_EQ(idn_generator_init(&generator, &february31, message, sizeof message), IDN_OK);
-    EXPECT_STREQ(message, "generate: warning: 20230231 is not a real calendar date; the numbers carry it as given");
+    idn_generate_options_t february31 = birthOptions("110105", "20230231", 3);
+    EXPECT_EQ(idn_generator_init(&generator, &february31, &option), IDN_OK);
+    EXPECT_EQ(idn_generator_warning(&generator), IDN_WARNING_BIRTH_NOT_CALENDAR_DATE);
+    EXPECT_EQ(generateMessage(february31), "20230231 is not a real calendar date; the numbers carry it as given");
 
     // Without a seed, numbers still come, and are valid.
-    idn_generate_options unseeded = birthOptions("140302", "19900101", 2);
+    idn_generate_options_t unseeded = birthOptions("140302", "19900101", 2);
     unseeded.has_seed = 0;
-    ASSERT_EQ(idn_generator_init(&generator, &unseeded, nullptr, 0), IDN_OK);
-    ASSERT_EQ(idn_generator_number(&generator, 1, number, sizeof number), IDN_OK);
-    idn_verdict verdict;
+    ASSERT_EQ(idn_generator_init(&generator, &unseeded, nullptr), IDN_OK);
+    ASSERT_EQ(idn_generator_number(&generator, 1, number, sizeof number, nullptr), IDN_OK);
+    idn_verdict_t verdict;
     idn_verify(number, 18, yearLimit, &verdict);
     EXPECT_EQ(verdict.reason, IDN_VALID);
     EXPECT_EQ(verdict.region_code, 140302);
 }
 
+// The refusals a binding makes before its values reach the options, and the
+// words every face takes for a sex.
+TEST(CApiGenerate, OptionRefusalsAndSexWords) {
+    const struct {
+        const char* word;
+        int status;
+        int32_t sex;
+    } words[] = {
+        {u8"男", IDN_OK, IDN_SEX_MALE},   {"male", IDN_OK, IDN_SEX_MALE},   {"MALE", IDN_OK, IDN_SEX_MALE},
+        {u8"女", IDN_OK, IDN_SEX_FEMALE}, {"Female", IDN_OK, IDN_SEX_FEMALE}, {"any", IDN_OK, IDN_SEX_ANY},
+        {"", IDN_ERROR_BAD_SEX, -1},     {" male", IDN_ERROR_BAD_SEX, -1}, {"m", IDN_ERROR_BAD_SEX, -1},
+        {u8"男性", IDN_ERROR_BAD_SEX, -1}, {"toString", IDN_ERROR_BAD_SEX, -1},
+    };
+    for (const auto& w : words) {
+        int32_t sex = -1;
+        EXPECT_EQ(idn_parse_sex(w.word, std::strlen(w.word), &sex), w.status) << w.word;
+        EXPECT_EQ(sex, w.sex) << w.word;
+    }
+    int32_t sex = -1;
+    EXPECT_EQ(idn_parse_sex("male\0junk", 9, &sex), IDN_ERROR_BAD_SEX);  // a NUL is no end of the word
+    EXPECT_EQ(idn_parse_sex(nullptr, 0, &sex), IDN_ERROR_BAD_SEX);
+    EXPECT_STREQ(idn_sex_name(IDN_SEX_MALE), u8"男");
+    EXPECT_STREQ(idn_sex_name(IDN_SEX_FEMALE), u8"女");
+    EXPECT_EQ(idn_sex_name(IDN_SEX_ANY), nullptr);
+
+    idn_option_names_t names{};
+    names.count = "count";
+    names.seed = "seed";
+    const auto message = [&](int status, const char* value) {
+        char out[IDN_MESSAGE_SIZE];
+        size_t written = 0;
+        EXPECT_EQ(idn_option_message(status, value, std::strlen(value), &names, out, sizeof out, &written), IDN_OK);
+        return std::string(out, written);
+    };
+    EXPECT_EQ(message(IDN_ERROR_BAD_SEX, "other"), u8"sex: must be 男, 女, male, female or any, not other");
+    EXPECT_EQ(message(IDN_ERROR_COUNT_RANGE, "-5"),
+              "count: must be a whole number from 1 to 9223372036854775807, not -5");
+    EXPECT_EQ(message(IDN_ERROR_SEED_RANGE, "18446744073709551616"),
+              "seed: must be a whole number from 0 to 18446744073709551615, not 18446744073709551616");
+    EXPECT_EQ(message(IDN_ERROR_AS_OF_YEAR, "1980"), "as_of_year: must be a whole number from 1981 to 2024, not 1980");
+    names.sex = "--sex";
+    EXPECT_EQ(message(IDN_ERROR_BAD_SEX, "x\ny"), u8"--sex: must be 男, 女, male, female or any, not x?y");
+    char out[8];
+    EXPECT_EQ(idn_option_message(IDN_ERROR_REGION_AMBIGUOUS, "x", 1, nullptr, out, sizeof out, nullptr),
+              IDN_ERROR_BAD_ARGUMENT);
+    EXPECT_STREQ(idn_option_name(IDN_OPTION_BORN_TO), "born_to");
+    EXPECT_EQ(idn_option_name(IDN_OPTION_NONE), nullptr);
+}
+
 TEST(CApiRegions, RecordsListsAndHistory) {
-    idn_region region;
-    ASSERT_EQ(idn_region_record(419001, &region), IDN_OK);
+    idn_region_t region;
+    ASSERT_EQ(idn_find_region(419001, &region), IDN_OK);
     EXPECT_STREQ(region.name, u8"济源市");
     EXPECT_EQ(region.city, nullptr);  // directly under 河南省
-    ASSERT_EQ(idn_region_record(140302, &region), IDN_OK);
+    ASSERT_EQ(idn_find_region(140302, &region), IDN_OK);
     EXPECT_STREQ(region.city, u8"阳泉市");
     EXPECT_STREQ(region.level, "county");
-    ASSERT_EQ(idn_region_record(110000, &region), IDN_OK);
+    ASSERT_EQ(idn_find_region(110000, &region), IDN_OK);
     EXPECT_STREQ(region.name, u8"北京市");
-    EXPECT_EQ(idn_region_record(990000, &region), IDN_ERROR_NOT_FOUND);
+    EXPECT_EQ(idn_find_region(990000, &region), IDN_ERROR_NOT_FOUND);
 
     // As idtool regions 阳泉 lists them.
     std::vector<int32_t> found;
     size_t cursor = 0;
     const std::string query = u8"阳泉";
-    while (idn_regions_next(query.data(), query.size(), &cursor, &region) == 1) found.push_back(region.code);
+    while (idn_search_regions(query.data(), query.size(), &cursor, &region) == 1) found.push_back(region.code);
     EXPECT_EQ(found, (std::vector<int32_t>{140300}));
     cursor = 0;
     found.clear();
-    while (idn_regions_next("1403", 4, &cursor, &region) == 1) found.push_back(region.code);
+    while (idn_search_regions("1403", 4, &cursor, &region) == 1) found.push_back(region.code);
     EXPECT_EQ(found.size(), 7u);
 
     // The dialog's lists, by table position: 济源市 follows 驻马店市's counties.
@@ -359,24 +476,24 @@ TEST(CApiRegions, RecordsListsAndHistory) {
     EXPECT_EQ(idn_picker_list(140302, codes, 64, &count), IDN_ERROR_NOT_FOUND);
 
     // History: 巴县, abolished 1994, whose area is now seven districts of 重庆.
-    EXPECT_EQ(idn_code_status(510222), IDN_CODE_ABOLISHED);
-    EXPECT_STREQ(idn_code_status_name(idn_code_status(140302)), "2009");
-    idn_present_code now[IDN_MAX_NOW_CODES];
-    ASSERT_EQ(idn_now(510222, now, IDN_MAX_NOW_CODES, &count), IDN_OK);
+    EXPECT_EQ(idn_code_state(510222), IDN_CODE_ABOLISHED);
+    EXPECT_STREQ(idn_code_state_name(idn_code_state(140302)), "2009");
+    idn_present_code_t now[IDN_MAX_NOW_CODES];
+    ASSERT_EQ(idn_now_codes(510222, now, IDN_MAX_NOW_CODES, &count), IDN_OK);
     EXPECT_EQ(count, 7u);
-    idn_history_record record;
-    ASSERT_EQ(idn_history_record_at(330124, 0, &record), IDN_OK);
+    idn_history_record_t record;
+    ASSERT_EQ(idn_history_at(330124, 0, &record), IDN_OK);
     EXPECT_STREQ(record.name, u8"临安县");
     EXPECT_EQ(record.from, 1981);
     EXPECT_EQ(record.until, 1996);
-    EXPECT_EQ(idn_history_record_at(330124, 1, &record), IDN_ERROR_NOT_FOUND);
+    EXPECT_EQ(idn_history_at(330124, 1, &record), IDN_ERROR_NOT_FOUND);
     EXPECT_EQ(idn_in_use_at_birth(330124, 1970), 1);
     EXPECT_EQ(idn_in_use_at_birth(330124, 2000), 0);
 
     // No code has more successors than the header promises.
     size_t most = 0;
     for (const HistoryRecord& each : allHistoryRecords()) {
-        idn_successor successors[IDN_MAX_SUCCESSORS];
+        idn_successor_t successors[IDN_MAX_SUCCESSORS];
         EXPECT_EQ(idn_successors(codeOf(each), successors, IDN_MAX_SUCCESSORS, &count), IDN_OK) << codeOf(each);
         most = count > most ? count : most;
     }
@@ -400,12 +517,14 @@ TEST(CApiDates, CalendarDatesAndTheCurrentYear) {
 
 TEST(CApiConversions, UpgradeAndMask) {
     char out[64];
-    EXPECT_EQ(idn_upgrade("110105491231002", 15, out, sizeof out), IDN_OK);
+    size_t length = 0;
+    EXPECT_EQ(idn_upgrade_number("110105491231002", 15, out, sizeof out, &length), IDN_OK);
+    EXPECT_EQ(length, 18u);
     EXPECT_STREQ(out, "11010519491231002X");
-    EXPECT_EQ(idn_upgrade("11010549123100", 14, out, sizeof out), IDN_ERROR_NOT_FIFTEEN_DIGITS);
-    EXPECT_EQ(idn_upgrade("11010549123100a", 15, out, sizeof out), IDN_ERROR_NOT_FIFTEEN_DIGITS);
-    EXPECT_EQ(idn_upgrade("110105491331002", 15, out, sizeof out), IDN_ERROR_MONTH_ABOVE_12);
-    EXPECT_EQ(idn_upgrade("110105491232002", 15, out, sizeof out), IDN_ERROR_DAY_ABOVE_31);
+    EXPECT_EQ(idn_upgrade_number("11010549123100", 14, out, sizeof out, nullptr), IDN_ERROR_NOT_FIFTEEN_DIGITS);
+    EXPECT_EQ(idn_upgrade_number("11010549123100a", 15, out, sizeof out, nullptr), IDN_ERROR_NOT_FIFTEEN_DIGITS);
+    EXPECT_EQ(idn_upgrade_number("110105491331002", 15, out, sizeof out, nullptr), IDN_ERROR_MONTH_ABOVE_12);
+    EXPECT_EQ(idn_upgrade_number("110105491232002", 15, out, sizeof out, nullptr), IDN_ERROR_DAY_ABOVE_31);
 
     const struct {
         std::string text;
@@ -417,25 +536,33 @@ TEST(CApiConversions, UpgradeAndMask) {
         {"1234567890", "**********"},  // ten characters or fewer: all of them
         {"", ""},
         {u8"北京市朝阳区某某街道一号院", u8"北京市朝阳区***道一号院"},
-        {std::string("\xFF\xFE") + "345678901234", "\xFF\xFE" "3456****1234"},
+        // Kept bytes that are no UTF-8 become U+FFFD: the mask is valid text.
+        {std::string("\xFF\xFE") + "345678901234", "\xEF\xBF\xBD\xEF\xBF\xBD" "3456****1234"},
+        {std::string("\xFF") + "1234567890", "\xEF\xBF\xBD" "12345*7890"},
     };
     for (const auto& m : masks) {
         size_t written = 0;
-        ASSERT_EQ(idn_mask(m.text.data(), m.text.size(), out, sizeof out, &written), IDN_OK) << m.text;
+        ASSERT_EQ(idn_mask_text(m.text.data(), m.text.size(), out, sizeof out, &written), IDN_OK) << m.text;
         EXPECT_STREQ(out, m.masked);
         EXPECT_EQ(written, std::strlen(m.masked));
+        EXPECT_LE(written + 1, IDN_MASK_SIZE(m.text.size()));
     }
+    // The worst case of IDN_MASK_SIZE: ten kept bytes, each no UTF-8.
+    const std::string invalid(11, '\xFF');
+    size_t needed = 0;
+    ASSERT_EQ(idn_mask_text(invalid.data(), invalid.size(), nullptr, 0, &needed), IDN_OK);
+    EXPECT_EQ(needed + 1, IDN_MASK_SIZE(invalid.size()));
 }
 
 TEST(CApiArguments, NullPointersShortBuffersAndNothingPastTheSize) {
-    idn_verdict verdict;
+    idn_verdict_t verdict;
     EXPECT_EQ(idn_verify("1", 1, 0, nullptr), IDN_ERROR_NULL_POINTER);
     EXPECT_EQ(idn_verify(nullptr, 0, 0, &verdict), IDN_OK);  // the empty text
     EXPECT_EQ(verdict.reason, IDN_REASON_LENGTH);
-    EXPECT_EQ(idn_region_texts(110105, nullptr), IDN_ERROR_NULL_POINTER);
-    EXPECT_EQ(idn_generator_init(nullptr, nullptr, nullptr, 0), IDN_ERROR_NULL_POINTER);
-    EXPECT_EQ(idn_regions_next("1", 1, nullptr, nullptr), IDN_ERROR_NULL_POINTER);
-    EXPECT_EQ(idn_mask(nullptr, 3, nullptr, 0, nullptr), IDN_ERROR_NULL_POINTER);
+    EXPECT_EQ(idn_region_fields(110105, nullptr), IDN_ERROR_NULL_POINTER);
+    EXPECT_EQ(idn_generator_init(nullptr, nullptr, nullptr), IDN_ERROR_NULL_POINTER);
+    EXPECT_EQ(idn_search_regions("1", 1, nullptr, nullptr), IDN_ERROR_NULL_POINTER);
+    EXPECT_EQ(idn_mask_text(nullptr, 3, nullptr, 0, nullptr), IDN_ERROR_NULL_POINTER);
     EXPECT_EQ(idn_status_name(-99), nullptr);
     EXPECT_STREQ(idn_status_name(IDN_OK), "IDN_OK");
 
@@ -443,9 +570,13 @@ TEST(CApiArguments, NullPointersShortBuffersAndNothingPastTheSize) {
     // length it needs, and not one byte beyond its size.
     const std::string number = "51220119800101001";
     const auto check = [](const char* what, const std::function<int(char*, size_t, size_t*)>& write) {
-        char full[IDN_JSON_RECORD_CAPACITY];
+        char full[IDN_VERIFY_JSON_SIZE];
         size_t needed = 0;
         ASSERT_EQ(write(full, sizeof full, &needed), IDN_OK) << what;
+        size_t asked = 0;
+        EXPECT_EQ(write(nullptr, 0, &asked), IDN_OK) << what;  // the size query
+        EXPECT_EQ(asked, needed) << what;
+        EXPECT_EQ(write(nullptr, 1, &asked), IDN_ERROR_NULL_POINTER) << what;
         std::vector<char> room(needed + 8, '~');
         size_t told = 0;
         EXPECT_EQ(write(room.data(), needed, &told), IDN_ERROR_BUFFER_TOO_SMALL) << what;
@@ -456,53 +587,240 @@ TEST(CApiArguments, NullPointersShortBuffersAndNothingPastTheSize) {
         EXPECT_EQ(std::string(room.data()), std::string(full)) << what;
     };
     check("verify_json", [](char* out, size_t size, size_t* written) {
-        return idn_verify_json("512201198001010012", 18, yearLimit, IDN_JSON_HISTORY, out, size, written);
+        return idn_verify_json("512201198001010012", 18, yearLimit, IDN_VERIFY_JSON_HISTORY, out, size, written);
     });
     check("history_json", [](char* out, size_t size, size_t* written) {
         return idn_history_json(511402, out, size, written);
     });
-    check("now_json", [](char* out, size_t size, size_t* written) { return idn_now_json(510222, out, size, written); });
+    check("now_json", [](char* out, size_t size, size_t* written) { return idn_now_codes_json(510222, out, size, written); });
     check("successors_json", [](char* out, size_t size, size_t* written) {
         return idn_successors_json(512201, out, size, written);
     });
     check("reason_message", [](char* out, size_t size, size_t* written) {
-        idn_verdict refused;
+        idn_verdict_t refused;
         idn_verify("1", 1, yearLimit, &refused);
         return idn_reason_message(&refused, out, size, written);
     });
+    check("generator_number", [](char* out, size_t size, size_t* written) {
+        idn_generator_t generator;
+        const idn_generate_options_t options = birthOptions("110105", "19491001", 1);
+        idn_generator_init(&generator, &options, nullptr);
+        return idn_generator_number(&generator, 0, out, size, written);
+    });
+    check("upgrade_number", [](char* out, size_t size, size_t* written) {
+        return idn_upgrade_number("110105491231002", 15, out, size, written);
+    });
+    check("hint_of", [](char* out, size_t size, size_t* written) {
+        int32_t hint = 0;
+        return idn_hint_of("110105491231002", 15, yearLimit, &hint, out, size, written);
+    });
+    check("generate_message", [](char* out, size_t size, size_t* written) {
+        const idn_generate_options_t options = birthOptions(u8"城区", "19491001", 1);
+        return idn_generate_message(&options, nullptr, out, size, written);
+    });
+    check("option_message", [](char* out, size_t size, size_t* written) {
+        return idn_option_message(IDN_ERROR_SEED_RANGE, "-1", 2, nullptr, out, size, written);
+    });
     check("mask", [](char* out, size_t size, size_t* written) {
-        return idn_mask(u8"北京市朝阳区某某街道一号院", std::strlen(u8"北京市朝阳区某某街道一号院"), out, size, written);
+        return idn_mask_text(u8"北京市朝阳区某某街道一号院", std::strlen(u8"北京市朝阳区某某街道一号院"), out, size, written);
     });
 }
 
 #ifndef _WIN32
 TEST(CApiArguments, NothingIsAllocated) {
-    char out[IDN_JSON_RECORD_CAPACITY];
-    char message[IDN_MESSAGE_CAPACITY];
-    idn_verdict verdict;
-    idn_generator generator;
-    idn_generate_options options = birthOptions(u8"阳泉市/城区", "19900101", 999);
+    char out[IDN_VERIFY_JSON_SIZE];
+    char message[IDN_MESSAGE_SIZE];
+    idn_verdict_t verdict;
+    idn_generator_t generator;
+    idn_generate_options_t options = birthOptions(u8"阳泉市/城区", "19900101", 999);
     idn_verify("11010519491231002X", 18, 0, &verdict);  // the clock's first reading sets up the time zone
     const std::vector<std::string> lines = sampleLines();
     startCountingAllocations();
     for (const std::string& line : lines) {
         idn_verify(line.data(), line.size(), yearLimit, &verdict);
-        idn_verify_json(line.data(), line.size(), yearLimit, IDN_JSON_HISTORY, out, sizeof out, nullptr);
-        idn_mask(line.data(), line.size(), out, sizeof out, nullptr);
+        idn_verify_json(line.data(), line.size(), yearLimit, IDN_VERIFY_JSON_HISTORY, out, sizeof out, nullptr);
+        idn_mask_text(line.data(), line.size(), out, sizeof out, nullptr);
     }
     const size_t end = 18;
     uint8_t reason = 0;
     int32_t date = 0;
     idn_verify_columns("11010519491231002X", &end, 1, yearLimit, &reason, nullptr, nullptr, nullptr, &date);
-    idn_generator_init(&generator, &options, message, sizeof message);
-    for (uint64_t i = 0; i < idn_generator_count(&generator); ++i)
-        idn_generator_number(&generator, i, out, sizeof out);
+    idn_generator_init(&generator, &options, nullptr);
+    for (int64_t i = 0; i < idn_generator_count(&generator); ++i)
+        idn_generator_number(&generator, i, out, sizeof out, nullptr);
+    idn_generate_message(&options, nullptr, message, sizeof message, nullptr);
     options.has_seed = 0;
-    idn_generator_init(&generator, &options, message, sizeof message);
-    idn_now_json(510222, out, sizeof out, nullptr);
+    idn_generator_init(&generator, &options, nullptr);
+    options.region = u8"城区";
+    options.region_length = std::strlen(options.region);
+    idn_generate_message(&options, nullptr, message, sizeof message, nullptr);
+    idn_now_codes_json(510222, out, sizeof out, nullptr);
     EXPECT_EQ(stopCountingAllocations(), 0);
 }
 #endif
+
+// Inputs that crashed, misread or ran away before: each is refused or
+// answered, never read past what the caller gave.
+TEST(CApiArguments, HostileInputs) {
+    // Decreasing ends with no bytes: refused before any text is read.
+    const size_t backwards[] = {5, 0};
+    uint8_t reasons[2];
+    idn_verdict_t verdicts[2];
+    EXPECT_EQ(idn_verify_columns(nullptr, backwards, 2, yearLimit, reasons, nullptr, nullptr, nullptr, nullptr),
+              IDN_ERROR_BAD_ARGUMENT);
+    EXPECT_EQ(idn_verify_batch(nullptr, backwards, 2, yearLimit, verdicts), IDN_ERROR_BAD_ARGUMENT);
+    const size_t empties[] = {0, 0};
+    EXPECT_EQ(idn_verify_columns(nullptr, empties, 2, yearLimit, reasons, nullptr, nullptr, nullptr, nullptr), IDN_OK);
+    EXPECT_EQ(reasons[1], IDN_REASON_LENGTH);
+    const size_t some[] = {0, 3};
+    EXPECT_EQ(idn_verify_batch(nullptr, some, 2, yearLimit, verdicts), IDN_ERROR_NULL_POINTER);
+
+    // An empty region without bytes is an empty region, not a null pointer
+    // for memchr.
+    int32_t code = 0;
+    EXPECT_EQ(idn_resolve_region(nullptr, 0, 0, &code), IDN_ERROR_NO_REGION);
+    EXPECT_EQ(idn_resolve_region("", 0, 0, &code), IDN_ERROR_REGION_BAD_PATH);
+    EXPECT_EQ(idn_resolve_region("140302", 6, 0, &code), IDN_OK);
+    EXPECT_EQ(code, 140302);
+
+    // The longest length there is: its figure in the message, never -1.
+    idn_verdict_t verdict{};
+    verdict.reason = IDN_REASON_LENGTH;
+    verdict.length = UINT64_MAX;
+    char message[IDN_REASON_MESSAGE_SIZE];
+    ASSERT_EQ(idn_reason_message(&verdict, message, sizeof message, nullptr), IDN_OK);
+    EXPECT_STREQ(message, u8"您输入的身份证号为18446744073709551615位，正确的应为18位");
+    const std::string start = "11010519491231002X" + std::string(IDN_INPUT_HELD_BYTES - 18, '0');
+    char record[IDN_VERIFY_JSON_SIZE];
+    ASSERT_EQ(idn_verify_json_prefix(start.data(), start.size(), UINT64_MAX, yearLimit, 0, record, sizeof record,
+                                     nullptr),
+              IDN_OK);
+    EXPECT_NE(std::string(record).find(u8"为18446744073709551615位"), std::string::npos) << record;
+
+    // Year limits outside 0-9999 are refused, not taken.
+    EXPECT_EQ(idn_verify("1", 1, -1, &verdict), IDN_ERROR_YEAR_LIMIT);
+    EXPECT_EQ(idn_verify("1", 1, 10000, &verdict), IDN_ERROR_YEAR_LIMIT);
+    EXPECT_EQ(idn_verify_prefix("1", 0, 1, yearLimit, &verdict), IDN_ERROR_BAD_ARGUMENT);  // too few bytes held
+}
+
+#ifndef _WIN32
+// A refused value of a gibibyte whose bytes past the first page cannot be
+// read: its message is written from the part that shows, and nothing more
+// is read.
+TEST(CApiArguments, AHugeRefusedValueIsReadNoFurtherThanItsMessage) {
+    const long page = sysconf(_SC_PAGESIZE);
+    void* mapped = mmap(nullptr, static_cast<size_t>(page) * 2, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    ASSERT_NE(mapped, MAP_FAILED);
+    char* bytes = static_cast<char*>(mapped);
+    std::memset(bytes, '1', static_cast<size_t>(page));
+    ASSERT_EQ(mprotect(bytes + page, static_cast<size_t>(page), PROT_NONE), 0);
+    idn_generate_options_t options = birthOptions("110105", nullptr, 1);
+    options.birth = bytes;
+    options.birth_length = size_t{1} << 30;
+    idn_generator_t generator;
+    int32_t option = 0;
+    EXPECT_EQ(idn_generator_init(&generator, &options, &option), IDN_ERROR_BIRTH_NOT_EIGHT_DIGITS);
+    const std::string message = generateMessage(options);
+    EXPECT_EQ(message.rfind("birth 1111", 0), 0u);
+    EXPECT_LT(message.size(), static_cast<size_t>(IDN_MESSAGE_SIZE));
+    munmap(mapped, static_cast<size_t>(page) * 2);
+}
+#endif
+
+// What a caller holds of a long text is enough: the prefix forms answer as
+// the whole text does.
+TEST(CApiVerify, PrefixesAnswerAsTheWholeText) {
+    std::vector<std::string> lines = sampleLines();
+    lines.push_back(std::string(200, '1') + "\r");
+    lines.push_back("11010519491231002X" + std::string(100, ' '));
+    for (const std::string& line : lines) {
+        const size_t held = line.size() < IDN_INPUT_HELD_BYTES ? line.size() : IDN_INPUT_HELD_BYTES;
+        idn_verdict_t whole{}, prefix{};
+        ASSERT_EQ(idn_verify(line.data(), line.size(), yearLimit, &whole), IDN_OK);
+        ASSERT_EQ(idn_verify_prefix(line.data(), held, line.size(), yearLimit, &prefix), IDN_OK);
+        EXPECT_EQ(std::memcmp(&whole, &prefix, sizeof whole), 0) << line;
+        char a[IDN_VERIFY_JSON_SIZE], b[IDN_VERIFY_JSON_SIZE];
+        ASSERT_EQ(idn_verify_json(line.data(), line.size(), yearLimit, IDN_VERIFY_JSON_HISTORY, a, sizeof a, nullptr),
+                  IDN_OK);
+        ASSERT_EQ(idn_verify_json_prefix(line.data(), held, line.size(), yearLimit, IDN_VERIFY_JSON_HISTORY, b,
+                                         sizeof b, nullptr),
+                  IDN_OK);
+        EXPECT_STREQ(a, b);
+        int32_t wholeHint = -1, prefixHint = -2;
+        idn_hint_of(line.data(), line.size(), yearLimit, &wholeHint, nullptr, 0, nullptr);
+        idn_hint_of_prefix(line.data(), held, line.size(), yearLimit, &prefixHint, nullptr, 0, nullptr);
+        EXPECT_EQ(wholeHint, prefixHint) << line;
+    }
+}
+
+// Each published size is the longest value of any code plus its NUL: a
+// change of the data that outgrows one fails here.
+TEST(CApiSizes, EachSizeIsTheLongestValue) {
+    size_t history = 0, successors = 0, now = 0;
+    for (const HistoryRecord& each : allHistoryRecords()) {
+        size_t length = 0;
+        ASSERT_EQ(idn_history_json(codeOf(each), nullptr, 0, &length), IDN_OK);
+        history = length > history ? length : history;
+        ASSERT_EQ(idn_successors_json(codeOf(each), nullptr, 0, &length), IDN_OK);
+        successors = length > successors ? length : successors;
+        ASSERT_EQ(idn_now_codes_json(codeOf(each), nullptr, 0, &length), IDN_OK);
+        now = length > now ? length : now;
+    }
+    EXPECT_EQ(history + 1, size_t{IDN_HISTORY_JSON_SIZE});
+    EXPECT_EQ(successors + 1, size_t{IDN_SUCCESSORS_JSON_SIZE});
+    EXPECT_EQ(now + 1, size_t{IDN_NOW_CODES_JSON_SIZE});
+
+    // The longest record: a valid number of the code with the most to say
+    // (every code of the history and the tables), or an
+    // input of 64 bytes each escaped as \u00XX with the longest message.
+    size_t longest = 0;
+    const auto measure = [&](int32_t code) {
+        const std::string stem = std::to_string(code) + "19490101001";
+        const std::string number = stem + computeCheckCharacter(stem.c_str());
+        size_t length = 0;
+        ASSERT_EQ(idn_verify_json(number.data(), number.size(), yearLimit, IDN_VERIFY_JSON_HISTORY, nullptr, 0,
+                                  &length),
+                  IDN_OK);
+        longest = length > longest ? length : longest;
+    };
+    for (const HistoryRecord& each : allHistoryRecords())
+        if (codeOf(each) >= 100000) measure(codeOf(each));
+    size_t tableCursor = 0;
+    idn_region_t tableRecord;
+    while (idn_search_regions(nullptr, 0, &tableCursor, &tableRecord) == 1) measure(tableRecord.code);
+    const std::string controls(IDN_INPUT_HELD_BYTES, '\x01');
+    size_t refused = 0;
+    ASSERT_EQ(idn_verify_json_prefix(controls.data(), controls.size(), UINT64_MAX, yearLimit, IDN_VERIFY_JSON_HISTORY,
+                                     nullptr, 0, &refused),
+              IDN_OK);
+    longest = refused > longest ? refused : longest;
+    // One byte more than measured: in_use_at_birth may be false ("false"
+    // is one byte longer than "true") for a birth year not measured here.
+    EXPECT_EQ(longest + 2, size_t{IDN_VERIFY_JSON_SIZE});
+
+    size_t message = 0;
+    idn_verdict_t verdict{};
+    verdict.reason = IDN_REASON_LENGTH;
+    verdict.length = UINT64_MAX;
+    idn_reason_message(&verdict, nullptr, 0, &message);
+    EXPECT_LT(message, size_t{IDN_REASON_MESSAGE_SIZE});
+
+    // Every picker list fits IDN_PICKER_LIST_MAX.
+    int32_t codes[IDN_PICKER_LIST_MAX];
+    size_t count = 0, most = 0;
+    int32_t parents[] = {IDN_PICKER_MUNICIPALITIES, IDN_PICKER_PROVINCES};
+    for (int32_t parent : parents) ASSERT_EQ(idn_picker_list(parent, codes, IDN_PICKER_LIST_MAX, &count), IDN_OK);
+    size_t cursor = 0;
+    idn_region_t region;
+    while (idn_search_regions(nullptr, 0, &cursor, &region) == 1) {
+        const int status = idn_picker_list(region.code, codes, IDN_PICKER_LIST_MAX, &count);
+        ASSERT_TRUE(status == IDN_OK || status == IDN_ERROR_NOT_FOUND) << region.code;
+        if (status == IDN_OK) most = count > most ? count : most;
+    }
+    for (int32_t unit = 110000; unit <= 820000; unit += 10000)
+        if (idn_picker_list(unit, codes, IDN_PICKER_LIST_MAX, &count) == IDN_OK) most = count > most ? count : most;
+    EXPECT_GT(most, 20u);
+}
 
 TEST(CApiArguments, ManyThreadsAtOnceGetTheSameAnswers) {
     const std::vector<std::string> lines = sampleLines();
@@ -514,17 +832,17 @@ TEST(CApiArguments, ManyThreadsAtOnceGetTheSameAnswers) {
         threads.emplace_back([&, t] {
             for (int round = 0; round < 200; ++round) {
                 for (std::size_t i = 0; i < lines.size(); ++i) {
-                    char out[IDN_JSON_RECORD_CAPACITY];
+                    char out[IDN_VERIFY_JSON_SIZE];
                     size_t written = 0;
-                    idn_verify_json(lines[i].data(), lines[i].size(), yearLimit, IDN_JSON_HISTORY, out, sizeof out,
+                    idn_verify_json(lines[i].data(), lines[i].size(), yearLimit, IDN_VERIFY_JSON_HISTORY, out, sizeof out,
                                     &written);
                     if (std::string(out, written) != expected[i]) ++mismatches[t];
                 }
-                idn_generator generator;
-                idn_generate_options options = birthOptions("110105", "19491001", 1);
+                idn_generator_t generator;
+                idn_generate_options_t options = birthOptions("110105", "19491001", 1);
                 char number[19];
-                idn_generator_init(&generator, &options, nullptr, 0);
-                idn_generator_number(&generator, 0, number, sizeof number);
+                idn_generator_init(&generator, &options, nullptr);
+                idn_generator_number(&generator, 0, number, sizeof number, nullptr);
                 if (std::strcmp(number, "11010519491001805X") != 0) ++mismatches[t];
             }
         });

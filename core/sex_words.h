@@ -1,0 +1,16 @@
+// The words a user may give for the sex of generated numbers, the same in
+// every face: 男 or male, 女 or female, and any. Offers parseSexWord.
+#ifndef CORE_SEX_WORDS_H
+#define CORE_SEX_WORDS_H
+
+#include <cstddef>
+
+#include "core/number_rules.h"
+#include "core/text_encoding.h"
+
+// Whether `length` bytes at `text` (in `encoding`) are exactly one of the
+// words; the ASCII words match in any case. No other text is taken: not an
+// empty one, not one with a NUL or blanks around the word.
+bool parseSexWord(const char* text, std::size_t length, Encoding encoding, SexChoice& sex);
+
+#endif
