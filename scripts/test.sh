@@ -30,6 +30,9 @@ cmake --preset release >/dev/null
 cmake --build --preset release -j "$jobs"
 build/release/idtool --version
 
+step "idtool: the conformance corpus through its command line"
+python3 tests/idtool/run_conformance.py --program build/release/idtool --library build/release/capi/libidnumber.so
+
 step "idtool: verify --jobs 1 and --jobs 3 give the same bytes over 10^6 lines"
 python3 tests/idtool/check_jobs.py --program build/release/idtool
 

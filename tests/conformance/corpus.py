@@ -1,0 +1,304 @@
+"""The conformance corpus, read: its files, its text specs made into bytes or
+strings, and the C API's answers through ctypes (for update.py and for the
+test suites of faces written in Python).
+
+A text spec (README.md) is a JSON string, or an object:
+  {"hex": "e4 b8 ad"}                 bytes, in hexadecimal
+  {"utf16": "0031 d800"}              UTF-16 code units, lone surrogates allowed
+  {"repeat": SPEC, "times": N}        SPEC N times
+  {"parts": [SPEC, ...]}              one after another
+"""
+
+import ctypes
+import json
+import os
+from pathlib import Path
+
+HERE = Path(__file__).resolve().parent
+SECTIONS = ("verify", "generate", "sex", "mask", "upgrade", "history", "regions", "lines")
+
+
+def load(section):
+    """The cases of a section: its objects, without the comment strings."""
+    return [case for case in json.loads((HERE / f"{section}.json").read_text(encoding="utf-8"))
+            if isinstance(case, dict)]
+
+
+def utf16_units(spec):
+    """The UTF-16 code units of a spec that is text (no "hex" in it)."""
+    if isinstance(spec, str):
+        data = spec.encode("utf-16-le", "surrogatepass")
+        return [int.from_bytes(data[i:i + 2], "little") for i in range(0, len(data), 2)]
+    if "utf16" in spec:
+        return [int(unit, 16) for unit in spec["utf16"].split()]
+    if "repeat" in spec:
+        return utf16_units(spec["repeat"]) * spec["times"]
+    if "parts" in spec:
+        return [unit for part in spec["parts"] for unit in utf16_units(part)]
+    raise ValueError(f"not a text spec: {spec!r}")
+
+
+def is_text(spec):
+    """Whether the spec is text (a host string can hold it), not raw bytes."""
+    if isinstance(spec, str):
+        return True
+    if "hex" in spec:
+        return False
+    if "repeat" in spec:
+        return is_text(spec["repeat"])
+    if "parts" in spec:
+        return all(is_text(part) for part in spec["parts"])
+    return "utf16" in spec
+
+
+def has_lone_surrogate(spec):
+    if not is_text(spec):
+        return False
+    units = utf16_units(spec)
+    i = 0
+    while i < len(units):
+        if 0xD800 <= units[i] <= 0xDBFF and i + 1 < len(units) and 0xDC00 <= units[i + 1] <= 0xDFFF:
+            i += 2
+            continue
+        if 0xD800 <= units[i] <= 0xDFFF:
+            return True
+        i += 1
+    return False
+
+
+def text_of(spec):
+    """A Python str of a text spec; lone surrogates stay as they are."""
+    units = utf16_units(spec)
+    return b"".join(unit.to_bytes(2, "little") for unit in units).decode("utf-16-le", "surrogatepass")
+
+
+def bytes_of(spec):
+    """The bytes a byte host passes: a text's UTF-8, each lone surrogate as
+    U+FFFD (EF BF BD), as every UTF-16 host converts it; or the raw bytes."""
+    if isinstance(spec, str):
+        return spec.encode("utf-8", "surrogatepass") if not has_lone_surrogate(spec) else _utf8_of_units(
+            utf16_units(spec))
+    if "hex" in spec:
+        return bytes.fromhex(spec["hex"])
+    if "repeat" in spec:
+        return bytes_of(spec["repeat"]) * spec["times"]
+    if "parts" in spec:
+        return b"".join(bytes_of(part) for part in spec["parts"])
+    return _utf8_of_units(utf16_units(spec))
+
+
+def _utf8_of_units(units):
+    out = bytearray()
+    i = 0
+    while i < len(units):
+        unit = units[i]
+        if 0xD800 <= unit <= 0xDBFF and i + 1 < len(units) and 0xDC00 <= units[i + 1] <= 0xDFFF:
+            point = 0x10000 + ((unit - 0xD800) << 10) + (units[i + 1] - 0xDC00)
+            out += chr(point).encode("utf-8")
+            i += 2
+            continue
+        out += "\ufffd".encode("utf-8") if 0xD800 <= unit <= 0xDFFF else chr(unit).encode("utf-8")
+        i += 1
+    return bytes(out)
+
+
+# ---- The C API through ctypes ---------------------------------------------------
+
+class Verdict(ctypes.Structure):
+    _fields_ = [(name, ctypes.c_int32) for name in (
+        "reason", "kind", "sex", "birth_year", "birth_month", "birth_day", "region_code", "expected_check")] + [
+        ("length", ctypes.c_uint64)]
+
+
+class GenerateOptions(ctypes.Structure):
+    _fields_ = [("region", ctypes.c_char_p), ("region_length", ctypes.c_size_t),
+                ("birth", ctypes.c_char_p), ("birth_length", ctypes.c_size_t),
+                ("born_from", ctypes.c_char_p), ("born_from_length", ctypes.c_size_t),
+                ("born_to", ctypes.c_char_p), ("born_to_length", ctypes.c_size_t),
+                ("sex", ctypes.c_int32), ("has_seed", ctypes.c_int32),
+                ("count", ctypes.c_int64), ("seed", ctypes.c_uint64),
+                ("as_of_year", ctypes.c_int32), ("year_limit", ctypes.c_int32)]
+
+
+class OptionNames(ctypes.Structure):
+    _fields_ = [(name, ctypes.c_char_p) for name in (
+        "region", "birth", "born_from", "born_to", "sex", "count", "seed", "as_of_year", "year_limit")]
+
+
+class Generator(ctypes.Structure):
+    _fields_ = [("opaque", ctypes.c_uint64 * 32)]
+
+
+class HistoryRecord(ctypes.Structure):
+    _fields_ = [("code", ctypes.c_int32), ("name", ctypes.c_char_p), ("province", ctypes.c_char_p),
+                ("prefecture", ctypes.c_char_p), ("level", ctypes.c_char_p),
+                ("from_", ctypes.c_int32), ("until", ctypes.c_int32)]
+
+
+class Region(ctypes.Structure):
+    _fields_ = [("code", ctypes.c_int32), ("name", ctypes.c_char_p), ("level", ctypes.c_char_p),
+                ("province", ctypes.c_char_p), ("city", ctypes.c_char_p)]
+
+
+def library(path=None):
+    """The shared library: `path`, $IDNUMBER_LIBRARY, or the release build's."""
+    path = path or os.environ.get("IDNUMBER_LIBRARY") or str(
+        HERE.parents[1] / "build" / "release" / "capi" / "libidnumber.so")
+    return CApi(ctypes.CDLL(path))
+
+
+class CApi:
+    """The C API's answers in the corpus's terms."""
+
+    def __init__(self, lib):
+        self.lib = lib
+        lib.idn_status_name.restype = ctypes.c_char_p
+        lib.idn_option_name.restype = ctypes.c_char_p
+        lib.idn_sex_name.restype = ctypes.c_char_p
+        lib.idn_code_state_name.restype = ctypes.c_char_p
+        lib.idn_history_count.restype = ctypes.c_size_t
+        lib.idn_generator_count.restype = ctypes.c_int64
+        for name in ("idn_verify_json_prefix", "idn_verify_prefix", "idn_hint_of_prefix"):
+            getattr(lib, name).argtypes = None
+
+    def status_name(self, status):
+        return self.lib.idn_status_name(status).decode()
+
+    def _text(self, write):
+        """A text out: asks for its length, then writes it."""
+        length = ctypes.c_size_t(0)
+        status = write(None, 0, ctypes.byref(length))
+        if status != 0:
+            return status, None
+        out = ctypes.create_string_buffer(length.value + 1)
+        status = write(out, length.value + 1, ctypes.byref(length))
+        return status, out.raw[:length.value]
+
+    def verify(self, data, year_limit=0):
+        """The record of idn_verify_json with the history, and the verdict's
+        length and calendar date, as the corpus's expect object."""
+        held = data[:64]
+        status, record = self._text(lambda out, size, written: self.lib.idn_verify_json_prefix(
+            held, ctypes.c_size_t(len(held)), ctypes.c_uint64(len(data)), ctypes.c_int(year_limit), ctypes.c_int(1),
+            out, ctypes.c_size_t(size), written))
+        assert status == 0, status
+        expect = json.loads(record.decode("utf-8"))
+        verdict = Verdict()
+        assert self.lib.idn_verify_prefix(held, ctypes.c_size_t(len(held)), ctypes.c_uint64(len(data)),
+                                          ctypes.c_int(year_limit), ctypes.byref(verdict)) == 0
+        expect["length"] = verdict.length
+        day = None
+        if verdict.reason == 0 and self.lib.idn_is_calendar_date(verdict.birth_year, verdict.birth_month,
+                                                                  verdict.birth_day):
+            day = f"{verdict.birth_year:04d}-{verdict.birth_month:02d}-{verdict.birth_day:02d}"
+        expect["birth_day"] = day
+        return expect
+
+    def parse_sex(self, word):
+        sex = ctypes.c_int32(-1)
+        status = self.lib.idn_parse_sex(word, ctypes.c_size_t(len(word)), ctypes.byref(sex))
+        return status, sex.value
+
+    def generate(self, options, names=None):
+        """What a generation of the corpus's options gives: (expect, refused)."""
+        o = GenerateOptions()
+        keep = []
+
+        def text(field, value):
+            if value is None:
+                return
+            data = bytes_of(value)
+            keep.append(data)
+            setattr(o, field, data)
+            setattr(o, field + "_length", len(data))
+
+        for field in ("region", "birth", "born_from", "born_to"):
+            text(field, options.get(field))
+        sex_word = options.get("sex")
+        if sex_word is not None:
+            status, sex = self.parse_sex(bytes_of(sex_word))
+            if status != 0:
+                return {"status": self.status_name(status), "option": "sex",
+                        "message": self.option_message(status, bytes_of(sex_word))}
+            o.sex = sex
+        count = int(options.get("count", "1"))
+        if not -2**63 <= count < 2**63:
+            return {"status": "IDN_ERROR_COUNT_RANGE", "option": "count",
+                    "message": self.option_message(-37, str(count).encode())}
+        o.count = count
+        if options.get("seed") is not None:
+            seed = int(options["seed"])
+            if not 0 <= seed < 2**64:
+                return {"status": "IDN_ERROR_SEED_RANGE", "option": "seed",
+                        "message": self.option_message(-40, str(seed).encode())}
+            o.seed = seed
+            o.has_seed = 1
+        o.as_of_year = options.get("as_of_year", 0)
+        o.year_limit = options.get("year_limit", 0)
+        generator = Generator()
+        option = ctypes.c_int32(0)
+        status = self.lib.idn_generator_init(ctypes.byref(generator), ctypes.byref(o), ctypes.byref(option))
+        names_pointer = ctypes.byref(names) if names is not None else None
+        _, message = self._text(lambda out, size, written: self.lib.idn_generate_message(
+            ctypes.byref(o), names_pointer, out, ctypes.c_size_t(size), written))
+        message = message.decode("utf-8")
+        if status != 0:
+            return {"status": self.status_name(status), "option": self.lib.idn_option_name(option.value).decode(),
+                    "message": message}
+        numbers = []
+        out = ctypes.create_string_buffer(19)
+        for i in range(self.lib.idn_generator_count(ctypes.byref(generator))):
+            assert self.lib.idn_generator_number(ctypes.byref(generator), ctypes.c_int64(i), out, 19, None) == 0
+            numbers.append(out.value.decode())
+        expect = {"numbers": numbers}
+        if self.lib.idn_generator_warning(ctypes.byref(generator)) != 0:
+            expect["warning"] = message
+        return expect
+
+    def option_message(self, status, value):
+        _, message = self._text(lambda out, size, written: self.lib.idn_option_message(
+            status, value, ctypes.c_size_t(len(value)), None, out, ctypes.c_size_t(size), written))
+        return message.decode("utf-8")
+
+    def mask(self, data):
+        status, masked = self._text(lambda out, size, written: self.lib.idn_mask_text(
+            data, ctypes.c_size_t(len(data)), out, ctypes.c_size_t(size), written))
+        assert status == 0
+        return masked
+
+    def upgrade(self, data):
+        status, number = self._text(lambda out, size, written: self.lib.idn_upgrade_number(
+            data, ctypes.c_size_t(len(data)), out, ctypes.c_size_t(size), written))
+        return {"number": number.decode()} if status == 0 else {"status": self.status_name(status)}
+
+    def history(self, code):
+        state = self.lib.idn_code_state(code)
+
+        def json_value(function):
+            _, value = self._text(lambda out, size, written: function(code, out, ctypes.c_size_t(size), written))
+            return json.loads(value.decode("utf-8"))
+
+        return {"code_status": self.lib.idn_code_state_name(state).decode(),
+                "history": json_value(self.lib.idn_history_json),
+                "successors": json_value(self.lib.idn_successors_json),
+                "now": json_value(self.lib.idn_now_codes_json)}
+
+    def in_use_at_birth(self, code, year):
+        return bool(self.lib.idn_in_use_at_birth(code, year))
+
+    def resolve(self, region, as_of_year):
+        code = ctypes.c_int32(0)
+        data = None if region is None else bytes_of(region)
+        status = self.lib.idn_resolve_region(data, ctypes.c_size_t(0 if data is None else len(data)),
+                                             ctypes.c_int(as_of_year), ctypes.byref(code))
+        return {"code": code.value} if status == 0 else {"status": self.status_name(status)}
+
+    def search(self, query):
+        data = bytes_of(query)
+        cursor = ctypes.c_size_t(0)
+        region = Region()
+        codes = []
+        while self.lib.idn_search_regions(data, ctypes.c_size_t(len(data)), ctypes.byref(cursor),
+                                          ctypes.byref(region)) == 1:
+            codes.append(region.code)
+        return codes

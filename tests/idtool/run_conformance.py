@@ -1,0 +1,232 @@
+#!/usr/bin/env python3
+"""The conformance corpus (tests/conformance) through idtool's command line:
+verify records of every case a line can hold, generate's numbers and
+refusals, masks, upgrades, the history's fields, regions and the lines idtool
+reads from whole files. Each failure is named "idtool <section>/<id>".
+
+  run_conformance.py --program build/release/idtool [--library LIBIDNUMBER.so]
+
+The library (ctypes) words the refusals in idtool's own option names, so that
+a refusal's message is checked whole.
+"""
+
+import argparse
+import csv
+import io
+import json
+import subprocess
+import sys
+import tempfile
+from pathlib import Path
+
+sys.path.insert(0, str(Path(__file__).resolve().parents[1] / "conformance"))
+import corpus  # noqa: E402
+
+IDTOOL_NAMES = dict(region=b"--region", birth=b"--birth", born_from=b"--born-between", born_to=b"--born-between",
+                    sex=b"--sex", count=b"--count", seed=b"--seed", as_of_year=b"--as-of", year_limit=b"--year-limit")
+ARGUMENT_LIMIT = 100_000  # an argument longer than Linux takes (128 KiB) is no command line
+
+
+class Run:
+    def __init__(self, program, api):
+        self.program = program
+        self.api = api
+        self.failures = []
+        self.checked = 0
+
+    def check(self, section, case, what, actual, expected):
+        self.checked += 1
+        if actual != expected:
+            self.failures.append(f"idtool {section}/{case['id']}: {what}: {actual!r} != {expected!r}")
+
+    def idtool(self, args, data=b""):
+        with tempfile.TemporaryFile() as out, tempfile.TemporaryFile() as err:
+            result = subprocess.run([self.program] + args, input=data, stdout=out, stderr=err)
+            out.seek(0)
+            err.seek(0)
+            return result.returncode, out.read(), err.read()
+
+
+def verify_records(run, lines):
+    """The records idtool verify writes for `lines`, without their line numbers."""
+    status, out, err = run.idtool(["verify", "--format", "jsonl", "--jobs", "1"], b"".join(l + b"\n" for l in lines))
+    assert status in (0, 1), err
+    records = [json.loads(line) for line in out.decode("utf-8").splitlines()]
+    for record in records:
+        del record["line"]
+    return records
+
+
+def run_verify(run):
+    cases = [c for c in corpus.load("verify") if "year_limit" not in c]
+    usable = []
+    for case in cases:
+        data = corpus.bytes_of(case["input"])
+        # A line holds no LF; a CR before the LF would be the line's end.
+        if b"\n" in data or data.endswith(b"\r"):
+            continue
+        usable.append((case, data))
+    # A first line starting with a byte-order mark would lose it: the file
+    # starts with a plain number.
+    records = verify_records(run, [b"11010519491231002X"] + [data for _, data in usable])[1:]
+    for (case, _), record in zip(usable, records):
+        expect = {key: value for key, value in case["expect"].items() if key not in ("length", "birth_day")}
+        run.check("verify", case, "record", record, expect)
+    run.check("verify", {"id": "(count)"}, "records", len(records), len(usable))
+
+
+def generate_args(options):
+    """idtool generate's arguments for the case's options, or None where a
+    command line cannot say them (no region, a NUL, too long)."""
+    args = [b"generate"]
+    if options.get("region") is None:
+        return None
+    pairs = [(b"--region", options["region"])]
+    if "birth" in options:
+        pairs.append((b"--birth", options["birth"]))
+    if "born_from" in options or "born_to" in options:
+        if "born_from" not in options or "born_to" not in options:
+            return None  # the option takes both ends
+        args += [b"--born-between", corpus.bytes_of(options["born_from"]), corpus.bytes_of(options["born_to"])]
+    for name, key in ((b"--sex", "sex"), (b"--count", "count"), (b"--seed", "seed")):
+        if key in options:
+            pairs.append((name, options[key]))
+    if options.get("as_of_year"):
+        pairs.append((b"--as-of", str(options["as_of_year"])))
+    for name, value in pairs:
+        args += [name, corpus.bytes_of(value)]
+    if any(b"\0" in arg or len(arg) > ARGUMENT_LIMIT for arg in args):
+        return None
+    return args
+
+
+def run_generate(run):
+    names = corpus.OptionNames(**IDTOOL_NAMES)
+    for case in corpus.load("generate"):
+        options = case["options"]
+        if options.get("year_limit"):
+            continue  # idtool's limit is the clock's year
+        args = generate_args(options)
+        if args is None:
+            continue
+        status, out, err = run.idtool(args)
+        expect = case["expect"]
+        if "numbers" in expect:
+            run.check("generate", case, "numbers", out.decode().split(), expect["numbers"])
+            run.check("generate", case, "status", status, 0)
+            warning = expect.get("warning")
+            run.check("generate", case, "warning", err.decode("utf-8"),
+                      f"idtool: generate: warning: {warning}\n" if warning else "")
+            continue
+        run.check("generate", case, "status", status, 2)
+        message = err.decode("utf-8")
+        if expect["option"] in ("sex", "count", "seed", "as_of_year") and "(see idtool --help)" in message:
+            # Refused by the command line's own reading of the option.
+            run.check("generate", case, "option named", IDTOOL_NAMES[expect["option"]].decode() in message, True)
+            continue
+        worded = run.api.generate(options, names)
+        run.check("generate", case, "message", worded["message"] in message, True)
+
+
+def run_mask_and_upgrade(run):
+    for case in corpus.load("mask"):
+        data = corpus.bytes_of(case["input"])
+        if len(data) > 64 or b"\n" in data or b"\r" in data or not corpus.is_text(case["input"]):
+            continue  # the record's input field masks what it holds of a line
+        status, out, _ = run.idtool(["--mask", "verify", "--format", "jsonl", "--no-history"],
+                                    b"11010519491231002X\n" + data + b"\n")
+        record = json.loads(out.decode("utf-8").splitlines()[1])
+        run.check("mask", case, "masked input", record["input"].encode("utf-8"), corpus.bytes_of(case["expect"]))
+    for case in corpus.load("upgrade"):
+        data = corpus.bytes_of(case["input"])
+        if b"\n" in data or len(data) > ARGUMENT_LIMIT:
+            continue
+        status, out, err = run.idtool(["upgrade"], data + b"\n")
+        if "number" in case["expect"]:
+            run.check("upgrade", case, "number", out.decode().strip(), case["expect"]["number"])
+        else:
+            run.check("upgrade", case, "refused", (status, out), (1, b""))
+
+
+def valid_number(code, year="1990"):
+    stem = f"{code:06d}{year}0101001"
+    weights = [7, 9, 10, 5, 8, 4, 2, 1, 6, 3, 7, 9, 10, 5, 8, 4, 2]
+    return stem + "10X98765432"[sum(int(d) * w for d, w in zip(stem, weights)) % 11]
+
+
+def run_history_and_regions(run):
+    cases = [c for c in corpus.load("history") if "year" not in c]
+    records = verify_records(run, [valid_number(c["code"]).encode() for c in cases])
+    for case, record in zip(cases, records):
+        actual = {key: record[key] for key in ("code_status", "history", "successors", "now")}
+        run.check("history", case, "fields", actual, case["expect"])
+    births = [c for c in corpus.load("history") if "year" in c and 1000 <= c["year"] <= 2024]
+    records = verify_records(run, [valid_number(c["code"], str(c["year"])).encode() for c in births])
+    for case, record in zip(births, records):
+        run.check("history", case, "in_use_at_birth", record["in_use_at_birth"], case["expect"]["in_use_at_birth"])
+    for case in corpus.load("regions"):
+        if "query" in case:
+            status, out, _ = run.idtool(["regions", "--format", "jsonl", corpus.bytes_of(case["query"])])
+            codes = [json.loads(line)["code"] for line in out.decode("utf-8").splitlines()]
+            run.check("regions", case, "codes", [int(code) for code in codes], case["expect"]["codes"])
+            continue
+        options = {"region": case["region"], "birth": "19800101", "seed": "1"}
+        if case.get("as_of_year"):
+            options["as_of_year"] = case["as_of_year"]
+        args = generate_args(options)
+        if args is None:
+            continue
+        status, out, _ = run.idtool(args)
+        if "code" in case["expect"]:
+            run.check("regions", case, "code", out[:6].decode(), f"{case['expect']['code']:06d}")
+        else:
+            run.check("regions", case, "refused", status, 2)
+
+
+def run_lines(run):
+    for case in corpus.load("lines"):
+        with tempfile.NamedTemporaryFile(suffix=".txt") as file:
+            file.write(corpus.bytes_of(case["file"]))
+            file.flush()
+            args = ["verify", "--no-history", "--jobs", "1"]
+            if case.get("encoding"):
+                args += ["--encoding", case["encoding"]]
+            if case.get("column"):
+                args += ["--column", case["column"], "--input-format", "csv", "--fields", "line,input,reason,hint"]
+            else:
+                args += ["--format", "jsonl"]
+            status, out, err = run.idtool(args + [file.name])
+        expect = case["expect"]
+        if isinstance(expect, dict):
+            run.check("lines", case, "refused", (status, err.decode("utf-8").strip().endswith(expect["refused"])),
+                      (2, True))
+            continue
+        text = out.decode(case.get("encoding") or "utf-8")
+        rows = []
+        if case.get("column"):
+            for cells in list(csv.reader(io.StringIO(text, newline="")))[1:]:
+                line, value, reason, hint = cells[-4:]
+                rows.append(None if line == "" else [int(line), value, reason or None, hint or None])
+        else:
+            for line in text.splitlines():
+                record = json.loads(line)
+                rows.append([record["line"], record["input"], record["reason"], record["hint"]])
+        run.check("lines", case, "rows", rows, expect)
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
+    parser.add_argument("--program", required=True)
+    parser.add_argument("--library")
+    options = parser.parse_args()
+    run = Run(options.program, corpus.library(options.library))
+    for step in (run_verify, run_generate, run_mask_and_upgrade, run_history_and_regions, run_lines):
+        step(run)
+    for failure in run.failures:
+        print("FAIL", failure)
+    print(f"idtool conformance: {run.checked - len(run.failures)} passed, {len(run.failures)} failed")
+    return 1 if run.failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
