@@ -20,7 +20,7 @@
  *   idn_now(x)             JSON: the codes in use in 2024 the region went to
  *   idn_kind(x)            'resident', 'hmt_permit' or 'foreigner_card'
  *   idn_upgrade(x)         the 18-character form of a 15-digit number
- *   idn_mask(x)            the text with all but its first 6 and last 4
+ *   idn_mask_text(x)            the text with all but its first 6 and last 4
  *                          characters written '*'
  *
  * From idn_birth_date to idn_kind they describe a valid number and are NULL
@@ -162,7 +162,7 @@ static void resultStaticText(sqlite3_context* context, const char* text) {
 }
 
 /* 'YYYY-MM-DD'; the library's year has four digits, month and day two. */
-static void resultBirthDate(sqlite3_context* context, const idn_verdict* verdict) {
+static void resultBirthDate(sqlite3_context* context, const idn_verdict_t* verdict) {
     char date[11];
     const int year = verdict->birth_year;
     date[0] = (char)('0' + year / 1000 % 10);
@@ -180,9 +180,9 @@ static void resultBirthDate(sqlite3_context* context, const idn_verdict* verdict
 }
 
 static void resultNowJson(sqlite3_context* context, int32_t code) {
-    char json[4096];
+    char json[IDN_NOW_CODES_JSON_SIZE];
     size_t written = 0;
-    if (idn_now_json(code, json, sizeof json, &written) != IDN_OK) {
+    if (idn_now_codes_json(code, json, sizeof json, &written) != IDN_OK) {
         sqlite3_result_error(context, "idn_now: the JSON value is longer than its buffer", -1);
         return;
     }
@@ -195,8 +195,8 @@ static void resultNowJson(sqlite3_context* context, int32_t code) {
 static void verdictFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
     const enum VerdictField field = (enum VerdictField)(intptr_t)sqlite3_user_data(context);
     ArgumentText text;
-    idn_verdict verdict;
-    idn_region_fields region;
+    idn_verdict_t verdict;
+    idn_region_fields_t region;
     char check[2];
     (void)argc;
     if (!scalarArgumentText(context, argv[0], &text)) return;
@@ -228,13 +228,13 @@ static void verdictFunction(sqlite3_context* context, int argc, sqlite3_value** 
     case FIELD_PROVINCE:
     case FIELD_CITY:
     case FIELD_COUNTY:
-        idn_region_texts(verdict.region_code, &region);
+        idn_region_fields(verdict.region_code, &region);
         resultStaticText(context, field == FIELD_PROVINCE ? region.province
                                   : field == FIELD_CITY   ? region.city
                                                           : region.county);
         break;
     case FIELD_CODE_STATUS:
-        resultStaticText(context, idn_code_status_name(idn_code_status(verdict.region_code)));
+        resultStaticText(context, idn_code_state_name(idn_code_state(verdict.region_code)));
         break;
     case FIELD_NOW:
         resultNowJson(context, verdict.region_code);
@@ -253,14 +253,14 @@ static void verdictFunction(sqlite3_context* context, int argc, sqlite3_value** 
  * month and day, so that it runs over a column of mixed numbers. */
 static void upgradeFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
     ArgumentText text;
-    char number[19];
+    char number[IDN_NUMBER_SIZE];
     (void)argc;
     if (!scalarArgumentText(context, argv[0], &text)) return;
-    if (idn_upgrade(text.bytes, text.length, number, sizeof number) == IDN_OK)
+    if (idn_upgrade_number(text.bytes, text.length, number, sizeof number, NULL) == IDN_OK)
         sqlite3_result_text(context, number, 18, SQLITE_TRANSIENT);
 }
 
-/* idn_mask(x): any text; a masked text is never longer than the text, so a
+/* idn_mask_text(x): any text; a masked text is never longer than the text, so a
  * short one is masked on the stack and only a long one needs memory. */
 static void maskFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
     ArgumentText text;
@@ -269,7 +269,7 @@ static void maskFunction(sqlite3_context* context, int argc, sqlite3_value** arg
     size_t written = 0;
     (void)argc;
     if (!scalarArgumentText(context, argv[0], &text)) return;
-    if (idn_mask(text.bytes, text.length, shortMask, sizeof shortMask, &written) == IDN_OK) {
+    if (idn_mask_text(text.bytes, text.length, shortMask, sizeof shortMask, &written) == IDN_OK) {
         sqlite3_result_text(context, shortMask, (int)written, SQLITE_TRANSIENT);
         return;
     }
@@ -278,7 +278,7 @@ static void maskFunction(sqlite3_context* context, int argc, sqlite3_value** arg
         sqlite3_result_error_nomem(context);
         return;
     }
-    if (idn_mask(text.bytes, text.length, longMask, written + 1, &written) != IDN_OK) {
+    if (idn_mask_text(text.bytes, text.length, longMask, written + 1, &written) != IDN_OK) {
         sqlite3_free(longMask);
         sqlite3_result_error(context, "idn_mask: the library refused its own length", -1);
         return;
@@ -302,7 +302,7 @@ enum GenerateColumn {
 
 typedef struct GenerateCursor {
     sqlite3_vtab_cursor base;
-    idn_generator generator; /* the checked options; numbers by index */
+    idn_generator_t generator; /* the checked options; numbers by index */
     sqlite3_uint64 index;
     sqlite3_uint64 count;
     sqlite3_value* arguments[ARGUMENT_COUNT]; /* as given, for their columns */
@@ -520,9 +520,9 @@ static int generateFilter(sqlite3_vtab_cursor* base, int given, const char* inde
     GenerateCursor* cursor = (GenerateCursor*)base;
     sqlite3_value* values[ARGUMENT_COUNT];
     ArgumentText region, birthFrom, birthTo;
-    idn_generate_options options;
-    char message[IDN_MESSAGE_CAPACITY];
-    char sqlMessage[IDN_MESSAGE_CAPACITY + 32];
+    idn_generate_options_t options;
+    char message[IDN_MESSAGE_SIZE];
+    char sqlMessage[IDN_MESSAGE_SIZE + 32];
     sqlite3_int64 count = 1, seed = 0;
     int hasCount = 0, status, i, next = 0;
     (void)indexText;
@@ -574,16 +574,17 @@ static int generateFilter(sqlite3_vtab_cursor* base, int given, const char* inde
     }
     /* Count 0 is the library's to refuse, in its words. */
     if ((status = optionNumber(cursor, values[4], "count", 0, 1, &count, &hasCount)) != SQLITE_OK) return status;
-    options.count = hasCount ? (uint64_t)count : 1;
+    options.count = hasCount ? count : 1;
     if ((status = optionNumber(cursor, values[5], "seed", 0, 0, &seed, &options.has_seed)) != SQLITE_OK) return status;
     options.seed = (uint64_t)seed;
 
-    status = idn_generator_init(&cursor->generator, &options, message, sizeof message);
+    status = idn_generator_init(&cursor->generator, &options, NULL);
+    if (status != IDN_OK) idn_generate_message(&options, NULL, message, sizeof message, NULL);
     if (status != IDN_OK) {
         argumentMessage(status, message, &birthFrom, sqlMessage, sizeof sqlMessage);
         return generateError(cursor, sqlMessage);
     }
-    cursor->count = idn_generator_count(&cursor->generator);
+    cursor->count = (sqlite3_uint64)idn_generator_count(&cursor->generator);
     return SQLITE_OK;
 }
 
@@ -599,9 +600,9 @@ static int generateEof(sqlite3_vtab_cursor* base) {
 
 static int generateColumn(sqlite3_vtab_cursor* base, sqlite3_context* context, int column) {
     GenerateCursor* cursor = (GenerateCursor*)base;
-    char number[19];
+    char number[IDN_NUMBER_SIZE];
     if (column == COLUMN_NUMBER) {
-        if (idn_generator_number(&cursor->generator, cursor->index, number, sizeof number) != IDN_OK) {
+        if (idn_generator_number(&cursor->generator, (int64_t)cursor->index, number, sizeof number, NULL) != IDN_OK) {
             sqlite3_result_error(context, "idn_generate: no number at this row", -1);
             return SQLITE_ERROR;
         }
