@@ -35,3 +35,17 @@ cmake --build "$work/consumer" >/dev/null
 LD_LIBRARY_PATH=$prefix/lib "$work/consumer/c_consumer"
 "$work/consumer/c_consumer_static"
 echo "installed library: built and ran with pkg-config and with find_package (shared and static)"
+
+# A library folder two deep, as Debian's lib/x86_64-linux-gnu: idnumber.pc
+# still finds the prefix from where it lies.
+source=$(cd "$here/../.." && pwd)
+cmake -S "$source" -B "$work/deep" -G Ninja -DCMAKE_BUILD_TYPE=Release -DIDTOOL_TESTS=OFF \
+    -DCMAKE_INSTALL_LIBDIR=lib/x86_64-linux-gnu >/dev/null
+mkdir -p "$work/deep-prefix/lib/x86_64-linux-gnu/pkgconfig"
+cp "$work/deep/capi/idnumber.pc" "$work/deep-prefix/lib/x86_64-linux-gnu/pkgconfig/"
+for variable in includedir:include libdir:lib/x86_64-linux-gnu; do
+    found=$(PKG_CONFIG_PATH=$work/deep-prefix/lib/x86_64-linux-gnu/pkgconfig pkg-config --variable="${variable%%:*}" idnumber)
+    [ "$(realpath -m "$found")" = "$work/deep-prefix/${variable#*:}" ] ||
+        { echo "FAIL: with LIBDIR lib/x86_64-linux-gnu, ${variable%%:*} is $found" >&2; exit 1; }
+done
+echo "idnumber.pc: the prefix found from LIBDIR/pkgconfig, one or two folders deep"
