@@ -15,6 +15,9 @@ jobs=$(nproc)
 
 step() { printf '\n=== %s ===\n' "$*"; }
 
+step "repository: nothing built or downloaded is tracked"
+tests/repository/check_tracked_files.sh
+
 step "native: build and test (ASan + UBSan)"
 cmake --preset native >/dev/null
 cmake --build --preset native -j "$jobs"
