@@ -30,8 +30,10 @@
  * - Status codes: IDN_OK (0) or a negative idn_status_t.
  * - Nothing allocates memory, and the library holds no mutable global
  *   state: every function may be called from any number of threads at once.
- * - A year limit (the latest birth year a number may have) of 0 means the
- *   current year on the local clock; otherwise 1 to IDN_YEAR_LIMIT_MAX.
+ * - A year limit (the latest birth year a number may have) is a year from 1
+ *   to IDN_YEAR_LIMIT_MAX, or 0 for the current year on the local clock
+ *   (which a binding's deterministic function does not offer: its refusal
+ *   of 0 is IDN_ERROR_YEAR_LIMIT's message too).
  * - Type names end in _t; functions and macros never take the name of an
  *   SQL function of the database bindings (idn_valid, idn_sex, idn_mask, ...),
  *   so that a module holding both needs no renaming.

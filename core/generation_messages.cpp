@@ -277,7 +277,7 @@ std::size_t writeOptionRefusal(char* buffer, std::size_t size, OptionRefusal ref
         range(words.asOfYear, "a whole number from 1981 to 2024");
         break;
     case OptionRefusal::yearLimitRange:
-        range(words.yearLimit, "a whole number from 0 to 9999");
+        range(words.yearLimit, "a whole number from 1 to 9999");
         break;
     }
     return out.length();
