@@ -9,7 +9,10 @@
 #   databases/sqlite/tests/shell.out and shell.err;
 # - databases/sqlite/tests/test_extension.py against idtool: the verdicts and
 #   fields of idtool verify, the numbers of idtool generate --seed, the counts
-#   of idtool verify --summary over 10^5 numbers, and bad input of every kind.
+#   of idtool verify --summary over 10^5 numbers, and bad input of every kind;
+# - databases/sqlite/tests/test_conformance.py: the conformance corpus
+#   (tests/conformance/) through the SQL functions, with the library's
+#   messages computed through the release build's libidnumber.so.
 # A sanitized extension in an unsanitized program needs the ASan run-time
 # loaded first (LD_PRELOAD); UBSan's comes with the extension. Python's own
 # allocations at exit are not leaks of ours, so leak detection is on for the
@@ -25,8 +28,8 @@ python=/usr/bin/python3
 tests=databases/sqlite/tests
 failed=0
 
-# run_tests PRESET [PRELOAD]: the shell test and the Python suite against
-# build/PRESET's extension; the optimised idtool is the reference for both.
+# run_tests PRESET [PRELOAD]: the shell test and the Python suites against
+# build/PRESET's extension; the optimised idtool and C API are the reference.
 run_tests() {
     local preset=$1 preload=${2:-} extension=build/$1/databases/sqlite/idnumber
     local work
@@ -42,7 +45,7 @@ run_tests() {
     fi
     rm -rf "$work"
     if LD_PRELOAD=$preload ASAN_OPTIONS=detect_leaks=0 IDN_SQLITE_EXTENSION=$extension.so \
-        IDTOOL=build/release/idtool PYTHONDONTWRITEBYTECODE=1 \
+        IDTOOL=build/release/idtool IDNUMBER_LIBRARY=build/release/capi/libidnumber.so PYTHONDONTWRITEBYTECODE=1 \
         "$python" -m unittest discover -s "$tests" -p 'test_*.py'; then
         echo "$preset: Python suite: passed"
     else
@@ -53,7 +56,7 @@ run_tests() {
 
 echo "=== release: the optimised extension ==="
 cmake --preset release >/dev/null
-cmake --build --preset release -j2 --target idnumber_sqlite idtool
+cmake --build --preset release -j2 --target idnumber_sqlite idtool idnumber
 run_tests release
 
 echo "=== native: the extension under ASan and UBSan ==="

@@ -3,43 +3,106 @@
  * identity numbers of the People's Republic of China, over the C API of
  * capi/idnumber.h. Load it with `.load ./idnumber` in the sqlite3 shell, or
  * sqlite3_load_extension(db, "./idnumber", 0, &error); the entry point is
- * sqlite3_idnumber_init.
+ * sqlite3_idnumber_init. This comment is the reference of its SQL functions.
  *
- * Scalar functions of one argument, each NULL for NULL (an integer argument
- * is read as its decimal text, a BLOB as its bytes):
+ * ARGUMENTS. A number argument x is read as its bytes: a TEXT's UTF-8 (NUL
+ * bytes included), a BLOB's bytes as they are (invalid UTF-8 or GBK simply
+ * fails verification), an INTEGER's decimal text, a REAL's text as SQLite
+ * writes it. Every scalar function is NULL for a NULL x.
  *
- *   idn_valid(x)           1 or 0, the dialog's verdict (births up to this year)
+ * VERIFICATION. With one argument, the verdict takes births up to the current
+ * year on the local clock:
+ *
+ *   idn_valid(x)           1 or 0
  *   idn_reason(x)          NULL when valid, else 'length', 'characters',
  *                          'check' or 'date', as idtool verify's reason
  *   idn_expected_check(x)  the check character the first 17 digits call for
- *   idn_birth_date(x)      'YYYY-MM-DD' of a valid number
- *   idn_sex(x)             'male' or 'female' for a valid number
+ *                          ('0'-'9' or 'X'), NULL unless they are 17 digits
+ *   idn_birth_date(x)      'YYYY-MM-DD'; NULL when the digits are no calendar
+ *                          date ('110105194902310018' is valid and born on
+ *                          February 31st: its date is NULL)
+ *   idn_sex(x)             '男' or '女'
  *   idn_province(x), idn_city(x), idn_county(x)
- *                          the dialog's region fields (the 2009 tables)
+ *                          the dialog's region fields of the 2009 tables
+ *                          (a municipality's county is '')
  *   idn_code_status(x)     '2009', 'in_use', 'abolished' or 'unknown'
- *   idn_now(x)             JSON: the codes in use in 2024 the region went to
+ *   idn_now(x)             JSON (with SQLite's JSON subtype, so that
+ *                          json_object() nests it): the codes in use in 2024
+ *                          the region code went to, '[]' while it is in use
  *   idn_kind(x)            'resident', 'hmt_permit' or 'foreigner_card'
- *   idn_upgrade(x)         the 18-character form of a 15-digit number
- *   idn_mask_text(x)            the text with all but its first 6 and last 4
- *                          characters written '*'
  *
  * From idn_birth_date to idn_kind they describe a valid number and are NULL
- * for a refused one. Whether a number is valid depends on the current year
- * (a birth year after it is refused), so every function of the verdict but
- * idn_expected_check is not deterministic; idn_expected_check, idn_upgrade
- * and idn_mask are. All are innocuous.
+ * for a refused one.
  *
- * And an eponymous table-valued function of well-formed numbers, distinct
- * within one call:
+ *   idn_valid(x, year_limit), idn_reason(x, year_limit)
+ *                          the same verdict with births up to year_limit,
+ *                          1 to 9999 (an INTEGER or its decimal text); NULL
+ *                          for a NULL year_limit; any other value is an
+ *                          error, checked before x: "idn_valid: year_limit:
+ *                          must be a whole number ...".
+ *
+ * DETERMINISM. The one-argument verdict depends on the clock (a birth year
+ * after the current one is refused), so those functions are not
+ * deterministic: SQLite refuses them in indexes, partial indexes and
+ * generated columns, and a CHECK constraint of them would judge each row by
+ * the clock of its write. In a schema, use the two-argument forms, which are
+ * deterministic:
+ *
+ *   CREATE TABLE people(id TEXT NOT NULL CHECK (idn_valid(id, 9999)));
+ *   CREATE INDEX people_refused ON people(idn_reason(id, 2024));
+ *
+ * 9999 checks every rule but the year; a fixed year checks it as of that
+ * year. idn_expected_check, idn_upgrade and idn_mask are deterministic too.
+ * Every function is innocuous (no side effects, safe in schemas).
+ *
+ * CONVERSIONS, deterministic:
+ *
+ *   idn_upgrade(x)  the 18-character form of a 15-digit number of the old
+ *                   format (19YY); NULL for any other text, so that it runs
+ *                   over a column of mixed numbers
+ *   idn_mask(x)     any text with its first 6 and last 4 characters kept and
+ *                   each one between them written '*' (10 characters or fewer
+ *                   are masked whole); always valid UTF-8 TEXT: a kept byte
+ *                   that starts no UTF-8 character is written U+FFFD
+ *
+ * GENERATION. An eponymous table-valued function of well-formed numbers,
+ * distinct within one call:
  *
  *   SELECT number FROM idn_generate(region, birth_from, birth_to, sex, count, seed)
  *
- * region: a county-level code, name or path as idtool generate --region
- * takes it; birth_from alone: one birth date YYYYMMDD taken as the dialog
- * takes it; birth_from and birth_to: a range of real calendar dates; sex:
- * 'male', 'female', or 'any' or NULL; count: how many (NULL or left out: 1);
- * seed: NULL or left out for a seed from the system, else the same numbers on
- * every run. A refused option is an SQL error with the library's message.
+ * Trailing arguments may be left out, or given by name as constraints on the
+ * hidden columns (WHERE region = '110105' AND birth_from = '19491001').
+ *   region      a county-level code, name, 'city/county' or
+ *               'province/city/county' (TEXT or INTEGER)
+ *   birth_from  alone: one birth date YYYYMMDD, taken as the dialog takes it
+ *               (19900231 passes, carried as given); with birth_to: the
+ *               first date of a range of real calendar dates (TEXT or
+ *               INTEGER)
+ *   birth_to    the range's last date
+ *   sex         '男' or 'male', '女' or 'female', 'any' (ASCII letters in any
+ *               case), exactly those TEXT bytes: 'male ', 'male\0junk' and
+ *               the BLOB X'6d616c65' are refused
+ *   count       how many numbers, 1 to 9223372036854775807
+ *   seed        the same seed gives the same numbers on every run (as
+ *               idtool generate --seed); SQLite's integers are signed, so a
+ *               negative seed is the unsigned seed of the same bits (-1 is
+ *               18446744073709551615, which the text '18446744073709551615'
+ *               also gives)
+ * count and seed are INTEGERs or their decimal text, with an optional sign.
+ * NULL is an argument not given: no region or birth date is refused with the
+ * library's message ("region is required"), sex is any, count 1, the seed one
+ * from the system. Rows are numbered from 1 (rowid) in the order the numbers
+ * come; the hidden columns give the arguments back.
+ *
+ * MESSAGES. A refused option is an SQL error "idn_generate: " and the
+ * library's message naming this function's arguments ("idn_generate:
+ * birth_to 19900230: each end is a real calendar date, YYYYMMDD"); values
+ * are echoed safely (control characters and invalid bytes as '?', at most
+ * 128 bytes). A value of the wrong SQL type is refused here: "idn_generate:
+ * region must be text or an integer, not a BLOB" (a BLOB region, birth_from,
+ * birth_to or sex, a REAL region or date), and a count or seed that is no
+ * whole number gets the library's range message. A wrong number of
+ * arguments is SQLite's own error.
  */
 #include <sqlite3ext.h>
 SQLITE_EXTENSION_INIT1
@@ -58,6 +121,20 @@ SQLITE_EXTENSION_INIT1
 /* The subtype by which SQLite's JSON functions know a value as JSON, so that
  * json_object('now', idn_now(x)) nests it rather than quoting it. */
 #define JSON_SUBTYPE 74
+
+/* The words the library's messages use for the options: this extension's
+ * parameter names. One birth_from is both the one birth date and a range's
+ * first date. */
+static const idn_option_names_t SQL_NAMES = {
+    .region = "region",
+    .birth = "birth_from",
+    .born_from = "birth_from",
+    .born_to = "birth_to",
+    .sex = "sex",
+    .count = "count",
+    .seed = "seed",
+    .year_limit = "year_limit",
+};
 
 /* ---- Arguments --------------------------------------------------------------- */
 
@@ -124,6 +201,34 @@ static int scalarArgumentText(sqlite3_context* context, sqlite3_value* value, Ar
     return 0;
 }
 
+/* A whole number: an INTEGER, or a TEXT of decimal digits with an optional
+ * sign (so that a seed's digits reach 2^64 - 1). 1 with its magnitude and
+ * sign; 0 for any other value or a magnitude beyond 64 bits. The value is
+ * read, not converted, so that a refusal echoes it as it was given. */
+static int wholeNumber(sqlite3_value* value, sqlite3_uint64* magnitude, int* negative) {
+    const unsigned char* text;
+    sqlite3_uint64 sum = 0;
+    int length, i = 0;
+    if (sqlite3_value_type(value) == SQLITE_INTEGER) {
+        const sqlite3_int64 number = sqlite3_value_int64(value);
+        *negative = number < 0;
+        *magnitude = number < 0 ? 0 - (sqlite3_uint64)number : (sqlite3_uint64)number;
+        return 1;
+    }
+    if (sqlite3_value_type(value) != SQLITE_TEXT || (text = sqlite3_value_text(value)) == NULL) return 0;
+    length = sqlite3_value_bytes(value);
+    *negative = length > 0 && text[0] == '-';
+    if (length > 0 && (text[0] == '-' || text[0] == '+')) i = 1;
+    if (i == length) return 0;
+    for (; i < length; ++i) {
+        const unsigned digit = (unsigned)text[i] - '0';
+        if (digit > 9 || sum > (UINT64_MAX - digit) / 10) return 0;
+        sum = sum * 10 + digit;
+    }
+    *magnitude = sum;
+    return 1;
+}
+
 /* The current year on the local clock, as the library takes a year limit of
  * 0, worked out once a second per thread rather than once a row. */
 static int currentYear(void) {
@@ -161,10 +266,12 @@ static void resultStaticText(sqlite3_context* context, const char* text) {
         sqlite3_result_text(context, text, -1, SQLITE_STATIC);
 }
 
-/* 'YYYY-MM-DD'; the library's year has four digits, month and day two. */
+/* 'YYYY-MM-DD' of a date the calendar has, else NULL; the library's year has
+ * four digits, month and day two. */
 static void resultBirthDate(sqlite3_context* context, const idn_verdict_t* verdict) {
     char date[11];
     const int year = verdict->birth_year;
+    if (!idn_is_calendar_date(year, verdict->birth_month, verdict->birth_day)) return;
     date[0] = (char)('0' + year / 1000 % 10);
     date[1] = (char)('0' + year / 100 % 10);
     date[2] = (char)('0' + year / 10 % 10);
@@ -190,17 +297,47 @@ static void resultNowJson(sqlite3_context* context, int32_t code) {
     sqlite3_result_subtype(context, JSON_SUBTYPE);
 }
 
+/* The year limit of a two-argument form: 1 with *year set; else 0, with the
+ * result NULL for a NULL limit or the error set. The deterministic forms take
+ * no 0, which stands for the clock's year in the C API. */
+static int yearLimitArgument(sqlite3_context* context, sqlite3_value* value, const char* function, int* year) {
+    ArgumentText given;
+    char message[IDN_MESSAGE_SIZE];
+    char error[IDN_MESSAGE_SIZE + 32];
+    sqlite3_uint64 limit;
+    int negative;
+    if (sqlite3_value_type(value) == SQLITE_NULL) return 0;
+    if (wholeNumber(value, &limit, &negative) && !negative && limit >= 1 && limit <= IDN_YEAR_LIMIT_MAX) {
+        *year = (int)limit;
+        return 1;
+    }
+    if (argumentText(value, &given) != ARGUMENT_TEXT) {
+        sqlite3_result_error_nomem(context);
+        return 0;
+    }
+    idn_option_message(IDN_ERROR_YEAR_LIMIT, given.bytes, given.length, &SQL_NAMES, message, sizeof message, NULL);
+    sqlite3_snprintf((int)sizeof error, error, "%s: %s", function, message);
+    sqlite3_result_error(context, error, -1);
+    return 0;
+}
+
 /* Every function of the verdict: verifies the argument and gives the field
- * its user data names. */
+ * its user data names. Two arguments: the year limit given. */
 static void verdictFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
     const enum VerdictField field = (enum VerdictField)(intptr_t)sqlite3_user_data(context);
     ArgumentText text;
     idn_verdict_t verdict;
     idn_region_fields_t region;
     char check[2];
-    (void)argc;
+    int year;
+    /* The limit first, so that a wrong one is an error even for a NULL x. */
+    if (argc == 2) {
+        if (!yearLimitArgument(context, argv[1], field == FIELD_VALID ? "idn_valid" : "idn_reason", &year)) return;
+    } else {
+        year = currentYear();
+    }
     if (!scalarArgumentText(context, argv[0], &text)) return;
-    idn_verify(text.bytes, text.length, currentYear(), &verdict);
+    idn_verify(text.bytes, text.length, year, &verdict);
     if (field == FIELD_VALID) {
         sqlite3_result_int(context, verdict.reason == IDN_VALID);
         return;
@@ -223,7 +360,7 @@ static void verdictFunction(sqlite3_context* context, int argc, sqlite3_value** 
         resultBirthDate(context, &verdict);
         break;
     case FIELD_SEX:
-        resultStaticText(context, verdict.sex == IDN_SEX_MALE ? "male" : "female");
+        resultStaticText(context, idn_sex_name(verdict.sex));
         break;
     case FIELD_PROVINCE:
     case FIELD_CITY:
@@ -254,33 +391,41 @@ static void verdictFunction(sqlite3_context* context, int argc, sqlite3_value** 
 static void upgradeFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
     ArgumentText text;
     char number[IDN_NUMBER_SIZE];
-    (void)argc;
-    if (!scalarArgumentText(context, argv[0], &text)) return;
-    if (idn_upgrade_number(text.bytes, text.length, number, sizeof number, NULL) == IDN_OK)
-        sqlite3_result_text(context, number, 18, SQLITE_TRANSIENT);
-}
-
-/* idn_mask_text(x): any text; a masked text is never longer than the text, so a
- * short one is masked on the stack and only a long one needs memory. */
-static void maskFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
-    ArgumentText text;
-    char shortMask[256];
-    char* longMask;
     size_t written = 0;
     (void)argc;
     if (!scalarArgumentText(context, argv[0], &text)) return;
-    if (idn_mask_text(text.bytes, text.length, shortMask, sizeof shortMask, &written) == IDN_OK) {
-        sqlite3_result_text(context, shortMask, (int)written, SQLITE_TRANSIENT);
+    if (idn_upgrade_number(text.bytes, text.length, number, sizeof number, &written) == IDN_OK)
+        sqlite3_result_text(context, number, (int)written, SQLITE_TRANSIENT);
+}
+
+/* Texts up to this many bytes are masked on the stack; longer ones need
+ * memory, which SQLite then keeps as the result. */
+#define STACK_MASK_INPUT 256
+
+/* idn_mask(x): any text or BLOB, masked as valid UTF-8. */
+static void maskFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
+    ArgumentText text;
+    char shortMask[IDN_MASK_SIZE(STACK_MASK_INPUT)];
+    char* longMask;
+    size_t size, written = 0;
+    (void)argc;
+    if (!scalarArgumentText(context, argv[0], &text)) return;
+    if (text.length <= STACK_MASK_INPUT) {
+        if (idn_mask_text(text.bytes, text.length, shortMask, sizeof shortMask, &written) == IDN_OK)
+            sqlite3_result_text(context, shortMask, (int)written, SQLITE_TRANSIENT);
+        else
+            sqlite3_result_error(context, "idn_mask: the mask is longer than IDN_MASK_SIZE", -1);
         return;
     }
-    longMask = sqlite3_malloc64(written + 1);
+    size = IDN_MASK_SIZE(text.length);
+    longMask = sqlite3_malloc64(size);
     if (longMask == NULL) {
         sqlite3_result_error_nomem(context);
         return;
     }
-    if (idn_mask_text(text.bytes, text.length, longMask, written + 1, &written) != IDN_OK) {
+    if (idn_mask_text(text.bytes, text.length, longMask, size, &written) != IDN_OK) {
         sqlite3_free(longMask);
-        sqlite3_result_error(context, "idn_mask: the library refused its own length", -1);
+        sqlite3_result_error(context, "idn_mask: the mask is longer than IDN_MASK_SIZE", -1);
         return;
     }
     sqlite3_result_text64(context, longMask, written, sqlite3_free, SQLITE_UTF8);
@@ -298,7 +443,8 @@ enum GenerateColumn {
     COLUMN_COUNT,
     COLUMN_SEED
 };
-#define ARGUMENT_COUNT 6
+/* The arguments, in the order of their columns. */
+enum GenerateArgument { ARG_REGION, ARG_BIRTH_FROM, ARG_BIRTH_TO, ARG_SEX, ARG_COUNT, ARG_SEED, ARGUMENT_COUNT };
 
 typedef struct GenerateCursor {
     sqlite3_vtab_cursor base;
@@ -388,98 +534,32 @@ static int generateBestIndex(sqlite3_vtab* table, sqlite3_index_info* info) {
     return SQLITE_OK;
 }
 
-/* The length of the UTF-8 character at `text`, or 0 when no character of
- * RFC 3629 starts there (a stray byte, an overlong form, a surrogate). */
-static size_t utf8Step(const unsigned char* text) {
-    const unsigned char first = text[0];
-    size_t length, i;
-    unsigned least, value;
-    if (first < 0x80) return 1;
-    if (first >= 0xC2 && first <= 0xDF) {
-        length = 2, least = 0x80, value = first & 0x1Fu;
-    } else if (first >= 0xE0 && first <= 0xEF) {
-        length = 3, least = 0x800, value = first & 0x0Fu;
-    } else if (first >= 0xF0 && first <= 0xF4) {
-        length = 4, least = 0x10000, value = first & 0x07u;
-    } else {
-        return 0;
-    }
-    for (i = 1; i < length; ++i) {
-        if ((text[i] & 0xC0) != 0x80) return 0; /* also stops at the NUL */
-        value = value << 6 | (text[i] & 0x3Fu);
-    }
-    if (value < least || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) return 0;
-    return length;
-}
-
-/* Sets the table's error message, "idn_generate: " and the text. Messages
- * echo the values given, which may be any bytes: each byte that starts no
- * UTF-8 character becomes '?', so that the message is valid text. */
-static int generateError(GenerateCursor* cursor, const char* text) {
+/* Sets the table's error message: "idn_generate: " and the message, which
+ * is the library's or this file's, valid UTF-8 either way. */
+static int generateError(GenerateCursor* cursor, const char* message) {
     sqlite3_vtab* table = cursor->base.pVtab;
-    const char prefix[] = "idn_generate: ";
-    const size_t length = strlen(text);
-    size_t at = 0, put = sizeof prefix - 1;
-    char* message = sqlite3_malloc64(sizeof prefix + length);
-    if (message == NULL) return SQLITE_NOMEM;
-    memcpy(message, prefix, sizeof prefix - 1);
-    while (at < length) {
-        const size_t step = utf8Step((const unsigned char*)text + at);
-        if (step == 0) {
-            message[put++] = '?';
-            ++at;
-        } else {
-            memcpy(message + put, text + at, step);
-            put += step;
-            at += step;
-        }
-    }
-    message[put] = '\0';
     sqlite3_free(table->zErrMsg);
-    table->zErrMsg = message;
-    return SQLITE_ERROR;
+    table->zErrMsg = sqlite3_mprintf("idn_generate: %s", message);
+    return table->zErrMsg != NULL ? SQLITE_ERROR : SQLITE_NOMEM;
 }
 
-static int startsWith(const char* text, const char* prefix) { return strncmp(text, prefix, strlen(prefix)) == 0; }
-
-/* Whether `text` starts with the date given, then ':'. */
-static int endIsNamed(const char* text, const ArgumentText* date) {
-    return strlen(text) > date->length && memcmp(text, date->bytes, date->length) == 0 && text[date->length] == ':';
+/* The library's message for a value refused before it reaches the options. */
+static int optionRefusal(GenerateCursor* cursor, int status, const ArgumentText* given) {
+    char message[IDN_MESSAGE_SIZE];
+    idn_option_message(status, given->bytes, given->length, &SQL_NAMES, message, sizeof message, NULL);
+    return generateError(cursor, message);
 }
 
-/* The library words its messages as idtool generate's options; here they
- * name this function's arguments. Writes the message for `status` into
- * `out`, from the library's `message` and the dates given. */
-static void argumentMessage(int status, const char* message, const ArgumentText* birthFrom, char* out,
-                            size_t size) {
-    const char* argument = NULL;
-    const char* rest = message;
-    if (startsWith(rest, "generate: ")) rest += strlen("generate: ");
-    if (startsWith(rest, "--region")) {
-        argument = "region";
-        rest += strlen("--region");
-    } else if (startsWith(rest, "--birth ")) {
-        argument = "birth_from";
-        rest += strlen("--birth");
-    } else if (startsWith(rest, "--born-between ")) {
-        /* The message goes on with the end it refuses: the first when the
-         * range is reversed, the second when it ends after the year limit. */
-        rest += strlen("--born-between");
-        argument = status == IDN_ERROR_RANGE_YEAR_AFTER_LIMIT ? "birth_to" : "birth_from";
-        if (status == IDN_ERROR_RANGE_NOT_DATE && !endIsNamed(rest + 1, birthFrom)) argument = "birth_to";
-    } else if (startsWith(rest, "--count")) {
-        argument = "count";
-        rest += strlen("--count");
-    } else if (status <= IDN_ERROR_REGION_INVALID_TEXT && status >= IDN_ERROR_AS_OF_NOT_IN_USE) {
-        /* "999999 is no code of ...": the region as given comes first. */
-        argument = "region ";
-    }
-    sqlite3_snprintf((int)size, out, "%s%s", argument != NULL ? argument : "", rest);
-}
-
-/* A text or integer argument of the options; any other type is refused. */
-static int optionText(GenerateCursor* cursor, sqlite3_value* value, const char* name, ArgumentText* text) {
+/* A value of a type the argument never takes. */
+static int typeRefusal(GenerateCursor* cursor, sqlite3_value* value, const char* name, const char* wanted) {
     char message[128];
+    sqlite3_snprintf((int)sizeof message, message, "%s must be %s, not %s", name, wanted,
+                     sqlite3_value_type(value) == SQLITE_BLOB ? "a BLOB" : "a real number");
+    return generateError(cursor, message);
+}
+
+/* A region or date: text or an integer; text->bytes NULL when not given. */
+static int optionText(GenerateCursor* cursor, sqlite3_value* value, const char* name, ArgumentText* text) {
     text->bytes = NULL;
     text->length = 0;
     if (value == NULL) return SQLITE_OK;
@@ -490,29 +570,56 @@ static int optionText(GenerateCursor* cursor, sqlite3_value* value, const char* 
     case SQLITE_TEXT:
         return argumentText(value, text) == ARGUMENT_TEXT ? SQLITE_OK : SQLITE_NOMEM;
     default:
-        sqlite3_snprintf((int)sizeof message, message, "%s must be text or an integer, not %s", name,
-                         sqlite3_value_type(value) == SQLITE_BLOB ? "a BLOB" : "a real number");
-        return generateError(cursor, message);
+        return typeRefusal(cursor, value, name, "text or an integer");
     }
 }
 
-/* A whole-number argument from `least` up: *given 0 when NULL or left out.
- * The message of a refusal names `shownLeast` as the least allowed. */
-static int optionNumber(GenerateCursor* cursor, sqlite3_value* value, const char* name, sqlite3_int64 least,
-                        sqlite3_int64 shownLeast, sqlite3_int64* number, int* given) {
-    char message[160];
-    ArgumentText text;
-    *given = 0;
+/* The sex word, through idn_parse_sex; NULL or left out is any. A number is
+ * read as its text, which no sex word is; a BLOB is refused as a type, so
+ * that X'6d616c65' is not taken for 'male'. */
+static int optionSex(GenerateCursor* cursor, sqlite3_value* value, int32_t* sex) {
+    ArgumentText word;
+    *sex = IDN_SEX_ANY;
     if (value == NULL || sqlite3_value_type(value) == SQLITE_NULL) return SQLITE_OK;
-    if (sqlite3_value_numeric_type(value) == SQLITE_INTEGER && sqlite3_value_int64(value) >= least) {
-        *number = sqlite3_value_int64(value);
-        *given = 1;
+    if (sqlite3_value_type(value) == SQLITE_BLOB) return typeRefusal(cursor, value, "sex", "text");
+    if (argumentText(value, &word) != ARGUMENT_TEXT) return SQLITE_NOMEM;
+    if (idn_parse_sex(word.bytes, word.length, sex) != IDN_OK)
+        return optionRefusal(cursor, IDN_ERROR_BAD_SEX, &word);
+    return SQLITE_OK;
+}
+
+/* The count: NULL keeps 1; a whole number within 64 bits goes to the
+ * library, which refuses one below 1; any other value is refused here in the
+ * library's words. */
+static int optionCount(GenerateCursor* cursor, sqlite3_value* value, int64_t* count) {
+    ArgumentText text;
+    sqlite3_uint64 magnitude;
+    int negative;
+    if (value == NULL || sqlite3_value_type(value) == SQLITE_NULL) return SQLITE_OK;
+    if (sqlite3_value_type(value) == SQLITE_BLOB) return typeRefusal(cursor, value, "count", "an integer");
+    if (wholeNumber(value, &magnitude, &negative) && magnitude <= (sqlite3_uint64)INT64_MAX) {
+        *count = negative ? -(int64_t)magnitude : (int64_t)magnitude;
         return SQLITE_OK;
     }
     if (argumentText(value, &text) != ARGUMENT_TEXT) return SQLITE_NOMEM;
-    sqlite3_snprintf((int)sizeof message, message, "%s: must be a whole number from %lld to 9223372036854775807, not %.*s",
-                     name, shownLeast, text.length > 40 ? 40 : (int)text.length, text.bytes);
-    return generateError(cursor, message);
+    return optionRefusal(cursor, IDN_ERROR_COUNT_RANGE, &text);
+}
+
+/* The seed: NULL leaves it to the system; 0 to 2^64 - 1, a negative one
+ * (SQLite's integers are signed) being the unsigned seed of the same bits. */
+static int optionSeed(GenerateCursor* cursor, sqlite3_value* value, idn_generate_options_t* options) {
+    ArgumentText text;
+    sqlite3_uint64 magnitude;
+    int negative;
+    if (value == NULL || sqlite3_value_type(value) == SQLITE_NULL) return SQLITE_OK;
+    if (sqlite3_value_type(value) == SQLITE_BLOB) return typeRefusal(cursor, value, "seed", "an integer");
+    if (wholeNumber(value, &magnitude, &negative) && (!negative || magnitude <= (sqlite3_uint64)1 << 63)) {
+        options->seed = negative ? 0 - magnitude : magnitude;
+        options->has_seed = 1;
+        return SQLITE_OK;
+    }
+    if (argumentText(value, &text) != ARGUMENT_TEXT) return SQLITE_NOMEM;
+    return optionRefusal(cursor, IDN_ERROR_SEED_RANGE, &text);
 }
 
 static int generateFilter(sqlite3_vtab_cursor* base, int given, const char* indexText, int argc,
@@ -522,9 +629,7 @@ static int generateFilter(sqlite3_vtab_cursor* base, int given, const char* inde
     ArgumentText region, birthFrom, birthTo;
     idn_generate_options_t options;
     char message[IDN_MESSAGE_SIZE];
-    char sqlMessage[IDN_MESSAGE_SIZE + 32];
-    sqlite3_int64 count = 1, seed = 0;
-    int hasCount = 0, status, i, next = 0;
+    int status, i, next = 0;
     (void)indexText;
 
     releaseArguments(cursor);
@@ -536,16 +641,13 @@ static int generateFilter(sqlite3_vtab_cursor* base, int given, const char* inde
         if (values[i] != NULL && (cursor->arguments[i] = sqlite3_value_dup(values[i])) == NULL) return SQLITE_NOMEM;
     }
 
+    /* A NULL is an option not given: the library refuses a missing region
+     * or birth date in its words. */
     memset(&options, 0, sizeof options);
-    if ((status = optionText(cursor, values[0], "region", &region)) != SQLITE_OK) return status;
-    if ((status = optionText(cursor, values[1], "birth_from", &birthFrom)) != SQLITE_OK) return status;
-    if ((status = optionText(cursor, values[2], "birth_to", &birthTo)) != SQLITE_OK) return status;
-    if (region.bytes == NULL)
-        return generateError(cursor, "region is missing or NULL: it wants a county-level code, a name, or city/county"
-                                     " or province/city/county");
-    if (birthFrom.bytes == NULL)
-        return generateError(cursor, "birth_from is missing or NULL: it wants a birth date YYYYMMDD, or with birth_to"
-                                     " the first date of a range");
+    if ((status = optionText(cursor, values[ARG_REGION], "region", &region)) != SQLITE_OK) return status;
+    if ((status = optionText(cursor, values[ARG_BIRTH_FROM], "birth_from", &birthFrom)) != SQLITE_OK)
+        return status;
+    if ((status = optionText(cursor, values[ARG_BIRTH_TO], "birth_to", &birthTo)) != SQLITE_OK) return status;
     options.region = region.bytes;
     options.region_length = region.length;
     if (birthTo.bytes == NULL) {
@@ -557,32 +659,14 @@ static int generateFilter(sqlite3_vtab_cursor* base, int given, const char* inde
         options.born_to = birthTo.bytes;
         options.born_to_length = birthTo.length;
     }
+    if ((status = optionSex(cursor, values[ARG_SEX], &options.sex)) != SQLITE_OK) return status;
+    options.count = 1;
+    if ((status = optionCount(cursor, values[ARG_COUNT], &options.count)) != SQLITE_OK) return status;
+    if ((status = optionSeed(cursor, values[ARG_SEED], &options)) != SQLITE_OK) return status;
 
-    options.sex = IDN_SEX_ANY;
-    if (values[3] != NULL && sqlite3_value_type(values[3]) != SQLITE_NULL) {
-        const char* sex = (const char*)sqlite3_value_text(values[3]);
-        if (sex == NULL) return SQLITE_NOMEM;
-        if (strcmp(sex, "male") == 0)
-            options.sex = IDN_SEX_MALE;
-        else if (strcmp(sex, "female") == 0)
-            options.sex = IDN_SEX_FEMALE;
-        else if (strcmp(sex, "any") != 0) {
-            sqlite3_snprintf((int)sizeof message, message, "sex must be 'male', 'female', 'any' or NULL, not '%.40s'",
-                             sex);
-            return generateError(cursor, message);
-        }
-    }
-    /* Count 0 is the library's to refuse, in its words. */
-    if ((status = optionNumber(cursor, values[4], "count", 0, 1, &count, &hasCount)) != SQLITE_OK) return status;
-    options.count = hasCount ? count : 1;
-    if ((status = optionNumber(cursor, values[5], "seed", 0, 0, &seed, &options.has_seed)) != SQLITE_OK) return status;
-    options.seed = (uint64_t)seed;
-
-    status = idn_generator_init(&cursor->generator, &options, NULL);
-    if (status != IDN_OK) idn_generate_message(&options, NULL, message, sizeof message, NULL);
-    if (status != IDN_OK) {
-        argumentMessage(status, message, &birthFrom, sqlMessage, sizeof sqlMessage);
-        return generateError(cursor, sqlMessage);
+    if (idn_generator_init(&cursor->generator, &options, NULL) != IDN_OK) {
+        idn_generate_message(&options, &SQL_NAMES, message, sizeof message, NULL);
+        return generateError(cursor, message);
     }
     cursor->count = (sqlite3_uint64)idn_generator_count(&cursor->generator);
     return SQLITE_OK;
@@ -601,12 +685,14 @@ static int generateEof(sqlite3_vtab_cursor* base) {
 static int generateColumn(sqlite3_vtab_cursor* base, sqlite3_context* context, int column) {
     GenerateCursor* cursor = (GenerateCursor*)base;
     char number[IDN_NUMBER_SIZE];
+    size_t written = 0;
     if (column == COLUMN_NUMBER) {
-        if (idn_generator_number(&cursor->generator, (int64_t)cursor->index, number, sizeof number, NULL) != IDN_OK) {
+        if (idn_generator_number(&cursor->generator, (int64_t)cursor->index, number, sizeof number, &written) !=
+            IDN_OK) {
             sqlite3_result_error(context, "idn_generate: no number at this row", -1);
             return SQLITE_ERROR;
         }
-        sqlite3_result_text(context, number, 18, SQLITE_TRANSIENT);
+        sqlite3_result_text(context, number, (int)written, SQLITE_TRANSIENT);
     } else if (column > COLUMN_NUMBER && column <= COLUMN_SEED && cursor->arguments[column - COLUMN_REGION] != NULL) {
         sqlite3_result_value(context, cursor->arguments[column - COLUMN_REGION]);
     }
@@ -640,33 +726,36 @@ static sqlite3_module generateModule = {
 __declspec(dllexport)
 #endif
 int sqlite3_idnumber_init(sqlite3* db, char** error, const sqlite3_api_routines* api) {
-    enum { VERDICT = 0, DETERMINISTIC = SQLITE_DETERMINISTIC, JSON = SQLITE_RESULT_SUBTYPE };
+    enum { CLOCK = 0, DETERMINISTIC = SQLITE_DETERMINISTIC, JSON = SQLITE_RESULT_SUBTYPE };
     static const struct {
         const char* name;
+        int arguments;
         int flags;
         void (*function)(sqlite3_context*, int, sqlite3_value**);
         enum VerdictField field;
     } functions[] = {
-        {"idn_valid", VERDICT, verdictFunction, FIELD_VALID},
-        {"idn_reason", VERDICT, verdictFunction, FIELD_REASON},
-        {"idn_expected_check", DETERMINISTIC, verdictFunction, FIELD_EXPECTED_CHECK},
-        {"idn_birth_date", VERDICT, verdictFunction, FIELD_BIRTH_DATE},
-        {"idn_sex", VERDICT, verdictFunction, FIELD_SEX},
-        {"idn_province", VERDICT, verdictFunction, FIELD_PROVINCE},
-        {"idn_city", VERDICT, verdictFunction, FIELD_CITY},
-        {"idn_county", VERDICT, verdictFunction, FIELD_COUNTY},
-        {"idn_code_status", VERDICT, verdictFunction, FIELD_CODE_STATUS},
-        {"idn_now", VERDICT | JSON, verdictFunction, FIELD_NOW},
-        {"idn_kind", VERDICT, verdictFunction, FIELD_KIND},
-        {"idn_upgrade", DETERMINISTIC, upgradeFunction, FIELD_VALID},
-        {"idn_mask", DETERMINISTIC, maskFunction, FIELD_VALID},
+        {"idn_valid", 1, CLOCK, verdictFunction, FIELD_VALID},
+        {"idn_valid", 2, DETERMINISTIC, verdictFunction, FIELD_VALID},
+        {"idn_reason", 1, CLOCK, verdictFunction, FIELD_REASON},
+        {"idn_reason", 2, DETERMINISTIC, verdictFunction, FIELD_REASON},
+        {"idn_expected_check", 1, DETERMINISTIC, verdictFunction, FIELD_EXPECTED_CHECK},
+        {"idn_birth_date", 1, CLOCK, verdictFunction, FIELD_BIRTH_DATE},
+        {"idn_sex", 1, CLOCK, verdictFunction, FIELD_SEX},
+        {"idn_province", 1, CLOCK, verdictFunction, FIELD_PROVINCE},
+        {"idn_city", 1, CLOCK, verdictFunction, FIELD_CITY},
+        {"idn_county", 1, CLOCK, verdictFunction, FIELD_COUNTY},
+        {"idn_code_status", 1, CLOCK, verdictFunction, FIELD_CODE_STATUS},
+        {"idn_now", 1, CLOCK | JSON, verdictFunction, FIELD_NOW},
+        {"idn_kind", 1, CLOCK, verdictFunction, FIELD_KIND},
+        {"idn_upgrade", 1, DETERMINISTIC, upgradeFunction, FIELD_VALID},
+        {"idn_mask", 1, DETERMINISTIC, maskFunction, FIELD_VALID},
     };
     size_t i;
     int status = SQLITE_OK;
     (void)error;
     SQLITE_EXTENSION_INIT2(api);
     for (i = 0; i < sizeof functions / sizeof functions[0] && status == SQLITE_OK; ++i)
-        status = sqlite3_create_function(db, functions[i].name, 1,
+        status = sqlite3_create_function(db, functions[i].name, functions[i].arguments,
                                          SQLITE_UTF8 | SQLITE_INNOCUOUS | functions[i].flags,
                                          (void*)(intptr_t)functions[i].field, functions[i].function, NULL,
                                          NULL);

@@ -1,13 +1,16 @@
 """The SQLite extension through Debian's Python and its sqlite3 module,
 against idtool itself: the same verdicts and fields as `idtool verify`, the
 same numbers as `idtool generate --seed`, the same conversions as `idtool
-upgrade`; SQL's conventions (NULL, integers, errors, deterministic flags);
-and bad input of every kind, which must give a verdict or an error.
+upgrade`; SQL's conventions (NULL, integers, errors, deterministic flags,
+the two-argument forms for schemas); the library's messages in the words of
+idn_generate's arguments; and bad input of every kind, which must give a
+verdict or an error. test_conformance.py runs the shared corpus.
 
 Run with /usr/bin/python3 (the pyenv Python cannot load extensions):
     IDN_SQLITE_EXTENSION=build/release/databases/sqlite/idnumber.so \\
     IDTOOL=build/release/idtool /usr/bin/python3 -m unittest -v test_extension
 """
+import datetime
 import json
 import os
 import pathlib
@@ -25,6 +28,7 @@ SUMMARY_LINES = int(os.environ.get("IDN_SUMMARY_LINES", "100000"))
 VERDICT_FUNCTIONS = ["idn_valid", "idn_reason", "idn_expected_check", "idn_birth_date", "idn_sex",
                      "idn_province", "idn_city", "idn_county", "idn_code_status", "idn_now", "idn_kind"]
 FUNCTIONS = VERDICT_FUNCTIONS + ["idn_upgrade", "idn_mask"]
+TWO_ARGUMENT_FUNCTIONS = ["idn_valid", "idn_reason"]
 
 # Lines of every kind, as bytes: each reason, each kind of number, codes of
 # the 2009 tables, in use since, abolished and unknown, and binary junk.
@@ -34,6 +38,7 @@ SAMPLES = [
     b"810000199001010013", b"810000199001010019", b"830000200001010018", b"911101199001010015", b"", b"7" * 64, b"7" * 65,
     b"\xff\xfe\x80 \t\"\\x", b"11010519491231002\x00", "１１０１０５１９４９１２３１００２Ｘ".encode(),
     b"99999919900101001X", b"140302198001016271", b"110105199013010016", b"110105199012320015",
+    b"110105194902310018", b"110105194900000016",
 ]
 
 
@@ -54,6 +59,14 @@ def as_sql_value(line):
         return line
 
 
+def calendar_day(digits):
+    """'YYYY-MM-DD' of verify's birth_date digits, None when no calendar has it."""
+    try:
+        return datetime.date(int(digits[:4]), int(digits[4:6]), int(digits[6:])).isoformat()
+    except (TypeError, ValueError):
+        return None
+
+
 def idtool(*arguments, input_bytes=b""):
     return subprocess.run([IDTOOL, *arguments], input=input_bytes, capture_output=True, check=False)
 
@@ -66,7 +79,6 @@ class Verdicts(unittest.TestCase):
         records = [json.loads(line) for line in records.stdout.decode().splitlines()]
         self.assertEqual(len(records), len(SAMPLES))
         db = connect()
-        sex = {"男": "male", "女": "female", None: None}
         for line, record in zip(SAMPLES, records):
             row = db.execute("SELECT " + ", ".join(f"{f}(?1)" for f in VERDICT_FUNCTIONS),
                              (as_sql_value(line),)).fetchone()
@@ -75,14 +87,27 @@ class Verdicts(unittest.TestCase):
                 self.assertEqual(got["idn_valid"], int(record["valid"]))
                 self.assertEqual(got["idn_reason"], record["reason"])
                 self.assertEqual(got["idn_expected_check"], record["expected_check"])
-                birth = record["birth_date"]
-                self.assertEqual(got["idn_birth_date"], birth and f"{birth[:4]}-{birth[4:6]}-{birth[6:]}")
-                self.assertEqual(got["idn_sex"], sex[record["sex"]])
+                self.assertEqual(got["idn_birth_date"], calendar_day(record["birth_date"]))
+                self.assertEqual(got["idn_sex"], record["sex"])
                 for field in ("province", "city", "county", "code_status"):
                     self.assertEqual(got["idn_" + field], record[field])
                 now = got["idn_now"]
                 self.assertEqual(now and json.loads(now), record["now"])
                 self.assertEqual(got["idn_kind"] is None, not record["valid"])
+
+    def test_a_birth_date_no_calendar_has_is_null_and_the_number_valid(self):
+        db = connect()
+        for number in ("110105194902310018", "110105194900000016", "110105190002290017"):
+            with self.subTest(number=number):
+                row = db.execute("SELECT idn_valid(?1), idn_birth_date(?1), idn_sex(?1), idn_county(?1)",
+                                 (number,)).fetchone()
+                self.assertEqual(row, (1, None, "男", ""))
+        self.assertEqual(db.execute("SELECT idn_birth_date('110105200002290013')").fetchone()[0], "2000-02-29")
+
+    def test_sex_is_the_librarys_word(self):
+        db = connect()
+        self.assertEqual(db.execute("SELECT idn_sex('11010519491231002X'), idn_sex('140302199001010018'),"
+                                    " idn_sex('11010519491231002x')").fetchone(), ("女", "男", None))
 
     def test_kinds(self):
         db = connect()
@@ -120,7 +145,9 @@ class SqlConventions(unittest.TestCase):
     def test_a_wrong_argument_count_is_an_error(self):
         db = connect()
         for function in FUNCTIONS:
-            for arguments in ("", "'a', 'b'"):
+            # idn_valid and idn_reason also take a year limit.
+            too_many = "'a', 2024, 'c'" if function in TWO_ARGUMENT_FUNCTIONS else "'a', 'b'"
+            for arguments in ("", too_many):
                 with self.subTest(function=function, arguments=arguments):
                     with self.assertRaisesRegex(sqlite3.OperationalError,
                                                 f"wrong number of arguments to function {function}"):
@@ -129,13 +156,17 @@ class SqlConventions(unittest.TestCase):
             db.execute("SELECT * FROM idn_generate('110105', '19491001', NULL, NULL, 1, 1, 1)")
 
     def test_deterministic_functions_serve_indexes_the_rest_do_not(self):
-        # A verdict depends on the current year, so it may not be kept in an
-        # index or a stored column.
+        # A verdict of the clock's year may not be kept in an index or a
+        # stored column; one of a year limit given may.
         db = connect()
         db.execute("CREATE TABLE people(id TEXT)")
         for function in ("idn_expected_check", "idn_upgrade", "idn_mask"):
             db.execute(f"CREATE INDEX by_{function} ON people({function}(id))")
             db.execute(f"ALTER TABLE people ADD COLUMN {function[4:]} AS ({function}(id))")
+        for function in TWO_ARGUMENT_FUNCTIONS:
+            db.execute(f"CREATE INDEX by_{function}_2024 ON people({function}(id, 2024))")
+            db.execute(f"CREATE INDEX partial_{function}_9999 ON people(id) WHERE {function}(id, 9999)")
+            db.execute(f"CREATE TABLE stored_{function}_9999(id TEXT, f AS ({function}(id, 9999)) STORED)")
         for function in VERDICT_FUNCTIONS:
             if function == "idn_expected_check":
                 continue
@@ -146,14 +177,48 @@ class SqlConventions(unittest.TestCase):
                     db.execute(f"CREATE TABLE stored_{function}(id TEXT, f AS ({function}(id)) STORED)")
 
     def test_a_check_constraint_keeps_invalid_numbers_out(self):
-        # SQLite checks a row when it is written, so CHECK takes idn_valid.
+        # The form the header recommends: the same verdict whatever the clock.
         db = connect()
         db.executescript("""
-            CREATE TABLE people(id TEXT NOT NULL CHECK (idn_valid(id)));
-            INSERT INTO people VALUES ('11010519491231002X');""")
+            CREATE TABLE people(id TEXT NOT NULL CHECK (idn_valid(id, 9999)));
+            CREATE TABLE born_by_2019(id TEXT NOT NULL CHECK (idn_valid(id, 2019)));
+            INSERT INTO people VALUES ('11010519491231002X'), ('110105209901010020');
+            INSERT INTO born_by_2019 VALUES ('110105201901010024');""")
         with self.assertRaisesRegex(sqlite3.IntegrityError, "CHECK constraint failed"):
             db.execute("INSERT INTO people VALUES ('11010519491231002x')")
-        self.assertEqual(db.execute("SELECT count(*) FROM people").fetchone()[0], 1)
+        with self.assertRaisesRegex(sqlite3.IntegrityError, "CHECK constraint failed"):
+            db.execute("INSERT INTO born_by_2019 VALUES ('110105202001010023')")
+        self.assertEqual(db.execute("SELECT count(*) FROM people").fetchone()[0], 2)
+        self.assertEqual(db.execute("PRAGMA integrity_check").fetchone()[0], "ok")
+
+    def test_two_argument_forms_take_the_year_limit_given(self):
+        db = connect()
+        born_2020 = "110105202001010023"
+        rows = db.execute("SELECT idn_valid(?1, 2019), idn_reason(?1, 2019), idn_valid(?1, 2020), idn_reason(?1, 2020),"
+                          " idn_valid(?1, 9999), idn_valid(?1, '2019'), idn_reason('11010519491231002x', 1)",
+                          (born_2020,)).fetchone()
+        self.assertEqual(rows, (0, "date", 1, None, 1, 0, "characters"))
+        # NULL in either place is NULL, as for SQLite's own functions.
+        self.assertEqual(db.execute("SELECT idn_valid(NULL, 2019), idn_reason(?1, NULL)", (born_2020,)).fetchone(),
+                         (None, None))
+
+    def test_a_year_limit_outside_1_to_9999_is_the_librarys_refusal(self):
+        db = connect()
+        # 0 is the clock's year in the C API, which the deterministic forms
+        # may not read.
+        for limit, shown in (("0", "0"), ("-1", "-1"), ("10000", "10000"), ("2.5", "2.5"), ("'x'", "x"),
+                             ("x'00'", "?"), ("2147485648", "2147485648"), ("-9223372036854775808", None)):
+            for function in TWO_ARGUMENT_FUNCTIONS:
+                with self.subTest(function=function, limit=limit):
+                    with self.assertRaises(sqlite3.OperationalError) as refusal:
+                        db.execute(f"SELECT {function}('11010519491231002X', {limit})").fetchone()
+                    expected = f"{function}: year_limit: must be a whole number from 1 to 9999, not "
+                    self.assertTrue(str(refusal.exception).startswith(expected), str(refusal.exception))
+                    if shown is not None:
+                        self.assertEqual(str(refusal.exception), expected + shown)
+                    # Also for a NULL number: a wrong limit is a fault of the query.
+                    with self.assertRaises(sqlite3.OperationalError):
+                        db.execute(f"SELECT {function}(NULL, {limit})").fetchone()
 
 
 class Conversions(unittest.TestCase):
@@ -198,7 +263,7 @@ class Generate(unittest.TestCase):
     def test_numbers_keep_to_their_options(self):
         db = connect()
         rows = db.execute("""
-            SELECT count(*), count(DISTINCT number), sum(idn_valid(number)), sum(idn_sex(number) = 'male'),
+            SELECT count(*), count(DISTINCT number), sum(idn_valid(number)), sum(idn_sex(number) = '男'),
                    min(idn_birth_date(number)), max(idn_birth_date(number)), count(DISTINCT substr(number, 1, 6))
             FROM idn_generate('阳泉市/城区', '19800101', '19801231', 'male', 5000)""").fetchone()
         self.assertEqual(rows[:4], (5000, 5000, 5000, 5000))
@@ -233,48 +298,90 @@ class Generate(unittest.TestCase):
         self.assertEqual(db.execute("SELECT region, count(*), sum(idn_valid(id)) FROM people GROUP BY region").fetchall(),
                          [(None, 3, 3), ("110105", 2, 2), ("阳泉市/城区", 3, 3)])
 
-    def test_every_refusal_is_an_error_naming_the_argument(self):
+    def test_every_refusal_is_the_librarys_message_naming_the_argument(self):
         db = connect()
+        any_year = "the year may not be after the current one"
+        count_range = "count: must be a whole number from 1 to 9223372036854775807, not "
+        seed_range = "seed: must be a whole number from 0 to 18446744073709551615, not "
+        sex_words = "sex: must be 男, 女, male, female or any, not "
         refusals = [
-            ((), "region is missing or NULL"),
-            ((None, "19491001"), "region is missing or NULL"),
+            ((), "region is required"),
+            ((None, "19491001"), "region is required"),
             ((b"110105", "19491001"), "region must be text or an integer, not a BLOB"),
             ((110105.0, "19491001"), "region must be text or an integer, not a real number"),
-            (("999999", "19491001"), "region 999999 is no code of the built-in 2009 tables"),
-            (("140300", "19491001"), "region 140300 is a city-level or grouping record"),
-            (("nowhere", "19491001"), "region nowhere names no county-level record"),
-            (("城区", "19491001"), "region 城区 names 5 records, give the code or city/county: 140202 山西省 大同市 城区"),
-            (("a/b/c/d", "19491001"), "region wants a code, a name, or names joined by /"),
-            (("", "19491001"), "region wants a code"),
+            (("999999", "19491001"), "999999 is no code of the built-in 2009 tables"),
+            (("140300", "19491001"),
+             "140300 is a city-level or grouping record; numbers are made for county-level records"),
+            (("nowhere", "19491001"), "nowhere names no county-level record of the built-in 2009 tables"),
+            (("城区", "19491001"), "城区 names 5 records, give the code or city/county: 140202 山西省 大同市 城区, "
+                                 "140302 山西省 阳泉市 城区, 140402 山西省 长治市 城区, 140502 山西省 晋城市 城区, 441502 广东省 汕尾市 城区"),
+            (("a/b/c/d", "19491001"), "region wants a code, a name, or names joined by / (city/county or "
+                                      "province/city/county)"),
+            (("", "19491001"), "region wants a code, a name, or names joined by / (city/county or "
+                               "province/city/county)"),
             (("x" * 300, "19491001"), "region is too long or not valid text"),
-            (("110105",), "birth_from is missing or NULL"),
-            (("110105", None, "19491001"), "birth_from is missing or NULL"),
+            (("110105",), "birth_from is required"),
+            (("110105", None), "birth_from is required"),
+            (("110105", None, "19491001"), "birth_from and birth_to are both needed for a range"),
             (("110105", b"\x00"), "birth_from must be text or an integer, not a BLOB"),
             (("110105", "1990"), "birth_from 1990: a birth date is 8 digits, YYYYMMDD"),
-            (("110105", "19901301"), "birth_from 19901301: the year may not be after the current one, the month"),
-            (("110105", "29990101"), "birth_from 29990101: the year may not be after the current one"),
-            (("110105", "19900230", "19900301"), "birth_from 19900230: each end is a real calendar date"),
-            (("110105", "19900101", "19900230"), "birth_to 19900230: each end is a real calendar date"),
-            (("110105", "19900101", "29990101"), "birth_to 29990101: the year may not be after the current one"),
+            (("110105", "19901301"), f"birth_from 19901301: {any_year}, the month above 12 or the day above 31"),
+            (("110105", "29990101"), f"birth_from 29990101: {any_year}, the month above 12 or the day above 31"),
+            (("110105", "19900230", "19900301"), "birth_from 19900230: each end is a real calendar date, YYYYMMDD"),
+            (("110105", "19900101", "19900230"), "birth_to 19900230: each end is a real calendar date, YYYYMMDD"),
+            (("110105", "19900101", "29990101"), f"birth_to 29990101: {any_year}"),
             (("110105", "19900301", "19900101"), "birth_from 19900301: the first date comes after the second"),
             (("110105", "19900101", 1.5), "birth_to must be text or an integer, not a real number"),
-            (("110105", "19491001", None, "x"), "sex must be 'male', 'female', 'any' or NULL, not 'x'"),
-            (("110105", "19491001", None, "Male"), "sex must be"),
-            (("110105", "19491001", None, None, 0), "count: must be a whole number from 1 to 9223372036854775807, not 0"),
-            (("110105", "19491001", None, None, -1), "count: must be a whole number from 1 .*, not -1"),
-            (("110105", "19491001", None, None, "many"), "count: must be a whole number from 1 .*, not many"),
-            (("110105", "19491001", None, None, 2.5), "count: .*, not 2.5"),
-            (("110105", "19491001", None, None, 1000), "count 1000 is more than the 999 distinct numbers"),
-            (("110105", "19491001", None, "male", 500), "count 500 is more than the 499 distinct numbers"),
-            (("110105", "19491001", None, None, 1, -1), "seed: must be a whole number from 0 .*, not -1"),
-            (("110105", "19491001", None, None, 1, "x"), "seed: .*, not x"),
+            (("110105", "19491001", None, "x"), sex_words + "x"),
+            (("110105", "19491001", None, "male\0junk"), sex_words + "male?junk"),
+            (("110105", "19491001", None, "male "), sex_words + "male "),
+            (("110105", "19491001", None, ""), sex_words),
+            (("110105", "19491001", None, 1), sex_words + "1"),
+            (("110105", "19491001", None, b"male"), "sex must be text, not a BLOB"),
+            (("110105", "19491001", None, None, 0), count_range + "0"),
+            (("110105", "19491001", None, None, -1), count_range + "-1"),
+            (("110105", "19491001", None, None, -(2 ** 63)), count_range + "-9223372036854775808"),
+            (("110105", "19491001", None, None, "many"), count_range + "many"),
+            (("110105", "19491001", None, None, 2.5), count_range + "2.5"),
+            (("110105", "19491001", None, None, "9223372036854775808"), count_range + "9223372036854775808"),
+            (("110105", "19491001", None, None, b"\x01"), "count must be an integer, not a BLOB"),
+            (("110105", "19491001", None, None, 1000),
+             "count 1000 is more than the 999 distinct numbers that this region, birth date and sex can give"),
+            (("110105", "19491001", None, "male", 500),
+             "count 500 is more than the 499 distinct numbers that this region, birth date and sex can give"),
+            (("110105", "19491001", None, None, 1, "x"), seed_range + "x"),
+            (("110105", "19491001", None, None, 1, 2.5), seed_range + "2.5"),
+            (("110105", "19491001", None, None, 1, "18446744073709551616"), seed_range + "18446744073709551616"),
+            (("110105", "19491001", None, None, 1, "-18446744073709551615"), seed_range + "-18446744073709551615"),
+            (("110105", "19491001", None, None, 1, b"\x01"), "seed must be an integer, not a BLOB"),
         ]
         for arguments, message in refusals:
             with self.subTest(arguments=arguments):
-                with self.assertRaisesRegex(sqlite3.OperationalError, "^idn_generate: " + message):
+                with self.assertRaises(sqlite3.OperationalError) as refusal:
                     self.numbers(db, *arguments)
+                self.assertEqual(str(refusal.exception), "idn_generate: " + message)
         # Every refusal left the connection usable.
         self.assertEqual(len(self.numbers(db, "110105", "19491001", None, None, 2)), 2)
+
+    def test_a_negative_seed_is_the_unsigned_seed_of_the_same_bits(self):
+        db = connect()
+        for signed in (-1, -2 ** 63, -123456789):
+            unsigned = signed + 2 ** 64
+            with self.subTest(seed=signed):
+                expected = idtool("generate", "--region", "110105", "--birth", "19900101", "--count", "3",
+                                  "--seed", str(unsigned)).stdout.decode().split()
+                self.assertEqual(len(expected), 3)
+                self.assertEqual(self.numbers(db, "110105", "19900101", None, None, 3, signed), expected)
+                self.assertEqual(self.numbers(db, "110105", "19900101", None, None, 3, str(unsigned)), expected)
+                self.assertEqual(self.numbers(db, "110105", "19900101", None, None, 3, str(signed)), expected)
+
+    def test_null_options_are_not_given(self):
+        db = connect()
+        self.assertEqual(self.numbers(db, "110105", "19900101", None, None, None, 5),
+                         self.numbers(db, "110105", "19900101", None, "any", 1, 5))
+        # NULL seeds draw from the system.
+        draws = {tuple(self.numbers(db, "110105", "19900101", None, None, 5, None)) for _ in range(3)}
+        self.assertGreater(len(draws), 1)
 
 
 class BadInput(unittest.TestCase):
@@ -307,9 +414,24 @@ class BadInput(unittest.TestCase):
         masked = db.execute("SELECT idn_mask(randomblob(1000000))").fetchone()[0]
         self.assertLessEqual(len(masked), 1000000)
         self.assertGreaterEqual(masked.count(b"*"), len(masked) - 40)
-        # A byte that starts no UTF-8 character counts as one character.
+        # A byte that starts no UTF-8 character counts as one character, and
+        # is written U+FFFD where it is kept.
         self.assertEqual(db.execute("SELECT idn_mask(x'ff00ff00ff00ff00ff00ff00')").fetchone()[0],
-                         b"\xff\x00\xff\x00\xff\x00**\xff\x00\xff\x00")
+                         "\ufffd\0\ufffd\0\ufffd\0**\ufffd\0\ufffd\0".encode())
+
+    def test_the_mask_of_any_blob_is_valid_utf8_text(self):
+        # Python's sqlite3 fails a whole query on a TEXT that is no UTF-8.
+        db = connect()
+        blobs = [bytes(range(256)), b"\xff" * 300, b"\xc0\x80" * 9, b"\xed\xa0\x80" * 5, b"\xf4\x90\x80\x80" * 3,
+                 "北京".encode("gbk") + b"11010519491231002X", b"\xe4\xb8" * 200, b"\x80"]
+        for blob in blobs:
+            with self.subTest(blob=blob[:12]):
+                masked, kind = db.execute("SELECT idn_mask(?1), typeof(idn_mask(?1))", (blob,)).fetchone()
+                self.assertEqual(kind, "text")
+                self.assertEqual(masked.count("*"), len(masked) - 10 if len(masked) > 10 else len(masked))
+        rows = db.execute("SELECT idn_mask(randomblob(abs(random()) % 2000)) FROM idn_generate('110105', '19491001',"
+                          " NULL, NULL, 300)").fetchall()
+        self.assertEqual(len(rows), 300)
 
     def test_generate_with_long_and_broken_options(self):
         db = connect()
