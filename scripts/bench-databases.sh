@@ -146,8 +146,9 @@ bench_mariadb() {
     mkdir "$dir"
     mariadb_server_start "$dir"
     install -m 755 databases/mariadb/idnumber_udf.so "$dir/plugins/"
-    mariadb_client <databases/mariadb/install.sql
-    mariadb_client --local-infile=1 -e "CREATE DATABASE bench; USE bench;
+    mariadb_client -e "CREATE DATABASE bench"
+    mariadb_client bench <databases/mariadb/install.sql
+    mariadb_client --local-infile=1 bench -e "
         CREATE TABLE ids (id VARCHAR(64) NOT NULL);
         LOAD DATA LOCAL INFILE '$numbers' INTO TABLE ids (id); ANALYZE TABLE ids;" >/dev/null
     local counts

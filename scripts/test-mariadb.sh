@@ -1,36 +1,48 @@
 #!/usr/bin/env bash
 # Tests the MariaDB loadable functions (databases/mariadb/) on a MariaDB 10.11
 # server of its own: installs the Debian packages it needs, builds the
-# `release` preset (for libidnumber.a and idtool) and idnumber_udf.so, then
-# mariadb-install-db into a temporary folder and starts mariadbd there with
-# --skip-networking, its socket and plugin directory in that folder. On that
-# server (after test/udf_harness, which calls the module without one and
-# counts its allocations: none per row):
-#   - install.sql loads the functions; test/idnumber.sql gives exactly
-#     test/idnumber.out (valid and refused numbers, NULL, 1 MiB texts,
-#     invalid UTF-8 and binary bytes, conversions, generation, and the
-#     argument checks of every init);
+# `release` preset's libraries and idtool, the `native` preset's sanitized
+# library, and idnumber_udf.so, then runs:
+#   - test/udf_harness, which calls the module without a server as the
+#     server calls it: rows allocate nothing, every init checks its
+#     arguments and hands its refusal to the server's error service whole;
+#     and the same harness and module under AddressSanitizer and UBSan;
+# then mariadb-install-db into a temporary folder and mariadbd there as the
+# mysql user with --skip-networking, its socket and plugin directory in that
+# folder. On that server:
+#   - install.sql loads the functions into a database; test/idnumber.sql
+#     gives exactly test/idnumber.out (valid and refused numbers, NULL,
+#     1 MiB texts, bytes that are no UTF-8, the year limit given, generated
+#     columns, masks of GBK, UTF-16, UTF-32 and latin1 columns, generation,
+#     prepared statements, and every refused argument with its message);
+#   - the conformance corpus (test/conformance.py, in Debian's Python,
+#     over the mariadb client);
 #   - 10^6 numbers of scripts/bench_numbers.py loaded with LOAD DATA LOCAL
 #     INFILE, and the counts of GROUP BY idn_reason(id) equal to idtool
 #     verify --summary's on the same file;
 #   - idn_generate with a seed gives idtool generate's numbers;
 #   - uninstall.sql drops the functions and install.sql loads them again.
 # A trap stops the server and removes the folder, also when a check fails.
-# Ends with "N passed, N failed"; exits non-zero on any failure.
+# Ends with "N passed, N failed" and the time taken; exits non-zero on any
+# failure.
 set -eu
 cd "$(dirname "$0")/.."
 . scripts/debian_packages.sh
 root=$PWD
+started=$SECONDS
 
 packages=(cmake ninja-build g++ python3 libcli11-dev mariadb-server libmariadb-dev)
 install_missing_packages "${packages[@]}"
 
+# Only what the tests need: another build may use the same folders.
 cmake --preset release >/dev/null
-cmake --build --preset release -j 2
+cmake --build --preset release -j 2 --target idnumber idnumber_static idtool
+cmake --preset native >/dev/null
+cmake --build --preset native -j 2 --target idnumber_static
 idtool=$root/build/release/idtool
 
 make -C databases/mariadb --no-print-directory -s clean
-make -C databases/mariadb --no-print-directory -s
+make -C databases/mariadb --no-print-directory -s WERROR=-Werror
 
 passed=0
 failed=0
@@ -38,7 +50,10 @@ pass() { passed=$((passed + 1)); echo "ok: $*"; }
 fail() { failed=$((failed + 1)); echo "FAIL: $*"; }
 
 # Without a server: rows allocate nothing, every init checks its arguments.
-if make -C databases/mariadb --no-print-directory -s check; then pass "udf_harness"; else fail "udf_harness"; fi
+if make -C databases/mariadb --no-print-directory -s WERROR=-Werror check; then pass "udf_harness"; else
+    fail "udf_harness"; fi
+if make -C databases/mariadb --no-print-directory -s WERROR=-Werror check-sanitized; then
+    pass "udf_harness under AddressSanitizer and UBSan"; else fail "udf_harness under AddressSanitizer and UBSan"; fi
 
 work=$(mktemp -d)
 # shellcheck source=databases/mariadb/server.sh
@@ -51,23 +66,36 @@ trap cleanup EXIT
 trap 'exit 130' INT TERM HUP
 
 sql_value() { mariadb_client --batch --skip-column-names "$@"; }
+# The loadable functions of the module, and whether idn_mask is a routine of the database idn_test.
+installed() {
+    sql_value -e "SELECT CONCAT((SELECT COUNT(*) FROM mysql.func WHERE dl = 'idnumber_udf.so'), ' ',
+                                (SELECT COUNT(*) FROM information_schema.ROUTINES
+                                 WHERE ROUTINE_SCHEMA = 'idn_test' AND ROUTINE_NAME = 'idn_mask'))"
+}
 
 mariadb_server_start "$work"
 echo "server: $(sql_value -e 'SELECT VERSION()')"
 # The module goes into the plugin directory before it is loaded: a module
 # replaced while the server has it loaded brings the server down.
 install -m 755 databases/mariadb/idnumber_udf.so "$work/plugins/"
-mariadb_client <databases/mariadb/install.sql
-pass "install.sql loaded $(sql_value -e "SELECT COUNT(*) FROM mysql.func WHERE dl = 'idnumber_udf.so'") functions"
+mariadb_client -e 'CREATE DATABASE idn_test CHARACTER SET utf8mb4'
+mariadb_client idn_test <databases/mariadb/install.sql
+loaded=$(installed)
+if [ "$loaded" = "14 1" ]; then pass "install.sql loaded 14 loadable functions and the stored function idn_mask"; else
+    fail "install.sql loaded '$loaded' (loadable functions, idn_mask)"; fi
 
 # The client's output and its error messages in the order they come.
 stdbuf -o0 mariadb --no-defaults --socket="$work/mariadb.sock" --user=root --default-character-set=utf8mb4 \
-    --table -vv --force <databases/mariadb/test/idnumber.sql >"$work/idnumber.out" 2>&1 || true
+    --table -vv --force idn_test <databases/mariadb/test/idnumber.sql >"$work/idnumber.out" 2>&1 || true
 if diff -u databases/mariadb/test/idnumber.out "$work/idnumber.out"; then
     pass "test/idnumber.sql gives test/idnumber.out"
 else
     fail "test/idnumber.sql differs from test/idnumber.out"
 fi
+
+if /usr/bin/python3 databases/mariadb/test/conformance.py --socket "$work/mariadb.sock" \
+    --library build/release/capi/libidnumber.so; then pass "the conformance corpus"; else
+    fail "the conformance corpus"; fi
 
 # 10^6 rows, loaded from the file idtool reads.
 numbers=$work/numbers.txt
@@ -96,7 +124,7 @@ if [ "$invalid" -eq $((1000000 - valid)) ]; then pass "COUNT of NOT idn_valid(id
 compare_generate() {
     local sql=$1 count=$2
     shift 2
-    if diff <("$idtool" generate "$@") \
+    if diff <("$idtool" generate "$@" 2>/dev/null) \
         <(sql_value idn_rows -e "SELECT idn_generate($sql, seq) FROM seq_0_to_$((count - 1)) ORDER BY seq") \
         >"$work/diff"; then
         pass "idn_generate($sql, i) = idtool generate $*"
@@ -108,17 +136,21 @@ compare_generate() {
 compare_generate "'110105', '19491001', NULL, NULL, 3, 7" 3 --region 110105 --birth 19491001 --count 3 --seed 7
 compare_generate "'阳泉市/城区', '19800101', '19891231', 'female', 10000, 1" 10000 \
     --region 阳泉市/城区 --born-between 19800101 19891231 --sex female --count 10000 --seed 1
-compare_generate "440303, 19490231, NULL, 'male', 499, 18446744073709551615" 499 \
+compare_generate "440303, 19490231, NULL, '男', 499, -1" 499 \
     --region 440303 --birth 19490231 --sex male --count 499 --seed 18446744073709551615
 compare_generate "'新疆维吾尔自治区/乌鲁木齐市/天山区', '19500101', '20001231', NULL, 100000, 123456789" 100000 \
     --region 新疆维吾尔自治区/乌鲁木齐市/天山区 --born-between 19500101 20001231 --count 100000 --seed 123456789
 
-mariadb_client <databases/mariadb/uninstall.sql
-left=$(sql_value -e "SELECT COUNT(*) FROM mysql.func WHERE dl = 'idnumber_udf.so'")
-mariadb_client <databases/mariadb/install.sql
-again=$(sql_value -e "SELECT idn_valid('11010519491231002X')")
-if [ "$left" -eq 0 ] && [ "$again" = 1 ]; then pass "uninstall.sql drops the functions; install.sql loads them again"; else
-    fail "uninstall.sql left $left functions; idn_valid after install.sql: $again"; fi
+mariadb_client idn_test <databases/mariadb/uninstall.sql
+left=$(installed)
+mariadb_client idn_test <databases/mariadb/install.sql
+mariadb_client idn_test <databases/mariadb/install.sql
+again=$(sql_value idn_test -e "SELECT CONCAT(idn_valid('11010519491231002X'), ' ', idn_mask('11010519491231002X'))")
+if [ "$left" = "0 0" ] && [ "$(installed)" = "14 1" ] && [ "$again" = "1 110105********002X" ]; then
+    pass "uninstall.sql drops every function; install.sql, run twice, loads them again"
+else
+    fail "uninstall.sql left '$left'; install.sql loaded '$(installed)'; idn_valid and idn_mask gave '$again'"
+fi
 
-echo "mariadb: $passed passed, $failed failed"
+echo "mariadb: $passed passed, $failed failed in $((SECONDS - started)) s"
 [ "$failed" -eq 0 ]

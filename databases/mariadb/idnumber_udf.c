@@ -1,65 +1,53 @@
 /*
- * idnumber_udf.c: MariaDB (and MySQL) loadable functions over the
- * identity-number library's C API (capi/idnumber.h), linked in statically
- * into idnumber_udf.so. Each is loaded with CREATE FUNCTION ... SONAME
- * 'idnumber_udf.so' (install.sql loads them all):
+ * idnumber_udf.c: MariaDB loadable functions (UDFs) over the identity-number
+ * library's C API (capi/idnumber.h), linked in statically into
+ * idnumber_udf.so. install.sql loads them with CREATE FUNCTION ... SONAME
+ * 'idnumber_udf.so' and defines idn_mask, a stored function over
+ * idn_mask_utf8mb4; README.md is the user's page.
  *
- *   idn_valid(n)          INTEGER 1 or 0: the number passes every check
- *   idn_reason(n)         'length', 'characters', 'check' or 'date'; NULL when valid
- *   idn_expected_check(n) the check character the first 17 digits call for
- *   idn_birth_date(n)     'YYYY-MM-DD'; idn_sex(n) 'male' or 'female'
+ *   idn_valid(n [, year_limit])   INTEGER 1 or 0: the number passes every check
+ *   idn_reason(n [, year_limit])  'length', 'characters', 'check' or 'date'; NULL when valid
+ *   idn_expected_check(n)  the check character the first 17 digits call for
+ *   idn_birth_date(n)      'YYYY-MM-DD'; NULL when no calendar has the date
+ *   idn_sex(n)             '男' or '女'
  *   idn_province(n), idn_city(n), idn_county(n)  the region fields of the 2009 tables
- *   idn_code_status(n)    '2009', 'in_use', 'abolished' or 'unknown'
- *   idn_now(n)            JSON: the codes in use in 2024 that an ended code's area went to
- *   idn_kind(n)           'resident', 'hmt_permit' or 'foreigner_card'
- *   idn_upgrade(n)        the 18-character form of a 15-digit number; NULL for any other text
- *   idn_mask(n)           the text with all but its first 6 and last 4 characters starred
+ *   idn_code_status(n)     '2009', 'in_use', 'abolished' or 'unknown'
+ *   idn_now(n)             JSON: the codes in use in 2024 that an ended code's area went to
+ *   idn_kind(n)            'resident', 'hmt_permit' or 'foreigner_card'
+ *   idn_upgrade(n)         the 18-character form of a 15-digit number; NULL for any other text
+ *   idn_mask_utf8mb4(t)    the mask of t's bytes taken as UTF-8 (idn_mask converts first)
  *   idn_generate(region, birth_from, birth_to, sex, count, seed, i)
- *                         number i (0 to count-1) of the distinct numbers that
- *                         idtool generate gives for the same options and seed
+ *                          number i (0 to count-1) of the distinct numbers the
+ *                          options give (the same seed, the same numbers as
+ *                          idtool generate)
  *
- * n is a string or an integer (its decimal text). NULL gives NULL, and every
- * function but idn_valid and idn_reason gives NULL for a refused number. The
- * latest birth year a number may have is the current year on the server's
- * clock when the statement starts.
+ * n is a string or an integer (its decimal text); its bytes are verified as
+ * they come, so any character set whose digits are ASCII's gives the same
+ * verdict. NULL gives NULL, and every function from idn_birth_date to
+ * idn_kind gives NULL for a refused number. The latest birth year is the
+ * current year when the statement starts, or year_limit (1 to 9999) in the
+ * two-argument forms, which therefore always give the same answer.
  *
- * Every *_init checks the count and types of its arguments and says what it
- * wants. What a statement needs is allocated once, in *_init, and freed in
- * *_deinit; a row allocates nothing (idn_mask's buffer grows only when a text
- * is longer than every one before it).
+ * Results are binary strings (the interface has no character set for them)
+ * holding UTF-8. Every *_init checks the count and types of its arguments and
+ * says what it wants. A row allocates nothing: the verdict functions keep the
+ * year in UDF_INIT.ptr, idn_now and idn_generate allocate their state in the
+ * init, and idn_mask_utf8mb4 grows a buffer only for a text longer than every
+ * one before it that does not fit the server's result buffer.
  */
+#define _GNU_SOURCE /* RTLD_DEFAULT */
+#include <dlfcn.h>
 #include <stdint.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
-#include <strings.h>
 #include <time.h>
 #include <unistd.h>
 
 #include <mysql.h>
+#include <mysqld_error.h>
 
-/*
- * MariaDB finds a function by its SQL name, so this library defines
- * idn_code_status, idn_now, idn_upgrade and idn_mask, which are also names of
- * the C API; the Makefile renames the C API's to idnumber_* in the copy of
- * libidnumber.a linked here. The C API's type names idn_sex, idn_reason and
- * idn_kind are renamed as well, to leave those names to the functions.
- */
-#define idn_sex idnumber_sex_type
-#define idn_reason idnumber_reason_type
-#define idn_kind idnumber_kind_type
-#define idn_code_status idnumber_code_status
-#define idn_now idnumber_now
-#define idn_upgrade idnumber_upgrade
-#define idn_mask idnumber_mask
 #include "idnumber.h"
-#undef idn_sex
-#undef idn_reason
-#undef idn_kind
-#undef idn_code_status
-#undef idn_now
-#undef idn_upgrade
-#undef idn_mask
 
 /*
  * Connector/C declares UDF_INIT's max_length as unsigned int where the server
@@ -70,94 +58,223 @@
 _Static_assert(sizeof(void*) == 8 && offsetof(UDF_INIT, ptr) == 16 && offsetof(UDF_INIT, const_item) == 24,
                "UDF_INIT has the server's layout");
 
-/* The server's buffer for a string result. */
+/*
+ * The server's UDF_ARGS. Connector/C's mysql.h declares its first five
+ * members; the server's (as MySQL's) goes on with each argument's name as the
+ * statement writes it: "?" for a placeholder of a prepared statement.
+ */
+typedef struct server_udf_args {
+    unsigned int arg_count;
+    enum Item_result* arg_type;
+    char** args;
+    unsigned long* lengths;
+    char* maybe_null;
+    const char** attributes;
+    unsigned long* attribute_lengths;
+    void* extension;
+} server_udf_args;
+_Static_assert(offsetof(server_udf_args, args) == offsetof(UDF_ARGS, args) &&
+                   offsetof(server_udf_args, lengths) == offsetof(UDF_ARGS, lengths) &&
+                   offsetof(server_udf_args, maybe_null) == offsetof(UDF_ARGS, maybe_null) &&
+                   offsetof(server_udf_args, attributes) >= sizeof(UDF_ARGS),
+               "UDF_ARGS begins as the server's");
+
+/* The server's buffer for a string result has at least this many bytes. */
 #define RESULT_BUFFER_SIZE 255
 
-/* The server shows the first 80 bytes of an init's message, after "Can't
- * initialize function 'NAME'; ". */
-#define MESSAGE_SIZE 81
+/* The parameter names the library's messages use: this module's. One
+ * birth_from is both the one birth date and a range's first date. */
+static const idn_option_names_t SQL_NAMES = {
+    .region = "region",
+    .birth = "birth_from",
+    .born_from = "birth_from",
+    .born_to = "birth_to",
+    .sex = "sex",
+    .count = "count",
+    .seed = "seed",
+    .year_limit = "year_limit",
+};
 
-/* ---- State of a statement ------------------------------------------------ */
+/* ---- Messages to the server ------------------------------------------------- */
 
-typedef struct statement_state {
-    int year_limit;  /* the current year when the statement started */
-    char* buffer;    /* results longer than the server's buffer */
-    size_t capacity;
-} statement_state;
+/* The server's error service (my_printf_error of MariaDB's plugin services),
+ * exported by mariadbd; NULL where the module is loaded by another program. */
+typedef void (*printf_error_function)(unsigned int error, const char* format, unsigned long flags, ...);
+#define SERVER_WARNING 2048 /* ME_WARNING of service_my_print_error.h */
 
-static statement_state* state_of(UDF_INIT* initid) { return (statement_state*)initid->ptr; }
-
-/* Room for `size` bytes in the statement's buffer, grown when needed; NULL
- * when memory runs out. */
-static char* buffer_of(UDF_INIT* initid, size_t size) {
-    statement_state* state = state_of(initid);
-    if (size > state->capacity) {
-        size_t capacity = state->capacity > 0 ? state->capacity : 1024;
-        char* grown;
-        while (capacity < size) capacity *= 2;
-        grown = realloc(state->buffer, capacity);
-        if (grown == NULL) return NULL;
-        state->buffer = grown;
-        state->capacity = capacity;
-    }
-    return state->buffer;
+static printf_error_function server_printf_error(void) {
+    return (printf_error_function)dlsym(RTLD_DEFAULT, "my_printf_error");
 }
 
-static my_bool start_statement(UDF_INIT* initid, char* message, const char* name) {
-    statement_state* state = calloc(1, sizeof *state);
-    if (state == NULL) {
-        (void)name;
-        snprintf(message, MESSAGE_SIZE, "out of memory");
-        return 1;
-    }
-    state->year_limit = idn_current_year();
-    initid->ptr = (char*)state;
-    return 0;
-}
-
-static void end_statement(UDF_INIT* initid) {
-    statement_state* state = state_of(initid);
-    if (state == NULL) return;
-    free(state->buffer);
-    free(state);
-    initid->ptr = NULL;
+/* The first bytes of a UTF-8 text that fit `size` with a NUL, never half a
+ * character. */
+static size_t fitting_length(const char* text, size_t size) {
+    size_t length = strlen(text);
+    if (length < size) return length;
+    length = size - 1;
+    while (length > 0 && ((unsigned char)text[length] & 0xC0) == 0x80) --length;
+    return length;
 }
 
 /*
- * The init of a function of one number: one argument, a string or an integer
- * (the server hands an integer over as its decimal text).
+ * Refuses an init with `text`: the whole of it into the server's buffer of
+ * MYSQL_ERRMSG_SIZE bytes, and raised at once through the server's error
+ * service. MariaDB shows only the first 80 characters of the buffer ("Can't
+ * initialize function '%-.192s'; %-.80s"); the first error of a statement is
+ * the one its client gets, so raising it whole first lets a long message
+ * (a region's candidates) through.
  */
-static my_bool init_number_function(UDF_INIT* initid, UDF_ARGS* args, char* message, const char* name,
-                                    unsigned long max_length) {
-    if (args->arg_count != 1) {
-        snprintf(message, MESSAGE_SIZE, "it takes one argument: the identity number, a string or an integer");
-        return 1;
+static my_bool refuse(char* message, const char* function, const char* text) {
+    static const char format[] = "Can't initialize function '%s'; %s";
+    printf_error_function raise = server_printf_error();
+    size_t length = fitting_length(text, MYSQL_ERRMSG_SIZE);
+    memcpy(message, text, length);
+    message[length] = '\0';
+    if (raise != NULL) {
+        char whole[MYSQL_ERRMSG_SIZE];
+        size_t room = MYSQL_ERRMSG_SIZE - (sizeof format - 5) - strlen(function);
+        length = fitting_length(text, room);
+        memcpy(whole, text, length);
+        whole[length] = '\0';
+        raise(ER_CANT_INITIALIZE_UDF, format, 0, function, whole);
     }
-    switch (args->arg_type[0]) {
-    case STRING_RESULT: break;
-    case INT_RESULT: args->arg_type[0] = STRING_RESULT; break;
-    default:
-        snprintf(message, MESSAGE_SIZE, "the number is a string or an integer; CAST a REAL or DECIMAL AS CHAR");
-        return 1;
-    }
-    initid->maybe_null = 1;
-    initid->max_length = max_length;
-    initid->const_item = 0;
-    return start_statement(initid, message, name);
-}
-
-/* The verdict on the argument; 0 for a NULL argument (the result is then NULL). */
-static int verify_argument(UDF_INIT* initid, UDF_ARGS* args, idn_verdict* verdict, char* is_null) {
-    if (args->args[0] == NULL) {
-        *is_null = 1;
-        return 0;
-    }
-    idn_verify(args->args[0], args->lengths[0], state_of(initid)->year_limit, verdict);
     return 1;
 }
 
-/* A text of the library (region names, reasons, at most a few dozen bytes)
- * copied into the result buffer, or NULL for a NULL pointer. */
+/* A warning of the statement, "function: text", where the server is
+ * MariaDB (whose flag marks a warning); nothing elsewhere. */
+static void warn(const char* function, const char* text) {
+    printf_error_function raise = server_printf_error();
+    const char* version = (const char*)dlsym(RTLD_DEFAULT, "server_version");
+    if (raise != NULL && version != NULL && strstr(version, "MariaDB") != NULL)
+        raise(ER_UNKNOWN_ERROR, "%s: %s", SERVER_WARNING, function, text);
+}
+
+/* ---- Arguments ---------------------------------------------------------------- */
+
+/* What an init knows of an argument's value. */
+enum argument_kind {
+    ARGUMENT_VALUE,       /* a constant: args[i] holds it */
+    ARGUMENT_NULL,        /* the constant NULL */
+    ARGUMENT_PLACEHOLDER, /* a placeholder while the statement is prepared: each EXECUTE inits again with its value */
+    ARGUMENT_ROW          /* a column or an expression: each row brings its value */
+};
+
+static enum argument_kind argument_kind(const UDF_ARGS* args, unsigned i) {
+    const server_udf_args* server = (const server_udf_args*)(const void*)args;
+    if (args->args[i] != NULL) return ARGUMENT_VALUE;
+    /* A placeholder looks like NULL but for its name. */
+    if (server->attributes != NULL && server->attributes[i] != NULL && server->attribute_lengths[i] == 1 &&
+        server->attributes[i][0] == '?')
+        return ARGUMENT_PLACEHOLDER;
+    /* The server gives a constant NULL no length; an expression its longest. */
+    return args->lengths[i] == 0 && args->maybe_null[i] ? ARGUMENT_NULL : ARGUMENT_ROW;
+}
+
+/* An INTEGER argument's value (copied: a caller's buffer of it need not be
+ * aligned). */
+static long long integer_argument(const UDF_ARGS* args, unsigned i) {
+    long long value;
+    memcpy(&value, args->args[i], sizeof value);
+    return value;
+}
+
+/* The decimal text of a constant integer argument as the statement wrote it.
+ * The server hands a BIGINT UNSIGNED above 2^63 - 1 over as the signed
+ * integer of the same bits; its literal, the argument's name, keeps it. */
+static const char* integer_text(const UDF_ARGS* args, unsigned i, char* digits, size_t size) {
+    const server_udf_args* server = (const server_udf_args*)(const void*)args;
+    long long value = integer_argument(args, i);
+    if (value < 0 && server->attributes != NULL && server->attributes[i] != NULL) {
+        const char* name = server->attributes[i];
+        size_t length = server->attribute_lengths[i], at;
+        for (at = 0; at < length && name[at] >= '0' && name[at] <= '9'; ++at) {
+        }
+        if (at == length && length > 0 && length < size) {
+            memcpy(digits, name, length);
+            digits[length] = '\0';
+            return digits;
+        }
+    }
+    snprintf(digits, size, "%lld", value);
+    return digits;
+}
+
+/* A number or text argument: a string, or an integer the server hands over as
+ * its decimal text; 0 for any other type. */
+static int text_argument(UDF_ARGS* args, unsigned i) {
+    if (args->arg_type[i] == INT_RESULT) args->arg_type[i] = STRING_RESULT;
+    return args->arg_type[i] == STRING_RESULT;
+}
+
+/* An integer argument; a NULL or a placeholder (typed as a string until it
+ * has a value) is asked for as one. 0 for any other type. */
+static int integer_parameter(UDF_ARGS* args, unsigned i) {
+    enum argument_kind kind = argument_kind(args, i);
+    if (kind == ARGUMENT_NULL || kind == ARGUMENT_PLACEHOLDER) args->arg_type[i] = INT_RESULT;
+    return args->arg_type[i] == INT_RESULT;
+}
+
+/* ---- The verdict functions ------------------------------------------------------- */
+
+/*
+ * year_limit, the second argument of idn_valid and idn_reason: an integer;
+ * a constant one from 1 to 9999 (the deterministic forms take no 0, which
+ * stands for the clock's year in the C API), refused otherwise with the
+ * library's message. A row's value outside those years gives NULL.
+ */
+static int check_year_limit(UDF_ARGS* args, char* message, const char* function) {
+    long long limit;
+    char digits[24], text[IDN_MESSAGE_SIZE];
+    if (!integer_parameter(args, 1)) {
+        refuse(message, function, "year_limit must be an integer");
+        return 0;
+    }
+    if (argument_kind(args, 1) != ARGUMENT_VALUE) return 1;
+    limit = integer_argument(args, 1);
+    if (limit >= 1 && limit <= IDN_YEAR_LIMIT_MAX) return 1;
+    integer_text(args, 1, digits, sizeof digits);
+    idn_option_message(IDN_ERROR_YEAR_LIMIT, digits, strlen(digits), &SQL_NAMES, text, sizeof text, NULL);
+    refuse(message, function, text);
+    return 0;
+}
+
+/* The init of a function of one number, and of year_limit where it takes
+ * one. The current year goes into initid->ptr. */
+static my_bool init_number_function(UDF_INIT* initid, UDF_ARGS* args, char* message, const char* function,
+                                    unsigned long max_length, int takes_year_limit) {
+    if (args->arg_count != 1 && !(takes_year_limit && args->arg_count == 2))
+        return refuse(message, function,
+                      takes_year_limit ? "it takes the identity number, a string or an integer, and may take "
+                                         "year_limit, an integer from 1 to 9999"
+                                       : "it takes one argument: the identity number, a string or an integer");
+    if (!text_argument(args, 0))
+        return refuse(message, function, "the number is a string or an integer; CAST a REAL or DECIMAL AS CHAR");
+    if (args->arg_count == 2 && !check_year_limit(args, message, function)) return 1;
+    initid->maybe_null = 1;
+    initid->max_length = max_length;
+    initid->const_item = 0;
+    initid->ptr = (char*)(intptr_t)idn_current_year();
+    return 0;
+}
+
+/* The verdict of a row; 0 when the result is NULL (a NULL number, a NULL or
+ * refused year_limit). */
+static int verify_row(const UDF_INIT* initid, const UDF_ARGS* args, int year_limit, idn_verdict_t* verdict) {
+    if (args->args[0] == NULL) return 0;
+    if (args->arg_count == 2) {
+        long long limit;
+        if (args->args[1] == NULL) return 0;
+        limit = integer_argument(args, 1);
+        if (limit < 1 || limit > IDN_YEAR_LIMIT_MAX) return 0;
+        year_limit = (int)limit;
+    } else if (year_limit == 0) {
+        year_limit = (int)(intptr_t)initid->ptr;
+    }
+    return idn_verify(args->args[0], args->lengths[0], year_limit, verdict) == IDN_OK;
+}
+
+/* A text of the library's constant tables into the result; NULL for none. */
 static char* text_result(const char* text, char* result, unsigned long* length, char* is_null) {
     size_t size = text != NULL ? strlen(text) : 0;
     if (text == NULL || size >= RESULT_BUFFER_SIZE) {
@@ -169,45 +286,63 @@ static char* text_result(const char* text, char* result, unsigned long* length, 
     return result;
 }
 
-/* ---- The verdict functions ----------------------------------------------- */
+/* The longest of the names a library function gives for the values from
+ * `first` on, up to the first value it has no name for: the result's
+ * longest length, asked of the library rather than written here. */
+static unsigned long longest_name(const char* (*name)(int), int first) {
+    unsigned long longest = 0;
+    const char* text;
+    for (; (text = name(first)) != NULL; ++first)
+        if (strlen(text) > longest) longest = (unsigned long)strlen(text);
+    return longest;
+}
 
-/* Declares NAME_init (with the result's maximum length) and NAME_deinit. */
-#define NUMBER_FUNCTION_LIFETIME(name, max_length) \
+/* Declares NAME_init (the result's longest length, whether year_limit may
+ * follow) and NAME_deinit, which has nothing to free. */
+#define NUMBER_FUNCTION_LIFETIME(name, max_length, takes_year_limit) \
     my_bool name##_init(UDF_INIT* initid, UDF_ARGS* args, char* message); \
     void name##_deinit(UDF_INIT* initid); \
     my_bool name##_init(UDF_INIT* initid, UDF_ARGS* args, char* message) { \
-        return init_number_function(initid, args, message, #name, max_length); \
+        return init_number_function(initid, args, message, #name, max_length, takes_year_limit); \
     } \
-    void name##_deinit(UDF_INIT* initid) { end_statement(initid); }
+    void name##_deinit(UDF_INIT* initid) { (void)initid; }
 
 #define STRING_FUNCTION(name) \
     char* name(UDF_INIT* initid, UDF_ARGS* args, char* result, unsigned long* length, char* is_null, char* error)
 
-NUMBER_FUNCTION_LIFETIME(idn_valid, 1)
+NUMBER_FUNCTION_LIFETIME(idn_valid, 1, 1)
 long long idn_valid(UDF_INIT* initid, UDF_ARGS* args, char* is_null, char* error);
 long long idn_valid(UDF_INIT* initid, UDF_ARGS* args, char* is_null, char* error) {
-    idn_verdict verdict;
+    idn_verdict_t verdict;
     (void)error;
-    if (!verify_argument(initid, args, &verdict, is_null)) return 0;
+    if (!verify_row(initid, args, 0, &verdict)) {
+        *is_null = 1;
+        return 0;
+    }
     return verdict.reason == IDN_VALID;
 }
 
-NUMBER_FUNCTION_LIFETIME(idn_reason, 10)
+NUMBER_FUNCTION_LIFETIME(idn_reason, longest_name(idn_reason_name, IDN_REASON_LENGTH), 1)
 STRING_FUNCTION(idn_reason);
 STRING_FUNCTION(idn_reason) {
-    idn_verdict verdict;
+    idn_verdict_t verdict;
     (void)error;
-    if (!verify_argument(initid, args, &verdict, is_null)) return NULL;
+    if (!verify_row(initid, args, 0, &verdict)) return text_result(NULL, result, length, is_null);
     return text_result(idn_reason_name(verdict.reason), result, length, is_null);
 }
 
-NUMBER_FUNCTION_LIFETIME(idn_expected_check, 1)
+/* The verdict of a valid number; 0 when the result is NULL. */
+static int valid_row(const UDF_INIT* initid, const UDF_ARGS* args, idn_verdict_t* verdict) {
+    return verify_row(initid, args, 0, verdict) && verdict->reason == IDN_VALID;
+}
+
+NUMBER_FUNCTION_LIFETIME(idn_expected_check, 1, 0)
 STRING_FUNCTION(idn_expected_check);
 STRING_FUNCTION(idn_expected_check) {
-    idn_verdict verdict;
+    idn_verdict_t verdict;
     (void)error;
-    if (!verify_argument(initid, args, &verdict, is_null)) return NULL;
-    if (verdict.expected_check == 0) return text_result(NULL, result, length, is_null);
+    if (!verify_row(initid, args, 0, &verdict) || verdict.expected_check == 0)
+        return text_result(NULL, result, length, is_null);
     result[0] = (char)verdict.expected_check;
     *length = 1;
     return result;
@@ -218,13 +353,12 @@ STRING_FUNCTION(idn_expected_check) {
  * the day at most 31, so a valid number may carry a day no calendar has
  * (19900231, or a month or day 00): that gives NULL, as no DATE holds it.
  */
-NUMBER_FUNCTION_LIFETIME(idn_birth_date, 10)
+NUMBER_FUNCTION_LIFETIME(idn_birth_date, sizeof "YYYY-MM-DD" - 1, 0)
 STRING_FUNCTION(idn_birth_date);
 STRING_FUNCTION(idn_birth_date) {
-    idn_verdict verdict;
+    idn_verdict_t verdict;
     (void)error;
-    if (!verify_argument(initid, args, &verdict, is_null)) return NULL;
-    if (verdict.reason != IDN_VALID ||
+    if (!valid_row(initid, args, &verdict) ||
         !idn_is_calendar_date(verdict.birth_year, verdict.birth_month, verdict.birth_day))
         return text_result(NULL, result, length, is_null);
     *length = (unsigned long)snprintf(result, RESULT_BUFFER_SIZE, "%04d-%02d-%02d", verdict.birth_year,
@@ -232,100 +366,101 @@ STRING_FUNCTION(idn_birth_date) {
     return result;
 }
 
-NUMBER_FUNCTION_LIFETIME(idn_sex, 6)
+NUMBER_FUNCTION_LIFETIME(idn_sex, longest_name(idn_sex_name, IDN_SEX_MALE), 0)
 STRING_FUNCTION(idn_sex);
 STRING_FUNCTION(idn_sex) {
-    idn_verdict verdict;
+    idn_verdict_t verdict;
     (void)error;
-    if (!verify_argument(initid, args, &verdict, is_null)) return NULL;
-    if (verdict.reason != IDN_VALID) return text_result(NULL, result, length, is_null);
-    return text_result(verdict.sex == IDN_SEX_MALE ? "male" : "female", result, length, is_null);
+    if (!valid_row(initid, args, &verdict)) return text_result(NULL, result, length, is_null);
+    return text_result(idn_sex_name(verdict.sex), result, length, is_null);
 }
 
-/* The region fields of a valid number; 0 when refused (the result is NULL). */
-static int region_fields(UDF_INIT* initid, UDF_ARGS* args, idn_region_fields* fields, char* is_null) {
-    idn_verdict verdict;
-    if (!verify_argument(initid, args, &verdict, is_null)) return 0;
-    if (verdict.reason != IDN_VALID || idn_region_texts(verdict.region_code, fields) != IDN_OK) {
-        *is_null = 1;
-        return 0;
-    }
-    return 1;
+/* The region fields of a valid number; 0 when the result is NULL. */
+static int region_fields(const UDF_INIT* initid, const UDF_ARGS* args, idn_region_fields_t* fields) {
+    idn_verdict_t verdict;
+    return valid_row(initid, args, &verdict) && idn_region_fields(verdict.region_code, fields) == IDN_OK;
 }
 
-/* Region names are at most a few dozen characters of 3 bytes. */
-#define REGION_TEXT_MAX_LENGTH 192
-
-NUMBER_FUNCTION_LIFETIME(idn_province, REGION_TEXT_MAX_LENGTH)
+NUMBER_FUNCTION_LIFETIME(idn_province, IDN_REGION_TEXT_MAX_LENGTH, 0)
 STRING_FUNCTION(idn_province);
 STRING_FUNCTION(idn_province) {
-    idn_region_fields fields;
+    idn_region_fields_t fields;
     (void)error;
-    return region_fields(initid, args, &fields, is_null) ? text_result(fields.province, result, length, is_null) : NULL;
+    return text_result(region_fields(initid, args, &fields) ? fields.province : NULL, result, length, is_null);
 }
 
-NUMBER_FUNCTION_LIFETIME(idn_city, REGION_TEXT_MAX_LENGTH)
+NUMBER_FUNCTION_LIFETIME(idn_city, IDN_REGION_TEXT_MAX_LENGTH, 0)
 STRING_FUNCTION(idn_city);
 STRING_FUNCTION(idn_city) {
-    idn_region_fields fields;
+    idn_region_fields_t fields;
     (void)error;
-    return region_fields(initid, args, &fields, is_null) ? text_result(fields.city, result, length, is_null) : NULL;
+    return text_result(region_fields(initid, args, &fields) ? fields.city : NULL, result, length, is_null);
 }
 
-NUMBER_FUNCTION_LIFETIME(idn_county, REGION_TEXT_MAX_LENGTH)
+NUMBER_FUNCTION_LIFETIME(idn_county, IDN_REGION_TEXT_MAX_LENGTH, 0)
 STRING_FUNCTION(idn_county);
 STRING_FUNCTION(idn_county) {
-    idn_region_fields fields;
+    idn_region_fields_t fields;
     (void)error;
-    return region_fields(initid, args, &fields, is_null) ? text_result(fields.county, result, length, is_null) : NULL;
+    return text_result(region_fields(initid, args, &fields) ? fields.county : NULL, result, length, is_null);
 }
 
-NUMBER_FUNCTION_LIFETIME(idn_code_status, 9)
+NUMBER_FUNCTION_LIFETIME(idn_code_status, longest_name(idn_code_state_name, IDN_CODE_UNKNOWN), 0)
 STRING_FUNCTION(idn_code_status);
 STRING_FUNCTION(idn_code_status) {
-    idn_verdict verdict;
+    idn_verdict_t verdict;
     (void)error;
-    if (!verify_argument(initid, args, &verdict, is_null)) return NULL;
-    if (verdict.reason != IDN_VALID) return text_result(NULL, result, length, is_null);
-    return text_result(idn_code_status_name(idnumber_code_status(verdict.region_code)), result, length, is_null);
+    if (!valid_row(initid, args, &verdict)) return text_result(NULL, result, length, is_null);
+    return text_result(idn_code_state_name(idn_code_state(verdict.region_code)), result, length, is_null);
 }
 
-/* The longest `now` of any code: IDN_MAX_NOW_CODES entries of a code and a name. */
-#define NOW_JSON_MAX_LENGTH 2048
+NUMBER_FUNCTION_LIFETIME(idn_kind, longest_name(idn_kind_name, IDN_KIND_RESIDENT), 0)
+STRING_FUNCTION(idn_kind);
+STRING_FUNCTION(idn_kind) {
+    idn_verdict_t verdict;
+    (void)error;
+    if (!valid_row(initid, args, &verdict)) return text_result(NULL, result, length, is_null);
+    return text_result(idn_kind_name(verdict.kind), result, length, is_null);
+}
 
-NUMBER_FUNCTION_LIFETIME(idn_now, NOW_JSON_MAX_LENGTH)
+/* idn_now's statement: the year, and room for the longest value. */
+typedef struct now_state {
+    int year_limit;
+    char json[IDN_NOW_CODES_JSON_SIZE];
+} now_state;
+
+my_bool idn_now_init(UDF_INIT* initid, UDF_ARGS* args, char* message);
+my_bool idn_now_init(UDF_INIT* initid, UDF_ARGS* args, char* message) {
+    now_state* state;
+    if (init_number_function(initid, args, message, "idn_now", IDN_NOW_CODES_JSON_SIZE - 1, 0) != 0) return 1;
+    if ((state = malloc(sizeof *state)) == NULL) return refuse(message, "idn_now", "out of memory");
+    state->year_limit = (int)(intptr_t)initid->ptr;
+    initid->ptr = (char*)state;
+    return 0;
+}
+
+void idn_now_deinit(UDF_INIT* initid);
+void idn_now_deinit(UDF_INIT* initid) {
+    free(initid->ptr);
+    initid->ptr = NULL;
+}
+
 STRING_FUNCTION(idn_now);
 STRING_FUNCTION(idn_now) {
-    idn_verdict verdict;
+    now_state* state = (now_state*)initid->ptr;
+    idn_verdict_t verdict;
     size_t written = 0;
-    char* json;
-    int status;
-    (void)result;
-    if (!verify_argument(initid, args, &verdict, is_null)) return NULL;
-    if (verdict.reason != IDN_VALID) return text_result(NULL, result, length, is_null);
-    json = buffer_of(initid, NOW_JSON_MAX_LENGTH);
-    status = json == NULL ? IDN_ERROR_NULL_POINTER
-                          : idn_now_json(verdict.region_code, json, state_of(initid)->capacity, &written);
-    if (status == IDN_ERROR_BUFFER_TOO_SMALL && (json = buffer_of(initid, written + 1)) != NULL)
-        status = idn_now_json(verdict.region_code, json, state_of(initid)->capacity, &written);
-    if (status != IDN_OK) {
+    if (!verify_row(initid, args, state->year_limit, &verdict) || verdict.reason != IDN_VALID)
+        return text_result(NULL, result, length, is_null);
+    if (idn_now_codes_json(verdict.region_code, state->json, sizeof state->json, &written) != IDN_OK) {
         *error = 1;
         return NULL;
     }
     *length = (unsigned long)written;
-    return json;
+    return state->json;
 }
 
-NUMBER_FUNCTION_LIFETIME(idn_kind, 14)
-STRING_FUNCTION(idn_kind);
-STRING_FUNCTION(idn_kind) {
-    idn_verdict verdict;
-    (void)error;
-    if (!verify_argument(initid, args, &verdict, is_null)) return NULL;
-    return text_result(idn_kind_name(verdict.kind), result, length, is_null);
-}
-
-/* ---- Conversions ------------------------------------------------------------ */
+/* ---- Conversions ------------------------------------------------------------------ */
 
 /*
  * NULL for a text that is not 15 digits with a month up to 12 and a day up to
@@ -333,44 +468,73 @@ STRING_FUNCTION(idn_kind) {
  * column with UPDATE t SET id = idn_upgrade(id) WHERE idn_upgrade(id) IS NOT
  * NULL, which leaves what does not convert as it was.
  */
-NUMBER_FUNCTION_LIFETIME(idn_upgrade, 18)
+NUMBER_FUNCTION_LIFETIME(idn_upgrade, IDN_NUMBER_SIZE - 1, 0)
 STRING_FUNCTION(idn_upgrade);
 STRING_FUNCTION(idn_upgrade) {
+    size_t written = 0;
     (void)initid, (void)error;
     if (args->args[0] == NULL ||
-        idnumber_upgrade(args->args[0], args->lengths[0], result, RESULT_BUFFER_SIZE) != IDN_OK) {
-        *is_null = 1;
-        return NULL;
-    }
-    *length = 18;
+        idn_upgrade_number(args->args[0], args->lengths[0], result, IDN_NUMBER_SIZE, &written) != IDN_OK)
+        return text_result(NULL, result, length, is_null);
+    *length = (unsigned long)written;
     return result;
 }
 
-/* The masked text is never longer than the text: each character keeps its
- * bytes or becomes one '*'. Characters are counted in UTF-8. */
-my_bool idn_mask_init(UDF_INIT* initid, UDF_ARGS* args, char* message);
-my_bool idn_mask_init(UDF_INIT* initid, UDF_ARGS* args, char* message) {
-    if (init_number_function(initid, args, message, "idn_mask", 0) != 0) return 1;
-    initid->max_length = args->lengths[0] < UINT32_MAX ? args->lengths[0] : UINT32_MAX;
+/*
+ * The mask of a text's bytes taken as UTF-8: a utf8mb4 text, or a binary
+ * string's bytes as they are. idn_mask, the stored function of install.sql,
+ * calls it with its argument converted to utf8mb4 by the server, whatever
+ * character set the argument had. A mask that does not fit the server's
+ * buffer goes into one of the statement's, grown when a text is longer than
+ * every one before it.
+ */
+typedef struct mask_buffer {
+    size_t capacity;
+    char bytes[];
+} mask_buffer;
+
+my_bool idn_mask_utf8mb4_init(UDF_INIT* initid, UDF_ARGS* args, char* message);
+my_bool idn_mask_utf8mb4_init(UDF_INIT* initid, UDF_ARGS* args, char* message) {
+    if (args->arg_count != 1)
+        return refuse(message, "idn_mask_utf8mb4", "it takes one argument: a text, a string or an integer");
+    if (!text_argument(args, 0))
+        return refuse(message, "idn_mask_utf8mb4", "the text is a string or an integer; CAST a REAL or DECIMAL AS CHAR");
+    initid->maybe_null = 1;
+    initid->const_item = 0;
+    initid->max_length = args->lengths[0] < UINT32_MAX - IDN_MASK_SIZE(0) ? IDN_MASK_SIZE(args->lengths[0]) - 1
+                                                                         : UINT32_MAX;
+    initid->ptr = NULL;
     return 0;
 }
-void idn_mask_deinit(UDF_INIT* initid);
-void idn_mask_deinit(UDF_INIT* initid) { end_statement(initid); }
 
-STRING_FUNCTION(idn_mask);
-STRING_FUNCTION(idn_mask) {
+void idn_mask_utf8mb4_deinit(UDF_INIT* initid);
+void idn_mask_utf8mb4_deinit(UDF_INIT* initid) {
+    free(initid->ptr);
+    initid->ptr = NULL;
+}
+
+STRING_FUNCTION(idn_mask_utf8mb4);
+STRING_FUNCTION(idn_mask_utf8mb4) {
     size_t size, written = 0;
     char* out = result;
-    if (args->args[0] == NULL) {
-        *is_null = 1;
-        return NULL;
+    if (args->args[0] == NULL) return text_result(NULL, result, length, is_null);
+    size = IDN_MASK_SIZE((size_t)args->lengths[0]);
+    if (size > RESULT_BUFFER_SIZE) {
+        mask_buffer* buffer = (mask_buffer*)initid->ptr;
+        if (buffer == NULL || buffer->capacity < size) {
+            size_t capacity = buffer != NULL ? buffer->capacity : 1024;
+            mask_buffer* grown;
+            while (capacity < size) capacity *= 2;
+            if ((grown = realloc(buffer, sizeof *buffer + capacity)) == NULL) {
+                *error = 1;
+                return NULL;
+            }
+            grown->capacity = capacity;
+            initid->ptr = (char*)(buffer = grown);
+        }
+        out = buffer->bytes;
     }
-    size = args->lengths[0] + 1;
-    if (size > RESULT_BUFFER_SIZE && (out = buffer_of(initid, size)) == NULL) {
-        *error = 1;
-        return NULL;
-    }
-    if (idnumber_mask(args->args[0], args->lengths[0], out, size, &written) != IDN_OK) {
+    if (idn_mask_text(args->args[0], args->lengths[0], out, size, &written) != IDN_OK) {
         *error = 1;
         return NULL;
     }
@@ -378,18 +542,26 @@ STRING_FUNCTION(idn_mask) {
     return out;
 }
 
-/* ---- Generation ------------------------------------------------------------- */
+/* ---- Generation ----------------------------------------------------------------------- */
 
 /*
  * idn_generate(region, birth_from, birth_to, sex, count, seed, i): number i
- * of the plan the options give. birth_to NULL: birth_from is the one birth
- * date; otherwise the range of real dates. sex NULL, 'any', 'male' or
- * 'female'. seed NULL: one seed drawn for the statement. An unsigned seed
- * takes every value of idtool's --seed. i outside 0 to count-1 gives NULL.
+ * of the numbers the options give. birth_to NULL: birth_from is the one birth
+ * date; otherwise the range of real dates. NULL is an option not given: sex
+ * any, count 1, seed one drawn for the statement (a region or birth_from not
+ * given is refused). A negative seed is the unsigned seed of the same bits.
+ * i NULL or outside 0 to count-1 gives NULL.
  *
- * When the options are constants the plan is made once, in the init, and a
- * refused option fails the statement with idtool's message. Options that vary
- * by row are planned when they change, and a refused one gives NULL.
+ * When the options are constants the numbers are planned once, in the init,
+ * and a refused option fails the statement with the library's message; a
+ * birth date that is no calendar date is a warning. Options that vary by row
+ * are planned when they change, and a refused one gives NULL.
+ *
+ * A prepared statement's init sees its placeholders without values while it
+ * is prepared, and each EXECUTE inits again with the values bound; a NULL
+ * bound looks the same as no value yet. So a placeholder is planned as NULL,
+ * and a refusal with one among the options waits for the rows (NULL) rather
+ * than failing a statement that may yet be given other values.
  */
 enum { GEN_REGION, GEN_BIRTH_FROM, GEN_BIRTH_TO, GEN_SEX, GEN_COUNT, GEN_SEED, GEN_INDEX, GEN_ARGUMENTS };
 
@@ -397,15 +569,16 @@ enum { GEN_REGION, GEN_BIRTH_FROM, GEN_BIRTH_TO, GEN_SEX, GEN_COUNT, GEN_SEED, G
 #define PLAN_KEY_CAPACITY 600
 
 typedef struct generate_state {
-    idn_generator generator;
-    int planned;         /* the generator holds the plan of `key`, which was not refused */
-    uint64_t seed;       /* for a NULL seed */
+    idn_generator_t generator;
+    int planned;        /* the generator holds the plan of `key`, which was not refused */
+    int year_limit;     /* the current year when the statement started */
+    uint64_t seed;      /* for a NULL seed */
     size_t key_length;
     char key[PLAN_KEY_CAPACITY];
 } generate_state;
 
 /* The options of the row as a key; 0 when they do not fit (no plan is kept). */
-static size_t plan_key(UDF_ARGS* args, char* key) {
+static size_t plan_key(const UDF_ARGS* args, char* key) {
     size_t at = 0;
     int i;
     for (i = GEN_REGION; i <= GEN_SEED; ++i) {
@@ -420,105 +593,40 @@ static size_t plan_key(UDF_ARGS* args, char* key) {
     return at;
 }
 
-/* A message of at most MESSAGE_SIZE - 1 bytes: prefix, then text cut at a
- * character boundary and ended by "..." when it is too long. */
-static void write_message(char* message, const char* prefix, const char* text, size_t length) {
-    size_t put = strlen(prefix);
-    memcpy(message, prefix, put);
-    if (put + length >= MESSAGE_SIZE) {
-        length = MESSAGE_SIZE - 1 - put - 3;
-        while (length > 0 && ((unsigned char)text[length] & 0xC0) == 0x80) --length; /* not inside a character */
-        memcpy(message + put, text, length);
-        memcpy(message + put + length, "...", 4);
-        return;
-    }
-    memcpy(message + put, text, length);
-    message[put + length] = '\0';
-}
-
 /*
- * The message of a refused plan in the function's terms. The library's
- * messages of a refused region (which name its candidates) are given as they
- * are; those of the dates and count name idtool's options, so they are
- * written here.
+ * Plans the row's options into the state: IDN_OK or the status of the
+ * refusal. With `message`, writes the message of the refusal or of the
+ * warning there (an empty text when there is none).
  */
-static void refusal_message(char* message, int status, const idn_generate_options* options, const char* library) {
-    const char* birth = options->birth != NULL ? options->birth : options->born_from;
-    size_t birth_length = options->birth != NULL ? options->birth_length : options->born_from_length;
-    switch (status) {
-    case IDN_ERROR_BIRTH_NOT_EIGHT_DIGITS:
-        write_message(message, "birth_from is no date of 8 digits, YYYYMMDD: ", birth, birth_length);
-        break;
-    case IDN_ERROR_BIRTH_BEYOND_LIMITS:
-        write_message(message, "birth_from: a year after this one, a month above 12 or a day above 31: ", birth,
-                      birth_length);
-        break;
-    case IDN_ERROR_RANGE_NOT_DATE:
-        snprintf(message, MESSAGE_SIZE, "birth_from and birth_to must be real calendar dates, YYYYMMDD");
-        break;
-    case IDN_ERROR_RANGE_YEAR_AFTER_LIMIT:
-        snprintf(message, MESSAGE_SIZE, "birth_to may not be after the current year");
-        break;
-    case IDN_ERROR_RANGE_REVERSED:
-        snprintf(message, MESSAGE_SIZE, "birth_from comes after birth_to");
-        break;
-    case IDN_ERROR_COUNT_TOO_LARGE:
-        snprintf(message, MESSAGE_SIZE, "count %llu is more distinct numbers than the region, dates and sex give",
-                 (unsigned long long)options->count);
-        break;
-    default: {
-        /* The library's message names idtool's command first. */
-        const char* text = strncmp(library, "generate: ", 10) == 0 ? library + 10 : library;
-        write_message(message, "", text, strlen(text));
-    }
-    }
-}
-
-/* Plans the row's options into the state. IDN_OK, or the status of the
- * refusal with its message (when `message` is not NULL). */
-static int plan(generate_state* state, UDF_ARGS* args, char* message) {
-    idn_generate_options options;
-    char library_message[IDN_MESSAGE_CAPACITY];
-    const char* sex = args->args[GEN_SEX];
+static int plan(generate_state* state, const UDF_ARGS* args, char* message) {
+    idn_generate_options_t options;
     int status;
     memset(&options, 0, sizeof options);
-    if (args->args[GEN_REGION] == NULL || args->args[GEN_BIRTH_FROM] == NULL || args->args[GEN_COUNT] == NULL) {
-        if (message != NULL) snprintf(message, MESSAGE_SIZE, "region, birth_from and count must not be NULL");
-        return IDN_ERROR_BAD_ARGUMENT;
-    }
     options.region = args->args[GEN_REGION];
-    options.region_length = args->lengths[GEN_REGION];
+    options.region_length = options.region != NULL ? args->lengths[GEN_REGION] : 0;
     if (args->args[GEN_BIRTH_TO] == NULL) {
         options.birth = args->args[GEN_BIRTH_FROM];
-        options.birth_length = args->lengths[GEN_BIRTH_FROM];
+        options.birth_length = options.birth != NULL ? args->lengths[GEN_BIRTH_FROM] : 0;
     } else {
         options.born_from = args->args[GEN_BIRTH_FROM];
-        options.born_from_length = args->lengths[GEN_BIRTH_FROM];
+        options.born_from_length = options.born_from != NULL ? args->lengths[GEN_BIRTH_FROM] : 0;
         options.born_to = args->args[GEN_BIRTH_TO];
         options.born_to_length = args->lengths[GEN_BIRTH_TO];
     }
     options.sex = IDN_SEX_ANY;
-    if (sex != NULL) {
-        size_t sex_length = args->lengths[GEN_SEX];
-        if (sex_length == 4 && strncasecmp(sex, "male", 4) == 0)
-            options.sex = IDN_SEX_MALE;
-        else if (sex_length == 6 && strncasecmp(sex, "female", 6) == 0)
-            options.sex = IDN_SEX_FEMALE;
-        else if (!(sex_length == 3 && strncasecmp(sex, "any", 3) == 0)) {
-            if (message != NULL) write_message(message, "sex must be male, female or any, not ", sex, sex_length);
-            return IDN_ERROR_BAD_SEX;
-        }
-    }
-    if (*(long long*)args->args[GEN_COUNT] < 1) {
+    if (args->args[GEN_SEX] != NULL &&
+        (status = idn_parse_sex(args->args[GEN_SEX], args->lengths[GEN_SEX], &options.sex)) != IDN_OK) {
         if (message != NULL)
-            snprintf(message, MESSAGE_SIZE, "count must be at least 1, not %lld", *(long long*)args->args[GEN_COUNT]);
-        return IDN_ERROR_COUNT_ZERO;
+            idn_option_message(status, args->args[GEN_SEX], args->lengths[GEN_SEX], &SQL_NAMES, message,
+                               IDN_MESSAGE_SIZE, NULL);
+        return status;
     }
-    options.count = (uint64_t) * (long long*)args->args[GEN_COUNT];
+    options.count = args->args[GEN_COUNT] != NULL ? integer_argument(args, GEN_COUNT) : 1;
     options.has_seed = 1;
-    options.seed = args->args[GEN_SEED] != NULL ? (uint64_t) * (long long*)args->args[GEN_SEED] : state->seed;
-    status = idn_generator_init(&state->generator, &options, library_message, sizeof library_message);
-    if (status != IDN_OK && message != NULL) refusal_message(message, status, &options, library_message);
+    options.seed = args->args[GEN_SEED] != NULL ? (uint64_t)integer_argument(args, GEN_SEED) : state->seed;
+    options.year_limit = state->year_limit;
+    status = idn_generator_init(&state->generator, &options, NULL);
+    if (message != NULL) idn_generate_message(&options, &SQL_NAMES, message, IDN_MESSAGE_SIZE, NULL);
     return status;
 }
 
@@ -538,11 +646,10 @@ my_bool idn_generate_init(UDF_INIT* initid, UDF_ARGS* args, char* message) {
     char* values[GEN_ARGUMENTS];
     unsigned long lengths[GEN_ARGUMENTS];
     char digits[GEN_ARGUMENTS][24];
-    int i, constant = 1;
-    if (args->arg_count != GEN_ARGUMENTS) {
-        snprintf(message, MESSAGE_SIZE, "it takes 7 arguments: region, birth_from, birth_to, sex, count, seed, i");
-        return 1;
-    }
+    char text[IDN_MESSAGE_SIZE];
+    int i, constant = 1, placeholders = 0;
+    if (args->arg_count != GEN_ARGUMENTS)
+        return refuse(message, "idn_generate", "it takes 7 arguments: region, birth_from, birth_to, sex, count, seed, i");
     /* The values the plan made here reads: a constant's is at hand now, but
      * an integer region or date is still an integer, so its digits are
      * written out (the server hands later rows the text). */
@@ -550,47 +657,49 @@ my_bool idn_generate_init(UDF_INIT* initid, UDF_ARGS* args, char* message) {
     at_init.args = values;
     at_init.lengths = lengths;
     for (i = 0; i < GEN_ARGUMENTS; ++i) {
-        enum Item_result type = args->arg_type[i];
-        /* A NULL constant comes as no value and no length, an expression as
-         * no value and its maximum length. */
-        int null_constant = args->args[i] == NULL && args->lengths[i] == 0;
+        enum argument_kind kind = argument_kind(args, (unsigned)i);
         values[i] = args->args[i];
         lengths[i] = args->lengths[i];
-        if (null_constant) {
-            args->arg_type[i] = i >= GEN_COUNT ? INT_RESULT : STRING_RESULT;
-        } else if (i >= GEN_COUNT) {
-            if (type != INT_RESULT) {
-                snprintf(message, MESSAGE_SIZE, "%s must be an integer", names[i]);
-                return 1;
+        if (i >= GEN_COUNT) {
+            if (!integer_parameter(args, (unsigned)i)) {
+                snprintf(text, sizeof text, "%s must be an integer", names[i]);
+                return refuse(message, "idn_generate", text);
             }
-        } else if (type == INT_RESULT && i != GEN_SEX) {
+        } else if (args->arg_type[i] == INT_RESULT && i != GEN_SEX) {
             args->arg_type[i] = STRING_RESULT; /* a region code or a date as its digits */
-            if (args->args[i] != NULL) {
-                lengths[i] = (unsigned long)snprintf(digits[i], sizeof digits[i], "%lld", *(long long*)args->args[i]);
+            if (kind == ARGUMENT_VALUE) {
+                lengths[i] = (unsigned long)snprintf(digits[i], sizeof digits[i], "%lld", integer_argument(args, i));
                 values[i] = digits[i];
             }
-        } else if (type != STRING_RESULT) {
-            snprintf(message, MESSAGE_SIZE, "%s must be a string", names[i]);
-            return 1;
+        } else if (args->arg_type[i] != STRING_RESULT) {
+            snprintf(text, sizeof text, "%s must be a string", names[i]);
+            return refuse(message, "idn_generate", text);
         }
-        if (i != GEN_INDEX && args->args[i] == NULL && !null_constant) constant = 0;
+        if (i == GEN_COUNT && kind == ARGUMENT_VALUE && integer_argument(args, i) < 0 &&
+            integer_text(args, i, digits[i], sizeof digits[i])[0] != '-') {
+            /* An unsigned count above 2^63 - 1. */
+            idn_option_message(IDN_ERROR_COUNT_RANGE, digits[i], strlen(digits[i]), &SQL_NAMES, text, sizeof text,
+                               NULL);
+            return refuse(message, "idn_generate", text);
+        }
+        if (i != GEN_INDEX && kind == ARGUMENT_ROW) constant = 0;
+        if (i != GEN_INDEX && kind == ARGUMENT_PLACEHOLDER) placeholders = 1;
     }
-    state = calloc(1, sizeof *state);
-    if (state == NULL) {
-        snprintf(message, MESSAGE_SIZE, "out of memory");
-        return 1;
-    }
+    if ((state = calloc(1, sizeof *state)) == NULL) return refuse(message, "idn_generate", "out of memory");
     state->seed = statement_seed();
+    state->year_limit = idn_current_year();
     initid->ptr = (char*)state;
     initid->maybe_null = 1;
-    initid->max_length = 18;
+    initid->max_length = IDN_NUMBER_SIZE - 1;
     initid->const_item = 0;
     if (constant) {
-        if (plan(state, &at_init, message) != IDN_OK) {
+        if (plan(state, &at_init, text) != IDN_OK) {
+            if (placeholders) return 0;
             free(state);
             initid->ptr = NULL;
-            return 1;
+            return refuse(message, "idn_generate", text);
         }
+        if (idn_generator_warning(&state->generator) != IDN_WARNING_NONE) warn("idn_generate", text);
         state->key_length = plan_key(&at_init, state->key);
         state->planned = state->key_length > 0;
     }
@@ -609,22 +718,18 @@ STRING_FUNCTION(idn_generate) {
     char key[PLAN_KEY_CAPACITY];
     size_t key_length = plan_key(args, key);
     long long index;
+    size_t written = 0;
     (void)error;
     if (key_length == 0 || key_length != state->key_length || memcmp(key, state->key, key_length) != 0) {
         state->planned = plan(state, args, NULL) == IDN_OK;
         state->key_length = key_length;
         memcpy(state->key, key, key_length);
     }
-    if (!state->planned || args->args[GEN_INDEX] == NULL) {
-        *is_null = 1;
-        return NULL;
-    }
-    index = *(long long*)args->args[GEN_INDEX];
-    if (index < 0 || (uint64_t)index >= idn_generator_count(&state->generator) ||
-        idn_generator_number(&state->generator, (uint64_t)index, result, RESULT_BUFFER_SIZE) != IDN_OK) {
-        *is_null = 1;
-        return NULL;
-    }
-    *length = 18;
+    if (!state->planned || args->args[GEN_INDEX] == NULL) return text_result(NULL, result, length, is_null);
+    index = integer_argument(args, GEN_INDEX);
+    if (index < 0 || index >= idn_generator_count(&state->generator) ||
+        idn_generator_number(&state->generator, index, result, IDN_NUMBER_SIZE, &written) != IDN_OK)
+        return text_result(NULL, result, length, is_null);
+    *length = (unsigned long)written;
     return result;
 }

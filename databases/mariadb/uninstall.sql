@@ -1,4 +1,7 @@
--- Drops the functions install.sql loaded.
+-- Drops what install.sql loaded: the stored function idn_mask of the
+-- database this script runs in (mariadb DATABASE < uninstall.sql), and the
+-- loadable functions, which belong to the whole server.
+DROP FUNCTION IF EXISTS idn_mask;
 DROP FUNCTION IF EXISTS idn_valid;
 DROP FUNCTION IF EXISTS idn_reason;
 DROP FUNCTION IF EXISTS idn_expected_check;
@@ -11,5 +14,5 @@ DROP FUNCTION IF EXISTS idn_code_status;
 DROP FUNCTION IF EXISTS idn_now;
 DROP FUNCTION IF EXISTS idn_kind;
 DROP FUNCTION IF EXISTS idn_upgrade;
-DROP FUNCTION IF EXISTS idn_mask;
+DROP FUNCTION IF EXISTS idn_mask_utf8mb4;
 DROP FUNCTION IF EXISTS idn_generate;
