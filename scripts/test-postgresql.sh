@@ -1,40 +1,50 @@
 #!/usr/bin/env bash
 # Tests the PostgreSQL extension (databases/postgresql/) on a PostgreSQL 15
 # server of its own: installs the Debian packages it needs, builds the
-# `release` preset (for libidnumber.a and idtool) and the extension, installs
-# the extension into the server's own directories (pg_config's pkglibdir and
+# `release` preset's libraries and idtool and the extension, installs the
+# extension into the server's own directories (pg_config's pkglibdir and
 # sharedir), then initdb into a temporary folder and starts the server there
 # with no TCP port, its socket in that folder. On that server:
 #   - the regression tests (pg_regress: sql/ against expected/);
+#   - the conformance corpus (databases/postgresql/conformance.py, in
+#     Debian's Python, over psql);
 #   - 10^6 numbers of scripts/bench_numbers.py loaded with COPY, and the
 #     counts of GROUP BY idn_reason(id) equal to idtool verify --summary's
 #     on the same file, once in a serial and once in a parallel plan;
 #   - EXPLAIN allows a parallel plan for the count with
 #     max_parallel_workers_per_gather 2;
 #   - idn_generate with a seed gives idtool generate's numbers.
-# A trap stops the server and removes the folder, also when a check fails.
+# Then, on a second server whose clock libfaketime sets to 16:30 UTC on 31
+# December 2030 (00:30 on 1 January 2031 in Asia/Shanghai): rows born in 2031
+# inserted from a Shanghai session, dumped with pg_dump and restored with
+# pg_restore from a UTC session. A CHECK of idn_valid(id) loses the table's
+# rows there; one of idn_valid(id, 2031) keeps every row.
+# A trap stops the servers and removes the folder, also when a check fails.
 # Ends with "N passed, N failed"; exits non-zero on any failure.
 set -eu
 cd "$(dirname "$0")/.."
 . scripts/debian_packages.sh
 root=$PWD
 
-packages=(cmake ninja-build g++ python3 libcli11-dev postgresql-15 postgresql-server-dev-15)
+packages=(cmake ninja-build g++ python3 libcli11-dev postgresql-15 postgresql-server-dev-15 libfaketime)
 install_missing_packages "${packages[@]}"
+faketime=$(dpkg -L libfaketime | grep '/libfaketime\.so\.1$')
 
 cmake --preset release >/dev/null
-cmake --build --preset release -j 2
+# Only what the tests need: another build may use the same folder.
+cmake --build --preset release -j 2 --target idnumber idnumber_static idtool
 idtool=$root/build/release/idtool
 
 export PG_CONFIG=/usr/lib/postgresql/15/bin/pg_config
 make -C databases/postgresql --no-print-directory -s clean
-make -C databases/postgresql --no-print-directory -s
+make -C databases/postgresql --no-print-directory -s WERROR=-Werror
 as_root make -C databases/postgresql --no-print-directory -s install
 
 work=$(mktemp -d)
 # shellcheck source=databases/postgresql/server.sh
 . databases/postgresql/server.sh
 cleanup() {
+    pg_server_stop "$work/clock" || true
     pg_server_stop "$work" || true
     rm -rf "$work"
 }
@@ -53,10 +63,19 @@ echo "server: $(psql_value -c 'SELECT version()')"
 # pg_regress writes its results beside the tests; they are left there on a
 # failure, with regression.diffs, for reading.
 if make -C databases/postgresql --no-print-directory installcheck; then
-    pass "pg_regress: idnumber, idnumber_encodings"
+    pass "pg_regress: idnumber, idnumber_encodings, idnumber_owner"
 else
     cat databases/postgresql/regression.diffs 2>/dev/null || true
     fail "pg_regress"
+fi
+
+# The conformance corpus through the SQL functions; it names each failure.
+if PYTHONDONTWRITEBYTECODE=1 /usr/bin/python3 databases/postgresql/conformance.py \
+    --library "$root/build/release/capi/libidnumber.so" >"$work/conformance" 2>&1; then
+    pass "$(tail -n 1 "$work/conformance")"
+else
+    grep -v '^skipped' "$work/conformance" || true
+    fail "the conformance corpus"
 fi
 
 # 10^6 rows, loaded from the file idtool reads.
@@ -122,6 +141,46 @@ compare_generate "'440303', '19490231', sex => 'male', count => 499, seed => -1"
     --region 440303 --birth 19490231 --sex male --count 499 --seed 18446744073709551615
 compare_generate "'新疆维吾尔自治区/乌鲁木齐市/天山区', '19500101', '20001231', count => 100000, seed => 123456789" \
     --region 新疆维吾尔自治区/乌鲁木齐市/天山区 --born-between 19500101 20001231 --count 100000 --seed 123456789
+
+# Rows lost on restore: a constraint that reads the clock and the session's
+# time zone refuses, in pg_restore's COPY, rows that it took when they were
+# inserted, and the whole table's copy fails.
+pg_server_stop "$work"
+mkdir "$work/clock"
+pg_server_start "$work/clock" LD_PRELOAD=$faketime "FAKETIME=@2030-12-31 16:30:00" TZ=UTC \
+    FAKETIME_DONT_FAKE_MONOTONIC=1
+unset PGDATABASE
+export PGTZ=Asia/Shanghai
+clock=$(psql_value -d postgres -c "SELECT to_char(now(), 'YYYY-MM-DD HH24:MI TZ')")
+echo "faked clock, Shanghai: $clock; UTC: $(PGTZ=UTC psql_value -d postgres -c "SELECT to_char(now(), 'YYYY-MM-DD HH24:MI TZ')")"
+psql_value -d postgres -c 'CREATE DATABASE idn_source' -c 'CREATE DATABASE idn_restored_utc' \
+    -c 'CREATE DATABASE idn_restored_shanghai'
+psql_value -d idn_source -c 'CREATE EXTENSION idnumber' \
+    -c 'CREATE TABLE clock_form (id text CHECK (idn_valid(id)))' \
+    -c 'CREATE TABLE year_form (id text CHECK (idn_valid(id, 2031)))' \
+    -c "INSERT INTO clock_form VALUES ('11010519491231002X'), ('110105203101010017')" \
+    -c "INSERT INTO year_form VALUES ('11010519491231002X'), ('110105203101010017')"
+pg_dump -Fc -d idn_source -f "$work/source.dump"
+restore_status=0
+PGTZ=UTC pg_restore -d idn_restored_utc "$work/source.dump" 2>"$work/restore_utc.log" || restore_status=$?
+pg_restore -d idn_restored_shanghai "$work/source.dump"
+rows() { psql_value -d "$1" -c "SELECT (SELECT count(*) FROM clock_form) || ' ' || (SELECT count(*) FROM year_form)"; }
+utc_rows=$(rows idn_restored_utc)
+if [[ $clock == 2031-01-01* ]] && [ "$(rows idn_source)" = "2 2" ] && [ "$(rows idn_restored_shanghai)" = "2 2" ] &&
+    [ "${utc_rows% *}" = 0 ] && [ "$restore_status" -ne 0 ] && grep -q 'clock_form_id_check' "$work/restore_utc.log"
+then
+    pass "restored from UTC just after new year in Shanghai, CHECK (idn_valid(id)) loses its table (0 of 2 rows)"
+else
+    cat "$work/restore_utc.log"
+    fail "the restore from UTC did not show the one-argument constraint's loss: rows $utc_rows, status $restore_status"
+fi
+if [ "${utc_rows#* }" = 2 ]; then
+    pass "restored from UTC, CHECK (idn_valid(id, 2031)) keeps every row"
+else
+    fail "CHECK (idn_valid(id, 2031)) kept ${utc_rows#* } of 2 rows restored from UTC"
+fi
+unset PGTZ
+pg_server_stop "$work/clock"
 
 echo "postgresql: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

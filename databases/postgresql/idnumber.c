@@ -5,8 +5,11 @@
  * It offers, each for a number given as text or as bigint (its decimal text):
  *   idn_valid(n)          boolean: the number passes every check
  *   idn_reason(n)         'length', 'characters', 'check' or 'date'; NULL when valid
+ *   idn_valid(n, year_limit), idn_reason(n, year_limit)
+ *                         the same with the latest birth year given: IMMUTABLE,
+ *                         the form for constraints and indexes
  *   idn_expected_check(n) the check character the first 17 digits call for
- *   idn_birth_date(n)     date; idn_sex(n) 'male' or 'female'
+ *   idn_birth_date(n)     date; idn_sex(n) '男' or '女'
  *   idn_province(n), idn_city(n), idn_county(n)  the region fields of the 2009 tables
  *   idn_code_status(n)    '2009', 'in_use', 'abolished' or 'unknown'
  *   idn_now(n)            jsonb: the codes in use in 2024 that an ended code's area went to
@@ -18,17 +21,25 @@
  * for the same options and seed.
  *
  * Everything but idn_valid and idn_reason is NULL for a refused number. The
- * latest birth year a number may have is the year of the transaction's start
- * in the session's time zone (as now() gives it), so the verdicts are STABLE:
- * every row of a statement, in every parallel worker, sees the same year.
+ * one-argument forms take as the latest birth year the year of the
+ * transaction's start in the session's time zone (as now() gives it), so
+ * they are STABLE: every row of a statement, in every parallel worker, sees
+ * the same year.
+ *
+ * Errors of the library's rules carry its message, after the SQL function's
+ * name, with the SQL parameter names; their DETAIL is the library's status
+ * name (IDN_ERROR_REGION_AMBIGUOUS), the stable code to test for.
  *
  * The library works in UTF-8. Texts going in are converted from the
- * database's encoding when it is another, and texts coming out (region names,
- * messages) into it.
+ * database's encoding when it is another; texts coming out (region names,
+ * sex, messages, JSON) are converted into it, each character it lacks
+ * written '?', so that a valid number never fails a query.
  */
 #include "postgres.h"
 
+#include "access/detoast.h"
 #include "access/xact.h"
+#include "catalog/namespace.h"
 #include "fmgr.h"
 #include "funcapi.h"
 #include "mb/pg_wchar.h"
@@ -43,8 +54,20 @@
 
 PG_MODULE_MAGIC;
 
-/* How much of an input text an error message quotes. */
+/* How much of an input text the extension's own messages quote. */
 #define QUOTED_INPUT_BYTES 64
+
+/* The SQL functions' parameter names, for the library's messages. */
+static const idn_option_names_t sql_names = {
+	.region = "region",
+	.birth = "birth_from",
+	.born_from = "birth_from",
+	.born_to = "birth_to",
+	.sex = "sex",
+	.count = "count",
+	.seed = "seed",
+	.year_limit = "year_limit",
+};
 
 /* ---- The year limit ---------------------------------------------------- */
 
@@ -79,30 +102,124 @@ transaction_year(void)
 
 /* ---- Texts in and out -------------------------------------------------- */
 
-/* Whether the database's texts are the library's bytes as they stand. */
+/*
+ * Whether the database's texts are the library's bytes as they stand: UTF-8,
+ * or SQL_ASCII, which holds any bytes and converts none.
+ */
 static bool
 database_is_utf8(void)
 {
-	int			encoding = GetDatabaseEncoding();
+	/* A backend serves one database: its encoding never changes. */
+	static int	utf8 = -1;
 
-	return encoding == PG_UTF8 || encoding == PG_SQL_ASCII;
+	if (utf8 < 0)
+		utf8 = GetDatabaseEncoding() == PG_UTF8 || GetDatabaseEncoding() == PG_SQL_ASCII;
+	return utf8;
+}
+
+/*
+ * The room utf8_to_server needs for a text of `length` bytes; an error, as
+ * PostgreSQL's own conversions give it, for a text too long to convert.
+ */
+static Size
+conversion_room(size_t length)
+{
+	if (length >= (MaxAllocSize - VARHDRSZ) / MAX_CONVERSION_GROWTH)
+		ereport(ERROR,
+				(errcode(ERRCODE_PROGRAM_LIMIT_EXCEEDED),
+				 errmsg("out of memory"),
+				 errdetail("String of %zu bytes is too long for encoding conversion.", length)));
+	return length * MAX_CONVERSION_GROWTH + 1;
+}
+
+/*
+ * Writes the library's UTF-8 text into `out` in the database's encoding,
+ * each character the encoding lacks as '?', and returns the bytes written.
+ * `out` has conversion_room(length) bytes.
+ */
+static int
+utf8_to_server(const char *utf8, int length, char *out)
+{
+	static Oid	conversion = InvalidOid;
+	int			encoding = GetDatabaseEncoding();
+	int			room = (int) conversion_room((size_t) length);
+	int			written = 0;
+
+	if (!OidIsValid(conversion))
+		conversion = FindDefaultConversionProc(PG_UTF8, encoding);
+	out[0] = '\0';
+	while (length > 0)
+	{
+		int			converted;
+
+		if (OidIsValid(conversion))
+		{
+			converted = pg_do_encoding_conversion_buf(conversion, PG_UTF8, encoding, (unsigned char *) utf8,
+													  length, (unsigned char *) out + written, room - written,
+													  true);
+			written += strlen(out + written);
+		}
+		else
+		{
+			/* No conversion from UTF-8 at all: ASCII stands as it is. */
+			converted = (unsigned char) *utf8 < 0x80;
+			if (converted)
+				out[written++] = *utf8;
+		}
+		if (converted == 0)
+		{
+			/* A character the encoding lacks. */
+			converted = Min(pg_utf_mblen((const unsigned char *) utf8), length);
+			out[written++] = '?';
+		}
+		utf8 += converted;
+		length -= converted;
+	}
+	out[written] = '\0';
+	return written;
 }
 
 /* A text value of the library's UTF-8 text, in the database's encoding. */
 static text *
-utf8_to_text(const char *utf8)
+utf8_to_text(const char *utf8, size_t length)
 {
-	int			length = (int) strlen(utf8);
-	const char *converted = pg_any_to_server(utf8, length, PG_UTF8);
+	text	   *result;
 
-	if (converted == utf8)
-		return cstring_to_text_with_len(utf8, length);
-	return cstring_to_text(converted);
+	if (database_is_utf8())
+		return cstring_to_text_with_len(utf8, (int) length);
+	result = (text *) palloc(VARHDRSZ + conversion_room(length));
+	SET_VARSIZE(result, VARHDRSZ + utf8_to_server(utf8, (int) length, VARDATA(result)));
+	return result;
+}
+
+/* A C string of the library's UTF-8 text (a message), in the database's encoding. */
+static const char *
+utf8_to_cstring(const char *utf8, size_t length)
+{
+	char	   *result;
+
+	if (database_is_utf8())
+		return utf8;
+	result = palloc(conversion_room(length));
+	utf8_to_server(utf8, (int) length, result);
+	return result;
+}
+
+static bool
+all_ascii(const char *bytes, size_t length)
+{
+	size_t		i;
+
+	for (i = 0; i < length; ++i)
+		if ((unsigned char) bytes[i] >= 0x80)
+			return false;
+	return true;
 }
 
 /*
- * The argument's bytes in UTF-8 (for a database in another encoding,
- * converted into memory of the call) and their length.
+ * The bytes of a text value for the library, and their length: as stored in
+ * a UTF-8 or SQL_ASCII database, or when they are ASCII; otherwise converted
+ * into UTF-8 (memory of the call).
  */
 static const char *
 text_to_utf8(text *value, size_t *length)
@@ -111,61 +228,165 @@ text_to_utf8(text *value, size_t *length)
 	int			size = VARSIZE_ANY_EXHDR(value);
 	const char *converted;
 
-	if (database_is_utf8())
-	{
-		*length = (size_t) size;
+	*length = (size_t) size;
+	if (database_is_utf8() || all_ascii(bytes, (size_t) size))
 		return bytes;
-	}
 	converted = pg_server_to_any(bytes, size, PG_UTF8);
-	*length = converted == bytes ? (size_t) size : strlen(converted);
+	if (converted != bytes)
+		*length = strlen(converted);
 	return converted;
 }
 
-/* At most QUOTED_INPUT_BYTES of a text, cut at a character boundary. */
+/*
+ * At most QUOTED_INPUT_BYTES of a text in the database's encoding, cut at a
+ * character boundary, then "..." when cut; control characters are written
+ * '?', as the library writes them in its messages.
+ */
 static char *
 quoted_input(const char *bytes, int length)
 {
 	int			kept = length <= QUOTED_INPUT_BYTES ? length : pg_mbcliplen(bytes, length, QUOTED_INPUT_BYTES);
 	char	   *quoted = palloc(kept + 4);
+	int			i;
 
-	memcpy(quoted, bytes, kept);
+	for (i = 0; i < kept; ++i)
+	{
+		unsigned char c = (unsigned char) bytes[i];
+
+		quoted[i] = c < 0x20 || c == 0x7f ? '?' : (char) c;
+	}
 	strcpy(quoted + kept, kept < length ? "..." : "");
 	return quoted;
 }
 
-/* ---- Verification ------------------------------------------------------ */
+/* ---- Errors ------------------------------------------------------------ */
 
-/* The decimal text of a bigint argument, as the number to verify. */
-#define INT8_TEXT_CAPACITY (MAXINT8LEN + 1)
-
-static void
-verify_bytes(const char *bytes, size_t length, idn_verdict *verdict)
+/* The SQLSTATE of a refusal of the library's. */
+static int
+sqlstate_of(int status)
 {
-	/* Fails only for a NULL pointer with a length, which no caller passes. */
-	if (idn_verify(bytes, length, transaction_year(), verdict) != IDN_OK)
-		elog(ERROR, "idn_verify refused its arguments");
+	switch (status)
+	{
+		case IDN_ERROR_NO_REGION:
+		case IDN_ERROR_NO_BIRTH_DATE:
+			return ERRCODE_NULL_VALUE_NOT_ALLOWED;
+		case IDN_ERROR_BIRTH_NOT_EIGHT_DIGITS:
+		case IDN_ERROR_RANGE_NOT_DATE:
+			return ERRCODE_INVALID_DATETIME_FORMAT;
+		case IDN_ERROR_BIRTH_BEYOND_LIMITS:
+		case IDN_ERROR_RANGE_YEAR_AFTER_LIMIT:
+		case IDN_ERROR_MONTH_ABOVE_12:
+		case IDN_ERROR_DAY_ABOVE_31:
+			return ERRCODE_DATETIME_FIELD_OVERFLOW;
+		case IDN_ERROR_NOT_FIFTEEN_DIGITS:
+			return ERRCODE_INVALID_TEXT_REPRESENTATION;
+		default:
+			return ERRCODE_INVALID_PARAMETER_VALUE;
+	}
 }
 
 /*
- * The verdict on argument 0, a text or (int8_argument) a bigint. Numbers are
- * ASCII in every server encoding, so the text is verified as it is stored.
+ * Raises the library's message (UTF-8) of a refusal as the SQL function's
+ * error: "function: message", the status's name as its DETAIL.
  */
 static void
-verify_argument(FunctionCallInfo fcinfo, bool int8_argument, idn_verdict *verdict)
+report_refusal(const char *function, int status, const char *message, size_t length)
 {
+	ereport(ERROR,
+			(errcode(sqlstate_of(status)),
+			 errmsg("%s: %s", function, utf8_to_cstring(message, length)),
+			 errdetail("%s", idn_status_name(status))));
+}
+
+/* Raises the library's refusal of a value before it reaches the options. */
+static void
+report_option_refusal(const char *function, int status, const char *value, size_t value_length)
+{
+	char		message[IDN_MESSAGE_SIZE];
+	size_t		written = 0;
+
+	if (idn_option_message(status, value, value_length, &sql_names, message, sizeof message, &written) != IDN_OK)
+		elog(ERROR, "%s: idn_option_message refused %s", function, idn_status_name(status));
+	report_refusal(function, status, message, written);
+}
+
+/* Refuses a year limit the library refuses (`status`), in its words. */
+static void
+report_year_limit(const char *function, int status, int year_limit)
+{
+	char		digits[MAXINT8LEN + 1];
+	int			length;
+
+	if (status != IDN_ERROR_YEAR_LIMIT)
+		elog(ERROR, "%s: idn_verify failed: %s", function, idn_status_name(status));
+	length = pg_ltoa(year_limit, digits);
+	report_option_refusal(function, status, digits, (size_t) length);
+}
+
+/*
+ * The forms with a year limit are IMMUTABLE, so they take no 0, which stands
+ * for the clock's year in the library; its refusal is the library's message
+ * of a year limit refused.
+ */
+static void
+refuse_clock_year_limit(const char *function, int year_limit)
+{
+	if (year_limit == 0)
+		report_year_limit(function, IDN_ERROR_YEAR_LIMIT, year_limit);
+}
+
+/* ---- Verification ------------------------------------------------------ */
+
+/*
+ * The verdict on a text value. Numbers are ASCII in every server encoding: a
+ * text is verified as it is stored unless it holds other characters in a
+ * database of another encoding than UTF-8, where they are converted first,
+ * so that every database gives the same verdict on the same characters.
+ * A value stored out of line or compressed is fetched only as far as the
+ * verdict reads it.
+ */
+static pg_attribute_always_inline int
+verify_text(Datum datum, int year_limit, idn_verdict_t *verdict)
+{
+	struct varlena *stored = (struct varlena *) DatumGetPointer(datum);
+	text	   *value;
+	const char *bytes;
+	size_t		length;
+
+	if (database_is_utf8())
+	{
+		if (VARATT_IS_EXTERNAL(stored) || VARATT_IS_COMPRESSED(stored))
+		{
+			text	   *held = DatumGetTextPSlice(datum, 0, IDN_INPUT_HELD_BYTES);
+
+			return idn_verify_prefix(VARDATA_ANY(held), VARSIZE_ANY_EXHDR(held),
+									 toast_raw_datum_size(datum) - VARHDRSZ, year_limit, verdict);
+		}
+		return idn_verify(VARDATA_ANY(stored), VARSIZE_ANY_EXHDR(stored), year_limit, verdict);
+	}
+	value = DatumGetTextPP(datum);
+	bytes = text_to_utf8(value, &length);
+	return idn_verify(bytes, length, year_limit, verdict);
+}
+
+/* The verdict on argument 0, a text or (int8_argument) a bigint. */
+static pg_attribute_always_inline void
+verify_argument(FunctionCallInfo fcinfo, const char *function, bool int8_argument, int year_limit,
+				idn_verdict_t *verdict)
+{
+	int			status;
+
 	if (int8_argument)
 	{
-		char		digits[INT8_TEXT_CAPACITY];
+		char		digits[MAXINT8LEN + 1];
 		int			length = pg_lltoa(PG_GETARG_INT64(0), digits);
 
-		verify_bytes(digits, (size_t) length, verdict);
+		status = idn_verify(digits, (size_t) length, year_limit, verdict);
 	}
 	else
-	{
-		text	   *number = PG_GETARG_TEXT_PP(0);
-
-		verify_bytes(VARDATA_ANY(number), VARSIZE_ANY_EXHDR(number), verdict);
-	}
+		status = verify_text(PG_GETARG_DATUM(0), year_limit, verdict);
+	if (status != IDN_OK)
+		report_year_limit(function, status, year_limit);
 }
 
 static Datum
@@ -173,23 +394,23 @@ text_datum_or_null(FunctionCallInfo fcinfo, const char *utf8)
 {
 	if (utf8 == NULL)
 		PG_RETURN_NULL();
-	PG_RETURN_TEXT_P(utf8_to_text(utf8));
+	PG_RETURN_TEXT_P(utf8_to_text(utf8, strlen(utf8)));
 }
 
 static Datum
-valid_of(FunctionCallInfo fcinfo pg_attribute_unused(), const idn_verdict *verdict)
+valid_of(FunctionCallInfo fcinfo pg_attribute_unused(), const idn_verdict_t *verdict)
 {
 	PG_RETURN_BOOL(verdict->reason == IDN_VALID);
 }
 
 static Datum
-reason_of(FunctionCallInfo fcinfo, const idn_verdict *verdict)
+reason_of(FunctionCallInfo fcinfo, const idn_verdict_t *verdict)
 {
 	return text_datum_or_null(fcinfo, idn_reason_name(verdict->reason));
 }
 
 static Datum
-expected_check_of(FunctionCallInfo fcinfo, const idn_verdict *verdict)
+expected_check_of(FunctionCallInfo fcinfo, const idn_verdict_t *verdict)
 {
 	char		check = (char) verdict->expected_check;
 
@@ -199,108 +420,120 @@ expected_check_of(FunctionCallInfo fcinfo, const idn_verdict *verdict)
 }
 
 /*
- * The birth date as a date. Verification checks only that the month is at
- * most 12 and the day at most 31, so a valid number may carry a day that no
- * calendar has (19900231, or a month or day 00): that gives NULL.
+ * The birth date as a date: NULL for a valid number whose date no calendar
+ * has (19900231, a month or day 00), as the library's calendar says.
  */
 static Datum
-birth_date_of(FunctionCallInfo fcinfo, const idn_verdict *verdict)
+birth_date_of(FunctionCallInfo fcinfo, const idn_verdict_t *verdict)
 {
-	int			year = verdict->birth_year;
-	int			month = verdict->birth_month;
-	int			day = verdict->birth_day;
-
-	if (verdict->reason != IDN_VALID || year < 1 || month < 1 || month > MONTHS_PER_YEAR || day < 1 ||
-		day > day_tab[isleap(year)][month - 1])
+	if (verdict->reason != IDN_VALID ||
+		!idn_is_calendar_date(verdict->birth_year, verdict->birth_month, verdict->birth_day))
 		PG_RETURN_NULL();
-	PG_RETURN_DATEADT(date2j(year, month, day) - POSTGRES_EPOCH_JDATE);
+	PG_RETURN_DATEADT(date2j(verdict->birth_year, verdict->birth_month, verdict->birth_day) - POSTGRES_EPOCH_JDATE);
 }
 
 static Datum
-sex_of(FunctionCallInfo fcinfo, const idn_verdict *verdict)
+sex_of(FunctionCallInfo fcinfo, const idn_verdict_t *verdict)
 {
-	if (verdict->reason != IDN_VALID)
-		PG_RETURN_NULL();
-	return text_datum_or_null(fcinfo, verdict->sex == IDN_SEX_MALE ? "male" : "female");
+	return text_datum_or_null(fcinfo, verdict->reason == IDN_VALID ? idn_sex_name(verdict->sex) : NULL);
 }
 
 /* One of the dialog's three region texts of a valid number (the field at
- * `offset` of idn_region_fields), or NULL. */
+ * `offset` of idn_region_fields_t), or NULL. */
 static const char *
-region_text(const idn_verdict *verdict, size_t offset)
+region_text(const idn_verdict_t *verdict, size_t offset)
 {
-	idn_region_fields fields;
+	idn_region_fields_t fields;
 
-	if (verdict->reason != IDN_VALID || idn_region_texts(verdict->region_code, &fields) != IDN_OK)
+	if (verdict->reason != IDN_VALID || idn_region_fields(verdict->region_code, &fields) != IDN_OK)
 		return NULL;
 	return *(const char *const *) ((const char *) &fields + offset);
 }
 
 static Datum
-province_of(FunctionCallInfo fcinfo, const idn_verdict *verdict)
+province_of(FunctionCallInfo fcinfo, const idn_verdict_t *verdict)
 {
-	return text_datum_or_null(fcinfo, region_text(verdict, offsetof(idn_region_fields, province)));
+	return text_datum_or_null(fcinfo, region_text(verdict, offsetof(idn_region_fields_t, province)));
 }
 
 static Datum
-city_of(FunctionCallInfo fcinfo, const idn_verdict *verdict)
+city_of(FunctionCallInfo fcinfo, const idn_verdict_t *verdict)
 {
-	return text_datum_or_null(fcinfo, region_text(verdict, offsetof(idn_region_fields, city)));
+	return text_datum_or_null(fcinfo, region_text(verdict, offsetof(idn_region_fields_t, city)));
 }
 
 static Datum
-county_of(FunctionCallInfo fcinfo, const idn_verdict *verdict)
+county_of(FunctionCallInfo fcinfo, const idn_verdict_t *verdict)
 {
-	return text_datum_or_null(fcinfo, region_text(verdict, offsetof(idn_region_fields, county)));
+	return text_datum_or_null(fcinfo, region_text(verdict, offsetof(idn_region_fields_t, county)));
 }
 
 static Datum
-code_status_of(FunctionCallInfo fcinfo, const idn_verdict *verdict)
+code_status_of(FunctionCallInfo fcinfo, const idn_verdict_t *verdict)
 {
 	if (verdict->reason != IDN_VALID)
 		PG_RETURN_NULL();
-	return text_datum_or_null(fcinfo, idn_code_status_name(idn_code_status(verdict->region_code)));
+	return text_datum_or_null(fcinfo, idn_code_state_name(idn_code_state(verdict->region_code)));
 }
 
 /* verify's `now`: [] while the code is in use. */
 static Datum
-now_of(FunctionCallInfo fcinfo, const idn_verdict *verdict)
+now_of(FunctionCallInfo fcinfo, const idn_verdict_t *verdict)
 {
-	char		json[4096];
+	char		json[IDN_NOW_CODES_JSON_SIZE];
 	size_t		written = 0;
 
 	if (verdict->reason != IDN_VALID)
 		PG_RETURN_NULL();
-	if (idn_now_json(verdict->region_code, json, sizeof json, &written) != IDN_OK)
-		elog(ERROR, "idn_now_json needs %zu bytes", written);
-	return DirectFunctionCall1(jsonb_in, CStringGetDatum(pg_any_to_server(json, (int) written, PG_UTF8)));
+	if (idn_now_codes_json(verdict->region_code, json, sizeof json, &written) != IDN_OK)
+		elog(ERROR, "idn_now: idn_now_codes_json needs %zu bytes", written);
+	return DirectFunctionCall1(jsonb_in, CStringGetDatum(utf8_to_cstring(json, written)));
 }
 
 static Datum
-kind_of(FunctionCallInfo fcinfo, const idn_verdict *verdict)
+kind_of(FunctionCallInfo fcinfo, const idn_verdict_t *verdict)
 {
 	return text_datum_or_null(fcinfo, idn_kind_name(verdict->kind));
 }
 
 /*
  * Each verdict function has two entry points, for a text and for a bigint:
- * pg_idn_NAME_text and pg_idn_NAME_int8, named in idnumber--1.0.sql.
+ * pg_idn_NAME_text and pg_idn_NAME_int8, named in idnumber--1.0.sql. The
+ * SQL functions are STRICT; the entry points answer NULL for NULL all the
+ * same, so that a changed declaration can never hand them one.
  */
-#define VERDICT_FUNCTION(name) \
-	PG_FUNCTION_INFO_V1(pg_idn_##name##_text); \
-	Datum pg_idn_##name##_text(PG_FUNCTION_ARGS) \
+#define VERDICT_ENTRY(name, suffix, int8_argument) \
+	PG_FUNCTION_INFO_V1(pg_idn_##name##_##suffix); \
+	Datum pg_idn_##name##_##suffix(PG_FUNCTION_ARGS) \
 	{ \
-		idn_verdict verdict; \
-		verify_argument(fcinfo, false, &verdict); \
-		return name##_of(fcinfo, &verdict); \
-	} \
-	PG_FUNCTION_INFO_V1(pg_idn_##name##_int8); \
-	Datum pg_idn_##name##_int8(PG_FUNCTION_ARGS) \
-	{ \
-		idn_verdict verdict; \
-		verify_argument(fcinfo, true, &verdict); \
+		idn_verdict_t verdict; \
+		if (PG_ARGISNULL(0)) \
+			PG_RETURN_NULL(); \
+		verify_argument(fcinfo, "idn_" #name, int8_argument, transaction_year(), &verdict); \
 		return name##_of(fcinfo, &verdict); \
 	}
+#define VERDICT_FUNCTION(name) \
+	VERDICT_ENTRY(name, text, false) \
+	VERDICT_ENTRY(name, int8, true)
+
+/*
+ * The forms with a year limit (argument 1): pg_idn_NAME_text_year and
+ * pg_idn_NAME_int8_year.
+ */
+#define YEAR_LIMIT_ENTRY(name, suffix, int8_argument) \
+	PG_FUNCTION_INFO_V1(pg_idn_##name##_##suffix##_year); \
+	Datum pg_idn_##name##_##suffix##_year(PG_FUNCTION_ARGS) \
+	{ \
+		idn_verdict_t verdict; \
+		if (PG_ARGISNULL(0) || PG_ARGISNULL(1)) \
+			PG_RETURN_NULL(); \
+		refuse_clock_year_limit("idn_" #name, PG_GETARG_INT32(1)); \
+		verify_argument(fcinfo, "idn_" #name, int8_argument, PG_GETARG_INT32(1), &verdict); \
+		return name##_of(fcinfo, &verdict); \
+	}
+#define YEAR_LIMIT_FUNCTION(name) \
+	YEAR_LIMIT_ENTRY(name, text, false) \
+	YEAR_LIMIT_ENTRY(name, int8, true)
 
 VERDICT_FUNCTION(valid)
 VERDICT_FUNCTION(reason)
@@ -314,41 +547,51 @@ VERDICT_FUNCTION(code_status)
 VERDICT_FUNCTION(now)
 VERDICT_FUNCTION(kind)
 
+YEAR_LIMIT_FUNCTION(valid)
+YEAR_LIMIT_FUNCTION(reason)
+
 /* ---- Upgrade and mask -------------------------------------------------- */
 
 /*
  * The 18-character form of a 15-digit number. A text that is not one is an
  * error, as a malformed value given to a type's input is: an UPDATE that
- * upgrades a column never writes NULL over what it could not read.
+ * upgrades a column never writes NULL over what it could not read. Digits
+ * are ASCII in every encoding, so the text is given as it is stored.
  */
 static Datum
 upgrade_bytes(const char *bytes, int length)
 {
-	char		number[19];
-	int			status = idn_upgrade(bytes, (size_t) length, number, sizeof number);
+	char		number[IDN_NUMBER_SIZE];
+	size_t		written = 0;
+	int			status = idn_upgrade_number(bytes, (size_t) length, number, sizeof number, &written);
 
 	switch (status)
 	{
 		case IDN_OK:
-			PG_RETURN_TEXT_P(cstring_to_text_with_len(number, 18));
+			PG_RETURN_TEXT_P(cstring_to_text_with_len(number, (int) written));
 		case IDN_ERROR_NOT_FIFTEEN_DIGITS:
 			ereport(ERROR,
-					(errcode(ERRCODE_INVALID_TEXT_REPRESENTATION),
-					 errmsg("invalid 15-digit identity number: \"%s\"", quoted_input(bytes, length)),
-					 errdetail("It has %d bytes; an old number is 15 digits.", length)));
+					(errcode(sqlstate_of(status)),
+					 errmsg("idn_upgrade: \"%s\" (%d bytes) is not a 15-digit identity number",
+							quoted_input(bytes, length), length),
+					 errdetail("%s", idn_status_name(status))));
 			break;
 		case IDN_ERROR_MONTH_ABOVE_12:
 			ereport(ERROR,
-					(errcode(ERRCODE_DATETIME_FIELD_OVERFLOW),
-					 errmsg("15-digit identity number \"%s\" has a month above 12", quoted_input(bytes, length))));
+					(errcode(sqlstate_of(status)),
+					 errmsg("idn_upgrade: 15-digit identity number \"%s\" has a month above 12",
+							quoted_input(bytes, length)),
+					 errdetail("%s", idn_status_name(status))));
 			break;
 		case IDN_ERROR_DAY_ABOVE_31:
 			ereport(ERROR,
-					(errcode(ERRCODE_DATETIME_FIELD_OVERFLOW),
-					 errmsg("15-digit identity number \"%s\" has a day above 31", quoted_input(bytes, length))));
+					(errcode(sqlstate_of(status)),
+					 errmsg("idn_upgrade: 15-digit identity number \"%s\" has a day above 31",
+							quoted_input(bytes, length)),
+					 errdetail("%s", idn_status_name(status))));
 			break;
 	}
-	elog(ERROR, "idn_upgrade failed: %s", idn_status_name(status));
+	elog(ERROR, "idn_upgrade: idn_upgrade_number failed: %s", idn_status_name(status));
 	pg_unreachable();
 }
 
@@ -356,8 +599,11 @@ PG_FUNCTION_INFO_V1(pg_idn_upgrade_text);
 Datum
 pg_idn_upgrade_text(PG_FUNCTION_ARGS)
 {
-	text	   *number = PG_GETARG_TEXT_PP(0);
+	text	   *number;
 
+	if (PG_ARGISNULL(0))
+		PG_RETURN_NULL();
+	number = PG_GETARG_TEXT_PP(0);
 	return upgrade_bytes(VARDATA_ANY(number), VARSIZE_ANY_EXHDR(number));
 }
 
@@ -365,34 +611,28 @@ PG_FUNCTION_INFO_V1(pg_idn_upgrade_int8);
 Datum
 pg_idn_upgrade_int8(PG_FUNCTION_ARGS)
 {
-	char		digits[INT8_TEXT_CAPACITY];
-	int			length = pg_lltoa(PG_GETARG_INT64(0), digits);
+	char		digits[MAXINT8LEN + 1];
+	int			length;
 
+	if (PG_ARGISNULL(0))
+		PG_RETURN_NULL();
+	length = pg_lltoa(PG_GETARG_INT64(0), digits);
 	return upgrade_bytes(digits, length);
 }
 
-/*
- * The masked text. Its characters are counted in UTF-8: in a database of
- * another encoding the text is converted there and back.
- */
+/* The masked text. Its characters are counted in UTF-8. */
 static Datum
 mask_bytes(const char *bytes, size_t length)
 {
-	/* A masked text is never longer than the text: each character keeps its bytes or becomes one '*'. */
-	text	   *masked = (text *) palloc(VARHDRSZ + length + 1);
+	text	   *masked = (text *) palloc(VARHDRSZ + IDN_MASK_SIZE(length));
 	size_t		written = 0;
-	int			status = idn_mask(bytes, length, VARDATA(masked), length + 1, &written);
+	int			status = idn_mask_text(bytes, length, VARDATA(masked), IDN_MASK_SIZE(length), &written);
 
 	if (status != IDN_OK)
-		elog(ERROR, "idn_mask failed: %s", idn_status_name(status));
-	SET_VARSIZE(masked, VARHDRSZ + written);
+		elog(ERROR, "idn_mask: idn_mask_text failed: %s", idn_status_name(status));
 	if (!database_is_utf8())
-	{
-		text	   *converted = utf8_to_text(VARDATA(masked));
-
-		pfree(masked);
-		masked = converted;
-	}
+		PG_RETURN_TEXT_P(utf8_to_text(VARDATA(masked), written));
+	SET_VARSIZE(masked, VARHDRSZ + written);
 	PG_RETURN_TEXT_P(masked);
 }
 
@@ -401,8 +641,11 @@ Datum
 pg_idn_mask_text(PG_FUNCTION_ARGS)
 {
 	size_t		length;
-	const char *bytes = text_to_utf8(PG_GETARG_TEXT_PP(0), &length);
+	const char *bytes;
 
+	if (PG_ARGISNULL(0))
+		PG_RETURN_NULL();
+	bytes = text_to_utf8(PG_GETARG_TEXT_PP(0), &length);
 	return mask_bytes(bytes, length);
 }
 
@@ -410,9 +653,12 @@ PG_FUNCTION_INFO_V1(pg_idn_mask_int8);
 Datum
 pg_idn_mask_int8(PG_FUNCTION_ARGS)
 {
-	char		digits[INT8_TEXT_CAPACITY];
-	int			length = pg_lltoa(PG_GETARG_INT64(0), digits);
+	char		digits[MAXINT8LEN + 1];
+	int			length;
 
+	if (PG_ARGISNULL(0))
+		PG_RETURN_NULL();
+	length = pg_lltoa(PG_GETARG_INT64(0), digits);
 	return mask_bytes(digits, (size_t) length);
 }
 
@@ -428,164 +674,92 @@ optional_text_argument(FunctionCallInfo fcinfo, int argument, size_t *length)
 	return text_to_utf8(PG_GETARG_TEXT_PP(argument), length);
 }
 
-static void
-require_argument(FunctionCallInfo fcinfo, int argument, const char *name)
-{
-	if (PG_ARGISNULL(argument))
-		ereport(ERROR,
-				(errcode(ERRCODE_NULL_VALUE_NOT_ALLOWED),
-				 errmsg("idn_generate: %s must not be NULL", name)));
-}
-
 /*
- * The library's message for a refused option names idtool's options; here
- * they are the function's parameters. Writes the reworded message into
- * `out` (the same size as `message` suffices: every new name is shorter).
+ * The options of idn_generate(region, birth_from, birth_to, sex, count,
+ * seed). birth_to NULL: birth_from is the one birth date (taken as the
+ * dialog takes it); otherwise the range of real dates. NULL region or
+ * birth_from: the library's message of a missing option. sex NULL: any;
+ * otherwise a word of idn_parse_sex. count NULL: 1. seed NULL: one from the
+ * system; a negative seed stands for the unsigned 64-bit seed of the same
+ * bits, so that every seed is reachable.
  */
 static void
-reword_message(const char *message, char *out, size_t size)
+generate_options(FunctionCallInfo fcinfo, idn_generate_options_t *options)
 {
-	static const char *const renames[][2] = {
-		{"generate: ", ""},
-		{"warning: ", ""},
-		{"--born-between", "birth_from/birth_to"},
-		{"--birth", "birth_from"},
-		{"--region", "region"},
-		{"--count", "count"},
-		{"--sex", "sex"},
-	};
-	size_t		put = 0;
-
-	while (*message != '\0' && put + 1 < size)
+	memset(options, 0, sizeof *options);
+	options->region = optional_text_argument(fcinfo, 0, &options->region_length);
+	if (PG_ARGISNULL(2))
+		options->birth = optional_text_argument(fcinfo, 1, &options->birth_length);
+	else
 	{
-		bool		renamed = false;
-		size_t		i;
-
-		for (i = 0; i < lengthof(renames) && !renamed; ++i)
-		{
-			size_t		from = strlen(renames[i][0]);
-			size_t		to = strlen(renames[i][1]);
-
-			if (strncmp(message, renames[i][0], from) != 0 || put + to + 1 > size)
-				continue;
-			memcpy(out + put, renames[i][1], to);
-			put += to;
-			message += from;
-			renamed = true;
-		}
-		if (!renamed)
-			out[put++] = *message++;
+		options->born_from = optional_text_argument(fcinfo, 1, &options->born_from_length);
+		options->born_to = optional_text_argument(fcinfo, 2, &options->born_to_length);
 	}
-	out[put] = '\0';
-}
+	options->sex = IDN_SEX_ANY;
+	if (!PG_ARGISNULL(3))
+	{
+		size_t		length;
+		const char *word = text_to_utf8(PG_GETARG_TEXT_PP(3), &length);
+		int			status = idn_parse_sex(word, length, &options->sex);
 
-static void
-report_generate_error(int status, const char *message)
-{
-	char		reworded[IDN_MESSAGE_CAPACITY];
-	int			code = ERRCODE_INVALID_PARAMETER_VALUE;
-
-	reword_message(message, reworded, sizeof reworded);
-	if (status == IDN_ERROR_BIRTH_NOT_EIGHT_DIGITS || status == IDN_ERROR_RANGE_NOT_DATE)
-		code = ERRCODE_INVALID_DATETIME_FORMAT;
-	else if (status == IDN_ERROR_BIRTH_BEYOND_LIMITS || status == IDN_ERROR_RANGE_YEAR_AFTER_LIMIT)
-		code = ERRCODE_DATETIME_FIELD_OVERFLOW;
-	ereport(ERROR,
-			(errcode(code),
-			 errmsg("idn_generate: %s", pg_any_to_server(reworded, (int) strlen(reworded), PG_UTF8))));
+		if (status != IDN_OK)
+			report_option_refusal("idn_generate", status, word, length);
+	}
+	options->count = PG_ARGISNULL(4) ? 1 : PG_GETARG_INT64(4);
+	options->has_seed = !PG_ARGISNULL(5);
+	options->seed = options->has_seed ? (uint64_t) PG_GETARG_INT64(5) : 0;
+	options->year_limit = transaction_year();
 }
 
 /*
- * idn_generate(region, birth_from, birth_to, sex, count, seed): the numbers
- * of one plan, one row each. birth_to NULL: birth_from is the one birth date
- * (taken as the dialog takes it; one that is no real calendar date gets a
- * warning); otherwise the range of real dates. sex NULL or 'any', 'male',
- * 'female'. seed NULL: one from the system. A negative seed stands for the
- * unsigned 64-bit seed with the same bits, so every seed of idtool's is
- * reachable.
+ * idn_generate: the numbers of one plan, one row each. A birth date that is
+ * no calendar date gives the library's warning.
  */
 PG_FUNCTION_INFO_V1(pg_idn_generate);
 Datum
 pg_idn_generate(PG_FUNCTION_ARGS)
 {
 	FuncCallContext *call;
-	idn_generator *generator;
+	idn_generator_t *generator;
 
 	if (SRF_IS_FIRSTCALL())
 	{
 		MemoryContext caller_context;
-		idn_generate_options options;
-		char		message[IDN_MESSAGE_CAPACITY];
-		int64		count;
+		idn_generate_options_t options;
 		int			status;
-
-		require_argument(fcinfo, 0, "region");
-		require_argument(fcinfo, 1, "birth_from");
-		require_argument(fcinfo, 4, "count");
 
 		call = SRF_FIRSTCALL_INIT();
 		caller_context = MemoryContextSwitchTo(call->multi_call_memory_ctx);
 
-		memset(&options, 0, sizeof options);
-		options.region = optional_text_argument(fcinfo, 0, &options.region_length);
-		if (PG_ARGISNULL(2))
-			options.birth = optional_text_argument(fcinfo, 1, &options.birth_length);
-		else
-		{
-			options.born_from = optional_text_argument(fcinfo, 1, &options.born_from_length);
-			options.born_to = optional_text_argument(fcinfo, 2, &options.born_to_length);
-		}
-		options.sex = IDN_SEX_ANY;
-		if (!PG_ARGISNULL(3))
-		{
-			char	   *sex = text_to_cstring(PG_GETARG_TEXT_PP(3));
-
-			if (pg_strcasecmp(sex, "male") == 0)
-				options.sex = IDN_SEX_MALE;
-			else if (pg_strcasecmp(sex, "female") == 0)
-				options.sex = IDN_SEX_FEMALE;
-			else if (pg_strcasecmp(sex, "any") != 0)
-				ereport(ERROR,
-						(errcode(ERRCODE_INVALID_PARAMETER_VALUE),
-						 errmsg("idn_generate: sex must be 'male', 'female' or 'any', not \"%s\"",
-								quoted_input(sex, (int) strlen(sex)))));
-		}
-		count = PG_GETARG_INT64(4);
-		if (count < 1)
-			ereport(ERROR,
-					(errcode(ERRCODE_INVALID_PARAMETER_VALUE),
-					 errmsg("idn_generate: count must be at least 1, not " INT64_FORMAT, count)));
-		options.count = (uint64_t) count;
-		options.has_seed = !PG_ARGISNULL(5);
-		options.seed = options.has_seed ? (uint64_t) PG_GETARG_INT64(5) : 0;
-		options.year_limit = transaction_year();
-
+		generate_options(fcinfo, &options);
 		generator = palloc(sizeof *generator);
-		status = idn_generator_init(generator, &options, message, sizeof message);
-		if (status != IDN_OK)
-			report_generate_error(status, message);
-		if (message[0] != '\0')
+		status = idn_generator_init(generator, &options, NULL);
+		if (status != IDN_OK || idn_generator_warning(generator) != IDN_WARNING_NONE)
 		{
-			char		reworded[IDN_MESSAGE_CAPACITY];
+			char		message[IDN_MESSAGE_SIZE];
+			size_t		written = 0;
 
-			reword_message(message, reworded, sizeof reworded);
-			ereport(WARNING,
-					(errmsg("idn_generate: %s", pg_any_to_server(reworded, (int) strlen(reworded), PG_UTF8))));
+			if (idn_generate_message(&options, &sql_names, message, sizeof message, &written) != IDN_OK)
+				elog(ERROR, "idn_generate: idn_generate_message failed for %s", idn_status_name(status));
+			if (status != IDN_OK)
+				report_refusal("idn_generate", status, message, written);
+			ereport(WARNING, (errmsg("idn_generate: %s", utf8_to_cstring(message, written))));
 		}
 		call->user_fctx = generator;
-		call->max_calls = idn_generator_count(generator);
+		call->max_calls = (uint64) idn_generator_count(generator);
 		MemoryContextSwitchTo(caller_context);
 	}
 
 	call = SRF_PERCALL_SETUP();
-	generator = (idn_generator *) call->user_fctx;
+	generator = (idn_generator_t *) call->user_fctx;
 	if (call->call_cntr < call->max_calls)
 	{
-		char		number[19];
+		char		number[IDN_NUMBER_SIZE];
+		size_t		written = 0;
 
-		if (idn_generator_number(generator, call->call_cntr, number, sizeof number) != IDN_OK)
-			elog(ERROR, "idn_generator_number failed at " UINT64_FORMAT, call->call_cntr);
-		SRF_RETURN_NEXT(call, PointerGetDatum(cstring_to_text_with_len(number, 18)));
+		if (idn_generator_number(generator, (int64_t) call->call_cntr, number, sizeof number, &written) != IDN_OK)
+			elog(ERROR, "idn_generate: idn_generator_number failed at " UINT64_FORMAT, call->call_cntr);
+		SRF_RETURN_NEXT(call, PointerGetDatum(cstring_to_text_with_len(number, (int) written)));
 	}
 	SRF_RETURN_DONE(call);
 }

@@ -2,9 +2,12 @@
 # the tests and the benchmark; sourced by scripts/test-postgresql.sh and
 # scripts/bench-databases.sh.
 #
-#   pg_server_start DIR   initdb into DIR/data and start the server there,
-#                         listening on no TCP port, its socket in DIR; exports
-#                         PGHOST, PGPORT and PGUSER for psql and pg_regress
+#   pg_server_start DIR [NAME=VALUE...]
+#                         initdb into DIR/data and start the server there,
+#                         listening on no TCP port, its socket in DIR, with the
+#                         variables given in its environment (a faked clock,
+#                         say); exports PGHOST, PGPORT and PGUSER for psql and
+#                         pg_regress
 #   pg_server_stop DIR    stop it (nothing when it is not running)
 #
 # The server refuses to run as root: as root, initdb and the server run as the
@@ -25,13 +28,14 @@ pg_as_server_user() {
 
 pg_server_start() {
     local dir=$1
+    shift
     [ "$(id -u)" -ne 0 ] || chown postgres: "$dir"
     # The port names the socket file only; no TCP port is opened.
     export PGHOST=$dir PGPORT=$((40000 + $$ % 20000)) PGUSER=postgres
     pg_as_server_user "$pg_bindir/initdb" --pgdata="$dir/data" --username=postgres --auth=trust \
         --encoding=UTF8 --locale=C.UTF-8 --no-sync >"$dir/initdb.log" 2>&1 ||
         { cat "$dir/initdb.log" >&2; return 1; }
-    pg_as_server_user "$pg_bindir/pg_ctl" --pgdata="$dir/data" --log="$dir/server.log" --wait --silent \
+    pg_as_server_user env "$@" "$pg_bindir/pg_ctl" --pgdata="$dir/data" --log="$dir/server.log" --wait --silent \
         -o "-c listen_addresses='' -k '$dir' -p $PGPORT -c fsync=off -c max_parallel_workers_per_gather=2" start ||
         { cat "$dir/server.log" >&2; return 1; }
 }

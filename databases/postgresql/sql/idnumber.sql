@@ -6,8 +6,10 @@ SET datestyle = ISO;
 
 -- Every function is STRICT but idn_generate, PARALLEL SAFE but idn_generate
 -- (RESTRICTED: unseeded, it draws), and as volatile as it truly is: verdicts
--- depend on the current year (STABLE).
-SELECT p.oid::regprocedure AS function, provolatile, proparallel, proisstrict, prorettype::regtype
+-- of one argument depend on the current year (STABLE), those with a year
+-- limit do not (IMMUTABLE). The extension's owner owns every function.
+SELECT p.oid::regprocedure AS function, provolatile, proparallel, proisstrict, prorettype::regtype,
+       p.proowner = e.extowner AS owned
 FROM pg_proc p JOIN pg_depend d ON d.objid = p.oid AND d.classid = 'pg_proc'::regclass
 JOIN pg_extension e ON e.oid = d.refobjid AND e.extname = 'idnumber'
 ORDER BY 1::text;
@@ -68,10 +70,14 @@ SELECT idn_valid(NULL::text) IS NULL AS valid, idn_reason(NULL::text) IS NULL AS
 SELECT idn_valid(t), idn_reason(t), idn_expected_check(t), length(idn_mask(t)), left(idn_mask(t), 8),
        right(idn_mask(t), 6)
 FROM (SELECT repeat('1', 1048576) AS t) AS big;
--- Stored in a table (compressed, out of line), the same.
+-- Stored in a table (compressed, out of line), the same; and stored out of
+-- line uncompressed, of which the verdict fetches only the first bytes.
 CREATE TEMP TABLE big (t text);
-INSERT INTO big VALUES (repeat('1', 1048576)), (repeat('叶', 349526));
+INSERT INTO big VALUES (repeat('1', 1048576)), (repeat('叶', 349526)), ('11010519491231002X' || repeat('叶', 349526));
 SELECT idn_reason(t), idn_expected_check(t), octet_length(idn_mask(t)), left(idn_mask(t), 8) FROM big;
+ALTER TABLE big ALTER t SET STORAGE EXTERNAL;
+INSERT INTO big SELECT t || 'a' FROM big;
+SELECT idn_valid(t), idn_reason(t), idn_expected_check(t), idn_valid(t, 2000), octet_length(t) FROM big WHERE t LIKE '%a';
 
 -- The year limit is the year of the transaction's start: a number born this
 -- year passes, one born next year is refused for its date.
@@ -79,6 +85,30 @@ SELECT idn_reason(stem || idn_expected_check(stem)) IS NULL AS this_year_valid
 FROM (SELECT '110105' || extract(year FROM now())::int || '0101001' AS stem) AS s;
 SELECT idn_reason(stem || idn_expected_check(stem)) AS next_year
 FROM (SELECT '110105' || extract(year FROM now())::int + 1 || '0101001' AS stem) AS s;
+
+-- With the year limit given, the verdict reads no clock: a number born in
+-- 2031 is refused up to 2030 and valid from 2031, as text and as bigint.
+SELECT y, idn_valid('110105203101010017', y), idn_reason('110105203101010017', y),
+       idn_valid(110105203101010017, y), idn_reason(110105203101010017, y)
+FROM (VALUES (2030), (2031), (9999)) AS v(y);
+SELECT idn_reason('11010519491231002x', 2000) AS characters, idn_valid('', 1) AS empty,
+       idn_valid('11010519491231002X', NULL) IS NULL AS null_limit, idn_reason(NULL::text, 2000) IS NULL AS null_number;
+-- Year limits outside 1-9999 are refused, 0 too: it would mean the clock's
+-- year, and these functions are IMMUTABLE.
+SELECT idn_valid('11010519491231002X', 0);
+SELECT idn_reason(110105194912310021, -1);
+SELECT idn_valid('11010519491231002X', 10000);
+-- Only the form with a year limit may index; the form of one argument is
+-- refused there, as it should be.
+CREATE TEMP TABLE indexed (id text);
+INSERT INTO indexed SELECT n FROM idn_generate('110105', '19491001', count => 20, seed => 3) AS n;
+INSERT INTO indexed VALUES ('110105194912310021'), ('110105203101010017');
+CREATE INDEX indexed_reason ON indexed (idn_reason(id, 2030));
+CREATE INDEX indexed_reason_clock ON indexed (idn_reason(id));
+SET enable_seqscan = off;
+EXPLAIN (COSTS OFF) SELECT id FROM indexed WHERE idn_reason(id, 2030) = 'date';
+SELECT id, idn_reason(id, 2030) FROM indexed WHERE idn_reason(id, 2030) IS NOT NULL ORDER BY id;
+RESET enable_seqscan;
 
 -- Upgrade: 15 digits become 18 characters; anything else is an error, as a
 -- malformed value is for a type's input.
@@ -88,7 +118,10 @@ SELECT idn_upgrade('1101054912310020');
 SELECT idn_upgrade('11010549123100a');
 SELECT idn_upgrade('110105491331002');
 SELECT idn_upgrade('110105491232002');
+-- A long text is quoted by its first characters, cut between two of them.
 SELECT idn_upgrade(repeat('9', 100000));
+SELECT idn_upgrade(repeat('叶', 3495254));
+SELECT idn_upgrade(E'\n\t' || repeat('1', 13));
 -- A safe column update: only what converts is written.
 CREATE TEMP TABLE old_numbers (id text);
 INSERT INTO old_numbers VALUES ('110105491231002'), ('11010519491231002X');
@@ -105,38 +138,71 @@ SELECT idn_mask('11010519491231002X'), idn_mask(110105194910010015), idn_mask('�
 SELECT * FROM idn_generate('110105', '19491001', count => 3, seed => 7);
 SELECT n, idn_valid(n), idn_sex(n), idn_birth_date(n) BETWEEN '1980-01-01' AND '1989-12-31' AS in_range
 FROM idn_generate('阳泉市/城区', '19800101', '19891231', 'female', 4, -1) AS n;
-SELECT count(*), count(DISTINCT n), bool_and(idn_valid(n)), bool_and(idn_sex(n) = 'male')
+SELECT count(*), count(DISTINCT n), bool_and(idn_valid(n)), bool_and(idn_sex(n) = '男')
 FROM idn_generate('440303', '19880808', sex => 'male', count => 499, seed => 3) AS n;
 SELECT count(DISTINCT n) FROM idn_generate('110105', '19491001', count => 999, seed => 9) AS n;
+-- The sex words of every face: 男, 女, male, female, any, in any case.
+SELECT word, array_agg(DISTINCT idn_sex(n)) AS sexes
+FROM (VALUES ('男'), ('女'), ('MALE'), ('Female'), ('any')) AS v(word),
+     idn_generate('110105', '19491001', sex => word, count => 20, seed => 1) AS n
+GROUP BY word ORDER BY word;
+-- NULL count is 1, NULL sex either, NULL seed one drawn.
+SELECT count(*) FROM idn_generate('110105', '19491001', NULL, NULL, NULL, NULL);
+SELECT a = b AS null_sex_is_any
+FROM (SELECT array_agg(n) AS a FROM idn_generate('110105', '19491001', sex => NULL, count => 5, seed => 2) AS n) AS x,
+     (SELECT array_agg(n) AS b FROM idn_generate('110105', '19491001', sex => 'any', count => 5, seed => 2) AS n) AS y;
 -- Without a seed, each call draws one.
 SELECT count(*) FROM idn_generate('110105', '19491001');
 -- A birth date no calendar has is carried as given, with a warning.
-SELECT * FROM idn_generate('110105', '19490231', seed => 1);
+SELECT n, idn_valid(n), idn_birth_date(n) FROM idn_generate('110105', '19490231', seed => 1) AS n;
 -- Filling a table with test data.
 CREATE TEMP TABLE people AS
 SELECT n AS id, idn_birth_date(n) AS born FROM idn_generate('330185', '19700101', '19991231', count => 200, seed => 42) AS n;
 SELECT count(*), count(DISTINCT id), min(born) >= '1970-01-01', max(born) <= '1999-12-31' FROM people;
 
--- Refused options, each with its message.
+-- Refused options: the library's message in the parameters' names, its
+-- status as the DETAIL.
 SELECT * FROM idn_generate('城区', '19491001');
 SELECT * FROM idn_generate('110100', '19491001');
 SELECT * FROM idn_generate('北京市/不存在', '19491001');
 SELECT * FROM idn_generate('110105', '1949');
-SELECT * FROM idn_generate('110105', '19491301');
-SELECT * FROM idn_generate('110105', '29990101');
 SELECT * FROM idn_generate('110105', '19490231', '19500101');
 SELECT * FROM idn_generate('110105', '19500101', '19490101');
+SELECT * FROM idn_generate('110105', NULL, '19490101');
 SELECT * FROM idn_generate('110105', '19491001', count => 1000);
 SELECT * FROM idn_generate('110105', '19491001', count => 0);
+SELECT * FROM idn_generate('110105', '19491001', count => -9223372036854775808);
 SELECT * FROM idn_generate('110105', '19491001', sex => 'unknown');
+SELECT * FROM idn_generate('110105', '19491001', sex => '男性');
+SELECT * FROM idn_generate('110105', '19491001', sex => '');
 SELECT * FROM idn_generate(NULL, '19491001');
 SELECT * FROM idn_generate('110105', NULL);
-SELECT * FROM idn_generate('110105', '19491001', count => NULL);
+-- What an error carries, for a program: the SQLSTATE and, as the DETAIL,
+-- the library's status.
+DO $$
+DECLARE
+    state text;
+    detail text;
+BEGIN
+    PERFORM idn_generate('110105', '19491001', count => 1000);
+EXCEPTION WHEN invalid_parameter_value THEN
+    GET STACKED DIAGNOSTICS state = RETURNED_SQLSTATE, detail = PG_EXCEPTION_DETAIL;
+    RAISE NOTICE 'caught % %', state, detail;
+END
+$$;
+-- Values of 10 MB are echoed by their first 128 bytes at most, whole
+-- characters.
+SELECT * FROM idn_generate('110105', repeat('叶', 3495254));
+SELECT * FROM idn_generate('110105', '19491001', sex => repeat('1', 10485760));
+SELECT * FROM idn_generate(repeat('1', 10485760), '19491001');
+SELECT * FROM idn_generate('110105', '19491001', repeat('2', 10485760));
 
--- A CHECK constraint keeps refused numbers out.
-CREATE TEMP TABLE checked (id text CHECK (idn_valid(id)));
+-- A CHECK constraint keeps refused numbers out; with the year limit given,
+-- it holds the same rows whatever the clock and the time zone.
+CREATE TEMP TABLE checked (id text CHECK (idn_valid(id, 2100)));
 INSERT INTO checked VALUES ('11010519491231002X');
 INSERT INTO checked VALUES ('110105194912310021');
 
 DROP TABLE checked;
+DROP TABLE indexed;
 DROP EXTENSION idnumber;

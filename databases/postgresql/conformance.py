@@ -1,0 +1,441 @@
+#!/usr/bin/python3
+"""The conformance corpus (tests/conformance) through the extension's SQL
+functions, on a running server (psql's PGHOST, PGPORT and PGUSER).
+
+Every section the SQL interface can express:
+  verify    the verdict functions of one argument; a case with year_limit
+            through idn_valid and idn_reason of two, which the other cases
+            also run with 2024 and 2098 (their answers hold for both); a
+            decimal input also as bigint; the same again in an EUC_CN
+            database, where a character EUC_CN lacks is '?'
+  generate  idn_generate, birth as birth_from and born_from/born_to as
+            birth_from/birth_to; a refusal is the library's message for the
+            SQL parameter names after "idn_generate: ", its status the
+            DETAIL; a negative seed gives the case's signed_64
+  sex       the words as idn_generate's sex
+  mask, upgrade  idn_mask and idn_upgrade, as text and, for a decimal, bigint
+  history   idn_code_status and idn_now of a valid number with the code
+  regions   idn_generate's region
+and skips, counting them, what it cannot: NUL and bytes that are no UTF-8
+(text holds neither), as_of_year and a generation's year_limit (no
+parameter has them), a count or seed beyond bigint, birth with a range, a
+range's first date alone (birth_from alone is one birth date), region
+search, in_use_at_birth, the history's records and lines.
+
+A failure names "postgresql <section>/<id>". Ends with the counts; exits 1
+on any failure.
+
+  conformance.py [--library build/release/capi/libidnumber.so]
+"""
+
+import argparse
+import json
+import os
+import re
+import subprocess
+import sys
+from pathlib import Path
+
+ROOT = Path(__file__).resolve().parents[2]
+sys.path.insert(0, str(ROOT / "tests" / "conformance"))
+import corpus  # noqa: E402
+
+SQL_NAMES = dict(region=b"region", birth=b"birth_from", born_from=b"birth_from", born_to=b"birth_to", sex=b"sex",
+                 count=b"count", seed=b"seed")
+INT64_MAX = 2**63 - 1
+# An inline literal for pieces up to this many bytes; longer texts are built
+# by the server from their spec (repeat, parts), not sent whole.
+LITERAL_LIMIT = 4096
+
+
+class Skip(Exception):
+    """A case the SQL interface cannot express."""
+
+
+def text_bytes(spec, encoding="utf-8"):
+    """The bytes of a text spec that a text value can hold, or Skip."""
+    data = corpus.bytes_of(spec)
+    if b"\0" in data:
+        raise Skip("NUL")
+    try:
+        text = data.decode("utf-8")
+    except UnicodeDecodeError:
+        raise Skip("not UTF-8") from None
+    if encoding != "utf-8":
+        try:
+            text.encode(encoding)
+        except UnicodeEncodeError:
+            raise Skip(f"not in {encoding}") from None
+    return data
+
+
+def sql_text(spec, encoding="utf-8"):
+    """An SQL expression of type text whose value is the spec's text."""
+    data = text_bytes(spec, encoding)
+    if len(data) <= LITERAL_LIMIT or isinstance(spec, str):
+        return f"convert_from('\\x{data.hex()}'::bytea, 'UTF8')"
+    if "repeat" in spec:
+        return f"repeat({sql_text(spec['repeat'], encoding)}, {int(spec['times'])})"
+    if "parts" in spec:
+        return "(" + " || ".join(sql_text(part, encoding) for part in spec["parts"]) + ")"
+    return f"convert_from('\\x{data.hex()}'::bytea, 'UTF8')"
+
+
+def decimal_bigint(spec):
+    """The bigint literal of a decimal text without leading zeros, or None."""
+    if not isinstance(spec, str) or not re.fullmatch(r"[1-9][0-9]{0,18}", spec) or int(spec) > INT64_MAX:
+        return None
+    return spec
+
+
+def in_encoding(value, encoding):
+    """A text as the database of `encoding` gives it back: '?' for each
+    character the encoding lacks. JSON values are walked."""
+    if encoding == "utf-8" or value is None or isinstance(value, (bool, int)):
+        return value
+    if isinstance(value, str):
+        return value.encode(encoding, errors="replace").decode(encoding)
+    if isinstance(value, list):
+        return [in_encoding(item, encoding) for item in value]
+    return {key: in_encoding(item, encoding) for key, item in value.items()}
+
+
+class Run:
+    """The cases of one database: each a query whose value is one jsonb,
+    with what it should give."""
+
+    def __init__(self, database, encoding):
+        self.database = database
+        self.encoding = encoding
+        self.cases = []  # (name, query, check)
+        self.warnings = []  # (name, expected stderr line)
+        self.skipped = {}
+
+    def add(self, name, query, check):
+        self.cases.append((name, query, check))
+
+    def skip(self, section, why):
+        key = f"{section}: {why}"
+        self.skipped[key] = self.skipped.get(key, 0) + 1
+
+
+def expect_value(expected):
+    def check(result):
+        if "error" in result:
+            return f"error {result['error']!r} ({result.get('detail')})"
+        if result["value"] != expected:
+            return f"gave {json.dumps(result['value'], ensure_ascii=False)}, expected {json.dumps(expected, ensure_ascii=False)}"
+        return None
+    return check
+
+
+def expect_error(status, message=None):
+    def check(result):
+        if "error" not in result:
+            return f"gave {json.dumps(result['value'], ensure_ascii=False)}, expected the error {status}"
+        if result.get("detail") != status:
+            return f"DETAIL {result.get('detail')!r}, expected {status}"
+        if message is not None and result["error"] != message:
+            return f"message {result['error']!r}, expected {message!r}"
+        return None
+    return check
+
+
+VERDICT_FIELDS = ("valid", "reason", "expected_check", "birth_day", "sex", "province", "city", "county",
+                  "code_status", "now", "kind")
+
+
+def verdict_query(number, year_limit=None):
+    if year_limit is not None:
+        return (f"SELECT jsonb_build_object('valid', idn_valid(n, {year_limit}), 'reason', idn_reason(n, {year_limit}))"
+                f" FROM (SELECT {number} AS n) AS s")
+    return ("SELECT jsonb_build_object('valid', idn_valid(n), 'reason', idn_reason(n), 'expected_check',"
+            " idn_expected_check(n), 'birth_day', idn_birth_date(n), 'sex', idn_sex(n), 'province', idn_province(n),"
+            " 'city', idn_city(n), 'county', idn_county(n), 'code_status', idn_code_status(n), 'now', idn_now(n),"
+            " 'kind', idn_kind(n), 'valid_2024', idn_valid(n, 2024), 'reason_2024', idn_reason(n, 2024),"
+            " 'valid_2098', idn_valid(n, 2098), 'reason_2098', idn_reason(n, 2098))"
+            f" FROM (SELECT {number} AS n) AS s")
+
+
+def add_verify(run):
+    for case in corpus.load("verify"):
+        name = f"verify/{case['id']}"
+        try:
+            number = sql_text(case["input"], run.encoding)
+        except Skip as why:
+            run.skip("verify", why)
+            continue
+        e = case["expect"]
+        if "year_limit" in case:
+            expected = {"valid": e["valid"], "reason": e["reason"]}
+            run.add(name, verdict_query(number, case["year_limit"]), expect_value(expected))
+            continue
+        expected = in_encoding({field: e[field] for field in VERDICT_FIELDS}, run.encoding)
+        for year in (2024, 2098):
+            expected[f"valid_{year}"] = e["valid"]
+            expected[f"reason_{year}"] = e["reason"]
+        run.add(name, verdict_query(number), expect_value(expected))
+        digits = decimal_bigint(case["input"])
+        if digits is not None:
+            run.add(name + " (bigint)", verdict_query(f"{digits}::bigint"), expect_value(expected))
+
+
+def generate_call(options, encoding):
+    """idn_generate's arguments for the corpus's options, or Skip."""
+    if "as_of_year" in options:
+        raise Skip("as_of_year")
+    if "year_limit" in options:
+        raise Skip("a generation's year_limit")
+    if "birth" in options and ("born_from" in options or "born_to" in options):
+        raise Skip("birth with a range")
+    if "born_from" in options and "born_to" not in options:
+        raise Skip("born_from alone")
+
+    def text(field):
+        return sql_text(options[field], encoding) if field in options else "NULL::text"
+
+    birth_from = text("birth") if "birth" in options else text("born_from")
+    birth_to = text("born_to")
+    count = int(options["count"]) if "count" in options else None
+    if count is not None and not -2**63 <= count <= INT64_MAX:
+        raise Skip("count beyond bigint")
+    seed = int(options["seed"]) if "seed" in options else None
+    if seed is not None and not -2**63 <= seed < 2**64:
+        raise Skip("seed beyond 64 bits")
+    if seed is not None and seed > INT64_MAX:
+        seed -= 2**64  # the bigint of the same bits
+    return (f"idn_generate(region => {text('region')}, birth_from => {birth_from}, birth_to => {birth_to},"
+            f" sex => {text('sex')}, count => {'NULL' if count is None else count}::bigint,"
+            f" seed => {'NULL' if seed is None else seed}::bigint)")
+
+
+def numbers_query(call):
+    return f"SELECT coalesce(jsonb_agg(n), '[]') FROM {call} AS n"
+
+
+def add_generate(run, lib, names, year):
+    for case in corpus.load("generate"):
+        name = f"generate/{case['id']}"
+        options = case["options"]
+        try:
+            call = generate_call(options, run.encoding)
+        except Skip as why:
+            run.skip("generate", why)
+            continue
+        expect = case["expect"]
+        if "seed" in options and int(options["seed"]) < 0:
+            expect = case["signed_64"]
+        if "numbers" in expect:
+            run.add(name, numbers_query(call), expect_value(expect["numbers"]))
+            if "warning" in expect:
+                run.warnings.append((name, f"WARNING:  idn_generate: {expect['warning']}"))
+            continue
+        # The library's message for the options the SQL function passes: its
+        # parameter names and the transaction's year as the year limit.
+        library = lib.generate(dict(options, year_limit=year), names)
+        if library.get("status") != expect["status"]:
+            run.add(name, "SELECT NULL::jsonb",
+                    lambda result, s=library.get("status"): f"the library gives {s} for the SQL options")
+            continue
+        run.add(name, numbers_query(call), expect_error(expect["status"], f"idn_generate: {library['message']}"))
+
+
+def add_sex(run, lib):
+    base = {"region": "110105", "birth": "19900101", "count": "6", "seed": "11"}
+    for case in corpus.load("sex"):
+        name = f"sex/{case['id']}"
+        try:
+            word = sql_text(case["word"], run.encoding)
+        except Skip as why:
+            run.skip("sex", why)
+            continue
+        call = (f"idn_generate(region => '110105', birth_from => '19900101', sex => {word}, count => 6,"
+                f" seed => 11)")
+        expect = case["expect"]
+        if "sex" in expect:
+            numbers = lib.generate(dict(base, sex=expect["sex"]))["numbers"]
+            run.add(name, numbers_query(call), expect_value(numbers))
+        else:
+            message = lib.option_message(-39, corpus.bytes_of(case["word"]))
+            run.add(name, numbers_query(call), expect_error(expect["status"], f"idn_generate: {message}"))
+
+
+def add_mask(run):
+    for case in corpus.load("mask"):
+        name = f"mask/{case['id']}"
+        try:
+            text = sql_text(case["input"], run.encoding)
+        except Skip as why:
+            run.skip("mask", why)
+            continue
+        expected = in_encoding(corpus.bytes_of(case["expect"]).decode("utf-8"), run.encoding)
+        run.add(name, f"SELECT to_jsonb(idn_mask({text}))", expect_value(expected))
+        digits = decimal_bigint(case["input"])
+        if digits is not None:
+            run.add(name + " (bigint)", f"SELECT to_jsonb(idn_mask({digits}::bigint))", expect_value(expected))
+
+
+def add_upgrade(run):
+    for case in corpus.load("upgrade"):
+        name = f"upgrade/{case['id']}"
+        try:
+            text = sql_text(case["input"], run.encoding)
+        except Skip as why:
+            run.skip("upgrade", why)
+            continue
+        expect = case["expect"]
+        check = expect_value(expect["number"]) if "number" in expect else expect_error(expect["status"])
+        run.add(name, f"SELECT to_jsonb(idn_upgrade({text}))", check)
+        digits = decimal_bigint(case["input"])
+        if digits is not None:
+            run.add(name + " (bigint)", f"SELECT to_jsonb(idn_upgrade({digits}::bigint))", check)
+
+
+def add_history(run):
+    for case in corpus.load("history"):
+        name = f"history/{case['id']}"
+        if "year" in case:
+            run.skip("history", "in_use_at_birth")
+            continue
+        code = case["code"]
+        if not 100000 <= code <= 999999:
+            run.skip("history", "no six-digit code")
+            continue
+        expected = in_encoding({"code_status": case["expect"]["code_status"], "now": case["expect"]["now"]},
+                               run.encoding)
+        run.add(name, "SELECT jsonb_build_object('code_status', idn_code_status(n), 'now', idn_now(n))"
+                      f" FROM (SELECT stem || idn_expected_check(stem) AS n FROM (SELECT '{code}19900101001' AS stem)"
+                      " AS s) AS v", expect_value(expected))
+
+
+def add_regions(run):
+    for case in corpus.load("regions"):
+        name = f"regions/{case['id']}"
+        if "query" in case:
+            run.skip("regions", "search")
+            continue
+        if case.get("as_of_year"):
+            run.skip("regions", "as_of_year")
+            continue
+        try:
+            region = "NULL::text" if case["region"] is None else sql_text(case["region"], run.encoding)
+        except Skip as why:
+            run.skip("regions", why)
+            continue
+        query = (f"SELECT to_jsonb(left(n, 6)::int) FROM idn_generate(region => {region}, birth_from => '19900101',"
+                 " seed => 1) AS n")
+        expect = case["expect"]
+        run.add(name, query, expect_value(expect["code"]) if "code" in expect else expect_error(expect["status"]))
+
+
+ATTEMPT = r"""
+\set VERBOSITY terse
+SET client_encoding = 'UTF8';
+SET datestyle = ISO;
+CREATE FUNCTION pg_temp.attempt(query text) RETURNS jsonb LANGUAGE plpgsql AS $attempt$
+DECLARE
+    result jsonb;
+    message text;
+    detail text;
+BEGIN
+    EXECUTE query INTO result;
+    RETURN jsonb_build_object('value', result);
+EXCEPTION WHEN others THEN
+    GET STACKED DIAGNOSTICS message = MESSAGE_TEXT, detail = PG_EXCEPTION_DETAIL;
+    RETURN jsonb_build_object('error', message, 'detail', detail);
+END
+$attempt$;
+"""
+
+
+def psql(database, script):
+    return subprocess.run(["psql", "-X", "-q", "-A", "-t", "-v", "ON_ERROR_STOP=1", "-d", database],
+                          input=script.encode("utf-8"), capture_output=True, check=False)
+
+
+def execute(run):
+    """Runs the cases; returns the failures' lines and the number passed."""
+    script = [ATTEMPT]
+    for i, (_, query, _) in enumerate(run.cases):
+        if "$q$" in query:
+            raise ValueError(f"query {i} holds $q$")
+        script.append(f"SELECT {i}, pg_temp.attempt($q${query}$q$);")
+    done = psql(run.database, "\n".join(script))
+    if done.returncode != 0:
+        return [f"postgresql: psql failed: {done.stderr.decode('utf-8', 'replace')}"], 0
+    results = {}
+    for line in done.stdout.decode("utf-8").splitlines():
+        index, _, value = line.partition("|")
+        results[int(index)] = json.loads(value)
+    failures = []
+    passed = 0
+    suffix = "" if run.encoding == "utf-8" else f" ({run.encoding} database)"
+    for i, (name, _, check) in enumerate(run.cases):
+        why = check(results[i]) if i in results else "no result"
+        if why is None:
+            passed += 1
+        else:
+            failures.append(f"FAIL: postgresql {name}{suffix}: {why}")
+    # The warnings of the session, in order: exactly those expected.
+    warnings = [line for line in done.stderr.decode("utf-8").splitlines() if line]
+    expected = [line for _, line in run.warnings]
+    if warnings == expected:
+        passed += len(expected)
+    else:
+        names = ", ".join(name for name, _ in run.warnings) or "no case"
+        failures.append(f"FAIL: postgresql {names}{suffix}: warnings {warnings!r}, expected {expected!r}")
+    return failures, passed
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
+    parser.add_argument("--library", default=str(ROOT / "build" / "release" / "capi" / "libidnumber.so"))
+    args = parser.parse_args()
+    lib = corpus.library(args.library)
+    names = corpus.OptionNames(**SQL_NAMES)
+
+    setup = psql("postgres", "DROP DATABASE IF EXISTS idn_conformance;\n"
+                             "DROP DATABASE IF EXISTS idn_conformance_euc_cn;\n"
+                             "CREATE DATABASE idn_conformance ENCODING 'UTF8' TEMPLATE template0;\n"
+                             "CREATE DATABASE idn_conformance_euc_cn ENCODING 'EUC_CN' LC_COLLATE 'C' LC_CTYPE 'C'"
+                             " TEMPLATE template0;\n")
+    if setup.returncode != 0:
+        sys.exit(f"postgresql: cannot create the databases: {setup.stderr.decode('utf-8', 'replace')}")
+    try:
+        for database in ("idn_conformance", "idn_conformance_euc_cn"):
+            made = psql(database, "CREATE EXTENSION idnumber;")
+            if made.returncode != 0:
+                sys.exit(f"postgresql: CREATE EXTENSION in {database}: {made.stderr.decode('utf-8', 'replace')}")
+        year = int(psql("idn_conformance", "SELECT extract(year FROM now())::int").stdout)
+
+        utf8 = Run("idn_conformance", "utf-8")
+        add_verify(utf8)
+        add_generate(utf8, lib, names, year)
+        add_sex(utf8, lib)
+        add_mask(utf8)
+        add_upgrade(utf8)
+        add_history(utf8)
+        add_regions(utf8)
+        euc_cn = Run("idn_conformance_euc_cn", "gb2312")
+        add_verify(euc_cn)
+        add_mask(euc_cn)
+        add_history(euc_cn)
+
+        failed = []
+        passed = 0
+        for run in (utf8, euc_cn):
+            failures, run_passed = execute(run)
+            failed += failures
+            passed += run_passed
+            for why, count in sorted(run.skipped.items()):
+                print(f"skipped ({run.database}): {count} {why}")
+    finally:
+        psql("postgres", "DROP DATABASE IF EXISTS idn_conformance;\nDROP DATABASE IF EXISTS idn_conformance_euc_cn;\n")
+    for line in failed:
+        print(line)
+    print(f"postgresql conformance: {passed} passed, {len(failed)} failed")
+    sys.exit(1 if failed else 0)
+
+
+if __name__ == "__main__":
+    main()
