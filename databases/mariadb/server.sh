@@ -5,7 +5,9 @@
 #   mariadb_server_start DIR   mariadb-install-db into DIR/data and start
 #                              mariadbd there without networking, its socket
 #                              DIR/mariadb.sock and its plugin directory
-#                              DIR/plugins (put idnumber_udf.so there first)
+#                              DIR/plugins (put idnumber_udf.so there first),
+#                              or $MARIADB_PLUGIN_DIR when set (the installed
+#                              package's /usr/lib/mysql/plugin)
 #   mariadb_server_stop DIR    stop it (nothing when it is not running)
 #   mariadb_client ARGS...     the client, connected as root over the socket
 #
@@ -30,7 +32,7 @@ mariadb_server_start() {
         --auth-root-authentication-method=normal --skip-test-db >"$dir/install-db.log" 2>&1 ||
         { cat "$dir/install-db.log" >&2; return 1; }
     mariadbd --no-defaults --datadir="$dir/data" --socket="$dir/mariadb.sock" --pid-file="$dir/mariadbd.pid" \
-        --skip-networking --plugin-dir="$dir/plugins" "${user_option[@]}" --log-error="$dir/server.log" \
+        --skip-networking --plugin-dir="${MARIADB_PLUGIN_DIR:-$dir/plugins}" "${user_option[@]}" --log-error="$dir/server.log" \
         --innodb-buffer-pool-size=256M --innodb-flush-log-at-trx-commit=2 --innodb-doublewrite=0 \
         --character-set-server=utf8mb4 --collation-server=utf8mb4_general_ci --local-infile=1 >/dev/null 2>&1 &
     for ((i = 0; i < 300; i++)); do

@@ -1,0 +1,160 @@
+#!/usr/bin/env bash
+# The Debian packages as their users get them: built (scripts/build-debian-
+# packages.sh), clean under lintian (no error and no warning), installed with
+# apt-get install ./*.deb, used each as its user would, then purged, leaving
+# no file of theirs behind:
+#   libidnumber2, libidnumber-dev  a C program built with pkg-config and with
+#                                  find_package, and run
+#   idtool                         idtool --version, a verify and its man page
+#   libsqlite3-mod-idnumber        .load in the sqlite3 shell
+#   postgresql-15-idnumber         CREATE EXTENSION idnumber on a server this
+#                                  test starts
+#   mariadb-plugin-idnumber        install.sql (CREATE FUNCTION ... SONAME) on a
+#                                  server this test starts, with the package's
+#                                  plugin folder
+#   python3-idnumber               import idnumber in Debian's /usr/bin/python3
+# Needs root (apt-get, dpkg). Servers run in a temporary folder on a Unix
+# socket and are stopped and removed in a trap, also when a check fails.
+# Ends with "N passed, N failed".
+#
+# Usage: tests/debian/check_packages.sh [DEB_DIR]   (built when not given)
+set -euo pipefail
+root=$(cd "$(dirname "$0")/../.." && pwd)
+cd "$root"
+. scripts/debian_packages.sh
+
+work=$(mktemp -d)
+chmod 755 "$work"  # the servers' users (postgres, mysql) reach their folders in it
+pg_dir=$work/postgresql
+maria_dir=$work/mariadb
+packages=(libidnumber2 libidnumber-dev idtool libsqlite3-mod-idnumber postgresql-15-idnumber
+    mariadb-plugin-idnumber python3-idnumber)
+cleanup() {
+    if [ -n "${PGHOST:-}" ]; then pg_server_stop "$pg_dir" || true; fi
+    if declare -F mariadb_server_stop >/dev/null; then mariadb_server_stop "$maria_dir" || true; fi
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+passed=0
+failed=0
+pass() { passed=$((passed + 1)); echo "ok: $*"; }
+fail() { failed=$((failed + 1)); echo "FAIL: $*"; }
+check() {
+    local what=$1
+    shift
+    if "$@" >"$work/out" 2>&1; then pass "$what"; else fail "$what"; sed 's/^/    /' "$work/out" | tail -20; fi
+}
+
+debs=${1:-$work/debs}
+if [ -z "${1:-}" ]; then scripts/build-debian-packages.sh "$debs"; fi
+install_missing_packages lintian sqlite3 pkg-config cmake gcc postgresql-15 mariadb-server python3-numpy
+
+# Lintian: no error and no warning on any package (information and pedantic
+# tags are shown, not failed on).
+lint() {
+    lintian --fail-on error,warning "$debs"/*.deb
+}
+check "lintian: no error and no warning on $(ls "$debs"/*.deb | wc -l) packages" lint
+
+# Install them as a user would, with their dependencies.
+debs_of_ours=()
+for package in "${packages[@]}"; do debs_of_ours+=("$debs/${package}_"*.deb); done
+as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q "${debs_of_ours[@]}" >"$work/install.log" 2>&1 ||
+    { cat "$work/install.log"; exit 1; }
+files_of_ours() { dpkg -L "${packages[@]}" 2>/dev/null | sort -u; }
+files_of_ours >"$work/files"
+
+# The C library, by pkg-config and by find_package.
+mkdir "$work/c"
+cp tests/capi/c_consumer.c "$work/c/"
+# Each check is one command, or a chain of them with &&, run in a subshell
+# of its own folder (errexit does not hold inside a condition).
+with_pkg_config() (
+    cd "$work/c" &&
+        # shellcheck disable=SC2046
+        cc -std=c99 -Wall -Werror c_consumer.c $(pkg-config --cflags --libs idnumber) -o with_pkg_config &&
+        ./with_pkg_config
+)
+check "libidnumber-dev: a C program built with pkg-config runs" with_pkg_config
+with_find_package() (
+    cd "$work/c" && cat >CMakeLists.txt <<'CMAKE' &&
+cmake_minimum_required(VERSION 3.25)
+project(consumer LANGUAGES C)
+find_package(idnumber 2 REQUIRED)
+add_executable(shared c_consumer.c)
+target_link_libraries(shared PRIVATE idnumber::idnumber)
+add_executable(static c_consumer.c)
+target_link_libraries(static PRIVATE idnumber::idnumber_static)
+CMAKE
+        cmake -S . -B build >/dev/null && cmake --build build >/dev/null && build/shared && build/static
+)
+check "libidnumber-dev: find_package(idnumber 2), shared and static" with_find_package
+
+check "idtool: --version" idtool --version
+idtool_verifies() { printf '11010519491231002X\n' | idtool verify --no-history --fields valid,sex | grep -qx $'true\t女'; }
+check "idtool: verifies a number" idtool_verifies
+check "idtool: its man page" man -w idtool
+
+sqlite_loads() {
+    sqlite3 :memory: ".load /usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/sqlite3/idnumber" \
+        "SELECT idn_valid('11010519491231002X'), idn_sex('11010519491231002X'), idn_province('11010519491231002X');" |
+        grep -qx '1|女|北京市'
+}
+check "libsqlite3-mod-idnumber: .load in sqlite3" sqlite_loads
+
+# PostgreSQL: a server of this test's own, the package's extension.
+mkdir "$pg_dir"
+. databases/postgresql/server.sh
+pg_server_start "$pg_dir"
+pg_extension() {
+    psql -X -At -v ON_ERROR_STOP=1 -c 'CREATE EXTENSION idnumber' \
+        -c "SELECT idn_valid('11010519491231002X'), idn_county('140302199001010018'), idn_valid('11010520200101002X', 2019)" |
+        grep -qx 't|城区|f'
+}
+check "postgresql-15-idnumber: CREATE EXTENSION idnumber" pg_extension
+pg_server_stop "$pg_dir"
+unset PGHOST
+
+# MariaDB: a server of this test's own whose plugin folder is the package's.
+mkdir "$maria_dir"
+. databases/mariadb/server.sh
+MARIADB_PLUGIN_DIR=/usr/lib/mysql/plugin mariadb_server_start "$maria_dir"
+maria_functions() {
+    mariadb_client -e 'CREATE DATABASE people' &&
+        mariadb_client people </usr/share/mariadb-plugin-idnumber/install.sql &&
+        mariadb_client people -N -e "SELECT idn_valid('11010519491231002X'), idn_sex('11010519491231002X')" |
+        grep -qx $'1\t女' &&
+        mariadb_client people </usr/share/mariadb-plugin-idnumber/uninstall.sql
+}
+check "mariadb-plugin-idnumber: CREATE FUNCTION ... SONAME and DROP" maria_functions
+mariadb_server_stop "$maria_dir"
+
+python_imports() (
+    cd "$work" && /usr/bin/python3 -c 'import idnumber, sys
+v = idnumber.verify("11010519491231002X")
+assert v.valid and v.sex == "女", v
+assert idnumber.__file__.startswith("/usr/lib/python3/dist-packages/"), idnumber.__file__
+print(idnumber.__version__)'
+)
+check "python3-idnumber: import idnumber in /usr/bin/python3" python_imports
+
+# Purge: nothing of theirs stays.
+as_root env DEBIAN_FRONTEND=noninteractive apt-get purge -y -q "${packages[@]}" >"$work/purge.log" 2>&1 ||
+    { cat "$work/purge.log"; exit 1; }
+left_behind() {
+    local file left=0
+    while IFS= read -r file; do
+        [ -n "$file" ] || continue
+        # Folders other packages share (/usr/lib, /usr/share/doc) stay.
+        if [ -e "$file" ] && [ ! -d "$file" ]; then echo "left: $file"; left=1; fi
+    done <"$work/files"
+    for package in "${packages[@]}"; do
+        if package_installed "$package"; then echo "still installed: $package"; left=1; fi
+    done
+    return "$left"
+}
+check "purged: no file of the packages is left" left_behind
+
+echo "Debian packages: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]
