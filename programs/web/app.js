@@ -4,7 +4,7 @@
 // loads only its own files, and results leave the browser only as the
 // downloads the user asks for.
 import { generate, history, kind, pickerList, regionRecord, verify } from './idnumber/index.js';
-import { parseCsv, reasonLabels } from './batch.js';
+import { csvHeadRows, hasLoneCr, isolatedText, reasonLabels, shownParts } from './batch.js';
 
 const $ = (id) => document.getElementById(id);
 
@@ -127,8 +127,8 @@ const generateMessages = {
     IDN_ERROR_RANGE_NOT_DATE: '日期范围的两端都应是真实的日期（8位数字，如19800101）',
     IDN_ERROR_RANGE_YEAR_AFTER_LIMIT: '日期范围不能晚于今年',
     IDN_ERROR_RANGE_REVERSED: '起始日期晚于截止日期',
-    IDN_ERROR_COUNT_ZERO: '数量至少为1',
-    IDN_ERROR_COUNT_TOO_LARGE: '数量超过了该地区和日期所能生成的不同号码数',
+    IDN_ERROR_COUNT_RANGE: '数量至少为1',
+    IDN_ERROR_COUNT_EXCEEDS_CANDIDATES: '数量超过了该地区和日期所能生成的不同号码数',
 };
 
 let generatedNumbers = [];
@@ -175,8 +175,9 @@ $('copy-button').addEventListener('click', async () => {
     }
 });
 
-function download(name, text, type) {
-    const url = URL.createObjectURL(new Blob([text], { type }));
+// Offers a text or Blob as a download.
+function download(name, data, type) {
+    const url = URL.createObjectURL(data instanceof Blob ? data : new Blob([data], { type }));
     const link = Object.assign(document.createElement('a'), { href: url, download: name });
     document.body.append(link);
     link.click();
@@ -191,48 +192,79 @@ $('download-generated').addEventListener('click', () => {
 // ---- 批量 --------------------------------------------------------------------------
 
 let chosenFile = null;
-let fileBuffer = null;
-let batchCsv = '';
+// The user's choice for a file whose lines end in CR alone: read a CR as a
+// line end too (idtool reads such a file as one line).
+let crLineEnds = false;
+let batchCsv = null;
 // What the worker sent for the table: {total, first, refused}, the first
 // rows and the first refused rows (records with their line number).
 let batchPreview = null;
 const PREVIEW_ROWS = 500;
+const HEAD_BYTES = 65536;
 
+// A line's text as shown: set apart from what is around it, with the
+// characters that show as nothing or reorder text (U+202E...) as escapes.
+function showText(element, text) {
+    const bdi = document.createElement('bdi');
+    bdi.dir = 'ltr';
+    shownParts(text).forEach((part, i) => {
+        if (i % 2 === 0) {
+            if (part !== '') bdi.append(part);
+        } else {
+            const escape = document.createElement('span');
+            escape.className = 'escape';
+            escape.textContent = part;
+            bdi.append(escape);
+        }
+    });
+    element.replaceChildren(bdi);
+}
+
+// A chosen file is read here only by its first bytes: the column names of
+// a CSV, and whether its lines end in CR alone. The worker reads the rest.
 async function takeFile(file) {
+    if (file !== chosenFile) crLineEnds = false;
     chosenFile = file;
-    fileBuffer = await file.arrayBuffer();
+    const head = new Uint8Array(await file.slice(0, HEAD_BYTES).arrayBuffer());
+    if (file !== chosenFile) return;
     const isCsv = /\.csv$/i.test(file.name) || file.type === 'text/csv';
     $('column-choice').hidden = !isCsv;
-    if (isCsv) {
-        // The first rows name the columns; a column of 17 digits and X is
-        // chosen when one looks like numbers.
-        const head = decodeHead(fileBuffer);
-        const rows = parseCsv(head).slice(0, 6);
-        const header = rows[0] ?? [];
-        $('column').replaceChildren(...header.map((name, i) => new Option(`第${i + 1}列：${name}`, String(i))));
-        const guess = header.findIndex((_, i) => rows.slice(1).some((row) => /^[0-9]{17}[0-9Xx]$/.test((row[i] ?? '').trim())));
-        if (guess >= 0) $('column').value = String(guess);
-    }
-    $('file-status').textContent = `已选择文件：${file.name}（${file.size}字节）`;
+    if (isCsv) fillColumns(head, file.size <= HEAD_BYTES);
+    const name = document.createElement('span');
+    showText(name, file.name);
+    $('file-status').replaceChildren('已选择文件：', name, `（${file.size}字节）`);
+    showCrNotice(hasLoneCr(head));
 }
 
-function decodeHead(buffer) {
-    const head = new Uint8Array(buffer, 0, Math.min(buffer.byteLength, 65536));
-    const encoding = $('encoding').value;
-    if (encoding !== 'gbk') {
-        try {
-            return new TextDecoder('utf-8', { fatal: true }).decode(head.subarray(0, cutAtLine(head)));
-        } catch {
-            if (encoding === 'utf-8') return '';
-        }
-    }
-    return new TextDecoder('gbk').decode(head);
+// The first rows name the columns; a column of 17 digits and X is chosen
+// when one looks like numbers.
+function fillColumns(head, whole) {
+    const rows = csvHeadRows(head, $('encoding').value, { crLineEnds, whole });
+    const header = rows[0] ?? [];
+    $('column').replaceChildren(...header.map((name, i) => new Option(`第${i + 1}列：${isolatedText(name)}`, String(i))));
+    const guess = header.findIndex((_, i) => rows.slice(1).some((row) => /^[0-9]{17}[0-9Xx]$/.test((row[i] ?? '').trim())));
+    if (guess >= 0) $('column').value = String(guess);
 }
 
-function cutAtLine(bytes) {
-    const end = bytes.lastIndexOf(10);
-    return end > 0 ? end : bytes.length;
+// Lines that end in CR alone are one line to idtool: the page says so, and
+// offers to read a CR as a line end.
+function showCrNotice(shown) {
+    $('cr-notice').hidden = !shown && !crLineEnds;
+    $('cr-notice-text').textContent = crLineEnds
+        ? '已把单独的CR（回车符）当作行尾，每行分别校验。idtool只认LF和CRLF，会把这样的文件读成一行。'
+        : '这个文件的行以单独的CR（回车符）结尾，不是LF或CRLF：idtool把这样的文件读成一行，结果只有一行“长度错误”。';
+    $('cr-lines-button').textContent = crLineEnds ? '改回idtool的读法' : '把CR当作行尾，每行分别校验';
 }
+
+$('cr-lines-button').addEventListener('click', async () => {
+    crLineEnds = !crLineEnds;
+    showCrNotice(true);
+    if (chosenFile && !$('column-choice').hidden) {
+        const head = new Uint8Array(await chosenFile.slice(0, HEAD_BYTES).arrayBuffer());
+        fillColumns(head, chosenFile.size <= HEAD_BYTES);
+    }
+    runBatch();
+});
 
 $('batch-file').addEventListener('change', () => {
     if ($('batch-file').files.length) takeFile($('batch-file').files[0]);
@@ -248,14 +280,16 @@ zone.addEventListener('drop', (event) => {
 });
 $('batch-text').addEventListener('input', () => {
     // Pasted text takes over from a chosen file.
-    chosenFile = fileBuffer = null;
+    chosenFile = null;
+    crLineEnds = false;
     $('batch-file').value = '';
     $('column-choice').hidden = true;
+    $('cr-notice').hidden = true;
     $('file-status').textContent = '';
 });
 
 let worker = null;
-$('batch-button').addEventListener('click', () => {
+function runBatch() {
     if (worker) worker.terminate();
     worker = new Worker(new URL('./batch-worker.js', import.meta.url), { type: 'module' });
     const started = performance.now();
@@ -263,11 +297,16 @@ $('batch-button').addEventListener('click', () => {
     $('download-csv').disabled = true;
     $('batch-progress').value = 0;
     $('batch-status').textContent = '正在校验……';
+    showMessage($('batch-message'), '', true);
+    const fromFile = chosenFile !== null;
+    const isCsv = fromFile && !$('column-choice').hidden;
     worker.onmessage = (event) => {
         const data = event.data;
         if (data.progress !== undefined) {
             $('batch-progress').value = data.total ? data.progress / data.total : 1;
-            $('batch-status').textContent = `已校验 ${data.progress} / ${data.total} 行`;
+            $('batch-status').textContent = fromFile
+                ? `已读 ${Math.floor(100 * data.progress / (data.total || 1))}%，已校验 ${data.lines} 行`
+                : `已校验 ${data.progress} / ${data.total} 行`;
             return;
         }
         $('batch-button').disabled = false;
@@ -284,26 +323,34 @@ $('batch-button').addEventListener('click', () => {
         $('batch-status').textContent = `完成：共 ${batchPreview.total} 行，通过 ${data.counts.valid} 行，用时 ${seconds} 秒`
             + (data.encoding ? `（文件编码：${data.encoding.toUpperCase()}）` : '');
         $('batch-status').dataset.seconds = seconds;
+        if (data.unterminatedLine > 0) {
+            showMessage($('batch-message'), `第${data.unterminatedLine}行开始的带引号的字段到文件末尾也没有结束：`
+                + '这一行没有校验（idtool在这里报错停止）。', true);
+        }
+        // A line of a text file that holds a CR holds a lone one (a CSV's
+        // quoted cells may hold CRLF).
+        if (data.crLines > 0 && !crLineEnds && !isCsv) showCrNotice(true);
         showCounts(data.counts);
         showTable();
         $('download-csv').disabled = false;
     };
-    if (fileBuffer) {
-        const isCsv = !$('column-choice').hidden;
-        const buffer = fileBuffer.slice(0);
+    if (chosenFile) {
         worker.postMessage({
-            buffer, encoding: $('encoding').value,
+            file: chosenFile, encoding: $('encoding').value, crLineEnds,
             csv: isCsv ? { column: Number($('column').value || 0), headerRow: $('header-row').checked } : null,
-        }, [buffer]);
+        });
     } else {
         worker.postMessage({ text: $('batch-text').value });
     }
-});
+}
+$('batch-button').addEventListener('click', runBatch);
 
 function showCounts(counts) {
     const body = $('batch-counts').tBodies[0];
     body.replaceChildren();
     for (const [reason, count] of Object.entries(counts)) {
+        // Rows without the column are a CSV's, and counted only when there are any.
+        if (reason === 'no_column' && count === 0) continue;
         const row = body.insertRow();
         row.dataset.reason = reason;
         cell(row, reasonLabels[reason]);
@@ -320,12 +367,18 @@ function showTable() {
         const row = document.createElement('tr');
         if (!record.valid) row.className = 'refused';
         cell(row, String(record.line));
-        cell(row, record.input).className = 'num';
-        cell(row, record.valid ? '通过' : '未通过');
-        cell(row, record.valid ? '' : `${reasonLabels[record.reason]}：${record.message}`);
-        cell(row, record.valid ? [record.province, record.city, record.county].filter(Boolean).join(' ') : '');
-        cell(row, record.birth_date ?? '');
-        cell(row, record.sex ?? '');
+        showText(cell(row, ''), record.input);
+        row.lastChild.className = 'num';
+        if (record.reason === 'no_column') {
+            cell(row, reasonLabels.no_column);
+            for (let i = 0; i < 4; ++i) cell(row, '');
+        } else {
+            cell(row, record.valid ? '通过' : '未通过');
+            cell(row, record.valid ? '' : `${reasonLabels[record.reason]}：${record.message}`);
+            cell(row, record.valid ? [record.province, record.city, record.county].filter(Boolean).join(' ') : '');
+            cell(row, record.birth_date ?? '');
+            cell(row, record.sex ?? '');
+        }
         rows.push(row);
     }
     body.replaceChildren(...rows);

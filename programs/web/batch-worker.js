@@ -1,18 +1,15 @@
-// The batch's worker: decodes a file or takes pasted text, verifies every
-// line with verifyMany in chunks (reporting progress after each), and sends
-// back the counts per verdict (from the result's reasonCodes column), the
-// results' CSV and the records the page's table shows: the first rows and
-// the first refused rows, so that the page never freezes and never receives
-// a record per line, whatever the number of lines.
+// The batch's worker: verifies pasted text, or a file read piece by piece
+// (its lines, or one column of its CSV rows), with batch.js, and sends back
+// the counts per verdict, the results' CSV as a Blob and the records the
+// page's table shows, so that the page never freezes and never receives a
+// record per line, whatever the number of lines.
 //
-// Messages in: {text} or {buffer, encoding, csv: {column, headerRow} | null}.
-// Messages out: {progress: done, total}, then {done: {total, first, refused},
-// counts, csv, encoding} (first and refused: up to PREVIEW_ROWS records, each
-// with its line number in `line`), or {error: message}.
-import { countVerdicts, csvColumn, csvHeaderRow, csvRow, decodeBytes, splitLines } from './batch.js';
-
-const CHUNK = 5000;
-const PREVIEW_ROWS = 500;
+// Messages in: {text} or {file, encoding, csv: {column, headerRow} | null,
+// crLineEnds}. Messages out: {progress, total, lines} (progress and total:
+// lines of pasted text, bytes of a file), then {done: {total, first,
+// refused}, counts, csv, encoding, crLines, unterminatedLine} (batch.js's
+// Results and verifyFile say what each is), or {error: message}.
+import { verifyFile, verifyText } from './batch.js';
 
 // The package loads its WebAssembly with a top-level await: imported
 // statically, it would hold back this module, and a message that came
@@ -21,38 +18,22 @@ const loading = import('./idnumber/index.js');
 
 self.onmessage = async (event) => {
     try {
-        const { verifyMany } = await loading;
-        const { text, buffer, encoding, csv } = event.data;
-        let lines;
-        let used = null;
-        if (text !== undefined) {
-            lines = splitLines(text);
-        } else {
-            const decoded = decodeBytes(buffer, encoding);
-            used = decoded.encoding;
-            lines = csv ? csvColumn(decoded.text, csv.column, csv.headerRow) : splitLines(decoded.text);
-        }
-        const rows = [csvHeaderRow()];
-        const first = [];
-        const refused = [];
-        let counts;
-        for (let start = 0; start < lines.length; start += CHUNK) {
-            const part = verifyMany(lines.slice(start, start + CHUNK), { history: false });
-            counts = countVerdicts(part.reasonCodes, counts);
-            let line = start;
-            for (const record of part) {
-                ++line;
-                rows.push(csvRow(line, record));
-                if (first.length < PREVIEW_ROWS) first.push({ line, ...record });
-                if (!record.valid && refused.length < PREVIEW_ROWS) refused.push({ line, ...record });
-            }
-            self.postMessage({ progress: start + part.length, total: lines.length });
-        }
+        const idnumber = await loading;
+        const job = event.data;
+        const { results, encoding, unterminatedLine } = job.file
+            ? await verifyFile(idnumber, job, {
+                onProgress: (progress, total, lines) => self.postMessage({ progress, total, lines }),
+            })
+            : verifyText(idnumber, job.text, {
+                onProgress: (progress, total) => self.postMessage({ progress, total, lines: progress }),
+            });
         self.postMessage({
-            done: { total: lines.length, first, refused },
-            counts: counts ?? countVerdicts([]),
-            csv: rows.join('\r\n') + '\r\n',
-            encoding: used,
+            done: { total: results.total, first: results.first, refused: results.refused },
+            counts: results.counts,
+            csv: results.csvBlob(),
+            encoding,
+            crLines: results.crLines,
+            unterminatedLine,
         });
     } catch (error) {
         self.postMessage({ error: error.message });

@@ -1,78 +1,598 @@
 // The batch's pure parts, shared by the page (app.js) and its worker
-// (batch-worker.js): decoding a file (UTF-8 or GBK), splitting lines as
-// idtool reads them, reading one column of CSV, counting verdicts, and the
-// CSV of results (UTF-8 with a byte-order mark, for Excel).
+// (batch-worker.js): reading a file's lines, or one column of its CSV rows,
+// piece by piece as idtool verify reads them; the lines of pasted text;
+// counting verdicts; the texts a user is shown; and the CSV of results
+// (UTF-8 with a byte-order mark, for Excel).
+//
+// Files are read as bytes. LF, CR, the quote and the comma are ASCII, and no
+// byte of a UTF-8 or GBK character other than ASCII is below 0x40, so lines
+// and rows are found in the bytes whatever the encoding, and text is decoded
+// only in runs that end at a line end or in the bytes a cell holds: no
+// character is ever decoded in two parts.
 
-// Bytes to text: 'utf-8', 'gbk', or 'auto' (UTF-8 when the bytes are valid
-// UTF-8, else GBK). A UTF-8 byte-order mark is dropped. Returns {text, encoding}.
-export function decodeBytes(buffer, encoding) {
-    const bytes = new Uint8Array(buffer);
-    if (encoding === 'utf-8' || encoding === 'auto') {
-        try {
-            return { text: new TextDecoder('utf-8', { fatal: true }).decode(bytes), encoding: 'utf-8' };
-        } catch (error) {
-            if (encoding === 'utf-8') throw new Error('文件不是有效的UTF-8文本，请选择GBK编码');
-        }
+// The bytes of a line or cell that idtool holds and shows: the C API's
+// IDN_INPUT_HELD_BYTES. A longer one is refused for its length, which is
+// counted, and never held whole.
+export const INPUT_HELD_BYTES = 64;
+
+const LF = 10;
+const CR = 13;
+const QUOTE = 34;
+const COMMA = 44;
+
+// ---- Decoding -------------------------------------------------------------------
+
+const fatalUtf8 = new TextDecoder('utf-8', { fatal: true, ignoreBOM: true });
+const gbkDecoder = new TextDecoder('gbk');
+
+// Thrown when a file read as 'auto' turns out not to be UTF-8 after text
+// beyond ASCII was taken as UTF-8: it is read again from the start as GBK.
+export class ReadAgainAsGbk extends Error {
+    constructor() {
+        super('read again as GBK');
     }
-    return { text: new TextDecoder('gbk').decode(bytes), encoding: 'gbk' };
 }
 
-// Lines as idtool verify reads them: LF or CRLF ends a line, a last line
-// without an end counts, and a text ending in a line end has no empty line
-// after it.
+// How a file's bytes become text: 'utf-8', 'gbk', or 'auto', UTF-8 as long
+// as the bytes are, else GBK, for the whole file (a GBK file's text is
+// often valid UTF-8 in a line or two).
+export class Decoding {
+    constructor(choice) {
+        this.choice = choice;
+        this.encoding = choice === 'gbk' ? 'gbk' : 'utf-8';
+        this.beyondAscii = false;  // UTF-8 beyond ASCII was taken
+        this.checker = null;
+    }
+
+    // The text of whole characters' bytes. Under 'auto', bytes that are no
+    // UTF-8 turn the file to GBK, or throw ReadAgainAsGbk when earlier text
+    // was taken as UTF-8.
+    decode(bytes) {
+        if (this.encoding === 'gbk') return gbkDecoder.decode(bytes);
+        let text;
+        try {
+            text = fatalUtf8.decode(bytes);
+        } catch {
+            this.#notUtf8();
+            return gbkDecoder.decode(bytes);
+        }
+        if (text.length !== bytes.length) this.beyondAscii = true;
+        return text;
+    }
+
+    // Checks the file's next piece, in order, for decode() of runs that
+    // cross pieces (CSV cells).
+    check(piece) {
+        if (this.encoding === 'gbk') return;
+        this.checker ??= new TextDecoder('utf-8', { fatal: true, ignoreBOM: true });
+        let text;
+        try {
+            text = this.checker.decode(piece, { stream: true });
+        } catch {
+            this.#notUtf8();
+            return;
+        }
+        if (text.length !== piece.length) this.beyondAscii = true;
+    }
+
+    #notUtf8() {
+        if (this.choice === 'utf-8') throw new Error('文件不是有效的UTF-8文本，请选择GBK编码');
+        if (this.beyondAscii) throw new ReadAgainAsGbk();
+        this.encoding = 'gbk';
+    }
+
+    // The first `end - start` bytes of a text of `length` bytes, cut at a
+    // character boundary when the text is longer (as idtool's records cut it).
+    held(bytes, start, end, length) {
+        if (length > end - start) end = start + completePrefixLength(bytes, start, end, this.encoding);
+        return this.decode(bytes.subarray(start, end));
+    }
+
+    // Adds to `lines` a line or cell of `length` bytes held as
+    // bytes[start..end): its text, and its bytes when the verdict must be
+    // theirs, as idtool's is, and not its text's UTF-8: a line held in part
+    // (whose whole length only the bytes can carry) and GBK beyond ASCII.
+    add(lines, bytes, start, end, length, number) {
+        const text = this.held(bytes, start, end, length);
+        const own = length > end - start || (this.encoding === 'gbk' && beyondAscii.test(text));
+        lines.add(text, length, number, own ? bytes.slice(start, end) : undefined);
+    }
+}
+
+const beyondAscii = /[^\x00-\x7F]/;
+
+// How many of bytes[start..end) end at a character boundary: a character
+// the end cuts in two is left out.
+export function completePrefixLength(bytes, start, end, encoding) {
+    if (encoding === 'gbk') {
+        // Trail bytes overlap lead bytes: only a scan from the start tells
+        // whether the last byte opens a pair.
+        let at = start;
+        while (at < end) {
+            if (bytes[at] >= 0x81 && bytes[at] <= 0xFE) {
+                if (at + 1 === end) return at - start;
+                at += 2;
+            } else ++at;
+        }
+        return end - start;
+    }
+    // Back over at most three continuation bytes to the last lead byte.
+    let at = end;
+    while (at > start && end - at < 3 && (bytes[at - 1] & 0xC0) === 0x80) --at;
+    if (at === start) return end - start;
+    const lead = bytes[at - 1];
+    const needed = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+    return end - (at - 1) < needed ? at - 1 - start : end - start;
+}
+
+const startsWithByteOrderMark = (bytes) => bytes[0] === 0xEF && bytes[1] === 0xBB && bytes[2] === 0xBF;
+
+// ---- Lines -------------------------------------------------------------------------
+
+// What a piece of the file completed: per line or row its text (the held
+// bytes, decoded), its whole length in bytes (-1: a row without the column),
+// its line number, and for some (Decoding.add says which) its held bytes in
+// `bytes`, by index.
+export class Lines {
+    constructor() {
+        this.texts = [];
+        this.lengths = [];
+        this.numbers = [];
+        this.bytes = null;
+    }
+
+    get count() {
+        return this.texts.length;
+    }
+
+    add(text, length, number, bytes) {
+        if (bytes !== undefined) (this.bytes ??= [])[this.texts.length] = bytes;
+        this.texts.push(text);
+        this.lengths.push(length);
+        this.numbers.push(number);
+    }
+}
+
+// A file's lines as idtool verify reads them: LF or CRLF ends a line, a UTF-8
+// byte-order mark at the start is dropped, the last line needs no line end
+// (a CR there stays), and every other byte, NUL and a lone CR among them, is
+// part of its line. With crLineEnds (the user's choice, for files whose lines
+// end in CR alone), a CR ends a line too.
+//
+// read(piece) takes the file's pieces in order and returns the Lines they
+// complete; finish() returns the last line. A line that crosses pieces is
+// carried in a small buffer; a line longer than INPUT_HELD_BYTES keeps its
+// first bytes and counts the rest, so a line of any length costs nothing more.
+export class LineReader {
+    #decoding;
+    #crLineEnds;
+    #started = false;
+    #next = 1;                                         // the next line's number
+    #carry = new Uint8Array(INPUT_HELD_BYTES + 1);     // the first bytes of an unfinished line
+    #carried = 0;                                      // of them
+    #carryLength = 0;                                  // the unfinished line's bytes so far
+    #carryLast = 0;                                    // its last byte
+    #skipLf = false;                                   // a CR ended the last piece (crLineEnds)
+
+    constructor(decoding, { crLineEnds = false } = {}) {
+        this.#decoding = decoding;
+        this.#crLineEnds = crLineEnds;
+    }
+
+    read(piece) {
+        const lines = new Lines();
+        let at = 0;
+        if (!this.#started && piece.length > 0) {
+            this.#started = true;
+            if (startsWithByteOrderMark(piece)) at = 3;
+        }
+        if (this.#skipLf) {
+            if (piece.length > 0 && piece[0] === LF) at = 1;
+            if (piece.length > 0) this.#skipLf = false;
+        }
+        // The carried line, when this piece ends it.
+        if (this.#carryLength > 0) {
+            const end = this.#lineEnd(piece, at);
+            if (end === -1) {
+                this.#keep(piece, at, piece.length);
+                return lines;
+            }
+            this.#keep(piece, at, end);
+            at = this.#afterLineEnd(piece, end);
+            this.#endCarried(lines, piece[end] === LF);
+        }
+        // Whole lines, up to the last line end.
+        const last = this.#lastLineEnd(piece, at);
+        if (last >= at) {
+            const through = this.#afterLineEnd(piece, last);
+            this.#split(lines, piece.subarray(at, last + 1));
+            at = through;
+        }
+        this.#keep(piece, at, piece.length);
+        return lines;
+    }
+
+    finish() {
+        const lines = new Lines();
+        // The last line, without a line end: a CR at its end stays.
+        if (this.#carryLength > 0) this.#endCarried(lines, false);
+        return lines;
+    }
+
+    #lineEnd(piece, from) {
+        const lf = piece.indexOf(LF, from);
+        if (!this.#crLineEnds) return lf;
+        const cr = piece.indexOf(CR, from);
+        return cr === -1 ? lf : lf === -1 ? cr : Math.min(cr, lf);
+    }
+
+    #lastLineEnd(piece, from) {
+        const lf = piece.lastIndexOf(LF);
+        if (!this.#crLineEnds) return lf >= from ? lf : -1;
+        const end = Math.max(lf, piece.lastIndexOf(CR));
+        return end >= from ? end : -1;
+    }
+
+    // Where the next line starts after the line end at `end`: past a CRLF's
+    // LF, which may be the next piece's first byte.
+    #afterLineEnd(piece, end) {
+        if (piece[end] !== CR) return end + 1;
+        if (end + 1 < piece.length) return piece[end + 1] === LF ? end + 2 : end + 1;
+        this.#skipLf = true;
+        return end + 1;
+    }
+
+    // Adds bytes of the unfinished line.
+    #keep(piece, from, to) {
+        if (to <= from) return;
+        const room = this.#carry.length - this.#carried;
+        if (room > 0) {
+            const take = Math.min(room, to - from);
+            this.#carry.set(piece.subarray(from, from + take), this.#carried);
+            this.#carried += take;
+        }
+        this.#carryLength += to - from;
+        this.#carryLast = piece[to - 1];
+    }
+
+    #endCarried(lines, byLf) {
+        let length = this.#carryLength;
+        // The CR of a CRLF is no part of the line.
+        if (byLf && this.#carryLast === CR) --length;
+        this.#decoding.add(lines, this.#carry, 0, Math.min(length, INPUT_HELD_BYTES), length, this.#next++);
+        this.#carried = this.#carryLength = 0;
+    }
+
+    // The lines of `run`, which ends in a line end.
+    #split(lines, run) {
+        const text = this.#decoding.decode(run);
+        const parts = this.#crLineEnds ? text.split(/\r\n|\r|\n/) : text.split('\n');
+        parts.pop();  // after the last line end
+        const ascii = text.length === run.length && !beyondAscii.test(text);
+        const gbk = this.#decoding.encoding === 'gbk';
+        let next = this.#next;
+        if (ascii) {
+            // One byte a character: the texts are the lines, or their heads.
+            for (let i = 0; i < parts.length; ++i) {
+                let line = parts[i];
+                if (!this.#crLineEnds && line.charCodeAt(line.length - 1) === CR) line = line.slice(0, -1);
+                const length = line.length;
+                if (length <= INPUT_HELD_BYTES) {
+                    lines.add(line, length, next++);
+                } else {
+                    const head = line.slice(0, INPUT_HELD_BYTES);
+                    lines.add(head, length, next++, asciiBytes(head));
+                }
+            }
+        } else {
+            // The lengths in bytes, from the line ends in the bytes.
+            let start = 0;
+            for (let i = 0; i < parts.length; ++i) {
+                const end = this.#lineEnd(run, start);
+                let length = end - start;
+                if (!this.#crLineEnds && length > 0 && run[end - 1] === CR) --length;
+                let line = parts[i];
+                if (!this.#crLineEnds && line.charCodeAt(line.length - 1) === CR) line = line.slice(0, -1);
+                if (length > INPUT_HELD_BYTES || (gbk && beyondAscii.test(line))) {
+                    this.#decoding.add(lines, run, start, start + Math.min(length, INPUT_HELD_BYTES), length, next++);
+                } else {
+                    lines.add(line, length, next++);
+                }
+                start = run[end] === CR && run[end + 1] === LF ? end + 2 : end + 1;
+            }
+        }
+        this.#next = next;
+    }
+}
+
+function asciiBytes(text) {
+    const bytes = new Uint8Array(text.length);
+    for (let i = 0; i < text.length; ++i) bytes[i] = text.charCodeAt(i);
+    return bytes;
+}
+
+// The lines of pasted text, as idtool would read them from a file: LF or
+// CRLF ends a line, a last line without an end counts, and a text ending in
+// a line end has no empty line after it.
 export function splitLines(text) {
     if (text.charCodeAt(0) === 0xFEFF) text = text.slice(1);
     const lines = text.split('\n');
     if (lines[lines.length - 1] === '') lines.pop();
     for (let i = 0; i < lines.length; ++i) {
         const line = lines[i];
-        if (line.charCodeAt(line.length - 1) === 13) lines[i] = line.slice(0, -1);
+        if (line.charCodeAt(line.length - 1) === CR) lines[i] = line.slice(0, -1);
     }
     return lines;
 }
 
-// The rows of RFC 4180 CSV (quoted fields may hold commas, quotes and line
-// ends), each an array of fields.
-export function parseCsv(text) {
-    if (text.charCodeAt(0) === 0xFEFF) text = text.slice(1);
-    const rows = [];
-    let row = [];
-    let field = '';
-    let quoted = false;
-    for (let i = 0; i < text.length; ++i) {
-        const c = text[i];
-        if (quoted) {
-            if (c === '"') {
-                if (text[i + 1] === '"') {
-                    field += '"';
-                    ++i;
-                } else quoted = false;
-            } else field += c;
-        } else if (c === '"' && field === '') quoted = true;
-        else if (c === ',') {
-            row.push(field);
-            field = '';
-        } else if (c === '\n' || c === '\r') {
-            if (c === '\r' && text[i + 1] === '\n') ++i;
-            row.push(field);
-            rows.push(row);
-            row = [];
-            field = '';
-        } else field += c;
+// Whether bytes hold a CR that no LF follows: a file whose lines end in CR
+// alone, which idtool reads as one line.
+export function hasLoneCr(bytes) {
+    for (let at = bytes.indexOf(CR); at !== -1; at = bytes.indexOf(CR, at + 1)) {
+        if (at + 1 < bytes.length && bytes[at + 1] !== LF) return true;
     }
-    if (field !== '' || row.length > 0) {
-        row.push(field);
-        rows.push(row);
-    }
-    return rows;
+    return false;
 }
 
-// The values of one column (0-based), the header row left out when asked;
-// a row too short gives an empty value.
-export function csvColumn(text, column, headerRow) {
-    const rows = parseCsv(text);
-    return rows.slice(headerRow ? 1 : 0).map((row) => (row[column] ?? '').trim());
+// ---- CSV -------------------------------------------------------------------------
+
+const FIELD_START = 0;
+const UNQUOTED = 1;
+const QUOTED = 2;
+const QUOTE_IN_QUOTED = 3;
+
+// One column of CSV rows, read as idtool verify --column reads them: fields
+// separated by commas, rows ending in LF or CRLF; a field in double quotes
+// may hold commas, CR, LF and doubled quotes; a quote inside an unquoted
+// field, and text after a closing quote, is text; a lone CR is text; nothing
+// is trimmed. A UTF-8 byte-order mark at the start is dropped. A row is
+// numbered by the line it starts on. With crLineEnds (the user's choice), a
+// CR outside quotes ends a row too.
+//
+// column: 0-based; headerRow: the first row names the columns and is not
+// verified. Of the column's cell the first INPUT_HELD_BYTES bytes are held
+// and its whole length counted. With keepFields instead (the page's first
+// look at a file), every field of every row is kept, up to 256 bytes, and
+// rows() gives them.
+//
+// read(piece) and finish() as LineReader's; after finish(), unterminatedLine
+// is the line of a row whose quoted field the file does not close (idtool
+// refuses the file there, after the rows before it), else 0.
+export class CsvColumnReader {
+    #decoding;
+    #column;
+    #headerRow;
+    #crLineEnds;
+    #keepFields;
+    #started = false;
+    #state = FIELD_START;
+    #inRow = false;
+    #pendingCr = false;
+    #previous = 0;         // the byte before the piece's first (line numbers in quotes)
+    #field = 0;
+    #line = 1;             // the line the next byte is on
+    #rowLine = 0;
+    #held;
+    #heldCount = 0;
+    #cellLength = 0;
+    #hasColumn = false;
+    #fields = [];          // keepFields: the row's fields so far
+    #rows = [];            // keepFields: the rows read
+    unterminatedLine = 0;
+
+    constructor(decoding, { column = 0, headerRow = false, crLineEnds = false, keepFields = false } = {}) {
+        this.#decoding = decoding;
+        this.#column = column;
+        this.#headerRow = headerRow;
+        this.#crLineEnds = crLineEnds;
+        this.#keepFields = keepFields;
+        this.#held = new Uint8Array(keepFields ? 256 : INPUT_HELD_BYTES);
+    }
+
+    rows() {
+        return this.#rows;
+    }
+
+    read(piece) {
+        const lines = new Lines();
+        let at = 0;
+        if (!this.#started && piece.length > 0) {
+            this.#started = true;
+            if (startsWithByteOrderMark(piece)) at = 3;
+        }
+        this.#decoding.check(piece.subarray(at));
+        const n = piece.length;
+        const cr = this.#crLineEnds;
+        while (at < n) {
+            if (!this.#inRow) this.#startRow();
+            const c = piece[at];
+            if (this.#pendingCr) {
+                this.#pendingCr = false;
+                if (c !== LF) {
+                    if (cr) {
+                        // The CR ended the row; the byte starts the next one.
+                        this.#endRow(lines);
+                        continue;
+                    }
+                    this.#add(piece, -1, 1);
+                    this.#state = UNQUOTED;
+                    continue;  // the byte is looked at again, as what follows a CR
+                }
+            }
+            switch (this.#state) {
+            case FIELD_START:
+                if (c === QUOTE) {
+                    this.#state = QUOTED;
+                    ++at;
+                    continue;
+                }
+                this.#state = UNQUOTED;
+                // falls through
+            case UNQUOTED: {
+                if (c !== COMMA && c !== LF && c !== CR) {
+                    // Text up to the next byte that ends it; a quote here is text.
+                    let run = at + 1;
+                    while (run < n) {
+                        const b = piece[run];
+                        if (b === COMMA || b === LF || b === CR) break;
+                        ++run;
+                    }
+                    this.#add(piece, at, run - at);
+                    at = run;
+                    continue;
+                }
+                if (c === CR) {
+                    this.#pendingCr = true;
+                    ++at;
+                    continue;
+                }
+                if (c === COMMA) {
+                    this.#endField();
+                    ++at;
+                    continue;
+                }
+                break;  // LF: the row ends below
+            }
+            case QUOTED: {
+                if (c !== QUOTE) {
+                    let run = at;
+                    let previous = at > 0 ? piece[at - 1] : this.#previous;
+                    while (run < n) {
+                        const b = piece[run];
+                        if (b === QUOTE) break;
+                        if (b === LF ? !(cr && previous === CR) : cr && b === CR) ++this.#line;
+                        previous = b;
+                        ++run;
+                    }
+                    this.#add(piece, at, run - at);
+                    at = run;
+                    continue;
+                }
+                this.#state = QUOTE_IN_QUOTED;
+                ++at;
+                continue;
+            }
+            case QUOTE_IN_QUOTED:
+                if (c === QUOTE) {
+                    this.#add(piece, at, 1);
+                    this.#state = QUOTED;
+                    ++at;
+                    continue;
+                }
+                if (c === CR) {
+                    this.#pendingCr = true;
+                    this.#state = UNQUOTED;
+                    ++at;
+                    continue;
+                }
+                if (c === COMMA) {
+                    this.#endField();
+                    ++at;
+                    continue;
+                }
+                if (c !== LF) {  // text after a closing quote is text
+                    this.#state = UNQUOTED;
+                    continue;
+                }
+                break;
+            }
+            // LF outside quotes: the row ends, without its CR.
+            ++at;
+            this.#endRow(lines);
+        }
+        if (n > 0) this.#previous = piece[n - 1];
+        return lines;
+    }
+
+    finish() {
+        const lines = new Lines();
+        if (!this.#inRow) return lines;
+        if (this.#state === QUOTED) {
+            this.unterminatedLine = this.#rowLine;
+            return lines;
+        }
+        // The last row, without a line end.
+        if (this.#pendingCr) {
+            this.#pendingCr = false;
+            if (!this.#crLineEnds) this.#add(null, -1, 1);
+        }
+        this.#endRow(lines);
+        return lines;
+    }
+
+    #startRow() {
+        this.#inRow = true;
+        this.#rowLine = this.#line;
+        this.#field = 0;
+        this.#state = FIELD_START;
+        this.#heldCount = 0;
+        this.#cellLength = 0;
+        this.#hasColumn = false;
+    }
+
+    #collecting() {
+        return this.#keepFields || (!this.#headerRow && this.#field === this.#column);
+    }
+
+    // Adds `count` bytes of the field's text from piece[at]; at -1, a CR.
+    #add(piece, at, count) {
+        if (!this.#collecting()) return;
+        const held = this.#held;
+        const take = Math.min(count, held.length - this.#heldCount);
+        if (take > 0) {
+            if (at === -1) held[this.#heldCount] = CR;
+            else held.set(piece.subarray(at, at + take), this.#heldCount);
+            this.#heldCount += take;
+        }
+        this.#cellLength += count;
+    }
+
+    #endField() {
+        if (this.#keepFields) {
+            this.#fields.push(this.#decoding.held(this.#held, 0, this.#heldCount, this.#cellLength));
+            this.#heldCount = 0;
+            this.#cellLength = 0;
+        } else if (this.#field === this.#column) this.#hasColumn = true;
+        ++this.#field;
+        this.#state = FIELD_START;
+    }
+
+    #endRow(lines) {
+        this.#endField();
+        this.#inRow = false;
+        ++this.#line;
+        if (this.#keepFields) {
+            this.#rows.push(this.#fields);
+            this.#fields = [];
+        } else if (this.#headerRow) {
+            this.#headerRow = false;
+        } else if (this.#hasColumn) {
+            this.#decoding.add(lines, this.#held, 0, this.#heldCount, this.#cellLength, this.#rowLine);
+        } else {
+            lines.add('', -1, this.#rowLine);
+        }
+    }
 }
+
+// The first rows of a CSV file (from its first bytes), every field of each,
+// for choosing the column: the last row, which the bytes may cut, is left out
+// unless the bytes are the whole file.
+export function csvHeadRows(bytes, encoding, { crLineEnds = false, whole = false, count = 6 } = {}) {
+    const read = (decoding) => {
+        const reader = new CsvColumnReader(decoding, { keepFields: true, crLineEnds });
+        reader.read(bytes);
+        if (whole) reader.finish();
+        return reader.rows().slice(0, count);
+    };
+    try {
+        return read(new Decoding(encoding));
+    } catch (error) {
+        if (error instanceof ReadAgainAsGbk) return read(new Decoding('gbk'));
+        return [];  // not UTF-8, as chosen: the batch says so
+    }
+}
+
+// ---- Verdicts ---------------------------------------------------------------------
 
 export const reasonLabels = {
     valid: '通过',
@@ -80,29 +600,278 @@ export const reasonLabels = {
     characters: '含非法字符',
     check: '校验码错误',
     date: '出生日期错误',
+    no_column: '缺少该列',
 };
 
-// Lines per verdict, in idtool's order (valid, length, characters, check,
-// date), from verdict codes: 0 valid, else the index in the package's
-// REASONS (verifyMany's reasonCodes, verdictCodes).
-export const verdictNames = ['valid', 'length', 'characters', 'check', 'date'];
+// What a refused line's hint (idtool verify's hint field, by its name) tells
+// the user: what probably happened to the number.
+export const hintLabels = {
+    cr_line_ends: '含回车符（CR）：文件的行可能只以CR结尾，几行被读成了一行',
+    fifteen_digits: '15位旧号码，升为18位是',
+    scientific: '科学计数法（如1.10105E+17）：表格软件把号码当成了数字',
+    zeroed: '末尾变成了000：表格软件只保留15位有效数字',
+    lowercase_x: '末位的x应为大写X',
+    fullwidth: '含全角数字或Ｘ，改为半角即可通过',
+    spaces: '含空格、制表符或连字符，去掉即可通过',
+};
 
-export function countVerdicts(codes, counts = { valid: 0, length: 0, characters: 0, check: 0, date: 0 }) {
-    for (let i = 0; i < codes.length; ++i) ++counts[verdictNames[codes[i]]];
-    return counts;
+export function hintText(record) {
+    if (!record.hint) return '';
+    const words = hintLabels[record.hint] ?? record.hint;
+    return record.upgraded ? words + record.upgraded : words;
 }
 
-const csvHeader = ['行号', '号码', '结果', '原因', '提示', '应为校验码', '出生日期', '性别', '省', '市', '县'];
+// The verdicts by their codes (verifyMany's reasonCodes: 0 valid, else the
+// index in the package's REASONS), in idtool's order.
+const verdictNames = ['valid', 'length', 'characters', 'check', 'date'];
 
-// One CSV field: quoted when it holds a comma, quote or line end. A text that
-// a spreadsheet would take for a formula (=, +, -, @) gets a leading
-// apostrophe; a number of digits is written ="..." so that Excel keeps it as
-// text, whole (not 1.10105E+17, and with its leading zeros).
-function csvField(value) {
+// ---- Texts as shown ------------------------------------------------------------------
+
+// Characters that show as nothing, or that reorder the text around them
+// (bidirectional controls such as U+202E): a line's text shows them as
+// escapes, so that what is shown is what the line holds.
+const hidden = /[\u0000-\u001F\u007F-\u009F\u00AD\u061C\u115F\u1160\u180E\u200B-\u200F\u2028-\u202E\u2060-\u206F\u3164\uFEFF\uFFF9-\uFFFB]/g;
+const escapeNames = { 0: 'NUL', 9: 'TAB', 10: 'LF', 13: 'CR' };
+
+// The text as parts: even indexes text as it is, odd ones the escape of one
+// hidden character, as <CR> or <U+202E>.
+export function shownParts(text) {
+    const parts = [];
+    let from = 0;
+    for (const match of text.matchAll(hidden)) {
+        const code = match[0].charCodeAt(0);
+        parts.push(text.slice(from, match.index),
+            `<${escapeNames[code] ?? `U+${code.toString(16).toUpperCase().padStart(4, '0')}`}>`);
+        from = match.index + 1;
+    }
+    parts.push(text.slice(from));
+    return parts;
+}
+
+// The text with its hidden characters escaped, set apart from what is
+// around it (U+2068 FIRST STRONG ISOLATE ... U+2069 POP DIRECTIONAL
+// ISOLATE), for places that hold only text, such as a list's options.
+export function isolatedText(text) {
+    return `\u2068${shownParts(text).join('')}\u2069`;
+}
+
+// ---- Verifying a batch ----------------------------------------------------------------
+
+const PREVIEW_ROWS = 500;
+const ROWS_JOINED = 4096;
+
+// A text of its own, not a slice that keeps a whole piece's text alive.
+const ownText = (text) => JSON.parse(JSON.stringify(text));
+
+function preview(line, input, record) {
+    return record === null ? { line, input: '', valid: false, reason: 'no_column' }
+        : { line, ...record, input: ownText(input) };
+}
+
+// The texts to verify: the lines' texts, but the bytes of those that have
+// them. The package reads a text of bytes by its first INPUT_HELD_BYTES and
+// its length: a line held in part is its held bytes in a buffer as long as
+// the line (zeros after them, pages the system gives only when written).
+function withBytes(texts, lengths, own) {
+    const inputs = texts.slice();
+    own.forEach((bytes, i) => {
+        if (lengths[i] === bytes.length) {
+            inputs[i] = bytes;
+        } else {
+            inputs[i] = new Uint8Array(lengths[i]);
+            inputs[i].set(bytes);
+        }
+    });
+    return inputs;
+}
+
+// What a batch keeps of its lines, whatever their number: the counts per
+// verdict (no_column: rows without the column), the first rows and the
+// first refused rows for the table (records with their line number in
+// `line` and the input as shown in `input`), the lines whose record has the
+// hint cr_line_ends, and the CSV of results as Blobs, one per call of add.
+export class Results {
+    constructor(idnumber) {
+        this.idnumber = idnumber;
+        this.counts = { valid: 0, length: 0, characters: 0, check: 0, date: 0, no_column: 0 };
+        this.total = 0;
+        this.first = [];
+        this.refused = [];
+        this.crLines = 0;
+        this.csv = [new Blob([csvHeaderRow() + '\r\n'])];
+    }
+
+    // Verifies a Lines (lines of a file, whose texts are what the reader
+    // holds), or pasted text's lines (an array of whole texts; `first` the
+    // first one's number), and adds their rows.
+    add(lines, first = 1) {
+        const pasted = Array.isArray(lines);
+        const texts = pasted ? lines : lines.texts;
+        const lengths = pasted ? null : lines.lengths;
+        const numbers = pasted ? null : lines.numbers;
+        const own = pasted ? null : lines.bytes;
+        const verdicts = this.idnumber.verifyMany(own === null ? texts : withBytes(texts, lengths, own), { history: false });
+        const codes = verdicts.reasonCodes;
+        const counts = this.counts;
+        // Rows are joined a few thousand at a time: short-lived strings cost
+        // the collector little, the joined ones are not moved.
+        const joined = [];
+        let rows = [];
+        for (let i = 0; i < texts.length; ++i) {
+            if (rows.length === ROWS_JOINED) {
+                rows.push('');
+                joined.push(rows.join('\r\n'));
+                rows = [];
+            }
+            const line = pasted ? first + i : numbers[i];
+            const length = pasted ? 0 : lengths[i];
+            if (codes[i] === 0 && length !== -1 && this.first.length === PREVIEW_ROWS) {
+                // Most lines: a valid number's row from the columns, no record made.
+                ++counts.valid;
+                rows.push(this.#validRow(line, texts[i], verdicts, i));
+                continue;
+            }
+            let record = null;
+            if (length === -1) {
+                ++counts.no_column;
+            } else {
+                record = verdicts.at(i);
+                if (own?.[i] !== undefined && length <= INPUT_HELD_BYTES) {
+                    // GBK beyond ASCII: the verdict is the bytes', the hint
+                    // the text's, as idtool gives them.
+                    const text = this.idnumber.verify(texts[i], { history: false });
+                    record.hint = text.hint;
+                    record.upgraded = text.upgraded;
+                }
+                ++counts[verdictNames[codes[i]]];
+                if (record.hint === 'cr_line_ends') ++this.crLines;
+            }
+            // A file's line shows as the reader holds it; pasted text is whole.
+            const input = pasted ? record.input : texts[i];
+            rows.push(csvRow(line, input, record));
+            if (this.first.length < PREVIEW_ROWS) this.first.push(preview(line, input, record));
+            if (record?.valid !== true && this.refused.length < PREVIEW_ROWS) this.refused.push(preview(line, input, record));
+        }
+        rows.push('');
+        joined.push(rows.join('\r\n'));
+        this.total += texts.length;
+        this.csv.push(new Blob(joined));
+    }
+
+    // csvRow of a valid number, from the columns of its verdict and, by
+    // region code and sex, the fields of the first record that had them.
+    #tails = new Map();
+    #dates = new Map();
+    #checks = [];
+    #validRow(line, input, verdicts, i) {
+        const key = verdicts.regionCodes[i] * 4 + verdicts.sexCodes[i];
+        let tail = this.#tails.get(key);
+        if (tail === undefined) {
+            const record = verdicts.at(i);
+            tail = [record.sex, record.province, record.city, record.county].map(knownField).join(',');
+            this.#tails.set(key, tail);
+        }
+        const date = verdicts.birthDates[i];
+        let birth = this.#dates.get(date);
+        if (birth === undefined) {
+            birth = knownField(verdicts.at(i).birth_date);
+            if (this.#dates.size < 100000) this.#dates.set(date, birth);
+        }
+        const checkCode = verdicts.expectedChecks[i];
+        const check = this.#checks[checkCode] ??= knownField(String.fromCharCode(checkCode));
+        return `${line},${csvField(input)},通过,,,,${check},${birth},${tail}`;
+    }
+
+    csvBlob() {
+        return new Blob(this.csv, { type: 'text/csv;charset=utf-8' });
+    }
+}
+
+const TEXT_CHUNK = 5000;    // pasted lines verified at a time
+const PIECE = 1 << 20;      // bytes of a file read at a time
+
+// Pasted text's lines, verified TEXT_CHUNK at a time; onProgress(lines
+// done, lines) after each. Returns {results, encoding: null, unterminatedLine: 0}.
+export function verifyText(idnumber, text, { onProgress = () => {} } = {}) {
+    const lines = splitLines(text);
+    const results = new Results(idnumber);
+    for (let start = 0; start < lines.length; start += TEXT_CHUNK) {
+        results.add(lines.slice(start, start + TEXT_CHUNK), start + 1);
+        onProgress(results.total, lines.length);
+    }
+    return { results, encoding: null, unterminatedLine: 0 };
+}
+
+// A file's pieces in order (the first at least 3 bytes, for the byte-order
+// mark), the next one read while one is verified.
+async function* piecesOf(file, size) {
+    let end = Math.max(size, 3);
+    let next = file.slice(0, end).arrayBuffer();
+    for (let at = 0; at < file.size;) {
+        const buffer = await next;
+        at = end;
+        end += size;
+        if (at < file.size) next = file.slice(at, end).arrayBuffer();
+        yield new Uint8Array(buffer);
+    }
+}
+
+async function readFile(idnumber, { file, csv, crLineEnds }, decoding, onProgress, pieceSize) {
+    const results = new Results(idnumber);
+    const reader = csv ? new CsvColumnReader(decoding, { column: csv.column, headerRow: csv.headerRow, crLineEnds })
+        : new LineReader(decoding, { crLineEnds });
+    const take = (lines) => {
+        if (lines.count > 0) results.add(lines);
+    };
+    let read = 0;
+    for await (const piece of piecesOf(file, pieceSize)) {
+        take(reader.read(piece));
+        read += piece.length;
+        onProgress(read, file.size, results.total);
+    }
+    take(reader.finish());
+    return { results, encoding: decoding.encoding, unterminatedLine: reader.unterminatedLine ?? 0 };
+}
+
+// A file (a Blob) read and verified piece by piece: job {file, encoding
+// ('auto', 'utf-8', 'gbk'), csv: {column, headerRow} or null, crLineEnds};
+// onProgress(bytes read, bytes, lines done) after each piece. Returns
+// {results, encoding (the one used), unterminatedLine}.
+export async function verifyFile(idnumber, job, { onProgress = () => {}, pieceSize = PIECE } = {}) {
+    try {
+        return await readFile(idnumber, job, new Decoding(job.encoding), onProgress, pieceSize);
+    } catch (error) {
+        // Text beyond ASCII was taken as UTF-8 before bytes that are none:
+        // the whole file is GBK.
+        if (!(error instanceof ReadAgainAsGbk)) throw error;
+        return readFile(idnumber, job, new Decoding('gbk'), onProgress, pieceSize);
+    }
+}
+
+// ---- The CSV of results -------------------------------------------------------------
+
+const csvHeader = ['行号', '号码', '结果', '原因', '说明', '提示', '应为校验码', '出生日期', '性别', '省', '市', '县'];
+
+// One CSV field. A number of digits is written ="..." so that Excel keeps it
+// as text, whole (not 1.10105E+17, and with its leading zeros). A text that
+// a spreadsheet would take for a formula (=, +, -, @, TAB or CR first) gets
+// a leading apostrophe; so does one that follows a semicolon or TAB inside
+// the text, since a spreadsheet whose list separator is ';' (most of Europe)
+// splits the row there and the rest starts a cell of its own (this file's
+// commas are no separators there). Quoted when it holds a comma, semicolon,
+// quote or line end.
+const digits = /^[0-9]+$/;
+const plain = /^[0-9A-Za-z]*$/;
+const formulaStart = /^[=+\-@\t\r]/;
+const afterSeparator = /[;\t](?=[\s"]*[=+\-@])/g;
+const needsQuotes = /[",;\r\n]/;
+export function csvField(value) {
     let text = value === null || value === undefined ? '' : String(value);
-    if (/^[0-9]+$/.test(text)) return `="${text}"`;
-    if (/^[=+\-@\t\r]/.test(text)) text = `'${text}`;
-    return /[",\r\n]/.test(text) ? `"${text.replaceAll('"', '""')}"` : text;
+    if (digits.test(text)) return `="${text}"`;
+    if (plain.test(text)) return text;
+    if (formulaStart.test(text)) text = `'${text}`;
+    text = text.replace(afterSeparator, "$&'");
+    return needsQuotes.test(text) ? `"${text.replaceAll('"', '""')}"` : text;
 }
 
 // The results as CSV, in pieces: csvHeaderRow() (a byte-order mark and the
@@ -115,7 +884,7 @@ export function csvHeaderRow() {
 // forms are kept, up to a bound.
 const knownFields = new Map();
 function knownField(value) {
-    if (value === null || value === undefined) return '';
+    if (value === null || value === undefined || value === '') return '';
     let field = knownFields.get(value);
     if (field === undefined) {
         field = csvField(value);
@@ -124,11 +893,15 @@ function knownField(value) {
     return field;
 }
 
-export function csvRow(lineNumber, record) {
+// A line's row: its number, the input as shown (for a line held in part,
+// its first bytes) and the record's fields; a row without the column
+// (record null) has only its number, the input's place and the result.
+export function csvRow(lineNumber, input, record) {
+    if (record === null) return `${lineNumber},,${reasonLabels.no_column},,,,,,,,,`;
     return [
-        String(lineNumber), csvField(record.input), record.valid ? '通过' : '未通过',
+        String(lineNumber), csvField(input), record.valid ? '通过' : '未通过',
         record.valid ? '' : knownField(reasonLabels[record.reason]), knownField(record.message),
-        knownField(record.expected_check), knownField(record.birth_date), knownField(record.sex),
-        knownField(record.province), knownField(record.city), knownField(record.county),
+        knownField(hintText(record)), knownField(record.expected_check), knownField(record.birth_date),
+        knownField(record.sex), knownField(record.province), knownField(record.city), knownField(record.county),
     ].join(',');
 }

@@ -1,8 +1,10 @@
 // The web page in Debian's Chromium, driven by playwright-core: verify one
 // number and each refusal, the dialog's cascade and generation beside
-// idtool, a batch of 10^5 pasted lines beside idtool verify --summary, a GBK
-// CSV file's column, the CSV download's bytes, labels and keyboard, no
-// request beyond the page's own files, and screenshots at 360 and 1280 px.
+// idtool, a batch of 10^5 pasted lines and a file of several hundred MB
+// beside idtool verify --summary, cases of the corpus's lines.json read by
+// the page, a GBK CSV file's column, the CSV download's bytes, lines that
+// end in CR alone, bidirectional controls, labels and keyboard, no request
+// beyond the page's own files, and screenshots at 360 and 1280 px.
 //
 // The page is served from build/wasm/web (WEB_ROOT) on 127.0.0.1 at a free
 // port; IDTOOL names the native program (default build/release/idtool).
@@ -10,13 +12,15 @@
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
-import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { closeSync, mkdtempSync, openSync, readFileSync, readSync, rmSync, statSync, writeFileSync, writeSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { fileURLToPath } from 'node:url';
 
 import { regions, verdictCodes } from '../../../bindings/javascript/index.js';
 import { testLines } from '../../../bindings/javascript/test/lines.js';
+import { bytesOf, load } from '../../../tests/conformance/corpus.mjs';
+import { hintLabels, isolatedText, reasonLabels, shownParts } from '../batch.js';
 import { launchChromium, runPastedBatch, serve } from './harness.js';
 
 const top = fileURLToPath(new URL('../../../', import.meta.url));
@@ -141,34 +145,79 @@ test('generate: 山西省, 阳泉市, 城区 and a seed give idtool\'s numbers; 
     await page.click('#generate-button');
     assert.equal(await page.textContent('#generate-message'), '出生日期应为8位数字，如19870102');
     assert.equal(await page.inputValue('#generated'), '');
+    // More numbers than one day and sex can give (500 a county).
+    await page.fill('#birth', '19870102');
+    await page.fill('#count', '501');
+    await page.click('#generate-button');
+    assert.equal(await page.textContent('#generate-message'), '数量超过了该地区和日期所能生成的不同号码数');
+    assert.equal(await page.inputValue('#generated'), '');
     await page.close();
 });
 
-async function runBatch(page) {
-    await page.click('#batch-button');
+// Clicks a button that runs the batch, and waits for the batch's end;
+// resolves to the counts per reason the page shows.
+async function runBatch(page, button = '#batch-button', timeout = 120000) {
+    await page.$eval('#batch-status', (status) => { status.textContent = ''; });
+    await page.click(button);
     await page.waitForFunction(() => document.getElementById('batch-status').textContent.startsWith('完成'), null,
-        { timeout: 120000 });
+        { timeout });
     return page.$$eval('#batch-counts tbody tr', (rows) =>
         Object.fromEntries(rows.map((row) => [row.dataset.reason, Number(row.cells[1].textContent)])));
+}
+
+// idtool verify --summary's counts of a file: {valid: N, length: N, ...}.
+function idtoolCounts(path) {
+    let summary;
+    try {
+        execFileSync(idtool, ['verify', '--summary', '--only-invalid', path], { stdio: ['ignore', 'ignore', 'pipe'] });
+        assert.fail('some lines are invalid');
+    } catch (error) {
+        summary = error.stderr.toString();
+    }
+    return Object.fromEntries([...summary.matchAll(/(\d+) (valid|length|characters|check|date|no_column)/g)]
+        .map((match) => [match[2], Number(match[1])]));
+}
+
+// The rows of the page's CSV download (RFC 4180), each an array of fields.
+async function downloadedCsv(page) {
+    const [download] = await Promise.all([page.waitForEvent('download'), page.click('#download-csv')]);
+    const text = readFileSync(await download.path(), 'utf8').replace(/^\uFEFF/, '');
+    const rows = [];
+    let row = [];
+    let field = '';
+    let quoted = false;
+    for (let i = 0; i < text.length; ++i) {
+        const c = text[i];
+        if (quoted) {
+            if (c !== '"') field += c;
+            else if (text[i + 1] === '"') field += text[++i];
+            else quoted = false;
+        } else if (c === '"') {
+            quoted = true;
+        } else if (c === ',') {
+            row.push(field);
+            field = '';
+        } else if (c === '\r' && text[i + 1] === '\n') {
+            row.push(field);
+            rows.push(row);
+            row = [];
+            field = '';
+            ++i;
+        } else field += c;
+    }
+    return rows;
 }
 
 test('batch: 10^5 pasted lines, the counts per reason of idtool verify --summary', async () => {
     const lines = testLines(100000, 99, regions('').filter((r) => r.level === 'county').map((r) => String(r.code)));
     const folder = mkdtempSync(join(tmpdir(), 'idnumber-batch-'));
-    let summary;
+    let expected;
     try {
         writeFileSync(join(folder, 'lines.txt'), lines.join('\n') + '\n');
-        try {
-            execFileSync(idtool, ['verify', '--summary', '--only-invalid', join(folder, 'lines.txt')], { stdio: ['ignore', 'ignore', 'pipe'] });
-            assert.fail('some lines are invalid');
-        } catch (error) {
-            summary = error.stderr.toString();
-        }
+        expected = idtoolCounts(join(folder, 'lines.txt'));
     } finally {
         rmSync(folder, { recursive: true, force: true });
     }
-    const expected = Object.fromEntries([...summary.matchAll(/(\d+) (valid|length|characters|check|date)/g)]
-        .map((match) => [match[2], Number(match[1])]));
     const page = await openPage();
     await page.click('#tab-batch');
     // The page answers while the worker runs: the progress bar moves, and
@@ -201,24 +250,212 @@ test('batch: 10^5 pasted lines, the counts per reason of idtool verify --summary
 test('batch: a GBK CSV file by its column, and the CSV download\'s bytes', async () => {
     const page = await openPage();
     await page.click('#tab-batch');
-    // 姓名,身份证号 in GBK, with a quoted field holding a comma.
+    // 姓名,身份证号 in GBK, with a quoted field holding a comma, a number
+    // between spaces (kept, as idtool keeps them) and a formula after a ;.
     const csv = '\xd0\xd5\xc3\xfb,\xc9\xed\xb7\xdd\xd6\xa4\xba\xc5\r\n' +
-        '"\xd5\xc5,\xc8\xfd",11010519491231002X\r\n\xc0\xee\xcb\xc4,110105194912310021\r\n\xcd\xf5\xce\xe5,=1+1\r\n';
+        '"\xd5\xc5,\xc8\xfd",11010519491231002X\r\n\xc0\xee\xcb\xc4,110105194912310021\r\n\xcd\xf5\xce\xe5,=1+1\r\n' +
+        '\xd5\xd4\xc1\xf9, 11010519491231002X \r\n\xcb\xef\xc6\xdf,a;=1+1\r\n';
     await page.setInputFiles('#batch-file', { name: 'people.csv', mimeType: 'text/csv', buffer: Buffer.from(csv, 'latin1') });
     await page.waitForFunction(() => document.getElementById('column').options.length === 2);
     assert.deepEqual(await page.$$eval('#column option', (options) => options.map((o) => o.textContent)),
-        ['第1列：姓名', '第2列：身份证号']);
+        ['第1列：\u2068姓名\u2069', '第2列：\u2068身份证号\u2069']);
     assert.equal(await page.inputValue('#column'), '1');
     const counts = await runBatch(page);
-    assert.deepEqual(counts, { valid: 1, length: 1, characters: 0, check: 1, date: 0 });
+    assert.deepEqual(counts, { valid: 1, length: 3, characters: 0, check: 1, date: 0 });
     assert.match(await page.textContent('#batch-status'), /GBK/);
     const [download] = await Promise.all([page.waitForEvent('download'), page.click('#download-csv')]);
     assert.equal(download.suggestedFilename(), '校验结果.csv');
-    const expected = '\uFEFF行号,号码,结果,原因,提示,应为校验码,出生日期,性别,省,市,县\r\n' +
-        '1,11010519491231002X,通过,,,X,="19491231",女,北京市,朝阳区,\r\n' +
-        '2,="110105194912310021",未通过,校验码错误,身份证未通过校验,X,,,,,\r\n' +
-        "3,'=1+1,未通过,长度错误,您输入的身份证号为4位，正确的应为18位,,,,,,\r\n";
+    // Rows are numbered by their lines, as idtool numbers them.
+    const expected = '\uFEFF行号,号码,结果,原因,说明,提示,应为校验码,出生日期,性别,省,市,县\r\n' +
+        '2,11010519491231002X,通过,,,,X,="19491231",女,北京市,朝阳区,\r\n' +
+        '3,="110105194912310021",未通过,校验码错误,身份证未通过校验,,X,,,,,\r\n' +
+        "4,'=1+1,未通过,长度错误,您输入的身份证号为4位，正确的应为18位,,,,,,,\r\n" +
+        '5, 11010519491231002X ,未通过,长度错误,您输入的身份证号为20位，正确的应为18位,含空格、制表符或连字符，去掉即可通过,,,,,,\r\n' +
+        "6,\"a;'=1+1\",未通过,长度错误,您输入的身份证号为6位，正确的应为18位,,,,,,,\r\n";
     assert.deepEqual(readFileSync(await download.path()), Buffer.from(expected, 'utf8'));
+    await page.close();
+});
+
+test('batch: a file of several hundred MB, read in pieces, gives idtool verify --summary\'s counts', { timeout: 900000 }, async () => {
+    // 10^6 lines of every kind, some beyond ASCII and some longer than 64
+    // bytes, with LF and CRLF, 8 times, each time after 20 lines of 1 MiB
+    // (digits; Chinese; a CR among digits) that cross the pieces the page
+    // reads.
+    const lines = testLines(1000000, 7, regions('').filter((r) => r.level === 'county').map((r) => String(r.code)));
+    const block = Buffer.from(lines.map((line, i) => line + (i % 5 === 0 ? '\r\n' : '\n')).join(''));
+    const long = ['1', '中文', '12\r'].map((unit) => Buffer.from(unit.repeat(Math.ceil((1 << 20) / Buffer.byteLength(unit))) + '\n'));
+    const folder = mkdtempSync(join(tmpdir(), 'idnumber-big-'));
+    const path = join(folder, 'numbers.txt');
+    try {
+        const file = openSync(path, 'w');
+        for (let i = 0; i < 8; ++i) {
+            for (let k = 0; k < 20; ++k) writeSync(file, long[(i + k) % long.length]);
+            writeSync(file, block);
+        }
+        closeSync(file);
+        const size = statSync(path).size;
+        assert.ok(size > 300e6, `${size} bytes`);
+        const expected = idtoolCounts(path);
+        const total = Object.values(expected).reduce((sum, count) => sum + count, 0);
+
+        const page = await openPage();
+        await page.click('#tab-batch');
+        await page.setInputFiles('#batch-file', path);
+        await page.waitForFunction(() => document.getElementById('file-status').textContent !== '');
+        await page.evaluate(() => {
+            window.progressSeen = [];
+            new MutationObserver(() => window.progressSeen.push(document.getElementById('batch-progress').value))
+                .observe(document.getElementById('batch-status'), { childList: true, characterData: true, subtree: true });
+        });
+        const started = Date.now();
+        const counts = await runBatch(page, '#batch-button', 800000);
+        console.log(`the page verified a file of ${size} bytes (${total} lines) in ${(Date.now() - started) / 1000} s`);
+        assert.deepEqual(counts, expected);
+        assert.match(await page.textContent('#batch-status'), new RegExp(`^完成：共 ${total} 行，通过 ${expected.valid} 行`));
+        const progress = await page.evaluate(() => window.progressSeen);
+        assert.ok(progress.filter((value) => value > 0 && value < 1).length >= 20, progress.join(' '));
+        // The CSV holds every line: its last row is the last line's.
+        const [download] = await Promise.all([page.waitForEvent('download'), page.click('#download-csv')]);
+        const csv = await download.path();
+        const tail = Buffer.alloc(200);
+        const descriptor = openSync(csv, 'r');
+        readSync(descriptor, tail, 0, tail.length, statSync(csv).size - tail.length);
+        closeSync(descriptor);
+        assert.match(tail.toString('utf8').split('\r\n').at(-2), new RegExp(`^${total},`));
+        await page.close();
+    } finally {
+        rmSync(folder, { recursive: true, force: true });
+    }
+});
+
+// The rows of a batch as the corpus's lines.json writes them: [line, input,
+// reason, hint] (null for a row without the column), the line and input
+// from the page's table (the input as shown, escapes and all), the reason
+// and hint from its CSV.
+async function shownLines(page) {
+    const table = await page.$$eval('#batch-table tbody tr', (rows) => rows.map((row) => [Number(row.cells[0].textContent),
+        row.cells[1].textContent]));
+    const reasons = Object.fromEntries(Object.entries(reasonLabels).map(([name, label]) => [label, name]));
+    const csv = (await downloadedCsv(page)).slice(1);
+    assert.equal(csv.length, table.length);
+    return csv.map((row, i) => {
+        if (row[2] === reasonLabels.no_column) return null;
+        const hint = Object.keys(hintLabels).find((name) => row[5].startsWith(hintLabels[name])) ?? null;
+        assert.equal(Number(row[0]), table[i][0]);
+        return [table[i][0], table[i][1], row[2] === '通过' ? null : reasons[row[3]], hint];
+    });
+}
+
+const inChromium = ['cr-only', 'nul-in-line', 'long-line', 'multibyte-cut-at-64', 'spaces-kept', 'formula-lines', 'right-to-left',
+    'gbk', 'csv-column', 'csv-spaces-not-trimmed', 'csv-quoted-line-break', 'csv-short-row', 'csv-crlf'];
+for (const item of load('lines').filter((item) => inChromium.includes(item.id))) {
+    test(`web lines/${item.id} in Chromium`, async () => {
+        const page = await openPage();
+        await page.click('#tab-batch');
+        await page.selectOption('#encoding', item.encoding ?? 'utf-8');
+        await page.setInputFiles('#batch-file', { name: item.column ? 'lines.csv' : 'lines.txt',
+            mimeType: item.column ? 'text/csv' : 'text/plain', buffer: Buffer.from(bytesOf(item.file)) });
+        await page.waitForFunction(() => document.getElementById('file-status').textContent !== '');
+        if (item.column) {
+            // The options name the header's columns, each name set apart by isolates.
+            const labels = await page.$$eval('#column option', (options) => options.map((o) => o.textContent));
+            const index = /^[0-9]+$/.test(item.column) ? Number(item.column) - 1
+                : labels.findIndex((label, i) => label.replace(/[\u2068\u2069]/g, '') === `第${i + 1}列：${item.column}`);
+            assert.ok(index >= 0, labels.join(' '));
+            await page.selectOption('#column', String(index));
+        }
+        await runBatch(page);
+        const shown = (row) => row && [row[0], shownParts(row[1]).join(''), row[2], row[3]];
+        assert.deepEqual(await shownLines(page), item.expect.map(shown));
+        await page.close();
+    });
+}
+
+test('batch: lines that end in CR alone are idtool\'s one line, and the page offers CR as a line end', async () => {
+    const page = await openPage();
+    await page.click('#tab-batch');
+    assert.equal(await page.isVisible('#cr-notice'), false);
+    await page.setInputFiles('#batch-file', { name: 'numbers.txt', mimeType: 'text/plain',
+        buffer: Buffer.from('11010519491231002X\r140302199001010018\r110105194912310021\r') });
+    await page.waitForSelector('#cr-notice:not([hidden])');
+    assert.match(await page.textContent('#cr-notice-text'), /行以单独的CR（回车符）结尾.*idtool把这样的文件读成一行/);
+    assert.deepEqual(await runBatch(page), { valid: 0, length: 1, characters: 0, check: 0, date: 0 });
+    assert.deepEqual(await shownLines(page),
+        [[1, '11010519491231002X<CR>140302199001010018<CR>110105194912310021<CR>', 'length', 'cr_line_ends']]);
+    // The choice: every line is verified as its own.
+    assert.deepEqual(await runBatch(page, '#cr-lines-button'), { valid: 2, length: 0, characters: 0, check: 1, date: 0 });
+    assert.deepEqual(await shownLines(page), [[1, '11010519491231002X', null, null], [2, '140302199001010018', null, null],
+        [3, '110105194912310021', 'check', null]]);
+    assert.match(await page.textContent('#cr-notice-text'), /已把单独的CR（回车符）当作行尾/);
+    // And back to idtool's reading.
+    assert.deepEqual(await runBatch(page, '#cr-lines-button'), { valid: 0, length: 1, characters: 0, check: 0, date: 0 });
+
+    // A CSV's rows too: idtool reads one row, whose header has no column
+    // of numbers; with CR as the line end, the columns are there.
+    await page.setInputFiles('#batch-file', { name: 'people.csv', mimeType: 'text/csv',
+        buffer: Buffer.from('name,id\r张三,11010519491231002X\r李四,140302199001010018\r') });
+    await page.waitForSelector('#cr-notice:not([hidden])');
+    assert.deepEqual(await page.$$eval('#column option', (options) => options.map((o) => o.textContent)), [
+        `第1列：${isolatedText('name')}`, `第2列：${isolatedText('id\r张三')}`,
+        `第3列：${isolatedText('11010519491231002X\r李四')}`, `第4列：${isolatedText('140302199001010018\r')}`]);
+    await page.click('#cr-lines-button');
+    await page.waitForFunction(() => document.getElementById('column').options.length === 2);
+    await page.waitForFunction(() => document.getElementById('batch-status').textContent.startsWith('完成'));
+    assert.equal(await page.inputValue('#column'), '1');
+    assert.deepEqual(await shownLines(page), [[2, '11010519491231002X', null, null], [3, '140302199001010018', null, null]]);
+
+    // A lone CR beyond the first bytes the page looks at: the batch tells.
+    await page.setInputFiles('#batch-file', { name: 'numbers.txt', mimeType: 'text/plain',
+        buffer: Buffer.from('11010519491231002X\n'.repeat(4000) + '11010519491231002X\r140302199001010018\r') });
+    await page.waitForFunction(() => document.getElementById('cr-notice').hidden);
+    assert.deepEqual(await runBatch(page), { valid: 4000, length: 1, characters: 0, check: 0, date: 0 });
+    assert.equal(await page.isVisible('#cr-notice'), true);
+    await page.close();
+});
+
+test('batch: a CSV whose quoted field the file does not close: the rows before it, and what happened', async () => {
+    const page = await openPage();
+    await page.click('#tab-batch');
+    await page.setInputFiles('#batch-file', { name: 'people.csv', mimeType: 'text/csv',
+        buffer: Buffer.from('name,id\n张三,11010519491231002X\n"李四,140302199001010018\n') });
+    await page.waitForFunction(() => document.getElementById('column').options.length === 2);
+    await page.selectOption('#column', '1');
+    assert.deepEqual(await runBatch(page), { valid: 1, length: 0, characters: 0, check: 0, date: 0 });
+    assert.equal(await page.textContent('#batch-message'), '第3行开始的带引号的字段到文件末尾也没有结束：这一行没有校验（idtool在这里报错停止）。');
+    await page.close();
+});
+
+test('batch: a line\'s bidirectional controls show as escapes and reorder nothing around them', async () => {
+    const page = await openPage();
+    await page.click('#tab-batch');
+    await runPastedBatch(page, ['\u202E11010519491231002X', 'a\u2067b\u200F', '11010519491231002X'].join('\n'));
+    const cells = await page.$$eval('#batch-table tbody tr', (rows) => rows.map((row) => row.cells[1].textContent));
+    assert.deepEqual(cells, ['<U+202E>11010519491231002X', 'a<U+2067>b<U+200F>', '11010519491231002X']);
+    const controls = /[\u061C\u200E\u200F\u202A-\u202E\u2066-\u2069]/;
+    assert.doesNotMatch(await page.textContent('#batch-table'), controls);
+    // The digits after the escape are laid out left to right, after it.
+    const [escape, digits] = await page.$eval('#batch-table tbody td.num bdi', (bdi) => {
+        const range = document.createRange();
+        range.selectNodeContents(bdi.lastChild);
+        return [bdi.firstChild.getBoundingClientRect().right, range.getBoundingClientRect().left];
+    });
+    assert.ok(escape <= digits + 0.5, `${escape} ${digits}`);
+    const first = await page.$eval('#batch-table tbody td.num bdi', (bdi) => {
+        const range = document.createRange();
+        range.setStart(bdi.lastChild, 0);
+        range.setEnd(bdi.lastChild, 1);
+        const one = range.getBoundingClientRect().left;
+        range.setStart(bdi.lastChild, 17);
+        range.setEnd(bdi.lastChild, 18);
+        return one < range.getBoundingClientRect().left;
+    });
+    assert.equal(first, true, 'the first digit is left of the last');
+    // A file's name and a CSV header's names are shown the same way.
+    const csv = Buffer.from('\u202Ename,id\n张三,11010519491231002X\n');
+    await page.setInputFiles('#batch-file', { name: 'x\u202Evsc.csv', mimeType: 'text/csv', buffer: csv });
+    await page.waitForFunction(() => document.getElementById('column').options.length === 2);
+    assert.equal(await page.textContent('#file-status'), `已选择文件：x<U+202E>vsc.csv（${csv.length}字节）`);
+    assert.equal(await page.textContent('#column option'), `第1列：\u2068<U+202E>name\u2069`);
     await page.close();
 });
 
