@@ -3,7 +3,7 @@
  * library's C API (capi/idnumber.h), linked in statically into
  * idnumber_udf.so. install.sql loads them with CREATE FUNCTION ... SONAME
  * 'idnumber_udf.so' and defines idn_mask, a stored function over
- * idn_mask_utf8mb4; README.md is the user's page.
+ * idn_mask_utf8mb4; docs/mariadb.md is the user's page.
  *
  *   idn_valid(n [, year_limit])   INTEGER 1 or 0: the number passes every check
  *   idn_reason(n [, year_limit])  'length', 'characters', 'check' or 'date'; NULL when valid
