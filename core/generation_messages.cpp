@@ -200,11 +200,16 @@ std::size_t writeGenerationErrorMessage(char* buffer, std::size_t size, const Ge
         break;
     case GenerationError::rangeNotDate:
         if (request.bornFrom == nullptr || request.bornTo == nullptr) {
-            // A range with one end given.
+            // A range with one end given; a caller whose one parameter holds
+            // both ends names it once.
             appendWord(out, words.bornFrom);
-            out.append(" and ");
-            appendWord(out, words.bornTo);
-            out.append(" are both needed for a range");
+            if (std::strcmp(words.bornFrom, words.bornTo) == 0) {
+                out.append(" needs both ends of the range");
+            } else {
+                out.append(" and ");
+                appendWord(out, words.bornTo);
+                out.append(" are both needed for a range");
+            }
         } else if (plan.offending == GenerationOption::bornFrom)
             refuse(words.bornFrom, request.bornFrom, request.bornFromLength,
                    "each end is a real calendar date, YYYYMMDD");

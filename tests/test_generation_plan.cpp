@@ -33,7 +33,7 @@ GenerationRequest rangeRequest(const char* from, const char* to, uint64_t count 
     request.bornFrom = from;
     request.bornFromLength = std::char_traits<char>::length(from);
     request.bornTo = to;
-    request.bornToLength = std::char_traits<char>::length(to);
+    request.bornToLength = to != nullptr ? std::char_traits<char>::length(to) : 0;
     return request;
 }
 
@@ -83,6 +83,11 @@ TEST(GenerationPlan, EachErrorAndTheOptionItConcerns) {
               "birth_from 19900102: the first date comes after the second");
     EXPECT_EQ(messageOf(noDates), "birth or born_from is required");
     EXPECT_EQ(messageOf(noDates, sqlWords), "birth_from is required");
+    // One parameter for both ends of a range is named once.
+    OptionWords pairWords = neutralOptionWords;
+    pairWords.bornFrom = pairWords.bornTo = "born_between";
+    EXPECT_EQ(messageOf(rangeRequest("19900101", nullptr), pairWords), "born_between needs both ends of the range");
+    EXPECT_EQ(messageOf(rangeRequest("19900101", nullptr)), "born_from and born_to are both needed for a range");
     GenerationRequest lateRange = rangeRequest("20260101", "20270101");
     EXPECT_EQ(messageOf(lateRange), "born_to 20270101: the year may not be after the current one");
     lateRange.yearLimitGiven = true;
