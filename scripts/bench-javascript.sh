@@ -9,6 +9,8 @@
 #
 # Usage: scripts/bench-javascript.sh [LINES] [PAGE_LINES]  (10^6 and 10^5)
 #        LOAD_LIMIT=1.5 scripts/bench-javascript.sh   (wait for a lower load)
+#        BASELINE=DIR scripts/bench-javascript.sh     (DIR: another build of the
+#        package, its index.js and idnumber.wasm, timed beside this one)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 lines=${1:-1000000}

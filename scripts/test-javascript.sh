@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
 # The JavaScript face: builds the C API as WebAssembly (preset wasm) and the
 # optimised native idtool (preset release) the tests compare against, then
-# runs the npm package's tests (node:test: agreement with idtool on 10^5
-# lines, the API, npm pack installed offline) and the web page's tests in
-# Debian's Chromium, driven by playwright-core from npm ci.
+# runs the npm package's tests (node:test: the conformance corpus, whose
+# messages it asks of the release build's libidnumber.so through
+# tests/conformance/corpus.py; agreement with idtool on 10^5 lines; the API,
+# calls made from callbacks, huge texts, npm pack installed offline) and the
+# web page's tests in Debian's Chromium, driven by playwright-core from npm
+# ci.
 #
 # Installs what it needs from Debian's packages first (idempotent). Run from
 # anywhere; exits non-zero on any failure.

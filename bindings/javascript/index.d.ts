@@ -71,14 +71,19 @@ export interface VerifyRecord {
 }
 
 export interface VerifyOptions {
-    /** The latest birth year accepted; default the current year on the local clock. */
-    yearLimit?: number;
+    /** The latest birth year accepted, 1-9999; 0, null or missing: the current year on the local clock. */
+    yearLimit?: number | null;
     /** false: leave out the five fields of the history (idtool's --no-history). Default true. */
     history?: boolean;
 }
 
-/** Verifies one number. Throws TypeError for a non-string. */
-export function verify(text: string, options?: VerifyOptions): VerifyRecord;
+/**
+ * Verifies one number: a string (a lone surrogate counts as U+FFFD, as
+ * UTF-8 writes it), or a Uint8Array of bytes taken as they are (UTF-8 or
+ * not). Throws TypeError for anything else, and an IdNumberError
+ * (IDN_ERROR_YEAR_LIMIT) for a year limit outside 0-9999.
+ */
+export function verify(text: string | Uint8Array, options?: VerifyOptions): VerifyRecord;
 
 /**
  * The verdicts of many texts, as verifyMany returns them: columns filled by
@@ -118,7 +123,7 @@ export class Verdicts implements Iterable<VerifyRecord> {
  * `verifyMany(texts).toArray()` gives the records in an array. Throws
  * TypeError naming the first non-string.
  */
-export function verifyMany(texts: Iterable<string>, options?: VerifyOptions): Verdicts;
+export function verifyMany(texts: Iterable<string | Uint8Array>, options?: VerifyOptions): Verdicts;
 
 /** REASONS[code] is the reason of a verdict code: [null, 'length', 'characters', 'check', 'date']. */
 export const REASONS: readonly [null, 'length', 'characters', 'check', 'date'];
@@ -127,38 +132,98 @@ export const REASONS: readonly [null, 'length', 'characters', 'check', 'date'];
  * The verdict alone, one byte per text (0 valid, else an index into
  * REASONS), for filtering or counting many lines without records.
  */
-export function verdictCodes(texts: Iterable<string>, options?: { yearLimit?: number }): Uint8Array;
+export function verdictCodes(texts: Iterable<string | Uint8Array>, options?: { yearLimit?: number | null }): Uint8Array;
 
 /** The kind of a valid number, from its first digits; null when refused. */
-export function kind(text: string): 'resident' | 'hmt_permit' | 'foreigner_card' | null;
+export function kind(text: string | Uint8Array): 'resident' | 'hmt_permit' | 'foreigner_card' | null;
 
+/**
+ * The options of a generation. A missing option is undefined or null. The
+ * library checks them and words its refusals with these names (bornBetween
+ * for either end: the echoed date says which; an error's `option` names the
+ * end, bornBetween[0] or bornBetween[1]).
+ */
 export interface GenerateOptions {
-    /** A county-level record: six digits, a name, 'city/county' or 'province/city/county'. */
-    region: string | number;
-    /** One birth date YYYYMMDD, taken as the dialog takes it. */
-    birth?: string;
+    /** A county-level record: six digits (a number is padded), a name, 'city/county' or 'province/city/county'. Required. */
+    region?: string | number | null;
+    /** One birth date YYYYMMDD (a number is written in decimal), taken as the dialog takes it (19900231 passes, with a warning). */
+    birth?: string | number | null;
     /** Or a range of real calendar dates, both ends included. */
-    bornBetween?: [string, string];
-    sex?: 'male' | 'female' | 'any';
-    /** How many distinct numbers; default 1. */
-    count?: number;
-    /** The same seed and options give the same numbers as `idtool generate --seed`; default a random seed. */
-    seed?: number | bigint | string;
-    /** Take the region as a code in use that year (1981-2024) instead of the 2009 tables. */
-    asOf?: number;
-    /** The latest birth year; default the current year on the local clock. */
-    yearLimit?: number;
-    /** Called with idtool's warning for a birth date that is no real calendar date. */
+    bornBetween?: [string | number | null | undefined, string | number | null | undefined] | null;
+    /** 男 or male, 女 or female, any (ASCII letters in any case); default any. */
+    sex?: string | null;
+    /** How many distinct numbers, 1 to 2^63 - 1: a Number up to 2^53 - 1, a BigInt beyond; default 1. */
+    count?: number | bigint | null;
+    /**
+     * 0 to 2^64 - 1: a Number up to 2^53 - 1, a BigInt, or its decimal digits.
+     * The same seed and options give the same numbers as `idtool generate --seed`;
+     * default a random seed.
+     */
+    seed?: number | bigint | string | null;
+    /** Take the region as a code in use that year (1981-2024) instead of the 2009 tables; 0 or missing: the tables. */
+    asOf?: number | null;
+    /** The latest birth year, 1-9999; 0 or missing: the current year on the local clock. */
+    yearLimit?: number | null;
+    /** Called with the library's warning for a birth date that is no real calendar date. */
     onWarning?: (message: string) => void;
 }
 
-/** An error of a refused option or value: code is the C API's status name. */
-export interface IdNumberRangeError extends RangeError {
-    code: string;
+/** The C API's status names, the `code` of an IdNumberError. */
+export type StatusName =
+    | 'IDN_ERROR_BUFFER_TOO_SMALL' | 'IDN_ERROR_BAD_ARGUMENT' | 'IDN_ERROR_NOT_FOUND'
+    | 'IDN_ERROR_REGION_INVALID_TEXT' | 'IDN_ERROR_REGION_BAD_PATH' | 'IDN_ERROR_REGION_UNKNOWN_CODE'
+    | 'IDN_ERROR_REGION_NOT_COUNTY' | 'IDN_ERROR_REGION_NO_MATCH' | 'IDN_ERROR_REGION_AMBIGUOUS'
+    | 'IDN_ERROR_AS_OF_YEAR' | 'IDN_ERROR_AS_OF_NEEDS_CODE' | 'IDN_ERROR_AS_OF_UNKNOWN_CODE'
+    | 'IDN_ERROR_AS_OF_NOT_COUNTY' | 'IDN_ERROR_AS_OF_NOT_IN_USE' | 'IDN_ERROR_REGION_WRONG_PATH'
+    | 'IDN_ERROR_NO_REGION' | 'IDN_ERROR_NO_BIRTH_DATE' | 'IDN_ERROR_BIRTH_AND_RANGE'
+    | 'IDN_ERROR_BIRTH_NOT_EIGHT_DIGITS' | 'IDN_ERROR_BIRTH_BEYOND_LIMITS' | 'IDN_ERROR_RANGE_NOT_DATE'
+    | 'IDN_ERROR_RANGE_YEAR_AFTER_LIMIT' | 'IDN_ERROR_RANGE_REVERSED' | 'IDN_ERROR_COUNT_RANGE'
+    | 'IDN_ERROR_COUNT_EXCEEDS_CANDIDATES' | 'IDN_ERROR_BAD_SEX' | 'IDN_ERROR_SEED_RANGE' | 'IDN_ERROR_YEAR_LIMIT'
+    | 'IDN_ERROR_NOT_FIFTEEN_DIGITS' | 'IDN_ERROR_MONTH_ABOVE_12' | 'IDN_ERROR_DAY_ABOVE_31';
+
+/** The option a refusal concerns, in this API's words. */
+export type OptionName =
+    'region' | 'birth' | 'bornBetween[0]' | 'bornBetween[1]' | 'sex' | 'count' | 'seed' | 'asOf' | 'yearLimit';
+
+/**
+ * A value the library refused: a RangeError whose message is the library's
+ * (naming the option as this API does), `code` the C API's status name and,
+ * for an option of generate or verify, `option` its name.
+ */
+export interface IdNumberError extends RangeError {
+    code: StatusName;
+    option?: OptionName;
+}
+/** @deprecated the same as IdNumberError. */
+export type IdNumberRangeError = IdNumberError;
+
+/**
+ * Distinct well-formed numbers, in an array. Throws an IdNumberError with the
+ * library's message for refused options, TypeError for a value of a type no
+ * option takes.
+ */
+export function generate(options: GenerateOptions): string[];
+
+/**
+ * The numbers of a generation, made as they are read: for counts no array
+ * holds, or numbers read one at a time. Each read makes the number anew from
+ * the generation's own state.
+ */
+export class Generated implements Iterable<string> {
+    private constructor();
+    /** How many numbers: a Number, or a BigInt beyond 2^53 - 1. */
+    readonly count: number | bigint;
+    /** The library's warning (a birth date no calendar has), or null. */
+    readonly warning: string | null;
+    /** The number at `index` (0 to count - 1, a Number or a BigInt); undefined beyond. */
+    at(index: number | bigint): string | undefined;
+    [Symbol.iterator](): Iterator<string>;
+    /** Every number in an array (throws RangeError beyond 2^32 - 1, what an array holds). */
+    toArray(): string[];
 }
 
-/** Distinct numbers; throws a RangeError with idtool's message and a code for refused options. */
-export function generate(options: GenerateOptions): string[];
+/** Checks the options as generate does and returns the numbers to be read. */
+export function generator(options: GenerateOptions): Generated;
 
 export interface RegionRecord {
     readonly code: number;
@@ -193,14 +258,22 @@ export interface CodeHistory {
 /** What the history of region codes (1981-2024) says of a code. */
 export function history(code: number | string): CodeHistory;
 
-/** The 18-character form of a 15-digit number; RangeError with a code when it is none. */
-export function upgrade(number15: string): string;
+/**
+ * The 18-character form of a 15-digit number; an IdNumberError
+ * (IDN_ERROR_NOT_FIFTEEN_DIGITS, IDN_ERROR_MONTH_ABOVE_12 or
+ * IDN_ERROR_DAY_ABOVE_31) when it is none.
+ */
+export function upgrade(number15: string | Uint8Array): string;
 
-/** The text with all but its first 6 and last 4 characters written '*'. */
-export function mask(number: string): string;
+/**
+ * The text with all but its first 6 and last 4 characters (code points)
+ * written '*'; a text of 10 or fewer masked whole. Of bytes, one that
+ * starts no UTF-8 character counts as one and is written U+FFFD where kept.
+ */
+export function mask(text: string | Uint8Array): string;
 
 /** The verify record's keys, in order. */
 export const fields: readonly string[];
 
-/** The C library's version, such as '1.0.0'. */
+/** The C library's version, such as '2.0.0'. */
 export const version: string;

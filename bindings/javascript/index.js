@@ -4,27 +4,61 @@
 // anywhere.
 //
 // Offers verify and verifyMany (the fields of `idtool verify --format
-// jsonl`), kind, generate (the numbers of `idtool generate` for the same
-// seed), regions, regionRecord, pickerList (the dialog's cascading lists),
-// history, upgrade and mask. The module loads idnumber.wasm once, at import
-// (top-level await); every function after that is synchronous.
+// jsonl`), verdictCodes, kind, generate and generator (the numbers of
+// `idtool generate` for the same seed), regions, regionRecord, pickerList
+// (the dialog's cascading lists), history, upgrade and mask. The module is
+// compiled and instantiated once, at import (top-level await); every
+// function after that is synchronous.
 //
-// Memory: the C API allocates nothing. Above the module's __heap_base this
-// file keeps a small area for structs, one for texts the C API writes, and a
-// growing area for inputs and batches. Calls never overlap (JavaScript runs
-// one at a time), so each call uses those areas from their start.
+// The C API owns every rule, size and message; this file translates
+// JavaScript values into its arguments and its answers into JavaScript
+// values. The sizes of its buffers come from the header's macros, which
+// the module exports as the table wasm_sizes (wasm_support.cpp).
+//
+// Memory: the C API allocates nothing. Above __heap_base this file keeps a
+// small area for structs and the texts the C API writes, and above it a
+// growing area for inputs and batches. JavaScript runs one call at a time,
+// but a call may run the caller's code (a getter of an array item or an
+// option, onWarning, an iterator): every call reads the caller's values
+// before it writes any of them into memory, and copies out what it needs
+// before calling back, so that a call made meanwhile may use the same areas.
+// A text too big for the areas this instance keeps is handled by a
+// short-lived instance of its own, whose memory is freed with it, since a
+// WebAssembly memory never shrinks.
 
 import { wasiImports } from './wasi.js';
 
+// The header's values this file names (the statuses are checked against
+// idn_status_name at load).
 const IDN_OK = 0;
 const IDN_ERROR_BUFFER_TOO_SMALL = -2;
+const IDN_ERROR_AS_OF_YEAR = -16;
+const IDN_ERROR_COUNT_RANGE = -37;
+const IDN_ERROR_BAD_SEX = -39;
+const IDN_ERROR_SEED_RANGE = -40;
+const IDN_ERROR_YEAR_LIMIT = -41;
 const IDN_PICKER_MUNICIPALITIES = 1;
 const IDN_PICKER_PROVINCES = 2;
-const IDN_JSON_HISTORY = 1;
-const INPUT_FIELD_LIMIT = 64; // idtool's input field: the first 64 bytes
-const REASON_LENGTH = 1;
+const IDN_VERIFY_JSON_HISTORY = 1;
+const IDN_REASON_LENGTH = 1;
 const IDN_HINT_FIFTEEN_DIGITS = 2;
-const SEX_MALE = 1;
+const IDN_SEX_MALE = 1;
+const IDN_SEX_FEMALE = 2;
+const IDN_OPTION_NAMES = ['region', 'birth', 'born_from', 'born_to', 'sex', 'count', 'seed', 'as_of_year', 'year_limit'];
+const INT32_MIN = -(2 ** 31);
+const INT32_MAX = 2 ** 31 - 1;
+const INT64_MIN = -(2n ** 63n);   // idn_generate_options_t's count is an int64_t
+
+// The words of this package's API for the options of a generation, in the
+// order of idn_option_names_t: what the library's messages name them (one
+// bornBetween for both ends, as the library then words a missing end)...
+const optionWords = {
+    region: 'region', birth: 'birth', born_from: 'bornBetween', born_to: 'bornBetween', sex: 'sex',
+    count: 'count', seed: 'seed', as_of_year: 'asOf', year_limit: 'yearLimit',
+};
+// ... and the parameter an error's `option` and this package's own type
+// errors point at, each end of the range by itself.
+const optionParameters = { ...optionWords, born_from: 'bornBetween[0]', born_to: 'bornBetween[1]' };
 
 // ---- Loading -----------------------------------------------------------------
 
@@ -36,67 +70,173 @@ async function loadModuleBytes() {
         const { readFile } = await import('node:fs/promises');
         return readFile(wasmUrl);
     }
-    // Bytes, then instantiate: instantiateStreaming would need the host to
-    // serve .wasm as application/wasm, which not every static host does.
+    // Bytes, then compile: compileStreaming would need the host to serve
+    // .wasm as application/wasm, which not every static host does.
     const response = await fetch(wasmUrl);
     if (!response.ok) throw new Error(`idnumber: cannot load ${wasmUrl}: HTTP ${response.status}`);
     return response.arrayBuffer();
 }
 
 const webCrypto = globalThis.crypto?.getRandomValues ? globalThis.crypto : (await import('node:crypto')).webcrypto;
-let memory;
-const { instance } = await WebAssembly.instantiate(await loadModuleBytes(), wasiImports(() => memory, webCrypto));
-const wasm = instance.exports;
-memory = wasm.memory;
-
-// ---- Memory ------------------------------------------------------------------
+const compiled = await WebAssembly.compile(await loadModuleBytes());
 
 const align = (value, to) => Math.ceil(value / to) * to;
-const SMALL = align(wasm.__heap_base.value, 16);
-const OPTIONS = SMALL;              // idn_generate_options, 72 bytes
-const GENERATOR = SMALL + 128;      // idn_generator, 256 bytes
-const VERDICT = SMALL + 384;        // idn_verdict, 40 bytes
-const WRITTEN = SMALL + 432;        // size_t
-const CURSOR = SMALL + 440;         // size_t
-const STRUCT = SMALL + 448;         // idn_region, idn_history_record, idn_region_fields
-const LIST = SMALL + 512;           // successors (16 x 12 bytes) or now (7 x 8)
-const PREFIX = SMALL + 768;         // 256 bytes: the first bytes of a long text
-const TEXT_OUT = SMALL + 1024;      // texts the C API writes
-const TEXT_OUT_SIZE = 16384;        // holds IDN_JSON_RECORD_CAPACITY and IDN_MESSAGE_CAPACITY
-const DYNAMIC = TEXT_OUT + TEXT_OUT_SIZE;
+const encoder = new TextEncoder();
+// ignoreBOM: a text's leading U+FEFF is a character of it, not a mark to drop.
+const decoder = new TextDecoder('utf-8', { ignoreBOM: true });
 
-let bytes = new Uint8Array(memory.buffer);
-let words = new Int32Array(memory.buffer);
+// ---- Instances -------------------------------------------------------------------
 
-// Makes room for `size` bytes from DYNAMIC and returns DYNAMIC.
-function dynamic(size) {
-    const needed = DYNAMIC + size;
-    if (needed > memory.buffer.byteLength) {
-        memory.grow(Math.ceil((needed - memory.buffer.byteLength) / 65536));
-        bytes = new Uint8Array(memory.buffer);
-        words = new Int32Array(memory.buffer);
+// One instance of the module and the places of its buffers: from
+// __heap_base the structs and the texts the C API writes, each with the
+// room the header's sizes give, then the option names, then `dynamic`, the
+// area for inputs, which grows as needed.
+class Machine {
+    constructor(instance) {
+        this.exports = instance.exports;
+        this.memory = instance.exports.memory;
+        this.refresh();
+        let top = align(this.exports.__heap_base.value, 16);
+        const take = (size) => {
+            const at = top;
+            top = align(top + size, 16);
+            return at;
+        };
+        this.options = take(SIZES.options);
+        this.generator = take(SIZES.generator);
+        this.verdict = take(SIZES.verdict);
+        this.names = take(SIZES.names);
+        this.written = take(4);     // size_t
+        this.int = take(4);         // int32_t: an option, a hint, a sex
+        this.cursor = take(4);      // size_t
+        this.struct = take(32);     // idn_region_t, idn_history_record_t, idn_region_fields_t
+        this.list = take(Math.max(12 * SIZES.maxSuccessors, 8 * SIZES.maxNowCodes, 4 * SIZES.pickerListMax));
+        this.textOut = take(SIZES.textOut);
+        this.prefix = take(3 * (SIZES.held + 1));
+        // The option names as NUL-terminated UTF-8, and the struct pointing at them.
+        const names = IDN_OPTION_NAMES.map((name) => encoder.encode(`${optionWords[name]}\0`));
+        const namesAt = take(names.reduce((sum, name) => sum + name.length, 0));
+        this.grow(top);
+        let at = namesAt;
+        names.forEach((name, i) => {
+            this.bytes.set(name, at);
+            this.words[(this.names >> 2) + i] = at;
+            at += name.length;
+        });
+        this.dynamic = top;
     }
-    return DYNAMIC;
+
+    refresh() {
+        const buffer = this.memory.buffer;
+        this.bytes = new Uint8Array(buffer);
+        this.words = new Int32Array(buffer);
+        this.view = new DataView(buffer);
+    }
+
+    grow(end) {
+        const have = this.memory.buffer.byteLength;
+        if (end > have) {
+            this.memory.grow(Math.ceil((end - have) / 65536));
+            this.refresh();
+        }
+    }
+
+    // Makes room for `size` bytes from `dynamic`, and returns `dynamic`.
+    room(size) {
+        this.grow(this.dynamic + size);
+        return this.dynamic;
+    }
+
+    // The text the C API wrote at textOut, its length at `written`.
+    readOut() {
+        return decoder.decode(this.bytes.subarray(this.textOut, this.textOut + this.words[this.written >> 2]));
+    }
 }
 
-const encoder = new TextEncoder();
-const decoder = new TextDecoder();
+// A new instance of the module, with the WASI imports its memory needs.
+// Synchronous, for the short-lived ones (browsers allow it for a module of
+// under 8 MB, and idnumber.wasm is under 1 MB).
+function instantiate() {
+    let memory = null;
+    const instance = new WebAssembly.Instance(compiled, wasiImports(() => memory, webCrypto));
+    memory = instance.exports.memory;
+    return instance;
+}
 
-// Writes the text's UTF-8 form at DYNAMIC + offset; returns its length.
-// Lone surrogates become U+FFFD, as TextEncoder writes them.
-function putText(text, offset = 0) {
-    const at = dynamic(offset + text.length * 3) + offset;
-    return encoder.encodeInto(text, bytes.subarray(at, at + text.length * 3)).written;
+const mainInstance = await (async () => {
+    let memory = null;
+    const instance = await WebAssembly.instantiate(compiled, wasiImports(() => memory, webCrypto));
+    memory = instance.exports.memory;
+    return instance;
+})();
+
+// The header's sizes, from the table the module exports (wasm_support.cpp
+// lists them in this order).
+const SIZES = (() => {
+    const { exports } = mainInstance;
+    const t = new Uint32Array(exports.memory.buffer, exports.wasm_sizes.value, 21);
+    const wide = (low) => (BigInt(t[low + 1]) << 32n) | BigInt(t[low]);
+    return {
+        number: t[0], held: t[1], reasonMessage: t[2], message: t[3], verifyJson: t[4],
+        textOut: Math.max(t[0], t[2], t[3], t[4], t[5], t[6], t[7]),
+        maxSuccessors: t[8], maxNowCodes: t[9], pickerListMax: t[10], generator: t[11], options: t[12],
+        names: t[13], verdict: t[14], maskExtra: t[16], countMax: wide(17), seedMax: wide(19),
+    };
+})();
+const HELD = SIZES.held;
+
+const main = new Machine(mainInstance);
+const api = main.exports;
+
+// The most bytes the main instance keeps for one call's inputs: more than a
+// chunk of verifyMany takes (chunkRoom). A call whose texts need more runs
+// in an instance of its own, whose memory is freed with it.
+const KEPT_ROOM = 4 << 20;
+function machineFor(size) {
+    return size <= KEPT_ROOM ? main : new Machine(instantiate());
+}
+
+// ---- Texts -----------------------------------------------------------------------
+
+// The UTF-8 length of a string, a lone surrogate counting as U+FFFD's 3
+// bytes, as TextEncoder writes it.
+function utf8Length(text) {
+    let length = text.length;
+    for (let i = 0; i < text.length; ++i) {
+        const unit = text.charCodeAt(i);
+        if (unit < 0x80) continue;
+        if (unit < 0x800) length += 1;
+        else if (unit >= 0xD800 && unit <= 0xDBFF && (text.charCodeAt(i + 1) & 0xFC00) === 0xDC00) {
+            length += 2;  // 4 bytes for the two units
+            ++i;
+        } else length += 2;
+    }
+    return length;
+}
+
+// The most bytes a text takes as UTF-8: a cheap bound for a string.
+const roomOf = (text) => (typeof text === 'string' ? 3 * text.length : text.length);
+
+// Writes a text (a string as UTF-8, lone surrogates as U+FFFD; or a
+// Uint8Array as it is) at `at` in the machine's memory, which has room for
+// roomOf(text) bytes there; returns its length in bytes.
+function writeText(m, text, at) {
+    if (typeof text !== 'string') {
+        m.bytes.set(text, at);
+        return text.length;
+    }
+    return encoder.encodeInto(text, m.bytes.subarray(at, at + 3 * text.length)).written;
 }
 
 const constantTexts = new Map();
 
 // A NUL-terminated text of the module's constant data (names, levels): the
-// same pointer always holds the same text.
+// same pointer always holds the same text, in every instance.
 function constantText(pointer) {
     if (pointer === 0) return null;
     let text = constantTexts.get(pointer);
     if (text === undefined) {
+        const bytes = main.bytes;
         let end = pointer;
         while (bytes[end] !== 0) ++end;
         text = decoder.decode(bytes.subarray(pointer, end));
@@ -105,33 +245,73 @@ function constantText(pointer) {
     return text;
 }
 
-// The text a C API call wrote at TEXT_OUT, its length at WRITTEN.
-function textOut(status, what) {
-    if (status !== IDN_OK) throw apiError(status, `${what}: the C API answered ${statusName(status)}`);
-    return decoder.decode(bytes.subarray(TEXT_OUT, TEXT_OUT + words[WRITTEN >> 2]));
+// A text from its bytes, all ASCII: String.fromCharCode with the 18 bytes
+// of a number's length as arguments is several times faster than a
+// TextDecoder call.
+function asciiText(data, start, end) {
+    if (end - start !== 18) return decoder.decode(data.subarray(start, end));
+    const d = data;
+    const s = start;
+    return String.fromCharCode(d[s], d[s + 1], d[s + 2], d[s + 3], d[s + 4], d[s + 5], d[s + 6], d[s + 7], d[s + 8],
+        d[s + 9], d[s + 10], d[s + 11], d[s + 12], d[s + 13], d[s + 14], d[s + 15], d[s + 16], d[s + 17]);
 }
 
 // ---- Errors and arguments -------------------------------------------------------
 
 function statusName(status) {
-    return constantText(wasm.idn_status_name(status)) ?? `status ${status}`;
+    return constantText(api.idn_status_name(status)) ?? `status ${status}`;
 }
 
-// A refused value: a RangeError whose code is the C API's status name.
-function apiError(status, message) {
+for (const [value, name] of [[IDN_OK, 'IDN_OK'], [IDN_ERROR_BUFFER_TOO_SMALL, 'IDN_ERROR_BUFFER_TOO_SMALL'],
+    [IDN_ERROR_AS_OF_YEAR, 'IDN_ERROR_AS_OF_YEAR'], [IDN_ERROR_COUNT_RANGE, 'IDN_ERROR_COUNT_RANGE'],
+    [IDN_ERROR_BAD_SEX, 'IDN_ERROR_BAD_SEX'], [IDN_ERROR_SEED_RANGE, 'IDN_ERROR_SEED_RANGE'],
+    [IDN_ERROR_YEAR_LIMIT, 'IDN_ERROR_YEAR_LIMIT']]) {
+    if (constantText(api.idn_status_name(value)) !== name) throw new Error(`idnumber: ${name} is not ${value} in idnumber.wasm`);
+}
+
+// A value the library refused: a RangeError whose code is the status's name
+// and whose option, when there is one, is this API's name for it.
+function refusal(status, message, option) {
     const error = new RangeError(message);
     error.code = statusName(status);
+    if (option !== undefined) error.option = option;
     return error;
+}
+
+// A C API failure that no argument explains.
+function failure(status, what) {
+    return refusal(status, `${what}: the C API answered ${statusName(status)}`);
+}
+
+// The library's message for a value refused before it reaches the options
+// (idn_option_message), `value` being the text to echo.
+function optionRefusal(status, value, option) {
+    const m = machineFor(roomOf(value));
+    const at = m.room(roomOf(value));
+    const length = writeText(m, value, at);
+    const result = m.exports.idn_option_message(status, at, length, m.names, m.textOut, SIZES.message, m.written);
+    if (result !== IDN_OK) throw failure(result, 'idn_option_message');
+    return refusal(status, m.readOut(), optionParameters[option]);
 }
 
 function describe(value) {
     if (value === null) return 'null';
     if (Array.isArray(value)) return 'an array';
-    return typeof value === 'object' ? 'an object' : `${typeof value} ${String(value).slice(0, 40)}`;
+    if (value instanceof Uint8Array) return 'a Uint8Array';
+    if (typeof value === 'object') return 'an object';
+    if (typeof value === 'symbol') return 'a symbol';
+    return `${typeof value} ${String(value).slice(0, 40)}`;
 }
+
+const isText = (value) => typeof value === 'string' || value instanceof Uint8Array;
 
 function requireString(value, what) {
     if (typeof value !== 'string') throw new TypeError(`${what} must be a string, not ${describe(value)}`);
+    return value;
+}
+
+function requireText(value, what) {
+    if (!isText(value)) throw new TypeError(`${what} must be a string or a Uint8Array, not ${describe(value)}`);
     return value;
 }
 
@@ -142,10 +322,24 @@ function regionCode(value, what) {
     throw new TypeError(`${what}: a region code is an integer 0-999999 or six digits, not ${describe(value)}`);
 }
 
-function yearOption(value, what) {
-    if (value === undefined || value === 0) return new Date().getFullYear();
-    if (Number.isInteger(value) && value > 0 && value <= 9999) return value;
-    throw new TypeError(`${what}: yearLimit must be a year from 1 to 9999, not ${describe(value)}`);
+// An integer option the library takes as int32_t (a year): undefined and
+// null are 0; a value no int32_t holds is refused with the library's
+// message, never wrapped; one it holds is the library's to judge.
+function int32Option(value, status, option, what) {
+    if (value === undefined || value === null) return 0;
+    if (typeof value !== 'number') throw new TypeError(`${what}: ${optionParameters[option]} must be a number, not ${describe(value)}`);
+    if (!Number.isInteger(value) || value < INT32_MIN || value > INT32_MAX) throw optionRefusal(status, String(value), option);
+    return value;
+}
+
+// The year limit of a verification, as the library takes it: 0 is the
+// current year on the clock, which is read once per call.
+function verifyYearLimit(value, what) {
+    const yearLimit = int32Option(value, IDN_ERROR_YEAR_LIMIT, 'year_limit', what);
+    const status = api.idn_verify(0, 0, yearLimit, main.verdict);
+    if (status === IDN_ERROR_YEAR_LIMIT) throw optionRefusal(status, String(value), 'year_limit');
+    if (status !== IDN_OK) throw failure(status, what);
+    return yearLimit === 0 ? api.idn_current_year() : yearLimit;
 }
 
 const deepFreeze = (value) => {
@@ -158,11 +352,11 @@ const deepFreeze = (value) => {
 
 // ---- Verification -------------------------------------------------------------------
 
-const reasonNames = [null, 'length', 'characters', 'check', 'date'].map((name, reason) =>
-    reason === 0 ? null : constantText(wasm.idn_reason_name(reason)));
+const reasonNames = [0, 1, 2, 3, 4].map((reason) => constantText(api.idn_reason_name(reason)));
 const checkCharacters = [];
 for (let code = 0; code < 128; ++code) checkCharacters.push(code === 0 ? null : String.fromCharCode(code));
-const codeStatusNames = [0, 1, 2, 3].map((status) => constantText(wasm.idn_code_status_name(status)));
+const sexWords = [null, constantText(api.idn_sex_name(IDN_SEX_MALE)), constantText(api.idn_sex_name(IDN_SEX_FEMALE))];
+const codeStateNames = [0, 1, 2, 3].map((state) => constantText(api.idn_code_state_name(state)));
 
 // The dialog's message for a reason and a whole length in bytes, asked of
 // the C API once: by reason, and for the length refusal by length (an array
@@ -171,8 +365,8 @@ const fixedMessages = [];
 const lengthMessages = [];
 const longLengthMessages = new Map();
 function refusalMessage(reason, length) {
-    if (reason !== REASON_LENGTH) return fixedMessages[reason] ?? (fixedMessages[reason] = askMessage(reason, 0));
-    if (length <= INPUT_FIELD_LIMIT) return lengthMessages[length] ?? (lengthMessages[length] = askMessage(reason, length));
+    if (reason !== IDN_REASON_LENGTH) return fixedMessages[reason] ?? (fixedMessages[reason] = askMessage(reason, 0));
+    if (length <= HELD) return lengthMessages[length] ?? (lengthMessages[length] = askMessage(reason, length));
     let message = longLengthMessages.get(length);
     if (message === undefined) {
         message = askMessage(reason, length);
@@ -181,11 +375,13 @@ function refusalMessage(reason, length) {
     return message;
 }
 function askMessage(reason, length) {
-    words.fill(0, VERDICT >> 2, (VERDICT + 40) >> 2);
-    words[VERDICT >> 2] = reason;
-    words[(VERDICT + 32) >> 2] = length % 0x100000000;
-    words[(VERDICT + 36) >> 2] = Math.floor(length / 0x100000000);
-    return textOut(wasm.idn_reason_message(VERDICT, TEXT_OUT, TEXT_OUT_SIZE, WRITTEN), 'verify');
+    const w = main.verdict >> 2;
+    main.words.fill(0, w, w + (SIZES.verdict >> 2));
+    main.words[w] = reason;
+    main.view.setBigUint64(main.verdict + 32, BigInt(length), true);
+    const status = api.idn_reason_message(main.verdict, main.textOut, SIZES.reasonMessage, main.written);
+    if (status !== IDN_OK) throw failure(status, 'idn_reason_message');
+    return main.readOut();
 }
 
 // What a valid number's region code gives: the dialog's three fields and
@@ -201,22 +397,26 @@ const EMPTY = Object.freeze([]);
 function regionOf(code) {
     const slot = regionSlots[code];
     if (slot !== 0) return regionEntries[slot - 1];
-    wasm.idn_region_texts(code, STRUCT);
-    const province = constantText(words[STRUCT >> 2]);
-    const city = constantText(words[(STRUCT + 4) >> 2]);
-    const county = constantText(words[(STRUCT + 8) >> 2]);
-    const json = (write) => {
-        const text = textOut(write(code, TEXT_OUT, TEXT_OUT_SIZE, WRITTEN), 'verify');
+    const m = main;
+    api.idn_region_fields(code, m.struct);
+    const s = m.struct >> 2;
+    const province = constantText(m.words[s]);
+    const city = constantText(m.words[s + 1]);
+    const county = constantText(m.words[s + 2]);
+    const json = (write, what) => {
+        const status = write(code, m.textOut, SIZES.textOut, m.written);
+        if (status !== IDN_OK) throw failure(status, what);
+        const text = m.readOut();
         return text === '[]' ? EMPTY : deepFreeze(JSON.parse(text));
     };
     const region = {
         province,
         city,
         county,
-        status: codeStatusNames[wasm.idn_code_status(code)],
-        history: json(wasm.idn_history_json),
-        successors: json(wasm.idn_successors_json),
-        now: json(wasm.idn_now_json),
+        state: codeStateNames[api.idn_code_state(code)],
+        history: json(api.idn_history_json, 'idn_history_json'),
+        successors: json(api.idn_successors_json, 'idn_successors_json'),
+        now: json(api.idn_now_codes_json, 'idn_now_codes_json'),
         code,
         kind: null,         // the kind and nationality of its valid numbers, from the first one read
         nationality: null,
@@ -228,35 +428,37 @@ function regionOf(code) {
 }
 
 // A valid number's kind and nationality follow from its first 6 digits, its
-// region code: idtool's record of the first valid number read with a code
-// gives them for every other.
+// region code: the record of the first valid number read with a code gives
+// them for every other.
 function identify(region, input, yearLimit) {
     if (region.kind !== null) return region;
-    const length = putText(input);
-    const record = recordByWriter(DYNAMIC, length, yearLimit, false);
+    const at = main.room(input.length);
+    const record = recordByWriter(at, writeText(main, input, at), input.length, yearLimit, false);
     region.kind = record.kind;
     region.nationality = record.nationality === null ? null : deepFreeze(record.nationality);
     return region;
 }
 
-// The hint of a refused text of at most 64 bytes at `at` in memory, and its
-// upgraded form (with the hint fifteen_digits), as [hint, upgraded].
+// The hint of a refused text held whole at `at` in memory, and its upgraded
+// form (with the hint fifteen_digits), as [hint, upgraded].
 const NO_HINT = Object.freeze([null, null]);
 function hintOf(at, length, yearLimit) {
-    const hint = wasm.idn_hint_of(at, length, yearLimit, TEXT_OUT);
+    const m = main;
+    const status = api.idn_hint_of(at, length, yearLimit, m.int, m.textOut, SIZES.number, m.written);
+    if (status !== IDN_OK) throw failure(status, 'idn_hint_of');
+    const hint = m.words[m.int >> 2];
     if (hint === 0) return NO_HINT;
-    if (hint < 0) throw apiError(hint, `verify: the C API answered ${statusName(hint)}`);
-    const upgraded = hint === IDN_HINT_FIFTEEN_DIGITS ? asciiText(bytes, TEXT_OUT, TEXT_OUT + 18) : null;
-    return [constantText(wasm.idn_hint_name(hint)), upgraded];
+    const upgraded = hint === IDN_HINT_FIFTEEN_DIGITS ? m.readOut() : null;
+    return [constantText(api.idn_hint_name(hint)), upgraded];
 }
 
 function inUseAtBirth(region, year) {
     const index = year - FIRST_BIRTH_YEAR;
-    if (index < 0 || index >= BIRTH_YEARS) return wasm.idn_in_use_at_birth(region.code, year) === 1;
+    if (index < 0 || index >= BIRTH_YEARS) return api.idn_in_use_at_birth(region.code, year) === 1;
     if (region.inUse === null) region.inUse = new Int8Array(BIRTH_YEARS);
     let answer = region.inUse[index];
     if (answer === 0) {
-        answer = wasm.idn_in_use_at_birth(region.code, year) === 1 ? 1 : 2;
+        answer = api.idn_in_use_at_birth(region.code, year) === 1 ? 1 : 2;
         region.inUse[index] = answer;
     }
     return answer === 1;
@@ -282,7 +484,7 @@ function validRecord(input, expectedCheck, birthDate, sex, region, inUseAtBirth)
         input, valid: true, reason: null, message: null, expected_check: expectedCheck,
         hint: null, upgraded: null, kind: region.kind, nationality: region.nationality,
         birth_date: birthDate, sex, province: region.province, city: region.city, county: region.county,
-        code_status: region.status, history: region.history, successors: region.successors, now: region.now,
+        code_status: region.state, history: region.history, successors: region.successors, now: region.now,
         in_use_at_birth: inUseAtBirth,
     };
 }
@@ -309,46 +511,16 @@ function refusedShortRecord(input, reason, message, expectedCheck, [hint, upgrad
     };
 }
 
-// The record of a text whose bytes lie at `at` in memory, by idtool's own
-// record writer (texts over 64 bytes: idtool cuts the input field, escaping
-// a character the cut splits).
-function recordByWriter(at, length, yearLimit, withHistory) {
-    const status = wasm.idn_verify_json(at, length, yearLimit, withHistory ? IDN_JSON_HISTORY : 0, TEXT_OUT,
-        TEXT_OUT_SIZE, WRITTEN);
-    return JSON.parse(textOut(status, 'verify'));
-}
-
-// UTF-8 length of a string, with a lone surrogate as U+FFFD's 3 bytes.
-function utf8Length(text) {
-    let length = 0;
-    for (let i = 0; i < text.length; ++i) {
-        const unit = text.charCodeAt(i);
-        if (unit < 0x80) length += 1;
-        else if (unit < 0x800) length += 2;
-        else if (unit >= 0xD800 && unit <= 0xDBFF && (text.charCodeAt(i + 1) & 0xFC00) === 0xDC00) {
-            length += 4;
-            ++i;
-        } else length += 3;
-    }
-    return length;
-}
-
-// A text of more than 64 UTF-16 units is refused for its length whatever it
-// holds: its record is that of its first 64 bytes, with the message naming
-// its whole length. Only its first 65 units are encoded (65, so that a
-// surrogate pair at the cut keeps its first bytes), however long it is.
-function longRecord(text, yearLimit, withHistory) {
-    const prefix = text.slice(0, INPUT_FIELD_LIMIT + 1);
-    encoder.encodeInto(prefix, bytes.subarray(PREFIX, PREFIX + 256));
-    const record = recordByWriter(PREFIX, INPUT_FIELD_LIMIT, yearLimit, withHistory);
-    record.message = refusalMessage(REASON_LENGTH, utf8Length(text));
-    // Of a line cut at 64 bytes, idtool names only a CR among them: no repair
-    // of what it did not keep can be judged.
-    if (record.hint !== 'cr_line_ends') {
-        record.hint = null;
-        record.upgraded = null;
-    }
-    return record;
+// The record of a text of `length` bytes whose first `held` lie at `at` in
+// the main instance's memory, by idtool's own record writer (the input
+// field of a text over 64 bytes is its first 64, a character the cut
+// splits escaped).
+function recordByWriter(at, held, length, yearLimit, withHistory) {
+    const m = main;
+    const status = api.idn_verify_json_prefix(at, held, BigInt(length), yearLimit,
+        withHistory ? IDN_VERIFY_JSON_HISTORY : 0, m.textOut, SIZES.verifyJson, m.written);
+    if (status !== IDN_OK) throw failure(status, 'idn_verify_json_prefix');
+    return JSON.parse(m.readOut());
 }
 
 // ---- Verifying many texts ------------------------------------------------------------
@@ -369,9 +541,14 @@ function longRecord(text, yearLimit, withHistory) {
 // texts go in groups of GROUP: their lengths give the ends as if every unit
 // were one byte, the group is joined and encoded, and when encodeInto wrote
 // exactly one byte a unit (all ASCII, the usual case) the group is done. A
-// group holding a text beyond ASCII or longer than 64 units is written again
-// a text at a time (packEach). (Concatenating with += is as fast, but makes
-// twice the garbage: a cons string a text, then the flat copy.)
+// group holding a text beyond ASCII, one longer than 64 units, or a
+// Uint8Array is written again a text at a time (packEach). (Concatenating
+// with += is as fast, but makes twice the garbage: a cons string a text,
+// then the flat copy.)
+//
+// A text over 64 bytes is held by its first 64 (the C API's prefix forms
+// read no more) and its whole length in bytes: however long it is, only
+// its first 65 units are encoded.
 //
 // Keeping the texts: the caller's array may change afterwards, so the
 // result keeps what its records need itself, in as little memory as it can
@@ -382,23 +559,24 @@ function longRecord(text, yearLimit, withHistory) {
 // number, which a column of 16 bits holds; its text is put together again
 // when its record is read. A refused text is kept as its bytes, as
 // verified, the refused texts of a chunk one after another; the same
-// column of 16 bits holds its place among them. (A text over 64 units,
-// whose bytes are not all kept, is kept as the string it is.)
+// column of 16 bits holds its place among them. (The whole length of a
+// text over 64 bytes is kept beside, by index.)
 
 const CHUNK_SHIFT = 14;
 const CHUNK = 1 << CHUNK_SHIFT;             // texts per idn_verify_columns (the places fit 16 bits)
 const GROUP = 2048;                         // texts per encodeInto (at most 64 units each)
-const UNIT_ROOM = 3 * (INPUT_FIELD_LIMIT + 1);  // the most bytes one text takes when written alone
+const UNIT_ROOM = 3 * (HELD + 1);           // the most bytes one text takes when written alone
 
 // Why a refused text's record is not made from the columns and the text.
 const FROM_COLUMNS = 0;   // ASCII, at most 64 units
 const BEYOND_ASCII = 1;   // its input field is its UTF-8 read back (a lone surrogate is U+FFFD)
-const BY_WRITER = 2;      // over 64 bytes: idtool's record writer cuts its input field
+const BY_WRITER = 2;      // over 64 bytes, or bytes: the record writer makes its record
 
-// Where a chunk's parts lie in memory, from DYNAMIC: the ends (size_t), the
-// two columns of int32, the three of bytes, then the texts' bytes.
+// Where a chunk's parts lie in memory, from the main instance's dynamic
+// area: the ends (size_t), the two columns of int32, the three of bytes,
+// then the texts' bytes.
 function chunkLayout(size) {
-    const ends = align(DYNAMIC, 8);
+    const ends = align(main.dynamic, 8);
     const regions = ends + size * 4;
     const dates = regions + size * 4;
     const reasons = dates + size * 4;
@@ -407,6 +585,9 @@ function chunkLayout(size) {
     const packed = sexes + size;
     return { ends, regions, dates, reasons, checks, sexes, packed };
 }
+// The most a chunk takes: its layout and every text at its largest.
+const chunkRoom = (size) => chunkLayout(size).packed - main.dynamic + size * UNIT_ROOM;
+if (chunkRoom(CHUNK) > KEPT_ROOM) throw new Error('idnumber: KEPT_ROOM holds no chunk');
 
 function requireList(texts, what) {
     if (typeof texts === 'string' || texts === null || typeof texts?.[Symbol.iterator] !== 'function') {
@@ -415,49 +596,62 @@ function requireList(texts, what) {
     return Array.isArray(texts) ? texts : Array.from(texts);
 }
 
-// Copies texts[start..stop) from packed + at when they are all ASCII and at
-// most 64 units long: their ends (relative to packed) from words[endsIndex
-// + start], the texts joined by one encodeInto. Returns the new `at`, or
-// -1 when the group must be written a text at a time. Throws a TypeError at
-// the first item that is not a string.
-function packGroup(texts, start, stop, packed, at, endsIndex, what) {
+// Copies a group of texts from packed + at when they are all ASCII strings
+// of at most 64 units: their ends (relative to packed) from
+// words[endsIndex], the texts joined by one encodeInto. Returns the new
+// `at`, or -1 when the group must be written a text at a time. Throws a
+// TypeError at the first item that is neither a string nor a Uint8Array
+// (item `index` of the caller's list being the group's first).
+function packGroup(group, packed, at, endsIndex, index, what) {
+    const words = main.words;
     let end = at;
     let short = true;
-    for (let i = start; i < stop; ++i) {
-        const text = texts[i];
-        if (typeof text !== 'string') throw new TypeError(`${what}: item ${i} is ${describe(text)}, not a string`);
+    for (let i = 0; i < group.length; ++i) {
+        const text = group[i];
+        if (typeof text !== 'string') {
+            if (!(text instanceof Uint8Array)) {
+                throw new TypeError(`${what}: item ${index + i} is ${describe(text)}, not a string`);
+            }
+            short = false;
+            continue;
+        }
         const length = text.length;
-        if (length > INPUT_FIELD_LIMIT) short = false;
+        if (length > HELD) short = false;
         end += length;
         words[endsIndex + i] = end;
     }
     if (!short) return -1;
-    const joined = texts.slice(start, stop).join('');
-    const done = encoder.encodeInto(joined, bytes.subarray(packed + at, packed + end));
+    const joined = group.join('');
+    const done = encoder.encodeInto(joined, main.bytes.subarray(packed + at, packed + end));
     return done.read === joined.length && done.written === joined.length ? end : -1;
 }
 
-// Writes texts[start..stop) one at a time from packed + at, their ends
-// (relative to packed) from words[endsIndex + start]; marks in flags[i -
-// first] the texts whose record their bytes cannot give as an ASCII text's,
-// and keeps those over 64 units in `long` by index. A text of
-// up to 64 units is copied a unit at a time while it is ASCII, else written
-// by encodeInto (a lone surrogate as U+FFFD); a longer one is refused for
-// its length whatever it holds, so only its first 64 bytes are written (the
-// verdict's expected check character comes from them, as idtool's does).
-// Returns the new `at`.
-function packEach(texts, start, stop, packed, at, endsIndex, flags, first, long) {
-    dynamic(packed - DYNAMIC + at + (stop - start) * UNIT_ROOM);
-    const memoryBytes = bytes;
-    for (let i = start; i < stop; ++i) {
-        const text = texts[i];
+// Writes a group of texts one at a time from packed + at, their ends
+// (relative to packed) from words[endsIndex]; marks in flags[i] the texts
+// whose record their bytes cannot give as an ASCII text's, and keeps the
+// whole length of those over 64 bytes in `long` by their index in the
+// caller's list (`index` + i). A string of up to 64 units is copied a unit
+// at a time while it is ASCII, else written by encodeInto (a lone surrogate
+// as U+FFFD); of a longer one only the first 65 units are encoded, and 64
+// bytes held. Returns the new `at`.
+function packEach(group, packed, at, endsIndex, flags, index, long) {
+    const memoryBytes = main.bytes;
+    const words = main.words;
+    for (let i = 0; i < group.length; ++i) {
+        const text = group[i];
         const length = text.length;
         const place = packed + at;
-        if (length > INPUT_FIELD_LIMIT) {
-            encoder.encodeInto(text.slice(0, INPUT_FIELD_LIMIT + 1), memoryBytes.subarray(place, place + UNIT_ROOM));
-            at += INPUT_FIELD_LIMIT;
-            flags[i - first] = BY_WRITER;
-            if (long !== null) long.set(i, text);
+        if (typeof text !== 'string') {
+            const held = Math.min(length, HELD);
+            memoryBytes.set(length > held ? text.subarray(0, held) : text, place);
+            at += held;
+            flags[i] = BY_WRITER;
+            if (length > held) long.set(index + i, length);
+        } else if (length > HELD) {
+            encoder.encodeInto(text.slice(0, HELD + 1), memoryBytes.subarray(place, place + UNIT_ROOM));
+            at += HELD;
+            flags[i] = BY_WRITER;
+            long.set(index + i, utf8Length(text));
         } else {
             let k = 0;
             for (; k < length; ++k) {
@@ -470,7 +664,7 @@ function packEach(texts, start, stop, packed, at, endsIndex, flags, first, long)
             } else {
                 const written = encoder.encodeInto(text, memoryBytes.subarray(place, place + 3 * length)).written;
                 at += written;
-                flags[i - first] = written > INPUT_FIELD_LIMIT ? BY_WRITER : BEYOND_ASCII;
+                flags[i] = written > HELD ? BY_WRITER : BEYOND_ASCII;
             }
         }
         words[endsIndex + i] = at;
@@ -480,25 +674,58 @@ function packEach(texts, start, stop, packed, at, endsIndex, flags, first, long)
 
 // Copies texts[first..last) into memory and verifies them with one
 // idn_verify_columns: all five columns, or the reasons alone.
-// chunkLayout(last - first) says where the columns lie; `flags` is indexed
-// from `first`; `long` (or null) gets the texts over 64 units.
+// chunkLayout(last - first) says where the columns lie; `flags` is the
+// chunk's; `long` gets the whole lengths of texts held by their first 64
+// bytes, by index, whose columns are then the prefix form's.
+//
+// The chunk's texts are read out of the caller's list, a group at a time
+// (slice, which the join needs anyway), before any is written into memory:
+// an item's getter may run code, even a verification of its own, which
+// uses the same memory; none runs once the chunk is in memory.
 function verifyChunk(texts, first, last, yearLimit, allColumns, flags, long, what) {
     const size = last - first;
+    const groups = [];
+    for (let start = first; start < last; start += GROUP) groups.push(texts.slice(start, Math.min(last, start + GROUP)));
+    main.room(chunkRoom(size));
     const layout = chunkLayout(size);
     const packed = layout.packed;
-    dynamic(packed - DYNAMIC + size * INPUT_FIELD_LIMIT);
-    const endsIndex = (layout.ends >> 2) - first;
+    const endsIndex = layout.ends >> 2;
+    const longBefore = long.size;
     let at = 0;
-    for (let start = first; start < last; start += GROUP) {
-        const stop = Math.min(last, start + GROUP);
-        const next = packGroup(texts, start, stop, packed, at, endsIndex, what);
-        at = next !== -1 ? next : packEach(texts, start, stop, packed, at, endsIndex, flags, first, long);
+    for (let g = 0; g < groups.length; ++g) {
+        const group = groups[g];
+        const start = g * GROUP;
+        const next = packGroup(group, packed, at, endsIndex + start, first + start, what);
+        at = next !== -1 ? next
+            : packEach(group, packed, at, endsIndex + start, flags.subarray(start, start + group.length), first + start, long);
     }
-    if (allColumns) {
-        wasm.idn_verify_columns(packed, layout.ends, size, yearLimit, layout.reasons, layout.checks, layout.sexes,
-            layout.regions, layout.dates);
-    } else {
-        wasm.idn_verify_columns(packed, layout.ends, size, yearLimit, layout.reasons, 0, 0, 0, 0);
+    const status = allColumns
+        ? api.idn_verify_columns(packed, layout.ends, size, yearLimit, layout.reasons, layout.checks, layout.sexes,
+            layout.regions, layout.dates)
+        : api.idn_verify_columns(packed, layout.ends, size, yearLimit, layout.reasons, 0, 0, 0, 0);
+    if (status !== IDN_OK) throw failure(status, what);
+    if (long.size !== longBefore) prefixVerdicts(layout, first, size, yearLimit, allColumns, long);
+}
+
+// The columns of the texts held by their first bytes, from the verdict of
+// the prefix form (which knows the whole length).
+function prefixVerdicts(layout, first, size, yearLimit, allColumns, long) {
+    const m = main;
+    const w = m.words;
+    const v = m.verdict >> 2;
+    for (let i = 0; i < size; ++i) {
+        const length = long.get(first + i);
+        if (length === undefined) continue;
+        const start = i === 0 ? 0 : w[(layout.ends >> 2) + i - 1];
+        const held = w[(layout.ends >> 2) + i] - start;
+        const status = api.idn_verify_prefix(layout.packed + start, held, BigInt(length), yearLimit, m.verdict);
+        if (status !== IDN_OK) throw failure(status, 'idn_verify_prefix');
+        m.bytes[layout.reasons + i] = w[v];
+        if (!allColumns) continue;
+        m.bytes[layout.checks + i] = w[v + 7];
+        m.bytes[layout.sexes + i] = w[v + 2];
+        w[(layout.regions >> 2) + i] = w[v + 6];
+        w[(layout.dates >> 2) + i] = w[v + 3] * 10000 + w[v + 4] * 100 + w[v + 5];
     }
 }
 
@@ -509,18 +736,19 @@ function verifyChunk(texts, first, last, yearLimit, allColumns, flags, long, wha
 const keptScratch = new Uint8Array(CHUNK * UNIT_ROOM);
 const keptView = new DataView(keptScratch.buffer);
 const keptEndsScratch = new Uint32Array(CHUNK);
-function keepTexts(first, last, places) {
-    const layout = chunkLayout(last - first);
-    const memoryBytes = bytes;
-    const memoryView = new DataView(memory.buffer);
-    const endsIndex = (layout.ends >> 2) - first;
-    const reasons = layout.reasons - first;
+function keepTexts(size, places) {
+    const layout = chunkLayout(size);
+    const memoryBytes = main.bytes;
+    const memoryView = main.view;
+    const words = main.words;
+    const endsIndex = layout.ends >> 2;
+    const reasons = layout.reasons;
     const packed = layout.packed;
     const kept = keptScratch;
     let count = 0;
     let to = 0;
     let from = packed;
-    for (let i = first; i < last; ++i) {
+    for (let i = 0; i < size; ++i) {
         const end = packed + words[endsIndex + i];
         if (memoryBytes[reasons + i] === 0) {
             // A valid number is 18 bytes: its sequence number ends 1 before its end.
@@ -537,17 +765,6 @@ function keepTexts(first, last, places) {
         from = end;
     }
     return { bytes: kept.slice(0, to), ends: keptEndsScratch.slice(0, count) };
-}
-
-// A text from its bytes, all ASCII: String.fromCharCode with the 18 bytes
-// of a number's length as arguments is several times faster than a
-// TextDecoder call.
-function asciiText(data, start, end) {
-    if (end - start !== 18) return decoder.decode(data.subarray(start, end));
-    const d = data;
-    const s = start;
-    return String.fromCharCode(d[s], d[s + 1], d[s + 2], d[s + 3], d[s + 4], d[s + 5], d[s + 6], d[s + 7], d[s + 8],
-        d[s + 9], d[s + 10], d[s + 11], d[s + 12], d[s + 13], d[s + 14], d[s + 15], d[s + 16], d[s + 17]);
 }
 
 // A valid number's text from its columns: the region code's 6 digits, the
@@ -575,7 +792,7 @@ export class Verdicts {
     #places;      // a valid number's sequence number, or a refused text's ordinal in its chunk's #refused
     #flags;       // FROM_COLUMNS, BEYOND_ASCII or BY_WRITER, by text
     #refused;     // the refused texts' bytes and ends, by chunk (keepTexts)
-    #long;        // the texts over 64 units, by index
+    #long;        // the whole length in bytes of the texts held by their first 64, by index
     #yearLimit;
     #history;
 
@@ -607,9 +824,11 @@ export class Verdicts {
                 const last = Math.min(count, first + CHUNK);
                 const size = last - first;
                 verifyChunk(texts, first, last, yearLimit, true, result.#flags.subarray(first, last), result.#long, what);
-                result.#refused.push(keepTexts(first, last, result.#places));
+                result.#refused.push(keepTexts(size, result.#places.subarray(first, last)));
                 const layout = chunkLayout(size);
                 const w = layout.regions >> 2;
+                const words = main.words;
+                const bytes = main.bytes;
                 result.regionCodes.set(words.subarray(w, w + size), first);
                 result.birthDates.set(words.subarray(w + size, w + 2 * size), first);
                 result.reasonCodes.set(bytes.subarray(layout.reasons, layout.reasons + size), first);
@@ -653,7 +872,7 @@ export class Verdicts {
             const dateText = birthDateText(date);
             const input = digitsOf(regionDigits, code, 6) + dateText + sequenceDigits[this.#places[i]] + expectedCheck;
             const region = identify(regionOf(code), input, this.#yearLimit);
-            const sex = this.sexCodes[i] === SEX_MALE ? '男' : '女';
+            const sex = sexWords[this.sexCodes[i]];
             return history
                 ? validRecord(input, expectedCheck, dateText, sex, region, inUseAtBirth(region, Math.floor(date / 10000)))
                 : validShortRecord(input, expectedCheck, dateText, sex, region);
@@ -663,32 +882,30 @@ export class Verdicts {
         const start = k === 0 ? 0 : refused.ends[k - 1];
         const end = refused.ends[k];
         const flag = this.#flags[i];
+        const prefix = main.prefix;
+        main.bytes.set(refused.bytes.subarray(start, end), prefix);
         if (flag === BY_WRITER) {
-            const text = this.#long.get(i);
-            if (text !== undefined) return longRecord(text, this.#yearLimit, history);
-            bytes.set(refused.bytes.subarray(start, end), PREFIX);
-            return recordByWriter(PREFIX, end - start, this.#yearLimit, history);
+            return recordByWriter(prefix, end - start, this.#long.get(i) ?? end - start, this.#yearLimit, history);
         }
         const input = flag === FROM_COLUMNS ? asciiText(refused.bytes, start, end)
             : decoder.decode(refused.bytes.subarray(start, end));
         const message = refusalMessage(reason, end - start);
-        bytes.set(refused.bytes.subarray(start, end), PREFIX);
-        const hint = hintOf(PREFIX, end - start, this.#yearLimit);
+        const hint = hintOf(prefix, end - start, this.#yearLimit);
         return history ? refusedRecord(input, reasonNames[reason], message, expectedCheck, hint)
             : refusedShortRecord(input, reasonNames[reason], message, expectedCheck, hint);
     }
 }
 
 function verifyOptions(options, what) {
-    if (options === undefined) return { yearLimit: yearOption(undefined, what), history: true };
+    if (options === undefined) return { yearLimit: verifyYearLimit(undefined, what), history: true };
     if (options === null || typeof options !== 'object') throw new TypeError(`${what}: options must be an object`);
-    const history = options.history ?? true;
+    const { yearLimit, history = true } = options;
     if (typeof history !== 'boolean') throw new TypeError(`${what}: options.history must be a boolean`);
-    return { yearLimit: yearOption(options.yearLimit, what), history };
+    return { yearLimit: verifyYearLimit(yearLimit, what), history };
 }
 
 export function verify(text, options) {
-    requireString(text, 'verify: the number');
+    requireText(text, 'verify: the number');
     const { yearLimit, history } = verifyOptions(options, 'verify');
     return verdictsOf([text], yearLimit, history, 'verify').at(0);
 }
@@ -709,32 +926,49 @@ export function verdictCodes(texts, options) {
     const { yearLimit } = verifyOptions(options, 'verdictCodes');
     const codes = new Uint8Array(list.length);
     const flags = new Uint8Array(Math.min(list.length, CHUNK));
+    const long = new Map();
     for (let first = 0; first < list.length; first += CHUNK) {
         const last = Math.min(list.length, first + CHUNK);
-        verifyChunk(list, first, last, yearLimit, false, flags, null, 'verdictCodes');
+        verifyChunk(list, first, last, yearLimit, false, flags, long, 'verdictCodes');
         const { reasons } = chunkLayout(last - first);
-        codes.set(bytes.subarray(reasons, reasons + last - first), first);
+        codes.set(main.bytes.subarray(reasons, reasons + last - first), first);
+        long.clear();
     }
     return codes;
 }
 
+// The kind of a valid number; null for a refused text.
 export function kind(text) {
-    requireString(text, 'kind: the number');
-    if (text.length > INPUT_FIELD_LIMIT) return null;  // refused for its length
-    const length = putText(text);
-    wasm.idn_verify(DYNAMIC, length, yearOption(undefined, 'kind'), VERDICT);
-    return constantText(wasm.idn_kind_name(words[(VERDICT + 4) >> 2]));
+    requireText(text, 'kind: the number');
+    const yearLimit = verifyYearLimit(undefined, 'kind');
+    const m = main;
+    let held;
+    let length;
+    if (typeof text === 'string') {
+        const at = m.room(UNIT_ROOM);
+        const written = encoder.encodeInto(text.slice(0, HELD + 1), m.bytes.subarray(at, at + UNIT_ROOM)).written;
+        held = Math.min(written, HELD);
+        length = text.length > HELD ? utf8Length(text) : written;
+    } else {
+        held = Math.min(text.length, HELD);
+        m.bytes.set(text.subarray(0, held), m.room(held));
+        length = text.length;
+    }
+    const status = api.idn_verify_prefix(m.dynamic, held, BigInt(length), yearLimit, m.verdict);
+    if (status !== IDN_OK) throw failure(status, 'kind');
+    return constantText(api.idn_kind_name(m.words[(m.verdict >> 2) + 1]));
 }
 
 // ---- Regions and their history ----------------------------------------------------
 
-function readRegion(at) {
+function readRegion(m) {
+    const s = m.struct >> 2;
     return {
-        code: words[at >> 2],
-        name: constantText(words[(at + 4) >> 2]),
-        level: constantText(words[(at + 8) >> 2]),
-        province: constantText(words[(at + 12) >> 2]),
-        city: constantText(words[(at + 16) >> 2]),
+        code: m.words[s],
+        name: constantText(m.words[s + 1]),
+        level: constantText(m.words[s + 2]),
+        province: constantText(m.words[s + 3]),
+        city: constantText(m.words[s + 4]),
     };
 }
 
@@ -742,14 +976,16 @@ function readRegion(at) {
 // name holds it, in table order, as `idtool regions QUERY` lists them.
 export function regions(query = '') {
     requireString(query, 'regions: the query');
-    const length = putText(query);
+    const m = machineFor(roomOf(query));
+    const at = m.room(roomOf(query));
+    const length = writeText(m, query, at);
     const found = [];
-    words[CURSOR >> 2] = 0;
+    m.words[m.cursor >> 2] = 0;
     for (;;) {
-        const status = wasm.idn_regions_next(DYNAMIC, length, CURSOR, STRUCT);
+        const status = m.exports.idn_search_regions(at, length, m.cursor, m.struct);
         if (status === 0) break;
-        if (status < 0) throw apiError(status, `regions: the C API answered ${statusName(status)}`);
-        found.push(readRegion(STRUCT));
+        if (status < 0) throw failure(status, 'regions');
+        found.push(readRegion(m));
     }
     return found;
 }
@@ -757,8 +993,8 @@ export function regions(query = '') {
 // The record of the 2009 tables with the code, a province-level unit for
 // xx0000, or null.
 export function regionRecord(code) {
-    const status = wasm.idn_region_record(regionCode(code, 'regionRecord'), STRUCT);
-    return status === IDN_OK ? readRegion(STRUCT) : null;
+    const status = api.idn_find_region(regionCode(code, 'regionRecord'), main.struct);
+    return status === IDN_OK ? readRegion(main) : null;
 }
 
 // The dialog's cascading lists, by table position: 'municipalities',
@@ -768,121 +1004,262 @@ export function regionRecord(code) {
 export function pickerList(parent) {
     const code = parent === 'municipalities' ? IDN_PICKER_MUNICIPALITIES
         : parent === 'provinces' ? IDN_PICKER_PROVINCES : regionCode(parent, 'pickerList');
-    const capacity = TEXT_OUT_SIZE / 4;
-    const status = wasm.idn_picker_list(code, TEXT_OUT, capacity, WRITTEN);
+    const m = main;
+    const status = api.idn_picker_list(code, m.list, SIZES.pickerListMax, m.written);
     if (status !== IDN_OK) {
-        if (status === IDN_ERROR_BUFFER_TOO_SMALL) throw apiError(status, 'pickerList: a list too long');
+        if (status === IDN_ERROR_BUFFER_TOO_SMALL) throw failure(status, 'pickerList');
         return null;
     }
-    return Array.from(words.subarray(TEXT_OUT >> 2, (TEXT_OUT >> 2) + words[WRITTEN >> 2]));
+    return Array.from(m.words.subarray(m.list >> 2, (m.list >> 2) + m.words[m.written >> 2]));
 }
 
 // What the history of region codes (1981-2024) says of a code.
 export function history(code) {
     const value = regionCode(code, 'history');
+    const m = main;
+    const w = m.words;
     const records = [];
-    const count = wasm.idn_history_count(value);
+    const count = api.idn_history_count(value);
     for (let i = 0; i < count; ++i) {
-        wasm.idn_history_record_at(value, i, STRUCT);
-        const w = STRUCT >> 2;
+        const status = api.idn_history_at(value, i, m.struct);
+        if (status !== IDN_OK) throw failure(status, 'history');
+        const s = m.struct >> 2;
         records.push({
-            name: constantText(words[w + 1]),
-            province: constantText(words[w + 2]),
-            prefecture: constantText(words[w + 3]),
-            level: constantText(words[w + 4]),
-            from: words[w + 5],
-            until: words[w + 6] === 0 ? null : words[w + 6],
+            name: constantText(w[s + 1]),
+            province: constantText(w[s + 2]),
+            prefecture: constantText(w[s + 3]),
+            level: constantText(w[s + 4]),
+            from: w[s + 5],
+            until: w[s + 6] === 0 ? null : w[s + 6],
         });
     }
+    const list = (write, capacity, what) => {
+        const status = write(value, m.list, capacity, m.written);
+        if (status !== IDN_OK) throw failure(status, what);
+        return w[m.written >> 2];
+    };
     const successors = [];
-    wasm.idn_successors(value, LIST, 16, WRITTEN);
-    for (let i = 0; i < words[WRITTEN >> 2]; ++i) {
-        const w = (LIST >> 2) + i * 3;
-        successors.push({ code: words[w], name: constantText(words[w + 1]), status: words[w + 2] ? 'in_use' : 'abolished' });
+    const successorCount = list(api.idn_successors, SIZES.maxSuccessors, 'history');
+    for (let i = 0; i < successorCount; ++i) {
+        const s = (m.list >> 2) + i * 3;
+        successors.push({ code: w[s], name: constantText(w[s + 1]), status: codeStateNames[w[s + 2]] });
     }
     const now = [];
-    wasm.idn_now(value, LIST, 7, WRITTEN);
-    for (let i = 0; i < words[WRITTEN >> 2]; ++i) {
-        const w = (LIST >> 2) + i * 2;
-        now.push({ code: words[w], name: constantText(words[w + 1]) });
+    const nowCount = list(api.idn_now_codes, SIZES.maxNowCodes, 'history');
+    for (let i = 0; i < nowCount; ++i) {
+        const s = (m.list >> 2) + i * 2;
+        now.push({ code: w[s], name: constantText(w[s + 1]) });
     }
-    return { code: value, status: codeStatusNames[wasm.idn_code_status(value)], records, successors, now };
+    return { code: value, status: codeStateNames[api.idn_code_state(value)], records, successors, now };
 }
 
 // ---- Generation ---------------------------------------------------------------------
 
-const sexes = { any: 0, male: 1, female: 2 };
-const MAX_SEED = (1n << 64n) - 1n;
-
-function seedOption(seed) {
-    let value;
-    if (typeof seed === 'bigint') value = seed;
-    else if (Number.isSafeInteger(seed)) value = BigInt(seed);
-    else if (typeof seed === 'string' && /^[0-9]{1,20}$/.test(seed)) value = BigInt(seed);
-    if (value === undefined || value < 0n || value > MAX_SEED) {
-        throw new TypeError(`generate: seed must be a whole number from 0 to 2^64-1 (a number, bigint or digits), not ${describe(seed)}`);
+// A date option as text: a string, or an integer written in decimal.
+function dateText(value, option, what) {
+    if (value === undefined || value === null) return null;
+    if (typeof value === 'number' && Number.isInteger(value)) return String(value);
+    if (typeof value !== 'string') {
+        throw new TypeError(`${what}: ${optionParameters[option]} must be a string YYYYMMDD, not ${describe(value)}`);
     }
     return value;
 }
 
-function dateText(value, what) {
-    if (typeof value === 'number' && Number.isInteger(value)) return String(value);
-    return requireString(value, what);
+// A whole number option the library takes as a 64-bit integer (count,
+// seed): a Number that holds it exactly (up to 2^53 - 1), a BigInt, or (the
+// seed) its decimal digits. Returns a BigInt, or throws the library's
+// refusal for a value outside lowest..highest, or one no integer is.
+function wholeOption(value, lowest, highest, status, option, what, digitsTaken) {
+    let whole;
+    if (typeof value === 'bigint') whole = value;
+    else if (typeof value === 'number') {
+        if (!Number.isInteger(value)) throw optionRefusal(status, String(value), option);
+        whole = BigInt(value);
+        if (!Number.isSafeInteger(value) && whole >= lowest && whole <= highest) {
+            throw new TypeError(`${what}: ${optionParameters[option]} ${value} is beyond the integers a Number holds exactly; give it as a BigInt`);
+        }
+    } else if (digitsTaken && typeof value === 'string') {
+        if (!/^-?[0-9]+$/.test(value)) throw optionRefusal(status, value, option);
+        whole = BigInt(value);
+    } else {
+        throw new TypeError(`${what}: ${optionParameters[option]} must be a whole number (a Number or a BigInt${digitsTaken ? ', or its digits' : ''}), not ${describe(value)}`);
+    }
+    if (whole < lowest || whole > highest) throw optionRefusal(status, whole.toString(), option);
+    return whole;
+}
+
+// The options of a generation as JavaScript values, every one read (so the
+// caller's getters have run) before any is written into memory.
+function readGenerateOptions(options, what) {
+    if (options === null || typeof options !== 'object') throw new TypeError(`${what}: options must be an object`);
+    const { region, birth, bornBetween, sex, count, seed, asOf, yearLimit, onWarning } = options;
+    let regionText = null;
+    if (typeof region === 'number') regionText = String(regionCode(region, what)).padStart(6, '0');
+    else if (region !== undefined && region !== null) regionText = requireString(region, `${what}: region`);
+    let from = null;
+    let to = null;
+    if (bornBetween !== undefined && bornBetween !== null) {
+        if (!Array.isArray(bornBetween) || bornBetween.length !== 2) {
+            throw new TypeError(`${what}: bornBetween must be [from, to], two dates YYYYMMDD`);
+        }
+        from = bornBetween[0];
+        to = bornBetween[1];
+    }
+    if (sex !== undefined && sex !== null && typeof sex !== 'string') {
+        throw new TypeError(`${what}: sex must be a string, not ${describe(sex)}`);
+    }
+    if (onWarning !== undefined && typeof onWarning !== 'function') throw new TypeError(`${what}: onWarning must be a function`);
+    return {
+        texts: [regionText, dateText(birth, 'birth', what), dateText(from, 'born_from', what), dateText(to, 'born_to', what)],
+        sex: sex ?? null,
+        count: count ?? 1,
+        seed: seed ?? null,
+        asOf,
+        yearLimit,
+        onWarning,
+    };
+}
+
+// Checks and prepares a generation: the generator's state (its bytes, which
+// hold no pointer), how many numbers it gives and the warning's message, or
+// throws the library's refusal.
+function prepareGeneration(options, what) {
+    const o = readGenerateOptions(options, what);
+    // The refusals made before the options are filled, in the order idtool
+    // and the other faces make them: the sex word, the count, the seed, then
+    // the years no int32_t holds.
+    const count = wholeOption(o.count, INT64_MIN, SIZES.countMax, IDN_ERROR_COUNT_RANGE, 'count', what, false);
+    const seed = o.seed === null ? null : wholeOption(o.seed, 0n, SIZES.seedMax, IDN_ERROR_SEED_RANGE, 'seed', what, true);
+    const asOf = int32Option(o.asOf, IDN_ERROR_AS_OF_YEAR, 'as_of_year', what);
+    const yearLimit = int32Option(o.yearLimit, IDN_ERROR_YEAR_LIMIT, 'year_limit', what);
+
+    const texts = o.sex === null ? o.texts : [...o.texts, o.sex];
+    const room = texts.reduce((sum, text) => sum + (text === null ? 0 : roomOf(text)), 0);
+    const m = machineFor(room);
+    let at = m.room(room);
+    const places = texts.map((text) => {
+        if (text === null) return [0, 0];
+        const place = [at, writeText(m, text, at)];
+        at += place[1];
+        return place;
+    });
+    let sex = 0;
+    if (o.sex !== null) {
+        const [sexAt, sexLength] = places[4];
+        const status = m.exports.idn_parse_sex(sexAt, sexLength, m.int);
+        if (status === IDN_ERROR_BAD_SEX) throw optionRefusal(status, o.sex, 'sex');
+        if (status !== IDN_OK) throw failure(status, what);
+        sex = m.words[m.int >> 2];
+    }
+    const view = m.view;
+    const struct = m.options;
+    for (let i = 0; i < 4; ++i) {
+        view.setUint32(struct + 8 * i, places[i][0], true);
+        view.setUint32(struct + 8 * i + 4, places[i][1], true);
+    }
+    view.setInt32(struct + 32, sex, true);
+    view.setInt32(struct + 36, seed === null ? 0 : 1, true);
+    view.setBigInt64(struct + 40, count, true);
+    view.setBigUint64(struct + 48, seed ?? 0n, true);
+    view.setInt32(struct + 56, asOf, true);
+    view.setInt32(struct + 60, yearLimit, true);
+
+    const status = m.exports.idn_generator_init(m.generator, struct, m.int);
+    const option = IDN_OPTION_NAMES[m.words[m.int >> 2] - 1];
+    // The message of a refusal or a warning, asked only when there is one.
+    const message = () => {
+        const result = m.exports.idn_generate_message(struct, m.names, m.textOut, SIZES.message, m.written);
+        if (result !== IDN_OK) throw failure(result, 'idn_generate_message');
+        return m.readOut();
+    };
+    if (status !== IDN_OK) throw refusal(status, message(), optionParameters[option]);
+    const total = m.exports.idn_generator_count(m.generator);
+    return {
+        state: m.bytes.slice(m.generator, m.generator + SIZES.generator),
+        count: total <= Number.MAX_SAFE_INTEGER ? Number(total) : total,
+        warning: m.exports.idn_generator_warning(m.generator) !== 0 ? message() : null,
+        onWarning: o.onWarning,
+    };
+}
+
+// Writes numbers first..first+n of a generator's state into `into` from
+// `at`, each made by the C API in the main instance from a copy of the
+// state (so that no call made between two of these disturbs another).
+function numbersOf(state, first, n, into, at) {
+    const m = main;
+    m.bytes.set(state, m.generator);
+    const out = m.textOut;
+    for (let i = 0; i < n; ++i) {
+        const status = api.idn_generator_number(m.generator, BigInt(first + i), out, SIZES.number, m.written);
+        if (status !== IDN_OK) throw failure(status, 'idn_generator_number');
+        into[at + i] = asciiText(m.bytes, out, out + SIZES.number - 1);
+    }
+}
+
+const BLOCK = 4096;  // numbers made at a time while iterating
+
+// The numbers of one generation, made when read: count (a Number, or a
+// BigInt beyond 2^53 - 1), the warning's message or null, at(index), and
+// iteration in order. Made by generator().
+export class Generated {
+    #state;
+
+    constructor(prepared) {
+        this.#state = prepared.state;
+        this.count = prepared.count;
+        this.warning = prepared.warning;
+        Object.freeze(this);
+    }
+
+    // The number at `index` (a Number or a BigInt, 0 to count - 1); undefined
+    // beyond.
+    at(index) {
+        const i = typeof index === 'bigint' ? index : BigInt(Math.trunc(Number(index)) || 0);
+        if (i < 0n || i >= BigInt(this.count)) return undefined;
+        const into = [];
+        numbersOf(this.#state, Number(i), 1, into, 0);
+        return into[0];
+    }
+
+    *[Symbol.iterator]() {
+        const total = BigInt(this.count);
+        const block = new Array(BLOCK);
+        for (let first = 0n; first < total; first += BigInt(BLOCK)) {
+            const n = Number(total - first < BigInt(BLOCK) ? total - first : BigInt(BLOCK));
+            numbersOf(this.#state, Number(first), n, block, 0);
+            for (let i = 0; i < n; ++i) yield block[i];
+        }
+    }
+
+    // Every number, in an array (at most 2^32 - 1, as an array holds).
+    toArray() {
+        if (typeof this.count !== 'number' || this.count > 2 ** 32 - 1) {
+            throw new RangeError(`${this.count} numbers are more than an array holds; iterate them instead`);
+        }
+        const numbers = new Array(this.count);
+        for (let first = 0; first < this.count; first += BLOCK) {
+            numbersOf(this.#state, first, Math.min(BLOCK, this.count - first), numbers, first);
+        }
+        return numbers;
+    }
+}
+
+// The numbers of a generation, made as they are read (for counts no array
+// holds). onWarning, when given, is called with the warning first.
+export function generator(options) {
+    const prepared = prepareGeneration(options, 'generator');
+    const result = new Generated(prepared);
+    if (prepared.warning !== null && prepared.onWarning !== undefined) prepared.onWarning(prepared.warning);
+    return result;
 }
 
 // Distinct well-formed numbers, as idtool generate makes them: the same
 // options and seed give the same numbers.
 export function generate(options) {
-    if (options === null || typeof options !== 'object') throw new TypeError('generate: options must be an object');
-    const { region, birth, bornBetween, sex = 'any', count = 1, seed, asOf = 0, yearLimit, onWarning } = options;
-    if (typeof region === 'number') regionCode(region, 'generate');
-    const regionText = typeof region === 'number' ? String(region).padStart(6, '0') : requireString(region, 'generate: region');
-    if (!(sex in sexes)) throw new TypeError(`generate: sex must be 'male', 'female' or 'any', not ${describe(sex)}`);
-    if (!Number.isSafeInteger(count) || count < 0 || count > 0xFFFFFFFF) {
-        throw new RangeError(`generate: count must be a whole number from 1 to 4294967295, not ${describe(count)}`);
-    }
-    if (!Number.isInteger(asOf)) throw new TypeError(`generate: asOf must be a year, not ${describe(asOf)}`);
-    if (onWarning !== undefined && typeof onWarning !== 'function') throw new TypeError('generate: onWarning must be a function');
-    const texts = [regionText, null, null, null];
-    if (birth !== undefined) texts[1] = dateText(birth, 'generate: birth');
-    if (bornBetween !== undefined) {
-        if (!Array.isArray(bornBetween) || bornBetween.length !== 2) {
-            throw new TypeError('generate: bornBetween must be [from, to], two dates YYYYMMDD');
-        }
-        texts[2] = dateText(bornBetween[0], 'generate: bornBetween[0]');
-        texts[3] = dateText(bornBetween[1], 'generate: bornBetween[1]');
-    }
-
-    // The texts one after another from DYNAMIC; then the struct, once no
-    // text can grow the memory any more.
-    const places = [];
-    let offset = 0;
-    for (const text of texts) {
-        const length = text === null ? 0 : putText(text, offset);
-        places.push(text === null ? 0 : DYNAMIC + offset, length);
-        offset += length;
-    }
-    const struct = new DataView(memory.buffer, OPTIONS, 72);
-    places.forEach((value, i) => struct.setUint32(4 * i, value, true));
-    struct.setInt32(32, sexes[sex], true);
-    struct.setBigUint64(40, BigInt(count), true);
-    struct.setBigUint64(48, seed === undefined ? 0n : seedOption(seed), true);
-    struct.setInt32(56, seed === undefined ? 0 : 1, true);
-    struct.setInt32(60, asOf, true);
-    struct.setInt32(64, yearOption(yearLimit, 'generate'), true);
-
-    const status = wasm.idn_generator_init(GENERATOR, OPTIONS, TEXT_OUT, 1024);
-    let end = TEXT_OUT;
-    while (bytes[end] !== 0) ++end;
-    const message = decoder.decode(bytes.subarray(TEXT_OUT, end));
-    if (status !== IDN_OK) throw apiError(status, message);
-    if (message !== '' && onWarning !== undefined) onWarning(message);
-    const numbers = [];
-    for (let i = 0; i < count; ++i) {
-        wasm.idn_generator_number(GENERATOR, BigInt(i), TEXT_OUT, 19);
-        numbers.push(String.fromCharCode.apply(null, bytes.subarray(TEXT_OUT, TEXT_OUT + 18)));
-    }
-    return numbers;
+    const prepared = prepareGeneration(options, 'generate');
+    const result = new Generated(prepared);
+    if (prepared.warning !== null && prepared.onWarning !== undefined) prepared.onWarning(prepared.warning);
+    return result.toArray();
 }
 
 // ---- Other conversions ------------------------------------------------------------------
@@ -895,32 +1272,39 @@ const upgradeRefusals = {
 
 // The 18-character form of a 15-digit number (19YY, and the check character).
 export function upgrade(number15) {
-    requireString(number15, 'upgrade: the number');
-    // A longer text is never 15 digits; it is not copied whole.
-    const length = putText(number15.slice(0, 16));
-    const status = wasm.idn_upgrade(DYNAMIC, length, TEXT_OUT, 19);
+    requireText(number15, 'upgrade: the number');
+    const m = machineFor(roomOf(number15));
+    const at = m.room(roomOf(number15));
+    const length = writeText(m, number15, at);
+    const status = m.exports.idn_upgrade_number(at, length, m.textOut, SIZES.number, m.written);
     if (status !== IDN_OK) {
         const name = statusName(status);
-        throw apiError(status, `upgrade: ${JSON.stringify(number15.slice(0, 40))}: ${upgradeRefusals[name] ?? name}`);
+        const shown = typeof number15 === 'string' ? JSON.stringify(number15.slice(0, 40)) : 'the bytes';
+        throw refusal(status, `upgrade: ${shown}: ${upgradeRefusals[name] ?? name}`);
     }
-    return String.fromCharCode.apply(null, bytes.subarray(TEXT_OUT, TEXT_OUT + 18));
+    return m.readOut();
 }
 
 // The text masked for reports: its first 6 and last 4 characters kept (code
 // points; a text of 10 or fewer masked whole).
 export function mask(number) {
-    requireString(number, 'mask: the number');
-    const length = putText(number);
-    const out = DYNAMIC + length;
-    dynamic(2 * length + 1);
-    const status = wasm.idn_mask(DYNAMIC, length, out, length + 1, WRITTEN);
-    if (status !== IDN_OK) throw apiError(status, `mask: the C API answered ${statusName(status)}`);
-    return decoder.decode(bytes.subarray(out, out + words[WRITTEN >> 2]));
+    requireText(number, 'mask: the number');
+    // A big text is measured first, so that its instance has just the room
+    // it needs: the text and its mask.
+    const length = typeof number === 'string' && 3 * number.length > KEPT_ROOM / 2 ? utf8Length(number) : roomOf(number);
+    const size = length + SIZES.maskExtra + length;
+    const m = machineFor(size);
+    const at = m.room(size);
+    const written = writeText(m, number, at);
+    const out = at + written;
+    const status = m.exports.idn_mask_text(at, written, out, written + SIZES.maskExtra, m.written);
+    if (status !== IDN_OK) throw failure(status, 'mask');
+    return decoder.decode(m.bytes.subarray(out, out + m.words[m.written >> 2]));
 }
 
 // The fields of a verify record, in order, as idtool verify writes them
 // (without "line", which a single call has none of).
 export const fields = Object.freeze(
-    Array.from({ length: wasm.idn_field_count() }, (_, i) => constantText(wasm.idn_field_name(i))).filter((name) => name !== 'line'));
+    Array.from({ length: api.idn_field_count() }, (_, i) => constantText(api.idn_field_name(i))).filter((name) => name !== 'line'));
 
-export const version = constantText(wasm.idn_version_string());
+export const version = constantText(api.idn_version_string());

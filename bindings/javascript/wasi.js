@@ -1,9 +1,9 @@
 // The few WASI functions idnumber.wasm imports, for Node and browsers alike.
 //
 // The module is the C API over wasi-libc; it reads the clock (the current
-// year, when no year limit is given), draws a seed (generation without one)
-// and, on paths the C API never takes in normal use, writes to standard error
-// or closes and seeks files. Offers wasiImports(getMemory, crypto): the
+// year on the local clock, when no year limit is given), draws a seed
+// (generation without one) and, on paths the C API never takes in normal
+// use, writes to standard error or closes and seeks files. Offers wasiImports(getMemory, crypto): the
 // import object for WebAssembly.instantiate. Nothing here touches a file or
 // the network.
 
@@ -20,10 +20,15 @@ export function wasiImports(getMemory, webCrypto) {
     return {
         wasi_snapshot_preview1: {
             clock_time_get(clockId, precision, timeOut) {
-                // Realtime (0) and monotonic (1) both answer the wall clock,
-                // in nanoseconds.
+                // Realtime (0) and monotonic (1) both answer the wall clock of
+                // the host's time zone, in nanoseconds. The library reads the
+                // clock only for the current year, as the local clock has it,
+                // and wasi-libc knows no time zone: its local time is UTC, so
+                // the host's offset is added here.
                 if (clockId !== 0 && clockId !== 1) return ERRNO_INVAL;
-                view().setBigUint64(timeOut, BigInt(Date.now()) * 1000000n, true);
+                const now = Date.now();
+                const local = now - new Date(now).getTimezoneOffset() * 60000;
+                view().setBigUint64(timeOut, BigInt(local) * 1000000n, true);
                 return ERRNO_SUCCESS;
             },
             random_get(buffer, length) {

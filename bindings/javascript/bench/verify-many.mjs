@@ -1,6 +1,8 @@
 // Times verifyMany against the npm packages idcard and id-validator in one
 // Node process, on the same lines: node --expose-gc verify-many.mjs FILE
-// PEERS_FOLDER [ROUNDS]. Each peer's function runs over every line (idcard's
+// PEERS_FOLDER [ROUNDS]. With BASELINE set to the folder of another build
+// of this package (its index.js and idnumber.wasm), that build's verifyMany
+// is timed in the same rounds, for a before and after. Each peer's function runs over every line (idcard's
 // verify and id-validator's isValid answer a boolean); verifyMany returns its
 // Verdicts (the columns filled, each record made when read), and the time
 // to read every record of such a result is timed on its own, beside it.
@@ -18,6 +20,8 @@ import { PerformanceObserver, performance } from 'node:perf_hooks';
 
 import { verdictCodes, verifyMany } from '../index.js';
 import { wasiImports } from '../wasi.js';
+
+const baseline = process.env.BASELINE ? await import(join(process.env.BASELINE, 'index.js')) : null;
 
 const [file, peersFolder, roundsText = '11'] = process.argv.slice(2);
 const rounds = Number(roundsText);
@@ -103,6 +107,12 @@ const contenders = [
     ['(floor) idn_verify_columns alone, the bytes already in memory', () => module.verifyAll()],
     ['(floor) an array of empty 19-key records, one per line', bareRecords],
 ];
+if (baseline !== null) {
+    contenders.push(
+        [`baseline (${process.env.BASELINE}) verifyMany`, () => baseline.verifyMany(lines).length],
+        [`baseline (${process.env.BASELINE}) verifyMany, without the history fields`,
+            () => baseline.verifyMany(lines, { history: false }).length]);
+}
 
 // What any function that returns a record object per line costs at least:
 // the records of verifyMany's shape made with nothing in them worth computing.
