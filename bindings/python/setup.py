@@ -10,6 +10,12 @@ the library of the tree it was built from. Its C API symbols stay private to
 it (exports.map). The sources compile in parallel (IDNUMBER_BUILD_JOBS jobs,
 2 by default), and an install reuses the objects of the last one that are
 still up to date.
+
+IDNUMBER_WERROR=1 turns warnings into errors (the project's tests and CI; a
+user's build does not fail on a newer compiler's new warning).
+IDNUMBER_SANITIZE=1 builds with AddressSanitizer and
+UndefinedBehaviorSanitizer, in build-sanitize/ beside build/, for tests
+(Python then needs libasan preloaded: scripts/test-python.sh shows how).
 """
 import os
 import pathlib
@@ -40,13 +46,22 @@ LIBRARY_SOURCES = [str(ROOT / "capi" / "idnumber.cpp")] + [
     str(path) for folder in ("core", "records") for path in sorted((ROOT / folder).glob("*.cpp"))
 ]
 
-# The project's warnings, as errors, and its character sets: texts in the
-# sources are UTF-8 and compiled to GBK (the binding's own texts are ASCII or
-# u8 literals, and every text it passes to Python comes from the C API in
-# UTF-8).
-FLAGS = [
-    "-O3",
-    "-Wall", "-Wextra", "-Wpedantic", "-Wshadow", "-Wconversion", "-Wno-sign-conversion", "-Werror",
+
+def switched_on(name):
+    return os.environ.get(name, "").strip().lower() in ("1", "on", "yes", "true")
+
+
+WERROR = switched_on("IDNUMBER_WERROR")
+SANITIZE = switched_on("IDNUMBER_SANITIZE")
+SANITIZERS = ["-fsanitize=address,undefined", "-fno-sanitize-recover=undefined", "-fno-omit-frame-pointer"]
+
+# The project's warnings and its character sets: texts in the sources are
+# UTF-8 and compiled to GBK (the binding's own texts are ASCII, and every
+# text it passes to Python comes from the C API in UTF-8).
+FLAGS = ["-O1", "-g", *SANITIZERS] if SANITIZE else ["-O3"]
+FLAGS += [
+    "-Wall", "-Wextra", "-Wpedantic", "-Wshadow", "-Wconversion", "-Wno-sign-conversion",
+    *(["-Werror"] if WERROR else []),
     "-finput-charset=UTF-8", "-fexec-charset=GBK",
     "-ffile-prefix-map=" + str(ROOT) + "/=",
     # Python's and pybind11's headers as system headers: the warnings above
@@ -97,8 +112,11 @@ setup(
             include_dirs=[str(ROOT)],
             cxx_std=17,
             extra_compile_args=FLAGS,
-            extra_link_args=["-Wl,--version-script=" + str(HERE / "exports.map")],
+            extra_link_args=["-Wl,--version-script=" + str(HERE / "exports.map"),
+                             *(SANITIZERS if SANITIZE else [])],
         )
     ],
     cmdclass={"build_ext": BuildWithLibrary},
+    # A sanitized build keeps its objects and extension apart from the plain one's.
+    options={"build": {"build_base": "build-sanitize"}} if SANITIZE else {},
 )

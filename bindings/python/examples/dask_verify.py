@@ -1,7 +1,6 @@
 #!/usr/bin/env python3
-"""Verifies a column of identity numbers in CSV files on a Dask cluster and
-prints the count of rows per verdict, in the words of `idtool verify
---summary`:
+"""Verifies the identity numbers of files on a Dask cluster and prints the
+count of rows per verdict, in the words of `idtool verify --summary`:
 
     1000000 lines, 699538 valid, 74810 length, 75256 characters, 75310 check, 75086 date
 
@@ -10,64 +9,223 @@ prints the count of rows per verdict, in the words of `idtool verify
 
 --scheduler is the address of a running cluster's scheduler
 (tcp://host:8786); without it, a cluster of two worker processes starts on
-127.0.0.1 for the run. Every worker needs idnumber installed in its Python.
-Each partition of the CSV goes through idnumber.verify_frame, which appends
-the verdict columns it needs (valid, reason, message). --column names the numbers' column (default "number");
---no-header reads files of one number per line (and no TAB). Every cell is read as text,
-as it stands: no value is taken for NA, no quote is special, blank lines
-count (as refused for their length), so the counts are idtool's on the same
-lines. --refused DIR also writes the refused rows (the number, reason and
-message) as CSV files into DIR, one per partition.
+127.0.0.1 for the run. Every worker needs idnumber installed in its Python;
+this file needs to be on none of them.
+
+The files are read as idtool reads them, every byte of a cell kept (NUL
+bytes, invalid UTF-8, GBK, a byte-order mark in the middle, CR), so the
+counts are idtool's on the same files:
+
+- --no-header: one number per line, as `idtool verify --summary FILE...`:
+  lines end in LF or CRLF, a UTF-8 byte-order mark at the start of each file
+  is dropped, the last line needs no line end, blank lines count (refused
+  for their length).
+- --column NAME|N (default "number"): CSV files whose first row names the
+  columns (N: the Nth column, from 1), as `idtool verify --column NAME
+  --summary FILE...` (RFC 4180: a
+  quoted cell may hold commas, CR, LF and doubled quotes; a quote inside an
+  unquoted cell, or text after a closing quote, is text; rows end in LF or
+  CRLF). A row without the column counts as no_column.
+
+Cells reach idnumber as str decoded with errors="surrogateescape" (PEP 383),
+which idnumber verifies as the very bytes they came from. Each file is cut
+into blocks of --blocksize bytes at line ends, one partition each. A quoted
+CSV cell that holds a line break where a block ends stops the job with a
+message: give a --blocksize above the file's size (dask.dataframe.read_csv
+would read such a file wrongly without a word).
+
+--refused DIR also writes the refused rows (the cell, reason and message) as
+CSV files into DIR, one per partition, each cell's bytes as they were.
 
 The cluster is started under `if __name__ == "__main__":`, since worker
-processes import this file again.
+processes import the main module again.
 """
 import argparse
-import csv
+import re
 import sys
 
+import cloudpickle
+import dask
 import dask.dataframe as dd
+import pandas as pd
+from dask.bytes import read_bytes
 from distributed import Client, LocalCluster
 
 import idnumber
 
 REASONS = ("length", "characters", "check", "date")
+BYTE_ORDER_MARK = "\ufeff"
+
+# The workers run this module's functions without it being installed there.
+if __name__ != "__main__":
+    cloudpickle.register_pickle_by_value(sys.modules[__name__])
+
+
+def decoded(block):
+    """A block's bytes as str, each byte that is no UTF-8 kept as a lone
+    surrogate (idnumber takes it back as that byte)."""
+    return block.decode("utf-8", "surrogateescape")
+
+
+def block_lines(block, first):
+    """The lines of a block as idtool reads them: split at LF, the CR of a
+    CRLF dropped, a byte-order mark at the start of a file dropped; a last
+    line without LF (at the end of a file) kept as it is, CR and all."""
+    text = decoded(block)
+    if first and text.startswith(BYTE_ORDER_MARK):
+        text = text[1:]
+    lines = text.split("\n")
+    last = lines.pop()
+    lines = [line[:-1] if line.endswith("\r") else line for line in lines]
+    if last:
+        lines.append(last)
+    return lines
+
+
+QUOTED = re.compile(r'"((?:[^"]|"")*)"([^,\n]*)')
+PLAIN = re.compile(r"[^,\n]*")
+
+
+class OpenQuote(ValueError):
+    """A quoted cell that does not close before the end of a block."""
+
+
+def csv_rows(text):
+    """The rows of CSV text as idtool's --column reads them, each a list of
+    its cells. Raises OpenQuote for a quoted cell the text does not close."""
+    rows = []
+    if '"' not in text:
+        lines = text.split("\n")
+        last = lines.pop()
+        rows = [(line[:-1] if line.endswith("\r") else line).split(",") for line in lines]
+        if last:
+            rows.append(last.split(","))
+        return rows
+    position, end = 0, len(text)
+    while position < end:
+        row = []
+        while True:
+            if text[position:position + 1] == '"':
+                match = QUOTED.match(text, position)
+                if match is None:
+                    raise OpenQuote()
+                inside, after = match.group(1).replace('""', '"'), match.group(2)
+            else:
+                match = PLAIN.match(text, position)
+                inside, after = "", match.group(0)
+            position = match.end()
+            if position < end and text[position] == ",":
+                row.append(inside + after)
+                position += 1
+                continue
+            if position < end:  # LF: the row ends, and the CR of a CRLF with it
+                position += 1
+                if after.endswith("\r"):
+                    after = after[:-1]
+            row.append(inside + after)
+            break
+        rows.append(row)
+    return rows
+
+
+def column_index(block, column, path):
+    """The column's position: N - 1 for a number N, else the name's in the
+    header, the first row of a file's first block."""
+    if column.isascii() and column.isdigit() and int(column) > 0:
+        return int(column) - 1
+    text = decoded(block)
+    if text.startswith(BYTE_ORDER_MARK):
+        text = text[1:]
+    try:
+        header = csv_rows(text.split("\n", 1)[0])
+    except OpenQuote:  # a quoted name holding a line break
+        header = csv_rows(text)
+    names = header[0] if header else [""]
+    if column not in names:
+        raise ValueError(f"{path}: the header has no column {column}")
+    return names.index(column)
+
+
+def csv_cells(block, index, first, last, path, column):
+    """The column's cells of a block's rows (None for a row without the
+    column), the header row of a file's first block left out."""
+    text = decoded(block)
+    if first and text.startswith(BYTE_ORDER_MARK):
+        text = text[1:]
+    try:
+        rows = csv_rows(text)
+    except OpenQuote:
+        if last:
+            raise ValueError(f"{path}: a quoted field is not closed at the end") from None
+        raise ValueError(f"{path}: a quoted cell holds a line break where the file is cut into blocks; give "
+                         "--blocksize above the file's size") from None
+    if first:
+        rows = rows[1:]
+    return pd.DataFrame({column: pd.Series([row[index] if index < len(row) else None for row in rows],
+                                           dtype=object)})
+
+
+def line_cells(block, first, column):
+    return pd.DataFrame({column: pd.Series(block_lines(block, first), dtype=object)})
 
 
 def read_numbers(files, column, header, blocksize):
-    """The files as a Dask DataFrame, every cell a str as it stands."""
-    options = dict(dtype=str, na_filter=False, keep_default_na=False, skip_blank_lines=False,
-                   quoting=csv.QUOTE_NONE, blocksize=blocksize)
-    if not header:
-        options.update(header=None, names=[column], sep="\t")
-    return dd.read_csv(files, **options)
+    """The files as a Dask DataFrame of one column, `column`: each line's
+    (or each CSV row's cell's) text, every byte kept."""
+    _, blocks, paths = read_bytes(files, delimiter=b"\n", blocksize=blocksize, sample=False, include_path=True)
+    meta = pd.DataFrame({column: pd.Series([], dtype=object)})
+    parts = []
+    for path, file_blocks in zip(paths, blocks):
+        if not header:
+            parts += [dask.delayed(line_cells)(block, k == 0, column) for k, block in enumerate(file_blocks)]
+            continue
+        if not file_blocks:
+            continue
+        index = dask.delayed(column_index)(file_blocks[0], column, path)
+        parts += [dask.delayed(csv_cells)(block, index, k == 0, k == len(file_blocks) - 1, path, column)
+                  for k, block in enumerate(file_blocks)]
+    if not parts:
+        return dd.from_pandas(meta, npartitions=1)
+    return dd.from_delayed(parts, meta=meta, verify_meta=False)
 
 
-def summary(verdicts):
-    """The count of rows per verdict, computed on the cluster."""
-    counts = verdicts["reason"].fillna("valid").value_counts().compute()
+def verdict_names(frame):
+    """Each row's verdict: valid, its reason, or no_column (no cell)."""
+    names = frame["reason"].astype(object).copy()
+    names[frame["valid"].fillna(False).astype(bool).to_numpy()] = "valid"
+    names[frame["valid"].isna().to_numpy()] = "no_column"
+    return names
+
+
+def summary(verdicts, header=False):
+    """The count of rows per verdict, computed on the cluster, in idtool's words."""
+    counts = verdicts.map_partitions(verdict_names, meta=("verdict", object)).value_counts().compute()
     total = int(counts.sum())
-    parts = [f"{total} lines", f"{int(counts.get('valid', 0))} valid"]
+    parts = [f"{total} {'rows' if header else 'lines'}", f"{int(counts.get('valid', 0))} valid"]
     parts += [f"{int(counts.get(reason, 0))} {reason}" for reason in REASONS]
+    if header:
+        parts.append(f"{int(counts.get('no_column', 0))} no_column")
     return ", ".join(parts)
 
 
 def verify_files(client, files, column="number", header=True, blocksize="16MB", refused=None):
     numbers = read_numbers(files, column, header, blocksize)
-    # The fields the counts and the refused rows need, not all sixteen.
+    # The fields the counts and the refused rows need, not all of them.
     verdicts = numbers.map_partitions(idnumber.verify_frame, column, fields=("valid", "reason", "message"))
     verdicts = client.persist(verdicts)
     if refused:
-        bad = verdicts[~verdicts["valid"].fillna(False).astype(bool)][[column, "reason", "message"]]
-        bad.to_csv(f"{refused}/refused-*.csv", index=False)
-    return numbers.npartitions, summary(verdicts)
+        bad = verdicts[(verdicts["valid"] == False).fillna(False).astype(bool)][[column, "reason", "message"]]  # noqa: E712
+        # Binary files, so that each cell's escaped bytes are written as they were read.
+        bad.to_csv(f"{refused}/refused-*.csv", index=False, mode="wb", encoding="utf-8", errors="surrogateescape")
+    return numbers.npartitions, summary(verdicts, header)
 
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("files", nargs="+", metavar="FILE")
     parser.add_argument("--scheduler", help="address of a running scheduler; default: a local cluster")
-    parser.add_argument("--column", default="number", help="the column of numbers (default: number)")
+    parser.add_argument("--column", default="number",
+                        help="the CSV column of numbers, by name or number from 1 (default: number)")
     parser.add_argument("--no-header", action="store_true", help="files of one number per line")
     parser.add_argument("--blocksize", default="16MB", help="bytes per partition (default: 16MB)")
     parser.add_argument("--refused", metavar="DIR", help="write the refused rows as CSV files into DIR")

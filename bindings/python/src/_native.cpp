@@ -3,34 +3,46 @@
 // functions and types.
 //
 // It offers:
-//   verify_one(text)          one number's fields as a tuple, in Verdict's order
-//   verify_batch(values, ns)  a batch's fields as NumPy columns
-//   generate(...)             the numbers of a seeded or unseeded generation
+//   verify_one(text, year_limit)              one number's Verdict
+//   verify_batch(values, ns, fields, limit)   a batch's fields as NumPy columns
+//   generate(...)                             the numbers of a generation
 //   regions(query), history(code), upgrade(text), mask(text), version()
 //
-// A batch is read in three passes. With the GIL held, every item is taken
-// (a reference kept) and its UTF-8 bytes located: strings (compact ASCII
-// ones in place), bytes and NumPy arrays of bytes are read where they are, a
-// NumPy array of str is converted into one buffer. With the GIL released,
-// each text is verified (idn_verify) and its birth date turned into a day
-// count. With the GIL held again, the object columns are filled with shared
-// objects: every text of the tables, every code's history and every message
-// is made into a Python object once and kept for the life of the process,
-// as the C API keeps its texts, and so are the history's answers on codes in
-// use at birth; birth-date texts are shared within the batch. Nothing is
-// allocated per row but the Python objects a row needs that no other row has.
+// Texts. A str goes in as UTF-8, with the one rule of every UTF-16 host for
+// what UTF-8 cannot hold: a lone surrogate U+DC80-U+DCFF is a byte escaped
+// by errors="surrogateescape" (PEP 383) and goes in as that byte; any other
+// lone surrogate goes in as U+FFFD. bytes go in as they are.
+//
+// A batch is verified chunk by chunk (chunkRows rows), in three passes per
+// chunk. With the GIL held, the chunk's items are located: compact ASCII
+// strings and bytes in place, other strings as the first bytes a verdict
+// reads and their whole length (so no string gets a UTF-8 copy of itself).
+// With the GIL released, each text is verified. With the GIL held again, the
+// object columns are filled with shared objects: every text of the tables,
+// every code's history and every message is made into a Python object once
+// and kept for the life of the process, as the C API keeps its texts;
+// birth-date texts are shared within the batch. Between chunks, pending
+// signals are handled, so Ctrl-C stops a long batch at once.
+//
+// Threads: the objects kept for the process are made and published under
+// the GIL, and everything a batch counts is its own, so batches may run in
+// any number of threads at once, and the GIL may pass to another thread at
+// any point where Python code can run (a signal handler, a NamedTuple's
+// __new__) without harm.
 #include <pybind11/numpy.h>
 #include <pybind11/pybind11.h>
 
 #include <datetime.h>
 
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
 #include <deque>
 #include <limits>
 #include <memory>
 #include <string>
+#include <type_traits>
 #include <unordered_map>
 #include <vector>
 
@@ -40,16 +52,195 @@ namespace py = pybind11;
 
 namespace {
 
-// ---- Objects made once ------------------------------------------------------
+// ---- Python types of idnumber ------------------------------------------------
 
-// A new reference to a str of UTF-8 text; throws when Python cannot make it.
-PyObject* newText(const char* utf8, Py_ssize_t length) {
-    PyObject* text = PyUnicode_DecodeUTF8(utf8, length, "surrogateescape");
+// The record types of idnumber (typing.NamedTuple classes, and Verdict, a
+// frozen dataclass with slots, with the descriptors of its slots in field
+// order), its exception, the function that makes a Nationality of a verify
+// record, set once by idnumber/__init__.py; and the values besides None and
+// NaN that a batch takes for a missing item (pandas' NA and NaT).
+struct Types {
+    PyObject* verdict = nullptr;
+    std::vector<PyObject*> verdictSlots;
+    PyObject* historyRecord = nullptr;
+    PyObject* successor = nullptr;
+    PyObject* presentCode = nullptr;
+    PyObject* region = nullptr;
+    PyObject* error = nullptr;
+    PyObject* nationalityOf = nullptr;
+    std::vector<PyObject*> missing;
+};
+Types types;
+
+void needTypes() {
+    if (types.historyRecord == nullptr) throw std::runtime_error("idnumber._native.set_types was not called");
+}
+
+// ---- Errors ---------------------------------------------------------------------
+
+// A new reference to a str of UTF-8 text from the library, which writes only
+// valid UTF-8.
+PyObject* newText(const char* utf8, size_t length) {
+    PyObject* text = PyUnicode_DecodeUTF8(utf8, static_cast<Py_ssize_t>(length), "strict");
     if (text == nullptr) throw py::error_already_set();
     return text;
 }
 
-PyObject* newText(const char* utf8) { return newText(utf8, static_cast<Py_ssize_t>(std::strlen(utf8))); }
+PyObject* newText(const char* utf8) { return newText(utf8, std::strlen(utf8)); }
+
+// Raises idnumber.IdNumberError(message, status name, option).
+[[noreturn]] void raiseRefusal(const char* message, size_t length, int status, const char* option) {
+    needTypes();
+    const py::object text = py::reinterpret_steal<py::object>(newText(message, length));
+    const char* name = idn_status_name(status);
+    const py::object error = py::reinterpret_borrow<py::object>(types.error)(
+        text, name != nullptr ? py::object(py::str(name)) : py::object(py::int_(status)),
+        option != nullptr ? py::object(py::str(option)) : py::object(py::none()));
+    PyErr_SetObject(types.error, error.ptr());
+    throw py::error_already_set();
+}
+
+[[noreturn]] void raiseStatus(const char* what, int status) {
+    const char* name = idn_status_name(status);
+    PyErr_Format(PyExc_RuntimeError, "%s: the C API answered %s", what, name != nullptr ? name : "an unknown status");
+    throw py::error_already_set();
+}
+
+void checkSignals() {
+    if (PyErr_CheckSignals() != 0) throw py::error_already_set();
+}
+
+const char* typeName(PyObject* object) { return Py_TYPE(object)->tp_name; }
+
+// ---- Texts in ---------------------------------------------------------------------
+
+// A code point's UTF-8 length by the rule above; a value beyond Unicode (a
+// NumPy str may hold one) stands for U+FFFD.
+inline unsigned utf8Length(uint32_t c) {
+    if (c < 0x80) return 1;
+    if (c < 0x800) return 2;
+    if (c >= 0xD800 && c <= 0xDFFF) return c >= 0xDC80 && c <= 0xDCFF ? 1 : 3;
+    if (c < 0x10000) return 3;
+    return c < 0x110000 ? 4 : 3;
+}
+
+inline char* putUtf8(char* out, uint32_t c) {
+    if (c < 0x80) {
+        *out++ = static_cast<char>(c);
+        return out;
+    }
+    if (c >= 0xD800 && c <= 0xDFFF) {
+        if (c >= 0xDC80 && c <= 0xDCFF) {
+            *out++ = static_cast<char>(c - 0xDC00);
+            return out;
+        }
+        c = 0xFFFD;
+    } else if (c >= 0x110000) {
+        c = 0xFFFD;
+    }
+    if (c < 0x80) {
+        *out++ = static_cast<char>(c);
+    } else if (c < 0x800) {
+        *out++ = static_cast<char>(0xC0 | (c >> 6));
+        *out++ = static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        *out++ = static_cast<char>(0xE0 | (c >> 12));
+        *out++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        *out++ = static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        *out++ = static_cast<char>(0xF0 | (c >> 18));
+        *out++ = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        *out++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        *out++ = static_cast<char>(0x80 | (c & 0x3F));
+    }
+    return out;
+}
+
+// An identity number's characters, without the NUL of IDN_NUMBER_SIZE.
+constexpr size_t numberLength = IDN_NUMBER_SIZE - 1;
+
+// The most bytes a held prefix takes: IDN_INPUT_HELD_BYTES and the rest of
+// the code point that reaches them.
+constexpr size_t prefixCapacity = IDN_INPUT_HELD_BYTES + 4;
+
+// Writes the UTF-8 of the first code points of `units` at `out`, until at
+// least IDN_INPUT_HELD_BYTES bytes or the end (what a verdict reads), and
+// returns how many; `total` gets the whole text's UTF-8 length.
+template <typename Unit>
+size_t encodePrefix(const Unit* units, size_t count, char* out, uint64_t& total) {
+    char* const start = out;
+    size_t i = 0;
+    for (; i < count && static_cast<size_t>(out - start) < IDN_INPUT_HELD_BYTES; ++i) out = putUtf8(out, units[i]);
+    uint64_t length = static_cast<uint64_t>(out - start);
+    for (; i < count; ++i) length += utf8Length(units[i]);
+    total = length;
+    return static_cast<size_t>(out - start);
+}
+
+template <typename Unit>
+void encodeWhole(const Unit* units, size_t count, std::string& out) {
+    size_t length = 0;
+    for (size_t i = 0; i < count; ++i) length += utf8Length(units[i]);
+    out.resize(length);
+    char* at = out.data();
+    for (size_t i = 0; i < count; ++i) at = putUtf8(at, units[i]);
+}
+
+bool isCompactAscii(PyObject* text) { return PyUnicode_IS_COMPACT_ASCII(text); }
+
+// The prefix of a str that is not compact ASCII (see encodePrefix).
+size_t strPrefix(PyObject* text, char* out, uint64_t& total) {
+    const size_t count = static_cast<size_t>(PyUnicode_GET_LENGTH(text));
+    const void* data = PyUnicode_DATA(text);
+    switch (PyUnicode_KIND(text)) {
+    case PyUnicode_1BYTE_KIND: return encodePrefix(static_cast<const Py_UCS1*>(data), count, out, total);
+    case PyUnicode_2BYTE_KIND: return encodePrefix(static_cast<const Py_UCS2*>(data), count, out, total);
+    default: return encodePrefix(static_cast<const Py_UCS4*>(data), count, out, total);
+    }
+}
+
+// The UTF-8 bytes of a str or bytes argument of one call: in place when it
+// is bytes or compact ASCII, else encoded into the object's own buffer.
+class TextArgument {
+public:
+    // Raises TypeError, naming `what`, for anything but str and bytes.
+    TextArgument(PyObject* value, const char* what) {
+        if (PyBytes_Check(value)) {
+            data_ = PyBytes_AS_STRING(value);
+            size_ = static_cast<size_t>(PyBytes_GET_SIZE(value));
+        } else if (PyUnicode_Check(value)) {
+            if (isCompactAscii(value)) {
+                data_ = static_cast<const char*>(PyUnicode_DATA(value));
+                size_ = static_cast<size_t>(PyUnicode_GET_LENGTH(value));
+            } else {
+                const size_t count = static_cast<size_t>(PyUnicode_GET_LENGTH(value));
+                const void* units = PyUnicode_DATA(value);
+                switch (PyUnicode_KIND(value)) {
+                case PyUnicode_1BYTE_KIND: encodeWhole(static_cast<const Py_UCS1*>(units), count, owned_); break;
+                case PyUnicode_2BYTE_KIND: encodeWhole(static_cast<const Py_UCS2*>(units), count, owned_); break;
+                default: encodeWhole(static_cast<const Py_UCS4*>(units), count, owned_); break;
+                }
+                data_ = owned_.data();
+                size_ = owned_.size();
+            }
+        } else {
+            PyErr_Format(PyExc_TypeError, "%s takes str or bytes, not %s", what, typeName(value));
+            throw py::error_already_set();
+        }
+    }
+    TextArgument(const TextArgument&) = delete;
+    TextArgument& operator=(const TextArgument&) = delete;
+
+    const char* data() const { return data_; }
+    size_t size() const { return size_; }
+
+private:
+    const char* data_ = "";
+    size_t size_ = 0;
+    std::string owned_;
+};
+
+// ---- Objects made once ------------------------------------------------------------
 
 PyObject* newInteger(long value) {
     PyObject* integer = PyLong_FromLong(value);
@@ -57,7 +248,8 @@ PyObject* newInteger(long value) {
     return integer;
 }
 
-// A new reference to type(*arguments), taking the arguments' references.
+// A new reference to type(*arguments), taking the arguments' references. It
+// runs Python code (a NamedTuple's __new__), so the GIL may pass meanwhile.
 template <typename... Arguments>
 PyObject* newInstance(PyObject* type, Arguments... arguments) {
     PyObject* tuple = PyTuple_Pack(sizeof...(arguments), arguments...);
@@ -69,28 +261,14 @@ PyObject* newInstance(PyObject* type, Arguments... arguments) {
     return instance;
 }
 
-// The record types of idnumber (typing.NamedTuple classes, and Verdict, a
-// frozen dataclass with slots, with the descriptors of its slots in field
-// order), set once by idnumber/__init__.py, and the values besides None and
-// NaN that a batch takes for a missing item (pandas' NA and NaT).
-struct Types {
-    PyObject* verdict = nullptr;
-    std::vector<PyObject*> verdictSlots;
-    PyObject* historyRecord = nullptr;
-    PyObject* successor = nullptr;
-    PyObject* presentCode = nullptr;
-    PyObject* region = nullptr;
-    std::vector<PyObject*> missing;
-};
-Types types;
-
-void needTypes() {
-    if (types.historyRecord == nullptr) throw std::runtime_error("idnumber._native.set_types was not called");
+PyObject* newReference(PyObject* object) {
+    Py_INCREF(object);
+    return object;
 }
 
 // The str of a text of the library's constant data, one object per text.
 // Its keys are pointers into that data, so the map stays as small as the
-// tables.
+// tables. Borrowed references.
 PyObject* constantText(const char* utf8) {
     static std::unordered_map<const char*, PyObject*> objects;
     const auto found = objects.find(utf8);
@@ -100,9 +278,11 @@ PyObject* constantText(const char* utf8) {
     return text;
 }
 
-// Fixed names: the reasons, kinds, sexes and check characters, looked up
-// per row from small tables made on first use. Borrowed references; Py_None
-// where a name is null.
+PyObject* optionalConstantText(const char* utf8) { return utf8 != nullptr ? constantText(utf8) : Py_None; }
+
+// Fixed names: the reasons, kinds, sexes, hints and check characters, looked
+// up per row from small tables. Borrowed references; Py_None where the C API
+// names nothing.
 PyObject* reasonObject(int reason) {
     static PyObject* objects[IDN_REASON_DATE + 1] = {};
     if (reason <= IDN_VALID || reason > IDN_REASON_DATE) return Py_None;
@@ -118,9 +298,17 @@ PyObject* kindObject(int kind) {
 }
 
 PyObject* sexObject(int sex) {
-    static PyObject* const male = newText(u8"男");
-    static PyObject* const female = newText(u8"女");
-    return sex == IDN_SEX_MALE ? male : sex == IDN_SEX_FEMALE ? female : Py_None;
+    static PyObject* objects[IDN_SEX_FEMALE + 1] = {};
+    if (sex != IDN_SEX_MALE && sex != IDN_SEX_FEMALE) return Py_None;
+    if (objects[sex] == nullptr) objects[sex] = constantText(idn_sex_name(sex));
+    return objects[sex];
+}
+
+PyObject* hintObject(int hint) {
+    static PyObject* objects[IDN_HINT_SPACES + 1] = {};
+    if (hint <= IDN_HINT_NONE || hint > IDN_HINT_SPACES) return Py_None;
+    if (objects[hint] == nullptr) objects[hint] = constantText(idn_hint_name(hint));
+    return objects[hint];
 }
 
 PyObject* checkObject(char check) {
@@ -136,21 +324,22 @@ PyObject* emptyTuple() {
     return empty;
 }
 
-// The refusal's message; those of texts up to 255 bytes are kept, per
-// reason and length (the length message names the length).
+// The refusal's message: a borrowed reference, kept per reason and length
+// for texts up to 255 bytes (the length message names the length); for a
+// longer text a new reference, and `fresh` set.
 PyObject* messageObject(int reason, uint64_t length, bool& fresh) {
     static PyObject* kept[IDN_REASON_DATE + 1][256] = {};
     fresh = false;
-    if (reason == IDN_VALID) return Py_None;
+    if (reason <= IDN_VALID || reason > IDN_REASON_DATE) return Py_None;
     if (length < 256 && kept[reason][length] != nullptr) return kept[reason][length];
-    idn_verdict verdict{};
+    idn_verdict_t verdict{};
     verdict.reason = reason;
     verdict.length = length;
-    char text[256];
+    char text[IDN_REASON_MESSAGE_SIZE];
     size_t written = 0;
-    if (idn_reason_message(&verdict, text, sizeof text, &written) != IDN_OK)
-        throw std::runtime_error("idn_reason_message failed");
-    PyObject* message = newText(text, static_cast<Py_ssize_t>(written));
+    const int status = idn_reason_message(&verdict, text, sizeof text, &written);
+    if (status != IDN_OK) raiseStatus("idn_reason_message", status);
+    PyObject* message = newText(text, written);
     if (length < 256) {
         kept[reason][length] = message;
     } else {
@@ -159,21 +348,28 @@ PyObject* messageObject(int reason, uint64_t length, bool& fresh) {
     return message;
 }
 
+// ---- Region codes ------------------------------------------------------------------
+
 // What the tables and the history say of a region code, as verify's fields.
 // Borrowed references, kept for the life of the process. What a batch reads
-// for every row fills one cache line; the memo of in-use answers the next.
+// for every row fills one cache line; the rest, the next.
 struct alignas(64) RegionEntry {
     int32_t code;
-    // Cells of a batch that hold the seven objects below without having
-    // counted their reference yet (see DeferredReferences).
-    uint32_t pendingUses;
-    PyObject* province;
-    PyObject* city;
-    PyObject* county;
-    PyObject* status;
-    PyObject* history;     // tuple of HistoryRecord
-    PyObject* successors;  // tuple of Successor
-    PyObject* now;         // tuple of PresentCode
+    uint32_t index;  // in `entries` below
+    // province, city, county, code_status; history (a tuple of
+    // HistoryRecord), successors (of Successor), now (of PresentCode): in
+    // the order of their ObjectFields, from provinceField.
+    PyObject* objects[7];
+    PyObject*& province() { return objects[0]; }
+    PyObject*& city() { return objects[1]; }
+    PyObject*& county() { return objects[2]; }
+    PyObject*& status() { return objects[3]; }
+    PyObject*& history() { return objects[4]; }
+    PyObject*& successors() { return objects[5]; }
+    PyObject*& now() { return objects[6]; }
+    // The Nationality of the code's valid numbers, from the record of the
+    // first one verified (nullptr until then; None but for foreigners' cards).
+    PyObject* nationality;
     // idn_in_use_at_birth's answers for the birth years 1900-2091, asked
     // once each: bit y - 1900 of `asked` says that bit y - 1900 of `inUse`
     // holds the answer. Looking the history up costs more than the rest of
@@ -182,9 +378,13 @@ struct alignas(64) RegionEntry {
     uint64_t inUse[3];
 };
 
+static_assert(offsetof(RegionEntry, nationality) == 64, "a row's objects fill the entry's first cache line");
+
 constexpr int firstMemoYear = 1900;
 constexpr int memoYears = 3 * 64;
 
+// Set without running Python code, so under the GIL no other thread sees a
+// word half set.
 bool entryInUseAtBirth(RegionEntry& entry, int year) {
     const int bit = year - firstMemoYear;
     if (bit < 0 || bit >= memoYears) return idn_in_use_at_birth(entry.code, year) != 0;
@@ -199,102 +399,122 @@ bool entryInUseAtBirth(RegionEntry& entry, int year) {
 
 PyObject* historyTuple(int32_t code) {
     const size_t count = idn_history_count(code);
-    if (count == 0) return emptyTuple();
-    PyObject* tuple = PyTuple_New(static_cast<Py_ssize_t>(count));
-    if (tuple == nullptr) throw py::error_already_set();
-    py::object owner = py::reinterpret_steal<py::object>(tuple);
+    if (count == 0) return newReference(emptyTuple());
+    py::object tuple = py::reinterpret_steal<py::object>(PyTuple_New(static_cast<Py_ssize_t>(count)));
+    if (!tuple) throw py::error_already_set();
     for (size_t i = 0; i < count; ++i) {
-        idn_history_record record{};
-        if (idn_history_record_at(code, i, &record) != IDN_OK) throw std::runtime_error("idn_history_record_at failed");
-        PyObject* until = Py_None;
-        if (record.until != 0) {
-            until = newInteger(record.until);
-        } else {
-            Py_INCREF(Py_None);
-        }
-        PyObject* texts[] = {constantText(record.name), constantText(record.province),
-                             constantText(record.prefecture), constantText(record.level)};
-        for (PyObject* text : texts) Py_INCREF(text);
-        PyTuple_SET_ITEM(tuple, static_cast<Py_ssize_t>(i),
-                         newInstance(types.historyRecord, newInteger(record.code), texts[0], texts[1], texts[2],
-                                     texts[3], newInteger(record.from), until));
+        idn_history_record_t record{};
+        const int status = idn_history_at(code, i, &record);
+        if (status != IDN_OK) raiseStatus("idn_history_at", status);
+        PyObject* until = record.until != 0 ? newInteger(record.until) : newReference(Py_None);
+        PyTuple_SET_ITEM(tuple.ptr(), static_cast<Py_ssize_t>(i),
+                         newInstance(types.historyRecord, newInteger(record.code),
+                                     newReference(constantText(record.name)),
+                                     newReference(constantText(record.province)),
+                                     newReference(constantText(record.prefecture)),
+                                     newReference(constantText(record.level)), newInteger(record.from), until));
     }
-    return owner.release().ptr();
+    return tuple.release().ptr();
 }
 
 PyObject* successorsTuple(int32_t code) {
-    idn_successor successors[IDN_MAX_SUCCESSORS];
+    idn_successor_t successors[IDN_MAX_SUCCESSORS];
     size_t count = 0;
-    if (idn_successors(code, successors, IDN_MAX_SUCCESSORS, &count) != IDN_OK)
-        throw std::runtime_error("idn_successors failed");
-    if (count == 0) return emptyTuple();
-    PyObject* tuple = PyTuple_New(static_cast<Py_ssize_t>(count));
-    if (tuple == nullptr) throw py::error_already_set();
-    py::object owner = py::reinterpret_steal<py::object>(tuple);
+    const int status = idn_successors(code, successors, IDN_MAX_SUCCESSORS, &count);
+    if (status != IDN_OK) raiseStatus("idn_successors", status);
+    if (count == 0) return newReference(emptyTuple());
+    py::object tuple = py::reinterpret_steal<py::object>(PyTuple_New(static_cast<Py_ssize_t>(count)));
+    if (!tuple) throw py::error_already_set();
     for (size_t i = 0; i < count; ++i) {
-        PyObject* name = constantText(successors[i].name);
-        PyObject* status = constantText(successors[i].in_use != 0 ? "in_use" : "abolished");
-        Py_INCREF(name);
-        Py_INCREF(status);
-        PyTuple_SET_ITEM(tuple, static_cast<Py_ssize_t>(i),
-                         newInstance(types.successor, newInteger(successors[i].code), name, status));
+        PyTuple_SET_ITEM(tuple.ptr(), static_cast<Py_ssize_t>(i),
+                         newInstance(types.successor, newInteger(successors[i].code),
+                                     newReference(constantText(successors[i].name)),
+                                     newReference(constantText(idn_code_state_name(successors[i].state)))));
     }
-    return owner.release().ptr();
+    return tuple.release().ptr();
 }
 
 PyObject* nowTuple(int32_t code) {
-    idn_present_code codes[IDN_MAX_NOW_CODES];
+    idn_present_code_t codes[IDN_MAX_NOW_CODES];
     size_t count = 0;
-    if (idn_now(code, codes, IDN_MAX_NOW_CODES, &count) != IDN_OK) throw std::runtime_error("idn_now failed");
-    if (count == 0) return emptyTuple();
-    PyObject* tuple = PyTuple_New(static_cast<Py_ssize_t>(count));
-    if (tuple == nullptr) throw py::error_already_set();
-    py::object owner = py::reinterpret_steal<py::object>(tuple);
+    const int status = idn_now_codes(code, codes, IDN_MAX_NOW_CODES, &count);
+    if (status != IDN_OK) raiseStatus("idn_now_codes", status);
+    if (count == 0) return newReference(emptyTuple());
+    py::object tuple = py::reinterpret_steal<py::object>(PyTuple_New(static_cast<Py_ssize_t>(count)));
+    if (!tuple) throw py::error_already_set();
     for (size_t i = 0; i < count; ++i) {
-        PyObject* name = constantText(codes[i].name);
-        Py_INCREF(name);
-        PyTuple_SET_ITEM(tuple, static_cast<Py_ssize_t>(i),
-                         newInstance(types.presentCode, newInteger(codes[i].code), name));
+        PyTuple_SET_ITEM(tuple.ptr(), static_cast<Py_ssize_t>(i),
+                         newInstance(types.presentCode, newInteger(codes[i].code),
+                                     newReference(constantText(codes[i].name))));
     }
-    return owner.release().ptr();
+    return tuple.release().ptr();
 }
 
-// The entry of a six-digit code, made on first use and kept: its address
-// never changes. Codes index a table of a million slots (4 MB, made on first
-// use). Real data names a few thousand codes; valid numbers of every
-// possible code would make a million entries of about 120 bytes, whose texts
-// and empty tuples are shared.
+// Entries of six-digit codes, made on first use and kept: a deque, so an
+// entry's address never changes. Codes index a table of a million slots (4
+// MB, made on first use). Real data names a few thousand codes; valid numbers
+// of every possible code would make a million entries of about 130 bytes,
+// whose texts and empty tuples are shared.
 constexpr int32_t codeSlots = 1000000;
+std::vector<uint32_t> entrySlots;
+std::deque<RegionEntry> entries;
 
 RegionEntry& regionEntry(int32_t code) {
-    static std::vector<uint32_t> slots;
-    static std::deque<RegionEntry> entries;
     if (code < 0 || code >= codeSlots) throw std::runtime_error("region code out of range");
-    if (slots.empty()) slots.assign(codeSlots, 0);
-    if (slots[code] != 0) return entries[slots[code] - 1];
+    if (entrySlots.empty()) entrySlots.assign(codeSlots, 0);
+    if (entrySlots[code] != 0) return entries[entrySlots[code] - 1];
     needTypes();
-    idn_region_fields texts{};
-    idn_region_texts(code, &texts);
+    idn_region_fields_t fields{};
+    const int status = idn_region_fields(code, &fields);
+    if (status != IDN_OK) raiseStatus("idn_region_fields", status);
+    // The tuples are made first: making a NamedTuple runs Python code, and
+    // another thread may make the same entry meanwhile.
+    const py::object history = py::reinterpret_steal<py::object>(historyTuple(code));
+    const py::object successors = py::reinterpret_steal<py::object>(successorsTuple(code));
+    const py::object now = py::reinterpret_steal<py::object>(nowTuple(code));
+    if (entrySlots[code] != 0) return entries[entrySlots[code] - 1];
     RegionEntry entry{};
     entry.code = code;
-    entry.province = constantText(texts.province);
-    entry.city = constantText(texts.city);
-    entry.county = constantText(texts.county);
-    entry.status = constantText(idn_code_status_name(idn_code_status(code)));
-    entry.history = historyTuple(code);
-    entry.successors = successorsTuple(code);
-    entry.now = nowTuple(code);
+    entry.index = static_cast<uint32_t>(entries.size());
+    entry.province() = constantText(fields.province);
+    entry.city() = constantText(fields.city);
+    entry.county() = constantText(fields.county);
+    entry.status() = constantText(idn_code_state_name(idn_code_state(code)));
+    entry.history() = history.ptr();
+    entry.successors() = successors.ptr();
+    entry.now() = now.ptr();
     entries.push_back(entry);
-    slots[code] = static_cast<uint32_t>(entries.size());
+    entrySlots[code] = static_cast<uint32_t>(entries.size());
+    // Kept for the life of the process.
+    history.inc_ref();
+    successors.inc_ref();
+    now.inc_ref();
     return entries.back();
 }
 
-// ---- Dates --------------------------------------------------------------------
+// The Nationality of a valid number's code (borrowed), from the library's
+// record of `text` (`held` bytes of `length`), made once per code.
+PyObject* entryNationality(RegionEntry& entry, int kind, const char* text, size_t held, uint64_t length,
+                           int yearLimit) {
+    if (kind != IDN_KIND_FOREIGNER_CARD) return Py_None;
+    if (entry.nationality != nullptr) return entry.nationality;
+    char record[IDN_VERIFY_JSON_SIZE];
+    size_t written = 0;
+    const int status = idn_verify_json_prefix(text, held, length, yearLimit, 0, record, sizeof record, &written);
+    if (status != IDN_OK) raiseStatus("idn_verify_json", status);
+    const py::object json = py::reinterpret_steal<py::object>(newText(record, written));
+    // Runs Python code: another thread may set it meanwhile.
+    PyObject* nationality = PyObject_CallOneArg(types.nationalityOf, json.ptr());
+    if (nationality == nullptr) throw py::error_already_set();
+    if (entry.nationality != nullptr) {
+        Py_DECREF(nationality);
+    } else {
+        entry.nationality = nationality;
+    }
+    return entry.nationality;
+}
 
-// Whether the digits name a real calendar date, which datetime.date holds (a
-// number's year has 4 digits): a valid number's date only has month <= 12
-// and day <= 31.
-bool isRealDate(int year, int month, int day) { return idn_is_calendar_date(year, month, day) == 1; }
+// ---- Dates --------------------------------------------------------------------
 
 // Days since 1970-01-01 of a proleptic Gregorian date (H. Hinnant's
 // days_from_civil).
@@ -314,7 +534,7 @@ constexpr int64_t nanosecondsPerDay = 86400LL * 1000000000LL;
 
 // ---- One verdict -------------------------------------------------------------------
 
-// A verdict in 16 bytes, as the batch keeps it between its passes.
+// A verdict in 16 bytes, as a chunk keeps it between its passes.
 constexpr uint8_t nullRow = 0xFF;  // reason of a missing item
 
 struct Row {
@@ -326,12 +546,27 @@ struct Row {
     uint8_t kind;
     uint8_t sex;
     char check;
+    uint8_t hint;
 };
 
-Row rowOf(const char* text, size_t length, int yearLimit) {
-    idn_verdict verdict{};
-    idn_verify(text, length, yearLimit, &verdict);
+// Where one item's bytes are: its first `held` bytes (at least
+// min(length, IDN_INPUT_HELD_BYTES)) of `length`.
+struct Text {
+    const char* data;
+    size_t held;
+    uint64_t length;
+};
+
+// `year` resolved (1-9999, never 0); writes the numberLength characters of a
+// fifteen-digit text's upgrade into `upgraded` when it is not null.
+Row rowOf(const Text& text, int year, bool withHint, char* upgraded) {
+    idn_verdict_t verdict{};
+    const int status = idn_verify_prefix(text.data, text.held, text.length, year, &verdict);
     Row row{};
+    if (status != IDN_OK) {  // not for a resolved year and a prefix held whole
+        row.reason = nullRow;
+        return row;
+    }
     row.reason = static_cast<uint8_t>(verdict.reason);
     row.check = static_cast<char>(verdict.expected_check);
     if (verdict.reason == IDN_VALID) {
@@ -341,6 +576,14 @@ Row rowOf(const char* text, size_t length, int yearLimit) {
         row.day = static_cast<int8_t>(verdict.birth_day);
         row.kind = static_cast<uint8_t>(verdict.kind);
         row.sex = static_cast<uint8_t>(verdict.sex);
+    } else if (withHint) {
+        int32_t hint = IDN_HINT_NONE;
+        char number[IDN_NUMBER_SIZE];
+        if (idn_hint_of_prefix(text.data, text.held, text.length, year, &hint, number, sizeof number, nullptr) ==
+            IDN_OK) {
+            row.hint = static_cast<uint8_t>(hint);
+            if (hint == IDN_HINT_FIFTEEN_DIGITS && upgraded != nullptr) std::memcpy(upgraded, number, numberLength);
+        }
     }
     return row;
 }
@@ -351,12 +594,15 @@ enum ObjectField {
     reasonField,
     messageField,
     checkField,
+    hintField,
+    upgradedField,
+    kindField,
+    nationalityField,
     birthTextField,
     sexField,
     provinceField,
     cityField,
     countyField,
-    kindField,
     statusField,
     historyField,
     successorsField,
@@ -365,36 +611,17 @@ enum ObjectField {
 };
 
 const char* const objectFieldNames[objectFieldCount] = {
-    "reason", "message", "expected_check", "birth_date_text", "sex", "province", "city",
-    "county", "kind", "code_status", "history", "successors", "now"};
+    "reason", "message", "expected_check", "hint",     "upgraded", "kind",   "nationality", "birth_date_text",
+    "sex",    "province", "city",          "county",   "code_status", "history", "successors", "now"};
 
-// Borrowed references to the row's object fields; the birth-date text is the
-// caller's. `freshMessage` says that fields[messageField] is a new
-// reference the caller must release. Returns the region's entry for a valid
-// number, else nullptr; without `needEntry`, the entry's fields stay None.
-inline RegionEntry* objectFields(const Row& row, uint64_t length, PyObject* birthText,
-                                 PyObject* (&fields)[objectFieldCount], bool& freshMessage, bool needEntry = true) {
-    freshMessage = false;
-    for (PyObject*& field : fields) field = Py_None;
-    if (row.reason == nullRow) return nullptr;
-    fields[reasonField] = reasonObject(row.reason);
-    fields[messageField] = messageObject(row.reason, length, freshMessage);
-    fields[checkField] = checkObject(row.check);
-    if (row.reason != IDN_VALID) return nullptr;
-    fields[birthTextField] = birthText;
-    fields[sexField] = sexObject(row.sex);
-    fields[kindField] = kindObject(row.kind);
-    if (!needEntry) return nullptr;
-    RegionEntry& entry = regionEntry(row.code);
-    fields[provinceField] = entry.province;
-    fields[cityField] = entry.city;
-    fields[countyField] = entry.county;
-    fields[statusField] = entry.status;
-    fields[historyField] = entry.history;
-    fields[successorsField] = entry.successors;
-    fields[nowField] = entry.now;
-    return &entry;
-}
+// The fields a valid number takes from its region's entry, whose references
+// a batch counts once per chunk.
+constexpr ObjectField entryFields[] = {provinceField, cityField,      countyField, statusField,
+                                       historyField,  successorsField, nowField};
+
+static_assert(nowField - provinceField == 6, "the entry's objects are in ObjectField order");
+
+PyObject* entryObject(const RegionEntry& entry, ObjectField f) { return entry.objects[f - provinceField]; }
 
 // "YYYYMMDD" of a valid number's date.
 PyObject* newBirthText(const Row& row) {
@@ -407,439 +634,31 @@ PyObject* newBirthText(const Row& row) {
     return newText(text, sizeof text);
 }
 
-// ---- Taking the items of a batch -------------------------------------------------
+int resolvedYear(int yearLimit) { return yearLimit != 0 ? yearLimit : idn_current_year(); }
 
-const char* typeName(PyObject* object) { return Py_TYPE(object)->tp_name; }
-
-// Where one item's bytes are; data == nullptr and missing set for a null.
-struct Text {
-    const char* data;
-    size_t length;
-    bool missing;
-};
-
-bool isMissing(PyObject* item) {
-    if (item == Py_None) return true;
-    if (PyFloat_Check(item)) return std::isnan(PyFloat_AS_DOUBLE(item));
-    for (PyObject* marker : types.missing)
-        if (item == marker) return true;
-    return false;
+// A year limit from Python: 0 (the clock's year) or 1 to IDN_YEAR_LIMIT_MAX,
+// as the C API takes it; otherwise IdNumberError with the library's message.
+int yearLimitOf(const py::object& value) {
+    if (value.is_none()) return 0;
+    int overflow = 0;
+    const long long limit = PyLong_AsLongLongAndOverflow(value.ptr(), &overflow);
+    if (limit == -1 && PyErr_Occurred()) throw py::error_already_set();
+    idn_verdict_t verdict{};
+    if (overflow == 0 && limit >= std::numeric_limits<int>::min() && limit <= std::numeric_limits<int>::max() &&
+        idn_verify("", 0, static_cast<int>(limit), &verdict) == IDN_OK)
+        return static_cast<int>(limit);
+    const std::string digits = py::str(value).cast<std::string>();
+    const idn_option_names_t names{nullptr, nullptr, nullptr, nullptr, nullptr,
+                                   nullptr, nullptr, nullptr, "year_limit"};
+    char message[IDN_MESSAGE_SIZE];
+    size_t written = 0;
+    const int status = idn_option_message(IDN_ERROR_YEAR_LIMIT, digits.data(), digits.size(), &names, message,
+                                          sizeof message, &written);
+    if (status != IDN_OK) raiseStatus("idn_option_message", status);
+    raiseRefusal(message, written, IDN_ERROR_YEAR_LIMIT, "year_limit");
 }
 
-// The items of a batch and the references that keep their bytes alive. Its
-// destructor runs with the GIL held.
-class Items {
-public:
-    ~Items() {
-        for (PyObject* each : owned_) Py_DECREF(each);
-    }
-
-    std::vector<Text> texts;
-    std::vector<char> converted;  // the UTF-8 of a NumPy array of str
-
-    void reserve(size_t count) {
-        texts.reserve(count);
-        owned_.reserve(count);
-    }
-
-    // Keeps a reference to an object whose memory texts point into.
-    void keep(PyObject* object) {
-        owned_.push_back(object);
-        Py_INCREF(object);
-    }
-
-    // Takes a new reference to the item and locates its bytes.
-    void add(PyObject* item, const char* caller) {
-        keep(item);
-        if (PyUnicode_Check(item)) {
-            if (PyUnicode_IS_COMPACT_ASCII(item)) {
-                texts.push_back({static_cast<const char*>(PyUnicode_DATA(item)),
-                                 static_cast<size_t>(PyUnicode_GET_LENGTH(item)), false});
-                return;
-            }
-            Py_ssize_t length = 0;
-            const char* data = PyUnicode_AsUTF8AndSize(item, &length);
-            if (data == nullptr) {
-                // Lone surrogates: their own three bytes each, which no
-                // number has, so the verdict is still a refusal.
-                PyErr_Clear();
-                PyObject* bytes = PyUnicode_AsEncodedString(item, "utf-8", "surrogatepass");
-                if (bytes == nullptr) throw py::error_already_set();
-                keep(bytes);
-                Py_DECREF(bytes);
-                texts.push_back({PyBytes_AS_STRING(bytes), static_cast<size_t>(PyBytes_GET_SIZE(bytes)), false});
-                return;
-            }
-            texts.push_back({data, static_cast<size_t>(length), false});
-            return;
-        }
-        if (PyBytes_Check(item)) {
-            texts.push_back({PyBytes_AS_STRING(item), static_cast<size_t>(PyBytes_GET_SIZE(item)), false});
-            return;
-        }
-        if (isMissing(item)) {
-            texts.push_back({nullptr, 0, true});
-            return;
-        }
-        const bool number = PyLong_Check(item) || PyFloat_Check(item) || PyNumber_Check(item);
-        PyErr_Format(PyExc_TypeError, "%s: item %zu is %s, not str or bytes%s", caller, texts.size(),
-                     typeName(item),
-                     number ? " (an identity number is a text: read the column as str, since a number "
-                              "loses its X and leading zeros)"
-                            : "");
-        throw py::error_already_set();
-    }
-
-private:
-    std::vector<PyObject*> owned_;
-};
-
-// The length of code point c in UTF-8 (lone surrogates take their three
-// bytes; a value beyond Unicode stands for U+FFFD), and its bytes.
-size_t utf8Length(uint32_t c) { return c < 0x80 ? 1 : c < 0x800 ? 2 : c < 0x10000 || c >= 0x110000 ? 3 : 4; }
-
-char* putUtf8(char* out, uint32_t c) {
-    if (c >= 0x110000) c = 0xFFFD;
-    if (c < 0x80) {
-        *out++ = static_cast<char>(c);
-    } else if (c < 0x800) {
-        *out++ = static_cast<char>(0xC0 | (c >> 6));
-        *out++ = static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        *out++ = static_cast<char>(0xE0 | (c >> 12));
-        *out++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        *out++ = static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        *out++ = static_cast<char>(0xF0 | (c >> 18));
-        *out++ = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        *out++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        *out++ = static_cast<char>(0x80 | (c & 0x3F));
-    }
-    return out;
-}
-
-// A one-dimensional NumPy array of bytes ('S') or str ('U', UCS-4), each
-// element without its trailing NULs, as NumPy itself reads it. Bytes are
-// read in place (the array is referenced, so it cannot be resized); str is
-// converted into one buffer of UTF-8, sized in a first pass.
-void takeFixedWidth(const py::array& array, Items& items) {
-    const size_t count = static_cast<size_t>(array.shape(0));
-    const size_t width = static_cast<size_t>(array.itemsize());
-    const Py_ssize_t stride = array.strides(0);
-    const char* base = static_cast<const char*>(array.data());
-    items.keep(array.ptr());
-    items.texts.reserve(count);
-    if (array.dtype().kind() == 'S') {
-        for (size_t i = 0; i < count; ++i) {
-            const char* element = base + static_cast<Py_ssize_t>(i) * stride;
-            size_t length = width;
-            while (length > 0 && element[length - 1] == '\0') --length;
-            items.texts.push_back({element, length, false});
-        }
-        return;
-    }
-    auto codePoint = [](const char* element, size_t k) {
-        uint32_t c = 0;
-        std::memcpy(&c, element + k * 4, 4);
-        return c;
-    };
-    size_t total = 0;
-    for (size_t i = 0; i < count; ++i) {
-        const char* element = base + static_cast<Py_ssize_t>(i) * stride;
-        size_t characters = width / 4;
-        while (characters > 0 && codePoint(element, characters - 1) == 0) --characters;
-        size_t length = 0;
-        for (size_t k = 0; k < characters; ++k) length += utf8Length(codePoint(element, k));
-        // The element's characters for now, its UTF-8 length below.
-        items.texts.push_back({nullptr, characters, false});
-        total += length;
-    }
-    items.converted.resize(total);
-    char* out = items.converted.data();
-    for (size_t i = 0; i < count; ++i) {
-        const char* element = base + static_cast<Py_ssize_t>(i) * stride;
-        Text& text = items.texts[i];
-        text.data = out;
-        for (size_t k = 0; k < text.length; ++k) out = putUtf8(out, codePoint(element, k));
-        text.length = static_cast<size_t>(out - text.data);
-    }
-}
-
-void takeItems(const py::object& values, Items& items) {
-    static const char* const caller = "verify_many";
-    if (py::isinstance<py::array>(values)) {
-        const py::array array = py::reinterpret_borrow<py::array>(values);
-        if (array.ndim() != 1) {
-            PyErr_Format(PyExc_ValueError, "verify_many: takes a one-dimensional array, not %zd-dimensional",
-                         static_cast<Py_ssize_t>(array.ndim()));
-            throw py::error_already_set();
-        }
-        const char kind = array.dtype().kind();
-        if (kind == 'U' && !array.dtype().attr("isnative").cast<bool>()) {
-            // UCS-4 of the other byte order: read a native copy.
-            takeFixedWidth(py::array(array.attr("astype")(array.dtype().attr("newbyteorder")("="))), items);
-            return;
-        }
-        if (kind == 'U' || kind == 'S') {
-            takeFixedWidth(array, items);
-            return;
-        }
-        if (kind != 'O') {
-            const std::string dtype = py::str(array.dtype()).cast<std::string>();
-            PyErr_Format(PyExc_TypeError,
-                         "verify_many: an array of %s holds no texts; an identity number is a text (read the "
-                         "column as str, since a number loses its X and leading zeros)",
-                         dtype.c_str());
-            throw py::error_already_set();
-        }
-        const size_t count = static_cast<size_t>(array.shape(0));
-        const Py_ssize_t stride = array.strides(0);
-        const char* base = static_cast<const char*>(array.data());
-        items.reserve(count);
-        for (size_t i = 0; i < count; ++i) {
-            PyObject* item = nullptr;
-            std::memcpy(&item, base + static_cast<Py_ssize_t>(i) * stride, sizeof item);
-            items.add(item != nullptr ? item : Py_None, caller);
-        }
-        return;
-    }
-    if (PyList_Check(values.ptr()) || PyTuple_Check(values.ptr())) {
-        // Each item is referenced before anything else runs, so a list
-        // changed later (by another thread) leaves the batch as it was.
-        PyObject* sequence = values.ptr();
-        const Py_ssize_t count = PySequence_Fast_GET_SIZE(sequence);
-        items.reserve(static_cast<size_t>(count));
-        for (Py_ssize_t i = 0; i < PySequence_Fast_GET_SIZE(sequence); ++i)
-            items.add(PySequence_Fast_GET_ITEM(sequence, i), caller);
-        return;
-    }
-    PyObject* iterator = PyObject_GetIter(values.ptr());
-    if (iterator == nullptr) {
-        PyErr_Clear();
-        PyErr_Format(PyExc_TypeError, "verify_many: takes an iterable of str or bytes, not %s",
-                     typeName(values.ptr()));
-        throw py::error_already_set();
-    }
-    const py::object owner = py::reinterpret_steal<py::object>(iterator);
-    const Py_ssize_t hint = PyObject_LengthHint(values.ptr(), 0);
-    if (hint < 0) PyErr_Clear();  // a failing __length_hint__ only costs the reservation
-    if (hint > 0) items.reserve(static_cast<size_t>(hint));
-    while (PyObject* item = PyIter_Next(iterator)) {
-        const py::object held = py::reinterpret_steal<py::object>(item);
-        items.add(item, caller);
-    }
-    if (PyErr_Occurred()) throw py::error_already_set();
-}
-
-// ---- The batch ---------------------------------------------------------------------
-
-// Index of a valid number's date (month 0-12, day 0-31) among the dates of
-// years 0-9999, for sharing birth-date texts within a batch.
-int32_t dateKey(const Row& row) { return (row.year * 13 + row.month) * 32 + row.day; }
-
-template <typename T>
-py::array_t<T> newColumn(size_t count) {
-    return py::array_t<T>(static_cast<py::ssize_t>(count));
-}
-
-// The fields a valid number takes from its region's entry.
-constexpr ObjectField entryFields[] = {provinceField, cityField,      countyField, statusField,
-                                       historyField,  successorsField, nowField};
-
-// References stored in a batch's cells but not yet counted. The objects of
-// region entries and the batch's birth-date texts are thousands, spread
-// over memory: incrementing their counts cell by cell misses the cache on
-// nearly every row. So each stored cell adds a use here, and the uses are
-// added to the objects' counts at the end of the pass, or when an error
-// ends it early (the cells already stored then hold counted references when
-// the arrays are released).
-class DeferredReferences {
-public:
-    // Room for the birth-date texts of `dates` dates; the entry fields that
-    // have columns.
-    DeferredReferences(size_t dates, std::vector<ObjectField> entryColumns)
-        : dates_(dates, SharedText{nullptr, 0}), entryColumns_(std::move(entryColumns)) {}
-    DeferredReferences(const DeferredReferences&) = delete;
-    DeferredReferences& operator=(const DeferredReferences&) = delete;
-    ~DeferredReferences() {
-        apply();
-        for (const SharedText& date : dates_) Py_XDECREF(date.text);
-    }
-
-    // The shared text of the date at `index`, made on first use, and one
-    // more cell that holds it.
-    PyObject* useDate(size_t index, const Row& row) {
-        SharedText& date = dates_[index];
-        if (date.text == nullptr) date.text = newBirthText(row);
-        ++date.uses;
-        return date.text;
-    }
-
-    void useEntry(RegionEntry& entry) {
-        if (entryColumns_.empty()) return;
-        if (entry.pendingUses++ == 0) entries_.push_back(&entry);
-    }
-
-    // Counts the uses; a loop of increments compiles to one addition.
-    void apply() {
-        for (RegionEntry* entry : entries_) {
-            for (const ObjectField f : entryColumns_) {
-                PyObject* const object = entryObject(*entry, f);
-                for (uint32_t k = 0; k < entry->pendingUses; ++k) Py_INCREF(object);
-            }
-            entry->pendingUses = 0;
-        }
-        entries_.clear();
-        for (SharedText& date : dates_) {
-            for (uint32_t k = 0; k < date.uses; ++k) Py_INCREF(date.text);
-            date.uses = 0;
-        }
-    }
-
-private:
-    static PyObject* entryObject(const RegionEntry& entry, ObjectField f) {
-        switch (f) {
-        case provinceField: return entry.province;
-        case cityField: return entry.city;
-        case countyField: return entry.county;
-        case statusField: return entry.status;
-        case historyField: return entry.history;
-        case successorsField: return entry.successors;
-        default: return entry.now;
-        }
-    }
-
-    struct SharedText {
-        PyObject* text;
-        uint32_t uses;
-    };
-    std::vector<SharedText> dates_;
-    std::vector<ObjectField> entryColumns_;
-    std::vector<RegionEntry*> entries_;
-};
-
-
-// The batch's columns: valid, missing (the rows of nulls), birth_date (days,
-// or nanoseconds since 1970) and in_use_at_birth as NumPy arrays of bool and
-// int64, and the object fields named in `wanted` (None: all of them).
-py::dict verifyBatch(const py::object& values, bool nanoseconds, const py::object& wanted) {
-    bool columnWanted[objectFieldCount];
-    bool inUseWanted = true;
-    for (int f = 0; f < objectFieldCount; ++f) columnWanted[f] = true;
-    if (!wanted.is_none()) {
-        const py::set names(wanted);
-        for (int f = 0; f < objectFieldCount; ++f) columnWanted[f] = names.contains(objectFieldNames[f]);
-        inUseWanted = names.contains("in_use_at_birth");
-    }
-    std::vector<ObjectField> entryColumns;
-    for (const ObjectField f : entryFields)
-        if (columnWanted[f]) entryColumns.push_back(f);
-    const bool needEntry = inUseWanted || !entryColumns.empty();
-
-    Items items;
-    takeItems(values, items);
-    const size_t count = items.texts.size();
-
-    py::array_t<bool> valid = newColumn<bool>(count);
-    py::array_t<bool> missing = newColumn<bool>(count);
-    py::array_t<int64_t> birthDate = newColumn<int64_t>(count);
-    py::array_t<bool> inUseColumn = newColumn<bool>(count);
-    // Every row is written by the second pass.
-    const std::unique_ptr<Row[]> rows(new Row[count]);
-    int32_t firstDate = std::numeric_limits<int32_t>::max(), lastDate = -1;
-    {
-        bool* validData = valid.mutable_data();
-        bool* missingData = missing.mutable_data();
-        int64_t* birthData = birthDate.mutable_data();
-        const int yearLimit = idn_current_year();
-        py::gil_scoped_release released;
-        for (size_t i = 0; i < count; ++i) {
-            const Text& text = items.texts[i];
-            Row& row = rows[i];
-            missingData[i] = text.missing;
-            if (text.missing) {
-                row = Row{};
-                row.reason = nullRow;
-            } else {
-                row = rowOf(text.data, text.length, yearLimit);
-            }
-            const bool isValid = row.reason == IDN_VALID;
-            validData[i] = isValid;
-            birthData[i] = notATime;
-            if (!isValid) continue;
-            const int32_t key = dateKey(row);
-            if (key < firstDate) firstDate = key;
-            if (key > lastDate) lastDate = key;
-            if (isRealDate(row.year, row.month, row.day)) {
-                const int64_t days = daysFromCivil(row.year, row.month, row.day);
-                birthData[i] = !nanoseconds ? days : days >= firstNanosecondDay ? days * nanosecondsPerDay : notATime;
-            }
-        }
-    }
-
-    // Birth-date texts shared within the batch, by date; a batch whose dates
-    // spread far wider than its rows makes one per row instead.
-    const bool shareDates = columnWanted[birthTextField] && lastDate >= firstDate &&
-                            static_cast<size_t>(lastDate - firstDate) <= 4 * count + 4096;
-    DeferredReferences deferred(shareDates ? static_cast<size_t>(lastDate - firstDate) + 1 : 0, entryColumns);
-
-    py::dtype objectType("O");
-    std::vector<py::object> columns(objectFieldCount);
-    PyObject** cells[objectFieldCount] = {};
-    for (int f = 0; f < objectFieldCount; ++f) {
-        if (!columnWanted[f]) continue;
-        py::array column(objectType, std::vector<py::ssize_t>{static_cast<py::ssize_t>(count)});
-        // NumPy makes an object array of NULLs (never of references to
-        // release): each cell is stored once below, without reading it.
-        cells[f] = static_cast<PyObject**>(column.mutable_data());
-        columns[static_cast<size_t>(f)] = std::move(column);
-    }
-    bool* inUseData = inUseColumn.mutable_data();
-    PyObject* fields[objectFieldCount];
-    for (size_t i = 0; i < count; ++i) {
-        const Row& row = rows[i];
-        const bool isValid = row.reason == IDN_VALID;
-        PyObject* birthText = Py_None;
-        py::object freshBirthText;
-        if (isValid && columnWanted[birthTextField]) {
-            if (shareDates) {
-                // Counted by `deferred`.
-                birthText = deferred.useDate(static_cast<size_t>(dateKey(row) - firstDate), row);
-            } else {
-                freshBirthText = py::reinterpret_steal<py::object>(newBirthText(row));
-                birthText = freshBirthText.ptr();
-            }
-        }
-        bool freshMessage = false;
-        RegionEntry* entry = objectFields(row, items.texts[i].length, birthText, fields, freshMessage, needEntry);
-        inUseData[i] = inUseWanted && entry != nullptr && entryInUseAtBirth(*entry, row.year);
-        for (int f = 0; f < objectFieldCount; ++f)
-            if (columnWanted[f]) cells[f][i] = fields[f];
-        // The reasons, messages, check characters, sexes, kinds and None are
-        // a few objects, counted as they are stored.
-        for (const ObjectField f : {reasonField, messageField, checkField, sexField, kindField})
-            if (columnWanted[f]) Py_INCREF(fields[f]);
-        if (freshMessage) Py_DECREF(fields[messageField]);
-        if (entry != nullptr) {
-            deferred.useEntry(*entry);
-        } else {
-            for (const ObjectField f : entryColumns) Py_INCREF(fields[f]);
-        }
-        if (columnWanted[birthTextField] && !(isValid && shareDates)) Py_INCREF(fields[birthTextField]);
-    }
-    deferred.apply();
-
-    py::dict result;
-    result["valid"] = valid;
-    result["missing"] = missing;
-    result["birth_date"] = birthDate;
-    result["in_use_at_birth"] = inUseColumn;
-    for (int f = 0; f < objectFieldCount; ++f)
-        if (columnWanted[f]) result[objectFieldNames[f]] = columns[static_cast<size_t>(f)];
-    return result;
-}
-
-// ---- One number ----------------------------------------------------------------------
+// ---- Verify: one number ----------------------------------------------------------------
 
 // A Verdict made from its fields in order, stolen. It is made as
 // object.__new__ makes it and its slots set through their descriptors, as
@@ -847,10 +666,8 @@ py::dict verifyBatch(const py::object& values, bool nanoseconds, const py::objec
 // the verification.
 py::object newVerdict(std::initializer_list<PyObject*> fields) {
     std::vector<py::object> owned;
-    for (PyObject* field : fields) {
-        if (field == nullptr) throw py::error_already_set();
-        owned.push_back(py::reinterpret_steal<py::object>(field));
-    }
+    owned.reserve(fields.size());
+    for (PyObject* field : fields) owned.push_back(py::reinterpret_steal<py::object>(field));
     if (owned.size() != types.verdictSlots.size()) throw std::runtime_error("Verdict's fields changed");
     auto* type = reinterpret_cast<PyTypeObject*>(types.verdict);
     py::object verdict = py::reinterpret_steal<py::object>(PyBaseObject_Type.tp_new(type, emptyTuple(), nullptr));
@@ -862,182 +679,778 @@ py::object newVerdict(std::initializer_list<PyObject*> fields) {
     return verdict;
 }
 
-PyObject* newReference(PyObject* object) {
-    Py_INCREF(object);
-    return object;
+// The text's bytes, for verification: in place, or its prefix in `buffer`.
+Text textOf(PyObject* object, char (&buffer)[prefixCapacity], const char* what) {
+    if (PyBytes_Check(object))
+        return {PyBytes_AS_STRING(object), static_cast<size_t>(PyBytes_GET_SIZE(object)),
+                static_cast<uint64_t>(PyBytes_GET_SIZE(object))};
+    if (PyUnicode_Check(object)) {
+        if (isCompactAscii(object))
+            return {static_cast<const char*>(PyUnicode_DATA(object)), static_cast<size_t>(PyUnicode_GET_LENGTH(object)),
+                    static_cast<uint64_t>(PyUnicode_GET_LENGTH(object))};
+        uint64_t total = 0;
+        const size_t held = strPrefix(object, buffer, total);
+        return {buffer, held, total};
+    }
+    PyErr_Format(PyExc_TypeError, "%s takes str or bytes, not %s", what, typeName(object));
+    throw py::error_already_set();
 }
 
-// verify(text): the Verdict on one str or bytes.
-py::object verifyOne(const py::object& value) {
+// verify(text, year_limit): the Verdict on one str or bytes.
+py::object verifyOne(const py::object& value, const py::object& yearLimitValue) {
     needTypes();
-    const char* data = nullptr;
-    Py_ssize_t length = 0;
-    PyObject* object = value.ptr();
-    if (PyUnicode_Check(object)) {
-        data = PyUnicode_AsUTF8AndSize(object, &length);
-        if (data == nullptr) {
-            // Lone surrogates: verified as their own three bytes each.
-            PyErr_Clear();
-            PyObject* encoded = PyUnicode_AsEncodedString(object, "utf-8", "surrogatepass");
-            if (encoded == nullptr) throw py::error_already_set();
-            return verifyOne(py::reinterpret_steal<py::object>(encoded));
-        }
-    } else if (PyBytes_Check(object)) {
-        data = PyBytes_AS_STRING(object);
-        length = PyBytes_GET_SIZE(object);
+    char buffer[prefixCapacity];
+    const Text text = textOf(value.ptr(), buffer, "verify");
+    const int year = resolvedYear(yearLimitOf(yearLimitValue));
+    char upgraded[numberLength];
+    const Row row = rowOf(text, year, true, upgraded);
+    if (row.reason == nullRow) throw std::runtime_error("idn_verify_prefix refused a text it was given whole");
+    const bool isValid = row.reason == IDN_VALID;
+    auto none = [] { return newReference(Py_None); };
+    if (!isValid) {
+        bool freshMessage = false;
+        PyObject* message = messageObject(row.reason, text.length, freshMessage);
+        if (!freshMessage) Py_INCREF(message);
+        PyObject* upgradedText = row.hint == IDN_HINT_FIFTEEN_DIGITS ? newText(upgraded, numberLength) : none();
+        return newVerdict({newReference(Py_False), newReference(reasonObject(row.reason)), message,
+                           newReference(checkObject(row.check)), newReference(hintObject(row.hint)), upgradedText,
+                           none(), none(), none(), none(), none(), none(), none(), none(), none(), none(), none(),
+                           none(), none()});
+    }
+    const py::object birthText = py::reinterpret_steal<py::object>(newBirthText(row));
+    PyObject* birthDate = Py_None;
+    if (idn_is_calendar_date(row.year, row.month, row.day) == 1) {
+        birthDate = PyDate_FromDate(row.year, row.month, row.day);
+        if (birthDate == nullptr) throw py::error_already_set();
     } else {
-        PyErr_Format(PyExc_TypeError, "verify: takes str or bytes, not %s", typeName(object));
+        Py_INCREF(Py_None);
+    }
+    const py::object date = py::reinterpret_steal<py::object>(birthDate);
+    RegionEntry& entry = regionEntry(row.code);
+    PyObject* nationality = entryNationality(entry, row.kind, text.data, text.held, text.length, year);
+    PyObject* inUse = entryInUseAtBirth(entry, row.year) ? Py_True : Py_False;
+    return newVerdict({newReference(Py_True), none(), none(), newReference(checkObject(row.check)), none(), none(),
+                       newReference(kindObject(row.kind)), newReference(nationality), date.inc_ref().ptr(),
+                       birthText.inc_ref().ptr(), newReference(sexObject(row.sex)), newReference(entry.province()),
+                       newReference(entry.city()), newReference(entry.county()), newReference(entry.status()),
+                       newReference(entry.history()), newReference(entry.successors()), newReference(entry.now()),
+                       newReference(inUse)});
+}
+
+// ---- Verify: a batch -------------------------------------------------------------------------
+
+constexpr size_t chunkRows = 65536;
+// A chunk's strings may be long: signals are checked again after reading
+// this many code units of them.
+constexpr uint64_t scanBudget = 64u << 20;
+
+bool isMissing(PyObject* item) {
+    if (item == Py_None) return true;
+    if (PyFloat_Check(item)) return std::isnan(PyFloat_AS_DOUBLE(item));
+    for (PyObject* marker : types.missing)
+        if (item == marker) return true;
+    return false;
+}
+
+// The items of a batch, whichever container holds them, and the number of
+// each. A list is read chunk by chunk as it is when the chunk's turn comes
+// (another thread may change it while a chunk is verified without the GIL);
+// a list whose length changes meanwhile is refused. Any other iterable is
+// first collected into a list of the batch's own.
+class Source {
+public:
+    enum Kind { objectPointers, objectArray, bytesArray, unicodeArray };
+
+    explicit Source(const py::object& values) {
+        PyObject* object = values.ptr();
+        if (py::isinstance<py::array>(values)) {
+            takeArray(py::reinterpret_borrow<py::array>(values));
+        } else if (PyList_Check(object) || PyTuple_Check(object)) {
+            owner_ = values;
+            kind_ = objectPointers;
+            count_ = static_cast<size_t>(PySequence_Fast_GET_SIZE(object));
+        } else {
+            collect(object);
+        }
+    }
+
+    // Checks, before a chunk is read, that a list has the length it had.
+    void checkLength() const {
+        if (kind_ != objectPointers || static_cast<size_t>(PySequence_Fast_GET_SIZE(owner_.ptr())) == count_)
+            return;
+        PyErr_SetString(PyExc_RuntimeError, "verify_many: the list changed length while it was verified");
         throw py::error_already_set();
     }
-    const Row row = rowOf(data, static_cast<size_t>(length), 0);
-    const bool isValid = row.reason == IDN_VALID;
-    py::object birthText = py::none();
-    PyObject* birthDate = Py_None;
-    if (isValid) {
-        birthText = py::reinterpret_steal<py::object>(newBirthText(row));
-        if (isRealDate(row.year, row.month, row.day)) birthDate = PyDate_FromDate(row.year, row.month, row.day);
+
+    Kind kind() const { return kind_; }
+    size_t count() const { return count_; }
+    size_t width() const { return width_; }
+    PyObject* item(size_t i) const {
+        if (kind_ == objectPointers) return PySequence_Fast_ITEMS(owner_.ptr())[i];
+        PyObject* item = nullptr;
+        std::memcpy(&item, element(i), sizeof item);
+        return item != nullptr ? item : Py_None;
     }
-    if (birthDate == Py_None) Py_INCREF(Py_None);
-    PyObject* fields[objectFieldCount];
-    bool freshMessage = false;
-    RegionEntry* entry = objectFields(row, static_cast<uint64_t>(length), birthText.ptr(), fields, freshMessage);
-    if (!freshMessage) Py_INCREF(fields[messageField]);
-    PyObject* inUse = entry == nullptr                             ? Py_None
-                      : entryInUseAtBirth(*entry, row.year) ? Py_True
-                                                                   : Py_False;
-    auto field = [&](ObjectField f) { return newReference(fields[f]); };
-    return newVerdict({newReference(isValid ? Py_True : Py_False), field(reasonField), fields[messageField],
-                       field(checkField), birthDate, field(birthTextField), field(sexField), field(provinceField),
-                       field(cityField), field(countyField), field(kindField), field(statusField),
-                       field(historyField), field(successorsField), field(nowField), newReference(inUse)});
+    const char* element(size_t i) const { return base_ + static_cast<Py_ssize_t>(i) * stride_; }
+
+private:
+    void takeArray(py::array array) {
+        if (array.ndim() != 1) {
+            PyErr_Format(PyExc_ValueError, "verify_many takes a one-dimensional array, not %zd-dimensional",
+                         static_cast<Py_ssize_t>(array.ndim()));
+            throw py::error_already_set();
+        }
+        const char type = array.dtype().kind();
+        if (type == 'U' && !array.dtype().attr("isnative").cast<bool>()) {
+            // UCS-4 of the other byte order: read a native copy.
+            array = py::array(array.attr("astype")(array.dtype().attr("newbyteorder")("=")));
+        }
+        if (type == 'U') {
+            kind_ = unicodeArray;
+        } else if (type == 'S') {
+            kind_ = bytesArray;
+        } else if (type == 'O') {
+            kind_ = objectArray;
+        } else {
+            const std::string dtype = py::str(array.dtype()).cast<std::string>();
+            PyErr_Format(PyExc_TypeError,
+                         "verify_many: an array of %s holds no texts; an identity number is a text (read the "
+                         "column as str, since a number loses its X and leading zeros)",
+                         dtype.c_str());
+            throw py::error_already_set();
+        }
+        // The array is referenced, so its memory stays; NumPy refuses to
+        // resize an array that is referenced.
+        owner_ = array;
+        base_ = static_cast<const char*>(array.data());
+        stride_ = array.strides(0);
+        width_ = static_cast<size_t>(array.itemsize());
+        count_ = static_cast<size_t>(array.shape(0));
+    }
+
+    // Any other iterable, into a list of its items; its length hint is not
+    // trusted (the list grows as items come).
+    void collect(PyObject* values) {
+        PyObject* iterator = PyObject_GetIter(values);
+        if (iterator == nullptr) {
+            if (!PyErr_ExceptionMatches(PyExc_TypeError)) throw py::error_already_set();
+            PyErr_Clear();
+            PyErr_Format(PyExc_TypeError, "verify_many takes an iterable of str or bytes, not %s",
+                         typeName(values));
+            throw py::error_already_set();
+        }
+        const py::object owner = py::reinterpret_steal<py::object>(iterator);
+        owner_ = py::reinterpret_steal<py::object>(PyList_New(0));
+        if (!owner_) throw py::error_already_set();
+        size_t taken = 0;
+        while (PyObject* item = PyIter_Next(iterator)) {
+            const int appended = PyList_Append(owner_.ptr(), item);
+            Py_DECREF(item);
+            if (appended != 0) throw py::error_already_set();
+            if (++taken % chunkRows == 0) checkSignals();
+        }
+        if (PyErr_Occurred()) throw py::error_already_set();
+        kind_ = objectPointers;
+        count_ = static_cast<size_t>(PyList_GET_SIZE(owner_.ptr()));
+    }
+
+    py::object owner_;
+    Kind kind_ = objectPointers;
+    const char* base_ = nullptr;
+    Py_ssize_t stride_ = 0;
+    size_t width_ = 0;
+    size_t count_ = 0;
+};
+
+// A chunk's items: where their bytes are, the references that keep the
+// items alive while they are read, and the prefixes of strings that are not
+// compact ASCII.
+class ChunkItems {
+public:
+    explicit ChunkItems(size_t rows) : texts(rows), missing(rows), prefixes_(new char[rows * prefixCapacity]) {
+        held_.reserve(rows);
+    }
+    ChunkItems(const ChunkItems&) = delete;
+    ChunkItems& operator=(const ChunkItems&) = delete;
+    ~ChunkItems() { release(); }
+
+    std::vector<Text> texts;
+    std::vector<uint8_t> missing;
+
+    // Locates the items start to start + rows of the source: raises
+    // TypeError naming the position of an item that is no text.
+    void take(const Source& source, size_t start, size_t rows) {
+        release();
+        source.checkLength();
+        uint64_t scanned = 0;
+        for (size_t r = 0; r < rows; ++r) {
+            Text& text = texts[r];
+            missing[r] = 0;
+            switch (source.kind()) {
+            case Source::bytesArray: {
+                const char* element = source.element(start + r);
+                size_t length = source.width();
+                while (length > 0 && element[length - 1] == '\0') --length;
+                text = {element, length, length};
+                break;
+            }
+            case Source::unicodeArray: {
+                const char* element = source.element(start + r);
+                size_t characters = source.width() / 4;
+                auto unit = [element](size_t k) {
+                    uint32_t c = 0;
+                    std::memcpy(&c, element + k * 4, 4);
+                    return c;
+                };
+                while (characters > 0 && unit(characters - 1) == 0) --characters;
+                // The element's code points, aligned for reading in place
+                // when the array's are.
+                char* out = prefix(r);
+                uint64_t total = 0;
+                size_t held = 0;
+                if (reinterpret_cast<uintptr_t>(element) % alignof(uint32_t) == 0) {
+                    held = encodePrefix(reinterpret_cast<const uint32_t*>(element), characters, out, total);
+                } else {
+                    uint32_t units[prefixCapacity];
+                    const size_t first = characters < prefixCapacity ? characters : prefixCapacity;
+                    for (size_t k = 0; k < first; ++k) units[k] = unit(k);
+                    held = encodePrefix(units, first, out, total);
+                    for (size_t k = first; k < characters; ++k) total += utf8Length(unit(k));
+                }
+                text = {out, held, total};
+                scanned += characters;
+                break;
+            }
+            default: {
+                PyObject* item = source.item(start + r);
+                Py_INCREF(item);
+                held_.push_back(item);
+                if (PyUnicode_Check(item)) {
+                    if (isCompactAscii(item)) {
+                        const size_t length = static_cast<size_t>(PyUnicode_GET_LENGTH(item));
+                        text = {static_cast<const char*>(PyUnicode_DATA(item)), length, length};
+                    } else {
+                        uint64_t total = 0;
+                        const size_t held = strPrefix(item, prefix(r), total);
+                        text = {prefix(r), held, total};
+                        scanned += static_cast<uint64_t>(PyUnicode_GET_LENGTH(item));
+                    }
+                } else if (PyBytes_Check(item)) {
+                    const size_t length = static_cast<size_t>(PyBytes_GET_SIZE(item));
+                    text = {PyBytes_AS_STRING(item), length, length};
+                } else if (isMissing(item)) {
+                    text = {nullptr, 0, 0};
+                    missing[r] = 1;
+                } else {
+                    const bool number = PyLong_Check(item) || PyFloat_Check(item) || PyNumber_Check(item);
+                    PyErr_Format(PyExc_TypeError, "verify_many: item %zu is %s, not str or bytes%s", start + r,
+                                 typeName(item),
+                                 number ? " (an identity number is a text: read the column as str, since a "
+                                          "number loses its X and leading zeros)"
+                                        : "");
+                    throw py::error_already_set();
+                }
+            }
+            }
+            if (scanned > scanBudget) {
+                checkSignals();
+                scanned = 0;
+            }
+        }
+    }
+
+    // Drops the references of the chunk's items. Dropping one may run Python
+    // code (a str subclass's __del__), so it is done where the batch allows
+    // that.
+    void release() {
+        for (PyObject* item : held_) Py_DECREF(item);
+        held_.clear();
+    }
+
+private:
+    char* prefix(size_t row) { return prefixes_.get() + row * prefixCapacity; }
+
+    std::vector<PyObject*> held_;
+    // Written before read; left uninitialised, as most batches need none.
+    std::unique_ptr<char[]> prefixes_;
+};
+
+// References stored in a batch's cells but not yet counted, all the batch's
+// own. The objects of region entries and the birth-date texts are thousands,
+// spread over memory: incrementing their counts cell by cell misses the cache
+// on nearly every row. So each stored cell adds a use here, and the uses are
+// added to the objects' counts at the end of the batch, or when an error ends
+// it early (so that the cells stored hold counted references when the
+// columns are released: this object must be destroyed before they are).
+// Until then the objects are kept alive by their entries, which live as long
+// as the process, and by this object's table of dates; and no other code
+// sees the columns, whatever runs between chunks.
+class DeferredReferences {
+public:
+    explicit DeferredReferences(std::vector<ObjectField> entryColumns) : entryColumns_(std::move(entryColumns)) {}
+    DeferredReferences(const DeferredReferences&) = delete;
+    DeferredReferences& operator=(const DeferredReferences&) = delete;
+    ~DeferredReferences() {
+        apply();
+        for (auto& page : pages_) {
+            if (!page) continue;
+            for (size_t i = 0; i < datesPerYear; ++i) Py_XDECREF(page[i].text);
+        }
+    }
+
+    // The shared text of a valid row's date, made on first use, and one more
+    // cell that holds it; or, past the pages a batch may make, a new
+    // reference of its own (`fresh` set).
+    PyObject* useDate(const Row& row, bool& fresh) {
+        fresh = false;
+        if (pages_.empty()) pages_.resize(IDN_YEAR_LIMIT_MAX + 1);
+        auto& page = pages_[static_cast<size_t>(row.year)];
+        if (!page) {
+            if (pageCount_ == maxPages) {
+                fresh = true;
+                return newBirthText(row);
+            }
+            page.reset(new SharedDate[datesPerYear]());
+            ++pageCount_;
+        }
+        SharedDate& date = page[static_cast<size_t>(row.month * 32 + row.day)];
+        if (date.text == nullptr) date.text = newBirthText(row);
+        if (date.uses++ == 0) touchedDates_.push_back(&date);
+        return date.text;
+    }
+
+    // `cells` more cells that hold None.
+    void useNone(size_t cells) { nones_ += static_cast<Py_ssize_t>(cells); }
+
+    void useEntry(const RegionEntry& entry) {
+        if (entryColumns_.empty()) return;
+        if (entry.index >= entryUses_.size()) entryUses_.resize(entries.size(), 0);
+        if (entryUses_[entry.index]++ == 0) touchedEntries_.push_back(entry.index);
+    }
+
+    // Counts the uses; never runs Python code.
+    void apply() {
+        Py_SET_REFCNT(Py_None, Py_REFCNT(Py_None) + nones_);
+        nones_ = 0;
+        for (const uint32_t index : touchedEntries_) {
+            const RegionEntry& entry = entries[index];
+            const Py_ssize_t uses = entryUses_[index];
+            for (const ObjectField f : entryColumns_) {
+                PyObject* const object = entryObject(entry, f);
+                Py_SET_REFCNT(object, Py_REFCNT(object) + uses);
+            }
+            entryUses_[index] = 0;
+        }
+        touchedEntries_.clear();
+        for (SharedDate* date : touchedDates_) {
+            Py_SET_REFCNT(date->text, Py_REFCNT(date->text) + date->uses);
+            date->uses = 0;
+        }
+        touchedDates_.clear();
+    }
+
+private:
+    struct SharedDate {
+        PyObject* text;
+        uint32_t uses;
+    };
+    // Month 0-12 and day 0-31 of one year.
+    static constexpr size_t datesPerYear = 13 * 32;
+    // Birth years a batch shares texts of: real data spans about a century.
+    static constexpr size_t maxPages = 1024;
+
+    std::vector<ObjectField> entryColumns_;
+    std::vector<uint32_t> entryUses_;
+    std::vector<uint32_t> touchedEntries_;
+    std::vector<std::unique_ptr<SharedDate[]>> pages_;
+    size_t pageCount_ = 0;
+    std::vector<SharedDate*> touchedDates_;
+    Py_ssize_t nones_ = 0;
+};
+
+template <typename T>
+py::array_t<T> newColumn(size_t count) {
+    return py::array_t<T>(static_cast<py::ssize_t>(count));
 }
 
-// ---- Generation, regions, history, conversions ------------------------------------------
+// The batch's columns: valid and missing (the rows of nulls) as NumPy bool
+// arrays, birth_date (days, or nanoseconds since 1970) and in_use_at_birth
+// when asked for, and the object fields named in `wanted` (None: all).
+py::dict verifyBatch(const py::object& values, bool nanoseconds, const py::object& wanted,
+                     const py::object& yearLimitValue) {
+    needTypes();
+    const int year = resolvedYear(yearLimitOf(yearLimitValue));
+    bool columnWanted[objectFieldCount];
+    bool inUseWanted = true, birthDateWanted = true;
+    for (bool& each : columnWanted) each = true;
+    if (!wanted.is_none()) {
+        const py::set names(wanted);
+        for (int f = 0; f < objectFieldCount; ++f) columnWanted[f] = names.contains(objectFieldNames[f]);
+        inUseWanted = names.contains("in_use_at_birth");
+        birthDateWanted = names.contains("birth_date");
+    }
+    std::vector<ObjectField> entryColumns;
+    for (const ObjectField f : entryFields)
+        if (columnWanted[f]) entryColumns.push_back(f);
+    // The wanted fields whose references are counted as they are stored: all
+    // but the entry's and the birth-date text.
+    std::vector<ObjectField> countedColumns;
+    size_t wantedCount = 0;
+    for (int f = 0; f < objectFieldCount; ++f) {
+        if (!columnWanted[f]) continue;
+        ++wantedCount;
+        if (f != birthTextField && (f < provinceField || f > nowField))
+            countedColumns.push_back(static_cast<ObjectField>(f));
+    }
+    const bool needEntry = inUseWanted || columnWanted[nationalityField] || !entryColumns.empty();
+    const bool withHint = columnWanted[hintField] || columnWanted[upgradedField];
 
-// A message of idn_generator_init without idtool's command name. It echoes
-// the options, which may not be UTF-8: such bytes are shown escaped.
-py::str messageText(const char* message) {
-    const char prefix[] = "generate: ";
-    if (std::strncmp(message, prefix, sizeof prefix - 1) == 0) message += sizeof prefix - 1;
-    PyObject* text = PyUnicode_DecodeUTF8(message, static_cast<Py_ssize_t>(std::strlen(message)), "backslashreplace");
-    if (text == nullptr) throw py::error_already_set();
-    return py::reinterpret_steal<py::str>(text);
+    const Source source(values);
+    const size_t count = source.count();
+
+    // The columns are declared before `deferred`, which is destroyed first.
+    py::array_t<bool> valid = newColumn<bool>(count);
+    py::array_t<bool> missing = newColumn<bool>(count);
+    py::array_t<int64_t> birthDate = newColumn<int64_t>(birthDateWanted ? count : 0);
+    py::array_t<bool> inUseColumn = newColumn<bool>(inUseWanted ? count : 0);
+    py::dtype objectType("O");
+    std::vector<py::object> columns(objectFieldCount);
+    PyObject** cells[objectFieldCount] = {};
+    for (int f = 0; f < objectFieldCount; ++f) {
+        if (!columnWanted[f]) continue;
+        py::array column(objectType, std::vector<py::ssize_t>{static_cast<py::ssize_t>(count)});
+        // NumPy makes an object array of NULLs (never of references to
+        // release): each cell is stored once below, without reading it.
+        cells[f] = static_cast<PyObject**>(column.mutable_data());
+        columns[static_cast<size_t>(f)] = std::move(column);
+    }
+    bool* const validData = valid.mutable_data();
+    bool* const missingData = missing.mutable_data();
+    int64_t* const birthData = birthDateWanted ? birthDate.mutable_data() : nullptr;
+    bool* const inUseData = inUseWanted ? inUseColumn.mutable_data() : nullptr;
+
+    const size_t rowsPerChunk = count < chunkRows ? count : chunkRows;
+    ChunkItems items(rowsPerChunk);
+    const std::unique_ptr<Row[]> rows(new Row[rowsPerChunk]);
+    const std::unique_ptr<char[]> upgraded(withHint ? new char[rowsPerChunk * numberLength] : nullptr);
+    DeferredReferences deferred(entryColumns);
+
+    for (size_t start = 0; start < count; start += chunkRows) {
+        const size_t chunk = count - start < chunkRows ? count - start : chunkRows;
+        items.take(source, start, chunk);
+        {
+            py::gil_scoped_release released;
+            for (size_t r = 0; r < chunk; ++r) {
+                const size_t i = start + r;
+                Row& row = rows[r];
+                missingData[i] = items.missing[r] != 0;
+                if (items.missing[r] != 0) {
+                    row = Row{};
+                    row.reason = nullRow;
+                } else {
+                    row = rowOf(items.texts[r], year, withHint, withHint ? &upgraded[r * numberLength] : nullptr);
+                }
+                const bool isValid = row.reason == IDN_VALID;
+                validData[i] = isValid;
+                if (birthData == nullptr) continue;
+                int64_t stamp = notATime;
+                if (isValid && idn_is_calendar_date(row.year, row.month, row.day) == 1) {
+                    const int64_t days = daysFromCivil(row.year, row.month, row.day);
+                    stamp = !nanoseconds ? days : days >= firstNanosecondDay ? days * nanosecondsPerDay : notATime;
+                }
+                birthData[i] = stamp;
+            }
+        }
+
+        PyObject* fields[objectFieldCount];
+        for (size_t r = 0; r < chunk; ++r) {
+            const size_t i = start + r;
+            const Row& row = rows[r];
+            if (row.reason == nullRow) {
+                for (int f = 0; f < objectFieldCount; ++f)
+                    if (columnWanted[f]) cells[f][i] = Py_None;
+                deferred.useNone(wantedCount);
+                if (inUseData != nullptr) inUseData[i] = false;
+                continue;
+            }
+            // The row's objects, borrowed; a message of a long text and an
+            // upgraded number are new, owned here until their cells count
+            // them. Whatever may raise comes before the birth-date text,
+            // whose use is counted at once.
+            const bool isValid = row.reason == IDN_VALID;
+            fields[reasonField] = reasonObject(row.reason);
+            fields[checkField] = checkObject(row.check);
+            fields[hintField] = hintObject(row.hint);
+            fields[kindField] = kindObject(row.kind);
+            fields[sexField] = sexObject(row.sex);
+            fields[messageField] = Py_None;
+            fields[upgradedField] = Py_None;
+            fields[nationalityField] = Py_None;
+            fields[birthTextField] = Py_None;
+            for (const ObjectField f : entryFields) fields[f] = Py_None;
+            py::object freshMessage, freshUpgraded;
+            if (columnWanted[messageField]) {
+                bool fresh = false;
+                fields[messageField] = messageObject(row.reason, items.texts[r].length, fresh);
+                if (fresh) freshMessage = py::reinterpret_steal<py::object>(fields[messageField]);
+            }
+            if (columnWanted[upgradedField] && row.hint == IDN_HINT_FIFTEEN_DIGITS) {
+                freshUpgraded =
+                    py::reinterpret_steal<py::object>(newText(&upgraded[r * numberLength], numberLength));
+                fields[upgradedField] = freshUpgraded.ptr();
+            }
+            RegionEntry* entry = nullptr;
+            if (isValid && needEntry) {
+                entry = &regionEntry(row.code);
+                if (columnWanted[nationalityField]) {
+                    const Text& text = items.texts[r];
+                    fields[nationalityField] =
+                        entryNationality(*entry, row.kind, text.data, text.held, text.length, year);
+                }
+                for (const ObjectField f : entryFields) fields[f] = entryObject(*entry, f);
+            }
+            if (inUseData != nullptr) inUseData[i] = entry != nullptr && entryInUseAtBirth(*entry, row.year);
+            // A fresh birth-date text (past the dates a batch shares) is the
+            // cell's own reference.
+            bool freshBirthText = false;
+            if (isValid && columnWanted[birthTextField]) fields[birthTextField] = deferred.useDate(row, freshBirthText);
+            for (int f = 0; f < objectFieldCount; ++f)
+                if (columnWanted[f]) cells[f][i] = fields[f];
+            // The few objects of the first fields are counted as they are
+            // stored (always in cache); the entry's objects and the shared
+            // birth-date texts by `deferred`.
+            for (const ObjectField f : countedColumns) Py_INCREF(fields[f]);
+            if (!isValid && columnWanted[birthTextField]) deferred.useNone(1);
+            if (entry != nullptr) {
+                deferred.useEntry(*entry);
+            } else {
+                deferred.useNone(entryColumns.size());
+            }
+        }
+        items.release();
+        checkSignals();
+    }
+    deferred.apply();
+
+    py::dict result;
+    result["valid"] = valid;
+    result["missing"] = missing;
+    if (birthDateWanted) result["birth_date"] = birthDate;
+    if (inUseWanted) result["in_use_at_birth"] = inUseColumn;
+    for (int f = 0; f < objectFieldCount; ++f)
+        if (columnWanted[f]) result[objectFieldNames[f]] = columns[static_cast<size_t>(f)];
+    return result;
 }
 
-// The numbers, and the warning for a birth date that is no real calendar
-// date (or an empty text). Raises ValueError with idtool's message.
-py::tuple generate(const std::string& region, const py::object& birth, const py::object& bornFrom,
-                   const py::object& bornTo, int sex, uint64_t count, const py::object& seed, int asOf) {
-    idn_generate_options options{};
-    options.region = region.data();
-    options.region_length = region.size();
-    std::string birthText, fromText, toText;
-    if (!birth.is_none()) {
-        birthText = birth.cast<std::string>();
-        options.birth = birthText.data();
-        options.birth_length = birthText.size();
+// ---- Generation ------------------------------------------------------------------------------
+
+// Each option's name in messages and exceptions: generate's parameters.
+const idn_option_names_t pythonNames{"region", "birth", "born_between", "born_between", "sex",
+                                     "count",  "seed",  "as_of",        "year_limit"};
+
+const char* pythonName(int option) {
+    switch (option) {
+    case IDN_OPTION_REGION: return pythonNames.region;
+    case IDN_OPTION_BIRTH: return pythonNames.birth;
+    case IDN_OPTION_BORN_FROM: return pythonNames.born_from;
+    case IDN_OPTION_BORN_TO: return pythonNames.born_to;
+    case IDN_OPTION_SEX: return pythonNames.sex;
+    case IDN_OPTION_COUNT: return pythonNames.count;
+    case IDN_OPTION_SEED: return pythonNames.seed;
+    case IDN_OPTION_AS_OF_YEAR: return pythonNames.as_of_year;
+    case IDN_OPTION_YEAR_LIMIT: return pythonNames.year_limit;
+    default: return nullptr;
     }
-    if (!bornFrom.is_none()) {
-        fromText = bornFrom.cast<std::string>();
-        toText = bornTo.cast<std::string>();
-        options.born_from = fromText.data();
-        options.born_from_length = fromText.size();
-        options.born_to = toText.data();
-        options.born_to_length = toText.size();
+}
+
+// Refuses a value before it reaches the options, in the library's words.
+[[noreturn]] void refuseOption(int status, const char* value, size_t length, const char* option) {
+    char message[IDN_MESSAGE_SIZE];
+    size_t written = 0;
+    const int worded = idn_option_message(status, value, length, &pythonNames, message, sizeof message, &written);
+    if (worded != IDN_OK) raiseStatus("idn_option_message", worded);
+    raiseRefusal(message, written, status, option);
+}
+
+[[noreturn]] void refuseNumber(int status, const py::object& value, const char* option) {
+    const std::string digits = py::str(value).cast<std::string>();
+    refuseOption(status, digits.data(), digits.size(), option);
+}
+
+// A Python int as a C integer of [low, high], or the refusal `status`.
+template <typename T>
+T integerIn(const py::object& value, T low, T high, int status, const char* option) {
+    int overflow = 0;
+    const long long small = PyLong_AsLongLongAndOverflow(value.ptr(), &overflow);
+    if (small == -1 && PyErr_Occurred()) throw py::error_already_set();
+    if (overflow == 0 && static_cast<long double>(small) >= static_cast<long double>(low) &&
+        static_cast<long double>(small) <= static_cast<long double>(high))
+        return static_cast<T>(small);
+    if (overflow > 0 && std::is_unsigned<T>::value) {
+        const unsigned long long large = PyLong_AsUnsignedLongLong(value.ptr());
+        if (!PyErr_Occurred() && large <= static_cast<unsigned long long>(high)) return static_cast<T>(large);
+        PyErr_Clear();
     }
-    options.sex = sex;
-    options.count = count;
+    refuseNumber(status, value, option);
+}
+
+constexpr int64_t generationChunk = 4096;
+
+// The numbers, and the warning's message (empty when none). Texts are str or
+// bytes (None: not given); the integers are Python ints or None. Raises
+// IdNumberError for every refused option.
+py::tuple generate(const py::object& region, const py::object& birth, const py::object& bornFrom,
+                   const py::object& bornTo, const py::object& sex, const py::object& count, const py::object& seed,
+                   const py::object& asOf, const py::object& yearLimit) {
+    needTypes();
+    idn_generate_options_t options{};
+    std::unique_ptr<TextArgument> texts[4];
+    const py::object* given[] = {&region, &birth, &bornFrom, &bornTo};
+    const char* what[] = {"generate: region", "generate: birth", "generate: born_between",
+                          "generate: born_between"};
+    const char** fields[] = {&options.region, &options.birth, &options.born_from, &options.born_to};
+    size_t* lengths[] = {&options.region_length, &options.birth_length, &options.born_from_length,
+                         &options.born_to_length};
+    for (int k = 0; k < 4; ++k) {
+        if (given[k]->is_none()) continue;
+        texts[k] = std::make_unique<TextArgument>(given[k]->ptr(), what[k]);
+        *fields[k] = texts[k]->data();
+        *lengths[k] = texts[k]->size();
+    }
+    // Values no option can hold, refused in the library's order of options.
+    if (!asOf.is_none()) {
+        options.as_of_year = integerIn<int32_t>(asOf, 1, std::numeric_limits<int32_t>::max(), IDN_ERROR_AS_OF_YEAR,
+                                                pythonNames.as_of_year);
+    }
+    if (!yearLimit.is_none()) {
+        options.year_limit = integerIn<int32_t>(yearLimit, std::numeric_limits<int32_t>::min(),
+                                                std::numeric_limits<int32_t>::max(), IDN_ERROR_YEAR_LIMIT,
+                                                pythonNames.year_limit);
+    }
+    if (!sex.is_none()) {
+        const TextArgument word(sex.ptr(), "generate: sex");
+        if (idn_parse_sex(word.data(), word.size(), &options.sex) != IDN_OK)
+            refuseOption(IDN_ERROR_BAD_SEX, word.data(), word.size(), pythonNames.sex);
+    }
+    options.count = count.is_none() ? 1
+                                    : integerIn<int64_t>(count, std::numeric_limits<int64_t>::min(), IDN_COUNT_MAX,
+                                                         IDN_ERROR_COUNT_RANGE, pythonNames.count);
     if (!seed.is_none()) {
-        options.seed = seed.cast<uint64_t>();
+        options.seed = integerIn<uint64_t>(seed, 0, IDN_SEED_MAX, IDN_ERROR_SEED_RANGE, pythonNames.seed);
         options.has_seed = 1;
     }
-    options.as_of_year = asOf;
-    idn_generator generator{};
-    char message[IDN_MESSAGE_CAPACITY];
-    const int status = idn_generator_init(&generator, &options, message, sizeof message);
-    if (status != IDN_OK) {
-        PyErr_SetObject(PyExc_ValueError, messageText(message).ptr());
-        throw py::error_already_set();
-    }
 
-    std::vector<char> numbers;
-    {
-        py::gil_scoped_release released;
-        numbers.resize(static_cast<size_t>(count) * 19);
-        for (uint64_t i = 0; i < count; ++i) idn_generator_number(&generator, i, numbers.data() + i * 19, 19);
+    idn_generator_t generator{};
+    int32_t option = IDN_OPTION_NONE;
+    const int status = idn_generator_init(&generator, &options, &option);
+    char message[IDN_MESSAGE_SIZE];
+    size_t messageLength = 0;
+    if (status != IDN_OK || idn_generator_warning(&generator) != IDN_WARNING_NONE) {
+        const int worded = idn_generate_message(&options, &pythonNames, message, sizeof message, &messageLength);
+        if (worded != IDN_OK) raiseStatus("idn_generate_message", worded);
     }
-    py::list list(static_cast<size_t>(count));
-    for (uint64_t i = 0; i < count; ++i) {
-        PyObject* number = PyUnicode_FromStringAndSize(numbers.data() + i * 19, 18);
-        if (number == nullptr) throw py::error_already_set();
-        PyList_SET_ITEM(list.ptr(), static_cast<Py_ssize_t>(i), number);
+    if (status != IDN_OK) raiseRefusal(message, messageLength, status, pythonName(option));
+
+    const int64_t total = idn_generator_count(&generator);
+    py::list numbers;
+    const std::unique_ptr<char[]> numbersBlock(new char[generationChunk * IDN_NUMBER_SIZE]);
+    char* const block = numbersBlock.get();
+    for (int64_t start = 0; start < total; start += generationChunk) {
+        const int64_t chunk = total - start < generationChunk ? total - start : generationChunk;
+        int failed = IDN_OK;
+        {
+            py::gil_scoped_release released;
+            for (int64_t k = 0; k < chunk && failed == IDN_OK; ++k)
+                failed = idn_generator_number(&generator, start + k, block + k * IDN_NUMBER_SIZE, IDN_NUMBER_SIZE,
+                                              nullptr);
+        }
+        if (failed != IDN_OK) raiseStatus("idn_generator_number", failed);
+        for (int64_t k = 0; k < chunk; ++k) {
+            PyObject* number =
+                PyUnicode_FromStringAndSize(block + k * IDN_NUMBER_SIZE, static_cast<Py_ssize_t>(numberLength));
+            if (number == nullptr) throw py::error_already_set();
+            const int appended = PyList_Append(numbers.ptr(), number);
+            Py_DECREF(number);
+            if (appended != 0) throw py::error_already_set();
+        }
+        checkSignals();
     }
-    return py::make_tuple(list, messageText(message));
+    const py::object warning = py::reinterpret_steal<py::object>(newText(message, messageLength));
+    return py::make_tuple(numbers, warning);
 }
 
-py::object optionalText(const char* text) {
-    return text != nullptr ? py::reinterpret_borrow<py::object>(constantText(text)) : py::none();
-}
+// ---- Regions, history, conversions ---------------------------------------------------------------
 
-py::list regions(const std::string& query) {
+py::list regions(const py::object& query) {
     needTypes();
+    const TextArgument text(query.ptr(), "regions");
     py::list found;
     size_t cursor = 0;
-    idn_region region{};
+    idn_region_t region{};
     for (;;) {
-        const int status = idn_regions_next(query.data(), query.size(), &cursor, &region);
-        if (status < 0) throw std::runtime_error("idn_regions_next failed");
+        const int status = idn_search_regions(text.data(), text.size(), &cursor, &region);
+        if (status < 0) raiseStatus("idn_search_regions", status);
         if (status == 0) break;
-        PyObject* name = constantText(region.name);
-        PyObject* level = constantText(region.level);
-        PyObject* province = constantText(region.province);
-        Py_INCREF(name);
-        Py_INCREF(level);
-        Py_INCREF(province);
-        found.append(py::reinterpret_steal<py::object>(newInstance(
-            types.region, newInteger(region.code), name, level, province, optionalText(region.city).release().ptr())));
+        const py::object record = py::reinterpret_steal<py::object>(newInstance(
+            types.region, newInteger(region.code), newReference(constantText(region.name)),
+            newReference(constantText(region.level)), newReference(constantText(region.province)),
+            newReference(optionalConstantText(region.city))));
+        found.append(record);
     }
     return found;
 }
 
 py::object history(int32_t code) {
-    if (code < 0 || code >= codeSlots) throw py::value_error("a region code is six digits");
-    return py::reinterpret_borrow<py::object>(regionEntry(code).history);
+    if (code < 0 || code >= codeSlots) throw std::runtime_error("region code out of range");
+    return py::reinterpret_borrow<py::object>(regionEntry(code).history());
 }
 
-// The 18-character form, or the status of the refusal (an empty text then).
-py::tuple upgrade(const py::bytes& text) {
-    const std::string bytes = text;
-    char out[19];
-    const int status = idn_upgrade(bytes.data(), bytes.size(), out, sizeof out);
-    return py::make_tuple(status, status == IDN_OK ? std::string(out, 18) : std::string());
+// The 18-character form; IdNumberError with the status of a refusal.
+py::str upgrade(const py::object& value) {
+    const TextArgument text(value.ptr(), "upgrade");
+    char out[IDN_NUMBER_SIZE];
+    size_t written = 0;
+    const int status = idn_upgrade_number(text.data(), text.size(), out, sizeof out, &written);
+    if (status == IDN_OK) return py::reinterpret_steal<py::str>(newText(out, written));
+    // The C API has no message for these refusals: the statuses' names, in words.
+    const char* words = status == IDN_ERROR_NOT_FIFTEEN_DIGITS ? "not 15 digits"
+                        : status == IDN_ERROR_MONTH_ABOVE_12   ? "the month is above 12"
+                        : status == IDN_ERROR_DAY_ABOVE_31     ? "the day is above 31"
+                                                               : nullptr;
+    if (words == nullptr) raiseStatus("idn_upgrade_number", status);
+    raiseRefusal(words, std::strlen(words), status, nullptr);
 }
 
-py::bytes mask(const py::bytes& text) {
-    const std::string bytes = text;
+// The masked UTF-8, as bytes.
+py::bytes mask(const py::object& value) {
+    const TextArgument text(value.ptr(), "mask");
     size_t needed = 0;
-    idn_mask(bytes.data(), bytes.size(), nullptr, 0, &needed);
-    std::string out(needed + 1, '\0');
-    if (idn_mask(bytes.data(), bytes.size(), out.data(), out.size(), &needed) != IDN_OK)
-        throw std::runtime_error("idn_mask failed");
-    out.resize(needed);
-    return py::bytes(out);
+    int status = idn_mask_text(text.data(), text.size(), nullptr, 0, &needed);
+    if (status != IDN_OK) raiseStatus("idn_mask_text", status);
+    // A bytes object has room for its terminating NUL.
+    py::bytes out = py::reinterpret_steal<py::bytes>(PyBytes_FromStringAndSize(nullptr, static_cast<Py_ssize_t>(needed)));
+    if (!out) throw py::error_already_set();
+    status = idn_mask_text(text.data(), text.size(), PyBytes_AS_STRING(out.ptr()), needed + 1, &needed);
+    if (status != IDN_OK) raiseStatus("idn_mask_text", status);
+    return out;
 }
 
 void setTypes(const py::object& verdict, const py::tuple& verdictFields, const py::object& historyRecord,
-              const py::object& successor, const py::object& presentCode, const py::object& region) {
-    if (verdictFields.size() != 16) throw std::runtime_error("Verdict has 16 fields");
+              const py::object& successor, const py::object& presentCode, const py::object& region,
+              const py::object& error, const py::object& nationalityOf) {
+    if (types.verdict != nullptr) throw std::runtime_error("idnumber._native.set_types was called before");
     for (const py::handle name : verdictFields) {
         py::object slot = verdict.attr(name);
         if (Py_TYPE(slot.ptr())->tp_descr_set == nullptr) throw std::runtime_error("Verdict's fields are slots");
         types.verdictSlots.push_back(slot.release().ptr());
     }
     types.verdict = verdict.inc_ref().ptr();
-    for (const py::object* type : {&historyRecord, &successor, &presentCode, &region}) type->inc_ref();
-    types.historyRecord = historyRecord.ptr();
-    types.successor = successor.ptr();
-    types.presentCode = presentCode.ptr();
-    types.region = region.ptr();
+    types.historyRecord = historyRecord.inc_ref().ptr();
+    types.successor = successor.inc_ref().ptr();
+    types.presentCode = presentCode.inc_ref().ptr();
+    types.region = region.inc_ref().ptr();
+    types.error = error.inc_ref().ptr();
+    types.nationalityOf = nationalityOf.inc_ref().ptr();
 }
 
 // pandas' missing markers, told once pandas is imported (no value can be one
@@ -1054,19 +1467,18 @@ PYBIND11_MODULE(_native, module) {
     module.doc() = "The C API of the identity-number library, for idnumber; use idnumber's functions.";
     module.def("set_types", &setTypes);
     module.def("set_missing", &setMissing);
-    module.def("verify_one", &verifyOne);
-    module.def("verify_batch", &verifyBatch, py::arg("values"), py::arg("nanoseconds"), py::arg("fields") = py::none());
-    module.def("generate", &generate);
+    module.def("verify_one", &verifyOne, py::arg("text"), py::arg("year_limit") = py::none());
+    module.def("verify_batch", &verifyBatch, py::arg("values"), py::arg("nanoseconds"),
+               py::arg("fields") = py::none(), py::arg("year_limit") = py::none());
+    module.def("generate", &generate, py::arg("region"), py::arg("birth"), py::arg("born_from"),
+               py::arg("born_to"), py::arg("sex"), py::arg("count"), py::arg("seed"), py::arg("as_of"),
+               py::arg("year_limit"));
     module.def("regions", &regions);
     module.def("history", &history);
     module.def("upgrade", &upgrade);
     module.def("mask", &mask);
     module.def("version", [] { return std::string(idn_version_string()); });
-    module.attr("OK") = static_cast<int>(IDN_OK);
-    module.attr("NOT_FIFTEEN_DIGITS") = static_cast<int>(IDN_ERROR_NOT_FIFTEEN_DIGITS);
-    module.attr("MONTH_ABOVE_12") = static_cast<int>(IDN_ERROR_MONTH_ABOVE_12);
-    module.attr("DAY_ABOVE_31") = static_cast<int>(IDN_ERROR_DAY_ABOVE_31);
-    module.attr("SEX_ANY") = static_cast<int>(IDN_SEX_ANY);
-    module.attr("SEX_MALE") = static_cast<int>(IDN_SEX_MALE);
-    module.attr("SEX_FEMALE") = static_cast<int>(IDN_SEX_FEMALE);
+    module.attr("COUNT_MAX") = static_cast<int64_t>(IDN_COUNT_MAX);
+    module.attr("SEED_MAX") = static_cast<uint64_t>(IDN_SEED_MAX);
+    module.attr("YEAR_LIMIT_MAX") = static_cast<int>(IDN_YEAR_LIMIT_MAX);
 }

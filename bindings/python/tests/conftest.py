@@ -1,9 +1,12 @@
 """Shared fixtures of idnumber's tests: idtool (the project's command line,
-which every verdict, number and message is compared with) and files of
-realistic numbers written by scripts/bench_numbers.py.
+which verdicts and numbers are compared with), the conformance corpus and
+the C library that words its messages, and files of realistic numbers
+written by scripts/bench_numbers.py.
 
-IDTOOL names the idtool to compare with; by default the release build's
-build/release/idtool of this repository (scripts/test-python.sh builds it).
+IDTOOL names the idtool to compare with, IDNUMBER_LIBRARY the shared C
+library; by default the release build's build/release/idtool and
+build/release/capi/libidnumber.so of this repository (scripts/test-python.sh
+builds both).
 """
 import json
 import os
@@ -14,6 +17,8 @@ import sys
 import pytest
 
 REPOSITORY = pathlib.Path(__file__).resolve().parents[3]
+sys.path.insert(0, str(REPOSITORY / "tests" / "conformance"))
+import corpus  # noqa: E402,F401  (the corpus's reader, for the tests that import it from here)
 
 
 @pytest.fixture(scope="session")
@@ -22,6 +27,16 @@ def idtool():
     if not path.is_file():
         pytest.fail(f"no idtool at {path}: build the release preset or set IDTOOL")
     return str(path)
+
+
+@pytest.fixture(scope="session")
+def library():
+    """The C API through ctypes, to word messages with generate's parameter names."""
+    path = pathlib.Path(os.environ.get("IDNUMBER_LIBRARY",
+                                       REPOSITORY / "build" / "release" / "capi" / "libidnumber.so"))
+    if not path.is_file():
+        pytest.fail(f"no C library at {path}: build the release preset's idnumber target or set IDNUMBER_LIBRARY")
+    return corpus.library(str(path))
 
 
 def run_idtool(idtool, *arguments, stdin=None):

@@ -49,6 +49,12 @@ AWKWARD = [
     completed("93310019900101006").encode(),  # foreigner's card
     completed("11000019900101007").encode(),  # a province-level code
     completed("14030219490101008").encode(),  # born before 1981
+    completed("91184019900101001").encode(),  # foreigner's card, 美国
+    completed("91199919900101002").encode(),  # foreigner's card of a code ISO 3166-1 lacks
+    b"110105491231002",  # fifteen digits: upgraded
+    b"1.10105E+17",
+    b"110105194912310000",
+    b"1" * 62 + "中文".encode(),  # 68 bytes, a character across the 64th
 ]
 
 
@@ -66,17 +72,16 @@ def lines_and_records(tmp_path_factory, idtool):
 
 
 def expected_columns(records):
-    """idtool's records as verify_many's columns (birth_date aside, and kind,
-    which idtool does not write)."""
-    columns = {name: [] for name in idnumber.FIELDS if name not in ("birth_date", "kind")}
+    """idtool's records as verify_many's columns (birth_date aside)."""
+    columns = {name: [] for name in idnumber.FIELDS if name != "birth_date"}
     for record in records:
         for name in columns:
             key = "birth_date" if name == "birth_date_text" else name
             value = record.get(key)
             if name == "history" and value is not None:
                 value = [[h["name"], h["province"], h["prefecture"], h["from"], h["until"]] for h in value]
-            elif name in ("successors", "now") and value is not None:
-                value = [list(item.values()) for item in value]
+            elif name in ("successors", "now", "nationality") and value is not None:
+                value = [list(item.values()) for item in value] if name != "nationality" else list(value.values())
             columns[name].append(value)
     return columns
 
@@ -89,10 +94,12 @@ def actual_columns(verdicts):
             continue
         values = verdicts[name].astype(object).where(verdicts[name].notna(), None).tolist()
         if name == "history":
-            values = [None if v is None else [[h.name, h.province, h.prefecture, h.from_year, h.until] for h in v]
+            values = [None if v is None else [[h.name, h.province, h.prefecture, h.from_, h.until] for h in v]
                       for v in values]
         elif name in ("successors", "now"):
             values = [None if v is None else [list(item) for item in v] for v in values]
+        elif name == "nationality":
+            values = [None if v is None else list(v) for v in values]
         columns[name] = values
     return columns
 
@@ -140,6 +147,9 @@ def test_every_field_agrees_from_str_and_from_arrays(lines_and_records):
         kept.append(line)
         kept_records.append(record)
     assert len(texts) > 100_000
+    # Lone surrogates of surrogateescape stand for the bytes they escaped: every line comes back.
+    escaped = [line.decode("utf-8", "surrogateescape") for line in lines]
+    assert_same_columns(actual_columns(idnumber.verify_many(escaped)), expected_columns(records), lines)
     by_list = idnumber.verify_many(texts)
     assert_same_columns(actual_columns(by_list), expected_columns(kept_records), kept)
     for values in (np.array(texts, dtype=object), pd.Series(texts, dtype="string")):
@@ -159,18 +169,19 @@ def test_verify_agrees_with_idtool_one_number_at_a_time(lines_and_records):
     for i in picked:
         verdict = idnumber.verify(lines[i])
         record = records[i]
-        for name in ("valid", "reason", "message", "expected_check", "sex", "province", "city", "county",
-                     "code_status", "in_use_at_birth"):
+        for name in ("valid", "reason", "message", "expected_check", "hint", "upgraded", "kind", "sex", "province",
+                     "city", "county", "code_status", "in_use_at_birth"):
             assert getattr(verdict, name) == record[name], (lines[i][:40], name)
         assert verdict.birth_date_text == record["birth_date"]
         assert verdict.birth_date == expected_birth_date(record["birth_date"])
         if record["valid"]:
-            assert [list(h[1:3]) + [h.prefecture, h.from_year, h.until] for h in verdict.history] == [
+            assert [list(h[1:3]) + [h.prefecture, h.from_, h.until] for h in verdict.history] == [
                 [h["name"], h["province"], h["prefecture"], h["from"], h["until"]] for h in record["history"]]
             assert [s._asdict() for s in verdict.successors] == record["successors"]
             assert [n._asdict() for n in verdict.now] == record["now"]
+            assert (verdict.nationality and verdict.nationality._asdict()) == record["nationality"]
         else:
-            assert verdict.history is verdict.successors is verdict.now is verdict.kind is None
+            assert verdict.history is verdict.successors is verdict.now is verdict.kind is verdict.nationality is None
 
 
 def test_kind_names_the_permit_and_the_card():

@@ -1,8 +1,9 @@
 """idnumber on a real Dask cluster: a scheduler and two worker processes on
 127.0.0.1, started here and closed at the end, verify a CSV of 10^6 rows
-read in 8 or more partitions; the counts per reason are idtool verify
---summary's on the same numbers. The example script does the same against
-the cluster's address."""
+read in 8 or more partitions; the counts per verdict are idtool verify
+--summary's on the same file. The example script does the same against the
+cluster's address, and reads files of awkward bytes (NUL bytes, invalid
+UTF-8, CR, byte-order marks, quotes) as idtool reads them."""
 import pathlib
 import re
 import subprocess
@@ -11,7 +12,7 @@ import sys
 import dask
 import pytest
 
-from conftest import run_idtool, write_numbers
+from conftest import corpus, run_idtool, write_numbers
 
 distributed = pytest.importorskip("distributed")
 dd = pytest.importorskip("dask.dataframe")
@@ -20,17 +21,23 @@ EXAMPLE = pathlib.Path(__file__).resolve().parents[1] / "examples" / "dask_verif
 sys.path.insert(0, str(EXAMPLE.parent))
 import dask_verify  # noqa: E402
 
+import idnumber  # noqa: E402
+
+
+def idtool_summary(idtool, *arguments):
+    status, out, err = run_idtool(idtool, "verify", "--only-invalid", "--summary", *arguments)
+    assert status in (0, 1), err
+    return re.sub(r"^idtool: verify: ", "", err.decode().strip())
+
 
 @pytest.fixture(scope="module")
 def numbers(tmp_path_factory, idtool):
-    """A CSV of 10^6 numbers under the header "number", and idtool's summary of them."""
+    """A CSV of 10^6 numbers under the header "number", and idtool's summary of it."""
     folder = tmp_path_factory.mktemp("dask")
     lines = write_numbers(folder / "numbers.txt", 1_000_000, seed=11)
     csv = folder / "numbers.csv"
     csv.write_bytes(b"number\n" + lines.read_bytes())
-    status, out, err = run_idtool(idtool, "verify", "--only-invalid", "--summary", str(lines))
-    assert status == 1
-    return csv, re.sub(r"^idtool: verify: ", "", err.decode().strip())
+    return csv, idtool_summary(idtool, "--column", "number", str(csv))
 
 
 @pytest.fixture(scope="module")
@@ -50,9 +57,9 @@ def test_counts_on_two_workers_are_idtools(numbers, client):
     assert len(client.scheduler_info()["workers"]) == 2
     frame = dask_verify.read_numbers(str(csv), "number", True, "2MB")
     assert frame.npartitions >= 8
-    verdicts = frame.map_partitions(__import__("idnumber").verify_frame, "number")
+    verdicts = frame.map_partitions(idnumber.verify_frame, "number")
     with distributed.get_task_stream(client) as tasks:
-        counted = dask_verify.summary(verdicts)
+        counted = dask_verify.summary(verdicts, header=True)
     assert counted == expected
     assert len({task["worker"] for task in tasks.data}) == 2
 
@@ -68,3 +75,104 @@ def test_the_example_gives_the_same_counts_on_a_given_cluster(numbers, client, t
     refused = sum(len(path.read_text().splitlines()) - 1 for path in tmp_path.glob("refused-*.csv"))
     valid = int(re.search(r"(\d+) valid", expected).group(1))
     assert refused == 1_000_000 - valid
+
+
+AWKWARD = [
+    b"11010519491231002\x00",  # a NUL where the check character goes: pandas' reader cut it off
+    b"\x00" * 18,
+    b"110105\x0019491231002X",
+    b"11010519491231002X\x00\x00",
+    b"",
+    b"\xff\xfe11010519491231002X",
+    "张三".encode("gbk") + b"11010519491231",
+    b"11010519491231002X\r",  # a CRLF line
+    b"1101051949\r1231002X",  # a CR inside
+    b"\xef\xbb\xbf11010519491231002X",  # a byte-order mark not at the file's start
+    b"NA",
+    b"#11010519491231002X",
+    b" 11010519491231002X",
+]
+
+
+def awkward_lines(idtool, tmp_path, count):
+    numbers = write_numbers(tmp_path / "numbers.txt", count, seed=5).read_bytes().split(b"\n")[:-1]
+    # Spread over the blocks.
+    for k, line in enumerate(AWKWARD * 20):
+        numbers.insert((k * 7919) % len(numbers), line)
+    return numbers
+
+
+@pytest.mark.parametrize("blocksize", ["64kB", None])
+def test_lines_with_nul_bytes_give_idtools_counts(idtool, client, tmp_path, blocksize):
+    lines = awkward_lines(idtool, tmp_path, 20_000)
+    path = tmp_path / "awkward.txt"
+    # A byte-order mark at the start, and a last line without LF that ends in CR.
+    path.write_bytes(b"\xef\xbb\xbf" + b"\n".join(lines) + b"\nlast\r")
+    expected = idtool_summary(idtool, str(path))
+    frame = dask_verify.read_numbers(str(path), "number", False, blocksize)
+    assert frame.npartitions > (1 if blocksize else 0)
+    verdicts = frame.map_partitions(idnumber.verify_frame, "number")
+    assert dask_verify.summary(verdicts) == expected
+
+
+def test_csv_cells_with_nul_bytes_give_idtools_counts(idtool, client, tmp_path):
+    lines = awkward_lines(idtool, tmp_path, 20_000)
+    rows = [b'"Zhang, San",' + line if k % 3 == 0 else b"x," + line + b",\"a \"\"b\"\"\"" for k, line in
+            enumerate(lines)]
+    rows[5] = b"short"  # a row without the column
+    path = tmp_path / "awkward.csv"
+    path.write_bytes(b"\xef\xbb\xbfname,number,note\r\n" + b"\n".join(rows) + b"\n")
+    expected = idtool_summary(idtool, "--column", "number", str(path))
+    assert expected.endswith(", 1 no_column")
+    refused = tmp_path / "refused"
+    refused.mkdir()
+    done = subprocess.run([sys.executable, str(EXAMPLE), "--scheduler", client.scheduler.address, "--blocksize",
+                           "64kB", "--refused", str(refused), str(path)], capture_output=True, text=True, check=False)
+    assert done.returncode == 0, done.stderr
+    assert done.stdout.strip() == expected
+    # The refused cells are written back byte for byte.
+    written = b"".join(part.read_bytes() for part in sorted(refused.glob("refused-*.csv")))
+    assert b"\n11010519491231002\x00,characters," in written
+    assert b"\n\xff\xfe11010519491231002X,length," in written
+
+
+def synchronously(frame):
+    with dask.config.set(scheduler="synchronous"):
+        return frame.compute()
+
+
+LINES = [case for case in corpus.load("lines") if case.get("encoding") is None]
+
+
+@pytest.mark.parametrize("case", LINES, ids=[f"python lines/{case['id']}" for case in LINES])
+def test_the_example_reads_files_as_idtool_does(case, tmp_path):
+    path = tmp_path / ("input.csv" if "column" in case else "input.txt")
+    path.write_bytes(corpus.bytes_of(case["file"]))
+    column = case.get("column", "number")
+    frame = dask_verify.read_numbers(str(path), column, "column" in case, "1kB")
+    if isinstance(case["expect"], dict):
+        with pytest.raises(ValueError, match=re.escape(case["expect"]["refused"])):
+            synchronously(frame)
+        return
+    verdicts = synchronously(frame.map_partitions(idnumber.verify_frame, column, fields=("valid", "reason",
+                                                                                          "hint")))
+    got = [None if valid is dask_verify.pd.NA else [reason, hint]
+           for valid, reason, hint in zip(verdicts["valid"], verdicts["reason"], verdicts["hint"])]
+    assert got == [None if row is None else row[2:] for row in case["expect"]]
+
+
+def test_a_quoted_line_break_across_blocks_stops_the_job(tmp_path):
+    path = tmp_path / "quoted.csv"
+    head = b"name,number\n" + b"x,11010519491231002X\n" * 200
+    # Blocks of exactly `block` bytes (a file of two), the first cut inside the quotes.
+    block = len(head) + 1
+    data = head + b'"a\nb",1\n'
+    filler = 2 * block - len(data) - 4
+    data += b"y,2\n" * (filler // 4) + b"y," + b"2" * (filler % 4 + 1) + b"\n"
+    path.write_bytes(data)
+    assert len(data) == 2 * block
+    frame = dask_verify.read_numbers(str(path), "number", True, block)
+    assert frame.npartitions == 2
+    with pytest.raises(ValueError, match="a quoted cell holds a line break where the file is cut into blocks"):
+        synchronously(frame)
+    assert synchronously(dask_verify.read_numbers(str(path), "number", True, None))["number"][200] == "1"

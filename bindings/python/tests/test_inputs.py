@@ -1,17 +1,23 @@
 """What verify and verify_many take and give: the input types, missing
-values, bad input, the result's types, verify_frame, and batches verified
-from several threads at once."""
+values, bad input and the errors it gets, texts with surrogates, the
+result's types, verify_frame, year limits, batches from several threads at
+once, and Ctrl-C during long calls."""
 import dataclasses
 import datetime
 import pickle
+import signal
+import subprocess
 import sys
 import threading
+import time
 
 import numpy as np
 import pandas as pd
 import pytest
 
 import idnumber
+
+from conftest import write_numbers
 
 VALID = "11010519491231002X"
 SHORT = "1101051949123100"
@@ -42,9 +48,11 @@ def test_bad_texts_are_refusals_not_errors():
     assert idnumber.verify("\x00" * 18).reason == "characters"
     assert idnumber.verify(b"\xff" * 18).reason == "characters"
     assert idnumber.verify(b"\xc3" * 5).message == "您输入的身份证号为5位，正确的应为18位"
-    # Lone surrogates count as their three bytes each.
+    # A lone surrogate is U+FFFD (three bytes), but U+DC80-U+DCFF, the byte
+    # that errors="surrogateescape" escaped.
     assert idnumber.verify("\ud800" * 6).reason == "characters"
-    assert idnumber.verify("\udcff" * 5).message == "您输入的身份证号为15位，正确的应为18位"
+    assert idnumber.verify("1101051949123100\ud800").message == "您输入的身份证号为19位，正确的应为18位"
+    assert idnumber.verify("\udcff" * 5).message == "您输入的身份证号为5位，正确的应为18位"
     huge = idnumber.verify("1" * 1_000_000)
     assert (huge.reason, huge.message) == ("length", "您输入的身份证号为1000000位，正确的应为18位")
     # Full-width digits are three bytes each.
@@ -69,7 +77,6 @@ def test_importing_idnumber_leaves_pandas_alone_until_a_batch_needs_it():
               "assert 'pandas' not in sys.modules; import pandas; "
               "c = idnumber.verify_many(['11010519491231002X', pandas.NA, pandas.NaT], frame=False); "
               "assert c['valid'].mask.tolist() == [False, True, True], c['valid']")
-    import subprocess
     done = subprocess.run([sys.executable, "-c", script], capture_output=True, text=True, check=False)
     assert done.returncode == 0, done.stderr
 
@@ -182,9 +189,12 @@ def test_batches_count_the_references_they_hold(fields):
         del verdicts
     assert [sys.getrefcount(o) for o in objects] == before
     assert abs(sys.getrefcount(None) - nones) < 100
-    # A birth-date text of the batch is held by its cells alone.
-    text = idnumber.verify_many([VALID] * 10)["birth_date_text"][0]
-    assert sys.getrefcount(text) == 2
+    # A birth-date text of the batch, a long text's message and an upgraded
+    # number are held by their cells alone.
+    verdicts = idnumber.verify_many([VALID] * 10 + ["1" * 300, "110105491231002"], frame=False)
+    kept = [verdicts[name][row] for name, row in (("birth_date_text", 0), ("message", 10), ("upgraded", 11))]
+    del verdicts
+    assert [sys.getrefcount(kept[k]) for k in range(3)] == [2, 2, 2]
 
 
 def test_verify_frame_appends_the_verdicts_on_the_frame_index():
@@ -205,21 +215,65 @@ def column_lists(verdicts):
             for name in verdicts.columns}
 
 
-def test_batches_from_threads_at_once_agree():
-    values = [VALID, SHORT, "11010519491231002x", None] * 5_000
-    expected = column_lists(idnumber.verify_many(values))
-    results = [None] * 4
+THREADS = r"""
+import gc, sys, threading
+import idnumber
 
-    def work(slot):
-        results[slot] = [column_lists(idnumber.verify_many(values)) for _ in range(5)]
+# The GIL passes whenever Python code runs and another thread waits.
+sys.setswitchinterval(1e-6)
+lines = open(sys.argv[1], "rb").read().split(b"\n")[:-1]
+texts = [line.decode() for line in lines]
+FIELDS = [None, ("province", "valid"), ("history", "now"), ("city", "successors", "reason"), None, ("county",),
+          ("history",), ("province", "birth_date_text", "code_status")]
 
-    threads = [threading.Thread(target=work, args=(slot,)) for slot in range(4)]
-    for thread in threads:
-        thread.start()
-    for thread in threads:
-        thread.join()
-    for result in results:
-        assert result == [expected] * 5
+def columns(frame):
+    return {name: (frame[name].to_numpy().view("int64") if name == "birth_date" else frame[name]).tolist()
+            for name in frame.columns}
+
+# A fresh process: the region entries are made while eight batches, each of
+# its own fields, run.
+results = [None] * 8
+start = threading.Barrier(8)
+
+def work(slot):
+    start.wait()
+    values = lines if slot % 2 else texts
+    results[slot] = [columns(idnumber.verify_many(values, fields=FIELDS[slot])) for _ in range(2)]
+
+threads = [threading.Thread(target=work, args=(slot,)) for slot in range(8)]
+for thread in threads:
+    thread.start()
+for thread in threads:
+    thread.join()
+for slot, result in enumerate(results):
+    expected = columns(idnumber.verify_many(lines, fields=FIELDS[slot]))
+    assert result == [expected] * 2, f"the batch of thread {slot} differs"
+del results, expected
+gc.collect()
+# Every cell counted its reference: a code's history tuples are now held by
+# its region entry alone, and by the verdict and the call below.
+miscounted = set()
+for line in lines[:20000]:
+    verdict = idnumber.verify(line)
+    for name in ("history", "successors", "now"):
+        if getattr(verdict, name) and sys.getrefcount(getattr(verdict, name)) != 3:
+            miscounted.add((line[:6], name, sys.getrefcount(getattr(verdict, name))))
+assert not miscounted, sorted(miscounted)[:10]
+print("ok")
+"""
+
+
+def test_eight_threads_verifying_big_batches_at_once_agree(tmp_path):
+    # Batches once counted the references of shared objects in one counter
+    # per region code, which another thread's batch of other fields counted
+    # and reset for its own columns when the GIL passed mid-batch:
+    # miscounted references, and the interpreter crashed.
+    # Two fresh processes: the old fault crashed three runs in four.
+    numbers = write_numbers(tmp_path / "numbers.txt", 150_000, seed=21)
+    for _ in range(2):
+        done = subprocess.run([sys.executable, "-c", THREADS, str(numbers)], capture_output=True, text=True,
+                              timeout=600, check=False)
+        assert done.returncode == 0 and done.stdout.strip() == "ok", (done.returncode, done.stderr[-3000:])
 
 
 def test_a_list_changed_while_it_is_verified_leaves_the_batch_as_it_was():
@@ -243,3 +297,136 @@ def test_a_list_changed_while_it_is_verified_leaves_the_batch_as_it_was():
     finally:
         stop.set()
         thread.join()
+
+
+
+def test_a_list_whose_length_changes_meanwhile_is_refused():
+    # A list is read chunk by chunk, as it is when each chunk's turn comes;
+    # another thread changes its length while a chunk is verified.
+    values = [VALID] * 300_000
+    stop = threading.Event()
+
+    def resize():
+        while not stop.is_set():
+            values.append(SHORT)
+            values.pop()
+
+    thread = threading.Thread(target=resize)
+    thread.start()
+    outcomes = set()
+    try:
+        for _ in range(10):
+            try:
+                outcomes.add(len(idnumber.verify_many(values, fields=("reason",))))
+            except RuntimeError as error:
+                assert str(error) == "verify_many: the list changed length while it was verified"
+                outcomes.add("refused")
+    finally:
+        stop.set()
+        thread.join()
+    assert outcomes <= {300_000, 300_001, "refused"} and "refused" in outcomes
+
+INTERRUPTED = r"""
+import sys, time
+import numpy as np
+import idnumber
+
+work = sys.argv[1]
+if work == "verify_many":
+    # 10^8 rows without 10^8 items: one object, broadcast.
+    values = np.broadcast_to(np.array(["11010519491231002X"], dtype=object), (100_000_000,))
+    call = lambda: idnumber.verify_many(values, fields=("valid",), frame=False)
+elif work == "iterable":
+    values = np.broadcast_to(np.array(["11010519491231002X"], dtype=object), (60_000_000,))
+    call = lambda: idnumber.verify_many(iter(values), fields=("valid",), frame=False)
+else:
+    call = lambda: idnumber.generate("110105", born_between=("18000101", "20201231"), count=10_000_000)
+print("started", flush=True)
+begun = time.perf_counter()
+call()
+print(f"finished after {time.perf_counter() - begun:.1f} s", flush=True)
+"""
+
+
+@pytest.mark.parametrize("work", ["verify_many", "iterable", "generate"])
+def test_ctrl_c_stops_a_long_call_at_once(work):
+    # Signals were handled only when a call returned: Ctrl-C took effect
+    # after the whole batch (several seconds here).
+    child = subprocess.Popen([sys.executable, "-c", INTERRUPTED, work], stdout=subprocess.PIPE,
+                             stderr=subprocess.PIPE, text=True)
+    try:
+        assert child.stdout.readline() == "started\n"
+        time.sleep(0.5)
+        sent = time.monotonic()
+        child.send_signal(signal.SIGINT)
+        out, err = child.communicate(timeout=120)
+        waited = time.monotonic() - sent
+    finally:
+        child.kill()
+        child.wait()
+    assert "KeyboardInterrupt" in err and "finished" not in out, (out, err[-2000:])
+    assert waited < 1.0, f"exited {waited:.2f} s after SIGINT ({out.strip()})"
+
+
+def test_inputs_once_answered_with_raw_library_texts_get_python_errors():
+    class LengthHintLiar:
+        # Once "vector::reserve", from the reservation of a hint of 2^62.
+        def __iter__(self):
+            return iter([VALID, SHORT])
+
+        def __length_hint__(self):
+            return 2**62
+
+    assert idnumber.verify_many(LengthHintLiar())["reason"].tolist() == [None, "length"]
+    # Once "no field named 118": bytes taken as an iterable of ints.
+    with pytest.raises(TypeError, match="fields takes a field name or an iterable of names"):
+        idnumber.verify_many([VALID], fields=b"valid")
+    with pytest.raises(TypeError, match="fields takes names"):
+        idnumber.verify_many([VALID], fields=["valid", 3])
+    with pytest.raises(TypeError, match="not a DataFrame"):
+        idnumber.verify_many(pd.DataFrame({"number": [VALID]}))
+    with pytest.raises(TypeError, match="verify_frame takes a pandas DataFrame, not list"):
+        idnumber.verify_frame([VALID], "number")
+    with pytest.raises(KeyError, match="the frame has no column 'id'"):
+        idnumber.verify_frame(pd.DataFrame({"number": [VALID]}), "id")
+    with pytest.raises(TypeError, match="prefix takes a str"):
+        idnumber.verify_frame(pd.DataFrame({"number": [VALID]}), "number", prefix=1)
+    with pytest.raises(TypeError, match="regions: query takes str or bytes, not NoneType"):
+        idnumber.regions(None)
+    with pytest.raises(TypeError, match="year_limit takes an int or None, not str"):
+        idnumber.verify(VALID, year_limit="2020")
+
+
+def test_year_limits_are_the_librarys(library):
+    born_2020 = "110105202001010023"
+    assert idnumber.verify(born_2020, year_limit=2020).valid
+    assert idnumber.verify(born_2020, year_limit=2019).reason == "date"
+    assert idnumber.verify_many([born_2020], year_limit=2019)["reason"].tolist() == ["date"]
+    assert idnumber.verify(born_2020, year_limit=0) == idnumber.verify(born_2020)
+    for limit in (-1, 10000, 2**70):
+        with pytest.raises(idnumber.IdNumberError) as raised:
+            idnumber.verify(born_2020, year_limit=limit)
+        assert (raised.value.status, raised.value.option, str(raised.value)) == (
+            "IDN_ERROR_YEAR_LIMIT", "year_limit", library.option_message(-41, str(limit).encode()))
+        with pytest.raises(idnumber.IdNumberError):
+            idnumber.verify_many([born_2020], year_limit=limit)
+
+
+ESCAPED = [b"\xd5\xc5\xc8\xfd,11010519491231002X", b"\xff" * 18, b"11010519491231002\xff",
+           b"\xb1\xb1\xbe\xa9" + b"1" * 70, b"\x80" * 200]
+
+
+def test_surrogateescape_strings_are_their_bytes():
+    # PEP 383: a str read with errors="surrogateescape" verifies as the bytes it came from.
+    escaped = [data.decode("utf-8", "surrogateescape") for data in ESCAPED]
+    for data, text in zip(ESCAPED, escaped):
+        assert idnumber.verify(text) == idnumber.verify(data)
+    pd.testing.assert_frame_equal(idnumber.verify_many(escaped), idnumber.verify_many(ESCAPED))
+    pd.testing.assert_frame_equal(idnumber.verify_many(np.array(escaped)), idnumber.verify_many(ESCAPED))
+    assert idnumber.mask("\udcff1234567890123") == "\ufffd12345****0123"
+    assert idnumber.upgrade("110105491231002") == idnumber.upgrade(b"110105491231002")
+    # Non-ASCII strings are verified without a UTF-8 copy kept in them.
+    long_text = "中" * 1_000_000
+    assert idnumber.verify(long_text).message == "您输入的身份证号为3000000位，正确的应为18位"
+    assert idnumber.verify_many([long_text, "１" * 18])["message"].tolist() == [
+        "您输入的身份证号为3000000位，正确的应为18位", "您输入的身份证号为54位，正确的应为18位"]

@@ -15,20 +15,23 @@ A column (a list, any iterable, a NumPy array or a pandas Series)::
     >>> df["reason"].tolist()
     [None, 'length', None]
 
-The verdicts are those of the project's ``idtool verify``, field for field:
-the same checks (length, the ISO 7064 MOD 11-2 check character, a birth date
-whose year is not after the current one, month at most 12 and day at most
-31), the same messages, the region texts of the built-in 2009 tables and what
-the history of region codes from 1981 to 2024 says of the code.
+The verdicts are those of the project's C library and its ``idtool verify``,
+field for field: the same checks (length, the ISO 7064 MOD 11-2 check
+character, a birth date whose year is not after the current one, month at
+most 12 and day at most 31), the same messages and hints, the region texts
+of the built-in 2009 tables and what the history of region codes from 1981
+to 2024 says of the code.
 
 Functions: verify, verify_many, verify_frame (for pandas and Dask's
 map_partitions), generate, regions, history, upgrade, mask. Types: Verdict,
-HistoryRecord, Successor, PresentCode, Region. Warning: BirthDateWarning.
+HistoryRecord, Successor, PresentCode, Nationality, Region. Exception:
+IdNumberError (a ValueError). Warning: BirthDateWarning.
 """
 from __future__ import annotations
 
 import dataclasses
 import datetime
+import json
 import sys
 import warnings
 from typing import Any, Iterable, NamedTuple
@@ -39,12 +42,14 @@ from . import _native
 
 __all__ = [
     "BirthDateWarning",
+    "FIELDS",
     "HistoryRecord",
+    "IdNumberError",
+    "Nationality",
     "PresentCode",
     "Region",
     "Successor",
     "Verdict",
-    "FIELDS",
     "__version__",
     "generate",
     "history",
@@ -59,6 +64,26 @@ __all__ = [
 __version__: str = _native.version()
 
 
+class IdNumberError(ValueError):
+    """A value the library refuses: a generate option, an upgrade, a year limit.
+
+    ``str(error)`` is the library's message, naming the parameter as the
+    function calls it. ``status`` is the C API's status name, a stable code
+    for programs ("IDN_ERROR_COUNT_EXCEEDS_CANDIDATES"); ``option`` the
+    parameter refused ("region", "birth", "born_between", "sex", "count",
+    "seed", "as_of", "year_limit"), or None when the refusal is of no option
+    (upgrade).
+    """
+
+    def __init__(self, message: str, status: str, option: str | None = None) -> None:
+        super().__init__(message)
+        self.status = status
+        self.option = option
+
+    def __reduce__(self) -> tuple[Any, ...]:
+        return type(self), (self.args[0], self.status, self.option)
+
+
 class HistoryRecord(NamedTuple):
     """One name and place of a region code in the history of 1981-2024."""
 
@@ -70,8 +95,8 @@ class HistoryRecord(NamedTuple):
     prefecture: str
     #: "province", "prefecture" or "county"
     level: str
-    #: the first year of the record
-    from_year: int
+    #: the first year of the record (``from`` elsewhere: a keyword in Python)
+    from_: int
     #: the year it ended, None while in use
     until: int | None
 
@@ -92,6 +117,15 @@ class PresentCode(NamedTuple):
     name: str
 
 
+class Nationality(NamedTuple):
+    """The country of a foreigner's permanent residence card (digits 4-6)."""
+
+    #: the ISO 3166-1 numeric code, three digits ("840")
+    code: str
+    #: its Chinese name ("美国"), None for a code ISO 3166-1 lacks
+    name: str | None
+
+
 class Region(NamedTuple):
     """A record of the 2009 tables, as ``idtool regions`` lists it."""
 
@@ -106,6 +140,12 @@ class Region(NamedTuple):
 
 class BirthDateWarning(UserWarning):
     """generate was given a birth date that is no real calendar date (such as 19900231)."""
+
+
+def _nationality_of(record: str) -> Nationality | None:
+    """The Nationality of the library's JSON record of a valid number."""
+    value = json.loads(record)["nationality"]
+    return None if value is None else Nationality(value["code"], value["name"])
 
 
 _missing_markers_told = False
@@ -130,16 +170,32 @@ _FIELD_HELP = """
         None when valid; "length" (not 18 bytes of UTF-8), "characters" (a
         non-digit among the first 17, or a last character other than a digit
         or upper-case X), "check" (the wrong check character) or "date" (a
-        birth year after the current one, a month above 12 or a day above 31).
+        birth year after the year limit, a month above 12 or a day above 31).
     message
         The dialog's message for the refusal (such as
         "您输入的身份证号为16位，正确的应为18位"), None when valid.
     expected_check
         The check character the first 17 characters call for when they are
         all digits ("0"-"9" or "X"), else None; set for refused numbers too.
+    hint
+        For a refused number, what probably happened when one repair would
+        make it valid or explains it: "scientific" (1.10105E+17), "zeroed"
+        (18 digits ending in 000 that fail the check), "lowercase_x",
+        "fullwidth", "spaces" (spaces, tabs or hyphens), "fifteen_digits" (a
+        15-digit number of the old format) or "cr_line_ends"; else None.
+    upgraded
+        With the hint "fifteen_digits", the number's 18-character form.
 
     The rest are None unless the number is valid:
 
+    kind
+        "resident", "hmt_permit" (Hong Kong, Macao and Taiwan residents'
+        residence permit, codes 81-83) or "foreigner_card" (a foreigner's
+        permanent residence card, first digit 9); information only.
+    nationality
+        For a foreigner_card, its country from digits 4-6: a Nationality
+        (code "840", name "美国"; name None for a code ISO 3166-1 lacks);
+        else None.
     birth_date
         A datetime.date, or None when the digits are no real calendar date:
         the rules only bound the month by 12 and the day by 31, so 19900231,
@@ -153,10 +209,6 @@ _FIELD_HELP = """
         municipality its name, the district and "" ; for a province its name,
         the city and the county; "未知位置" / "错误地区码" where the tables
         lack the code.
-    kind
-        "resident", "hmt_permit" (Hong Kong, Macao and Taiwan residents'
-        residence permit, codes 81-83) or "foreigner_card" (a foreigner's
-        permanent residence card, first digit 9); information only.
     code_status
         "2009" (a county of the 2009 tables), "in_use" (in use in 2024 but not
         in the 2009 tables), "abolished" or "unknown" (no record has it).
@@ -181,13 +233,16 @@ class Verdict:
     reason: str | None
     message: str | None
     expected_check: str | None
+    hint: str | None
+    upgraded: str | None
+    kind: str | None
+    nationality: Nationality | None
     birth_date: datetime.date | None
     birth_date_text: str | None
     sex: str | None
     province: str | None
     city: str | None
     county: str | None
-    kind: str | None
     code_status: str | None
     history: tuple[HistoryRecord, ...] | None
     successors: tuple[Successor, ...] | None
@@ -201,25 +256,47 @@ Verdict.__doc__ = ("The verdict on one number, as ``idtool verify`` gives it; im
 #: The verdict's fields in order: verify's attributes, verify_many's columns.
 FIELDS: tuple[str, ...] = tuple(field.name for field in dataclasses.fields(Verdict))
 
-_native.set_types(Verdict, FIELDS, HistoryRecord, Successor, PresentCode, Region)
+_native.set_types(Verdict, FIELDS, HistoryRecord, Successor, PresentCode, Region, IdNumberError, _nationality_of)
 
 
-def verify(text: str | bytes) -> Verdict:
+def _is_integer(value: Any) -> bool:
+    return isinstance(value, (int, np.integer)) and not isinstance(value, (bool, np.bool_))
+
+
+def _optional_integer(value: Any, caller: str, name: str) -> int | None:
+    """An int parameter that may be None, as a Python int."""
+    if value is None:
+        return None
+    if not _is_integer(value):
+        raise TypeError(f"{caller}: {name} takes an int or None, not {type(value).__name__}")
+    return int(value)
+
+
+def verify(text: str | bytes, *, year_limit: int | None = None) -> Verdict:
     """Verifies one identity number and returns its Verdict.
 
     ``text`` is a str (taken as its UTF-8 bytes, so the length in a message
     counts bytes, as idtool does) or bytes (taken as they are: invalid UTF-8
     or NUL bytes are characters no number has, so the number is refused,
-    never an error). Anything else raises TypeError.
+    never an error). A str's lone surrogates U+DC80-U+DCFF stand for the
+    bytes that errors="surrogateescape" escaped, and go in as those bytes;
+    any other lone surrogate goes in as U+FFFD. Anything else raises
+    TypeError.
+
+    ``year_limit`` is the latest birth year a number may have: None (or 0)
+    for the current year on the local clock, else 1 to 9999 (IdNumberError,
+    status "IDN_ERROR_YEAR_LIMIT", otherwise).
 
     >>> idnumber.verify("11010519491231002X").city
     '朝阳区'
-    >>> idnumber.verify("11010519491231002x").reason
-    'characters'
+    >>> idnumber.verify("11010519491231002x").hint
+    'lowercase_x'
 
     The Verdict's fields:
     """
-    return _native.verify_one(text)
+    if year_limit is None:
+        return _native.verify_one(text, None)
+    return _native.verify_one(text, _optional_integer(year_limit, "verify", "year_limit"))
 
 
 verify.__doc__ += _FIELD_HELP
@@ -244,23 +321,28 @@ def _series_values(series: Any) -> Any:
     return series.to_numpy(dtype=object)
 
 
-def _fields(fields: Iterable[str] | None, caller: str) -> tuple[str, ...]:
+def _fields(fields: Iterable[str] | str | None, caller: str) -> tuple[str, ...]:
     """The verdict fields asked for, checked; all of them for None."""
     if fields is None:
         return FIELDS
     if isinstance(fields, str):
         fields = (fields,)
+    elif isinstance(fields, (bytes, bytearray)) or not hasattr(fields, "__iter__"):
+        raise TypeError(f"{caller}: fields takes a field name or an iterable of names (str), "
+                        f"not {type(fields).__name__}")
     chosen = tuple(fields)
-    unknown = [name for name in chosen if name not in FIELDS]
-    if unknown:
-        raise ValueError(f"{caller}: no field named {unknown[0]!r}; the fields are {', '.join(FIELDS)}")
+    for name in chosen:
+        if not isinstance(name, str):
+            raise TypeError(f"{caller}: fields takes names (str), not {type(name).__name__}")
+        if name not in FIELDS:
+            raise ValueError(f"{caller}: no field named {name!r}; the fields are {', '.join(FIELDS)}")
     if len(set(chosen)) != len(chosen):
         raise ValueError(f"{caller}: a field named twice in {chosen}")
     return chosen
 
 
-def verify_many(values: Iterable[str | bytes | None] | Any, *, fields: Iterable[str] | None = None,
-                frame: bool | None = None) -> Any:
+def verify_many(values: Iterable[str | bytes | None] | Any, *, fields: Iterable[str] | str | None = None,
+                frame: bool | None = None, year_limit: int | None = None) -> Any:
     """Verifies a column of identity numbers and returns the verdicts as columns.
 
     ``values`` is a list, a tuple, any iterable, a one-dimensional NumPy array
@@ -269,6 +351,7 @@ def verify_many(values: Iterable[str | bytes | None] | Any, *, fields: Iterable[
     it; None, NaN and pandas' NA and NaT give a row of nulls. Any other item
     (an int, say: a column read as numbers has lost its X and leading zeros)
     raises TypeError naming its position, and so does an array of numbers.
+    A list is taken as it was when the call began.
 
     Returns a pandas DataFrame (index: the Series' index, else 0..n-1) when
     pandas is installed, else a dict of NumPy arrays; ``frame=False`` asks
@@ -287,47 +370,57 @@ def verify_many(values: Iterable[str | bytes | None] | Any, *, fields: Iterable[
 
     birth_date is NaT where verify gives None, and in a DataFrame also for
     dates before 1677-09-22, which datetime64[ns] cannot hold; the digits
-    are in birth_date_text always. Texts, history tuples and messages are
-    shared objects, one per distinct value.
+    are in birth_date_text always. Texts, tuples and messages are shared
+    objects, one per distinct value. ``year_limit`` is verify's.
 
     The texts are read with the GIL held and verified in C++ with it
-    released: about ten million numbers a second on one core of the build
-    machine, DataFrame included (see the README).
+    released, a chunk at a time; Ctrl-C stops a long batch at once. Batches
+    may run in several threads at once.
 
     >>> idnumber.verify_many(["11010519491231002X", None])["valid"].tolist()
     [True, <NA>]
     """
     if isinstance(values, (str, bytes)):
-        raise TypeError("verify_many: takes a collection of numbers, not one text; verify() takes one number")
+        raise TypeError("verify_many takes a collection of numbers, not one text; verify() takes one number")
     names = _fields(fields, "verify_many")
+    limit = _optional_integer(year_limit, "verify_many", "year_limit")
     pandas = _pandas(required=bool(frame)) if frame is not False else None
     index = None
+    if pandas is not None and isinstance(values, pandas.DataFrame):
+        raise TypeError("verify_many takes a column (a Series), not a DataFrame: pass df[column], or use "
+                        "verify_frame(df, column)")
     if pandas is not None and isinstance(values, pandas.Series):
         index = values.index
         values = _series_values(values)
-    elif pandas is None and type(values).__module__.startswith("pandas"):
+    elif type(values).__module__.startswith("pandas"):
+        if type(values).__name__ == "DataFrame":
+            raise TypeError("verify_many takes a column (a Series), not a DataFrame: pass df[column]")
         if hasattr(values, "dtype") and hasattr(values, "to_numpy"):
             values = _series_values(values)
     _tell_missing_markers()
     columns = _native.verify_batch(values, nanoseconds=pandas is not None,
-                                   fields=None if names is FIELDS else names)
+                                   fields=None if names is FIELDS else names, year_limit=limit)
     valid = columns["valid"]
     missing = columns["missing"]
-    in_use = columns["in_use_at_birth"]
     if pandas is None:
         columns["valid"] = np.ma.MaskedArray(valid, mask=missing)
-        columns["birth_date"] = columns["birth_date"].view("datetime64[D]")
-        columns["in_use_at_birth"] = np.ma.MaskedArray(in_use, mask=~valid)
+        if "birth_date" in columns:
+            columns["birth_date"] = columns["birth_date"].view("datetime64[D]")
+        if "in_use_at_birth" in columns:
+            columns["in_use_at_birth"] = np.ma.MaskedArray(columns["in_use_at_birth"], mask=~valid)
         return {name: columns[name] for name in names}
     columns["valid"] = pandas.arrays.BooleanArray(valid, missing)
-    columns["birth_date"] = columns["birth_date"].view("datetime64[ns]")
-    columns["in_use_at_birth"] = pandas.arrays.BooleanArray(in_use, ~valid)
+    if "birth_date" in columns:
+        columns["birth_date"] = columns["birth_date"].view("datetime64[ns]")
+    if "in_use_at_birth" in columns:
+        columns["in_use_at_birth"] = pandas.arrays.BooleanArray(columns["in_use_at_birth"], ~valid)
     if index is None:
         index = pandas.RangeIndex(len(valid))
     return pandas.DataFrame({name: columns[name] for name in names}, index=index, copy=False)
 
 
-def verify_frame(df: Any, column: str, *, fields: Iterable[str] | None = None, prefix: str = "") -> Any:
+def verify_frame(df: Any, column: Any, *, fields: Iterable[str] | str | None = None, prefix: str = "",
+                 year_limit: int | None = None) -> Any:
     """Returns the pandas DataFrame ``df`` with the verdicts on ``df[column]``
     appended as columns (Verdict's fields, or those named in ``fields``,
     each named ``prefix + field``), row for row, on df's index. Shaped for
@@ -340,7 +433,19 @@ def verify_frame(df: Any, column: str, *, fields: Iterable[str] | None = None, p
     prefix. The column's values are taken as verify_many takes them.
     """
     pandas = _pandas(required=True)
-    verdicts = verify_many(df[column], fields=_fields(fields, "verify_frame"), frame=True)
+    if not isinstance(df, pandas.DataFrame):
+        raise TypeError(f"verify_frame takes a pandas DataFrame, not {type(df).__name__}")
+    if not isinstance(prefix, str):
+        raise TypeError(f"verify_frame: prefix takes a str, not {type(prefix).__name__}")
+    names = _fields(fields, "verify_frame")
+    try:
+        values = df[column]
+    except KeyError:
+        raise KeyError(f"verify_frame: the frame has no column {column!r}") from None
+    if isinstance(values, pandas.DataFrame):
+        raise ValueError(f"verify_frame: the frame has {values.shape[1]} columns named {column!r}; "
+                         "give the one to verify a name of its own")
+    verdicts = verify_many(values, fields=names, frame=True, year_limit=year_limit)
     if prefix:
         verdicts.columns = [prefix + name for name in verdicts.columns]
     clash = [name for name in verdicts.columns if name in df.columns]
@@ -349,44 +454,32 @@ def verify_frame(df: Any, column: str, *, fields: Iterable[str] | None = None, p
     return pandas.concat([df, verdicts], axis=1, copy=False)
 
 
-def _utf8(value: Any, name: str) -> bytes:
-    if isinstance(value, str):
-        return value.encode("utf-8", "surrogatepass")
-    if isinstance(value, bytes):
+def _text(value: Any, caller: str, name: str) -> str | bytes:
+    if isinstance(value, (str, bytes)):
         return value
-    raise TypeError(f"{name}: takes str or bytes, not {type(value).__name__}")
+    raise TypeError(f"{caller}: {name} takes str or bytes, not {type(value).__name__}")
 
 
-def _date_text(value: Any, name: str) -> bytes:
-    """A birth-date option as generate takes it ("YYYYMMDD" or a
-    datetime.date), in UTF-8 for the library."""
+def _date_text(value: Any, name: str) -> str | bytes:
+    """A birth-date option as generate takes it: "YYYYMMDD" (str or bytes)
+    or a datetime.date."""
     if isinstance(value, datetime.date):
-        return f"{value.year:04d}{value.month:02d}{value.day:02d}".encode()
-    if isinstance(value, str):
-        return value.encode("utf-8", "surrogatepass")
+        return f"{value.year:04d}{value.month:02d}{value.day:02d}"
+    if isinstance(value, (str, bytes)):
+        return value
     raise TypeError(f"generate: {name} takes a str YYYYMMDD or a datetime.date, not {type(value).__name__}")
 
 
-_SEXES = {None: _native.SEX_ANY, "any": _native.SEX_ANY, "male": _native.SEX_MALE, "female": _native.SEX_FEMALE}
-_COUNT_LIMIT = 2**63 - 1
-_SEED_LIMIT = 2**64 - 1
-
-
-def _whole_number(value: Any, name: str) -> int:
-    if isinstance(value, bool) or not isinstance(value, (int, np.integer)):
-        raise TypeError(f"generate: {name} takes an int, not {type(value).__name__}")
-    return int(value)
-
-
 def generate(
-    region: str | int,
+    region: str | int | None,
     *,
     birth: str | datetime.date | None = None,
     born_between: tuple[str | datetime.date, str | datetime.date] | None = None,
     sex: str | None = None,
-    count: int = 1,
+    count: int | None = 1,
     seed: int | None = None,
     as_of: int | None = None,
+    year_limit: int | None = None,
 ) -> list[str]:
     """Makes ``count`` distinct well-formed numbers, as ``idtool generate``.
 
@@ -396,16 +489,18 @@ def generate(
         "province/city/county" where a name names several records.
     birth
         One birth date, "YYYYMMDD" or a datetime.date, taken as the dialog
-        takes it: 8 digits, the year not after the current one, month at most
+        takes it: 8 digits, the year not after the year limit, month at most
         12, day at most 31. A date that is no real calendar date (19900231)
         is kept as given, with a BirthDateWarning.
     born_between
         (first, last): birth dates drawn uniformly over the real calendar
         dates from first to last, both included. Give birth or born_between.
     sex
-        "male" (odd sequence number), "female" (even), or None / "any".
+        "男" or "male" (odd sequence number), "女" or "female" (even), "any"
+        (ASCII words in any case), or None for any.
     count
-        How many numbers, at least 1; more than the options can give is refused.
+        How many numbers, 1 to 2**63 - 1 (None: 1); more than the options can
+        give is refused.
     seed
         0 to 2**64 - 1: the same seed and options give the same numbers as
         ``idtool generate --seed`` on every platform; None takes a seed from
@@ -413,43 +508,40 @@ def generate(
     as_of
         A year 1981-2024: region is then a six-digit code in use that year in
         the history of region codes (a county since abolished, say).
+    year_limit
+        The latest birth year: None (or 0) for the current year, else 1-9999.
 
-    Every bad option raises ValueError with idtool's message, which names the
-    option as idtool does (``--born-between`` for born_between); a value of
-    the wrong type raises TypeError.
+    A refused option raises IdNumberError (a ValueError) with the library's
+    message, naming the parameter as above, and its ``status`` and
+    ``option``; a value of the wrong type raises TypeError. Ctrl-C stops a
+    long generation.
 
-    >>> idnumber.generate("110105", birth="19491001", count=2, seed=7)  # doctest: +SKIP
+    >>> idnumber.generate("110105", birth="19491001", count=2, seed=7)
+    ['11010519491001805X', '110105194910016900']
     """
-    if isinstance(region, (int, np.integer)) and not isinstance(region, bool):
+    if _is_integer(region):
         region = str(int(region))
-    region_bytes = _utf8(region, "generate: region")
-    if sex not in _SEXES:
-        raise ValueError(f"--sex: {sex} not in {{male,female,any}}")
-    count = _whole_number(count, "count")
-    if not 1 <= count <= _COUNT_LIMIT:
-        raise ValueError(f"--count: must be a whole number from 1 to {_COUNT_LIMIT}, not {count}")
-    if seed is not None:
-        seed = _whole_number(seed, "seed")
-        if not 0 <= seed <= _SEED_LIMIT:
-            raise ValueError(f"--seed: must be a whole number from 0 to {_SEED_LIMIT}, not {seed}")
-    as_of_year = 0
-    if as_of is not None:
-        as_of_year = _whole_number(as_of, "as_of")
-        if as_of_year == 0 or not -(2**31) < as_of_year < 2**31:
-            raise ValueError(f"--as-of: must be a whole number from 1981 to 2024, not {as_of_year}")
+    elif region is not None:
+        region = _text(region, "generate", "region")
     birth_text = _date_text(birth, "birth") if birth is not None else None
     first = last = None
     if born_between is not None:
-        if isinstance(born_between, (str, bytes)) or len(born_between) != 2:
-            raise TypeError("generate: born_between takes a pair (first, last)")
+        if isinstance(born_between, (str, bytes)) or not hasattr(born_between, "__len__") or len(born_between) != 2:
+            raise TypeError("generate: born_between takes a pair (first, last) of dates, str YYYYMMDD or "
+                            f"datetime.date; not {type(born_between).__name__}")
         first, last = (_date_text(end, "born_between") for end in born_between)
-    numbers, warning = _native.generate(region_bytes, birth_text, first, last, _SEXES[sex], count, seed, as_of_year)
+    if sex is not None:
+        sex = _text(sex, "generate", "sex")
+    numbers, warning = _native.generate(
+        region, birth_text, first, last, sex, _optional_integer(count, "generate", "count"),
+        _optional_integer(seed, "generate", "seed"), _optional_integer(as_of, "generate", "as_of"),
+        _optional_integer(year_limit, "generate", "year_limit"))
     if warning:
-        warnings.warn(warning.removeprefix("warning: "), BirthDateWarning, stacklevel=2)
+        warnings.warn(warning, BirthDateWarning, stacklevel=2)
     return numbers
 
 
-def regions(query: str | int = "") -> list[Region]:
+def regions(query: str | bytes | int = "") -> list[Region]:
     """The records of the 2009 tables, in table order, whose code starts with
     ``query`` or whose name holds it ("" lists them all), as ``idtool
     regions`` lists them.
@@ -457,26 +549,25 @@ def regions(query: str | int = "") -> list[Region]:
     >>> [r.name for r in idnumber.regions("1403")][:3]
     ['阳泉市', '市辖区', '城区']
     """
-    if isinstance(query, (int, np.integer)) and not isinstance(query, bool):
+    if _is_integer(query):
         query = str(int(query))
-    if not isinstance(query, str):
-        raise TypeError(f"regions: takes a str, not {type(query).__name__}")
-    return _native.regions(query)
+    return _native.regions(_text(query, "regions", "query"))
 
 
 def history(code: str | int) -> tuple[HistoryRecord, ...]:
     """A region code's records in the history of 1981-2024, in time order, as
     ``idtool regions --history CODE`` gives them; an empty tuple for a code
-    no record has. ``code`` is six digits, as an int or a str.
+    no record has. ``code`` is six digits, as an int or a str; anything else
+    is a ValueError (or TypeError for another type).
 
     >>> idnumber.history(330124)[0]
-    HistoryRecord(code=330124, name='临安县', province='浙江省', prefecture='杭州市', level='county', from_year=1981, until=1996)
+    HistoryRecord(code=330124, name='临安县', province='浙江省', prefecture='杭州市', level='county', from_=1981, until=1996)
     """
     if isinstance(code, str):
         if len(code) != 6 or not code.isascii() or not code.isdigit():
             raise ValueError(f"history: a region code is six digits, not {code!r}")
         code = int(code)
-    elif isinstance(code, bool) or not isinstance(code, (int, np.integer)):
+    elif not _is_integer(code):
         raise TypeError(f"history: takes a six-digit code as int or str, not {type(code).__name__}")
     if not 0 <= code <= 999999:
         raise ValueError(f"history: a region code is six digits, not {code}")
@@ -485,38 +576,25 @@ def history(code: str | int) -> tuple[HistoryRecord, ...]:
 
 def upgrade(number: str | bytes) -> str:
     """The 18-character form of a 15-digit number (two-digit year meaning
-    19YY, no check character), as ``idtool upgrade``. Raises ValueError with
-    idtool's message for anything but 15 digits with a month up to 12 and a
-    day up to 31 (for an empty text, "0 bytes, not 15 digits").
+    19YY): "19" before the year, the check character after. Anything but
+    15 digits with a month up to 12 and a day up to 31 raises IdNumberError,
+    whose status is "IDN_ERROR_NOT_FIFTEEN_DIGITS", "IDN_ERROR_MONTH_ABOVE_12"
+    or "IDN_ERROR_DAY_ABOVE_31".
 
     >>> idnumber.upgrade("110105491231002")
     '11010519491231002X'
     """
-    text = _utf8(number, "upgrade")
-    status, upgraded = _native.upgrade(text)
-    if status == _native.OK:
-        return upgraded
-    if status == _native.MONTH_ABOVE_12:
-        raise ValueError(f"month above 12: {int(text[8:10])}")
-    if status == _native.DAY_ABOVE_31:
-        raise ValueError(f"day above 31: {int(text[10:12])}")
-    if len(text) == 15:
-        raise ValueError("not 15 digits")
-    raise ValueError(f"{len(text)} bytes, not 15 digits")
+    return _native.upgrade(_text(number, "upgrade", "number"))
 
 
 def mask(number: str | bytes) -> str | bytes:
     """The number for reports: its first 6 and last 4 characters kept, each
     one between them written "*"; a text of 10 characters or fewer is masked
-    whole. Returns the type it is given.
+    whole. A byte that is no UTF-8 counts as a character and is written
+    U+FFFD where it is kept. Returns the type it is given (bytes: UTF-8).
 
     >>> idnumber.mask("11010519491231002X")
     '110105********002X'
     """
-    masked = _native.mask(_utf8(number, "mask"))
-    if not isinstance(number, str):
-        return masked
-    try:
-        return masked.decode("utf-8", "surrogatepass")
-    except UnicodeDecodeError:  # a lone surrogate's bytes, split by the mask
-        return masked.decode("utf-8", "surrogateescape")
+    masked = _native.mask(_text(number, "mask", "number"))
+    return masked.decode("utf-8") if isinstance(number, str) else masked

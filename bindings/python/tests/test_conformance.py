@@ -1,0 +1,265 @@
+"""The conformance corpus (tests/conformance) through idnumber's own
+functions: every case of verify, generate, sex, mask, upgrade, history and
+regions, each a test named "python SECTION/ID". Texts go in as bytes, and as
+str where the case is text (lone surrogates as U+FFFD, the corpus's rule for
+UTF-16 hosts). Messages are the library's in generate's parameter names,
+worded by the C library itself (build/release/capi/libidnumber.so, through
+corpus.py's ctypes wrapper)."""
+import datetime
+import warnings
+
+import numpy as np
+import pandas as pd
+import pytest
+
+import idnumber
+
+from conftest import corpus
+
+# generate's parameters, by the C API's option names.
+PYTHON_OPTIONS = dict(region="region", birth="birth", born_from="born_between", born_to="born_between", sex="sex",
+                      count="count", seed="seed", as_of_year="as_of", year_limit="year_limit")
+PYTHON_NAMES = corpus.OptionNames(**{option: name.encode() for option, name in PYTHON_OPTIONS.items()})
+
+
+def cases(section):
+    found = corpus.load(section)
+    return pytest.mark.parametrize("case", found, ids=[f"python {section}/{case['id']}" for case in found])
+
+
+def host_text(spec):
+    """The str of a text spec; long repeats made as Python makes them."""
+    if isinstance(spec, dict) and "repeat" in spec and isinstance(spec["repeat"], str):
+        return spec["repeat"] * spec["times"]
+    if isinstance(spec, dict) and "parts" in spec:
+        return "".join(host_text(part) for part in spec["parts"])
+    return corpus.text_of(spec)
+
+
+def host_values(spec):
+    """(kind, value) for each way the spec reaches idnumber: bytes always,
+    str when it is text."""
+    values = [("bytes", corpus.bytes_of(spec))]
+    if corpus.is_text(spec):
+        values.append(("str", host_text(spec)))
+    return values
+
+
+def host_value(spec):
+    """One value of a spec as a caller would pass it: str for text, else bytes."""
+    return host_text(spec) if corpus.is_text(spec) else corpus.bytes_of(spec)
+
+
+# ---- verify ------------------------------------------------------------------------------
+
+def record_of(fields):
+    """A verdict's fields (a dict) as the corpus's record: idtool's keys and values."""
+    def listed(items, shape):
+        return None if items is None else [shape(item) for item in items]
+
+    birth_date = fields["birth_date"]
+    return {
+        "valid": fields["valid"], "reason": fields["reason"], "message": fields["message"],
+        "expected_check": fields["expected_check"], "hint": fields["hint"], "upgraded": fields["upgraded"],
+        "kind": fields["kind"],
+        "nationality": None if fields["nationality"] is None else fields["nationality"]._asdict(),
+        "birth_date": fields["birth_date_text"], "sex": fields["sex"], "province": fields["province"],
+        "city": fields["city"], "county": fields["county"], "code_status": fields["code_status"],
+        "history": listed(fields["history"], lambda h: {"name": h.name, "province": h.province,
+                                                        "prefecture": h.prefecture, "from": h.from_,
+                                                        "until": h.until}),
+        "successors": listed(fields["successors"], lambda s: s._asdict()),
+        "now": listed(fields["now"], lambda n: n._asdict()),
+        "in_use_at_birth": fields["in_use_at_birth"],
+        "birth_day": None if birth_date is None else birth_date.isoformat(),
+    }
+
+
+def expected_record(case):
+    # input is the caller's own text; length is the one the message names.
+    return {key: value for key, value in case["expect"].items() if key not in ("input", "length")}
+
+
+def frame_row(frame):
+    """The one row of a verify_many DataFrame as verify's fields; birth_date
+    as a date where datetime64[ns] holds it, else None."""
+    fields = {}
+    for name in idnumber.FIELDS:
+        value = frame[name].iloc[0]
+        fields[name] = None if value is pd.NA or value is pd.NaT or value is None else value
+    for name in ("valid", "in_use_at_birth"):
+        if fields[name] is not None:
+            fields[name] = bool(fields[name])
+    if fields["birth_date"] is not None:
+        fields["birth_date"] = fields["birth_date"].date()
+    return fields
+
+
+def dict_row(columns):
+    """The one row of verify_many's dict of arrays as verify's fields."""
+    fields = {}
+    for name in idnumber.FIELDS:
+        column = columns[name]
+        if isinstance(column, np.ma.MaskedArray):
+            fields[name] = None if column.mask[0] else bool(column[0])
+        elif column.dtype.kind == "M":
+            day = column[0]
+            fields[name] = None if np.isnat(day) else day.astype(datetime.date)
+        else:
+            fields[name] = column[0]
+    return fields
+
+
+@cases("verify")
+def test_verify(case):
+    expected = expected_record(case)
+    limit = case.get("year_limit")
+    day = expected["birth_day"]
+    for kind, value in host_values(case["input"]):
+        verdict = idnumber.verify(value, year_limit=limit)
+        assert record_of({name: getattr(verdict, name) for name in idnumber.FIELDS}) == expected, kind
+        assert record_of(dict_row(idnumber.verify_many([value], year_limit=limit, frame=False))) == expected, kind
+        # datetime64[ns] holds 1677-09-22 onwards: an earlier date is NaT in a
+        # DataFrame, its digits kept in birth_date_text.
+        held = dict(expected, birth_day=day if day is None or day >= "1677-09-22" else None)
+        assert record_of(frame_row(idnumber.verify_many([value], year_limit=limit))) == held, kind
+
+
+def test_verify_many_of_every_case_at_once_is_verify_of_each():
+    values = [value for case in corpus.load("verify") if "year_limit" not in case
+              for _, value in host_values(case["input"])]
+    batch = idnumber.verify_many(values, frame=False)
+    for i, value in enumerate(values):
+        row = {name: batch[name][i] for name in idnumber.FIELDS}
+        one = idnumber.verify(value)
+        assert record_of(dict_row({k: v[i:i + 1] for k, v in batch.items()})) == record_of(
+            {name: getattr(one, name) for name in idnumber.FIELDS}), repr(value)[:60]
+        assert row["history"] is one.history or row["history"] is None
+
+
+# ---- generate, sex, regions ------------------------------------------------------------
+
+def generate_arguments(options):
+    """generate's arguments for the case's options; None for a range with one
+    end, which born_between, a pair, cannot say (as idtool's --born-between)."""
+    arguments = {"region": None if options.get("region") is None else host_value(options["region"])}
+    if "birth" in options:
+        arguments["birth"] = host_value(options["birth"])
+    if "born_from" in options or "born_to" in options:
+        if "born_from" not in options or "born_to" not in options:
+            return None
+        arguments["born_between"] = (host_value(options["born_from"]), host_value(options["born_to"]))
+    if "sex" in options:
+        arguments["sex"] = host_text(options["sex"])
+    for name in ("count", "seed"):
+        if name in options:
+            arguments[name] = int(options[name])
+    if options.get("as_of_year"):
+        arguments["as_of"] = options["as_of_year"]
+    if "year_limit" in options:
+        arguments["year_limit"] = options["year_limit"]
+    return arguments
+
+
+def refusal_of(library, options, expect):
+    """The IdNumberError's (status, option, message) for a refused case, the
+    message worded by the C library in generate's parameter names."""
+    worded = library.generate(options, PYTHON_NAMES)
+    assert worded["status"] == expect["status"]
+    return expect["status"], PYTHON_OPTIONS[expect["option"]], worded["message"]
+
+
+@cases("generate")
+def test_generate(case, library):
+    arguments = generate_arguments(case["options"])
+    if arguments is None:
+        pytest.skip("born_between takes both ends of a range")
+    expect = case["expect"]
+    if "numbers" in expect:
+        with warnings.catch_warnings(record=True) as caught:
+            warnings.simplefilter("always")
+            assert idnumber.generate(**arguments) == expect["numbers"]
+        told = [str(w.message) for w in caught if issubclass(w.category, idnumber.BirthDateWarning)]
+        assert told == ([expect["warning"]] if "warning" in expect else [])
+        return
+    with pytest.raises(idnumber.IdNumberError) as raised:
+        idnumber.generate(**arguments)
+    error = raised.value
+    assert (error.status, error.option, str(error)) == refusal_of(library, case["options"], expect)
+
+
+@cases("sex")
+def test_sex(case, library):
+    word = host_text(case["word"])
+    options = dict(region="110105", birth="19900101", count=40, seed=3)
+    expect = case["expect"]
+    if "sex" in expect:
+        numbers = idnumber.generate(**options, sex=word)
+        if expect["sex"] == "any":
+            assert numbers == idnumber.generate(**options) == idnumber.generate(**options, sex=None)
+        else:
+            assert {idnumber.verify(n).sex for n in numbers} == {"男" if expect["sex"] == "male" else "女"}
+        return
+    with pytest.raises(idnumber.IdNumberError) as raised:
+        idnumber.generate(**options, sex=word)
+    message = library.option_message(-39, corpus.bytes_of(case["word"]))
+    assert (raised.value.status, raised.value.option, str(raised.value)) == (expect["status"], "sex", message)
+
+
+@cases("regions")
+def test_regions(case):
+    expect = case["expect"]
+    if "query" in case:
+        assert [region.code for region in idnumber.regions(host_value(case["query"]))] == expect["codes"]
+        return
+    region = None if case["region"] is None else host_value(case["region"])
+    arguments = dict(birth="19900101", seed=1)
+    if case.get("as_of_year"):
+        arguments["as_of"] = case["as_of_year"]
+    if "code" in expect:
+        assert idnumber.generate(region, **arguments)[0][:6] == f"{expect['code']:06d}"
+        return
+    with pytest.raises(idnumber.IdNumberError) as raised:
+        idnumber.generate(region, **arguments)
+    assert (raised.value.status, raised.value.option) == (expect["status"], "region")
+
+
+# ---- mask, upgrade, history ---------------------------------------------------------------
+
+@cases("mask")
+def test_mask(case):
+    expected = corpus.bytes_of(case["expect"])
+    for kind, value in host_values(case["input"]):
+        masked = idnumber.mask(value)
+        assert (masked if kind == "bytes" else masked.encode("utf-8")) == expected, kind
+        assert isinstance(masked, bytes if kind == "bytes" else str)
+
+
+@cases("upgrade")
+def test_upgrade(case):
+    expect = case["expect"]
+    for kind, value in host_values(case["input"]):
+        if "number" in expect:
+            assert idnumber.upgrade(value) == expect["number"], kind
+            continue
+        with pytest.raises(idnumber.IdNumberError) as raised:
+            idnumber.upgrade(value)
+        assert (raised.value.status, raised.value.option) == (expect["status"], None), kind
+
+
+def valid_number(code, year):
+    first17 = f"{code:06d}{year}0101001"
+    return first17 + idnumber.verify(first17 + "0").expected_check
+
+
+@cases("history")
+def test_history(case):
+    expect = case["expect"]
+    verdict = idnumber.verify(valid_number(case["code"], case.get("year", 1990)))
+    if "in_use_at_birth" in expect:
+        assert verdict.in_use_at_birth is expect["in_use_at_birth"]
+        return
+    record = record_of({name: getattr(verdict, name) for name in idnumber.FIELDS})
+    assert {key: record[key] for key in expect} == expect
+    assert idnumber.history(case["code"]) == verdict.history
+    assert all(h.code == case["code"] for h in verdict.history)
