@@ -1,5 +1,6 @@
-// Types of the idnumber package (index.js): PRC resident identity numbers
-// verified and made up by the project's C API compiled to WebAssembly.
+// Types of the idnumber package (index.js, and init.js and index.cjs, which
+// tools/generate.mjs makes from it): PRC resident identity numbers verified
+// and made up by the project's C API compiled to WebAssembly.
 
 /** Why a number is refused, in the order the checks are made. */
 export type Reason = 'length' | 'characters' | 'check' | 'date';
@@ -272,8 +273,34 @@ export function upgrade(number15: string | Uint8Array): string;
  */
 export function mask(text: string | Uint8Array): string;
 
-/** The verify record's keys, in order. */
+/** The verify record's keys, in order. (From 'idnumber/init': once init has loaded the module.) */
 export const fields: readonly string[];
 
-/** The C library's version, such as '2.0.0'. */
+/** The C library's version, such as '2.0.0'. (From 'idnumber/init': once init has loaded the module.) */
 export const version: string;
+
+/** What init loads idnumber.wasm from (the DOM's and Node's types of these). */
+export type InitInput = string | URL | Request | Response | ArrayBuffer | ArrayBufferView | WebAssembly.Module;
+
+/**
+ * Loads idnumber.wasm, once, and resolves to the compiled module (which a
+ * worker may be given for initSync). `source`: its URL (a string is taken
+ * relative to the page; in Node a string that is no http:, https:, data: or
+ * blob: URL is a file's path), a Request, a Response, its bytes, a
+ * WebAssembly.Module, or a promise of one of these; by default the
+ * idnumber.wasm beside the package's file. Once the module is loaded it
+ * resolves at once and reads no source. 'idnumber' (import and require)
+ * has loaded it at import; 'idnumber/init' loads nothing until this is
+ * called, and every other function throws until then.
+ */
+export function init(source?: InitInput | PromiseLike<InitInput>): Promise<WebAssembly.Module>;
+
+/**
+ * The same, synchronously, from the module's bytes or a WebAssembly.Module
+ * (browsers allow it on their main thread for modules of up to 8 MB;
+ * idnumber.wasm is under 1 MB). Without a source, Node reads the file
+ * beside the package's (Node 20.16 or 22.3 and later, and require in any).
+ */
+export function initSync(source?: ArrayBuffer | ArrayBufferView | WebAssembly.Module): WebAssembly.Module;
+
+export default init;

@@ -6,9 +6,16 @@
 // Offers verify and verifyMany (the fields of `idtool verify --format
 // jsonl`), verdictCodes, kind, generate and generator (the numbers of
 // `idtool generate` for the same seed), regions, regionRecord, pickerList
-// (the dialog's cascading lists), history, upgrade and mask. The module is
-// compiled and instantiated once, at import (top-level await); every
-// function after that is synchronous.
+// (the dialog's cascading lists), history, upgrade and mask; and init and
+// initSync, which load the module from a URL, a response or its bytes. The
+// module is compiled and instantiated once; every function after that is
+// synchronous.
+//
+// This file is the one source of the package's code. As it is, it loads
+// idnumber.wasm from beside itself at import (the top-level await at its
+// end). tools/generate.mjs makes the other entries from it: init.js, the
+// same without that last statement (the caller loads the module with init),
+// and index.cjs for require(), which loads the module synchronously.
 //
 // The C API owns every rule, size and message; this file translates
 // JavaScript values into its arguments and its answers into JavaScript
@@ -61,24 +68,133 @@ const optionWords = {
 const optionParameters = { ...optionWords, born_from: 'bornBetween[0]', born_to: 'bornBetween[1]' };
 
 // ---- Loading -----------------------------------------------------------------
+//
+// init(source) and initSync(source) are defined at the end of this file,
+// once everything they set up is declared; these are their parts.
 
 const isNode = typeof process === 'object' && process !== null && typeof process.versions?.node === 'string';
-const wasmUrl = new URL('./idnumber.wasm', import.meta.url);
 
-async function loadModuleBytes() {
-    if (isNode && wasmUrl.protocol === 'file:') {
-        const { readFile } = await import('node:fs/promises');
-        return readFile(wasmUrl);
-    }
-    // Bytes, then compile: compileStreaming would need the host to serve
-    // .wasm as application/wasm, which not every static host does.
-    const response = await fetch(wasmUrl);
-    if (!response.ok) throw new Error(`idnumber: cannot load ${wasmUrl}: HTTP ${response.status}`);
-    return response.arrayBuffer();
+// Where idnumber.wasm is when init is given no source: beside this file.
+// Bundlers that know this form (webpack 5, Vite, Parcel) copy the file into
+// the bundle and rewrite the URL.
+const besideThisFile = () => new URL('./idnumber.wasm', import.meta.url);
+
+// A Node built-in module got synchronously, where the host can (Node 20.16
+// and 22.3 on; index.cjs uses require); undefined elsewhere.
+const nodeBuiltin = (name) => globalThis.process?.getBuiltinModule?.(name);
+
+let compiled = null;    // the WebAssembly.Module, once loaded
+let webCrypto = null;   // what draws a seed: globalThis.crypto or Node's webcrypto
+let loading = null;     // init's promise while it runs
+
+const isBytes = (value) => ArrayBuffer.isView(value) ||
+    ['[object ArrayBuffer]', '[object SharedArrayBuffer]'].includes(Object.prototype.toString.call(value));
+const isResponse = (value) => typeof value === 'object' && value !== null &&
+    typeof value.arrayBuffer === 'function' && typeof value.ok === 'boolean';
+const isRequest = (value) => typeof Request === 'function' && value instanceof Request;
+
+// In Node, the file a URL or path names (a string that is no http:, https:,
+// data: or blob: URL is a path); null for what fetch loads.
+function fileLocation(source) {
+    if (!isNode) return null;
+    if (source instanceof URL) return source.protocol === 'file:' ? source : null;
+    const scheme = /^([a-z][a-z0-9+.-]*):/i.exec(source)?.[1].toLowerCase();
+    if (scheme === 'file') return new URL(source);
+    return ['http', 'https', 'data', 'blob'].includes(scheme) ? null : source;
 }
 
-const webCrypto = globalThis.crypto?.getRandomValues ? globalThis.crypto : (await import('node:crypto')).webcrypto;
-const compiled = await WebAssembly.compile(await loadModuleBytes());
+function compileError(error, where) {
+    return error instanceof WebAssembly.CompileError
+        ? new Error(`idnumber: ${where} is no WebAssembly module: ${error.message}`, { cause: error }) : error;
+}
+
+// Bytes as WebAssembly takes them (V8 takes no DataView).
+const asBytes = (bytes) => (bytes instanceof DataView ? new Uint8Array(bytes.buffer, bytes.byteOffset, bytes.byteLength) : bytes);
+
+async function compileBytes(bytes, where) {
+    try {
+        return await WebAssembly.compile(asBytes(bytes));
+    } catch (error) {
+        throw compileError(error, where);
+    }
+}
+
+async function compileResponse(response, where) {
+    if (!response.ok) throw new Error(`idnumber: cannot load ${where}: HTTP ${response.status}`);
+    // Compiled as it arrives where the host serves it as application/wasm
+    // (compileStreaming refuses any other type); else from its bytes.
+    const type = response.headers?.get('content-type')?.split(';')[0].trim().toLowerCase();
+    if (type === 'application/wasm' && typeof WebAssembly.compileStreaming === 'function') {
+        try {
+            return await WebAssembly.compileStreaming(response);
+        } catch (error) {
+            throw compileError(error, where);
+        }
+    }
+    return compileBytes(await response.arrayBuffer(), where);
+}
+
+// The compiled module from what init takes: nothing (the file beside this
+// one), a URL or its text, a Request, a Response, the bytes, a
+// WebAssembly.Module, or a promise of one of these.
+async function compileAny(given) {
+    const source = (await given) ?? besideThisFile();
+    if (source instanceof WebAssembly.Module) return source;
+    if (isBytes(source)) return compileBytes(source, 'the bytes given');
+    if (typeof source === 'string' || source instanceof URL) {
+        const file = fileLocation(source);
+        if (file !== null) {
+            const { readFile } = await import('node:fs/promises');
+            return compileBytes(await readFile(file), String(file));
+        }
+        return compileResponse(await fetch(source), String(source));
+    }
+    if (isRequest(source)) return compileResponse(await fetch(source), source.url);
+    if (isResponse(source)) return compileResponse(source, source.url || 'the response');
+    throw new TypeError('init: the module is given as its URL, a Request, a Response, its bytes (an ArrayBuffer or a ' +
+        `Uint8Array) or a WebAssembly.Module, or a promise of one, not ${describe(source)}`);
+}
+
+// The compiled module from what initSync takes: its bytes or a
+// WebAssembly.Module; nothing is the file beside this one, where the host
+// reads files synchronously (Node).
+function compileSync(source) {
+    if (source instanceof WebAssembly.Module) return source;
+    let where = 'the bytes given';
+    if (source === undefined || source === null) {
+        where = besideThisFile();
+        const fs = where.protocol === 'file:' ? nodeBuiltin('node:fs') : undefined;
+        if (fs === undefined) {
+            throw new TypeError('initSync: this host reads no file synchronously: give the module\'s bytes or a ' +
+                'WebAssembly.Module, or call init()');
+        }
+        source = fs.readFileSync(where);
+    } else if (!isBytes(source)) {
+        throw new TypeError('initSync: the module is given as its bytes (an ArrayBuffer or a Uint8Array) or a ' +
+            `WebAssembly.Module, not ${describe(source)}`);
+    }
+    try {
+        return new WebAssembly.Module(asBytes(source));
+    } catch (error) {
+        throw compileError(error, String(where));
+    }
+}
+
+// What draws the seeds of generations given none: the host's Web Crypto
+// (Node 18 has it only as node:crypto's webcrypto).
+const noCrypto = {
+    getRandomValues() {
+        throw new Error('idnumber: this host has no crypto.getRandomValues to draw a seed: give generate a seed');
+    },
+};
+const cryptoSync = () => (globalThis.crypto?.getRandomValues ? globalThis.crypto : nodeBuiltin('node:crypto')?.webcrypto);
+const cryptoAny = async () => cryptoSync() ?? (isNode ? (await import('node:crypto')).webcrypto : undefined) ?? noCrypto;
+
+function requireLoaded() {
+    if (main === null) {
+        throw new Error('idnumber: idnumber.wasm is not loaded yet: call await init() (or initSync with its bytes) first');
+    }
+}
 
 const align = (value, to) => Math.ceil(value / to) * to;
 const encoder = new TextEncoder();
@@ -154,26 +270,26 @@ class Machine {
 }
 
 // A new instance of the module, with the WASI imports its memory needs.
-// Synchronous, for the short-lived ones (browsers allow it for a module of
-// under 8 MB, and idnumber.wasm is under 1 MB).
-function instantiate() {
+// Synchronous: initSync's, and the short-lived ones (browsers allow it for
+// a module of under 8 MB, and idnumber.wasm is under 1 MB).
+function instantiate(module = compiled, crypto = webCrypto) {
     let memory = null;
-    const instance = new WebAssembly.Instance(compiled, wasiImports(() => memory, webCrypto));
+    const instance = new WebAssembly.Instance(module, wasiImports(() => memory, crypto));
     memory = instance.exports.memory;
     return instance;
 }
 
-const mainInstance = await (async () => {
+async function instantiateAsync(module, crypto) {
     let memory = null;
-    const instance = await WebAssembly.instantiate(compiled, wasiImports(() => memory, webCrypto));
+    const instance = await WebAssembly.instantiate(module, wasiImports(() => memory, crypto));
     memory = instance.exports.memory;
     return instance;
-})();
+}
 
 // The header's sizes, from the table the module exports (wasm_support.cpp
 // lists them in this order).
-const SIZES = (() => {
-    const { exports } = mainInstance;
+function sizesOf(instance) {
+    const { exports } = instance;
     const t = new Uint32Array(exports.memory.buffer, exports.wasm_sizes.value, 21);
     const wide = (low) => (BigInt(t[low + 1]) << 32n) | BigInt(t[low]);
     return {
@@ -182,11 +298,13 @@ const SIZES = (() => {
         maxSuccessors: t[8], maxNowCodes: t[9], pickerListMax: t[10], generator: t[11], options: t[12],
         names: t[13], verdict: t[14], maskExtra: t[16], countMax: wide(17), seedMax: wide(19),
     };
-})();
-const HELD = SIZES.held;
+}
 
-const main = new Machine(mainInstance);
-const api = main.exports;
+// Set by setUp, once the module is loaded.
+let SIZES = null;
+let HELD = 0;
+let main = null;   // the Machine of the package's own instance
+let api = null;    // its exports
 
 // The most bytes the main instance keeps for one call's inputs: more than a
 // chunk of verifyMany takes (chunkRoom). A call whose texts need more runs
@@ -262,11 +380,13 @@ function statusName(status) {
     return constantText(api.idn_status_name(status)) ?? `status ${status}`;
 }
 
-for (const [value, name] of [[IDN_OK, 'IDN_OK'], [IDN_ERROR_BUFFER_TOO_SMALL, 'IDN_ERROR_BUFFER_TOO_SMALL'],
-    [IDN_ERROR_AS_OF_YEAR, 'IDN_ERROR_AS_OF_YEAR'], [IDN_ERROR_COUNT_RANGE, 'IDN_ERROR_COUNT_RANGE'],
-    [IDN_ERROR_BAD_SEX, 'IDN_ERROR_BAD_SEX'], [IDN_ERROR_SEED_RANGE, 'IDN_ERROR_SEED_RANGE'],
-    [IDN_ERROR_YEAR_LIMIT, 'IDN_ERROR_YEAR_LIMIT']]) {
-    if (constantText(api.idn_status_name(value)) !== name) throw new Error(`idnumber: ${name} is not ${value} in idnumber.wasm`);
+function checkStatuses() {
+    for (const [value, name] of [[IDN_OK, 'IDN_OK'], [IDN_ERROR_BUFFER_TOO_SMALL, 'IDN_ERROR_BUFFER_TOO_SMALL'],
+        [IDN_ERROR_AS_OF_YEAR, 'IDN_ERROR_AS_OF_YEAR'], [IDN_ERROR_COUNT_RANGE, 'IDN_ERROR_COUNT_RANGE'],
+        [IDN_ERROR_BAD_SEX, 'IDN_ERROR_BAD_SEX'], [IDN_ERROR_SEED_RANGE, 'IDN_ERROR_SEED_RANGE'],
+        [IDN_ERROR_YEAR_LIMIT, 'IDN_ERROR_YEAR_LIMIT']]) {
+        if (constantText(api.idn_status_name(value)) !== name) throw new Error(`idnumber: ${name} is not ${value} in idnumber.wasm`);
+    }
 }
 
 // A value the library refused: a RangeError whose code is the status's name
@@ -352,11 +472,12 @@ const deepFreeze = (value) => {
 
 // ---- Verification -------------------------------------------------------------------
 
-const reasonNames = [0, 1, 2, 3, 4].map((reason) => constantText(api.idn_reason_name(reason)));
+// The library's names of reasons, sexes and code states (setUp).
+let reasonNames = null;
+let sexWords = null;
+let codeStateNames = null;
 const checkCharacters = [];
 for (let code = 0; code < 128; ++code) checkCharacters.push(code === 0 ? null : String.fromCharCode(code));
-const sexWords = [null, constantText(api.idn_sex_name(IDN_SEX_MALE)), constantText(api.idn_sex_name(IDN_SEX_FEMALE))];
-const codeStateNames = [0, 1, 2, 3].map((state) => constantText(api.idn_code_state_name(state)));
 
 // The dialog's message for a reason and a whole length in bytes, asked of
 // the C API once: by reason, and for the length refusal by length (an array
@@ -565,7 +686,7 @@ function recordByWriter(at, held, length, yearLimit, withHistory) {
 const CHUNK_SHIFT = 14;
 const CHUNK = 1 << CHUNK_SHIFT;             // texts per idn_verify_columns (the places fit 16 bits)
 const GROUP = 2048;                         // texts per encodeInto (at most 64 units each)
-const UNIT_ROOM = 3 * (HELD + 1);           // the most bytes one text takes when written alone
+let UNIT_ROOM = 0;                          // the most bytes one text takes when written alone: 3 * (HELD + 1)
 
 // Why a refused text's record is not made from the columns and the text.
 const FROM_COLUMNS = 0;   // ASCII, at most 64 units
@@ -587,7 +708,6 @@ function chunkLayout(size) {
 }
 // The most a chunk takes: its layout and every text at its largest.
 const chunkRoom = (size) => chunkLayout(size).packed - main.dynamic + size * UNIT_ROOM;
-if (chunkRoom(CHUNK) > KEPT_ROOM) throw new Error('idnumber: KEPT_ROOM holds no chunk');
 
 function requireList(texts, what) {
     if (typeof texts === 'string' || texts === null || typeof texts?.[Symbol.iterator] !== 'function') {
@@ -733,8 +853,8 @@ function prefixVerdicts(layout, first, size, yearLimit, allColumns, long) {
 // sequence number (bytes 15-17) in `places`; for a refused text its
 // ordinal among the chunk's refused texts in `places`, and its bytes, which
 // are returned, one text after another, with their ends.
-const keptScratch = new Uint8Array(CHUNK * UNIT_ROOM);
-const keptView = new DataView(keptScratch.buffer);
+let keptScratch = null;   // CHUNK * UNIT_ROOM bytes (setUp)
+let keptView = null;
 const keptEndsScratch = new Uint32Array(CHUNK);
 function keepTexts(size, places) {
     const layout = chunkLayout(size);
@@ -905,12 +1025,14 @@ function verifyOptions(options, what) {
 }
 
 export function verify(text, options) {
+    requireLoaded();
     requireText(text, 'verify: the number');
     const { yearLimit, history } = verifyOptions(options, 'verify');
     return verdictsOf([text], yearLimit, history, 'verify').at(0);
 }
 
 export function verifyMany(texts, options) {
+    requireLoaded();
     const list = requireList(texts, 'verifyMany');
     const { yearLimit, history } = verifyOptions(options, 'verifyMany');
     return verdictsOf(list, yearLimit, history, 'verifyMany');
@@ -919,9 +1041,11 @@ export function verifyMany(texts, options) {
 // The verdict alone, one byte per text: 0 valid, else the reason's index in
 // REASONS (1 length, 2 characters, 3 check, 4 date). For filtering and
 // counting many lines, where no record is wanted.
-export const REASONS = Object.freeze([...reasonNames]);
+// (setUp: the module's names.)
+export let REASONS;
 
 export function verdictCodes(texts, options) {
+    requireLoaded();
     const list = requireList(texts, 'verdictCodes');
     const { yearLimit } = verifyOptions(options, 'verdictCodes');
     const codes = new Uint8Array(list.length);
@@ -939,6 +1063,7 @@ export function verdictCodes(texts, options) {
 
 // The kind of a valid number; null for a refused text.
 export function kind(text) {
+    requireLoaded();
     requireText(text, 'kind: the number');
     const yearLimit = verifyYearLimit(undefined, 'kind');
     const m = main;
@@ -975,6 +1100,7 @@ function readRegion(m) {
 // The records of the 2009 tables whose code starts with the query or whose
 // name holds it, in table order, as `idtool regions QUERY` lists them.
 export function regions(query = '') {
+    requireLoaded();
     requireString(query, 'regions: the query');
     const m = machineFor(roomOf(query));
     const at = m.room(roomOf(query));
@@ -993,6 +1119,7 @@ export function regions(query = '') {
 // The record of the 2009 tables with the code, a province-level unit for
 // xx0000, or null.
 export function regionRecord(code) {
+    requireLoaded();
     const status = api.idn_find_region(regionCode(code, 'regionRecord'), main.struct);
     return status === IDN_OK ? readRegion(main) : null;
 }
@@ -1002,6 +1129,7 @@ export function regionRecord(code) {
 // cities) or a city's code (its county list). Codes; null for a parent that
 // has no list.
 export function pickerList(parent) {
+    requireLoaded();
     const code = parent === 'municipalities' ? IDN_PICKER_MUNICIPALITIES
         : parent === 'provinces' ? IDN_PICKER_PROVINCES : regionCode(parent, 'pickerList');
     const m = main;
@@ -1015,6 +1143,7 @@ export function pickerList(parent) {
 
 // What the history of region codes (1981-2024) says of a code.
 export function history(code) {
+    requireLoaded();
     const value = regionCode(code, 'history');
     const m = main;
     const w = m.words;
@@ -1247,6 +1376,7 @@ export class Generated {
 // The numbers of a generation, made as they are read (for counts no array
 // holds). onWarning, when given, is called with the warning first.
 export function generator(options) {
+    requireLoaded();
     const prepared = prepareGeneration(options, 'generator');
     const result = new Generated(prepared);
     if (prepared.warning !== null && prepared.onWarning !== undefined) prepared.onWarning(prepared.warning);
@@ -1256,6 +1386,7 @@ export function generator(options) {
 // Distinct well-formed numbers, as idtool generate makes them: the same
 // options and seed give the same numbers.
 export function generate(options) {
+    requireLoaded();
     const prepared = prepareGeneration(options, 'generate');
     const result = new Generated(prepared);
     if (prepared.warning !== null && prepared.onWarning !== undefined) prepared.onWarning(prepared.warning);
@@ -1272,6 +1403,7 @@ const upgradeRefusals = {
 
 // The 18-character form of a 15-digit number (19YY, and the check character).
 export function upgrade(number15) {
+    requireLoaded();
     requireText(number15, 'upgrade: the number');
     const m = machineFor(roomOf(number15));
     const at = m.room(roomOf(number15));
@@ -1288,6 +1420,7 @@ export function upgrade(number15) {
 // The text masked for reports: its first 6 and last 4 characters kept (code
 // points; a text of 10 or fewer masked whole).
 export function mask(number) {
+    requireLoaded();
     requireText(number, 'mask: the number');
     // A big text is measured first, so that its instance has just the room
     // it needs: the text and its mask.
@@ -1303,8 +1436,84 @@ export function mask(number) {
 }
 
 // The fields of a verify record, in order, as idtool verify writes them
-// (without "line", which a single call has none of).
-export const fields = Object.freeze(
-    Array.from({ length: api.idn_field_count() }, (_, i) => constantText(api.idn_field_name(i))).filter((name) => name !== 'line'));
+// (without "line", which a single call has none of). Set by setUp.
+export let fields;
 
-export const version = constantText(api.idn_version_string());
+// The library's version, '2.0.0'. Set by setUp.
+export let version;
+
+// ---- Loading the module --------------------------------------------------------------
+
+// Makes `instance` of `module` the package's own, and everything that is
+// read of it once: the sizes, the names, the places of the buffers.
+function setUp(module, instance, crypto) {
+    const { exports } = instance;
+    if (typeof exports.idn_verify_columns !== 'function' || !(exports.wasm_sizes instanceof WebAssembly.Global)) {
+        throw new Error('idnumber: the module given is not idnumber.wasm (it lacks idn_verify_columns or wasm_sizes)');
+    }
+    try {
+        SIZES = sizesOf(instance);
+        HELD = SIZES.held;
+        main = new Machine(instance);
+        api = exports;
+        checkStatuses();
+        UNIT_ROOM = 3 * (HELD + 1);
+        if (chunkRoom(CHUNK) > KEPT_ROOM) throw new Error('idnumber: KEPT_ROOM holds no chunk');
+        keptScratch = new Uint8Array(CHUNK * UNIT_ROOM);
+        keptView = new DataView(keptScratch.buffer);
+        reasonNames = [0, 1, 2, 3, 4].map((reason) => constantText(api.idn_reason_name(reason)));
+        sexWords = [null, constantText(api.idn_sex_name(IDN_SEX_MALE)), constantText(api.idn_sex_name(IDN_SEX_FEMALE))];
+        codeStateNames = [0, 1, 2, 3].map((state) => constantText(api.idn_code_state_name(state)));
+        REASONS = Object.freeze([...reasonNames]);
+        fields = Object.freeze(Array.from({ length: api.idn_field_count() }, (_, i) => constantText(api.idn_field_name(i)))
+            .filter((name) => name !== 'line'));
+        version = constantText(api.idn_version_string());
+        compiled = module;
+        webCrypto = crypto;
+    } catch (error) {
+        main = null;
+        api = null;
+        constantTexts.clear();
+        throw error;
+    }
+}
+
+// Loads idnumber.wasm, once: from `source`, its URL (a string or a URL; in
+// Node a file's path too), a Request, a Response, its bytes (an ArrayBuffer
+// or a Uint8Array), a WebAssembly.Module, or a promise of one of these; by
+// default from beside this file. Resolves to the compiled
+// WebAssembly.Module (which a worker may be given for initSync). Once the
+// module is loaded, it resolves at once and `source` is not read; a failed
+// load may be tried again.
+export function init(source) {
+    if (compiled !== null) return Promise.resolve(compiled);
+    if (loading === null) {
+        const attempt = (async () => {
+            const module = await compileAny(source);
+            const crypto = await cryptoAny();
+            const instance = await instantiateAsync(module, crypto);
+            if (compiled === null) setUp(module, instance, crypto);  // unless initSync ran meanwhile
+            return compiled;
+        })();
+        loading = attempt;
+        attempt.then(() => { loading = null; }, () => { loading = null; });
+    }
+    return loading;
+}
+
+// The same, synchronously, from the module's bytes or a WebAssembly.Module
+// (browsers compile at most 8 MB so on their main thread; idnumber.wasm is
+// under 1 MB). Without a source, Node reads the file beside this one.
+// Returns the WebAssembly.Module.
+export function initSync(source) {
+    if (compiled !== null) return compiled;
+    const module = compileSync(source);
+    const crypto = cryptoSync() ?? noCrypto;
+    setUp(module, instantiate(module, crypto), crypto);
+    return compiled;
+}
+
+export default init;
+
+// Loaded at import, from beside this file (init.js and index.cjs end otherwise).
+await init();
