@@ -31,6 +31,7 @@
 #include "core/region_tables.h"
 #include "core/sex_words.h"
 #include "core/text_buffer.h"
+#include "core/upgrade.h"
 #include "core/verification.h"
 #include "records/history_fields.h"
 #include "records/output_stream.h"
@@ -818,14 +819,23 @@ int idn_option_message(int status, const char* value, size_t length, const idn_o
 
 int idn_upgrade_number(const char* text, size_t length, char* out, size_t size, size_t* written) {
     if (!textPointerOk(text, length) || !bufferOk(out, size)) return IDN_ERROR_NULL_POINTER;
-    constexpr size_t oldLength = 15;
-    if (length != oldLength || !allDigits(text, static_cast<int>(oldLength))) return IDN_ERROR_NOT_FIFTEEN_DIGITS;
-    // Region code, then YYMMDD: the month at offset 8, the day at 10.
-    if (digitsValue(text + 8, 2) > monthLimit) return IDN_ERROR_MONTH_ABOVE_12;
-    if (digitsValue(text + 10, 2) > dayLimit) return IDN_ERROR_DAY_ABOVE_31;
+    switch (checkFifteenDigits(text, length).refusal) {
+    case UpgradeRefusal::none: break;
+    case UpgradeRefusal::length:
+    case UpgradeRefusal::characters: return IDN_ERROR_NOT_FIFTEEN_DIGITS;
+    case UpgradeRefusal::month: return IDN_ERROR_MONTH_ABOVE_12;
+    case UpgradeRefusal::day: return IDN_ERROR_DAY_ABOVE_31;
+    }
     char number[numberLength + 1];
     upgradeFifteenDigits(text, number);
     return copyOut(number, numberLength, out, size, written);
+}
+
+int idn_upgrade_message(const char* text, size_t length, char* out, size_t size, size_t* written) {
+    if (!textPointerOk(text, length) || !bufferOk(out, size)) return IDN_ERROR_NULL_POINTER;
+    char message[IDN_REASON_MESSAGE_SIZE];
+    const UpgradeCheck check = checkFifteenDigits(text != nullptr ? text : "", length);
+    return copyOut(message, writeUpgradeRefusal(message, sizeof message, check, length), out, size, written);
 }
 
 int idn_mask_text(const char* text, size_t length, char* out, size_t size, size_t* written) {

@@ -562,6 +562,12 @@ IDN_API int idn_resolve_region(const char* region, size_t length, int as_of_year
  * IDN_ERROR_DAY_ABOVE_31. */
 IDN_API int idn_upgrade_number(const char* text, size_t length, char* out, size_t size, size_t* written);
 
+/* The message of what idn_upgrade_number answers for the same text: "14
+ * bytes, not 15 digits", "not 15 digits", "month above 12: 13", "day above
+ * 31: 32"; an empty text when it upgrades. IDN_REASON_MESSAGE_SIZE
+ * suffices. */
+IDN_API int idn_upgrade_message(const char* text, size_t length, char* out, size_t size, size_t* written);
+
 /* The text masked for reports: its first 6 and last 4 characters kept, each
  * one between them written '*'. A text of 10 characters or fewer is masked
  * whole. Characters are UTF-8 ones; a byte that starts none counts as one,

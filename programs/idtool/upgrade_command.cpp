@@ -8,26 +8,19 @@
 
 #include "core/check_character.h"
 #include "core/number_rules.h"
+#include "core/upgrade.h"
 #include "programs/idtool/command.h"
 #include "programs/idtool/command_options.h"
 
 namespace {
 
-constexpr int oldMonthOffset = 8;
-constexpr int oldDayOffset = 10;
-
-int twoDigits(const char* at) { return (at[0] - '0') * 10 + (at[1] - '0'); }
-
-void reportBadLine(Session& session, const Line& line, const char* problem, int value = -1) {
+// "upgrade: line 2: " and the problem.
+void reportBadLine(Session& session, const Line& line, const char* problem, std::size_t length) {
     OutputStream& err = beginMessage(session);
     err.write("upgrade: line ");
     err.writeDecimal(line.number);
     err.write(": ");
-    err.write(problem);
-    if (value >= 0) {
-        err.put(' ');
-        err.writeDecimal(static_cast<uint64_t>(value));
-    }
+    err.write(problem, length);
     endMessage(session);
 }
 
@@ -37,32 +30,14 @@ int runUpgrade(LineReader& reader, Session& session) {
     int status = exitSuccess;
     Line line;
     while (reader.next(line)) {
-        if (line.length == 0) {
-            reportBadLine(session, line, "empty line");
-            status = exitFindings;
-            continue;
-        }
-        if (line.length != oldNumberLength) {
-            OutputStream& err = beginMessage(session);
-            err.write("upgrade: line ");
-            err.writeDecimal(line.number);
-            err.write(": ");
-            err.writeDecimal(line.length);
-            err.write(" bytes, not 15 digits");
-            endMessage(session);
-            status = exitFindings;
-            continue;
-        }
-        if (!allDigits(line.bytes, oldNumberLength)) {
-            reportBadLine(session, line, "not 15 digits");
-            status = exitFindings;
-            continue;
-        }
-        const int month = twoDigits(line.bytes + oldMonthOffset);
-        const int day = twoDigits(line.bytes + oldDayOffset);
-        if (month > monthLimit || day > dayLimit) {
-            reportBadLine(session, line, month > monthLimit ? "month above 12:" : "day above 31:",
-                          month > monthLimit ? month : day);
+        const UpgradeCheck check = checkFifteenDigits(line.bytes, line.length);
+        if (check.refusal != UpgradeRefusal::none) {
+            // An empty line is named as a line; the rest in the core's words.
+            char problem[64];
+            const std::size_t length = line.length == 0
+                                           ? std::strlen(std::strcpy(problem, "empty line"))
+                                           : writeUpgradeRefusal(problem, sizeof problem, check, line.length);
+            reportBadLine(session, line, problem, length);
             status = exitFindings;
             continue;
         }

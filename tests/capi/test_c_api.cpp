@@ -525,6 +525,17 @@ TEST(CApiConversions, UpgradeAndMask) {
     EXPECT_EQ(idn_upgrade_number("11010549123100a", 15, out, sizeof out, nullptr), IDN_ERROR_NOT_FIFTEEN_DIGITS);
     EXPECT_EQ(idn_upgrade_number("110105491331002", 15, out, sizeof out, nullptr), IDN_ERROR_MONTH_ABOVE_12);
     EXPECT_EQ(idn_upgrade_number("110105491232002", 15, out, sizeof out, nullptr), IDN_ERROR_DAY_ABOVE_31);
+    // Each refusal's message, in the words idtool upgrade prints after the line.
+    const struct {
+        const char* text;
+        const char* message;
+    } refusals[] = {{"11010549123100", "14 bytes, not 15 digits"}, {"11010549123100a", "not 15 digits"},
+                    {"110105491331002", "month above 12: 13"},      {"110105491232002", "day above 31: 32"},
+                    {"110105491231002", ""},                        {"", "0 bytes, not 15 digits"}};
+    for (const auto& r : refusals) {
+        ASSERT_EQ(idn_upgrade_message(r.text, std::strlen(r.text), out, sizeof out, &length), IDN_OK) << r.text;
+        EXPECT_STREQ(out, r.message);
+    }
 
     const struct {
         std::string text;
@@ -617,6 +628,9 @@ TEST(CApiArguments, NullPointersShortBuffersAndNothingPastTheSize) {
     check("generate_message", [](char* out, size_t size, size_t* written) {
         const idn_generate_options_t options = birthOptions(u8"城区", "19491001", 1);
         return idn_generate_message(&options, nullptr, out, size, written);
+    });
+    check("upgrade_message", [](char* out, size_t size, size_t* written) {
+        return idn_upgrade_message("11010549123100", 14, out, size, written);
     });
     check("option_message", [](char* out, size_t size, size_t* written) {
         return idn_option_message(IDN_ERROR_SEED_RANGE, "-1", 2, nullptr, out, size, written);

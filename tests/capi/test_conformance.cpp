@@ -260,10 +260,14 @@ TEST(Conformance, MaskAndUpgrade) {
         const std::string text = bytesOf(c["input"]);
         char number[IDN_NUMBER_SIZE];
         const int status = idn_upgrade_number(text.data(), text.size(), number, sizeof number, nullptr);
-        if (status == IDN_OK)
+        if (status == IDN_OK) {
             EXPECT_EQ(json(number), c["expect"]["number"]);
-        else
-            EXPECT_EQ(json(statusName(status)), c["expect"]["status"]);
+            continue;
+        }
+        EXPECT_EQ(json(statusName(status)), c["expect"]["status"]);
+        char message[IDN_REASON_MESSAGE_SIZE];
+        ASSERT_EQ(idn_upgrade_message(text.data(), text.size(), message, sizeof message, nullptr), IDN_OK);
+        EXPECT_EQ(json(message), c["expect"]["message"]);
     }
 }
 

@@ -269,7 +269,11 @@ class CApi:
     def upgrade(self, data):
         status, number = self._text(lambda out, size, written: self.lib.idn_upgrade_number(
             data, ctypes.c_size_t(len(data)), out, ctypes.c_size_t(size), written))
-        return {"number": number.decode()} if status == 0 else {"status": self.status_name(status)}
+        if status == 0:
+            return {"number": number.decode()}
+        _, message = self._text(lambda out, size, written: self.lib.idn_upgrade_message(
+            data, ctypes.c_size_t(len(data)), out, ctypes.c_size_t(size), written))
+        return {"status": self.status_name(status), "message": message.decode("utf-8")}
 
     def history(self, code):
         state = self.lib.idn_code_state(code)
