@@ -20,7 +20,9 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir "$work/idnumber"
 git ls-files -z | tar --null -T - -cf - | tar -xf - -C "$work/idnumber"
-(cd "$work/idnumber" && dpkg-buildpackage -us -uc -b) >"$work/build.log" 2>&1 || {
+# Debian's own tools first on PATH: pybuild takes the first python3.11 it
+# finds, and a Python of another make (pyenv's) lacks Debian's modules.
+(cd "$work/idnumber" && env PATH=/usr/sbin:/usr/bin:/sbin:/bin dpkg-buildpackage -us -uc -b) >"$work/build.log" 2>&1 || {
     tail -60 "$work/build.log"
     echo "dpkg-buildpackage failed (the last lines of its log are above)"
     exit 1

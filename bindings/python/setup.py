@@ -1,122 +1,177 @@
-"""Builds idnumber._native, the pybind11 binding over the C API.
+"""Builds the Python module idnumber through the project's CMake build.
 
-The binding and the library's own sources (capi/, core/ and records/ of this
-repository, two folders up, or of IDNUMBER_SOURCE_ROOT) are compiled together
-into the one extension, with the flags the project's CMake build gives them.
-So `pip install ./bindings/python` works from a clean clone with nothing built
-beforehand and nothing but g++, Python's headers and pybind11 (no CMake run, no
-libidnumber to find at build or run time), and the extension always carries
-the library of the tree it was built from. Its C API symbols stay private to
-it (exports.map). The sources compile in parallel (IDNUMBER_BUILD_JOBS jobs,
-2 by default), and an install reuses the objects of the last one that are
-still up to date.
+The extension idnumber._native is the CMake target idnumber_python
+(bindings/python/CMakeLists.txt): the binding linked with the project's
+static C library, from the one source list and with the flags of the
+project's CMake build. This file only configures that build (the library and
+the module alone: no programs, no tests) in setuptools' build folder, builds
+the target there, and lets setuptools pack the result with the Python files.
 
-IDNUMBER_WERROR=1 turns warnings into errors (the project's tests and CI; a
-user's build does not fail on a newer compiler's new warning).
-IDNUMBER_SANITIZE=1 builds with AddressSanitizer and
-UndefinedBehaviorSanitizer, in build-sanitize/ beside build/, for tests
-(Python then needs libasan preloaded: scripts/test-python.sh shows how).
+The build needs CMake 3.25 and a C++17 compiler (GCC: the sources' texts are
+compiled to GBK), pybind11 and Python's headers; Ninja when found. Options
+for the CMake build go in the environment's CMAKE_ARGS, e.g.
+CMAKE_ARGS="-DIDNUMBER_WERROR=ON" (warnings as errors: the project's tests;
+a user's build never gets -Werror) or "-DIDTOOL_SANITIZE=ON" (AddressSanitizer
+and UndefinedBehaviorSanitizer). CXXFLAGS and LDFLAGS are the compiler's,
+as in any CMake build, and so is CPPFLAGS, which CMake itself ignores: it is
+joined to CFLAGS and CXXFLAGS here.
+
+Nothing is written into the sources: setuptools' build and metadata folders
+are a temporary folder, removed when the build ends (pip builds a local
+folder in place), or IDNUMBER_BUILD_DIR, kept, where a later build reuses
+CMake's objects.
+
+In the repository this file is bindings/python/setup.py and the project is
+two folders up. A source distribution holds the project's tree as far as the
+build needs it (see SDIST_SOURCES), with this file, pyproject.toml, README.md
+and LICENSE at its top.
 """
+import atexit
 import os
 import pathlib
 import re
-import sysconfig
+import shlex
+import shutil
+import subprocess
+import sys
+import tempfile
 
-import pybind11
-
-from pybind11.setup_helpers import ParallelCompile, Pybind11Extension, build_ext
-from setuptools import setup
+from setuptools import Extension, setup
+from setuptools.command.build_ext import build_ext
+from setuptools.command.sdist import sdist
 
 HERE = pathlib.Path(__file__).resolve().parent
-ROOT = pathlib.Path(os.environ.get("IDNUMBER_SOURCE_ROOT", HERE.parent.parent)).resolve()
+ROOT = HERE if (HERE / "capi" / "idnumber.h").is_file() else HERE.parent.parent
+BINDING = ROOT / "bindings" / "python"
 HEADER = ROOT / "capi" / "idnumber.h"
-if not HEADER.is_file():
+if not (HEADER.is_file() and (BINDING / "CMakeLists.txt").is_file()):
     raise SystemExit(
-        f"idnumber: the library's sources are not at {ROOT} (no capi/idnumber.h); build from the "
-        "repository's bindings/python folder, or set IDNUMBER_SOURCE_ROOT to the repository"
+        f"idnumber: the project's sources are not at {ROOT} (no capi/idnumber.h or bindings/python/CMakeLists.txt); "
+        "build from the repository's bindings/python folder or from a source distribution"
     )
 
 VERSION = re.search(r'#define IDN_VERSION_STRING "([^"]+)"', HEADER.read_text(encoding="utf-8")).group(1)
 
-# Absolute paths, so that the object files land inside the build folder and
-# never beside the sources. setuptools refuses absolute paths in setup()'s
-# arguments (its source list is for sdists), so they join the extension when
-# it is built.
-LIBRARY_SOURCES = [str(ROOT / "capi" / "idnumber.cpp")] + [
-    str(path) for folder in ("core", "records") for path in sorted((ROOT / folder).glob("*.cpp"))
-]
+# What the CMake build of the module reads, by folder of the project, and the
+# module's own files: a source distribution holds these and the files at its
+# top (setup.py, pyproject.toml, README.md, LICENSE), nothing else.
+SDIST_SOURCES = {
+    ".": ["CMakeLists.txt"],
+    "cmake": ["*.cmake"],
+    "core": ["CMakeLists.txt", "*.h", "*.cpp"],
+    "records": ["CMakeLists.txt", "*.h", "*.cpp"],
+    "capi": ["CMakeLists.txt", "*.h", "*.cpp", "*.map", "*.in"],
+    "bindings/python": ["CMakeLists.txt", "exports.map"],
+    "bindings/python/src": ["_native.cpp"],
+    "bindings/python/src/idnumber": ["*.py", "*.pyi", "py.typed"],
+    "bindings/python/examples": ["*.py"],
+}
+SDIST_TOP = ["setup.py", "pyproject.toml", "README.md", "LICENSE"]
+
+# setuptools' build and egg-info folders, out of the sources: a temporary
+# folder, or IDNUMBER_BUILD_DIR, kept for the next build to reuse (and for a
+# distribution's build to have its objects at a path of its own choosing).
+if os.environ.get("IDNUMBER_BUILD_DIR"):
+    SCRATCH = os.path.abspath(os.environ["IDNUMBER_BUILD_DIR"])
+    os.makedirs(SCRATCH, exist_ok=True)
+else:
+    SCRATCH = tempfile.mkdtemp(prefix="idnumber-build-")
+    atexit.register(shutil.rmtree, SCRATCH, ignore_errors=True)
 
 
-def switched_on(name):
-    return os.environ.get(name, "").strip().lower() in ("1", "on", "yes", "true")
+class CMakeExtension(Extension):
+    """An extension that is a target of the project's CMake build."""
+
+    def __init__(self, name, target):
+        super().__init__(name, sources=[])
+        self.target = target
 
 
-WERROR = switched_on("IDNUMBER_WERROR")
-SANITIZE = switched_on("IDNUMBER_SANITIZE")
-SANITIZERS = ["-fsanitize=address,undefined", "-fno-sanitize-recover=undefined", "-fno-omit-frame-pointer"]
-
-# The project's warnings and its character sets: texts in the sources are
-# UTF-8 and compiled to GBK (the binding's own texts are ASCII, and every
-# text it passes to Python comes from the C API in UTF-8).
-FLAGS = ["-O1", "-g", *SANITIZERS] if SANITIZE else ["-O3"]
-FLAGS += [
-    "-Wall", "-Wextra", "-Wpedantic", "-Wshadow", "-Wconversion", "-Wno-sign-conversion",
-    *(["-Werror"] if WERROR else []),
-    "-finput-charset=UTF-8", "-fexec-charset=GBK",
-    "-ffile-prefix-map=" + str(ROOT) + "/=",
-    # Python's and pybind11's headers as system headers: the warnings above
-    # are for this project's code.
-    "-isystem", pybind11.get_include(),
-    "-isystem", sysconfig.get_paths()["include"],
-]
-
-LIBRARY_HEADERS = [str(path) for folder in ("capi", "core", "records") for path in sorted((ROOT / folder).glob("*.h"))]
-
-
-
-def stale(obj, src):
-    """Whether an object file must be compiled again: pip builds in this
-    folder, so the objects of an earlier install are reused unless their
-    source, a header of the library or this file is newer."""
-    if not os.path.exists(obj):
-        return True
-    newest = max(os.path.getmtime(path) for path in [src, __file__, *LIBRARY_HEADERS])
-    return os.path.getmtime(obj) < newest
-
-
-ParallelCompile("IDNUMBER_BUILD_JOBS", default=2, needs_recompile=stale).install()
-
-
-class BuildWithLibrary(build_ext):
-    """pybind11's build_ext, with the library's sources added to the extension."""
+class BuildWithCMake(build_ext):
+    """Configures the project's CMake build in build_temp and builds each
+    extension's target straight into the folder setuptools packs it from."""
 
     def build_extension(self, ext):
-        ext.sources = [*ext.sources, *LIBRARY_SOURCES]
-        ext.depends = [*ext.depends, *LIBRARY_HEADERS]
-        super().build_extension(ext)
+        cmake = shutil.which("cmake")
+        if cmake is None:
+            raise SystemExit("idnumber: building the extension needs CMake 3.25 or later (Debian: cmake)")
+        output = pathlib.Path(self.get_ext_fullpath(ext.name)).resolve()
+        build_dir = pathlib.Path(self.build_temp).resolve() / "cmake"
+        configure = [
+            cmake, "-S", str(ROOT), "-B", str(build_dir),
+            "-DIDNUMBER_PYTHON=ON", "-DIDNUMBER_PROGRAMS=OFF", "-DIDTOOL_TESTS=OFF",
+            f"-DPython3_EXECUTABLE={sys.executable}",
+            f"-DCMAKE_LIBRARY_OUTPUT_DIRECTORY={output.parent}",
+            f"-DCMAKE_BUILD_TYPE={'Debug' if self.debug else 'Release'}",
+        ]
+        try:
+            import pybind11  # a build requirement: here for where its CMake package is
+            configure.append(f"-Dpybind11_DIR={pybind11.get_cmake_dir()}")
+        except ImportError:
+            pass  # CMake looks for the package itself (Debian: pybind11-dev)
+        if "CMAKE_GENERATOR" not in os.environ and shutil.which("ninja"):
+            configure += ["-G", "Ninja"]
+        # Last, so that they win over the defaults above.
+        configure += shlex.split(os.environ.get("CMAKE_ARGS", ""))
+
+        build = [cmake, "--build", str(build_dir), "--target", ext.target]
+        if "CMAKE_BUILD_PARALLEL_LEVEL" not in os.environ:
+            build += ["--parallel", str(self.parallel or os.cpu_count() or 1)]
+
+        environment = dict(os.environ)
+        if environment.get("CPPFLAGS"):
+            for name in ("CFLAGS", "CXXFLAGS"):
+                environment[name] = f"{environment.get(name, '')} {environment['CPPFLAGS']}".strip()
+        subprocess.run(configure, check=True, env=environment)
+        subprocess.run(build, check=True, env=environment)
+        if not output.is_file():
+            raise SystemExit(f"idnumber: the CMake target {ext.target} did not write {output}")
+
+
+class SourceDistribution(sdist):
+    """The project's tree as far as the module's build needs it, with the
+    packaging files at its top."""
+
+    def make_distribution(self):
+        # As distutils' make_distribution, with the tree made in the scratch
+        # folder rather than beside the sources (and copies, never hard links).
+        base_dir = self.distribution.get_fullname()
+        base_name = os.path.abspath(os.path.join(self.dist_dir, base_dir))
+        tree = os.path.join(SCRATCH, base_dir)
+        shutil.rmtree(tree, ignore_errors=True)
+        with self._remove_os_link():
+            self.make_release_tree(tree, self.filelist.files)
+        self.archive_files = []
+        for archive_format in self.formats:
+            archive = self.make_archive(base_name, archive_format, root_dir=SCRATCH, base_dir=base_dir,
+                                        owner=self.owner, group=self.group)
+            self.archive_files.append(archive)
+            self.distribution.dist_files.append(("sdist", "", archive))
+        shutil.rmtree(tree)
+
+    def make_release_tree(self, base_dir, files):
+        super().make_release_tree(base_dir, [name for name in SDIST_TOP if (HERE / name).is_file()])
+        for folder, patterns in SDIST_SOURCES.items():
+            for pattern in patterns:
+                paths = sorted(path for path in (ROOT / folder).glob(pattern) if path.is_file())
+                if not paths:
+                    raise SystemExit(f"idnumber: nothing matches {folder}/{pattern} for the source distribution")
+                for path in paths:
+                    target = os.path.join(base_dir, path.relative_to(ROOT))
+                    self.mkpath(os.path.dirname(target))
+                    self.copy_file(str(path), target)
 
 
 # The package layout here rather than in pyproject.toml, whose [tool.setuptools]
 # table Debian 12's setuptools (66) still calls beta and warns about.
 setup(
     version=VERSION,
-    package_dir={"": "src"},
+    package_dir={"": os.path.relpath(BINDING / "src", HERE)},
     packages=["idnumber"],
     package_data={"idnumber": ["py.typed", "*.pyi"]},
     zip_safe=False,
     include_package_data=False,
-    ext_modules=[
-        Pybind11Extension(
-            "idnumber._native",
-            ["src/_native.cpp"],
-            include_dirs=[str(ROOT)],
-            cxx_std=17,
-            extra_compile_args=FLAGS,
-            extra_link_args=["-Wl,--version-script=" + str(HERE / "exports.map"),
-                             *(SANITIZERS if SANITIZE else [])],
-        )
-    ],
-    cmdclass={"build_ext": BuildWithLibrary},
-    # A sanitized build keeps its objects and extension apart from the plain one's.
-    options={"build": {"build_base": "build-sanitize"}} if SANITIZE else {},
+    ext_modules=[CMakeExtension("idnumber._native", target="idnumber_python")],
+    cmdclass={"build_ext": BuildWithCMake, "sdist": SourceDistribution},
+    options={"build": {"build_base": os.path.join(SCRATCH, "build")}, "egg_info": {"egg_base": SCRATCH}},
 )

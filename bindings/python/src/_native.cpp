@@ -1412,13 +1412,14 @@ py::str upgrade(const py::object& value) {
     size_t written = 0;
     const int status = idn_upgrade_number(text.data(), text.size(), out, sizeof out, &written);
     if (status == IDN_OK) return py::reinterpret_steal<py::str>(newText(out, written));
-    // The C API has no message for these refusals: the statuses' names, in words.
-    const char* words = status == IDN_ERROR_NOT_FIFTEEN_DIGITS ? "not 15 digits"
-                        : status == IDN_ERROR_MONTH_ABOVE_12   ? "the month is above 12"
-                        : status == IDN_ERROR_DAY_ABOVE_31     ? "the day is above 31"
-                                                               : nullptr;
-    if (words == nullptr) raiseStatus("idn_upgrade_number", status);
-    raiseRefusal(words, std::strlen(words), status, nullptr);
+    if (status != IDN_ERROR_NOT_FIFTEEN_DIGITS && status != IDN_ERROR_MONTH_ABOVE_12 &&
+        status != IDN_ERROR_DAY_ABOVE_31)
+        raiseStatus("idn_upgrade_number", status);
+    // The library's words for the refusal ("14 bytes, not 15 digits").
+    char message[IDN_REASON_MESSAGE_SIZE];
+    const int worded = idn_upgrade_message(text.data(), text.size(), message, sizeof message, &written);
+    if (worded != IDN_OK) raiseStatus("idn_upgrade_message", worded);
+    raiseRefusal(message, written, status, nullptr);
 }
 
 // The masked UTF-8, as bytes.

@@ -245,6 +245,7 @@ def test_upgrade(case):
         with pytest.raises(idnumber.IdNumberError) as raised:
             idnumber.upgrade(value)
         assert (raised.value.status, raised.value.option) == (expect["status"], None), kind
+        assert str(raised.value) == expect["message"], kind
 
 
 def valid_number(code, year):
