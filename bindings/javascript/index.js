@@ -1395,12 +1395,6 @@ export function generate(options) {
 
 // ---- Other conversions ------------------------------------------------------------------
 
-const upgradeRefusals = {
-    IDN_ERROR_NOT_FIFTEEN_DIGITS: 'not 15 digits',
-    IDN_ERROR_MONTH_ABOVE_12: 'month above 12',
-    IDN_ERROR_DAY_ABOVE_31: 'day above 31',
-};
-
 // The 18-character form of a 15-digit number (19YY, and the check character).
 export function upgrade(number15) {
     requireLoaded();
@@ -1410,9 +1404,9 @@ export function upgrade(number15) {
     const length = writeText(m, number15, at);
     const status = m.exports.idn_upgrade_number(at, length, m.textOut, SIZES.number, m.written);
     if (status !== IDN_OK) {
-        const name = statusName(status);
-        const shown = typeof number15 === 'string' ? JSON.stringify(number15.slice(0, 40)) : 'the bytes';
-        throw refusal(status, `upgrade: ${shown}: ${upgradeRefusals[name] ?? name}`);
+        // The library's words for the refusal ("14 bytes, not 15 digits").
+        m.exports.idn_upgrade_message(at, length, m.textOut, SIZES.reasonMessage, m.written);
+        throw refusal(status, `upgrade: ${m.readOut()}`);
     }
     return m.readOut();
 }

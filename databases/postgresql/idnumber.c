@@ -565,31 +565,20 @@ upgrade_bytes(const char *bytes, int length)
 	size_t		written = 0;
 	int			status = idn_upgrade_number(bytes, (size_t) length, number, sizeof number, &written);
 
-	switch (status)
+	if (status == IDN_OK)
+		PG_RETURN_TEXT_P(cstring_to_text_with_len(number, (int) written));
+	if (status == IDN_ERROR_NOT_FIFTEEN_DIGITS || status == IDN_ERROR_MONTH_ABOVE_12 ||
+		status == IDN_ERROR_DAY_ABOVE_31)
 	{
-		case IDN_OK:
-			PG_RETURN_TEXT_P(cstring_to_text_with_len(number, (int) written));
-		case IDN_ERROR_NOT_FIFTEEN_DIGITS:
-			ereport(ERROR,
-					(errcode(sqlstate_of(status)),
-					 errmsg("idn_upgrade: \"%s\" (%d bytes) is not a 15-digit identity number",
-							quoted_input(bytes, length), length),
-					 errdetail("%s", idn_status_name(status))));
-			break;
-		case IDN_ERROR_MONTH_ABOVE_12:
-			ereport(ERROR,
-					(errcode(sqlstate_of(status)),
-					 errmsg("idn_upgrade: 15-digit identity number \"%s\" has a month above 12",
-							quoted_input(bytes, length)),
-					 errdetail("%s", idn_status_name(status))));
-			break;
-		case IDN_ERROR_DAY_ABOVE_31:
-			ereport(ERROR,
-					(errcode(sqlstate_of(status)),
-					 errmsg("idn_upgrade: 15-digit identity number \"%s\" has a day above 31",
-							quoted_input(bytes, length)),
-					 errdetail("%s", idn_status_name(status))));
-			break;
+		/* The library's words for the refusal ("14 bytes, not 15 digits"). */
+		char		message[IDN_REASON_MESSAGE_SIZE];
+
+		if (idn_upgrade_message(bytes, (size_t) length, message, sizeof message, NULL) != IDN_OK)
+			elog(ERROR, "idn_upgrade: idn_upgrade_message failed");
+		ereport(ERROR,
+				(errcode(sqlstate_of(status)),
+				 errmsg("idn_upgrade: \"%s\": %s", quoted_input(bytes, length), message),
+				 errdetail("%s", idn_status_name(status))));
 	}
 	elog(ERROR, "idn_upgrade: idn_upgrade_number failed: %s", idn_status_name(status));
 	pg_unreachable();

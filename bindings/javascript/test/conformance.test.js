@@ -174,7 +174,9 @@ for (const item of load('upgrade')) {
         if (item.expect.number !== undefined) {
             assert.equal(idn.upgrade(input), item.expect.number);
         } else {
-            assert.equal(refusalOf(() => idn.upgrade(input)).status, item.expect.status);
+            const refused = refusalOf(() => idn.upgrade(input));
+            assert.equal(refused.status, item.expect.status);
+            assert.equal(refused.message, `upgrade: ${item.expect.message}`);
         }
     });
 }
