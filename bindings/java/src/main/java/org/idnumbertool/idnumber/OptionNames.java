@@ -1,0 +1,78 @@
+package org.idnumbertool.idnumber;
+
+import com.sun.jna.Memory;
+import com.sun.jna.Pointer;
+import java.nio.charset.StandardCharsets;
+
+/**
+ * The Java names of the options, which the library's messages use: the
+ * methods of {@link GenerateOptions.Builder} and the yearLimit parameters.
+ * Held once in native memory as an idn_option_names_t for the life of the
+ * process.
+ */
+final class OptionNames {
+    /** By idn_option_t, from IDN_OPTION_REGION (1). */
+    private static final String[] NAMES = {null, "region", "birth", "bornFrom", "bornTo", "sex", "count", "seed",
+        "asOfYear", "yearLimit"};
+
+    private static final Memory MEMORY;
+    static final long ADDRESS;
+
+    static {
+        Layouts.OptionNames layout = Binding.layouts().optionNames;
+        int[] offsets = {0, layout.region, layout.birth, layout.born_from, layout.born_to, layout.sex, layout.count,
+            layout.seed, layout.as_of_year, layout.year_limit};
+        int texts = layout.size;
+        int size = texts;
+        for (int option = 1; option < NAMES.length; option++) {
+            size += NAMES[option].length() + 1;
+        }
+        MEMORY = new Memory(size);
+        MEMORY.clear();
+        int at = texts;
+        for (int option = 1; option < NAMES.length; option++) {
+            byte[] name = NAMES[option].getBytes(StandardCharsets.US_ASCII);
+            MEMORY.write(at, name, 0, name.length);
+            MEMORY.setPointer(offsets[option], MEMORY.share(at));
+            at += name.length + 1;
+        }
+        ADDRESS = Pointer.nativeValue(MEMORY);
+    }
+
+    private OptionNames() {
+    }
+
+    /** The Java name of an idn_option_t, null for IDN_OPTION_NONE. */
+    static String of(int option) {
+        return option > 0 && option < NAMES.length ? NAMES[option] : null;
+    }
+
+    /** The refusal of a value before it reaches the options, in the library's words (idn_option_message). */
+    static IdNumberException refusal(int status, int option, String value) {
+        Scratch s = Scratch.get();
+        CApi api = Binding.api();
+        int written;
+        NativeBuffer spill = null;
+        try {
+            long valueAt;
+            int length = s.putText(value);
+            if (length >= 0) {
+                valueAt = s.at(Scratch.TEXT);
+            } else {
+                spill = Scratch.encode(value);
+                valueAt = spill.address();
+                length = (int) spill.size();
+            }
+            written = api.idn_option_message(status, valueAt, length, ADDRESS, s.at(Scratch.OUT), Scratch.OUT_SIZE,
+                                             s.at(Scratch.WRITTEN));
+        } finally {
+            if (spill != null) {
+                spill.close();
+            }
+        }
+        if (written != CApi.IDN_OK) {
+            throw Binding.unexpected("idn_option_message", written);
+        }
+        return new IdNumberException(status, of(option), s.out());
+    }
+}

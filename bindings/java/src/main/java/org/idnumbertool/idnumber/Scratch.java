@@ -1,0 +1,115 @@
+package org.idnumbertool.idnumber;
+
+import com.sun.jna.Memory;
+import com.sun.jna.Native;
+import com.sun.jna.Pointer;
+import java.nio.ByteBuffer;
+import java.nio.ByteOrder;
+
+/**
+ * Each thread's native memory for the C API's arguments and results, so that
+ * a call allocates nothing: a text of up to TEXT_SIZE bytes, a verdict, the
+ * small values functions write through pointers, structs, and text out. A
+ * method that calls into the C API reads what it needs from here before it
+ * calls a method that may reuse the same area.
+ */
+final class Scratch {
+    static final int TEXT = 0;
+    /** Room for 64 chars of any text, each at most 3 bytes, or a surrogate pair 4 for 2. */
+    static final int TEXT_SIZE = 256;
+    static final int VERDICT = 256;
+    static final int WRITTEN = 304;
+    /** An int32_t out: a hint, a sex, a region code, an option. */
+    static final int SMALL = 312;
+    /** A size_t in and out: the cursor of idn_search_regions, a count. */
+    static final int CURSOR = 320;
+    static final int STRUCT = 384;
+    static final int STRUCT_SIZE = 512;
+    static final int OUT = STRUCT + STRUCT_SIZE;
+    static final int OUT_SIZE = Math.max(CApi.IDN_MESSAGE_SIZE, CApi.IDN_VERIFY_JSON_SIZE);
+    /** An idn_generator_t, copied in from a {@link GeneratedNumbers} before each number. */
+    static final int GENERATOR = OUT + OUT_SIZE;
+    static final int GENERATOR_SIZE = 8 * CApi.IDN_GENERATOR_WORDS;
+    static final int SIZE = GENERATOR + GENERATOR_SIZE;
+
+    private static final ThreadLocal<Scratch> LOCAL = new ThreadLocal<Scratch>() {
+        @Override
+        protected Scratch initialValue() {
+            return new Scratch();
+        }
+    };
+
+    final long address;
+    final ByteBuffer buffer;
+    /** How many bytes of a text the last {@link Verifier#put} wrote at TEXT. */
+    int held;
+    /** The words of the generator at GENERATOR, or null. */
+    long[] generator;
+    private final boolean wide = Native.POINTER_SIZE == 8;
+    private final Memory memory;
+
+    private Scratch() {
+        memory = new Memory(SIZE);
+        memory.clear();
+        address = Pointer.nativeValue(memory);
+        buffer = memory.getByteBuffer(0, SIZE).order(ByteOrder.nativeOrder());
+    }
+
+    static Scratch get() {
+        return LOCAL.get();
+    }
+
+    long at(int offset) {
+        return address + offset;
+    }
+
+    /** A size_t or a pointer at the offset. */
+    long word(int offset) {
+        return wide ? buffer.getLong(offset) : buffer.getInt(offset) & 0xFFFFFFFFL;
+    }
+
+    void putWord(int offset, long value) {
+        if (wide) {
+            buffer.putLong(offset, value);
+        } else {
+            buffer.putInt(offset, (int) value);
+        }
+    }
+
+    /** Puts a generator's words at GENERATOR, unless they are there already. */
+    void putGenerator(long[] words) {
+        if (generator != words) {
+            for (int i = 0; i < words.length; i++) {
+                buffer.putLong(GENERATOR + 8 * i, words[i]);
+            }
+            generator = words;
+        }
+    }
+
+    /** The text a call wrote at OUT, its length at WRITTEN. */
+    String out() {
+        return Utf8.decode(buffer, OUT, (int) word(WRITTEN));
+    }
+
+    /**
+     * Puts the text's UTF-8 at TEXT when it fits and returns its length, or
+     * -1 when it does not (the caller then uses {@link #encode(String)}).
+     */
+    int putText(String text) {
+        if (text.length() > TEXT_SIZE / Utf8.MAX_BYTES_PER_CHAR) {
+            return -1;
+        }
+        return Utf8.encode(text, 0, text.length(), buffer, TEXT);
+    }
+
+    /** The text's UTF-8 in native memory of its own, for a text too long for TEXT; close it after the call. */
+    static NativeBuffer encode(String text) {
+        long length = Utf8.length(text);
+        if (length > Integer.MAX_VALUE) {
+            throw new IllegalArgumentException("idnumber: a text of " + length + " bytes of UTF-8 is over 2 GiB");
+        }
+        NativeBuffer memory = new NativeBuffer(length);
+        Utf8.encode(text, 0, text.length(), memory.bytes(), 0);
+        return memory;
+    }
+}
