@@ -1,24 +1,36 @@
 #!/usr/bin/env bash
-# Builds the release programs for 32-bit and 64-bit Windows and packs them for
-# download:
-#   DIST/IdNumberTool-<version>-win32.zip   the 32-bit build, for every Windows
-#   DIST/IdNumberTool-<version>-win64.zip   the 64-bit build
-#   DIST/SHA256SUMS                          their SHA-256, for sha256sum -c
+# Builds one release of every face and writes it into DIST (default dist/):
+#   IdNumberTool-<version>-win32.zip   the Windows programs, 32-bit, for every Windows
+#   IdNumberTool-<version>-win64.zip   the same, 64-bit
+#   *_2.0.0_amd64.deb                  the Debian packages of debian/ (without
+#                                      their -dbgsym packages)
+#   idnumber-2.0.0.tar.gz, idnumber-2.0.0-*.whl
+#                                      the Python sdist and wheel (Debian's python3)
+#   idnumber-2.0.0.tgz                 the npm package
+#   idnumber-2.0.0.jar                 the Java library with its native libraries
+#   SHA256SUMS                         the SHA-256 of every file, for sha256sum -c
 # Each zip holds the programs the build lists in release-programs.txt (see
 # cmake/release_program.cmake), 读我.txt (resources/读我.txt.in) and LICENSE.txt.
 #
-# Usage: release.sh [DIST]   (default: dist/ at the top of the sources)
+# Usage: release.sh [--windows-only] [DIST]
+#   --windows-only  only the two zips (and SHA256SUMS of them)
 #
-# Runs again to the same bytes: the programs are reproducible, and the zips
-# hold their files in a fixed order, all with the time SOURCE_DATE_EPOCH
-# (default: the time of the last commit) and no extra fields. Builds in the
-# presets' folders (build/win32, build/win64), only the programs, not the tests.
+# The zips are reproducible: the programs are, and the zips hold their files
+# in a fixed order, all with the time SOURCE_DATE_EPOCH (default: the time of
+# the last commit) and no extra fields. Builds in the presets' folders; the
+# Debian packages are built in a copy of the tracked sources.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+windows_only=false
+if [ "${1:-}" = --windows-only ]; then
+    windows_only=true
+    shift
+fi
 dist=${1:-$root/dist}
 mkdir -p "$dist"
 dist=$(cd "$dist" && pwd)
 cd "$root"
+. scripts/debian_packages.sh
 
 if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
     SOURCE_DATE_EPOCH=$(git log -1 --format=%ct 2>/dev/null) ||
@@ -29,8 +41,9 @@ export SOURCE_DATE_EPOCH
 if [ -n "$(git status --porcelain --untracked-files=no 2>/dev/null)" ]; then
     echo "release.sh: warning: the sources have changes that are not committed" >&2
 fi
+rm -f "$dist"/*.zip "$dist"/*.deb "$dist"/*.whl "$dist"/*.tar.gz "$dist"/*.tgz "$dist"/*.jar "$dist/SHA256SUMS"
 
-zips=()
+echo "== the Windows zips"
 for preset in win32 win64; do
     build=$root/build/$preset
     cmake --preset "$preset" >/dev/null
@@ -47,10 +60,37 @@ for preset in win32 win64; do
     entries=()
     for file in "${files[@]}"; do entries+=("$(basename "$file")=$file"); done
     entries+=("读我.txt=$root/resources/读我.txt.in" "LICENSE.txt=$root/LICENSE")
-    zip=IdNumberTool-$version-$preset.zip
-    python3 "$root/scripts/pack_release_zip.py" "$dist/$zip" "$SOURCE_DATE_EPOCH" "$version" "${entries[@]}"
-    zips+=("$zip")
+    python3 "$root/scripts/pack_release_zip.py" "$dist/IdNumberTool-$version-$preset.zip" "$SOURCE_DATE_EPOCH" \
+        "$version" "${entries[@]}"
 done
-(cd "$dist" && sha256sum -- "${zips[@]}" >SHA256SUMS)
+
+if ! $windows_only; then
+    work=$(mktemp -d)
+    trap 'rm -rf "$work"' EXIT
+
+    echo "== the Debian packages"
+    scripts/build-debian-packages.sh "$work/debs" >/dev/null
+    for deb in "$work"/debs/*.deb; do
+        case "$deb" in *-dbgsym_*) ;; *) cp "$deb" "$dist/" ;; esac
+    done
+
+    echo "== the Python sdist and wheel (Debian's python3, through the project's CMake)"
+    install_missing_packages python3-build python3-setuptools python3-wheel python3-pybind11 python3-dev
+    /usr/bin/python3 -m build --no-isolation --outdir "$dist" ./bindings/python >"$work/python.log" 2>&1 ||
+        { tail -40 "$work/python.log"; exit 1; }
+
+    echo "== the npm package"
+    (cd bindings/javascript && npm pack --pack-destination "$dist" >/dev/null)
+
+    echo "== the Java jar"
+    scripts/stage-java-natives.sh >/dev/null
+    rm -rf bindings/java/target
+    mvn -o -B -q -Dstyle.color=never -f bindings/java/pom.xml -Dmaven.repo.local=/usr/share/maven-repo \
+        -DskipTests package >"$work/java.log" 2>&1 || { tail -40 "$work/java.log"; exit 1; }
+    cp bindings/java/target/idnumber-*.jar "$dist/"
+fi
+
+(cd "$dist" && find . -maxdepth 1 -type f ! -name SHA256SUMS -printf '%f\n' | LC_ALL=C sort |
+    xargs -d '\n' sha256sum -- >SHA256SUMS)
 echo "$dist:"
-sed 's/^/  /' "$dist/SHA256SUMS"
+(cd "$dist" && ls -l | awk 'NR > 1 {print "  " $5 "\t" $9}')

@@ -17,8 +17,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/debian_packages.sh
-jobs=2
-
 packages=(
     cmake ninja-build g++ python3 libcli11-dev googletest nlohmann-json3-dev   # the presets
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix                        # the two DLLs
@@ -31,28 +29,8 @@ packages=(
 )
 install_missing_packages "${packages[@]}"
 
-# Several builds may share a preset's folder: when ninja trips over another's, try again.
-build() {
-    local preset=$1 attempt
-    shift
-    cmake --preset "$preset" >/dev/null
-    for attempt in 1 2 3; do
-        cmake --build --preset "$preset" -j "$jobs" --target "$@" && return 0
-        echo "build of $preset failed (attempt $attempt); trying again"
-        sleep 5
-    done
-    return 1
-}
-
 echo "== native libraries: release (with idtool), win64, win32"
-build release idnumber idtool
-build win64 idnumber
-build win32 idnumber
-natives=build/java-natives
-rm -rf "$natives"
-install -D -m 644 "$(readlink -f build/release/capi/libidnumber.so)" "$natives/linux-x86-64/libidnumber.so"
-install -D -m 644 build/win64/idnumber.dll "$natives/win32-x86-64/idnumber.dll"
-install -D -m 644 build/win32/idnumber.dll "$natives/win32-x86/idnumber.dll"
+scripts/stage-java-natives.sh idtool
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
-# Builds all three configurations and runs every test: the native suite under
+# Builds every face and runs every test: the native suite under
 # ASan and UBSan, the same suite under Wine against the real dialog of the
 # 64-bit and (where the machine runs 32-bit code) the 32-bit program, each in
 # code page 936 and in 1252, and the file checks of both programs. Also builds
 # the benchmarks and runs them once, briefly, so they cannot rot; likewise the
 # optimised idtool. Tests the PostgreSQL extension and the MariaDB functions,
-# each on a server it starts and stops itself. Builds the 32-bit release
+# each on a server it starts and stops itself; the JavaScript package and
+# the web page (Chromium), the Python module (and a Dask cluster) and the
+# Java jar, each with the conformance corpus. Builds the 32-bit release
 # programs twice more, elsewhere, to see that they come out the same; and
-# makes the release zips twice and checks them.
+# makes a release of every artifact (the zips twice) and installs and uses
+# each, the Debian packages with lintian.
 set -eu
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -62,8 +65,11 @@ scripts/test-mariadb.sh
 step "JavaScript: the C API as WebAssembly, the npm package and the web page in Chromium"
 scripts/test-javascript.sh
 
-step "Python: the module idnumber installed in a venv, its tests, a Dask cluster"
+step "Python: the module idnumber installed in a venv, its tests, a Dask cluster, the wheel and the sdist"
 scripts/test-python.sh
+
+step "Java: the jar with its native libraries, its tests, the conformance corpus"
+scripts/test-java.sh
 
 step "win32: build the release, check the program file and test it under Wine"
 cmake --preset win32 >/dev/null
@@ -80,5 +86,5 @@ fi
 step "win32: two more builds of the release programs, in other folders, give the same files"
 tests/check_reproducible_build.sh win32
 
-step "release: the zips and SHA256SUMS, made twice"
+step "release: every artifact, the zips made twice; each installed and used (the Debian packages: lintian, installed, purged)"
 tests/check_release.sh
