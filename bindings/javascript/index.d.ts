@@ -304,3 +304,6 @@ export function init(source?: InitInput | PromiseLike<InitInput>): Promise<WebAs
 export function initSync(source?: ArrayBuffer | ArrayBufferView | WebAssembly.Module): WebAssembly.Module;
 
 export default init;
+
+/** The most bytes of a text a verdict, its record and its hint read (the C API's IDN_INPUT_HELD_BYTES, 64). */
+export declare const INPUT_HELD_BYTES: number;

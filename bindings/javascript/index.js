@@ -1435,6 +1435,9 @@ export let fields;
 
 // The library's version, '2.0.0'. Set by setUp.
 export let version;
+// The most bytes of a text a verdict, its record and its hint read (the C
+// API's IDN_INPUT_HELD_BYTES): what a reader of long lines keeps of each.
+export let INPUT_HELD_BYTES;
 
 // ---- Loading the module --------------------------------------------------------------
 
@@ -1462,6 +1465,7 @@ function setUp(module, instance, crypto) {
         fields = Object.freeze(Array.from({ length: api.idn_field_count() }, (_, i) => constantText(api.idn_field_name(i)))
             .filter((name) => name !== 'line'));
         version = constantText(api.idn_version_string());
+        INPUT_HELD_BYTES = SIZES.held;
         compiled = module;
         webCrypto = crypto;
     } catch (error) {

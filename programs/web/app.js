@@ -3,8 +3,10 @@
 // here; a batch runs in batch-worker.js. Nothing is sent anywhere: the page
 // loads only its own files, and results leave the browser only as the
 // downloads the user asks for.
-import { generate, history, kind, pickerList, regionRecord, verify } from './idnumber/index.js';
-import { csvHeadRows, hasLoneCr, isolatedText, reasonLabels, shownParts } from './batch.js';
+import { INPUT_HELD_BYTES, generate, history, kind, pickerList, regionRecord, verify } from './idnumber/index.js';
+import { csvHeadRows, hasLoneCr, isolatedText, reasonLabels, shownParts, useSizesOf } from './batch.js';
+
+useSizesOf({ INPUT_HELD_BYTES });
 
 const $ = (id) => document.getElementById(id);
 

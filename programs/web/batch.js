@@ -11,9 +11,17 @@
 // character is ever decoded in two parts.
 
 // The bytes of a line or cell that idtool holds and shows: the C API's
-// IDN_INPUT_HELD_BYTES. A longer one is refused for its length, which is
-// counted, and never held whole.
-export const INPUT_HELD_BYTES = 64;
+// IDN_INPUT_HELD_BYTES, as the package gives it (useSizesOf, before any
+// reader is made; verifyText and verifyFile call it). A longer one is
+// refused for its length, which is counted, and never held whole.
+export let INPUT_HELD_BYTES = 0;
+
+// Takes the library's sizes from the package (its module or its exports).
+export function useSizesOf(idnumber) {
+    if (!Number.isInteger(idnumber.INPUT_HELD_BYTES) || idnumber.INPUT_HELD_BYTES <= 0)
+        throw new Error('the idnumber package gives no INPUT_HELD_BYTES: load it first');
+    INPUT_HELD_BYTES = idnumber.INPUT_HELD_BYTES;
+}
 
 const LF = 10;
 const CR = 13;
@@ -793,6 +801,7 @@ const PIECE = 1 << 20;      // bytes of a file read at a time
 // Pasted text's lines, verified TEXT_CHUNK at a time; onProgress(lines
 // done, lines) after each. Returns {results, encoding: null, unterminatedLine: 0}.
 export function verifyText(idnumber, text, { onProgress = () => {} } = {}) {
+    useSizesOf(idnumber);
     const lines = splitLines(text);
     const results = new Results(idnumber);
     for (let start = 0; start < lines.length; start += TEXT_CHUNK) {
@@ -838,6 +847,7 @@ async function readFile(idnumber, { file, csv, crLineEnds }, decoding, onProgres
 // onProgress(bytes read, bytes, lines done) after each piece. Returns
 // {results, encoding (the one used), unterminatedLine}.
 export async function verifyFile(idnumber, job, { onProgress = () => {}, pieceSize = PIECE } = {}) {
+    useSizesOf(idnumber);
     try {
         return await readFile(idnumber, job, new Decoding(job.encoding), onProgress, pieceSize);
     } catch (error) {

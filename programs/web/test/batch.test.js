@@ -16,8 +16,10 @@ import * as idnumber from '../../../bindings/javascript/index.js';
 import { bytesOf, load } from '../../../tests/conformance/corpus.mjs';
 import {
     completePrefixLength, csvField, csvHeadRows, csvHeaderRow, csvRow, Decoding, hasLoneCr, hintLabels,
-    isolatedText, LineReader, Results, shownParts, verifyFile, verifyText,
+    isolatedText, LineReader, Results, shownParts, useSizesOf, verifyFile, verifyText,
 } from '../batch.js';
+
+useSizesOf(idnumber);
 
 const top = fileURLToPath(new URL('../../../', import.meta.url));
 const idtool = process.env.IDTOOL ?? join(top, 'build/release/idtool');
