@@ -68,7 +68,9 @@ for entry in "${benchmarks[@]}"; do
         # the build's progress lines.
         python3 - "$work/out" >>"$work/page.md" <<'PYTHON'
 import re, sys
-lines = [line.rstrip("\n") for line in open(sys.argv[1], encoding="utf-8", errors="replace")]
+# Without terminal colour codes (Debian's Maven writes them even when told not to).
+lines = [re.sub(r"\x1b\[[0-9;]*m", "", line.rstrip("\n"))
+         for line in open(sys.argv[1], encoding="utf-8", errors="replace")]
 lines = [line for line in lines if not re.match(r"^(\[\d+/\d+\] |ninja: |-- )", line)]
 block = None
 for line in lines:
