@@ -44,7 +44,7 @@ SQL_NAMES = dict(region=b"region", birth=b"birth_from", born_from=b"birth_from",
                  count=b"count", seed=b"seed")
 INT64_MAX = 2**63 - 1
 # An inline literal for pieces up to this many bytes; longer texts are built
-# by the server from their spec (repeat, parts), not sent whole.
+# by the server from their form (repeat, parts), not sent whole.
 LITERAL_LIMIT = 4096
 
 
@@ -52,9 +52,9 @@ class Skip(Exception):
     """A case the SQL interface cannot express."""
 
 
-def text_bytes(spec, encoding="utf-8"):
-    """The bytes of a text spec that a text value can hold, or Skip."""
-    data = corpus.bytes_of(spec)
+def text_bytes(form, encoding="utf-8"):
+    """The bytes of a text form that a text value can hold, or Skip."""
+    data = corpus.bytes_of(form)
     if b"\0" in data:
         raise Skip("NUL")
     try:
@@ -69,23 +69,23 @@ def text_bytes(spec, encoding="utf-8"):
     return data
 
 
-def sql_text(spec, encoding="utf-8"):
-    """An SQL expression of type text whose value is the spec's text."""
-    data = text_bytes(spec, encoding)
-    if len(data) <= LITERAL_LIMIT or isinstance(spec, str):
+def sql_text(form, encoding="utf-8"):
+    """An SQL expression of type text whose value is the form's text."""
+    data = text_bytes(form, encoding)
+    if len(data) <= LITERAL_LIMIT or isinstance(form, str):
         return f"convert_from('\\x{data.hex()}'::bytea, 'UTF8')"
-    if "repeat" in spec:
-        return f"repeat({sql_text(spec['repeat'], encoding)}, {int(spec['times'])})"
-    if "parts" in spec:
-        return "(" + " || ".join(sql_text(part, encoding) for part in spec["parts"]) + ")"
+    if "repeat" in form:
+        return f"repeat({sql_text(form['repeat'], encoding)}, {int(form['times'])})"
+    if "parts" in form:
+        return "(" + " || ".join(sql_text(part, encoding) for part in form["parts"]) + ")"
     return f"convert_from('\\x{data.hex()}'::bytea, 'UTF8')"
 
 
-def decimal_bigint(spec):
+def decimal_bigint(form):
     """The bigint literal of a decimal text without leading zeros, or None."""
-    if not isinstance(spec, str) or not re.fullmatch(r"[1-9][0-9]{0,18}", spec) or int(spec) > INT64_MAX:
+    if not isinstance(form, str) or not re.fullmatch(r"[1-9][0-9]{0,18}", form) or int(form) > INT64_MAX:
         return None
-    return spec
+    return form
 
 
 def in_encoding(value, encoding):

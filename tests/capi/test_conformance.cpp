@@ -43,13 +43,13 @@ void appendUtf8(std::string& out, uint32_t point) {
     }
 }
 
-// The bytes of a text spec, as a byte host passes them: a lone surrogate of
-// a "utf16" spec is U+FFFD.
-std::string bytesOf(const json& spec) {
-    if (spec.is_string()) return spec.get<std::string>();
-    if (spec.contains("hex")) {
+// The bytes of a text form, as a byte host passes them: a lone surrogate of
+// a "utf16" form is U+FFFD.
+std::string bytesOf(const json& form) {
+    if (form.is_string()) return form.get<std::string>();
+    if (form.contains("hex")) {
         std::string out;
-        const std::string hex = spec["hex"];
+        const std::string hex = form["hex"];
         for (std::size_t i = 0; i + 1 < hex.size();) {
             if (hex[i] == ' ') {
                 ++i;
@@ -60,9 +60,9 @@ std::string bytesOf(const json& spec) {
         }
         return out;
     }
-    if (spec.contains("utf16")) {
+    if (form.contains("utf16")) {
         std::vector<uint32_t> units;
-        const std::string text = spec["utf16"];
+        const std::string text = form["utf16"];
         for (std::size_t i = 0; i < text.size(); i += 5) units.push_back(std::stoul(text.substr(i, 4), nullptr, 16));
         std::string out;
         for (std::size_t i = 0; i < units.size(); ++i) {
@@ -76,16 +76,16 @@ std::string bytesOf(const json& spec) {
         }
         return out;
     }
-    if (spec.contains("repeat")) {
-        const std::string piece = bytesOf(spec["repeat"]);
+    if (form.contains("repeat")) {
+        const std::string piece = bytesOf(form["repeat"]);
         std::string out;
-        const std::size_t times = spec["times"];
+        const std::size_t times = form["times"];
         out.reserve(piece.size() * times);
         for (std::size_t i = 0; i < times; ++i) out += piece;
         return out;
     }
     std::string out;
-    for (const json& part : spec["parts"]) out += bytesOf(part);
+    for (const json& part : form["parts"]) out += bytesOf(part);
     return out;
 }
 

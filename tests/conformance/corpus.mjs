@@ -1,15 +1,15 @@
 // The conformance corpus, read in JavaScript (the twin of corpus.py): its
-// files, and its text specs made into host strings or bytes.
+// files, and its text forms made into host strings or bytes.
 //
-// A text spec (README.md) is a JSON string, or an object:
+// A text form (README.md) is a JSON string, or an object:
 //   {"hex": "e4 b8 ad"}                 bytes, in hexadecimal
 //   {"utf16": "0031 d800"}              UTF-16 code units, lone surrogates allowed
-//   {"repeat": SPEC, "times": N}        SPEC N times
-//   {"parts": [SPEC, ...]}              one after another
+//   {"repeat": FORM, "times": N}        FORM N times
+//   {"parts": [FORM, ...]}              one after another
 //
-// Offers SECTIONS, load(section), isText(spec), textOf(spec) (a string,
-// lone surrogates kept), bytesOf(spec) (a Uint8Array: a text's UTF-8 with a
-// lone surrogate as U+FFFD, or the raw bytes) and hasLoneSurrogate(spec).
+// Offers SECTIONS, load(section), isText(form), textOf(form) (a string,
+// lone surrogates kept), bytesOf(form) (a Uint8Array: a text's UTF-8 with a
+// lone surrogate as U+FFFD, or the raw bytes) and hasLoneSurrogate(form).
 import { readFileSync } from 'node:fs';
 
 export const SECTIONS = ['verify', 'generate', 'sex', 'mask', 'upgrade', 'history', 'regions', 'lines'];
@@ -20,33 +20,33 @@ export function load(section) {
     return cases.filter((item) => item !== null && typeof item === 'object');
 }
 
-// Whether the spec is text (a host string can hold it), not raw bytes.
-export function isText(spec) {
-    if (typeof spec === 'string') return true;
-    if ('hex' in spec) return false;
-    if ('repeat' in spec) return isText(spec.repeat);
-    if ('parts' in spec) return spec.parts.every(isText);
-    return 'utf16' in spec;
+// Whether the form is text (a host string can hold it), not raw bytes.
+export function isText(form) {
+    if (typeof form === 'string') return true;
+    if ('hex' in form) return false;
+    if ('repeat' in form) return isText(form.repeat);
+    if ('parts' in form) return form.parts.every(isText);
+    return 'utf16' in form;
 }
 
-// The string of a text spec, lone surrogates kept as they are.
-export function textOf(spec) {
-    if (typeof spec === 'string') return spec;
-    if ('utf16' in spec) {
-        const units = spec.utf16.split(/\s+/).filter((unit) => unit !== '').map((unit) => parseInt(unit, 16));
+// The string of a text form, lone surrogates kept as they are.
+export function textOf(form) {
+    if (typeof form === 'string') return form;
+    if ('utf16' in form) {
+        const units = form.utf16.split(/\s+/).filter((unit) => unit !== '').map((unit) => parseInt(unit, 16));
         let text = '';
         for (let at = 0; at < units.length; at += 4096) text += String.fromCharCode(...units.slice(at, at + 4096));
         return text;
     }
-    if ('repeat' in spec) return textOf(spec.repeat).repeat(spec.times);
-    if ('parts' in spec) return spec.parts.map(textOf).join('');
-    throw new TypeError(`not a text spec: ${JSON.stringify(spec)}`);
+    if ('repeat' in form) return textOf(form.repeat).repeat(form.times);
+    if ('parts' in form) return form.parts.map(textOf).join('');
+    throw new TypeError(`not a text form: ${JSON.stringify(form)}`);
 }
 
-// Whether the spec's text holds a surrogate that is not half of a pair.
-export function hasLoneSurrogate(spec) {
-    if (!isText(spec)) return false;
-    const text = textOf(spec);
+// Whether the form's text holds a surrogate that is not half of a pair.
+export function hasLoneSurrogate(form) {
+    if (!isText(form)) return false;
+    const text = textOf(form);
     for (let i = 0; i < text.length; ++i) {
         const unit = text.charCodeAt(i);
         if (unit >= 0xD800 && unit <= 0xDBFF && (text.charCodeAt(i + 1) & 0xFC00) === 0xDC00) ++i;
@@ -57,20 +57,20 @@ export function hasLoneSurrogate(spec) {
 
 // The bytes a byte host passes: a text's UTF-8, each lone surrogate as
 // U+FFFD (EF BF BD), as every UTF-16 host converts it; or the raw bytes.
-export function bytesOf(spec) {
-    if (typeof spec === 'string') return new TextEncoder().encode(spec);
-    if ('hex' in spec) {
-        const pairs = spec.hex.split(/\s+/).filter((pair) => pair !== '');
+export function bytesOf(form) {
+    if (typeof form === 'string') return new TextEncoder().encode(form);
+    if ('hex' in form) {
+        const pairs = form.hex.split(/\s+/).filter((pair) => pair !== '');
         return Uint8Array.from(pairs, (pair) => parseInt(pair, 16));
     }
-    if ('repeat' in spec) {
-        const one = bytesOf(spec.repeat);
-        const whole = new Uint8Array(one.length * spec.times);
+    if ('repeat' in form) {
+        const one = bytesOf(form.repeat);
+        const whole = new Uint8Array(one.length * form.times);
         for (let at = 0; at < whole.length; at += one.length) whole.set(one, at);
         return whole;
     }
-    if ('parts' in spec) {
-        const parts = spec.parts.map(bytesOf);
+    if ('parts' in form) {
+        const parts = form.parts.map(bytesOf);
         const whole = new Uint8Array(parts.reduce((sum, part) => sum + part.length, 0));
         let at = 0;
         for (const part of parts) {
@@ -79,5 +79,5 @@ export function bytesOf(spec) {
         }
         return whole;
     }
-    return new TextEncoder().encode(textOf(spec));
+    return new TextEncoder().encode(textOf(form));
 }

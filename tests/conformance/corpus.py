@@ -1,12 +1,12 @@
-"""The conformance corpus, read: its files, its text specs made into bytes or
+"""The conformance corpus, read: its files, its text forms made into bytes or
 strings, and the C API's answers through ctypes (for update.py and for the
 test suites of faces written in Python).
 
-A text spec (README.md) is a JSON string, or an object:
+A text form (README.md) is a JSON string, or an object:
   {"hex": "e4 b8 ad"}                 bytes, in hexadecimal
   {"utf16": "0031 d800"}              UTF-16 code units, lone surrogates allowed
-  {"repeat": SPEC, "times": N}        SPEC N times
-  {"parts": [SPEC, ...]}              one after another
+  {"repeat": FORM, "times": N}        FORM N times
+  {"parts": [FORM, ...]}              one after another
 """
 
 import ctypes
@@ -24,37 +24,37 @@ def load(section):
             if isinstance(case, dict)]
 
 
-def utf16_units(spec):
-    """The UTF-16 code units of a spec that is text (no "hex" in it)."""
-    if isinstance(spec, str):
-        data = spec.encode("utf-16-le", "surrogatepass")
+def utf16_units(form):
+    """The UTF-16 code units of a form that is text (no "hex" in it)."""
+    if isinstance(form, str):
+        data = form.encode("utf-16-le", "surrogatepass")
         return [int.from_bytes(data[i:i + 2], "little") for i in range(0, len(data), 2)]
-    if "utf16" in spec:
-        return [int(unit, 16) for unit in spec["utf16"].split()]
-    if "repeat" in spec:
-        return utf16_units(spec["repeat"]) * spec["times"]
-    if "parts" in spec:
-        return [unit for part in spec["parts"] for unit in utf16_units(part)]
-    raise ValueError(f"not a text spec: {spec!r}")
+    if "utf16" in form:
+        return [int(unit, 16) for unit in form["utf16"].split()]
+    if "repeat" in form:
+        return utf16_units(form["repeat"]) * form["times"]
+    if "parts" in form:
+        return [unit for part in form["parts"] for unit in utf16_units(part)]
+    raise ValueError(f"not a text form: {form!r}")
 
 
-def is_text(spec):
-    """Whether the spec is text (a host string can hold it), not raw bytes."""
-    if isinstance(spec, str):
+def is_text(form):
+    """Whether the form is text (a host string can hold it), not raw bytes."""
+    if isinstance(form, str):
         return True
-    if "hex" in spec:
+    if "hex" in form:
         return False
-    if "repeat" in spec:
-        return is_text(spec["repeat"])
-    if "parts" in spec:
-        return all(is_text(part) for part in spec["parts"])
-    return "utf16" in spec
+    if "repeat" in form:
+        return is_text(form["repeat"])
+    if "parts" in form:
+        return all(is_text(part) for part in form["parts"])
+    return "utf16" in form
 
 
-def has_lone_surrogate(spec):
-    if not is_text(spec):
+def has_lone_surrogate(form):
+    if not is_text(form):
         return False
-    units = utf16_units(spec)
+    units = utf16_units(form)
     i = 0
     while i < len(units):
         if 0xD800 <= units[i] <= 0xDBFF and i + 1 < len(units) and 0xDC00 <= units[i + 1] <= 0xDFFF:
@@ -66,25 +66,25 @@ def has_lone_surrogate(spec):
     return False
 
 
-def text_of(spec):
-    """A Python str of a text spec; lone surrogates stay as they are."""
-    units = utf16_units(spec)
+def text_of(form):
+    """A Python str of a text form; lone surrogates stay as they are."""
+    units = utf16_units(form)
     return b"".join(unit.to_bytes(2, "little") for unit in units).decode("utf-16-le", "surrogatepass")
 
 
-def bytes_of(spec):
+def bytes_of(form):
     """The bytes a byte host passes: a text's UTF-8, each lone surrogate as
     U+FFFD (EF BF BD), as every UTF-16 host converts it; or the raw bytes."""
-    if isinstance(spec, str):
-        return spec.encode("utf-8", "surrogatepass") if not has_lone_surrogate(spec) else _utf8_of_units(
-            utf16_units(spec))
-    if "hex" in spec:
-        return bytes.fromhex(spec["hex"])
-    if "repeat" in spec:
-        return bytes_of(spec["repeat"]) * spec["times"]
-    if "parts" in spec:
-        return b"".join(bytes_of(part) for part in spec["parts"])
-    return _utf8_of_units(utf16_units(spec))
+    if isinstance(form, str):
+        return form.encode("utf-8", "surrogatepass") if not has_lone_surrogate(form) else _utf8_of_units(
+            utf16_units(form))
+    if "hex" in form:
+        return bytes.fromhex(form["hex"])
+    if "repeat" in form:
+        return bytes_of(form["repeat"]) * form["times"]
+    if "parts" in form:
+        return b"".join(bytes_of(part) for part in form["parts"])
+    return _utf8_of_units(utf16_units(form))
 
 
 def _utf8_of_units(units):

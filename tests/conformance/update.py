@@ -72,7 +72,7 @@ def update_mask(api, entries, idtool):
 
 
 def compact(data):
-    """A text spec of bytes: a string when short and UTF-8, runs of '*'
+    """A text form of bytes: a string when short and UTF-8, runs of '*'
     written as a repeat, so that a mask of 10 MB stays one line."""
     text = data.decode("utf-8")
     if len(text) <= 200:

@@ -1,6 +1,6 @@
 // The conformance corpus (tests/conformance) through the package's own
 // functions, every section; a failure is named "javascript SECTION/ID".
-// Text specs are JavaScript strings (lone surrogates kept); hex specs are
+// Text forms are JavaScript strings (lone surrogates kept); hex forms are
 // Uint8Arrays where a function takes bytes (verify, verifyMany, mask,
 // upgrade), and are skipped where it takes only strings (generate's region).
 //
@@ -63,7 +63,7 @@ function refusalOf(run) {
 // ---- verify ----------------------------------------------------------------------
 
 const verifyCases = load('verify');
-const inputOf = (spec) => (isText(spec) ? textOf(spec) : bytesOf(spec));
+const inputOf = (form) => (isText(form) ? textOf(form) : bytesOf(form));
 // What the corpus records beyond the package's record: the whole length,
 // and the birth date as a calendar date (the package has no date-typed
 // field; birth_date keeps the digits).
@@ -94,8 +94,8 @@ for (const item of verifyCases) {
 
 // The corpus's options in this package's words, or a reason to skip.
 function generateOptions(options) {
-    const specs = ['region', 'birth', 'born_from', 'born_to', 'sex'].map((field) => options[field]).filter((s) => s != null);
-    if (!specs.every(isText)) return { skip: 'generate takes its texts as strings; a hex spec is bytes no string holds' };
+    const forms = ['region', 'birth', 'born_from', 'born_to', 'sex'].map((field) => options[field]).filter((s) => s != null);
+    if (!forms.every(isText)) return { skip: 'generate takes its texts as strings; a hex form is bytes no string holds' };
     const js = {};
     if (options.region != null) js.region = textOf(options.region);
     if (options.birth != null) js.birth = textOf(options.birth);
@@ -142,7 +142,7 @@ for (const item of load('generate')) {
 
 const sexOptions = { region: '110105', birth: '19900101', count: 6, seed: 11 };
 for (const item of load('sex')) {
-    test(`javascript sex/${item.id}`, { skip: !isText(item.word) && 'a hex spec is bytes no string holds' }, () => {
+    test(`javascript sex/${item.id}`, { skip: !isText(item.word) && 'a hex form is bytes no string holds' }, () => {
         const word = textOf(item.word);
         if (item.expect.status !== undefined) {
             const refused = refusalOf(() => idn.generate({ ...sexOptions, sex: word }));
@@ -214,7 +214,7 @@ for (const item of load('regions')) {
     }
     // What a region names, as generate resolves it: the numbers' first six
     // digits, or the refusal.
-    const skip = item.region !== null && !isText(item.region) && 'generate takes its region as a string; a hex spec is bytes no string holds';
+    const skip = item.region !== null && !isText(item.region) && 'generate takes its region as a string; a hex form is bytes no string holds';
     test(`javascript regions/${item.id}`, { skip }, () => {
         const options = { birth: '19900101', seed: 1, yearLimit: 2024 };
         if (item.region !== null) options.region = textOf(item.region);

@@ -27,27 +27,27 @@ def cases(section):
     return pytest.mark.parametrize("case", found, ids=[f"python {section}/{case['id']}" for case in found])
 
 
-def host_text(spec):
-    """The str of a text spec; long repeats made as Python makes them."""
-    if isinstance(spec, dict) and "repeat" in spec and isinstance(spec["repeat"], str):
-        return spec["repeat"] * spec["times"]
-    if isinstance(spec, dict) and "parts" in spec:
-        return "".join(host_text(part) for part in spec["parts"])
-    return corpus.text_of(spec)
+def host_text(form):
+    """The str of a text form; long repeats made as Python makes them."""
+    if isinstance(form, dict) and "repeat" in form and isinstance(form["repeat"], str):
+        return form["repeat"] * form["times"]
+    if isinstance(form, dict) and "parts" in form:
+        return "".join(host_text(part) for part in form["parts"])
+    return corpus.text_of(form)
 
 
-def host_values(spec):
-    """(kind, value) for each way the spec reaches idnumber: bytes always,
+def host_values(form):
+    """(kind, value) for each way the form reaches idnumber: bytes always,
     str when it is text."""
-    values = [("bytes", corpus.bytes_of(spec))]
-    if corpus.is_text(spec):
-        values.append(("str", host_text(spec)))
+    values = [("bytes", corpus.bytes_of(form))]
+    if corpus.is_text(form):
+        values.append(("str", host_text(form)))
     return values
 
 
-def host_value(spec):
-    """One value of a spec as a caller would pass it: str for text, else bytes."""
-    return host_text(spec) if corpus.is_text(spec) else corpus.bytes_of(spec)
+def host_value(form):
+    """One value of a form as a caller would pass it: str for text, else bytes."""
+    return host_text(form) if corpus.is_text(form) else corpus.bytes_of(form)
 
 
 # ---- verify ------------------------------------------------------------------------------

@@ -52,7 +52,7 @@ SQL_NAMES = dict(region=b"region", birth=b"birth_from", born_from=b"birth_from",
                  count=b"count", seed=b"seed")
 INT64_MAX = 2**63 - 1
 # Pieces up to this many bytes are literals; longer texts are built by the
-# server from their spec (REPEAT, CONCAT), not sent whole.
+# server from their form (REPEAT, CONCAT), not sent whole.
 LITERAL_LIMIT = 4096
 # Results longer than this are compared by their SHA-256.
 HEX_LIMIT = 65536
@@ -63,23 +63,23 @@ class Skip(Exception):
     """A case the SQL interface cannot express."""
 
 
-def sql_value(spec):
-    """An SQL expression whose value is the spec's bytes: a utf8mb4 string for
+def sql_value(form):
+    """An SQL expression whose value is the form's bytes: a utf8mb4 string for
     a text, a binary string for bytes."""
-    if isinstance(spec, dict) and len(corpus.bytes_of(spec)) > LITERAL_LIMIT:
-        if "repeat" in spec:
-            return f"REPEAT({sql_value(spec['repeat'])}, {int(spec['times'])})"
-        if "parts" in spec:
-            return "CONCAT(" + ", ".join(sql_value(part) for part in spec["parts"]) + ")"
-    data = corpus.bytes_of(spec)
-    return f"_utf8mb4 X'{data.hex()}'" if corpus.is_text(spec) else f"X'{data.hex()}'"
+    if isinstance(form, dict) and len(corpus.bytes_of(form)) > LITERAL_LIMIT:
+        if "repeat" in form:
+            return f"REPEAT({sql_value(form['repeat'])}, {int(form['times'])})"
+        if "parts" in form:
+            return "CONCAT(" + ", ".join(sql_value(part) for part in form["parts"]) + ")"
+    data = corpus.bytes_of(form)
+    return f"_utf8mb4 X'{data.hex()}'" if corpus.is_text(form) else f"X'{data.hex()}'"
 
 
-def decimal_integer(spec):
+def decimal_integer(form):
     """The integer literal of a decimal text without leading zeros, or None."""
-    if not isinstance(spec, str) or not re.fullmatch(r"[1-9][0-9]{0,18}", spec) or int(spec) > INT64_MAX:
+    if not isinstance(form, str) or not re.fullmatch(r"[1-9][0-9]{0,18}", form) or int(form) > INT64_MAX:
         return None
-    return spec
+    return form
 
 
 def shown(data):

@@ -47,20 +47,20 @@ def connect():
     return connection
 
 
-def verify_value(spec):
-    """A verify input as SQL takes it: a text spec as TEXT (a lone surrogate
-    as U+FFFD, as every UTF-16 host converts it), a hex spec as BLOB."""
-    return corpus.bytes_of(spec).decode("utf-8") if corpus.is_text(spec) else corpus.bytes_of(spec)
+def verify_value(form):
+    """A verify input as SQL takes it: a text form as TEXT (a lone surrogate
+    as U+FFFD, as every UTF-16 host converts it), a hex form as BLOB."""
+    return corpus.bytes_of(form).decode("utf-8") if corpus.is_text(form) else corpus.bytes_of(form)
 
 
-def text_argument(spec):
+def text_argument(form):
     """An idn_generate text argument: its SQL and its parameters. Bytes that
     are no UTF-8 are TEXT all the same (a BLOB is refused as a type)."""
-    if spec is None:
+    if form is None:
         return "NULL", []
-    if corpus.is_text(spec):
-        return "?", [corpus.bytes_of(spec).decode("utf-8")]
-    return "CAST(? AS TEXT)", [corpus.bytes_of(spec)]
+    if corpus.is_text(form):
+        return "?", [corpus.bytes_of(form).decode("utf-8")]
+    return "CAST(? AS TEXT)", [corpus.bytes_of(form)]
 
 
 def integer_argument(text, seed=False):
@@ -98,8 +98,8 @@ class Conformance(unittest.TestCase):
         its error."""
         parts, parameters = [], []
         birth_from = options.get("birth", options.get("born_from"))
-        for spec in (options.get("region"), birth_from, options.get("born_to"), options.get("sex")):
-            sql, values = text_argument(spec)
+        for form in (options.get("region"), birth_from, options.get("born_to"), options.get("sex")):
+            sql, values = text_argument(form)
             parts.append(sql)
             parameters += values
         for value in (integer_argument(options.get("count")), integer_argument(options.get("seed"), seed=True)):

@@ -15,7 +15,7 @@ import java.util.ArrayList;
 import java.util.List;
 
 /**
- * The conformance corpus (tests/conformance): its cases, and its text specs
+ * The conformance corpus (tests/conformance): its cases, and its text forms
  * made into Java strings (UTF-16 units, lone surrogates kept) or into the
  * bytes a byte host passes (UTF-8, each lone surrogate as U+FFFD).
  */
@@ -42,12 +42,12 @@ final class Corpus {
         return cases;
     }
 
-    /** Whether a spec is text, which a Java String holds, rather than raw bytes. */
-    static boolean isText(JsonElement spec) {
-        if (spec.isJsonPrimitive()) {
+    /** Whether a form is text, which a Java String holds, rather than raw bytes. */
+    static boolean isText(JsonElement form) {
+        if (form.isJsonPrimitive()) {
             return true;
         }
-        JsonObject object = spec.getAsJsonObject();
+        JsonObject object = form.getAsJsonObject();
         if (object.has("hex")) {
             return false;
         }
@@ -64,12 +64,12 @@ final class Corpus {
         return true;
     }
 
-    /** The String of a text spec, lone surrogates as they are. */
-    static String text(JsonElement spec) {
-        if (spec.isJsonPrimitive()) {
-            return spec.getAsString();
+    /** The String of a text form, lone surrogates as they are. */
+    static String text(JsonElement form) {
+        if (form.isJsonPrimitive()) {
+            return form.getAsString();
         }
-        JsonObject object = spec.getAsJsonObject();
+        JsonObject object = form.getAsJsonObject();
         if (object.has("utf16")) {
             StringBuilder out = new StringBuilder();
             for (String unit : object.get("utf16").getAsString().split(" ")) {
@@ -93,12 +93,12 @@ final class Corpus {
         return out.toString();
     }
 
-    /** The bytes of a spec: raw bytes as they are, text as UTF-8 with a lone surrogate as U+FFFD. */
-    static byte[] bytes(JsonElement spec) {
-        if (spec.isJsonPrimitive() || spec.getAsJsonObject().has("utf16")) {
-            return utf8(text(spec));
+    /** The bytes of a form: raw bytes as they are, text as UTF-8 with a lone surrogate as U+FFFD. */
+    static byte[] bytes(JsonElement form) {
+        if (form.isJsonPrimitive() || form.getAsJsonObject().has("utf16")) {
+            return utf8(text(form));
         }
-        JsonObject object = spec.getAsJsonObject();
+        JsonObject object = form.getAsJsonObject();
         ByteArrayOutputStream out = new ByteArrayOutputStream();
         if (object.has("hex")) {
             for (String hex : object.get("hex").getAsString().split(" ")) {
