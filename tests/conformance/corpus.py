@@ -9,9 +9,13 @@ A text form (README.md) is a JSON string, or an object:
   {"parts": [FORM, ...]}              one after another
 """
 
+import csv
 import ctypes
+import io
 import json
 import os
+import subprocess
+import tempfile
 from pathlib import Path
 
 HERE = Path(__file__).resolve().parent
@@ -100,6 +104,41 @@ def _utf8_of_units(units):
         out += "\ufffd".encode("utf-8") if 0xD800 <= unit <= 0xDFFF else chr(unit).encode("utf-8")
         i += 1
     return bytes(out)
+
+
+def idtool_reading(idtool, case):
+    """What idtool verify reads from a lines case's file: per line (or CSV
+    cell), [line number, the record's input field, reason, hint], None for a
+    row without the column; or {"refused": why} for a file idtool refuses."""
+    with tempfile.NamedTemporaryFile(suffix=".txt") as file:
+        file.write(bytes_of(case["file"]))
+        file.flush()
+        args = [str(idtool), "verify", "--no-history", "--jobs", "1"]
+        if case.get("encoding"):
+            args += ["--encoding", case["encoding"]]
+        if case.get("column"):
+            # A row's own cells, then the fields asked for.
+            args += ["--column", case["column"], "--input-format", "csv", "--fields", "line,input,reason,hint"]
+        else:
+            args += ["--format", "jsonl"]
+        result = subprocess.run(args + [file.name], capture_output=True)
+    if result.returncode == 2:
+        # A file idtool refuses: the reason, without the file's name.
+        return {"refused": result.stderr.decode("utf-8", errors="replace").strip().split(": ")[-1]}
+    if result.returncode not in (0, 1):
+        raise RuntimeError(f"{case['id']}: idtool failed: {result.stderr.decode(errors='replace')}")
+    output = result.stdout.decode(case.get("encoding") or "utf-8")
+    rows = []
+    if case.get("column"):
+        for cells in list(csv.reader(io.StringIO(output, newline="")))[1:]:
+            line, text, reason, hint = cells[-4:]
+            # A row without the column: its fields, and empty ones.
+            rows.append(None if line == "" else [int(line), text, reason or None, hint or None])
+    else:
+        for line in output.splitlines():
+            record = json.loads(line)
+            rows.append([record["line"], record["input"], record["reason"], record["hint"]])
+    return rows
 
 
 # ---- The C API through ctypes ---------------------------------------------------

@@ -9,12 +9,8 @@ committing: the corpus is what every face is held to.
 """
 
 import argparse
-import csv
-import io
 import json
-import subprocess
 import sys
-import tempfile
 from pathlib import Path
 
 import corpus
@@ -105,44 +101,9 @@ def update_regions(api, entries, idtool):
 
 
 def update_lines(api, entries, idtool):
-    """What idtool verify reads from each file: per line (or cell), its
-    number, its record's input field, its length, reason and hint."""
+    """What idtool verify reads from each file."""
     for case in cases(entries):
-        data = corpus.bytes_of(case["file"])
-        with tempfile.NamedTemporaryFile(suffix=".txt") as file:
-            file.write(data)
-            file.flush()
-            args = [str(idtool), "verify", "--no-history", "--jobs", "1"]
-            if case.get("encoding"):
-                args += ["--encoding", case["encoding"]]
-            if case.get("column"):
-                # A row's own cells, then the fields asked for.
-                args += ["--column", case["column"], "--input-format", "csv", "--fields", "line,input,reason,hint"]
-            else:
-                args += ["--format", "jsonl"]
-            args.append(file.name)
-            result = subprocess.run(args, capture_output=True)
-        if result.returncode == 2:
-            # A file idtool refuses: the reason, without the file's name.
-            message = result.stderr.decode("utf-8", errors="replace").strip()
-            case["expect"] = {"refused": message.split(": ")[-1]}
-            continue
-        if result.returncode not in (0, 1):
-            raise SystemExit(f"{case['id']}: idtool failed: {result.stderr.decode(errors='replace')}")
-        output = result.stdout.decode(case.get("encoding") or "utf-8")
-        rows = []
-        if case.get("column"):
-            for cells in list(csv.reader(io.StringIO(output, newline="")))[1:]:
-                line, text, reason, hint = cells[-4:]
-                if line == "":  # a row without the column: its fields, and empty ones
-                    rows.append(None)
-                    continue
-                rows.append([int(line), text, reason or None, hint or None])
-        else:
-            for line in output.splitlines():
-                record = json.loads(line)
-                rows.append([record["line"], record["input"], record["reason"], record["hint"]])
-        case["expect"] = rows
+        case["expect"] = corpus.idtool_reading(idtool, case)
 
 
 UPDATERS = {"verify": update_verify, "generate": update_generate, "sex": update_sex, "mask": update_mask,

@@ -11,8 +11,6 @@ a refusal's message is checked whole.
 """
 
 import argparse
-import csv
-import io
 import json
 import subprocess
 import sys
@@ -185,33 +183,7 @@ def run_history_and_regions(run):
 
 def run_lines(run):
     for case in corpus.load("lines"):
-        with tempfile.NamedTemporaryFile(suffix=".txt") as file:
-            file.write(corpus.bytes_of(case["file"]))
-            file.flush()
-            args = ["verify", "--no-history", "--jobs", "1"]
-            if case.get("encoding"):
-                args += ["--encoding", case["encoding"]]
-            if case.get("column"):
-                args += ["--column", case["column"], "--input-format", "csv", "--fields", "line,input,reason,hint"]
-            else:
-                args += ["--format", "jsonl"]
-            status, out, err = run.idtool(args + [file.name])
-        expect = case["expect"]
-        if isinstance(expect, dict):
-            run.check("lines", case, "refused", (status, err.decode("utf-8").strip().endswith(expect["refused"])),
-                      (2, True))
-            continue
-        text = out.decode(case.get("encoding") or "utf-8")
-        rows = []
-        if case.get("column"):
-            for cells in list(csv.reader(io.StringIO(text, newline="")))[1:]:
-                line, value, reason, hint = cells[-4:]
-                rows.append(None if line == "" else [int(line), value, reason or None, hint or None])
-        else:
-            for line in text.splitlines():
-                record = json.loads(line)
-                rows.append([record["line"], record["input"], record["reason"], record["hint"]])
-        run.check("lines", case, "rows", rows, expect)
+        run.check("lines", case, "reading", corpus.idtool_reading(run.program, case), case["expect"])
 
 
 def main():
