@@ -125,19 +125,9 @@ public final class IdNumber {
     public static Optional<Sex> parseSex(String word) {
         Objects.requireNonNull(word, "word");
         Scratch s = Scratch.get();
-        NativeBuffer spill = null;
         int status;
-        try {
-            long length = s.putText(word);
-            long at = s.at(Scratch.TEXT);
-            if (length < 0) {
-                spill = Scratch.encode(word);
-                at = spill.address();
-                length = Utf8.length(word);
-            }
-            status = Binding.api().idn_parse_sex(at, length, s.at(Scratch.SMALL));
-        } finally {
-            close(spill);
+        try (Scratch.PlacedText placed = s.place(word)) {
+            status = Binding.api().idn_parse_sex(placed.address, placed.length, s.at(Scratch.SMALL));
         }
         if (status == CApi.IDN_ERROR_BAD_SEX) {
             throw OptionNames.refusal(status, CApi.IDN_OPTION_SEX, word);
@@ -266,26 +256,15 @@ public final class IdNumber {
     public static String upgrade(String number) {
         Objects.requireNonNull(number, "number");
         Scratch s = Scratch.get();
-        NativeBuffer spill = null;
-        int status;
-        try {
-            long length = s.putText(number);
-            long at = s.at(Scratch.TEXT);
-            if (length < 0) {
-                spill = Scratch.encode(number);
-                at = spill.address();
-                length = Utf8.length(number);
-            }
-            status = Binding.api().idn_upgrade_number(at, length, s.at(Scratch.OUT), CApi.IDN_NUMBER_SIZE,
-                                                      s.at(Scratch.WRITTEN));
+        try (Scratch.PlacedText placed = s.place(number)) {
+            int status = Binding.api().idn_upgrade_number(placed.address, placed.length, s.at(Scratch.OUT),
+                                                          CApi.IDN_NUMBER_SIZE, s.at(Scratch.WRITTEN));
             if (status != CApi.IDN_OK) {
                 // The library's words for the refusal ("14 bytes, not 15 digits").
-                Binding.api().idn_upgrade_message(at, length, s.at(Scratch.OUT), CApi.IDN_REASON_MESSAGE_SIZE,
-                                                  s.at(Scratch.WRITTEN));
+                Binding.api().idn_upgrade_message(placed.address, placed.length, s.at(Scratch.OUT),
+                                                  CApi.IDN_REASON_MESSAGE_SIZE, s.at(Scratch.WRITTEN));
                 throw new IdNumberException(status, null, "upgrade: " + s.out());
             }
-        } finally {
-            close(spill);
         }
         return s.out();
     }
@@ -297,16 +276,8 @@ public final class IdNumber {
      */
     public static String mask(String text) {
         Objects.requireNonNull(text, "text");
-        Scratch s = Scratch.get();
-        long length = s.putText(text);
-        if (length >= 0) {
-            return mask(s.at(Scratch.TEXT), length);
-        }
-        NativeBuffer spill = Scratch.encode(text);
-        try {
-            return mask(spill.address(), Utf8.length(text));
-        } finally {
-            spill.close();
+        try (Scratch.PlacedText placed = Scratch.get().place(text)) {
+            return mask(placed.address, placed.length);
         }
     }
 
@@ -346,12 +317,6 @@ public final class IdNumber {
             return Utf8.decode(out.bytes(), 0, written);
         } finally {
             out.close();
-        }
-    }
-
-    private static void close(NativeBuffer memory) {
-        if (memory != null) {
-            memory.close();
         }
     }
 }

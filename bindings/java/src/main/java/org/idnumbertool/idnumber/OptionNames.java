@@ -52,23 +52,9 @@ final class OptionNames {
         Scratch s = Scratch.get();
         CApi api = Binding.api();
         int written;
-        NativeBuffer spill = null;
-        try {
-            long valueAt;
-            int length = s.putText(value);
-            if (length >= 0) {
-                valueAt = s.at(Scratch.TEXT);
-            } else {
-                spill = Scratch.encode(value);
-                valueAt = spill.address();
-                length = (int) spill.size();
-            }
-            written = api.idn_option_message(status, valueAt, length, ADDRESS, s.at(Scratch.OUT), Scratch.OUT_SIZE,
-                                             s.at(Scratch.WRITTEN));
-        } finally {
-            if (spill != null) {
-                spill.close();
-            }
+        try (Scratch.PlacedText placed = s.place(value)) {
+            written = api.idn_option_message(status, placed.address, placed.length, ADDRESS, s.at(Scratch.OUT),
+                                             Scratch.OUT_SIZE, s.at(Scratch.WRITTEN));
         }
         if (written != CApi.IDN_OK) {
             throw Binding.unexpected("idn_option_message", written);

@@ -102,6 +102,39 @@ final class Scratch {
         return Utf8.encode(text, 0, text.length(), buffer, TEXT);
     }
 
+    /**
+     * A text's UTF-8 where a call reads it: at TEXT when it fits, else in
+     * native memory of its own, which {@link #close()} frees.
+     */
+    static final class PlacedText implements AutoCloseable {
+        final long address;
+        final long length;
+        private final NativeBuffer own;
+
+        private PlacedText(long address, long length, NativeBuffer own) {
+            this.address = address;
+            this.length = length;
+            this.own = own;
+        }
+
+        @Override
+        public void close() {
+            if (own != null) {
+                own.close();
+            }
+        }
+    }
+
+    /** The text put where the next call reads it; close the result after the call. */
+    PlacedText place(String text) {
+        int length = putText(text);
+        if (length >= 0) {
+            return new PlacedText(at(TEXT), length, null);
+        }
+        NativeBuffer own = encode(text);
+        return new PlacedText(own.address(), Utf8.length(text), own);
+    }
+
     /** The text's UTF-8 in native memory of its own, for a text too long for TEXT; close it after the call. */
     static NativeBuffer encode(String text) {
         long length = Utf8.length(text);
