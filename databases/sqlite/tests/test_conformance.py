@@ -27,6 +27,7 @@ import unittest
 REPOSITORY = pathlib.Path(__file__).resolve().parents[3]
 sys.path.insert(0, str(REPOSITORY / "tests" / "conformance"))
 import corpus  # noqa: E402
+from test_extension import connect  # noqa: E402  (unittest discovery puts this folder on the path)
 
 EXTENSION = os.environ["IDN_SQLITE_EXTENSION"]
 LIBRARY = corpus.library()
@@ -37,14 +38,6 @@ SQL_NAMES = corpus.OptionNames(region=b"region", birth=b"birth_from", born_from=
 INT64 = range(-2 ** 63, 2 ** 63)
 VERDICT_FUNCTIONS = ["idn_valid", "idn_reason", "idn_expected_check", "idn_birth_date", "idn_sex", "idn_province",
                      "idn_city", "idn_county", "idn_code_status", "idn_now", "idn_kind"]
-
-
-def connect():
-    connection = sqlite3.connect(":memory:")
-    connection.enable_load_extension(True)
-    connection.load_extension(EXTENSION)
-    connection.enable_load_extension(False)
-    return connection
 
 
 def verify_value(form):
