@@ -30,8 +30,6 @@ on any failure.
 
 import argparse
 import json
-import os
-import re
 import subprocess
 import sys
 from pathlib import Path
@@ -40,8 +38,6 @@ ROOT = Path(__file__).resolve().parents[2]
 sys.path.insert(0, str(ROOT / "tests" / "conformance"))
 import corpus  # noqa: E402
 
-SQL_NAMES = dict(region=b"region", birth=b"birth_from", born_from=b"birth_from", born_to=b"birth_to", sex=b"sex",
-                 count=b"count", seed=b"seed")
 INT64_MAX = 2**63 - 1
 # An inline literal for pieces up to this many bytes; longer texts are built
 # by the server from their form (repeat, parts), not sent whole.
@@ -79,13 +75,6 @@ def sql_text(form, encoding="utf-8"):
     if "parts" in form:
         return "(" + " || ".join(sql_text(part, encoding) for part in form["parts"]) + ")"
     return f"convert_from('\\x{data.hex()}'::bytea, 'UTF8')"
-
-
-def decimal_bigint(form):
-    """The bigint literal of a decimal text without leading zeros, or None."""
-    if not isinstance(form, str) or not re.fullmatch(r"[1-9][0-9]{0,18}", form) or int(form) > INT64_MAX:
-        return None
-    return form
 
 
 def in_encoding(value, encoding):
@@ -175,21 +164,16 @@ def add_verify(run):
             expected[f"valid_{year}"] = e["valid"]
             expected[f"reason_{year}"] = e["reason"]
         run.add(name, verdict_query(number), expect_value(expected))
-        digits = decimal_bigint(case["input"])
+        digits = corpus.decimal_int64(case["input"])
         if digits is not None:
             run.add(name + " (bigint)", verdict_query(f"{digits}::bigint"), expect_value(expected))
 
 
 def generate_call(options, encoding):
     """idn_generate's arguments for the corpus's options, or Skip."""
-    if "as_of_year" in options:
-        raise Skip("as_of_year")
-    if "year_limit" in options:
-        raise Skip("a generation's year_limit")
-    if "birth" in options and ("born_from" in options or "born_to" in options):
-        raise Skip("birth with a range")
-    if "born_from" in options and "born_to" not in options:
-        raise Skip("born_from alone")
+    why = corpus.sql_generate_unsupported(options)
+    if why is not None:
+        raise Skip(why)
 
     def text(field):
         return sql_text(options[field], encoding) if field in options else "NULL::text"
@@ -270,7 +254,7 @@ def add_mask(run):
             continue
         expected = in_encoding(corpus.bytes_of(case["expect"]).decode("utf-8"), run.encoding)
         run.add(name, f"SELECT to_jsonb(idn_mask({text}))", expect_value(expected))
-        digits = decimal_bigint(case["input"])
+        digits = corpus.decimal_int64(case["input"])
         if digits is not None:
             run.add(name + " (bigint)", f"SELECT to_jsonb(idn_mask({digits}::bigint))", expect_value(expected))
 
@@ -286,7 +270,7 @@ def add_upgrade(run):
         expect = case["expect"]
         check = expect_value(expect["number"]) if "number" in expect else expect_error(expect["status"])
         run.add(name, f"SELECT to_jsonb(idn_upgrade({text}))", check)
-        digits = decimal_bigint(case["input"])
+        digits = corpus.decimal_int64(case["input"])
         if digits is not None:
             run.add(name + " (bigint)", f"SELECT to_jsonb(idn_upgrade({digits}::bigint))", check)
 
@@ -392,7 +376,7 @@ def main():
     parser.add_argument("--library", default=str(ROOT / "build" / "release" / "capi" / "libidnumber.so"))
     args = parser.parse_args()
     lib = corpus.library(args.library)
-    names = corpus.OptionNames(**SQL_NAMES)
+    names = corpus.SQL_OPTION_NAMES
 
     setup = psql("postgres", "DROP DATABASE IF EXISTS idn_conformance;\n"
                              "DROP DATABASE IF EXISTS idn_conformance_euc_cn;\n"

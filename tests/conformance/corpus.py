@@ -14,6 +14,7 @@ import ctypes
 import io
 import json
 import os
+import re
 import subprocess
 import tempfile
 from pathlib import Path
@@ -177,6 +178,34 @@ class HistoryRecord(ctypes.Structure):
 class Region(ctypes.Structure):
     _fields_ = [("code", ctypes.c_int32), ("name", ctypes.c_char_p), ("level", ctypes.c_char_p),
                 ("province", ctypes.c_char_p), ("city", ctypes.c_char_p)]
+
+
+# ---- What the SQL faces share ---------------------------------------------------
+# SQLite, PostgreSQL and MariaDB have one idn_generate(region, birth_from,
+# birth_to, sex, count, seed): birth_from is both the one birth date and a
+# range's first date.
+
+SQL_OPTION_NAMES = OptionNames(region=b"region", birth=b"birth_from", born_from=b"birth_from", born_to=b"birth_to",
+                               sex=b"sex", count=b"count", seed=b"seed")
+
+
+def sql_generate_unsupported(options):
+    """Why the SQL idn_generate cannot express the corpus's options, or None."""
+    if "as_of_year" in options or "year_limit" in options:
+        return "idn_generate takes no as_of_year or year_limit"
+    if "birth" in options and ("born_from" in options or "born_to" in options):
+        return "birth_from is both the birth date and a range's first date, never both at once"
+    if "born_from" in options and "born_to" not in options:
+        return "birth_from without birth_to is one birth date, not a range's first end"
+    return None
+
+
+def decimal_int64(form):
+    """A form that SQL can also pass as a 64-bit integer: its decimal text
+    (no leading zero, at most 2^63 - 1) as the literal; else None."""
+    if not isinstance(form, str) or not re.fullmatch(r"[1-9][0-9]{0,18}", form) or int(form) >= 2**63:
+        return None
+    return form
 
 
 def library(path=None):

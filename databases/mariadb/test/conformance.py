@@ -48,9 +48,6 @@ sys.path.insert(0, str(ROOT / "tests" / "conformance"))
 import corpus  # noqa: E402
 
 DATABASE = "idn_conformance"
-SQL_NAMES = dict(region=b"region", birth=b"birth_from", born_from=b"birth_from", born_to=b"birth_to", sex=b"sex",
-                 count=b"count", seed=b"seed")
-INT64_MAX = 2**63 - 1
 # Pieces up to this many bytes are literals; longer texts are built by the
 # server from their form (REPEAT, CONCAT), not sent whole.
 LITERAL_LIMIT = 4096
@@ -73,13 +70,6 @@ def sql_value(form):
             return "CONCAT(" + ", ".join(sql_value(part) for part in form["parts"]) + ")"
     data = corpus.bytes_of(form)
     return f"_utf8mb4 X'{data.hex()}'" if corpus.is_text(form) else f"X'{data.hex()}'"
-
-
-def decimal_integer(form):
-    """The integer literal of a decimal text without leading zeros, or None."""
-    if not isinstance(form, str) or not re.fullmatch(r"[1-9][0-9]{0,18}", form) or int(form) > INT64_MAX:
-        return None
-    return form
 
 
 def shown(data):
@@ -165,21 +155,16 @@ def add_verify(run):
                     e["county"], e["code_status"], e["now"], e["kind"], valid, e["reason"], valid, e["reason"]]
         statement = f"SELECT {', '.join(VERDICT_COLUMNS)} FROM (SELECT {{}} AS n) AS s"
         run.add(name, statement.format(number), verdict_check(expected))
-        digits = decimal_integer(case["input"])
+        digits = corpus.decimal_int64(case["input"])
         if digits is not None:
             run.add(name + " (integer)", statement.format(digits), verdict_check(expected))
 
 
 def generate_call(options, index):
     """idn_generate's arguments for the corpus's options, or Skip."""
-    if "as_of_year" in options:
-        raise Skip("as_of_year")
-    if "year_limit" in options:
-        raise Skip("a generation's year_limit")
-    if "birth" in options and ("born_from" in options or "born_to" in options):
-        raise Skip("birth with a range")
-    if "born_from" in options and "born_to" not in options:
-        raise Skip("born_from alone")
+    why = corpus.sql_generate_unsupported(options)
+    if why is not None:
+        raise Skip(why)
 
     def value(field):
         return sql_value(options[field]) if field in options else "NULL"
@@ -257,7 +242,7 @@ def add_mask(run):
         value = sql_value(case["input"])
         if corpus.is_text(case["input"]):
             run.add(name, f"SELECT {shown_sql(f'idn_mask({value})', len(expected))}", [row(shown(expected))])
-            digits = decimal_integer(case["input"])
+            digits = corpus.decimal_int64(case["input"])
             if digits is not None:
                 run.add(name + " (integer)", f"SELECT {shown_sql(f'idn_mask({digits})', len(expected))}",
                         [row(shown(expected))])
@@ -278,7 +263,7 @@ def add_upgrade(run):
         expect = case["expect"]
         expected = [row(shown(text(expect.get("number"))))]
         run.add(name, f"SELECT HEX(idn_upgrade({sql_value(case['input'])}))", expected)
-        digits = decimal_integer(case["input"])
+        digits = corpus.decimal_int64(case["input"])
         if digits is not None:
             run.add(name + " (integer)", f"SELECT HEX(idn_upgrade({digits}))", expected)
 
@@ -391,7 +376,7 @@ def main():
     parser.add_argument("--library", default=str(ROOT / "build" / "release" / "capi" / "libidnumber.so"))
     args = parser.parse_args()
     lib = corpus.library(args.library)
-    names = corpus.OptionNames(**SQL_NAMES)
+    names = corpus.SQL_OPTION_NAMES
     year = lib.lib.idn_current_year()
 
     setup = client(args.socket, script=f"DROP DATABASE IF EXISTS {DATABASE}; CREATE DATABASE {DATABASE};")

@@ -31,10 +31,6 @@ from test_extension import connect  # noqa: E402  (unittest discovery puts this 
 
 EXTENSION = os.environ["IDN_SQLITE_EXTENSION"]
 LIBRARY = corpus.library()
-# idn_generate's arguments: birth_from is both the one birth date and a
-# range's first date.
-SQL_NAMES = corpus.OptionNames(region=b"region", birth=b"birth_from", born_from=b"birth_from", born_to=b"birth_to",
-                               sex=b"sex", count=b"count", seed=b"seed")
 INT64 = range(-2 ** 63, 2 ** 63)
 VERDICT_FUNCTIONS = ["idn_valid", "idn_reason", "idn_expected_check", "idn_birth_date", "idn_sex", "idn_province",
                      "idn_city", "idn_county", "idn_code_status", "idn_now", "idn_kind"]
@@ -71,17 +67,6 @@ def integer_argument(text, seed=False):
     return text
 
 
-def unsupported(options):
-    """Why idn_generate cannot express the corpus's options, or None."""
-    if "as_of_year" in options or "year_limit" in options:
-        return "idn_generate takes no as_of_year or year_limit"
-    if "birth" in options and "born_from" in options:
-        return "birth_from is both the birth date and a range's first date, never both at once"
-    if "born_from" in options and "born_to" not in options:
-        return "birth_from without birth_to is one birth date, not a range's first end"
-    return None
-
-
 class Conformance(unittest.TestCase):
     def setUp(self):
         self.db = connect()
@@ -106,7 +91,7 @@ class Conformance(unittest.TestCase):
 
     def assert_refused(self, name, options, got, message):
         """The case's refusal, as the library words it for SQL's names."""
-        library = LIBRARY.generate(options, SQL_NAMES)
+        library = LIBRARY.generate(options, corpus.SQL_OPTION_NAMES)
         self.assertIn("status", library, f"{name}: the library gives numbers: {library}")
         self.assertIsNone(got, f"{name}: numbers instead of a refusal")
         self.assertEqual(message, "idn_generate: " + library["message"], name)
@@ -142,7 +127,7 @@ class Conformance(unittest.TestCase):
             name = f"sqlite generate/{case['id']}"
             with self.subTest(name):
                 options, expect = case["options"], case["expect"]
-                why = unsupported(options)
+                why = corpus.sql_generate_unsupported(options)
                 if why is not None:
                     self.skipTest(f"{name}: {why}")
                 numbers, message = self.generate(options)
@@ -167,7 +152,7 @@ class Conformance(unittest.TestCase):
                 options = {"region": "110105", "birth": "19900101", "sex": case["word"], "count": "20", "seed": "3"}
                 numbers, message = self.generate(options)
                 if "sex" in case["expect"]:
-                    expected = LIBRARY.generate(dict(options, sex=case["expect"]["sex"]), SQL_NAMES)["numbers"]
+                    expected = LIBRARY.generate(dict(options, sex=case["expect"]["sex"]), corpus.SQL_OPTION_NAMES)["numbers"]
                     self.assertEqual(numbers, expected, f"{name}: {message}")
                     words = {"male": {"男"}, "female": {"女"}, "any": {"男", "女"}}[case["expect"]["sex"]]
                     self.assertLessEqual({self.db.execute("SELECT idn_sex(?)", (n,)).fetchone()[0] for n in numbers},
