@@ -25,14 +25,8 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 python3 scripts/bench_numbers.py --count "$lines" "$work/numbers.txt"
 
-# Other work on the machine moves every figure: wait (up to 10 minutes) for
-# the load average of the last minute to fall below LOAD_LIMIT (default 1).
-limit=${LOAD_LIMIT:-1}
-for _ in $(seq 60); do
-    awk -v limit="$limit" '{ exit !($1 < limit) }' /proc/loadavg && break
-    sleep 10
-done
-echo "Machine: $(nproc) cores, $(lscpu | sed -n 's/^Model name: *//p'), load $(cut -d' ' -f1-3 /proc/loadavg) before"
+. scripts/bench_machine.sh
+wait_for_quiet_machine
 
 classpath="bindings/java/target/classes:bindings/java/target/test-classes:/usr/share/java/jna.jar"
 javas=("$(command -v java)")
@@ -45,4 +39,4 @@ for java in $(printf '%s\n' "${javas[@]}" | awk '!seen[$0]++'); do
     "$java" -Xms1g -Xmx2g --enable-native-access=ALL-UNNAMED -cp "$classpath" \
         org.idnumbertool.idnumber.VerifyBenchmark "$work/numbers.txt" "$runs"
 done
-echo "Load after: $(cut -d' ' -f1-3 /proc/loadavg)"
+say_load_after

@@ -30,17 +30,10 @@ mkdir -p "$work/peers"
 echo '{"private":true}' >"$work/peers/package.json"
 npm install --prefix "$work/peers" --no-audit --no-fund --no-save idcard@4.2.0 id-validator@1.3.0 >/dev/null
 
-# Other work on the machine moves every figure: wait (up to 10 minutes) for
-# the load average of the last minute to fall below LOAD_LIMIT (default 1),
-# and say what it was.
-limit=${LOAD_LIMIT:-1}
-for _ in $(seq 60); do
-    awk -v limit="$limit" '{ exit !($1 < limit) }' /proc/loadavg && break
-    sleep 10
-done
-echo "Machine: $(nproc) cores, $(lscpu | sed -n 's/^Model name: *//p'), load $(cut -d' ' -f1-3 /proc/loadavg) before"
+. scripts/bench_machine.sh
+wait_for_quiet_machine
 node --expose-gc bindings/javascript/bench/verify-many.mjs "$work/numbers.txt" "$work/peers" 11
-echo "Load after: $(cut -d' ' -f1-3 /proc/loadavg)"
+say_load_after
 
 (cd programs/web && { [ -d node_modules/playwright-core ] || npm ci --no-audit --no-fund >/dev/null; })
 node programs/web/bench/page-batch.mjs "$PWD/build/wasm/web" "$work/page.txt" 3
