@@ -1,11 +1,12 @@
-// The chunk pipeline of verify --jobs N. A chunk moves through four states in
-// a fixed ring: free (the reader may fill it), filled (a worker may take it),
-// working, done (the writer may write it, then frees it). One mutex and three
-// condition variables guard the states; everything else of a chunk belongs to
-// whoever holds it in that state. The lines are the line reader's: LF or
-// CRLF ends a line, a byte-order mark starts an input, an input's last line
-// needs no line end (a CR there stays), and a line longer than the held limit
-// is kept as its first bytes and its whole length.
+// The chunks of verify --jobs N. A chunk is claimed by a worker (under the
+// claim lock, which also guards the cutting of the inputs and the reading of
+// streams), counted (in chunk order, under the pipeline's mutex), verified
+// into the output of its slot, and written by the writer. Slots form a fixed
+// ring: chunk k waits for slot k % slots to be written out and freed. The
+// lines are the line reader's: LF or CRLF ends a line, a byte-order mark
+// starts an input, an input's last line needs no line end (a CR there stays),
+// and a line longer than the held limit is kept as its first bytes and its
+// whole length.
 #include "programs/idtool/parallel_verify.h"
 
 #include <algorithm>
@@ -17,339 +18,513 @@
 #include <mutex>
 #include <thread>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
+#include "programs/idtool/line_ends.h"
 #include "programs/idtool/line_verifier.h"
 #include "programs/idtool/progress.h"
 
 namespace {
 
-// A chunk's bytes and lines: small enough that every chunk in flight, with
-// the records of its lines, stays within a few megabytes.
-constexpr std::size_t chunkBytes = std::size_t{64} << 10;
-constexpr uint64_t chunkLines = 4096;
+constexpr std::size_t rangeBytes = parallelRangeBytes;
+// Read past a range's end, so that its last line usually ends within what was
+// read: more than a held line, so that a line that does not is a long one.
+constexpr std::size_t tailRoom = 256;
+static_assert(tailRoom > lineHoldLimit + 2, "a line running past the tail room is longer than what is held");
+// What a worker reads of a stream at once, at most.
+constexpr std::size_t streamBytes = std::size_t{64} << 10;
+// A chunk's records beyond this go to the writer before the chunk is done.
+constexpr std::size_t handOffBytes = std::size_t{4} << 20;
 
-enum class ChunkState : unsigned char { free, filled, working, done };
-
-struct Chunk {
-    ChunkState state = ChunkState::free;
+struct Slot {
+    bool inUse = false;
     uint64_t sequence = 0;
-    // Whole lines, each ending in LF, but at the end of an input, where the
-    // last line may have none. One byte more is kept for a terminator.
-    std::vector<char> bytes = std::vector<char>(chunkBytes + 1);
-    std::size_t size = 0;
-    bool endsInput = false;
-    // Or one line too long for a chunk: its first bytes and its length.
-    bool longLine = false;
-    uint64_t longLength = 0;
-    uint64_t firstLine = 0;
-    // For the progress line: the input, and how far into it the chunk ends.
     int input = 0;
-    uint64_t inputBytesDone = 0;
+    uint64_t inputBytesDone = 0;  // for the progress line: how far into its input the chunk ends
     std::vector<char> output;
+    bool outputReady = false;     // the output waits for the writer
+    bool finished = false;
+    bool failed = false;          // a read (or open) error ended the chunk
+    int errorNumber = 0;
     VerdictCounts counts;
 };
 
 struct Pipeline {
     std::mutex mutex;
-    std::condition_variable freed;    // the reader waits for a free chunk
-    std::condition_variable filled;   // the workers wait for a filled one
-    std::condition_variable done;     // the writer waits for the next done one
-    std::vector<Chunk> chunks;
-    uint64_t nextToFill = 0;
-    uint64_t nextToWork = 0;
-    uint64_t chunksMade = 0;          // set when the reader has finished
-    bool readerFinished = false;
-    bool cancelled = false;           // the writer failed: everyone stops
-    // A read error: which input, and errno.
-    bool readFailed = false;
-    int failedInput = 0;
-    int errorNumber = 0;
+    std::condition_variable slotFreed;  // claimers wait for the slot of their chunk
+    std::condition_variable counted;    // workers wait for the lines of the chunks before theirs
+    std::condition_variable ready;      // the writer waits for output
+    std::condition_variable taken;      // workers wait for the writer to take their output
+    std::vector<Slot> slots;
+    uint64_t claimed = 0;               // chunks claimed so far
+    bool claimsEnded = false;
+    uint64_t countedChunks = 0;         // chunks whose lines are counted, from the first
+    uint64_t linesCounted = 0;          // the lines of those chunks
+    bool cancelled = false;             // a write or read error: everyone stops
 
-    Chunk& at(uint64_t sequence) { return chunks[static_cast<std::size_t>(sequence % chunks.size())]; }
+    Slot& at(uint64_t sequence) { return slots[static_cast<std::size_t>(sequence % slots.size())]; }
+    void cancel() {
+        cancelled = true;
+        slotFreed.notify_all();
+        counted.notify_all();
+        ready.notify_all();
+        taken.notify_all();
+    }
 };
 
-// --- The reader ------------------------------------------------------------------
+// How the inputs are cut into chunks, up to where they are cut. Guarded by
+// the claim lock.
+struct Cursor {
+    int input = -1;         // the input being cut; -1 before the first
+    bool ranges = false;    // a regular file with a size: cut into ranges
+    bool madeChunk = false;  // whether the input gave any chunk yet
+    // A file's ranges: the next range's start, the end, where its lines
+    // start (after a byte-order mark).
+    uint64_t offset = 0;
+    uint64_t end = 0;
+    uint64_t base = 0;
+    // A stream: the start of a line carried over to the next read, whether
+    // the input has ended, whether its byte-order mark was looked for, the
+    // bytes read.
+    std::vector<char> carry = std::vector<char>(streamBytes);
+    std::size_t carried = 0;
+    bool atEnd = false;
+    bool markChecked = false;
+    uint64_t bytesRead = 0;
+    bool failed = false;    // an input failed: no more chunks
+};
 
-// The line feeds in `count` bytes, sixteen at a time where SSE2 is there.
-uint64_t countLineFeeds(const char* bytes, std::size_t count) {
-    uint64_t lines = 0;
-    std::size_t at = 0;
-#if defined(__SSE2__)
-    const __m128i lineFeed = _mm_set1_epi8('\n');
-    for (; at + 16 <= count; at += 16) {
-        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + at));
-        lines += static_cast<uint64_t>(
-            __builtin_popcount(static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, lineFeed)))));
-    }
-#endif
-    for (; at < count; ++at) lines += bytes[at] == '\n' ? 1 : 0;
-    return lines;
-}
+// A worker's chunk: its slot and input, and either a range of a file or the
+// bytes read from a stream into the worker's buffer (whole lines, or the
+// first bytes and the length of one long line).
+struct Job {
+    uint64_t sequence = 0;
+    Slot* slot = nullptr;
+    int input = 0;
+    bool range = false;
+    uint64_t begin = 0, end = 0, base = 0;
+    std::size_t size = 0;
+    bool longLine = false;
+    uint64_t longLength = 0;
+    bool failed = false;
+    int errorNumber = 0;
+};
 
-// The last line feed of `count` bytes, or null: a chunk's last line is short,
-// so the search from the end is brief.
-const char* lastLineFeed(const char* bytes, std::size_t count) {
-    for (std::size_t at = count; at > 0; --at)
-        if (bytes[at - 1] == '\n') return bytes + at - 1;
-    return nullptr;
-}
+// Appends a worker's records to the output of its chunk's slot; past
+// handOffBytes the worker hands them to the writer first.
+struct SlotSink {
+    class Worker* worker;
+};
+long long appendToSlot(void* context, const char* bytes, std::size_t count, bool final);
 
-class ChunkReader {
+class Worker {
 public:
-    ChunkReader(Pipeline& pipeline, std::vector<InputFile>& inputs) : pipeline_(pipeline), inputs_(inputs) {}
+    Worker(Pipeline& pipeline, std::mutex& claimLock, Cursor& cursor, std::vector<InputFile>& inputs,
+           const VerifyOptions& options, Encoding encoding, bool mask, int yearLimit)
+        : pipeline_(pipeline),
+          claimLock_(claimLock),
+          cursor_(cursor),
+          inputs_(inputs),
+          out_(storage_, sizeof storage_, appendToSlot, &sink_),
+          verifier_(options, out_, encoding, mask, yearLimit) {}
 
     void run() {
-        for (std::size_t i = 0; i < inputs_.size(); ++i)
-            if (!readInput(static_cast<int>(i))) break;
-        std::lock_guard<std::mutex> lock(pipeline_.mutex);
-        pipeline_.readerFinished = true;
-        pipeline_.chunksMade = pipeline_.nextToFill;
-        pipeline_.filled.notify_all();
-        pipeline_.done.notify_all();
+        Job job;
+        while (claim(job)) {
+            job_ = &job;
+            if (job.range)
+                verifyRange(job);
+            else
+                verifyStreamChunk(job);
+            finish(job);
+        }
+    }
+
+    // The sink's work: keeps the records, handing them over when they grow.
+    void append(const char* bytes, std::size_t count) {
+        std::vector<char>& output = job_->slot->output;
+        output.insert(output.end(), bytes, bytes + count);
+        if (output.size() < handOffBytes) return;
+        std::unique_lock<std::mutex> lock(pipeline_.mutex);
+        job_->slot->outputReady = true;
+        pipeline_.ready.notify_all();
+        pipeline_.taken.wait(lock, [&] { return !job_->slot->outputReady || pipeline_.cancelled; });
+        if (pipeline_.cancelled) output.clear();  // nobody writes it now
     }
 
 private:
-    bool fail(int input) {
-        std::lock_guard<std::mutex> lock(pipeline_.mutex);
-        pipeline_.readFailed = true;
-        pipeline_.failedInput = input;
-        pipeline_.errorNumber = errno;
+    // --- Claiming a chunk (under the claim lock) ---------------------------------
+
+    bool claim(Job& job) {
+        std::lock_guard<std::mutex> claimLock(claimLock_);
+        job = Job{};
+        for (;;) {
+            if (cursor_.input < 0 || inputDone()) {
+                if (cursor_.input >= 0 && !cursor_.madeChunk) closeInputAt(input(cursor_.input));
+                if (cursor_.failed || cursor_.input + 1 >= static_cast<int>(inputs_.size())) return endClaims();
+                if (!startInput(cursor_.input + 1, job)) return takeSlot(job);  // it could not be opened
+                continue;
+            }
+            if (cursor_.ranges) {
+                job.range = true;
+                job.input = cursor_.input;
+                job.base = cursor_.base;
+                job.begin = cursor_.offset;
+                job.end = std::min(cursor_.end, cursor_.offset + rangeBytes);
+                cursor_.offset = job.end;
+                return takeSlot(job);
+            }
+            if (!readStreamChunk(job)) return takeSlot(job);  // a read error
+            if (job.size > 0 || job.longLine) return takeSlot(job);
+        }
+    }
+
+    InputFile& input(int index) { return inputs_[static_cast<std::size_t>(index)]; }
+
+    bool inputDone() const {
+        return cursor_.ranges ? cursor_.offset >= cursor_.end : cursor_.atEnd && cursor_.carried == 0;
+    }
+
+    // Opens the input and sees how to cut it; false (with the job failed)
+    // when it cannot be opened or read.
+    bool startInput(int index, Job& job) {
+        cursor_.input = index;
+        cursor_.madeChunk = false;
+        cursor_.carried = 0;
+        cursor_.atEnd = false;
+        cursor_.markChecked = false;
+        cursor_.bytesRead = 0;
+        InputFile& file = input(index);
+        if (!openInputAt(file)) return failClaim(job);
+        cursor_.end = !file.standardInput && file.regularFile ? currentFileSize(file.file) : 0;
+        cursor_.ranges = cursor_.end > 0;
+        if (!cursor_.ranges) return true;
+        char mark[byteOrderMarkLength];
+        const long long got = readAt(file.file, 0, mark, sizeof mark);
+        if (got < 0) return failClaim(job);
+        cursor_.base = startsWithByteOrderMark(mark, static_cast<std::size_t>(got)) ? byteOrderMarkLength : 0;
+        cursor_.offset = cursor_.base;
+        return true;
+    }
+
+    bool failClaim(Job& job) {
+        job.failed = true;
+        job.errorNumber = errno;
+        job.input = cursor_.input;
+        cursor_.failed = true;
+        cursor_.ranges = false;
+        cursor_.atEnd = true;
+        cursor_.carried = 0;
         return false;
     }
 
-    // Reads up to `count` more bytes to `into`; false on an error.
-    bool readMore(int input, char* into, std::size_t count, std::size_t& got) {
-        const long long read = readSome(inputs_[static_cast<std::size_t>(input)].file, into, count);
-        if (read < 0) return fail(input);
-        if (read == 0) atEnd_ = true;
-        got = static_cast<std::size_t>(read);
-        inputBytes_ += got;
-        return true;
-    }
-
-    // A free chunk, or null when the run was cancelled.
-    Chunk* freeChunk() {
-        std::unique_lock<std::mutex> lock(pipeline_.mutex);
-        Chunk& chunk = pipeline_.at(pipeline_.nextToFill);
-        pipeline_.freed.wait(lock, [&] { return chunk.state == ChunkState::free || pipeline_.cancelled; });
-        return pipeline_.cancelled ? nullptr : &chunk;
-    }
-
-    void hand(Chunk& chunk, int input, uint64_t lines) {
-        chunk.input = input;
-        chunk.inputBytesDone = inputBytes_ - carried_;
-        chunk.firstLine = nextLine_;
-        nextLine_ += lines;
+    bool endClaims() {
         std::lock_guard<std::mutex> lock(pipeline_.mutex);
-        chunk.sequence = pipeline_.nextToFill++;
-        chunk.state = ChunkState::filled;
-        pipeline_.filled.notify_one();
+        pipeline_.claimsEnded = true;
+        pipeline_.ready.notify_all();
+        return false;
     }
 
-    // The chunk's bytes after `cut` wait for the next chunk.
-    void carryFrom(Chunk& chunk, std::size_t cut) {
-        carried_ = chunk.size - cut;
-        std::memcpy(carry_.data(), chunk.bytes.data() + cut, carried_);
-        chunk.size = cut;
-    }
-
-    // A line with no line feed in a full chunk: its head is kept, the rest
-    // counted as it is read (into the chunk, as scratch), up to its line feed
-    // or the input's end; what follows the line feed is carried on.
-    bool makeLongLine(int input, Chunk& chunk) {
-        char* const bytes = chunk.bytes.data();
-        uint64_t length = chunk.size;
-        char lastByte = bytes[chunk.size - 1];
-        for (;;) {
-            std::size_t got = 0;
-            if (!readMore(input, bytes + lineHoldLimit, chunkBytes - lineHoldLimit, got)) return false;
-            if (got == 0) break;  // the input ends the line
-            const char* const start = bytes + lineHoldLimit;
-            if (const char* lineFeed = static_cast<const char*>(std::memchr(start, '\n', got))) {
-                const auto before = static_cast<std::size_t>(lineFeed - start);
-                length += before;
-                if ((before > 0 ? lineFeed[-1] : lastByte) == '\r') --length;
-                carried_ = got - before - 1;
-                std::memcpy(carry_.data(), lineFeed + 1, carried_);
-                break;
-            }
-            length += got;
-            lastByte = start[got - 1];
-        }
-        chunk.size = lineHoldLimit;
-        chunk.longLine = true;
-        chunk.longLength = length;
+    // The chunk's number and slot, once the slot is free; false when the run
+    // was cancelled.
+    bool takeSlot(Job& job) {
+        cursor_.madeChunk = true;
+        std::unique_lock<std::mutex> lock(pipeline_.mutex);
+        job.sequence = pipeline_.claimed;
+        Slot& slot = pipeline_.at(job.sequence);
+        pipeline_.slotFreed.wait(lock, [&] { return !slot.inUse || pipeline_.cancelled; });
+        if (pipeline_.cancelled) return false;
+        ++pipeline_.claimed;
+        slot.inUse = true;
+        slot.sequence = job.sequence;
+        slot.input = job.input;
+        slot.inputBytesDone = job.range ? job.end : cursor_.bytesRead - cursor_.carried;
+        slot.output.clear();
+        slot.outputReady = false;
+        slot.finished = false;
+        slot.failed = false;
+        job.slot = &slot;
         return true;
     }
 
-    bool readInput(int input) {
-        InputFile& file = inputs_[static_cast<std::size_t>(input)];
-        if (!openInputAt(file)) return fail(input);
-        carried_ = 0;
-        atEnd_ = false;
-        inputBytes_ = 0;
-        bool markChecked = false;
-        const bool waits = file.standardInput || !file.regularFile;
-        while (!atEnd_ || carried_ > 0) {
-            Chunk* chunk = freeChunk();
-            if (chunk == nullptr) return false;
-            char* const bytes = chunk->bytes.data();
-            std::memcpy(bytes, carry_.data(), carried_);
-            chunk->size = carried_;
-            carried_ = 0;
-            chunk->longLine = false;
-            chunk->endsInput = false;
+    // Reads up to `count` more bytes of the stream to `into`; false on an
+    // error.
+    bool readMore(Job& job, char* into, std::size_t count, std::size_t& got) {
+        const long long read = readSome(input(cursor_.input).file, into, count);
+        if (read < 0) return failClaim(job);
+        if (read == 0) cursor_.atEnd = true;
+        got = static_cast<std::size_t>(read);
+        cursor_.bytesRead += got;
+        return true;
+    }
+
+    // The next whole lines of a stream into the buffer (job.size bytes), or
+    // the first bytes and length of a line too long for it; nothing at the
+    // stream's end. False on a read error.
+    bool readStreamChunk(Job& job) {
+        job.input = cursor_.input;
+        const bool waits = input(cursor_.input).standardInput || !input(cursor_.input).regularFile;
+        char* const bytes = buffer_.data();
+        for (;;) {
+            std::memcpy(bytes, cursor_.carry.data(), cursor_.carried);
+            std::size_t size = cursor_.carried;
+            cursor_.carried = 0;
             // A chunk's worth of bytes, or the input's end; from a pipe or a
             // terminal, whatever whole lines have come, so that answers do
             // not wait for more input.
-            while (chunk->size < chunkBytes && !atEnd_) {
+            while (size < streamBytes && !cursor_.atEnd) {
                 std::size_t got = 0;
-                if (!readMore(input, bytes + chunk->size, chunkBytes - chunk->size, got)) return false;
-                chunk->size += got;
-                if (!markChecked && (chunk->size >= byteOrderMarkLength || atEnd_)) {
+                if (!readMore(job, bytes + size, streamBytes - size, got)) return false;
+                size += got;
+                if (!cursor_.markChecked && (size >= byteOrderMarkLength || cursor_.atEnd)) {
                     // A pipe may hand over fewer bytes than the mark has.
-                    markChecked = true;
-                    if (startsWithByteOrderMark(bytes, chunk->size)) {
-                        std::memmove(bytes, bytes + byteOrderMarkLength, chunk->size - byteOrderMarkLength);
-                        chunk->size -= byteOrderMarkLength;
+                    cursor_.markChecked = true;
+                    if (startsWithByteOrderMark(bytes, size)) {
+                        std::memmove(bytes, bytes + byteOrderMarkLength, size - byteOrderMarkLength);
+                        size -= byteOrderMarkLength;
                     }
                 }
                 // (What was carried holds no line feed, so a whole line has
                 // come when the chunk holds one.)
-                if (waits && markChecked && got > 0 && std::memchr(bytes, '\n', chunk->size) != nullptr) break;
+                if (waits && cursor_.markChecked && got > 0 && std::memchr(bytes, '\n', size) != nullptr) break;
             }
-            if (chunk->size == 0) break;  // nothing more
-            // Whole lines up to the last line feed, and no more than chunkLines.
-            const char* const lastFeed = lastLineFeed(bytes, chunk->size);
+            if (size == 0) return true;  // the stream's end
+            const char* lastFeed = nullptr;
+            for (std::size_t at = size; at > 0 && lastFeed == nullptr; --at)
+                if (bytes[at - 1] == '\n') lastFeed = bytes + at - 1;
             if (lastFeed != nullptr) {
-                std::size_t cut = static_cast<std::size_t>(lastFeed - bytes) + 1;
-                uint64_t lines = countLineFeeds(bytes, cut);
-                if (lines > chunkLines) {
-                    const char* at = bytes;
-                    for (uint64_t i = 0; i < chunkLines; ++i)
-                        at = static_cast<const char*>(std::memchr(at, '\n', cut - (at - bytes))) + 1;
-                    cut = static_cast<std::size_t>(at - bytes);
-                    lines = chunkLines;
-                }
-                carryFrom(*chunk, cut);
-                hand(*chunk, input, lines);
-            } else if (atEnd_) {
-                chunk->endsInput = true;  // the input's last line, without a line end
-                hand(*chunk, input, 1);
-            } else if (chunk->size >= chunkBytes) {
-                if (!makeLongLine(input, *chunk)) return false;
-                hand(*chunk, input, 1);
-            } else {
-                // Part of a line from a pipe: read on behind it.
-                carryFrom(*chunk, 0);
-                std::lock_guard<std::mutex> lock(pipeline_.mutex);
-                chunk->state = ChunkState::free;
+                job.size = static_cast<std::size_t>(lastFeed - bytes) + 1;
+                cursor_.carried = size - job.size;
+                std::memcpy(cursor_.carry.data(), bytes + job.size, cursor_.carried);
+                return true;
             }
+            if (cursor_.atEnd) {
+                job.size = size;  // the input's last line, without a line end
+                return true;
+            }
+            if (size >= streamBytes) return readLongStreamLine(job, size);
+            // Part of a line from a pipe: read on behind it.
+            cursor_.carried = size;
+            std::memcpy(cursor_.carry.data(), bytes, size);
         }
-        closeInputAt(file);
+    }
+
+    // A line with no line feed in a full buffer: its head is kept, the rest
+    // counted as it is read (into the buffer, as scratch), up to its line
+    // feed or the input's end; what follows the line feed is carried on.
+    bool readLongStreamLine(Job& job, std::size_t size) {
+        char* const bytes = buffer_.data();
+        uint64_t length = size;
+        char lastByte = bytes[size - 1];
+        std::memcpy(longHead_, bytes, lineHoldLimit);
+        for (;;) {
+            std::size_t got = 0;
+            if (!readMore(job, bytes, streamBytes, got)) return false;
+            if (got == 0) break;  // the input ends the line
+            if (const char* lineFeed = static_cast<const char*>(std::memchr(bytes, '\n', got))) {
+                const auto before = static_cast<std::size_t>(lineFeed - bytes);
+                length += before;
+                if ((before > 0 ? lineFeed[-1] : lastByte) == '\r') --length;
+                cursor_.carried = got - before - 1;
+                std::memcpy(cursor_.carry.data(), lineFeed + 1, cursor_.carried);
+                break;
+            }
+            length += got;
+            lastByte = bytes[got - 1];
+        }
+        job.longLine = true;
+        job.longLength = length;
         return true;
     }
 
-    Pipeline& pipeline_;
-    std::vector<InputFile>& inputs_;
-    std::vector<char> carry_ = std::vector<char>(chunkBytes);
-    std::size_t carried_ = 0;
-    bool atEnd_ = false;
-    uint64_t inputBytes_ = 0;
-    uint64_t nextLine_ = 1;
-};
+    // --- Counting, verifying and finishing a chunk -------------------------------
 
-// --- The workers ------------------------------------------------------------------
-
-// Appends a worker's records to the output of the chunk it holds.
-long long appendToChunk(void* context, const char* bytes, std::size_t count, bool) {
-    auto* output = *static_cast<std::vector<char>**>(context);
-    output->insert(output->end(), bytes, bytes + count);
-    return static_cast<long long>(count);
-}
-
-class Worker {
-public:
-    Worker(Pipeline& pipeline, const VerifyOptions& options, Encoding encoding, bool mask, int yearLimit)
-        : pipeline_(pipeline),
-          out_(storage_, sizeof storage_, appendToChunk, &output_),
-          verifier_(options, out_, encoding, mask, yearLimit) {}
-
-    void run() {
-        while (Chunk* chunk = take()) {
-            verify(*chunk);
-            std::lock_guard<std::mutex> lock(pipeline_.mutex);
-            chunk->state = ChunkState::done;
-            pipeline_.done.notify_all();
-        }
-    }
-
-private:
-    Chunk* take() {
+    // Publishes the chunk's line count after those of the chunks before it;
+    // returns the number of its first line, or 0 when the run was cancelled.
+    uint64_t countLines(const Job& job, uint64_t lines) {
         std::unique_lock<std::mutex> lock(pipeline_.mutex);
-        for (;;) {
-            if (pipeline_.cancelled) return nullptr;
-            if (pipeline_.readerFinished && pipeline_.nextToWork == pipeline_.chunksMade) return nullptr;
-            Chunk& chunk = pipeline_.at(pipeline_.nextToWork);
-            if (chunk.state == ChunkState::filled && chunk.sequence == pipeline_.nextToWork) {
-                chunk.state = ChunkState::working;
-                ++pipeline_.nextToWork;
-                return &chunk;
-            }
-            pipeline_.filled.wait(lock);
-        }
+        pipeline_.counted.wait(lock,
+                               [&] { return pipeline_.countedChunks == job.sequence || pipeline_.cancelled; });
+        if (pipeline_.cancelled) return 0;
+        const uint64_t first = pipeline_.linesCounted + 1;
+        pipeline_.linesCounted += lines;
+        ++pipeline_.countedChunks;
+        pipeline_.counted.notify_all();
+        return first;
     }
 
-    void verify(Chunk& chunk) {
-        chunk.output.clear();
-        output_ = &chunk.output;
-        verifier_.clearCounts();
-        Line line{};
-        line.input = chunk.input;
-        line.number = chunk.firstLine;
-        char* const bytes = chunk.bytes.data();
-        if (chunk.longLine) {
-            bytes[lineHoldLimit] = '\0';
-            line.bytes = bytes;
-            line.held = lineHoldLimit;
-            line.length = chunk.longLength;
-            line.cut = true;
-            verifier_.verify(line);
-        } else {
-            for (std::size_t at = 0; at < chunk.size; ++line.number) {
-                char* const start = bytes + at;
-                auto* lineEnd = static_cast<char*>(std::memchr(start, '\n', chunk.size - at));
-                if (lineEnd != nullptr) {
-                    at = static_cast<std::size_t>(lineEnd - bytes) + 1;
-                    if (lineEnd > start && lineEnd[-1] == '\r') --lineEnd;
-                } else {
-                    lineEnd = bytes + chunk.size;  // the input's last line: a CR there stays
-                    at = chunk.size;
-                }
-                const auto length = static_cast<std::size_t>(lineEnd - start);
-                line.cut = length > static_cast<std::size_t>(lineHoldLimit);
-                line.held = line.cut ? lineHoldLimit : static_cast<int>(length);
-                line.length = length;
-                // The byte after the held ones is the line's own, its line end
-                // or the byte kept after the chunk.
-                start[line.held] = '\0';
-                line.bytes = start;
-                verifier_.verify(line);
-            }
+    void fail(Job& job, int errorNumber) {
+        job.failed = true;
+        job.errorNumber = errorNumber;
+    }
+
+    // The lines that start in the range: read with the bytes around it,
+    // counted, verified; the last one read on past the range's end.
+    void verifyRange(Job& job) {
+        if (job.failed) {
+            countLines(job, 0);
+            return;
         }
+        FILE* const file = input(job.input).file;
+        // From the byte before the range, to see whether a line starts at its
+        // first byte, unless the input's lines start there.
+        const uint64_t readFrom = job.begin == job.base ? job.base : job.begin - 1;
+        const std::size_t want = static_cast<std::size_t>(job.end - readFrom) + tailRoom;
+        const long long got = readAt(file, readFrom, buffer_.data(), want);
+        if (got < 0) {
+            fail(job, errno);
+            countLines(job, 0);
+            return;
+        }
+        char* const bytes = buffer_.data();
+        const auto size = static_cast<std::size_t>(got);
+        const bool atEnd = size < want;
+        // Where the range ends among the bytes read (sooner when the file
+        // has been cut short since). A line starts at the input's first byte
+        // and after every line feed before the range's last byte.
+        const std::size_t rangeEnd = std::min(static_cast<std::size_t>(job.end - readFrom), size);
+        const bool startsInput = job.begin == job.base && rangeEnd > 0;
+        const uint64_t lines = (startsInput ? 1 : 0) + (rangeEnd > 0 ? countLineFeeds(bytes, rangeEnd - 1) : 0);
+        const uint64_t firstNumber = countLines(job, lines);
+        if (lines == 0 || firstNumber == 0) return;
+
+        std::size_t firstStart = 0;
+        if (!startsInput) firstStart = static_cast<std::size_t>(
+            static_cast<const char*>(std::memchr(bytes, '\n', rangeEnd - 1)) - bytes) + 1;
+        // The range's last line ends at the first line feed from its last
+        // byte on, at the input's end, or beyond what was read.
+        std::size_t wholeEnd = size;
+        bool longLast = false;
+        if (const void* lineFeed = std::memchr(bytes + rangeEnd - 1, '\n', size - (rangeEnd - 1)))
+            wholeEnd = static_cast<std::size_t>(static_cast<const char*>(lineFeed) - bytes) + 1;
+        else if (!atEnd)
+            longLast = true;
+        std::size_t lastStart = wholeEnd;
+        if (longLast) {
+            lastStart = firstStart;
+            for (std::size_t at = rangeEnd - 1; at > firstStart; --at)
+                if (bytes[at - 1] == '\n') {
+                    lastStart = at;
+                    break;
+                }
+        }
+        const uint64_t next = verifyLines(bytes, firstStart, lastStart, firstNumber, job.input);
+        if (!longLast) return;
+
+        // The long last line: its head, then its length, read on in pieces.
+        std::memcpy(longHead_, bytes + lastStart, lineHoldLimit);
+        uint64_t length = size - lastStart;
+        char lastByte = bytes[size - 1];
+        uint64_t offset = readFrom + size;
+        for (;;) {
+            const long long piece = readAt(file, offset, bytes, rangeBytes);
+            if (piece < 0) {
+                fail(job, errno);
+                return;
+            }
+            if (piece == 0) break;
+            const auto pieceSize = static_cast<std::size_t>(piece);
+            if (const char* lineFeed = static_cast<const char*>(std::memchr(bytes, '\n', pieceSize))) {
+                const auto before = static_cast<std::size_t>(lineFeed - bytes);
+                length += before;
+                if ((before > 0 ? lineFeed[-1] : lastByte) == '\r') --length;
+                break;
+            }
+            length += pieceSize;
+            lastByte = bytes[pieceSize - 1];
+            offset += pieceSize;
+        }
+        verifyLongLine(length, next, job.input);
+    }
+
+    void verifyStreamChunk(Job& job) {
+        if (job.failed && job.size == 0 && !job.longLine) {
+            countLines(job, 0);
+            return;
+        }
+        char* const bytes = buffer_.data();
+        const bool endsWithFeed = job.size > 0 && bytes[job.size - 1] == '\n';
+        const uint64_t lines = job.longLine ? 1 : countLineFeeds(bytes, job.size) + (endsWithFeed ? 0 : 1);
+        const uint64_t firstNumber = countLines(job, lines);
+        if (firstNumber == 0) return;
+        if (job.longLine)
+            verifyLongLine(job.longLength, firstNumber, job.input);
+        else
+            verifyLines(bytes, 0, job.size, firstNumber, job.input);
+    }
+
+    // Verifies the lines of bytes [from, to): each ends in a line feed, but
+    // the last may end at `to` without one (the input's last line, whose CR
+    // stays). Returns the number of the line after them.
+    uint64_t verifyLines(char* bytes, std::size_t from, std::size_t to, uint64_t number, int inputIndex) {
+        Line line{};
+        line.input = inputIndex;
+        line.number = number;
+        LineFeedScanner lineFeeds(bytes, to, from);
+        for (std::size_t at = from; at < to; ++line.number) {
+            char* const start = bytes + at;
+            char* lineEnd = bytes + lineFeeds.next();
+            if (lineEnd < bytes + to) {
+                at = static_cast<std::size_t>(lineEnd - bytes) + 1;
+                if (lineEnd > start && lineEnd[-1] == '\r') --lineEnd;
+            } else {
+                at = to;
+            }
+            const auto length = static_cast<std::size_t>(lineEnd - start);
+            line.cut = length > static_cast<std::size_t>(lineHoldLimit);
+            line.held = line.cut ? lineHoldLimit : static_cast<int>(length);
+            line.length = length;
+            // The byte after the held ones is the line's own, its line end
+            // or the byte kept after the buffer's bytes.
+            start[line.held] = '\0';
+            line.bytes = start;
+            verifier_.verify(line);
+        }
+        return line.number;
+    }
+
+    void verifyLongLine(uint64_t length, uint64_t number, int inputIndex) {
+        longHead_[lineHoldLimit] = '\0';
+        Line line{};
+        line.bytes = longHead_;
+        line.held = lineHoldLimit;
+        line.length = length;
+        line.cut = true;
+        line.number = number;
+        line.input = inputIndex;
+        verifier_.verify(line);
+    }
+
+    void finish(Job& job) {
         out_.flush();
-        chunk.counts = verifier_.counts();
+        std::lock_guard<std::mutex> lock(pipeline_.mutex);
+        Slot& slot = *job.slot;
+        slot.counts = verifier_.counts();
+        verifier_.clearCounts();
+        slot.failed = job.failed;
+        slot.errorNumber = job.errorNumber;
+        slot.finished = true;
+        slot.outputReady = true;
+        pipeline_.ready.notify_all();
     }
 
     Pipeline& pipeline_;
-    std::vector<char>* output_ = nullptr;
+    std::mutex& claimLock_;
+    Cursor& cursor_;
+    std::vector<InputFile>& inputs_;
+    Job* job_ = nullptr;
+    // A range with the byte before it and the room read past it, or a
+    // stream's bytes; one more byte for the terminator after the last line.
+    std::vector<char> buffer_ = std::vector<char>(std::max(1 + rangeBytes + tailRoom, streamBytes) + 1);
+    char longHead_[lineHoldLimit + 1] = {};
+    SlotSink sink_{this};
     char storage_[std::size_t{1} << 14];
     OutputStream out_;
     LineVerifier verifier_;
 };
+
+long long appendToSlot(void* context, const char* bytes, std::size_t count, bool) {
+    static_cast<SlotSink*>(context)->worker->append(bytes, count);
+    return static_cast<long long>(count);
+}
 
 }  // namespace
 
@@ -372,27 +547,30 @@ int runVerifyInParallel(const VerifyOptions& options, const std::vector<std::str
     if (!options.stream) header.writeHeader();
 
     Pipeline pipeline;
-    pipeline.chunks.resize(static_cast<std::size_t>(2 * workers + 2));
+    // Room for every worker's chunk and a few done ones waiting to be written.
+    pipeline.slots.resize(static_cast<std::size_t>(workers + 3));
+    std::mutex claimLock;
+    Cursor cursor;
     std::vector<std::unique_ptr<Worker>> crew;
     for (int i = 0; i < workers; ++i)
-        crew.push_back(std::make_unique<Worker>(pipeline, options, session.encoding, session.mask, yearLimit));
-    ChunkReader reader(pipeline, inputs);
+        crew.push_back(std::make_unique<Worker>(pipeline, claimLock, cursor, inputs, options, session.encoding,
+                                                session.mask, yearLimit));
     std::vector<std::thread> threads;
-    threads.emplace_back([&reader] { reader.run(); });
     for (auto& worker : crew) threads.emplace_back([&worker] { worker->run(); });
 
     // The writer: the chunks' output in order, the counts, the progress line.
     VerdictCounts counts;
     int progressInput = -1;
-    for (uint64_t sequence = 0;; ++sequence) {
-        Chunk* chunk = nullptr;
+    bool readFailed = false;
+    int failedInput = 0;
+    int errorNumber = 0;
+    for (uint64_t sequence = 0;;) {
+        Slot* slot = nullptr;
         {
             std::unique_lock<std::mutex> lock(pipeline.mutex);
-            Chunk& next = pipeline.at(sequence);
-            auto ready = [&] {
-                return (next.state == ChunkState::done && next.sequence == sequence) ||
-                       (pipeline.readerFinished && sequence == pipeline.chunksMade);
-            };
+            Slot& next = pipeline.at(sequence);
+            auto hasOutput = [&] { return next.inUse && next.sequence == sequence && next.outputReady; };
+            auto ready = [&] { return hasOutput() || (pipeline.claimsEnded && sequence == pipeline.claimed); };
             if (!ready()) {
                 // Nothing to write yet: what is written so far goes out first,
                 // so that a pipe or a terminal sees it.
@@ -400,28 +578,46 @@ int runVerifyInParallel(const VerifyOptions& options, const std::vector<std::str
                 session.out.flush();
                 session.err.flush();
                 lock.lock();
-                pipeline.done.wait(lock, ready);
+                pipeline.ready.wait(lock, ready);
             }
-            if (next.state == ChunkState::done && next.sequence == sequence) chunk = &next;
+            if (hasOutput()) slot = &next;
         }
-        if (chunk == nullptr) break;
-        if (!chunk->output.empty()) session.out.writeThrough(chunk->output.data(), chunk->output.size());
-        counts.add(chunk->counts);
-        if (chunk->input != progressInput) {
+        if (slot == nullptr) break;
+        // The worker leaves the slot alone until it is handed back.
+        if (!slot->output.empty()) session.out.writeThrough(slot->output.data(), slot->output.size());
+        if (slot->input != progressInput) {
             if (progressInput >= 0) session.progress.finishInput();
-            progressInput = chunk->input;
+            // The inputs before it are done with.
+            for (int i = std::max(progressInput, 0); i < slot->input; ++i)
+                closeInputAt(inputs[static_cast<std::size_t>(i)]);
+            progressInput = slot->input;
             session.progress.startInput(inputs[static_cast<std::size_t>(progressInput)]);
         }
-        session.progress.update(chunk->inputBytesDone, counts.lines);
-        const bool failed = session.out.failed();
+        const bool finished = slot->finished;
+        if (finished) {
+            counts.add(slot->counts);
+            session.progress.update(slot->inputBytesDone, counts.lines);
+            if (slot->failed) {
+                readFailed = true;
+                failedInput = slot->input;
+                errorNumber = slot->errorNumber;
+            }
+        }
+        const bool stop = session.out.failed() || readFailed;
         std::lock_guard<std::mutex> lock(pipeline.mutex);
-        chunk->state = ChunkState::free;
-        pipeline.freed.notify_all();
-        if (failed) {
-            // A write error ends the run; the caller reports it.
-            pipeline.cancelled = true;
-            pipeline.filled.notify_all();
-            pipeline.freed.notify_all();
+        if (finished) {
+            slot->inUse = false;
+            ++sequence;
+            pipeline.slotFreed.notify_all();
+        } else {
+            slot->output.clear();
+            slot->outputReady = false;
+            pipeline.taken.notify_all();
+        }
+        if (stop) {
+            // A write error ends the run, and a read error after the lines
+            // before it; the caller reports a write error.
+            pipeline.cancel();
             break;
         }
     }
@@ -429,10 +625,10 @@ int runVerifyInParallel(const VerifyOptions& options, const std::vector<std::str
     if (progressInput >= 0) session.progress.finishInput();
 
     int status = statusOf(options, counts);
-    if (options.summary && !pipeline.cancelled) writeSummary(session, counts, false);
-    if (pipeline.readFailed && !pipeline.cancelled) {
-        status = reportReadError(inputs[static_cast<std::size_t>(pipeline.failedInput)], pipeline.errorNumber, session);
-    }
+    const bool writeFailed = session.out.failed();
+    if (options.summary && !writeFailed) writeSummary(session, counts, false);
+    if (readFailed && !writeFailed)
+        status = reportReadError(inputs[static_cast<std::size_t>(failedInput)], errorNumber, session);
     closeInputs(inputs);
     return status;
 }

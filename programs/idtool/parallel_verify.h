@@ -2,17 +2,27 @@
 // the same output as one reader gives. Offers runVerifyInParallel and
 // workerCount.
 //
-// One thread reads the inputs (regular files and standard input alike) and
-// cuts them at line ends into chunks of whole lines, numbering each chunk's
-// first line; a line too long for a chunk is counted while it is read and
-// handed on as its first bytes and its length, as the line reader does. The
-// workers verify chunks with a LineVerifier each, into output buffers of
-// their chunks; the calling thread writes the chunks' output in input order,
-// adds up the counts and draws the progress line. A fixed ring of chunks
-// bounds the memory, whatever the size of the inputs.
+// There is no reader thread. The inputs are cut into chunks, numbered in
+// input order, and each worker takes the next chunk itself: a range of bytes
+// of a regular file, which it reads with positioned reads while others read
+// theirs, or the next bytes of a pipe, a terminal or standard input, which it
+// reads while it holds the input (whole lines only; what has come, so that
+// answers do not wait for more). A range's lines are those that start in it:
+// its last line is read on past the range's end. A worker counts its chunk's
+// lines first and learns from the chunks before it, once they have counted
+// theirs, the number of its first line; then it verifies the lines into the
+// output of its chunk. The calling thread writes the chunks' output in input
+// order, adds up the counts and draws the progress line. A chunk whose output
+// grows large hands it to the writer before it is done, once the chunks
+// before it are written, so the memory of a run stays bounded, whatever its
+// inputs.
+//
+// A regular file is read up to the size it has when the first worker reaches
+// it; one that tells no size (as many files of /proc) is read as a stream.
 #ifndef PROGRAMS_IDTOOL_PARALLEL_VERIFY_H
 #define PROGRAMS_IDTOOL_PARALLEL_VERIFY_H
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -22,6 +32,11 @@
 // The most workers a run starts, whatever --jobs asks: beyond this the
 // chunks in flight would outgrow the memory a run is allowed.
 constexpr int maxWorkers = 8;
+
+// The bytes of a regular file a worker takes at once; 128 KiB keeps the cost
+// of a chunk's claim and hand-over small beside its lines, and its output
+// (about 1.3 MB of records) in memory.
+constexpr std::size_t parallelRangeBytes = std::size_t{128} << 10;
 
 // The workers for --jobs `jobs` (0: the machine's processors), 1 to maxWorkers.
 int workerCount(int jobs);

@@ -141,6 +141,47 @@ long long readSome(FILE* file, char* buffer, std::size_t count) {
     }
 }
 
+long long readAt(FILE* file, uint64_t offset, char* buffer, std::size_t count) {
+    std::size_t got = 0;
+    while (got < count) {
+        const std::size_t want = count - got < std::size_t{1} << 30 ? count - got : std::size_t{1} << 30;
+#ifdef _WIN32
+        // A positioned read on a handle opened for synchronous reads: it
+        // waits for its bytes and leaves the file pointer to nobody.
+        HANDLE handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(file)));
+        OVERLAPPED position{};
+        position.Offset = static_cast<DWORD>(offset + got);
+        position.OffsetHigh = static_cast<DWORD>((offset + got) >> 32);
+        DWORD read = 0;
+        if (!ReadFile(handle, buffer + got, static_cast<DWORD>(want), &read, &position)) {
+            if (GetLastError() == ERROR_HANDLE_EOF) break;
+            errno = EIO;
+            return -1;
+        }
+#else
+        const ssize_t read = pread(fileno(file), buffer + got, want, static_cast<off_t>(offset + got));
+        if (read < 0) {
+            if (errno == EINTR) continue;
+            return -1;
+        }
+#endif
+        if (read == 0) break;
+        got += static_cast<std::size_t>(read);
+    }
+    return static_cast<long long>(got);
+}
+
+uint64_t currentFileSize(FILE* file) {
+#ifdef _WIN32
+    struct _stat64 facts;
+    if (_fstat64(_fileno(file), &facts) != 0) return 0;
+#else
+    struct stat facts;
+    if (fstat(fileno(file), &facts) != 0) return 0;
+#endif
+    return facts.st_size > 0 ? static_cast<uint64_t>(facts.st_size) : 0;
+}
+
 bool standardErrorIsTerminal() {
 #ifdef _WIN32
     DWORD mode;

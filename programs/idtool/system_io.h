@@ -54,6 +54,16 @@ bool inputIsStandardOutput(const InputFile& input);
 // give fewer). Returns the number read, 0 at the end, -1 on error (errno set).
 long long readSome(FILE* file, char* buffer, std::size_t count);
 
+// Reads up to `count` bytes from `offset` of a regular file, without moving
+// its position, so that several threads may read one file at once. Returns
+// the number read (fewer only at the file's end), 0 at or past the end, -1 on
+// error (errno set).
+long long readAt(FILE* file, uint64_t offset, char* buffer, std::size_t count);
+
+// The size a regular file has now (it may have changed since it was
+// checked), or 0 when it cannot be told.
+uint64_t currentFileSize(FILE* file);
+
 bool standardErrorIsTerminal();
 
 // Where an output stream's bytes go: standard output or error, as bytes, or
