@@ -147,6 +147,20 @@ void RegionValueCache::renderVerdicts() {
             writer.textField(text);
         });
     }
+    const int fieldsAfterUpgraded =
+        (withHistory_ ? verifyFieldCount : verdictFieldCount) - fieldIndex(VerifyField::kind);
+    for (int check = 0; check < 12; ++check)
+        for (int hint = 0; hint < hintCount; ++hint)
+            render(refusalTail_[check][hint], fieldIndex(VerifyField::expectedCheck) - shift,
+                   [&](RecordWriter& writer) {
+                       if (check < 11)
+                           writer.plainField(&checkOrder[check], 1);
+                       else
+                           writer.nullField();
+                       writer.textField(hintName(static_cast<NumberHint>(hint)));
+                       writer.nullField();  // upgraded
+                       writer.nullFields(fieldsAfterUpgraded);
+                   });
     for (int male = 0; male < 2; ++male)
         render(sex_[male], fieldIndex(VerifyField::sex) - shift,
                [&](RecordWriter& writer) { writer.textField(sexText(male == 1)); });
@@ -234,6 +248,12 @@ bool RegionValueCache::writeRefusalFields(RecordWriter& writer, VerifyRefusal re
     }
     copy(writer, refusal_[index], 3);
     return true;
+}
+
+void RegionValueCache::writeRefusalTail(RecordWriter& writer, char expectedCheck, NumberHint hint) const {
+    const int fieldCount = (withHistory_ ? verifyFieldCount : verdictFieldCount) - fieldIndex(VerifyField::expectedCheck);
+    copy(writer, refusalTail_[expectedCheck == '\0' ? 11 : checkIndex(expectedCheck)][static_cast<int>(hint)],
+         fieldCount);
 }
 
 void RegionValueCache::writeValidFields(RecordWriter& writer, const char* number, const VerifyOutcome& outcome) {

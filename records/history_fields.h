@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "core/number_hints.h"
 #include "core/region_history.h"
 #include "core/verification.h"
 #include "records/record_writer.h"
@@ -58,6 +59,10 @@ public:
     // false, writing nothing, for a length the cache does not keep (longer
     // than a held line).
     bool writeRefusalFields(RecordWriter& writer, VerifyRefusal refusal, uint64_t length) const;
+    // Fields expected_check to the last of a refused line whose hint is not
+    // fifteen_digits (whose upgraded number differs from line to line):
+    // every one after upgraded is null. `expectedCheck` is '\0' for none.
+    void writeRefusalTail(RecordWriter& writer, char expectedCheck, NumberHint hint) const;
 
 private:
     // Open addressing by a hash of the code. The built-in tables have 3478
@@ -111,6 +116,10 @@ private:
     // (0 to the held limit), then characters, check, date.
     static constexpr int keptLengths = 65;
     Piece refusal_[keptLengths + 3];
+    // expected_check to the last field of a refusal, by the check character
+    // ('0'-'9', 'X', then none) and the hint.
+    static constexpr int hintCount = static_cast<int>(NumberHint::spaces) + 1;
+    Piece refusalTail_[12][hintCount];
     char json_[historyFieldCapacity];
 };
 

@@ -92,14 +92,22 @@ void writeVerifyRecord(RecordWriter& writer, VerifyRecordShape shape, const Veri
             writer.textField(text);
         }
     }
+    NumberHint hint = NumberHint::none;
+    char upgraded[numberLength + 1];
+    if (!valid) {
+        hint = hintFor(line.bytes, line.held, line.length, outcome.refusal, inputEncoding, context.yearLimit,
+                       upgraded);
+        if (cache != nullptr && hint != NumberHint::fifteenDigits) {
+            cache->writeRefusalTail(writer, outcome.expectedCheck, hint);
+            writer.endRecord();
+            return;
+        }
+    }
     if (outcome.expectedCheck != '\0')
         writer.plainField(&outcome.expectedCheck, 1);  // a digit or X
     else
         writer.nullField();
     if (!valid) {
-        char upgraded[numberLength + 1];
-        const NumberHint hint = hintFor(line.bytes, line.held, line.length, outcome.refusal, inputEncoding,
-                                        context.yearLimit, upgraded);
         writer.textField(hintName(hint));
         if (hint == NumberHint::fifteenDigits)
             writeInputField(writer, upgraded, numberLength, true, Encoding::utf8, context.mask);

@@ -19,6 +19,7 @@ bool LineReader::refill() {
     for (OutputStream* stream : streamsToFlush_)
         if (stream != nullptr) stream->flush();
     if (progress_ != nullptr) progress_->update(bytesRead_, lineNumber_);
+    feedsValid_ = false;
     const long long got = readSome(inputs_[current_].file, buffer_ + end_, capacity_ - end_);
     if (got < 0) {
         failed_ = true;
@@ -33,6 +34,7 @@ bool LineReader::refill() {
 
 bool LineReader::startInput() {
     begin_ = end_ = 0;
+    feedsValid_ = false;
     atEnd_ = false;
     bytesRead_ = 0;
     started_ = true;
@@ -75,6 +77,7 @@ bool LineReader::nextWithReads(Line& line) {
         if (available > static_cast<std::size_t>(lineHoldLimit) + 1) return readLongLine(line);
         // A short partial line: move it to the front and read on behind it.
         std::memmove(buffer_, start, available);
+        feedsValid_ = false;
         begin_ = 0;
         end_ = available;
         if (!refill()) return false;

@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "programs/idtool/line_ends.h"
 #include "programs/idtool/system_io.h"
 #include "records/verify_record.h"
 
@@ -73,10 +74,18 @@ private:
     bool nextWithReads(Line& line);
     // Delivers the line at begin_ when its line feed is in the buffer.
     bool takeBufferedLine(Line& line) {
+        if (!feedsValid_) {
+            feeds_ = LineFeedScanner(buffer_, end_, begin_);
+            feedsValid_ = true;
+        }
+        const std::size_t feed = feeds_.next();
+        if (feed >= end_) {
+            feedsValid_ = false;  // the buffer changes before the next line
+            return false;
+        }
         char* const start = buffer_ + begin_;
-        auto* lineEnd = static_cast<char*>(std::memchr(start, '\n', end_ - begin_));
-        if (lineEnd == nullptr) return false;
-        begin_ = static_cast<std::size_t>(lineEnd - buffer_) + 1;
+        char* lineEnd = buffer_ + feed;
+        begin_ = feed + 1;
         if (lineEnd > start && lineEnd[-1] == '\r') --lineEnd;
         return deliver(line, start, static_cast<std::size_t>(lineEnd - start));
     }
@@ -100,6 +109,9 @@ private:
     std::size_t capacity_;  // one byte of the storage is kept for a terminator
     std::size_t begin_ = 0;
     std::size_t end_ = 0;
+    // The line feeds of the buffer from begin_, while its bytes stay put.
+    LineFeedScanner feeds_{nullptr, 0, 0};
+    bool feedsValid_ = false;
     bool atEnd_ = false;    // the current input has no more bytes
     uint64_t bytesRead_ = 0;
     uint64_t lineNumber_ = 0;
