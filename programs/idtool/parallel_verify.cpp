@@ -31,8 +31,11 @@ constexpr std::size_t tailRoom = 256;
 static_assert(tailRoom > lineHoldLimit + 2, "a line running past the tail room is longer than what is held");
 // What a worker reads of a stream at once, at most.
 constexpr std::size_t streamBytes = std::size_t{64} << 10;
-// A chunk's records beyond this go to the writer before the chunk is done.
-constexpr std::size_t handOffBytes = std::size_t{4} << 20;
+// A chunk's records beyond this go to the writer before the chunk is done
+// (a range of numbers makes less, whatever the format).
+constexpr std::size_t handOffBytes = std::size_t{2} << 20;
+// A worker's buffer of records, drained into its chunk's output.
+constexpr std::size_t workerOutputBytes = std::size_t{16} << 10;
 
 struct Slot {
     bool inUse = false;
@@ -516,7 +519,7 @@ private:
     std::vector<char> buffer_ = std::vector<char>(std::max(1 + rangeBytes + tailRoom, streamBytes) + 1);
     char longHead_[lineHoldLimit + 1] = {};
     SlotSink sink_{this};
-    char storage_[std::size_t{1} << 14];
+    char storage_[workerOutputBytes];
     OutputStream out_;
     LineVerifier verifier_;
 };
@@ -547,8 +550,10 @@ int runVerifyInParallel(const VerifyOptions& options, const std::vector<std::str
     if (!options.stream) header.writeHeader();
 
     Pipeline pipeline;
-    // Room for every worker's chunk and a few done ones waiting to be written.
-    pipeline.slots.resize(static_cast<std::size_t>(workers + 3));
+    // Room for every worker's chunk and two done ones waiting to be written;
+    // each slot's output set aside once, so that it never grows by doubling.
+    pipeline.slots.resize(static_cast<std::size_t>(workers + 2));
+    for (Slot& slot : pipeline.slots) slot.output.reserve(handOffBytes + workerOutputBytes);
     std::mutex claimLock;
     Cursor cursor;
     std::vector<std::unique_ptr<Worker>> crew;

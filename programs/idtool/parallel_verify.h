@@ -33,10 +33,10 @@
 // chunks in flight would outgrow the memory a run is allowed.
 constexpr int maxWorkers = 8;
 
-// The bytes of a regular file a worker takes at once; 128 KiB keeps the cost
-// of a chunk's claim and hand-over small beside its lines, and its output
-// (about 1.3 MB of records) in memory.
-constexpr std::size_t parallelRangeBytes = std::size_t{128} << 10;
+// The bytes of a regular file a worker takes at once: 64 KiB keeps the cost
+// of a chunk's claim and hand-over small beside its lines, and the records of
+// every chunk in flight (up to 1.8 MB each, as JSON lines) in memory.
+constexpr std::size_t parallelRangeBytes = std::size_t{64} << 10;
 
 // The workers for --jobs `jobs` (0: the machine's processors), 1 to maxWorkers.
 int workerCount(int jobs);

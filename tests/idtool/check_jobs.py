@@ -9,9 +9,9 @@ UTF-8, full-width digits, \\N; the second file starts with a byte-order mark,
 the last ends without a line end, and one holds a CR just before its end.
 Then runs idtool verify over them with --jobs 1 and --jobs 3 under many
 option sets (every format, --only-invalid, --summary, --no-history,
---fields, --encoding gbk, --mask, --input-encoding auto, standard input from
-a pipe, --column on a CSV) and compares standard output, standard error and
-the exit status byte for byte.
+--fields, --encoding gbk, --mask, --input-encoding auto, standard input,
+--column on a CSV, --stream on files, standard input and a column) and
+compares standard output, standard error and the exit status byte for byte.
 
 Usage: check_jobs.py --program IDTOOL [--emulator WINE_RUN] [--lines N]
 """
@@ -102,14 +102,20 @@ def write_inputs(folder, lines):
     return names, str(csv)
 
 
-def run(command, stdin_path=None):
+def run(command, stdin_path=None, pipe=False):
+    """Standard output, error and exit status; standard input from a file, or
+    its bytes through a pipe."""
     with tempfile.TemporaryFile() as out, tempfile.TemporaryFile() as err:
-        stdin = open(stdin_path, "rb") if stdin_path else subprocess.DEVNULL
-        try:
-            status = subprocess.run(command, stdin=stdin, stdout=out, stderr=err, timeout=900).returncode
-        finally:
-            if stdin_path:
-                stdin.close()
+        if pipe:
+            data = Path(stdin_path).read_bytes()
+            status = subprocess.run(command, input=data, stdout=out, stderr=err, timeout=900).returncode
+        else:
+            stdin = open(stdin_path, "rb") if stdin_path else subprocess.DEVNULL
+            try:
+                status = subprocess.run(command, stdin=stdin, stdout=out, stderr=err, timeout=900).returncode
+            finally:
+                if stdin_path:
+                    stdin.close()
         out.seek(0)
         err.seek(0)
         return out.read(), err.read(), status
@@ -131,16 +137,21 @@ def main():
     failures = 0
     with tempfile.TemporaryDirectory() as work:
         files, csv = write_inputs(Path(work), options.lines)
-        cases = [(extra, files, None) for extra in option_sets]
-        cases.append((["--summary"], ["-"], files[1]))               # standard input, with its mark
-        cases.append((["--column", "number", "--summary"], [csv], None))
-        cases.append((["--column", "2", "--only-invalid"], [csv], None))
-        for extra, inputs, stdin in cases:
+        cases = [(extra, files, None, False) for extra in option_sets]
+        cases.append((["--summary"], ["-"], files[1], False))        # standard input, with its mark
+        cases.append((["--format", "jsonl"], ["-"], files[1], True))  # the same through a pipe
+        cases.append((["--column", "number", "--summary"], [csv], None, False))
+        cases.append((["--column", "2", "--only-invalid"], [csv], None, False))
+        # For SQL engines: rows in, rows out, from files, standard input and a column.
+        cases.append((["--stream"], files, None, False))
+        cases.append((["--stream"], ["-"], files[2], True))
+        cases.append((["--column", "2", "--stream"], [csv], None, False))
+        for extra, inputs, stdin, pipe in cases:
             # Global options (--encoding, --mask) may follow the command too.
             results = {}
             for jobs in ("1", "3"):
-                results[jobs] = run(prefix + ["verify", "--jobs", jobs] + extra + inputs, stdin)
-            label = " ".join(extra + (["< stdin"] if stdin else []))
+                results[jobs] = run(prefix + ["verify", "--jobs", jobs] + extra + inputs, stdin, pipe)
+            label = " ".join(extra + (["| stdin" if pipe else "< stdin"] if stdin else []))
             one, three = results["1"], results["3"]
             if one == three:
                 print(f"ok   {label}: {len(one[0])} bytes, exit {one[2]}")
