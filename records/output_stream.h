@@ -58,6 +58,23 @@ public:
     // Hands what was written before `mark` to the sink, keeping the rest.
     bool flushUpTo(uint64_t mark);
 
+    // For a stream that writes into storage handed round (a worker's chunk
+    // of records): from now on it writes into `storage`, which must not be
+    // the current buffer's, when nothing is buffered.
+    void redirect(char* storage, std::size_t capacity) {
+        buffer_ = storage;
+        capacity_ = capacity;
+        used_ = 0;
+    }
+    // Hands what is buffered to the caller, who reads it from the storage,
+    // instead of to the sink: returns its size and empties the buffer.
+    std::size_t takeBuffered() {
+        const std::size_t taken = used_;
+        drained_ += used_;
+        used_ = 0;
+        return taken;
+    }
+
     // What is buffered (for memory-only streams and tests).
     const char* data() const { return buffer_; }
     std::size_t size() const { return used_; }

@@ -31,18 +31,18 @@ constexpr std::size_t tailRoom = 256;
 static_assert(tailRoom > lineHoldLimit + 2, "a line running past the tail room is longer than what is held");
 // What a worker reads of a stream at once, at most.
 constexpr std::size_t streamBytes = std::size_t{64} << 10;
-// A chunk's records beyond this go to the writer before the chunk is done
-// (a range of numbers makes less, whatever the format).
-constexpr std::size_t handOffBytes = std::size_t{2} << 20;
-// A worker's buffer of records, drained into its chunk's output.
-constexpr std::size_t workerOutputBytes = std::size_t{16} << 10;
+// The room for a chunk's records, which a worker writes in place: past it
+// they go to the writer before the chunk is done (a range of numbers makes
+// less, whatever the format).
+constexpr std::size_t outputBytes = std::size_t{2} << 20;
 
 struct Slot {
     bool inUse = false;
     uint64_t sequence = 0;
     int input = 0;
     uint64_t inputBytesDone = 0;  // for the progress line: how far into its input the chunk ends
-    std::vector<char> output;
+    std::unique_ptr<char[]> output = std::unique_ptr<char[]>(new char[outputBytes]);
+    std::size_t outputSize = 0;
     bool outputReady = false;     // the output waits for the writer
     bool finished = false;
     bool failed = false;          // a read (or open) error ended the chunk
@@ -111,12 +111,12 @@ struct Job {
     int errorNumber = 0;
 };
 
-// Appends a worker's records to the output of its chunk's slot; past
-// handOffBytes the worker hands them to the writer first.
+// When a chunk's room for records is full, the worker hands them to the
+// writer and waits until they are written.
 struct SlotSink {
     class Worker* worker;
 };
-long long appendToSlot(void* context, const char* bytes, std::size_t count, bool final);
+long long handToWriter(void* context, const char* bytes, std::size_t count, bool final);
 
 class Worker {
 public:
@@ -126,13 +126,14 @@ public:
           claimLock_(claimLock),
           cursor_(cursor),
           inputs_(inputs),
-          out_(storage_, sizeof storage_, appendToSlot, &sink_),
+          out_(nullptr, 0, handToWriter, &sink_),
           verifier_(options, out_, encoding, mask, yearLimit) {}
 
     void run() {
         Job job;
         while (claim(job)) {
             job_ = &job;
+            out_.redirect(job.slot->output.get(), outputBytes);
             if (job.range)
                 verifyRange(job);
             else
@@ -141,16 +142,14 @@ public:
         }
     }
 
-    // The sink's work: keeps the records, handing them over when they grow.
-    void append(const char* bytes, std::size_t count) {
-        std::vector<char>& output = job_->slot->output;
-        output.insert(output.end(), bytes, bytes + count);
-        if (output.size() < handOffBytes) return;
+    // The sink's work: the chunk's room is full.
+    void handOver(std::size_t count) {
         std::unique_lock<std::mutex> lock(pipeline_.mutex);
+        job_->slot->outputSize = count;
         job_->slot->outputReady = true;
         pipeline_.ready.notify_all();
+        // (Cancelled, nobody writes it: it is dropped.)
         pipeline_.taken.wait(lock, [&] { return !job_->slot->outputReady || pipeline_.cancelled; });
-        if (pipeline_.cancelled) output.clear();  // nobody writes it now
     }
 
 private:
@@ -240,7 +239,7 @@ private:
         slot.sequence = job.sequence;
         slot.input = job.input;
         slot.inputBytesDone = job.range ? job.end : cursor_.bytesRead - cursor_.carried;
-        slot.output.clear();
+        slot.outputSize = 0;
         slot.outputReady = false;
         slot.finished = false;
         slot.failed = false;
@@ -497,9 +496,10 @@ private:
     }
 
     void finish(Job& job) {
-        out_.flush();
+        const std::size_t written = out_.takeBuffered();
         std::lock_guard<std::mutex> lock(pipeline_.mutex);
         Slot& slot = *job.slot;
+        slot.outputSize = written;
         slot.counts = verifier_.counts();
         verifier_.clearCounts();
         slot.failed = job.failed;
@@ -519,13 +519,12 @@ private:
     std::vector<char> buffer_ = std::vector<char>(std::max(1 + rangeBytes + tailRoom, streamBytes) + 1);
     char longHead_[lineHoldLimit + 1] = {};
     SlotSink sink_{this};
-    char storage_[workerOutputBytes];
-    OutputStream out_;
+    OutputStream out_;  // writes into the room of the chunk's slot
     LineVerifier verifier_;
 };
 
-long long appendToSlot(void* context, const char* bytes, std::size_t count, bool) {
-    static_cast<SlotSink*>(context)->worker->append(bytes, count);
+long long handToWriter(void* context, const char*, std::size_t count, bool) {
+    static_cast<SlotSink*>(context)->worker->handOver(count);
     return static_cast<long long>(count);
 }
 
@@ -550,10 +549,8 @@ int runVerifyInParallel(const VerifyOptions& options, const std::vector<std::str
     if (!options.stream) header.writeHeader();
 
     Pipeline pipeline;
-    // Room for every worker's chunk and two done ones waiting to be written;
-    // each slot's output set aside once, so that it never grows by doubling.
+    // Room for every worker's chunk and two done ones waiting to be written.
     pipeline.slots.resize(static_cast<std::size_t>(workers + 2));
-    for (Slot& slot : pipeline.slots) slot.output.reserve(handOffBytes + workerOutputBytes);
     std::mutex claimLock;
     Cursor cursor;
     std::vector<std::unique_ptr<Worker>> crew;
@@ -589,7 +586,7 @@ int runVerifyInParallel(const VerifyOptions& options, const std::vector<std::str
         }
         if (slot == nullptr) break;
         // The worker leaves the slot alone until it is handed back.
-        if (!slot->output.empty()) session.out.writeThrough(slot->output.data(), slot->output.size());
+        if (slot->outputSize > 0) session.out.writeThrough(slot->output.get(), slot->outputSize);
         if (slot->input != progressInput) {
             if (progressInput >= 0) session.progress.finishInput();
             // The inputs before it are done with.
@@ -615,7 +612,7 @@ int runVerifyInParallel(const VerifyOptions& options, const std::vector<std::str
             ++sequence;
             pipeline.slotFreed.notify_all();
         } else {
-            slot->output.clear();
+            slot->outputSize = 0;
             slot->outputReady = false;
             pipeline.taken.notify_all();
         }
