@@ -19,6 +19,20 @@ inline constexpr int checkWeights[stemLength] = {7, 9, 10, 5, 8, 4, 2, 1, 6, 3, 
 // Check character for remainders 0-10: (12 - remainder) mod 11, 10 as 'X'.
 inline constexpr char checkCharacters[11] = {'1', '0', 'X', '9', '8', '7', '6', '5', '4', '3', '2'};
 
+// The check character of a weighted sum of 17 digits (0-900), looked up by
+// the sum instead of dividing it by 11. 1024 entries, a power of 2: a sum of
+// other bytes, whose character the caller throws away, stays inside the
+// table by its low bits alone.
+constexpr unsigned checkSumTableSize = 1024;
+struct CheckCharacterOfSum {
+    char ofSum[checkSumTableSize];
+};
+inline constexpr CheckCharacterOfSum checkCharacterOfSum = [] {
+    CheckCharacterOfSum table{};
+    for (unsigned sum = 0; sum < checkSumTableSize; ++sum) table.ofSum[sum] = checkCharacters[sum % 11];
+    return table;
+}();
+
 // Value of one character of a number: its byte as a signed 8-bit value minus
 // '0'. Digits give 0-9, 'X' 40, 'x' 72, bytes 0x80-0xFF give -176 to -49.
 inline int digitValue(char c) {
