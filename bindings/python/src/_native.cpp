@@ -492,6 +492,19 @@ RegionEntry& regionEntry(int32_t code) {
     return entries.back();
 }
 
+// Fetches into the cache the slot of a code (`slot`) or the entry it names
+// (`entry`), when there is one, rows before the row that reads it.
+inline void prefetchSlot(int32_t code) {
+    if (!entrySlots.empty() && code >= 0 && code < codeSlots) __builtin_prefetch(&entrySlots[code]);
+}
+
+inline void prefetchEntry(int32_t code) {
+    if (entrySlots.empty() || code < 0 || code >= codeSlots || entrySlots[code] == 0) return;
+    const char* entry = reinterpret_cast<const char*>(&entries[entrySlots[code] - 1]);
+    __builtin_prefetch(entry);
+    __builtin_prefetch(entry + 64);
+}
+
 // The Nationality of a valid number's code (borrowed), from the library's
 // record of `text` (`held` bytes of `length`), made once per code.
 PyObject* entryNationality(RegionEntry& entry, int kind, const char* text, size_t held, uint64_t length,
@@ -740,6 +753,10 @@ py::object verifyOne(const py::object& value, const py::object& yearLimitValue) 
 // ---- Verify: a batch -------------------------------------------------------------------------
 
 constexpr size_t chunkRows = 65536;
+// How many rows ahead a row's region entry and date are fetched, and a
+// list's item.
+constexpr size_t prefetchRows = 8;
+constexpr size_t prefetchItems = 8;
 // A chunk's strings may be long: signals are checked again after reading
 // this many code units of them.
 constexpr uint64_t scanBudget = 64u << 20;
@@ -862,17 +879,17 @@ private:
     size_t count_ = 0;
 };
 
-// A chunk's items: where their bytes are, the references that keep the
-// items alive while they are read, and the prefixes of strings that are not
-// compact ASCII.
+// A chunk's items: where their bytes are. A str's or a bytes object's first
+// bytes (all a verdict reads) are copied into the chunk's buffer, one after
+// the other, so that no item is referenced while the GIL is released and
+// each item is read once; the elements of a bytes array are read in place
+// (the array is the batch's own reference), those of a str array encoded
+// into the buffer.
 class ChunkItems {
 public:
-    explicit ChunkItems(size_t rows) : texts(rows), missing(rows), prefixes_(new char[rows * prefixCapacity]) {
-        held_.reserve(rows);
-    }
+    explicit ChunkItems(size_t rows) : texts(rows), missing(rows), buffer_(new char[rows * prefixCapacity]) {}
     ChunkItems(const ChunkItems&) = delete;
     ChunkItems& operator=(const ChunkItems&) = delete;
-    ~ChunkItems() { release(); }
 
     std::vector<Text> texts;
     std::vector<uint8_t> missing;
@@ -880,8 +897,8 @@ public:
     // Locates the items start to start + rows of the source: raises
     // TypeError naming the position of an item that is no text.
     void take(const Source& source, size_t start, size_t rows) {
-        release();
         source.checkLength();
+        char* out = buffer_.get();
         uint64_t scanned = 0;
         for (size_t r = 0; r < rows; ++r) {
             Text& text = texts[r];
@@ -905,7 +922,6 @@ public:
                 while (characters > 0 && unit(characters - 1) == 0) --characters;
                 // The element's code points, aligned for reading in place
                 // when the array's are.
-                char* out = prefix(r);
                 uint64_t total = 0;
                 size_t held = 0;
                 if (reinterpret_cast<uintptr_t>(element) % alignof(uint32_t) == 0) {
@@ -918,26 +934,32 @@ public:
                     for (size_t k = first; k < characters; ++k) total += utf8Length(unit(k));
                 }
                 text = {out, held, total};
+                out += held;
                 scanned += characters;
                 break;
             }
             default: {
+                // The objects of the rows ahead are fetched into the cache:
+                // a list's items may lie anywhere in memory.
+                if (r + prefetchItems < rows) {
+                    const uintptr_t ahead = reinterpret_cast<uintptr_t>(source.item(start + r + prefetchItems));
+                    __builtin_prefetch(reinterpret_cast<const void*>(ahead));
+                    __builtin_prefetch(reinterpret_cast<const void*>(ahead + 64));
+                }
                 PyObject* item = source.item(start + r);
-                Py_INCREF(item);
-                held_.push_back(item);
                 if (PyUnicode_Check(item)) {
                     if (isCompactAscii(item)) {
-                        const size_t length = static_cast<size_t>(PyUnicode_GET_LENGTH(item));
-                        text = {static_cast<const char*>(PyUnicode_DATA(item)), length, length};
+                        text = copied(static_cast<const char*>(PyUnicode_DATA(item)),
+                                      static_cast<size_t>(PyUnicode_GET_LENGTH(item)), out);
                     } else {
                         uint64_t total = 0;
-                        const size_t held = strPrefix(item, prefix(r), total);
-                        text = {prefix(r), held, total};
+                        const size_t held = strPrefix(item, out, total);
+                        text = {out, held, total};
+                        out += held;
                         scanned += static_cast<uint64_t>(PyUnicode_GET_LENGTH(item));
                     }
                 } else if (PyBytes_Check(item)) {
-                    const size_t length = static_cast<size_t>(PyBytes_GET_SIZE(item));
-                    text = {PyBytes_AS_STRING(item), length, length};
+                    text = copied(PyBytes_AS_STRING(item), static_cast<size_t>(PyBytes_GET_SIZE(item)), out);
                 } else if (isMissing(item)) {
                     text = {nullptr, 0, 0};
                     missing[r] = 1;
@@ -959,20 +981,19 @@ public:
         }
     }
 
-    // Drops the references of the chunk's items. Dropping one may run Python
-    // code (a str subclass's __del__), so it is done where the batch allows
-    // that.
-    void release() {
-        for (PyObject* item : held_) Py_DECREF(item);
-        held_.clear();
+private:
+    // The first bytes of a text of `length` bytes, copied to `out`, which
+    // moves past them.
+    static Text copied(const char* data, size_t length, char*& out) {
+        const size_t held = length < IDN_INPUT_HELD_BYTES ? length : IDN_INPUT_HELD_BYTES;
+        std::memcpy(out, data, held);
+        const Text text{out, held, length};
+        out += held;
+        return text;
     }
 
-private:
-    char* prefix(size_t row) { return prefixes_.get() + row * prefixCapacity; }
-
-    std::vector<PyObject*> held_;
-    // Written before read; left uninitialised, as most batches need none.
-    std::unique_ptr<char[]> prefixes_;
+    // Written before read; left uninitialised.
+    std::unique_ptr<char[]> buffer_;
 };
 
 // References stored in a batch's cells but not yet counted, all the batch's
@@ -1017,6 +1038,14 @@ public:
         if (date.text == nullptr) date.text = newBirthText(row);
         if (date.uses++ == 0) touchedDates_.push_back(&date);
         return date.text;
+    }
+
+    // Fetches the shared text of a valid row's date into the cache, when
+    // it is there.
+    void prefetchDate(const Row& row) const {
+        if (pages_.empty()) return;
+        const auto& page = pages_[static_cast<size_t>(row.year)];
+        if (page) __builtin_prefetch(&page[static_cast<size_t>(row.month * 32 + row.day)]);
     }
 
     // `cells` more cells that hold None.
@@ -1092,15 +1121,16 @@ py::dict verifyBatch(const py::object& values, bool nanoseconds, const py::objec
     std::vector<ObjectField> entryColumns;
     for (const ObjectField f : entryFields)
         if (columnWanted[f]) entryColumns.push_back(f);
-    // The wanted fields whose references are counted as they are stored: all
-    // but the entry's and the birth-date text.
-    std::vector<ObjectField> countedColumns;
+    // The wanted fields that are None in every refused row, and those None
+    // in every valid one.
+    std::vector<ObjectField> validOnlyColumns, refusedOnlyColumns;
     size_t wantedCount = 0;
     for (int f = 0; f < objectFieldCount; ++f) {
         if (!columnWanted[f]) continue;
         ++wantedCount;
-        if (f != birthTextField && (f < provinceField || f > nowField))
-            countedColumns.push_back(static_cast<ObjectField>(f));
+        if (f >= kindField) validOnlyColumns.push_back(static_cast<ObjectField>(f));
+        if (f == reasonField || f == messageField || f == hintField || f == upgradedField)
+            refusedOnlyColumns.push_back(static_cast<ObjectField>(f));
     }
     const bool needEntry = inUseWanted || columnWanted[nationalityField] || !entryColumns.empty();
     const bool withHint = columnWanted[hintField] || columnWanted[upgradedField];
@@ -1162,72 +1192,101 @@ py::dict verifyBatch(const py::object& values, bool nanoseconds, const py::objec
             }
         }
 
-        PyObject* fields[objectFieldCount];
-        for (size_t r = 0; r < chunk; ++r) {
-            const size_t i = start + r;
-            const Row& row = rows[r];
-            if (row.reason == nullRow) {
-                for (int f = 0; f < objectFieldCount; ++f)
-                    if (columnWanted[f]) cells[f][i] = Py_None;
-                deferred.useNone(wantedCount);
-                if (inUseData != nullptr) inUseData[i] = false;
-                continue;
-            }
-            // The row's objects, borrowed; a message of a long text and an
-            // upgraded number are new, owned here until their cells count
-            // them. Whatever may raise comes before the birth-date text,
-            // whose use is counted at once.
-            const bool isValid = row.reason == IDN_VALID;
-            fields[reasonField] = reasonObject(row.reason);
-            fields[checkField] = checkObject(row.check);
-            fields[hintField] = hintObject(row.hint);
-            fields[kindField] = kindObject(row.kind);
-            fields[sexField] = sexObject(row.sex);
-            fields[messageField] = Py_None;
-            fields[upgradedField] = Py_None;
-            fields[nationalityField] = Py_None;
-            fields[birthTextField] = Py_None;
-            for (const ObjectField f : entryFields) fields[f] = Py_None;
-            py::object freshMessage, freshUpgraded;
-            if (columnWanted[messageField]) {
-                bool fresh = false;
-                fields[messageField] = messageObject(row.reason, items.texts[r].length, fresh);
-                if (fresh) freshMessage = py::reinterpret_steal<py::object>(fields[messageField]);
-            }
-            if (columnWanted[upgradedField] && row.hint == IDN_HINT_FIFTEEN_DIGITS) {
-                freshUpgraded =
-                    py::reinterpret_steal<py::object>(newText(&upgraded[r * numberLength], numberLength));
-                fields[upgradedField] = freshUpgraded.ptr();
-            }
-            RegionEntry* entry = nullptr;
-            if (isValid && needEntry) {
-                entry = &regionEntry(row.code);
-                if (columnWanted[nationalityField]) {
-                    const Text& text = items.texts[r];
-                    fields[nationalityField] =
-                        entryNationality(*entry, row.kind, text.data, text.held, text.length, year);
+        // The cells of the chunk's rows. The fixed names (reasons, checks,
+        // hints, kinds, sexes, kept messages) are few and stay in cache, so
+        // each cell counts its reference at once; None's uses are added up
+        // here and counted per chunk (one object's count, incremented for
+        // nearly every cell, would chain every row's stores); the entries'
+        // objects and the birth-date texts by `deferred`. The entry and the
+        // date of a row a few rows ahead are fetched early.
+        Py_ssize_t nones = 0;
+        try {
+            for (size_t r = 0; r < chunk; ++r) {
+                if (needEntry && r + 2 * prefetchRows < chunk && rows[r + 2 * prefetchRows].reason == IDN_VALID)
+                    prefetchSlot(rows[r + 2 * prefetchRows].code);
+                if (r + prefetchRows < chunk) {
+                    const Row& ahead = rows[r + prefetchRows];
+                    if (ahead.reason == IDN_VALID) {
+                        if (needEntry) prefetchEntry(ahead.code);
+                        if (columnWanted[birthTextField]) deferred.prefetchDate(ahead);
+                    }
                 }
-                for (const ObjectField f : entryFields) fields[f] = entryObject(*entry, f);
+                const size_t i = start + r;
+                const Row& row = rows[r];
+                if (row.reason == nullRow) {
+                    for (int f = 0; f < objectFieldCount; ++f)
+                        if (columnWanted[f]) cells[f][i] = Py_None;
+                    nones += static_cast<Py_ssize_t>(wantedCount);
+                    if (inUseData != nullptr) inUseData[i] = false;
+                    continue;
+                }
+                auto put = [&](ObjectField f, PyObject* object) {
+                    cells[f][i] = object;
+                    if (object == Py_None) {
+                        ++nones;
+                    } else {
+                        Py_INCREF(object);
+                    }
+                };
+                if (row.reason != IDN_VALID) {
+                    // Whatever may raise comes before the first cell is stored.
+                    PyObject* message = Py_None;
+                    bool freshMessage = false;
+                    if (columnWanted[messageField])
+                        message = messageObject(row.reason, items.texts[r].length, freshMessage);
+                    PyObject* upgradedText = Py_None;
+                    if (columnWanted[upgradedField] && row.hint == IDN_HINT_FIFTEEN_DIGITS)
+                        upgradedText = newText(&upgraded[r * numberLength], numberLength);
+                    if (columnWanted[reasonField]) put(reasonField, reasonObject(row.reason));
+                    if (columnWanted[messageField]) {
+                        if (freshMessage) {
+                            cells[messageField][i] = message;  // the cell's own reference
+                        } else {
+                            put(messageField, message);
+                        }
+                    }
+                    if (columnWanted[checkField]) put(checkField, checkObject(row.check));
+                    if (columnWanted[hintField]) put(hintField, hintObject(row.hint));
+                    if (columnWanted[upgradedField]) {
+                        cells[upgradedField][i] = upgradedText;  // None's use counted, or the text's own
+                        if (upgradedText == Py_None) ++nones;
+                    }
+                    for (const ObjectField f : validOnlyColumns) cells[f][i] = Py_None;
+                    nones += static_cast<Py_ssize_t>(validOnlyColumns.size());
+                    if (inUseData != nullptr) inUseData[i] = false;
+                    continue;
+                }
+                RegionEntry* entry = nullptr;
+                PyObject* nationality = Py_None;
+                if (needEntry) {
+                    entry = &regionEntry(row.code);
+                    if (columnWanted[nationalityField]) {
+                        const Text& text = items.texts[r];
+                        nationality = entryNationality(*entry, row.kind, text.data, text.held, text.length, year);
+                    }
+                    if (inUseData != nullptr) inUseData[i] = entryInUseAtBirth(*entry, row.year);
+                }
+                bool freshBirthText = false;
+                PyObject* birthText = Py_None;
+                if (columnWanted[birthTextField]) birthText = deferred.useDate(row, freshBirthText);
+                // Nothing below raises.
+                if (birthText != Py_None) cells[birthTextField][i] = birthText;
+                for (const ObjectField f : refusedOnlyColumns) cells[f][i] = Py_None;
+                nones += static_cast<Py_ssize_t>(refusedOnlyColumns.size());
+                if (columnWanted[checkField]) put(checkField, checkObject(row.check));
+                if (columnWanted[kindField]) put(kindField, kindObject(row.kind));
+                if (columnWanted[sexField]) put(sexField, sexObject(row.sex));
+                if (columnWanted[nationalityField]) put(nationalityField, nationality);
+                if (entry != nullptr) {
+                    for (const ObjectField f : entryColumns) cells[f][i] = entryObject(*entry, f);
+                    deferred.useEntry(*entry);
+                }
             }
-            if (inUseData != nullptr) inUseData[i] = entry != nullptr && entryInUseAtBirth(*entry, row.year);
-            // A fresh birth-date text (past the dates a batch shares) is the
-            // cell's own reference.
-            bool freshBirthText = false;
-            if (isValid && columnWanted[birthTextField]) fields[birthTextField] = deferred.useDate(row, freshBirthText);
-            for (int f = 0; f < objectFieldCount; ++f)
-                if (columnWanted[f]) cells[f][i] = fields[f];
-            // The few objects of the first fields are counted as they are
-            // stored (always in cache); the entry's objects and the shared
-            // birth-date texts by `deferred`.
-            for (const ObjectField f : countedColumns) Py_INCREF(fields[f]);
-            if (!isValid && columnWanted[birthTextField]) deferred.useNone(1);
-            if (entry != nullptr) {
-                deferred.useEntry(*entry);
-            } else {
-                deferred.useNone(entryColumns.size());
-            }
+        } catch (...) {
+            deferred.useNone(static_cast<size_t>(nones));
+            throw;
         }
-        items.release();
+        deferred.useNone(static_cast<size_t>(nones));
         checkSignals();
     }
     deferred.apply();
