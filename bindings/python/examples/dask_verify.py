@@ -76,7 +76,8 @@ def block_lines(block, first):
         text = text[1:]
     lines = text.split("\n")
     last = lines.pop()
-    lines = [line[:-1] if line.endswith("\r") else line for line in lines]
+    if "\r" in text:  # most files have no CR: no pass over their lines
+        lines = [line[:-1] if line.endswith("\r") else line for line in lines]
     if last:
         lines.append(last)
     return lines
@@ -189,17 +190,21 @@ def read_numbers(files, column, header, blocksize):
     return dd.from_delayed(parts, meta=meta, verify_meta=False)
 
 
-def verdict_names(frame):
-    """Each row's verdict: valid, its reason, or no_column (no cell)."""
-    names = frame["reason"].astype(object).copy()
-    names[frame["valid"].fillna(False).astype(bool).to_numpy()] = "valid"
-    names[frame["valid"].isna().to_numpy()] = "no_column"
-    return names
+def verdict_counts(frame):
+    """A partition's count of rows per verdict (valid, each reason,
+    no_column: no cell), as a small Series: only it leaves the worker."""
+    valid = frame["valid"].array
+    counts = frame["reason"].value_counts()  # the refused rows' reasons
+    counts["valid"] = int(valid.sum())  # NA (no cell) skipped
+    counts["no_column"] = int(valid.isna().sum())
+    return counts.astype("int64")
 
 
 def summary(verdicts, header=False):
-    """The count of rows per verdict, computed on the cluster, in idtool's words."""
-    counts = verdicts.map_partitions(verdict_names, meta=("verdict", object)).value_counts().compute()
+    """The count of rows per verdict, counted on the workers, in idtool's words."""
+    meta = pd.Series([], dtype="int64", name="count")
+    counts = verdicts.map_partitions(verdict_counts, meta=meta).compute()
+    counts = counts.groupby(level=0).sum()
     total = int(counts.sum())
     parts = [f"{total} {'rows' if header else 'lines'}", f"{int(counts.get('valid', 0))} valid"]
     parts += [f"{int(counts.get(reason, 0))} {reason}" for reason in REASONS]
@@ -208,15 +213,20 @@ def summary(verdicts, header=False):
     return ", ".join(parts)
 
 
-def verify_files(client, files, column="number", header=True, blocksize="16MB", refused=None):
+def verify_files(client, files, column="number", header=True, blocksize="16MB", refused=None,
+                 fields=("valid", "reason", "message")):
+    """The files' partitions and the summary of their verdicts. ``fields``
+    are those verify_frame makes (None: every field); the counts need valid
+    and reason, the refused rows message too."""
     numbers = read_numbers(files, column, header, blocksize)
-    # The fields the counts and the refused rows need, not all of them.
-    verdicts = numbers.map_partitions(idnumber.verify_frame, column, fields=("valid", "reason", "message"))
+    verdicts = numbers.map_partitions(idnumber.verify_frame, column, fields=fields)
+    if not refused:
+        return numbers.npartitions, summary(verdicts, header)
+    # Kept on the workers for both the refused rows and the counts.
     verdicts = client.persist(verdicts)
-    if refused:
-        bad = verdicts[(verdicts["valid"] == False).fillna(False).astype(bool)][[column, "reason", "message"]]  # noqa: E712
-        # Binary files, so that each cell's escaped bytes are written as they were read.
-        bad.to_csv(f"{refused}/refused-*.csv", index=False, mode="wb", encoding="utf-8", errors="surrogateescape")
+    bad = verdicts[(verdicts["valid"] == False).fillna(False).astype(bool)][[column, "reason", "message"]]  # noqa: E712
+    # Binary files, so that each cell's escaped bytes are written as they were read.
+    bad.to_csv(f"{refused}/refused-*.csv", index=False, mode="wb", encoding="utf-8", errors="surrogateescape")
     return numbers.npartitions, summary(verdicts, header)
 
 
