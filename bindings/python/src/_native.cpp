@@ -34,6 +34,10 @@
 
 #include <datetime.h>
 
+#if defined(__x86_64__)
+#include <immintrin.h>
+#endif
+
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -752,7 +756,7 @@ py::object verifyOne(const py::object& value, const py::object& yearLimitValue) 
 
 // ---- Verify: a batch -------------------------------------------------------------------------
 
-constexpr size_t chunkRows = 65536;
+constexpr size_t chunkRows = 16384;
 // How many rows ahead a row's region entry and date are fetched, and a
 // list's item.
 constexpr size_t prefetchRows = 8;
@@ -1102,6 +1106,68 @@ py::array_t<T> newColumn(size_t count) {
     return py::array_t<T>(static_cast<py::ssize_t>(count));
 }
 
+// Stores a cell of a column past the cache (the cell is not read again
+// here); storesDone() orders the stores before anything after it.
+inline void storeCell(PyObject** cell, PyObject* object) {
+#if defined(__x86_64__)
+    _mm_stream_si64(reinterpret_cast<long long*>(cell), reinterpret_cast<long long>(object));
+#else
+    *cell = object;
+#endif
+}
+
+inline void storesDone() {
+#if defined(__x86_64__)
+    _mm_sfence();
+#endif
+}
+
+// A column of names, one per value of a byte of the row: reasons, check
+// characters, hints, kinds, sexes (None for 0 and for a row of nulls).
+struct NameColumn {
+    ObjectField field;
+    uint8_t (*key)(const Row&);
+    PyObject* (*name)(int);
+};
+
+const NameColumn allNameColumns[] = {
+    {reasonField, [](const Row& row) -> uint8_t { return row.reason; }, [](int key) { return reasonObject(key); }},
+    {checkField, [](const Row& row) -> uint8_t { return static_cast<uint8_t>(row.check); },
+     [](int key) { return checkObject(static_cast<char>(key)); }},
+    {hintField, [](const Row& row) -> uint8_t { return row.hint; }, [](int key) { return hintObject(key); }},
+    {kindField, [](const Row& row) -> uint8_t { return row.kind; }, [](int key) { return kindObject(key); }},
+    {sexField, [](const Row& row) -> uint8_t { return row.sex; }, [](int key) { return sexObject(key); }},
+};
+
+// A wanted column of names and its names by key, made when the batch begins.
+struct NameTable {
+    ObjectField field;
+    uint8_t (*key)(const Row&);
+    PyObject* names[256];
+};
+
+// Fills a chunk's cells of a column of names and counts their references;
+// returns the cells that hold None. Never raises.
+Py_ssize_t fillNames(const NameTable& column, PyObject** out, const Row* rows, size_t count) {
+    Py_ssize_t uses[256] = {};
+    for (size_t r = 0; r < count; ++r) {
+        const uint8_t key = column.key(rows[r]);
+        storeCell(out + r, column.names[key]);
+        ++uses[key];
+    }
+    Py_ssize_t nones = 0;
+    for (int key = 0; key < 256; ++key) {
+        if (uses[key] == 0) continue;
+        PyObject* const name = column.names[key];
+        if (name == Py_None) {
+            nones += uses[key];
+        } else {
+            Py_SET_REFCNT(name, Py_REFCNT(name) + uses[key]);
+        }
+    }
+    return nones;
+}
+
 // The batch's columns: valid and missing (the rows of nulls) as NumPy bool
 // arrays, birth_date (days, or nanoseconds since 1970) and in_use_at_birth
 // when asked for, and the object fields named in `wanted` (None: all).
@@ -1121,16 +1187,13 @@ py::dict verifyBatch(const py::object& values, bool nanoseconds, const py::objec
     std::vector<ObjectField> entryColumns;
     for (const ObjectField f : entryFields)
         if (columnWanted[f]) entryColumns.push_back(f);
-    // The wanted fields that are None in every refused row, and those None
-    // in every valid one.
-    std::vector<ObjectField> validOnlyColumns, refusedOnlyColumns;
-    size_t wantedCount = 0;
-    for (int f = 0; f < objectFieldCount; ++f) {
-        if (!columnWanted[f]) continue;
-        ++wantedCount;
-        if (f >= kindField) validOnlyColumns.push_back(static_cast<ObjectField>(f));
-        if (f == reasonField || f == messageField || f == hintField || f == upgradedField)
-            refusedOnlyColumns.push_back(static_cast<ObjectField>(f));
+    // The columns of names, each name made now.
+    std::vector<NameTable> nameColumns;
+    for (const NameColumn& column : allNameColumns) {
+        if (!columnWanted[column.field]) continue;
+        NameTable table{column.field, column.key, {}};
+        for (int key = 0; key < 256; ++key) table.names[key] = column.name(key);
+        nameColumns.push_back(table);
     }
     const bool needEntry = inUseWanted || columnWanted[nationalityField] || !entryColumns.empty();
     const bool withHint = columnWanted[hintField] || columnWanted[upgradedField];
@@ -1162,6 +1225,7 @@ py::dict verifyBatch(const py::object& values, bool nanoseconds, const py::objec
     const size_t rowsPerChunk = count < chunkRows ? count : chunkRows;
     ChunkItems items(rowsPerChunk);
     const std::unique_ptr<Row[]> rows(new Row[rowsPerChunk]);
+    const std::unique_ptr<RegionEntry*[]> rowEntries(new RegionEntry*[rowsPerChunk]);
     const std::unique_ptr<char[]> upgraded(withHint ? new char[rowsPerChunk * numberLength] : nullptr);
     DeferredReferences deferred(entryColumns);
 
@@ -1192,13 +1256,18 @@ py::dict verifyBatch(const py::object& values, bool nanoseconds, const py::objec
             }
         }
 
-        // The cells of the chunk's rows. The fixed names (reasons, checks,
-        // hints, kinds, sexes, kept messages) are few and stay in cache, so
-        // each cell counts its reference at once; None's uses are added up
-        // here and counted per chunk (one object's count, incremented for
-        // nearly every cell, would chain every row's stores); the entries'
-        // objects and the birth-date texts by `deferred`. The entry and the
-        // date of a row a few rows ahead are fetched early.
+        // The cells of the chunk's rows, in two passes. The first, row by
+        // row, does all that may make an object or raise: the region
+        // entries (fetched a few rows ahead), in_use_at_birth, and the
+        // columns of objects not shared by every batch (messages, upgraded
+        // numbers, nationalities, birth-date texts). The second fills each
+        // column of shared objects (names, region texts and tuples) in one
+        // pass over the chunk, writing its cells past the cache, so that
+        // only the new cells move to memory and the region entries stay in
+        // the cache. None's uses are added up and counted per chunk (one
+        // object's count, incremented for nearly every cell, would chain
+        // every row's stores), the names' per column, the entries' objects
+        // and the birth-date texts by `deferred`.
         Py_ssize_t nones = 0;
         try {
             for (size_t r = 0; r < chunk; ++r) {
@@ -1213,79 +1282,75 @@ py::dict verifyBatch(const py::object& values, bool nanoseconds, const py::objec
                 }
                 const size_t i = start + r;
                 const Row& row = rows[r];
-                if (row.reason == nullRow) {
-                    for (int f = 0; f < objectFieldCount; ++f)
-                        if (columnWanted[f]) cells[f][i] = Py_None;
-                    nones += static_cast<Py_ssize_t>(wantedCount);
-                    if (inUseData != nullptr) inUseData[i] = false;
-                    continue;
-                }
-                auto put = [&](ObjectField f, PyObject* object) {
-                    cells[f][i] = object;
-                    if (object == Py_None) {
-                        ++nones;
-                    } else {
-                        Py_INCREF(object);
-                    }
-                };
-                if (row.reason != IDN_VALID) {
-                    // Whatever may raise comes before the first cell is stored.
-                    PyObject* message = Py_None;
-                    bool freshMessage = false;
+                rowEntries[r] = nullptr;
+                if (inUseData != nullptr) inUseData[i] = false;
+                PyObject* message = Py_None;
+                PyObject* upgradedText = Py_None;
+                PyObject* nationality = Py_None;
+                PyObject* birthText = Py_None;
+                bool freshMessage = false, freshBirthText = false;
+                if (row.reason != nullRow && row.reason != IDN_VALID) {
                     if (columnWanted[messageField])
                         message = messageObject(row.reason, items.texts[r].length, freshMessage);
-                    PyObject* upgradedText = Py_None;
                     if (columnWanted[upgradedField] && row.hint == IDN_HINT_FIFTEEN_DIGITS)
-                        upgradedText = newText(&upgraded[r * numberLength], numberLength);
-                    if (columnWanted[reasonField]) put(reasonField, reasonObject(row.reason));
-                    if (columnWanted[messageField]) {
-                        if (freshMessage) {
-                            cells[messageField][i] = message;  // the cell's own reference
-                        } else {
-                            put(messageField, message);
+                        upgradedText = newText(&upgraded[r * numberLength], numberLength);  // the cell's own
+                } else if (row.reason == IDN_VALID) {
+                    if (needEntry) {
+                        RegionEntry& entry = regionEntry(row.code);
+                        if (columnWanted[nationalityField]) {
+                            const Text& text = items.texts[r];
+                            nationality = entryNationality(entry, row.kind, text.data, text.held, text.length, year);
                         }
+                        if (inUseData != nullptr) inUseData[i] = entryInUseAtBirth(entry, row.year);
+                        rowEntries[r] = &entry;
                     }
-                    if (columnWanted[checkField]) put(checkField, checkObject(row.check));
-                    if (columnWanted[hintField]) put(hintField, hintObject(row.hint));
-                    if (columnWanted[upgradedField]) {
-                        cells[upgradedField][i] = upgradedText;  // None's use counted, or the text's own
-                        if (upgradedText == Py_None) ++nones;
-                    }
-                    for (const ObjectField f : validOnlyColumns) cells[f][i] = Py_None;
-                    nones += static_cast<Py_ssize_t>(validOnlyColumns.size());
-                    if (inUseData != nullptr) inUseData[i] = false;
-                    continue;
+                    // Counted at once, or the cell's own reference; nothing
+                    // below raises.
+                    if (columnWanted[birthTextField]) birthText = deferred.useDate(row, freshBirthText);
                 }
-                RegionEntry* entry = nullptr;
-                PyObject* nationality = Py_None;
-                if (needEntry) {
-                    entry = &regionEntry(row.code);
-                    if (columnWanted[nationalityField]) {
-                        const Text& text = items.texts[r];
-                        nationality = entryNationality(*entry, row.kind, text.data, text.held, text.length, year);
+                if (columnWanted[messageField]) {
+                    cells[messageField][i] = message;
+                    if (message == Py_None) {
+                        ++nones;
+                    } else if (!freshMessage) {
+                        Py_INCREF(message);
                     }
-                    if (inUseData != nullptr) inUseData[i] = entryInUseAtBirth(*entry, row.year);
                 }
-                bool freshBirthText = false;
-                PyObject* birthText = Py_None;
-                if (columnWanted[birthTextField]) birthText = deferred.useDate(row, freshBirthText);
-                // Nothing below raises.
-                if (birthText != Py_None) cells[birthTextField][i] = birthText;
-                for (const ObjectField f : refusedOnlyColumns) cells[f][i] = Py_None;
-                nones += static_cast<Py_ssize_t>(refusedOnlyColumns.size());
-                if (columnWanted[checkField]) put(checkField, checkObject(row.check));
-                if (columnWanted[kindField]) put(kindField, kindObject(row.kind));
-                if (columnWanted[sexField]) put(sexField, sexObject(row.sex));
-                if (columnWanted[nationalityField]) put(nationalityField, nationality);
-                if (entry != nullptr) {
-                    for (const ObjectField f : entryColumns) cells[f][i] = entryObject(*entry, f);
-                    deferred.useEntry(*entry);
+                if (columnWanted[upgradedField]) {
+                    cells[upgradedField][i] = upgradedText;
+                    if (upgradedText == Py_None) ++nones;
+                }
+                if (columnWanted[nationalityField]) {
+                    cells[nationalityField][i] = nationality;
+                    if (nationality == Py_None) {
+                        ++nones;
+                    } else {
+                        Py_INCREF(nationality);
+                    }
+                }
+                if (columnWanted[birthTextField]) {
+                    cells[birthTextField][i] = birthText;
+                    if (birthText == Py_None) ++nones;
                 }
             }
         } catch (...) {
             deferred.useNone(static_cast<size_t>(nones));
             throw;
         }
+        for (const NameTable& column : nameColumns)
+            nones += fillNames(column, cells[column.field] + start, rows.get(), chunk);
+        for (const ObjectField f : entryColumns) {
+            PyObject** const out = cells[f] + start;
+            for (size_t r = 0; r < chunk; ++r) {
+                const RegionEntry* entry = rowEntries[r];
+                storeCell(out + r, entry != nullptr ? entryObject(*entry, f) : Py_None);
+                nones += entry == nullptr;
+            }
+        }
+        if (!entryColumns.empty())
+            for (size_t r = 0; r < chunk; ++r)
+                if (rowEntries[r] != nullptr) deferred.useEntry(*rowEntries[r]);
+        storesDone();
         deferred.useNone(static_cast<size_t>(nones));
         checkSignals();
     }
