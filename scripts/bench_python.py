@@ -123,15 +123,14 @@ def dask_job(path, workers, runs):
     field and with valid and reason only, its summary and partitions, and
     seconds of reading the file alone (len) on the same cluster."""
     import dask
-    from distributed import Client, LocalCluster
+    from distributed import Client
 
     sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "bindings", "python",
                                     "examples"))
     import dask_verify
 
     with dask.config.set({"temporary-directory": os.path.dirname(os.path.abspath(path))}):
-        with LocalCluster(n_workers=workers, threads_per_worker=1, processes=True, host="127.0.0.1",
-                          dashboard_address=None) as cluster, Client(cluster) as client:
+        with dask_verify.local_cluster(workers) as cluster, Client(cluster) as client:
             rows = len(dask_verify.read_numbers(path, "number", False, "16MB"))  # the workers' imports
             reading = best_of(runs, lambda: len(dask_verify.read_numbers(path, "number", False, "16MB")))
             timings, summaries = [], set()
