@@ -14,11 +14,13 @@
 // lone surrogate goes in as U+FFFD. bytes go in as they are.
 //
 // A batch is verified chunk by chunk (chunkRows rows), in three passes per
-// chunk. With the GIL held, the chunk's items are located: compact ASCII
-// strings and bytes in place, other strings as the first bytes a verdict
-// reads and their whole length (so no string gets a UTF-8 copy of itself).
-// With the GIL released, each text is verified. With the GIL held again, the
-// object columns are filled with shared objects: every text of the tables,
+// chunk. With the GIL held, the first bytes a verdict reads of each item
+// are copied into the chunk's buffer with the item's whole length (so no
+// string gets a UTF-8 copy of itself, and no item is held), the elements of
+// a bytes array located in place. With the GIL released, each text is
+// verified. With the GIL held again, the object columns are filled with
+// shared objects, a column at a time where they are shared by every batch:
+// every text of the tables,
 // every code's history and every message is made into a Python object once
 // and kept for the life of the process, as the C API keeps its texts;
 // birth-date texts are shared within the batch. Between chunks, pending
