@@ -4,15 +4,17 @@
 # a temporary folder (as scripts/test-python.sh does; run that first for the
 # Debian packages), writes 10^6 numbers, and with --dask 10^7 more, with
 # bench_numbers.py (the same files every run), and runs bench_python.py:
-# verify_many on a list and on a Series against a pure-Python loop, and the
-# Dask job on 2 worker processes against idtool verify.
+# verify_many on a list and on a Series against a pure-Python loop (the
+# ratio of each of the N rounds, their minimum and median), and the Dask
+# job on 2 worker processes against idtool verify --jobs 2 on the same file
+# and fields, with the job's stages.
 #
 #   scripts/bench-python.sh [--dask] [--runs N]
 set -eu
 cd "$(dirname "$0")/.."
 
 dask=no
-runs=5
+runs=7
 while [ $# -gt 0 ]; do
     case "$1" in
     --dask) dask=yes; shift ;;

@@ -9,13 +9,19 @@ dict of NumPy arrays, and on a NumPy array of str; verify one number at a
 time; and a straightforward pure-Python implementation of the same rules,
 as a peer library would write it (one function per number, a dict of region
 texts), whose verdicts are first checked to equal verify_many's. Each is
-timed by its best of --runs runs (wall clock, time.perf_counter).
+timed by its best of --runs runs (wall clock, time.perf_counter). The ratio
+of verify_many on a list to the pure-Python loop is also taken in each of
+--runs rounds (each round times both, one after the other), and every
+round's ratio is printed with their minimum and median.
 
 With --dask FILE (a file of numbers, one per line, 10^7 in the README): the
-same file through Dask (the example's reader, examples/dask_verify.py,
-map_partitions(idnumber.verify_frame), the counts per verdict) on a
-LocalCluster of 2 worker processes on 127.0.0.1, against `idtool verify` on
-the file; the counts must agree.
+example's job on the file (examples/dask_verify.py: its reader,
+map_partitions(idnumber.verify_frame), the counts per verdict counted on the
+workers), with every field and with valid and reason only, on a LocalCluster
+of 2 worker processes on 127.0.0.1, against `idtool verify --jobs 2` on the
+same file writing every field of every record; the counts must agree. The
+stages of the job are timed too (the reader alone; one partition's reading,
+verifying and counting in this process), to show where the time goes.
 
 Prints a Markdown table.
 """
@@ -112,37 +118,60 @@ def load_average():
         return float("nan")
 
 
-def dask_job(path, workers):
-    """Seconds of the Dask job on the file (the example's reader, which keeps
-    every byte of a line, and verify_frame), its summary and partitions, and
+def dask_job(path, workers, runs):
+    """Seconds (best of `runs`) of the example's job on the file with every
+    field and with valid and reason only, its summary and partitions, and
     seconds of reading the file alone (len) on the same cluster."""
     import dask
-    from distributed import Client, LocalCluster
+    from distributed import Client
 
     sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "bindings", "python",
                                     "examples"))
     import dask_verify
 
-    def read():
-        return dask_verify.read_numbers(path, "number", False, "16MB")
-
     with dask.config.set({"temporary-directory": os.path.dirname(os.path.abspath(path))}):
-        with LocalCluster(n_workers=workers, threads_per_worker=1, processes=True, host="127.0.0.1",
-                          dashboard_address=None) as cluster, Client(cluster):
-            start = time.perf_counter()
-            rows = len(read())
-            reading = time.perf_counter() - start
+        with dask_verify.local_cluster(workers) as cluster, Client(cluster) as client:
+            rows = len(dask_verify.read_numbers(path, "number", False, "16MB"))  # the workers' imports
+            reading = best_of(runs, lambda: len(dask_verify.read_numbers(path, "number", False, "16MB")))
             timings, summaries = [], set()
+            partitions = 0
             for fields in (None, ("valid", "reason")):
-                start = time.perf_counter()
-                numbers = read()
-                verdicts = numbers.map_partitions(idnumber.verify_frame, "number", fields=fields)
-                summary = dask_verify.summary(verdicts)
-                timings.append(time.perf_counter() - start)
-                assert summary.startswith(f"{rows} lines"), summary
-                summaries.add(summary)
+                def job():
+                    nonlocal partitions
+                    partitions, summary = dask_verify.verify_files(client, [path], "number", False, "16MB",
+                                                                   fields=fields)
+                    summaries.add(summary)
+                timings.append(best_of(runs, job))
     assert len(summaries) == 1, summaries
-    return timings, summaries.pop(), numbers.npartitions, reading
+    summary = summaries.pop()
+    assert summary.startswith(f"{rows} lines"), summary
+    return timings, summary, partitions, reading
+
+
+def partition_stages(path):
+    """Seconds of each stage of the job on one 16 MB partition, in this
+    process: the reader's lines, verify_frame (every field), the counts, and
+    pickling the verdicts (what moving them between processes would cost)."""
+    import pickle
+
+    sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "bindings", "python",
+                                    "examples"))
+    import dask_verify
+
+    with open(path, "rb") as file:
+        block = file.read(16_000_000)
+    block = block[: block.rfind(b"\n") + 1]
+    numbers = dask_verify.line_cells(block, True, "number")
+    verdicts = idnumber.verify_frame(numbers, "number")
+    stages = [
+        ("the reader (bytes → lines → a frame of str)", lambda: dask_verify.line_cells(block, True, "number")),
+        ("`verify_frame`, every field", lambda: idnumber.verify_frame(numbers, "number")),
+        ("`verify_frame`, valid and reason", lambda: idnumber.verify_frame(numbers, "number",
+                                                                          fields=("valid", "reason"))),
+        ("the counts per verdict", lambda: dask_verify.verdict_counts(verdicts)),
+        ("pickling the verdicts (every field), were they moved", lambda: pickle.dumps(verdicts, protocol=5)),
+    ]
+    return len(numbers), [(name, best_of(3, work)) for name, work in stages]
 
 
 def idtool_time(idtool, arguments, runs):
@@ -155,7 +184,8 @@ def idtool_time(idtool, arguments, runs):
 def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("numbers", help="a file of numbers, one per line (10^6 in the README)")
-    parser.add_argument("--runs", type=int, default=5)
+    parser.add_argument("--runs", type=int, default=7)
+    parser.add_argument("--dask-runs", type=int, default=3)
     parser.add_argument("--python-runs", type=int, default=2)
     parser.add_argument("--dask", metavar="FILE", help="also time Dask and idtool on this file")
     parser.add_argument("--idtool", default="build/release/idtool")
@@ -187,35 +217,54 @@ def main():
         print(f"  {name}: {seconds * 1000:.0f} ms", file=sys.stderr, flush=True)
         return seconds
 
-    fast = measure("`verify_many`, list of str → DataFrame", arguments.runs, lambda: idnumber.verify_many(lines))
+    # Rounds of verify_many (list) and the pure-Python loop, one after the other.
+    ratios = []
+    for _ in range(arguments.runs):
+        fast = best_of(1, lambda: idnumber.verify_many(lines))
+        slow = best_of(1, lambda: verify_python_batch(lines))
+        ratios.append(slow / fast)
+        print(f"  round {len(ratios)}: verify_many {fast * 1000:.0f} ms, pure Python {slow * 1000:.0f} ms: "
+              f"{slow / fast:.1f}×", file=sys.stderr, flush=True)
+
+    measure("`verify_many`, list of str → DataFrame", arguments.runs, lambda: idnumber.verify_many(lines))
     measure("`verify_many`, pandas Series (object) → DataFrame", arguments.runs, lambda: idnumber.verify_many(series))
     measure("`verify_many`, list of str → dict of NumPy arrays", arguments.runs,
             lambda: idnumber.verify_many(lines, frame=False))
     measure("`verify_many`, NumPy array of str (`<U18`) → DataFrame", arguments.runs,
             lambda: idnumber.verify_many(array))
+    measure("`verify_many`, list of str, `fields=(\"valid\", \"reason\")`", arguments.runs,
+            lambda: idnumber.verify_many(lines, fields=("valid", "reason")))
     tenth = lines[: count // 10]
     measure("`verify`, one call per number", arguments.python_runs, lambda: [idnumber.verify(n) for n in tenth],
             len(tenth))
-    slow = measure("pure Python, one function call per number → DataFrame", arguments.python_runs,
-                   lambda: verify_python_batch(lines))
+    measure("pure Python, one function call per number → DataFrame", arguments.python_runs,
+            lambda: verify_python_batch(lines))
 
+    stages = []
     if arguments.dask:
         dask_lines = sum(1 for _ in open(arguments.dask, "rb"))
         status = subprocess.run([arguments.idtool, "--no-progress", "verify", "--only-invalid", "--summary",
                                  arguments.dask], stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
         expected = status.stderr.strip().removeprefix("idtool: verify: ")
-        (every_field, reason_only), summary, partitions, reading = dask_job(arguments.dask, arguments.workers)
+        (every_field, reason_only), summary, partitions, reading = dask_job(arguments.dask, arguments.workers,
+                                                                            arguments.dask_runs)
         assert summary == expected, (summary, expected)
         workers = f"Dask, {arguments.workers} worker processes"
         rows.append((f"{workers}: the example's reader alone ({partitions} partitions, `len`)", dask_lines,
                      reading))
-        rows.append((f"{workers}: reader + `map_partitions(verify_frame, fields=(\"valid\", \"reason\"))` + "
-                     "counts", dask_lines, reason_only))
-        rows.append((f"{workers}: reader + `map_partitions(verify_frame)` (every field) + counts", dask_lines,
+        rows.append((f"{workers}: the example's job, `verify_frame(fields=(\"valid\", \"reason\"))`, counts",
+                     dask_lines, reason_only))
+        rows.append((f"{workers}: the example's job, `verify_frame` (every field), counts", dask_lines,
                      every_field))
-        for name, extra in (("`idtool verify`, all records written", []),
-                            ("`idtool verify --only-invalid --summary`", ["--only-invalid", "--summary"])):
-            rows.append((name, dask_lines, idtool_time(arguments.idtool, ["verify", *extra, arguments.dask], 3)))
+        jobs = ["--jobs", str(arguments.workers)]
+        idtool_all = idtool_time(arguments.idtool, ["verify", *jobs, arguments.dask], arguments.dask_runs)
+        idtool_summary = idtool_time(arguments.idtool, ["verify", *jobs, "--only-invalid", "--summary",
+                                                        arguments.dask], arguments.dask_runs)
+        rows.append((f"`idtool verify --jobs {arguments.workers}`, every field of every record written", dask_lines,
+                     idtool_all))
+        rows.append((f"`idtool verify --jobs {arguments.workers} --only-invalid --summary`", dask_lines,
+                     idtool_summary))
+        stages = partition_stages(arguments.dask)
 
     print()
     print("| What | Numbers | Time | Numbers per second | ns per number |")
@@ -224,11 +273,23 @@ def main():
         print(f"| {name} | {items:,} | {seconds * 1000:,.0f} ms | {items / seconds / 1e6:.2f} million | "
               f"{seconds / items * 1e9:.0f} |")
     print()
-    print(f"verify_many (list) against the pure-Python loop: {slow / fast:.0f}×")
+    ordered = sorted(ratios)
+    median = (ordered[(len(ordered) - 1) // 2] + ordered[len(ordered) // 2]) / 2
+    print(f"verify_many (list) against the pure-Python loop, each round: "
+          f"{', '.join(f'{r:.1f}×' for r in ratios)}; minimum {ordered[0]:.1f}×, median {median:.1f}×")
     if arguments.dask:
-        for name, seconds in (("valid and reason", reason_only), ("every field", every_field)):
-            print(f"Dask ({name}) against idtool verify (all records): {seconds / rows[-2][2]:.1f}× the time; "
-                  f"against idtool verify --only-invalid --summary: {seconds / rows[-1][2]:.1f}×")
+        for name, seconds in (("every field", every_field), ("valid and reason", reason_only)):
+            print(f"Dask job ({name}) against idtool verify --jobs {arguments.workers} (every field): "
+                  f"{seconds / idtool_all:.1f}× the time; against idtool verify --jobs {arguments.workers} "
+                  f"--only-invalid --summary: {seconds / idtool_summary:.1f}×")
+        count, timed = stages
+        print()
+        print(f"One partition of the job ({count:,} lines of 16 MB) in one process, by stage:")
+        print()
+        print("| Stage | Time | ns per line |")
+        print("|---|---|---|")
+        for name, seconds in timed:
+            print(f"| {name} | {seconds * 1000:,.0f} ms | {seconds / count * 1e9:.0f} |")
     return 0
 
 

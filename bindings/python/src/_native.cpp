@@ -14,11 +14,13 @@
 // lone surrogate goes in as U+FFFD. bytes go in as they are.
 //
 // A batch is verified chunk by chunk (chunkRows rows), in three passes per
-// chunk. With the GIL held, the chunk's items are located: compact ASCII
-// strings and bytes in place, other strings as the first bytes a verdict
-// reads and their whole length (so no string gets a UTF-8 copy of itself).
-// With the GIL released, each text is verified. With the GIL held again, the
-// object columns are filled with shared objects: every text of the tables,
+// chunk. With the GIL held, the first bytes a verdict reads of each item
+// are copied into the chunk's buffer with the item's whole length (so no
+// string gets a UTF-8 copy of itself, and no item is held), the elements of
+// a bytes array located in place. With the GIL released, each text is
+// verified. With the GIL held again, the object columns are filled with
+// shared objects, a column at a time where they are shared by every batch:
+// every text of the tables,
 // every code's history and every message is made into a Python object once
 // and kept for the life of the process, as the C API keeps its texts;
 // birth-date texts are shared within the batch. Between chunks, pending
@@ -33,6 +35,10 @@
 #include <pybind11/pybind11.h>
 
 #include <datetime.h>
+
+#if defined(__x86_64__)
+#include <immintrin.h>
+#endif
 
 #include <cmath>
 #include <cstddef>
@@ -492,6 +498,19 @@ RegionEntry& regionEntry(int32_t code) {
     return entries.back();
 }
 
+// Fetches into the cache the slot of a code (`slot`) or the entry it names
+// (`entry`), when there is one, rows before the row that reads it.
+inline void prefetchSlot(int32_t code) {
+    if (!entrySlots.empty() && code >= 0 && code < codeSlots) __builtin_prefetch(&entrySlots[code]);
+}
+
+inline void prefetchEntry(int32_t code) {
+    if (entrySlots.empty() || code < 0 || code >= codeSlots || entrySlots[code] == 0) return;
+    const char* entry = reinterpret_cast<const char*>(&entries[entrySlots[code] - 1]);
+    __builtin_prefetch(entry);
+    __builtin_prefetch(entry + 64);
+}
+
 // The Nationality of a valid number's code (borrowed), from the library's
 // record of `text` (`held` bytes of `length`), made once per code.
 PyObject* entryNationality(RegionEntry& entry, int kind, const char* text, size_t held, uint64_t length,
@@ -739,7 +758,11 @@ py::object verifyOne(const py::object& value, const py::object& yearLimitValue) 
 
 // ---- Verify: a batch -------------------------------------------------------------------------
 
-constexpr size_t chunkRows = 65536;
+constexpr size_t chunkRows = 16384;
+// How many rows ahead a row's region entry and date are fetched, and a
+// list's item.
+constexpr size_t prefetchRows = 8;
+constexpr size_t prefetchItems = 8;
 // A chunk's strings may be long: signals are checked again after reading
 // this many code units of them.
 constexpr uint64_t scanBudget = 64u << 20;
@@ -862,17 +885,17 @@ private:
     size_t count_ = 0;
 };
 
-// A chunk's items: where their bytes are, the references that keep the
-// items alive while they are read, and the prefixes of strings that are not
-// compact ASCII.
+// A chunk's items: where their bytes are. A str's or a bytes object's first
+// bytes (all a verdict reads) are copied into the chunk's buffer, one after
+// the other, so that no item is referenced while the GIL is released and
+// each item is read once; the elements of a bytes array are read in place
+// (the array is the batch's own reference), those of a str array encoded
+// into the buffer.
 class ChunkItems {
 public:
-    explicit ChunkItems(size_t rows) : texts(rows), missing(rows), prefixes_(new char[rows * prefixCapacity]) {
-        held_.reserve(rows);
-    }
+    explicit ChunkItems(size_t rows) : texts(rows), missing(rows), buffer_(new char[rows * prefixCapacity]) {}
     ChunkItems(const ChunkItems&) = delete;
     ChunkItems& operator=(const ChunkItems&) = delete;
-    ~ChunkItems() { release(); }
 
     std::vector<Text> texts;
     std::vector<uint8_t> missing;
@@ -880,8 +903,8 @@ public:
     // Locates the items start to start + rows of the source: raises
     // TypeError naming the position of an item that is no text.
     void take(const Source& source, size_t start, size_t rows) {
-        release();
         source.checkLength();
+        char* out = buffer_.get();
         uint64_t scanned = 0;
         for (size_t r = 0; r < rows; ++r) {
             Text& text = texts[r];
@@ -905,7 +928,6 @@ public:
                 while (characters > 0 && unit(characters - 1) == 0) --characters;
                 // The element's code points, aligned for reading in place
                 // when the array's are.
-                char* out = prefix(r);
                 uint64_t total = 0;
                 size_t held = 0;
                 if (reinterpret_cast<uintptr_t>(element) % alignof(uint32_t) == 0) {
@@ -918,26 +940,32 @@ public:
                     for (size_t k = first; k < characters; ++k) total += utf8Length(unit(k));
                 }
                 text = {out, held, total};
+                out += held;
                 scanned += characters;
                 break;
             }
             default: {
+                // The objects of the rows ahead are fetched into the cache:
+                // a list's items may lie anywhere in memory.
+                if (r + prefetchItems < rows) {
+                    const uintptr_t ahead = reinterpret_cast<uintptr_t>(source.item(start + r + prefetchItems));
+                    __builtin_prefetch(reinterpret_cast<const void*>(ahead));
+                    __builtin_prefetch(reinterpret_cast<const void*>(ahead + 64));
+                }
                 PyObject* item = source.item(start + r);
-                Py_INCREF(item);
-                held_.push_back(item);
                 if (PyUnicode_Check(item)) {
                     if (isCompactAscii(item)) {
-                        const size_t length = static_cast<size_t>(PyUnicode_GET_LENGTH(item));
-                        text = {static_cast<const char*>(PyUnicode_DATA(item)), length, length};
+                        text = copied(static_cast<const char*>(PyUnicode_DATA(item)),
+                                      static_cast<size_t>(PyUnicode_GET_LENGTH(item)), out);
                     } else {
                         uint64_t total = 0;
-                        const size_t held = strPrefix(item, prefix(r), total);
-                        text = {prefix(r), held, total};
+                        const size_t held = strPrefix(item, out, total);
+                        text = {out, held, total};
+                        out += held;
                         scanned += static_cast<uint64_t>(PyUnicode_GET_LENGTH(item));
                     }
                 } else if (PyBytes_Check(item)) {
-                    const size_t length = static_cast<size_t>(PyBytes_GET_SIZE(item));
-                    text = {PyBytes_AS_STRING(item), length, length};
+                    text = copied(PyBytes_AS_STRING(item), static_cast<size_t>(PyBytes_GET_SIZE(item)), out);
                 } else if (isMissing(item)) {
                     text = {nullptr, 0, 0};
                     missing[r] = 1;
@@ -959,20 +987,19 @@ public:
         }
     }
 
-    // Drops the references of the chunk's items. Dropping one may run Python
-    // code (a str subclass's __del__), so it is done where the batch allows
-    // that.
-    void release() {
-        for (PyObject* item : held_) Py_DECREF(item);
-        held_.clear();
+private:
+    // The first bytes of a text of `length` bytes, copied to `out`, which
+    // moves past them.
+    static Text copied(const char* data, size_t length, char*& out) {
+        const size_t held = length < IDN_INPUT_HELD_BYTES ? length : IDN_INPUT_HELD_BYTES;
+        std::memcpy(out, data, held);
+        const Text text{out, held, length};
+        out += held;
+        return text;
     }
 
-private:
-    char* prefix(size_t row) { return prefixes_.get() + row * prefixCapacity; }
-
-    std::vector<PyObject*> held_;
-    // Written before read; left uninitialised, as most batches need none.
-    std::unique_ptr<char[]> prefixes_;
+    // Written before read; left uninitialised.
+    std::unique_ptr<char[]> buffer_;
 };
 
 // References stored in a batch's cells but not yet counted, all the batch's
@@ -1017,6 +1044,14 @@ public:
         if (date.text == nullptr) date.text = newBirthText(row);
         if (date.uses++ == 0) touchedDates_.push_back(&date);
         return date.text;
+    }
+
+    // Fetches the shared text of a valid row's date into the cache, when
+    // it is there.
+    void prefetchDate(const Row& row) const {
+        if (pages_.empty()) return;
+        const auto& page = pages_[static_cast<size_t>(row.year)];
+        if (page) __builtin_prefetch(&page[static_cast<size_t>(row.month * 32 + row.day)]);
     }
 
     // `cells` more cells that hold None.
@@ -1073,6 +1108,68 @@ py::array_t<T> newColumn(size_t count) {
     return py::array_t<T>(static_cast<py::ssize_t>(count));
 }
 
+// Stores a cell of a column past the cache (the cell is not read again
+// here); storesDone() orders the stores before anything after it.
+inline void storeCell(PyObject** cell, PyObject* object) {
+#if defined(__x86_64__)
+    _mm_stream_si64(reinterpret_cast<long long*>(cell), reinterpret_cast<long long>(object));
+#else
+    *cell = object;
+#endif
+}
+
+inline void storesDone() {
+#if defined(__x86_64__)
+    _mm_sfence();
+#endif
+}
+
+// A column of names, one per value of a byte of the row: reasons, check
+// characters, hints, kinds, sexes (None for 0 and for a row of nulls).
+struct NameColumn {
+    ObjectField field;
+    uint8_t (*key)(const Row&);
+    PyObject* (*name)(int);
+};
+
+const NameColumn allNameColumns[] = {
+    {reasonField, [](const Row& row) -> uint8_t { return row.reason; }, [](int key) { return reasonObject(key); }},
+    {checkField, [](const Row& row) -> uint8_t { return static_cast<uint8_t>(row.check); },
+     [](int key) { return checkObject(static_cast<char>(key)); }},
+    {hintField, [](const Row& row) -> uint8_t { return row.hint; }, [](int key) { return hintObject(key); }},
+    {kindField, [](const Row& row) -> uint8_t { return row.kind; }, [](int key) { return kindObject(key); }},
+    {sexField, [](const Row& row) -> uint8_t { return row.sex; }, [](int key) { return sexObject(key); }},
+};
+
+// A wanted column of names and its names by key, made when the batch begins.
+struct NameTable {
+    ObjectField field;
+    uint8_t (*key)(const Row&);
+    PyObject* names[256];
+};
+
+// Fills a chunk's cells of a column of names and counts their references;
+// returns the cells that hold None. Never raises.
+Py_ssize_t fillNames(const NameTable& column, PyObject** out, const Row* rows, size_t count) {
+    Py_ssize_t uses[256] = {};
+    for (size_t r = 0; r < count; ++r) {
+        const uint8_t key = column.key(rows[r]);
+        storeCell(out + r, column.names[key]);
+        ++uses[key];
+    }
+    Py_ssize_t nones = 0;
+    for (int key = 0; key < 256; ++key) {
+        if (uses[key] == 0) continue;
+        PyObject* const name = column.names[key];
+        if (name == Py_None) {
+            nones += uses[key];
+        } else {
+            Py_SET_REFCNT(name, Py_REFCNT(name) + uses[key]);
+        }
+    }
+    return nones;
+}
+
 // The batch's columns: valid and missing (the rows of nulls) as NumPy bool
 // arrays, birth_date (days, or nanoseconds since 1970) and in_use_at_birth
 // when asked for, and the object fields named in `wanted` (None: all).
@@ -1092,15 +1189,13 @@ py::dict verifyBatch(const py::object& values, bool nanoseconds, const py::objec
     std::vector<ObjectField> entryColumns;
     for (const ObjectField f : entryFields)
         if (columnWanted[f]) entryColumns.push_back(f);
-    // The wanted fields whose references are counted as they are stored: all
-    // but the entry's and the birth-date text.
-    std::vector<ObjectField> countedColumns;
-    size_t wantedCount = 0;
-    for (int f = 0; f < objectFieldCount; ++f) {
-        if (!columnWanted[f]) continue;
-        ++wantedCount;
-        if (f != birthTextField && (f < provinceField || f > nowField))
-            countedColumns.push_back(static_cast<ObjectField>(f));
+    // The columns of names, each name made now.
+    std::vector<NameTable> nameColumns;
+    for (const NameColumn& column : allNameColumns) {
+        if (!columnWanted[column.field]) continue;
+        NameTable table{column.field, column.key, {}};
+        for (int key = 0; key < 256; ++key) table.names[key] = column.name(key);
+        nameColumns.push_back(table);
     }
     const bool needEntry = inUseWanted || columnWanted[nationalityField] || !entryColumns.empty();
     const bool withHint = columnWanted[hintField] || columnWanted[upgradedField];
@@ -1132,6 +1227,7 @@ py::dict verifyBatch(const py::object& values, bool nanoseconds, const py::objec
     const size_t rowsPerChunk = count < chunkRows ? count : chunkRows;
     ChunkItems items(rowsPerChunk);
     const std::unique_ptr<Row[]> rows(new Row[rowsPerChunk]);
+    const std::unique_ptr<RegionEntry*[]> rowEntries(new RegionEntry*[rowsPerChunk]);
     const std::unique_ptr<char[]> upgraded(withHint ? new char[rowsPerChunk * numberLength] : nullptr);
     DeferredReferences deferred(entryColumns);
 
@@ -1162,72 +1258,102 @@ py::dict verifyBatch(const py::object& values, bool nanoseconds, const py::objec
             }
         }
 
-        PyObject* fields[objectFieldCount];
-        for (size_t r = 0; r < chunk; ++r) {
-            const size_t i = start + r;
-            const Row& row = rows[r];
-            if (row.reason == nullRow) {
-                for (int f = 0; f < objectFieldCount; ++f)
-                    if (columnWanted[f]) cells[f][i] = Py_None;
-                deferred.useNone(wantedCount);
-                if (inUseData != nullptr) inUseData[i] = false;
-                continue;
-            }
-            // The row's objects, borrowed; a message of a long text and an
-            // upgraded number are new, owned here until their cells count
-            // them. Whatever may raise comes before the birth-date text,
-            // whose use is counted at once.
-            const bool isValid = row.reason == IDN_VALID;
-            fields[reasonField] = reasonObject(row.reason);
-            fields[checkField] = checkObject(row.check);
-            fields[hintField] = hintObject(row.hint);
-            fields[kindField] = kindObject(row.kind);
-            fields[sexField] = sexObject(row.sex);
-            fields[messageField] = Py_None;
-            fields[upgradedField] = Py_None;
-            fields[nationalityField] = Py_None;
-            fields[birthTextField] = Py_None;
-            for (const ObjectField f : entryFields) fields[f] = Py_None;
-            py::object freshMessage, freshUpgraded;
-            if (columnWanted[messageField]) {
-                bool fresh = false;
-                fields[messageField] = messageObject(row.reason, items.texts[r].length, fresh);
-                if (fresh) freshMessage = py::reinterpret_steal<py::object>(fields[messageField]);
-            }
-            if (columnWanted[upgradedField] && row.hint == IDN_HINT_FIFTEEN_DIGITS) {
-                freshUpgraded =
-                    py::reinterpret_steal<py::object>(newText(&upgraded[r * numberLength], numberLength));
-                fields[upgradedField] = freshUpgraded.ptr();
-            }
-            RegionEntry* entry = nullptr;
-            if (isValid && needEntry) {
-                entry = &regionEntry(row.code);
-                if (columnWanted[nationalityField]) {
-                    const Text& text = items.texts[r];
-                    fields[nationalityField] =
-                        entryNationality(*entry, row.kind, text.data, text.held, text.length, year);
+        // The cells of the chunk's rows, in two passes. The first, row by
+        // row, does all that may make an object or raise: the region
+        // entries (fetched a few rows ahead), in_use_at_birth, and the
+        // columns of objects not shared by every batch (messages, upgraded
+        // numbers, nationalities, birth-date texts). The second fills each
+        // column of shared objects (names, region texts and tuples) in one
+        // pass over the chunk, writing its cells past the cache, so that
+        // only the new cells move to memory and the region entries stay in
+        // the cache. None's uses are added up and counted per chunk (one
+        // object's count, incremented for nearly every cell, would chain
+        // every row's stores), the names' per column, the entries' objects
+        // and the birth-date texts by `deferred`.
+        Py_ssize_t nones = 0;
+        try {
+            for (size_t r = 0; r < chunk; ++r) {
+                if (needEntry && r + 2 * prefetchRows < chunk && rows[r + 2 * prefetchRows].reason == IDN_VALID)
+                    prefetchSlot(rows[r + 2 * prefetchRows].code);
+                if (r + prefetchRows < chunk) {
+                    const Row& ahead = rows[r + prefetchRows];
+                    if (ahead.reason == IDN_VALID) {
+                        if (needEntry) prefetchEntry(ahead.code);
+                        if (columnWanted[birthTextField]) deferred.prefetchDate(ahead);
+                    }
                 }
-                for (const ObjectField f : entryFields) fields[f] = entryObject(*entry, f);
+                const size_t i = start + r;
+                const Row& row = rows[r];
+                rowEntries[r] = nullptr;
+                if (inUseData != nullptr) inUseData[i] = false;
+                PyObject* message = Py_None;
+                PyObject* upgradedText = Py_None;
+                PyObject* nationality = Py_None;
+                PyObject* birthText = Py_None;
+                bool freshMessage = false, freshBirthText = false;
+                if (row.reason != nullRow && row.reason != IDN_VALID) {
+                    if (columnWanted[messageField])
+                        message = messageObject(row.reason, items.texts[r].length, freshMessage);
+                    if (columnWanted[upgradedField] && row.hint == IDN_HINT_FIFTEEN_DIGITS)
+                        upgradedText = newText(&upgraded[r * numberLength], numberLength);  // the cell's own
+                } else if (row.reason == IDN_VALID) {
+                    if (needEntry) {
+                        RegionEntry& entry = regionEntry(row.code);
+                        if (columnWanted[nationalityField]) {
+                            const Text& text = items.texts[r];
+                            nationality = entryNationality(entry, row.kind, text.data, text.held, text.length, year);
+                        }
+                        if (inUseData != nullptr) inUseData[i] = entryInUseAtBirth(entry, row.year);
+                        rowEntries[r] = &entry;
+                    }
+                    // Counted at once, or the cell's own reference; nothing
+                    // below raises.
+                    if (columnWanted[birthTextField]) birthText = deferred.useDate(row, freshBirthText);
+                }
+                if (columnWanted[messageField]) {
+                    cells[messageField][i] = message;
+                    if (message == Py_None) {
+                        ++nones;
+                    } else if (!freshMessage) {
+                        Py_INCREF(message);
+                    }
+                }
+                if (columnWanted[upgradedField]) {
+                    cells[upgradedField][i] = upgradedText;
+                    if (upgradedText == Py_None) ++nones;
+                }
+                if (columnWanted[nationalityField]) {
+                    cells[nationalityField][i] = nationality;
+                    if (nationality == Py_None) {
+                        ++nones;
+                    } else {
+                        Py_INCREF(nationality);
+                    }
+                }
+                if (columnWanted[birthTextField]) {
+                    cells[birthTextField][i] = birthText;
+                    if (birthText == Py_None) ++nones;
+                }
             }
-            if (inUseData != nullptr) inUseData[i] = entry != nullptr && entryInUseAtBirth(*entry, row.year);
-            // A fresh birth-date text (past the dates a batch shares) is the
-            // cell's own reference.
-            bool freshBirthText = false;
-            if (isValid && columnWanted[birthTextField]) fields[birthTextField] = deferred.useDate(row, freshBirthText);
-            for (int f = 0; f < objectFieldCount; ++f)
-                if (columnWanted[f]) cells[f][i] = fields[f];
-            // The few objects of the first fields are counted as they are
-            // stored (always in cache); the entry's objects and the shared
-            // birth-date texts by `deferred`.
-            for (const ObjectField f : countedColumns) Py_INCREF(fields[f]);
-            if (!isValid && columnWanted[birthTextField]) deferred.useNone(1);
-            if (entry != nullptr) {
-                deferred.useEntry(*entry);
-            } else {
-                deferred.useNone(entryColumns.size());
+        } catch (...) {
+            deferred.useNone(static_cast<size_t>(nones));
+            throw;
+        }
+        for (const NameTable& column : nameColumns)
+            nones += fillNames(column, cells[column.field] + start, rows.get(), chunk);
+        for (const ObjectField f : entryColumns) {
+            PyObject** const out = cells[f] + start;
+            for (size_t r = 0; r < chunk; ++r) {
+                const RegionEntry* entry = rowEntries[r];
+                storeCell(out + r, entry != nullptr ? entryObject(*entry, f) : Py_None);
+                nones += entry == nullptr;
             }
         }
-        items.release();
+        if (!entryColumns.empty())
+            for (size_t r = 0; r < chunk; ++r)
+                if (rowEntries[r] != nullptr) deferred.useEntry(*rowEntries[r]);
+        storesDone();
+        deferred.useNone(static_cast<size_t>(nones));
         checkSignals();
     }
     deferred.apply();

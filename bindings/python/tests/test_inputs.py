@@ -207,6 +207,16 @@ def test_verify_frame_appends_the_verdicts_on_the_frame_index():
     assert "id_valid" in prefixed.columns
     with pytest.raises(ValueError, match="already has columns named"):
         idnumber.verify_frame(out, "number")
+    # The frame's own columns keep their types and values, also where two
+    # share a name (then joined by concat) or a column is of a pandas type.
+    df["flag"] = pd.array([True, None, False], dtype="boolean")
+    twice = pd.DataFrame([[VALID, 1, 2], [SHORT, 3, 4]], columns=["number", "x", "x"])
+    for frame in (df, twice):
+        out = idnumber.verify_frame(frame, "number", fields=("valid", "reason"))
+        assert list(out.columns) == [*frame.columns, "valid", "reason"]
+        assert (out.dtypes.iloc[: frame.shape[1]] == frame.dtypes).all()
+        assert out.iloc[:, : frame.shape[1]].equals(frame)
+        assert out["reason"].tolist() == idnumber.verify_many(frame["number"])["reason"].tolist()
 
 
 def column_lists(verdicts):

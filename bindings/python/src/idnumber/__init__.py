@@ -451,7 +451,13 @@ def verify_frame(df: Any, column: Any, *, fields: Iterable[str] | str | None = N
     clash = [name for name in verdicts.columns if name in df.columns]
     if clash:
         raise ValueError(f"verify_frame: the frame already has columns named {clash}; pass a prefix")
-    return pandas.concat([df, verdicts], axis=1, copy=False)
+    if not df.columns.is_unique or isinstance(df.columns, pandas.MultiIndex):
+        return pandas.concat([df, verdicts], axis=1, copy=False)
+    # One frame of both frames' arrays, not copied: concat would copy every
+    # object column into one block (most of the call's time).
+    columns = {name: df[name]._values for name in df.columns}
+    columns.update((name, verdicts[name]._values) for name in verdicts.columns)
+    return pandas.DataFrame(columns, index=df.index, copy=False)
 
 
 def _text(value: Any, caller: str, name: str) -> str | bytes:
