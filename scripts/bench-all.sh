@@ -17,7 +17,7 @@ trap 'rm -rf "$work"' EXIT
 
 # name|command: each printed as it ran, its output kept for the page.
 benchmarks=(
-    "The core and the C API beside a hand-written loop (Google Benchmark, means of 5)|cmake --preset bench >/dev/null && cmake --build --preset bench >/dev/null && build/bench/bench/benchmarks --benchmark_repetitions=5 --benchmark_report_aggregates_only=true"
+    "The core and the C API beside hand-written loops (Google Benchmark, means of 5)|scripts/bench_core.sh --repetitions 5"
     "idtool on a file of 10^7 numbers, beside wc -l|scripts/bench_idtool.sh --runs 5"
     "SQLite: the extension beside plain SQL|scripts/bench_sqlite.sh --runs 7"
     "PostgreSQL and MariaDB: the functions beside plain SQL|scripts/bench-databases.sh --runs 7"
