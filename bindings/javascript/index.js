@@ -539,9 +539,9 @@ function regionOf(code) {
         successors: json(api.idn_successors_json, 'idn_successors_json'),
         now: json(api.idn_now_codes_json, 'idn_now_codes_json'),
         code,
+        index: regionEntries.length,
         kind: null,         // the kind and nationality of its valid numbers, from the first one read
         nationality: null,
-        inUse: null,  // by birth year from FIRST_BIRTH_YEAR: 0 not asked, 1 yes, 2 no
     };
     regionEntries.push(region);
     regionSlots[code] = regionEntries.length;
@@ -574,14 +574,28 @@ function hintOf(at, length, yearLimit) {
 }
 const hintPairs = [];
 
+// Whether a region's code was in use in a birth year, by the region's index
+// and the year from FIRST_BIRTH_YEAR: 0 not asked yet, 1 yes, 2 no. One
+// table for all regions, grown as they come: an answer is one load, not
+// the chase of a table of its own from the region's entry (a cache miss
+// more a record). Beyond IN_USE_REGIONS regions, the C API is asked each time.
+const IN_USE_REGIONS = 8192;
+let inUseTable = new Uint8Array(0);
 function inUseAtBirth(region, year) {
     const index = year - FIRST_BIRTH_YEAR;
-    if (index < 0 || index >= BIRTH_YEARS) return api.idn_in_use_at_birth(region.code, year) === 1;
-    if (region.inUse === null) region.inUse = new Int8Array(BIRTH_YEARS);
-    let answer = region.inUse[index];
+    if (index < 0 || index >= BIRTH_YEARS || region.index >= IN_USE_REGIONS) {
+        return api.idn_in_use_at_birth(region.code, year) === 1;
+    }
+    const at = region.index * BIRTH_YEARS + index;
+    if (at >= inUseTable.length) {
+        const grown = new Uint8Array(Math.min(IN_USE_REGIONS, Math.max(256, 2 * (region.index + 1))) * BIRTH_YEARS);
+        grown.set(inUseTable);
+        inUseTable = grown;
+    }
+    let answer = inUseTable[at];
     if (answer === 0) {
         answer = api.idn_in_use_at_birth(region.code, year) === 1 ? 1 : 2;
-        region.inUse[index] = answer;
+        inUseTable[at] = answer;
     }
     return answer === 1;
 }
@@ -688,22 +702,20 @@ function recordByWriter(at, held, length, yearLimit, withHistory) {
 // its first 65 units are encoded.
 //
 // Keeping the texts: the caller's array may change afterwards, so the
-// result keeps what its records need itself, outside V8's heap (what a
-// result holds there is copied by the young generation's collector and
-// then marked by the old one's, a cost that outweighs the rest): each
+// result keeps what its records need itself. A string is never changed:
+// the result keeps the texts as read (the arrays of GROUP that the join
+// takes anyway), and an ASCII string of at most 64 units is its record's
+// input, the caller's own string, with nothing made. What else a record
+// needs is kept outside V8's heap (what a result holds there is copied by
+// the young generation's collector and then marked by the old one's): each
 // chunk's bytes as verified, one text after another (a text over 64 bytes
 // by its first 64, its whole length in bytes kept beside, by index), and
-// where each ends. When a record of a chunk is first read, the chunk's
-// bytes become one string (Latin-1, a unit a byte), and an ASCII text's
-// input is a slice of it: V8 makes a slice of 13 units or more as a small
-// object pointing into that string, several times faster than a string of
-// its own (String.fromCharCode of 18 bytes costs some 60 ns, a slice 10).
-// A slice keeps its chunk's string alive, as long as the records that
-// hold it are.
+// where each ends, for the hints, the texts beyond ASCII and the bytes.
 
 const CHUNK_SHIFT = 14;
 const CHUNK = 1 << CHUNK_SHIFT;             // texts per idn_verify_columns
-const GROUP = 2048;                         // texts per encodeInto (at most 64 units each)
+const GROUP_SHIFT = 11;
+const GROUP = 1 << GROUP_SHIFT;             // texts per encodeInto (at most 64 units each)
 let UNIT_ROOM = 0;                          // the most bytes one text takes when written alone: 3 * (HELD + 1)
 
 // Why a refused text's record is not made from the columns and the text.
@@ -766,11 +778,12 @@ function packGroup(group, packed, at, endsIndex, index, what) {
 
 // Writes a group of texts one at a time from packed + at, their ends
 // (relative to packed) from words[endsIndex]; marks in flags[i] the texts
-// whose record their bytes cannot give as an ASCII text's, and keeps the
-// whole length of those over 64 bytes in `long` by their index in the
-// caller's list (`index` + i). A string of up to 64 units is copied a unit
-// at a time while it is ASCII, else written by encodeInto (a lone surrogate
-// as U+FFFD); of a longer one only the first 65 units are encoded, and 64
+// whose record their bytes cannot give as an ASCII text's (and takes them
+// out of `group`, which the result keeps), and keeps the whole length of
+// those over 64 bytes in `long` by their index in the caller's list
+// (`index` + i). A string of up to 64 units is copied a unit at a time
+// while it is ASCII, else written by encodeInto (a lone surrogate as
+// U+FFFD); of a longer one only the first 65 units are encoded, and 64
 // bytes held. Returns the new `at`.
 function packEach(group, packed, at, endsIndex, flags, index, long) {
     const memoryBytes = main.bytes;
@@ -806,12 +819,15 @@ function packEach(group, packed, at, endsIndex, flags, index, long) {
             }
         }
         words[endsIndex + i] = at;
+        // The result keeps only the texts that are their records' inputs.
+        if (flags[i] !== FROM_COLUMNS) group[i] = null;
     }
     return at;
 }
 
 // Copies texts[first..last) into memory and verifies them with one
-// idn_verify_columns: all five columns, or the reasons alone.
+// idn_verify_columns: all five columns, or the reasons alone. Returns the
+// texts as read, in arrays of GROUP.
 // chunkLayout(last - first) says where the columns lie; `flags` is the
 // chunk's; `long` gets the whole lengths of texts held by their first 64
 // bytes, by index, whose columns are then the prefix form's.
@@ -843,6 +859,7 @@ function verifyChunk(texts, first, last, yearLimit, allColumns, flags, long, wha
         : api.idn_verify_columns(packed, layout.ends, size, yearLimit, layout.reasons, 0, 0, 0, 0);
     if (status !== IDN_OK) throw failure(status, what);
     if (long.size !== longBefore) prefixVerdicts(layout, first, size, yearLimit, allColumns, long);
+    return groups;
 }
 
 // The columns of the texts held by their first bytes, from the verdict of
@@ -866,10 +883,6 @@ function prefixVerdicts(layout, first, size, yearLimit, allColumns, long) {
         w[(layout.dates >> 2) + i] = w[v + 3] * 10000 + w[v + 4] * 100 + w[v + 5];
     }
 }
-
-// Latin-1 reads each byte as one UTF-16 unit: a chunk's texts decoded so
-// are one string in which an ASCII text's units lie at its bytes' offsets.
-const byteDecoder = new TextDecoder('latin1');
 
 let verdictsOf;
 let recordOf;
@@ -899,11 +912,11 @@ Object.setPrototypeOf(RecordIterator.prototype, Object.getPrototypeOf(Object.get
 // birthDates (YYYYMMDD as a number); 0 where a field is null. The record of
 // text i is made when it is read. Made by verifyMany.
 export class Verdicts {
+    #texts;       // the texts as given, in arrays of GROUP: an ASCII string's input is the string itself
     #bytes;       // by chunk: the texts' bytes as verified, one after another (a long text's first 64)
     #ends;        // by chunk: where each text's bytes end in #bytes
     #flags;       // FROM_COLUMNS, BEYOND_ASCII or BY_WRITER, by text
     #long;        // the whole length in bytes of the texts held by their first 64, by index
-    #texts;       // by chunk, once a record of it is read: #bytes as one string (byteDecoder)
     #hints;       // by chunk, once a refused record of it is read: [hint, upgraded] by text, for refused texts
     #yearLimit;
     #history;
@@ -938,7 +951,9 @@ export class Verdicts {
             for (let first = 0; first < count; first += CHUNK) {
                 const last = Math.min(count, first + CHUNK);
                 const size = last - first;
-                verifyChunk(texts, first, last, yearLimit, true, result.#flags.subarray(first, last), result.#long, what);
+                const groups = verifyChunk(texts, first, last, yearLimit, true, result.#flags.subarray(first, last),
+                    result.#long, what);
+                for (const group of groups) result.#texts.push(group);
                 const layout = chunkLayout(size);
                 const w = layout.regions >> 2;
                 const e = layout.ends >> 2;
@@ -946,7 +961,6 @@ export class Verdicts {
                 const bytes = main.bytes;
                 result.#bytes.push(bytes.slice(layout.packed, layout.packed + words[e + size - 1]));
                 result.#ends.push(new Uint32Array(words.subarray(e, e + size)));
-                result.#texts.push(null);
                 result.#hints.push(null);
                 result.regionCodes.set(words.subarray(w, w + size), first);
                 result.birthDates.set(words.subarray(w + size, w + 2 * size), first);
@@ -995,9 +1009,11 @@ export class Verdicts {
         const reason = this.reasonCodes[i];
         const expectedCheck = checkCharacters[this.expectedChecks[i]];
         const history = this.#history;
+        const flag = this.#flags[i];
         if (reason === 0) {
-            // 18 ASCII bytes, whatever the text was given as.
-            const input = (this.#texts[c] ?? this.#decode(c)).slice(start, end);
+            // 18 ASCII bytes: the string itself, or the bytes given.
+            const input = flag === FROM_COLUMNS ? this.#texts[i >> GROUP_SHIFT][i & (GROUP - 1)]
+                : asciiText(this.#bytes[c], start, end);
             const date = this.birthDates[i];
             const code = this.regionCodes[i];
             let region = regionOf(code);
@@ -1007,24 +1023,17 @@ export class Verdicts {
                 ? validRecord(input, expectedCheck, birthDateText(date), sex, region, inUseAtBirth(region, Math.floor(date / 10000)))
                 : validShortRecord(input, expectedCheck, birthDateText(date), sex, region);
         }
-        const flag = this.#flags[i];
         if (flag === BY_WRITER) {
             const prefix = main.prefix;
             main.bytes.set(this.#bytes[c].subarray(start, end), prefix);
             return recordByWriter(prefix, end - start, this.#long.get(i) ?? end - start, this.#yearLimit, history);
         }
-        const input = flag === FROM_COLUMNS ? (this.#texts[c] ?? this.#decode(c)).slice(start, end)
+        const input = flag === FROM_COLUMNS ? this.#texts[i >> GROUP_SHIFT][i & (GROUP - 1)]
             : decoder.decode(this.#bytes[c].subarray(start, end));
         const message = refusalMessage(reason, end - start);
         const hint = (this.#hints[c] ?? this.#hintChunk(c))[k];
         return history ? refusedRecord(input, reasonNames[reason], message, expectedCheck, hint)
             : refusedShortRecord(input, reasonNames[reason], message, expectedCheck, hint);
-    }
-
-    #decode(c) {
-        const text = byteDecoder.decode(this.#bytes[c]);
-        this.#texts[c] = text;
-        return text;
     }
 
     // The hints of a chunk's refused texts (but those the record writer
