@@ -662,6 +662,44 @@ function refusedShortRecord(input, reason, message, expectedCheck, [hint, upgrad
     };
 }
 
+// The same four for the records toArray makes. An object literal's
+// allocation site learns whether the objects it makes outlive the young
+// generation, and once they do, V8 makes them in the old one, sparing the
+// young generation's collector copying them twice: the records toArray
+// keeps have sites of their own, which learn so, where the records of a
+// loop, which die young, would teach them otherwise.
+function validRecordKept(input, expectedCheck, birthDate, sex, region, inUseAtBirth) {
+    return {
+        input, valid: true, reason: null, message: null, expected_check: expectedCheck,
+        hint: null, upgraded: null, kind: region.kind, nationality: region.nationality,
+        birth_date: birthDate, sex, province: region.province, city: region.city, county: region.county,
+        code_status: region.state, history: region.history, successors: region.successors, now: region.now,
+        in_use_at_birth: inUseAtBirth,
+    };
+}
+function refusedRecordKept(input, reason, message, expectedCheck, [hint, upgraded]) {
+    return {
+        input, valid: false, reason, message, expected_check: expectedCheck,
+        hint, upgraded, kind: null, nationality: null,
+        birth_date: null, sex: null, province: null, city: null, county: null,
+        code_status: null, history: null, successors: null, now: null, in_use_at_birth: null,
+    };
+}
+function validShortRecordKept(input, expectedCheck, birthDate, sex, region) {
+    return {
+        input, valid: true, reason: null, message: null, expected_check: expectedCheck,
+        hint: null, upgraded: null, kind: region.kind, nationality: region.nationality,
+        birth_date: birthDate, sex, province: region.province, city: region.city, county: region.county,
+    };
+}
+function refusedShortRecordKept(input, reason, message, expectedCheck, [hint, upgraded]) {
+    return {
+        input, valid: false, reason, message, expected_check: expectedCheck,
+        hint, upgraded, kind: null, nationality: null,
+        birth_date: null, sex: null, province: null, city: null, county: null,
+    };
+}
+
 // The record of a text of `length` bytes whose first `held` lie at `at` in
 // the main instance's memory, by idtool's own record writer (the input
 // field of a text over 64 bytes is its first 64, a character the cut
@@ -944,7 +982,7 @@ export class Verdicts {
     // verdictsOf(texts, yearLimit, history, what): verifies the texts into
     // the columns (verifyMany, verify); recordOf(verdicts, i): record i.
     static {
-        recordOf = (verdicts, i) => verdicts.#record(i);
+        recordOf = (verdicts, i) => verdicts.#record(i, false);
         verdictsOf = (texts, yearLimit, history, what) => {
             const count = texts.length;
             const result = new Verdicts(count, yearLimit, history);
@@ -977,7 +1015,7 @@ export class Verdicts {
     at(index) {
         let i = Math.trunc(Number(index)) || 0;
         if (i < 0) i += this.length;
-        return i >= 0 && i < this.length ? this.#record(i) : undefined;
+        return i >= 0 && i < this.length ? this.#record(i, false) : undefined;
     }
 
     // The records in order, made as they are read.
@@ -988,7 +1026,7 @@ export class Verdicts {
     // Every record, in order, in an array.
     toArray() {
         const records = new Array(this.length);
-        for (let i = 0; i < records.length; ++i) records[i] = this.#record(i);
+        for (let i = 0; i < records.length; ++i) records[i] = this.#record(i, true);
         return records;
     }
 
@@ -1000,7 +1038,7 @@ export class Verdicts {
     // ASCII's, decoded by itself); the region's and the date's texts are
     // shared by every record of that code and date, a refusal's message and
     // hint by every record of that reason and hint.
-    #record(i) {
+    #record(i, kept) {
         const c = i >> CHUNK_SHIFT;
         const k = i & (CHUNK - 1);
         const ends = this.#ends[c];
@@ -1019,9 +1057,14 @@ export class Verdicts {
             let region = regionOf(code);
             if (region.kind === null) region = identify(region, input, this.#yearLimit);
             const sex = sexWords[this.sexCodes[i]];
-            return history
-                ? validRecord(input, expectedCheck, birthDateText(date), sex, region, inUseAtBirth(region, Math.floor(date / 10000)))
-                : validShortRecord(input, expectedCheck, birthDateText(date), sex, region);
+            const birthDate = birthDateText(date);
+            if (!history) {
+                return kept ? validShortRecordKept(input, expectedCheck, birthDate, sex, region)
+                    : validShortRecord(input, expectedCheck, birthDate, sex, region);
+            }
+            const inUse = inUseAtBirth(region, Math.floor(date / 10000));
+            return kept ? validRecordKept(input, expectedCheck, birthDate, sex, region, inUse)
+                : validRecord(input, expectedCheck, birthDate, sex, region, inUse);
         }
         if (flag === BY_WRITER) {
             const prefix = main.prefix;
@@ -1032,8 +1075,12 @@ export class Verdicts {
             : decoder.decode(this.#bytes[c].subarray(start, end));
         const message = refusalMessage(reason, end - start);
         const hint = (this.#hints[c] ?? this.#hintChunk(c))[k];
-        return history ? refusedRecord(input, reasonNames[reason], message, expectedCheck, hint)
-            : refusedShortRecord(input, reasonNames[reason], message, expectedCheck, hint);
+        if (!history) {
+            return kept ? refusedShortRecordKept(input, reasonNames[reason], message, expectedCheck, hint)
+                : refusedShortRecord(input, reasonNames[reason], message, expectedCheck, hint);
+        }
+        return kept ? refusedRecordKept(input, reasonNames[reason], message, expectedCheck, hint)
+            : refusedRecord(input, reasonNames[reason], message, expectedCheck, hint);
     }
 
     // The hints of a chunk's refused texts (but those the record writer
