@@ -539,9 +539,9 @@ function regionOf(code) {
         successors: json(api.idn_successors_json, 'idn_successors_json'),
         now: json(api.idn_now_codes_json, 'idn_now_codes_json'),
         code,
+        index: regionEntries.length,
         kind: null,         // the kind and nationality of its valid numbers, from the first one read
         nationality: null,
-        inUse: null,  // by birth year from FIRST_BIRTH_YEAR: 0 not asked, 1 yes, 2 no
     };
     regionEntries.push(region);
     regionSlots[code] = regionEntries.length;
@@ -569,31 +569,61 @@ function hintOf(at, length, yearLimit) {
     if (status !== IDN_OK) throw failure(status, 'idn_hint_of');
     const hint = m.words[m.int >> 2];
     if (hint === 0) return NO_HINT;
-    const upgraded = hint === IDN_HINT_FIFTEEN_DIGITS ? m.readOut() : null;
-    return [constantText(api.idn_hint_name(hint)), upgraded];
+    if (hint === IDN_HINT_FIFTEEN_DIGITS) return [constantText(api.idn_hint_name(hint)), m.readOut()];
+    return hintPairs[hint] ?? (hintPairs[hint] = Object.freeze([constantText(api.idn_hint_name(hint)), null]));
 }
+const hintPairs = [];
 
+// Whether a region's code was in use in a birth year, by the region's index
+// and the year from FIRST_BIRTH_YEAR: 0 not asked yet, 1 yes, 2 no. One
+// table for all regions, grown as they come: an answer is one load, not
+// the chase of a table of its own from the region's entry (a cache miss
+// more a record). Beyond IN_USE_REGIONS regions, the C API is asked each time.
+const IN_USE_REGIONS = 8192;
+let inUseTable = new Uint8Array(0);
 function inUseAtBirth(region, year) {
     const index = year - FIRST_BIRTH_YEAR;
-    if (index < 0 || index >= BIRTH_YEARS) return api.idn_in_use_at_birth(region.code, year) === 1;
-    if (region.inUse === null) region.inUse = new Int8Array(BIRTH_YEARS);
-    let answer = region.inUse[index];
+    if (index < 0 || index >= BIRTH_YEARS || region.index >= IN_USE_REGIONS) {
+        return api.idn_in_use_at_birth(region.code, year) === 1;
+    }
+    const at = region.index * BIRTH_YEARS + index;
+    if (at >= inUseTable.length) {
+        const grown = new Uint8Array(Math.min(IN_USE_REGIONS, Math.max(256, 2 * (region.index + 1))) * BIRTH_YEARS);
+        grown.set(inUseTable);
+        inUseTable = grown;
+    }
+    let answer = inUseTable[at];
     if (answer === 0) {
         answer = api.idn_in_use_at_birth(region.code, year) === 1 ? 1 : 2;
-        region.inUse[index] = answer;
+        inUseTable[at] = answer;
     }
     return answer === 1;
 }
 
 // Birth dates as text (YYYYMMDD, from the number), one string per date for
-// all records: most batches hold a few thousand dates, and a shared string
-// is one allocation less per record to make and keep.
-const birthDateTexts = new Map();
+// all records, found by two array loads: by year, then by month * 32 + day
+// (a valid number's month is 0-12 and its day 0-31). Most batches hold a
+// few thousand dates; beyond DATE_TEXTS_KEPT strings, a date's text is made
+// each time.
+const dateTexts = new Array(10000).fill(null);
+const DATE_TEXTS_KEPT = 200000;
+let dateTextsKept = 0;
 function birthDateText(date) {
-    let text = birthDateTexts.get(date);
-    if (text === undefined) {
+    const year = Math.floor(date / 10000);
+    const monthDay = date - year * 10000;
+    const slot = Math.floor(monthDay / 100) * 32 + monthDay % 100;
+    let byYear = dateTexts[year];
+    if (byYear === null) {
+        if (dateTextsKept >= DATE_TEXTS_KEPT) return String(date).padStart(8, '0');
+        byYear = dateTexts[year] = new Array(13 * 32).fill(null);
+    }
+    let text = byYear[slot];
+    if (text === null) {
         text = String(date).padStart(8, '0');
-        if (birthDateTexts.size < 200000) birthDateTexts.set(date, text);
+        if (dateTextsKept < DATE_TEXTS_KEPT) {
+            byYear[slot] = text;
+            ++dateTextsKept;
+        }
     }
     return text;
 }
@@ -625,6 +655,44 @@ function validShortRecord(input, expectedCheck, birthDate, sex, region) {
     };
 }
 function refusedShortRecord(input, reason, message, expectedCheck, [hint, upgraded]) {
+    return {
+        input, valid: false, reason, message, expected_check: expectedCheck,
+        hint, upgraded, kind: null, nationality: null,
+        birth_date: null, sex: null, province: null, city: null, county: null,
+    };
+}
+
+// The same four for the records toArray makes. An object literal's
+// allocation site learns whether the objects it makes outlive the young
+// generation, and once they do, V8 makes them in the old one, sparing the
+// young generation's collector copying them twice: the records toArray
+// keeps have sites of their own, which learn so, where the records of a
+// loop, which die young, would teach them otherwise.
+function validRecordKept(input, expectedCheck, birthDate, sex, region, inUseAtBirth) {
+    return {
+        input, valid: true, reason: null, message: null, expected_check: expectedCheck,
+        hint: null, upgraded: null, kind: region.kind, nationality: region.nationality,
+        birth_date: birthDate, sex, province: region.province, city: region.city, county: region.county,
+        code_status: region.state, history: region.history, successors: region.successors, now: region.now,
+        in_use_at_birth: inUseAtBirth,
+    };
+}
+function refusedRecordKept(input, reason, message, expectedCheck, [hint, upgraded]) {
+    return {
+        input, valid: false, reason, message, expected_check: expectedCheck,
+        hint, upgraded, kind: null, nationality: null,
+        birth_date: null, sex: null, province: null, city: null, county: null,
+        code_status: null, history: null, successors: null, now: null, in_use_at_birth: null,
+    };
+}
+function validShortRecordKept(input, expectedCheck, birthDate, sex, region) {
+    return {
+        input, valid: true, reason: null, message: null, expected_check: expectedCheck,
+        hint: null, upgraded: null, kind: region.kind, nationality: region.nationality,
+        birth_date: birthDate, sex, province: region.province, city: region.city, county: region.county,
+    };
+}
+function refusedShortRecordKept(input, reason, message, expectedCheck, [hint, upgraded]) {
     return {
         input, valid: false, reason, message, expected_check: expectedCheck,
         hint, upgraded, kind: null, nationality: null,
@@ -672,20 +740,20 @@ function recordByWriter(at, held, length, yearLimit, withHistory) {
 // its first 65 units are encoded.
 //
 // Keeping the texts: the caller's array may change afterwards, so the
-// result keeps what its records need itself, in as little memory as it can
-// and none of it in V8's heap (what a result holds there is copied by the
-// young generation's collector and then marked by the old one's, a cost
-// that outweighs the rest). A valid number is 17 digits and its check
-// character, all in the columns but for the 3 digits of its sequence
-// number, which a column of 16 bits holds; its text is put together again
-// when its record is read. A refused text is kept as its bytes, as
-// verified, the refused texts of a chunk one after another; the same
-// column of 16 bits holds its place among them. (The whole length of a
-// text over 64 bytes is kept beside, by index.)
+// result keeps what its records need itself. A string is never changed:
+// the result keeps the texts as read (the arrays of GROUP that the join
+// takes anyway), and an ASCII string of at most 64 units is its record's
+// input, the caller's own string, with nothing made. What else a record
+// needs is kept outside V8's heap (what a result holds there is copied by
+// the young generation's collector and then marked by the old one's): each
+// chunk's bytes as verified, one text after another (a text over 64 bytes
+// by its first 64, its whole length in bytes kept beside, by index), and
+// where each ends, for the hints, the texts beyond ASCII and the bytes.
 
 const CHUNK_SHIFT = 14;
-const CHUNK = 1 << CHUNK_SHIFT;             // texts per idn_verify_columns (the places fit 16 bits)
-const GROUP = 2048;                         // texts per encodeInto (at most 64 units each)
+const CHUNK = 1 << CHUNK_SHIFT;             // texts per idn_verify_columns
+const GROUP_SHIFT = 11;
+const GROUP = 1 << GROUP_SHIFT;             // texts per encodeInto (at most 64 units each)
 let UNIT_ROOM = 0;                          // the most bytes one text takes when written alone: 3 * (HELD + 1)
 
 // Why a refused text's record is not made from the columns and the text.
@@ -748,11 +816,12 @@ function packGroup(group, packed, at, endsIndex, index, what) {
 
 // Writes a group of texts one at a time from packed + at, their ends
 // (relative to packed) from words[endsIndex]; marks in flags[i] the texts
-// whose record their bytes cannot give as an ASCII text's, and keeps the
-// whole length of those over 64 bytes in `long` by their index in the
-// caller's list (`index` + i). A string of up to 64 units is copied a unit
-// at a time while it is ASCII, else written by encodeInto (a lone surrogate
-// as U+FFFD); of a longer one only the first 65 units are encoded, and 64
+// whose record their bytes cannot give as an ASCII text's (and takes them
+// out of `group`, which the result keeps), and keeps the whole length of
+// those over 64 bytes in `long` by their index in the caller's list
+// (`index` + i). A string of up to 64 units is copied a unit at a time
+// while it is ASCII, else written by encodeInto (a lone surrogate as
+// U+FFFD); of a longer one only the first 65 units are encoded, and 64
 // bytes held. Returns the new `at`.
 function packEach(group, packed, at, endsIndex, flags, index, long) {
     const memoryBytes = main.bytes;
@@ -788,12 +857,15 @@ function packEach(group, packed, at, endsIndex, flags, index, long) {
             }
         }
         words[endsIndex + i] = at;
+        // The result keeps only the texts that are their records' inputs.
+        if (flags[i] !== FROM_COLUMNS) group[i] = null;
     }
     return at;
 }
 
 // Copies texts[first..last) into memory and verifies them with one
-// idn_verify_columns: all five columns, or the reasons alone.
+// idn_verify_columns: all five columns, or the reasons alone. Returns the
+// texts as read, in arrays of GROUP.
 // chunkLayout(last - first) says where the columns lie; `flags` is the
 // chunk's; `long` gets the whole lengths of texts held by their first 64
 // bytes, by index, whose columns are then the prefix form's.
@@ -825,6 +897,7 @@ function verifyChunk(texts, first, last, yearLimit, allColumns, flags, long, wha
         : api.idn_verify_columns(packed, layout.ends, size, yearLimit, layout.reasons, 0, 0, 0, 0);
     if (status !== IDN_OK) throw failure(status, what);
     if (long.size !== longBefore) prefixVerdicts(layout, first, size, yearLimit, allColumns, long);
+    return groups;
 }
 
 // The columns of the texts held by their first bytes, from the verdict of
@@ -849,59 +922,27 @@ function prefixVerdicts(layout, first, size, yearLimit, allColumns, long) {
     }
 }
 
-// What the result keeps of the chunk just verified: for a valid number its
-// sequence number (bytes 15-17) in `places`; for a refused text its
-// ordinal among the chunk's refused texts in `places`, and its bytes, which
-// are returned, one text after another, with their ends.
-let keptScratch = null;   // CHUNK * UNIT_ROOM bytes (setUp)
-let keptView = null;
-const keptEndsScratch = new Uint32Array(CHUNK);
-function keepTexts(size, places) {
-    const layout = chunkLayout(size);
-    const memoryBytes = main.bytes;
-    const memoryView = main.view;
-    const words = main.words;
-    const endsIndex = layout.ends >> 2;
-    const reasons = layout.reasons;
-    const packed = layout.packed;
-    const kept = keptScratch;
-    let count = 0;
-    let to = 0;
-    let from = packed;
-    for (let i = 0; i < size; ++i) {
-        const end = packed + words[endsIndex + i];
-        if (memoryBytes[reasons + i] === 0) {
-            // A valid number is 18 bytes: its sequence number ends 1 before its end.
-            places[i] = memoryBytes[end - 4] * 100 + memoryBytes[end - 3] * 10 + memoryBytes[end - 2] - 5328;  // - '000'
-        } else {
-            // Four bytes at a time while four remain (DataView reads and
-            // writes them unaligned), then one at a time.
-            let at = from;
-            for (; at + 4 <= end; at += 4, to += 4) keptView.setInt32(to, memoryView.getInt32(at));
-            for (; at < end; ++at) kept[to++] = memoryBytes[at];
-            keptEndsScratch[count] = to;
-            places[i] = count++;
-        }
-        from = end;
-    }
-    return { bytes: kept.slice(0, to), ends: keptEndsScratch.slice(0, count) };
-}
-
-// A valid number's text from its columns: the region code's 6 digits, the
-// birth date's 8, the sequence number's 3 and the check character, each of
-// the first three from a table of texts made once.
-const regionDigits = new Map();
-const sequenceDigits = Array.from({ length: 1000 }, (_, n) => String(n).padStart(3, '0'));
-function digitsOf(table, value, width) {
-    let text = table.get(value);
-    if (text === undefined) {
-        text = String(value).padStart(width, '0');
-        if (table.size < 100000) table.set(value, text);
-    }
-    return text;
-}
-
 let verdictsOf;
+let recordOf;
+
+// The iterator of a Verdicts: an object whose next() a for-of loop inlines,
+// where a generator would be resumed for every record.
+class RecordIterator {
+    #verdicts;
+    #next = 0;
+
+    constructor(verdicts) {
+        this.#verdicts = verdicts;
+    }
+
+    next() {
+        const i = this.#next;
+        if (i >= this.#verdicts.length) return { value: undefined, done: true };
+        this.#next = i + 1;
+        return { value: recordOf(this.#verdicts, i), done: false };
+    }
+}
+Object.setPrototypeOf(RecordIterator.prototype, Object.getPrototypeOf(Object.getPrototypeOf([][Symbol.iterator]())));
 
 // The verdicts of many texts, as columns: reasonCodes (0 valid, else an
 // index into REASONS), expectedChecks (the character's code, 0 for none),
@@ -909,25 +950,29 @@ let verdictsOf;
 // birthDates (YYYYMMDD as a number); 0 where a field is null. The record of
 // text i is made when it is read. Made by verifyMany.
 export class Verdicts {
-    #places;      // a valid number's sequence number, or a refused text's ordinal in its chunk's #refused
+    #texts;       // the texts as given, in arrays of GROUP: an ASCII string's input is the string itself
+    #bytes;       // by chunk: the texts' bytes as verified, one after another (a long text's first 64)
+    #ends;        // by chunk: where each text's bytes end in #bytes
     #flags;       // FROM_COLUMNS, BEYOND_ASCII or BY_WRITER, by text
-    #refused;     // the refused texts' bytes and ends, by chunk (keepTexts)
     #long;        // the whole length in bytes of the texts held by their first 64, by index
+    #hints;       // by chunk, once a refused record of it is read: [hint, upgraded] by text, for refused texts
     #yearLimit;
     #history;
 
     constructor(count, yearLimit, history) {
         // One buffer for every column: the int32 ones first.
-        const buffer = new ArrayBuffer(count * 14);
+        const buffer = new ArrayBuffer(count * 12);
         this.length = count;
-        this.reasonCodes = new Uint8Array(buffer, count * 10, count);
-        this.expectedChecks = new Uint8Array(buffer, count * 11, count);
-        this.sexCodes = new Uint8Array(buffer, count * 12, count);
+        this.reasonCodes = new Uint8Array(buffer, count * 8, count);
+        this.expectedChecks = new Uint8Array(buffer, count * 9, count);
+        this.sexCodes = new Uint8Array(buffer, count * 10, count);
         this.regionCodes = new Int32Array(buffer, 0, count);
         this.birthDates = new Int32Array(buffer, count * 4, count);
-        this.#places = new Uint16Array(buffer, count * 8, count);
-        this.#flags = new Uint8Array(buffer, count * 13, count);
-        this.#refused = [];
+        this.#flags = new Uint8Array(buffer, count * 11, count);
+        this.#bytes = [];
+        this.#ends = [];
+        this.#texts = [];
+        this.#hints = [];
         this.#long = new Map();
         this.#yearLimit = yearLimit;
         this.#history = history;
@@ -935,20 +980,26 @@ export class Verdicts {
     }
 
     // verdictsOf(texts, yearLimit, history, what): verifies the texts into
-    // the columns (verifyMany, verify).
+    // the columns (verifyMany, verify); recordOf(verdicts, i): record i.
     static {
+        recordOf = (verdicts, i) => verdicts.#record(i, false);
         verdictsOf = (texts, yearLimit, history, what) => {
             const count = texts.length;
             const result = new Verdicts(count, yearLimit, history);
             for (let first = 0; first < count; first += CHUNK) {
                 const last = Math.min(count, first + CHUNK);
                 const size = last - first;
-                verifyChunk(texts, first, last, yearLimit, true, result.#flags.subarray(first, last), result.#long, what);
-                result.#refused.push(keepTexts(size, result.#places.subarray(first, last)));
+                const groups = verifyChunk(texts, first, last, yearLimit, true, result.#flags.subarray(first, last),
+                    result.#long, what);
+                for (const group of groups) result.#texts.push(group);
                 const layout = chunkLayout(size);
                 const w = layout.regions >> 2;
+                const e = layout.ends >> 2;
                 const words = main.words;
                 const bytes = main.bytes;
+                result.#bytes.push(bytes.slice(layout.packed, layout.packed + words[e + size - 1]));
+                result.#ends.push(new Uint32Array(words.subarray(e, e + size)));
+                result.#hints.push(null);
                 result.regionCodes.set(words.subarray(w, w + size), first);
                 result.birthDates.set(words.subarray(w + size, w + 2 * size), first);
                 result.reasonCodes.set(bytes.subarray(layout.reasons, layout.reasons + size), first);
@@ -964,17 +1015,18 @@ export class Verdicts {
     at(index) {
         let i = Math.trunc(Number(index)) || 0;
         if (i < 0) i += this.length;
-        return i >= 0 && i < this.length ? this.#record(i) : undefined;
+        return i >= 0 && i < this.length ? this.#record(i, false) : undefined;
     }
 
-    *[Symbol.iterator]() {
-        for (let i = 0; i < this.length; ++i) yield this.#record(i);
+    // The records in order, made as they are read.
+    [Symbol.iterator]() {
+        return new RecordIterator(this);
     }
 
     // Every record, in order, in an array.
     toArray() {
         const records = new Array(this.length);
-        for (let i = 0; i < records.length; ++i) records[i] = this.#record(i);
+        for (let i = 0; i < records.length; ++i) records[i] = this.#record(i, true);
         return records;
     }
 
@@ -982,37 +1034,73 @@ export class Verdicts {
         return this.toArray();
     }
 
-    #record(i) {
+    // A record's input is a slice of its chunk's string (but a text beyond
+    // ASCII's, decoded by itself); the region's and the date's texts are
+    // shared by every record of that code and date, a refusal's message and
+    // hint by every record of that reason and hint.
+    #record(i, kept) {
+        const c = i >> CHUNK_SHIFT;
+        const k = i & (CHUNK - 1);
+        const ends = this.#ends[c];
+        const start = k === 0 ? 0 : ends[k - 1];
+        const end = ends[k];
         const reason = this.reasonCodes[i];
         const expectedCheck = checkCharacters[this.expectedChecks[i]];
         const history = this.#history;
-        if (reason === 0) {
-            const code = this.regionCodes[i];
-            const date = this.birthDates[i];
-            const dateText = birthDateText(date);
-            const input = digitsOf(regionDigits, code, 6) + dateText + sequenceDigits[this.#places[i]] + expectedCheck;
-            const region = identify(regionOf(code), input, this.#yearLimit);
-            const sex = sexWords[this.sexCodes[i]];
-            return history
-                ? validRecord(input, expectedCheck, dateText, sex, region, inUseAtBirth(region, Math.floor(date / 10000)))
-                : validShortRecord(input, expectedCheck, dateText, sex, region);
-        }
-        const refused = this.#refused[i >> CHUNK_SHIFT];
-        const k = this.#places[i];
-        const start = k === 0 ? 0 : refused.ends[k - 1];
-        const end = refused.ends[k];
         const flag = this.#flags[i];
-        const prefix = main.prefix;
-        main.bytes.set(refused.bytes.subarray(start, end), prefix);
+        if (reason === 0) {
+            // 18 ASCII bytes: the string itself, or the bytes given.
+            const input = flag === FROM_COLUMNS ? this.#texts[i >> GROUP_SHIFT][i & (GROUP - 1)]
+                : asciiText(this.#bytes[c], start, end);
+            const date = this.birthDates[i];
+            const code = this.regionCodes[i];
+            let region = regionOf(code);
+            if (region.kind === null) region = identify(region, input, this.#yearLimit);
+            const sex = sexWords[this.sexCodes[i]];
+            const birthDate = birthDateText(date);
+            if (!history) {
+                return kept ? validShortRecordKept(input, expectedCheck, birthDate, sex, region)
+                    : validShortRecord(input, expectedCheck, birthDate, sex, region);
+            }
+            const inUse = inUseAtBirth(region, Math.floor(date / 10000));
+            return kept ? validRecordKept(input, expectedCheck, birthDate, sex, region, inUse)
+                : validRecord(input, expectedCheck, birthDate, sex, region, inUse);
+        }
         if (flag === BY_WRITER) {
+            const prefix = main.prefix;
+            main.bytes.set(this.#bytes[c].subarray(start, end), prefix);
             return recordByWriter(prefix, end - start, this.#long.get(i) ?? end - start, this.#yearLimit, history);
         }
-        const input = flag === FROM_COLUMNS ? asciiText(refused.bytes, start, end)
-            : decoder.decode(refused.bytes.subarray(start, end));
+        const input = flag === FROM_COLUMNS ? this.#texts[i >> GROUP_SHIFT][i & (GROUP - 1)]
+            : decoder.decode(this.#bytes[c].subarray(start, end));
         const message = refusalMessage(reason, end - start);
-        const hint = hintOf(prefix, end - start, this.#yearLimit);
-        return history ? refusedRecord(input, reasonNames[reason], message, expectedCheck, hint)
-            : refusedShortRecord(input, reasonNames[reason], message, expectedCheck, hint);
+        const hint = (this.#hints[c] ?? this.#hintChunk(c))[k];
+        if (!history) {
+            return kept ? refusedShortRecordKept(input, reasonNames[reason], message, expectedCheck, hint)
+                : refusedShortRecord(input, reasonNames[reason], message, expectedCheck, hint);
+        }
+        return kept ? refusedRecordKept(input, reasonNames[reason], message, expectedCheck, hint)
+            : refusedRecord(input, reasonNames[reason], message, expectedCheck, hint);
+    }
+
+    // The hints of a chunk's refused texts (but those the record writer
+    // reads), asked of the C API in one pass over the chunk's bytes, copied
+    // into memory once.
+    #hintChunk(c) {
+        const bytes = this.#bytes[c];
+        const ends = this.#ends[c];
+        const first = c << CHUNK_SHIFT;
+        const at = main.room(bytes.length);
+        main.bytes.set(bytes, at);
+        const hints = new Array(ends.length).fill(NO_HINT);
+        for (let k = 0; k < ends.length; ++k) {
+            const i = first + k;
+            if (this.reasonCodes[i] === 0 || this.#flags[i] === BY_WRITER) continue;
+            const start = k === 0 ? 0 : ends[k - 1];
+            hints[k] = hintOf(at + start, ends[k] - start, this.#yearLimit);
+        }
+        this.#hints[c] = hints;
+        return hints;
     }
 }
 
@@ -1456,8 +1544,6 @@ function setUp(module, instance, crypto) {
         checkStatuses();
         UNIT_ROOM = 3 * (HELD + 1);
         if (chunkRoom(CHUNK) > KEPT_ROOM) throw new Error('idnumber: KEPT_ROOM holds no chunk');
-        keptScratch = new Uint8Array(CHUNK * UNIT_ROOM);
-        keptView = new DataView(keptScratch.buffer);
         reasonNames = [0, 1, 2, 3, 4].map((reason) => constantText(api.idn_reason_name(reason)));
         sexWords = [null, constantText(api.idn_sex_name(IDN_SEX_MALE)), constantText(api.idn_sex_name(IDN_SEX_FEMALE))];
         codeStateNames = [0, 1, 2, 3].map((state) => constantText(api.idn_code_state_name(state)));

@@ -124,6 +124,30 @@ test('verifyMany: chunk and group bounds, beyond ASCII and long texts anywhere',
     assert.throws(() => idn.verifyMany([...texts, 5]), /item 40000 is number 5/);
 });
 
+test('verifyMany: records read late, after other results were made and read, are each text\'s own', () => {
+    // Hints (with an upgraded number), texts beyond ASCII and bytes among
+    // valid numbers of many regions and dates, over two chunks; records are
+    // made from each chunk's bytes, decoded and asked for hints when first
+    // read, and from what is kept by region code and birth date.
+    const kinds = ['110105491231002', '11010519491231002x', '１１０１０５１９４９１２３１００２Ｘ', '€' + '1'.repeat(17),
+        new TextEncoder().encode('11010519491231002X'), '1'.repeat(70), 'Š'.repeat(9)];
+    const texts = (seed) => Array.from({ length: 20000 }, (_, i) => {
+        if (i % 5 === 4) return kinds[(i + seed) % kinds.length];
+        const stem = `${[110105, 140302, 512201, 330124][(i + seed) % 4]}${1950 + (i + seed) % 60}0${1 + i % 9}1${i % 10}${String(i % 1000).padStart(3, '0')}`;
+        return stem + checkCharacter(stem);
+    });
+    const first = texts(0);
+    const result = idn.verifyMany(first);
+    const kept = result.at(19999);
+    const other = idn.verifyMany(texts(3));
+    assert.deepEqual([...other], texts(3).map((text) => idn.verify(text)));
+    assert.deepEqual(result.toArray(), first.map((text) => idn.verify(text)));
+    assert.deepEqual([...result], result.toArray());
+    assert.deepEqual(Array.from(result), result.toArray());
+    assert.deepEqual(kept, idn.verify(first[19999]));
+    assert.equal(result.at(14).upgraded, '11010519491231002X');
+});
+
 test('the year limit decides date refusals', () => {
     const number = '11010520300101001' + checkCharacter('11010520300101001');
     assert.equal(idn.verify(number, { yearLimit: 2029 }).reason, 'date');

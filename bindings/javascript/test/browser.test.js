@@ -151,3 +151,15 @@ test('index.js loads the module beside it at import', async () => {
     assert.ok(!served.includes('/idnumber/idnumber.wasm'), served.join(' '));
     assert.ok(served.includes('/auto/idnumber.wasm'));
 });
+
+test('verifyMany in the page: the records Node makes, texts beyond ASCII among ASCII ones', async () => {
+    // A chunk holding bytes 0x80-0x9F (of € and Š), which browsers decode
+    // as Latin-1 otherwise than Node does, a unit a byte all the same.
+    const texts = ['11010519491231002X', '€11010519491231002X', '11010519491231002x', 'Š'.repeat(40), '110105491231002',
+        '512201198001010012', '１１０１０５１９４９１２３１００２Ｘ', '140302199001010018'];
+    const answer = await tab.evaluate(async (given) => {
+        const idn = await import('/auto/index.js');
+        return idn.verifyMany(given).toArray();
+    }, texts);
+    assert.deepEqual(answer, idn.verifyMany(texts).toArray());
+});
