@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -83,6 +84,36 @@ private:
     std::size_t size_;
     std::size_t block_;  // where the block of mask_ starts
     uint64_t mask_ = 0;
+};
+
+// The length of a line too long to hold, counted as the pieces after its
+// held head are read: up to its line feed, without a CR just before it, even
+// where that CR ended the piece before.
+class LongLineLength {
+public:
+    // `count` bytes of the line counted so far, the last of them `lastByte`.
+    LongLineLength(uint64_t count, char lastByte) : length_(count), lastByte_(lastByte) {}
+
+    // Counts the next piece read; returns its line feed, which ends the
+    // line, or null when the line goes on past the piece.
+    const char* take(const char* bytes, std::size_t count) {
+        const auto* lineFeed = static_cast<const char*>(std::memchr(bytes, '\n', count));
+        if (lineFeed == nullptr) {
+            length_ += count;
+            if (count > 0) lastByte_ = bytes[count - 1];
+            return nullptr;
+        }
+        const auto before = static_cast<std::size_t>(lineFeed - bytes);
+        length_ += before;
+        if ((before > 0 ? lineFeed[-1] : lastByte_) == '\r') --length_;
+        return lineFeed;
+    }
+
+    uint64_t length() const { return length_; }
+
+private:
+    uint64_t length_;
+    char lastByte_;
 };
 
 #endif

@@ -89,24 +89,18 @@ bool LineReader::readLongLine(Line& line) {
     // More than lineHoldLimit + 1 bytes without a line feed: even with a CR at
     // its end the line is longer than the limit. Keep its head and count the rest.
     std::memcpy(held_, buffer_ + begin_, lineHoldLimit);
-    uint64_t length = end_ - begin_;
-    char lastByte = buffer_[end_ - 1];
+    LongLineLength length(end_ - begin_, buffer_[end_ - 1]);
     for (;;) {
         begin_ = end_ = 0;
         if (!refill()) return false;
         if (end_ == 0) break;  // the input ends the line
-        if (auto* lineFeed = static_cast<char*>(std::memchr(buffer_, '\n', end_))) {
-            const auto before = static_cast<std::size_t>(lineFeed - buffer_);
-            length += before;
-            if ((before > 0 ? lineFeed[-1] : lastByte) == '\r') --length;
-            begin_ = before + 1;
+        if (const char* lineFeed = length.take(buffer_, end_)) {
+            begin_ = static_cast<std::size_t>(lineFeed - buffer_) + 1;
             break;
         }
-        length += end_;
-        lastByte = buffer_[end_ - 1];
     }
     deliver(line, held_, lineHoldLimit);
     line.cut = true;
-    line.length = length;
+    line.length = length.length();
     return true;
 }

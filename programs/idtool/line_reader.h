@@ -34,6 +34,18 @@ struct Line {
     int input;          // index of its input
 };
 
+// Makes `line` the line of `length` bytes at `bytes`: its first bytes held
+// (all of them, up to lineHoldLimit) and a NUL written after them, over the
+// byte that follows, which belongs to the line, its line end or the room
+// kept after the bytes read.
+inline void holdLine(Line& line, char* bytes, std::size_t length) {
+    line.cut = length > static_cast<std::size_t>(lineHoldLimit);
+    line.held = line.cut ? lineHoldLimit : static_cast<int>(length);
+    line.length = length;
+    bytes[line.held] = '\0';
+    line.bytes = bytes;
+}
+
 class LineReader {
 public:
     // Smallest storage that leaves room for a held line and its line end.
@@ -90,12 +102,7 @@ private:
         return deliver(line, start, static_cast<std::size_t>(lineEnd - start));
     }
     bool deliver(Line& line, char* bytes, std::size_t length) {
-        line.cut = length > static_cast<std::size_t>(lineHoldLimit);
-        line.held = line.cut ? lineHoldLimit : static_cast<int>(length);
-        line.length = length;
-        // The byte after the held ones belongs to this line or its line end.
-        bytes[line.held] = '\0';
-        line.bytes = bytes;
+        holdLine(line, bytes, length);
         line.number = ++lineNumber_;
         line.input = current_;
         return true;

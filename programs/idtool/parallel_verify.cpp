@@ -314,26 +314,20 @@ private:
     // feed or the input's end; what follows the line feed is carried on.
     bool readLongStreamLine(Job& job, std::size_t size) {
         char* const bytes = buffer_.data();
-        uint64_t length = size;
-        char lastByte = bytes[size - 1];
+        LongLineLength length(size, bytes[size - 1]);
         std::memcpy(longHead_, bytes, lineHoldLimit);
         for (;;) {
             std::size_t got = 0;
             if (!readMore(job, bytes, streamBytes, got)) return false;
             if (got == 0) break;  // the input ends the line
-            if (const char* lineFeed = static_cast<const char*>(std::memchr(bytes, '\n', got))) {
-                const auto before = static_cast<std::size_t>(lineFeed - bytes);
-                length += before;
-                if ((before > 0 ? lineFeed[-1] : lastByte) == '\r') --length;
-                cursor_.carried = got - before - 1;
+            if (const char* lineFeed = length.take(bytes, got)) {
+                cursor_.carried = got - static_cast<std::size_t>(lineFeed - bytes) - 1;
                 std::memcpy(cursor_.carry.data(), lineFeed + 1, cursor_.carried);
                 break;
             }
-            length += got;
-            lastByte = bytes[got - 1];
         }
         job.longLine = true;
-        job.longLength = length;
+        job.longLength = length.length();
         return true;
     }
 
@@ -413,28 +407,17 @@ private:
 
         // The long last line: its head, then its length, read on in pieces.
         std::memcpy(longHead_, bytes + lastStart, lineHoldLimit);
-        uint64_t length = size - lastStart;
-        char lastByte = bytes[size - 1];
-        uint64_t offset = readFrom + size;
-        for (;;) {
+        LongLineLength length(size - lastStart, bytes[size - 1]);
+        for (uint64_t offset = readFrom + size;;) {
             const long long piece = readAt(file, offset, bytes, rangeBytes);
             if (piece < 0) {
                 fail(job, errno);
                 return;
             }
-            if (piece == 0) break;
-            const auto pieceSize = static_cast<std::size_t>(piece);
-            if (const char* lineFeed = static_cast<const char*>(std::memchr(bytes, '\n', pieceSize))) {
-                const auto before = static_cast<std::size_t>(lineFeed - bytes);
-                length += before;
-                if ((before > 0 ? lineFeed[-1] : lastByte) == '\r') --length;
-                break;
-            }
-            length += pieceSize;
-            lastByte = bytes[pieceSize - 1];
-            offset += pieceSize;
+            if (piece == 0 || length.take(bytes, static_cast<std::size_t>(piece)) != nullptr) break;
+            offset += static_cast<uint64_t>(piece);
         }
-        verifyLongLine(length, next, job.input);
+        verifyLongLine(length.length(), next, job.input);
     }
 
     void verifyStreamChunk(Job& job) {
@@ -470,14 +453,7 @@ private:
             } else {
                 at = to;
             }
-            const auto length = static_cast<std::size_t>(lineEnd - start);
-            line.cut = length > static_cast<std::size_t>(lineHoldLimit);
-            line.held = line.cut ? lineHoldLimit : static_cast<int>(length);
-            line.length = length;
-            // The byte after the held ones is the line's own, its line end
-            // or the byte kept after the buffer's bytes.
-            start[line.held] = '\0';
-            line.bytes = start;
+            holdLine(line, start, static_cast<std::size_t>(lineEnd - start));
             verifier_.verify(line);
         }
         return line.number;
