@@ -124,7 +124,7 @@ bool RegionValueCache::render(Piece& piece, int field, Write write) {
 void RegionValueCache::renderVerdicts() {
     // The keys start at "line" or, for single records, at "input".
     const int shift = prototype_.keys() == verifyRecordKeys ? 0 : 1;
-    for (int i = 0; i < 11; ++i) {
+    for (int i = 0; i < checkCount; ++i) {
         render(validVerdict_[i], fieldIndex(VerifyField::valid) - shift, [&](RecordWriter& writer) {
             writer.boolField(true);
             writer.nullFields(2);  // reason, message
@@ -147,13 +147,12 @@ void RegionValueCache::renderVerdicts() {
             writer.textField(text);
         });
     }
-    const int fieldsAfterUpgraded =
-        (withHistory_ ? verifyFieldCount : verdictFieldCount) - fieldIndex(VerifyField::kind);
-    for (int check = 0; check < 12; ++check)
+    const int fieldsAfterUpgraded = recordFieldCount() - fieldIndex(VerifyField::kind);
+    for (int check = 0; check <= checkCount; ++check)
         for (int hint = 0; hint < hintCount; ++hint)
             render(refusalTail_[check][hint], fieldIndex(VerifyField::expectedCheck) - shift,
                    [&](RecordWriter& writer) {
-                       if (check < 11)
+                       if (check < checkCount)
                            writer.plainField(&checkOrder[check], 1);
                        else
                            writer.nullField();
@@ -250,10 +249,11 @@ bool RegionValueCache::writeRefusalFields(RecordWriter& writer, VerifyRefusal re
     return true;
 }
 
+int RegionValueCache::recordFieldCount() const { return withHistory_ ? verifyFieldCount : verdictFieldCount; }
+
 void RegionValueCache::writeRefusalTail(RecordWriter& writer, char expectedCheck, NumberHint hint) const {
-    const int fieldCount = (withHistory_ ? verifyFieldCount : verdictFieldCount) - fieldIndex(VerifyField::expectedCheck);
-    copy(writer, refusalTail_[expectedCheck == '\0' ? 11 : checkIndex(expectedCheck)][static_cast<int>(hint)],
-         fieldCount);
+    copy(writer, refusalTail_[expectedCheck == '\0' ? checkCount : checkIndex(expectedCheck)][static_cast<int>(hint)],
+         recordFieldCount() - fieldIndex(VerifyField::expectedCheck));
 }
 
 void RegionValueCache::writeValidFields(RecordWriter& writer, const char* number, const VerifyOutcome& outcome) {

@@ -99,6 +99,8 @@ private:
     const Slot& slotOf(int32_t code);
     void clear();
     bool inUseAtBirth(const Slot& slot, int birthYear) const;
+    // The fields of the records of the run: with the history's, or without.
+    int recordFieldCount() const;
     void copy(RecordWriter& writer, const Piece& piece, int fieldCount) const {
         writer.renderedFields(rendered_.get() + piece.offset, piece.length, fieldCount);
     }
@@ -110,16 +112,17 @@ private:
     std::unique_ptr<char[]> rendered_;
     std::size_t renderedUsed_ = 0;
     std::size_t verdictsEnd_ = 0;  // the verdicts and sexes, kept when the codes are cleared
-    Piece validVerdict_[11];       // valid to upgraded, by the check character: '0'-'9', 'X'
+    static constexpr int checkCount = 11;  // the check characters '0'-'9', 'X'
+    Piece validVerdict_[checkCount];      // valid to upgraded, by the check character
     Piece sex_[2];                 // female, male
     // valid, reason and message of a refusal: length by the line's length
     // (0 to the held limit), then characters, check, date.
     static constexpr int keptLengths = 65;
     Piece refusal_[keptLengths + 3];
     // expected_check to the last field of a refusal, by the check character
-    // ('0'-'9', 'X', then none) and the hint.
+    // (then none, at checkCount) and the hint.
     static constexpr int hintCount = static_cast<int>(NumberHint::spaces) + 1;
-    Piece refusalTail_[12][hintCount];
+    Piece refusalTail_[checkCount + 1][hintCount];
     char json_[historyFieldCapacity];
 };
 

@@ -58,9 +58,9 @@ public:
     // Hands what was written before `mark` to the sink, keeping the rest.
     bool flushUpTo(uint64_t mark);
 
-    // For a stream that writes into storage handed round (a worker's chunk
-    // of records): from now on it writes into `storage`, which must not be
-    // the current buffer's, when nothing is buffered.
+    // For a stream that writes into storage handed round (a worker's room
+    // for a chunk's records): from now on it writes into `storage`. Call it
+    // when nothing is buffered.
     void redirect(char* storage, std::size_t capacity) {
         buffer_ = storage;
         capacity_ = capacity;
