@@ -111,11 +111,8 @@ struct Job {
     int errorNumber = 0;
 };
 
-// When a chunk's room for records is full, the worker hands them to the
-// writer and waits until they are written.
-struct SlotSink {
-    class Worker* worker;
-};
+// When a chunk's room for records is full, the worker (the context) hands
+// them to the writer and waits until they are written.
 long long handToWriter(void* context, const char* bytes, std::size_t count, bool final);
 
 class Worker {
@@ -126,7 +123,7 @@ public:
           claimLock_(claimLock),
           cursor_(cursor),
           inputs_(inputs),
-          out_(nullptr, 0, handToWriter, &sink_),
+          out_(nullptr, 0, handToWriter, this),
           verifier_(options, out_, encoding, mask, yearLimit) {}
 
     void run() {
@@ -494,13 +491,12 @@ private:
     // stream's bytes; one more byte for the terminator after the last line.
     std::vector<char> buffer_ = std::vector<char>(std::max(1 + rangeBytes + tailRoom, streamBytes) + 1);
     char longHead_[lineHoldLimit + 1] = {};
-    SlotSink sink_{this};
     OutputStream out_;  // writes into the room of the chunk's slot
     LineVerifier verifier_;
 };
 
 long long handToWriter(void* context, const char*, std::size_t count, bool) {
-    static_cast<SlotSink*>(context)->worker->handOver(count);
+    static_cast<Worker*>(context)->handOver(count);
     return static_cast<long long>(count);
 }
 
