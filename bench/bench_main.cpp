@@ -307,7 +307,8 @@ VerifyOutcome vectorFloorVerifyAsCore(const char* number, int, int wholeLength, 
 // The C API's verify through the shared library, as a foreign caller makes
 // it: one call per number, its verdict turned back into the core's outcome.
 VerifyOutcome capiVerify(const char* number, int, int wholeLength, int limit) {
-    idn_verdict_t verdict;
+    idn_verdict_t verdict{};
+    verdict.size = sizeof verdict;
     idn_verify(number, static_cast<size_t>(wholeLength), limit, &verdict);
     VerifyOutcome outcome{};
     outcome.refusal = static_cast<VerifyRefusal>(verdict.reason);

@@ -3,33 +3,28 @@
 // the caller's structs and buffers. Texts out are the core's UTF-8 forms;
 // nothing is allocated and nothing is kept between calls.
 #define IDN_BUILDING_LIBRARY
-#ifdef _WIN32
-#define _CRT_RAND_S  // rand_s, the C run-time's draw from the system's source
-#endif
 #include "capi/idnumber.h"
 
 #include <climits>
 #include <cstring>
 #include <ctime>
 #include <new>
-
-#ifdef _WIN32
-#include <stdlib.h>
-#else
-#include <unistd.h>  // getentropy
-#endif
+#include <type_traits>
 
 #include "core/calendar.h"
 #include "core/generation_messages.h"
+#include "core/generation_options.h"
 #include "core/generation_plan.h"
 #include "core/masking.h"
 #include "core/number_hints.h"
 #include "core/number_kind.h"
 #include "core/region_history.h"
+#include "core/region_info.h"
 #include "core/region_resolution.h"
 #include "core/region_search.h"
 #include "core/region_tables.h"
 #include "core/sex_words.h"
+#include "core/system_seed.h"
 #include "core/text_buffer.h"
 #include "core/upgrade.h"
 #include "core/verification.h"
@@ -39,11 +34,10 @@
 
 namespace {
 
-static_assert(sizeof(idn_verdict_t) == 40, "idn_verdict_t's layout is part of the API");
-static_assert(sizeof(GenerationPlan) <= sizeof(idn_generator_t), "raise IDN_GENERATOR_WORDS");
-static_assert(alignof(GenerationPlan) <= alignof(idn_generator_t), "the generator's storage is aligned for a plan");
+static_assert(sizeof(idn_verdict_t) == 48, "idn_verdict_t's layout is part of the API");
 static_assert(IDN_MAX_NOW_CODES == maxNowCodes, "IDN_MAX_NOW_CODES is the core's maxNowCodes");
 static_assert(IDN_MESSAGE_SIZE >= generationMessageCapacity, "room for every generation message");
+static_assert(IDN_MAX_SUCCESSORS == maxSuccessorCodes, "IDN_MAX_SUCCESSORS is the core's maxSuccessorCodes");
 static_assert(IDN_NUMBER_SIZE == numberLength + 1, "a number and its NUL");
 static_assert(IDN_INPUT_HELD_BYTES == inputFieldLimit, "the record's input field holds IDN_INPUT_HELD_BYTES");
 static_assert(IDN_REGION_TEXT_MAX_LENGTH == maxRegionTextLength, "the longest region text");
@@ -61,18 +55,27 @@ static_assert(IDN_HINT_CR_LINE_ENDS == static_cast<int>(NumberHint::crLineEnds) 
                   IDN_HINT_SPACES == static_cast<int>(NumberHint::spaces),
               "idn_hint_t numbers the core's hints");
 
-// A seed from the system's source of randomness, which allocates nothing;
-// the clock, should the source fail.
-uint64_t systemSeed() {
-    uint64_t seed = static_cast<uint64_t>(time(nullptr));
-#ifdef _WIN32
-    unsigned int high = 0, low = 0;
-    if (rand_s(&high) == 0 && rand_s(&low) == 0) seed ^= uint64_t{high} << 32 | low;
-#else
-    uint64_t drawn = 0;
-    if (getentropy(&drawn, sizeof drawn) == 0) seed ^= drawn;
-#endif
-    return seed;
+// A struct the caller gives carries its size: this version's members fit in
+// it when it is at least this version's struct. Members a later version
+// adds after them are left as the caller has them.
+template <typename Struct>
+bool sizeOk(const Struct* value) {
+    return value != nullptr && value->size >= sizeof(Struct);
+}
+
+template <typename Struct>
+void store(Struct& to, Struct value) {
+    value.size = to.size;
+    std::memcpy(&to, &value, sizeof value);
+}
+
+// An array of structs the caller gives: the first entry's size is each
+// entry's, and the step from one to the next.
+template <typename Struct>
+void storeAt(Struct* first, std::size_t index, const Struct& value) {
+    const uint32_t stride = first->size;
+    store(*reinterpret_cast<Struct*>(reinterpret_cast<char*>(first) + index * stride), value);
+    reinterpret_cast<Struct*>(reinterpret_cast<char*>(first) + index * stride)->size = stride;
 }
 
 bool yearLimitOk(int yearLimit) { return yearLimit >= 0 && yearLimit <= IDN_YEAR_LIMIT_MAX; }
@@ -96,8 +99,8 @@ bool heldEnough(size_t held, uint64_t length) {
     return held <= length && held >= needed;
 }
 
-void fillVerdict(const char* text, uint64_t length, const VerifyOutcome& outcome, idn_verdict_t& verdict) {
-    verdict = idn_verdict_t{};
+void fillVerdict(const char* text, uint64_t length, const VerifyOutcome& outcome, idn_verdict_t& to) {
+    idn_verdict_t verdict{};
     verdict.reason = static_cast<int32_t>(outcome.refusal);
     verdict.expected_check = static_cast<unsigned char>(outcome.expectedCheck);
     verdict.length = length;
@@ -109,6 +112,7 @@ void fillVerdict(const char* text, uint64_t length, const VerifyOutcome& outcome
         verdict.birth_day = outcome.birthDate.day;
         verdict.region_code = outcome.regionCode;
     }
+    store(to, verdict);
 }
 
 // Copies `length` bytes and a NUL into the caller's buffer, under the API's
@@ -141,21 +145,25 @@ int checkPackedTexts(const char* bytes, const size_t* ends, size_t count) {
 }
 
 // Texts of the 2009 tables' records and units, in UTF-8.
-void fillRegion(const RegionRecord& record, idn_region_t& region) {
+idn_region_t regionOf(const RegionRecord& record) {
+    idn_region_t region{};
     region.code = codeOf(record);
     region.name = nameOf(record).utf8;
     region.level = levelName(levelOf(record));
     region.province = record.unit->fullNameText.utf8;
     RegionRecord city{};
     region.city = cityOf(record, city) ? nameOf(city).utf8 : nullptr;
+    return region;
 }
 
-void fillUnit(const ProvinceUnit& unit, idn_region_t& region) {
+idn_region_t regionOf(const ProvinceUnit& unit) {
+    idn_region_t region{};
     region.code = unit.unitCode * 10000;
     region.name = unit.fullNameText.utf8;
     region.level = "province";
     region.province = unit.fullNameText.utf8;
     region.city = nullptr;
+    return region;
 }
 
 // A JSON value of the history written by `write(json)` into the caller's
@@ -169,7 +177,7 @@ int jsonOut(char* out, size_t size, size_t* written, Write write) {
     return copyOut(json.data(), json.size(), out, size, written);
 }
 
-int stateOf(CodeStatus status) {
+int codeStatusOf(CodeStatus status) {
     switch (status) {
     case CodeStatus::listed2009: return IDN_CODE_LISTED_2009;
     case CodeStatus::inUse: return IDN_CODE_IN_USE;
@@ -215,138 +223,108 @@ int statusOf(GenerationError error) {
     return IDN_ERROR_BAD_ARGUMENT;
 }
 
-int32_t optionOf(GenerationOption option) {
+// The status of a kept refusal.
+int statusOf(const GenerationCheck& check) {
+    switch (check.refusal) {
+    case GenerationRefusal::none: return IDN_OK;
+    case GenerationRefusal::region: return statusOf(check.resolution);
+    case GenerationRefusal::plan: return statusOf(check.plan.error);
+    case GenerationRefusal::option: break;
+    }
+    switch (check.optionRefusal) {
+    case OptionRefusal::noRegion: return IDN_ERROR_NO_REGION;
+    case OptionRefusal::birthAndRange: return IDN_ERROR_BIRTH_AND_RANGE;
+    case OptionRefusal::badSex: return IDN_ERROR_BAD_SEX;
+    case OptionRefusal::countRange: return IDN_ERROR_COUNT_RANGE;
+    case OptionRefusal::seedRange: return IDN_ERROR_SEED_RANGE;
+    case OptionRefusal::asOfYearRange: return IDN_ERROR_AS_OF_YEAR;
+    case OptionRefusal::yearLimitRange: return IDN_ERROR_YEAR_LIMIT;
+    }
+    return IDN_ERROR_BAD_ARGUMENT;
+}
+
+// The C API's options of a generation, and the core's.
+GenerationOptionId generationOptionOf(int option) {
     switch (option) {
-    case GenerationOption::none: break;
-    case GenerationOption::birth: return IDN_OPTION_BIRTH;
-    case GenerationOption::bornFrom: return IDN_OPTION_BORN_FROM;
-    case GenerationOption::bornTo: return IDN_OPTION_BORN_TO;
-    case GenerationOption::count: return IDN_OPTION_COUNT;
-    case GenerationOption::region: return IDN_OPTION_REGION;
+    case IDN_OPTION_REGION: return GenerationOptionId::region;
+    case IDN_OPTION_BIRTH: return GenerationOptionId::birth;
+    case IDN_OPTION_BORN_FROM: return GenerationOptionId::bornFrom;
+    case IDN_OPTION_BORN_TO: return GenerationOptionId::bornTo;
+    case IDN_OPTION_SEX: return GenerationOptionId::sex;
+    case IDN_OPTION_COUNT: return GenerationOptionId::count;
+    case IDN_OPTION_SEED: return GenerationOptionId::seed;
+    case IDN_OPTION_AS_OF_YEAR: return GenerationOptionId::asOfYear;
+    case IDN_OPTION_YEAR_LIMIT: return GenerationOptionId::yearLimit;
+    default: return GenerationOptionId::none;
+    }
+}
+
+int32_t apiOptionOf(GenerationOptionId option) {
+    switch (option) {
+    case GenerationOptionId::region: return IDN_OPTION_REGION;
+    case GenerationOptionId::birth: return IDN_OPTION_BIRTH;
+    case GenerationOptionId::bornFrom: return IDN_OPTION_BORN_FROM;
+    case GenerationOptionId::bornTo: return IDN_OPTION_BORN_TO;
+    case GenerationOptionId::sex: return IDN_OPTION_SEX;
+    case GenerationOptionId::count: return IDN_OPTION_COUNT;
+    case GenerationOptionId::seed: return IDN_OPTION_SEED;
+    case GenerationOptionId::asOfYear: return IDN_OPTION_AS_OF_YEAR;
+    case GenerationOptionId::yearLimit: return IDN_OPTION_YEAR_LIMIT;
+    case GenerationOptionId::none: break;
     }
     return IDN_OPTION_NONE;
 }
 
-// The caller's words for the options, the neutral ones where it gives none.
-OptionWords wordsOf(const idn_option_names_t* names) {
-    OptionWords words = neutralOptionWords;
-    if (names == nullptr) return words;
-    auto take = [](const char* given, const char*& word) {
-        if (given != nullptr) word = given;
-    };
-    take(names->region, words.region);
-    take(names->birth, words.birth);
-    take(names->born_from, words.bornFrom);
-    take(names->born_to, words.bornTo);
-    take(names->sex, words.sex);
-    take(names->count, words.count);
-    take(names->seed, words.seed);
-    take(names->as_of_year, words.asOfYear);
-    take(names->year_limit, words.yearLimit);
-    return words;
+// Every option's word in messages, by idn_option_t.
+const char* const optionNames[] = {
+    nullptr,     "region",      "birth",          "born_from",  "born_to",   "sex",        "count",
+    "seed",      "as_of_year",  "year_limit",     nullptr,      nullptr,     nullptr,      nullptr,
+    nullptr,     nullptr,       nullptr,          nullptr,      nullptr,     nullptr,      "encoding",
+    "fifteen_digits", "min_confidence", "as_of_date", "redaction", "mask_first", "mask_last", "label",
+    "key",       "token_alphabet", "token_length", "keep"};
+constexpr int optionNameCount = static_cast<int>(sizeof optionNames / sizeof optionNames[0]);
+
+// The caller's word for an option, or the library's.
+const char* wordOf(int option, const char* const* names, size_t nameCount) {
+    if (names != nullptr && option >= 0 && static_cast<size_t>(option) < nameCount && names[option] != nullptr)
+        return names[option];
+    return option >= 0 && option < optionNameCount ? optionNames[option] : nullptr;
 }
 
-// A whole number's decimal text, for echoing a refused one.
-struct DecimalText {
-    char digits[24];
-    size_t length;
-    explicit DecimalText(int64_t value) {
-        char reversed[24];
-        size_t count = 0;
-        uint64_t magnitude = value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
-        do {
-            reversed[count++] = static_cast<char>('0' + magnitude % 10);
-            magnitude /= 10;
-        } while (magnitude != 0);
-        length = 0;
-        if (value < 0) digits[length++] = '-';
-        while (count > 0) digits[length++] = reversed[--count];
-        digits[length] = '\0';
-    }
+OptionWords wordsOf(const char* const* names, size_t nameCount) {
+    return OptionWords{wordOf(IDN_OPTION_REGION, names, nameCount),     wordOf(IDN_OPTION_BIRTH, names, nameCount),
+                       wordOf(IDN_OPTION_BORN_FROM, names, nameCount),  wordOf(IDN_OPTION_BORN_TO, names, nameCount),
+                       wordOf(IDN_OPTION_SEX, names, nameCount),        wordOf(IDN_OPTION_COUNT, names, nameCount),
+                       wordOf(IDN_OPTION_SEED, names, nameCount),       wordOf(IDN_OPTION_AS_OF_YEAR, names, nameCount),
+                       wordOf(IDN_OPTION_YEAR_LIMIT, names, nameCount)};
+}
+
+// What a generator's storage holds: the options as set, and once prepared
+// the check (its refusal, or the plan of the numbers).
+struct Generation {
+    uint32_t magic;
+    bool prepared;
+    GenerationOptions options;
+    GenerationCheck check;
 };
+constexpr uint32_t generationMagic = 0x69646e67;  // "idng": storage idn_generator_init has set up
+static_assert(sizeof(Generation) <= IDN_GENERATOR_SIZE, "raise IDN_GENERATOR_SIZE");
+static_assert(alignof(Generation) <= alignof(idn_generator_t), "the generator's storage is aligned for it");
+static_assert(std::is_trivially_copyable<Generation>::value, "a generator may be copied as bytes");
 
-// The options checked in the documented order: the status and option of the
-// first refusal, and what its message needs; on success, the plan.
-struct CheckedOptions {
-    int status = IDN_OK;
-    int32_t option = IDN_OPTION_NONE;
-    // Set for a refusal that writeOptionRefusal words, with the value echoed.
-    bool optionRefused = false;
-    OptionRefusal refusal = OptionRefusal::noRegion;
-    int64_t refusedValue = 0;
-    RegionResolution resolution{};
-    GenerationRequest request{};
-    GenerationPlan plan{};
-};
-
-void refuseOption(CheckedOptions& checked, int status, int32_t option, OptionRefusal refusal, int64_t value) {
-    checked.status = status;
-    checked.option = option;
-    checked.optionRefused = true;
-    checked.refusal = refusal;
-    checked.refusedValue = value;
+Generation* generationOf(idn_generator_t* generator) {
+    if (generator == nullptr) return nullptr;
+    auto* generation = reinterpret_cast<Generation*>(generator->opaque);
+    return generation->magic == generationMagic ? generation : nullptr;
 }
 
-void checkOptions(const idn_generate_options_t& options, CheckedOptions& checked) {
-    if (!textPointerOk(options.birth, options.birth_length) ||
-        !textPointerOk(options.born_from, options.born_from_length) ||
-        !textPointerOk(options.born_to, options.born_to_length) ||
-        (options.region == nullptr && options.region_length != 0)) {
-        checked.status = IDN_ERROR_NULL_POINTER;
-        return;
-    }
-    if (options.region == nullptr)
-        return refuseOption(checked, IDN_ERROR_NO_REGION, IDN_OPTION_REGION, OptionRefusal::noRegion, 0);
-    const int asOf = options.as_of_year;
-    if (asOf != 0 && (asOf < IDN_HISTORY_FIRST_YEAR || asOf > IDN_HISTORY_LAST_YEAR))
-        return refuseOption(checked, IDN_ERROR_AS_OF_YEAR, IDN_OPTION_AS_OF_YEAR, OptionRefusal::asOfYearRange,
-                            asOf);
-    checked.resolution = asOf != 0 ? resolveRegionAsOf(options.region, options.region_length, asOf)
-                                   : resolveRegion(options.region, options.region_length, Encoding::utf8);
-    if (checked.resolution.error != RegionError::none) {
-        checked.status = statusOf(checked.resolution);
-        checked.option = IDN_OPTION_REGION;
-        return;
-    }
-    if (!yearLimitOk(options.year_limit))
-        return refuseOption(checked, IDN_ERROR_YEAR_LIMIT, IDN_OPTION_YEAR_LIMIT, OptionRefusal::yearLimitRange,
-                            options.year_limit);
-    if (options.birth != nullptr && (options.born_from != nullptr || options.born_to != nullptr))
-        return refuseOption(checked, IDN_ERROR_BIRTH_AND_RANGE, IDN_OPTION_BIRTH, OptionRefusal::birthAndRange, 0);
-    if (options.sex < IDN_SEX_ANY || options.sex > IDN_SEX_FEMALE)
-        return refuseOption(checked, IDN_ERROR_BAD_SEX, IDN_OPTION_SEX, OptionRefusal::badSex, options.sex);
-    if (options.count < 1)
-        return refuseOption(checked, IDN_ERROR_COUNT_RANGE, IDN_OPTION_COUNT, OptionRefusal::countRange,
-                            options.count);
-
-    GenerationRequest& request = checked.request;
-    request.regionCode = checked.resolution.code;
-    request.birth = options.birth;
-    request.birthLength = options.birth_length;
-    request.bornFrom = options.born_from;
-    request.bornFromLength = options.born_from_length;
-    request.bornTo = options.born_to;
-    request.bornToLength = options.born_to_length;
-    request.sex = options.sex == IDN_SEX_MALE     ? SexChoice::male
-                  : options.sex == IDN_SEX_FEMALE ? SexChoice::female
-                                                  : SexChoice::any;
-    request.count = static_cast<uint64_t>(options.count);
-    request.seed = options.has_seed != 0 ? options.seed : systemSeed();
-    request.yearLimit = yearLimitOf(options.year_limit);
-    request.yearLimitGiven = options.year_limit != 0;
-    // No dates at all, or a range with one end missing, is refused by the plan.
-    checked.plan = planGeneration(request);
-    checked.status = statusOf(checked.plan.error);
-    checked.option = optionOf(checked.plan.offending);
-}
-
-const GenerationPlan& planOf(const idn_generator_t& generator) {
-    return *reinterpret_cast<const GenerationPlan*>(generator.opaque);
+const Generation* generationOf(const idn_generator_t* generator) {
+    return generationOf(const_cast<idn_generator_t*>(generator));
 }
 
 const char* const statusNames[] = {
     "IDN_OK", "IDN_ERROR_NULL_POINTER", "IDN_ERROR_BUFFER_TOO_SMALL", "IDN_ERROR_BAD_ARGUMENT",
-    "IDN_ERROR_NOT_FOUND"};
+    "IDN_ERROR_NOT_FOUND", "IDN_ERROR_BAD_OPTION", "IDN_ERROR_NOT_PREPARED"};
 
 // U+FFFD, which a kept byte of a mask that starts no character becomes.
 constexpr char replacementCharacter[] = "\xEF\xBF\xBD";
@@ -359,6 +337,42 @@ unsigned idn_version_number(void) { return IDN_VERSION_NUMBER; }
 const char* idn_version_string(void) { return IDN_VERSION_STRING; }
 
 int idn_current_year(void) { return localYear(time(nullptr)); }
+
+int idn_current_date(int32_t* year, int32_t* month, int32_t* day) {
+    if (year == nullptr || month == nullptr || day == nullptr) return IDN_ERROR_NULL_POINTER;
+    const BirthDate today = localDate(time(nullptr));
+    *year = today.year;
+    *month = today.month;
+    *day = today.day;
+    return IDN_OK;
+}
+
+size_t idn_size_of(int id) {
+    switch (id) {
+    case IDN_ID_NUMBER_SIZE: return IDN_NUMBER_SIZE;
+    case IDN_ID_INPUT_HELD_BYTES: return IDN_INPUT_HELD_BYTES;
+    case IDN_ID_REASON_MESSAGE_SIZE: return IDN_REASON_MESSAGE_SIZE;
+    case IDN_ID_MESSAGE_SIZE: return IDN_MESSAGE_SIZE;
+    case IDN_ID_VERIFY_JSON_SIZE: return IDN_VERIFY_JSON_SIZE;
+    case IDN_ID_HISTORY_JSON_SIZE: return IDN_HISTORY_JSON_SIZE;
+    case IDN_ID_SUCCESSORS_JSON_SIZE: return IDN_SUCCESSORS_JSON_SIZE;
+    case IDN_ID_NOW_CODES_JSON_SIZE: return IDN_NOW_CODES_JSON_SIZE;
+    case IDN_ID_MAX_SUCCESSORS: return IDN_MAX_SUCCESSORS;
+    case IDN_ID_MAX_NOW_CODES: return IDN_MAX_NOW_CODES;
+    case IDN_ID_PICKER_LIST_MAX: return IDN_PICKER_LIST_MAX;
+    case IDN_ID_REGION_TEXT_MAX_LENGTH: return IDN_REGION_TEXT_MAX_LENGTH;
+    case IDN_ID_MASK_EXTRA_SIZE: return IDN_MASK_SIZE(0);
+    case IDN_ID_GENERATOR_CONTEXT: return sizeof(idn_generator_t);
+    case IDN_ID_VERDICT_STRUCT: return sizeof(idn_verdict_t);
+    case IDN_ID_REGION_FIELDS_STRUCT: return sizeof(idn_region_fields_t);
+    case IDN_ID_REGION_STRUCT: return sizeof(idn_region_t);
+    case IDN_ID_HISTORY_RECORD_STRUCT: return sizeof(idn_history_record_t);
+    case IDN_ID_SUCCESSOR_STRUCT: return sizeof(idn_successor_t);
+    case IDN_ID_PRESENT_CODE_STRUCT: return sizeof(idn_present_code_t);
+    case IDN_ID_REGION_INFO_STRUCT: return sizeof(idn_region_info_t);
+    default: return 0;
+    }
+}
 
 int idn_is_calendar_date(int year, int month, int day) {
     return isCalendarDate(BirthDate{year, month, day}) ? 1 : 0;
@@ -393,9 +407,21 @@ const char* idn_status_name(int status) {
     case IDN_ERROR_BAD_SEX: return "IDN_ERROR_BAD_SEX";
     case IDN_ERROR_SEED_RANGE: return "IDN_ERROR_SEED_RANGE";
     case IDN_ERROR_YEAR_LIMIT: return "IDN_ERROR_YEAR_LIMIT";
+    case IDN_ERROR_BAD_DATE: return "IDN_ERROR_BAD_DATE";
     case IDN_ERROR_NOT_FIFTEEN_DIGITS: return "IDN_ERROR_NOT_FIFTEEN_DIGITS";
     case IDN_ERROR_MONTH_ABOVE_12: return "IDN_ERROR_MONTH_ABOVE_12";
     case IDN_ERROR_DAY_ABOVE_31: return "IDN_ERROR_DAY_ABOVE_31";
+    case IDN_ERROR_BAD_ENCODING: return "IDN_ERROR_BAD_ENCODING";
+    case IDN_ERROR_BAD_CONFIDENCE: return "IDN_ERROR_BAD_CONFIDENCE";
+    case IDN_ERROR_BAD_REDACTION: return "IDN_ERROR_BAD_REDACTION";
+    case IDN_ERROR_MASK_RANGE: return "IDN_ERROR_MASK_RANGE";
+    case IDN_ERROR_LABEL_TEXT: return "IDN_ERROR_LABEL_TEXT";
+    case IDN_ERROR_NO_KEY: return "IDN_ERROR_NO_KEY";
+    case IDN_ERROR_KEY_TOO_SHORT: return "IDN_ERROR_KEY_TOO_SHORT";
+    case IDN_ERROR_TOKEN_FORMAT: return "IDN_ERROR_TOKEN_FORMAT";
+    case IDN_ERROR_AS_OF_DATE: return "IDN_ERROR_AS_OF_DATE";
+    case IDN_ERROR_SCAN_ORDER: return "IDN_ERROR_SCAN_ORDER";
+    case IDN_ERROR_CRYPTO: return "IDN_ERROR_CRYPTO";
     default: return nullptr;
     }
 }
@@ -408,28 +434,10 @@ int idn_verify(const char* text, size_t length, int year_limit, idn_verdict_t* v
 
 int idn_verify_prefix(const char* text, size_t held, uint64_t length, int year_limit, idn_verdict_t* verdict) {
     if (verdict == nullptr || !textPointerOk(text, held)) return IDN_ERROR_NULL_POINTER;
+    if (!sizeOk(verdict)) return IDN_ERROR_BAD_ARGUMENT;
     if (!yearLimitOk(year_limit)) return IDN_ERROR_YEAR_LIMIT;
     if (!heldEnough(held, length)) return IDN_ERROR_BAD_ARGUMENT;
     fillVerdict(text, length, verifyHeldText(text, held, length, yearLimitOf(year_limit)), *verdict);
-    return IDN_OK;
-}
-
-int idn_verify_batch(const char* bytes, const size_t* ends, size_t count, int year_limit,
-                     idn_verdict_t* verdicts) {
-    if (count == 0) return IDN_OK;
-    if (verdicts == nullptr) return IDN_ERROR_NULL_POINTER;
-    if (!yearLimitOk(year_limit)) return IDN_ERROR_YEAR_LIMIT;
-    const int checked = checkPackedTexts(bytes, ends, count);
-    if (checked != IDN_OK) return checked;
-    // The clock is read once for the batch.
-    const int yearLimit = yearLimitOf(year_limit);
-    size_t start = 0;
-    for (size_t i = 0; i < count; ++i) {
-        const size_t length = ends[i] - start;
-        const char* text = bytes + start;
-        fillVerdict(text, length, verifyHeldText(text, length, length, yearLimit), verdicts[i]);
-        start = ends[i];
-    }
     return IDN_OK;
 }
 
@@ -466,6 +474,7 @@ const char* idn_reason_name(int reason) {
 
 int idn_reason_message(const idn_verdict_t* verdict, char* out, size_t size, size_t* written) {
     if (verdict == nullptr || !bufferOk(out, size)) return IDN_ERROR_NULL_POINTER;
+    if (!sizeOk(verdict)) return IDN_ERROR_BAD_ARGUMENT;
     if (verdict->reason < IDN_VALID || verdict->reason > IDN_REASON_DATE) return IDN_ERROR_BAD_ARGUMENT;
     char text[IDN_REASON_MESSAGE_SIZE];
     const int count =
@@ -481,6 +490,19 @@ const char* idn_kind_name(int kind) {
 const char* idn_sex_name(int sex) {
     if (sex != IDN_SEX_MALE && sex != IDN_SEX_FEMALE) return nullptr;
     return sexText(sex == IDN_SEX_MALE).utf8;
+}
+
+int idn_age_on(const idn_verdict_t* verdict, int year, int month, int day, int32_t* age) {
+    if (verdict == nullptr || age == nullptr) return IDN_ERROR_NULL_POINTER;
+    if (!sizeOk(verdict)) return IDN_ERROR_BAD_ARGUMENT;
+    const BirthDate on{year, month, day};
+    if (!isCalendarDate(on)) return IDN_ERROR_BAD_DATE;
+    if (verdict->reason != IDN_VALID) return IDN_ERROR_NOT_FOUND;
+    int years = 0;
+    if (!ageOn(BirthDate{verdict->birth_year, verdict->birth_month, verdict->birth_day}, on, years))
+        return IDN_ERROR_NOT_FOUND;
+    *age = years;
+    return IDN_OK;
 }
 
 int idn_parse_sex(const char* text, size_t length, int32_t* sex) {
@@ -521,41 +543,35 @@ const char* idn_hint_name(int hint) {
 
 int idn_region_fields(int32_t code, idn_region_fields_t* fields) {
     if (fields == nullptr) return IDN_ERROR_NULL_POINTER;
+    if (!sizeOk(fields)) return IDN_ERROR_BAD_ARGUMENT;
     const RegionTexts region = regionTexts(code);
-    *fields = {region.province.utf8, region.city.utf8, region.county.utf8};
+    store(*fields, idn_region_fields_t{0, region.province.utf8, region.city.utf8, region.county.utf8});
     return IDN_OK;
 }
 
 int idn_find_region(int32_t code, idn_region_t* region) {
     if (region == nullptr) return IDN_ERROR_NULL_POINTER;
+    if (!sizeOk(region)) return IDN_ERROR_BAD_ARGUMENT;
     if (code % 10000 == 0) {
         const ProvinceUnit* unit = findUnit(code / 10000);
         if (unit == nullptr) return IDN_ERROR_NOT_FOUND;
-        fillUnit(*unit, *region);
+        store(*region, regionOf(*unit));
         return IDN_OK;
     }
     RegionRecord record{};
     if (!findRecord(code, record)) return IDN_ERROR_NOT_FOUND;
-    fillRegion(record, *region);
+    store(*region, regionOf(record));
     return IDN_OK;
 }
 
 int idn_search_regions(const char* query, size_t length, size_t* cursor, idn_region_t* region) {
     if (cursor == nullptr || region == nullptr || !textPointerOk(query, length)) return IDN_ERROR_NULL_POINTER;
+    if (!sizeOk(region)) return IDN_ERROR_BAD_ARGUMENT;
     const RegionQuery search{query != nullptr ? query : "", length, Encoding::utf8};
-    // The cursor counts records across the units, in table order.
-    size_t position = 0;
-    for (const ProvinceUnit& unit : provinceUnits) {
-        for (const RegionRecord record : recordsOf(unit)) {
-            if (position++ < *cursor) continue;
-            if (!matchesQuery(codeOf(record), nameOf(record).utf8, search)) continue;
-            *cursor = position;
-            fillRegion(record, *region);
-            return 1;
-        }
-    }
-    *cursor = position;
-    return 0;
+    RegionRecord record{};
+    if (!nextMatchingRecord(search, *cursor, record)) return 0;
+    store(*region, regionOf(record));
+    return 1;
 }
 
 int idn_picker_list(int32_t parent, int32_t* codes, size_t capacity, size_t* count) {
@@ -589,10 +605,10 @@ int idn_picker_list(int32_t parent, int32_t* codes, size_t capacity, size_t* cou
 
 // --- The history ----------------------------------------------------------------
 
-int idn_code_state(int32_t code) { return stateOf(codeStatus(code)); }
+int idn_code_status(int32_t code) { return codeStatusOf(codeStatus(code)); }
 
-const char* idn_code_state_name(int state) {
-    switch (state) {
+const char* idn_code_status_name(int status) {
+    switch (status) {
     case IDN_CODE_LISTED_2009: return codeStatusName(CodeStatus::listed2009);
     case IDN_CODE_IN_USE: return codeStatusName(CodeStatus::inUse);
     case IDN_CODE_ABOLISHED: return codeStatusName(CodeStatus::abolished);
@@ -605,53 +621,61 @@ size_t idn_history_count(int32_t code) { return recordsOfCode(code).size(); }
 
 int idn_history_at(int32_t code, size_t index, idn_history_record_t* record) {
     if (record == nullptr) return IDN_ERROR_NULL_POINTER;
+    if (!sizeOk(record)) return IDN_ERROR_BAD_ARGUMENT;
     const HistoryRecords records = recordsOfCode(code);
     if (index >= records.size()) return IDN_ERROR_NOT_FOUND;
     const HistoryRecord& found = records.first[index];
-    record->code = codeOf(found);
-    record->name = nameOf(found).utf8;
-    record->province = provinceOf(found).utf8;
-    record->prefecture = prefectureOf(found).utf8;
-    record->level = levelName(levelOf(found));
-    record->from = firstYearOf(found);
-    record->until = untilYearOf(found);
+    store(*record, idn_history_record_t{0, codeOf(found), nameOf(found).utf8, provinceOf(found).utf8,
+                                        prefectureOf(found).utf8, levelName(levelOf(found)), firstYearOf(found),
+                                        untilYearOf(found)});
     return IDN_OK;
 }
 
 int idn_successors(int32_t code, idn_successor_t* successors, size_t capacity, size_t* count) {
     if (count == nullptr || (successors == nullptr && capacity > 0)) return IDN_ERROR_NULL_POINTER;
-    size_t found = 0;
-    const HistoryRecord* latest = latestRecord(code);
-    if (latest != nullptr && !stillInUse(*latest)) {
-        const HistorySuccessors all = successorsOf(*latest);
-        for (const HistorySuccessor* successor = all.begin(); successor != all.end(); ++successor) {
-            // A code handed over in two steps is listed once, as verify lists it.
-            bool listed = false;
-            for (const HistorySuccessor* earlier = all.begin(); earlier != successor; ++earlier)
-                listed = listed || successorCode(*earlier) == successorCode(*successor);
-            if (listed) continue;
-            const HistoryRecord& continued = continuedRecord(successorRecord(*successor));
-            if (found < capacity)
-                successors[found] = {codeOf(continued), nameOf(continued).utf8,
-                                     stillInUse(continued) ? IDN_CODE_IN_USE : IDN_CODE_ABOLISHED};
-            ++found;
-        }
-    }
-    *count = found;
-    return found > capacity ? IDN_ERROR_BUFFER_TOO_SMALL : IDN_OK;
+    if (capacity > 0 && !sizeOk(successors)) return IDN_ERROR_BAD_ARGUMENT;
+    const HistoryRecord* found[maxSuccessorCodes];
+    const int total = successorCodesOfCode(code, found);
+    for (int i = 0; i < total && static_cast<size_t>(i) < capacity; ++i)
+        storeAt(successors, static_cast<size_t>(i),
+                idn_successor_t{0, codeOf(*found[i]), nameOf(*found[i]).utf8,
+                                stillInUse(*found[i]) ? IDN_CODE_IN_USE : IDN_CODE_ABOLISHED});
+    *count = static_cast<size_t>(total);
+    return static_cast<size_t>(total) > capacity ? IDN_ERROR_BUFFER_TOO_SMALL : IDN_OK;
 }
 
 int idn_now_codes(int32_t code, idn_present_code_t* codes, size_t capacity, size_t* count) {
     if (count == nullptr || (codes == nullptr && capacity > 0)) return IDN_ERROR_NULL_POINTER;
+    if (capacity > 0 && !sizeOk(codes)) return IDN_ERROR_BAD_ARGUMENT;
     int32_t now[maxNowCodes];
     const int found = nowCodes(code, now);
     for (int i = 0; i < found && static_cast<size_t>(i) < capacity; ++i)
-        codes[i] = {now[i], nameOf(*latestRecord(now[i])).utf8};
+        storeAt(codes, static_cast<size_t>(i), idn_present_code_t{0, now[i], nameOf(*latestRecord(now[i])).utf8});
     *count = static_cast<size_t>(found);
     return static_cast<size_t>(found) > capacity ? IDN_ERROR_BUFFER_TOO_SMALL : IDN_OK;
 }
 
 int idn_in_use_at_birth(int32_t code, int birth_year) { return inUseAtBirth(code, birth_year) ? 1 : 0; }
+
+int idn_region_info(int32_t code, int birth_year, idn_region_info_t* info) {
+    if (info == nullptr) return IDN_ERROR_NULL_POINTER;
+    if (!sizeOk(info)) return IDN_ERROR_BAD_ARGUMENT;
+    const RegionInfo found = regionInfo(code, birth_year);
+    idn_region_info_t value{};
+    value.code = code;
+    value.kind = static_cast<int32_t>(found.kind);
+    value.status = codeStatusOf(found.status);
+    value.province = found.fields.province.utf8;
+    value.city = found.fields.city.utf8;
+    value.county = found.fields.county.utf8;
+    value.nationality = found.country != nullptr ? found.country->name.utf8 : nullptr;
+    value.nationality_code = found.nationalityCode;
+    value.in_use_at_birth = found.inUseAtBirth.inUse ? 1 : 0;
+    value.years_from = found.inUseAtBirth.firstYear;
+    value.years_to = found.inUseAtBirth.lastYear;
+    store(*info, value);
+    return IDN_OK;
+}
 
 int idn_history_json(int32_t code, char* out, size_t size, size_t* written) {
     return jsonOut(out, size, written, [code](JsonFragment& json) { writeHistory(json, code, Encoding::utf8); });
@@ -713,19 +737,25 @@ int idn_verify_json_prefix(const char* text, size_t held, uint64_t length, int y
 
 // --- Generation -------------------------------------------------------------------
 
-const char* idn_option_name(int option) {
-    switch (option) {
-    case IDN_OPTION_REGION: return neutralOptionWords.region;
-    case IDN_OPTION_BIRTH: return neutralOptionWords.birth;
-    case IDN_OPTION_BORN_FROM: return neutralOptionWords.bornFrom;
-    case IDN_OPTION_BORN_TO: return neutralOptionWords.bornTo;
-    case IDN_OPTION_SEX: return neutralOptionWords.sex;
-    case IDN_OPTION_COUNT: return neutralOptionWords.count;
-    case IDN_OPTION_SEED: return neutralOptionWords.seed;
-    case IDN_OPTION_AS_OF_YEAR: return neutralOptionWords.asOfYear;
-    case IDN_OPTION_YEAR_LIMIT: return neutralOptionWords.yearLimit;
-    default: return nullptr;
+const char* idn_option_name(int option) { return wordOf(option, nullptr, 0); }
+
+int idn_option_message(int status, const char* value, size_t length, const char* const* names, size_t name_count,
+                       char* out, size_t size, size_t* written) {
+    if (!textPointerOk(value, length) || !bufferOk(out, size)) return IDN_ERROR_NULL_POINTER;
+    OptionRefusal refusal = OptionRefusal::noRegion;
+    switch (status) {
+    case IDN_ERROR_NO_REGION: refusal = OptionRefusal::noRegion; break;
+    case IDN_ERROR_BAD_SEX: refusal = OptionRefusal::badSex; break;
+    case IDN_ERROR_COUNT_RANGE: refusal = OptionRefusal::countRange; break;
+    case IDN_ERROR_SEED_RANGE: refusal = OptionRefusal::seedRange; break;
+    case IDN_ERROR_AS_OF_YEAR: refusal = OptionRefusal::asOfYearRange; break;
+    case IDN_ERROR_YEAR_LIMIT: refusal = OptionRefusal::yearLimitRange; break;
+    default: return IDN_ERROR_BAD_ARGUMENT;
     }
+    char message[IDN_MESSAGE_SIZE];
+    const size_t messageLength = writeOptionRefusal(message, sizeof message, refusal, value != nullptr ? value : "",
+                                                    length, Encoding::utf8, wordsOf(names, name_count));
+    return copyOut(message, messageLength, out, size, written);
 }
 
 int idn_resolve_region(const char* region, size_t length, int as_of_year, int32_t* code) {
@@ -740,79 +770,99 @@ int idn_resolve_region(const char* region, size_t length, int as_of_year, int32_
     return IDN_OK;
 }
 
-int idn_generator_init(idn_generator_t* generator, const idn_generate_options_t* options, int32_t* option) {
-    if (option != nullptr) *option = IDN_OPTION_NONE;
-    if (generator == nullptr || options == nullptr) return IDN_ERROR_NULL_POINTER;
-    CheckedOptions checked;
-    checkOptions(*options, checked);
-    if (option != nullptr) *option = checked.option;
-    if (checked.status != IDN_OK) return checked.status;
-    *generator = idn_generator_t{};
-    new (generator->opaque) GenerationPlan(checked.plan);
+int idn_generator_init(idn_generator_t* generator, size_t size) {
+    if (generator == nullptr) return IDN_ERROR_NULL_POINTER;
+    if (size < sizeof(idn_generator_t)) return IDN_ERROR_BUFFER_TOO_SMALL;
+    Generation* generation = new (generator->opaque) Generation();
+    generation->magic = generationMagic;
+    return IDN_OK;
+}
+
+int idn_generator_set_text(idn_generator_t* generator, int option, const char* text, size_t length) {
+    Generation* generation = generationOf(generator);
+    if (generation == nullptr || !textPointerOk(text, length)) return IDN_ERROR_NULL_POINTER;
+    if (!setTextOption(generation->options, generationOptionOf(option), text != nullptr ? text : "", length))
+        return IDN_ERROR_BAD_OPTION;
+    generation->prepared = false;
+    return IDN_OK;
+}
+
+int idn_generator_set_integer(idn_generator_t* generator, int option, int64_t value) {
+    Generation* generation = generationOf(generator);
+    if (generation == nullptr) return IDN_ERROR_NULL_POINTER;
+    if (!setNumberOption(generation->options, generationOptionOf(option), value)) return IDN_ERROR_BAD_OPTION;
+    generation->prepared = false;
+    return IDN_OK;
+}
+
+int idn_generator_set_unsigned(idn_generator_t* generator, int option, uint64_t value) {
+    Generation* generation = generationOf(generator);
+    if (generation == nullptr) return IDN_ERROR_NULL_POINTER;
+    if (!setUnsignedOption(generation->options, generationOptionOf(option), value)) return IDN_ERROR_BAD_OPTION;
+    generation->prepared = false;
+    return IDN_OK;
+}
+
+int idn_generator_prepare(idn_generator_t* generator) {
+    Generation* generation = generationOf(generator);
+    if (generation == nullptr) return IDN_ERROR_NULL_POINTER;
+    // The clock and the system's randomness are read only when the options
+    // leave them to the library.
+    const KeptNumber& yearLimit = generation->options.yearLimit;
+    const bool clockNeeded = !yearLimit.given || (!yearLimit.isUnsigned && yearLimit.value == 0) ||
+                             (yearLimit.isUnsigned && yearLimit.unsignedValue == 0);
+    const int currentYear = clockNeeded ? localYear(time(nullptr)) : 0;
+    const uint64_t seed = generation->options.seed.given ? 0 : systemSeed();
+    generation->check = checkGenerationOptions(generation->options, currentYear, seed);
+    generation->prepared = true;
+    return statusOf(generation->check);
+}
+
+int idn_generator_refusal(const idn_generator_t* generator, int32_t* status, int32_t* option) {
+    const Generation* generation = generationOf(generator);
+    if (generation == nullptr) return IDN_ERROR_NULL_POINTER;
+    if (!generation->prepared) return IDN_ERROR_NOT_PREPARED;
+    if (status != nullptr) *status = statusOf(generation->check);
+    if (option != nullptr) *option = apiOptionOf(generation->check.option);
     return IDN_OK;
 }
 
 int idn_generator_warning(const idn_generator_t* generator) {
-    if (generator == nullptr) return IDN_WARNING_NONE;
-    return planOf(*generator).birthNotCalendarDate ? IDN_WARNING_BIRTH_NOT_CALENDAR_DATE : IDN_WARNING_NONE;
+    const Generation* generation = generationOf(generator);
+    if (generation == nullptr || !generation->prepared || generation->check.refusal != GenerationRefusal::none)
+        return IDN_WARNING_NONE;
+    return generation->check.plan.birthNotCalendarDate ? IDN_WARNING_BIRTH_NOT_CALENDAR_DATE : IDN_WARNING_NONE;
+}
+
+int idn_generator_message(const idn_generator_t* generator, const char* const* names, size_t name_count, char* out,
+                          size_t size, size_t* written) {
+    const Generation* generation = generationOf(generator);
+    if (generation == nullptr || !bufferOk(out, size)) return IDN_ERROR_NULL_POINTER;
+    if (!generation->prepared) return IDN_ERROR_NOT_PREPARED;
+    char message[IDN_MESSAGE_SIZE];
+    const size_t length = writeGenerationCheckMessage(message, sizeof message, generation->options, generation->check,
+                                                      wordsOf(names, name_count));
+    return copyOut(message, length, out, size, written);
 }
 
 int64_t idn_generator_count(const idn_generator_t* generator) {
-    return generator != nullptr ? static_cast<int64_t>(planOf(*generator).count) : 0;
+    const Generation* generation = generationOf(generator);
+    if (generation == nullptr || !generation->prepared || generation->check.refusal != GenerationRefusal::none)
+        return 0;
+    return static_cast<int64_t>(generation->check.plan.count);
 }
 
 int idn_generator_number(const idn_generator_t* generator, int64_t index, char* out, size_t size,
                          size_t* written) {
-    if (generator == nullptr || !bufferOk(out, size)) return IDN_ERROR_NULL_POINTER;
-    const GenerationPlan& plan = planOf(*generator);
+    const Generation* generation = generationOf(generator);
+    if (generation == nullptr || !bufferOk(out, size)) return IDN_ERROR_NULL_POINTER;
+    if (!generation->prepared || generation->check.refusal != GenerationRefusal::none)
+        return IDN_ERROR_NOT_PREPARED;
+    const GenerationPlan& plan = generation->check.plan;
     if (index < 0 || static_cast<uint64_t>(index) >= plan.count) return IDN_ERROR_NOT_FOUND;
     char number[numberLength + 1];
     numberAt(plan, static_cast<uint64_t>(index), number);
     return copyOut(number, numberLength, out, size, written);
-}
-
-int idn_generate_message(const idn_generate_options_t* options, const idn_option_names_t* names, char* out,
-                         size_t size, size_t* written) {
-    if (options == nullptr || !bufferOk(out, size)) return IDN_ERROR_NULL_POINTER;
-    CheckedOptions checked;
-    checkOptions(*options, checked);
-    if (checked.status == IDN_ERROR_NULL_POINTER) return IDN_ERROR_NULL_POINTER;
-    const OptionWords words = wordsOf(names);
-    char message[IDN_MESSAGE_SIZE];
-    size_t length = 0;
-    if (checked.optionRefused) {
-        const DecimalText value(checked.refusedValue);
-        length = writeOptionRefusal(message, sizeof message, checked.refusal, value.digits, value.length,
-                                    Encoding::utf8, words);
-    } else if (checked.resolution.error != RegionError::none) {
-        length = writeRegionErrorMessage(message, sizeof message, checked.resolution, options->region,
-                                         options->region_length, options->as_of_year, Encoding::utf8, words);
-    } else if (checked.status != IDN_OK) {
-        length = writeGenerationErrorMessage(message, sizeof message, checked.plan, checked.request, Encoding::utf8,
-                                             words);
-    } else if (checked.plan.birthNotCalendarDate) {
-        length = writeBirthDateWarning(message, sizeof message, checked.plan);
-    }
-    return copyOut(message, length, out, size, written);
-}
-
-int idn_option_message(int status, const char* value, size_t length, const idn_option_names_t* names, char* out,
-                       size_t size, size_t* written) {
-    if (!textPointerOk(value, length) || !bufferOk(out, size)) return IDN_ERROR_NULL_POINTER;
-    OptionRefusal refusal = OptionRefusal::noRegion;
-    switch (status) {
-    case IDN_ERROR_NO_REGION: refusal = OptionRefusal::noRegion; break;
-    case IDN_ERROR_BAD_SEX: refusal = OptionRefusal::badSex; break;
-    case IDN_ERROR_COUNT_RANGE: refusal = OptionRefusal::countRange; break;
-    case IDN_ERROR_SEED_RANGE: refusal = OptionRefusal::seedRange; break;
-    case IDN_ERROR_AS_OF_YEAR: refusal = OptionRefusal::asOfYearRange; break;
-    case IDN_ERROR_YEAR_LIMIT: refusal = OptionRefusal::yearLimitRange; break;
-    default: return IDN_ERROR_BAD_ARGUMENT;
-    }
-    char message[IDN_MESSAGE_SIZE];
-    const size_t written_length = writeOptionRefusal(message, sizeof message, refusal, value != nullptr ? value : "",
-                                                     length, Encoding::utf8, wordsOf(names));
-    return copyOut(message, written_length, out, size, written);
 }
 
 // --- Other conversions ------------------------------------------------------------

@@ -6,15 +6,17 @@
  * It verifies the 18-character resident identity numbers of the People's
  * Republic of China (length, ISO 7064 MOD 11-2 check character, birth date),
  * says what their region code names in the built-in tables of 2009 and what
- * became of it from 1981 to 2024, and makes up well-formed numbers.
+ * became of it from 1981 to 2024, makes up well-formed numbers, and finds
+ * numbers in any text to de-identify them.
  *
  * The library owns every rule, size and message; a binding translates them
  * into its host's words and types and decides nothing itself.
  *
  * Conventions, for every function:
- * - Texts in are UTF-8 bytes with their length; they need no terminator and
- *   no byte past `length` is read. A text pointer may be NULL only when its
- *   length is 0.
+ * - Texts in are UTF-8 bytes with their length, unless a function says
+ *   otherwise (the scanner reads GBK too); they need no terminator and no byte
+ *   past `length` is read. A text pointer may be NULL only when its length
+ *   is 0.
  * - Texts out: a function that writes text takes `out`, a buffer of `size`
  *   bytes, and `written`. It writes the text and a terminating NUL and
  *   stores the text's length (without the NUL) in *written; `written` may
@@ -22,23 +24,38 @@
  *   *written set and nothing written. A buffer too small gets
  *   IDN_ERROR_BUFFER_TOO_SMALL, *written set to the length needed, and an
  *   empty text when size > 0. Beside each such function a macro
- *   IDN_..._SIZE names a size that always suffices, NUL included.
+ *   IDN_..._SIZE names a size that always suffices, NUL included; the same
+ *   size is idn_size_of(IDN_ID_..._SIZE), for callers that cannot read
+ *   macros.
  * - Texts out are valid UTF-8; a message that echoes a value writes its
  *   control characters and invalid bytes as '?'.
+ * - Structs the library fills begin with `uint32_t size`, which the caller
+ *   sets to the size of the struct it has (`idn_verdict_t v = {sizeof v};`)
+ *   before the call. The library writes only the members that fit in that
+ *   size, so a struct that gains members in a later minor version still
+ *   works with callers built against this one; a size below this version's
+ *   is IDN_ERROR_BAD_ARGUMENT. A caller that cannot use sizeof takes the
+ *   size from idn_size_of(IDN_ID_..._STRUCT).
+ * - Options are never struct members: a generation and a scan are contexts
+ *   the caller keeps (a buffer of idn_size_of's size), given their options
+ *   one by one by setters keyed by idn_option_t. A new option is a new
+ *   idn_option_t value in a minor version.
  * - Pointers to texts returned in structs point into the library's constant
  *   data: valid for the life of the process, never to be freed.
  * - Status codes: IDN_OK (0) or a negative idn_status_t.
  * - Nothing allocates memory, and the library holds no mutable global
- *   state: every function may be called from any number of threads at once.
+ *   state: every function may be called from any number of threads at once,
+ *   and a context (generator, scanner) by one thread at a time.
  * - A year limit (the latest birth year a number may have) is a year from 1
- *   to IDN_YEAR_LIMIT_MAX, or 0 for the current year on the local clock
- *   (which a binding's deterministic function does not offer: its refusal
- *   of 0 is IDN_ERROR_YEAR_LIMIT's message too).
- * - Type names end in _t; functions and macros never take the name of an
- *   SQL function of the database bindings (idn_valid, idn_sex, idn_mask, ...),
- *   so that a module holding both needs no renaming.
+ *   to IDN_YEAR_LIMIT_MAX, or 0 for the current year on the local clock.
+ * - A date given to the library is three ints, year, month and day, of the
+ *   proleptic Gregorian calendar.
+ * - Type names end in _t; no function or macro takes the name of an SQL
+ *   function of the database modules (idn_valid, idn_sex, idn_mask, idn_age,
+ *   idn_find, idn_redact, ...), so that a module holding both needs no
+ *   renaming.
  *
- * Version 2 of the API (libidnumber.so.2). Build with -DIDN_STATIC when
+ * Version 3 of the API (libidnumber.so.3). Build with -DIDN_STATIC when
  * linking the static library on Windows.
  */
 #ifndef IDNUMBER_H
@@ -65,25 +82,24 @@ extern "C" {
 
 /* ---- Version --------------------------------------------------------------- */
 
-#define IDN_VERSION_MAJOR 2
+#define IDN_VERSION_MAJOR 3
 #define IDN_VERSION_MINOR 0
 #define IDN_VERSION_PATCH 0
 #define IDN_VERSION_NUMBER (IDN_VERSION_MAJOR * 10000 + IDN_VERSION_MINOR * 100 + IDN_VERSION_PATCH)
-#define IDN_VERSION_STRING "2.0.0"
+#define IDN_VERSION_STRING "3.0.0"
 
 /* The library's version as MAJOR * 10000 + MINOR * 100 + PATCH, and as text
- * ("2.0.0"): those of the library running, which may be newer than the
+ * ("3.0.0"): those of the library running, which may be newer than the
  * header a program was built with. */
 IDN_API unsigned idn_version_number(void);
 IDN_API const char* idn_version_string(void);
 
 /* ---- Sizes and limits ------------------------------------------------------ */
 
-/* An 18-character number and its NUL: what idn_generator_number,
- * idn_upgrade_number and idn_hint_of write. */
+/* An 18-character number and its NUL. */
 #define IDN_NUMBER_SIZE 19
-/* The most bytes of a text that the verdict, its record and its hint read:
- * the record's "input" is the first IDN_INPUT_HELD_BYTES of a longer text. */
+/* The most bytes of a text that a verdict, its record and its hint read: a
+ * record's "input" is the first IDN_INPUT_HELD_BYTES of a longer text. */
 #define IDN_INPUT_HELD_BYTES 64
 /* The latest year limit; a number's year has four digits. */
 #define IDN_YEAR_LIMIT_MAX 9999
@@ -99,16 +115,53 @@ IDN_API const char* idn_version_string(void);
 /* The most bytes of a region text (a code, a name or a path). */
 #define IDN_REGION_TEXT_MAX_LENGTH 255
 
+/* Every size a caller may need, by an id: idn_size_of(IDN_ID_NUMBER_SIZE)
+ * is IDN_NUMBER_SIZE, and so on for each IDN_..._SIZE and IDN_..._MAX
+ * below; IDN_ID_..._STRUCT is the size of a struct of this version, and
+ * IDN_ID_..._CONTEXT that of a context. 0 for an id this library lacks. */
+typedef enum idn_size_id_t {
+    IDN_ID_NUMBER_SIZE = 1,
+    IDN_ID_INPUT_HELD_BYTES = 2,
+    IDN_ID_REASON_MESSAGE_SIZE = 3,
+    IDN_ID_MESSAGE_SIZE = 4,
+    IDN_ID_VERIFY_JSON_SIZE = 5,
+    IDN_ID_HISTORY_JSON_SIZE = 6,
+    IDN_ID_SUCCESSORS_JSON_SIZE = 7,
+    IDN_ID_NOW_CODES_JSON_SIZE = 8,
+    IDN_ID_MAX_SUCCESSORS = 9,
+    IDN_ID_MAX_NOW_CODES = 10,
+    IDN_ID_PICKER_LIST_MAX = 11,
+    IDN_ID_REGION_TEXT_MAX_LENGTH = 12,
+    IDN_ID_MASK_EXTRA_SIZE = 13,        /* IDN_MASK_SIZE(n) - n */
+    IDN_ID_GENERATOR_CONTEXT = 20,
+    IDN_ID_SCANNER_CONTEXT = 21,
+    IDN_ID_VERDICT_STRUCT = 30,
+    IDN_ID_REGION_FIELDS_STRUCT = 31,
+    IDN_ID_REGION_STRUCT = 32,
+    IDN_ID_HISTORY_RECORD_STRUCT = 33,
+    IDN_ID_SUCCESSOR_STRUCT = 34,
+    IDN_ID_PRESENT_CODE_STRUCT = 35,
+    IDN_ID_REGION_INFO_STRUCT = 36,
+    IDN_ID_MATCH_STRUCT = 37,
+    IDN_ID_SCAN_SUMMARY_STRUCT = 38,
+    IDN_ID_REDACT_EXTRA_SIZE = 40,      /* IDN_REDACT_SIZE(n) - n */
+    IDN_ID_PSEUDONYM_KEY_MIN = 41,      /* IDN_KEY_MIN_LENGTH */
+    IDN_ID_TOKEN_MAX_LENGTH = 42
+} idn_size_id_t;
+IDN_API size_t idn_size_of(int id);
+
 /* ---- Status codes ----------------------------------------------------------- */
 
 typedef enum idn_status_t {
     IDN_OK = 0,
     IDN_ERROR_NULL_POINTER = -1,      /* a required pointer is NULL */
-    IDN_ERROR_BUFFER_TOO_SMALL = -2,  /* *written says how much is needed */
+    IDN_ERROR_BUFFER_TOO_SMALL = -2,  /* *written says how much is needed; or a context's room */
     IDN_ERROR_BAD_ARGUMENT = -3,      /* a value outside its documented range */
     IDN_ERROR_NOT_FOUND = -4,         /* no record has the code, no item at the index */
+    IDN_ERROR_BAD_OPTION = -5,        /* an option this context does not take, or not by this setter */
+    IDN_ERROR_NOT_PREPARED = -6,      /* a generator used before idn_generator_prepare succeeded */
 
-    /* The region of a generation (idn_generator_init, idn_resolve_region). */
+    /* The region of a generation (idn_generator_prepare, idn_resolve_region). */
     IDN_ERROR_REGION_INVALID_TEXT = -10,  /* over 255 bytes, or not UTF-8 */
     IDN_ERROR_REGION_BAD_PATH = -11,      /* empty, an empty part, or over three parts */
     IDN_ERROR_REGION_UNKNOWN_CODE = -12,  /* six digits no record of the 2009 tables has */
@@ -121,7 +174,7 @@ typedef enum idn_status_t {
     IDN_ERROR_AS_OF_NOT_COUNTY = -19,     /* a province or prefecture that year */
     IDN_ERROR_AS_OF_NOT_IN_USE = -20,     /* not in use that year */
     IDN_ERROR_REGION_WRONG_PATH = -21,    /* a path whose last part names records, none under the parts before it */
-    IDN_ERROR_NO_REGION = -22,            /* no region given (region NULL) */
+    IDN_ERROR_NO_REGION = -22,            /* no region given */
 
     /* The dates, sex, count and seed of a generation. */
     IDN_ERROR_NO_BIRTH_DATE = -30,          /* neither birth nor born_from and born_to */
@@ -131,16 +184,30 @@ typedef enum idn_status_t {
     IDN_ERROR_RANGE_NOT_DATE = -34,         /* an end of the range is no real calendar date */
     IDN_ERROR_RANGE_YEAR_AFTER_LIMIT = -35, /* the range ends after the year limit */
     IDN_ERROR_RANGE_REVERSED = -36,         /* born_from comes after born_to */
-    IDN_ERROR_COUNT_RANGE = -37,            /* a count below 1 (or, in a binding, above IDN_COUNT_MAX) */
+    IDN_ERROR_COUNT_RANGE = -37,            /* a count below 1 or above IDN_COUNT_MAX */
     IDN_ERROR_COUNT_EXCEEDS_CANDIDATES = -38, /* more numbers than the options can give */
     IDN_ERROR_BAD_SEX = -39,                /* a sex no idn_sex_t has, or a word idn_parse_sex refuses */
     IDN_ERROR_SEED_RANGE = -40,             /* in a binding: a seed outside 0 to IDN_SEED_MAX */
     IDN_ERROR_YEAR_LIMIT = -41,             /* a year limit below 0 or above IDN_YEAR_LIMIT_MAX */
+    IDN_ERROR_BAD_DATE = -42,               /* a date given as year, month, day that is no calendar date */
 
     /* idn_upgrade_number. */
     IDN_ERROR_NOT_FIFTEEN_DIGITS = -50,
     IDN_ERROR_MONTH_ABOVE_12 = -51,
-    IDN_ERROR_DAY_ABOVE_31 = -52
+    IDN_ERROR_DAY_ABOVE_31 = -52,
+
+    /* The options of a scan and its redaction (idn_scanner_prepare). */
+    IDN_ERROR_BAD_ENCODING = -60,       /* an encoding no idn_encoding_t has */
+    IDN_ERROR_BAD_CONFIDENCE = -61,     /* a confidence no idn_confidence_t has */
+    IDN_ERROR_BAD_REDACTION = -62,      /* a way of redaction no idn_redaction_t has */
+    IDN_ERROR_MASK_RANGE = -63,         /* mask_first or mask_last below 0, or their sum above 17 */
+    IDN_ERROR_LABEL_TEXT = -64,         /* a label over 64 bytes, not UTF-8, or not in the text's encoding */
+    IDN_ERROR_NO_KEY = -65,             /* token or pseudonym without a key */
+    IDN_ERROR_KEY_TOO_SHORT = -66,      /* a key of fewer than IDN_KEY_MIN_LENGTH bytes */
+    IDN_ERROR_TOKEN_FORMAT = -67,       /* a token alphabet no idn_token_alphabet_t has, or a length outside 8 to its maximum */
+    IDN_ERROR_AS_OF_DATE = -68,         /* an as-of date that is no calendar date, or after IDN_YEAR_LIMIT_MAX */
+    IDN_ERROR_SCAN_ORDER = -69,         /* a piece after the final one, or a setter after the first piece */
+    IDN_ERROR_CRYPTO = -70              /* the system's cryptography failed (never expected) */
 } idn_status_t;
 
 /* The status's name, such as "IDN_ERROR_COUNT_EXCEEDS_CANDIDATES"; "IDN_OK";
@@ -154,6 +221,9 @@ IDN_API const char* idn_status_name(int status);
  * the clock cannot be read). For callers that verify many texts: asking once
  * and passing the year saves reading the clock per text. */
 IDN_API int idn_current_year(void);
+
+/* Today's date on the local clock. */
+IDN_API int idn_current_date(int32_t* year, int32_t* month, int32_t* day);
 
 /* 1 when the date exists in the proleptic Gregorian calendar (year 1 or
  * later, month 1-12, day 1 to the month's last, 29 February in leap years
@@ -188,9 +258,10 @@ typedef enum idn_sex_t {
     IDN_SEX_FEMALE = 2
 } idn_sex_t;
 
-/* 40 bytes; every field but `reason`, `expected_check` and `length` is 0
+/* Every field but `size`, `reason`, `expected_check` and `length` is 0
  * unless the number is valid. */
 typedef struct idn_verdict_t {
+    uint32_t size;          /* set by the caller: sizeof(idn_verdict_t) */
     int32_t reason;         /* idn_reason_t */
     int32_t kind;           /* idn_kind_t */
     int32_t sex;            /* idn_sex_t */
@@ -199,36 +270,35 @@ typedef struct idn_verdict_t {
     int32_t birth_day;
     int32_t region_code;    /* positions 1-6 */
     int32_t expected_check; /* '0'-'9' or 'X' when the first 17 bytes are digits, else 0 */
+    int32_t reserved;       /* 0 */
     uint64_t length;        /* the whole text's length in bytes */
 } idn_verdict_t;
 
-/* Verifies `length` bytes at `text` as the dialog does, with births up to
- * `year_limit`. Writes *verdict. Returns IDN_OK, IDN_ERROR_NULL_POINTER or
- * IDN_ERROR_YEAR_LIMIT. A refused number is IDN_OK with its reason. */
+/* Verifies `length` bytes at `text`, with births up to `year_limit`. Writes
+ * *verdict. Returns IDN_OK, IDN_ERROR_NULL_POINTER, IDN_ERROR_BAD_ARGUMENT
+ * (verdict->size) or IDN_ERROR_YEAR_LIMIT. A refused number is IDN_OK with
+ * its reason. */
 IDN_API int idn_verify(const char* text, size_t length, int year_limit, idn_verdict_t* verdict);
 
 /* The same verdict for a text held elsewhere, of which `text` is the first
- * `held` bytes (at most `length`) of its `length`: what a binding passes for
- * a long text it would rather not copy whole. The verdict reads at most
- * IDN_INPUT_HELD_BYTES of them. */
+ * `held` bytes of its `length`: what a binding passes for a long text it
+ * would rather not copy whole. `held` must be at least
+ * min(length, IDN_INPUT_HELD_BYTES) and at most `length`, else
+ * IDN_ERROR_BAD_ARGUMENT; the verdict reads at most IDN_INPUT_HELD_BYTES
+ * of them. */
 IDN_API int idn_verify_prefix(const char* text, size_t held, uint64_t length, int year_limit,
                               idn_verdict_t* verdict);
 
 /* Verifies `count` texts packed in `bytes`: text i is bytes[ends[i-1]] up to
- * bytes[ends[i]] (text 0 starts at bytes[0]). The ends are checked first:
- * IDN_ERROR_BAD_ARGUMENT when they decrease, IDN_ERROR_NULL_POINTER when
- * `bytes` is NULL and any end is not 0; nothing is written then. Otherwise
- * writes verdicts[0..count-1] and returns IDN_OK. */
-IDN_API int idn_verify_batch(const char* bytes, const size_t* ends, size_t count, int year_limit,
-                             idn_verdict_t* verdicts);
-
-/* Verifies texts packed as for idn_verify_batch (and refuses the same ends),
- * writing columns instead of verdicts, for callers that keep many verdicts
- * (a JavaScript typed array, a NumPy array, a Java array): for text i,
- * reasons[i] (idn_reason_t), expected_checks[i] (the verdict's
+ * bytes[ends[i]] (text 0 starts at bytes[0]), writing columns, for callers
+ * that keep many verdicts (a typed array, a NumPy array, a Java array): for
+ * text i, reasons[i] (idn_reason_t), expected_checks[i] (the verdict's
  * expected_check: '0'-'9', 'X' or 0), and for a valid text sexes[i]
  * (idn_sex_t), region_codes[i] and birth_dates[i] (YYYYMMDD as one number),
- * which are 0 for a refused one. A NULL column is not written. */
+ * which are 0 for a refused one. A NULL column is not written. The ends are
+ * checked first: IDN_ERROR_BAD_ARGUMENT when they decrease,
+ * IDN_ERROR_NULL_POINTER when `bytes` is NULL and any end is not 0; nothing
+ * is written then. */
 IDN_API int idn_verify_columns(const char* bytes, const size_t* ends, size_t count, int year_limit,
                                uint8_t* reasons, uint8_t* expected_checks, uint8_t* sexes,
                                int32_t* region_codes, int32_t* birth_dates);
@@ -237,8 +307,8 @@ IDN_API int idn_verify_columns(const char* bytes, const size_t* ends, size_t cou
  * value. */
 IDN_API const char* idn_reason_name(int reason);
 
-/* The dialog's message for the verdict's refusal, in UTF-8 ("身份证未通过校验"; the
- * length message names verdict->length); an empty text for a valid number.
+/* The message of a refusal, in Chinese ("身份证未通过校验"; the length message
+ * names verdict->length); an empty text for a valid number.
  * IDN_ERROR_BAD_ARGUMENT for a reason no idn_reason_t has. */
 #define IDN_REASON_MESSAGE_SIZE 96
 IDN_API int idn_reason_message(const idn_verdict_t* verdict, char* out, size_t size, size_t* written);
@@ -247,20 +317,28 @@ IDN_API int idn_reason_message(const idn_verdict_t* verdict, char* out, size_t s
  * other value. */
 IDN_API const char* idn_kind_name(int kind);
 
-/* The word every binding gives for a valid number's sex, as the dialog and
- * idtool's records write it: "男" or "女"; NULL for IDN_SEX_ANY or any other
- * value. */
+/* The word for a valid number's sex: "男" or "女"; NULL for IDN_SEX_ANY or
+ * any other value. */
 IDN_API const char* idn_sex_name(int sex);
 
-/* The sex a caller's word asks for, the words every binding takes: "男" or
- * "male", "女" or "female", "any" (ASCII letters in any case), exactly those
- * bytes and no others. Writes *sex and returns IDN_OK; IDN_ERROR_BAD_SEX for
- * any other text (idn_option_message words the refusal). A binding that
- * takes a missing value (SQL NULL, None) as "any" says so itself. */
+/* The sex a caller's word asks for: "男" or "male", "女" or "female", "any"
+ * (ASCII letters in any case), exactly those bytes and no others. Writes
+ * *sex and returns IDN_OK; IDN_ERROR_BAD_SEX for any other text
+ * (idn_option_message words the refusal). A binding that takes a missing
+ * value (SQL NULL, None) as "any" says so itself. */
 IDN_API int idn_parse_sex(const char* text, size_t length, int32_t* sex);
 
+/* The age in completed years of the holder of a valid number on the date
+ * year-month-day: the years from the birth date, less one before the
+ * birthday in the last year (a birthday of 29 February comes on 1 March in
+ * other years). Writes *age and returns IDN_OK; IDN_ERROR_NOT_FOUND, with
+ * *age untouched, when the verdict is a refusal, its birth date is no
+ * calendar date, or the date comes before the birth; IDN_ERROR_BAD_DATE
+ * when the date is no calendar date. */
+IDN_API int idn_age_on(const idn_verdict_t* verdict, int year, int month, int day, int32_t* age);
+
 /* What probably happened to a refused text, when one repair would make it a
- * valid number or explains it (as idtool verify's hint field says). */
+ * valid number or explains it. */
 typedef enum idn_hint_t {
     IDN_HINT_NONE = 0,
     IDN_HINT_CR_LINE_ENDS = 1,    /* it holds a CR: lines ending in CR alone, read as one */
@@ -274,13 +352,14 @@ typedef enum idn_hint_t {
 
 /* The hint for `length` bytes of UTF-8 at `text`, verified with births up to
  * `year_limit`: IDN_HINT_NONE for a valid text, as for one no repair
- * explains. A text over IDN_INPUT_HELD_BYTES is judged by its first ones, as
- * idtool judges a long line. Writes *hint, and into `upgraded` the
- * 18-character form for IDN_HINT_FIFTEEN_DIGITS or else an empty text
- * (IDN_NUMBER_SIZE suffices; `upgraded` may be NULL with size 0). */
+ * explains. A text over IDN_INPUT_HELD_BYTES is judged by its first ones.
+ * Writes *hint, and into `upgraded` the 18-character form for
+ * IDN_HINT_FIFTEEN_DIGITS or else an empty text (IDN_NUMBER_SIZE suffices;
+ * `upgraded` may be NULL with size 0). */
 IDN_API int idn_hint_of(const char* text, size_t length, int year_limit, int32_t* hint, char* upgraded,
                         size_t size, size_t* written);
-/* The same for the first `held` bytes of a text of `length` bytes. */
+/* The same for the first `held` bytes of a text of `length` bytes, `held`
+ * as for idn_verify_prefix. */
 IDN_API int idn_hint_of_prefix(const char* text, size_t held, uint64_t length, int year_limit, int32_t* hint,
                                char* upgraded, size_t size, size_t* written);
 
@@ -290,11 +369,12 @@ IDN_API const char* idn_hint_name(int hint);
 
 /* ---- Regions of the 2009 tables ---------------------------------------------- */
 
-/* What the dialog's province, city and county fields show for a region code:
+/* The province, city and county a region code names in the tables of 2009:
  * for a municipality its full name, the district and an empty county; for a
  * province its full name, the city-level record and the county; 未知位置 and
- * 错误地区码 where the tables lack the code. Never fails but for a NULL. */
+ * 错误地区码 where the tables lack the code. */
 typedef struct idn_region_fields_t {
+    uint32_t size;
     const char* province;
     const char* city;
     const char* county;
@@ -303,6 +383,7 @@ IDN_API int idn_region_fields(int32_t code, idn_region_fields_t* fields);
 
 /* One record of the 2009 tables, or a province-level unit (code xx0000). */
 typedef struct idn_region_t {
+    uint32_t size;
     int32_t code;
     const char* name;      /* a unit's full name */
     const char* level;     /* "county", "city", "group" (a 市辖区 record) or "province" */
@@ -314,13 +395,12 @@ typedef struct idn_region_t {
 IDN_API int idn_find_region(int32_t code, idn_region_t* region);
 
 /* The records of the 2009 tables, in table order, whose code starts with the
- * query or whose name holds it (UTF-8; an empty query matches all), as
- * `idtool regions` lists them. Start with *cursor 0; each call writes the next
- * match, advances *cursor and returns 1; 0 when there is no more; or a
- * negative status. */
+ * query or whose name holds it (UTF-8; an empty query matches all). Start
+ * with *cursor 0; each call writes the next match, advances *cursor and
+ * returns 1; 0 when there is no more; or a negative status. */
 IDN_API int idn_search_regions(const char* query, size_t length, size_t* cursor, idn_region_t* region);
 
-/* The dialog's cascading lists, by table position. `parent`:
+/* The cascading lists of a region picker, by table position. `parent`:
  *   IDN_PICKER_MUNICIPALITIES  the 4 municipalities (their codes 110000, ...)
  *   IDN_PICKER_PROVINCES       the 27 provinces and autonomous regions
  *   a municipality's code      its districts and counties
@@ -338,21 +418,22 @@ IDN_API int idn_picker_list(int32_t parent, int32_t* codes, size_t capacity, siz
 
 /* ---- The history of region codes, 1981-2024 ------------------------------ */
 
-/* What the history says of a code: verify's code_status field names it. */
-typedef enum idn_code_state_t {
-    IDN_CODE_UNKNOWN = 0,    /* no record has the code */
-    IDN_CODE_LISTED_2009 = 1,/* a county-level record of the 2009 tables */
-    IDN_CODE_IN_USE = 2,     /* in use in 2024, not in the 2009 tables */
-    IDN_CODE_ABOLISHED = 3   /* its latest record has ended */
-} idn_code_state_t;
+/* What the history says of a code. */
+typedef enum idn_code_status_t {
+    IDN_CODE_UNKNOWN = 0,     /* no record has the code */
+    IDN_CODE_LISTED_2009 = 1, /* a county-level record of the 2009 tables */
+    IDN_CODE_IN_USE = 2,      /* in use in 2024, not in the 2009 tables */
+    IDN_CODE_ABOLISHED = 3    /* its latest record has ended */
+} idn_code_status_t;
 
-IDN_API int idn_code_state(int32_t code);
+IDN_API int idn_code_status(int32_t code);
 /* "2009", "in_use", "abolished" or "unknown"; NULL for any other value. */
-IDN_API const char* idn_code_state_name(int state);
+IDN_API const char* idn_code_status_name(int status);
 
 /* One name and place of a code, in use from the year `from` to before the
  * year `until`. */
 typedef struct idn_history_record_t {
+    uint32_t size;
     int32_t code;
     const char* name;
     const char* province;
@@ -368,37 +449,39 @@ IDN_API size_t idn_history_count(int32_t code);
 IDN_API int idn_history_at(int32_t code, size_t index, idn_history_record_t* record);
 
 /* A code that took over the area of the code's latest record once it ended,
- * under the name it went on with. */
+ * under the name it went on with; each code once. */
 typedef struct idn_successor_t {
+    uint32_t size;
     int32_t code;
     const char* name;
-    int32_t state; /* IDN_CODE_IN_USE or IDN_CODE_ABOLISHED */
+    int32_t status; /* IDN_CODE_IN_USE or IDN_CODE_ABOLISHED */
 } idn_successor_t;
 
 /* The most entries idn_successors and idn_now_codes give for any code. */
 #define IDN_MAX_SUCCESSORS 16
 #define IDN_MAX_NOW_CODES 7
 
-/* As verify's `successors`: none while the code is in use. Writes up to
- * `capacity` and stores how many there are in *count;
- * IDN_ERROR_BUFFER_TOO_SMALL when there are more. */
+/* The successors: none while the code is in use. Each entry's size is set by
+ * the caller, as for one struct. Writes up to `capacity` and stores how many
+ * there are in *count; IDN_ERROR_BUFFER_TOO_SMALL when there are more. */
 IDN_API int idn_successors(int32_t code, idn_successor_t* successors, size_t capacity, size_t* count);
 
 /* A code in use now (2024) and its name. */
 typedef struct idn_present_code_t {
+    uint32_t size;
     int32_t code;
     const char* name;
 } idn_present_code_t;
 
-/* As verify's `now`: the codes in use in 2024 the area went to; none while
- * the code is in use. */
+/* The codes in use in 2024 the area went to, following successors to their
+ * end; none while the code is in use. */
 IDN_API int idn_now_codes(int32_t code, idn_present_code_t* codes, size_t capacity, size_t* count);
 
 /* 1 when a record of the code was in use in the birth year (a year before
  * 1981 answered by 1981), 0 otherwise. */
 IDN_API int idn_in_use_at_birth(int32_t code, int birth_year);
 
-/* The JSON values idtool verify writes: history
+/* The JSON values of a record's history fields: history
  * [{"name","province","prefecture","from","until"}], successors
  * [{"code","name","status"}], now [{"code","name"}]. The sizes fit the
  * longest value of any code. */
@@ -409,9 +492,30 @@ IDN_API int idn_history_json(int32_t code, char* out, size_t size, size_t* writt
 IDN_API int idn_successors_json(int32_t code, char* out, size_t size, size_t* written);
 IDN_API int idn_now_codes_json(int32_t code, char* out, size_t size, size_t* written);
 
+/* Everything a caller that keeps answers per region code needs of one code
+ * for a valid number born in `birth_year`, with the birth years for which
+ * the year's answer holds: a cache keyed by the code may give this answer
+ * again for any birth year from `years_from` to `years_to`, and must ask
+ * again for another. */
+typedef struct idn_region_info_t {
+    uint32_t size;
+    int32_t code;
+    int32_t kind;             /* idn_kind_t of a number with this code */
+    int32_t status;           /* idn_code_status_t */
+    const char* province;     /* as idn_region_fields */
+    const char* city;
+    const char* county;
+    const char* nationality;  /* a foreigner's card: the country's name, or NULL */
+    int32_t nationality_code; /* its ISO 3166-1 numeric code (digits 4-6), or 0 */
+    int32_t in_use_at_birth;  /* idn_in_use_at_birth(code, birth_year) */
+    int32_t years_from;       /* the birth years this answer holds for: */
+    int32_t years_to;         /* years_from to years_to, both included */
+} idn_region_info_t;
+IDN_API int idn_region_info(int32_t code, int birth_year, idn_region_info_t* info);
+
 /* ---- Verify records ---------------------------------------------------------- */
 
-/* The fields of idtool verify's record, in order ("line" first). */
+/* The fields of the verify record, in order ("line" first). */
 typedef enum idn_field_type_t {
     IDN_FIELD_INTEGER = 0,
     IDN_FIELD_TEXT = 1,
@@ -430,90 +534,110 @@ IDN_API int idn_field_nullable(size_t index);
 /* Room for any record of idn_verify_json. */
 #define IDN_VERIFY_JSON_SIZE 986
 
-/* The JSON object idtool verify --format jsonl writes for one line, without
- * "line": "input" (the first IDN_INPUT_HELD_BYTES of a longer text) onwards,
- * with the history's fields when `flags` has IDN_VERIFY_JSON_HISTORY. */
+/* The verify record of one text as a JSON object, without "line": "input"
+ * (the first IDN_INPUT_HELD_BYTES of a longer text) onwards, with the
+ * history's fields when `flags` has IDN_VERIFY_JSON_HISTORY. */
 IDN_API int idn_verify_json(const char* text, size_t length, int year_limit, int flags, char* out, size_t size,
                             size_t* written);
-/* The same for the first `held` bytes of a text of `length` bytes. */
+/* The same for the first `held` bytes of a text of `length` bytes, `held`
+ * as for idn_verify_prefix. */
 IDN_API int idn_verify_json_prefix(const char* text, size_t held, uint64_t length, int year_limit, int flags,
                                    char* out, size_t size, size_t* written);
 
-/* ---- Generation ---------------------------------------------------------------- */
+/* ---- Options --------------------------------------------------------------- */
 
-/* The options of a generation, by which a refusal says which one it was. */
+/* The options of a generation and of a scan, by which the setters take them
+ * and a refusal names the one it refused. */
 typedef enum idn_option_t {
     IDN_OPTION_NONE = 0,
-    IDN_OPTION_REGION = 1,
-    IDN_OPTION_BIRTH = 2,
-    IDN_OPTION_BORN_FROM = 3,
-    IDN_OPTION_BORN_TO = 4,
-    IDN_OPTION_SEX = 5,
-    IDN_OPTION_COUNT = 6,
-    IDN_OPTION_SEED = 7,
-    IDN_OPTION_AS_OF_YEAR = 8,
-    IDN_OPTION_YEAR_LIMIT = 9
+    /* A generation's. */
+    IDN_OPTION_REGION = 1,        /* text: a six-digit code, a name, "city/county" or "province/city/county" */
+    IDN_OPTION_BIRTH = 2,         /* text: one birth date YYYYMMDD (a date such as 0231 passes, with a warning) */
+    IDN_OPTION_BORN_FROM = 3,     /* text: the first of a range of real dates YYYYMMDD */
+    IDN_OPTION_BORN_TO = 4,       /* text: the last of the range */
+    IDN_OPTION_SEX = 5,           /* integer idn_sex_t, or text: a word idn_parse_sex takes */
+    IDN_OPTION_COUNT = 6,         /* integer: how many distinct numbers, 1 to IDN_COUNT_MAX (default 1) */
+    IDN_OPTION_SEED = 7,          /* unsigned (or integer, its bits): the same seed and options give the same numbers;
+                                     not set: a seed from the system */
+    IDN_OPTION_AS_OF_YEAR = 8,    /* integer: 0 (default) the 2009 tables; 1981-2024 a code in use that year */
+    IDN_OPTION_YEAR_LIMIT = 9,    /* integer: the latest birth year; 0 (default) the current one */
+    /* A scan's. */
+    IDN_OPTION_ENCODING = 20,     /* integer idn_encoding_t (default IDN_ENCODING_UTF8) */
+    IDN_OPTION_FIFTEEN_DIGITS = 21, /* integer 0 or 1 (default 0): find 15-digit numbers of the old format too */
+    IDN_OPTION_MIN_CONFIDENCE = 22, /* integer idn_confidence_t (default IDN_CONFIDENCE_MEDIUM); LOW finds mistyped ones */
+    IDN_OPTION_AS_OF_DATE = 23,   /* integer YYYYMMDD: no birth after it (default: today on the local clock) */
+    IDN_OPTION_REDACTION = 24,    /* integer idn_redaction_t (default IDN_REDACT_MASK) */
+    IDN_OPTION_MASK_FIRST = 25,   /* integer: characters kept before the stars (default 6) */
+    IDN_OPTION_MASK_LAST = 26,    /* integer: characters kept after them (default 4); first + last <= 17 */
+    IDN_OPTION_LABEL = 27,        /* text: what replaces each number with IDN_REDACT_LABEL (default "[身份证号]") */
+    IDN_OPTION_KEY = 28,          /* text (any bytes): the key of tokens and pseudonyms, at least IDN_KEY_MIN_LENGTH bytes */
+    IDN_OPTION_TOKEN_ALPHABET = 29, /* integer idn_token_alphabet_t (default IDN_TOKEN_HEX) */
+    IDN_OPTION_TOKEN_LENGTH = 30, /* integer: characters of the token (default 16; 8 to 64 hex, 8 to 52 base32) */
+    IDN_OPTION_KEEP = 31          /* integer: idn_keep_t flags a pseudonym keeps (default IDN_KEEP_REGION | IDN_KEEP_BIRTH_YEAR | IDN_KEEP_SEX) */
 } idn_option_t;
 
-/* "region", "birth", "born_from", "born_to", "sex", "count", "seed",
- * "as_of_year" or "year_limit" (the fields of idn_generate_options_t); NULL
- * for IDN_OPTION_NONE or any other value. */
+/* The option's name in a message: "region", "birth", "born_from",
+ * "born_to", "sex", "count", "seed", "as_of_year", "year_limit", "encoding",
+ * "fifteen_digits", "min_confidence", "as_of_date", "redaction",
+ * "mask_first", "mask_last", "label", "key", "token_alphabet",
+ * "token_length", "keep"; NULL for IDN_OPTION_NONE or any other value. */
 IDN_API const char* idn_option_name(int option);
 
-typedef struct idn_generate_options_t {
-    /* A county-level record: a six-digit code, a name, or "city/county" or
-     * "province/city/county"; NULL for none (IDN_ERROR_NO_REGION). */
-    const char* region;
-    size_t region_length;
-    /* One birth date YYYYMMDD, taken as the dialog takes it (a date such as
-     * 0231 passes, with a warning); or NULL and a range of real dates. */
-    const char* birth;
-    size_t birth_length;
-    const char* born_from;
-    size_t born_from_length;
-    const char* born_to;
-    size_t born_to_length;
-    int32_t sex;        /* idn_sex_t */
-    int32_t has_seed;   /* 0: a seed from the system */
-    int64_t count;      /* how many distinct numbers, 1 to IDN_COUNT_MAX */
-    uint64_t seed;      /* the same seed and options give the same numbers */
-    int32_t as_of_year; /* 0: the 2009 tables; 1981-2024: a code in use that year */
-    int32_t year_limit; /* the latest birth year; 0: the current one */
-} idn_generate_options_t;
+/* Messages name options by the caller's words where it has its own
+ * ("birth_from", "--born-between"): `names` is an array of `name_count`
+ * NUL-terminated UTF-8 texts indexed by idn_option_t; an option past the end
+ * or whose entry is NULL takes idn_option_name's word. `names` may be NULL
+ * with name_count 0. */
 
-/* The words a caller's messages use for the options: a binding gives its own
- * parameter names ("birth_from", "--born-between"); a NULL field, or a NULL
- * pointer for the whole, takes idn_option_name's. */
-typedef struct idn_option_names_t {
-    const char* region;
-    const char* birth;
-    const char* born_from;
-    const char* born_to;
-    const char* sex;
-    const char* count;
-    const char* seed;
-    const char* as_of_year;
-    const char* year_limit;
-} idn_option_names_t;
-
-/* A checked plan of distinct numbers, kept by the caller (on the stack, say). */
-#define IDN_GENERATOR_WORDS 32
-typedef struct idn_generator_t {
-    uint64_t opaque[IDN_GENERATOR_WORDS];
-} idn_generator_t;
-
-/* Room for any message of idn_generate_message and idn_option_message, with
- * option names of up to 64 bytes each. */
+/* Room for any message of a refused option, with option names of up to 64
+ * bytes each. */
 #define IDN_MESSAGE_SIZE 1024
 
+/* The message of a refusal a binding makes of a value before it can reach a
+ * setter, `value` (`length` bytes, echoed) being the value as the caller
+ * was given it: IDN_ERROR_BAD_SEX (a word idn_parse_sex refused),
+ * IDN_ERROR_COUNT_RANGE, IDN_ERROR_SEED_RANGE, IDN_ERROR_AS_OF_YEAR,
+ * IDN_ERROR_YEAR_LIMIT ("seed: must be a whole number from 0 to
+ * 18446744073709551615, not -1"), IDN_ERROR_NO_REGION (the value unused),
+ * and any refusal of a scan's option; IDN_ERROR_BAD_ARGUMENT for any other
+ * status. */
+IDN_API int idn_option_message(int status, const char* value, size_t length, const char* const* names,
+                               size_t name_count, char* out, size_t size, size_t* written);
+
+/* ---- Generation ---------------------------------------------------------------- */
+
+/* A generation: options, then a checked plan of distinct numbers, in storage
+ * the caller keeps (on the stack, say), of IDN_GENERATOR_SIZE bytes aligned
+ * to 8. */
+#define IDN_GENERATOR_SIZE 2048
+typedef struct idn_generator_t {
+    uint64_t opaque[IDN_GENERATOR_SIZE / 8];
+} idn_generator_t;
+
+/* Empties the generator of any options and plan. `size` is the storage's
+ * (sizeof(idn_generator_t) of the caller's header): IDN_ERROR_BUFFER_TOO_SMALL
+ * when this library needs more. */
+IDN_API int idn_generator_init(idn_generator_t* generator, size_t size);
+
+/* Sets an option. A value is only kept here; idn_generator_prepare judges
+ * them all, in its order, so that every refusal is the one it would be for
+ * these options together. IDN_ERROR_BAD_OPTION for an option that takes
+ * no value of this type (a text for IDN_OPTION_COUNT) or is no generation
+ * option. A text is copied: the caller's may go once the call returns. */
+IDN_API int idn_generator_set_text(idn_generator_t* generator, int option, const char* text, size_t length);
+IDN_API int idn_generator_set_integer(idn_generator_t* generator, int option, int64_t value);
+IDN_API int idn_generator_set_unsigned(idn_generator_t* generator, int option, uint64_t value);
+
 /* Checks the options in this order: the region is given, as_of_year, the
- * region, year_limit, birth and a range not both, sex, count at least 1, the
- * birth date or range, the count against the numbers they give; and
- * prepares the numbers. Returns IDN_OK or the status
- * of the first refused option, and stores which option that was in *option
- * (IDN_OPTION_NONE on success; `option` may be NULL). */
-IDN_API int idn_generator_init(idn_generator_t* generator, const idn_generate_options_t* options,
-                               int32_t* option);
+ * region, year_limit, birth and a range not both, sex, count, the birth
+ * date or range, the count against the numbers they give; and prepares the
+ * numbers. Returns IDN_OK or the status of the first refusal, which the
+ * generator keeps (idn_generator_refusal, idn_generator_message). */
+IDN_API int idn_generator_prepare(idn_generator_t* generator);
+
+/* The kept refusal: its status (IDN_OK when none) and option
+ * (IDN_OPTION_NONE); either pointer may be NULL. */
+IDN_API int idn_generator_refusal(const idn_generator_t* generator, int32_t* status, int32_t* option);
 
 /* What a caller may tell its user of a prepared generation. */
 typedef enum idn_warning_t {
@@ -522,36 +646,27 @@ typedef enum idn_warning_t {
 } idn_warning_t;
 IDN_API int idn_generator_warning(const idn_generator_t* generator);
 
-/* How many numbers the generator gives (the count asked for). */
+/* The message of the kept refusal, worded from it alone: naming options by
+ * `names` ("born_to 20990101: the year may not be after the current one");
+ * or the warning's ("19900231 is not a real calendar date; the numbers carry
+ * it as given"); or an empty text. */
+IDN_API int idn_generator_message(const idn_generator_t* generator, const char* const* names, size_t name_count,
+                                  char* out, size_t size, size_t* written);
+
+/* How many numbers the prepared generator gives (the count asked for); 0
+ * when it is not prepared. */
 IDN_API int64_t idn_generator_count(const idn_generator_t* generator);
 
 /* The number at `index` (0 to count - 1): 18 characters. The same index
  * always gives the same number; different indexes give different numbers.
- * IDN_ERROR_NOT_FOUND past the end. */
+ * IDN_ERROR_NOT_FOUND past the end, IDN_ERROR_NOT_PREPARED before a
+ * successful idn_generator_prepare. */
 IDN_API int idn_generator_number(const idn_generator_t* generator, int64_t index, char* out, size_t size,
                                  size_t* written);
 
-/* The message of what idn_generator_init answers for the same options: the
- * first refusal's, naming options by `names`, in words that name no program
- * ("born_to 20990101: the year may not be after the current one"); or the
- * warning's ("19900231 is not a real calendar date; the numbers carry it as
- * given"); or an empty text. For a region that idn_resolve_region refused,
- * options holding only that region and as_of_year give its message. */
-IDN_API int idn_generate_message(const idn_generate_options_t* options, const idn_option_names_t* names,
-                                 char* out, size_t size, size_t* written);
-
-/* The message of a refusal a binding makes of a value before it can reach the
- * options, `value` (`length` bytes, echoed) being the value as the caller
- * was given it: IDN_ERROR_BAD_SEX (a word idn_parse_sex refused),
- * IDN_ERROR_COUNT_RANGE, IDN_ERROR_SEED_RANGE, IDN_ERROR_AS_OF_YEAR,
- * IDN_ERROR_YEAR_LIMIT ("seed: must be a whole number from 0 to
- * 18446744073709551615, not -1"), IDN_ERROR_NO_REGION (the value unused);
- * IDN_ERROR_BAD_ARGUMENT for any other status. */
-IDN_API int idn_option_message(int status, const char* value, size_t length, const idn_option_names_t* names,
-                               char* out, size_t size, size_t* written);
-
-/* The code a region text names, as idn_generator_init resolves it
- * (as_of_year 0: the 2009 tables). IDN_OK or the region's status. */
+/* The code a region text names, as a generation resolves it (as_of_year 0:
+ * the 2009 tables). IDN_OK or the region's status; its message is a
+ * generator's with only this region and as_of_year set. */
 IDN_API int idn_resolve_region(const char* region, size_t length, int as_of_year, int32_t* code);
 
 /* ---- Other conversions ------------------------------------------------------- */

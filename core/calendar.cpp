@@ -44,3 +44,12 @@ BirthDate dateOfDayNumber(long long days) {
     const int year = static_cast<int>(yearOfEra + era * 400 + (month <= 2 ? 1 : 0));
     return BirthDate{year, month, day};
 }
+
+bool ageOn(const BirthDate& birth, const BirthDate& on, int& age) {
+    if (!isCalendarDate(birth) || !isCalendarDate(on)) return false;
+    const bool beforeBirthday = on.month < birth.month || (on.month == birth.month && on.day < birth.day);
+    const int years = on.year - birth.year - (beforeBirthday ? 1 : 0);
+    if (years < 0) return false;
+    age = years;
+    return true;
+}

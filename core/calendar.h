@@ -20,4 +20,11 @@ long long dayNumber(const BirthDate& date);
 // The date of a day number.
 BirthDate dateOfDayNumber(long long days);
 
+// The age in completed years on `on` of someone born on `birth`: the years
+// between them, less one before the birthday in the last year. A birthday of
+// 29 February comes on 1 March in other years (what java.time and the
+// statutes of age counting give). False, with `age` untouched, when either
+// is no calendar date or `on` comes before `birth`.
+bool ageOn(const BirthDate& birth, const BirthDate& on, int& age);
+
 #endif

@@ -15,12 +15,18 @@ enum class NumberKind : unsigned char {
     foreignerCard,  // a foreigner's permanent residence card, 2023 format
 };
 
+// The kind of a valid number whose first six digits are `regionCode`.
+inline NumberKind kindOfRegionCode(int regionCode) {
+    if (regionCode / 100000 == 9) return NumberKind::foreignerCard;
+    const bool permitRegion = regionCode == 810000 || regionCode == 820000 || regionCode == 830000;
+    return permitRegion ? NumberKind::hmtPermit : NumberKind::resident;
+}
+
 // The kind of a valid number's 18 bytes.
 inline NumberKind kindOf(const char* number) {
-    if (number[0] == '9') return NumberKind::foreignerCard;
-    const bool permitRegion = number[0] == '8' && number[1] >= '1' && number[1] <= '3' && number[2] == '0' &&
-                              number[3] == '0' && number[4] == '0' && number[5] == '0';
-    return permitRegion ? NumberKind::hmtPermit : NumberKind::resident;
+    int regionCode = 0;
+    for (int i = 0; i < 6; ++i) regionCode = regionCode * 10 + (number[i] - '0');
+    return kindOfRegionCode(regionCode);
 }
 
 // "resident", "hmt_permit" or "foreigner_card"; null for none.

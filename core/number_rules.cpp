@@ -22,7 +22,7 @@ constexpr int longestSlice = 8;
 
 }  // namespace
 
-int localYear(time_t calendarTime) {
+BirthDate localDate(time_t calendarTime) {
 #ifdef _WIN32
     const struct tm* local = localtime(&calendarTime);
 #else
@@ -31,8 +31,11 @@ int localYear(time_t calendarTime) {
     struct tm converted;
     const struct tm* local = localtime_r(&calendarTime, &converted);
 #endif
-    return local != nullptr ? local->tm_year + 1900 : 9999;
+    if (local == nullptr) return BirthDate{9999, 12, 31};
+    return BirthDate{local->tm_year + 1900, local->tm_mon + 1, local->tm_mday};
 }
+
+int localYear(time_t calendarTime) { return localDate(calendarTime).year; }
 
 void copySlice(char* out, const char* text, int offset, int count) {
     std::memcpy(out, text + offset, static_cast<size_t>(count));

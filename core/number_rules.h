@@ -51,6 +51,10 @@ struct BirthDate {
     int day;
 };
 
+// The date of `calendarTime` on the local clock; 9999-12-31 for a time that
+// the run-time cannot convert.
+BirthDate localDate(time_t calendarTime);
+
 // Year, month and day of the 8 bytes at `date` (YYYYMMDD), each by atoi of its
 // own bytes.
 BirthDate birthDateAt(const char* date);

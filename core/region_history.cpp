@@ -178,3 +178,40 @@ int nowCodes(int32_t code, int32_t (&codes)[maxNowCodes]) {
 bool inUseAtBirth(int32_t code, int birthYear) {
     return recordInYear(code, std::max(birthYear, firstListedYear)) != nullptr;
 }
+
+InUseAtBirthSpan inUseAtBirthSpan(int32_t code, int birthYear) {
+    // Years before the first list take the first list's answer, and a
+    // record still in use counts for every later year, so only the listed
+    // years can change the answer; the search stays within them.
+    constexpr int earliestYear = 0;
+    constexpr int latestYear = 9999;
+    const int year = std::min(std::max(birthYear, firstListedYear), lastListedYear + 1);
+    const bool inUse = inUseAtBirth(code, year);
+    int first = year;
+    while (first > firstListedYear && inUseAtBirth(code, first - 1) == inUse) --first;
+    int last = year;
+    while (last <= lastListedYear && inUseAtBirth(code, last + 1) == inUse) ++last;
+    if (first == firstListedYear) first = earliestYear;
+    if (last == lastListedYear + 1) last = latestYear;
+    if (birthYear < earliestYear || birthYear > latestYear) first = last = birthYear;
+    return InUseAtBirthSpan{inUse, first, last};
+}
+
+int successorCodesOf(const HistoryRecord& record, const HistoryRecord* (&successors)[maxSuccessorCodes]) {
+    const HistorySuccessors all = successorsOf(record);
+    int count = 0;
+    for (const HistorySuccessor* successor = all.begin(); successor != all.end(); ++successor) {
+        bool listed = false;
+        for (const HistorySuccessor* earlier = all.begin(); earlier != successor && !listed; ++earlier)
+            listed = successorCode(*earlier) == successorCode(*successor);
+        if (listed || count == maxSuccessorCodes) continue;
+        successors[count++] = &continuedRecord(successorRecord(*successor));
+    }
+    return count;
+}
+
+int successorCodesOfCode(int32_t code, const HistoryRecord* (&successors)[maxSuccessorCodes]) {
+    const HistoryRecord* latest = latestRecord(code);
+    if (latest == nullptr || stillInUse(*latest)) return 0;
+    return successorCodesOf(*latest, successors);
+}

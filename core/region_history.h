@@ -127,6 +127,20 @@ const HistoryRecord& continuedRecord(const HistoryRecord& record);
 // the record ended (0 for a record still in use).
 int handOverYear(const HistoryRecord& from, const HistorySuccessor& successor);
 
+// The most codes that took over one record's area (each once).
+constexpr int maxSuccessorCodes = 16;
+
+// The codes that took over the area when `record` ended, each once (a code
+// handed over in two steps is listed at its first hand-over), each as the
+// record it went on as (continuedRecord of its successor's record). Returns
+// how many were written. For a record still in use: the codes that took
+// over part of it.
+int successorCodesOf(const HistoryRecord& record, const HistoryRecord* (&successors)[maxSuccessorCodes]);
+
+// The same for a code: the successors of its latest record once that has
+// ended; 0 while the code is in use or when no record has it.
+int successorCodesOfCode(int32_t code, const HistoryRecord* (&successors)[maxSuccessorCodes]);
+
 // How a code stands for a checked number.
 enum class CodeStatus {
     listed2009,  // a county-level record of the built-in 2009 tables has it
@@ -156,5 +170,15 @@ int nowCodes(int32_t code, int32_t (&codes)[maxNowCodes]);
 // Whether a record of the code was in use in the birth year. A year before
 // the first list is answered by the first list.
 bool inUseAtBirth(int32_t code, int birthYear);
+
+// inUseAtBirth's answer for a birth year, and every birth year from
+// `firstYear` to `lastYear` (both included, within 0 to 9999) that has the
+// same answer, so that a cache of answers per code knows when to ask again.
+struct InUseAtBirthSpan {
+    bool inUse;
+    int firstYear;
+    int lastYear;
+};
+InUseAtBirthSpan inUseAtBirthSpan(int32_t code, int birthYear);
 
 #endif

@@ -29,6 +29,33 @@ bool matchesQuery(int32_t code, const char* name, const RegionQuery& query) {
     return codeStartsWith(code, query) || nameContains(name, query);
 }
 
+namespace {
+
+int recordCountOf(const ProvinceUnit& unit) {
+    return unit.kind == UnitKind::municipality ? unit.municipalTable->count : unit.provinceTable->count;
+}
+
+}  // namespace
+
+bool nextMatchingRecord(const RegionQuery& query, std::size_t& cursor, RegionRecord& record) {
+    // The cursor is a position across the units' tables in order: the units
+    // before it are skipped by their counts.
+    std::size_t unitStart = 0;
+    for (const ProvinceUnit& unit : provinceUnits) {
+        const std::size_t count = static_cast<std::size_t>(recordCountOf(unit));
+        for (std::size_t index = cursor > unitStart ? cursor - unitStart : 0; index < count; ++index) {
+            const RegionRecord candidate{&unit, static_cast<int>(index)};
+            if (!matchesQuery(codeOf(candidate), textIn(nameOf(candidate), query.encoding), query)) continue;
+            cursor = unitStart + index + 1;
+            record = candidate;
+            return true;
+        }
+        unitStart += count;
+    }
+    cursor = unitStart;
+    return false;
+}
+
 const char* levelName(RecordLevel level) {
     switch (level) {
     case RecordLevel::city: return "city";

@@ -24,6 +24,12 @@ struct RegionQuery {
 // first of the next.
 bool matchesQuery(int32_t code, const char* name, const RegionQuery& query);
 
+// The next record of the 2009 tables, in table order (unit by unit), that
+// matches the query, from `cursor` (0 to start; a position in that order):
+// writes it, moves the cursor past it and returns true; false, with the
+// cursor at the end, when no more match.
+bool nextMatchingRecord(const RegionQuery& query, std::size_t& cursor, RegionRecord& record);
+
 // "county", "city" or "group"; "province", "prefecture" or "county".
 const char* levelName(RecordLevel level);
 const char* levelName(RegionLevel level);

@@ -9,6 +9,8 @@
 #include "core/number_hints.h"
 #include "core/number_kind.h"
 #include "core/region_history.h"
+#include "records/history_fields.h"
+#include "records/region_value_cache.h"
 
 const char* const* verifyRecordKeysOf(VerifyRecordShape shape) {
     return shape.lineNumber ? verifyRecordKeys : verifyRecordKeys + 1;

@@ -16,8 +16,9 @@
 #include <cstdint>
 
 #include "core/verification.h"
-#include "records/history_fields.h"
 #include "records/record_writer.h"
+
+class RegionValueCache;
 
 enum class FieldType : unsigned char { integer, text, boolean, json };
 

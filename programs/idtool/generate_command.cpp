@@ -11,13 +11,13 @@
 #include <cstring>
 #include <ctime>
 #include <memory>
-#include <random>
 
 #include "core/generation_messages.h"
 #include "core/generation_plan.h"
 #include "core/region_history.h"
 #include "core/region_resolution.h"
 #include "core/sex_words.h"
+#include "core/system_seed.h"
 #include "programs/idtool/command.h"
 #include "programs/idtool/command_options.h"
 #include "programs/idtool/system_io.h"
@@ -69,11 +69,6 @@ void writeRegionRefusal(Session& session, const RegionResolution& resolution, co
     writeGenerateMessage(session, "generate: ", message, length, regionAdvice(resolution));
 }
 
-uint64_t seedFromTheSystem() {
-    std::random_device device;
-    return (uint64_t{device()} << 32 | device()) ^ static_cast<uint64_t>(time(nullptr));
-}
-
 // The region's code, or 0 after its message.
 int32_t resolveRegionOption(const GenerateOptions& options, Session& session) {
     if (options.asOfYear != 0) {
@@ -113,7 +108,7 @@ int runGenerate(const GenerateOptions& options, Session& session) {
     }
     request.sex = options.sex;
     request.count = options.count;
-    request.seed = options.hasSeed ? options.seed : seedFromTheSystem();
+    request.seed = options.hasSeed ? options.seed : systemSeed();
     request.yearLimit = localYear(time(nullptr));
     const GenerationPlan plan = planGeneration(request);
 

@@ -11,7 +11,7 @@
 #include "programs/idtool/line_reader.h"
 #include "programs/idtool/session.h"
 #include "programs/idtool/verify_command.h"
-#include "records/history_fields.h"
+#include "records/region_value_cache.h"
 #include "records/record_writer.h"
 #include "records/verify_record.h"
 

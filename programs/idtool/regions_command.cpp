@@ -157,16 +157,14 @@ int runRegions(const RegionsOptions& options, Session& session) {
     RecordWriter writer(session.out, options.format, encoding, regionKeys, regionKeyCount);
     writer.writeHeader();
     long matched = 0;
-    for (const ProvinceUnit& unit : provinceUnits) {
-        const char* province = textIn(unit.fullNameText, encoding);
-        for (const RegionRecord record : recordsOf(unit)) {
-            const char* name = textIn(nameOf(record), encoding);
-            if (!matchesQuery(codeOf(record), name, query)) continue;
-            RegionRecord city{};
-            writeRegion(writer, codeOf(record), name, levelName(levelOf(record)), province,
-                        cityOf(record, city) ? textIn(nameOf(city), encoding) : nullptr);
-            ++matched;
-        }
+    std::size_t cursor = 0;
+    RegionRecord record{};
+    while (nextMatchingRecord(query, cursor, record)) {
+        RegionRecord city{};
+        writeRegion(writer, codeOf(record), textIn(nameOf(record), encoding), levelName(levelOf(record)),
+                    textIn(record.unit->fullNameText, encoding),
+                    cityOf(record, city) ? textIn(nameOf(city), encoding) : nullptr);
+        ++matched;
     }
     return statusOfListing(matched, session);
 }

@@ -12,7 +12,7 @@
 #include "programs/idtool/command_options.h"
 #include "programs/idtool/line_verifier.h"
 #include "programs/idtool/parallel_verify.h"
-#include "records/history_fields.h"
+#include "records/region_value_cache.h"
 #include "records/verify_record.h"
 
 namespace {

@@ -17,10 +17,9 @@ static void expect(int condition, const char* what) {
 }
 
 int main(void) {
-    idn_verdict_t verdict;
-    idn_region_fields_t fields;
+    idn_verdict_t verdict = {.size = sizeof verdict};
+    idn_region_fields_t fields = {.size = sizeof fields};
     idn_generator_t generator;
-    idn_generate_options_t options;
     char text[IDN_VERIFY_JSON_SIZE];
     char message[IDN_MESSAGE_SIZE];
     int32_t option = IDN_OPTION_NONE;
@@ -48,26 +47,22 @@ int main(void) {
     expect(idn_region_fields(140302, &fields) == IDN_OK && strcmp(fields.county, "\xE5\x9F\x8E\xE5\x8C\xBA") == 0,
            "140302 is 城区");
 
-    memset(&options, 0, sizeof options);
-    options.region = "110105";
-    options.region_length = 6;
-    options.birth = "19491001";
-    options.birth_length = 8;
-    options.count = 5;
-    options.seed = 7;
-    options.has_seed = 1;
-    expect(idn_generator_init(&generator, &options, &option) == IDN_OK, "generator_init");
+    expect(idn_generator_init(&generator, sizeof generator) == IDN_OK, "generator_init");
+    idn_generator_set_text(&generator, IDN_OPTION_REGION, "110105", 6);
+    idn_generator_set_text(&generator, IDN_OPTION_BIRTH, "19491001", 8);
+    idn_generator_set_integer(&generator, IDN_OPTION_COUNT, 5);
+    idn_generator_set_unsigned(&generator, IDN_OPTION_SEED, 7);
+    expect(idn_generator_prepare(&generator) == IDN_OK, "generator_prepare");
     expect(idn_generator_number(&generator, 0, text, IDN_NUMBER_SIZE, &written) == IDN_OK &&
                strcmp(text, "11010519491001805X") == 0,
            "the seeded number idtool gives");
-    options.count = 1000;
-    expect(idn_generator_init(&generator, &options, &option) == IDN_ERROR_COUNT_EXCEEDS_CANDIDATES &&
-               option == IDN_OPTION_COUNT,
+    idn_generator_set_integer(&generator, IDN_OPTION_COUNT, 1000);
+    expect(idn_generator_prepare(&generator) == IDN_ERROR_COUNT_EXCEEDS_CANDIDATES &&
+               idn_generator_refusal(&generator, NULL, &option) == IDN_OK && option == IDN_OPTION_COUNT,
            "a count beyond the candidates, and the option refused");
-    expect(idn_generate_message(&options, NULL, message, sizeof message, &written) == IDN_OK &&
+    expect(idn_generator_message(&generator, NULL, 0, message, sizeof message, &written) == IDN_OK &&
                strstr(message, "count 1000 is more than the 999 distinct numbers") != NULL,
            "its message");
-
     expect(idn_upgrade_number("110105491231002", 15, text, IDN_NUMBER_SIZE, NULL) == IDN_OK && strcmp(text, valid) == 0,
            "upgrade");
     expect(idn_mask_text(valid, 18, text, sizeof text, &written) == IDN_OK && strcmp(text, "110105********002X") == 0,

@@ -17,6 +17,7 @@
 #endif
 
 #include "capi/idnumber.h"
+#include "tests/capi/sized.h"
 #include "core/check_character.h"
 #include "core/region_history.h"
 #include "programs/idtool/progress.h"
@@ -140,7 +141,7 @@ TEST(CApiVerify, VerdictsKindsAndMessages) {
         {"1101051949", IDN_REASON_LENGTH, IDN_KIND_NONE},
     };
     for (const auto& c : cases) {
-        idn_verdict_t verdict;
+        auto verdict = sized<idn_verdict_t>();
         ASSERT_EQ(idn_verify(c.text.data(), c.text.size(), yearLimit, &verdict), IDN_OK);
         EXPECT_EQ(verdict.reason, c.reason) << c.text;
         EXPECT_EQ(verdict.kind, c.kind) << c.text;
@@ -156,23 +157,11 @@ TEST(CApiVerify, VerdictsKindsAndMessages) {
 
     // A text of a mebibyte: its length is in the message.
     const std::string huge(1 << 20, '1');
-    idn_verdict_t verdict;
+    auto verdict = sized<idn_verdict_t>();
     ASSERT_EQ(idn_verify(huge.data(), huge.size(), yearLimit, &verdict), IDN_OK);
     char message[160];
     ASSERT_EQ(idn_reason_message(&verdict, message, sizeof message, nullptr), IDN_OK);
     EXPECT_STREQ(message, u8"您输入的身份证号为1048576位，正确的应为18位");
-
-    // The batch gives each text's own verdict.
-    const std::string packed = std::string("11010519491231002X") + "x" + "110105194912310021";
-    const size_t ends[] = {18, 19, 19, 37};
-    idn_verdict_t verdicts[4];
-    ASSERT_EQ(idn_verify_batch(packed.data(), ends, 4, yearLimit, verdicts), IDN_OK);
-    EXPECT_EQ(verdicts[0].reason, IDN_VALID);
-    EXPECT_EQ(verdicts[1].reason, IDN_REASON_LENGTH);
-    EXPECT_EQ(verdicts[2].length, 0u);
-    EXPECT_EQ(verdicts[3].reason, IDN_REASON_CHECK);
-    const size_t backwards[] = {18, 10};
-    EXPECT_EQ(idn_verify_batch(packed.data(), backwards, 2, yearLimit, verdicts), IDN_ERROR_BAD_ARGUMENT);
 }
 
 TEST(CApiVerify, ColumnsSayWhatTheVerdictsSay) {
@@ -189,7 +178,7 @@ TEST(CApiVerify, ColumnsSayWhatTheVerdictsSay) {
                                  sexes.data(), regions.data(), dates.data()),
               IDN_OK);
     for (size_t i = 0; i < count; ++i) {
-        idn_verdict_t verdict;
+        auto verdict = sized<idn_verdict_t>();
         ASSERT_EQ(idn_verify(lines[i].data(), lines[i].size(), yearLimit, &verdict), IDN_OK);
         EXPECT_EQ(reasons[i], verdict.reason) << i;
         EXPECT_EQ(checks[i], verdict.expected_check) << i;
@@ -218,35 +207,54 @@ TEST(CApiVerify, ColumnsSayWhatTheVerdictsSay) {
               IDN_ERROR_BAD_ARGUMENT);
 }
 
-idn_generate_options_t birthOptions(const char* region, const char* birth, int64_t count) {
-    idn_generate_options_t options{};
-    options.region = region;
-    options.region_length = std::strlen(region);
-    options.birth = birth;
-    options.birth_length = birth != nullptr ? std::strlen(birth) : 0;
-    options.count = count;
-    options.seed = 7;
-    options.has_seed = 1;
-    options.year_limit = yearLimit;
-    return options;
-}
+// A generator with the options a test sets, one by one as every face sets them.
+struct Generation {
+    idn_generator_t generator;
 
-// The message idn_generate_message writes for the options, in neutral words.
-std::string generateMessage(const idn_generate_options_t& options, const idn_option_names_t* names = nullptr) {
-    char message[IDN_MESSAGE_SIZE];
-    size_t written = 0;
-    EXPECT_EQ(idn_generate_message(&options, names, message, sizeof message, &written), IDN_OK);
-    return std::string(message, written);
+    Generation() { EXPECT_EQ(idn_generator_init(&generator, sizeof generator), IDN_OK); }
+    Generation& text(int option, const char* value) { return text(option, std::string(value)); }
+    Generation& text(int option, const std::string& value) {
+        EXPECT_EQ(idn_generator_set_text(&generator, option, value.data(), value.size()), IDN_OK);
+        return *this;
+    }
+    Generation& integer(int option, int64_t value) {
+        EXPECT_EQ(idn_generator_set_integer(&generator, option, value), IDN_OK);
+        return *this;
+    }
+    Generation& whole(int option, uint64_t value) {
+        EXPECT_EQ(idn_generator_set_unsigned(&generator, option, value), IDN_OK);
+        return *this;
+    }
+    int prepare() { return idn_generator_prepare(&generator); }
+    int32_t option() const {
+        int32_t status = 0, refused = -1;
+        EXPECT_EQ(idn_generator_refusal(&generator, &status, &refused), IDN_OK);
+        return refused;
+    }
+    // The kept refusal's message, in neutral words or the caller's.
+    std::string message(const char* const* names = nullptr, size_t nameCount = 0) const {
+        char out[IDN_MESSAGE_SIZE];
+        size_t written = 0;
+        EXPECT_EQ(idn_generator_message(&generator, names, nameCount, out, sizeof out, &written), IDN_OK);
+        return std::string(out, written);
+    }
+};
+
+Generation birthOptions(const char* region, const char* birth, int64_t count) {
+    Generation generation;
+    if (region != nullptr) generation.text(IDN_OPTION_REGION, region);
+    if (birth != nullptr) generation.text(IDN_OPTION_BIRTH, birth);
+    generation.integer(IDN_OPTION_COUNT, count).integer(IDN_OPTION_SEED, 7).integer(IDN_OPTION_YEAR_LIMIT, yearLimit);
+    return generation;
 }
 
 TEST(CApiGenerate, IdtoolsNumbersAndMessages) {
-    idn_generator_t generator;
-    int32_t option = -1;
-    idn_generate_options_t options = birthOptions("110105", "19491001", 5);
-    ASSERT_EQ(idn_generator_init(&generator, &options, &option), IDN_OK);
-    EXPECT_EQ(option, IDN_OPTION_NONE);
+    Generation generation = birthOptions("110105", "19491001", 5);
+    idn_generator_t& generator = generation.generator;
+    ASSERT_EQ(generation.prepare(), IDN_OK);
+    EXPECT_EQ(generation.option(), IDN_OPTION_NONE);
     EXPECT_EQ(idn_generator_warning(&generator), IDN_WARNING_NONE);
-    EXPECT_EQ(generateMessage(options), "");
+    EXPECT_EQ(generation.message(), "");
     EXPECT_EQ(idn_generator_count(&generator), 5);
     // tests/idtool/cases/generate-district
     const char* expected[] = {"11010519491001805X", "110105194910016900", "110105194910014059",
@@ -262,44 +270,50 @@ TEST(CApiGenerate, IdtoolsNumbersAndMessages) {
     EXPECT_EQ(idn_generator_number(&generator, -1, number, sizeof number, nullptr), IDN_ERROR_NOT_FOUND);
     EXPECT_EQ(idn_generator_number(&generator, 0, number, 18, &written), IDN_ERROR_BUFFER_TOO_SMALL);
     EXPECT_EQ(written, 18u);
+    // A generator copied as bytes gives the same numbers.
+    const idn_generator_t copy = generator;
+    ASSERT_EQ(idn_generator_number(&copy, 4, number, sizeof number, nullptr), IDN_OK);
+    EXPECT_STREQ(number, expected[4]);
 
     const struct {
-        idn_generate_options_t options;
+        const char* region;
+        const char* birth;
+        int64_t count;
         int status;
         int32_t option;
         const char* message;
     } refusals[] = {
-        {birthOptions(u8"城区", "19900101", 1), IDN_ERROR_REGION_AMBIGUOUS, IDN_OPTION_REGION,
+        {u8"城区", "19900101", 1, IDN_ERROR_REGION_AMBIGUOUS, IDN_OPTION_REGION,
          u8"城区 names 5 records, give the code or city/county: 140202 山西省 大同市 城区, 140302 山西省 阳泉市 "
          u8"城区, 140402 山西省 长治市 城区, 140502 山西省 晋城市 城区, 441502 广东省 汕尾市 城区"},
-        {birthOptions("130100", "19900101", 1), IDN_ERROR_REGION_NOT_COUNTY, IDN_OPTION_REGION,
+        {"130100", "19900101", 1, IDN_ERROR_REGION_NOT_COUNTY, IDN_OPTION_REGION,
          "130100 is a city-level or grouping record; numbers are made for county-level records"},
-        {birthOptions("999999", "19900101", 1), IDN_ERROR_REGION_UNKNOWN_CODE, IDN_OPTION_REGION,
+        {"999999", "19900101", 1, IDN_ERROR_REGION_UNKNOWN_CODE, IDN_OPTION_REGION,
          "999999 is no code of the built-in 2009 tables"},
-        {birthOptions(u8"火星区", "19900101", 1), IDN_ERROR_REGION_NO_MATCH, IDN_OPTION_REGION, nullptr},
-        {birthOptions(u8"驻马店市/济源市", "19900101", 1), IDN_ERROR_REGION_WRONG_PATH, IDN_OPTION_REGION, nullptr},
-        {birthOptions("a//b", "19900101", 1), IDN_ERROR_REGION_BAD_PATH, IDN_OPTION_REGION, nullptr},
-        {birthOptions("", "19900101", 1), IDN_ERROR_REGION_BAD_PATH, IDN_OPTION_REGION, nullptr},
-        {birthOptions("\xFF", "19900101", 1), IDN_ERROR_REGION_INVALID_TEXT, IDN_OPTION_REGION,
+        {u8"火星区", "19900101", 1, IDN_ERROR_REGION_NO_MATCH, IDN_OPTION_REGION, nullptr},
+        {u8"驻马店市/济源市", "19900101", 1, IDN_ERROR_REGION_WRONG_PATH, IDN_OPTION_REGION, nullptr},
+        {"a//b", "19900101", 1, IDN_ERROR_REGION_BAD_PATH, IDN_OPTION_REGION, nullptr},
+        {"", "19900101", 1, IDN_ERROR_REGION_BAD_PATH, IDN_OPTION_REGION, nullptr},
+        {"\xFF", "19900101", 1, IDN_ERROR_REGION_INVALID_TEXT, IDN_OPTION_REGION,
          "region is too long or not valid text"},
-        {birthOptions("110105", "1990", 1), IDN_ERROR_BIRTH_NOT_EIGHT_DIGITS, IDN_OPTION_BIRTH,
+        {"110105", "1990", 1, IDN_ERROR_BIRTH_NOT_EIGHT_DIGITS, IDN_OPTION_BIRTH,
          "birth 1990: a birth date is 8 digits, YYYYMMDD"},
-        {birthOptions("110105", "19901301", 1), IDN_ERROR_BIRTH_BEYOND_LIMITS, IDN_OPTION_BIRTH,
+        {"110105", "19901301", 1, IDN_ERROR_BIRTH_BEYOND_LIMITS, IDN_OPTION_BIRTH,
          "birth 19901301: the year may not be after 2026, the month above 12 or the day above 31"},
-        {birthOptions("110105", nullptr, 1), IDN_ERROR_NO_BIRTH_DATE, IDN_OPTION_BIRTH,
-         "birth or born_from is required"},
-        {birthOptions("110105", "19900101", 0), IDN_ERROR_COUNT_RANGE, IDN_OPTION_COUNT,
+        {"110105", nullptr, 1, IDN_ERROR_NO_BIRTH_DATE, IDN_OPTION_BIRTH, "birth or born_from is required"},
+        {"110105", "19900101", 0, IDN_ERROR_COUNT_RANGE, IDN_OPTION_COUNT,
          "count: must be a whole number from 1 to 9223372036854775807, not 0"},
-        {birthOptions("110105", "19900101", -5), IDN_ERROR_COUNT_RANGE, IDN_OPTION_COUNT,
+        {"110105", "19900101", -5, IDN_ERROR_COUNT_RANGE, IDN_OPTION_COUNT,
          "count: must be a whole number from 1 to 9223372036854775807, not -5"},
-        {birthOptions("110105", "19900101", 1000), IDN_ERROR_COUNT_EXCEEDS_CANDIDATES, IDN_OPTION_COUNT,
+        {"110105", "19900101", 1000, IDN_ERROR_COUNT_EXCEEDS_CANDIDATES, IDN_OPTION_COUNT,
          "count 1000 is more than the 999 distinct numbers that this region, birth date and sex can give"},
     };
     for (const auto& refusal : refusals) {
-        SCOPED_TRACE(refusal.options.region);
-        EXPECT_EQ(idn_generator_init(&generator, &refusal.options, &option), refusal.status);
-        EXPECT_EQ(option, refusal.option);
-        const std::string message = generateMessage(refusal.options);
+        SCOPED_TRACE(refusal.region);
+        Generation refused = birthOptions(refusal.region, refusal.birth, refusal.count);
+        EXPECT_EQ(refused.prepare(), refusal.status);
+        EXPECT_EQ(refused.option(), refusal.option);
+        const std::string message = refused.message();
         EXPECT_FALSE(message.empty());
         EXPECT_EQ(message.find("idtool"), std::string::npos) << message;
         EXPECT_EQ(message.find("--"), std::string::npos) << message;
@@ -307,84 +321,110 @@ TEST(CApiGenerate, IdtoolsNumbersAndMessages) {
             EXPECT_EQ(message, refusal.message);
         }
         EXPECT_NE(idn_status_name(refusal.status), nullptr);
+        EXPECT_EQ(idn_generator_count(&refused.generator), 0);
+        EXPECT_EQ(idn_generator_number(&refused.generator, 0, number, sizeof number, nullptr), IDN_ERROR_NOT_PREPARED);
     }
 
     // A caller's own words for its options, around the same sentence; an
     // echoed value is never taken for an option's name.
-    idn_option_names_t sqlNames{};
-    sqlNames.region = "region";
-    sqlNames.birth = sqlNames.born_from = "birth_from";
-    sqlNames.born_to = "birth_to";
-    idn_generate_options_t range = birthOptions("110105", nullptr, 1);
-    range.born_from = "19900102";
-    range.born_from_length = 8;
-    range.born_to = "20990101";
-    range.born_to_length = 8;
-    EXPECT_EQ(idn_generator_init(&generator, &range, &option), IDN_ERROR_RANGE_YEAR_AFTER_LIMIT);
-    EXPECT_EQ(option, IDN_OPTION_BORN_TO);
-    EXPECT_EQ(generateMessage(range, &sqlNames), "birth_to 20990101: the year may not be after 2026");
-    idn_generate_options_t echoed = birthOptions(u8"朝阳--birth区", "19900101", 1);
-    EXPECT_EQ(generateMessage(echoed, &sqlNames),
+    const char* sqlNames[IDN_OPTION_BORN_TO + 1] = {};
+    sqlNames[IDN_OPTION_REGION] = "region";
+    sqlNames[IDN_OPTION_BIRTH] = sqlNames[IDN_OPTION_BORN_FROM] = "birth_from";
+    sqlNames[IDN_OPTION_BORN_TO] = "birth_to";
+    const size_t sqlNameCount = IDN_OPTION_BORN_TO + 1;
+    const auto range = [](const char* from, const char* to) {
+        Generation dates = birthOptions("110105", nullptr, 1);
+        if (from != nullptr) dates.text(IDN_OPTION_BORN_FROM, from);
+        if (to != nullptr) dates.text(IDN_OPTION_BORN_TO, to);
+        return dates;
+    };
+    Generation future = range("19900102", "20990101");
+    EXPECT_EQ(future.prepare(), IDN_ERROR_RANGE_YEAR_AFTER_LIMIT);
+    EXPECT_EQ(future.option(), IDN_OPTION_BORN_TO);
+    EXPECT_EQ(future.message(sqlNames, sqlNameCount), "birth_to 20990101: the year may not be after 2026");
+    Generation echoed = birthOptions(u8"朝阳--birth区", "19900101", 1);
+    echoed.prepare();
+    EXPECT_EQ(echoed.message(sqlNames, sqlNameCount),
               u8"朝阳--birth区 names no county-level record of the built-in 2009 tables");
-    range.born_to = "19900101";
-    EXPECT_EQ(idn_generator_init(&generator, &range, &option), IDN_ERROR_RANGE_REVERSED);
-    EXPECT_EQ(option, IDN_OPTION_BORN_FROM);
-    range.born_to = nullptr;
-    range.born_to_length = 0;
-    EXPECT_EQ(idn_generator_init(&generator, &range, &option), IDN_ERROR_RANGE_NOT_DATE);
-    EXPECT_EQ(option, IDN_OPTION_BORN_TO);
-    range.birth = "19900101";
-    range.birth_length = 8;
-    EXPECT_EQ(idn_generator_init(&generator, &range, &option), IDN_ERROR_BIRTH_AND_RANGE);
-    EXPECT_EQ(generateMessage(range), "birth excludes born_from");
+    Generation reversed = range("19900102", "19900101");
+    EXPECT_EQ(reversed.prepare(), IDN_ERROR_RANGE_REVERSED);
+    EXPECT_EQ(reversed.option(), IDN_OPTION_BORN_FROM);
+    Generation halfRange = range("19900102", nullptr);
+    EXPECT_EQ(halfRange.prepare(), IDN_ERROR_RANGE_NOT_DATE);
+    EXPECT_EQ(halfRange.option(), IDN_OPTION_BORN_TO);
+    halfRange.text(IDN_OPTION_BIRTH, "19900101");
+    EXPECT_EQ(halfRange.prepare(), IDN_ERROR_BIRTH_AND_RANGE);
+    EXPECT_EQ(halfRange.message(), "birth excludes born_from");
 
     // A value echoed in a message is made valid text: bytes that are no UTF-8
     // and control characters (a NUL would end the message) become '?'.
-    const std::string damaged("19\xFF\0" "0101", 8);
-    idn_generate_options_t badBytes = birthOptions("110105", nullptr, 1);
-    badBytes.birth = damaged.data();
-    badBytes.birth_length = damaged.size();
-    EXPECT_EQ(idn_generator_init(&generator, &badBytes, &option), IDN_ERROR_BIRTH_NOT_EIGHT_DIGITS);
-    EXPECT_EQ(generateMessage(badBytes), "birth 19??0101: a birth date is 8 digits, YYYYMMDD");
+    Generation badBytes = birthOptions("110105", nullptr, 1);
+    badBytes.text(IDN_OPTION_BIRTH, std::string("19\xFF\0" "0101", 8));
+    EXPECT_EQ(badBytes.prepare(), IDN_ERROR_BIRTH_NOT_EIGHT_DIGITS);
+    EXPECT_EQ(badBytes.message(), "birth 19??0101: a birth date is 8 digits, YYYYMMDD");
+    // A long value is kept as far as a message echoes it.
+    Generation longBirth = birthOptions("110105", nullptr, 1);
+    longBirth.text(IDN_OPTION_BIRTH, std::string(1000, '9'));
+    EXPECT_EQ(longBirth.prepare(), IDN_ERROR_BIRTH_NOT_EIGHT_DIGITS);
+    EXPECT_EQ(longBirth.message(), "birth " + std::string(128, '9') + "...: a birth date is 8 digits, YYYYMMDD");
 
-    idn_generate_options_t odd = birthOptions("110105", "19900101", 1);
-    odd.sex = 3;
-    EXPECT_EQ(idn_generator_init(&generator, &odd, &option), IDN_ERROR_BAD_SEX);
-    EXPECT_EQ(option, IDN_OPTION_SEX);
-    odd = birthOptions("110105", "19900101", 1);
-    odd.region = nullptr;
-    odd.region_length = 0;
-    EXPECT_EQ(idn_generator_init(&generator, &odd, &option), IDN_ERROR_NO_REGION);
-    EXPECT_EQ(generateMessage(odd, &sqlNames), "region is required");
-    odd = birthOptions("110105", "19900101", 1);
-    odd.year_limit = 10000;
-    EXPECT_EQ(idn_generator_init(&generator, &odd, &option), IDN_ERROR_YEAR_LIMIT);
-    EXPECT_EQ(option, IDN_OPTION_YEAR_LIMIT);
-    odd = birthOptions("330124", "19800101", 1);
-    odd.as_of_year = 1980;
-    EXPECT_EQ(idn_generator_init(&generator, &odd, &option), IDN_ERROR_AS_OF_YEAR);
-    EXPECT_EQ(generateMessage(odd), "as_of_year: must be a whole number from 1981 to 2024, not 1980");
-    odd.as_of_year = 2000;
-    EXPECT_EQ(idn_generator_init(&generator, &odd, &option), IDN_ERROR_AS_OF_NOT_IN_USE);
-    EXPECT_EQ(generateMessage(odd), u8"330124 was not in use in 2000; it was in use from 1981 until 1996 (临安县)");
-    odd.as_of_year = 1990;
-    EXPECT_EQ(idn_generator_init(&generator, &odd, &option), IDN_OK);
+    Generation odd = birthOptions("110105", "19900101", 1);
+    odd.integer(IDN_OPTION_SEX, 3);
+    EXPECT_EQ(odd.prepare(), IDN_ERROR_BAD_SEX);
+    EXPECT_EQ(odd.option(), IDN_OPTION_SEX);
+    EXPECT_EQ(odd.message(), u8"sex: must be 男, 女, male, female or any, not 3");
+    odd.text(IDN_OPTION_SEX, "female");
+    EXPECT_EQ(odd.prepare(), IDN_OK);
+    odd.text(IDN_OPTION_SEX, "she");
+    EXPECT_EQ(odd.prepare(), IDN_ERROR_BAD_SEX);
+    EXPECT_EQ(odd.message(), u8"sex: must be 男, 女, male, female or any, not she");
+    Generation noRegion = birthOptions(nullptr, "19900101", 1);
+    EXPECT_EQ(noRegion.prepare(), IDN_ERROR_NO_REGION);
+    EXPECT_EQ(noRegion.message(sqlNames, sqlNameCount), "region is required");
+    Generation late = birthOptions("110105", "19900101", 1);
+    late.integer(IDN_OPTION_YEAR_LIMIT, 10000);
+    EXPECT_EQ(late.prepare(), IDN_ERROR_YEAR_LIMIT);
+    EXPECT_EQ(late.option(), IDN_OPTION_YEAR_LIMIT);
+    Generation huge = birthOptions("110105", "19900101", 1);
+    huge.whole(IDN_OPTION_COUNT, UINT64_MAX);
+    EXPECT_EQ(huge.prepare(), IDN_ERROR_COUNT_RANGE);
+    EXPECT_EQ(huge.message(), "count: must be a whole number from 1 to 9223372036854775807, not 18446744073709551615");
+    Generation history = birthOptions("330124", "19800101", 1);
+    history.integer(IDN_OPTION_AS_OF_YEAR, 1980);
+    EXPECT_EQ(history.prepare(), IDN_ERROR_AS_OF_YEAR);
+    EXPECT_EQ(history.message(), "as_of_year: must be a whole number from 1981 to 2024, not 1980");
+    history.integer(IDN_OPTION_AS_OF_YEAR, 2000);
+    EXPECT_EQ(history.prepare(), IDN_ERROR_AS_OF_NOT_IN_USE);
+    EXPECT_EQ(history.message(), u8"330124 was not in use in 2000; it was in use from 1981 until 1996 (临安县)");
+    history.integer(IDN_OPTION_AS_OF_YEAR, 1990);
+    EXPECT_EQ(history.prepare(), IDN_OK);
 
     // A date the dialog takes but the calendar lacks: numbers, and a warning.
-    idn_generate_options_t february31 = birthOptions("110105", "20230231", 3);
-    EXPECT_EQ(idn_generator_init(&generator, &february31, &option), IDN_OK);
-    EXPECT_EQ(idn_generator_warning(&generator), IDN_WARNING_BIRTH_NOT_CALENDAR_DATE);
-    EXPECT_EQ(generateMessage(february31), "20230231 is not a real calendar date; the numbers carry it as given");
+    Generation february31 = birthOptions("110105", "20230231", 3);
+    EXPECT_EQ(february31.prepare(), IDN_OK);
+    EXPECT_EQ(idn_generator_warning(&february31.generator), IDN_WARNING_BIRTH_NOT_CALENDAR_DATE);
+    EXPECT_EQ(february31.message(), "20230231 is not a real calendar date; the numbers carry it as given");
 
     // Without a seed, numbers still come, and are valid.
-    idn_generate_options_t unseeded = birthOptions("140302", "19900101", 2);
-    unseeded.has_seed = 0;
-    ASSERT_EQ(idn_generator_init(&generator, &unseeded, nullptr), IDN_OK);
-    ASSERT_EQ(idn_generator_number(&generator, 1, number, sizeof number, nullptr), IDN_OK);
-    idn_verdict_t verdict;
+    Generation unseeded;
+    unseeded.text(IDN_OPTION_REGION, "140302").text(IDN_OPTION_BIRTH, "19900101").integer(IDN_OPTION_COUNT, 2);
+    ASSERT_EQ(unseeded.prepare(), IDN_OK);
+    ASSERT_EQ(idn_generator_number(&unseeded.generator, 1, number, sizeof number, nullptr), IDN_OK);
+    auto verdict = sized<idn_verdict_t>();
     idn_verify(number, 18, yearLimit, &verdict);
     EXPECT_EQ(verdict.reason, IDN_VALID);
     EXPECT_EQ(verdict.region_code, 140302);
+
+    // Misuse: an option of another type or no option at all; storage too
+    // small for this library; a generator used before it is prepared.
+    Generation misuse;
+    EXPECT_EQ(idn_generator_set_text(&misuse.generator, IDN_OPTION_COUNT, "5", 1), IDN_ERROR_BAD_OPTION);
+    EXPECT_EQ(idn_generator_set_integer(&misuse.generator, IDN_OPTION_REGION, 110105), IDN_ERROR_BAD_OPTION);
+    EXPECT_EQ(idn_generator_set_integer(&misuse.generator, 1000, 1), IDN_ERROR_BAD_OPTION);
+    EXPECT_EQ(idn_generator_set_text(&misuse.generator, IDN_OPTION_REGION, nullptr, 1), IDN_ERROR_NULL_POINTER);
+    EXPECT_EQ(idn_generator_refusal(&misuse.generator, nullptr, nullptr), IDN_ERROR_NOT_PREPARED);
+    EXPECT_EQ(idn_generator_init(&misuse.generator, sizeof misuse.generator - 8), IDN_ERROR_BUFFER_TOO_SMALL);
+    EXPECT_EQ(idn_size_of(IDN_ID_GENERATOR_CONTEXT), sizeof(idn_generator_t));
 }
 
 // The refusals a binding makes before its values reach the options, and the
@@ -412,13 +452,15 @@ TEST(CApiGenerate, OptionRefusalsAndSexWords) {
     EXPECT_STREQ(idn_sex_name(IDN_SEX_FEMALE), u8"女");
     EXPECT_EQ(idn_sex_name(IDN_SEX_ANY), nullptr);
 
-    idn_option_names_t names{};
-    names.count = "count";
-    names.seed = "seed";
+    const char* names[IDN_OPTION_YEAR_LIMIT + 1] = {};
+    names[IDN_OPTION_COUNT] = "count";
+    names[IDN_OPTION_SEED] = "seed";
     const auto message = [&](int status, const char* value) {
         char out[IDN_MESSAGE_SIZE];
         size_t written = 0;
-        EXPECT_EQ(idn_option_message(status, value, std::strlen(value), &names, out, sizeof out, &written), IDN_OK);
+        EXPECT_EQ(idn_option_message(status, value, std::strlen(value), names, IDN_OPTION_YEAR_LIMIT + 1, out,
+                                     sizeof out, &written),
+                  IDN_OK);
         return std::string(out, written);
     };
     EXPECT_EQ(message(IDN_ERROR_BAD_SEX, "other"), u8"sex: must be 男, 女, male, female or any, not other");
@@ -427,17 +469,17 @@ TEST(CApiGenerate, OptionRefusalsAndSexWords) {
     EXPECT_EQ(message(IDN_ERROR_SEED_RANGE, "18446744073709551616"),
               "seed: must be a whole number from 0 to 18446744073709551615, not 18446744073709551616");
     EXPECT_EQ(message(IDN_ERROR_AS_OF_YEAR, "1980"), "as_of_year: must be a whole number from 1981 to 2024, not 1980");
-    names.sex = "--sex";
+    names[IDN_OPTION_SEX] = "--sex";
     EXPECT_EQ(message(IDN_ERROR_BAD_SEX, "x\ny"), u8"--sex: must be 男, 女, male, female or any, not x?y");
     char out[8];
-    EXPECT_EQ(idn_option_message(IDN_ERROR_REGION_AMBIGUOUS, "x", 1, nullptr, out, sizeof out, nullptr),
+    EXPECT_EQ(idn_option_message(IDN_ERROR_REGION_AMBIGUOUS, "x", 1, nullptr, 0, out, sizeof out, nullptr),
               IDN_ERROR_BAD_ARGUMENT);
     EXPECT_STREQ(idn_option_name(IDN_OPTION_BORN_TO), "born_to");
     EXPECT_EQ(idn_option_name(IDN_OPTION_NONE), nullptr);
 }
 
 TEST(CApiRegions, RecordsListsAndHistory) {
-    idn_region_t region;
+    auto region = sized<idn_region_t>();
     ASSERT_EQ(idn_find_region(419001, &region), IDN_OK);
     EXPECT_STREQ(region.name, u8"济源市");
     EXPECT_EQ(region.city, nullptr);  // directly under 河南省
@@ -476,12 +518,13 @@ TEST(CApiRegions, RecordsListsAndHistory) {
     EXPECT_EQ(idn_picker_list(140302, codes, 64, &count), IDN_ERROR_NOT_FOUND);
 
     // History: 巴县, abolished 1994, whose area is now seven districts of 重庆.
-    EXPECT_EQ(idn_code_state(510222), IDN_CODE_ABOLISHED);
-    EXPECT_STREQ(idn_code_state_name(idn_code_state(140302)), "2009");
+    EXPECT_EQ(idn_code_status(510222), IDN_CODE_ABOLISHED);
+    EXPECT_STREQ(idn_code_status_name(idn_code_status(140302)), "2009");
     idn_present_code_t now[IDN_MAX_NOW_CODES];
+    now[0].size = sizeof now[0];
     ASSERT_EQ(idn_now_codes(510222, now, IDN_MAX_NOW_CODES, &count), IDN_OK);
     EXPECT_EQ(count, 7u);
-    idn_history_record_t record;
+    auto record = sized<idn_history_record_t>();
     ASSERT_EQ(idn_history_at(330124, 0, &record), IDN_OK);
     EXPECT_STREQ(record.name, u8"临安县");
     EXPECT_EQ(record.from, 1981);
@@ -494,6 +537,7 @@ TEST(CApiRegions, RecordsListsAndHistory) {
     size_t most = 0;
     for (const HistoryRecord& each : allHistoryRecords()) {
         idn_successor_t successors[IDN_MAX_SUCCESSORS];
+        successors[0].size = sizeof successors[0];
         EXPECT_EQ(idn_successors(codeOf(each), successors, IDN_MAX_SUCCESSORS, &count), IDN_OK) << codeOf(each);
         most = count > most ? count : most;
     }
@@ -566,12 +610,19 @@ TEST(CApiConversions, UpgradeAndMask) {
 }
 
 TEST(CApiArguments, NullPointersShortBuffersAndNothingPastTheSize) {
-    idn_verdict_t verdict;
+    auto verdict = sized<idn_verdict_t>();
     EXPECT_EQ(idn_verify("1", 1, 0, nullptr), IDN_ERROR_NULL_POINTER);
     EXPECT_EQ(idn_verify(nullptr, 0, 0, &verdict), IDN_OK);  // the empty text
     EXPECT_EQ(verdict.reason, IDN_REASON_LENGTH);
     EXPECT_EQ(idn_region_fields(110105, nullptr), IDN_ERROR_NULL_POINTER);
-    EXPECT_EQ(idn_generator_init(nullptr, nullptr, nullptr), IDN_ERROR_NULL_POINTER);
+    EXPECT_EQ(idn_generator_init(nullptr, 0), IDN_ERROR_NULL_POINTER);
+    EXPECT_EQ(idn_generator_prepare(nullptr), IDN_ERROR_NULL_POINTER);
+    // A struct the caller sized for less than this version is refused, not overrun.
+    auto shortVerdict = sized<idn_verdict_t>();
+    shortVerdict.size = 8;
+    EXPECT_EQ(idn_verify("1", 1, 0, &shortVerdict), IDN_ERROR_BAD_ARGUMENT);
+    idn_region_fields_t unsized{};
+    EXPECT_EQ(idn_region_fields(110105, &unsized), IDN_ERROR_BAD_ARGUMENT);
     EXPECT_EQ(idn_search_regions("1", 1, nullptr, nullptr), IDN_ERROR_NULL_POINTER);
     EXPECT_EQ(idn_mask_text(nullptr, 3, nullptr, 0, nullptr), IDN_ERROR_NULL_POINTER);
     EXPECT_EQ(idn_status_name(-99), nullptr);
@@ -608,15 +659,14 @@ TEST(CApiArguments, NullPointersShortBuffersAndNothingPastTheSize) {
         return idn_successors_json(512201, out, size, written);
     });
     check("reason_message", [](char* out, size_t size, size_t* written) {
-        idn_verdict_t refused;
+        auto refused = sized<idn_verdict_t>();
         idn_verify("1", 1, yearLimit, &refused);
         return idn_reason_message(&refused, out, size, written);
     });
     check("generator_number", [](char* out, size_t size, size_t* written) {
-        idn_generator_t generator;
-        const idn_generate_options_t options = birthOptions("110105", "19491001", 1);
-        idn_generator_init(&generator, &options, nullptr);
-        return idn_generator_number(&generator, 0, out, size, written);
+        Generation generation = birthOptions("110105", "19491001", 1);
+        generation.prepare();
+        return idn_generator_number(&generation.generator, 0, out, size, written);
     });
     check("upgrade_number", [](char* out, size_t size, size_t* written) {
         return idn_upgrade_number("110105491231002", 15, out, size, written);
@@ -626,14 +676,15 @@ TEST(CApiArguments, NullPointersShortBuffersAndNothingPastTheSize) {
         return idn_hint_of("110105491231002", 15, yearLimit, &hint, out, size, written);
     });
     check("generate_message", [](char* out, size_t size, size_t* written) {
-        const idn_generate_options_t options = birthOptions(u8"城区", "19491001", 1);
-        return idn_generate_message(&options, nullptr, out, size, written);
+        Generation generation = birthOptions(u8"城区", "19491001", 1);
+        generation.prepare();
+        return idn_generator_message(&generation.generator, nullptr, 0, out, size, written);
     });
     check("upgrade_message", [](char* out, size_t size, size_t* written) {
         return idn_upgrade_message("11010549123100", 14, out, size, written);
     });
     check("option_message", [](char* out, size_t size, size_t* written) {
-        return idn_option_message(IDN_ERROR_SEED_RANGE, "-1", 2, nullptr, out, size, written);
+        return idn_option_message(IDN_ERROR_SEED_RANGE, "-1", 2, nullptr, 0, out, size, written);
     });
     check("mask", [](char* out, size_t size, size_t* written) {
         return idn_mask_text(u8"北京市朝阳区某某街道一号院", std::strlen(u8"北京市朝阳区某某街道一号院"), out, size, written);
@@ -644,9 +695,9 @@ TEST(CApiArguments, NullPointersShortBuffersAndNothingPastTheSize) {
 TEST(CApiArguments, NothingIsAllocated) {
     char out[IDN_VERIFY_JSON_SIZE];
     char message[IDN_MESSAGE_SIZE];
-    idn_verdict_t verdict;
-    idn_generator_t generator;
-    idn_generate_options_t options = birthOptions(u8"阳泉市/城区", "19900101", 999);
+    auto verdict = sized<idn_verdict_t>();
+    Generation seeded = birthOptions(u8"阳泉市/城区", "19900101", 999);
+    Generation unseeded;
     idn_verify("11010519491231002X", 18, 0, &verdict);  // the clock's first reading sets up the time zone
     const std::vector<std::string> lines = sampleLines();
     startCountingAllocations();
@@ -659,15 +710,21 @@ TEST(CApiArguments, NothingIsAllocated) {
     uint8_t reason = 0;
     int32_t date = 0;
     idn_verify_columns("11010519491231002X", &end, 1, yearLimit, &reason, nullptr, nullptr, nullptr, &date);
-    idn_generator_init(&generator, &options, nullptr);
-    for (int64_t i = 0; i < idn_generator_count(&generator); ++i)
-        idn_generator_number(&generator, i, out, sizeof out, nullptr);
-    idn_generate_message(&options, nullptr, message, sizeof message, nullptr);
-    options.has_seed = 0;
-    idn_generator_init(&generator, &options, nullptr);
-    options.region = u8"城区";
-    options.region_length = std::strlen(options.region);
-    idn_generate_message(&options, nullptr, message, sizeof message, nullptr);
+    seeded.prepare();
+    for (int64_t i = 0; i < idn_generator_count(&seeded.generator); ++i)
+        idn_generator_number(&seeded.generator, i, out, sizeof out, nullptr);
+    idn_generator_message(&seeded.generator, nullptr, 0, message, sizeof message, nullptr);
+    idn_generator_init(&unseeded.generator, sizeof unseeded.generator);
+    idn_generator_set_text(&unseeded.generator, IDN_OPTION_REGION, u8"城区", std::strlen(u8"城区"));
+    idn_generator_set_text(&unseeded.generator, IDN_OPTION_BIRTH, "19900101", 8);
+    idn_generator_prepare(&unseeded.generator);
+    idn_generator_message(&unseeded.generator, nullptr, 0, message, sizeof message, nullptr);
+    idn_generator_set_text(&unseeded.generator, IDN_OPTION_REGION, "140302", 6);
+    idn_generator_prepare(&unseeded.generator);
+    auto info = sized<idn_region_info_t>();
+    idn_region_info(330124, 1990, &info);
+    int32_t age = 0;
+    idn_age_on(&verdict, 2024, 2, 29, &age);
     idn_now_codes_json(510222, out, sizeof out, nullptr);
     EXPECT_EQ(stopCountingAllocations(), 0);
 }
@@ -679,15 +736,14 @@ TEST(CApiArguments, HostileInputs) {
     // Decreasing ends with no bytes: refused before any text is read.
     const size_t backwards[] = {5, 0};
     uint8_t reasons[2];
-    idn_verdict_t verdicts[2];
     EXPECT_EQ(idn_verify_columns(nullptr, backwards, 2, yearLimit, reasons, nullptr, nullptr, nullptr, nullptr),
               IDN_ERROR_BAD_ARGUMENT);
-    EXPECT_EQ(idn_verify_batch(nullptr, backwards, 2, yearLimit, verdicts), IDN_ERROR_BAD_ARGUMENT);
     const size_t empties[] = {0, 0};
     EXPECT_EQ(idn_verify_columns(nullptr, empties, 2, yearLimit, reasons, nullptr, nullptr, nullptr, nullptr), IDN_OK);
     EXPECT_EQ(reasons[1], IDN_REASON_LENGTH);
     const size_t some[] = {0, 3};
-    EXPECT_EQ(idn_verify_batch(nullptr, some, 2, yearLimit, verdicts), IDN_ERROR_NULL_POINTER);
+    EXPECT_EQ(idn_verify_columns(nullptr, some, 2, yearLimit, reasons, nullptr, nullptr, nullptr, nullptr),
+              IDN_ERROR_NULL_POINTER);
 
     // An empty region without bytes is an empty region, not a null pointer
     // for memchr.
@@ -698,7 +754,7 @@ TEST(CApiArguments, HostileInputs) {
     EXPECT_EQ(code, 140302);
 
     // The longest length there is: its figure in the message, never -1.
-    idn_verdict_t verdict{};
+    auto verdict = sized<idn_verdict_t>();
     verdict.reason = IDN_REASON_LENGTH;
     verdict.length = UINT64_MAX;
     char message[IDN_REASON_MESSAGE_SIZE];
@@ -728,13 +784,10 @@ TEST(CApiArguments, AHugeRefusedValueIsReadNoFurtherThanItsMessage) {
     char* bytes = static_cast<char*>(mapped);
     std::memset(bytes, '1', static_cast<size_t>(page));
     ASSERT_EQ(mprotect(bytes + page, static_cast<size_t>(page), PROT_NONE), 0);
-    idn_generate_options_t options = birthOptions("110105", nullptr, 1);
-    options.birth = bytes;
-    options.birth_length = size_t{1} << 30;
-    idn_generator_t generator;
-    int32_t option = 0;
-    EXPECT_EQ(idn_generator_init(&generator, &options, &option), IDN_ERROR_BIRTH_NOT_EIGHT_DIGITS);
-    const std::string message = generateMessage(options);
+    Generation generation = birthOptions("110105", nullptr, 1);
+    ASSERT_EQ(idn_generator_set_text(&generation.generator, IDN_OPTION_BIRTH, bytes, size_t{1} << 30), IDN_OK);
+    EXPECT_EQ(generation.prepare(), IDN_ERROR_BIRTH_NOT_EIGHT_DIGITS);
+    const std::string message = generation.message();
     EXPECT_EQ(message.rfind("birth 1111", 0), 0u);
     EXPECT_LT(message.size(), static_cast<size_t>(IDN_MESSAGE_SIZE));
     munmap(mapped, static_cast<size_t>(page) * 2);
@@ -749,7 +802,7 @@ TEST(CApiVerify, PrefixesAnswerAsTheWholeText) {
     lines.push_back("11010519491231002X" + std::string(100, ' '));
     for (const std::string& line : lines) {
         const size_t held = line.size() < IDN_INPUT_HELD_BYTES ? line.size() : IDN_INPUT_HELD_BYTES;
-        idn_verdict_t whole{}, prefix{};
+        idn_verdict_t whole = sized<idn_verdict_t>(), prefix = sized<idn_verdict_t>();
         ASSERT_EQ(idn_verify(line.data(), line.size(), yearLimit, &whole), IDN_OK);
         ASSERT_EQ(idn_verify_prefix(line.data(), held, line.size(), yearLimit, &prefix), IDN_OK);
         EXPECT_EQ(std::memcmp(&whole, &prefix, sizeof whole), 0) << line;
@@ -800,7 +853,7 @@ TEST(CApiSizes, EachSizeIsTheLongestValue) {
     for (const HistoryRecord& each : allHistoryRecords())
         if (codeOf(each) >= 100000) measure(codeOf(each));
     size_t tableCursor = 0;
-    idn_region_t tableRecord;
+    auto tableRecord = sized<idn_region_t>();
     while (idn_search_regions(nullptr, 0, &tableCursor, &tableRecord) == 1) measure(tableRecord.code);
     const std::string controls(IDN_INPUT_HELD_BYTES, '\x01');
     size_t refused = 0;
@@ -813,7 +866,7 @@ TEST(CApiSizes, EachSizeIsTheLongestValue) {
     EXPECT_EQ(longest + 2, size_t{IDN_VERIFY_JSON_SIZE});
 
     size_t message = 0;
-    idn_verdict_t verdict{};
+    auto verdict = sized<idn_verdict_t>();
     verdict.reason = IDN_REASON_LENGTH;
     verdict.length = UINT64_MAX;
     idn_reason_message(&verdict, nullptr, 0, &message);
@@ -825,7 +878,7 @@ TEST(CApiSizes, EachSizeIsTheLongestValue) {
     int32_t parents[] = {IDN_PICKER_MUNICIPALITIES, IDN_PICKER_PROVINCES};
     for (int32_t parent : parents) ASSERT_EQ(idn_picker_list(parent, codes, IDN_PICKER_LIST_MAX, &count), IDN_OK);
     size_t cursor = 0;
-    idn_region_t region;
+    auto region = sized<idn_region_t>();
     while (idn_search_regions(nullptr, 0, &cursor, &region) == 1) {
         const int status = idn_picker_list(region.code, codes, IDN_PICKER_LIST_MAX, &count);
         ASSERT_TRUE(status == IDN_OK || status == IDN_ERROR_NOT_FOUND) << region.code;
@@ -852,17 +905,142 @@ TEST(CApiArguments, ManyThreadsAtOnceGetTheSameAnswers) {
                                     &written);
                     if (std::string(out, written) != expected[i]) ++mismatches[t];
                 }
-                idn_generator_t generator;
-                idn_generate_options_t options = birthOptions("110105", "19491001", 1);
+                Generation generation = birthOptions("110105", "19491001", 1);
                 char number[19];
-                idn_generator_init(&generator, &options, nullptr);
-                idn_generator_number(&generator, 0, number, sizeof number, nullptr);
+                generation.prepare();
+                idn_generator_number(&generation.generator, 0, number, sizeof number, nullptr);
                 if (std::strcmp(number, "11010519491001805X") != 0) ++mismatches[t];
             }
         });
     }
     for (std::thread& thread : threads) thread.join();
     EXPECT_EQ(mismatches, std::vector<int>(4, 0));
+}
+
+// One call gives what a cache keeps per code: the same answers as the single
+// calls, and an answer for in_use_at_birth that holds for every birth year of
+// its span and for no year just outside it.
+TEST(CApiRegions, RegionInfoAnswersAsEachCallDoesOverItsSpan) {
+    std::vector<int32_t> codes = {110105, 330124, 510222, 140302, 810000, 911840, 999999, 0};
+    for (const HistoryRecord& each : allHistoryRecords())
+        if (codes.size() < 600) codes.push_back(codeOf(each));
+    for (const int32_t code : codes) {
+        for (int year = 1900; year <= 2100;) {
+            auto info = sized<idn_region_info_t>();
+            ASSERT_EQ(idn_region_info(code, year, &info), IDN_OK);
+            ASSERT_LE(info.years_from, year);
+            ASSERT_GE(info.years_to, year);
+            EXPECT_EQ(info.in_use_at_birth, idn_in_use_at_birth(code, year)) << code << " " << year;
+            for (int y : {info.years_from, info.years_to, (info.years_from + info.years_to) / 2})
+                EXPECT_EQ(idn_in_use_at_birth(code, y), info.in_use_at_birth) << code << " " << y;
+            if (info.years_from > 0) {
+                EXPECT_NE(idn_in_use_at_birth(code, info.years_from - 1), info.in_use_at_birth);
+            }
+            if (info.years_to < 9999) {
+                EXPECT_NE(idn_in_use_at_birth(code, info.years_to + 1), info.in_use_at_birth);
+            }
+            if (year == 1900) {
+                EXPECT_EQ(info.status, idn_code_status(code));
+                auto fields = sized<idn_region_fields_t>();
+                idn_region_fields(code, &fields);
+                EXPECT_STREQ(info.province, fields.province);
+                EXPECT_STREQ(info.city, fields.city);
+                EXPECT_STREQ(info.county, fields.county);
+            }
+            year = info.years_to + 1;
+        }
+    }
+    auto card = sized<idn_region_info_t>();
+    ASSERT_EQ(idn_region_info(911840, 1990, &card), IDN_OK);
+    EXPECT_EQ(card.kind, IDN_KIND_FOREIGNER_CARD);
+    EXPECT_EQ(card.nationality_code, 840);
+    EXPECT_STREQ(card.nationality, u8"美国");
+    ASSERT_EQ(idn_region_info(820000, 1990, &card), IDN_OK);
+    EXPECT_EQ(card.kind, IDN_KIND_HMT_PERMIT);
+    EXPECT_EQ(card.nationality, nullptr);
+}
+
+// A code handed over in two steps is one successor; the entries of a caller
+// whose structs are larger (a later header) are written at its own stride.
+TEST(CApiRegions, SuccessorsOnceAtTheCallersStride) {
+    for (const HistoryRecord& each : allHistoryRecords()) {
+        idn_successor_t successors[IDN_MAX_SUCCESSORS];
+        successors[0].size = sizeof successors[0];
+        size_t count = 0;
+        ASSERT_EQ(idn_successors(codeOf(each), successors, IDN_MAX_SUCCESSORS, &count), IDN_OK);
+        for (size_t i = 0; i < count; ++i)
+            for (size_t j = 0; j < i; ++j) EXPECT_NE(successors[i].code, successors[j].code) << codeOf(each);
+    }
+    struct Wider {
+        idn_successor_t successor;
+        uint64_t later;
+    } wide[IDN_MAX_SUCCESSORS];
+    for (Wider& entry : wide) entry.later = 0x5555;
+    wide[0].successor.size = sizeof(Wider);
+    size_t count = 0;
+    ASSERT_EQ(idn_successors(512201, &wide[0].successor, IDN_MAX_SUCCESSORS, &count), IDN_OK);
+    ASSERT_GT(count, 0u);
+    idn_successor_t plain[IDN_MAX_SUCCESSORS];
+    plain[0].size = sizeof plain[0];
+    size_t plainCount = 0;
+    idn_successors(512201, plain, IDN_MAX_SUCCESSORS, &plainCount);
+    ASSERT_EQ(count, plainCount);
+    for (size_t i = 0; i < count; ++i) {
+        EXPECT_EQ(wide[i].successor.code, plain[i].code);
+        EXPECT_EQ(wide[i].successor.size, sizeof(Wider));
+        EXPECT_EQ(wide[i].later, 0x5555u);
+    }
+}
+
+TEST(CApiDates, AgeInCompletedYears) {
+    auto verdict = sized<idn_verdict_t>();
+    ASSERT_EQ(idn_verify("11010519491231002X", 18, yearLimit, &verdict), IDN_OK);
+    int32_t age = -1;
+    EXPECT_EQ(idn_age_on(&verdict, 2024, 12, 30, &age), IDN_OK);
+    EXPECT_EQ(age, 74);
+    EXPECT_EQ(idn_age_on(&verdict, 2024, 12, 31, &age), IDN_OK);
+    EXPECT_EQ(age, 75);
+    EXPECT_EQ(idn_age_on(&verdict, 1949, 12, 31, &age), IDN_OK);
+    EXPECT_EQ(age, 0);
+    age = -1;
+    EXPECT_EQ(idn_age_on(&verdict, 1949, 12, 30, &age), IDN_ERROR_NOT_FOUND);
+    EXPECT_EQ(age, -1);
+    EXPECT_EQ(idn_age_on(&verdict, 2023, 2, 29, &age), IDN_ERROR_BAD_DATE);
+    // A birthday of 29 February comes on 1 March in other years.
+    const std::string leap = "11010520000229" + std::string("001");
+    const std::string leapNumber = leap + computeCheckCharacter(leap.c_str());
+    ASSERT_EQ(idn_verify(leapNumber.data(), 18, yearLimit, &verdict), IDN_OK);
+    ASSERT_EQ(verdict.reason, IDN_VALID);
+    EXPECT_EQ(idn_age_on(&verdict, 2001, 2, 28, &age), IDN_OK);
+    EXPECT_EQ(age, 0);
+    EXPECT_EQ(idn_age_on(&verdict, 2001, 3, 1, &age), IDN_OK);
+    EXPECT_EQ(age, 1);
+    EXPECT_EQ(idn_age_on(&verdict, 2004, 2, 29, &age), IDN_OK);
+    EXPECT_EQ(age, 4);
+    // A valid number whose date the calendar lacks has no age; nor a refusal.
+    const std::string stem = "11010519900231001";
+    const std::string february31 = stem + computeCheckCharacter(stem.c_str());
+    ASSERT_EQ(idn_verify(february31.data(), 18, yearLimit, &verdict), IDN_OK);
+    ASSERT_EQ(verdict.reason, IDN_VALID);
+    EXPECT_EQ(idn_age_on(&verdict, 2024, 1, 1, &age), IDN_ERROR_NOT_FOUND);
+    ASSERT_EQ(idn_verify("1", 1, yearLimit, &verdict), IDN_OK);
+    EXPECT_EQ(idn_age_on(&verdict, 2024, 1, 1, &age), IDN_ERROR_NOT_FOUND);
+    EXPECT_EQ(idn_age_on(nullptr, 2024, 1, 1, &age), IDN_ERROR_NULL_POINTER);
+    int32_t year = 0, month = 0, day = 0;
+    ASSERT_EQ(idn_current_date(&year, &month, &day), IDN_OK);
+    EXPECT_EQ(idn_is_calendar_date(year, month, day), 1);
+}
+
+// Every size a caller can ask for by id is its macro's, or its struct's.
+TEST(CApiSizes, SizesByIdAreTheMacros) {
+    EXPECT_EQ(idn_size_of(IDN_ID_NUMBER_SIZE), size_t{IDN_NUMBER_SIZE});
+    EXPECT_EQ(idn_size_of(IDN_ID_VERIFY_JSON_SIZE), size_t{IDN_VERIFY_JSON_SIZE});
+    EXPECT_EQ(idn_size_of(IDN_ID_MESSAGE_SIZE), size_t{IDN_MESSAGE_SIZE});
+    EXPECT_EQ(idn_size_of(IDN_ID_MASK_EXTRA_SIZE) + 100, size_t{IDN_MASK_SIZE(100)});
+    EXPECT_EQ(idn_size_of(IDN_ID_VERDICT_STRUCT), sizeof(idn_verdict_t));
+    EXPECT_EQ(idn_size_of(IDN_ID_REGION_INFO_STRUCT), sizeof(idn_region_info_t));
+    EXPECT_EQ(idn_size_of(0), 0u);
+    EXPECT_EQ(idn_size_of(9999), 0u);
 }
 
 }  // namespace

@@ -20,7 +20,7 @@ import tempfile
 from pathlib import Path
 
 HERE = Path(__file__).resolve().parent
-SECTIONS = ("verify", "generate", "sex", "mask", "upgrade", "history", "regions", "lines")
+SECTIONS = ("verify", "generate", "sex", "mask", "upgrade", "history", "regions", "lines", "age")
 
 
 def load(section):
@@ -144,40 +144,41 @@ def idtool_reading(idtool, case):
 
 # ---- The C API through ctypes ---------------------------------------------------
 
-class Verdict(ctypes.Structure):
-    _fields_ = [(name, ctypes.c_int32) for name in (
-        "reason", "kind", "sex", "birth_year", "birth_month", "birth_day", "region_code", "expected_check")] + [
-        ("length", ctypes.c_uint64)]
+class Sized(ctypes.Structure):
+    """A struct the library fills: its first member is its size."""
+
+    def __init__(self, **fields):
+        super().__init__(size=ctypes.sizeof(self), **fields)
 
 
-class GenerateOptions(ctypes.Structure):
-    _fields_ = [("region", ctypes.c_char_p), ("region_length", ctypes.c_size_t),
-                ("birth", ctypes.c_char_p), ("birth_length", ctypes.c_size_t),
-                ("born_from", ctypes.c_char_p), ("born_from_length", ctypes.c_size_t),
-                ("born_to", ctypes.c_char_p), ("born_to_length", ctypes.c_size_t),
-                ("sex", ctypes.c_int32), ("has_seed", ctypes.c_int32),
-                ("count", ctypes.c_int64), ("seed", ctypes.c_uint64),
-                ("as_of_year", ctypes.c_int32), ("year_limit", ctypes.c_int32)]
+class Verdict(Sized):
+    _fields_ = [("size", ctypes.c_uint32)] + [(name, ctypes.c_int32) for name in (
+        "reason", "kind", "sex", "birth_year", "birth_month", "birth_day", "region_code", "expected_check",
+        "reserved")] + [("length", ctypes.c_uint64)]
 
 
-class OptionNames(ctypes.Structure):
-    _fields_ = [(name, ctypes.c_char_p) for name in (
-        "region", "birth", "born_from", "born_to", "sex", "count", "seed", "as_of_year", "year_limit")]
-
-
-class Generator(ctypes.Structure):
-    _fields_ = [("opaque", ctypes.c_uint64 * 32)]
-
-
-class HistoryRecord(ctypes.Structure):
-    _fields_ = [("code", ctypes.c_int32), ("name", ctypes.c_char_p), ("province", ctypes.c_char_p),
-                ("prefecture", ctypes.c_char_p), ("level", ctypes.c_char_p),
+class HistoryRecord(Sized):
+    _fields_ = [("size", ctypes.c_uint32), ("code", ctypes.c_int32), ("name", ctypes.c_char_p),
+                ("province", ctypes.c_char_p), ("prefecture", ctypes.c_char_p), ("level", ctypes.c_char_p),
                 ("from_", ctypes.c_int32), ("until", ctypes.c_int32)]
 
 
-class Region(ctypes.Structure):
-    _fields_ = [("code", ctypes.c_int32), ("name", ctypes.c_char_p), ("level", ctypes.c_char_p),
-                ("province", ctypes.c_char_p), ("city", ctypes.c_char_p)]
+class Region(Sized):
+    _fields_ = [("size", ctypes.c_uint32), ("code", ctypes.c_int32), ("name", ctypes.c_char_p),
+                ("level", ctypes.c_char_p), ("province", ctypes.c_char_p), ("city", ctypes.c_char_p)]
+
+
+# idn_option_t's values the corpus's generation options name.
+OPTIONS = {"region": 1, "birth": 2, "born_from": 3, "born_to": 4, "sex": 5, "count": 6, "seed": 7,
+           "as_of_year": 8, "year_limit": 9}
+
+
+def option_names(**words):
+    """The names array of the C API's messages: words by option name."""
+    names = (ctypes.c_char_p * (max(OPTIONS.values()) + 1))()
+    for option, word in words.items():
+        names[OPTIONS[option]] = word
+    return names
 
 
 # ---- What the SQL faces share ---------------------------------------------------
@@ -185,8 +186,8 @@ class Region(ctypes.Structure):
 # birth_to, sex, count, seed): birth_from is both the one birth date and a
 # range's first date.
 
-SQL_OPTION_NAMES = OptionNames(region=b"region", birth=b"birth_from", born_from=b"birth_from", born_to=b"birth_to",
-                               sex=b"sex", count=b"count", seed=b"seed")
+SQL_OPTION_NAMES = option_names(region=b"region", birth=b"birth_from", born_from=b"birth_from", born_to=b"birth_to",
+                                sex=b"sex", count=b"count", seed=b"seed")
 
 
 def sql_generate_unsupported(options):
@@ -223,7 +224,8 @@ class CApi:
         lib.idn_status_name.restype = ctypes.c_char_p
         lib.idn_option_name.restype = ctypes.c_char_p
         lib.idn_sex_name.restype = ctypes.c_char_p
-        lib.idn_code_state_name.restype = ctypes.c_char_p
+        lib.idn_code_status_name.restype = ctypes.c_char_p
+        lib.idn_size_of.restype = ctypes.c_size_t
         lib.idn_history_count.restype = ctypes.c_size_t
         lib.idn_generator_count.restype = ctypes.c_int64
         for name in ("idn_verify_json_prefix", "idn_verify_prefix", "idn_hint_of_prefix"):
@@ -268,64 +270,59 @@ class CApi:
         return status, sex.value
 
     def generate(self, options, names=None):
-        """What a generation of the corpus's options gives: (expect, refused)."""
-        o = GenerateOptions()
-        keep = []
-
-        def text(field, value):
-            if value is None:
-                return
-            data = bytes_of(value)
-            keep.append(data)
-            setattr(o, field, data)
-            setattr(o, field + "_length", len(data))
-
-        for field in ("region", "birth", "born_from", "born_to"):
-            text(field, options.get(field))
-        sex_word = options.get("sex")
-        if sex_word is not None:
-            status, sex = self.parse_sex(bytes_of(sex_word))
-            if status != 0:
-                return {"status": self.status_name(status), "option": "sex",
-                        "message": self.option_message(status, bytes_of(sex_word))}
-            o.sex = sex
+        """What a generation of the corpus's options gives, as its expect
+        object: the numbers (and the warning), or the refusal. A count or
+        seed that no 64-bit integer holds, and a negative seed, are refused
+        here, as a host of wider integers refuses them."""
+        generator = ctypes.create_string_buffer(self.lib.idn_size_of(20))  # IDN_ID_GENERATOR_CONTEXT
+        assert self.lib.idn_generator_init(generator, ctypes.c_size_t(len(generator))) == 0
+        for field in ("region", "birth", "born_from", "born_to", "sex"):
+            if options.get(field) is not None:
+                data = bytes_of(options[field])
+                assert self.lib.idn_generator_set_text(generator, OPTIONS[field], data,
+                                                       ctypes.c_size_t(len(data))) == 0
         count = int(options.get("count", "1"))
-        if not -2**63 <= count < 2**63:
+        if not -2**63 <= count < 2**64:
             return {"status": "IDN_ERROR_COUNT_RANGE", "option": "count",
-                    "message": self.option_message(-37, str(count).encode())}
-        o.count = count
+                    "message": self.option_message(-37, str(count).encode(), names)}
+        if count < 0:
+            self.lib.idn_generator_set_integer(generator, OPTIONS["count"], ctypes.c_int64(count))
+        else:
+            self.lib.idn_generator_set_unsigned(generator, OPTIONS["count"], ctypes.c_uint64(count))
         if options.get("seed") is not None:
             seed = int(options["seed"])
             if not 0 <= seed < 2**64:
                 return {"status": "IDN_ERROR_SEED_RANGE", "option": "seed",
-                        "message": self.option_message(-40, str(seed).encode())}
-            o.seed = seed
-            o.has_seed = 1
-        o.as_of_year = options.get("as_of_year", 0)
-        o.year_limit = options.get("year_limit", 0)
-        generator = Generator()
+                        "message": self.option_message(-40, str(seed).encode(), names)}
+            self.lib.idn_generator_set_unsigned(generator, OPTIONS["seed"], ctypes.c_uint64(seed))
+        for field in ("as_of_year", "year_limit"):
+            if field in options:
+                self.lib.idn_generator_set_integer(generator, OPTIONS[field], ctypes.c_int64(options[field]))
+        status = self.lib.idn_generator_prepare(generator)
         option = ctypes.c_int32(0)
-        status = self.lib.idn_generator_init(ctypes.byref(generator), ctypes.byref(o), ctypes.byref(option))
-        names_pointer = ctypes.byref(names) if names is not None else None
-        _, message = self._text(lambda out, size, written: self.lib.idn_generate_message(
-            ctypes.byref(o), names_pointer, out, ctypes.c_size_t(size), written))
+        assert self.lib.idn_generator_refusal(generator, None, ctypes.byref(option)) == 0
+        name_count = len(names) if names is not None else 0
+        _, message = self._text(lambda out, size, written: self.lib.idn_generator_message(
+            generator, names, ctypes.c_size_t(name_count), out, ctypes.c_size_t(size), written))
         message = message.decode("utf-8")
         if status != 0:
             return {"status": self.status_name(status), "option": self.lib.idn_option_name(option.value).decode(),
                     "message": message}
         numbers = []
         out = ctypes.create_string_buffer(19)
-        for i in range(self.lib.idn_generator_count(ctypes.byref(generator))):
-            assert self.lib.idn_generator_number(ctypes.byref(generator), ctypes.c_int64(i), out, 19, None) == 0
+        for i in range(self.lib.idn_generator_count(generator)):
+            assert self.lib.idn_generator_number(generator, ctypes.c_int64(i), out, 19, None) == 0
             numbers.append(out.value.decode())
         expect = {"numbers": numbers}
-        if self.lib.idn_generator_warning(ctypes.byref(generator)) != 0:
+        if self.lib.idn_generator_warning(generator) != 0:
             expect["warning"] = message
         return expect
 
-    def option_message(self, status, value):
+    def option_message(self, status, value, names=None):
+        name_count = len(names) if names is not None else 0
         _, message = self._text(lambda out, size, written: self.lib.idn_option_message(
-            status, value, ctypes.c_size_t(len(value)), None, out, ctypes.c_size_t(size), written))
+            status, value, ctypes.c_size_t(len(value)), names, ctypes.c_size_t(name_count), out,
+            ctypes.c_size_t(size), written))
         return message.decode("utf-8")
 
     def mask(self, data):
@@ -344,16 +341,35 @@ class CApi:
         return {"status": self.status_name(status), "message": message.decode("utf-8")}
 
     def history(self, code):
-        state = self.lib.idn_code_state(code)
+        status = self.lib.idn_code_status(code)
 
         def json_value(function):
             _, value = self._text(lambda out, size, written: function(code, out, ctypes.c_size_t(size), written))
             return json.loads(value.decode("utf-8"))
 
-        return {"code_status": self.lib.idn_code_state_name(state).decode(),
+        return {"code_status": self.lib.idn_code_status_name(status).decode(),
                 "history": json_value(self.lib.idn_history_json),
                 "successors": json_value(self.lib.idn_successors_json),
                 "now": json_value(self.lib.idn_now_codes_json)}
+
+    def age(self, data, on, year_limit=0):
+        """The age in completed years on `on` (YYYY-MM-DD) of a number's
+        holder, or None: a refused number, a birth date no calendar has, a
+        date before the birth. A date that is no calendar date is refused:
+        its status name."""
+        verdict = Verdict()
+        assert self.lib.idn_verify(data, ctypes.c_size_t(len(data)), ctypes.c_int(year_limit),
+                                   ctypes.byref(verdict)) == 0
+        year, month, day = (int(part) for part in on.split("-"))
+        age = ctypes.c_int32(-1)
+        status = self.lib.idn_age_on(ctypes.byref(verdict), year, month, day, ctypes.byref(age))
+        if status == 0:
+            return {"age": age.value}
+        if status == self.STATUS_NOT_FOUND:
+            return {"age": None}
+        return {"status": self.status_name(status)}
+
+    STATUS_NOT_FOUND = -4
 
     def in_use_at_birth(self, code, year):
         return bool(self.lib.idn_in_use_at_birth(code, year))

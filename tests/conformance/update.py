@@ -106,9 +106,14 @@ def update_lines(api, entries, idtool):
         case["expect"] = corpus.idtool_reading(idtool, case)
 
 
+def update_age(api, entries, idtool):
+    for case in cases(entries):
+        case["expect"] = api.age(corpus.bytes_of(case["input"]), case["on"], case.get("year_limit", 0))
+
+
 UPDATERS = {"verify": update_verify, "generate": update_generate, "sex": update_sex, "mask": update_mask,
             "upgrade": update_upgrade, "history": update_history, "regions": update_regions,
-            "lines": update_lines}
+            "lines": update_lines, "age": update_age}
 
 
 def main():

@@ -15,7 +15,7 @@
 
 #include "core/check_character.h"
 #include "core/verification.h"
-#include "records/history_fields.h"
+#include "records/region_value_cache.h"
 #include "records/verify_record.h"
 
 namespace {
