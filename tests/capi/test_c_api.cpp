@@ -17,6 +17,7 @@
 #endif
 
 #include "capi/idnumber.h"
+#include "tests/capi/api_layouts.h"
 #include "tests/capi/sized.h"
 #include "core/check_character.h"
 #include "core/region_history.h"
