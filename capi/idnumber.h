@@ -30,8 +30,9 @@
  * - Texts out are valid UTF-8; a message that echoes a value writes its
  *   control characters and invalid bytes as '?'.
  * - Structs the library fills begin with `uint32_t size`, which the caller
- *   sets to the size of the struct it has (`idn_verdict_t v = {sizeof v};`)
- *   before the call. The library writes only the members that fit in that
+ *   sets to the size of the struct it has before the call
+ *   (`idn_verdict_t v = {.size = sizeof v};` in C, `v.size = sizeof v` in
+ *   C++). The library writes only the members that fit in that
  *   size, so a struct that gains members in a later minor version still
  *   works with callers built against this one; a size below this version's
  *   is IDN_ERROR_BAD_ARGUMENT. A caller that cannot use sizeof takes the
@@ -461,9 +462,11 @@ typedef struct idn_successor_t {
 #define IDN_MAX_SUCCESSORS 16
 #define IDN_MAX_NOW_CODES 7
 
-/* The successors: none while the code is in use. Each entry's size is set by
- * the caller, as for one struct. Writes up to `capacity` and stores how many
- * there are in *count; IDN_ERROR_BUFFER_TOO_SMALL when there are more. */
+/* The successors: none while the code is in use. The caller sets the size
+ * of the first entry, which is also the step from one entry to the next (an
+ * array of its own structs); every entry written gets that size. Writes up
+ * to `capacity` and stores how many there are in *count;
+ * IDN_ERROR_BUFFER_TOO_SMALL when there are more. */
 IDN_API int idn_successors(int32_t code, idn_successor_t* successors, size_t capacity, size_t* count);
 
 /* A code in use now (2024) and its name. */
@@ -474,7 +477,7 @@ typedef struct idn_present_code_t {
 } idn_present_code_t;
 
 /* The codes in use in 2024 the area went to, following successors to their
- * end; none while the code is in use. */
+ * end; none while the code is in use. Entries as for idn_successors. */
 IDN_API int idn_now_codes(int32_t code, idn_present_code_t* codes, size_t capacity, size_t* count);
 
 /* 1 when a record of the code was in use in the birth year (a year before
