@@ -744,9 +744,13 @@ export class Results {
                 ++counts.no_column;
             } else {
                 record = verdicts.at(i);
-                if (own?.[i] !== undefined && length <= INPUT_HELD_BYTES) {
-                    // GBK beyond ASCII: the verdict is the bytes', the hint
-                    // the text's, as idtool gives them.
+                if (own?.[i] !== undefined && length <= INPUT_HELD_BYTES && record.hint !== 'cr_line_ends') {
+                    // GBK beyond ASCII: the verdict is the bytes', as idtool
+                    // gives it, and so is a CR's hint (idtool looks for a CR
+                    // among a line's first 64 bytes, which reach further into
+                    // GBK than into its UTF-8). The other hints are the
+                    // text's: idtool reads the GBK characters (full-width
+                    // digits) as the package reads their UTF-8.
                     const text = this.idnumber.verify(texts[i], { history: false });
                     record.hint = text.hint;
                     record.upgraded = text.upgraded;

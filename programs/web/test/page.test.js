@@ -347,7 +347,7 @@ async function shownLines(page) {
 }
 
 const inChromium = ['cr-only', 'nul-in-line', 'long-line', 'multibyte-cut-at-64', 'spaces-kept', 'formula-lines', 'right-to-left',
-    'gbk', 'csv-column', 'csv-spaces-not-trimmed', 'csv-quoted-line-break', 'csv-short-row', 'csv-crlf'];
+    'gbk', 'gbk-cr-within-64-bytes', 'csv-column', 'csv-spaces-not-trimmed', 'csv-quoted-line-break', 'csv-short-row', 'csv-crlf'];
 for (const item of load('lines').filter((item) => inChromium.includes(item.id))) {
     test(`web lines/${item.id} in Chromium`, async () => {
         const page = await openPage();
