@@ -4,7 +4,7 @@
 // loads only its own files, and results leave the browser only as the
 // downloads the user asks for.
 import { INPUT_HELD_BYTES, generate, history, kind, pickerList, regionRecord, verify } from './idnumber/index.js';
-import { csvHeadRows, hasLoneCr, isolatedText, reasonLabels, shownParts, useSizesOf } from './batch.js';
+import { csvHeadRows, encodingLabels, hasLoneCr, isolatedText, reasonLabels, shownParts, useSizesOf } from './batch.js';
 
 useSizesOf({ INPUT_HELD_BYTES });
 
@@ -323,7 +323,7 @@ function runBatch() {
         batchCsv = data.csv;
         const seconds = ((performance.now() - started) / 1000).toFixed(2);
         $('batch-status').textContent = `完成：共 ${batchPreview.total} 行，通过 ${data.counts.valid} 行，用时 ${seconds} 秒`
-            + (data.encoding ? `（文件编码：${data.encoding.toUpperCase()}）` : '');
+            + (data.encoding ? `（文件编码：${encodingLabels[data.encoding]}）` : '');
         $('batch-status').dataset.seconds = seconds;
         if (data.unterminatedLine > 0) {
             showMessage($('batch-message'), `第${data.unterminatedLine}行开始的带引号的字段到文件末尾也没有结束：`

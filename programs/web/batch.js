@@ -8,7 +8,8 @@
 // byte of a UTF-8 or GBK character other than ASCII is below 0x40, so lines
 // and rows are found in the bytes whatever the encoding, and text is decoded
 // only in runs that end at a line end or in the bytes a cell holds: no
-// character is ever decoded in two parts.
+// character is ever decoded in two parts, and each line or cell can be read
+// in an encoding of its own (auto).
 
 // The bytes of a line or cell that idtool holds and shows: the C API's
 // IDN_INPUT_HELD_BYTES, as the package gives it (useSizesOf, before any
@@ -32,68 +33,126 @@ const COMMA = 44;
 
 const fatalUtf8 = new TextDecoder('utf-8', { fatal: true, ignoreBOM: true });
 const gbkDecoder = new TextDecoder('gbk');
+const beyondAscii = /[^\x00-\x7F]/;
 
-// Thrown when a file read as 'auto' turns out not to be UTF-8 after text
-// beyond ASCII was taken as UTF-8: it is read again from the start as GBK.
-export class ReadAgainAsGbk extends Error {
-    constructor() {
-        super('read again as GBK');
+// The refusal of a file chosen as UTF-8 that is not.
+const notUtf8 = () => new Error('文件不是有效的UTF-8文本，请选择GBK编码');
+
+// Whether bytes[start..end) are UTF-8 in its strict form (no overlong forms,
+// surrogates or values above U+10FFFF), as idtool and the WHATWG decoder
+// judge it; a loop, since a decoder's refusal is an exception, costly per line.
+export function isUtf8(bytes, start, end) {
+    for (let at = start; at < end;) {
+        const lead = bytes[at];
+        if (lead < 0x80) {
+            ++at;
+            continue;
+        }
+        let length;
+        let low = 0x80;
+        let high = 0xBF;
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            length = 2;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            length = 3;
+            if (lead === 0xE0) low = 0xA0;
+            else if (lead === 0xED) high = 0x9F;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            length = 4;
+            if (lead === 0xF0) low = 0x90;
+            else if (lead === 0xF4) high = 0x8F;
+        } else {
+            return false;
+        }
+        if (end - at < length || bytes[at + 1] < low || bytes[at + 1] > high) return false;
+        for (let k = 2; k < length; ++k) if ((bytes[at + k] & 0xC0) !== 0x80) return false;
+        at += length;
     }
+    return true;
 }
 
-// How a file's bytes become text: 'utf-8', 'gbk', or 'auto', UTF-8 as long
-// as the bytes are, else GBK, for the whole file (a GBK file's text is
-// often valid UTF-8 in a line or two).
+// How a file's bytes become text, as idtool verify --input-encoding reads
+// them: 'utf-8', 'gbk', or 'auto', each line (or CSV cell) as UTF-8 when its
+// bytes are UTF-8 and as GBK when they are not, so that one file may hold
+// both. A line longer than the bytes held is judged by them, less a
+// character their end cuts. A file chosen as UTF-8 that is not is refused,
+// with a word on choosing GBK.
 export class Decoding {
+    #utf8Seen = false;  // a text beyond ASCII was read as UTF-8
+    #gbkSeen = false;   // a text was read as GBK
+    #checker = null;
+    #lastEncoding = 'utf-8';
+
     constructor(choice) {
         this.choice = choice;
-        this.encoding = choice === 'gbk' ? 'gbk' : 'utf-8';
-        this.beyondAscii = false;  // UTF-8 beyond ASCII was taken
-        this.checker = null;
     }
 
-    // The text of whole characters' bytes. Under 'auto', bytes that are no
-    // UTF-8 turn the file to GBK, or throw ReadAgainAsGbk when earlier text
-    // was taken as UTF-8.
-    decode(bytes) {
-        if (this.encoding === 'gbk') return gbkDecoder.decode(bytes);
+    // What the file was read as, by the texts read so far: 'utf-8', 'gbk',
+    // or 'utf-8+gbk' (auto, lines of both).
+    get encoding() {
+        if (this.choice !== 'auto') return this.choice;
+        return this.#gbkSeen ? (this.#utf8Seen ? 'utf-8+gbk' : 'gbk') : 'utf-8';
+    }
+
+    // The encoding of a text held as bytes[start..end); `cut`: the text
+    // goes on after them.
+    encodingOf(bytes, start, end, cut) {
+        if (this.choice !== 'auto') return this.choice;
+        if (cut) end = start + completePrefixLength(bytes, start, end, 'utf-8');
+        return isUtf8(bytes, start, end) ? 'utf-8' : 'gbk';
+    }
+
+    // The text of whole characters' bytes in the encoding.
+    #decode(bytes, encoding) {
         let text;
+        if (encoding === 'gbk') {
+            text = gbkDecoder.decode(bytes);
+            this.#gbkSeen = true;
+            return text;
+        }
         try {
             text = fatalUtf8.decode(bytes);
         } catch {
-            this.#notUtf8();
-            return gbkDecoder.decode(bytes);
+            throw notUtf8();
         }
-        if (text.length !== bytes.length) this.beyondAscii = true;
+        if (text.length !== bytes.length) this.#utf8Seen = true;
         return text;
     }
 
-    // Checks the file's next piece, in order, for decode() of runs that
-    // cross pieces (CSV cells).
-    check(piece) {
-        if (this.encoding === 'gbk') return;
-        this.checker ??= new TextDecoder('utf-8', { fatal: true, ignoreBOM: true });
-        let text;
+    // The text of a run of whole lines, when one encoding reads them all
+    // (always, but under 'auto' when the run is not all UTF-8: null, each
+    // line is its own).
+    runText(run) {
+        if (this.choice === 'gbk') return this.#decode(run, 'gbk');
         try {
-            text = this.checker.decode(piece, { stream: true });
-        } catch {
-            this.#notUtf8();
-            return;
+            return this.#decode(run, 'utf-8');
+        } catch (error) {
+            if (this.choice === 'auto') return null;
+            throw error;
         }
-        if (text.length !== piece.length) this.beyondAscii = true;
     }
 
-    #notUtf8() {
-        if (this.choice === 'utf-8') throw new Error('文件不是有效的UTF-8文本，请选择GBK编码');
-        if (this.beyondAscii) throw new ReadAgainAsGbk();
-        this.encoding = 'gbk';
+    // Checks the file's next piece, in order, when the file was chosen as
+    // UTF-8 (CSV: the cells read are only some of its bytes).
+    check(piece) {
+        if (this.choice !== 'utf-8') return;
+        this.#checker ??= new TextDecoder('utf-8', { fatal: true, ignoreBOM: true });
+        try {
+            this.#checker.decode(piece, { stream: true });
+        } catch {
+            throw notUtf8();
+        }
     }
 
-    // The first `end - start` bytes of a text of `length` bytes, cut at a
-    // character boundary when the text is longer (as idtool's records cut it).
+    // The text a line or cell of `length` bytes shows of its bytes held in
+    // bytes[start..end): all of them, or when it is longer the first ones
+    // cut at a character boundary (as idtool's records cut them).
     held(bytes, start, end, length) {
-        if (length > end - start) end = start + completePrefixLength(bytes, start, end, this.encoding);
-        return this.decode(bytes.subarray(start, end));
+        const cut = length > end - start;
+        const encoding = this.encodingOf(bytes, start, end, cut);
+        if (cut) end = start + completePrefixLength(bytes, start, end, encoding);
+        this.#lastEncoding = encoding;
+        return this.#decode(bytes.subarray(start, end), encoding);
     }
 
     // Adds to `lines` a line or cell of `length` bytes held as
@@ -102,12 +161,10 @@ export class Decoding {
     // (whose whole length only the bytes can carry) and GBK beyond ASCII.
     add(lines, bytes, start, end, length, number) {
         const text = this.held(bytes, start, end, length);
-        const own = length > end - start || (this.encoding === 'gbk' && beyondAscii.test(text));
+        const own = length > end - start || (this.#lastEncoding === 'gbk' && beyondAscii.test(text));
         lines.add(text, length, number, own ? bytes.slice(start, end) : undefined);
     }
 }
-
-const beyondAscii = /[^\x00-\x7F]/;
 
 // How many of bytes[start..end) end at a character boundary: a character
 // the end cuts in two is left out.
@@ -273,17 +330,16 @@ export class LineReader {
 
     // The lines of `run`, which ends in a line end.
     #split(lines, run) {
-        const text = this.#decoding.decode(run);
-        const parts = this.#crLineEnds ? text.split(/\r\n|\r|\n/) : text.split('\n');
-        parts.pop();  // after the last line end
-        const ascii = text.length === run.length && !beyondAscii.test(text);
-        const gbk = this.#decoding.encoding === 'gbk';
+        const text = this.#decoding.runText(run);
+        const crLineEnds = this.#crLineEnds;
         let next = this.#next;
-        if (ascii) {
+        if (text !== null && text.length === run.length && !beyondAscii.test(text)) {
             // One byte a character: the texts are the lines, or their heads.
+            const parts = crLineEnds ? text.split(/\r\n|\r|\n/) : text.split('\n');
+            parts.pop();  // after the last line end
             for (let i = 0; i < parts.length; ++i) {
                 let line = parts[i];
-                if (!this.#crLineEnds && line.charCodeAt(line.length - 1) === CR) line = line.slice(0, -1);
+                if (!crLineEnds && line.charCodeAt(line.length - 1) === CR) line = line.slice(0, -1);
                 const length = line.length;
                 if (length <= INPUT_HELD_BYTES) {
                     lines.add(line, length, next++);
@@ -293,15 +349,17 @@ export class LineReader {
                 }
             }
         } else {
-            // The lengths in bytes, from the line ends in the bytes.
-            let start = 0;
-            for (let i = 0; i < parts.length; ++i) {
+            // The lengths in bytes, from the line ends in the bytes; each
+            // line decoded by itself when the run's lines differ (auto).
+            const parts = text === null ? null : crLineEnds ? text.split(/\r\n|\r|\n/) : text.split('\n');
+            const gbk = this.#decoding.choice === 'gbk';
+            for (let i = 0, start = 0; start < run.length; ++i) {
                 const end = this.#lineEnd(run, start);
                 let length = end - start;
-                if (!this.#crLineEnds && length > 0 && run[end - 1] === CR) --length;
-                let line = parts[i];
-                if (!this.#crLineEnds && line.charCodeAt(line.length - 1) === CR) line = line.slice(0, -1);
-                if (length > INPUT_HELD_BYTES || (gbk && beyondAscii.test(line))) {
+                if (!crLineEnds && length > 0 && run[end - 1] === CR) --length;
+                let line = parts?.[i];
+                if (line !== undefined && !crLineEnds && line.charCodeAt(line.length - 1) === CR) line = line.slice(0, -1);
+                if (line === undefined || length > INPUT_HELD_BYTES || (gbk && beyondAscii.test(line))) {
                     this.#decoding.add(lines, run, start, start + Math.min(length, INPUT_HELD_BYTES), length, next++);
                 } else {
                     lines.add(line, length, next++);
@@ -538,8 +596,9 @@ export class CsvColumnReader {
         this.#hasColumn = false;
     }
 
+    // The header's fields are read too, only for the encoding they show.
     #collecting() {
-        return this.#keepFields || (!this.#headerRow && this.#field === this.#column);
+        return this.#keepFields || this.#headerRow || this.#field === this.#column;
     }
 
     // Adds `count` bytes of the field's text from piece[at]; at -1, a CR.
@@ -556,8 +615,9 @@ export class CsvColumnReader {
     }
 
     #endField() {
-        if (this.#keepFields) {
-            this.#fields.push(this.#decoding.held(this.#held, 0, this.#heldCount, this.#cellLength));
+        if (this.#keepFields || this.#headerRow) {
+            const text = this.#decoding.held(this.#held, 0, this.#heldCount, this.#cellLength);
+            if (this.#keepFields) this.#fields.push(text);
             this.#heldCount = 0;
             this.#cellLength = 0;
         } else if (this.#field === this.#column) this.#hasColumn = true;
@@ -594,8 +654,7 @@ export function csvHeadRows(bytes, encoding, { crLineEnds = false, whole = false
     };
     try {
         return read(new Decoding(encoding));
-    } catch (error) {
-        if (error instanceof ReadAgainAsGbk) return read(new Decoding('gbk'));
+    } catch {
         return [];  // not UTF-8, as chosen: the batch says so
     }
 }
@@ -621,6 +680,13 @@ export const hintLabels = {
     lowercase_x: '末位的x应为大写X',
     fullwidth: '含全角数字或Ｘ，改为半角即可通过',
     spaces: '含空格、制表符或连字符，去掉即可通过',
+};
+
+// What a file was read as (Decoding's encoding).
+export const encodingLabels = {
+    'utf-8': 'UTF-8',
+    gbk: 'GBK',
+    'utf-8+gbk': '逐行判断，有UTF-8的行也有GBK的行',
 };
 
 export function hintText(record) {
@@ -849,17 +915,10 @@ async function readFile(idnumber, { file, csv, crLineEnds }, decoding, onProgres
 // A file (a Blob) read and verified piece by piece: job {file, encoding
 // ('auto', 'utf-8', 'gbk'), csv: {column, headerRow} or null, crLineEnds};
 // onProgress(bytes read, bytes, lines done) after each piece. Returns
-// {results, encoding (the one used), unterminatedLine}.
+// {results, encoding (Decoding's), unterminatedLine}.
 export async function verifyFile(idnumber, job, { onProgress = () => {}, pieceSize = PIECE } = {}) {
     useSizesOf(idnumber);
-    try {
-        return await readFile(idnumber, job, new Decoding(job.encoding), onProgress, pieceSize);
-    } catch (error) {
-        // Text beyond ASCII was taken as UTF-8 before bytes that are none:
-        // the whole file is GBK.
-        if (!(error instanceof ReadAgainAsGbk)) throw error;
-        return readFile(idnumber, job, new Decoding('gbk'), onProgress, pieceSize);
-    }
+    return readFile(idnumber, job, new Decoding(job.encoding), onProgress, pieceSize);
 }
 
 // ---- The CSV of results -------------------------------------------------------------

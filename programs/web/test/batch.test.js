@@ -1,9 +1,10 @@
 // The batch's reading and writing in Node, on batch.js itself with the npm
 // package beside it: every case of the corpus's lines.json read as the page
 // reads a file (whole and in pieces down to a byte), pieces that cut lines
-// and characters in UTF-8 and GBK, idtool's CSV rows (beside idtool itself
-// on random rows), files whose lines end in CR alone, the encodings, the
-// CSV of results byte for byte, and texts as shown.
+// and characters in UTF-8 and GBK, every field beside idtool in UTF-8, GBK
+// and auto, idtool's CSV rows (beside idtool itself on random rows), files
+// whose lines end in CR alone, the encodings, the CSV of results byte for
+// byte, and texts as shown.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
@@ -16,7 +17,7 @@ import * as idnumber from '../../../bindings/javascript/index.js';
 import { bytesOf, load } from '../../../tests/conformance/corpus.mjs';
 import {
     completePrefixLength, csvField, csvHeadRows, csvHeaderRow, csvRow, Decoding, hasLoneCr, hintLabels,
-    isolatedText, LineReader, Results, shownParts, useSizesOf, verifyFile, verifyText,
+    isolatedText, isUtf8, LineReader, Results, shownParts, useSizesOf, verifyFile, verifyText,
 } from '../batch.js';
 
 useSizesOf(idnumber);
@@ -102,20 +103,24 @@ test('lines: pieces that cut lines, line ends and characters, in UTF-8 and GBK, 
     assert.equal(cut(concat('1'.repeat(62), gbk('中')), 'gbk'), 64);
 });
 
-test('lines: every field idtool verify writes of them, in UTF-8 and GBK, in pieces', async () => {
+test('lines: every field idtool verify writes of them, in UTF-8, GBK and auto (lines of both), in pieces', async () => {
     const lines = ['11010519491231002X', '11010519491231002x', '110105491231002', ' 11010519491231002X', '北京', '中'.repeat(9),
         '１１０１０５１９４９１２３１００２Ｘ', '1101051949123100２X', '11010519491231002Ｘ', `${'1'.repeat(62)}中文`,
-        '12\r34', `${'1'.repeat(70)}\r`, '1'.repeat(300), '', 'x'];
+        '12\r34', `${'1'.repeat(70)}\r`, '1'.repeat(300), '', 'x', `${'中'.repeat(30)}\r1`, `${'中'.repeat(21)}１\r`,
+        `${'张三'.repeat(20)}\r`, '张三１１０１０５１９４９１２３１００２Ｘ'];
+    // Auto: every other line in GBK.
+    const mixed = concat(...lines.flatMap((line, i) => [i % 2 ? gbk(line) : Buffer.from(line), '\n']));
     const fields = ['line', 'input', 'valid', 'reason', 'message', 'expected_check', 'hint', 'upgraded'];
     const folder = mkdtempSync(join(tmpdir(), 'idnumber-web-lines-'));
     try {
-        for (const [encoding, bytes] of [['utf-8', Buffer.from(lines.join('\n'))], ['gbk', gbk(lines.join('\n'))]]) {
+        for (const [encoding, bytes] of [['utf-8', Buffer.from(lines.join('\n'))], ['gbk', gbk(lines.join('\n'))],
+            ['auto', mixed]]) {
             const path = join(folder, 'lines.txt');
             writeFileSync(path, bytes);
             let jsonl;
             try {
                 jsonl = execFileSync(idtool, ['verify', '--format', 'jsonl', '--fields', fields.join(','), '--input-encoding',
-                    encoding === 'gbk' ? 'gbk' : 'utf8', path]).toString();
+                    encoding === 'utf-8' ? 'utf8' : encoding, path]).toString();
             } catch (error) {
                 jsonl = error.stdout.toString();
             }
@@ -192,8 +197,8 @@ test('csv: idtool\'s rows, quotes, CRs and line numbers; an unclosed quote; rows
     assert.deepEqual(csvHeadRows(Buffer.from('\uFEFFname, id \n"a,b",2\n3'), 'utf-8'), [['name', ' id '], ['a,b', '2']]);
     assert.deepEqual(csvHeadRows(Buffer.from('name,id\n3'), 'utf-8', { whole: true }), [['name', 'id'], ['3']]);
     assert.deepEqual(csvHeadRows(gbk('北京,id\n'), 'auto'), [['北京', 'id']]);
-    assert.deepEqual(csvHeadRows(concat('é,id\n', gbk('张三,1\n')), 'auto'),
-        [[new TextDecoder('gbk').decode(Buffer.from('é')), 'id'], ['张三', '1']]);
+    // Auto: each field as UTF-8 when it is, else as GBK.
+    assert.deepEqual(csvHeadRows(concat('é,id\n', gbk('张三'), ',é\n'), 'auto'), [['é', 'id'], ['张三', 'é']]);
     assert.deepEqual(csvHeadRows(gbk('张三,1\n'), 'utf-8'), []);
 });
 
@@ -231,21 +236,41 @@ test('csv: random rows give idtool verify --column\'s counts, rows without the c
     }
 });
 
-test('encodings: auto reads UTF-8, else GBK for the whole file; UTF-8 refuses bytes that are none', async () => {
-    const read = async (bytes, encoding) => {
-        const { results, encoding: used } = await verifyFile(idnumber, { file: new Blob([bytes]), encoding, csv: null },
-            { pieceSize: 8 });
+test('encodings: auto reads each line or cell as UTF-8 when it is, else as GBK; UTF-8 refuses bytes that are none', async () => {
+    const read = async (bytes, encoding, { column, pieceSize = 8 } = {}) => {
+        const { results, encoding: used } = await verifyFile(idnumber, { file: new Blob([bytes]), encoding,
+            csv: column === undefined ? null : { column, headerRow: true } }, { pieceSize });
         return [used, results.first.map((r) => r.input)];
     };
     assert.deepEqual(await read(Buffer.from('北京\n中\n'), 'auto'), ['utf-8', ['北京', '中']]);
-    // ASCII first, then GBK: no need to read again.
     assert.deepEqual(await read(concat('1234567890\n'.repeat(3), gbk('北京\n')), 'auto'),
         ['gbk', ['1234567890', '1234567890', '1234567890', '北京']]);
-    // Text taken as UTF-8 before bytes that are no UTF-8: the whole file is GBK.
-    const utf8Then = concat(Buffer.from([0xc3, 0xa9, 0x0a]), gbk('北京\n'));
-    assert.deepEqual(await read(utf8Then, 'auto'), ['gbk', [new TextDecoder('gbk').decode(utf8Then.subarray(0, 2)), '北京']]);
+    // UTF-8 and GBK lines in either order, in pieces that cut them anywhere;
+    // a long UTF-8 line by its first 64 bytes, less the character they cut.
+    const long = `${'1'.repeat(62)}中文`;
+    const mixed = concat('é\n', gbk('北京\n'), '中\n', long, '\n', gbk('张三'), '\n１２\n');
+    for (const pieceSize of [1 << 20, 1, 2, 3, 7, 64]) {
+        assert.deepEqual(await read(mixed, 'auto', { pieceSize }),
+            ['utf-8+gbk', ['é', '北京', '中', '1'.repeat(62), '张三', '１２']], `pieces of ${pieceSize}`);
+    }
+    // A CSV's cells too, and its header's fields say what the file was read as.
+    assert.deepEqual(await read(concat(gbk('姓名'), ',id\n', gbk('张三'), ',1\n'), 'auto', { column: 1 }), ['gbk', ['1']]);
+    assert.deepEqual(await read(concat('name,id\n', gbk('张三'), ',', gbk('北京'), '\n李四,中\n'), 'auto', { column: 1 }),
+        ['utf-8+gbk', ['北京', '中']]);
     assert.deepEqual(await read(gbk('张三\n'), 'gbk'), ['gbk', ['张三']]);
     await assert.rejects(read(gbk('张三\n'), 'utf-8'), /不是有效的UTF-8/);
+    await assert.rejects(read(concat('name,id\n', gbk('张三'), ',1\n'), 'utf-8', { column: 1 }), /不是有效的UTF-8/);
+    // The strict form's edges, as the WHATWG decoder draws them.
+    for (const bytes of [[0xc2, 0x80], [0xc1, 0xbf], [0xe0, 0x9f, 0x80], [0xed, 0xa0, 0x80], [0xed, 0x9f, 0xbf],
+        [0xf0, 0x90, 0x80, 0x80], [0xf4, 0x90, 0x80, 0x80], [0xf5, 0x80, 0x80, 0x80], [0xe4, 0xb8], [0x80]]) {
+        let valid = true;
+        try {
+            new TextDecoder('utf-8', { fatal: true }).decode(Uint8Array.from(bytes));
+        } catch {
+            valid = false;
+        }
+        assert.equal(isUtf8(Uint8Array.from(bytes), 0, bytes.length), valid, bytes.join(' '));
+    }
 });
 
 test('csv of results: the hint in words, the message in its own column, formulas and separators neutralised', () => {

@@ -2,9 +2,10 @@
 // number and each refusal, the dialog's cascade and generation beside
 // idtool, a batch of 10^5 pasted lines and a file of several hundred MB
 // beside idtool verify --summary, cases of the corpus's lines.json read by
-// the page, a GBK CSV file's column, the CSV download's bytes, lines that
-// end in CR alone, bidirectional controls, labels and keyboard, no request
-// beyond the page's own files, and screenshots at 360 and 1280 px.
+// the page, a GBK CSV file's column, the CSV download's bytes, auto's lines
+// of UTF-8 and GBK, lines that end in CR alone, bidirectional controls,
+// labels and keyboard, no request beyond the page's own files, and
+// screenshots at 360 and 1280 px.
 //
 // The page is served from build/wasm/web (WEB_ROOT) on 127.0.0.1 at a free
 // port; IDTOOL names the native program (default build/release/idtool).
@@ -347,7 +348,9 @@ async function shownLines(page) {
 }
 
 const inChromium = ['cr-only', 'nul-in-line', 'long-line', 'multibyte-cut-at-64', 'spaces-kept', 'formula-lines', 'right-to-left',
-    'gbk', 'gbk-cr-within-64-bytes', 'csv-column', 'csv-spaces-not-trimmed', 'csv-quoted-line-break', 'csv-short-row', 'csv-crlf'];
+    'gbk', 'gbk-cr-within-64-bytes', 'auto-line-by-line', 'auto-long-line-cut-inside-a-character', 'csv-column',
+    'csv-auto-cell-by-cell', 'csv-auto-long-cell', 'csv-spaces-not-trimmed', 'csv-quoted-line-break', 'csv-short-row',
+    'csv-crlf'];
 for (const item of load('lines').filter((item) => inChromium.includes(item.id))) {
     test(`web lines/${item.id} in Chromium`, async () => {
         const page = await openPage();
@@ -410,6 +413,21 @@ test('batch: lines that end in CR alone are idtool\'s one line, and the page off
     await page.waitForFunction(() => document.getElementById('cr-notice').hidden);
     assert.deepEqual(await runBatch(page), { valid: 4000, length: 1, characters: 0, check: 0, date: 0 });
     assert.equal(await page.isVisible('#cr-notice'), true);
+    await page.close();
+});
+
+test('batch: auto reads each line as UTF-8 when it is, else as GBK, and says the file has both', async () => {
+    const page = await openPage();
+    await page.click('#tab-batch');
+    assert.equal(await page.inputValue('#encoding'), 'auto');
+    // A UTF-8 line of full-width digits, GBK 张三, and a GBK line of 30 中, a CR and 1.
+    const file = Buffer.concat([Buffer.from('１１０１０５１９４９１２３１００２Ｘ\n'), Buffer.from([0xd5, 0xc5, 0xc8, 0xfd, 0x0a]),
+        Buffer.from('d6d0'.repeat(30) + '0d310a', 'hex')]);
+    await page.setInputFiles('#batch-file', { name: 'numbers.txt', mimeType: 'text/plain', buffer: file });
+    assert.deepEqual(await runBatch(page), { valid: 0, length: 3, characters: 0, check: 0, date: 0 });
+    assert.match(await page.textContent('#batch-status'), /（文件编码：逐行判断，有UTF-8的行也有GBK的行）$/);
+    assert.deepEqual(await shownLines(page), [[1, '１１０１０５１９４９１２３１００２Ｘ', 'length', 'fullwidth'],
+        [2, '张三', 'length', null], [3, `${'中'.repeat(30)}<CR>1`, 'length', 'cr_line_ends']]);
     await page.close();
 });
 
