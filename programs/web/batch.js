@@ -228,6 +228,9 @@ export class Lines {
 // complete; finish() returns the last line. A line that crosses pieces is
 // carried in a small buffer; a line longer than INPUT_HELD_BYTES keeps its
 // first bytes and counts the rest, so a line of any length costs nothing more.
+// lineCount, crLines and firstCrLine count the lines read, and those that
+// hold a CR as part of the line, anywhere in it (idtool's hint cr_line_ends
+// looks at a line's first bytes only).
 export class LineReader {
     #decoding;
     #crLineEnds;
@@ -237,11 +240,18 @@ export class LineReader {
     #carried = 0;                                      // of them
     #carryLength = 0;                                  // the unfinished line's bytes so far
     #carryLast = 0;                                    // its last byte
+    #carryCr = false;                                  // it holds a CR that more of it follows
     #skipLf = false;                                   // a CR ended the last piece (crLineEnds)
+    crLines = 0;
+    firstCrLine = 0;
 
     constructor(decoding, { crLineEnds = false } = {}) {
         this.#decoding = decoding;
         this.#crLineEnds = crLineEnds;
+    }
+
+    get lineCount() {
+        return this.#next - 1;
     }
 
     read(piece) {
@@ -310,6 +320,13 @@ export class LineReader {
     // Adds bytes of the unfinished line.
     #keep(piece, from, to) {
         if (to <= from) return;
+        if (!this.#crLineEnds) {
+            // A CR is the line's own when more of the line follows it; the
+            // last one may be a CRLF's.
+            if (this.#carryLength > 0 && this.#carryLast === CR) this.#carryCr = true;
+            const cr = piece.indexOf(CR, from);
+            if (cr !== -1 && cr < to - 1) this.#carryCr = true;
+        }
         const room = this.#carry.length - this.#carried;
         if (room > 0) {
             const take = Math.min(room, to - from);
@@ -324,29 +341,45 @@ export class LineReader {
         let length = this.#carryLength;
         // The CR of a CRLF is no part of the line.
         if (byLf && this.#carryLast === CR) --length;
+        else if (!this.#crLineEnds && this.#carryLast === CR) this.#carryCr = true;
+        if (this.#carryCr) this.#countCr(this.#next);
         this.#decoding.add(lines, this.#carry, 0, Math.min(length, INPUT_HELD_BYTES), length, this.#next++);
         this.#carried = this.#carryLength = 0;
+        this.#carryCr = false;
+    }
+
+    #countCr(number) {
+        if (this.crLines++ === 0) this.firstCrLine = number;
     }
 
     // The lines of `run`, which ends in a line end.
     #split(lines, run) {
         const text = this.#decoding.runText(run);
         const crLineEnds = this.#crLineEnds;
+        // The next CR at or after a line's start, for the lines that hold one.
+        let cr = crLineEnds ? -1 : run.indexOf(CR);
         let next = this.#next;
         if (text !== null && text.length === run.length && !beyondAscii.test(text)) {
             // One byte a character: the texts are the lines, or their heads.
             const parts = crLineEnds ? text.split(/\r\n|\r|\n/) : text.split('\n');
             parts.pop();  // after the last line end
+            let start = 0;
             for (let i = 0; i < parts.length; ++i) {
                 let line = parts[i];
+                const end = start + line.length;
                 if (!crLineEnds && line.charCodeAt(line.length - 1) === CR) line = line.slice(0, -1);
                 const length = line.length;
+                if (cr !== -1) {
+                    while (cr !== -1 && cr < start) cr = run.indexOf(CR, cr + 1);
+                    if (cr !== -1 && cr < start + length) this.#countCr(next);
+                }
                 if (length <= INPUT_HELD_BYTES) {
                     lines.add(line, length, next++);
                 } else {
                     const head = line.slice(0, INPUT_HELD_BYTES);
                     lines.add(head, length, next++, asciiBytes(head));
                 }
+                start = end + 1;  // past its LF (with crLineEnds no CR is counted, and starts go unused)
             }
         } else {
             // The lengths in bytes, from the line ends in the bytes; each
@@ -357,6 +390,10 @@ export class LineReader {
                 const end = this.#lineEnd(run, start);
                 let length = end - start;
                 if (!crLineEnds && length > 0 && run[end - 1] === CR) --length;
+                if (cr !== -1) {
+                    while (cr !== -1 && cr < start) cr = run.indexOf(CR, cr + 1);
+                    if (cr !== -1 && cr < start + length) this.#countCr(next);
+                }
                 let line = parts?.[i];
                 if (line !== undefined && !crLineEnds && line.charCodeAt(line.length - 1) === CR) line = line.slice(0, -1);
                 if (line === undefined || length > INPUT_HELD_BYTES || (gbk && beyondAscii.test(line))) {
@@ -391,15 +428,6 @@ export function splitLines(text) {
     return lines;
 }
 
-// Whether bytes hold a CR that no LF follows: a file whose lines end in CR
-// alone, which idtool reads as one line.
-export function hasLoneCr(bytes) {
-    for (let at = bytes.indexOf(CR); at !== -1; at = bytes.indexOf(CR, at + 1)) {
-        if (at + 1 < bytes.length && bytes[at + 1] !== LF) return true;
-    }
-    return false;
-}
-
 // ---- CSV -------------------------------------------------------------------------
 
 const FIELD_START = 0;
@@ -423,7 +451,9 @@ const QUOTE_IN_QUOTED = 3;
 //
 // read(piece) and finish() as LineReader's; after finish(), unterminatedLine
 // is the line of a row whose quoted field the file does not close (idtool
-// refuses the file there, after the rows before it), else 0.
+// refuses the file there, after the rows before it), else 0. lineCount,
+// crLines and firstCrLine count the rows read (the header among them), and
+// those that hold a CR outside quotes as text.
 export class CsvColumnReader {
     #decoding;
     #column;
@@ -444,7 +474,11 @@ export class CsvColumnReader {
     #hasColumn = false;
     #fields = [];          // keepFields: the row's fields so far
     #rows = [];            // keepFields: the rows read
+    #rowCr = false;        // the row holds a CR outside quotes
     unterminatedLine = 0;
+    lineCount = 0;
+    crLines = 0;
+    firstCrLine = 0;
 
     constructor(decoding, { column = 0, headerRow = false, crLineEnds = false, keepFields = false } = {}) {
         this.#decoding = decoding;
@@ -481,6 +515,7 @@ export class CsvColumnReader {
                         continue;
                     }
                     this.#add(piece, -1, 1);
+                    this.#rowCr = true;
                     this.#state = UNQUOTED;
                     continue;  // the byte is looked at again, as what follows a CR
                 }
@@ -580,7 +615,10 @@ export class CsvColumnReader {
         // The last row, without a line end.
         if (this.#pendingCr) {
             this.#pendingCr = false;
-            if (!this.#crLineEnds) this.#add(null, -1, 1);
+            if (!this.#crLineEnds) {
+                this.#add(null, -1, 1);
+                this.#rowCr = true;
+            }
         }
         this.#endRow(lines);
         return lines;
@@ -594,6 +632,7 @@ export class CsvColumnReader {
         this.#heldCount = 0;
         this.#cellLength = 0;
         this.#hasColumn = false;
+        this.#rowCr = false;
     }
 
     // The header's fields are read too, only for the encoding they show.
@@ -628,6 +667,8 @@ export class CsvColumnReader {
     #endRow(lines) {
         this.#endField();
         this.#inRow = false;
+        ++this.lineCount;
+        if (this.#rowCr && this.crLines++ === 0) this.firstCrLine = this.#rowLine;
         ++this.#line;
         if (this.#keepFields) {
             this.#rows.push(this.#fields);
@@ -658,6 +699,46 @@ export function csvHeadRows(bytes, encoding, { crLineEnds = false, whole = false
         return [];  // not UTF-8, as chosen: the batch says so
     }
 }
+
+// ---- CRs that end no line ----------------------------------------------------------
+
+// The first bytes of a chosen file the page reads itself (for its columns and
+// its CRs); the worker reads the whole file.
+export const HEAD_BYTES = 65536;
+
+// What a reader found of CRs that idtool takes as part of a line: the lines
+// (or CSV rows) read, how many hold such a CR and the first of them;
+// `partial` when only the file's first bytes were read.
+function crFacts(reader, partial = false) {
+    return { lines: reader.lineCount, crLines: reader.crLines, firstCrLine: reader.firstCrLine, partial };
+}
+
+// The same from a file's first bytes (all of it when `whole`), read as idtool
+// reads them (no CR ends a line). A CR that ends the bytes may be a CRLF's,
+// and is left out.
+export function headCrFacts(bytes, { csv = false, whole = false } = {}) {
+    if (!whole && bytes[bytes.length - 1] === CR) bytes = bytes.subarray(0, bytes.length - 1);
+    const decoding = new Decoding('gbk');  // any that takes every byte: only the CRs count
+    const reader = csv ? new CsvColumnReader(decoding) : new LineReader(decoding);
+    reader.read(bytes);
+    reader.finish();
+    return crFacts(reader, !whole);
+}
+
+// What the page tells of them, or null: idtool ends lines at LF and CRLF
+// only, so that a file whose lines end in CR alone is one line to it, and a
+// stray CR is a byte of its line.
+export function crNoticeText(facts) {
+    if (facts === null || facts.crLines === 0) return null;
+    if (!facts.partial && facts.lines === 1) {
+        return 'idtool只认LF和CRLF为行尾，把这个文件读成了一行，其中含单独的CR（回车符）：文件的行可能只以CR结尾。';
+    }
+    const where = facts.partial ? `文件的前${HEAD_BYTES / 1024} KiB中` : '';
+    return `${where}有${facts.crLines}行含单独的CR（回车符），第一处在第${facts.firstCrLine}行：`
+        + 'idtool只认LF和CRLF为行尾，单独的CR算作行内的字符，不把行分开。';
+}
+
+export const crLineEndsText = '已把单独的CR（回车符）当作行尾，每行分别校验。idtool只认LF和CRLF为行尾，单独的CR在idtool里是行内的字符。';
 
 // ---- Verdicts ---------------------------------------------------------------------
 
@@ -762,8 +843,8 @@ function withBytes(texts, lengths, own) {
 // What a batch keeps of its lines, whatever their number: the counts per
 // verdict (no_column: rows without the column), the first rows and the
 // first refused rows for the table (records with their line number in
-// `line` and the input as shown in `input`), the lines whose record has the
-// hint cr_line_ends, and the CSV of results as Blobs, one per call of add.
+// `line` and the input as shown in `input`), and the CSV of results as
+// Blobs, one per call of add.
 export class Results {
     constructor(idnumber) {
         this.idnumber = idnumber;
@@ -771,7 +852,6 @@ export class Results {
         this.total = 0;
         this.first = [];
         this.refused = [];
-        this.crLines = 0;
         this.csv = [new Blob([csvHeaderRow() + '\r\n'])];
     }
 
@@ -822,7 +902,6 @@ export class Results {
                     record.upgraded = text.upgraded;
                 }
                 ++counts[verdictNames[codes[i]]];
-                if (record.hint === 'cr_line_ends') ++this.crLines;
             }
             // A file's line shows as the reader holds it; pasted text is whole.
             const input = pasted ? record.input : texts[i];
@@ -909,13 +988,13 @@ async function readFile(idnumber, { file, csv, crLineEnds }, decoding, onProgres
         onProgress(read, file.size, results.total);
     }
     take(reader.finish());
-    return { results, encoding: decoding.encoding, unterminatedLine: reader.unterminatedLine ?? 0 };
+    return { results, encoding: decoding.encoding, unterminatedLine: reader.unterminatedLine ?? 0, cr: crFacts(reader) };
 }
 
 // A file (a Blob) read and verified piece by piece: job {file, encoding
 // ('auto', 'utf-8', 'gbk'), csv: {column, headerRow} or null, crLineEnds};
 // onProgress(bytes read, bytes, lines done) after each piece. Returns
-// {results, encoding (Decoding's), unterminatedLine}.
+// {results, encoding (Decoding's), unterminatedLine, cr (crFacts)}.
 export async function verifyFile(idnumber, job, { onProgress = () => {}, pieceSize = PIECE } = {}) {
     useSizesOf(idnumber);
     return readFile(idnumber, job, new Decoding(job.encoding), onProgress, pieceSize);

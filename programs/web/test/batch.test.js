@@ -3,8 +3,8 @@
 // reads a file (whole and in pieces down to a byte), pieces that cut lines
 // and characters in UTF-8 and GBK, every field beside idtool in UTF-8, GBK
 // and auto, idtool's CSV rows (beside idtool itself on random rows), files
-// whose lines end in CR alone, the encodings, the CSV of results byte for
-// byte, and texts as shown.
+// whose lines end in CR alone and stray CRs, the encodings, the CSV of
+// results byte for byte, and texts as shown.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
@@ -16,7 +16,7 @@ import { fileURLToPath } from 'node:url';
 import * as idnumber from '../../../bindings/javascript/index.js';
 import { bytesOf, load } from '../../../tests/conformance/corpus.mjs';
 import {
-    completePrefixLength, csvField, csvHeadRows, csvHeaderRow, csvRow, Decoding, hasLoneCr, hintLabels,
+    completePrefixLength, crNoticeText, csvField, csvHeadRows, csvHeaderRow, csvRow, Decoding, headCrFacts, hintLabels,
     isolatedText, isUtf8, LineReader, Results, shownParts, useSizesOf, verifyFile, verifyText,
 } from '../batch.js';
 
@@ -152,10 +152,10 @@ test('lines: a line of 10 MiB is held by its first bytes and counted whole', asy
 
 test('lines: a file whose lines end in CR alone is one line to idtool; with crLineEnds each line is its own', async () => {
     const file = Buffer.from('11010519491231002X\r140302199001010018\r\r110105194912310021');
-    assert.equal(hasLoneCr(file), true);
-    assert.equal(hasLoneCr(Buffer.from('a\r\nb\r\n')), false);
-    const { results } = await verifyFile(idnumber, { file: new Blob([file]), encoding: 'utf-8', csv: null });
-    assert.deepEqual([results.total, results.crLines, results.first[0].hint], [1, 1, 'cr_line_ends']);
+    const { results, cr } = await verifyFile(idnumber, { file: new Blob([file]), encoding: 'utf-8', csv: null });
+    assert.deepEqual([results.total, results.first[0].hint], [1, 'cr_line_ends']);
+    assert.deepEqual(cr, { lines: 1, crLines: 1, firstCrLine: 1, partial: false });
+    assert.match(crNoticeText(cr), /^idtool只认LF和CRLF为行尾，把这个文件读成了一行/);
     for (const pieceSize of [1 << 20, 1, 2, 19]) {
         for (const ends of ['\r', '\n', '\r\n']) {
             assert.deepEqual(await pageLines(Buffer.from(file.toString().replaceAll('\r', ends)), { crLineEnds: true, pieceSize }), [
@@ -170,6 +170,42 @@ test('lines: a file whose lines end in CR alone is one line to idtool; with crLi
         assert.deepEqual(await pageLines(csv, { column: 'id', crLineEnds: true, pieceSize }), [
             [2, '11010519491231002X', null, null], [3, '1\r2', 'length', 'cr_line_ends'], [5, '140302199001010018', null, null]]);
     }
+});
+
+test('CRs that idtool takes as part of a line: counted wherever they are, in any pieces; the notice says what is so', async () => {
+    const facts = async (text, { csv = false, crLineEnds = false, pieceSize } = {}) => (await verifyFile(idnumber, {
+        file: new Blob([text]), encoding: 'utf-8', csv: csv ? { column: 1, headerRow: true } : null, crLineEnds,
+    }, { pieceSize })).cr;
+    const cases = [
+        // [file, CSV, {lines, crLines, firstCrLine}]
+        ['a\nb\r\nc\r\n', false, [3, 0, 0]],
+        ['', false, [0, 0, 0]],
+        ['11010519491231002X\n1403021990\r01010018\n110105194912310021\n', false, [3, 1, 2]],  // a stray CR
+        [`${'1'.repeat(100)}\r2\nx\r\ry\n`, false, [2, 2, 1]],  // beyond the 64 bytes the hint looks at
+        ['a\nb\r', false, [2, 1, 2]],        // the last line's CR stays
+        ['abc\rdef\n', false, [1, 1, 1]],   // one line, though it ends in LF
+        ['name,id\n"a\rb",1\r\nc,1\r2\n', true, [3, 1, 3]],  // quotes may hold a CR; outside them it is a stray one
+        ['name,id\r张三,11010519491231002X\r', true, [1, 1, 1]],
+    ];
+    for (const [text, csv, [lines, crLines, firstCrLine]] of cases) {
+        const expected = { lines, crLines, firstCrLine, partial: false };
+        for (const pieceSize of [1 << 20, 1, 2, 3, 5]) {
+            assert.deepEqual(await facts(text, { csv, pieceSize }), expected, `${JSON.stringify(text)}, pieces of ${pieceSize}`);
+        }
+        assert.deepEqual(headCrFacts(Buffer.from(text), { csv, whole: true }), expected, JSON.stringify(text));
+        assert.equal((await facts(text, { csv, crLineEnds: true })).crLines, 0);
+    }
+    // The words: one line, or the lines that hold one and the first of them.
+    assert.equal(crNoticeText({ lines: 3, crLines: 0, firstCrLine: 0, partial: false }), null);
+    assert.equal(crNoticeText({ lines: 3, crLines: 1, firstCrLine: 2, partial: false }),
+        '有1行含单独的CR（回车符），第一处在第2行：idtool只认LF和CRLF为行尾，单独的CR算作行内的字符，不把行分开。');
+    assert.match(crNoticeText({ lines: 1, crLines: 1, firstCrLine: 1, partial: false }), /把这个文件读成了一行/);
+    // A file's first bytes only: a CR at their end may be a CRLF's, and one
+    // line of them says nothing of the file.
+    assert.deepEqual(headCrFacts(Buffer.from('a\nb\r')), { lines: 2, crLines: 0, firstCrLine: 0, partial: true });
+    const head = headCrFacts(Buffer.from('a\rb'));
+    assert.deepEqual(head, { lines: 1, crLines: 1, firstCrLine: 1, partial: true });
+    assert.match(crNoticeText(head), /^文件的前64 KiB中有1行含单独的CR（回车符），第一处在第1行/);
 });
 
 test('csv: idtool\'s rows, quotes, CRs and line numbers; an unclosed quote; rows without the column', async () => {
