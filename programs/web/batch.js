@@ -395,7 +395,9 @@ export class LineReader {
                     if (cr !== -1 && cr < start + length) this.#countCr(next);
                 }
                 let line = parts?.[i];
-                if (line !== undefined && !crLineEnds && line.charCodeAt(line.length - 1) === CR) line = line.slice(0, -1);
+                if (line !== undefined && !crLineEnds && line.charCodeAt(line.length - 1) === CR) {
+                    line = line.slice(0, -1);
+                }
                 if (line === undefined || length > INPUT_HELD_BYTES || (gbk && beyondAscii.test(line))) {
                     this.#decoding.add(lines, run, start, start + Math.min(length, INPUT_HELD_BYTES), length, next++);
                 } else {

@@ -172,7 +172,7 @@ test('lines: a file whose lines end in CR alone is one line to idtool; with crLi
     }
 });
 
-test('CRs that idtool takes as part of a line: counted wherever they are, in any pieces; the notice says what is so', async () => {
+test('CRs that idtool takes as part of a line: counted anywhere, in any pieces; the notice says what is so', async () => {
     const facts = async (text, { csv = false, crLineEnds = false, pieceSize } = {}) => (await verifyFile(idnumber, {
         file: new Blob([text]), encoding: 'utf-8', csv: csv ? { column: 1, headerRow: true } : null, crLineEnds,
     }, { pieceSize })).cr;
@@ -190,7 +190,8 @@ test('CRs that idtool takes as part of a line: counted wherever they are, in any
     for (const [text, csv, [lines, crLines, firstCrLine]] of cases) {
         const expected = { lines, crLines, firstCrLine, partial: false };
         for (const pieceSize of [1 << 20, 1, 2, 3, 5]) {
-            assert.deepEqual(await facts(text, { csv, pieceSize }), expected, `${JSON.stringify(text)}, pieces of ${pieceSize}`);
+            assert.deepEqual(await facts(text, { csv, pieceSize }), expected,
+                `${JSON.stringify(text)}, pieces of ${pieceSize}`);
         }
         assert.deepEqual(headCrFacts(Buffer.from(text), { csv, whole: true }), expected, JSON.stringify(text));
         assert.equal((await facts(text, { csv, crLineEnds: true })).crLines, 0);
@@ -272,7 +273,7 @@ test('csv: random rows give idtool verify --column\'s counts, rows without the c
     }
 });
 
-test('encodings: auto reads each line or cell as UTF-8 when it is, else as GBK; UTF-8 refuses bytes that are none', async () => {
+test('encodings: auto reads each line or cell as UTF-8 when it is, else GBK; UTF-8 refuses bytes that are none', async () => {
     const read = async (bytes, encoding, { column, pieceSize = 8 } = {}) => {
         const { results, encoding: used } = await verifyFile(idnumber, { file: new Blob([bytes]), encoding,
             csv: column === undefined ? null : { column, headerRow: true } }, { pieceSize });
