@@ -115,8 +115,12 @@ def idtool_reading(idtool, case):
         file.write(bytes_of(case["file"]))
         file.flush()
         args = [str(idtool), "verify", "--no-history", "--jobs", "1"]
-        if case.get("encoding"):
-            args += ["--encoding", case["encoding"]]
+        encoding = case.get("encoding")
+        if encoding == "auto":
+            # Each line or cell as UTF-8 when it is, else as GBK; UTF-8 out.
+            args += ["--input-encoding", "auto"]
+        elif encoding:
+            args += ["--encoding", encoding]
         if case.get("column"):
             # A row's own cells, then the fields asked for.
             args += ["--column", case["column"], "--input-format", "csv", "--fields", "line,input,reason,hint"]
@@ -128,7 +132,7 @@ def idtool_reading(idtool, case):
         return {"refused": result.stderr.decode("utf-8", errors="replace").strip().split(": ")[-1]}
     if result.returncode not in (0, 1):
         raise RuntimeError(f"{case['id']}: idtool failed: {result.stderr.decode(errors='replace')}")
-    output = result.stdout.decode(case.get("encoding") or "utf-8")
+    output = result.stdout.decode("gbk" if case.get("encoding") == "gbk" else "utf-8")
     rows = []
     if case.get("column"):
         for cells in list(csv.reader(io.StringIO(output, newline="")))[1:]:
