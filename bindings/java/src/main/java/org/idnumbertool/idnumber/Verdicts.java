@@ -182,23 +182,23 @@ public final class Verdicts extends AbstractList<Verdict> implements RandomAcces
     }
 
     public boolean isValid(int index) {
-        return reasons.get(index) == CApi.IDN_VALID;
+        return reasons.get(checkIndex(index)) == CApi.IDN_VALID;
     }
 
     /** Why text {@code index} is refused; empty when it is valid. */
     public Optional<Reason> getReason(int index) {
-        return REASONS[reasons.get(index)];
+        return REASONS[reasons.get(checkIndex(index))];
     }
 
     /** The check character the first 17 characters of text {@code index} call for, when they are all digits. */
     public Optional<Character> getExpectedCheck(int index) {
-        byte check = checks.get(index);
+        byte check = checks.get(checkIndex(index));
         return check == 0 ? Optional.<Character>empty() : Optional.of((char) (check & 0xFF));
     }
 
     /** The sex of valid number {@code index}. */
     public Optional<Sex> getSex(int index) {
-        return SEXES[sexes.get(index)];
+        return SEXES[sexes.get(checkIndex(index))];
     }
 
     /** The first six digits of valid number {@code index} as a number. */
@@ -216,6 +216,18 @@ public final class Verdicts extends AbstractList<Verdict> implements RandomAcces
         int month = date / 100 % 100;
         int day = date % 100;
         return Optional.ofNullable(BirthDates.of(year, month, day));
+    }
+
+    /**
+     * The index when it is that of a text of the batch, else the
+     * IndexOutOfBoundsException {@link #get(int)} throws (the columns of an
+     * empty batch have room for one text that nothing wrote).
+     */
+    private int checkIndex(int index) {
+        if (index < 0 || index >= texts.size()) {
+            throw new IndexOutOfBoundsException("index " + index + " of " + texts.size() + " texts");
+        }
+        return index;
     }
 
     @SuppressWarnings({"unchecked", "rawtypes"})

@@ -11,9 +11,12 @@ import java.util.ArrayList;
 import java.util.Arrays;
 import java.util.HashSet;
 import java.util.Iterator;
+import java.util.LinkedHashMap;
 import java.util.List;
+import java.util.Map;
 import java.util.Optional;
 import java.util.OptionalInt;
+import java.util.function.BiFunction;
 import java.util.stream.Collectors;
 import org.junit.jupiter.api.Test;
 
@@ -103,6 +106,30 @@ class ApiTest {
         Verdicts ofArray = IdNumber.verifyMany(array);
         array[0] = "changed";
         assertEquals("11010519491231002X", ofArray.get(0).getInput());
+    }
+
+    /** Every indexed getter refuses an index outside the batch as get does, an empty batch's first among them. */
+    @Test
+    void indexedGettersRefuseIndexesOutsideTheBatch() {
+        Map<String, BiFunction<Verdicts, Integer, Object>> getters = new LinkedHashMap<>();
+        getters.put("get", Verdicts::get);
+        getters.put("isValid", Verdicts::isValid);
+        getters.put("getReason", Verdicts::getReason);
+        getters.put("getExpectedCheck", Verdicts::getExpectedCheck);
+        getters.put("getSex", Verdicts::getSex);
+        getters.put("getRegionCode", Verdicts::getRegionCode);
+        getters.put("getBirthDate", Verdicts::getBirthDate);
+        for (String[] texts : Arrays.asList(new String[0], new String[] {"11010519491231002X", "1"})) {
+            Verdicts verdicts = IdNumber.verifyMany(texts);
+            for (int index : new int[] {texts.length, -1, texts.length + 1, Integer.MAX_VALUE, Integer.MIN_VALUE}) {
+                for (Map.Entry<String, BiFunction<Verdicts, Integer, Object>> getter : getters.entrySet()) {
+                    IndexOutOfBoundsException e = assertThrows(IndexOutOfBoundsException.class,
+                        () -> getter.getValue().apply(verdicts, index),
+                        getter.getKey() + "(" + index + ") of " + texts.length + " texts");
+                    assertEquals("index " + index + " of " + texts.length + " texts", e.getMessage());
+                }
+            }
+        }
     }
 
     @Test
