@@ -78,7 +78,7 @@ public final class IdNumber {
     }
 
     /**
-     * Verifies many texts in one call into the library (per 2^20 texts) and
+     * Verifies many texts in one call into the library (per 2^16 texts) and
      * returns the verdicts as columns, each text's whole {@link Verdict}
      * made when it is read. The array or list may change afterwards; the
      * result keeps a copy of it.

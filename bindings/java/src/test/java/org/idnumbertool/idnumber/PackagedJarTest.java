@@ -202,7 +202,7 @@ class PackagedJarTest {
                    refused);
     }
 
-    private static byte[] readAll(InputStream in) throws IOException {
+    static byte[] readAll(InputStream in) throws IOException {
         ByteArrayOutputStream out = new ByteArrayOutputStream();
         byte[] buffer = new byte[65536];
         int n;

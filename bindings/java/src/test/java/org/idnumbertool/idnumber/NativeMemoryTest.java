@@ -1,0 +1,92 @@
+package org.idnumbertool.idnumber;
+
+import static org.junit.jupiter.api.Assertions.assertEquals;
+import static org.junit.jupiter.api.Assertions.assertTrue;
+import static org.junit.jupiter.api.Assumptions.assumeTrue;
+
+import java.io.File;
+import java.nio.file.Files;
+import java.nio.file.Path;
+import java.nio.file.Paths;
+import java.util.Arrays;
+import java.util.List;
+import java.util.concurrent.TimeUnit;
+import org.junit.jupiter.api.Test;
+
+/**
+ * What batches do to a process's memory outside the heap: a fresh JVM with a
+ * small heap touched whole from the start (-XX:+AlwaysPreTouch), so that any
+ * growth of its resident memory is native memory, runs 10^4 batches of 1,000
+ * texts and 20 of 200,005 (several calls into the library each), dropping
+ * every result. Batches that kept their columns in native memory until the
+ * collector ran grew it by some 160 MB here.
+ */
+class NativeMemoryTest {
+    /** The resident memory a run may gain after its warm-up (JIT code and the like), in MB. */
+    private static final long GROWTH_ALLOWED_MB = 16;
+
+    @Test
+    void batchesLeaveNoNativeMemoryBehind() throws Exception {
+        assumeTrue(Files.isReadable(Paths.get("/proc/self/status")), "Linux's /proc");
+        Path jna = Paths.get(com.sun.jna.Native.class.getProtectionDomain().getCodeSource().getLocation().toURI());
+        Path classes = Paths.get(IdNumber.class.getProtectionDomain().getCodeSource().getLocation().toURI());
+        Path tests = Paths.get(NativeMemoryTest.class.getProtectionDomain().getCodeSource().getLocation().toURI());
+        String java = Paths.get(System.getProperty("java.home"), "bin", "java").toString();
+        List<String> command = Arrays.asList(java, "-Xms64m", "-Xmx64m", "-XX:+AlwaysPreTouch", "-cp",
+            classes + File.pathSeparator + tests + File.pathSeparator + jna, Batches.class.getName());
+        Process process = new ProcessBuilder(command).redirectErrorStream(true).start();
+        String output = new String(PackagedJarTest.readAll(process.getInputStream()), "UTF-8").trim();
+        assertTrue(process.waitFor(2, TimeUnit.MINUTES));
+        assertEquals(0, process.exitValue(), output);
+        System.out.println("NativeMemoryTest: " + output);
+        String[] megabytes = output.replaceAll("[^0-9 ]", "").trim().split(" +");
+        long before = Long.parseLong(megabytes[0]);
+        long after = Long.parseLong(megabytes[1]);
+        assertTrue(after - before <= GROWTH_ALLOWED_MB, output);
+    }
+
+    /** The child: warm up, then the batches, reading VmRSS before and after. */
+    public static final class Batches {
+        public static void main(String[] arguments) throws Exception {
+            String[] small = texts(1000);
+            String[] large = texts(200005);
+            long valid = 0;
+            for (int i = 0; i < 1000; i++) {
+                valid += IdNumber.verifyMany(small).getValidCount();
+            }
+            valid += IdNumber.verifyMany(large).getValidCount();
+            long before = residentMegabytes();
+            for (int i = 0; i < 10000; i++) {
+                valid += IdNumber.verifyMany(small).getValidCount();
+            }
+            for (int i = 0; i < 20; i++) {
+                valid += IdNumber.verifyMany(Arrays.asList(large)).getValidCount();
+            }
+            long after = residentMegabytes();
+            if (valid != 11000L * 900 + 21L * (large.length - large.length / 10)) {
+                throw new AssertionError("valid count " + valid);
+            }
+            System.out.println("resident " + before + " MB after the warm-up, " + after + " MB after the batches");
+        }
+
+        /** Generated numbers, every tenth text refused. */
+        private static String[] texts(int count) {
+            GeneratedNumbers numbers = IdNumber.generate(GenerateOptions.builder().region("110105")
+                .bornFrom("19500101").bornTo("20001231").count(count).seed(1).build());
+            String[] texts = new String[count];
+            for (int i = 0; i < count; i++) {
+                texts[i] = i % 10 == 9 ? "1" + i : numbers.get(i);
+            }
+            return texts;
+        }
+
+        private static long residentMegabytes() throws Exception {
+            for (String line : Files.readAllLines(Paths.get("/proc/self/status"))) {
+                if (line.startsWith("VmRSS:")) {
+                    return Long.parseLong(line.replaceAll("[^0-9]", "")) / 1024;
+                }
+            }
+            throw new AssertionError("no VmRSS in /proc/self/status");
+        }
+    }
+}
