@@ -41,7 +41,7 @@ class PackagedJarTest {
     private static final String WIN64 = "win32-x86-64/idnumber.dll";
     private static final String WIN32 = "win32-x86/idnumber.dll";
 
-    private static Path jar() {
+    static Path jar() {
         Path jar = Paths.get(System.getProperty("idnumber.jar", ""));
         assumeTrue(Files.isRegularFile(jar), "the jar at the system property idnumber.jar");
         return jar;
