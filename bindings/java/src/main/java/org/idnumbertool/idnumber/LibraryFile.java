@@ -26,7 +26,8 @@ import java.util.concurrent.TimeUnit;
 /**
  * The file the jar's native library is loaded from: the resource copied once
  * into JNA's temporary folder under a name that its content fixes
- * ({@code idnumber-2.0.0-<hash>.so}), and used as it is by every later run and
+ * ({@code idnumber-<hash>.so}, the hash of its bytes: one file for each
+ * build of the library), and used as it is by every later run and
  * every class loader, so that a JVM killed at any time leaves no copy of its
  * own behind and the process maps one library however many loaders load the
  * jar. A file already there is used only when it holds the very bytes of the
@@ -61,8 +62,7 @@ final class LibraryFile {
         byte[] bytes = read(resource);
         String fileName = resource.substring(resource.lastIndexOf('/') + 1);
         String extension = fileName.substring(fileName.lastIndexOf('.'));
-        String version = LibraryFile.class.getPackage().getImplementationVersion();
-        Path target = folder.resolve(PREFIX + (version != null ? version + "-" : "") + hash(bytes) + extension);
+        Path target = folder.resolve(PREFIX + hash(bytes) + extension);
         removePartialCopies(folder);
         if (isTrusted(target, bytes, folder)) {
             return new LibraryFile(target, false);

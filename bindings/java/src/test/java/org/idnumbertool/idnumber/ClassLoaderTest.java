@@ -1,10 +1,8 @@
 package org.idnumbertool.idnumber;
 
-import static org.junit.jupiter.api.Assertions.assertEquals;
 import static org.junit.jupiter.api.Assertions.assertTrue;
 import static org.junit.jupiter.api.Assumptions.assumeTrue;
 
-import java.io.File;
 import java.lang.ref.WeakReference;
 import java.net.URL;
 import java.net.URLClassLoader;
@@ -14,7 +12,6 @@ import java.nio.file.Paths;
 import java.util.ArrayList;
 import java.util.Arrays;
 import java.util.List;
-import java.util.concurrent.TimeUnit;
 import org.junit.jupiter.api.Tag;
 import org.junit.jupiter.api.Test;
 import org.junit.jupiter.api.io.TempDir;
@@ -36,17 +33,9 @@ class ClassLoaderTest {
     void droppedClassLoadersLeaveNothingBehind(@TempDir Path folder) throws Exception {
         assumeTrue(Files.isReadable(Paths.get("/proc/self/maps")), "Linux's /proc");
         Path jar = PackagedJarTest.jar();
-        Path jna = Paths.get(com.sun.jna.Native.class.getProtectionDomain().getCodeSource().getLocation().toURI());
-        Path tests = Paths.get(ClassLoaderTest.class.getProtectionDomain().getCodeSource().getLocation().toURI());
-        String java = Paths.get(System.getProperty("java.home"), "bin", "java").toString();
-        List<String> command = Arrays.asList(java, "-Xmx64m", "-Djna.tmpdir=" + folder, "-cp",
-            tests + File.pathSeparator + jna, Redeploys.class.getName(), jar.toString(), String.valueOf(LOADERS),
-            folder.toString());
-        Process process = new ProcessBuilder(command).redirectErrorStream(true).start();
-        String output = new String(PackagedJarTest.readAll(process.getInputStream()), "UTF-8").trim();
-        assertTrue(process.waitFor(5, TimeUnit.MINUTES));
-        System.out.println("ClassLoaderTest: " + output);
-        assertEquals(0, process.exitValue(), output);
+        String output = ChildJvm.run(Arrays.asList("-Xmx64m", "-Djna.tmpdir=" + folder),
+            ChildJvm.classPath(ChildJvm.tests(), ChildJvm.jna()), Redeploys.class, jar.toString(),
+            String.valueOf(LOADERS), folder.toString());
         assertTrue(output.endsWith(LOADERS + " loaders: 0 alive, 0 mappings of the library"), output);
     }
 

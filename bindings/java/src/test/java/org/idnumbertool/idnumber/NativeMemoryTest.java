@@ -1,16 +1,11 @@
 package org.idnumbertool.idnumber;
 
-import static org.junit.jupiter.api.Assertions.assertEquals;
 import static org.junit.jupiter.api.Assertions.assertTrue;
 import static org.junit.jupiter.api.Assumptions.assumeTrue;
 
-import java.io.File;
 import java.nio.file.Files;
-import java.nio.file.Path;
 import java.nio.file.Paths;
 import java.util.Arrays;
-import java.util.List;
-import java.util.concurrent.TimeUnit;
 import org.junit.jupiter.api.Test;
 
 /**
@@ -28,17 +23,8 @@ class NativeMemoryTest {
     @Test
     void batchesLeaveNoNativeMemoryBehind() throws Exception {
         assumeTrue(Files.isReadable(Paths.get("/proc/self/status")), "Linux's /proc");
-        Path jna = Paths.get(com.sun.jna.Native.class.getProtectionDomain().getCodeSource().getLocation().toURI());
-        Path classes = Paths.get(IdNumber.class.getProtectionDomain().getCodeSource().getLocation().toURI());
-        Path tests = Paths.get(NativeMemoryTest.class.getProtectionDomain().getCodeSource().getLocation().toURI());
-        String java = Paths.get(System.getProperty("java.home"), "bin", "java").toString();
-        List<String> command = Arrays.asList(java, "-Xms64m", "-Xmx64m", "-XX:+AlwaysPreTouch", "-cp",
-            classes + File.pathSeparator + tests + File.pathSeparator + jna, Batches.class.getName());
-        Process process = new ProcessBuilder(command).redirectErrorStream(true).start();
-        String output = new String(PackagedJarTest.readAll(process.getInputStream()), "UTF-8").trim();
-        assertTrue(process.waitFor(2, TimeUnit.MINUTES));
-        assertEquals(0, process.exitValue(), output);
-        System.out.println("NativeMemoryTest: " + output);
+        String output = ChildJvm.run(Arrays.asList("-Xms64m", "-Xmx64m", "-XX:+AlwaysPreTouch"),
+            ChildJvm.classPath(ChildJvm.location(IdNumber.class), ChildJvm.tests(), ChildJvm.jna()), Batches.class);
         String[] megabytes = output.replaceAll("[^0-9 ]", "").trim().split(" +");
         long before = Long.parseLong(megabytes[0]);
         long after = Long.parseLong(megabytes[1]);
