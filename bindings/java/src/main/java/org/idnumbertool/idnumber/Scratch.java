@@ -145,18 +145,8 @@ final class Scratch {
         if (length >= 0) {
             return new PlacedText(at(TEXT), length, null);
         }
-        NativeBuffer own = encode(text);
+        NativeBuffer own = NativeBuffer.ofUtf8(text);
         return new PlacedText(own.address(), Utf8.length(text), own);
     }
 
-    /** The text's UTF-8 in native memory of its own, for a text too long for TEXT; close it after the call. */
-    static NativeBuffer encode(String text) {
-        long length = Utf8.length(text);
-        if (length > Integer.MAX_VALUE) {
-            throw new IllegalArgumentException("idnumber: a text of " + length + " bytes of UTF-8 is over 2 GiB");
-        }
-        NativeBuffer memory = new NativeBuffer(length);
-        Utf8.encode(text, 0, text.length(), memory.bytes(), 0);
-        return memory;
-    }
 }

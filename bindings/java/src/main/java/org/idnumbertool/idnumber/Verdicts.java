@@ -32,7 +32,7 @@ public final class Verdicts extends AbstractList<Verdict> implements RandomAcces
      * about 45 bytes a text (the UTF-8, its end, the columns), some 3 MB.
      */
     static final int CHUNK = 1 << 16;
-    /** The most texts of one batch: a column of 4 bytes a text is at most 2 GiB. */
+    /** The most texts of one batch, so that a column of 4 bytes a text stays below 2 GiB. */
     static final int MAX_TEXTS = Integer.MAX_VALUE / 4;
 
     private static final Optional<Reason>[] REASONS = optionals(Reason.values());

@@ -207,6 +207,18 @@ class ApiTest {
         assertTrue(range.getMessage().startsWith("bornFrom 19900102: "), range.getMessage());
         assertTrue(range instanceof IllegalArgumentException);
 
+        // A LocalDate whose year has no four digits is refused as LocalDate writes it.
+        IdNumberException negative = assertThrows(IdNumberException.class, () -> IdNumber.generate(
+            GenerateOptions.builder().region("110105").birth(LocalDate.of(-5, 1, 1)).build()));
+        assertEquals("IDN_ERROR_BIRTH_NOT_EIGHT_DIGITS", negative.getCode());
+        assertTrue(negative.getMessage().startsWith("birth -0005-01-01: "), negative.getMessage());
+        IdNumberException far = assertThrows(IdNumberException.class, () -> IdNumber.generate(GenerateOptions
+            .builder().region("110105").bornBetween(LocalDate.of(1990, 1, 1), LocalDate.of(12345, 1, 1)).build()));
+        assertTrue(far.getMessage().startsWith("bornTo +12345-01-01: "), far.getMessage());
+        String yearFive = IdNumber.generate(GenerateOptions.builder().region("110105").birth(LocalDate.of(5, 1, 1))
+            .seed(1).build()).get(0);
+        assertEquals(Optional.of("00050101"), IdNumber.verify(yearFive).getBirthDateText());
+
         IdNumberException upgrade = assertThrows(IdNumberException.class, () -> IdNumber.upgrade("110105491331002"));
         assertEquals("IDN_ERROR_MONTH_ABOVE_12", upgrade.getCode());
         assertEquals(Optional.empty(), upgrade.getOption());
