@@ -47,6 +47,8 @@ final class ChildJvm {
         throws IOException {
         List<String> command = new ArrayList<>();
         command.add(Paths.get(System.getProperty("java.home"), "bin", "java").toString());
+        // JNA loads native code: allowed, so that Java 24 and later do not warn of it (17 takes the option too).
+        command.add("--enable-native-access=ALL-UNNAMED");
         command.addAll(options);
         command.add("-cp");
         command.add(classPath);

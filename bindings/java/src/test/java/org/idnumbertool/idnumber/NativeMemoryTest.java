@@ -6,6 +6,8 @@ import static org.junit.jupiter.api.Assumptions.assumeTrue;
 import java.nio.file.Files;
 import java.nio.file.Paths;
 import java.util.Arrays;
+import java.util.regex.Matcher;
+import java.util.regex.Pattern;
 import org.junit.jupiter.api.Test;
 
 /**
@@ -25,9 +27,11 @@ class NativeMemoryTest {
         assumeTrue(Files.isReadable(Paths.get("/proc/self/status")), "Linux's /proc");
         String output = ChildJvm.run(Arrays.asList("-Xms64m", "-Xmx64m", "-XX:+AlwaysPreTouch"),
             ChildJvm.classPath(ChildJvm.location(IdNumber.class), ChildJvm.tests(), ChildJvm.jna()), Batches.class);
-        String[] megabytes = output.replaceAll("[^0-9 ]", "").trim().split(" +");
-        long before = Long.parseLong(megabytes[0]);
-        long after = Long.parseLong(megabytes[1]);
+        Matcher resident = Pattern.compile("resident (\\d+) MB after the warm-up, (\\d+) MB after the batches")
+            .matcher(output);
+        assertTrue(resident.find(), output);
+        long before = Long.parseLong(resident.group(1));
+        long after = Long.parseLong(resident.group(2));
         assertTrue(after - before <= GROWTH_ALLOWED_MB, output);
     }
 
