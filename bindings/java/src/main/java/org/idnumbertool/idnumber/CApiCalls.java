@@ -1,9 +1,6 @@
 package org.idnumbertool.idnumber;
 
 import java.lang.invoke.MethodHandle;
-import java.lang.invoke.MethodHandles;
-import java.lang.invoke.MethodType;
-import java.lang.reflect.Method;
 
 /**
  * The C API as the library calls it: each method calls the function of its
@@ -11,8 +8,7 @@ import java.lang.reflect.Method;
  * {@link Binding} may have loaded with a class loader of its own, and so is
  * reached by method handles. Each handle is a static final field, which the
  * JIT compiler inlines: a call costs what a direct call costs. In a 32-bit
- * process a handle narrows the 64-bit pointers and sizes to the 32 bits the
- * function takes, and widens a returned pointer or size as unsigned.
+ * process a handle narrows and widens as {@link NativeHandles} says.
  */
 final class CApiCalls implements CApi {
     /** The class bound, set by Binding before this class is first used, while Binding is being initialised. */
@@ -58,36 +54,12 @@ final class CApiCalls implements CApi {
     private static final MethodHandle IDN_UPGRADE_MESSAGE = handle("idn_upgrade_message");
     private static final MethodHandle IDN_MASK_TEXT = handle("idn_mask_text");
 
-    /** A handle of the type of CApi's method of the name, calling the bound class's native method of the name. */
-    static MethodHandle handle(String name) {
-        return handle(BOUND, name);
-    }
-
-    static MethodHandle handle(Class<?> bound, String name) {
-        Method api = method(CApi.class, name);
-        Method function = method(bound, name);
-        try {
-            function.setAccessible(true);
-            MethodHandle handle = MethodHandles.lookup().unreflect(function);
-            if (function.getReturnType() == int.class && api.getReturnType() == long.class) {
-                handle = MethodHandles.filterReturnValue(handle, MethodHandles.lookup().findStatic(Integer.class,
-                    "toUnsignedLong", MethodType.methodType(long.class, int.class)));
-            }
-            // long to int: the narrowing cast, as (int) writes it.
-            MethodType type = MethodType.methodType(api.getReturnType(), api.getParameterTypes());
-            return MethodHandles.explicitCastArguments(handle, type);
-        } catch (ReflectiveOperationException e) {
-            throw new IllegalStateException("idnumber: " + bound.getName() + "." + name, e);
+    /** The handle of the bound class's function of the name, of the type of CApi's method of the name. */
+    private static MethodHandle handle(String name) {
+        if (BOUND == null) {
+            throw new IllegalStateException("idnumber: CApiCalls is made by Binding, once it has bound the natives");
         }
-    }
-
-    private static Method method(Class<?> type, String name) {
-        for (Method method : type.getDeclaredMethods()) {
-            if (method.getName().equals(name)) {
-                return method;
-            }
-        }
-        throw new IllegalStateException("idnumber: " + type.getName() + " has no " + name);
+        return NativeHandles.of(BOUND, name);
     }
 
     private static RuntimeException rethrown(Throwable e) {

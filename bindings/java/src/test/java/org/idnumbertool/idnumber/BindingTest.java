@@ -153,13 +153,13 @@ class BindingTest {
      */
     @Test
     void handlesNarrowAndWidenAs32BitCallsDo() throws Throwable {
-        MethodHandle verify = CApiCalls.handle(Narrow32.class, "idn_verify");
+        MethodHandle verify = NativeHandles.of(Narrow32.class, "idn_verify");
         assertEquals(MethodType.methodType(int.class, long.class, long.class, int.class, long.class), verify.type());
         assertEquals(7, (int) verify.invokeExact(0x1_8000_0005L, 18L, 2024, 0xFFFF_FFFFL));
         assertEquals(Arrays.asList(0x8000_0005, 18, 2024, -1), Narrow32.arguments);
-        MethodHandle name = CApiCalls.handle(Narrow32.class, "idn_status_name");
+        MethodHandle name = NativeHandles.of(Narrow32.class, "idn_status_name");
         assertEquals(0xFFFF_FFF0L, (long) name.invokeExact(-4), "an address above 2 GiB stays positive");
-        MethodHandle count = CApiCalls.handle(Narrow32.class, "idn_generator_count");
+        MethodHandle count = NativeHandles.of(Narrow32.class, "idn_generator_count");
         assertEquals(-2L, (long) count.invokeExact(0L), "an int64_t is as it is");
     }
 
