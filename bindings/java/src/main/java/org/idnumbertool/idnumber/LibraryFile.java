@@ -5,9 +5,8 @@ import java.io.File;
 import java.io.IOException;
 import java.io.InputStream;
 import java.lang.reflect.Method;
-import java.nio.file.AccessDeniedException;
 import java.nio.file.DirectoryStream;
-import java.nio.file.FileAlreadyExistsException;
+import java.nio.file.FileSystemException;
 import java.nio.file.Files;
 import java.nio.file.LinkOption;
 import java.nio.file.Path;
@@ -73,8 +72,9 @@ final class LibraryFile {
             try {
                 Files.move(partial, target, StandardCopyOption.ATOMIC_MOVE, StandardCopyOption.REPLACE_EXISTING);
                 return new LibraryFile(target, false);
-            } catch (AccessDeniedException | FileAlreadyExistsException e) {
-                // Another user's file, or a loaded one the system will not replace: this JVM's own copy then.
+            } catch (FileSystemException e) {
+                // Another user's file (in a folder of sticky bit), or a loaded one the system will not replace:
+                // this JVM's own copy then.
                 return new LibraryFile(partial, true);
             }
         } catch (IOException | RuntimeException e) {

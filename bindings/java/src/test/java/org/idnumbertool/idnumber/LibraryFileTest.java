@@ -84,6 +84,22 @@ class LibraryFileTest {
         assertTrue(Files.getLastModifiedTime(copy).compareTo(before) > 0);
     }
 
+    /** Where the name cannot be taken (here a folder holds it), a JVM loads a copy of its own and removes it. */
+    @Test
+    void whereTheNameCannotBeTakenAJvmUsesACopyOfItsOwn(@TempDir Path folder) throws Exception {
+        assumeTrue(Binding.resourceFor(System.getProperty("os.name"), System.getProperty("os.arch")).equals(LINUX));
+        List<String> options = Arrays.asList("-Djna.tmpdir=" + folder);
+        ChildJvm.run(options, classPath(), Probe.class);
+        Path copy = onlyCopy(folder);
+        Files.delete(copy);
+        Files.createDirectory(copy);
+        Files.write(copy.resolve("something"), new byte[1]);
+        ChildJvm.run(options, classPath(), Probe.class);
+        try (Stream<Path> all = Files.list(folder)) {
+            assertEquals(Arrays.asList(copy), all.collect(Collectors.toList()), "the own copy is gone once loaded");
+        }
+    }
+
     private static String classPath() {
         return ChildJvm.classPath(PackagedJarTest.jar(), ChildJvm.tests(), ChildJvm.jna());
     }
