@@ -4,11 +4,14 @@ import static org.junit.jupiter.api.Assertions.assertTrue;
 import static org.junit.jupiter.api.Assumptions.assumeTrue;
 
 import java.nio.file.Files;
+import java.nio.file.Path;
 import java.nio.file.Paths;
 import java.util.Arrays;
+import java.util.List;
 import java.util.regex.Matcher;
 import java.util.regex.Pattern;
 import org.junit.jupiter.api.Test;
+import org.junit.jupiter.api.io.TempDir;
 
 /**
  * What batches do to a process's memory outside the heap: a fresh JVM with a
@@ -23,9 +26,10 @@ class NativeMemoryTest {
     private static final long GROWTH_ALLOWED_MB = 16;
 
     @Test
-    void batchesLeaveNoNativeMemoryBehind() throws Exception {
+    void batchesLeaveNoNativeMemoryBehind(@TempDir Path folder) throws Exception {
         assumeTrue(Files.isReadable(Paths.get("/proc/self/status")), "Linux's /proc");
-        String output = ChildJvm.run(Arrays.asList("-Xms64m", "-Xmx64m", "-XX:+AlwaysPreTouch"),
+        List<String> options = Arrays.asList("-Xms64m", "-Xmx64m", "-XX:+AlwaysPreTouch", "-Djna.tmpdir=" + folder);
+        String output = ChildJvm.run(options,
             ChildJvm.classPath(ChildJvm.location(IdNumber.class), ChildJvm.tests(), ChildJvm.jna()), Batches.class);
         Matcher resident = Pattern.compile("resident (\\d+) MB after the warm-up, (\\d+) MB after the batches")
             .matcher(output);

@@ -154,7 +154,8 @@ class PackagedJarTest {
         List<String> expected = Arrays.asList("verify true 1949-12-31 true", "batch 1",
             "generate [11010519491001805X, 110105194910016900]", "sql true true", "version " + IdNumber.version());
         for (String java : javas) {
-            ProcessBuilder builder = new ProcessBuilder(java, "-Djava.io.tmpdir=" + folder.resolve("tmp"), "-cp",
+            ProcessBuilder builder = new ProcessBuilder(java, "-Djava.io.tmpdir=" + folder.resolve("tmp"),
+                                                        "-Djna.tmpdir=" + folder.resolve("tmp"), "-cp",
                                                         "idnumber.jar" + File.pathSeparator + "jna.jar",
                                                         "EmptyFolderCheck.java");
             builder.directory(folder.toFile());
