@@ -29,6 +29,7 @@
 #include "core/region_resolution.h"
 #include "core/region_search.h"
 #include "core/region_tables.h"
+#include "core/scan_settings.h"
 #include "core/sex_words.h"
 #include "core/text_buffer.h"
 #include "core/upgrade.h"
@@ -346,7 +347,7 @@ const GenerationPlan& planOf(const idn_generator_t& generator) {
 
 const char* const statusNames[] = {
     "IDN_OK", "IDN_ERROR_NULL_POINTER", "IDN_ERROR_BUFFER_TOO_SMALL", "IDN_ERROR_BAD_ARGUMENT",
-    "IDN_ERROR_NOT_FOUND"};
+    "IDN_ERROR_NOT_FOUND", "IDN_ERROR_BAD_OPTION", "IDN_ERROR_NOT_PREPARED"};
 
 // U+FFFD, which a kept byte of a mask that starts no character becomes.
 constexpr char replacementCharacter[] = "\xEF\xBF\xBD";
@@ -396,6 +397,17 @@ const char* idn_status_name(int status) {
     case IDN_ERROR_NOT_FIFTEEN_DIGITS: return "IDN_ERROR_NOT_FIFTEEN_DIGITS";
     case IDN_ERROR_MONTH_ABOVE_12: return "IDN_ERROR_MONTH_ABOVE_12";
     case IDN_ERROR_DAY_ABOVE_31: return "IDN_ERROR_DAY_ABOVE_31";
+    case IDN_ERROR_BAD_ENCODING: return "IDN_ERROR_BAD_ENCODING";
+    case IDN_ERROR_BAD_CONFIDENCE: return "IDN_ERROR_BAD_CONFIDENCE";
+    case IDN_ERROR_BAD_REDACTION: return "IDN_ERROR_BAD_REDACTION";
+    case IDN_ERROR_MASK_RANGE: return "IDN_ERROR_MASK_RANGE";
+    case IDN_ERROR_LABEL_TEXT: return "IDN_ERROR_LABEL_TEXT";
+    case IDN_ERROR_NO_KEY: return "IDN_ERROR_NO_KEY";
+    case IDN_ERROR_KEY_TOO_SHORT: return "IDN_ERROR_KEY_TOO_SHORT";
+    case IDN_ERROR_TOKEN_FORMAT: return "IDN_ERROR_TOKEN_FORMAT";
+    case IDN_ERROR_AS_OF_DATE: return "IDN_ERROR_AS_OF_DATE";
+    case IDN_ERROR_SCAN_ORDER: return "IDN_ERROR_SCAN_ORDER";
+    case IDN_ERROR_CRYPTO: return "IDN_ERROR_CRYPTO";
     default: return nullptr;
     }
 }
@@ -724,7 +736,10 @@ const char* idn_option_name(int option) {
     case IDN_OPTION_SEED: return neutralOptionWords.seed;
     case IDN_OPTION_AS_OF_YEAR: return neutralOptionWords.asOfYear;
     case IDN_OPTION_YEAR_LIMIT: return neutralOptionWords.yearLimit;
-    default: return nullptr;
+    default:
+        if (option >= IDN_OPTION_ENCODING && option <= IDN_OPTION_KEEP)
+            return neutralScanWords[option - IDN_OPTION_ENCODING];
+        return nullptr;
     }
 }
 
