@@ -80,19 +80,19 @@ struct ClassifiedCharacter {
     uint8_t value;      // a digit's value
 };
 
-inline bool isWordClass(ScanClass kind) {
+constexpr bool isWordClass(ScanClass kind) {
     return kind == ScanClass::digit || kind == ScanClass::checkLetter || kind == ScanClass::letter;
 }
 
 // The separators of the printed groups: the space, the no-break space and
 // the ideographic space; the hyphen-minus, the hyphen, the en dash and the
 // full-width hyphen-minus.
-inline bool isGroupSeparator(uint32_t point) {
+constexpr bool isGroupSeparator(uint32_t point) {
     return point == 0x20 || point == 0xA0 || point == 0x3000 || point == 0x2D || point == 0x2010 ||
            point == 0x2013 || point == 0xFF0D;
 }
 
-inline ClassifiedCharacter classifyCharacter(uint32_t point) {
+constexpr ClassifiedCharacter classifyCharacter(uint32_t point) {
     if (point >= '0' && point <= '9') return {ScanClass::digit, false, false, static_cast<uint8_t>(point - '0')};
     if (point == 'X' || point == 'x') return {ScanClass::checkLetter, false, point == 'x', 10};
     if ((point >= 'A' && point <= 'Z') || (point >= 'a' && point <= 'z')) return {ScanClass::letter, false, false, 0};

@@ -5,16 +5,39 @@
 
 #include <cstdint>
 
+#include "core/check_character.h"
+
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
 
 namespace {
 
+// What the search needs of a block: its digits and bytes beyond ASCII, where
+// an ASCII keyword may begin (the pair, and what is before it), and where
+// a first group may end (what follows the sixth digit).
 struct BlockMasks {
-    uint64_t digit = 0, high = 0, word = 0, upper = 0, lower = 0, separator = 0;
-    uint64_t i = 0, d = 0, s = 0, f = 0, lineFeed = 0;
+    uint64_t digit = 0, digitNext = 0, high = 0, keywordStart = 0, groupEnds = 0;
 };
+
+// Bit i set when the `count` bits ending at i are all set, the bits before
+// bit 0 being those of `previous` (its bit 63 just before bit 0).
+template <int count, int have = 1>
+inline uint64_t runsOfAtLeast(uint64_t previous, uint64_t current) {
+    if constexpr (have >= count) {
+        return current;
+    } else {
+        // Doubling: bit i holds the `have` bits ending at i; now those ending `shift` earlier too.
+        constexpr int shift = have < count - have ? have : count - have;
+        return runsOfAtLeast<count, have + shift>(previous & previous << shift,
+                                                  current & (current << shift | previous >> (64 - shift)));
+    }
+}
+
+// The sixth digit of each run of exactly six.
+inline uint64_t sixthDigits(uint64_t previousDigits, uint64_t digits) {
+    return runsOfAtLeast<6>(previousDigits, digits) & ~runsOfAtLeast<7>(previousDigits, digits);
+}
 
 #if defined(__SSE2__)
 
@@ -27,26 +50,63 @@ inline __m128i inRange(__m128i bytes, char low, char count) {
     return _mm_cmpeq_epi8(_mm_min_epu8(offset, _mm_set1_epi8(count)), offset);
 }
 
-BlockMasks masksAt(const unsigned char* bytes) {
+inline __m128i load(const unsigned char* at) { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(at)); }
+
+inline bool asciiWordByte(unsigned char byte) {
+    return (byte >= '0' && byte <= '9') || ((byte | 0x20) >= 'a' && (byte | 0x20) <= 'z');
+}
+
+// The masks in three steps, the later ones only where they can matter:
+// digits, bytes beyond ASCII and the keywords' pairs always; what is before
+// a pair only where there is one; what follows a sixth digit only where a
+// run of six ends. `previousByte` is the byte before `at` (0 before the
+// search's start, which follows no digit or letter).
+BlockMasks masksAt(const unsigned char* at, unsigned char previousByte, uint64_t previousDigits) {
     BlockMasks masks;
+    uint64_t pairs = 0;
     for (int part = 0; part < 4; ++part) {
-        const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + 16 * part));
+        const __m128i x = load(at + 16 * part);
         const __m128i folded = _mm_or_si128(x, _mm_set1_epi8(0x20));
-        const __m128i digit = inRange(x, '0', 9);
-        const __m128i letter = inRange(folded, 'a', 25);
-        const __m128i upper = inRange(x, 'A', 25);
-        masks.digit |= bits(digit, part);
+        const __m128i foldedNext = _mm_or_si128(load(at + 16 * part + 1), _mm_set1_epi8(0x20));
+        masks.digit |= bits(inRange(x, '0', 9), part);
+        masks.digitNext |= bits(inRange(load(at + 16 * part + 1), '0', 9), part);
         masks.high |= bits(x, part);
-        masks.word |= bits(_mm_or_si128(digit, letter), part);
-        masks.upper |= bits(upper, part);
-        masks.lower |= bits(_mm_andnot_si128(upper, letter), part);
-        masks.separator |=
-            bits(_mm_or_si128(_mm_cmpeq_epi8(x, _mm_set1_epi8(' ')), _mm_cmpeq_epi8(x, _mm_set1_epi8('-'))), part);
-        masks.i |= bits(_mm_cmpeq_epi8(folded, _mm_set1_epi8('i')), part);
-        masks.d |= bits(_mm_cmpeq_epi8(folded, _mm_set1_epi8('d')), part);
-        masks.s |= bits(_mm_cmpeq_epi8(folded, _mm_set1_epi8('s')), part);
-        masks.f |= bits(_mm_cmpeq_epi8(folded, _mm_set1_epi8('f')), part);
-        masks.lineFeed |= bits(_mm_cmpeq_epi8(x, _mm_set1_epi8('\n')), part);
+        pairs |= bits(_mm_or_si128(_mm_and_si128(_mm_cmpeq_epi8(folded, _mm_set1_epi8('i')),
+                                                 _mm_cmpeq_epi8(foldedNext, _mm_set1_epi8('d'))),
+                                   _mm_and_si128(_mm_cmpeq_epi8(folded, _mm_set1_epi8('s')),
+                                                 _mm_cmpeq_epi8(foldedNext, _mm_set1_epi8('f')))),
+                      part);
+    }
+    if (pairs != 0) {
+        // No digit or letter before, or a capital after a small letter.
+        uint64_t word = 0, upper = 0, lower = 0;
+        for (int part = 0; part < 4; ++part) {
+            const __m128i x = load(at + 16 * part);
+            const __m128i letter = inRange(_mm_or_si128(x, _mm_set1_epi8(0x20)), 'a', 25);
+            const __m128i capital = inRange(x, 'A', 25);
+            word |= bits(letter, part);
+            upper |= bits(capital, part);
+            lower |= bits(_mm_andnot_si128(capital, letter), part);
+        }
+        word |= masks.digit;
+        const uint64_t wordBefore = word << 1 | uint64_t{asciiWordByte(previousByte)};
+        const uint64_t lowerBefore = lower << 1 | uint64_t{previousByte >= 'a' && previousByte <= 'z'};
+        masks.keywordStart = pairs & (~wordBefore | (upper & lowerBefore));
+    }
+    const uint64_t sixes = sixthDigits(previousDigits, masks.digit);
+    if (sixes != 0) {
+        // A space, a hyphen or a byte beyond ASCII next, then a digit or such a byte.
+        const __m128i zero = _mm_setzero_si128();
+        for (int part = 0; part < 4; ++part) {
+            const __m128i next = load(at + 16 * part + 1);
+            const __m128i second = load(at + 16 * part + 2);
+            const __m128i separatorNext = _mm_or_si128(
+                _mm_or_si128(_mm_cmpeq_epi8(next, _mm_set1_epi8(' ')), _mm_cmpeq_epi8(next, _mm_set1_epi8('-'))),
+                _mm_cmplt_epi8(next, zero));
+            const __m128i digitSecond = _mm_or_si128(inRange(second, '0', 9), _mm_cmplt_epi8(second, zero));
+            masks.groupEnds |= bits(_mm_and_si128(separatorNext, digitSecond), part);
+        }
+        masks.groupEnds &= sixes;
     }
     return masks;
 }
@@ -54,7 +114,7 @@ BlockMasks masksAt(const unsigned char* bytes) {
 #else
 
 // Each byte's classes, one bit each.
-enum : uint8_t { isDigit = 1, isUpper = 2, isLower = 4, isSeparator = 8, isI = 16, isD = 32, isS = 64, isF = 128 };
+enum : uint8_t { isDigit = 1, isUpper = 2, isLower = 4, isSeparator = 8, isHigh = 16 };
 
 struct ByteClasses {
     uint8_t of[256];
@@ -68,80 +128,62 @@ constexpr ByteClasses byteClasses = [] {
         if (byte >= 'A' && byte <= 'Z') classes |= isUpper;
         if (byte >= 'a' && byte <= 'z') classes |= isLower;
         if (byte == ' ' || byte == '-') classes |= isSeparator;
-        const int folded = byte | 0x20;
-        if (byte < 0x80 && folded == 'i' && (classes & (isUpper | isLower))) classes |= isI;
-        if (byte < 0x80 && folded == 'd' && (classes & (isUpper | isLower))) classes |= isD;
-        if (byte < 0x80 && folded == 's' && (classes & (isUpper | isLower))) classes |= isS;
-        if (byte < 0x80 && folded == 'f' && (classes & (isUpper | isLower))) classes |= isF;
+        if (byte >= 0x80) classes |= isHigh;
         table.of[byte] = classes;
     }
     return table;
 }();
 
-BlockMasks masksAt(const unsigned char* bytes) {
+// `previousByte` is the byte before `at` (0 before the search's start).
+BlockMasks masksAt(const unsigned char* at, unsigned char previousByte, uint64_t previousDigits) {
     BlockMasks masks;
-    for (int at = 0; at < 64; ++at) {
-        const uint64_t bit = uint64_t{1} << at;
-        const unsigned char byte = bytes[at];
-        const uint8_t classes = byteClasses.of[byte];
+    unsigned char before = previousByte;
+    for (int i = 0; i < 64; ++i) {
+        const uint64_t bit = uint64_t{1} << i;
+        const uint8_t classes = byteClasses.of[at[i]];
+        const uint8_t previous = byteClasses.of[before];
+        const uint8_t next = byteClasses.of[at[i + 1]];
+        const uint8_t second = byteClasses.of[at[i + 2]];
+        const int folded = at[i] | 0x20, foldedNext = at[i + 1] | 0x20;
+        const bool letter = (classes & (isUpper | isLower)) != 0, nextLetter = (next & (isUpper | isLower)) != 0;
+        const bool pair = letter && nextLetter && ((folded == 'i' && foldedNext == 'd') || (folded == 's' && foldedNext == 'f'));
+        const bool previousWord = (previous & (isDigit | isUpper | isLower)) != 0;
+        const bool camel = (classes & isUpper) && (previous & isLower);
         if (classes & isDigit) masks.digit |= bit;
-        if (byte >= 0x80) masks.high |= bit;
-        if (classes & (isDigit | isUpper | isLower)) masks.word |= bit;
-        if (classes & isUpper) masks.upper |= bit;
-        if (classes & isLower) masks.lower |= bit;
-        if (classes & isSeparator) masks.separator |= bit;
-        if (classes & isI) masks.i |= bit;
-        if (classes & isD) masks.d |= bit;
-        if (classes & isS) masks.s |= bit;
-        if (classes & isF) masks.f |= bit;
-        if (byte == '\n') masks.lineFeed |= bit;
+        if (next & isDigit) masks.digitNext |= bit;
+        if (classes & isHigh) masks.high |= bit;
+        if (pair && (!previousWord || camel)) masks.keywordStart |= bit;
+        if ((next & (isSeparator | isHigh)) && (second & (isDigit | isHigh))) masks.groupEnds |= bit;
+        before = at[i];
     }
+    masks.groupEnds &= sixthDigits(previousDigits, masks.digit);
     return masks;
 }
 
 #endif
 
-// Bit i set when the `count` bits ending at i are all set, the bits before
-// bit 0 being those of `previous` (its bit 63 just before bit 0).
-inline uint64_t runsOfAtLeast(uint64_t previous, uint64_t current, int count) {
-    uint64_t run = current, previousRun = previous;
-    for (int have = 1; have < count;) {
-        const int shift = have < count - have ? have : count - have;
-        run &= run << shift | previousRun >> (64 - shift);
-        previousRun &= previousRun << shift;
-        have += shift;
+template <int longRun>
+std::size_t findInterest(const unsigned char* bytes, std::size_t from, std::size_t limit) {
+    uint64_t previousDigits = 0;  // the byte before `from` is no digit or letter
+    for (std::size_t block = from; block < limit; block += 64) {
+        const BlockMasks masks = masksAt(bytes + block, block > from ? bytes[block - 1] : 0, previousDigits);
+        // The last digit of a run as long as a number's digits written
+        // together; a run of 19 or more is no number, nor part of one.
+        const uint64_t numberRuns = masks.digit & ~masks.digitNext & runsOfAtLeast<longRun>(previousDigits, masks.digit) &
+                                    ~runsOfAtLeast<numberLength + 1>(previousDigits, masks.digit);
+        uint64_t interest = masks.high | numberRuns | masks.groupEnds | masks.keywordStart;
+        const std::size_t inBlock = limit - block;
+        if (inBlock < 64) interest &= (uint64_t{1} << inBlock) - 1;
+        if (interest != 0) return block + static_cast<std::size_t>(__builtin_ctzll(interest));
+        previousDigits = masks.digit;
     }
-    return run;
+    return limit;
 }
-
-// The bits of positions i + 1 and i + 2.
-inline uint64_t following(uint64_t current, uint64_t next) { return current >> 1 | next << 63; }
-inline uint64_t secondFollowing(uint64_t current, uint64_t next) { return current >> 2 | next << 62; }
-inline uint64_t preceding(uint64_t current, uint64_t previous) { return current << 1 | previous >> 63; }
 
 }  // namespace
 
 std::size_t findScanInterest(const unsigned char* bytes, std::size_t from, std::size_t limit, int longRun) {
-    BlockMasks previous;  // the byte before `from` is no digit, letter or high byte
-    BlockMasks current = masksAt(bytes + from);
-    for (std::size_t block = from; block < limit; block += 64) {
-        const BlockMasks next = masksAt(bytes + block + 64);
-        const uint64_t longRuns = runsOfAtLeast(previous.digit, current.digit, longRun);
-        const uint64_t groupEnds = runsOfAtLeast(previous.digit, current.digit, 6) &
-                                   ~runsOfAtLeast(previous.digit, current.digit, 7) &
-                                   following(current.separator | current.high, next.separator | next.high) &
-                                   secondFollowing(current.digit | current.high, next.digit | next.high);
-        const uint64_t pairs = (current.i & following(current.d, next.d)) | (current.s & following(current.f, next.f));
-        const uint64_t keywordStarts = pairs & (~preceding(current.word, previous.word) |
-                                                (current.upper & preceding(current.lower, previous.lower)));
-        uint64_t interest = current.high | longRuns | groupEnds | keywordStarts;
-        const std::size_t inBlock = limit - block;
-        if (inBlock < 64) interest &= (uint64_t{1} << inBlock) - 1;
-        if (interest != 0) return block + static_cast<std::size_t>(__builtin_ctzll(interest));
-        previous = current;
-        current = next;
-    }
-    return limit;
+    return longRun == 15 ? findInterest<15>(bytes, from, limit) : findInterest<17>(bytes, from, limit);
 }
 
 std::size_t countLineFeeds(const unsigned char* bytes, std::size_t from, std::size_t to, std::size_t& lastLineFeed) {

@@ -15,8 +15,9 @@ constexpr std::size_t scanSkipOverread = 128;
 // The first position in [from, limit) that is:
 // - a byte of 0x80 or more (any character beyond ASCII: a full-width digit,
 //   a keyword in Chinese, a separator such as U+3000);
-// - the `longRun`-th digit of a run of ASCII digits (a number written
-//   together);
+// - the last digit of a run of `longRun` to 18 ASCII digits (a number
+//   written together; a run of 19 or more is skipped whole: nothing in it
+//   can be a number);
 // - the sixth digit of a run of exactly six ASCII digits followed by a space,
 //   a hyphen or a byte of 0x80 or more, and then by a digit or such a byte
 //   (the first printed group);

@@ -3,13 +3,15 @@
 // rest character by character.
 //
 // The fast path may only start where nothing is pending (no run of digits
-// or letters, no printed group), after an ASCII character. It stops 32
-// bytes before the first byte that matters (or before the end of what it may
-// read); from there the characters are read one by one again with the
-// state of "a long run" when that byte's run began earlier. That is exact:
-// whatever the reading must see starts at most 20 characters (one number
-// printed in groups) before the byte the fast path stops at, so a run that
-// began earlier than that is too long to be a number or a group.
+// or letters, no printed group), after an ASCII character. It stops before
+// the first byte that matters (or at the end of what it may read), backed up
+// over the digits, letters, spaces and hyphens just before it, but never
+// more than 32 bytes; from there the characters are read one by one again,
+// with the state of "a long run" when the byte before is a digit or letter.
+// That is exact: whatever the reading must see starts at most 20 characters
+// (one number printed in groups) before the byte the fast path stops at, so
+// a run that began more than 32 bytes earlier is too long to be a number or
+// a group, and before a byte of any other kind nothing is pending.
 #include "core/scanner.h"
 
 #include <cstring>
@@ -310,17 +312,36 @@ void addSeparator(Scanner& s, uint32_t point, std::size_t bytes) {
     }
 }
 
+// What an ASCII character is, looked up rather than classified.
+struct AsciiClasses {
+    ClassifiedCharacter of[128];
+};
+constexpr AsciiClasses asciiClasses = [] {
+    AsciiClasses table{};
+    for (uint32_t point = 0; point < 128; ++point) table.of[point] = classifyCharacter(point);
+    return table;
+}();
+
 // Reads the character at `at`.
 void readCharacter(Scanner& s) {
     const std::size_t index = s.at;
-    const DecodedCharacter decoded = decodeAt(s, s.buffer + index, availableAt(s, index));
-    const ClassifiedCharacter character = decoded.valid ? classifyCharacter(decoded.codePoint)
-                                                        : ClassifiedCharacter{ScanClass::other, false, false, 0};
+    const unsigned char lead = s.buffer[index];
+    DecodedCharacter decoded;
+    ClassifiedCharacter character;
+    bool mayBeginKeyword;
+    if (lead < 0x80) {
+        decoded = {lead, 1, true};
+        character = asciiClasses.of[lead];
+        mayBeginKeyword = (lead | 0x20) == 'i' || (lead | 0x20) == 's';
+    } else {
+        decoded = decodeAt(s, s.buffer + index, availableAt(s, index));
+        character = decoded.valid ? classifyCharacter(decoded.codePoint)
+                                  : ClassifiedCharacter{ScanClass::other, false, false, 0};
+        mayBeginKeyword = decoded.valid;
+    }
     const bool word = isWordClass(character.kind);
     if (s.runActive && !word) endRun(s);
-    if (decoded.valid && (decoded.codePoint >= 0x80 || asciiLetter(decoded.codePoint)) &&
-        isKeywordInitial(decoded.codePoint))
-        noteKeyword(s, index, decoded.codePoint);
+    if (mayBeginKeyword && isKeywordInitial(decoded.codePoint)) noteKeyword(s, index, decoded.codePoint);
     if (word)
         addToRun(s, character, decoded.length);
     else if (character.kind == ScanClass::separator)
@@ -343,6 +364,10 @@ void readCharacter(Scanner& s) {
 
 bool idle(const Scanner& s) { return !s.runActive && s.prefix.count == 0 && s.previousAscii; }
 
+// A byte the fast path backs up over before it stops: part of a run of
+// digits and letters, or of printed groups.
+bool mayBePending(unsigned char byte) { return asciiAlphanumeric(byte) || byte == ' ' || byte == '-'; }
+
 // Skips from `at` over what cannot matter; false when it did not move.
 bool skipAhead(Scanner& s) {
     const std::size_t from = s.at;
@@ -351,11 +376,17 @@ bool skipAhead(Scanner& s) {
         const std::size_t stretchLimit = static_cast<std::size_t>(s.stretchEnd - s.bufferStart);
         if (stretchLimit < limit) limit = stretchLimit;
     }
-    if (limit <= from + skipReplay) return false;
+    if (limit <= from) return false;
     const int longRun = s.options.fifteenDigits ? oldNumberLength : stemLength;
     const std::size_t interest = findScanInterest(s.buffer, from, limit, longRun);
-    if (interest <= from + skipReplay) return false;
-    const std::size_t to = interest - skipReplay;
+    // Up to it the characters are read one by one: no search again before.
+    s.noSkipBefore = streamOffset(s, interest < limit ? interest + 1 : interest);
+    // Back to where the run of digits, letters and separators before it
+    // began, or skipReplay bytes, whichever is nearer.
+    const std::size_t earliest = interest - from > skipReplay ? interest - skipReplay : from;
+    std::size_t to = interest;
+    while (to > earliest && mayBePending(s.buffer[to - 1])) --to;
+    if (to == from) return false;
     std::size_t lastLineFeed = to;
     const std::size_t lineFeeds = countLineFeeds(s.buffer, from, to, lastLineFeed);
     const uint64_t skipped = to - from;
@@ -513,7 +544,8 @@ Progress advance(Scanner& s) {
             }
             return Progress::needInput;
         }
-        if (!s.options.characterByCharacter && idle(s) && skipAhead(s)) continue;
+        if (!s.options.characterByCharacter && streamOffset(s, s.at) >= s.noSkipBefore && idle(s) && skipAhead(s))
+            continue;
         readCharacter(s);
     }
 }
@@ -548,6 +580,7 @@ void beginScan(Scanner& s, const ScanOptions& options) {
     s.previousCodePoint = 0;
     s.previousWord = false;
     s.previousAscii = true;
+    s.noSkipBefore = 0;
     s.runActive = false;
     s.prefix.count = 0;
     s.keyword = nullptr;

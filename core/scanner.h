@@ -128,6 +128,8 @@ struct Scanner {
     // The encoding of the bytes up to stretchEnd (all of them but in auto).
     bool gbk;
     uint64_t stretchEnd;
+    // Where the fast path may search again: after the byte it last stopped at.
+    uint64_t noSkipBefore;
     // The character before `at`.
     uint32_t previousCodePoint;
     bool previousWord;

@@ -215,6 +215,21 @@ TEST(ScannerKeywords, ConfidenceAndTheKeywordNamed) {
     }
 }
 
+TEST(ScannerKeywords, AsciiOnesBeginWhereTheFastPathLooks) {
+    // The fast path stops only at "id" and "sf" (either case) for ASCII
+    // keywords; the keywords of other scripts begin beyond ASCII.
+    for (int k = 0; k < scanKeywordCount; ++k) {
+        const ScanKeyword& keyword = scanKeywords[k];
+        if (!keyword.ascii) {
+            EXPECT_GE(keyword.codePoints[0], 0x80u) << keyword.utf8;
+            continue;
+        }
+        const std::string pair(keyword.utf8, 2);
+        EXPECT_TRUE(pair == "id" || pair == "sf") << keyword.utf8;
+        EXPECT_LE(keyword.length, maxKeywordCharacters);
+    }
+}
+
 TEST(ScannerKeywords, WithinThreeHundredCharactersBefore) {
     const ScanOptions options = testScanOptions();
     // 300 characters between the keyword and the number, of every width.
@@ -384,9 +399,12 @@ std::string randomLog(std::mt19937& random, std::size_t lines) {
         const int fields = 3 + static_cast<int>(random() % 8);
         for (int f = 0; f < fields; ++f) {
             text += words[random() % words.size()];
-            const int digits = static_cast<int>(random() % 26);
+            // Runs of every length around a number's, some going on as an X,
+            // full-width digits or a group's separator.
+            const int digits = static_cast<int>(random() % 2 == 0 ? random() % 26 : 14 + random() % 7);
             for (int d = 0; d < digits; ++d) text += static_cast<char>('0' + random() % 10);
-            text += random() % 5 == 0 ? "-" : " ";
+            const std::vector<std::string> after = {" ", " ", " ", "-", "X ", "x-", fullwidthOf("7") + " ", u8"\u3000"};
+            text += after[random() % after.size()];
         }
         if (random() % 6 == 0) text += (random() % 2 == 0 ? u8"身份证号码 " : "id_no=") + planted[random() % planted.size()];
         text += "\n";
