@@ -3,10 +3,13 @@
 // what is asked, and a bijection over whole domains of numbers.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "core/calendar.h"
 #include "core/found_number.h"
@@ -90,6 +93,35 @@ TEST(RedactionToken, TheHmacOfTheNumberWhateverItsForm) {
     EXPECT_EQ(base32[0], alphabet[mac[0] >> 3]);
     EXPECT_EQ(base32[1], alphabet[(mac[0] & 7) << 2 | mac[1] >> 6]);
     EXPECT_EQ(base32[51], alphabet[(mac[31] & 1) << 4]);
+}
+
+TEST(RedactionRoom, TheBoundHoldsForTheDensestText) {
+    // 15-digit numbers one character apart, each written as a 64-byte label,
+    // in pieces of every size: no piece writes more than its room.
+    ScanOptions options = way(Redaction::label);
+    options.fifteenDigits = true;
+    std::memset(options.redaction.labelUtf8, 'L', maxLabelLength);
+    options.redaction.labelUtf8Length = maxLabelLength;
+    std::string text;
+    for (int i = 0; i < 300; ++i) text += "110105491231002,";
+    for (const std::size_t piece : {std::size_t{1}, std::size_t{15}, std::size_t{16}, std::size_t{1000}, text.size()}) {
+        auto scanner = std::make_unique<Scanner>();
+        beginScan(*scanner, options);
+        std::vector<char> out;
+        std::size_t total = 0;
+        for (std::size_t at = 0; at <= text.size(); at += piece) {
+            const std::size_t length = std::min(piece, text.size() - std::min(at, text.size()));
+            const bool final = at + piece > text.size();
+            out.assign(redactionRoom(length) + 64, '\x7F');
+            std::size_t written = 0;
+            ASSERT_TRUE(redactPiece(*scanner, text.data() + at, length, final, out.data(), written));
+            EXPECT_LE(written, redactionRoom(length)) << piece;
+            EXPECT_EQ(out[redactionRoom(length)], '\x7F');
+            total += written;
+            if (final) break;
+        }
+        EXPECT_EQ(total, 300u * (maxLabelLength + 1)) << piece;
+    }
 }
 
 TEST(RedactionEveryOtherByte, KeptAsItWas) {
