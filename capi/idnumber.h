@@ -782,7 +782,8 @@ IDN_API int idn_scanner_set_integer(idn_scanner_t* scanner, int option, int64_t 
  * default as-of date). Returns IDN_OK, or the status of the first refused
  * option, which the scanner keeps for idn_scanner_refusal and
  * idn_scanner_message; IDN_ERROR_BAD_ARGUMENT for fifteen_digits other than
- * 0 or 1 and keep beyond the three flags. */
+ * 0 or 1 and keep beyond the three flags. IDN_ERROR_SCAN_ORDER once a piece
+ * has been given: a stream's options stay what they were. */
 IDN_API int idn_scanner_prepare(idn_scanner_t* scanner);
 /* The kept refusal: its status (IDN_OK when none) and option
  * (IDN_OPTION_NONE); either pointer may be NULL. */
@@ -815,9 +816,12 @@ IDN_API int idn_scanner_next(idn_scanner_t* scanner, idn_match_t* match);
  * (at most IDN_SCANNER_HELD_MAX of them) wait for the next piece, or for the
  * final one, which writes everything. The output of all the pieces one
  * after another is the redacted stream, whatever the pieces. A NUL follows
- * what is written (*written does not count it). `size` must be at least
- * IDN_REDACT_SIZE(length), else IDN_ERROR_BUFFER_TOO_SMALL with *written
- * set to it and nothing read; IDN_ERROR_CRYPTO when the system's
+ * what is written (*written does not count it). `out` may not be NULL:
+ * there is no size query, as what a piece writes depends on the pieces
+ * before; `size` must be at least IDN_REDACT_SIZE(length), else
+ * IDN_ERROR_BUFFER_TOO_SMALL with *written set to it and nothing read
+ * (5 times the piece and the bytes held: a 64-byte label or token for
+ * every 16 bytes of 15-digit numbers); IDN_ERROR_CRYPTO when the system's
  * cryptography fails (the scanner cannot go on). The same scanner either
  * finds or redacts a stream, not both (IDN_ERROR_SCAN_ORDER). */
 #define IDN_SCANNER_HELD_MAX (IDN_AUTO_STRETCH_LENGTH + 256)
@@ -843,8 +847,8 @@ IDN_API int idn_scanner_summary(const idn_scanner_t* scanner, idn_scan_summary_t
  * redact it in a text that is only this number: as sure as a valid number
  * is (min_confidence high is taken as medium here: a field has no words
  * around it). IDN_ERROR_NOT_FOUND when the text is not one such match.
- * IDN_REDACT_NUMBER_SIZE suffices. The scanner must be prepared and not
- * have begun a stream; it is left as it was. */
+ * IDN_REDACT_NUMBER_SIZE suffices. The scanner must be prepared
+ * (IDN_ERROR_NOT_PREPARED); its stream, begun or not, is not touched. */
 #define IDN_REDACT_NUMBER_SIZE 65
 IDN_API int idn_scanner_redact_number(const idn_scanner_t* scanner, const char* number, size_t length, char* out,
                                       size_t size, size_t* written);
