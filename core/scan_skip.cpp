@@ -1,11 +1,15 @@
-// The masks of 64 bytes: one bit a byte, bit i for the byte at i. A test
-// that looks at the bytes after a position takes the next block's masks;
-// one that looks before takes the previous block's.
+// The masks of 64 bytes: one bit a byte, bit i for the byte at i; what
+// follows a byte is read at once (the loads overlap), what comes before a
+// block is the previous block's digits and its last byte. Two forms with the
+// same answers: SSE2, which every x86-64 processor has, and a table of byte
+// classes for every other target, both built on x86 so that a test can hold
+// them against each other.
 #include "core/scan_skip.h"
 
 #include <cstdint>
 
 #include "core/check_character.h"
+#include "core/number_rules.h"
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -61,7 +65,7 @@ inline bool asciiWordByte(unsigned char byte) {
 // a pair only where there is one; what follows a sixth digit only where a
 // run of six ends. `previousByte` is the byte before `at` (0 before the
 // search's start, which follows no digit or letter).
-BlockMasks masksAt(const unsigned char* at, unsigned char previousByte, uint64_t previousDigits) {
+BlockMasks masksAtSse2(const unsigned char* at, unsigned char previousByte, uint64_t previousDigits) {
     BlockMasks masks;
     uint64_t pairs = 0;
     for (int part = 0; part < 4; ++part) {
@@ -111,7 +115,7 @@ BlockMasks masksAt(const unsigned char* at, unsigned char previousByte, uint64_t
     return masks;
 }
 
-#else
+#endif
 
 // Each byte's classes, one bit each.
 enum : uint8_t { isDigit = 1, isUpper = 2, isLower = 4, isSeparator = 8, isHigh = 16 };
@@ -135,7 +139,7 @@ constexpr ByteClasses byteClasses = [] {
 }();
 
 // `previousByte` is the byte before `at` (0 before the search's start).
-BlockMasks masksAt(const unsigned char* at, unsigned char previousByte, uint64_t previousDigits) {
+BlockMasks masksAtPortable(const unsigned char* at, unsigned char previousByte, uint64_t previousDigits) {
     BlockMasks masks;
     unsigned char before = previousByte;
     for (int i = 0; i < 64; ++i) {
@@ -160,9 +164,7 @@ BlockMasks masksAt(const unsigned char* at, unsigned char previousByte, uint64_t
     return masks;
 }
 
-#endif
-
-template <int longRun>
+template <int longRun, BlockMasks (*masksAt)(const unsigned char*, unsigned char, uint64_t)>
 std::size_t findInterest(const unsigned char* bytes, std::size_t from, std::size_t limit) {
     uint64_t previousDigits = 0;  // the byte before `from` is no digit or letter
     for (std::size_t block = from; block < limit; block += 64) {
@@ -182,8 +184,18 @@ std::size_t findInterest(const unsigned char* bytes, std::size_t from, std::size
 
 }  // namespace
 
+std::size_t findScanInterestPortable(const unsigned char* bytes, std::size_t from, std::size_t limit, int longRun) {
+    return longRun == oldNumberLength ? findInterest<oldNumberLength, masksAtPortable>(bytes, from, limit)
+                                      : findInterest<stemLength, masksAtPortable>(bytes, from, limit);
+}
+
 std::size_t findScanInterest(const unsigned char* bytes, std::size_t from, std::size_t limit, int longRun) {
-    return longRun == 15 ? findInterest<15>(bytes, from, limit) : findInterest<17>(bytes, from, limit);
+#if defined(__SSE2__)
+    return longRun == oldNumberLength ? findInterest<oldNumberLength, masksAtSse2>(bytes, from, limit)
+                                      : findInterest<stemLength, masksAtSse2>(bytes, from, limit);
+#else
+    return findScanInterestPortable(bytes, from, limit, longRun);
+#endif
 }
 
 std::size_t countLineFeeds(const unsigned char* bytes, std::size_t from, std::size_t to, std::size_t& lastLineFeed) {

@@ -28,6 +28,8 @@ constexpr std::size_t scanSkipOverread = 128;
 // digit or letter (or `from` the start of the text). Bytes up to limit +
 // scanSkipOverread are read; those past the text must be zeros.
 std::size_t findScanInterest(const unsigned char* bytes, std::size_t from, std::size_t limit, int longRun);
+// The same by the form of targets without SSE2, on every target.
+std::size_t findScanInterestPortable(const unsigned char* bytes, std::size_t from, std::size_t limit, int longRun);
 
 // The line feeds in [from, to), and the position of the last one (or `to`
 // when there is none).

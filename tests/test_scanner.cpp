@@ -434,6 +434,25 @@ TEST(ScannerStreaming, TheFastPathOverLogsAgreesWithThePlainReading) {
     EXPECT_GT(matchesSeen, 400u);
 }
 
+TEST(ScannerFastPath, BothFormsOfTheSearchAgree) {
+    // Bytes rich in what the search stops at, searched from and to anywhere.
+    std::mt19937 random(64);
+    const char alphabet[] = "0123456789 -idsfIDSFxX=a\x80\xE4\n";
+    for (int round = 0; round < 2000; ++round) {
+        std::vector<unsigned char> bytes(300 + scanSkipOverread, 0);
+        const std::size_t length = 1 + random() % 300;
+        for (std::size_t i = 0; i < length; ++i)
+            bytes[i] = random() % 3 == 0 ? static_cast<unsigned char>('0' + random() % 10)
+                                         : static_cast<unsigned char>(alphabet[random() % (sizeof alphabet - 1)]);
+        const std::size_t from = random() % length;
+        const std::size_t limit = from + random() % (length - from + 1);
+        for (const int longRun : {15, 17})
+            ASSERT_EQ(findScanInterest(bytes.data(), from, limit, longRun),
+                      findScanInterestPortable(bytes.data(), from, limit, longRun))
+                << round << " " << longRun;
+    }
+}
+
 TEST(ScannerStreaming, ALongLineThroughOneBytePiecesInFixedMemory) {
     // Several megabytes without a line feed, a byte at a time, in the
     // scanner's fixed storage: the numbers near the end are found where they are.
