@@ -38,9 +38,15 @@ inline uint64_t runsOfAtLeast(uint64_t previous, uint64_t current) {
     }
 }
 
+// The bits `shift` places before each bit (1 to 63), those before bit 0
+// being `previous`'s.
+inline uint64_t before(uint64_t previous, uint64_t current, int shift) {
+    return current << shift | previous >> (64 - shift);
+}
+
 // The sixth digit of each run of exactly six.
 inline uint64_t sixthDigits(uint64_t previousDigits, uint64_t digits) {
-    return runsOfAtLeast<6>(previousDigits, digits) & ~runsOfAtLeast<7>(previousDigits, digits);
+    return runsOfAtLeast<6>(previousDigits, digits) & ~before(previousDigits, digits, 6);
 }
 
 #if defined(__SSE2__)
@@ -73,7 +79,6 @@ BlockMasks masksAtSse2(const unsigned char* at, unsigned char previousByte, uint
         const __m128i folded = _mm_or_si128(x, _mm_set1_epi8(0x20));
         const __m128i foldedNext = _mm_or_si128(load(at + 16 * part + 1), _mm_set1_epi8(0x20));
         masks.digit |= bits(inRange(x, '0', 9), part);
-        masks.digitNext |= bits(inRange(load(at + 16 * part + 1), '0', 9), part);
         masks.high |= bits(x, part);
         pairs |= bits(_mm_or_si128(_mm_and_si128(_mm_cmpeq_epi8(folded, _mm_set1_epi8('i')),
                                                  _mm_cmpeq_epi8(foldedNext, _mm_set1_epi8('d'))),
@@ -81,6 +86,8 @@ BlockMasks masksAtSse2(const unsigned char* at, unsigned char previousByte, uint
                                                  _mm_cmpeq_epi8(foldedNext, _mm_set1_epi8('f')))),
                       part);
     }
+    const unsigned char after = at[64], secondAfter = at[65];
+    masks.digitNext = masks.digit >> 1 | uint64_t{after >= '0' && after <= '9'} << 63;
     if (pairs != 0) {
         // No digit or letter before, or a capital after a small letter.
         uint64_t word = 0, upper = 0, lower = 0;
@@ -100,17 +107,20 @@ BlockMasks masksAtSse2(const unsigned char* at, unsigned char previousByte, uint
     const uint64_t sixes = sixthDigits(previousDigits, masks.digit);
     if (sixes != 0) {
         // A space, a hyphen or a byte beyond ASCII next, then a digit or such a byte.
-        const __m128i zero = _mm_setzero_si128();
+        uint64_t separator = 0;
         for (int part = 0; part < 4; ++part) {
-            const __m128i next = load(at + 16 * part + 1);
-            const __m128i second = load(at + 16 * part + 2);
-            const __m128i separatorNext = _mm_or_si128(
-                _mm_or_si128(_mm_cmpeq_epi8(next, _mm_set1_epi8(' ')), _mm_cmpeq_epi8(next, _mm_set1_epi8('-'))),
-                _mm_cmplt_epi8(next, zero));
-            const __m128i digitSecond = _mm_or_si128(inRange(second, '0', 9), _mm_cmplt_epi8(second, zero));
-            masks.groupEnds |= bits(_mm_and_si128(separatorNext, digitSecond), part);
+            const __m128i x = load(at + 16 * part);
+            separator |= bits(_mm_or_si128(_mm_cmpeq_epi8(x, _mm_set1_epi8(' ')), _mm_cmpeq_epi8(x, _mm_set1_epi8('-'))),
+                              part);
         }
-        masks.groupEnds &= sixes;
+        const uint64_t separatorOrHigh = separator | masks.high;
+        const uint64_t digitOrHigh = masks.digit | masks.high;
+        const uint64_t separatorNext =
+            separatorOrHigh >> 1 | uint64_t{after == ' ' || after == '-' || after >= 0x80} << 63;
+        const uint64_t digitSecond = digitOrHigh >> 2 |
+                                     uint64_t{(after >= '0' && after <= '9') || after >= 0x80} << 62 |
+                                     uint64_t{(secondAfter >= '0' && secondAfter <= '9') || secondAfter >= 0x80} << 63;
+        masks.groupEnds = sixes & separatorNext & digitSecond;
     }
     return masks;
 }

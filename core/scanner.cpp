@@ -322,6 +322,31 @@ constexpr AsciiClasses asciiClasses = [] {
     return table;
 }();
 
+// After a Chinese character in UTF-8, those that follow it, as reading
+// them one by one would (each is no digit, letter or separator, and ends
+// nothing, as the one before ended the run), but that begin no keyword:
+// only counted. The ideographs U+4000-U+9FFF are E4-E9 and two
+// continuation bytes, all valid.
+void readIdeographs(Scanner& s) {
+    const std::size_t end = s.at + availableAt(s, s.at);
+    std::size_t at = s.at;
+    uint32_t point = s.previousCodePoint;
+    while (at + 3 <= end) {
+        const unsigned char lead = s.buffer[at], second = s.buffer[at + 1], third = s.buffer[at + 2];
+        if (lead < 0xE4 || lead > 0xE9 || (second & 0xC0) != 0x80 || (third & 0xC0) != 0x80) break;
+        const uint32_t next = (lead & 0x0Fu) << 12 | (second & 0x3Fu) << 6 | (third & 0x3Fu);
+        if (isKeywordInitial(next)) break;
+        point = next;
+        at += 3;
+    }
+    const uint64_t count = (at - s.at) / 3;
+    s.point.byte += at - s.at;
+    s.point.characters += count;
+    s.point.utf16 += count;
+    s.previousCodePoint = point;
+    s.at = at;
+}
+
 // Reads the character at `at`.
 void readCharacter(Scanner& s) {
     const std::size_t index = s.at;
@@ -360,6 +385,8 @@ void readCharacter(Scanner& s) {
     s.previousWord = word;
     s.previousAscii = decoded.length == 1 && decoded.valid;
     s.at += decoded.length;
+    if (!s.gbk && lead >= 0xE4 && lead <= 0xE9 && decoded.valid && character.kind == ScanClass::other)
+        readIdeographs(s);
 }
 
 bool idle(const Scanner& s) { return !s.runActive && s.prefix.count == 0 && s.previousAscii; }
