@@ -188,6 +188,8 @@ TEST(ScannerKeywords, ConfidenceAndTheKeywordNamed) {
         {u8"身份证：", u8"身份证"},
         {u8"身份证号码 ", u8"身份证号码"},
         {u8"居民身份证号码：", u8"身份证号码"},  // the one that ends last
+        {u8"客户的身份证号码是", u8"身份证号码"},  // after other Chinese characters
+        {u8"请提供证件号：", u8"证件号"},
         {u8"公民身份号码", u8"公民身份号码"},
         {u8"证件号码=", u8"证件号码"},
         {u8"证件号 ", u8"证件号"},
