@@ -56,7 +56,8 @@ const std::string& logText(std::size_t* planted = nullptr) {
         while (out.size() < (64u << 20)) {
             char stamp[40];
             std::snprintf(stamp, sizeof stamp, "2024-%02u-%02uT%02u:%02u:%02u.%03uZ ", 1 + draw(state) % 12,
-                          1 + draw(state) % 28, draw(state) % 24, draw(state) % 60, draw(state) % 60, draw(state) % 1000);
+                          1 + draw(state) % 28, draw(state) % 24, draw(state) % 60, draw(state) % 60,
+                          draw(state) % 1000);
             out += stamp;
             out += levels[draw(state) % 4];
             out += " svc=";
@@ -76,7 +77,9 @@ const std::string& logText(std::size_t* planted = nullptr) {
                 switch (draw(state) % 4) {
                 case 0: out += " id_no=" + number; break;
                 case 1: out += u8" 身份证号：" + number; break;
-                case 2: out += " contact " + number.substr(0, 6) + " " + number.substr(6, 8) + " " + number.substr(14); break;
+                case 2:
+                    out += " contact " + number.substr(0, 6) + " " + number.substr(6, 8) + " " + number.substr(14);
+                    break;
                 default: out += " ref=" + number; break;
                 }
                 ++plantedCount;

@@ -56,7 +56,8 @@ int regionCountOfKind(NumberKind kind) {
 int regionPosition(int32_t code) {
     switch (kindOfRegion(code)) {
     case NumberKind::foreignerCard: return cardUnitIndex(code) * countryCount + cardCountryIndex(code);
-    case NumberKind::hmtPermit: return static_cast<int>(std::find(permitCodes, permitCodes + permitCount, code) - permitCodes);
+    case NumberKind::hmtPermit:
+        return static_cast<int>(std::find(permitCodes, permitCodes + permitCount, code) - permitCodes);
     default: return residentIndex(code);
     }
 }
@@ -64,7 +65,8 @@ int regionPosition(int32_t code) {
 int32_t regionAtPosition(NumberKind kind, int position) {
     switch (kind) {
     case NumberKind::foreignerCard:
-        return 900000 + provinceUnits[position / countryCount].unitCode * 1000 + countries[position % countryCount].numeric;
+        return 900000 + provinceUnits[position / countryCount].unitCode * 1000 +
+               countries[position % countryCount].numeric;
     case NumberKind::hmtPermit: return permitCodes[position];
     default: return residentRegionCodes[position];
     }

@@ -139,7 +139,8 @@ ScanCheck checkScanSettings(const ScanSettings& settings, const BirthDate& today
     redaction.tokenLength = static_cast<int>(tokenLength);
 
     const int64_t keep = valueOr(settings, ScanSetting::keep, PseudonymKeep::all);
-    if (keep < 0 || keep > static_cast<int64_t>(PseudonymKeep::all)) return refuse(ScanRefusal::keep, ScanSetting::keep);
+    if (keep < 0 || keep > static_cast<int64_t>(PseudonymKeep::all))
+        return refuse(ScanRefusal::keep, ScanSetting::keep);
     redaction.keep = static_cast<unsigned>(keep);
     return {ScanRefusal::none, ScanSetting::encoding};
 }

@@ -110,8 +110,8 @@ BlockMasks masksAtSse2(const unsigned char* at, unsigned char previousByte, uint
         uint64_t separator = 0;
         for (int part = 0; part < 4; ++part) {
             const __m128i x = load(at + 16 * part);
-            separator |= bits(_mm_or_si128(_mm_cmpeq_epi8(x, _mm_set1_epi8(' ')), _mm_cmpeq_epi8(x, _mm_set1_epi8('-'))),
-                              part);
+            separator |=
+                bits(_mm_or_si128(_mm_cmpeq_epi8(x, _mm_set1_epi8(' ')), _mm_cmpeq_epi8(x, _mm_set1_epi8('-'))), part);
         }
         const uint64_t separatorOrHigh = separator | masks.high;
         const uint64_t digitOrHigh = masks.digit | masks.high;
@@ -160,7 +160,8 @@ BlockMasks masksAtPortable(const unsigned char* at, unsigned char previousByte, 
         const uint8_t second = byteClasses.of[at[i + 2]];
         const int folded = at[i] | 0x20, foldedNext = at[i + 1] | 0x20;
         const bool letter = (classes & (isUpper | isLower)) != 0, nextLetter = (next & (isUpper | isLower)) != 0;
-        const bool pair = letter && nextLetter && ((folded == 'i' && foldedNext == 'd') || (folded == 's' && foldedNext == 'f'));
+        const bool pair =
+            letter && nextLetter && ((folded == 'i' && foldedNext == 'd') || (folded == 's' && foldedNext == 'f'));
         const bool previousWord = (previous & (isDigit | isUpper | isLower)) != 0;
         const bool camel = (classes & isUpper) && (previous & isLower);
         if (classes & isDigit) masks.digit |= bit;
@@ -181,7 +182,8 @@ std::size_t findInterest(const unsigned char* bytes, std::size_t from, std::size
         const BlockMasks masks = masksAt(bytes + block, block > from ? bytes[block - 1] : 0, previousDigits);
         // The last digit of a run as long as a number's digits written
         // together; a run of 19 or more is no number, nor part of one.
-        const uint64_t numberRuns = masks.digit & ~masks.digitNext & runsOfAtLeast<longRun>(previousDigits, masks.digit) &
+        const uint64_t numberRuns = masks.digit & ~masks.digitNext &
+                                    runsOfAtLeast<longRun>(previousDigits, masks.digit) &
                                     ~runsOfAtLeast<numberLength + 1>(previousDigits, masks.digit);
         uint64_t interest = masks.high | numberRuns | masks.groupEnds | masks.keywordStart;
         const std::size_t inBlock = limit - block;

@@ -46,7 +46,8 @@ bool secondGroupShaped(const Scanner& s, const RunToken& run) {
 }
 
 bool lastGroupShaped(const RunToken& second, const RunToken& run) {
-    if (second.length == secondGroupLength) return run.length == 4 && (run.digitCount == 4 || (run.digitCount == 3 && run.checkAtEnd));
+    if (second.length == secondGroupLength)
+        return run.length == 4 && (run.digitCount == 4 || (run.digitCount == 3 && run.checkAtEnd));
     return allDigitsRun(run, 3);
 }
 
@@ -631,8 +632,6 @@ bool nextMatch(Scanner& s, ScanMatch& match) {
     s.matchReady = false;
     return true;
 }
-
-bool pieceRead(const Scanner& s) { return s.finished || (s.pieceTaken == s.pieceLength && !s.matchReady); }
 
 bool redactPiece(Scanner& s, const char* piece, std::size_t length, bool final, char* out, std::size_t& written) {
     s.mode = ScanMode::redact;

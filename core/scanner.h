@@ -157,8 +157,6 @@ void beginScan(Scanner& scanner, const ScanOptions& options);
 // nextMatch until it says none. The piece must stay until then.
 void givePiece(Scanner& scanner, const char* piece, std::size_t length, bool final);
 bool nextMatch(Scanner& scanner, ScanMatch& match);
-// Whether the piece given has been read through (or the stream finished).
-bool pieceRead(const Scanner& scanner);
 
 // Redacting: writes the piece with its matches replaced as far as it is
 // decided into `out`, which has room for redactionRoom(length) bytes, and

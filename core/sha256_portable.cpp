@@ -35,7 +35,8 @@ void compress(State& state, const unsigned char* block) {
         schedule[t] = uint32_t{block[4 * t]} << 24 | uint32_t{block[4 * t + 1]} << 16 |
                       uint32_t{block[4 * t + 2]} << 8 | uint32_t{block[4 * t + 3]};
     for (int t = 16; t < 64; ++t) {
-        const uint32_t s0 = rotateRight(schedule[t - 15], 7) ^ rotateRight(schedule[t - 15], 18) ^ schedule[t - 15] >> 3;
+        const uint32_t s0 =
+            rotateRight(schedule[t - 15], 7) ^ rotateRight(schedule[t - 15], 18) ^ schedule[t - 15] >> 3;
         const uint32_t s1 = rotateRight(schedule[t - 2], 17) ^ rotateRight(schedule[t - 2], 19) ^ schedule[t - 2] >> 10;
         schedule[t] = schedule[t - 16] + s0 + schedule[t - 7] + s1;
     }

@@ -22,8 +22,8 @@ inline std::string gbkOf(const std::string& utf8) {
     std::string gbk;
     for (std::size_t at = 0; at < utf8.size();) {
         std::size_t length = 0;
-        const uint32_t point =
-            decodeCharacter(reinterpret_cast<const unsigned char*>(utf8.data() + at), utf8.size() - at, Encoding::utf8, length);
+        const uint32_t point = decodeCharacter(reinterpret_cast<const unsigned char*>(utf8.data() + at),
+                                               utf8.size() - at, Encoding::utf8, length);
         char bytes[4];
         const std::size_t written = encodeCharacter(point, Encoding::gbk, bytes);
         gbk.append(bytes, written);
@@ -36,7 +36,8 @@ inline std::string gbkOf(const std::string& utf8) {
 inline ScanOptions testScanOptions() {
     ScanOptions options;
     options.asOf = BirthDate{2024, 6, 30};
-    prepareHmacKey(reinterpret_cast<const unsigned char*>("the tests' key of 32 bytes, fixed"), 33, options.redaction.key);
+    prepareHmacKey(reinterpret_cast<const unsigned char*>("the tests' key of 32 bytes, fixed"), 33,
+                   options.redaction.key);
     return options;
 }
 

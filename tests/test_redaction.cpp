@@ -166,7 +166,8 @@ TEST(RedactionPseudonym, ValidKeepsWhatIsAskedAndTheForm) {
 
 // Every number of a domain (fixed kind, kept parts, births up to the as-of
 // date) gets another number of the domain, and no two the same.
-void expectBijection(unsigned keep, const std::vector<int32_t>& regions, const BirthDate& first, const BirthDate& asOf) {
+void expectBijection(unsigned keep, const std::vector<int32_t>& regions, const BirthDate& first,
+                     const BirthDate& asOf) {
     ScanOptions options = testScanOptions();
     options.asOf = asOf;
     std::set<std::string> numbers, pseudonyms;

@@ -68,8 +68,9 @@ TEST(ScannerForms, EveryWayOfWritingANumber) {
         EXPECT_EQ(matches[0].byteLength, c.text.size());
     }
     // Groups that are not the printed ones, or two different separators.
-    for (const std::string& text : std::vector<std::string> {"110105 194912310 02X", "1101051 9491231 002X", "110105  19491231 002X",
-                                   "110105 19491231-002X", "110105 1949123 1002X", "11010519491231 002X"}) {
+    for (const std::string& text :
+         std::vector<std::string>{"110105 194912310 02X", "1101051 9491231 002X", "110105  19491231 002X",
+                                  "110105 19491231-002X", "110105 1949123 1002X", "11010519491231 002X"}) {
         EXPECT_TRUE(found(text).empty()) << text;
     }
 }
@@ -103,9 +104,9 @@ TEST(ScannerBoundaries, NothingInsideALongerRunOrAWord) {
     }
     // Anything else is a boundary: punctuation, Chinese, separators, the
     // text's ends, another number beside it.
-    for (const std::string& text : std::vector<std::string> {number, u8"号" + number + u8"码", "(" + number + ")", number + ".5",
-                                   "=" + number + "&", number + " 110105", "-" + number + "-",
-                                   number + u8"\u3000" + fullwidthOf("1")}) {
+    for (const std::string& text : std::vector<std::string>{
+             number, u8"号" + number + u8"码", "(" + number + ")", number + ".5", "=" + number + "&",
+             number + " 110105", "-" + number + "-", number + u8"\u3000" + fullwidthOf("1")}) {
         EXPECT_EQ(found(text), std::vector<std::string>{number}) << text;
     }
     EXPECT_EQ(found(number + "," + digitNumber + "\n" + numberX),
@@ -329,7 +330,8 @@ std::string randomText(std::mt19937& random, std::size_t pieces) {
     // Most parts apart, some run into each other.
     const std::vector<std::string> between = {" ", ",", "\n", u8"。", "\t", "", ""};
     std::string text;
-    for (std::size_t i = 0; i < pieces; ++i) text += parts[random() % parts.size()] + between[random() % between.size()];
+    for (std::size_t i = 0; i < pieces; ++i)
+        text += parts[random() % parts.size()] + between[random() % between.size()];
     return text;
 }
 
@@ -394,8 +396,12 @@ TEST(ScannerStreaming, PiecesOfAnySizeAndThePlainReadingAgree) {
 std::string randomLog(std::mt19937& random, std::size_t lines) {
     const std::vector<std::string> words = {"level=INFO", "pid=", "uid=", "request_id=", "valid", "sfz_flag=",
                                             "side", u8"用户", "user", "order=", "phone=", "ts=", "msg=\"ok\""};
-    const std::vector<std::string> planted = {number, "110105 19491231 002X", fullwidthOf(numberX),
-                                              u8"110105\u300019491231\u3000002X", digitNumber + "x", "110105-19800101-018X"};
+    const std::vector<std::string> planted = {number,
+                                              "110105 19491231 002X",
+                                              fullwidthOf(numberX),
+                                              u8"110105\u300019491231\u3000002X",
+                                              digitNumber + "x",
+                                              "110105-19800101-018X"};
     std::string text;
     for (std::size_t line = 0; line < lines; ++line) {
         const int fields = 3 + static_cast<int>(random() % 8);
