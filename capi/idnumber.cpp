@@ -23,6 +23,7 @@
 #include "core/region_resolution.h"
 #include "core/region_search.h"
 #include "core/region_tables.h"
+#include "core/scan_settings.h"
 #include "core/sex_words.h"
 #include "core/system_seed.h"
 #include "core/text_buffer.h"
@@ -278,20 +279,31 @@ int32_t apiOptionOf(GenerationOptionId option) {
     return IDN_OPTION_NONE;
 }
 
-// Every option's word in messages, by idn_option_t.
-const char* const optionNames[] = {
-    nullptr,     "region",      "birth",          "born_from",  "born_to",   "sex",        "count",
-    "seed",      "as_of_year",  "year_limit",     nullptr,      nullptr,     nullptr,      nullptr,
-    nullptr,     nullptr,       nullptr,          nullptr,      nullptr,     nullptr,      "encoding",
-    "fifteen_digits", "min_confidence", "as_of_date", "redaction", "mask_first", "mask_last", "label",
-    "key",       "token_alphabet", "token_length", "keep"};
-constexpr int optionNameCount = static_cast<int>(sizeof optionNames / sizeof optionNames[0]);
+// The library's word for an option in messages: a generation's from the
+// core's neutral words, a scan's from the scanner's settings.
+const char* libraryWordOf(int option) {
+    switch (option) {
+    case IDN_OPTION_REGION: return neutralOptionWords.region;
+    case IDN_OPTION_BIRTH: return neutralOptionWords.birth;
+    case IDN_OPTION_BORN_FROM: return neutralOptionWords.bornFrom;
+    case IDN_OPTION_BORN_TO: return neutralOptionWords.bornTo;
+    case IDN_OPTION_SEX: return neutralOptionWords.sex;
+    case IDN_OPTION_COUNT: return neutralOptionWords.count;
+    case IDN_OPTION_SEED: return neutralOptionWords.seed;
+    case IDN_OPTION_AS_OF_YEAR: return neutralOptionWords.asOfYear;
+    case IDN_OPTION_YEAR_LIMIT: return neutralOptionWords.yearLimit;
+    default:
+        if (option >= IDN_OPTION_ENCODING && option <= IDN_OPTION_KEEP)
+            return neutralScanWords[option - IDN_OPTION_ENCODING];
+        return nullptr;
+    }
+}
 
 // The caller's word for an option, or the library's.
 const char* wordOf(int option, const char* const* names, size_t nameCount) {
     if (names != nullptr && option >= 0 && static_cast<size_t>(option) < nameCount && names[option] != nullptr)
         return names[option];
-    return option >= 0 && option < optionNameCount ? optionNames[option] : nullptr;
+    return libraryWordOf(option);
 }
 
 OptionWords wordsOf(const char* const* names, size_t nameCount) {
@@ -373,6 +385,16 @@ size_t idn_size_of(int id) {
     case IDN_ID_SUCCESSOR_STRUCT: return sizeof(idn_successor_t);
     case IDN_ID_PRESENT_CODE_STRUCT: return sizeof(idn_present_code_t);
     case IDN_ID_REGION_INFO_STRUCT: return sizeof(idn_region_info_t);
+    case IDN_ID_SCANNER_CONTEXT: return sizeof(idn_scanner_t);
+    case IDN_ID_MATCH_STRUCT: return sizeof(idn_match_t);
+    case IDN_ID_SCAN_SUMMARY_STRUCT: return sizeof(idn_scan_summary_t);
+    case IDN_ID_SCANNER_HELD_MAX: return IDN_SCANNER_HELD_MAX;
+    case IDN_ID_KEY_MIN_LENGTH: return IDN_KEY_MIN_LENGTH;
+    case IDN_ID_TOKEN_MAX_LENGTH: return IDN_TOKEN_MAX_LENGTH;
+    case IDN_ID_LABEL_MAX_LENGTH: return IDN_LABEL_MAX_LENGTH;
+    case IDN_ID_REDACT_NUMBER_SIZE: return IDN_REDACT_NUMBER_SIZE;
+    case IDN_ID_AUTO_STRETCH_LENGTH: return IDN_AUTO_STRETCH_LENGTH;
+    case IDN_ID_KEYWORD_REACH: return IDN_KEYWORD_REACH;
     default: return 0;
     }
 }

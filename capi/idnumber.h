@@ -145,9 +145,13 @@ typedef enum idn_size_id_t {
     IDN_ID_REGION_INFO_STRUCT = 36,
     IDN_ID_MATCH_STRUCT = 37,
     IDN_ID_SCAN_SUMMARY_STRUCT = 38,
-    IDN_ID_REDACT_EXTRA_SIZE = 40,      /* IDN_REDACT_SIZE(n) - n */
-    IDN_ID_PSEUDONYM_KEY_MIN = 41,      /* IDN_KEY_MIN_LENGTH */
-    IDN_ID_TOKEN_MAX_LENGTH = 42
+    IDN_ID_SCANNER_HELD_MAX = 40,
+    IDN_ID_KEY_MIN_LENGTH = 41,
+    IDN_ID_TOKEN_MAX_LENGTH = 42,
+    IDN_ID_LABEL_MAX_LENGTH = 43,
+    IDN_ID_REDACT_NUMBER_SIZE = 44,
+    IDN_ID_AUTO_STRETCH_LENGTH = 45,
+    IDN_ID_KEYWORD_REACH = 46
 } idn_size_id_t;
 IDN_API size_t idn_size_of(int id);
 
@@ -160,7 +164,7 @@ typedef enum idn_status_t {
     IDN_ERROR_BAD_ARGUMENT = -3,      /* a value outside its documented range */
     IDN_ERROR_NOT_FOUND = -4,         /* no record has the code, no item at the index */
     IDN_ERROR_BAD_OPTION = -5,        /* an option this context does not take, or not by this setter */
-    IDN_ERROR_NOT_PREPARED = -6,      /* a generator used before idn_generator_prepare succeeded */
+    IDN_ERROR_NOT_PREPARED = -6,      /* a context used before its prepare call succeeded */
 
     /* The region of a generation (idn_generator_prepare, idn_resolve_region). */
     IDN_ERROR_REGION_INVALID_TEXT = -10,  /* over 255 bytes, or not UTF-8 */
@@ -197,17 +201,17 @@ typedef enum idn_status_t {
     IDN_ERROR_MONTH_ABOVE_12 = -51,
     IDN_ERROR_DAY_ABOVE_31 = -52,
 
-    /* The options of a scan and its redaction (idn_scanner_prepare). */
+    /* The options of a scan and its redaction (idn_scanner_prepare), and its order. */
     IDN_ERROR_BAD_ENCODING = -60,       /* an encoding no idn_encoding_t has */
-    IDN_ERROR_BAD_CONFIDENCE = -61,     /* a confidence no idn_confidence_t has */
+    IDN_ERROR_BAD_CONFIDENCE = -61,     /* a confidence no idn_confidence_t has (or IDN_CONFIDENCE_NONE) */
     IDN_ERROR_BAD_REDACTION = -62,      /* a way of redaction no idn_redaction_t has */
     IDN_ERROR_MASK_RANGE = -63,         /* mask_first or mask_last below 0, or their sum above 17 */
-    IDN_ERROR_LABEL_TEXT = -64,         /* a label over 64 bytes, not UTF-8, or not in the text's encoding */
+    IDN_ERROR_LABEL_TEXT = -64,         /* a label over 64 bytes, not UTF-8, or not writable in GBK */
     IDN_ERROR_NO_KEY = -65,             /* token or pseudonym without a key */
     IDN_ERROR_KEY_TOO_SHORT = -66,      /* a key of fewer than IDN_KEY_MIN_LENGTH bytes */
-    IDN_ERROR_TOKEN_FORMAT = -67,       /* a token alphabet no idn_token_alphabet_t has, or a length outside 8 to its maximum */
-    IDN_ERROR_AS_OF_DATE = -68,         /* an as-of date that is no calendar date, or after IDN_YEAR_LIMIT_MAX */
-    IDN_ERROR_SCAN_ORDER = -69,         /* a piece after the final one, or a setter after the first piece */
+    IDN_ERROR_TOKEN_FORMAT = -67,       /* an alphabet no idn_token_alphabet_t has, or a length outside 8 to its maximum */
+    IDN_ERROR_AS_OF_DATE = -68,         /* an as-of date that is no calendar date YYYYMMDD of years 1-9999 */
+    IDN_ERROR_SCAN_ORDER = -69,         /* a call out of order: see idn_scanner_feed */
     IDN_ERROR_CRYPTO = -70              /* the system's cryptography failed (never expected) */
 } idn_status_t;
 
@@ -706,6 +710,254 @@ IDN_API int idn_upgrade_message(const char* text, size_t length, char* out, size
  * IDN_MASK_SIZE(length) always suffices. */
 #define IDN_MASK_SIZE(length) ((length) + 21)
 IDN_API int idn_mask_text(const char* text, size_t length, char* out, size_t size, size_t* written);
+
+/* ---- Finding numbers in text ------------------------------------------------ */
+
+/* The scanner finds every identity number in a stream of text given in
+ * pieces of any size, and redacts them. A match:
+ * - is 17 digits and a check character (a digit, X or x), each ASCII or
+ *   full-width (U+FF10-U+FF19, U+FF38, U+FF58), written together or in the
+ *   printed groups 6-8-4 with one separator between the groups, the same
+ *   both times: a space (U+0020, U+00A0, U+3000) or a hyphen (U+002D,
+ *   U+2010, U+2013, U+FF0D); with IDN_OPTION_FIFTEEN_DIGITS also 15 digits
+ *   (together or 6-6-3) of the old format;
+ * - has no ASCII or full-width digit or letter just before or after it, so
+ *   that nothing is found inside a longer run of digits, a hex string or a
+ *   word, and candidates that overlap give nothing;
+ * - is a valid number: its check character holds, its birth date is a
+ *   calendar date not after the as-of date, and its region code is one of
+ *   the 2009 tables or of the history (in use at any time 1981-2024), a
+ *   residence permit's (810000, 820000, 830000), or a foreigner's card's of
+ *   2023 (9, a province-level unit's two digits, an ISO 3166-1 numeric
+ *   code) - or, asked for with IDN_CONFIDENCE_LOW, shaped like one with a
+ *   calendar birth date but a check character or region that fails.
+ * Texts are read as the encoding option says (the text conventions' UTF-8
+ * does not bind the scanner); any bytes pass, and every byte that is no
+ * match is written back by a redaction as it was (invalid UTF-8, NUL, CR,
+ * a byte-order mark, GBK). */
+
+/* How the scanner reads a text's bytes: UTF-8, GBK (code page 936), or each
+ * line as UTF-8 when its bytes are valid UTF-8 and as GBK otherwise, as
+ * idtool's --input-encoding auto reads lines. The look-ahead is bounded: a
+ * line longer than IDN_AUTO_STRETCH_LENGTH bytes is decided in stretches of
+ * at most that many (cut before a character that would cross the end), each
+ * stretch on its own bytes. */
+typedef enum idn_encoding_t {
+    IDN_ENCODING_UTF8 = 0,
+    IDN_ENCODING_GBK = 1,
+    IDN_ENCODING_AUTO = 2
+} idn_encoding_t;
+#define IDN_AUTO_STRETCH_LENGTH 4096
+
+/* How sure a match is. */
+typedef enum idn_confidence_t {
+    IDN_CONFIDENCE_NONE = 0,
+    IDN_CONFIDENCE_LOW = 1,    /* shaped like a number, with a calendar birth date not after the as-of date,
+                                  whose check character or region fails: a mistyped number */
+    IDN_CONFIDENCE_MEDIUM = 2, /* a valid number */
+    IDN_CONFIDENCE_HIGH = 3    /* a valid number with a keyword ending at most IDN_KEYWORD_REACH characters
+                                  before it */
+} idn_confidence_t;
+/* The keywords: 身份证, 身份证号, 身份证号码, 公民身份号码, 居民身份证, 身份号码,
+ * 证件号, 证件号码, and in any ASCII case, as whole words (or camel-case
+ * humps, userIdCard): id card, id_card, id-card, idcard, id no, id_no,
+ * id-no, idno, id number, id_number, idnumber, identity card, identity
+ * number, sfz, sfzh, sfzhm. */
+#define IDN_KEYWORD_REACH 300
+/* "low", "medium", "high"; NULL for any other value. */
+IDN_API const char* idn_confidence_name(int confidence);
+
+/* How a match is written: flags, 0 for 18 ASCII characters together. */
+typedef enum idn_form_t {
+    IDN_FORM_PLAIN = 0,
+    IDN_FORM_FULLWIDTH = 1,      /* a full-width digit or X among its characters */
+    IDN_FORM_LOWERCASE_X = 2,    /* its check character is x or ｘ */
+    IDN_FORM_SEPARATED = 4,      /* in the groups 6-8-4 (6-6-3), a separator between them */
+    IDN_FORM_FIFTEEN_DIGITS = 8  /* a 15-digit number of the old format */
+} idn_form_t;
+/* "plain", "fullwidth", "lowercase_x", "separated", "fifteen_digits" for
+ * IDN_FORM_PLAIN and each single flag; NULL for any other value. */
+IDN_API const char* idn_form_name(int form);
+
+/* Why a low match is no valid number. */
+typedef enum idn_flaw_t {
+    IDN_FLAW_NONE = 0,
+    IDN_FLAW_CHECK = 1,   /* its check character is wrong (a 15-digit number has none) */
+    IDN_FLAW_REGION = 2   /* its check character holds, but no table or history knows its region code */
+} idn_flaw_t;
+/* "check", "region"; NULL for any other value. */
+IDN_API const char* idn_flaw_name(int flaw);
+
+/* One number found. Offsets count from the start of the stream: in bytes,
+ * in UTF-16 units (JavaScript, Java, a web page), and in characters (code
+ * points: Python str indices). Bytes that are no character of the encoding
+ * count as one unit and one character for each U+FFFD a decoder writes for
+ * them (Python's decode(errors="replace") and the WHATWG decoders: in
+ * UTF-8 one per maximal subpart of an ill-formed sequence; in GBK a byte of
+ * 0x80 or more that makes no assigned pair with the next is one). */
+typedef struct idn_match_t {
+    uint32_t size;            /* set by the caller: sizeof(idn_match_t) */
+    int32_t confidence;       /* idn_confidence_t */
+    int32_t form;             /* idn_form_t flags */
+    int32_t flaw;             /* idn_flaw_t, for a low match */
+    uint64_t byte_offset;
+    uint64_t byte_length;
+    uint64_t utf16_offset;
+    uint64_t utf16_length;
+    uint64_t char_offset;
+    uint64_t char_length;
+    uint64_t line;            /* 1-based: line feeds before it, plus one */
+    uint64_t column;          /* 1-based, in characters from the line's start */
+    char number[IDN_NUMBER_SIZE]; /* the number as 18 ASCII characters, X upper case, NUL-terminated (a
+                                     15-digit one upgraded; a low one as written) */
+    const char* keyword;      /* the last keyword (UTF-8, ASCII ones in lower case) ending within reach
+                                 before the match, whatever its confidence; NULL for none */
+    int32_t kind;             /* for medium and high: the verdict's fields, else 0 */
+    int32_t sex;
+    int32_t birth_year;
+    int32_t birth_month;
+    int32_t birth_day;
+    int32_t region_code;
+} idn_match_t;
+
+/* The ways of redaction. */
+typedef enum idn_redaction_t {
+    IDN_REDACT_MASK = 0,      /* the first mask_first and last mask_last characters of the number kept, each
+                                 other one written '*' ('＊' for a full-width one, in the text's encoding);
+                                 separators kept; a 15-digit number keeps at most 14 */
+    IDN_REDACT_LABEL = 1,     /* the label for the whole number (its GBK form in text read as GBK) */
+    IDN_REDACT_TOKEN = 2,     /* the first token_length characters of HMAC-SHA-256(key, the 18 characters
+                                 of `number`) in lower-case hex or base32: the same number, in any form,
+                                 gives the same token under one key */
+    IDN_REDACT_PSEUDONYM = 3  /* a valid number derived from the number by a keyed permutation: the same
+                                 number always gives the same pseudonym and two numbers never one; it has
+                                 the kind of the number and keeps what `keep` says, the century of the birth
+                                 year always, no birth after the as-of date, and the number's form (each
+                                 character as wide as it was, x for x, separators). A low match gets its
+                                 digits moved among all digit strings and a check character that fails. */
+} idn_redaction_t;
+/* "mask", "label", "token", "pseudonym"; NULL for any other value. */
+IDN_API const char* idn_redaction_name(int redaction);
+
+typedef enum idn_token_alphabet_t {
+    IDN_TOKEN_HEX = 0,        /* 0-9a-f, 8 to 64 characters */
+    IDN_TOKEN_BASE32 = 1      /* RFC 4648's A-Z2-7 without padding, 8 to 52 characters */
+} idn_token_alphabet_t;
+
+/* What a pseudonym keeps of the number: flags. */
+typedef enum idn_keep_t {
+    IDN_KEEP_NOTHING = 0,
+    IDN_KEEP_REGION = 1,
+    IDN_KEEP_BIRTH_YEAR = 2,
+    IDN_KEEP_SEX = 4          /* the parity of the sequence number */
+} idn_keep_t;
+
+/* The fewest bytes of a key. */
+#define IDN_KEY_MIN_LENGTH 16
+/* The most bytes of a label, and the longest token. */
+#define IDN_LABEL_MAX_LENGTH 64
+#define IDN_TOKEN_MAX_LENGTH 64
+
+/* A scan of one stream of text, in storage the caller keeps (on the stack,
+ * say), of IDN_SCANNER_SIZE bytes aligned to 8. Its memory is bounded
+ * whatever the stream: pieces of any size, from one byte up; a number split
+ * across pieces is found once. It needs no clean-up. */
+#define IDN_SCANNER_SIZE 16384
+typedef struct idn_scanner_t {
+    uint64_t opaque[IDN_SCANNER_SIZE / 8];
+} idn_scanner_t;
+
+/* Empties the scanner: default options, nothing refused, a stream not
+ * begun. `size` is the storage's (sizeof(idn_scanner_t) of the caller's
+ * header): IDN_ERROR_BUFFER_TOO_SMALL when this library needs more. */
+IDN_API int idn_scanner_init(idn_scanner_t* scanner, size_t size);
+
+/* Sets an option of the scan or its redaction (IDN_OPTION_ENCODING to
+ * IDN_OPTION_KEEP), before the first piece: IDN_ERROR_SCAN_ORDER after it.
+ * A value is only kept here; idn_scanner_prepare judges them all, in the
+ * order of idn_option_t. IDN_ERROR_BAD_OPTION for an option that is no
+ * scan's, or that takes the other type (IDN_OPTION_LABEL and IDN_OPTION_KEY
+ * are texts, the others integers). A text is copied: the caller's may go
+ * once the call returns. A setter undoes an earlier prepare. */
+IDN_API int idn_scanner_set_text(idn_scanner_t* scanner, int option, const char* text, size_t length);
+IDN_API int idn_scanner_set_integer(idn_scanner_t* scanner, int option, int64_t value);
+
+/* Checks the options and begins the stream (reading the clock for a
+ * default as-of date). Returns IDN_OK, or the status of the first refused
+ * option, which the scanner keeps for idn_scanner_refusal and
+ * idn_scanner_message; IDN_ERROR_BAD_ARGUMENT for fifteen_digits other than
+ * 0 or 1 and keep beyond the three flags. IDN_ERROR_SCAN_ORDER once a piece
+ * has been given: a stream's options stay what they were. */
+IDN_API int idn_scanner_prepare(idn_scanner_t* scanner);
+/* The kept refusal: its status (IDN_OK when none) and option
+ * (IDN_OPTION_NONE); either pointer may be NULL. */
+IDN_API int idn_scanner_refusal(const idn_scanner_t* scanner, int32_t* status, int32_t* option);
+/* The kept refusal's message ("mask_first: must be 0 to 17 with mask_last
+ * 4, not 15"), naming options by `names`: an array of `name_count`
+ * NUL-terminated UTF-8 texts indexed by idn_option_t, an entry past the end
+ * or NULL taking idn_option_name's word (`names` may be NULL with
+ * name_count 0); an empty text when nothing is refused. IDN_MESSAGE_SIZE
+ * suffices with names of up to 64 bytes. */
+IDN_API int idn_scanner_message(const idn_scanner_t* scanner, const char* const* names, size_t name_count,
+                                char* out, size_t size, size_t* written);
+
+/* Finding: gives the prepared scanner the next piece of the stream (`final`
+ * 1 for the last, which may be empty), which must stay where it is until
+ * idn_scanner_next has returned 0 for it. IDN_ERROR_NOT_PREPARED before a
+ * successful prepare; IDN_ERROR_SCAN_ORDER while a piece is not read
+ * through, after the final one, or on a scanner that redacts. */
+IDN_API int idn_scanner_feed(idn_scanner_t* scanner, const char* piece, size_t length, int final);
+/* Writes the next match of the pieces so far (match->size set by the
+ * caller) and returns 1; 0 when the piece holds no more (its last bytes are
+ * kept in the scanner as far as a number could go on into the next); or a
+ * negative status. Matches come in the order of the stream, each once,
+ * whatever the pieces. */
+IDN_API int idn_scanner_next(idn_scanner_t* scanner, idn_match_t* match);
+
+/* Redaction: the piece with every match at or above min_confidence
+ * replaced by the chosen way and every other byte as it was, written into
+ * `out` as far as it is decided: the bytes a number could still go on from
+ * (at most IDN_SCANNER_HELD_MAX of them) wait for the next piece, or for the
+ * final one, which writes everything. The output of all the pieces one
+ * after another is the redacted stream, whatever the pieces. A NUL follows
+ * what is written (*written does not count it). `out` may not be NULL:
+ * there is no size query, as what a piece writes depends on the pieces
+ * before; `size` must be at least IDN_REDACT_SIZE(length), else
+ * IDN_ERROR_BUFFER_TOO_SMALL with *written set to it and nothing read
+ * (5 times the piece and the bytes held: a 64-byte label or token for
+ * every 16 bytes of 15-digit numbers); IDN_ERROR_CRYPTO when the system's
+ * cryptography fails (the scanner cannot go on). The same scanner either
+ * finds or redacts a stream, not both (IDN_ERROR_SCAN_ORDER). */
+#define IDN_SCANNER_HELD_MAX (IDN_AUTO_STRETCH_LENGTH + 256)
+#define IDN_REDACT_SIZE(length) (5 * ((length) + IDN_SCANNER_HELD_MAX) + 1)
+IDN_API int idn_scanner_redact(idn_scanner_t* scanner, const char* piece, size_t length, int final, char* out,
+                               size_t size, size_t* written);
+/* IDN_REDACT_SIZE(length), for callers that cannot read macros. */
+IDN_API size_t idn_redact_size(size_t length);
+
+/* What a stream's scan found or replaced so far: counts, never numbers. */
+typedef struct idn_scan_summary_t {
+    uint32_t size;                /* set by the caller: sizeof(idn_scan_summary_t) */
+    uint32_t reserved;
+    uint64_t bytes;               /* bytes of the pieces given */
+    uint64_t matches;             /* matches at or above min_confidence */
+    uint64_t by_confidence[4];    /* by idn_confidence_t */
+    uint64_t plain;               /* IDN_FORM_PLAIN */
+    uint64_t by_form[4];          /* by flag: fullwidth, lowercase_x, separated, fifteen_digits */
+} idn_scan_summary_t;
+IDN_API int idn_scanner_summary(const idn_scanner_t* scanner, idn_scan_summary_t* summary);
+
+/* One number held alone, for callers that keep numbers in fields rather
+ * than text (`length` bytes in the scanner's encoding, such as
+ * "11010519491231002X"), redacted as the prepared scanner's options would
+ * redact it in a text that is only this number: as sure as a valid number
+ * is (min_confidence high is taken as medium here: a field has no words
+ * around it). IDN_ERROR_NOT_FOUND when the text is not one such match.
+ * IDN_REDACT_NUMBER_SIZE suffices. The scanner must be prepared
+ * (IDN_ERROR_NOT_PREPARED); its stream, begun or not, is not touched. */
+#define IDN_REDACT_NUMBER_SIZE 65
+IDN_API int idn_scanner_redact_number(const idn_scanner_t* scanner, const char* number, size_t length, char* out,
+                                      size_t size, size_t* written);
 
 #ifdef __cplusplus
 }

@@ -20,7 +20,7 @@ Files written:
 
 The header is written in a plain style that this reader relies on: each
 enumerator `IDN_NAME = value,` on its own line inside `typedef enum ... {`,
-each struct member `type name;` or `char name[SIZE];` on its own line inside
+each struct member `type name;` or `type name[SIZE];` on its own line inside
 `typedef struct ... {`, and macros `#define IDN_NAME value`. A member of a
 type this script does not know stops it, so a new struct cannot slip through
 unread.
@@ -64,10 +64,10 @@ def read_header():
             line = line.strip()
             if not line:
                 continue
-            array = re.fullmatch(r"char (\w+)\[(\w+)\];", line)
+            array = re.fullmatch(r"(char|u?int(?:32|64)_t) (\w+)\[(\w+)\];", line)
             if array:
-                size = array.group(2)
-                members.append((array.group(1), "char", int(size) if size.isdigit() else constants[size]))
+                size = array.group(3)
+                members.append((array.group(2), array.group(1), int(size) if size.isdigit() else constants[size]))
                 continue
             plain = re.fullmatch(r"(const char\*|u?int(?:32|64)_t|size_t) (\w+);", line)
             if not plain:
@@ -88,8 +88,11 @@ def layout(members, pointer_size):
     offset = 0
     alignment = 1
     offsets = {}
+    sizes["char"] = 1
     for name, kind, count in members:
-        size, align = (count, 1) if kind == "char" else (sizes[kind], sizes[kind])
+        size = align = sizes[kind]
+        if count is not None:
+            size *= count
         offset = (offset + align - 1) // align * align
         offsets[name] = offset
         offset += size

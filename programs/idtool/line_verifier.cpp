@@ -96,8 +96,7 @@ void LineVerifier::verify(const Line& line) {
     const VerifyOutcome outcome = verifyNumberText(line.bytes, line.held, wholeLength, context_.yearLimit);
     ++counts_.byRefusal[static_cast<int>(outcome.refusal)];
     if (options_.onlyInvalid && outcome.refusal == VerifyRefusal::none) return;
-    if (detect_)
-        inputEncoding_ = isValidUtf8(line.bytes, static_cast<std::size_t>(line.held)) ? Encoding::utf8 : Encoding::gbk;
+    if (detect_) inputEncoding_ = detectedEncoding(line.bytes, static_cast<std::size_t>(line.held), line.cut);
     VerifiedLine verified{line.number, line.bytes, static_cast<std::size_t>(line.held), line.length};
     verified.encoding = &inputEncoding_;
     writeVerifyRecord(writer_, layout_.shape, verified, outcome, &regions_, nullptr, context_);

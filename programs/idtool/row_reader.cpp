@@ -70,13 +70,18 @@ RowReader::RowReader(InputFile* inputs, int inputCount, char* storage, std::size
     assert(storageSize >= 4096);
 }
 
-Encoding RowReader::encodingOf(const char* bytes, std::size_t count) const {
+Encoding detectedEncoding(const char* bytes, std::size_t count, bool cut) {
+    if (cut) count = completePrefixLength(bytes, count, Encoding::utf8);
+    return isValidUtf8(bytes, count) ? Encoding::utf8 : Encoding::gbk;
+}
+
+Encoding RowReader::encodingOf(const char* bytes, std::size_t count, bool cut) const {
     switch (options_.inputEncoding) {
     case InputEncoding::utf8: return Encoding::utf8;
     case InputEncoding::gbk: return Encoding::gbk;
     case InputEncoding::detect: break;
     }
-    return isValidUtf8(bytes, count) ? Encoding::utf8 : Encoding::gbk;
+    return detectedEncoding(bytes, count, cut);
 }
 
 void RowReader::emit(const char* bytes, std::size_t count) {
@@ -192,7 +197,7 @@ void RowReader::addContent(const char* bytes, std::size_t count) {
 // characters, and (by addContent) a '*' for each byte after the held ones.
 void RowReader::writeMaskedHead() {
     char masked[cellHoldLimit];
-    const Encoding encoding = encodingOf(held_, static_cast<std::size_t>(heldCount_));
+    const Encoding encoding = encodingOf(held_, static_cast<std::size_t>(heldCount_), true);
     const std::size_t length = maskText(held_, static_cast<std::size_t>(heldCount_), encoding, false, masked,
                                         sizeof masked);
     maskQuoted_ = false;
@@ -439,7 +444,8 @@ bool RowReader::next(Row& row) {
         row.cell = held_;
         row.held = heldCount_;
         row.length = cellLength_;
-        row.encoding = encodingOf(held_, static_cast<std::size_t>(heldCount_));
+        row.encoding = encodingOf(held_, static_cast<std::size_t>(heldCount_),
+                                  cellLength_ > static_cast<uint64_t>(heldCount_));
         return true;
     }
 }

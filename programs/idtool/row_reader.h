@@ -32,6 +32,12 @@ enum class InputFormat { csv, tsv };
 // as UTF-8 when it is valid UTF-8 and as GBK otherwise.
 enum class InputEncoding { utf8, gbk, detect };
 
+// The encoding detect takes a line or cell in, from its first `count` bytes:
+// UTF-8 when they are UTF-8, else GBK. When the text goes on after them
+// (`cut`), a character their end cuts in two is left out, so that a long
+// UTF-8 line is not taken for GBK.
+Encoding detectedEncoding(const char* bytes, std::size_t count, bool cut);
+
 struct RowReaderOptions {
     InputFormat format = InputFormat::tsv;
     // The column: a header name, or (when `columnNumber` > 0) its number
@@ -100,7 +106,8 @@ private:
     void emit(const char* bytes, std::size_t count);
     void emitPending(bool fieldEnd);
     void writeMaskedHead();
-    Encoding encodingOf(const char* bytes, std::size_t count) const;
+    // `cut`: the text goes on after the bytes (the held ones of a long cell).
+    Encoding encodingOf(const char* bytes, std::size_t count, bool cut = false) const;
     bool fieldIsColumn() const { return columnIndex_ >= 0 && field_ == columnIndex_; }
     void matchHeaderField();
 

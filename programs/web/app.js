@@ -4,7 +4,10 @@
 // loads only its own files, and results leave the browser only as the
 // downloads the user asks for.
 import { INPUT_HELD_BYTES, generate, history, kind, pickerList, regionRecord, verify } from './idnumber/index.js';
-import { csvHeadRows, hasLoneCr, isolatedText, reasonLabels, shownParts, useSizesOf } from './batch.js';
+import {
+    crLineEndsText, crNoticeText, csvHeadRows, encodingLabels, HEAD_BYTES, headCrFacts, isolatedText, reasonLabels,
+    shownParts, useSizesOf,
+} from './batch.js';
 
 useSizesOf({ INPUT_HELD_BYTES });
 
@@ -197,12 +200,14 @@ let chosenFile = null;
 // The user's choice for a file whose lines end in CR alone: read a CR as a
 // line end too (idtool reads such a file as one line).
 let crLineEnds = false;
+// What the page knows of the chosen file's CRs that idtool takes as part of
+// a line (batch.js's headCrFacts): from its first bytes, then from the batch.
+let crFacts = null;
 let batchCsv = null;
 // What the worker sent for the table: {total, first, refused}, the first
 // rows and the first refused rows (records with their line number).
 let batchPreview = null;
 const PREVIEW_ROWS = 500;
-const HEAD_BYTES = 65536;
 
 // A line's text as shown: set apart from what is around it, with the
 // characters that show as nothing or reorder text (U+202E...) as escapes.
@@ -223,9 +228,13 @@ function showText(element, text) {
 }
 
 // A chosen file is read here only by its first bytes: the column names of
-// a CSV, and whether its lines end in CR alone. The worker reads the rest.
+// a CSV, and the CRs that idtool takes as part of a line. The worker reads
+// the rest.
 async function takeFile(file) {
-    if (file !== chosenFile) crLineEnds = false;
+    if (file !== chosenFile) {
+        crLineEnds = false;
+        crFacts = null;
+    }
     chosenFile = file;
     const head = new Uint8Array(await file.slice(0, HEAD_BYTES).arrayBuffer());
     if (file !== chosenFile) return;
@@ -235,7 +244,8 @@ async function takeFile(file) {
     const name = document.createElement('span');
     showText(name, file.name);
     $('file-status').replaceChildren('已选择文件：', name, `（${file.size}字节）`);
-    showCrNotice(hasLoneCr(head));
+    crFacts = headCrFacts(head, { csv: isCsv, whole: file.size <= HEAD_BYTES });
+    showCrNotice();
 }
 
 // The first rows name the columns; a column of 17 digits and X is chosen
@@ -248,19 +258,19 @@ function fillColumns(head, whole) {
     if (guess >= 0) $('column').value = String(guess);
 }
 
-// Lines that end in CR alone are one line to idtool: the page says so, and
+// A CR that idtool takes as part of a line: the page says where, and what
+// idtool makes of it (a file whose lines end in CR alone is one line), and
 // offers to read a CR as a line end.
-function showCrNotice(shown) {
-    $('cr-notice').hidden = !shown && !crLineEnds;
-    $('cr-notice-text').textContent = crLineEnds
-        ? '已把单独的CR（回车符）当作行尾，每行分别校验。idtool只认LF和CRLF，会把这样的文件读成一行。'
-        : '这个文件的行以单独的CR（回车符）结尾，不是LF或CRLF：idtool把这样的文件读成一行，结果只有一行“长度错误”。';
+function showCrNotice() {
+    const text = crLineEnds ? crLineEndsText : crNoticeText(crFacts);
+    $('cr-notice').hidden = text === null;
+    $('cr-notice-text').textContent = text ?? '';
     $('cr-lines-button').textContent = crLineEnds ? '改回idtool的读法' : '把CR当作行尾，每行分别校验';
 }
 
 $('cr-lines-button').addEventListener('click', async () => {
     crLineEnds = !crLineEnds;
-    showCrNotice(true);
+    showCrNotice();
     if (chosenFile && !$('column-choice').hidden) {
         const head = new Uint8Array(await chosenFile.slice(0, HEAD_BYTES).arrayBuffer());
         fillColumns(head, chosenFile.size <= HEAD_BYTES);
@@ -284,6 +294,7 @@ $('batch-text').addEventListener('input', () => {
     // Pasted text takes over from a chosen file.
     chosenFile = null;
     crLineEnds = false;
+    crFacts = null;
     $('batch-file').value = '';
     $('column-choice').hidden = true;
     $('cr-notice').hidden = true;
@@ -301,6 +312,7 @@ function runBatch() {
     $('batch-status').textContent = '正在校验……';
     showMessage($('batch-message'), '', true);
     const fromFile = chosenFile !== null;
+    const batchFile = chosenFile;
     const isCsv = fromFile && !$('column-choice').hidden;
     worker.onmessage = (event) => {
         const data = event.data;
@@ -323,15 +335,17 @@ function runBatch() {
         batchCsv = data.csv;
         const seconds = ((performance.now() - started) / 1000).toFixed(2);
         $('batch-status').textContent = `完成：共 ${batchPreview.total} 行，通过 ${data.counts.valid} 行，用时 ${seconds} 秒`
-            + (data.encoding ? `（文件编码：${data.encoding.toUpperCase()}）` : '');
+            + (data.encoding ? `（文件编码：${encodingLabels[data.encoding]}）` : '');
         $('batch-status').dataset.seconds = seconds;
         if (data.unterminatedLine > 0) {
             showMessage($('batch-message'), `第${data.unterminatedLine}行开始的带引号的字段到文件末尾也没有结束：`
                 + '这一行没有校验（idtool在这里报错停止）。', true);
         }
-        // A line of a text file that holds a CR holds a lone one (a CSV's
-        // quoted cells may hold CRLF).
-        if (data.crLines > 0 && !crLineEnds && !isCsv) showCrNotice(true);
+        // The whole file's CRs, read as idtool reads them.
+        if (data.cr !== null && !crLineEnds && chosenFile === batchFile) {
+            crFacts = data.cr;
+            showCrNotice();
+        }
         showCounts(data.counts);
         showTable();
         $('download-csv').disabled = false;

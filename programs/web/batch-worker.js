@@ -7,8 +7,9 @@
 // Messages in: {text} or {file, encoding, csv: {column, headerRow} | null,
 // crLineEnds}. Messages out: {progress, total, lines} (progress and total:
 // lines of pasted text, bytes of a file), then {done: {total, first,
-// refused}, counts, csv, encoding, crLines, unterminatedLine} (batch.js's
-// Results and verifyFile say what each is), or {error: message}.
+// refused}, counts, csv, encoding, cr, unterminatedLine} (batch.js's
+// Results and verifyFile say what each is; a pasted text's encoding and cr
+// are null), or {error: message}.
 import { verifyFile, verifyText } from './batch.js';
 
 // The package loads its WebAssembly with a top-level await: imported
@@ -20,7 +21,7 @@ self.onmessage = async (event) => {
     try {
         const idnumber = await loading;
         const job = event.data;
-        const { results, encoding, unterminatedLine } = job.file
+        const { results, encoding, unterminatedLine, cr = null } = job.file
             ? await verifyFile(idnumber, job, {
                 onProgress: (progress, total, lines) => self.postMessage({ progress, total, lines }),
             })
@@ -32,7 +33,7 @@ self.onmessage = async (event) => {
             counts: results.counts,
             csv: results.csvBlob(),
             encoding,
-            crLines: results.crLines,
+            cr,
             unterminatedLine,
         });
     } catch (error) {

@@ -8,7 +8,8 @@
 // byte of a UTF-8 or GBK character other than ASCII is below 0x40, so lines
 // and rows are found in the bytes whatever the encoding, and text is decoded
 // only in runs that end at a line end or in the bytes a cell holds: no
-// character is ever decoded in two parts.
+// character is ever decoded in two parts, and each line or cell can be read
+// in an encoding of its own (auto).
 
 // The bytes of a line or cell that idtool holds and shows: the C API's
 // IDN_INPUT_HELD_BYTES, as the package gives it (useSizesOf, before any
@@ -32,68 +33,126 @@ const COMMA = 44;
 
 const fatalUtf8 = new TextDecoder('utf-8', { fatal: true, ignoreBOM: true });
 const gbkDecoder = new TextDecoder('gbk');
+const beyondAscii = /[^\x00-\x7F]/;
 
-// Thrown when a file read as 'auto' turns out not to be UTF-8 after text
-// beyond ASCII was taken as UTF-8: it is read again from the start as GBK.
-export class ReadAgainAsGbk extends Error {
-    constructor() {
-        super('read again as GBK');
+// The refusal of a file chosen as UTF-8 that is not.
+const notUtf8 = () => new Error('文件不是有效的UTF-8文本，请选择GBK编码');
+
+// Whether bytes[start..end) are UTF-8 in its strict form (no overlong forms,
+// surrogates or values above U+10FFFF), as idtool and the WHATWG decoder
+// judge it; a loop, since a decoder's refusal is an exception, costly per line.
+export function isUtf8(bytes, start, end) {
+    for (let at = start; at < end;) {
+        const lead = bytes[at];
+        if (lead < 0x80) {
+            ++at;
+            continue;
+        }
+        let length;
+        let low = 0x80;
+        let high = 0xBF;
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            length = 2;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            length = 3;
+            if (lead === 0xE0) low = 0xA0;
+            else if (lead === 0xED) high = 0x9F;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            length = 4;
+            if (lead === 0xF0) low = 0x90;
+            else if (lead === 0xF4) high = 0x8F;
+        } else {
+            return false;
+        }
+        if (end - at < length || bytes[at + 1] < low || bytes[at + 1] > high) return false;
+        for (let k = 2; k < length; ++k) if ((bytes[at + k] & 0xC0) !== 0x80) return false;
+        at += length;
     }
+    return true;
 }
 
-// How a file's bytes become text: 'utf-8', 'gbk', or 'auto', UTF-8 as long
-// as the bytes are, else GBK, for the whole file (a GBK file's text is
-// often valid UTF-8 in a line or two).
+// How a file's bytes become text, as idtool verify --input-encoding reads
+// them: 'utf-8', 'gbk', or 'auto', each line (or CSV cell) as UTF-8 when its
+// bytes are UTF-8 and as GBK when they are not, so that one file may hold
+// both. A line longer than the bytes held is judged by them, less a
+// character their end cuts. A file chosen as UTF-8 that is not is refused,
+// with a word on choosing GBK.
 export class Decoding {
+    #utf8Seen = false;  // a text beyond ASCII was read as UTF-8
+    #gbkSeen = false;   // a text was read as GBK
+    #checker = null;
+    #lastEncoding = 'utf-8';
+
     constructor(choice) {
         this.choice = choice;
-        this.encoding = choice === 'gbk' ? 'gbk' : 'utf-8';
-        this.beyondAscii = false;  // UTF-8 beyond ASCII was taken
-        this.checker = null;
     }
 
-    // The text of whole characters' bytes. Under 'auto', bytes that are no
-    // UTF-8 turn the file to GBK, or throw ReadAgainAsGbk when earlier text
-    // was taken as UTF-8.
-    decode(bytes) {
-        if (this.encoding === 'gbk') return gbkDecoder.decode(bytes);
+    // What the file was read as, by the texts read so far: 'utf-8', 'gbk',
+    // or 'utf-8+gbk' (auto, lines of both).
+    get encoding() {
+        if (this.choice !== 'auto') return this.choice;
+        return this.#gbkSeen ? (this.#utf8Seen ? 'utf-8+gbk' : 'gbk') : 'utf-8';
+    }
+
+    // The encoding of a text held as bytes[start..end); `cut`: the text
+    // goes on after them.
+    encodingOf(bytes, start, end, cut) {
+        if (this.choice !== 'auto') return this.choice;
+        if (cut) end = start + completePrefixLength(bytes, start, end, 'utf-8');
+        return isUtf8(bytes, start, end) ? 'utf-8' : 'gbk';
+    }
+
+    // The text of whole characters' bytes in the encoding.
+    #decode(bytes, encoding) {
         let text;
+        if (encoding === 'gbk') {
+            text = gbkDecoder.decode(bytes);
+            this.#gbkSeen = true;
+            return text;
+        }
         try {
             text = fatalUtf8.decode(bytes);
         } catch {
-            this.#notUtf8();
-            return gbkDecoder.decode(bytes);
+            throw notUtf8();
         }
-        if (text.length !== bytes.length) this.beyondAscii = true;
+        if (text.length !== bytes.length) this.#utf8Seen = true;
         return text;
     }
 
-    // Checks the file's next piece, in order, for decode() of runs that
-    // cross pieces (CSV cells).
-    check(piece) {
-        if (this.encoding === 'gbk') return;
-        this.checker ??= new TextDecoder('utf-8', { fatal: true, ignoreBOM: true });
-        let text;
+    // The text of a run of whole lines, when one encoding reads them all
+    // (always, but under 'auto' when the run is not all UTF-8: null, each
+    // line is its own).
+    runText(run) {
+        if (this.choice === 'gbk') return this.#decode(run, 'gbk');
         try {
-            text = this.checker.decode(piece, { stream: true });
-        } catch {
-            this.#notUtf8();
-            return;
+            return this.#decode(run, 'utf-8');
+        } catch (error) {
+            if (this.choice === 'auto') return null;
+            throw error;
         }
-        if (text.length !== piece.length) this.beyondAscii = true;
     }
 
-    #notUtf8() {
-        if (this.choice === 'utf-8') throw new Error('文件不是有效的UTF-8文本，请选择GBK编码');
-        if (this.beyondAscii) throw new ReadAgainAsGbk();
-        this.encoding = 'gbk';
+    // Checks the file's next piece, in order, when the file was chosen as
+    // UTF-8 (CSV: the cells read are only some of its bytes).
+    check(piece) {
+        if (this.choice !== 'utf-8') return;
+        this.#checker ??= new TextDecoder('utf-8', { fatal: true, ignoreBOM: true });
+        try {
+            this.#checker.decode(piece, { stream: true });
+        } catch {
+            throw notUtf8();
+        }
     }
 
-    // The first `end - start` bytes of a text of `length` bytes, cut at a
-    // character boundary when the text is longer (as idtool's records cut it).
+    // The text a line or cell of `length` bytes shows of its bytes held in
+    // bytes[start..end): all of them, or when it is longer the first ones
+    // cut at a character boundary (as idtool's records cut them).
     held(bytes, start, end, length) {
-        if (length > end - start) end = start + completePrefixLength(bytes, start, end, this.encoding);
-        return this.decode(bytes.subarray(start, end));
+        const cut = length > end - start;
+        const encoding = this.encodingOf(bytes, start, end, cut);
+        if (cut) end = start + completePrefixLength(bytes, start, end, encoding);
+        this.#lastEncoding = encoding;
+        return this.#decode(bytes.subarray(start, end), encoding);
     }
 
     // Adds to `lines` a line or cell of `length` bytes held as
@@ -102,12 +161,10 @@ export class Decoding {
     // (whose whole length only the bytes can carry) and GBK beyond ASCII.
     add(lines, bytes, start, end, length, number) {
         const text = this.held(bytes, start, end, length);
-        const own = length > end - start || (this.encoding === 'gbk' && beyondAscii.test(text));
+        const own = length > end - start || (this.#lastEncoding === 'gbk' && beyondAscii.test(text));
         lines.add(text, length, number, own ? bytes.slice(start, end) : undefined);
     }
 }
-
-const beyondAscii = /[^\x00-\x7F]/;
 
 // How many of bytes[start..end) end at a character boundary: a character
 // the end cuts in two is left out.
@@ -171,6 +228,9 @@ export class Lines {
 // complete; finish() returns the last line. A line that crosses pieces is
 // carried in a small buffer; a line longer than INPUT_HELD_BYTES keeps its
 // first bytes and counts the rest, so a line of any length costs nothing more.
+// lineCount, crLines and firstCrLine count the lines read, and those that
+// hold a CR as part of the line, anywhere in it (idtool's hint cr_line_ends
+// looks at a line's first bytes only).
 export class LineReader {
     #decoding;
     #crLineEnds;
@@ -180,11 +240,18 @@ export class LineReader {
     #carried = 0;                                      // of them
     #carryLength = 0;                                  // the unfinished line's bytes so far
     #carryLast = 0;                                    // its last byte
+    #carryCr = false;                                  // it holds a CR that more of it follows
     #skipLf = false;                                   // a CR ended the last piece (crLineEnds)
+    crLines = 0;
+    firstCrLine = 0;
 
     constructor(decoding, { crLineEnds = false } = {}) {
         this.#decoding = decoding;
         this.#crLineEnds = crLineEnds;
+    }
+
+    get lineCount() {
+        return this.#next - 1;
     }
 
     read(piece) {
@@ -253,6 +320,13 @@ export class LineReader {
     // Adds bytes of the unfinished line.
     #keep(piece, from, to) {
         if (to <= from) return;
+        if (!this.#crLineEnds) {
+            // A CR is the line's own when more of the line follows it; the
+            // last one may be a CRLF's.
+            if (this.#carryLength > 0 && this.#carryLast === CR) this.#carryCr = true;
+            const cr = piece.indexOf(CR, from);
+            if (cr !== -1 && cr < to - 1) this.#carryCr = true;
+        }
         const room = this.#carry.length - this.#carried;
         if (room > 0) {
             const take = Math.min(room, to - from);
@@ -267,41 +341,64 @@ export class LineReader {
         let length = this.#carryLength;
         // The CR of a CRLF is no part of the line.
         if (byLf && this.#carryLast === CR) --length;
+        else if (!this.#crLineEnds && this.#carryLast === CR) this.#carryCr = true;
+        if (this.#carryCr) this.#countCr(this.#next);
         this.#decoding.add(lines, this.#carry, 0, Math.min(length, INPUT_HELD_BYTES), length, this.#next++);
         this.#carried = this.#carryLength = 0;
+        this.#carryCr = false;
+    }
+
+    #countCr(number) {
+        if (this.crLines++ === 0) this.firstCrLine = number;
     }
 
     // The lines of `run`, which ends in a line end.
     #split(lines, run) {
-        const text = this.#decoding.decode(run);
-        const parts = this.#crLineEnds ? text.split(/\r\n|\r|\n/) : text.split('\n');
-        parts.pop();  // after the last line end
-        const ascii = text.length === run.length && !beyondAscii.test(text);
-        const gbk = this.#decoding.encoding === 'gbk';
+        const text = this.#decoding.runText(run);
+        const crLineEnds = this.#crLineEnds;
+        // The next CR at or after a line's start, for the lines that hold one.
+        let cr = crLineEnds ? -1 : run.indexOf(CR);
         let next = this.#next;
-        if (ascii) {
+        if (text !== null && text.length === run.length && !beyondAscii.test(text)) {
             // One byte a character: the texts are the lines, or their heads.
+            const parts = crLineEnds ? text.split(/\r\n|\r|\n/) : text.split('\n');
+            parts.pop();  // after the last line end
+            let start = 0;
             for (let i = 0; i < parts.length; ++i) {
                 let line = parts[i];
-                if (!this.#crLineEnds && line.charCodeAt(line.length - 1) === CR) line = line.slice(0, -1);
+                const end = start + line.length;
+                if (!crLineEnds && line.charCodeAt(line.length - 1) === CR) line = line.slice(0, -1);
                 const length = line.length;
+                if (cr !== -1) {
+                    while (cr !== -1 && cr < start) cr = run.indexOf(CR, cr + 1);
+                    if (cr !== -1 && cr < start + length) this.#countCr(next);
+                }
                 if (length <= INPUT_HELD_BYTES) {
                     lines.add(line, length, next++);
                 } else {
                     const head = line.slice(0, INPUT_HELD_BYTES);
                     lines.add(head, length, next++, asciiBytes(head));
                 }
+                start = end + 1;  // past its LF (with crLineEnds no CR is counted, and starts go unused)
             }
         } else {
-            // The lengths in bytes, from the line ends in the bytes.
-            let start = 0;
-            for (let i = 0; i < parts.length; ++i) {
+            // The lengths in bytes, from the line ends in the bytes; each
+            // line decoded by itself when the run's lines differ (auto).
+            const parts = text === null ? null : crLineEnds ? text.split(/\r\n|\r|\n/) : text.split('\n');
+            const gbk = this.#decoding.choice === 'gbk';
+            for (let i = 0, start = 0; start < run.length; ++i) {
                 const end = this.#lineEnd(run, start);
                 let length = end - start;
-                if (!this.#crLineEnds && length > 0 && run[end - 1] === CR) --length;
-                let line = parts[i];
-                if (!this.#crLineEnds && line.charCodeAt(line.length - 1) === CR) line = line.slice(0, -1);
-                if (length > INPUT_HELD_BYTES || (gbk && beyondAscii.test(line))) {
+                if (!crLineEnds && length > 0 && run[end - 1] === CR) --length;
+                if (cr !== -1) {
+                    while (cr !== -1 && cr < start) cr = run.indexOf(CR, cr + 1);
+                    if (cr !== -1 && cr < start + length) this.#countCr(next);
+                }
+                let line = parts?.[i];
+                if (line !== undefined && !crLineEnds && line.charCodeAt(line.length - 1) === CR) {
+                    line = line.slice(0, -1);
+                }
+                if (line === undefined || length > INPUT_HELD_BYTES || (gbk && beyondAscii.test(line))) {
                     this.#decoding.add(lines, run, start, start + Math.min(length, INPUT_HELD_BYTES), length, next++);
                 } else {
                     lines.add(line, length, next++);
@@ -333,15 +430,6 @@ export function splitLines(text) {
     return lines;
 }
 
-// Whether bytes hold a CR that no LF follows: a file whose lines end in CR
-// alone, which idtool reads as one line.
-export function hasLoneCr(bytes) {
-    for (let at = bytes.indexOf(CR); at !== -1; at = bytes.indexOf(CR, at + 1)) {
-        if (at + 1 < bytes.length && bytes[at + 1] !== LF) return true;
-    }
-    return false;
-}
-
 // ---- CSV -------------------------------------------------------------------------
 
 const FIELD_START = 0;
@@ -365,7 +453,9 @@ const QUOTE_IN_QUOTED = 3;
 //
 // read(piece) and finish() as LineReader's; after finish(), unterminatedLine
 // is the line of a row whose quoted field the file does not close (idtool
-// refuses the file there, after the rows before it), else 0.
+// refuses the file there, after the rows before it), else 0. lineCount,
+// crLines and firstCrLine count the rows read (the header among them), and
+// those that hold a CR outside quotes as text.
 export class CsvColumnReader {
     #decoding;
     #column;
@@ -386,7 +476,11 @@ export class CsvColumnReader {
     #hasColumn = false;
     #fields = [];          // keepFields: the row's fields so far
     #rows = [];            // keepFields: the rows read
+    #rowCr = false;        // the row holds a CR outside quotes
     unterminatedLine = 0;
+    lineCount = 0;
+    crLines = 0;
+    firstCrLine = 0;
 
     constructor(decoding, { column = 0, headerRow = false, crLineEnds = false, keepFields = false } = {}) {
         this.#decoding = decoding;
@@ -423,6 +517,7 @@ export class CsvColumnReader {
                         continue;
                     }
                     this.#add(piece, -1, 1);
+                    this.#rowCr = true;
                     this.#state = UNQUOTED;
                     continue;  // the byte is looked at again, as what follows a CR
                 }
@@ -522,7 +617,10 @@ export class CsvColumnReader {
         // The last row, without a line end.
         if (this.#pendingCr) {
             this.#pendingCr = false;
-            if (!this.#crLineEnds) this.#add(null, -1, 1);
+            if (!this.#crLineEnds) {
+                this.#add(null, -1, 1);
+                this.#rowCr = true;
+            }
         }
         this.#endRow(lines);
         return lines;
@@ -536,10 +634,12 @@ export class CsvColumnReader {
         this.#heldCount = 0;
         this.#cellLength = 0;
         this.#hasColumn = false;
+        this.#rowCr = false;
     }
 
+    // The header's fields are read too, only for the encoding they show.
     #collecting() {
-        return this.#keepFields || (!this.#headerRow && this.#field === this.#column);
+        return this.#keepFields || this.#headerRow || this.#field === this.#column;
     }
 
     // Adds `count` bytes of the field's text from piece[at]; at -1, a CR.
@@ -556,8 +656,9 @@ export class CsvColumnReader {
     }
 
     #endField() {
-        if (this.#keepFields) {
-            this.#fields.push(this.#decoding.held(this.#held, 0, this.#heldCount, this.#cellLength));
+        if (this.#keepFields || this.#headerRow) {
+            const text = this.#decoding.held(this.#held, 0, this.#heldCount, this.#cellLength);
+            if (this.#keepFields) this.#fields.push(text);
             this.#heldCount = 0;
             this.#cellLength = 0;
         } else if (this.#field === this.#column) this.#hasColumn = true;
@@ -568,6 +669,8 @@ export class CsvColumnReader {
     #endRow(lines) {
         this.#endField();
         this.#inRow = false;
+        ++this.lineCount;
+        if (this.#rowCr && this.crLines++ === 0) this.firstCrLine = this.#rowLine;
         ++this.#line;
         if (this.#keepFields) {
             this.#rows.push(this.#fields);
@@ -594,11 +697,50 @@ export function csvHeadRows(bytes, encoding, { crLineEnds = false, whole = false
     };
     try {
         return read(new Decoding(encoding));
-    } catch (error) {
-        if (error instanceof ReadAgainAsGbk) return read(new Decoding('gbk'));
+    } catch {
         return [];  // not UTF-8, as chosen: the batch says so
     }
 }
+
+// ---- CRs that end no line ----------------------------------------------------------
+
+// The first bytes of a chosen file the page reads itself (for its columns and
+// its CRs); the worker reads the whole file.
+export const HEAD_BYTES = 65536;
+
+// What a reader found of CRs that idtool takes as part of a line: the lines
+// (or CSV rows) read, how many hold such a CR and the first of them;
+// `partial` when only the file's first bytes were read.
+function crFacts(reader, partial = false) {
+    return { lines: reader.lineCount, crLines: reader.crLines, firstCrLine: reader.firstCrLine, partial };
+}
+
+// The same from a file's first bytes (all of it when `whole`), read as idtool
+// reads them (no CR ends a line). A CR that ends the bytes may be a CRLF's,
+// and is left out.
+export function headCrFacts(bytes, { csv = false, whole = false } = {}) {
+    if (!whole && bytes[bytes.length - 1] === CR) bytes = bytes.subarray(0, bytes.length - 1);
+    const decoding = new Decoding('gbk');  // any that takes every byte: only the CRs count
+    const reader = csv ? new CsvColumnReader(decoding) : new LineReader(decoding);
+    reader.read(bytes);
+    reader.finish();
+    return crFacts(reader, !whole);
+}
+
+// What the page tells of them, or null: idtool ends lines at LF and CRLF
+// only, so that a file whose lines end in CR alone is one line to it, and a
+// stray CR is a byte of its line.
+export function crNoticeText(facts) {
+    if (facts === null || facts.crLines === 0) return null;
+    if (!facts.partial && facts.lines === 1) {
+        return 'idtool只认LF和CRLF为行尾，把这个文件读成了一行，其中含单独的CR（回车符）：文件的行可能只以CR结尾。';
+    }
+    const where = facts.partial ? `文件的前${HEAD_BYTES / 1024} KiB中` : '';
+    return `${where}有${facts.crLines}行含单独的CR（回车符），第一处在第${facts.firstCrLine}行：`
+        + 'idtool只认LF和CRLF为行尾，单独的CR算作行内的字符，不把行分开。';
+}
+
+export const crLineEndsText = '已把单独的CR（回车符）当作行尾，每行分别校验。idtool只认LF和CRLF为行尾，单独的CR在idtool里是行内的字符。';
 
 // ---- Verdicts ---------------------------------------------------------------------
 
@@ -621,6 +763,13 @@ export const hintLabels = {
     lowercase_x: '末位的x应为大写X',
     fullwidth: '含全角数字或Ｘ，改为半角即可通过',
     spaces: '含空格、制表符或连字符，去掉即可通过',
+};
+
+// What a file was read as (Decoding's encoding).
+export const encodingLabels = {
+    'utf-8': 'UTF-8',
+    gbk: 'GBK',
+    'utf-8+gbk': '逐行判断，有UTF-8的行也有GBK的行',
 };
 
 export function hintText(record) {
@@ -696,8 +845,8 @@ function withBytes(texts, lengths, own) {
 // What a batch keeps of its lines, whatever their number: the counts per
 // verdict (no_column: rows without the column), the first rows and the
 // first refused rows for the table (records with their line number in
-// `line` and the input as shown in `input`), the lines whose record has the
-// hint cr_line_ends, and the CSV of results as Blobs, one per call of add.
+// `line` and the input as shown in `input`), and the CSV of results as
+// Blobs, one per call of add.
 export class Results {
     constructor(idnumber) {
         this.idnumber = idnumber;
@@ -705,7 +854,6 @@ export class Results {
         this.total = 0;
         this.first = [];
         this.refused = [];
-        this.crLines = 0;
         this.csv = [new Blob([csvHeaderRow() + '\r\n'])];
     }
 
@@ -744,15 +892,18 @@ export class Results {
                 ++counts.no_column;
             } else {
                 record = verdicts.at(i);
-                if (own?.[i] !== undefined && length <= INPUT_HELD_BYTES) {
-                    // GBK beyond ASCII: the verdict is the bytes', the hint
-                    // the text's, as idtool gives them.
+                if (own?.[i] !== undefined && length <= INPUT_HELD_BYTES && record.hint !== 'cr_line_ends') {
+                    // GBK beyond ASCII: the verdict is the bytes', as idtool
+                    // gives it, and so is a CR's hint (idtool looks for a CR
+                    // among a line's first 64 bytes, which reach further into
+                    // GBK than into its UTF-8). The other hints are the
+                    // text's: idtool reads the GBK characters (full-width
+                    // digits) as the package reads their UTF-8.
                     const text = this.idnumber.verify(texts[i], { history: false });
                     record.hint = text.hint;
                     record.upgraded = text.upgraded;
                 }
                 ++counts[verdictNames[codes[i]]];
-                if (record.hint === 'cr_line_ends') ++this.crLines;
             }
             // A file's line shows as the reader holds it; pasted text is whole.
             const input = pasted ? record.input : texts[i];
@@ -839,23 +990,16 @@ async function readFile(idnumber, { file, csv, crLineEnds }, decoding, onProgres
         onProgress(read, file.size, results.total);
     }
     take(reader.finish());
-    return { results, encoding: decoding.encoding, unterminatedLine: reader.unterminatedLine ?? 0 };
+    return { results, encoding: decoding.encoding, unterminatedLine: reader.unterminatedLine ?? 0, cr: crFacts(reader) };
 }
 
 // A file (a Blob) read and verified piece by piece: job {file, encoding
 // ('auto', 'utf-8', 'gbk'), csv: {column, headerRow} or null, crLineEnds};
 // onProgress(bytes read, bytes, lines done) after each piece. Returns
-// {results, encoding (the one used), unterminatedLine}.
+// {results, encoding (Decoding's), unterminatedLine, cr (crFacts)}.
 export async function verifyFile(idnumber, job, { onProgress = () => {}, pieceSize = PIECE } = {}) {
     useSizesOf(idnumber);
-    try {
-        return await readFile(idnumber, job, new Decoding(job.encoding), onProgress, pieceSize);
-    } catch (error) {
-        // Text beyond ASCII was taken as UTF-8 before bytes that are none:
-        // the whole file is GBK.
-        if (!(error instanceof ReadAgainAsGbk)) throw error;
-        return readFile(idnumber, job, new Decoding('gbk'), onProgress, pieceSize);
-    }
+    return readFile(idnumber, job, new Decoding(job.encoding), onProgress, pieceSize);
 }
 
 // ---- The CSV of results -------------------------------------------------------------

@@ -72,6 +72,30 @@ int main(void) {
            "a short buffer learns the length it needs");
     expect(idn_mask_text(valid, 18, NULL, 0, &written) == IDN_OK && written == 18, "the size query");
 
+    {
+        /* The scanner, in the caller's storage: find in two pieces, redact a
+         * stream of one. */
+        static idn_scanner_t scanner;
+        static char redacted[IDN_REDACT_SIZE(32)];
+        idn_match_t match;
+        const char* scanned = "id card: 110105 19491231 002X.";
+        memset(&match, 0, sizeof match);
+        match.size = sizeof match;
+        expect(idn_scanner_init(&scanner, sizeof scanner) == IDN_OK && idn_scanner_prepare(&scanner) == IDN_OK,
+               "scanner_init and scanner_prepare");
+        expect(idn_scanner_feed(&scanner, scanned, 15, 0) == IDN_OK && idn_scanner_next(&scanner, &match) == 0 &&
+                   idn_scanner_feed(&scanner, scanned + 15, strlen(scanned) - 15, 1) == IDN_OK &&
+                   idn_scanner_next(&scanner, &match) == 1,
+               "a number split across two pieces is found once");
+        expect(strcmp(match.number, valid) == 0 && match.byte_offset == 9 && match.confidence == IDN_CONFIDENCE_HIGH &&
+                   match.form == IDN_FORM_SEPARATED && strcmp(match.keyword, "id card") == 0,
+               "the match's fields");
+        expect(idn_scanner_init(&scanner, sizeof scanner) == IDN_OK && idn_scanner_prepare(&scanner) == IDN_OK &&
+                   idn_scanner_redact(&scanner, scanned, strlen(scanned), 1, redacted, sizeof redacted, &written) == IDN_OK &&
+                   strcmp(redacted, "id card: 110105 ******** 002X.") == 0,
+               "redaction keeps the separators");
+    }
+
     if (failures != 0) return 1;
     printf("ok\n");
     return 0;

@@ -1,10 +1,12 @@
 // The conformance corpus (tests/conformance) through the C API: every case of
 // every section but lines (which is idtool's and the page's), each failure
-// named "capi <section>/<id>".
+// named "capi <section>/<id>"; find and redact whole and in pieces of 1 and
+// 7 bytes.
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <fstream>
+#include <memory>
 #include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
@@ -329,6 +331,159 @@ TEST(Conformance, HistoryAndRegions) {
             EXPECT_EQ(json(code), c["expect"]["code"]);
         else
             EXPECT_EQ(json(statusName(status)), c["expect"]["status"]);
+    }
+}
+
+// --- The scanner ------------------------------------------------------------------
+
+// The C API's value of a scan option given in the corpus's words.
+int64_t scanValue(const std::string& name, const json& value) {
+    if (value.is_boolean()) return value.get<bool>() ? 1 : 0;
+    if (value.is_number_integer()) return value.get<int64_t>();
+    if (value.is_array()) {
+        int64_t flags = 0;
+        for (const json& flag : value)
+            flags |= flag == "region" ? IDN_KEEP_REGION : flag == "birth_year" ? IDN_KEEP_BIRTH_YEAR : IDN_KEEP_SEX;
+        return flags;
+    }
+    const std::string word = value;
+    if (name == "encoding") return word == "utf8" ? IDN_ENCODING_UTF8 : word == "gbk" ? IDN_ENCODING_GBK : IDN_ENCODING_AUTO;
+    if (name == "min_confidence")
+        return word == "low" ? IDN_CONFIDENCE_LOW : word == "medium" ? IDN_CONFIDENCE_MEDIUM : IDN_CONFIDENCE_HIGH;
+    if (name == "redaction")
+        return word == "mask" ? IDN_REDACT_MASK : word == "label" ? IDN_REDACT_LABEL : word == "token" ? IDN_REDACT_TOKEN
+                                                                                                    : IDN_REDACT_PSEUDONYM;
+    return word == "hex" ? IDN_TOKEN_HEX : IDN_TOKEN_BASE32;
+}
+
+int scanOption(const std::string& name) {
+    for (int option = IDN_OPTION_ENCODING; option <= IDN_OPTION_KEEP; ++option)
+        if (name == idn_option_name(option)) return option;
+    ADD_FAILURE() << "no scan option " << name;
+    return IDN_OPTION_NONE;
+}
+
+// A scanner with the case's options, prepared; or null, with the refusal
+// compared with the expectation.
+std::unique_ptr<idn_scanner_t> preparedScanner(const json& options, const json& expect) {
+    auto scanner = std::make_unique<idn_scanner_t>();
+    EXPECT_EQ(idn_scanner_init(scanner.get(), sizeof *scanner), IDN_OK);
+    for (const auto& option : options.items()) {
+        const int key = scanOption(option.key());
+        if (key == IDN_OPTION_LABEL || key == IDN_OPTION_KEY) {
+            const std::string text = bytesOf(option.value());
+            EXPECT_EQ(idn_scanner_set_text(scanner.get(), key, text.data(), text.size()), IDN_OK);
+        } else {
+            EXPECT_EQ(idn_scanner_set_integer(scanner.get(), key, scanValue(option.key(), option.value())), IDN_OK);
+        }
+    }
+    const int status = idn_scanner_prepare(scanner.get());
+    if (status == IDN_OK) {
+        EXPECT_FALSE(expect.contains("option")) << expect.dump();  // a refused option
+        return scanner;
+    }
+    int32_t refused = 0, option = 0;
+    idn_scanner_refusal(scanner.get(), &refused, &option);
+    char message[IDN_MESSAGE_SIZE];
+    idn_scanner_message(scanner.get(), nullptr, 0, message, sizeof message, nullptr);
+    EXPECT_EQ(json(statusName(status)), expect["status"]);
+    EXPECT_EQ(json(idn_option_name(option)), expect["option"]);
+    EXPECT_EQ(json(message), expect["message"]);
+    return nullptr;
+}
+
+json matchJson(const idn_match_t& m) {
+    static const char* const forms[] = {"fullwidth", "lowercase_x", "separated", "fifteen_digits"};
+    json form = json::array();
+    for (int flag = 0; flag < 4; ++flag)
+        if (m.form & (1 << flag)) form.push_back(forms[flag]);
+    const bool valid = m.confidence >= IDN_CONFIDENCE_MEDIUM;
+    char birth[16];
+    std::snprintf(birth, sizeof birth, "%04d%02d%02d", m.birth_year, m.birth_month, m.birth_day);
+    const auto textOrNull = [](const char* text) { return text != nullptr ? json(text) : json(); };
+    return json{{"byte_offset", m.byte_offset}, {"byte_length", m.byte_length}, {"utf16_offset", m.utf16_offset},
+                {"utf16_length", m.utf16_length}, {"char_offset", m.char_offset}, {"char_length", m.char_length},
+                {"line", m.line}, {"column", m.column}, {"number", m.number}, {"form", form},
+                {"confidence", idn_confidence_name(m.confidence)}, {"flaw", textOrNull(idn_flaw_name(m.flaw))},
+                {"keyword", textOrNull(m.keyword)}, {"kind", valid ? json(idn_kind_name(m.kind)) : json()},
+                {"sex", valid ? json(m.sex == IDN_SEX_MALE ? "male" : "female") : json()},
+                {"birth_date", valid ? json(birth) : json()}, {"region_code", valid ? json(m.region_code) : json()}};
+}
+
+TEST(Conformance, Find) {
+    for (const json& c : section("find")) {
+        for (const size_t piece : {size_t{0}, size_t{1}, size_t{7}}) {
+            SCOPED_TRACE(traceOf("find", c) + " in pieces of " + std::to_string(piece));
+            const std::unique_ptr<idn_scanner_t> scanner = preparedScanner(c["options"], c["expect"]);
+            if (scanner == nullptr) continue;
+            const std::string text = bytesOf(c["input"]);
+            const size_t step = piece == 0 ? text.size() + 1 : piece;
+            json matches = json::array();
+            for (size_t at = 0;; at += step) {
+                const bool final = at + step > text.size();
+                const size_t length = final ? text.size() - at : step;
+                ASSERT_EQ(idn_scanner_feed(scanner.get(), text.data() + at, length, final ? 1 : 0), IDN_OK);
+                idn_match_t match{};
+                match.size = sizeof match;
+                while (idn_scanner_next(scanner.get(), &match) == 1) matches.push_back(matchJson(match));
+                if (final) break;
+            }
+            EXPECT_EQ(matches, c["expect"]["matches"]);
+        }
+    }
+}
+
+TEST(Conformance, Redact) {
+    for (const json& c : section("redact")) {
+        const json& expect = c["expect"];
+        if (c.contains("number")) {
+            SCOPED_TRACE(traceOf("redact", c));
+            const std::unique_ptr<idn_scanner_t> scanner = preparedScanner(c["options"], expect);
+            if (scanner == nullptr) continue;
+            const std::string number = bytesOf(c["number"]);
+            char out[IDN_REDACT_NUMBER_SIZE];
+            size_t written = 0;
+            const int status = idn_scanner_redact_number(scanner.get(), number.data(), number.size(), out, sizeof out,
+                                                         &written);
+            if (status == IDN_OK)
+                EXPECT_EQ(std::string(out, written), bytesOf(expect["output"]));
+            else
+                EXPECT_EQ(json(statusName(status)), expect["status"]);
+            continue;
+        }
+        for (const size_t piece : {size_t{0}, size_t{1}, size_t{7}}) {
+            SCOPED_TRACE(traceOf("redact", c) + " in pieces of " + std::to_string(piece));
+            const std::unique_ptr<idn_scanner_t> scanner = preparedScanner(c["options"], expect);
+            if (scanner == nullptr) continue;
+            const std::string text = bytesOf(c["input"]);
+            const size_t step = piece == 0 ? text.size() + 1 : piece;
+            std::string redacted;
+            std::vector<char> out(IDN_REDACT_SIZE(step));
+            for (size_t at = 0;; at += step) {
+                const bool final = at + step > text.size();
+                const size_t length = final ? text.size() - at : step;
+                size_t written = 0;
+                ASSERT_EQ(idn_scanner_redact(scanner.get(), text.data() + at, length, final ? 1 : 0, out.data(),
+                                             out.size(), &written),
+                          IDN_OK);
+                redacted.append(out.data(), written);
+                if (final) break;
+            }
+            EXPECT_EQ(redacted, bytesOf(expect["output"]));
+            idn_scan_summary_t summary{};
+            summary.size = sizeof summary;
+            ASSERT_EQ(idn_scanner_summary(scanner.get(), &summary), IDN_OK);
+            const json& counts = expect["summary"];
+            EXPECT_EQ(json(summary.matches), counts["matches"]);
+            EXPECT_EQ(json(summary.plain), counts["plain"]);
+            EXPECT_EQ(json(summary.by_confidence[IDN_CONFIDENCE_LOW]), counts["by_confidence"]["low"]);
+            EXPECT_EQ(json(summary.by_confidence[IDN_CONFIDENCE_MEDIUM]), counts["by_confidence"]["medium"]);
+            EXPECT_EQ(json(summary.by_confidence[IDN_CONFIDENCE_HIGH]), counts["by_confidence"]["high"]);
+            EXPECT_EQ(json(summary.by_form[0]), counts["by_form"]["fullwidth"]);
+            EXPECT_EQ(json(summary.by_form[1]), counts["by_form"]["lowercase_x"]);
+            EXPECT_EQ(json(summary.by_form[2]), counts["by_form"]["separated"]);
+            EXPECT_EQ(json(summary.by_form[3]), counts["by_form"]["fifteen_digits"]);
+        }
     }
 }
 

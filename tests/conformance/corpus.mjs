@@ -12,7 +12,7 @@
 // lone surrogate as U+FFFD, or the raw bytes) and hasLoneSurrogate(form).
 import { readFileSync } from 'node:fs';
 
-export const SECTIONS = ['verify', 'generate', 'sex', 'mask', 'upgrade', 'history', 'regions', 'lines'];
+export const SECTIONS = ['verify', 'generate', 'sex', 'mask', 'upgrade', 'history', 'regions', 'lines', 'find', 'redact'];
 
 // The cases of a section: its objects, without the comment strings.
 export function load(section) {

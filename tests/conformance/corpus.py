@@ -20,7 +20,8 @@ import tempfile
 from pathlib import Path
 
 HERE = Path(__file__).resolve().parent
-SECTIONS = ("verify", "generate", "sex", "mask", "upgrade", "history", "regions", "lines", "age")
+SECTIONS = ("verify", "generate", "sex", "mask", "upgrade", "history", "regions", "lines", "age", "find",
+            "redact")
 
 
 def load(section):
@@ -115,8 +116,12 @@ def idtool_reading(idtool, case):
         file.write(bytes_of(case["file"]))
         file.flush()
         args = [str(idtool), "verify", "--no-history", "--jobs", "1"]
-        if case.get("encoding"):
-            args += ["--encoding", case["encoding"]]
+        encoding = case.get("encoding")
+        if encoding == "auto":
+            # Each line or cell as UTF-8 when it is, else as GBK; UTF-8 out.
+            args += ["--input-encoding", "auto"]
+        elif encoding:
+            args += ["--encoding", encoding]
         if case.get("column"):
             # A row's own cells, then the fields asked for.
             args += ["--column", case["column"], "--input-format", "csv", "--fields", "line,input,reason,hint"]
@@ -128,7 +133,7 @@ def idtool_reading(idtool, case):
         return {"refused": result.stderr.decode("utf-8", errors="replace").strip().split(": ")[-1]}
     if result.returncode not in (0, 1):
         raise RuntimeError(f"{case['id']}: idtool failed: {result.stderr.decode(errors='replace')}")
-    output = result.stdout.decode(case.get("encoding") or "utf-8")
+    output = result.stdout.decode("gbk" if case.get("encoding") == "gbk" else "utf-8")
     rows = []
     if case.get("column"):
         for cells in list(csv.reader(io.StringIO(output, newline="")))[1:]:
@@ -390,3 +395,167 @@ class CApi:
                                           ctypes.byref(region)) == 1:
             codes.append(region.code)
         return codes
+
+
+# ---- The scanner (find.json, redact.json) ------------------------------------------
+# A case's "options" name the C API's scan options by idn_option_name's
+# words, their values by the enumerations' names ("gbk", "low", "token",
+# "base32"), a list of idn_keep_t names for "keep", integers for numbers and
+# dates (as_of_date YYYYMMDD), text forms for "label" and "key"; any other
+# integer is passed as it is (to be refused).
+
+SCAN_OPTIONS = {"encoding": 20, "fifteen_digits": 21, "min_confidence": 22, "as_of_date": 23, "redaction": 24,
+                "mask_first": 25, "mask_last": 26, "label": 27, "key": 28, "token_alphabet": 29,
+                "token_length": 30, "keep": 31}
+SCAN_WORDS = {"encoding": {"utf8": 0, "gbk": 1, "auto": 2},
+              "min_confidence": {"low": 1, "medium": 2, "high": 3},
+              "redaction": {"mask": 0, "label": 1, "token": 2, "pseudonym": 3},
+              "token_alphabet": {"hex": 0, "base32": 1}}
+KEEP_FLAGS = {"region": 1, "birth_year": 2, "sex": 4}
+FORM_FLAGS = ("fullwidth", "lowercase_x", "separated", "fifteen_digits")
+CONFIDENCES = (None, "low", "medium", "high")
+SCANNER_SIZE = 16384
+
+
+def scan_option_value(name, value):
+    """The integer a setter takes for an option's corpus value (not a text)."""
+    if isinstance(value, bool):
+        return int(value)
+    if isinstance(value, list):
+        return sum(KEEP_FLAGS[flag] for flag in value)
+    if isinstance(value, str):
+        return SCAN_WORDS[name][value]
+    return value
+
+
+class Match(ctypes.Structure):
+    _fields_ = ([("size", ctypes.c_uint32), ("confidence", ctypes.c_int32), ("form", ctypes.c_int32),
+                 ("flaw", ctypes.c_int32)] +
+                [(name, ctypes.c_uint64) for name in ("byte_offset", "byte_length", "utf16_offset", "utf16_length",
+                                                       "char_offset", "char_length", "line", "column")] +
+                [("number", ctypes.c_char * 19), ("keyword", ctypes.c_char_p)] +
+                [(name, ctypes.c_int32) for name in ("kind", "sex", "birth_year", "birth_month", "birth_day",
+                                                      "region_code")])
+
+
+class ScanSummary(ctypes.Structure):
+    _fields_ = [("size", ctypes.c_uint32), ("reserved", ctypes.c_uint32), ("bytes", ctypes.c_uint64),
+                ("matches", ctypes.c_uint64), ("by_confidence", ctypes.c_uint64 * 4), ("plain", ctypes.c_uint64),
+                ("by_form", ctypes.c_uint64 * 4)]
+
+
+def form_of(data):
+    """A text form of bytes: the string when they are UTF-8, else hex."""
+    try:
+        return data.decode("utf-8")
+    except UnicodeDecodeError:
+        return {"hex": data.hex(" ")}
+
+
+class Scanning:
+    """The C API's scanner in the corpus's terms."""
+
+    def __init__(self, lib):
+        self.lib = lib
+        lib.idn_confidence_name.restype = ctypes.c_char_p
+        lib.idn_kind_name.restype = ctypes.c_char_p
+        lib.idn_flaw_name.restype = ctypes.c_char_p
+        lib.idn_status_name.restype = ctypes.c_char_p
+        lib.idn_option_name.restype = ctypes.c_char_p
+        lib.idn_scanner_set_integer.argtypes = [ctypes.c_void_p, ctypes.c_int, ctypes.c_int64]
+        lib.idn_scanner_set_text.argtypes = [ctypes.c_void_p, ctypes.c_int, ctypes.c_char_p, ctypes.c_size_t]
+        lib.idn_scanner_feed.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_size_t, ctypes.c_int]
+        lib.idn_scanner_redact.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_size_t, ctypes.c_int,
+                                           ctypes.c_char_p, ctypes.c_size_t, ctypes.POINTER(ctypes.c_size_t)]
+        lib.idn_scanner_redact_number.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_size_t,
+                                                  ctypes.c_char_p, ctypes.c_size_t, ctypes.POINTER(ctypes.c_size_t)]
+
+    def _prepared(self, options):
+        """A prepared scanner, or the refusal as an expect object."""
+        scanner = (ctypes.c_uint64 * (SCANNER_SIZE // 8))()
+        assert self.lib.idn_scanner_init(scanner, ctypes.c_size_t(SCANNER_SIZE)) == 0
+        keep = []
+        for name, value in options.items():
+            option = SCAN_OPTIONS[name]
+            if name in ("label", "key"):
+                data = bytes_of(value)
+                keep.append(data)
+                assert self.lib.idn_scanner_set_text(scanner, option, data, len(data)) == 0
+            else:
+                assert self.lib.idn_scanner_set_integer(scanner, option, scan_option_value(name, value)) == 0
+        status = self.lib.idn_scanner_prepare(scanner)
+        if status == 0:
+            return scanner, None
+        refused_status, refused_option = ctypes.c_int32(), ctypes.c_int32()
+        self.lib.idn_scanner_refusal(scanner, ctypes.byref(refused_status), ctypes.byref(refused_option))
+        message = ctypes.create_string_buffer(1024)
+        self.lib.idn_scanner_message(scanner, None, ctypes.c_size_t(0), message, ctypes.c_size_t(1024), None)
+        return None, {"status": self.lib.idn_status_name(status).decode(),
+                      "option": self.lib.idn_option_name(refused_option.value).decode(),
+                      "message": message.value.decode("utf-8")}
+
+    def _match(self, m):
+        valid = m.confidence >= 2
+        return {"byte_offset": m.byte_offset, "byte_length": m.byte_length, "utf16_offset": m.utf16_offset,
+                "utf16_length": m.utf16_length, "char_offset": m.char_offset, "char_length": m.char_length,
+                "line": m.line, "column": m.column, "number": m.number.decode(),
+                "form": [flag for i, flag in enumerate(FORM_FLAGS) if m.form & (1 << i)],
+                "confidence": CONFIDENCES[m.confidence],
+                "flaw": self.lib.idn_flaw_name(m.flaw).decode() if m.flaw else None,
+                "keyword": m.keyword.decode("utf-8") if m.keyword else None,
+                "kind": self.lib.idn_kind_name(m.kind).decode() if valid else None,
+                "sex": ("male" if m.sex == 1 else "female") if valid else None,
+                "birth_date": f"{m.birth_year:04d}{m.birth_month:02d}{m.birth_day:02d}" if valid else None,
+                "region_code": m.region_code if valid else None}
+
+    def find(self, data, options, piece=0):
+        """The matches of a text given whole (piece 0) or in pieces."""
+        scanner, refusal = self._prepared(options)
+        if refusal is not None:
+            return refusal
+        parts = [data] if piece == 0 else [data[i:i + piece] for i in range(0, len(data), piece)]
+        matches = []
+        for i, part in enumerate(parts + [b""]):
+            assert self.lib.idn_scanner_feed(scanner, part, len(part), int(i == len(parts))) == 0
+            while True:
+                m = Match(size=ctypes.sizeof(Match))
+                found = self.lib.idn_scanner_next(scanner, ctypes.byref(m))
+                assert found >= 0, found
+                if found == 0:
+                    break
+                matches.append(self._match(m))
+        return {"matches": matches}
+
+    def redact(self, data, options, piece=0):
+        """The redacted text and the summary, or the refusal."""
+        scanner, refusal = self._prepared(options)
+        if refusal is not None:
+            return refusal
+        parts = [data] if piece == 0 else [data[i:i + piece] for i in range(0, len(data), piece)]
+        out = bytearray()
+        for i, part in enumerate(parts + [b""]):
+            room = 5 * (len(part) + 4096 + 256) + 1
+            buffer = ctypes.create_string_buffer(room)
+            written = ctypes.c_size_t()
+            status = self.lib.idn_scanner_redact(scanner, part, len(part), int(i == len(parts)), buffer, room,
+                                                 ctypes.byref(written))
+            assert status == 0, status
+            out += buffer.raw[:written.value]
+        summary = ScanSummary(size=ctypes.sizeof(ScanSummary))
+        assert self.lib.idn_scanner_summary(scanner, ctypes.byref(summary)) == 0
+        return {"output": form_of(bytes(out)),
+                "summary": {"matches": summary.matches,
+                            "by_confidence": {CONFIDENCES[i]: summary.by_confidence[i] for i in (1, 2, 3)},
+                            "plain": summary.plain,
+                            "by_form": {flag: summary.by_form[i] for i, flag in enumerate(FORM_FLAGS)}}}
+
+    def redact_number(self, data, options):
+        scanner, refusal = self._prepared(options)
+        if refusal is not None:
+            return refusal
+        out = ctypes.create_string_buffer(65)
+        written = ctypes.c_size_t()
+        status = self.lib.idn_scanner_redact_number(scanner, data, len(data), out, 65, ctypes.byref(written))
+        if status != 0:
+            return {"status": self.lib.idn_status_name(status).decode()}
+        return {"output": form_of(out.raw[:written.value])}

@@ -111,9 +111,32 @@ def update_age(api, entries, idtool):
         case["expect"] = api.age(corpus.bytes_of(case["input"]), case["on"], case.get("year_limit", 0))
 
 
+def update_find(api, entries, idtool):
+    scanning = corpus.Scanning(api.lib)
+    for case in cases(entries):
+        data = corpus.bytes_of(case["input"])
+        case["expect"] = scanning.find(data, case["options"])
+        for piece in (1, 7):
+            if scanning.find(data, case["options"], piece) != case["expect"]:
+                raise RuntimeError(f"find/{case['id']}: pieces of {piece} bytes find otherwise")
+
+
+def update_redact(api, entries, idtool):
+    scanning = corpus.Scanning(api.lib)
+    for case in cases(entries):
+        if "number" in case:
+            case["expect"] = scanning.redact_number(corpus.bytes_of(case["number"]), case["options"])
+            continue
+        data = corpus.bytes_of(case["input"])
+        case["expect"] = scanning.redact(data, case["options"])
+        for piece in (1, 7):
+            if scanning.redact(data, case["options"], piece) != case["expect"]:
+                raise RuntimeError(f"redact/{case['id']}: pieces of {piece} bytes redact otherwise")
+
+
 UPDATERS = {"verify": update_verify, "generate": update_generate, "sex": update_sex, "mask": update_mask,
             "upgrade": update_upgrade, "history": update_history, "regions": update_regions,
-            "lines": update_lines, "age": update_age}
+            "lines": update_lines, "age": update_age, "find": update_find, "redact": update_redact}
 
 
 def main():

@@ -1,9 +1,10 @@
 // The batch's reading and writing in Node, on batch.js itself with the npm
 // package beside it: every case of the corpus's lines.json read as the page
 // reads a file (whole and in pieces down to a byte), pieces that cut lines
-// and characters in UTF-8 and GBK, idtool's CSV rows (beside idtool itself
-// on random rows), files whose lines end in CR alone, the encodings, the
-// CSV of results byte for byte, and texts as shown.
+// and characters in UTF-8 and GBK, every field beside idtool in UTF-8, GBK
+// and auto, idtool's CSV rows (beside idtool itself on random rows), files
+// whose lines end in CR alone and stray CRs, the encodings, the CSV of
+// results byte for byte, and texts as shown.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
@@ -15,8 +16,8 @@ import { fileURLToPath } from 'node:url';
 import * as idnumber from '../../../bindings/javascript/index.js';
 import { bytesOf, load } from '../../../tests/conformance/corpus.mjs';
 import {
-    completePrefixLength, csvField, csvHeadRows, csvHeaderRow, csvRow, Decoding, hasLoneCr, hintLabels,
-    isolatedText, LineReader, Results, shownParts, useSizesOf, verifyFile, verifyText,
+    completePrefixLength, crNoticeText, csvField, csvHeadRows, csvHeaderRow, csvRow, Decoding, headCrFacts, hintLabels,
+    isolatedText, isUtf8, LineReader, Results, shownParts, useSizesOf, verifyFile, verifyText,
 } from '../batch.js';
 
 useSizesOf(idnumber);
@@ -102,20 +103,24 @@ test('lines: pieces that cut lines, line ends and characters, in UTF-8 and GBK, 
     assert.equal(cut(concat('1'.repeat(62), gbk('中')), 'gbk'), 64);
 });
 
-test('lines: every field idtool verify writes of them, in UTF-8 and GBK, in pieces', async () => {
+test('lines: every field idtool verify writes of them, in UTF-8, GBK and auto (lines of both), in pieces', async () => {
     const lines = ['11010519491231002X', '11010519491231002x', '110105491231002', ' 11010519491231002X', '北京', '中'.repeat(9),
         '１１０１０５１９４９１２３１００２Ｘ', '1101051949123100２X', '11010519491231002Ｘ', `${'1'.repeat(62)}中文`,
-        '12\r34', `${'1'.repeat(70)}\r`, '1'.repeat(300), '', 'x'];
+        '12\r34', `${'1'.repeat(70)}\r`, '1'.repeat(300), '', 'x', `${'中'.repeat(30)}\r1`, `${'中'.repeat(21)}１\r`,
+        `${'张三'.repeat(20)}\r`, '张三１１０１０５１９４９１２３１００２Ｘ'];
+    // Auto: every other line in GBK.
+    const mixed = concat(...lines.flatMap((line, i) => [i % 2 ? gbk(line) : Buffer.from(line), '\n']));
     const fields = ['line', 'input', 'valid', 'reason', 'message', 'expected_check', 'hint', 'upgraded'];
     const folder = mkdtempSync(join(tmpdir(), 'idnumber-web-lines-'));
     try {
-        for (const [encoding, bytes] of [['utf-8', Buffer.from(lines.join('\n'))], ['gbk', gbk(lines.join('\n'))]]) {
+        for (const [encoding, bytes] of [['utf-8', Buffer.from(lines.join('\n'))], ['gbk', gbk(lines.join('\n'))],
+            ['auto', mixed]]) {
             const path = join(folder, 'lines.txt');
             writeFileSync(path, bytes);
             let jsonl;
             try {
                 jsonl = execFileSync(idtool, ['verify', '--format', 'jsonl', '--fields', fields.join(','), '--input-encoding',
-                    encoding === 'gbk' ? 'gbk' : 'utf8', path]).toString();
+                    encoding === 'utf-8' ? 'utf8' : encoding, path]).toString();
             } catch (error) {
                 jsonl = error.stdout.toString();
             }
@@ -147,10 +152,10 @@ test('lines: a line of 10 MiB is held by its first bytes and counted whole', asy
 
 test('lines: a file whose lines end in CR alone is one line to idtool; with crLineEnds each line is its own', async () => {
     const file = Buffer.from('11010519491231002X\r140302199001010018\r\r110105194912310021');
-    assert.equal(hasLoneCr(file), true);
-    assert.equal(hasLoneCr(Buffer.from('a\r\nb\r\n')), false);
-    const { results } = await verifyFile(idnumber, { file: new Blob([file]), encoding: 'utf-8', csv: null });
-    assert.deepEqual([results.total, results.crLines, results.first[0].hint], [1, 1, 'cr_line_ends']);
+    const { results, cr } = await verifyFile(idnumber, { file: new Blob([file]), encoding: 'utf-8', csv: null });
+    assert.deepEqual([results.total, results.first[0].hint], [1, 'cr_line_ends']);
+    assert.deepEqual(cr, { lines: 1, crLines: 1, firstCrLine: 1, partial: false });
+    assert.match(crNoticeText(cr), /^idtool只认LF和CRLF为行尾，把这个文件读成了一行/);
     for (const pieceSize of [1 << 20, 1, 2, 19]) {
         for (const ends of ['\r', '\n', '\r\n']) {
             assert.deepEqual(await pageLines(Buffer.from(file.toString().replaceAll('\r', ends)), { crLineEnds: true, pieceSize }), [
@@ -165,6 +170,43 @@ test('lines: a file whose lines end in CR alone is one line to idtool; with crLi
         assert.deepEqual(await pageLines(csv, { column: 'id', crLineEnds: true, pieceSize }), [
             [2, '11010519491231002X', null, null], [3, '1\r2', 'length', 'cr_line_ends'], [5, '140302199001010018', null, null]]);
     }
+});
+
+test('CRs that idtool takes as part of a line: counted anywhere, in any pieces; the notice says what is so', async () => {
+    const facts = async (text, { csv = false, crLineEnds = false, pieceSize } = {}) => (await verifyFile(idnumber, {
+        file: new Blob([text]), encoding: 'utf-8', csv: csv ? { column: 1, headerRow: true } : null, crLineEnds,
+    }, { pieceSize })).cr;
+    const cases = [
+        // [file, CSV, {lines, crLines, firstCrLine}]
+        ['a\nb\r\nc\r\n', false, [3, 0, 0]],
+        ['', false, [0, 0, 0]],
+        ['11010519491231002X\n1403021990\r01010018\n110105194912310021\n', false, [3, 1, 2]],  // a stray CR
+        [`${'1'.repeat(100)}\r2\nx\r\ry\n`, false, [2, 2, 1]],  // beyond the 64 bytes the hint looks at
+        ['a\nb\r', false, [2, 1, 2]],        // the last line's CR stays
+        ['abc\rdef\n', false, [1, 1, 1]],   // one line, though it ends in LF
+        ['name,id\n"a\rb",1\r\nc,1\r2\n', true, [3, 1, 3]],  // quotes may hold a CR; outside them it is a stray one
+        ['name,id\r张三,11010519491231002X\r', true, [1, 1, 1]],
+    ];
+    for (const [text, csv, [lines, crLines, firstCrLine]] of cases) {
+        const expected = { lines, crLines, firstCrLine, partial: false };
+        for (const pieceSize of [1 << 20, 1, 2, 3, 5]) {
+            assert.deepEqual(await facts(text, { csv, pieceSize }), expected,
+                `${JSON.stringify(text)}, pieces of ${pieceSize}`);
+        }
+        assert.deepEqual(headCrFacts(Buffer.from(text), { csv, whole: true }), expected, JSON.stringify(text));
+        assert.equal((await facts(text, { csv, crLineEnds: true })).crLines, 0);
+    }
+    // The words: one line, or the lines that hold one and the first of them.
+    assert.equal(crNoticeText({ lines: 3, crLines: 0, firstCrLine: 0, partial: false }), null);
+    assert.equal(crNoticeText({ lines: 3, crLines: 1, firstCrLine: 2, partial: false }),
+        '有1行含单独的CR（回车符），第一处在第2行：idtool只认LF和CRLF为行尾，单独的CR算作行内的字符，不把行分开。');
+    assert.match(crNoticeText({ lines: 1, crLines: 1, firstCrLine: 1, partial: false }), /把这个文件读成了一行/);
+    // A file's first bytes only: a CR at their end may be a CRLF's, and one
+    // line of them says nothing of the file.
+    assert.deepEqual(headCrFacts(Buffer.from('a\nb\r')), { lines: 2, crLines: 0, firstCrLine: 0, partial: true });
+    const head = headCrFacts(Buffer.from('a\rb'));
+    assert.deepEqual(head, { lines: 1, crLines: 1, firstCrLine: 1, partial: true });
+    assert.match(crNoticeText(head), /^文件的前64 KiB中有1行含单独的CR（回车符），第一处在第1行/);
 });
 
 test('csv: idtool\'s rows, quotes, CRs and line numbers; an unclosed quote; rows without the column', async () => {
@@ -192,8 +234,8 @@ test('csv: idtool\'s rows, quotes, CRs and line numbers; an unclosed quote; rows
     assert.deepEqual(csvHeadRows(Buffer.from('\uFEFFname, id \n"a,b",2\n3'), 'utf-8'), [['name', ' id '], ['a,b', '2']]);
     assert.deepEqual(csvHeadRows(Buffer.from('name,id\n3'), 'utf-8', { whole: true }), [['name', 'id'], ['3']]);
     assert.deepEqual(csvHeadRows(gbk('北京,id\n'), 'auto'), [['北京', 'id']]);
-    assert.deepEqual(csvHeadRows(concat('é,id\n', gbk('张三,1\n')), 'auto'),
-        [[new TextDecoder('gbk').decode(Buffer.from('é')), 'id'], ['张三', '1']]);
+    // Auto: each field as UTF-8 when it is, else as GBK.
+    assert.deepEqual(csvHeadRows(concat('é,id\n', gbk('张三'), ',é\n'), 'auto'), [['é', 'id'], ['张三', 'é']]);
     assert.deepEqual(csvHeadRows(gbk('张三,1\n'), 'utf-8'), []);
 });
 
@@ -231,21 +273,41 @@ test('csv: random rows give idtool verify --column\'s counts, rows without the c
     }
 });
 
-test('encodings: auto reads UTF-8, else GBK for the whole file; UTF-8 refuses bytes that are none', async () => {
-    const read = async (bytes, encoding) => {
-        const { results, encoding: used } = await verifyFile(idnumber, { file: new Blob([bytes]), encoding, csv: null },
-            { pieceSize: 8 });
+test('encodings: auto reads each line or cell as UTF-8 when it is, else GBK; UTF-8 refuses bytes that are none', async () => {
+    const read = async (bytes, encoding, { column, pieceSize = 8 } = {}) => {
+        const { results, encoding: used } = await verifyFile(idnumber, { file: new Blob([bytes]), encoding,
+            csv: column === undefined ? null : { column, headerRow: true } }, { pieceSize });
         return [used, results.first.map((r) => r.input)];
     };
     assert.deepEqual(await read(Buffer.from('北京\n中\n'), 'auto'), ['utf-8', ['北京', '中']]);
-    // ASCII first, then GBK: no need to read again.
     assert.deepEqual(await read(concat('1234567890\n'.repeat(3), gbk('北京\n')), 'auto'),
         ['gbk', ['1234567890', '1234567890', '1234567890', '北京']]);
-    // Text taken as UTF-8 before bytes that are no UTF-8: the whole file is GBK.
-    const utf8Then = concat(Buffer.from([0xc3, 0xa9, 0x0a]), gbk('北京\n'));
-    assert.deepEqual(await read(utf8Then, 'auto'), ['gbk', [new TextDecoder('gbk').decode(utf8Then.subarray(0, 2)), '北京']]);
+    // UTF-8 and GBK lines in either order, in pieces that cut them anywhere;
+    // a long UTF-8 line by its first 64 bytes, less the character they cut.
+    const long = `${'1'.repeat(62)}中文`;
+    const mixed = concat('é\n', gbk('北京\n'), '中\n', long, '\n', gbk('张三'), '\n１２\n');
+    for (const pieceSize of [1 << 20, 1, 2, 3, 7, 64]) {
+        assert.deepEqual(await read(mixed, 'auto', { pieceSize }),
+            ['utf-8+gbk', ['é', '北京', '中', '1'.repeat(62), '张三', '１２']], `pieces of ${pieceSize}`);
+    }
+    // A CSV's cells too, and its header's fields say what the file was read as.
+    assert.deepEqual(await read(concat(gbk('姓名'), ',id\n', gbk('张三'), ',1\n'), 'auto', { column: 1 }), ['gbk', ['1']]);
+    assert.deepEqual(await read(concat('name,id\n', gbk('张三'), ',', gbk('北京'), '\n李四,中\n'), 'auto', { column: 1 }),
+        ['utf-8+gbk', ['北京', '中']]);
     assert.deepEqual(await read(gbk('张三\n'), 'gbk'), ['gbk', ['张三']]);
     await assert.rejects(read(gbk('张三\n'), 'utf-8'), /不是有效的UTF-8/);
+    await assert.rejects(read(concat('name,id\n', gbk('张三'), ',1\n'), 'utf-8', { column: 1 }), /不是有效的UTF-8/);
+    // The strict form's edges, as the WHATWG decoder draws them.
+    for (const bytes of [[0xc2, 0x80], [0xc1, 0xbf], [0xe0, 0x9f, 0x80], [0xed, 0xa0, 0x80], [0xed, 0x9f, 0xbf],
+        [0xf0, 0x90, 0x80, 0x80], [0xf4, 0x90, 0x80, 0x80], [0xf5, 0x80, 0x80, 0x80], [0xe4, 0xb8], [0x80]]) {
+        let valid = true;
+        try {
+            new TextDecoder('utf-8', { fatal: true }).decode(Uint8Array.from(bytes));
+        } catch {
+            valid = false;
+        }
+        assert.equal(isUtf8(Uint8Array.from(bytes), 0, bytes.length), valid, bytes.join(' '));
+    }
 });
 
 test('csv of results: the hint in words, the message in its own column, formulas and separators neutralised', () => {

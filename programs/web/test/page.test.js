@@ -2,9 +2,10 @@
 // number and each refusal, the dialog's cascade and generation beside
 // idtool, a batch of 10^5 pasted lines and a file of several hundred MB
 // beside idtool verify --summary, cases of the corpus's lines.json read by
-// the page, a GBK CSV file's column, the CSV download's bytes, lines that
-// end in CR alone, bidirectional controls, labels and keyboard, no request
-// beyond the page's own files, and screenshots at 360 and 1280 px.
+// the page, a GBK CSV file's column, the CSV download's bytes, auto's lines
+// of UTF-8 and GBK, lines that end in CR alone and stray CRs, bidirectional
+// controls, labels and keyboard, no request beyond the page's own files, and
+// screenshots at 360 and 1280 px.
 //
 // The page is served from build/wasm/web (WEB_ROOT) on 127.0.0.1 at a free
 // port; IDTOOL names the native program (default build/release/idtool).
@@ -347,7 +348,9 @@ async function shownLines(page) {
 }
 
 const inChromium = ['cr-only', 'nul-in-line', 'long-line', 'multibyte-cut-at-64', 'spaces-kept', 'formula-lines', 'right-to-left',
-    'gbk', 'csv-column', 'csv-spaces-not-trimmed', 'csv-quoted-line-break', 'csv-short-row', 'csv-crlf'];
+    'gbk', 'gbk-cr-within-64-bytes', 'auto-line-by-line', 'auto-long-line-cut-inside-a-character', 'lf-with-stray-cr',
+    'csv-column', 'csv-auto-cell-by-cell', 'csv-auto-long-cell', 'csv-spaces-not-trimmed', 'csv-quoted-line-break',
+    'csv-short-row', 'csv-crlf'];
 for (const item of load('lines').filter((item) => inChromium.includes(item.id))) {
     test(`web lines/${item.id} in Chromium`, async () => {
         const page = await openPage();
@@ -378,7 +381,8 @@ test('batch: lines that end in CR alone are idtool\'s one line, and the page off
     await page.setInputFiles('#batch-file', { name: 'numbers.txt', mimeType: 'text/plain',
         buffer: Buffer.from('11010519491231002X\r140302199001010018\r110105194912310021\r') });
     await page.waitForSelector('#cr-notice:not([hidden])');
-    assert.match(await page.textContent('#cr-notice-text'), /行以单独的CR（回车符）结尾.*idtool把这样的文件读成一行/);
+    assert.equal(await page.textContent('#cr-notice-text'),
+        'idtool只认LF和CRLF为行尾，把这个文件读成了一行，其中含单独的CR（回车符）：文件的行可能只以CR结尾。');
     assert.deepEqual(await runBatch(page), { valid: 0, length: 1, characters: 0, check: 0, date: 0 });
     assert.deepEqual(await shownLines(page),
         [[1, '11010519491231002X<CR>140302199001010018<CR>110105194912310021<CR>', 'length', 'cr_line_ends']]);
@@ -404,12 +408,64 @@ test('batch: lines that end in CR alone are idtool\'s one line, and the page off
     assert.equal(await page.inputValue('#column'), '1');
     assert.deepEqual(await shownLines(page), [[2, '11010519491231002X', null, null], [3, '140302199001010018', null, null]]);
 
-    // A lone CR beyond the first bytes the page looks at: the batch tells.
+    // Lone CRs beyond the first bytes the page looks at: the batch tells
+    // which line holds them, since the file is not one line to idtool.
     await page.setInputFiles('#batch-file', { name: 'numbers.txt', mimeType: 'text/plain',
         buffer: Buffer.from('11010519491231002X\n'.repeat(4000) + '11010519491231002X\r140302199001010018\r') });
     await page.waitForFunction(() => document.getElementById('cr-notice').hidden);
     assert.deepEqual(await runBatch(page), { valid: 4000, length: 1, characters: 0, check: 0, date: 0 });
     assert.equal(await page.isVisible('#cr-notice'), true);
+    assert.match(await page.textContent('#cr-notice-text'), /^有1行含单独的CR（回车符），第一处在第4001行：/);
+
+    // A file of CR line ends longer than the first bytes: they tell of
+    // themselves, the batch of the whole file.
+    await page.setInputFiles('#batch-file', { name: 'numbers.txt', mimeType: 'text/plain',
+        buffer: Buffer.from('11010519491231002X\r'.repeat(5000)) });
+    await page.waitForSelector('#cr-notice:not([hidden])');
+    assert.match(await page.textContent('#cr-notice-text'), /^文件的前64 KiB中有1行含单独的CR（回车符），第一处在第1行：/);
+    assert.deepEqual(await runBatch(page), { valid: 0, length: 1, characters: 0, check: 0, date: 0 });
+    assert.match(await page.textContent('#cr-notice-text'), /^idtool只认LF和CRLF为行尾，把这个文件读成了一行/);
+    await page.close();
+});
+
+test('batch: an LF file with one stray CR is told where the CR is, not that idtool reads it as one line', async () => {
+    const page = await openPage();
+    await page.click('#tab-batch');
+    const file = '11010519491231002X\n1403021990\r01010018\n110105194912310021\n';
+    await page.setInputFiles('#batch-file', { name: 'numbers.txt', mimeType: 'text/plain', buffer: Buffer.from(file) });
+    await page.waitForSelector('#cr-notice:not([hidden])');
+    const told = '有1行含单独的CR（回车符），第一处在第2行：idtool只认LF和CRLF为行尾，单独的CR算作行内的字符，不把行分开。';
+    assert.equal(await page.textContent('#cr-notice-text'), told);
+    assert.deepEqual(await runBatch(page), { valid: 1, length: 1, characters: 0, check: 1, date: 0 });
+    assert.equal(await page.textContent('#cr-notice-text'), told);
+    assert.deepEqual(await shownLines(page), [[1, '11010519491231002X', null, null],
+        [2, '1403021990<CR>01010018', 'length', 'cr_line_ends'], [3, '110105194912310021', 'check', null]]);
+    // The choice splits that line, and no other.
+    assert.deepEqual(await runBatch(page, '#cr-lines-button'), { valid: 1, length: 2, characters: 0, check: 1, date: 0 });
+    assert.deepEqual((await shownLines(page)).map((row) => row.slice(0, 2)), [[1, '11010519491231002X'], [2, '1403021990'],
+        [3, '01010018'], [4, '110105194912310021']]);
+    // A CSV whose quoted cell holds a CR has nothing to be told; a file of
+    // CRLF neither.
+    await page.setInputFiles('#batch-file', { name: 'people.csv', mimeType: 'text/csv',
+        buffer: Buffer.from('name,id\r\n"张\r三",11010519491231002X\r\n') });
+    await page.waitForFunction(() => document.getElementById('column').options.length === 2);
+    assert.deepEqual(await runBatch(page), { valid: 1, length: 0, characters: 0, check: 0, date: 0 });
+    assert.equal(await page.isVisible('#cr-notice'), false);
+    await page.close();
+});
+
+test('batch: auto reads each line as UTF-8 when it is, else as GBK, and says the file has both', async () => {
+    const page = await openPage();
+    await page.click('#tab-batch');
+    assert.equal(await page.inputValue('#encoding'), 'auto');
+    // A UTF-8 line of full-width digits, GBK 张三, and a GBK line of 30 中, a CR and 1.
+    const file = Buffer.concat([Buffer.from('１１０１０５１９４９１２３１００２Ｘ\n'), Buffer.from([0xd5, 0xc5, 0xc8, 0xfd, 0x0a]),
+        Buffer.from('d6d0'.repeat(30) + '0d310a', 'hex')]);
+    await page.setInputFiles('#batch-file', { name: 'numbers.txt', mimeType: 'text/plain', buffer: file });
+    assert.deepEqual(await runBatch(page), { valid: 0, length: 3, characters: 0, check: 0, date: 0 });
+    assert.match(await page.textContent('#batch-status'), /（文件编码：逐行判断，有UTF-8的行也有GBK的行）$/);
+    assert.deepEqual(await shownLines(page), [[1, '１１０１０５１９４９１２３１００２Ｘ', 'length', 'fullwidth'],
+        [2, '张三', 'length', null], [3, `${'中'.repeat(30)}<CR>1`, 'length', 'cr_line_ends']]);
     await page.close();
 });
 

@@ -163,6 +163,25 @@ TEST(RowReader, MasksAndConvertsTheCell) {
     EXPECT_EQ(got.cells[0], "11010519491231002X");
 }
 
+TEST(RowReader, AutoTakesALongUtf8CellCutInsideACharacterAsUtf8) {
+    // The 64 bytes held end inside 三: without it they are UTF-8, and so is
+    // the cell (as GBK its bytes would be mojibake).
+    const std::string cell = u8"张" + std::string(60, '7') + u8"三" + std::string(10, '9');
+    RowReaderOptions options;
+    options.format = InputFormat::csv;
+    options.columnNumber = 2;
+    options.header = false;
+    options.inputEncoding = InputEncoding::detect;
+    Row row;
+    TemporaryInput file("x," + cell + "\n");
+    std::vector<char> storage(4096);
+    CapturingStream<1 << 16> out;
+    RowReader reader(&file.input, 1, storage.data(), storage.size(), options, out.stream);
+    ASSERT_TRUE(reader.next(row));
+    EXPECT_EQ(row.encoding, Encoding::utf8);
+    EXPECT_EQ(out.text(), "x," + cell);
+}
+
 TEST(RecordWriter, ChosenFieldsLeadingSeparatorAndNullText) {
     const char* const keys[] = {"a", "b", "c"};
     const bool selected[] = {false, true, true};

@@ -9,10 +9,18 @@ package org.idnumbertool.idnumber;
 final class ApiConstants {
     private ApiConstants() {}
 
+    static final int IDN_AUTO_STRETCH_LENGTH = 4096;
     static final int IDN_CODE_ABOLISHED = 3;
     static final int IDN_CODE_IN_USE = 2;
     static final int IDN_CODE_LISTED_2009 = 1;
     static final int IDN_CODE_UNKNOWN = 0;
+    static final int IDN_CONFIDENCE_HIGH = 3;
+    static final int IDN_CONFIDENCE_LOW = 1;
+    static final int IDN_CONFIDENCE_MEDIUM = 2;
+    static final int IDN_CONFIDENCE_NONE = 0;
+    static final int IDN_ENCODING_AUTO = 2;
+    static final int IDN_ENCODING_GBK = 1;
+    static final int IDN_ENCODING_UTF8 = 0;
     static final int IDN_ERROR_AS_OF_DATE = -68;
     static final int IDN_ERROR_AS_OF_NEEDS_CODE = -17;
     static final int IDN_ERROR_AS_OF_NOT_COUNTY = -19;
@@ -63,6 +71,14 @@ final class ApiConstants {
     static final int IDN_FIELD_INTEGER = 0;
     static final int IDN_FIELD_JSON = 3;
     static final int IDN_FIELD_TEXT = 1;
+    static final int IDN_FLAW_CHECK = 1;
+    static final int IDN_FLAW_NONE = 0;
+    static final int IDN_FLAW_REGION = 2;
+    static final int IDN_FORM_FIFTEEN_DIGITS = 8;
+    static final int IDN_FORM_FULLWIDTH = 1;
+    static final int IDN_FORM_LOWERCASE_X = 2;
+    static final int IDN_FORM_PLAIN = 0;
+    static final int IDN_FORM_SEPARATED = 4;
     static final int IDN_GENERATOR_SIZE = 2048;
     static final int IDN_HINT_CR_LINE_ENDS = 1;
     static final int IDN_HINT_FIFTEEN_DIGITS = 2;
@@ -75,10 +91,14 @@ final class ApiConstants {
     static final int IDN_HISTORY_FIRST_YEAR = 1981;
     static final int IDN_HISTORY_JSON_SIZE = 374;
     static final int IDN_HISTORY_LAST_YEAR = 2024;
+    static final int IDN_ID_AUTO_STRETCH_LENGTH = 45;
     static final int IDN_ID_GENERATOR_CONTEXT = 20;
     static final int IDN_ID_HISTORY_JSON_SIZE = 6;
     static final int IDN_ID_HISTORY_RECORD_STRUCT = 33;
     static final int IDN_ID_INPUT_HELD_BYTES = 2;
+    static final int IDN_ID_KEYWORD_REACH = 46;
+    static final int IDN_ID_KEY_MIN_LENGTH = 41;
+    static final int IDN_ID_LABEL_MAX_LENGTH = 43;
     static final int IDN_ID_MASK_EXTRA_SIZE = 13;
     static final int IDN_ID_MATCH_STRUCT = 37;
     static final int IDN_ID_MAX_NOW_CODES = 10;
@@ -88,14 +108,14 @@ final class ApiConstants {
     static final int IDN_ID_NUMBER_SIZE = 1;
     static final int IDN_ID_PICKER_LIST_MAX = 11;
     static final int IDN_ID_PRESENT_CODE_STRUCT = 35;
-    static final int IDN_ID_PSEUDONYM_KEY_MIN = 41;
     static final int IDN_ID_REASON_MESSAGE_SIZE = 3;
-    static final int IDN_ID_REDACT_EXTRA_SIZE = 40;
+    static final int IDN_ID_REDACT_NUMBER_SIZE = 44;
     static final int IDN_ID_REGION_FIELDS_STRUCT = 31;
     static final int IDN_ID_REGION_INFO_STRUCT = 36;
     static final int IDN_ID_REGION_STRUCT = 32;
     static final int IDN_ID_REGION_TEXT_MAX_LENGTH = 12;
     static final int IDN_ID_SCANNER_CONTEXT = 21;
+    static final int IDN_ID_SCANNER_HELD_MAX = 40;
     static final int IDN_ID_SCAN_SUMMARY_STRUCT = 38;
     static final int IDN_ID_SUCCESSORS_JSON_SIZE = 7;
     static final int IDN_ID_SUCCESSOR_STRUCT = 34;
@@ -103,10 +123,17 @@ final class ApiConstants {
     static final int IDN_ID_VERDICT_STRUCT = 30;
     static final int IDN_ID_VERIFY_JSON_SIZE = 5;
     static final int IDN_INPUT_HELD_BYTES = 64;
+    static final int IDN_KEEP_BIRTH_YEAR = 2;
+    static final int IDN_KEEP_NOTHING = 0;
+    static final int IDN_KEEP_REGION = 1;
+    static final int IDN_KEEP_SEX = 4;
+    static final int IDN_KEYWORD_REACH = 300;
+    static final int IDN_KEY_MIN_LENGTH = 16;
     static final int IDN_KIND_FOREIGNER_CARD = 3;
     static final int IDN_KIND_HMT_PERMIT = 2;
     static final int IDN_KIND_NONE = 0;
     static final int IDN_KIND_RESIDENT = 1;
+    static final int IDN_LABEL_MAX_LENGTH = 64;
     static final int IDN_MAX_NOW_CODES = 7;
     static final int IDN_MAX_SUCCESSORS = 16;
     static final int IDN_MESSAGE_SIZE = 1024;
@@ -143,11 +170,20 @@ final class ApiConstants {
     static final int IDN_REASON_DATE = 4;
     static final int IDN_REASON_LENGTH = 1;
     static final int IDN_REASON_MESSAGE_SIZE = 96;
+    static final int IDN_REDACT_LABEL = 1;
+    static final int IDN_REDACT_MASK = 0;
+    static final int IDN_REDACT_NUMBER_SIZE = 65;
+    static final int IDN_REDACT_PSEUDONYM = 3;
+    static final int IDN_REDACT_TOKEN = 2;
     static final int IDN_REGION_TEXT_MAX_LENGTH = 255;
+    static final int IDN_SCANNER_SIZE = 16384;
     static final int IDN_SEX_ANY = 0;
     static final int IDN_SEX_FEMALE = 2;
     static final int IDN_SEX_MALE = 1;
     static final int IDN_SUCCESSORS_JSON_SIZE = 332;
+    static final int IDN_TOKEN_BASE32 = 1;
+    static final int IDN_TOKEN_HEX = 0;
+    static final int IDN_TOKEN_MAX_LENGTH = 64;
     static final int IDN_VALID = 0;
     static final int IDN_VERIFY_JSON_HISTORY = 1;
     static final int IDN_VERIFY_JSON_SIZE = 986;
@@ -254,5 +290,46 @@ final class ApiConstants {
         static final int YEARS_FROM = 56;
         static final int YEARS_TO = 60;
         static final int SIZE = 64;
+    }
+
+    /** idn_match_t. */
+    static final class Match {
+        private Match() {}
+
+        static final int SIZE = 0;
+        static final int CONFIDENCE = 4;
+        static final int FORM = 8;
+        static final int FLAW = 12;
+        static final int BYTE_OFFSET = 16;
+        static final int BYTE_LENGTH = 24;
+        static final int UTF16_OFFSET = 32;
+        static final int UTF16_LENGTH = 40;
+        static final int CHAR_OFFSET = 48;
+        static final int CHAR_LENGTH = 56;
+        static final int LINE = 64;
+        static final int COLUMN = 72;
+        static final int NUMBER = 80;
+        static final int KEYWORD = 104;
+        static final int KIND = 112;
+        static final int SEX = 116;
+        static final int BIRTH_YEAR = 120;
+        static final int BIRTH_MONTH = 124;
+        static final int BIRTH_DAY = 128;
+        static final int REGION_CODE = 132;
+        static final int SIZE = 136;
+    }
+
+    /** idn_scan_summary_t. */
+    static final class ScanSummary {
+        private ScanSummary() {}
+
+        static final int SIZE = 0;
+        static final int RESERVED = 4;
+        static final int BYTES = 8;
+        static final int MATCHES = 16;
+        static final int BY_CONFIDENCE = 24;
+        static final int PLAIN = 56;
+        static final int BY_FORM = 64;
+        static final int SIZE = 96;
     }
 }

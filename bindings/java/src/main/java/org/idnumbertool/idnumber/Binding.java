@@ -3,35 +3,59 @@ package org.idnumbertool.idnumber;
 import com.sun.jna.Native;
 import com.sun.jna.NativeLibrary;
 import com.sun.jna.Pointer;
-import java.io.File;
+import java.io.IOException;
+import java.lang.invoke.MethodHandle;
+import java.lang.invoke.MethodHandles;
+import java.lang.invoke.MethodType;
+import java.lang.reflect.Constructor;
+import java.lang.reflect.Field;
+import java.net.URL;
+import java.net.URLClassLoader;
 import java.util.Locale;
+import java.util.Map;
 
 /**
  * The native library, loaded once on first use: the one this jar carries for
  * the running platform (by os.name and os.arch, under JNA's resource
- * prefixes), or the file the system property {@code idnumber.library} names.
- * A failure to load is kept and thrown again, as an UnsatisfiedLinkError
- * that says why, by every call that needs the library.
+ * prefixes, copied once to a file of its own: {@link LibraryFile}), or the
+ * file the system property {@code idnumber.library} names. A failure to load
+ * is kept and thrown again, as an error that says why and what to do, by
+ * every call that needs the library.
+ *
+ * <p>A class loader that loaded the jar (a SQL session's ADD JAR, a web
+ * application) and is dropped is freed, and the native library with it, when
+ * JNA is on its parent's class path: see {@link #bind}.
  */
 final class Binding {
     /** The system property naming a libidnumber to load instead of the jar's own. */
     static final String LIBRARY_PROPERTY = "idnumber.library";
 
+    /** Reachable exactly as long as this library's classes are; JNA's cleaner watches it. */
+    private static final Object OWNER = new Object();
+    /** The class being bound, which CApiCalls calls; set only while this class is initialised. */
+    private static Class<?> boundClass;
     private static final CApi API;
     private static final Layouts LAYOUTS;
-    private static final Throwable FAILURE;
+    private static final LinkageError FAILURE;
 
     static {
         CApi api = null;
         Layouts layouts = null;
-        Throwable failure = null;
+        LinkageError failure = null;
         try {
-            api = load();
+            JnaStart.require();
+            api = bind(load());
             layouts = new Layouts(Native.POINTER_SIZE);
-        } catch (Throwable t) {
-            api = null;
-            failure = t;
+        } catch (LinkageError e) {
+            failure = e;
+        } catch (Exception e) {
+            failure = cannotLoad(e.toString(), e);
         }
+        if (failure != null) {
+            api = null;
+            layouts = null;
+        }
+        boundClass = null;
         API = api;
         LAYOUTS = layouts;
         FAILURE = failure;
@@ -54,10 +78,18 @@ final class Binding {
         return LAYOUTS;
     }
 
-    private static UnsatisfiedLinkError failure() {
-        UnsatisfiedLinkError error = new UnsatisfiedLinkError(
-            "idnumber: the native library could not be loaded: " + FAILURE.getMessage());
+    /** The kept failure again, with this call's stack: NoClassDefFoundError for a missing JNA, else as it was. */
+    private static LinkageError failure() {
+        LinkageError error = FAILURE instanceof NoClassDefFoundError ? new NoClassDefFoundError(FAILURE.getMessage())
+            : new UnsatisfiedLinkError(FAILURE.getMessage());
         error.initCause(FAILURE);
+        return error;
+    }
+
+    static UnsatisfiedLinkError cannotLoad(String why, Throwable cause) {
+        UnsatisfiedLinkError error = new UnsatisfiedLinkError("idnumber: the native library could not be loaded: "
+            + why);
+        error.initCause(cause);
         return error;
     }
 
@@ -83,38 +115,151 @@ final class Binding {
         return null;
     }
 
-    private static CApi load() throws Exception {
+    /** The library at the path, opened by JNA on a detached thread, as JNA's classes are initialised. */
+    private static NativeLibrary open(String path) {
+        try {
+            return (NativeLibrary) DetachedCall.call(MethodHandles.insertArguments(MethodHandles.publicLookup()
+                .findStatic(NativeLibrary.class, "getInstance", MethodType.methodType(NativeLibrary.class,
+                                                                                       String.class)), 0, path));
+        } catch (RuntimeException | LinkageError e) {
+            throw e;
+        } catch (Exception e) {
+            throw cannotLoad(path + ": " + e, e);
+        }
+    }
+
+    /** The library named by the property, or the jar's own for this platform. */
+    private static NativeLibrary load() throws IOException {
         String path = System.getProperty(LIBRARY_PROPERTY, "");
-        if (path.isEmpty()) {
-            String osName = System.getProperty("os.name");
-            String osArch = System.getProperty("os.arch");
-            String resource = resourceFor(osName, osArch);
-            if (resource == null) {
-                throw new UnsatisfiedLinkError("this jar carries libidnumber for Linux x86-64 and Windows x86 and"
-                    + " x64, not for " + osName + " on " + osArch + "; build the project's C library for it and"
-                    + " name the file with -D" + LIBRARY_PROPERTY + "=PATH");
+        if (!path.isEmpty()) {
+            try {
+                return open(path);
+            } catch (UnsatisfiedLinkError e) {
+                throw cannotLoad(path + ", which -D" + LIBRARY_PROPERTY + " names, would not load: " + e.getMessage(),
+                                 e);
             }
-            if (Binding.class.getResource("/" + resource) == null) {
-                throw new UnsatisfiedLinkError("the jar lacks its library " + resource + " (it was built without it)");
-            }
-            File file = Native.extractFromResourcePath("/" + resource, Binding.class.getClassLoader());
-            path = file.getAbsolutePath();
         }
-        NativeLibrary library = NativeLibrary.getInstance(path);
+        String osName = System.getProperty("os.name");
+        String osArch = System.getProperty("os.arch");
+        String resource = resourceFor(osName, osArch);
+        if (resource == null) {
+            throw cannotLoad("this jar carries libidnumber for Linux x86-64 and Windows x86 and x64, not for "
+                + osName + " on " + osArch + "; build the project's C library for it and name the file with -D"
+                + LIBRARY_PROPERTY + "=PATH", null);
+        }
+        LibraryFile file = LibraryFile.of("/" + resource);
+        try {
+            return open(file.path);
+        } catch (UnsatisfiedLinkError e) {
+            throw cannotLoad(file.path + ", the jar's library copied into JNA's temporary folder, would not load (a"
+                + " folder on a file system mounted noexec cannot hold libraries: name another with -Djna.tmpdir=DIR,"
+                + " or the library with -D" + LIBRARY_PROPERTY + "=PATH): " + e.getMessage(), e);
+        } finally {
+            file.loaded();
+        }
+    }
+
+    /**
+     * The C API bound to the library's functions, of the major version this
+     * jar is written for: JNA binds the natives class ({@link CApi64} or
+     * {@link CApi32}), loaded beside JNA where it can be, and unbinds it when
+     * this library's classes are gone.
+     */
+    private static CApi bind(NativeLibrary library) {
+        Class<?> natives = nativesClass(Native.POINTER_SIZE == 8 ? "org.idnumbertool.idnumber.CApi64"
+            : "org.idnumbertool.idnumber.CApi32");
+        Native.register(natives, library);
+        forgetOptions(natives);
         CApi api;
-        if (Native.POINTER_SIZE == 8) {
-            Native.register(CApi64.class, library);
-            api = new CApi64();
-        } else {
-            Native.register(CApi32.Natives.class, library);
-            api = new CApi32();
+        boundClass = natives;
+        try {
+            api = new CApiCalls();
+            int version = api.idn_version_number();
+            if (version / 10000 != CApi.IDN_VERSION_MAJOR) {
+                throw cannotLoad(library.getFile() + " is version " + text(api.idn_version_string())
+                    + " of the C API; this jar is written for version " + CApi.IDN_VERSION_MAJOR, null);
+            }
+        } catch (RuntimeException | LinkageError e) {
+            Native.unregister(natives);
+            throw e;
         }
-        int version = api.idn_version_number();
-        if (version / 10000 != CApi.IDN_VERSION_MAJOR) {
-            throw new UnsatisfiedLinkError(path + " is version " + text(api.idn_version_string())
-                + " of the C API; this jar is written for version " + CApi.IDN_VERSION_MAJOR);
-        }
+        unbindWhenUnused(natives);
         return api;
+    }
+
+    static Class<?> boundClass() {
+        return boundClass;
+    }
+
+    /**
+     * The natives class, from this jar, loaded by a class loader of its own
+     * whose parent is JNA's, when JNA is not this library's class loader's
+     * (JNA on the parent class path, the jar in a SQL session's or a web
+     * application's loader): what JNA holds of it then holds that small
+     * loader, not this library's. Else, or when the jar cannot be read so, the
+     * library's own class.
+     */
+    private static Class<?> nativesClass(String name) {
+        ClassLoader own = Binding.class.getClassLoader();
+        ClassLoader jna = Native.class.getClassLoader();
+        if (jna != own) {
+            try {
+                URL jar = Binding.class.getProtectionDomain().getCodeSource().getLocation();
+                // Made on a detached thread: a URLClassLoader keeps the access control context it is made in.
+                MethodHandle make = MethodHandles.insertArguments(MethodHandles.publicLookup().findConstructor(
+                    URLClassLoader.class, MethodType.methodType(void.class, URL[].class, ClassLoader.class)), 0,
+                    new URL[] {jar}, jna);
+                URLClassLoader beside = (URLClassLoader) DetachedCall.call(make);
+                try {
+                    Class<?> natives = Class.forName(name, false, beside);
+                    natives.getDeclaredMethods();  // resolved now, before the jar is closed
+                    return natives;
+                } finally {
+                    beside.close();
+                }
+            } catch (Exception | LinkageError e) {
+                // The library's own class then: it stays bound, and its class loader with it, for the process's life.
+            }
+        }
+        try {
+            return Class.forName(name, false, own);
+        } catch (ClassNotFoundException e) {
+            throw new IllegalStateException("idnumber: the jar lacks " + name, e);
+        }
+    }
+
+    /**
+     * Has JNA's cleaner unbind the natives class once this library's classes
+     * are unreachable (OWNER with them): then nothing holds the natives class
+     * and its loader, and JNA frees the native library. Only for a class of a
+     * loader of its own, and with a JNA that has a cleaner (5.12 and later).
+     */
+    private static void unbindWhenUnused(Class<?> natives) {
+        if (natives.getClassLoader() == Binding.class.getClassLoader()) {
+            return;
+        }
+        try {
+            Constructor<?> constructor = natives.getDeclaredConstructor();
+            constructor.setAccessible(true);
+            com.sun.jna.internal.Cleaner.getCleaner().register(OWNER, (Runnable) constructor.newInstance());
+        } catch (ReflectiveOperationException | RuntimeException | LinkageError e) {
+            // An older JNA: the natives class stays bound, and the library loaded, for the process's life.
+        }
+    }
+
+    /**
+     * Takes the bound class out of JNA's map of options by class, whose
+     * entry names the class itself and so never clears, holding the class
+     * (and its loader) for good. A JNA without the map keeps what it keeps.
+     */
+    private static void forgetOptions(Class<?> natives) {
+        try {
+            Field field = Native.class.getDeclaredField("typeOptions");
+            field.setAccessible(true);
+            ((Map<?, ?>) field.get(null)).remove(natives);
+        } catch (ReflectiveOperationException | RuntimeException e) {
+            // Another JNA: the class then stays, as it would have.
+        }
     }
 
     /** The UTF-8 text a C API function returned a pointer to (constant data), or null for NULL. */

@@ -3,8 +3,10 @@ package org.idnumbertool.idnumber;
 /**
  * The C API of capi/idnumber.h as this library calls it: each method is the C
  * function of its name, with every pointer as a native address and every
- * {@code size_t} as a {@code long}. {@link CApi64} binds them as they are in a
- * 64-bit process; {@link CApi32} narrows pointers and sizes to 32 bits.
+ * {@code size_t} as a {@code long}. {@link CApiCalls} calls the natives JNA
+ * binds: {@link CApi64} as they are in a 64-bit process, {@link CApi32} with
+ * pointers and sizes narrowed to 32 bits. A function added here is added to
+ * all four.
  *
  * <p>The constants are the header's macros, which Java cannot include; a test
  * compares them, and every signature here, with the header.

@@ -135,6 +135,11 @@ public final class GenerateOptions {
             return this;
         }
 
+        /**
+         * {@link #birth(String)} of the date's YYYYMMDD. A year before 0 or
+         * after 9999 has no such form: it is refused, its message showing the
+         * date as LocalDate writes it (-0005-01-01). So for every date below.
+         */
         public Builder birth(LocalDate date) {
             this.birth = digits(date);
             return this;
@@ -221,9 +226,12 @@ public final class GenerateOptions {
             int year = date.getYear();
             int month = date.getMonthValue();
             int day = date.getDayOfMonth();
-            // Eight digits for years 0-9999; any other year gives a text the library refuses.
+            if (year < 0 || year > 9999) {
+                // No eight digits: the ISO text (-0005-01-01, +12345-01-01), which the library refuses by its value.
+                return date.toString();
+            }
             StringBuilder text = new StringBuilder(8);
-            for (int place = 1000; place > 1 && year >= 0 && year < place; place /= 10) {
+            for (int place = 1000; place > 1 && year < place; place /= 10) {
                 text.append('0');
             }
             return text.append(year).append(month < 10 ? "0" : "").append(month).append(day < 10 ? "0" : "")

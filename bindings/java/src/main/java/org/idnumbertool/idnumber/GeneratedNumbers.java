@@ -189,7 +189,7 @@ public final class GeneratedNumbers implements Iterable<String> {
     }
 
     private static NativeBuffer text(String value, List<NativeBuffer> held) {
-        NativeBuffer text = Scratch.encode(value);
+        NativeBuffer text = NativeBuffer.ofUtf8(value);
         held.add(text);
         return text;
     }

@@ -78,7 +78,7 @@ public final class IdNumber {
     }
 
     /**
-     * Verifies many texts in one call into the library (per 2^20 texts) and
+     * Verifies many texts in one call into the library (per 2^16 texts) and
      * returns the verdicts as columns, each text's whole {@link Verdict}
      * made when it is read. The array or list may change afterwards; the
      * result keeps a copy of it.
@@ -147,7 +147,7 @@ public final class IdNumber {
         Objects.requireNonNull(query, "query");
         CApi api = Binding.api();
         Scratch s = Scratch.get();
-        NativeBuffer text = Scratch.encode(query);
+        NativeBuffer text = NativeBuffer.ofUtf8(query);
         try {
             long length = Utf8.length(query);
             List<Region> regions = new ArrayList<Region>();
@@ -206,7 +206,7 @@ public final class IdNumber {
         CApi api = Binding.api();
         Scratch s = Scratch.get();
         Layouts.GenerateOptions layout = Binding.layouts().generateOptions;
-        NativeBuffer text = Scratch.encode(region);
+        NativeBuffer text = NativeBuffer.ofUtf8(region);
         NativeBuffer options = new NativeBuffer(layout.size);
         try {
             long length = Utf8.length(region);
@@ -304,17 +304,13 @@ public final class IdNumber {
             }
             return s.out();
         }
-        if (size > Integer.MAX_VALUE) {
-            throw new IllegalArgumentException("idnumber: a text of " + length + " bytes is too long to mask");
-        }
         NativeBuffer out = new NativeBuffer(size);
         try {
             int status = api.idn_mask_text(text, length, out.address(), size, s.at(Scratch.WRITTEN));
             if (status != CApi.IDN_OK) {
                 throw Binding.unexpected("idn_mask_text", status);
             }
-            int written = (int) s.word(Scratch.WRITTEN);
-            return Utf8.decode(out.bytes(), 0, written);
+            return out.utf8(s.word(Scratch.WRITTEN));
         } finally {
             out.close();
         }

@@ -1,25 +1,29 @@
 package org.idnumbertool.idnumber;
 
-import com.sun.jna.Memory;
+import com.sun.jna.Native;
 import com.sun.jna.Pointer;
+import java.nio.ByteBuffer;
+import java.nio.ByteOrder;
 import java.nio.charset.StandardCharsets;
 
 /**
  * The Java names of the options, which the library's messages use: the
  * methods of {@link GenerateOptions.Builder} and the yearLimit parameters.
- * Held once in native memory as an idn_option_names_t for the life of the
- * process.
+ * Held once in native memory as an idn_option_names_t for the life of these
+ * classes.
  */
 final class OptionNames {
     /** By idn_option_t, from IDN_OPTION_REGION (1). */
     private static final String[] NAMES = {null, "region", "birth", "bornFrom", "bornTo", "sex", "count", "seed",
         "asOfYear", "yearLimit"};
 
-    private static final Memory MEMORY;
+    /** The struct and the names after it, in a direct buffer (zeroed, so each name ends in NUL). */
+    private static final ByteBuffer MEMORY;
     static final long ADDRESS;
 
     static {
-        Layouts.OptionNames layout = Binding.layouts().optionNames;
+        Layouts layouts = Binding.layouts();
+        Layouts.OptionNames layout = layouts.optionNames;
         int[] offsets = {0, layout.region, layout.birth, layout.born_from, layout.born_to, layout.sex, layout.count,
             layout.seed, layout.as_of_year, layout.year_limit};
         int texts = layout.size;
@@ -27,16 +31,17 @@ final class OptionNames {
         for (int option = 1; option < NAMES.length; option++) {
             size += NAMES[option].length() + 1;
         }
-        MEMORY = new Memory(size);
-        MEMORY.clear();
+        MEMORY = ByteBuffer.allocateDirect(size).order(ByteOrder.nativeOrder());
+        ADDRESS = Pointer.nativeValue(Native.getDirectBufferPointer(MEMORY));
         int at = texts;
         for (int option = 1; option < NAMES.length; option++) {
             byte[] name = NAMES[option].getBytes(StandardCharsets.US_ASCII);
-            MEMORY.write(at, name, 0, name.length);
-            MEMORY.setPointer(offsets[option], MEMORY.share(at));
+            for (int i = 0; i < name.length; i++) {
+                MEMORY.put(at + i, name[i]);
+            }
+            layouts.putWord(MEMORY, offsets[option], ADDRESS + at);
             at += name.length + 1;
         }
-        ADDRESS = Pointer.nativeValue(MEMORY);
     }
 
     private OptionNames() {

@@ -1,10 +1,12 @@
 package org.idnumbertool.idnumber;
 
-import com.sun.jna.Memory;
 import com.sun.jna.Native;
 import com.sun.jna.Pointer;
+import java.lang.ref.WeakReference;
 import java.nio.ByteBuffer;
 import java.nio.ByteOrder;
+import java.util.Map;
+import java.util.WeakHashMap;
 
 /**
  * Each thread's native memory for the C API's arguments and results, so that
@@ -12,6 +14,12 @@ import java.nio.ByteOrder;
  * small values functions write through pointers, structs, and text out. A
  * method that calls into the C API reads what it needs from here before it
  * calls a method that may reuse the same area.
+ *
+ * <p>A thread's own map holds only a weak reference to its scratch, and
+ * {@link #OWNERS} the scratch itself, for as long as both the thread and
+ * these classes live: a pool's thread that outlives them (a dropped SQL
+ * session's, a redeployed web application's) keeps no object of theirs, and
+ * so not their class loader.
  */
 final class Scratch {
     static final int TEXT = 0;
@@ -32,31 +40,37 @@ final class Scratch {
     static final int GENERATOR_SIZE = 8 * CApi.IDN_GENERATOR_WORDS;
     static final int SIZE = GENERATOR + GENERATOR_SIZE;
 
-    private static final ThreadLocal<Scratch> LOCAL = new ThreadLocal<Scratch>() {
-        @Override
-        protected Scratch initialValue() {
-            return new Scratch();
-        }
-    };
+    private static final ThreadLocal<WeakReference<Scratch>> LOCAL = new ThreadLocal<WeakReference<Scratch>>();
+    /** Each living thread's scratch, by thread; guarded by itself. */
+    private static final Map<Thread, Scratch> OWNERS = new WeakHashMap<Thread, Scratch>();
 
     final long address;
+    /** The memory (a direct buffer, freed by the JVM once unreachable), in native byte order. */
     final ByteBuffer buffer;
     /** How many bytes of a text the last {@link Verifier#put} wrote at TEXT. */
     int held;
     /** The words of the generator at GENERATOR, or null. */
     long[] generator;
-    private final boolean wide = Native.POINTER_SIZE == 8;
-    private final Memory memory;
+    private final boolean wide;
 
     private Scratch() {
-        memory = new Memory(SIZE);
-        memory.clear();
-        address = Pointer.nativeValue(memory);
-        buffer = memory.getByteBuffer(0, SIZE).order(ByteOrder.nativeOrder());
+        // The library first: without JNA, its error says so before any use of JNA's classes.
+        wide = Binding.layouts().pointerSize == 8;
+        buffer = ByteBuffer.allocateDirect(SIZE).order(ByteOrder.nativeOrder());
+        address = Pointer.nativeValue(Native.getDirectBufferPointer(buffer));
     }
 
     static Scratch get() {
-        return LOCAL.get();
+        WeakReference<Scratch> reference = LOCAL.get();
+        Scratch scratch = reference != null ? reference.get() : null;
+        if (scratch == null) {
+            scratch = new Scratch();
+            synchronized (OWNERS) {
+                OWNERS.put(Thread.currentThread(), scratch);
+            }
+            LOCAL.set(new WeakReference<Scratch>(scratch));
+        }
+        return scratch;
     }
 
     long at(int offset) {
@@ -131,18 +145,8 @@ final class Scratch {
         if (length >= 0) {
             return new PlacedText(at(TEXT), length, null);
         }
-        NativeBuffer own = encode(text);
+        NativeBuffer own = NativeBuffer.ofUtf8(text);
         return new PlacedText(own.address(), Utf8.length(text), own);
     }
 
-    /** The text's UTF-8 in native memory of its own, for a text too long for TEXT; close it after the call. */
-    static NativeBuffer encode(String text) {
-        long length = Utf8.length(text);
-        if (length > Integer.MAX_VALUE) {
-            throw new IllegalArgumentException("idnumber: a text of " + length + " bytes of UTF-8 is over 2 GiB");
-        }
-        NativeBuffer memory = new NativeBuffer(length);
-        Utf8.encode(text, 0, text.length(), memory.bytes(), 0);
-        return memory;
-    }
 }

@@ -1,6 +1,7 @@
 package org.idnumbertool.idnumber;
 
 import java.time.LocalDate;
+import java.time.LocalTime;
 import java.time.format.DateTimeParseException;
 import java.util.OptionalInt;
 
@@ -66,22 +67,39 @@ public final class SqlFunctions {
     }
 
     /**
-     * The age in completed years on the date {@code on} (YYYY-MM-DD, such as
-     * {@code cast(current_date() as string)}); null when the number has no
-     * birth date, {@code on} is no such date, or it comes before the birth.
+     * The age in completed years on the date {@code on}: YYYY-MM-DD (such as
+     * {@code cast(current_date() as string)}), or a timestamp as Hive and
+     * Spark give one as text, the date then a space or T and the time
+     * ({@code 2025-01-01 00:00:00}, with a fraction of a second or not); null
+     * when the number has no birth date, {@code on} is none of these, or it
+     * comes before the birth.
      */
     public static Integer age(String number, String on) {
         if (number == null || on == null) {
             return null;
         }
-        LocalDate day;
-        try {
-            day = LocalDate.parse(on);
-        } catch (DateTimeParseException e) {
+        LocalDate day = date(on);
+        if (day == null) {
             return null;
         }
         OptionalInt age = IdNumber.verify(number).getAge(day);
         return age.isPresent() ? age.getAsInt() : null;
+    }
+
+    /** The date of YYYY-MM-DD, or of a timestamp's text (YYYY-MM-DD HH:MM[:SS[.fraction]], or T for the space). */
+    private static LocalDate date(String text) {
+        int end = 0;
+        while (end < text.length() && text.charAt(end) != ' ' && text.charAt(end) != 'T') {
+            end++;
+        }
+        try {
+            if (end < text.length()) {
+                LocalTime.parse(text.substring(end + 1));
+            }
+            return LocalDate.parse(text.substring(0, end));
+        } catch (DateTimeParseException e) {
+            return null;
+        }
     }
 
     /** 男 or 女 for a valid number, else null. */

@@ -1,10 +1,8 @@
 package org.idnumbertool.idnumber;
 
-import com.sun.jna.Memory;
-import com.sun.jna.Native;
-import com.sun.jna.Pointer;
 import java.nio.ByteBuffer;
 import java.nio.ByteOrder;
+import java.nio.IntBuffer;
 import java.time.LocalDate;
 import java.util.AbstractList;
 import java.util.List;
@@ -14,22 +12,27 @@ import java.util.RandomAccess;
 
 /**
  * The verdicts on many texts, as {@link IdNumber#verifyMany} returns them:
- * columns that one call into the C library filled (reason, expected check
+ * columns that calls into the C library filled (reason, expected check
  * character, sex, region code and birth date of each text), read directly
  * through the indexed methods, and a {@link Verdict} with every field for
  * each text, made when {@link #get(int)} reads it. An unmodifiable list, in
  * the order of the texts given; safe to share between threads.
  *
  * <p>The texts are verified in one call to {@code idn_verify_columns} per
- * 2^20 texts: their UTF-8 is written one after another into native memory,
- * and the library writes the columns into native memory that this object
- * keeps (11 bytes a text, freed with it), where the indexed methods read
- * them.
+ * {@link #CHUNK} texts: their UTF-8 is written one after another into native
+ * memory, the library writes the columns into native memory beside it, and
+ * they are copied into arrays this object keeps (11 bytes a text, on the
+ * heap). The native memory is freed before {@code verifyMany} returns, so a
+ * batch holds at most one chunk's of it, whatever its size and whenever the
+ * collector runs; a result holds none and needs no closing.
  */
 public final class Verdicts extends AbstractList<Verdict> implements RandomAccess {
-    /** The most texts one call into the library verifies; its native memory is about 45 bytes a text. */
-    static final int CHUNK = 1 << 20;
-    /** The most texts of one batch: a column of 4 bytes a text is at most 2 GiB. */
+    /**
+     * The most texts one call into the library verifies: its native memory is
+     * about 45 bytes a text (the UTF-8, its end, the columns), some 3 MB.
+     */
+    static final int CHUNK = 1 << 16;
+    /** The most texts of one batch, so that a column of 4 bytes a text stays below 2 GiB. */
     static final int MAX_TEXTS = Integer.MAX_VALUE / 4;
 
     private static final Optional<Reason>[] REASONS = optionals(Reason.values());
@@ -37,11 +40,11 @@ public final class Verdicts extends AbstractList<Verdict> implements RandomAcces
 
     private final TextBlocks texts;
     private final int yearLimit;
-    private final ByteBuffer reasons;
-    private final ByteBuffer checks;
-    private final ByteBuffer sexes;
-    private final ByteBuffer regionCodes;
-    private final ByteBuffer birthDates;
+    private final byte[] reasons;
+    private final byte[] checks;
+    private final byte[] sexes;
+    private final int[] regionCodes;
+    private final int[] birthDates;
     /** How many are valid, counted when first asked; -1 until then. */
     private int validCount = -1;
 
@@ -49,20 +52,14 @@ public final class Verdicts extends AbstractList<Verdict> implements RandomAcces
         int count = texts.size();
         this.texts = texts;
         this.yearLimit = yearLimit;
-        // The buffers keep their native memory alive, and free it when this object goes.
-        reasons = column(count);
-        checks = column(count);
-        sexes = column(count);
-        regionCodes = column(4L * count);
-        birthDates = column(4L * count);
+        reasons = new byte[count];
+        checks = new byte[count];
+        sexes = new byte[count];
+        regionCodes = new int[count];
+        birthDates = new int[count];
         for (int from = 0; from < count; from += CHUNK) {
             verifyChunk(from, Math.min(count, from + CHUNK));
         }
-    }
-
-    private static ByteBuffer column(long size) {
-        Memory memory = new Memory(Math.max(1, size));
-        return memory.getByteBuffer(0, memory.size()).order(ByteOrder.nativeOrder());
     }
 
     static Verdicts of(String[] texts, int yearLimit) {
@@ -87,26 +84,33 @@ public final class Verdicts extends AbstractList<Verdict> implements RandomAcces
         return yearLimit == 0 ? Binding.api().idn_current_year() : yearLimit;
     }
 
+    /** Texts {@code [from, to)}: one call writing their columns into native memory, then copied here. */
     private void verifyChunk(int from, int to) {
         int count = to - from;
         int[] longTexts;
-        try (PackedTexts packed = PackedTexts.pack(texts, from, to)) {
+        // The columns in native memory: region codes and birth dates (4 bytes a text), then reasons, checks, sexes.
+        try (PackedTexts packed = PackedTexts.pack(texts, from, to);
+             NativeBuffer columns = new NativeBuffer(11L * count)) {
+            long at = columns.address();
             int status = Binding.api().idn_verify_columns(packed.bytes(), packed.ends(), count, yearLimit,
-                                                          address(reasons, from), address(checks, from),
-                                                          address(sexes, from), address(regionCodes, 4L * from),
-                                                          address(birthDates, 4L * from));
+                                                          at + 8L * count, at + 9L * count, at + 10L * count, at,
+                                                          at + 4L * count);
             if (status != CApi.IDN_OK) {
                 throw Verifier.refusal(status, yearLimit, "idn_verify_columns");
             }
+            ByteBuffer out = columns.bytes().order(ByteOrder.nativeOrder());
+            IntBuffer ints = out.asIntBuffer();
+            ints.get(regionCodes, from, count);
+            ints.get(birthDates, from, count);
+            out.position(8 * count);
+            out.get(reasons, from, count);
+            out.get(checks, from, count);
+            out.get(sexes, from, count);
             longTexts = packed.longTexts();
         }
         for (int i : longTexts) {
             verifyLong(i);
         }
-    }
-
-    private static long address(ByteBuffer column, long offset) {
-        return Pointer.nativeValue(Native.getDirectBufferPointer(column)) + offset;
     }
 
     /** The columns of a text of over 64 chars, by the prefix form of idn_verify. */
@@ -121,12 +125,12 @@ public final class Verdicts extends AbstractList<Verdict> implements RandomAcces
         Layouts.Verdict v = Binding.layouts().verdict;
         ByteBuffer b = s.buffer;
         boolean valid = b.getInt(Scratch.VERDICT + v.reason) == CApi.IDN_VALID;
-        reasons.put(i, (byte) b.getInt(Scratch.VERDICT + v.reason));
-        checks.put(i, (byte) b.getInt(Scratch.VERDICT + v.expected_check));
-        sexes.put(i, (byte) b.getInt(Scratch.VERDICT + v.sex));
-        regionCodes.putInt(4 * i, valid ? b.getInt(Scratch.VERDICT + v.region_code) : 0);
-        birthDates.putInt(4 * i, valid ? b.getInt(Scratch.VERDICT + v.birth_year) * 10000
-            + b.getInt(Scratch.VERDICT + v.birth_month) * 100 + b.getInt(Scratch.VERDICT + v.birth_day) : 0);
+        reasons[i] = (byte) b.getInt(Scratch.VERDICT + v.reason);
+        checks[i] = (byte) b.getInt(Scratch.VERDICT + v.expected_check);
+        sexes[i] = (byte) b.getInt(Scratch.VERDICT + v.sex);
+        regionCodes[i] = valid ? b.getInt(Scratch.VERDICT + v.region_code) : 0;
+        birthDates[i] = valid ? b.getInt(Scratch.VERDICT + v.birth_year) * 10000
+            + b.getInt(Scratch.VERDICT + v.birth_month) * 100 + b.getInt(Scratch.VERDICT + v.birth_day) : 0;
     }
 
     @Override
@@ -138,20 +142,20 @@ public final class Verdicts extends AbstractList<Verdict> implements RandomAcces
     @Override
     public Verdict get(int index) {
         String text = texts.get(index);
-        int reason = reasons.get(index);
-        char check = (char) (checks.get(index) & 0xFF);
+        int reason = reasons[index];
+        char check = (char) (checks[index] & 0xFF);
         if (reason != CApi.IDN_VALID) {
             Scratch s = Scratch.get();
             long length = Verifier.put(s, text);
             return Verifier.refused(s, text, s.held, length, yearLimit, reason, check);
         }
-        int date = birthDates.getInt(4 * index);
+        int date = birthDates[index];
         return Verdict.valid(text, text.length(), check, text.substring(6, 14), date / 10000, date / 100 % 100,
-                             date % 100, Sex.of(sexes.get(index)), region(index));
+                             date % 100, Sex.of(sexes[index]), region(index));
     }
 
     private RegionInfo region(int index) {
-        int code = regionCodes.getInt(4 * index);
+        int code = regionCodes[index];
         RegionInfo region = RegionInfo.cached(code);
         if (region == null) {
             Scratch s = Scratch.get();
@@ -172,7 +176,7 @@ public final class Verdicts extends AbstractList<Verdict> implements RandomAcces
         if (count < 0) {
             count = 0;
             for (int i = 0; i < texts.size(); i++) {
-                if (reasons.get(i) == CApi.IDN_VALID) {
+                if (reasons[i] == CApi.IDN_VALID) {
                     count++;
                 }
             }
@@ -182,28 +186,28 @@ public final class Verdicts extends AbstractList<Verdict> implements RandomAcces
     }
 
     public boolean isValid(int index) {
-        return reasons.get(index) == CApi.IDN_VALID;
+        return reasons[checkIndex(index)] == CApi.IDN_VALID;
     }
 
     /** Why text {@code index} is refused; empty when it is valid. */
     public Optional<Reason> getReason(int index) {
-        return REASONS[reasons.get(index)];
+        return REASONS[reasons[checkIndex(index)]];
     }
 
     /** The check character the first 17 characters of text {@code index} call for, when they are all digits. */
     public Optional<Character> getExpectedCheck(int index) {
-        byte check = checks.get(index);
+        byte check = checks[checkIndex(index)];
         return check == 0 ? Optional.<Character>empty() : Optional.of((char) (check & 0xFF));
     }
 
     /** The sex of valid number {@code index}. */
     public Optional<Sex> getSex(int index) {
-        return SEXES[sexes.get(index)];
+        return SEXES[sexes[checkIndex(index)]];
     }
 
     /** The first six digits of valid number {@code index} as a number. */
     public OptionalInt getRegionCode(int index) {
-        return isValid(index) ? OptionalInt.of(regionCodes.getInt(4 * index)) : OptionalInt.empty();
+        return isValid(index) ? OptionalInt.of(regionCodes[index]) : OptionalInt.empty();
     }
 
     /** The birth date of valid number {@code index}; empty when no calendar has it, as in a Verdict. */
@@ -211,11 +215,22 @@ public final class Verdicts extends AbstractList<Verdict> implements RandomAcces
         if (!isValid(index)) {
             return Optional.empty();
         }
-        int date = birthDates.getInt(4 * index);
+        int date = birthDates[index];
         int year = date / 10000;
         int month = date / 100 % 100;
         int day = date % 100;
         return Optional.ofNullable(BirthDates.of(year, month, day));
+    }
+
+    /**
+     * The index when it is that of a text of the batch, else the
+     * IndexOutOfBoundsException {@link #get(int)} throws.
+     */
+    private int checkIndex(int index) {
+        if (index < 0 || index >= texts.size()) {
+            throw new IndexOutOfBoundsException("index " + index + " of " + texts.size() + " texts");
+        }
+        return index;
     }
 
     @SuppressWarnings({"unchecked", "rawtypes"})

@@ -11,9 +11,12 @@ import java.util.ArrayList;
 import java.util.Arrays;
 import java.util.HashSet;
 import java.util.Iterator;
+import java.util.LinkedHashMap;
 import java.util.List;
+import java.util.Map;
 import java.util.Optional;
 import java.util.OptionalInt;
+import java.util.function.BiFunction;
 import java.util.stream.Collectors;
 import org.junit.jupiter.api.Test;
 
@@ -105,6 +108,30 @@ class ApiTest {
         assertEquals("11010519491231002X", ofArray.get(0).getInput());
     }
 
+    /** Every indexed getter refuses an index outside the batch as get does, an empty batch's first among them. */
+    @Test
+    void indexedGettersRefuseIndexesOutsideTheBatch() {
+        Map<String, BiFunction<Verdicts, Integer, Object>> getters = new LinkedHashMap<>();
+        getters.put("get", Verdicts::get);
+        getters.put("isValid", Verdicts::isValid);
+        getters.put("getReason", Verdicts::getReason);
+        getters.put("getExpectedCheck", Verdicts::getExpectedCheck);
+        getters.put("getSex", Verdicts::getSex);
+        getters.put("getRegionCode", Verdicts::getRegionCode);
+        getters.put("getBirthDate", Verdicts::getBirthDate);
+        for (String[] texts : Arrays.asList(new String[0], new String[] {"11010519491231002X", "1"})) {
+            Verdicts verdicts = IdNumber.verifyMany(texts);
+            for (int index : new int[] {texts.length, -1, texts.length + 1, Integer.MAX_VALUE, Integer.MIN_VALUE}) {
+                for (Map.Entry<String, BiFunction<Verdicts, Integer, Object>> getter : getters.entrySet()) {
+                    IndexOutOfBoundsException e = assertThrows(IndexOutOfBoundsException.class,
+                        () -> getter.getValue().apply(verdicts, index),
+                        getter.getKey() + "(" + index + ") of " + texts.length + " texts");
+                    assertEquals("index " + index + " of " + texts.length + " texts", e.getMessage());
+                }
+            }
+        }
+    }
+
     @Test
     void generationGivesDistinctNumbersInEveryForm() {
         GenerateOptions options = GenerateOptions.builder().region("110105").birth(LocalDate.of(1990, 1, 1))
@@ -179,6 +206,18 @@ class ApiTest {
         assertEquals(Optional.of("bornFrom"), range.getOption());
         assertTrue(range.getMessage().startsWith("bornFrom 19900102: "), range.getMessage());
         assertTrue(range instanceof IllegalArgumentException);
+
+        // A LocalDate whose year has no four digits is refused as LocalDate writes it.
+        IdNumberException negative = assertThrows(IdNumberException.class, () -> IdNumber.generate(
+            GenerateOptions.builder().region("110105").birth(LocalDate.of(-5, 1, 1)).build()));
+        assertEquals("IDN_ERROR_BIRTH_NOT_EIGHT_DIGITS", negative.getCode());
+        assertTrue(negative.getMessage().startsWith("birth -0005-01-01: "), negative.getMessage());
+        IdNumberException far = assertThrows(IdNumberException.class, () -> IdNumber.generate(GenerateOptions
+            .builder().region("110105").bornBetween(LocalDate.of(1990, 1, 1), LocalDate.of(12345, 1, 1)).build()));
+        assertTrue(far.getMessage().startsWith("bornTo +12345-01-01: "), far.getMessage());
+        String yearFive = IdNumber.generate(GenerateOptions.builder().region("110105").birth(LocalDate.of(5, 1, 1))
+            .seed(1).build()).get(0);
+        assertEquals(Optional.of("00050101"), IdNumber.verify(yearFive).getBirthDateText());
 
         IdNumberException upgrade = assertThrows(IdNumberException.class, () -> IdNumber.upgrade("110105491331002"));
         assertEquals("IDN_ERROR_MONTH_ABOVE_12", upgrade.getCode());

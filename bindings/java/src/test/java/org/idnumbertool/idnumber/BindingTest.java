@@ -8,6 +8,8 @@ import static org.junit.jupiter.api.Assumptions.assumeTrue;
 
 import java.io.File;
 import java.io.IOException;
+import java.lang.invoke.MethodHandle;
+import java.lang.invoke.MethodType;
 import java.lang.reflect.Field;
 import java.lang.reflect.Method;
 import java.lang.reflect.Modifier;
@@ -16,6 +18,7 @@ import java.nio.file.Files;
 import java.nio.file.Path;
 import java.nio.file.Paths;
 import java.util.ArrayList;
+import java.util.Arrays;
 import java.util.HashMap;
 import java.util.List;
 import java.util.Map;
@@ -122,19 +125,60 @@ class BindingTest {
             List<String> c = FUNCTIONS.get(method.getName());
             assertNotNull(c, method.getName() + " is a function of the header");
             assertEquals(expected(c, java64), signature(method), method.getName());
-            Method bound = CApi64.class.getMethod(method.getName(), method.getParameterTypes());
-            assertTrue(Modifier.isNative(bound.getModifiers()), "CApi64." + method.getName() + " is native");
+            Method wide = CApi64.class.getDeclaredMethod(method.getName(), method.getParameterTypes());
+            assertTrue(Modifier.isNative(wide.getModifiers()) && Modifier.isStatic(wide.getModifiers()),
+                       "CApi64." + method.getName() + " is static native");
             Method narrow = null;
-            for (Method candidate : CApi32.Natives.class.getDeclaredMethods()) {
+            for (Method candidate : CApi32.class.getDeclaredMethods()) {
                 if (candidate.getName().equals(method.getName())) {
                     narrow = candidate;
                 }
             }
-            assertNotNull(narrow, "CApi32.Natives." + method.getName());
+            assertNotNull(narrow, "CApi32." + method.getName());
             assertTrue(Modifier.isNative(narrow.getModifiers()) && Modifier.isStatic(narrow.getModifiers()));
-            assertEquals(expected(c, java32), signature(narrow), "CApi32.Natives." + method.getName());
+            assertEquals(expected(c, java32), signature(narrow), "CApi32." + method.getName());
         }
-        assertEquals(CApi.class.getDeclaredMethods().length, CApi32.Natives.class.getDeclaredMethods().length);
+        for (Class<?> natives : Arrays.asList(CApi64.class, CApi32.class)) {
+            assertEquals(CApi.class.getDeclaredMethods().length + 1, natives.getDeclaredMethods().length,
+                         natives + ": the functions and run()");
+            assertEquals(Arrays.asList(Runnable.class), Arrays.asList(natives.getInterfaces()));
+        }
+    }
+
+    /**
+     * The handles of a 32-bit process narrow each 64-bit value to the 32 bits
+     * the function takes, as a cast does, and widen a returned pointer or
+     * size as unsigned: checked on a stand-in of CApi32 (a 32-bit JVM cannot
+     * run here), whose methods keep their arguments.
+     */
+    @Test
+    void handlesNarrowAndWidenAs32BitCallsDo() throws Throwable {
+        MethodHandle verify = NativeHandles.of(Narrow32.class, "idn_verify");
+        assertEquals(MethodType.methodType(int.class, long.class, long.class, int.class, long.class), verify.type());
+        assertEquals(7, (int) verify.invokeExact(0x1_8000_0005L, 18L, 2024, 0xFFFF_FFFFL));
+        assertEquals(Arrays.asList(0x8000_0005, 18, 2024, -1), Narrow32.arguments);
+        MethodHandle name = NativeHandles.of(Narrow32.class, "idn_status_name");
+        assertEquals(0xFFFF_FFF0L, (long) name.invokeExact(-4), "an address above 2 GiB stays positive");
+        MethodHandle count = NativeHandles.of(Narrow32.class, "idn_generator_count");
+        assertEquals(-2L, (long) count.invokeExact(0L), "an int64_t is as it is");
+    }
+
+    /** Three functions as CApi32 declares them, not native: each keeps its arguments. */
+    static final class Narrow32 {
+        static List<Integer> arguments;
+
+        static int idn_verify(int text, int length, int yearLimit, int verdict) {
+            arguments = Arrays.asList(text, length, yearLimit, verdict);
+            return 7;
+        }
+
+        static int idn_status_name(int status) {
+            return status - 12;
+        }
+
+        static long idn_generator_count(int generator) {
+            return -2;
+        }
     }
 
     private static List<String> expected(List<String> cKinds, Map<String, String> java) {

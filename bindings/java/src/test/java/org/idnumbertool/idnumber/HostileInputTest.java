@@ -189,4 +189,31 @@ class HostileInputTest {
         byte[] nul = "11010519491231002\u0000".getBytes(java.nio.charset.StandardCharsets.US_ASCII);
         assertEquals(Reason.CHARACTERS, IdNumber.verify(nul).getReason().get());
     }
+
+    /**
+     * A text of any length crosses into native memory, and a mask of any
+     * length comes back, in views of a ByteBuffer's size (2 GiB of UTF-8 and
+     * more): the same bytes and text in views of a few bytes, cut wherever a
+     * pair, a lone surrogate or a character of 2, 3 or 4 bytes falls.
+     */
+    @Test
+    void textsCrossInViewsOfAnySize() {
+        List<String> texts = new ArrayList<>(surrogateTexts());
+        texts.add("a\u00e9\u4e2d\uD83D\uDE00b\u00e9\u00e9\u4e2d\u4e2d\uD83D\uDE00\uD83D\uDE00\uDE00\uD800");
+        texts.add("");
+        for (String text : texts) {
+            byte[] expected = Corpus.utf8(text);
+            for (int window : new int[] {1, 2, 3, 5, 7, NativeBuffer.WINDOW_CHARS}) {
+                try (NativeBuffer memory = NativeBuffer.ofUtf8(text, window)) {
+                    byte[] written = new byte[expected.length];
+                    memory.bytes(0, written.length).get(written);
+                    assertEquals(Arrays.toString(expected), Arrays.toString(written), text + " in views of " + window);
+                    for (int bytes : new int[] {4, 5, 6, 9, NativeBuffer.WINDOW_BYTES}) {
+                        assertEquals(new String(expected, java.nio.charset.StandardCharsets.UTF_8),
+                                     memory.utf8(expected.length, bytes), text + " read in views of " + bytes);
+                    }
+                }
+            }
+        }
+    }
 }

@@ -41,7 +41,7 @@ class PackagedJarTest {
     private static final String WIN64 = "win32-x86-64/idnumber.dll";
     private static final String WIN32 = "win32-x86/idnumber.dll";
 
-    private static Path jar() {
+    static Path jar() {
         Path jar = Paths.get(System.getProperty("idnumber.jar", ""));
         assumeTrue(Files.isRegularFile(jar), "the jar at the system property idnumber.jar");
         return jar;
@@ -154,7 +154,8 @@ class PackagedJarTest {
         List<String> expected = Arrays.asList("verify true 1949-12-31 true", "batch 1",
             "generate [11010519491001805X, 110105194910016900]", "sql true true", "version " + IdNumber.version());
         for (String java : javas) {
-            ProcessBuilder builder = new ProcessBuilder(java, "-Djava.io.tmpdir=" + folder.resolve("tmp"), "-cp",
+            ProcessBuilder builder = new ProcessBuilder(java, "-Djava.io.tmpdir=" + folder.resolve("tmp"),
+                                                        "-Djna.tmpdir=" + folder.resolve("tmp"), "-cp",
                                                         "idnumber.jar" + File.pathSeparator + "jna.jar",
                                                         "EmptyFolderCheck.java");
             builder.directory(folder.toFile());
@@ -202,7 +203,7 @@ class PackagedJarTest {
                    refused);
     }
 
-    private static byte[] readAll(InputStream in) throws IOException {
+    static byte[] readAll(InputStream in) throws IOException {
         ByteArrayOutputStream out = new ByteArrayOutputStream();
         byte[] buffer = new byte[65536];
         int n;

@@ -88,6 +88,21 @@ class SqlFunctionsTest {
         assertEquals(1981, record.getAsJsonArray("history").get(0).getAsJsonObject().get("from").getAsInt());
     }
 
+    /** The date of age() as DATE or as a timestamp's text, as Hive and Spark pass a timestamp to a String. */
+    @Test
+    void ageTakesTimestampsAsText() throws Exception {
+        String number = "11010519491231002X";
+        assertEquals("75", reflect("age", number, "2025-01-01"));
+        assertEquals("75", reflect("age", number, "2025-01-01 00:00:00"));
+        assertEquals("74", reflect("age", number, "2024-12-30 23:59:59.999999999"));
+        assertEquals("75", reflect("age", number, "2024-12-31 08:30:00.1"));
+        assertEquals("75", reflect("age", number, "2025-01-01T00:00"));
+        for (String notATime : new String[] {"2025-01-01 25:00:00", "2025-01-01 ", "2025-01-01 00:00:00 ",
+            "2025-02-30 00:00:00", " 2025-01-01", "2025-01-01T", "20250101"}) {
+            assertEquals("null", reflect("age", number, notATime), notATime);
+        }
+    }
+
     @Test
     void sqlNullGivesNull() throws Exception {
         for (Method method : Class.forName(CLASS).getDeclaredMethods()) {
