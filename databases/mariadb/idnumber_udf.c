@@ -718,7 +718,8 @@ static int plan(generate_state* state, const UDF_ARGS* args, char* message) {
     int status;
     idn_generator_init(generator, sizeof *generator);
     set_text_option(state, args, GEN_REGION, IDN_OPTION_REGION);
-    set_text_option(state, args, GEN_BIRTH_FROM, args->args[GEN_BIRTH_TO] == NULL ? IDN_OPTION_BIRTH : IDN_OPTION_BORN_FROM);
+    set_text_option(state, args, GEN_BIRTH_FROM,
+                    args->args[GEN_BIRTH_TO] == NULL ? IDN_OPTION_BIRTH : IDN_OPTION_BORN_FROM);
     set_text_option(state, args, GEN_BIRTH_TO, IDN_OPTION_BORN_TO);
     set_text_option(state, args, GEN_SEX, IDN_OPTION_SEX);
     if (args->args[GEN_COUNT] != NULL) {

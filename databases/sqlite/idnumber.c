@@ -335,7 +335,8 @@ static int yearLimitArgument(sqlite3_context* context, sqlite3_value* value, con
         sqlite3_result_error_nomem(context);
         return 0;
     }
-    idn_option_message(IDN_ERROR_YEAR_LIMIT, given.bytes, given.length, SQL_NAMES, SQL_NAME_COUNT, message, sizeof message, NULL);
+    idn_option_message(IDN_ERROR_YEAR_LIMIT, given.bytes, given.length, SQL_NAMES, SQL_NAME_COUNT, message,
+                       sizeof message, NULL);
     sqlite3_snprintf((int)sizeof error, error, "%s: %s", function, message);
     sqlite3_result_error(context, error, -1);
     return 0;
@@ -450,7 +451,8 @@ static void ageFunction(sqlite3_context* context, int argc, sqlite3_value** argv
     }
     /* The library's calendar, asked before the number for the same reason. */
     if (!idn_is_calendar_date(year, month, day)) {
-        sqlite3_snprintf((int)sizeof error, error, "idn_age: as_of %s is no calendar date", sqlite3_value_text(argv[1]));
+        sqlite3_snprintf((int)sizeof error, error, "idn_age: as_of %s is no calendar date",
+                         sqlite3_value_text(argv[1]));
         sqlite3_result_error(context, error, -1);
         return;
     }
@@ -625,7 +627,8 @@ static int generateError(GenerateCursor* cursor, const char* message) {
 /* The library's message for a value refused before it reaches the options. */
 static int optionRefusal(GenerateCursor* cursor, int status, const ArgumentText* given) {
     char message[IDN_MESSAGE_SIZE];
-    idn_option_message(status, given->bytes, given->length, SQL_NAMES, SQL_NAME_COUNT, message, sizeof message, NULL);
+    idn_option_message(status, given->bytes, given->length, SQL_NAMES, SQL_NAME_COUNT, message, sizeof message,
+                       NULL);
     return generateError(cursor, message);
 }
 
