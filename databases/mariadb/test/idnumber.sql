@@ -254,3 +254,7 @@ SELECT idn_age('11010519491231002X', '2023-02-29');
 SELECT idn_age('11010519491231002X', '2024-1-1');
 SELECT idn_age('11010519491231002X', 20241231);
 SELECT idn_age('11010519491231002X');
+-- Of several wrong options, the first in the library's order: the region
+-- before the sex word, the sex word before the birth date's digits.
+SELECT idn_generate('nowhere', '19491001', NULL, 'x', 1, 1, 0);
+SELECT idn_generate('110105', '1949', NULL, 'x', 1, 1, 0);

@@ -208,6 +208,10 @@ SELECT * FROM idn_generate('110105', '19491001', sex => '男性');
 SELECT * FROM idn_generate('110105', '19491001', sex => '');
 SELECT * FROM idn_generate(NULL, '19491001');
 SELECT * FROM idn_generate('110105', NULL);
+-- Of several wrong options, the first in the library's order: the region
+-- before the sex word, the sex word before the birth date's digits.
+SELECT * FROM idn_generate('nowhere', '19491001', sex => 'x');
+SELECT * FROM idn_generate('110105', '1949', sex => 'x');
 -- What an error carries, for a program: the SQLSTATE and, as the DETAIL,
 -- the library's status.
 DO $$
