@@ -51,10 +51,9 @@
 /*
  * The C API has a function idn_code_status, which is also the SQL name of
  * this module's loadable function, and the server finds a function's entry
- * point by its SQL name. So the header is read with the library's function
- * under another name, the Makefile makes the library's own symbol local to
- * its object (objcopy --localize-symbol), and the code's status is taken
- * from idn_region_info instead.
+ * point by its SQL name. So the module links a copy of the library in which
+ * the Makefile has renamed that function idn_code_status_of_library
+ * (objcopy --redefine-sym), and reads the header under the same name.
  */
 #define idn_code_status idn_code_status_of_library
 #include "idnumber.h"
@@ -425,12 +424,10 @@ NUMBER_FUNCTION_LIFETIME(idn_code_status, longest_name(idn_code_status_name, IDN
 STRING_FUNCTION(idn_code_status);
 STRING_FUNCTION(idn_code_status) {
     idn_verdict_t verdict;
-    idn_region_info_t info = {.size = sizeof info};
     (void)error;
-    if (!valid_row(initid, args, &verdict) ||
-        idn_region_info(verdict.region_code, verdict.birth_year, &info) != IDN_OK)
-        return text_result(NULL, result, length, is_null);
-    return text_result(idn_code_status_name(info.status), result, length, is_null);
+    if (!valid_row(initid, args, &verdict)) return text_result(NULL, result, length, is_null);
+    return text_result(idn_code_status_name(idn_code_status_of_library(verdict.region_code)), result, length,
+                       is_null);
 }
 
 NUMBER_FUNCTION_LIFETIME(idn_kind, longest_name(idn_kind_name, IDN_KIND_RESIDENT), 0)
