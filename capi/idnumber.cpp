@@ -605,7 +605,7 @@ int idn_picker_list(int32_t parent, int32_t* codes, size_t capacity, size_t* cou
 
 // --- The history ----------------------------------------------------------------
 
-int idn_code_status(int32_t code) { return codeStatusOf(codeStatus(code)); }
+int idn_code_status_of(int32_t code) { return codeStatusOf(codeStatus(code)); }
 
 const char* idn_code_status_name(int status) {
     switch (status) {
@@ -843,6 +843,14 @@ int idn_generator_message(const idn_generator_t* generator, const char* const* n
     const size_t length = writeGenerationCheckMessage(message, sizeof message, generation->options, generation->check,
                                                       wordsOf(names, name_count));
     return copyOut(message, length, out, size, written);
+}
+
+int idn_generator_seed(const idn_generator_t* generator, uint64_t* seed) {
+    const Generation* generation = generationOf(generator);
+    if (generation == nullptr || seed == nullptr) return IDN_ERROR_NULL_POINTER;
+    if (!generation->prepared || generation->check.refusal != GenerationRefusal::none) return IDN_ERROR_NOT_PREPARED;
+    *seed = generation->check.seed;
+    return IDN_OK;
 }
 
 int64_t idn_generator_count(const idn_generator_t* generator) {

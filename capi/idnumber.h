@@ -427,7 +427,9 @@ typedef enum idn_code_status_t {
     IDN_CODE_ABOLISHED = 3    /* its latest record has ended */
 } idn_code_status_t;
 
-IDN_API int idn_code_status(int32_t code);
+/* The code's idn_code_status_t. (Named _of: idn_code_status is the SQL
+ * function of a number.) */
+IDN_API int idn_code_status_of(int32_t code);
 /* "2009", "in_use", "abolished" or "unknown"; NULL for any other value. */
 IDN_API const char* idn_code_status_name(int status);
 
@@ -659,6 +661,12 @@ IDN_API int idn_generator_message(const idn_generator_t* generator, const char* 
 /* How many numbers the prepared generator gives (the count asked for); 0
  * when it is not prepared. */
 IDN_API int64_t idn_generator_count(const idn_generator_t* generator);
+
+/* The seed a prepared generator draws its numbers with: the one set, or the
+ * one drawn from the system when none was. Setting it on another generator
+ * with the same options gives the same numbers. IDN_ERROR_NOT_PREPARED
+ * before a successful idn_generator_prepare. */
+IDN_API int idn_generator_seed(const idn_generator_t* generator, uint64_t* seed);
 
 /* The number at `index` (0 to count - 1): 18 characters. The same index
  * always gives the same number; different indexes give different numbers.

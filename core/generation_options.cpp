@@ -194,6 +194,7 @@ GenerationCheck checkGenerationOptions(const GenerationOptions& options, int cur
     const uint64_t seed = !options.seed.given  ? seedIfNone
                           : options.seed.isUnsigned ? options.seed.unsignedValue
                                                     : static_cast<uint64_t>(options.seed.value);
+    check.seed = seed;
     // No dates at all, or a range with one end missing, is refused by the plan.
     check.plan = planGeneration(requestOf(options, check, seed));
     if (check.plan.error != GenerationError::none) {

@@ -84,6 +84,7 @@ struct GenerationCheck {
     RegionResolution resolution{};
     GenerationPlan plan{};  // the numbers, when nothing is refused
     int yearLimit = 0;      // the one judged: the current year when none was given
+    uint64_t seed = 0;      // the one the plan draws with: the one given, or seedIfNone
 };
 
 // Judges the options in this order: the region is given, the as-of year,

@@ -406,7 +406,13 @@ TEST(CApiGenerate, IdtoolsNumbersAndMessages) {
     EXPECT_EQ(idn_generator_warning(&february31.generator), IDN_WARNING_BIRTH_NOT_CALENDAR_DATE);
     EXPECT_EQ(february31.message(), "20230231 is not a real calendar date; the numbers carry it as given");
 
-    // Without a seed, numbers still come, and are valid.
+    uint64_t seed = 0;
+    EXPECT_EQ(idn_generator_seed(&generator, &seed), IDN_OK);
+    EXPECT_EQ(seed, 7u);
+    EXPECT_EQ(idn_generator_seed(&reversed.generator, &seed), IDN_ERROR_NOT_PREPARED);
+
+    // Without a seed, numbers still come, and are valid; the seed drawn
+    // gives them again.
     Generation unseeded;
     unseeded.text(IDN_OPTION_REGION, "140302").text(IDN_OPTION_BIRTH, "19900101").integer(IDN_OPTION_COUNT, 2);
     ASSERT_EQ(unseeded.prepare(), IDN_OK);
@@ -415,6 +421,14 @@ TEST(CApiGenerate, IdtoolsNumbersAndMessages) {
     idn_verify(number, 18, yearLimit, &verdict);
     EXPECT_EQ(verdict.reason, IDN_VALID);
     EXPECT_EQ(verdict.region_code, 140302);
+    ASSERT_EQ(idn_generator_seed(&unseeded.generator, &seed), IDN_OK);
+    Generation again;
+    again.text(IDN_OPTION_REGION, "140302").text(IDN_OPTION_BIRTH, "19900101").integer(IDN_OPTION_COUNT, 2);
+    again.whole(IDN_OPTION_SEED, seed);
+    ASSERT_EQ(again.prepare(), IDN_OK);
+    char repeated[IDN_NUMBER_SIZE];
+    ASSERT_EQ(idn_generator_number(&again.generator, 1, repeated, sizeof repeated, nullptr), IDN_OK);
+    EXPECT_STREQ(repeated, number);
 
     // Misuse: an option of another type or no option at all; storage too
     // small for this library; a generator used before it is prepared.
@@ -519,8 +533,8 @@ TEST(CApiRegions, RecordsListsAndHistory) {
     EXPECT_EQ(idn_picker_list(140302, codes, 64, &count), IDN_ERROR_NOT_FOUND);
 
     // History: 巴县, abolished 1994, whose area is now seven districts of 重庆.
-    EXPECT_EQ(idn_code_status(510222), IDN_CODE_ABOLISHED);
-    EXPECT_STREQ(idn_code_status_name(idn_code_status(140302)), "2009");
+    EXPECT_EQ(idn_code_status_of(510222), IDN_CODE_ABOLISHED);
+    EXPECT_STREQ(idn_code_status_name(idn_code_status_of(140302)), "2009");
     idn_present_code_t now[IDN_MAX_NOW_CODES];
     now[0].size = sizeof now[0];
     ASSERT_EQ(idn_now_codes(510222, now, IDN_MAX_NOW_CODES, &count), IDN_OK);
@@ -941,7 +955,7 @@ TEST(CApiRegions, RegionInfoAnswersAsEachCallDoesOverItsSpan) {
                 EXPECT_NE(idn_in_use_at_birth(code, info.years_to + 1), info.in_use_at_birth);
             }
             if (year == 1900) {
-                EXPECT_EQ(info.status, idn_code_status(code));
+                EXPECT_EQ(info.status, idn_code_status_of(code));
                 auto fields = sized<idn_region_fields_t>();
                 idn_region_fields(code, &fields);
                 EXPECT_STREQ(info.province, fields.province);

@@ -296,7 +296,7 @@ TEST(Conformance, HistoryAndRegions) {
             EXPECT_EQ(json(idn_in_use_at_birth(code, c["year"]) == 1), c["expect"]["in_use_at_birth"]);
             continue;
         }
-        EXPECT_EQ(json(idn_code_status_name(idn_code_status(code))), c["expect"]["code_status"]);
+        EXPECT_EQ(json(idn_code_status_name(idn_code_status_of(code))), c["expect"]["code_status"]);
         char value[IDN_HISTORY_JSON_SIZE];
         size_t written = 0;
         ASSERT_EQ(idn_history_json(code, value, sizeof value, &written), IDN_OK);

@@ -341,7 +341,7 @@ class CApi:
         return {"status": self.status_name(status), "message": message.decode("utf-8")}
 
     def history(self, code):
-        status = self.lib.idn_code_status(code)
+        status = self.lib.idn_code_status_of(code)
 
         def json_value(function):
             _, value = self._text(lambda out, size, written: function(code, out, ctypes.c_size_t(size), written))
