@@ -845,6 +845,8 @@ int idn_generator_message(const idn_generator_t* generator, const char* const* n
     return copyOut(message, length, out, size, written);
 }
 
+uint64_t idn_system_seed(void) { return systemSeed(); }
+
 int idn_generator_seed(const idn_generator_t* generator, uint64_t* seed) {
     const Generation* generation = generationOf(generator);
     if (generation == nullptr || seed == nullptr) return IDN_ERROR_NULL_POINTER;

@@ -668,6 +668,11 @@ IDN_API int64_t idn_generator_count(const idn_generator_t* generator);
  * before a successful idn_generator_prepare. */
 IDN_API int idn_generator_seed(const idn_generator_t* generator, uint64_t* seed);
 
+/* A seed drawn from the system's source of randomness, as a generation given
+ * none draws one: for a caller that plans several generations that must draw
+ * alike (the rows of one SQL statement). */
+IDN_API uint64_t idn_system_seed(void);
+
 /* The number at `index` (0 to count - 1): 18 characters. The same index
  * always gives the same number; different indexes give different numbers.
  * IDN_ERROR_NOT_FOUND past the end, IDN_ERROR_NOT_PREPARED before a

@@ -410,6 +410,7 @@ TEST(CApiGenerate, IdtoolsNumbersAndMessages) {
     EXPECT_EQ(idn_generator_seed(&generator, &seed), IDN_OK);
     EXPECT_EQ(seed, 7u);
     EXPECT_EQ(idn_generator_seed(&reversed.generator, &seed), IDN_ERROR_NOT_PREPARED);
+    EXPECT_NE(idn_system_seed(), idn_system_seed());
 
     // Without a seed, numbers still come, and are valid; the seed drawn
     // gives them again.
