@@ -48,16 +48,7 @@
 #include <mysql.h>
 #include <mysqld_error.h>
 
-/*
- * The C API has a function idn_code_status, which is also the SQL name of
- * this module's loadable function, and the server finds a function's entry
- * point by its SQL name. So the module links a copy of the library in which
- * the Makefile has renamed that function idn_code_status_of_library
- * (objcopy --redefine-sym), and reads the header under the same name.
- */
-#define idn_code_status idn_code_status_of_library
 #include "idnumber.h"
-#undef idn_code_status
 
 /*
  * Connector/C declares UDF_INIT's max_length as unsigned int where the server
@@ -426,7 +417,7 @@ STRING_FUNCTION(idn_code_status) {
     idn_verdict_t verdict;
     (void)error;
     if (!valid_row(initid, args, &verdict)) return text_result(NULL, result, length, is_null);
-    return text_result(idn_code_status_name(idn_code_status_of_library(verdict.region_code)), result, length,
+    return text_result(idn_code_status_name(idn_code_status_of(verdict.region_code)), result, length,
                        is_null);
 }
 
@@ -738,17 +729,6 @@ static int plan(generate_state* state, const UDF_ARGS* args, char* message) {
     return status;
 }
 
-/* The seed of a statement that gives none: each plan of the statement
- * (options from a column are planned again when they change) must draw from
- * the same one, so that its rows are distinct, and the library keeps no seed
- * of its own drawing for a next plan. */
-static uint64_t statement_seed(void) {
-    uint64_t seed = (uint64_t)time(NULL);
-    uint64_t drawn = 0;
-    if (getentropy(&drawn, sizeof drawn) == 0) seed ^= drawn;
-    return seed;
-}
-
 my_bool idn_generate_init(UDF_INIT* initid, UDF_ARGS* args, char* message);
 my_bool idn_generate_init(UDF_INIT* initid, UDF_ARGS* args, char* message) {
     static const char* const names[GEN_ARGUMENTS] = {"region", "birth_from", "birth_to", "sex",
@@ -795,7 +775,9 @@ my_bool idn_generate_init(UDF_INIT* initid, UDF_ARGS* args, char* message) {
         if (i != GEN_INDEX && kind == ARGUMENT_PLACEHOLDER) placeholders = 1;
     }
     if ((state = calloc(1, sizeof *state)) == NULL) return refuse(message, "idn_generate", "out of memory");
-    state->seed = statement_seed();
+    /* Every plan of the statement (options from a column are planned again
+     * when they change) draws with one seed, so that its rows are distinct. */
+    state->seed = idn_system_seed();
     state->year_limit = idn_current_year();
     state->count_unsigned = count_unsigned;
     initid->ptr = (char*)state;

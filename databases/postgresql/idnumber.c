@@ -482,7 +482,7 @@ code_status_of(FunctionCallInfo fcinfo, const idn_verdict_t *verdict)
 {
 	if (verdict->reason != IDN_VALID)
 		PG_RETURN_NULL();
-	return text_datum_or_null(fcinfo, idn_code_status_name(idn_code_status(verdict->region_code)));
+	return text_datum_or_null(fcinfo, idn_code_status_name(idn_code_status_of(verdict->region_code)));
 }
 
 /* verify's `now`: [] while the code is in use. */

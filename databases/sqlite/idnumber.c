@@ -392,7 +392,7 @@ static void verdictFunction(sqlite3_context* context, int argc, sqlite3_value** 
                                                           : region.county);
         break;
     case FIELD_CODE_STATUS:
-        resultStaticText(context, idn_code_status_name(idn_code_status(verdict.region_code)));
+        resultStaticText(context, idn_code_status_name(idn_code_status_of(verdict.region_code)));
         break;
     case FIELD_NOW:
         resultNowJson(context, verdict.region_code);
