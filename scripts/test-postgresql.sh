@@ -5,7 +5,8 @@
 # extension into the server's own directories (pg_config's pkglibdir and
 # sharedir), then initdb into a temporary folder and starts the server there
 # with no TCP port, its socket in that folder. On that server:
-#   - the regression tests (pg_regress: sql/ against expected/);
+#   - the regression tests (pg_regress: sql/ against expected/), the update
+#     of a database from the extension's version 1.0 among them;
 #   - the conformance corpus (databases/postgresql/conformance.py, in
 #     Debian's Python, over psql);
 #   - 10^6 numbers of scripts/bench_numbers.py loaded with COPY, and the
@@ -63,7 +64,7 @@ echo "server: $(psql_value -c 'SELECT version()')"
 # pg_regress writes its results beside the tests; they are left there on a
 # failure, with regression.diffs, for reading.
 if make -C databases/postgresql --no-print-directory installcheck; then
-    pass "pg_regress: idnumber, idnumber_encodings, idnumber_owner"
+    pass "pg_regress: idnumber, idnumber_encodings, idnumber_owner, idnumber_update"
 else
     cat databases/postgresql/regression.diffs 2>/dev/null || true
     fail "pg_regress"

@@ -15,6 +15,7 @@
  *   idn_now(n)             JSON: the codes in use in 2024 that an ended code's area went to
  *   idn_kind(n)            'resident', 'hmt_permit' or 'foreigner_card'
  *   idn_upgrade(n)         the 18-character form of a 15-digit number; NULL for any other text
+ *   idn_age(n, as_of)      INTEGER: the holder's age in completed years on the DATE as_of
  *   idn_mask_utf8mb4(t)    the mask of t's bytes taken as UTF-8 (idn_mask converts first)
  *   idn_generate(region, birth_from, birth_to, sex, count, seed, i)
  *                          number i (0 to count-1) of the distinct numbers the
@@ -82,18 +83,20 @@ _Static_assert(offsetof(server_udf_args, args) == offsetof(UDF_ARGS, args) &&
 /* The server's buffer for a string result has at least this many bytes. */
 #define RESULT_BUFFER_SIZE 255
 
-/* The parameter names the library's messages use: this module's. One
- * birth_from is both the one birth date and a range's first date. */
-static const idn_option_names_t SQL_NAMES = {
-    .region = "region",
-    .birth = "birth_from",
-    .born_from = "birth_from",
-    .born_to = "birth_to",
-    .sex = "sex",
-    .count = "count",
-    .seed = "seed",
-    .year_limit = "year_limit",
+/* The parameter names the library's messages use, indexed by idn_option_t:
+ * this module's. One birth_from is both the one birth date and a range's
+ * first date. */
+static const char* const SQL_NAMES[] = {
+    [IDN_OPTION_REGION] = "region",
+    [IDN_OPTION_BIRTH] = "birth_from",
+    [IDN_OPTION_BORN_FROM] = "birth_from",
+    [IDN_OPTION_BORN_TO] = "birth_to",
+    [IDN_OPTION_SEX] = "sex",
+    [IDN_OPTION_COUNT] = "count",
+    [IDN_OPTION_SEED] = "seed",
+    [IDN_OPTION_YEAR_LIMIT] = "year_limit",
 };
+#define SQL_NAME_COUNT (sizeof SQL_NAMES / sizeof SQL_NAMES[0])
 
 /* ---- Messages to the server ------------------------------------------------- */
 
@@ -234,7 +237,8 @@ static int check_year_limit(UDF_ARGS* args, char* message, const char* function)
     limit = integer_argument(args, 1);
     if (limit >= 1 && limit <= IDN_YEAR_LIMIT_MAX) return 1;
     integer_text(args, 1, digits, sizeof digits);
-    idn_option_message(IDN_ERROR_YEAR_LIMIT, digits, strlen(digits), &SQL_NAMES, text, sizeof text, NULL);
+    idn_option_message(IDN_ERROR_YEAR_LIMIT, digits, strlen(digits), SQL_NAMES, SQL_NAME_COUNT, text, sizeof text,
+                       NULL);
     refuse(message, function, text);
     return 0;
 }
@@ -271,6 +275,7 @@ static int verify_row(const UDF_INIT* initid, const UDF_ARGS* args, int year_lim
     } else if (year_limit == 0) {
         year_limit = (int)(intptr_t)initid->ptr;
     }
+    verdict->size = sizeof *verdict;
     return idn_verify(args->args[0], args->lengths[0], year_limit, verdict) == IDN_OK;
 }
 
@@ -378,6 +383,7 @@ STRING_FUNCTION(idn_sex) {
 /* The region fields of a valid number; 0 when the result is NULL. */
 static int region_fields(const UDF_INIT* initid, const UDF_ARGS* args, idn_region_fields_t* fields) {
     idn_verdict_t verdict;
+    fields->size = sizeof *fields;
     return valid_row(initid, args, &verdict) && idn_region_fields(verdict.region_code, fields) == IDN_OK;
 }
 
@@ -405,13 +411,14 @@ STRING_FUNCTION(idn_county) {
     return text_result(region_fields(initid, args, &fields) ? fields.county : NULL, result, length, is_null);
 }
 
-NUMBER_FUNCTION_LIFETIME(idn_code_status, longest_name(idn_code_state_name, IDN_CODE_UNKNOWN), 0)
+NUMBER_FUNCTION_LIFETIME(idn_code_status, longest_name(idn_code_status_name, IDN_CODE_UNKNOWN), 0)
 STRING_FUNCTION(idn_code_status);
 STRING_FUNCTION(idn_code_status) {
     idn_verdict_t verdict;
     (void)error;
     if (!valid_row(initid, args, &verdict)) return text_result(NULL, result, length, is_null);
-    return text_result(idn_code_state_name(idn_code_state(verdict.region_code)), result, length, is_null);
+    return text_result(idn_code_status_name(idn_code_status_of(verdict.region_code)), result, length,
+                       is_null);
 }
 
 NUMBER_FUNCTION_LIFETIME(idn_kind, longest_name(idn_kind_name, IDN_KIND_RESIDENT), 0)
@@ -458,6 +465,94 @@ STRING_FUNCTION(idn_now) {
     }
     *length = (unsigned long)written;
     return state->json;
+}
+
+/* ---- Age ---------------------------------------------------------------------------- */
+
+/*
+ * idn_age(n, as_of): the holder's age in completed years on the date as_of,
+ * a DATE or its text 'YYYY-MM-DD' (a DATETIME's time after it is ignored);
+ * NULL where the library gives none (a refused number, a birth date no
+ * calendar has, a date before the birth). The number is judged by every
+ * rule but the year (limit 9999): a birth after as_of has no age there
+ * anyway, so the answer depends on the arguments alone. A constant as_of
+ * that is no date fails the statement; a row's gives NULL.
+ */
+
+/* as_of's year, month and day: 1 when it is 'YYYY-MM-DD', alone or before a
+ * time ' hh:mm:ss[.ffffff]'; whether the calendar has the date is the
+ * library's to say. */
+static int date_argument(const char* text, unsigned long length, int* year, int* month, int* day) {
+    int parts[3] = {0, 0, 0}, part = 0;
+    unsigned long i;
+    if (text == NULL || length < 10) return 0;
+    for (i = 0; i < 10; ++i) {
+        if (i == 4 || i == 7) {
+            if (text[i] != '-') return 0;
+            ++part;
+        } else if (text[i] >= '0' && text[i] <= '9') {
+            parts[part] = parts[part] * 10 + (text[i] - '0');
+        } else {
+            return 0;
+        }
+    }
+    if (length > 10) {
+        /* hh:mm:ss, then optionally a fraction */
+        static const char shape[] = " 00:00:00";
+        if (length < 19) return 0;
+        for (i = 10; i < 19; ++i)
+            if (shape[i - 10] == '0' ? text[i] < '0' || text[i] > '9' : text[i] != shape[i - 10]) return 0;
+        if (length > 19 && (text[19] != '.' || length == 20)) return 0;
+        for (i = 20; i < length; ++i)
+            if (text[i] < '0' || text[i] > '9') return 0;
+    }
+    *year = parts[0];
+    *month = parts[1];
+    *day = parts[2];
+    return 1;
+}
+
+my_bool idn_age_init(UDF_INIT* initid, UDF_ARGS* args, char* message);
+my_bool idn_age_init(UDF_INIT* initid, UDF_ARGS* args, char* message) {
+    static const char usage[] = "it takes the identity number, a string or an integer, and as_of, a DATE or its text "
+                                "YYYY-MM-DD";
+    char text[96];
+    int year, month, day;
+    if (args->arg_count != 2) return refuse(message, "idn_age", usage);
+    if (!text_argument(args, 0))
+        return refuse(message, "idn_age", "the number is a string or an integer; CAST a REAL or DECIMAL AS CHAR");
+    if (args->arg_type[1] != STRING_RESULT) return refuse(message, "idn_age", "as_of is a DATE or its text YYYY-MM-DD");
+    if (argument_kind(args, 1) == ARGUMENT_VALUE) {
+        if (!date_argument(args->args[1], args->lengths[1], &year, &month, &day))
+            return refuse(message, "idn_age", "as_of must be a date, YYYY-MM-DD");
+        if (!idn_is_calendar_date(year, month, day)) {
+            snprintf(text, sizeof text, "as_of %.10s is no calendar date", args->args[1]);
+            return refuse(message, "idn_age", text);
+        }
+    }
+    initid->maybe_null = 1;
+    initid->max_length = 11;
+    initid->const_item = 0;
+    initid->ptr = NULL;
+    return 0;
+}
+
+void idn_age_deinit(UDF_INIT* initid);
+void idn_age_deinit(UDF_INIT* initid) { (void)initid; }
+
+long long idn_age(UDF_INIT* initid, UDF_ARGS* args, char* is_null, char* error);
+long long idn_age(UDF_INIT* initid, UDF_ARGS* args, char* is_null, char* error) {
+    idn_verdict_t verdict = {.size = sizeof verdict};
+    int year, month, day;
+    int32_t age;
+    (void)initid, (void)error;
+    if (args->args[0] == NULL || !date_argument(args->args[1], args->lengths[1], &year, &month, &day) ||
+        idn_verify(args->args[0], args->lengths[0], IDN_YEAR_LIMIT_MAX, &verdict) != IDN_OK ||
+        idn_age_on(&verdict, year, month, day, &age) != IDN_OK) {
+        *is_null = 1;
+        return 0;
+    }
+    return age;
 }
 
 /* ---- Conversions ------------------------------------------------------------------ */
@@ -572,7 +667,8 @@ typedef struct generate_state {
     idn_generator_t generator;
     int planned;        /* the generator holds the plan of `key`, which was not refused */
     int year_limit;     /* the current year when the statement started */
-    uint64_t seed;      /* for a NULL seed */
+    int count_unsigned; /* count is a BIGINT UNSIGNED literal, handed over as the signed integer of its bits */
+    uint64_t seed;      /* for a NULL seed: one for the whole statement, so that its plans agree */
     size_t key_length;
     char key[PLAN_KEY_CAPACITY];
 } generate_state;
@@ -593,48 +689,44 @@ static size_t plan_key(const UDF_ARGS* args, char* key) {
     return at;
 }
 
-/*
- * Plans the row's options into the state: IDN_OK or the status of the
- * refusal. With `message`, writes the message of the refusal or of the
- * warning there (an empty text when there is none).
- */
-static int plan(generate_state* state, const UDF_ARGS* args, char* message) {
-    idn_generate_options_t options;
-    int status;
-    memset(&options, 0, sizeof options);
-    options.region = args->args[GEN_REGION];
-    options.region_length = options.region != NULL ? args->lengths[GEN_REGION] : 0;
-    if (args->args[GEN_BIRTH_TO] == NULL) {
-        options.birth = args->args[GEN_BIRTH_FROM];
-        options.birth_length = options.birth != NULL ? args->lengths[GEN_BIRTH_FROM] : 0;
-    } else {
-        options.born_from = args->args[GEN_BIRTH_FROM];
-        options.born_from_length = options.born_from != NULL ? args->lengths[GEN_BIRTH_FROM] : 0;
-        options.born_to = args->args[GEN_BIRTH_TO];
-        options.born_to_length = args->lengths[GEN_BIRTH_TO];
-    }
-    options.sex = IDN_SEX_ANY;
-    if (args->args[GEN_SEX] != NULL &&
-        (status = idn_parse_sex(args->args[GEN_SEX], args->lengths[GEN_SEX], &options.sex)) != IDN_OK) {
-        if (message != NULL)
-            idn_option_message(status, args->args[GEN_SEX], args->lengths[GEN_SEX], &SQL_NAMES, message,
-                               IDN_MESSAGE_SIZE, NULL);
-        return status;
-    }
-    options.count = args->args[GEN_COUNT] != NULL ? integer_argument(args, GEN_COUNT) : 1;
-    options.has_seed = 1;
-    options.seed = args->args[GEN_SEED] != NULL ? (uint64_t)integer_argument(args, GEN_SEED) : state->seed;
-    options.year_limit = state->year_limit;
-    status = idn_generator_init(&state->generator, &options, NULL);
-    if (message != NULL) idn_generate_message(&options, &SQL_NAMES, message, IDN_MESSAGE_SIZE, NULL);
-    return status;
+/* Sets a string argument as an option; NULL sets none. */
+static void set_text_option(generate_state* state, const UDF_ARGS* args, int argument, int option) {
+    if (args->args[argument] != NULL)
+        idn_generator_set_text(&state->generator, option, args->args[argument], args->lengths[argument]);
 }
 
-static uint64_t statement_seed(void) {
-    uint64_t seed = (uint64_t)time(NULL);
-    uint64_t drawn = 0;
-    if (getentropy(&drawn, sizeof drawn) == 0) seed ^= drawn;
-    return seed;
+/*
+ * Plans the row's options into the state: the library judges them, in its
+ * order, and the status of its refusal or IDN_OK comes back. With
+ * `message`, writes the message of the refusal or of the warning there (an
+ * empty text when there is none).
+ */
+static int plan(generate_state* state, const UDF_ARGS* args, char* message) {
+    idn_generator_t* generator = &state->generator;
+    int status;
+    idn_generator_init(generator, sizeof *generator);
+    set_text_option(state, args, GEN_REGION, IDN_OPTION_REGION);
+    set_text_option(state, args, GEN_BIRTH_FROM,
+                    args->args[GEN_BIRTH_TO] == NULL ? IDN_OPTION_BIRTH : IDN_OPTION_BORN_FROM);
+    set_text_option(state, args, GEN_BIRTH_TO, IDN_OPTION_BORN_TO);
+    set_text_option(state, args, GEN_SEX, IDN_OPTION_SEX);
+    if (args->args[GEN_COUNT] != NULL) {
+        long long count = integer_argument(args, GEN_COUNT);
+        if (state->count_unsigned)
+            idn_generator_set_unsigned(generator, IDN_OPTION_COUNT, (uint64_t)count);
+        else
+            idn_generator_set_integer(generator, IDN_OPTION_COUNT, count);
+    }
+    /* A negative seed is the unsigned seed of the same bits, also for a
+     * BIGINT UNSIGNED above 2^63 - 1, which arrives as those bits. */
+    if (args->args[GEN_SEED] != NULL)
+        idn_generator_set_integer(generator, IDN_OPTION_SEED, integer_argument(args, GEN_SEED));
+    else
+        idn_generator_set_unsigned(generator, IDN_OPTION_SEED, state->seed);
+    idn_generator_set_integer(generator, IDN_OPTION_YEAR_LIMIT, state->year_limit);
+    status = idn_generator_prepare(generator);
+    if (message != NULL) idn_generator_message(generator, SQL_NAMES, SQL_NAME_COUNT, message, IDN_MESSAGE_SIZE, NULL);
+    return status;
 }
 
 my_bool idn_generate_init(UDF_INIT* initid, UDF_ARGS* args, char* message);
@@ -647,7 +739,7 @@ my_bool idn_generate_init(UDF_INIT* initid, UDF_ARGS* args, char* message) {
     unsigned long lengths[GEN_ARGUMENTS];
     char digits[GEN_ARGUMENTS][24];
     char text[IDN_MESSAGE_SIZE];
-    int i, constant = 1, placeholders = 0;
+    int i, constant = 1, placeholders = 0, count_unsigned = 0;
     if (args->arg_count != GEN_ARGUMENTS)
         return refuse(message, "idn_generate", "it takes 7 arguments: region, birth_from, birth_to, sex, count, seed, i");
     /* The values the plan made here reads: a constant's is at hand now, but
@@ -675,19 +767,19 @@ my_bool idn_generate_init(UDF_INIT* initid, UDF_ARGS* args, char* message) {
             snprintf(text, sizeof text, "%s must be a string", names[i]);
             return refuse(message, "idn_generate", text);
         }
+        /* An unsigned count above 2^63 - 1, which the library refuses as it is. */
         if (i == GEN_COUNT && kind == ARGUMENT_VALUE && integer_argument(args, i) < 0 &&
-            integer_text(args, i, digits[i], sizeof digits[i])[0] != '-') {
-            /* An unsigned count above 2^63 - 1. */
-            idn_option_message(IDN_ERROR_COUNT_RANGE, digits[i], strlen(digits[i]), &SQL_NAMES, text, sizeof text,
-                               NULL);
-            return refuse(message, "idn_generate", text);
-        }
+            integer_text(args, i, digits[i], sizeof digits[i])[0] != '-')
+            count_unsigned = 1;
         if (i != GEN_INDEX && kind == ARGUMENT_ROW) constant = 0;
         if (i != GEN_INDEX && kind == ARGUMENT_PLACEHOLDER) placeholders = 1;
     }
     if ((state = calloc(1, sizeof *state)) == NULL) return refuse(message, "idn_generate", "out of memory");
-    state->seed = statement_seed();
+    /* Every plan of the statement (options from a column are planned again
+     * when they change) draws with one seed, so that its rows are distinct. */
+    state->seed = idn_system_seed();
     state->year_limit = idn_current_year();
+    state->count_unsigned = count_unsigned;
     initid->ptr = (char*)state;
     initid->maybe_null = 1;
     initid->max_length = IDN_NUMBER_SIZE - 1;

@@ -16,6 +16,11 @@ Every section the SQL interface can express:
   mask, upgrade  idn_mask and idn_upgrade, as text and, for a decimal, bigint
   history   idn_code_status and idn_now of a valid number with the code
   regions   idn_generate's region
+  age       idn_age(number, on::date), its error for a date that is none
+            (as the date's input refuses it); idn_age judges the number by
+            every rule but the year, which gives a case's answer whenever
+            its year_limit is at least the year of `on`, so the others are
+            skipped
 and skips, counting them, what it cannot: NUL and bytes that are no UTF-8
 (text holds neither), as_of_year and a generation's year_limit (no
 parameter has them), a count or seed beyond bigint, birth with a range, a
@@ -126,6 +131,16 @@ def expect_error(status, message=None):
             return f"DETAIL {result.get('detail')!r}, expected {status}"
         if message is not None and result["error"] != message:
             return f"message {result['error']!r}, expected {message!r}"
+        return None
+    return check
+
+
+def expect_sqlstate(state):
+    def check(result):
+        if "error" not in result:
+            return f"gave {json.dumps(result['value'], ensure_ascii=False)}, expected the SQLSTATE {state}"
+        if result.get("state") != state:
+            return f"error {result['error']!r} of SQLSTATE {result.get('state')}, expected {state}"
         return None
     return check
 
@@ -312,6 +327,32 @@ def add_regions(run):
         run.add(name, query, expect_value(expect["code"]) if "code" in expect else expect_error(expect["status"]))
 
 
+def add_age(run):
+    for case in corpus.load("age"):
+        name = f"age/{case['id']}"
+        if case.get("year_limit", 9999) < int(case["on"][:4]):
+            run.skip("age", "year_limit below the date's year")
+            continue
+        try:
+            number = sql_text(case["input"], run.encoding)
+        except Skip as why:
+            run.skip("age", why)
+            continue
+        query = f"SELECT to_jsonb(idn_age({number}, '{case['on']}'::date))"
+        expect = case["expect"]
+        if "status" in expect:
+            # The library's calendar and PostgreSQL's agree: no date type
+            # holds the date.
+            assert expect["status"] == "IDN_ERROR_BAD_DATE", name
+            run.add(name, query, expect_sqlstate("22008"))
+        else:
+            run.add(name, query, expect_value(expect["age"]))
+        digits = corpus.decimal_int64(case["input"])
+        if digits is not None and "age" in expect:
+            run.add(name + " (bigint)", f"SELECT to_jsonb(idn_age({digits}::bigint, '{case['on']}'::date))",
+                    expect_value(expect["age"]))
+
+
 ATTEMPT = r"""
 \set VERBOSITY terse
 SET client_encoding = 'UTF8';
@@ -321,12 +362,13 @@ DECLARE
     result jsonb;
     message text;
     detail text;
+    state text;
 BEGIN
     EXECUTE query INTO result;
     RETURN jsonb_build_object('value', result);
 EXCEPTION WHEN others THEN
-    GET STACKED DIAGNOSTICS message = MESSAGE_TEXT, detail = PG_EXCEPTION_DETAIL;
-    RETURN jsonb_build_object('error', message, 'detail', detail);
+    GET STACKED DIAGNOSTICS message = MESSAGE_TEXT, detail = PG_EXCEPTION_DETAIL, state = RETURNED_SQLSTATE;
+    RETURN jsonb_build_object('error', message, 'detail', detail, 'state', state);
 END
 $attempt$;
 """
@@ -400,6 +442,7 @@ def main():
         add_upgrade(utf8)
         add_history(utf8)
         add_regions(utf8)
+        add_age(utf8)
         euc_cn = Run("idn_conformance_euc_cn", "gb2312")
         add_verify(euc_cn)
         add_mask(euc_cn)

@@ -16,6 +16,8 @@
  *   idn_kind(n)           'resident', 'hmt_permit' or 'foreigner_card'
  *   idn_upgrade(n)        the 18-character form of a 15-digit number
  *   idn_mask(n)           the text with all but its first 6 and last 4 characters starred
+ *   idn_age(n, as_of)     the holder's age in completed years on the date as_of:
+ *                         IMMUTABLE; idn_age(n) on current_date, STABLE
  * and the set-returning idn_generate(region, birth_from, birth_to, sex,
  * count, seed): distinct well-formed numbers, the same as idtool generate's
  * for the same options and seed.
@@ -57,17 +59,23 @@ PG_MODULE_MAGIC;
 /* How much of an input text the extension's own messages quote. */
 #define QUOTED_INPUT_BYTES 64
 
-/* The SQL functions' parameter names, for the library's messages. */
-static const idn_option_names_t sql_names = {
-	.region = "region",
-	.birth = "birth_from",
-	.born_from = "birth_from",
-	.born_to = "birth_to",
-	.sex = "sex",
-	.count = "count",
-	.seed = "seed",
-	.year_limit = "year_limit",
+/*
+ * The SQL functions' parameter names for the library's messages, indexed by
+ * idn_option_t. One birth_from is both the one birth date and a range's
+ * first date.
+ */
+static const char *const sql_names[] = {
+	[IDN_OPTION_REGION] = "region",
+	[IDN_OPTION_BIRTH] = "birth_from",
+	[IDN_OPTION_BORN_FROM] = "birth_from",
+	[IDN_OPTION_BORN_TO] = "birth_to",
+	[IDN_OPTION_SEX] = "sex",
+	[IDN_OPTION_COUNT] = "count",
+	[IDN_OPTION_SEED] = "seed",
+	[IDN_OPTION_YEAR_LIMIT] = "year_limit",
 };
+
+#define SQL_NAME_COUNT lengthof(sql_names)
 
 /* ---- The year limit ---------------------------------------------------- */
 
@@ -305,7 +313,8 @@ report_option_refusal(const char *function, int status, const char *value, size_
 	char		message[IDN_MESSAGE_SIZE];
 	size_t		written = 0;
 
-	if (idn_option_message(status, value, value_length, &sql_names, message, sizeof message, &written) != IDN_OK)
+	if (idn_option_message(status, value, value_length, sql_names, SQL_NAME_COUNT, message, sizeof message,
+						   &written) != IDN_OK)
 		elog(ERROR, "%s: idn_option_message refused %s", function, idn_status_name(status));
 	report_refusal(function, status, message, written);
 }
@@ -443,7 +452,7 @@ sex_of(FunctionCallInfo fcinfo, const idn_verdict_t *verdict)
 static const char *
 region_text(const idn_verdict_t *verdict, size_t offset)
 {
-	idn_region_fields_t fields;
+	idn_region_fields_t fields = {.size = sizeof fields};
 
 	if (verdict->reason != IDN_VALID || idn_region_fields(verdict->region_code, &fields) != IDN_OK)
 		return NULL;
@@ -473,7 +482,7 @@ code_status_of(FunctionCallInfo fcinfo, const idn_verdict_t *verdict)
 {
 	if (verdict->reason != IDN_VALID)
 		PG_RETURN_NULL();
-	return text_datum_or_null(fcinfo, idn_code_state_name(idn_code_state(verdict->region_code)));
+	return text_datum_or_null(fcinfo, idn_code_status_name(idn_code_status_of(verdict->region_code)));
 }
 
 /* verify's `now`: [] while the code is in use. */
@@ -498,7 +507,7 @@ kind_of(FunctionCallInfo fcinfo, const idn_verdict_t *verdict)
 
 /*
  * Each verdict function has two entry points, for a text and for a bigint:
- * pg_idn_NAME_text and pg_idn_NAME_int8, named in idnumber--1.0.sql. The
+ * pg_idn_NAME_text and pg_idn_NAME_int8, named in the extension's scripts. The
  * SQL functions are STRICT; the entry points answer NULL for NULL all the
  * same, so that a changed declaration can never hand them one.
  */
@@ -506,7 +515,7 @@ kind_of(FunctionCallInfo fcinfo, const idn_verdict_t *verdict)
 	PG_FUNCTION_INFO_V1(pg_idn_##name##_##suffix); \
 	Datum pg_idn_##name##_##suffix(PG_FUNCTION_ARGS) \
 	{ \
-		idn_verdict_t verdict; \
+		idn_verdict_t verdict = {.size = sizeof verdict}; \
 		if (PG_ARGISNULL(0)) \
 			PG_RETURN_NULL(); \
 		verify_argument(fcinfo, "idn_" #name, int8_argument, transaction_year(), &verdict); \
@@ -524,7 +533,7 @@ kind_of(FunctionCallInfo fcinfo, const idn_verdict_t *verdict)
 	PG_FUNCTION_INFO_V1(pg_idn_##name##_##suffix##_year); \
 	Datum pg_idn_##name##_##suffix##_year(PG_FUNCTION_ARGS) \
 	{ \
-		idn_verdict_t verdict; \
+		idn_verdict_t verdict = {.size = sizeof verdict}; \
 		if (PG_ARGISNULL(0) || PG_ARGISNULL(1)) \
 			PG_RETURN_NULL(); \
 		refuse_clock_year_limit("idn_" #name, PG_GETARG_INT32(1)); \
@@ -651,53 +660,117 @@ pg_idn_mask_int8(PG_FUNCTION_ARGS)
 	return mask_bytes(digits, (size_t) length);
 }
 
+/* ---- Age --------------------------------------------------------------- */
+
+/*
+ * The age in completed years on `as_of` of the holder of the number in
+ * argument 0, NULL where the library gives none (a refused number, a birth
+ * date no calendar has, a date before the birth). The number is judged by
+ * every rule but the year (limit 9999): a birth after as_of has no age there
+ * anyway, so the answer depends on the arguments alone. A date the library's
+ * calendar lacks (before year 1, or infinite) is an error.
+ */
+static Datum
+age_on(FunctionCallInfo fcinfo, bool int8_argument, DateADT as_of)
+{
+	idn_verdict_t verdict = {.size = sizeof verdict};
+	int			year,
+				month,
+				day,
+				status;
+	int32_t		age = 0;
+
+	if (DATE_NOT_FINITE(as_of))
+		ereport(ERROR,
+				(errcode(ERRCODE_DATETIME_VALUE_OUT_OF_RANGE),
+				 errmsg("idn_age: as_of must be a finite date, not %s",
+						DatumGetCString(DirectFunctionCall1(date_out, DateADTGetDatum(as_of))))));
+	j2date(as_of + POSTGRES_EPOCH_JDATE, &year, &month, &day);
+	verify_argument(fcinfo, "idn_age", int8_argument, IDN_YEAR_LIMIT_MAX, &verdict);
+	status = idn_age_on(&verdict, year, month, day, &age);
+	if (status == IDN_OK)
+		PG_RETURN_INT32(age);
+	if (status == IDN_ERROR_NOT_FOUND)
+		PG_RETURN_NULL();
+	if (status == IDN_ERROR_BAD_DATE)
+		ereport(ERROR,
+				(errcode(ERRCODE_DATETIME_VALUE_OUT_OF_RANGE),
+				 errmsg("idn_age: as_of %s is before 0001-01-01",
+						DatumGetCString(DirectFunctionCall1(date_out, DateADTGetDatum(as_of)))),
+				 errdetail("%s", idn_status_name(status))));
+	elog(ERROR, "idn_age: idn_age_on failed: %s", idn_status_name(status));
+	pg_unreachable();
+}
+
+/*
+ * idn_age(number, as_of) for a text and for a bigint; idn_age(number) on
+ * current_date, the transaction's start in the session's time zone.
+ */
+#define AGE_ENTRIES(suffix, int8_argument) \
+	PG_FUNCTION_INFO_V1(pg_idn_age_##suffix##_date); \
+	Datum pg_idn_age_##suffix##_date(PG_FUNCTION_ARGS) \
+	{ \
+		if (PG_ARGISNULL(0) || PG_ARGISNULL(1)) \
+			PG_RETURN_NULL(); \
+		return age_on(fcinfo, int8_argument, PG_GETARG_DATEADT(1)); \
+	} \
+	PG_FUNCTION_INFO_V1(pg_idn_age_##suffix); \
+	Datum pg_idn_age_##suffix(PG_FUNCTION_ARGS) \
+	{ \
+		if (PG_ARGISNULL(0)) \
+			PG_RETURN_NULL(); \
+		return age_on(fcinfo, int8_argument, GetSQLCurrentDate()); \
+	}
+
+AGE_ENTRIES(text, false)
+AGE_ENTRIES(int8, true)
+
 /* ---- Generation -------------------------------------------------------- */
 
-/* An argument of idn_generate as UTF-8 bytes, or NULL and 0 for SQL NULL. */
-static const char *
-optional_text_argument(FunctionCallInfo fcinfo, int argument, size_t *length)
+/* A setter refuses only an option it does not take, which is this file's fault. */
+static void
+check_setter(int status)
 {
-	*length = 0;
+	if (status != IDN_OK)
+		elog(ERROR, "idn_generate: an option's setter failed: %s", idn_status_name(status));
+}
+
+/* Sets a text argument of idn_generate as an option; SQL NULL sets none. */
+static void
+set_text_option(FunctionCallInfo fcinfo, idn_generator_t *generator, int argument, int option)
+{
+	size_t		length;
+	const char *bytes;
+
 	if (PG_ARGISNULL(argument))
-		return NULL;
-	return text_to_utf8(PG_GETARG_TEXT_PP(argument), length);
+		return;
+	bytes = text_to_utf8(PG_GETARG_TEXT_PP(argument), &length);
+	check_setter(idn_generator_set_text(generator, option, bytes, length));
 }
 
 /*
  * The options of idn_generate(region, birth_from, birth_to, sex, count,
- * seed). birth_to NULL: birth_from is the one birth date (taken as the
- * dialog takes it); otherwise the range of real dates. NULL region or
- * birth_from: the library's message of a missing option. sex NULL: any;
- * otherwise a word of idn_parse_sex. count NULL: 1. seed NULL: one from the
- * system; a negative seed stands for the unsigned 64-bit seed of the same
- * bits, so that every seed is reachable.
+ * seed), set one by one for the library to judge in its order. birth_to
+ * NULL: birth_from is the one birth date (taken as the dialog takes it);
+ * otherwise the range of real dates. SQL NULL is an option not given: no
+ * region or birth_from is the library's refusal, sex any, count 1, a seed
+ * from the system. A negative seed stands for the unsigned 64-bit seed of
+ * the same bits. The latest birth year is the transaction's.
  */
 static void
-generate_options(FunctionCallInfo fcinfo, idn_generate_options_t *options)
+set_generate_options(FunctionCallInfo fcinfo, idn_generator_t *generator)
 {
-	memset(options, 0, sizeof *options);
-	options->region = optional_text_argument(fcinfo, 0, &options->region_length);
-	if (PG_ARGISNULL(2))
-		options->birth = optional_text_argument(fcinfo, 1, &options->birth_length);
-	else
-	{
-		options->born_from = optional_text_argument(fcinfo, 1, &options->born_from_length);
-		options->born_to = optional_text_argument(fcinfo, 2, &options->born_to_length);
-	}
-	options->sex = IDN_SEX_ANY;
-	if (!PG_ARGISNULL(3))
-	{
-		size_t		length;
-		const char *word = text_to_utf8(PG_GETARG_TEXT_PP(3), &length);
-		int			status = idn_parse_sex(word, length, &options->sex);
-
-		if (status != IDN_OK)
-			report_option_refusal("idn_generate", status, word, length);
-	}
-	options->count = PG_ARGISNULL(4) ? 1 : PG_GETARG_INT64(4);
-	options->has_seed = !PG_ARGISNULL(5);
-	options->seed = options->has_seed ? (uint64_t) PG_GETARG_INT64(5) : 0;
-	options->year_limit = transaction_year();
+	if (idn_generator_init(generator, sizeof *generator) != IDN_OK)
+		elog(ERROR, "idn_generate: the generator's storage is smaller than the library's");
+	set_text_option(fcinfo, generator, 0, IDN_OPTION_REGION);
+	set_text_option(fcinfo, generator, 1, PG_ARGISNULL(2) ? IDN_OPTION_BIRTH : IDN_OPTION_BORN_FROM);
+	set_text_option(fcinfo, generator, 2, IDN_OPTION_BORN_TO);
+	set_text_option(fcinfo, generator, 3, IDN_OPTION_SEX);
+	if (!PG_ARGISNULL(4))
+		check_setter(idn_generator_set_integer(generator, IDN_OPTION_COUNT, PG_GETARG_INT64(4)));
+	if (!PG_ARGISNULL(5))
+		check_setter(idn_generator_set_integer(generator, IDN_OPTION_SEED, PG_GETARG_INT64(5)));
+	check_setter(idn_generator_set_integer(generator, IDN_OPTION_YEAR_LIMIT, transaction_year()));
 }
 
 /*
@@ -714,22 +787,22 @@ pg_idn_generate(PG_FUNCTION_ARGS)
 	if (SRF_IS_FIRSTCALL())
 	{
 		MemoryContext caller_context;
-		idn_generate_options_t options;
 		int			status;
 
 		call = SRF_FIRSTCALL_INIT();
 		caller_context = MemoryContextSwitchTo(call->multi_call_memory_ctx);
 
-		generate_options(fcinfo, &options);
 		generator = palloc(sizeof *generator);
-		status = idn_generator_init(generator, &options, NULL);
+		set_generate_options(fcinfo, generator);
+		status = idn_generator_prepare(generator);
 		if (status != IDN_OK || idn_generator_warning(generator) != IDN_WARNING_NONE)
 		{
 			char		message[IDN_MESSAGE_SIZE];
 			size_t		written = 0;
 
-			if (idn_generate_message(&options, &sql_names, message, sizeof message, &written) != IDN_OK)
-				elog(ERROR, "idn_generate: idn_generate_message failed for %s", idn_status_name(status));
+			if (idn_generator_message(generator, sql_names, SQL_NAME_COUNT, message, sizeof message, &written) !=
+				IDN_OK)
+				elog(ERROR, "idn_generate: idn_generator_message failed for %s", idn_status_name(status));
 			if (status != IDN_OK)
 				report_refusal("idn_generate", status, message, written);
 			ereport(WARNING, (errmsg("idn_generate: %s", utf8_to_cstring(message, written))));

@@ -52,7 +52,8 @@
  *   CREATE INDEX people_refused ON people(idn_reason(id, 2024));
  *
  * 9999 checks every rule but the year; a fixed year checks it as of that
- * year. idn_expected_check, idn_upgrade and idn_mask are deterministic too.
+ * year. idn_expected_check, idn_upgrade, idn_mask and idn_age are
+ * deterministic too.
  * Every function is innocuous (no side effects, safe in schemas).
  *
  * CONVERSIONS, deterministic:
@@ -64,6 +65,22 @@
  *                   each one between them written '*' (10 characters or fewer
  *                   are masked whole); always valid UTF-8 TEXT: a kept byte
  *                   that starts no UTF-8 character is written U+FFFD
+ *
+ * AGE, deterministic:
+ *
+ *   idn_age(x, as_of)  the holder's age in completed years on the date
+ *                      as_of, a TEXT 'YYYY-MM-DD' (date('now') is today in
+ *                      UTC, date('now', 'localtime') on the local clock):
+ *                      the years since the birth date, one less before the
+ *                      birthday (one of 29 February comes on 1 March in
+ *                      other years). NULL for a refused number, a birth
+ *                      date no calendar has, or a date before the birth;
+ *                      the number is judged by every rule but the year, so
+ *                      the answer never depends on the clock. NULL for a
+ *                      NULL as_of; any other value is an error, checked
+ *                      before x: "idn_age: as_of must be a date as text,
+ *                      YYYY-MM-DD", "idn_age: as_of 2023-02-29 is no
+ *                      calendar date".
  *
  * GENERATION. An eponymous table-valued function of well-formed numbers,
  * distinct within one call:
@@ -95,14 +112,16 @@
  * come; the hidden columns give the arguments back.
  *
  * MESSAGES. A refused option is an SQL error "idn_generate: " and the
- * library's message naming this function's arguments ("idn_generate:
+ * message of the library, which judges the options in its one order (the
+ * region first) and names them by this function's arguments ("idn_generate:
  * birth_to 19900230: each end is a real calendar date, YYYYMMDD"); values
  * are echoed safely (control characters and invalid bytes as '?', at most
  * 128 bytes). A value of the wrong SQL type is refused here: "idn_generate:
  * region must be text or an integer, not a BLOB" (a BLOB region, birth_from,
  * birth_to or sex, a REAL region or date), and a count or seed that is no
- * whole number gets the library's range message. A wrong number of
- * arguments is SQLite's own error.
+ * whole number gets the library's range message; these come before the
+ * library's judgement of the rest. A wrong number of arguments is SQLite's
+ * own error.
  */
 #include <sqlite3ext.h>
 SQLITE_EXTENSION_INIT1
@@ -122,19 +141,20 @@ SQLITE_EXTENSION_INIT1
  * json_object('now', idn_now(x)) nests it rather than quoting it. */
 #define JSON_SUBTYPE 74
 
-/* The words the library's messages use for the options: this extension's
- * parameter names. One birth_from is both the one birth date and a range's
- * first date. */
-static const idn_option_names_t SQL_NAMES = {
-    .region = "region",
-    .birth = "birth_from",
-    .born_from = "birth_from",
-    .born_to = "birth_to",
-    .sex = "sex",
-    .count = "count",
-    .seed = "seed",
-    .year_limit = "year_limit",
+/* The words the library's messages use for the options, indexed by
+ * idn_option_t: this extension's parameter names. One birth_from is both the
+ * one birth date and a range's first date. */
+static const char* const SQL_NAMES[] = {
+    [IDN_OPTION_REGION] = "region",
+    [IDN_OPTION_BIRTH] = "birth_from",
+    [IDN_OPTION_BORN_FROM] = "birth_from",
+    [IDN_OPTION_BORN_TO] = "birth_to",
+    [IDN_OPTION_SEX] = "sex",
+    [IDN_OPTION_COUNT] = "count",
+    [IDN_OPTION_SEED] = "seed",
+    [IDN_OPTION_YEAR_LIMIT] = "year_limit",
 };
+#define SQL_NAME_COUNT (sizeof SQL_NAMES / sizeof SQL_NAMES[0])
 
 /* ---- Arguments --------------------------------------------------------------- */
 
@@ -315,7 +335,8 @@ static int yearLimitArgument(sqlite3_context* context, sqlite3_value* value, con
         sqlite3_result_error_nomem(context);
         return 0;
     }
-    idn_option_message(IDN_ERROR_YEAR_LIMIT, given.bytes, given.length, &SQL_NAMES, message, sizeof message, NULL);
+    idn_option_message(IDN_ERROR_YEAR_LIMIT, given.bytes, given.length, SQL_NAMES, SQL_NAME_COUNT, message,
+                       sizeof message, NULL);
     sqlite3_snprintf((int)sizeof error, error, "%s: %s", function, message);
     sqlite3_result_error(context, error, -1);
     return 0;
@@ -326,8 +347,8 @@ static int yearLimitArgument(sqlite3_context* context, sqlite3_value* value, con
 static void verdictFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
     const enum VerdictField field = (enum VerdictField)(intptr_t)sqlite3_user_data(context);
     ArgumentText text;
-    idn_verdict_t verdict;
-    idn_region_fields_t region;
+    idn_verdict_t verdict = {.size = sizeof verdict};
+    idn_region_fields_t region = {.size = sizeof region};
     char check[2];
     int year;
     /* The limit first, so that a wrong one is an error even for a NULL x. */
@@ -371,7 +392,7 @@ static void verdictFunction(sqlite3_context* context, int argc, sqlite3_value** 
                                                           : region.county);
         break;
     case FIELD_CODE_STATUS:
-        resultStaticText(context, idn_code_state_name(idn_code_state(verdict.region_code)));
+        resultStaticText(context, idn_code_status_name(idn_code_status_of(verdict.region_code)));
         break;
     case FIELD_NOW:
         resultNowJson(context, verdict.region_code);
@@ -383,6 +404,66 @@ static void verdictFunction(sqlite3_context* context, int argc, sqlite3_value** 
     case FIELD_REASON:
     case FIELD_EXPECTED_CHECK:
         break;
+    }
+}
+
+/* The date of idn_age: a TEXT 'YYYY-MM-DD' of digits, as SQLite's date()
+ * writes it. 1 with its parts; 0 for any other value. Whether the calendar
+ * has the date is the library's to say. */
+static int dateArgument(sqlite3_value* value, int* year, int* month, int* day) {
+    const unsigned char* text;
+    int parts[3] = {0, 0, 0}, part = 0, i;
+    if (sqlite3_value_type(value) != SQLITE_TEXT || (text = sqlite3_value_text(value)) == NULL ||
+        sqlite3_value_bytes(value) != 10)
+        return 0;
+    for (i = 0; i < 10; ++i) {
+        if (i == 4 || i == 7) {
+            if (text[i] != '-') return 0;
+            ++part;
+        } else if (text[i] >= '0' && text[i] <= '9') {
+            parts[part] = parts[part] * 10 + (text[i] - '0');
+        } else {
+            return 0;
+        }
+    }
+    *year = parts[0];
+    *month = parts[1];
+    *day = parts[2];
+    return 1;
+}
+
+/* idn_age(x, as_of): the holder's age in completed years on as_of; NULL
+ * where the library gives none. The number is judged by every rule but the
+ * year (limit 9999): a birth after as_of has no age there anyway, and the
+ * answer never depends on the clock. */
+static void ageFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
+    idn_verdict_t verdict = {.size = sizeof verdict};
+    ArgumentText text;
+    char error[64];
+    int year, month, day, status;
+    int32_t age = 0;
+    (void)argc;
+    /* The date first, so that a wrong one is an error even for a NULL x. */
+    if (sqlite3_value_type(argv[1]) == SQLITE_NULL) return;
+    if (!dateArgument(argv[1], &year, &month, &day)) {
+        sqlite3_result_error(context, "idn_age: as_of must be a date as text, YYYY-MM-DD", -1);
+        return;
+    }
+    /* The library's calendar, asked before the number for the same reason. */
+    if (!idn_is_calendar_date(year, month, day)) {
+        sqlite3_snprintf((int)sizeof error, error, "idn_age: as_of %s is no calendar date",
+                         sqlite3_value_text(argv[1]));
+        sqlite3_result_error(context, error, -1);
+        return;
+    }
+    if (!scalarArgumentText(context, argv[0], &text)) return;
+    idn_verify(text.bytes, text.length, IDN_YEAR_LIMIT_MAX, &verdict);
+    status = idn_age_on(&verdict, year, month, day, &age);
+    if (status == IDN_OK) {
+        sqlite3_result_int(context, age);
+    } else if (status != IDN_ERROR_NOT_FOUND) {
+        sqlite3_snprintf((int)sizeof error, error, "idn_age: %s", idn_status_name(status));
+        sqlite3_result_error(context, error, -1);
     }
 }
 
@@ -546,7 +627,8 @@ static int generateError(GenerateCursor* cursor, const char* message) {
 /* The library's message for a value refused before it reaches the options. */
 static int optionRefusal(GenerateCursor* cursor, int status, const ArgumentText* given) {
     char message[IDN_MESSAGE_SIZE];
-    idn_option_message(status, given->bytes, given->length, &SQL_NAMES, message, sizeof message, NULL);
+    idn_option_message(status, given->bytes, given->length, SQL_NAMES, SQL_NAME_COUNT, message, sizeof message,
+                       NULL);
     return generateError(cursor, message);
 }
 
@@ -558,78 +640,91 @@ static int typeRefusal(GenerateCursor* cursor, sqlite3_value* value, const char*
     return generateError(cursor, message);
 }
 
-/* A region or date: text or an integer; text->bytes NULL when not given. */
-static int optionText(GenerateCursor* cursor, sqlite3_value* value, const char* name, ArgumentText* text) {
-    text->bytes = NULL;
-    text->length = 0;
-    if (value == NULL) return SQLITE_OK;
-    switch (sqlite3_value_type(value)) {
-    case SQLITE_NULL:
-        return SQLITE_OK;
-    case SQLITE_INTEGER:
-    case SQLITE_TEXT:
-        return argumentText(value, text) == ARGUMENT_TEXT ? SQLITE_OK : SQLITE_NOMEM;
-    default:
-        return typeRefusal(cursor, value, name, "text or an integer");
-    }
+/* What a setter answered: it refuses only an option the generator does not
+ * take by that setter, which would be this file's fault. */
+static int setterResult(GenerateCursor* cursor, int status) {
+    return status == IDN_OK ? SQLITE_OK : generateError(cursor, idn_status_name(status));
 }
 
-/* The sex word, through idn_parse_sex; NULL or left out is any. A number is
- * read as its text, which no sex word is; a BLOB is refused as a type, so
- * that X'6d616c65' is not taken for 'male'. */
-static int optionSex(GenerateCursor* cursor, sqlite3_value* value, int32_t* sex) {
+static int isGiven(sqlite3_value* value) { return value != NULL && sqlite3_value_type(value) != SQLITE_NULL; }
+
+/* A region or date: text or an integer, set as its text. */
+static int optionText(GenerateCursor* cursor, sqlite3_value* value, int option, const char* name) {
+    ArgumentText text;
+    if (!isGiven(value)) return SQLITE_OK;
+    if (sqlite3_value_type(value) != SQLITE_INTEGER && sqlite3_value_type(value) != SQLITE_TEXT)
+        return typeRefusal(cursor, value, name, "text or an integer");
+    if (argumentText(value, &text) != ARGUMENT_TEXT) return SQLITE_NOMEM;
+    return setterResult(cursor, idn_generator_set_text(&cursor->generator, option, text.bytes, text.length));
+}
+
+/* The sex word, which the library reads and refuses; NULL or left out is
+ * any. A number is set as its text, which no sex word is; a BLOB is refused
+ * as a type, so that X'6d616c65' is not taken for 'male'. */
+static int optionSex(GenerateCursor* cursor, sqlite3_value* value) {
     ArgumentText word;
-    *sex = IDN_SEX_ANY;
-    if (value == NULL || sqlite3_value_type(value) == SQLITE_NULL) return SQLITE_OK;
+    if (!isGiven(value)) return SQLITE_OK;
     if (sqlite3_value_type(value) == SQLITE_BLOB) return typeRefusal(cursor, value, "sex", "text");
     if (argumentText(value, &word) != ARGUMENT_TEXT) return SQLITE_NOMEM;
-    if (idn_parse_sex(word.bytes, word.length, sex) != IDN_OK)
-        return optionRefusal(cursor, IDN_ERROR_BAD_SEX, &word);
+    return setterResult(cursor, idn_generator_set_text(&cursor->generator, IDN_OPTION_SEX, word.bytes, word.length));
+}
+
+/* The count or seed: an INTEGER as SQLite's signed 64 bits, the digits of a
+ * TEXT as the signed or unsigned integer they are, for the library to judge
+ * (a negative seed stands for the unsigned one of its bits). A value no
+ * 64-bit integer holds, or no whole number, is refused here with the
+ * library's message of `refusal`. */
+static int optionInteger(GenerateCursor* cursor, sqlite3_value* value, int option, const char* name, int refusal) {
+    ArgumentText text;
+    sqlite3_uint64 magnitude;
+    int negative, status;
+    if (!isGiven(value)) return SQLITE_OK;
+    if (sqlite3_value_type(value) == SQLITE_BLOB) return typeRefusal(cursor, value, name, "an integer");
+    if (sqlite3_value_type(value) == SQLITE_INTEGER) {
+        status = idn_generator_set_integer(&cursor->generator, option, sqlite3_value_int64(value));
+    } else if (wholeNumber(value, &magnitude, &negative) && !negative) {
+        status = idn_generator_set_unsigned(&cursor->generator, option, magnitude);
+    } else if (wholeNumber(value, &magnitude, &negative) && magnitude <= (sqlite3_uint64)1 << 63) {
+        status = idn_generator_set_integer(&cursor->generator, option,
+                                           magnitude <= INT64_MAX ? -(int64_t)magnitude : INT64_MIN);
+    } else {
+        if (argumentText(value, &text) != ARGUMENT_TEXT) return SQLITE_NOMEM;
+        return optionRefusal(cursor, refusal, &text);
+    }
+    return setterResult(cursor, status);
+}
+
+/* Sets the generator's options from the arguments and prepares it. A NULL is
+ * an option not given: the library refuses a missing region or birth date
+ * in its words. birth_from is the one birth date unless birth_to is given. */
+static int prepareGenerator(GenerateCursor* cursor, sqlite3_value* const* values) {
+    const int range = isGiven(values[ARG_BIRTH_TO]);
+    char message[IDN_MESSAGE_SIZE];
+    int status;
+    if (idn_generator_init(&cursor->generator, sizeof cursor->generator) != IDN_OK)
+        return generateError(cursor, "the generator's storage is smaller than the library's");
+    if ((status = optionText(cursor, values[ARG_REGION], IDN_OPTION_REGION, "region")) != SQLITE_OK ||
+        (status = optionText(cursor, values[ARG_BIRTH_FROM], range ? IDN_OPTION_BORN_FROM : IDN_OPTION_BIRTH,
+                             "birth_from")) != SQLITE_OK ||
+        (status = optionText(cursor, values[ARG_BIRTH_TO], IDN_OPTION_BORN_TO, "birth_to")) != SQLITE_OK ||
+        (status = optionSex(cursor, values[ARG_SEX])) != SQLITE_OK ||
+        (status = optionInteger(cursor, values[ARG_COUNT], IDN_OPTION_COUNT, "count", IDN_ERROR_COUNT_RANGE)) !=
+            SQLITE_OK ||
+        (status = optionInteger(cursor, values[ARG_SEED], IDN_OPTION_SEED, "seed", IDN_ERROR_SEED_RANGE)) != SQLITE_OK)
+        return status;
+    if (idn_generator_prepare(&cursor->generator) != IDN_OK) {
+        idn_generator_message(&cursor->generator, SQL_NAMES, SQL_NAME_COUNT, message, sizeof message, NULL);
+        return generateError(cursor, message);
+    }
+    cursor->count = (sqlite3_uint64)idn_generator_count(&cursor->generator);
     return SQLITE_OK;
 }
 
-/* The count: NULL keeps 1; a whole number within 64 bits goes to the
- * library, which refuses one below 1; any other value is refused here in the
- * library's words. */
-static int optionCount(GenerateCursor* cursor, sqlite3_value* value, int64_t* count) {
-    ArgumentText text;
-    sqlite3_uint64 magnitude;
-    int negative;
-    if (value == NULL || sqlite3_value_type(value) == SQLITE_NULL) return SQLITE_OK;
-    if (sqlite3_value_type(value) == SQLITE_BLOB) return typeRefusal(cursor, value, "count", "an integer");
-    if (wholeNumber(value, &magnitude, &negative) && magnitude <= (sqlite3_uint64)INT64_MAX) {
-        *count = negative ? -(int64_t)magnitude : (int64_t)magnitude;
-        return SQLITE_OK;
-    }
-    if (argumentText(value, &text) != ARGUMENT_TEXT) return SQLITE_NOMEM;
-    return optionRefusal(cursor, IDN_ERROR_COUNT_RANGE, &text);
-}
-
-/* The seed: NULL leaves it to the system; 0 to 2^64 - 1, a negative one
- * (SQLite's integers are signed) being the unsigned seed of the same bits. */
-static int optionSeed(GenerateCursor* cursor, sqlite3_value* value, idn_generate_options_t* options) {
-    ArgumentText text;
-    sqlite3_uint64 magnitude;
-    int negative;
-    if (value == NULL || sqlite3_value_type(value) == SQLITE_NULL) return SQLITE_OK;
-    if (sqlite3_value_type(value) == SQLITE_BLOB) return typeRefusal(cursor, value, "seed", "an integer");
-    if (wholeNumber(value, &magnitude, &negative) && (!negative || magnitude <= (sqlite3_uint64)1 << 63)) {
-        options->seed = negative ? 0 - magnitude : magnitude;
-        options->has_seed = 1;
-        return SQLITE_OK;
-    }
-    if (argumentText(value, &text) != ARGUMENT_TEXT) return SQLITE_NOMEM;
-    return optionRefusal(cursor, IDN_ERROR_SEED_RANGE, &text);
-}
-
-static int generateFilter(sqlite3_vtab_cursor* base, int given, const char* indexText, int argc,
+static int generateFilter(sqlite3_vtab_cursor* base, int givenArguments, const char* indexText, int argc,
                           sqlite3_value** argv) {
     GenerateCursor* cursor = (GenerateCursor*)base;
     sqlite3_value* values[ARGUMENT_COUNT];
-    ArgumentText region, birthFrom, birthTo;
-    idn_generate_options_t options;
-    char message[IDN_MESSAGE_SIZE];
-    int status, i, next = 0;
+    int i, next = 0;
     (void)indexText;
 
     releaseArguments(cursor);
@@ -637,39 +732,10 @@ static int generateFilter(sqlite3_vtab_cursor* base, int given, const char* inde
     cursor->count = 0;
     for (i = 0; i < ARGUMENT_COUNT; ++i) {
         values[i] = NULL;
-        if ((given & (1 << i)) != 0 && next < argc) values[i] = argv[next++];
+        if ((givenArguments & (1 << i)) != 0 && next < argc) values[i] = argv[next++];
         if (values[i] != NULL && (cursor->arguments[i] = sqlite3_value_dup(values[i])) == NULL) return SQLITE_NOMEM;
     }
-
-    /* A NULL is an option not given: the library refuses a missing region
-     * or birth date in its words. */
-    memset(&options, 0, sizeof options);
-    if ((status = optionText(cursor, values[ARG_REGION], "region", &region)) != SQLITE_OK) return status;
-    if ((status = optionText(cursor, values[ARG_BIRTH_FROM], "birth_from", &birthFrom)) != SQLITE_OK)
-        return status;
-    if ((status = optionText(cursor, values[ARG_BIRTH_TO], "birth_to", &birthTo)) != SQLITE_OK) return status;
-    options.region = region.bytes;
-    options.region_length = region.length;
-    if (birthTo.bytes == NULL) {
-        options.birth = birthFrom.bytes;
-        options.birth_length = birthFrom.length;
-    } else {
-        options.born_from = birthFrom.bytes;
-        options.born_from_length = birthFrom.length;
-        options.born_to = birthTo.bytes;
-        options.born_to_length = birthTo.length;
-    }
-    if ((status = optionSex(cursor, values[ARG_SEX], &options.sex)) != SQLITE_OK) return status;
-    options.count = 1;
-    if ((status = optionCount(cursor, values[ARG_COUNT], &options.count)) != SQLITE_OK) return status;
-    if ((status = optionSeed(cursor, values[ARG_SEED], &options)) != SQLITE_OK) return status;
-
-    if (idn_generator_init(&cursor->generator, &options, NULL) != IDN_OK) {
-        idn_generate_message(&options, &SQL_NAMES, message, sizeof message, NULL);
-        return generateError(cursor, message);
-    }
-    cursor->count = (sqlite3_uint64)idn_generator_count(&cursor->generator);
-    return SQLITE_OK;
+    return prepareGenerator(cursor, values);
 }
 
 static int generateNext(sqlite3_vtab_cursor* base) {
@@ -749,6 +815,7 @@ int sqlite3_idnumber_init(sqlite3* db, char** error, const sqlite3_api_routines*
         {"idn_kind", 1, CLOCK, verdictFunction, FIELD_KIND},
         {"idn_upgrade", 1, DETERMINISTIC, upgradeFunction, FIELD_VALID},
         {"idn_mask", 1, DETERMINISTIC, maskFunction, FIELD_VALID},
+        {"idn_age", 2, DETERMINISTIC, ageFunction, FIELD_VALID},
     };
     size_t i;
     int status = SQLITE_OK;

@@ -22,6 +22,11 @@ Every section the SQL interface can express:
   upgrade   idn_upgrade: the number, or NULL for a refusal
   history   idn_code_status and idn_now of a valid number with the code
   regions   idn_generate's region: its code, or the library's message
+  age       idn_age(n, on) with `on` as text and as a DATE; a date that is
+            none fails the statement in idn_age's init; idn_age judges the
+            number by every rule but the year, which gives a case's answer
+            whenever its year_limit is at least the year of `on`, so the
+            others are skipped
 and skips, counting them, what it cannot: as_of_year and a generation's
 year_limit (no parameter has them), a count or seed beyond 64 bits (no
 integer type holds them), birth with a range, a range's first date alone (birth_from alone is
@@ -308,6 +313,22 @@ def add_regions(run, lib, names, year):
         run.add(name, f"SELECT LEFT({generate_call(options, 0)}, 6)", lines)
 
 
+def add_age(run):
+    for case in corpus.load("age"):
+        name = f"age/{case['id']}"
+        if case.get("year_limit", 9999) < int(case["on"][:4]):
+            run.skip("age", "year_limit below the date's year")
+            continue
+        number, on, expect = sql_value(case["input"]), case["on"], case["expect"]
+        if "status" in expect:
+            assert expect["status"] == "IDN_ERROR_BAD_DATE", name
+            run.add(name, f"SELECT idn_age({number}, '{on}')",
+                    [f"ERROR 1123 (HY000): Can't initialize function 'idn_age'; as_of {on} is no calendar date"])
+            continue
+        run.add(name, f"SELECT idn_age({number}, '{on}')", [row(expect["age"])])
+        run.add(name + " (DATE)", f"SELECT idn_age({number}, DATE'{on}')", [row(expect["age"])])
+
+
 # ---- Running ---------------------------------------------------------------------------
 
 def client(socket, *arguments, script):
@@ -393,6 +414,7 @@ def main():
     add_upgrade(run)
     add_history(run)
     add_regions(run, lib, names, year)
+    add_age(run)
     for section in ("lines",):
         for _ in corpus.load(section):
             run.skip(section, "files")

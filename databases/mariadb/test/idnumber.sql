@@ -1,8 +1,8 @@
 -- The functions on a real server: verdicts, regions, the history, the year
 -- limit, conversions, masks of texts in other character sets, generation
--- (also in prepared statements) and the argument checks of every init. Run
--- by scripts/test-mariadb.sh (mariadb --table -vv --force) in a utf8mb4
--- database where install.sql has run; the expected output is
+-- (also in prepared statements), the argument checks of every init and
+-- ages on dates. Run by scripts/test-mariadb.sh (mariadb --table -vv --force)
+-- in a utf8mb4 database where install.sql has run; the expected output is
 -- test/idnumber.out. No output depends on the current year.
 
 -- A valid number, each refusal, and valid numbers whose date no calendar has.
@@ -225,3 +225,36 @@ SELECT idn_generate('110105', '19491001', NULL, 'unknown', 1, 1, 0);
 SELECT idn_generate('110105', '19491001', NULL, 'male ', 1, 1, 0);
 SELECT idn_generate(NULL, '19491001', NULL, NULL, 1, 1, 0);
 SELECT idn_generate('110105', NULL, NULL, NULL, 1, 1, 0);
+
+-- Age: completed years on a DATE, its text or a DATETIME (its time ignored),
+-- a birthday of 29 February coming on 1 March in other years; NULL for a
+-- refused number, a birth date no calendar has or a date before the birth.
+-- The number is judged by every rule but the year: one born in 2050 has an
+-- age in 2060.
+SELECT idn_age('11010519491231002X', DATE'2024-12-30') AS day_before, idn_age('11010519491231002X', '2024-12-31') AS birthday,
+       idn_age('11010519491231002X', TIMESTAMP'2024-12-31 00:00:01') AS at_1_s, idn_age(110105200002290013, '2001-02-28') AS feb_28,
+       idn_age('110105200002290013', '2001-03-01') AS mar_1, idn_age('110105205001010019', '2060-06-01') AS born_2050;
+SELECT idn_age('110105194902310018', '2024-01-01') AS feb_31, idn_age('11010519491231002X', '1949-12-30') AS unborn,
+       idn_age('11010519491231002x', '2024-01-01') AS refused, idn_age(NULL, '2024-01-01') AS null_number,
+       idn_age('11010519491231002X', NULL) AS null_date;
+-- Dates from a column: a row's date that is none gives NULL.
+CREATE TABLE days (d DATE, t VARCHAR(30));
+INSERT INTO days VALUES ('2024-12-31', '2024-12-31'), ('2024-12-30', '2024-12-30 23:59:59.5'), ('0000-00-00', '2023-02-29'),
+                        ('2024-02-00', '31/12/2024'), (NULL, NULL);
+SELECT d, t, idn_age('11010519491231002X', d) AS of_date, idn_age('11010519491231002X', t) AS of_text FROM days;
+-- Today's date: CURDATE() or NOW().
+SELECT idn_age('11010519491231002X', CURDATE()) = idn_age('11010519491231002X', NOW()) AS same_day,
+       idn_age('11010519491231002X', CURDATE()) >= 75 AS since_2024;
+PREPARE age_of FROM 'SELECT idn_age(?, ?) AS age';
+EXECUTE age_of USING '11010519491231002X', '2024-12-31';
+EXECUTE age_of USING '11010519491231002X', '2023-02-29';
+DEALLOCATE PREPARE age_of;
+-- A constant date that is none fails the statement.
+SELECT idn_age('11010519491231002X', '2023-02-29');
+SELECT idn_age('11010519491231002X', '2024-1-1');
+SELECT idn_age('11010519491231002X', 20241231);
+SELECT idn_age('11010519491231002X');
+-- Of several wrong options, the first in the library's order: the region
+-- before the sex word, the sex word before the birth date's digits.
+SELECT idn_generate('nowhere', '19491001', NULL, 'x', 1, 1, 0);
+SELECT idn_generate('110105', '1949', NULL, 'x', 1, 1, 0);

@@ -302,6 +302,70 @@ static void generate_rows_allocate_nothing(void) {
     check(allocations == before, what);
 }
 
+/* idn_age over numbers and dates from columns: the ages, NULL where there
+ * is none or the row's date is none, and no row allocates. */
+static void age_rows(void) {
+    static const struct {
+        const char* number;
+        const char* on;
+        long long age; /* -1: NULL */
+    } rows[] = {
+        {"11010519491231002X", "2024-12-30", 74},
+        {"11010519491231002X", "2024-12-31", 75},
+        {"11010519491231002X", "2024-12-31 00:00:00", 75},
+        {"11010519491231002X", "2024-12-30 23:59:59.999999", 74},
+        {"110105200002290013", "2001-02-28", 0},
+        {"110105200002290013", "2001-03-01", 1},
+        {"110105205001010019", "2060-06-01", 10},
+        {"11010519491231002X", "1949-12-30", -1},
+        {"110105194902310018", "2024-01-01", -1},
+        {"11010519491231002x", "2024-01-01", -1},
+        {"11010519491231002X", "2023-02-29", -1},
+        {"11010519491231002X", "0000-00-00", -1},
+        {"11010519491231002X", "2024-1-01", -1},
+        {"11010519491231002X", "2024-01-01x", -1},
+        {"11010519491231002X", "2024-01-01 1:00:00", -1},
+        {"11010519491231002X", "2024-01-01 10:00:00.", -1},
+        {"11010519491231002X", "", -1},
+    };
+    char message[MYSQL_ERRMSG_SIZE], what[MYSQL_ERRMSG_SIZE + 64];
+    UDF_INIT initid;
+    call c;
+    long before = 0;
+    size_t i;
+    int round, right = 1;
+    memset(&initid, 0, sizeof initid);
+    start_call(&c, 2);
+    set_column(&c, 0, STRING_RESULT, 64);
+    set_column(&c, 1, STRING_RESULT, 26);
+    if (((init_function)entry("idn_age_init"))(&initid, udf_args(&c), message) != 0) {
+        snprintf(what, sizeof what, "idn_age_init accepts string columns: %s", message);
+        check(0, what);
+        return;
+    }
+    for (round = 0; round < 2; ++round) {
+        if (round == 1) before = allocations;
+        for (i = 0; i < sizeof rows / sizeof rows[0] * 50; ++i) {
+            size_t row = i % (sizeof rows / sizeof rows[0]);
+            char is_null = 0, error = 0;
+            long long age;
+            set_string(&c, 0, rows[row].number, strlen(rows[row].number));
+            set_string(&c, 1, rows[row].on, strlen(rows[row].on));
+            age = ((integer_function)entry("idn_age"))(&initid, udf_args(&c), &is_null, &error);
+            if (error || (rows[row].age < 0 ? !is_null : is_null || age != rows[row].age)) {
+                if (right) printf("idn_age(%s, %s) gave %lld%s\n", rows[row].number, rows[row].on, age,
+                                  is_null ? " (NULL)" : "");
+                right = 0;
+            }
+        }
+    }
+    ((deinit_function)entry("idn_age_deinit"))(&initid);
+    check(right, "idn_age: ages on dates and datetimes, NULL where there is none or the row's date is none");
+    if (!COUNTS_ALLOCATIONS) return;
+    snprintf(what, sizeof what, "idn_age: rows allocate nothing (%ld allocations)", allocations - before);
+    check(allocations == before, what);
+}
+
 /* ---- What inits refuse ------------------------------------------------------------- */
 
 /* Calls an init; 1 when it refused. Leaves the message in `message`. */
@@ -366,6 +430,60 @@ static void inits_refuse_wrong_arguments(void) {
     }
 }
 
+/* idn_age's init: the count and types of its arguments, and a constant date
+ * that is none, each refused with a message that reaches the server whole. */
+static void age_init_checks(void) {
+    static const struct {
+        const char* on; /* NULL: the constant NULL */
+        const char* refusal; /* NULL: taken */
+    } dates[] = {
+        {"2024-12-31", NULL},
+        {"2024-12-31 10:20:30.123456", NULL},
+        {NULL, NULL},
+        {"2024-1-01", "as_of must be a date, YYYY-MM-DD"},
+        {"20241231", "as_of must be a date, YYYY-MM-DD"},
+        {"2023-02-29", "as_of 2023-02-29 is no calendar date"},
+        {"0000-00-00", "as_of 0000-00-00 is no calendar date"},
+    };
+    char message[MYSQL_ERRMSG_SIZE], what[192];
+    unsigned counts[] = {0, 1, 3};
+    size_t k;
+    int refused = 1, told = 1;
+    double real = 1.5;
+    call c;
+    for (k = 0; k < sizeof counts / sizeof counts[0]; ++k) {
+        unsigned i;
+        start_call(&c, counts[k]);
+        for (i = 0; i < counts[k]; ++i) set_string(&c, i, "2024-01-01", 10);
+        refused = refused && refused_by("idn_age", &c, message);
+        told = told && message[0] != '\0' && raised_whole("idn_age", message);
+    }
+    start_call(&c, 2);
+    set_string(&c, 0, "11010519491231002X", 18);
+    set_integer(&c, 1, 20241231);
+    refused = refused && refused_by("idn_age", &c, message);
+    told = told && raised_whole("idn_age", message);
+    c.types[0] = REAL_RESULT;
+    c.values[0] = (char*)&real;
+    set_string(&c, 1, "2024-01-01", 10);
+    refused = refused && refused_by("idn_age", &c, message);
+    told = told && raised_whole("idn_age", message);
+    check(refused && told, "idn_age_init refuses a wrong count or type of arguments and says why");
+    for (k = 0; k < sizeof dates / sizeof dates[0]; ++k) {
+        int was_refused;
+        start_call(&c, 2);
+        set_string(&c, 0, "11010519491231002X", 18);
+        set_string(&c, 1, dates[k].on, dates[k].on != NULL ? strlen(dates[k].on) : 0);
+        was_refused = refused_by("idn_age", &c, message);
+        snprintf(what, sizeof what, "idn_age_init with as_of %s: %s", dates[k].on != NULL ? dates[k].on : "NULL",
+                 dates[k].refusal != NULL ? dates[k].refusal : "taken");
+        check(dates[k].refusal == NULL ? !was_refused
+                                       : was_refused && strcmp(message, dates[k].refusal) == 0 &&
+                                             raised_whole("idn_age", message),
+              what);
+    }
+}
+
 int main(int argc, char** argv) {
     static const char* const string_functions[] = {
         "idn_reason", "idn_expected_check", "idn_birth_date", "idn_sex",     "idn_province",     "idn_city",
@@ -400,7 +518,9 @@ int main(int argc, char** argv) {
         rows_allocate_nothing(string_functions[i], 0, 0);
     mask_grows_its_buffer_only();
     generate_rows_allocate_nothing();
+    age_rows();
     inits_refuse_wrong_arguments();
+    age_init_checks();
     printf("udf_harness: %d passed, %d failed\n", passed, failed);
     return failed == 0 ? 0 : 1;
 }

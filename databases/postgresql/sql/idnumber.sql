@@ -132,6 +132,37 @@ SELECT id, idn_valid(id) FROM old_numbers;
 SELECT idn_mask('11010519491231002X'), idn_mask(110105194910010015), idn_mask('张三丰'), idn_mask(''),
        idn_mask('1234567890'), idn_mask('12345678901'), idn_mask('新疆维吾尔自治区乌鲁木齐市天山区');
 
+-- Age: completed years on a date, a birthday of 29 February coming on 1 March
+-- in other years; NULL for a refused number, a birth date no calendar has
+-- (February 31, the year 0000) or a date before the birth. The number is
+-- judged by every rule but the year, so a birth in 2050 has an age in 2060.
+SELECT n, on_day, idn_age(n, on_day)
+FROM (VALUES ('11010519491231002X', date '2024-12-30'), ('11010519491231002X', '2024-12-31'),
+             ('11010519491231002X', '1949-12-31'), ('11010519491231002X', '1949-12-30'),
+             ('110105200002290013', '2001-02-28'), ('110105200002290013', '2001-03-01'),
+             ('110105200002290013', '2004-02-29'), ('110105205001010019', '2060-06-01'),
+             ('110105000101010017', '9999-12-31'), ('110105000101010017', '5874897-12-31'),
+             ('110105194902310018', '2024-01-01'), ('11010500000101001X', '2024-01-01'),
+             ('11010519491231002x', '2024-01-01'), ('', '2024-01-01')) AS v(n, on_day);
+SELECT idn_age(110105194910010015, '2019-09-30') AS bigint_before, idn_age(110105194910010015, '2019-10-01') AS bigint_on,
+       idn_age(NULL::text, '2024-01-01') IS NULL AS null_number, idn_age('11010519491231002X', NULL) IS NULL AS null_date;
+-- Of one argument: the age on current_date.
+SELECT idn_age('11010519491231002X') = idn_age('11010519491231002X', current_date) AS text_today,
+       idn_age(110105194910010015) = idn_age(110105194910010015, current_date) AS bigint_today;
+-- Dates the library's calendar lacks are errors.
+SELECT idn_age('11010519491231002X', 'infinity');
+SELECT idn_age(110105194910010015, '-infinity');
+SELECT idn_age('11010519491231002X', '0001-12-31 BC');
+-- The form with a date may index; the form of the current date may not.
+CREATE TEMP TABLE aged (id text);
+INSERT INTO aged SELECT n FROM idn_generate('110105', '19800101', '19891231', count => 200, seed => 5) AS n;
+CREATE INDEX aged_by_age ON aged (idn_age(id, '2024-06-30'));
+CREATE INDEX aged_by_age_today ON aged (idn_age(id));
+SELECT min(idn_age(id, '2024-06-30')), max(idn_age(id, '2024-06-30')),
+       bool_and(idn_age(id, '2024-06-30') = extract(year FROM age('2024-06-30', idn_birth_date(id)))) AS as_age
+FROM aged;
+DROP TABLE aged;
+
 -- Generation: the same seed gives the same numbers; named arguments and
 -- defaults; a birth range with a sex; a negative seed is the unsigned seed of
 -- the same bits.
@@ -177,6 +208,10 @@ SELECT * FROM idn_generate('110105', '19491001', sex => '男性');
 SELECT * FROM idn_generate('110105', '19491001', sex => '');
 SELECT * FROM idn_generate(NULL, '19491001');
 SELECT * FROM idn_generate('110105', NULL);
+-- Of several wrong options, the first in the library's order: the region
+-- before the sex word, the sex word before the birth date's digits.
+SELECT * FROM idn_generate('nowhere', '19491001', sex => 'x');
+SELECT * FROM idn_generate('110105', '1949', sex => 'x');
 -- What an error carries, for a program: the SQLSTATE and, as the DETAIL,
 -- the library's status.
 DO $$

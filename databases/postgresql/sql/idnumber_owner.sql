@@ -24,7 +24,8 @@ SELECT idn_second.idn_valid('11010519491231002X') AS valid, idn_second.idn_valid
 SELECT idn_second.idn_province('440301198808081239'), idn_second.idn_city('440301198808081239'),
        idn_second.idn_county('440301198808081239'), idn_second.idn_code_status('512201198001010012'),
        idn_second.idn_now('512201198001010012');
-SELECT idn_second.idn_upgrade('110105491231002'), idn_second.idn_mask('11010519491231002X');
+SELECT idn_second.idn_upgrade('110105491231002'), idn_second.idn_mask('11010519491231002X'),
+       idn_second.idn_age('11010519491231002X', '2024-12-31'), idn_second.idn_age(110105194910010015, '2024-12-31');
 SELECT * FROM idn_second.idn_generate('110105', '19491001', count => 2, seed => 7);
 -- Its owner may change what a function declares, but no declaration hands
 -- its code a NULL: each answers NULL for NULL itself.
@@ -33,9 +34,13 @@ ALTER FUNCTION idn_second.idn_reason(bigint, integer) CALLED ON NULL INPUT;
 ALTER FUNCTION idn_second.idn_now(bigint) CALLED ON NULL INPUT;
 ALTER FUNCTION idn_second.idn_upgrade(text) CALLED ON NULL INPUT;
 ALTER FUNCTION idn_second.idn_mask(text) CALLED ON NULL INPUT;
+ALTER FUNCTION idn_second.idn_age(text, date) CALLED ON NULL INPUT;
+ALTER FUNCTION idn_second.idn_age(bigint) CALLED ON NULL INPUT;
 SELECT idn_second.idn_valid(NULL::text) IS NULL AS valid, idn_second.idn_reason(NULL::bigint, 2000) IS NULL AS reason,
        idn_second.idn_reason(110105194910010015, NULL) IS NULL AS year_limit, idn_second.idn_now(NULL::bigint) IS NULL AS now,
-       idn_second.idn_upgrade(NULL::text) IS NULL AS upgrade, idn_second.idn_mask(NULL::text) IS NULL AS mask;
+       idn_second.idn_upgrade(NULL::text) IS NULL AS upgrade, idn_second.idn_mask(NULL::text) IS NULL AS mask,
+       idn_second.idn_age(NULL::text, '2024-01-01') IS NULL AS age_number, idn_second.idn_age('11010519491231002X', NULL) IS NULL AS age_date,
+       idn_second.idn_age(NULL::bigint) IS NULL AS age_today;
 -- A constraint of the moved function keeps working, and follows it.
 CREATE TABLE idn_first.people (id text CHECK (idn_second.idn_valid(id, 2100)));
 INSERT INTO idn_first.people VALUES ('11010519491231002X');

@@ -60,5 +60,11 @@ SELECT idn_reason('11010519491231002X', 10000);
 SELECT * FROM idn_generate('110105', '19491001', NULL, NULL, 1, 1, 1);
 SELECT idn_valid();
 SELECT idn_mask('a', 'b');
+-- Ages on a date: NULL where there is none; a date that is none is an error.
+SELECT idn_age('11010519491231002X', '2024-12-30') AS day_before, idn_age('11010519491231002X', '2024-12-31') AS birthday,
+       idn_age('110105200002290013', '2001-02-28') AS leap_feb_28, idn_age('110105200002290013', '2001-03-01') AS leap_mar_1,
+       idn_age('110105194902310018', '2024-01-01') AS feb_31, idn_age('11010519491231002X', '1949-12-30') AS unborn;
+SELECT idn_age('11010519491231002X', '2023-02-29');
+SELECT idn_age(NULL, '2024-1-1');
 -- The connection goes on after every error.
 SELECT number FROM idn_generate('110105', '19491001', NULL, 'male', 2, 7);

@@ -11,6 +11,10 @@ every section an SQL function can express, each case's failure named
   computed by corpus.py's ctypes wrapper of the C API.
 - mask, upgrade: idn_mask and idn_upgrade (NULL for a refused text).
 - history: idn_code_status and idn_now of a valid number of each code.
+- age: idn_age(x, on), NULL for no age, the SQL error for a date that is
+  none. idn_age judges the number by every rule but the year, which gives
+  the case's answer whenever its year_limit is at least the year of `on`
+  (a birth after `on` has no age either way); the other cases are skipped.
 lines.json is idtool's reading of files, which SQL has no part in.
 
 Run with Debian's Python and the release build's C API:
@@ -189,6 +193,23 @@ class Conformance(unittest.TestCase):
                                       (f"{case['code']:06d}19900101001",)).fetchone()
                 self.assertEqual(row[:2], (1, case["expect"]["code_status"]), name)
                 self.assertEqual(json.loads(row[2]), case["expect"]["now"], name)
+
+    def test_age(self):
+        for case in corpus.load("age"):
+            name = f"sqlite age/{case['id']}"
+            with self.subTest(name):
+                if case.get("year_limit", 9999) < int(case["on"][:4]):
+                    self.skipTest(f"{name}: idn_age takes no year limit below the date's year")
+                try:
+                    got = {"age": self.db.execute("SELECT idn_age(?, ?)",
+                                                  (verify_value(case["input"]), case["on"])).fetchone()[0]}
+                except sqlite3.OperationalError as error:
+                    got = {"error": str(error)}
+                if "status" in case["expect"]:
+                    self.assertEqual(case["expect"]["status"], "IDN_ERROR_BAD_DATE", name)
+                    self.assertEqual(got, {"error": f"idn_age: as_of {case['on']} is no calendar date"}, name)
+                else:
+                    self.assertEqual(got, case["expect"], name)
 
     def test_regions(self):
         for case in corpus.load("regions"):

@@ -28,6 +28,7 @@ SUMMARY_LINES = int(os.environ.get("IDN_SUMMARY_LINES", "100000"))
 VERDICT_FUNCTIONS = ["idn_valid", "idn_reason", "idn_expected_check", "idn_birth_date", "idn_sex",
                      "idn_province", "idn_city", "idn_county", "idn_code_status", "idn_now", "idn_kind"]
 FUNCTIONS = VERDICT_FUNCTIONS + ["idn_upgrade", "idn_mask"]
+AGE_ERROR = "idn_age: as_of must be a date as text, YYYY-MM-DD"
 TWO_ARGUMENT_FUNCTIONS = ["idn_valid", "idn_reason"]
 
 # Lines of every kind, as bytes: each reason, each kind of number, codes of
@@ -240,6 +241,66 @@ class Conversions(unittest.TestCase):
                 self.assertEqual(db.execute("SELECT idn_mask(?)", (text,)).fetchone()[0], masked)
 
 
+class Age(unittest.TestCase):
+    """idn_age(x, as_of): completed years on a text date, NULL where the
+    library gives no age, an error for a date that is none."""
+
+    def age(self, db, number, on):
+        return db.execute("SELECT idn_age(?, ?)", (number, on)).fetchone()[0]
+
+    def test_completed_years_around_birthdays(self):
+        db = connect()
+        for number, on, years in (("11010519491231002X", "2024-12-30", 74), ("11010519491231002X", "2024-12-31", 75),
+                                  ("11010519491231002X", "1949-12-31", 0), ("110105200002290013", "2001-02-28", 0),
+                                  ("110105200002290013", "2001-03-01", 1), ("110105200002290013", "2004-02-29", 4),
+                                  (110105194910010015, "2019-10-01", 70), ("110105205001010019", "2060-06-01", 10)):
+            with self.subTest(number=number, on=on):
+                self.assertEqual(self.age(db, number, on), years)
+
+    def test_null_where_there_is_no_age(self):
+        db = connect()
+        for number, on in (("11010519491231002X", "1949-12-30"), ("11010519491231002x", "2024-01-01"),
+                           ("110105194902310018", "2024-01-01"), ("110105194900000016", "2024-01-01"),
+                           ("", "2024-01-01"), (b"\xff" * 18, "2024-01-01"), (None, "2024-01-01"),
+                           ("11010519491231002X", None)):
+            with self.subTest(number=number, on=on):
+                self.assertIsNone(self.age(db, number, on))
+
+    def test_a_date_that_is_none_is_an_error_even_for_a_null_number(self):
+        db = connect()
+        for on in ("2024-1-01", "20240101", "2024/01/01", " 2024-01-01", "2024-01-01 ", "2024-01-01 12:00:00",
+                   "２０２４-01-01", "2024-01-0x", "-024-01-01", "", 20240101, 2024.5, b"2024-01-01"):
+            for number in ("11010519491231002X", None):
+                with self.subTest(on=on, number=number):
+                    with self.assertRaises(sqlite3.OperationalError) as refusal:
+                        self.age(db, number, on)
+                    self.assertEqual(str(refusal.exception), AGE_ERROR)
+        for on in ("2023-02-29", "2024-13-01", "2024-04-31", "0000-01-01", "2024-00-10"):
+            for number in ("11010519491231002X", None):
+                with self.subTest(on=on, number=number):
+                    with self.assertRaises(sqlite3.OperationalError) as refusal:
+                        self.age(db, number, on)
+                    self.assertEqual(str(refusal.exception), f"idn_age: as_of {on} is no calendar date")
+        for arguments in ("'11010519491231002X'", "'11010519491231002X', '2024-01-01', 9999"):
+            with self.assertRaisesRegex(sqlite3.OperationalError, "wrong number of arguments to function idn_age"):
+                db.execute(f"SELECT idn_age({arguments})")
+
+    def test_deterministic_in_a_schema_and_over_a_table(self):
+        db = connect()
+        db.executescript("""
+            CREATE TABLE people(id TEXT, age_2024 INTEGER AS (idn_age(id, '2024-06-30')) STORED);
+            CREATE INDEX people_by_age ON people(idn_age(id, '2024-06-30'));
+            INSERT INTO people(id) SELECT number FROM idn_generate('110105', '19800101', '19891231', NULL, 500, 1);""")
+        ages = db.execute("SELECT min(age_2024), max(age_2024), sum(age_2024 = idn_age(id, date('2024-06-30')))"
+                          " FROM people").fetchone()
+        self.assertEqual(ages, (34, 44, 500))
+        self.assertEqual(db.execute("SELECT count(*) FROM people WHERE idn_age(id, '2024-06-30') >= 40").fetchone()[0],
+                         db.execute("SELECT count(*) FROM people WHERE idn_birth_date(id) <= '1984-06-30'").fetchone()[0])
+        # Today's date from SQLite's own clock is a date of the right form.
+        self.assertIsInstance(db.execute("SELECT idn_age('11010519491231002X', date('now', 'localtime'))").fetchone()[0],
+                              int)
+
+
 class Generate(unittest.TestCase):
     def numbers(self, db, *arguments):
         placeholders = ", ".join("?" * len(arguments))
@@ -362,6 +423,19 @@ class Generate(unittest.TestCase):
                 self.assertEqual(str(refusal.exception), "idn_generate: " + message)
         # Every refusal left the connection usable.
         self.assertEqual(len(self.numbers(db, "110105", "19491001", None, None, 2)), 2)
+
+    def test_the_library_judges_the_options_in_its_one_order(self):
+        # The region before the sex word, the sex word before the birth date.
+        db = connect()
+        for arguments, message in ((("nowhere", "19491001", None, "x"),
+                                    "nowhere names no county-level record of the built-in 2009 tables"),
+                                   (("110105", "1990", None, "x"), "sex: must be 男, 女, male, female or any, not x"),
+                                   (("110105", "1990", None, None, 0),
+                                    "count: must be a whole number from 1 to 9223372036854775807, not 0")):
+            with self.subTest(arguments=arguments):
+                with self.assertRaises(sqlite3.OperationalError) as refusal:
+                    self.numbers(db, *arguments)
+                self.assertEqual(str(refusal.exception), "idn_generate: " + message)
 
     def test_a_negative_seed_is_the_unsigned_seed_of_the_same_bits(self):
         db = connect()
