@@ -19,7 +19,7 @@ from conftest import corpus
 # generate's parameters, by the C API's option names.
 PYTHON_OPTIONS = dict(region="region", birth="birth", born_from="born_between", born_to="born_between", sex="sex",
                       count="count", seed="seed", as_of_year="as_of", year_limit="year_limit")
-PYTHON_NAMES = corpus.OptionNames(**{option: name.encode() for option, name in PYTHON_OPTIONS.items()})
+PYTHON_NAMES = corpus.option_names(**{option: name.encode() for option, name in PYTHON_OPTIONS.items()})
 
 
 def cases(section):

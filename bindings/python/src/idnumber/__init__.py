@@ -31,7 +31,6 @@ from __future__ import annotations
 
 import dataclasses
 import datetime
-import json
 import sys
 import warnings
 from typing import Any, Iterable, NamedTuple
@@ -142,12 +141,6 @@ class BirthDateWarning(UserWarning):
     """generate was given a birth date that is no real calendar date (such as 19900231)."""
 
 
-def _nationality_of(record: str) -> Nationality | None:
-    """The Nationality of the library's JSON record of a valid number."""
-    value = json.loads(record)["nationality"]
-    return None if value is None else Nationality(value["code"], value["name"])
-
-
 _missing_markers_told = False
 
 
@@ -256,7 +249,7 @@ Verdict.__doc__ = ("The verdict on one number, as ``idtool verify`` gives it; im
 #: The verdict's fields in order: verify's attributes, verify_many's columns.
 FIELDS: tuple[str, ...] = tuple(field.name for field in dataclasses.fields(Verdict))
 
-_native.set_types(Verdict, FIELDS, HistoryRecord, Successor, PresentCode, Region, IdNumberError, _nationality_of)
+_native.set_types(Verdict, FIELDS, HistoryRecord, Successor, PresentCode, Nationality, Region, IdNumberError)
 
 
 def _is_integer(value: Any) -> bool:

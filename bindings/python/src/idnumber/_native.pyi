@@ -1,6 +1,6 @@
 # Types of idnumber._native, the C++ extension under idnumber's functions.
 # Use idnumber's own functions: these take their arguments checked.
-from typing import Any, Callable
+from typing import Any
 
 import numpy.typing as npt
 
@@ -9,7 +9,7 @@ SEED_MAX: int
 YEAR_LIMIT_MAX: int
 
 def set_types(verdict: type, verdict_fields: tuple[str, ...], history_record: type, successor: type,
-              present_code: type, region: type, error: type, nationality_of: Callable[[str], Any]) -> None: ...
+              present_code: type, nationality: type, region: type, error: type) -> None: ...
 def set_missing(missing: tuple[object, ...]) -> None: ...
 def verify_one(text: str | bytes, year_limit: int | None = None) -> Any: ...
 def verify_batch(values: Any, nanoseconds: bool, fields: tuple[str, ...] | None = None,
