@@ -613,6 +613,26 @@ int64_t daysFromCivil(int year, int month, int day) {
     return era * 146097 + dayOfEra - 719468;
 }
 
+// The date of a count of days since 1970-01-01 (H. Hinnant's
+// civil_from_days).
+struct CivilDate {
+    int year;
+    int month;
+    int day;
+};
+
+CivilDate civilFromDays(int64_t days) {
+    const int64_t z = days + 719468;
+    const int64_t era = (z >= 0 ? z : z - 146096) / 146097;
+    const int64_t dayOfEra = z - era * 146097;
+    const int64_t yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+    const int64_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
+    const int64_t shifted = (5 * dayOfYear + 2) / 153;
+    const int day = static_cast<int>(dayOfYear - (153 * shifted + 2) / 5 + 1);
+    const int month = static_cast<int>(shifted < 10 ? shifted + 3 : shifted - 9);
+    return {static_cast<int>(yearOfEra + era * 400 + (month <= 2 ? 1 : 0)), month, day};
+}
+
 constexpr int64_t notATime = std::numeric_limits<int64_t>::min();  // NumPy's NaT
 // pandas' datetime64[ns] holds 1677-09-22 onwards (whole days).
 constexpr int64_t firstNanosecondDay = -106751;
@@ -643,9 +663,20 @@ struct Text {
     uint64_t length;
 };
 
+// The holder's age on a date of the calendar (idn_age_on), or noAge.
+constexpr int32_t noAge = -1;
+
+int32_t ageOn(const idn_verdict_t& verdict, const CivilDate& on) {
+    int32_t age = noAge;
+    const int status = idn_age_on(&verdict, on.year, on.month, on.day, &age);
+    return status == IDN_OK ? age : noAge;
+}
+
 // `year` resolved (1-9999, never 0); writes the numberLength characters of a
-// fifteen-digit text's upgrade into `upgraded` when it is not null.
-Row rowOf(const Text& text, int year, bool withHint, char* upgraded) {
+// fifteen-digit text's upgrade into `upgraded` when it is not null, and the
+// age on the date `ageDate` into `age` when that is not null.
+Row rowOf(const Text& text, int year, bool withHint, char* upgraded, const CivilDate* ageDate = nullptr,
+          int32_t* age = nullptr) {
     idn_verdict_t verdict{};
     verdict.size = sizeof verdict;
     const int status = idn_verify_prefix(text.data, text.held, text.length, year, &verdict);
@@ -663,6 +694,7 @@ Row rowOf(const Text& text, int year, bool withHint, char* upgraded) {
         row.day = static_cast<int8_t>(verdict.birth_day);
         row.kind = static_cast<uint8_t>(verdict.kind);
         row.sex = static_cast<uint8_t>(verdict.sex);
+        if (ageDate != nullptr) *age = ageOn(verdict, *ageDate);
     } else if (withHint) {
         int32_t hint = IDN_HINT_NONE;
         char number[IDN_NUMBER_SIZE];
@@ -815,6 +847,54 @@ py::object verifyOne(const py::object& value, const py::object& yearLimitValue) 
                        newReference(entry.city()), newReference(entry.county()), newReference(entry.status()),
                        newReference(entry.history()), newReference(entry.successors()), newReference(entry.now()),
                        newReference(inUse)});
+}
+
+// ---- Ages --------------------------------------------------------------------------------
+
+// The age of a Verdict's holder on year-month-day (a datetime.date's), from
+// the Verdict's reason (None when valid) and birth_date_text; None for no
+// age.
+py::object ageOfVerdict(const py::object& reason, const py::object& birthText, int year, int month, int day) {
+    idn_verdict_t verdict{};
+    verdict.size = sizeof verdict;
+    if (reason.is_none()) {
+        const std::string digits = PyUnicode_Check(birthText.ptr()) ? birthText.cast<std::string>() : "";
+        bool eightDigits = digits.size() == 8;
+        for (const char c : digits) eightDigits = eightDigits && c >= '0' && c <= '9';
+        if (!eightDigits) {
+            PyErr_SetString(PyExc_ValueError, "age: a valid verdict's birth_date_text is eight digits, YYYYMMDD");
+            throw py::error_already_set();
+        }
+        auto number = [&digits](size_t at, size_t length) { return std::stoi(digits.substr(at, length)); };
+        verdict.reason = IDN_VALID;
+        verdict.birth_year = number(0, 4);
+        verdict.birth_month = number(4, 2);
+        verdict.birth_day = number(6, 2);
+    } else {
+        const std::string name = PyUnicode_Check(reason.ptr()) ? reason.cast<std::string>() : "";
+        verdict.reason = -1;
+        for (int r = IDN_VALID + 1; r <= IDN_REASON_DATE; ++r)
+            if (name == idn_reason_name(r)) verdict.reason = r;
+        if (verdict.reason < 0) {
+            PyErr_Format(PyExc_ValueError, "age: no verdict has the reason %R", reason.ptr());
+            throw py::error_already_set();
+        }
+    }
+    int32_t age = noAge;
+    const int status = idn_age_on(&verdict, year, month, day, &age);
+    if (status == IDN_ERROR_NOT_FOUND) return py::none();
+    if (status != IDN_OK) raiseStatus("idn_age_on", status);  // a datetime.date is a calendar date
+    return py::int_(age);
+}
+
+// Today's date on the local clock, as the library reads it.
+py::object today() {
+    int32_t year = 0, month = 0, day = 0;
+    const int status = idn_current_date(&year, &month, &day);
+    if (status != IDN_OK) raiseStatus("idn_current_date", status);
+    PyObject* date = PyDate_FromDate(year, month, day);
+    if (date == nullptr) throw py::error_already_set();
+    return py::reinterpret_steal<py::object>(date);
 }
 
 // ---- Verify: a batch -------------------------------------------------------------------------
@@ -1231,11 +1311,62 @@ Py_ssize_t fillNames(const NameTable& column, PyObject** out, const Row* rows, s
     return nones;
 }
 
+// The dates of a batch's ages: days since 1970-01-01, one for every row or
+// one a row, NaT for none.
+class AgeDates {
+public:
+    // `days`: None (no ages), or an int64 array of days, of no dimension (the
+    // date of every row) or of one with `count`, each NaT or from 0001-01-01
+    // to 9999-12-31 (datetime.date's dates); ValueError otherwise.
+    AgeDates(const py::object& days, size_t count) {
+        if (days.is_none()) return;
+        days_ = py::array_t<int64_t, py::array::c_style | py::array::forcecast>::ensure(days);
+        if (!days_) throw py::error_already_set();
+        if (days_.ndim() > 1 || (days_.ndim() == 1 && static_cast<size_t>(days_.size()) != count)) {
+            PyErr_Format(PyExc_ValueError,
+                         "verify_many: the numbers are %zu and age_on's dates %zd: give one date, or one for each "
+                         "number",
+                         count, static_cast<Py_ssize_t>(days_.size()));
+            throw py::error_already_set();
+        }
+        wanted_ = true;
+        data_ = days_.data();
+        step_ = days_.ndim() == 0 ? 0 : 1;
+        const int64_t first = daysFromCivil(1, 1, 1), last = daysFromCivil(IDN_YEAR_LIMIT_MAX, 12, 31);
+        for (py::ssize_t i = 0; i < days_.size(); ++i) {
+            if (data_[i] != notATime && (data_[i] < first || data_[i] > last)) {
+                PyErr_Format(PyExc_ValueError,
+                             "verify_many: age_on holds a date outside 0001-01-01 to 9999-12-31, at row %zd", i);
+                throw py::error_already_set();
+            }
+        }
+        if (step_ == 0 && data_[0] != notATime) first_ = civilFromDays(data_[0]);
+    }
+
+    bool wanted() const { return wanted_; }
+
+    // The date of row i, or null for none.
+    const CivilDate* of(size_t i, CivilDate& date) const {
+        if (step_ == 0) return data_[0] != notATime ? &first_ : nullptr;
+        if (data_[i] == notATime) return nullptr;
+        date = civilFromDays(data_[i]);
+        return &date;
+    }
+
+private:
+    py::array_t<int64_t, py::array::c_style | py::array::forcecast> days_;
+    bool wanted_ = false;
+    const int64_t* data_ = nullptr;
+    size_t step_ = 0;
+    CivilDate first_{};
+};
+
 // The batch's columns: valid and missing (the rows of nulls) as NumPy bool
 // arrays, birth_date (days, or nanoseconds since 1970) and in_use_at_birth
-// when asked for, and the object fields named in `wanted` (None: all).
+// when asked for, the object fields named in `wanted` (None: all), and the
+// ages (int32, noAge for none) on the dates of `ageDays` unless it is None.
 py::dict verifyBatch(const py::object& values, bool nanoseconds, const py::object& wanted,
-                     const py::object& yearLimitValue) {
+                     const py::object& yearLimitValue, const py::object& ageDays) {
     needTypes();
     const int year = resolvedYear(yearLimitOf(yearLimitValue));
     bool columnWanted[objectFieldCount];
@@ -1263,12 +1394,14 @@ py::dict verifyBatch(const py::object& values, bool nanoseconds, const py::objec
 
     const Source source(values);
     const size_t count = source.count();
+    const AgeDates ageDates(ageDays, count);
 
     // The columns are declared before `deferred`, which is destroyed first.
     py::array_t<bool> valid = newColumn<bool>(count);
     py::array_t<bool> missing = newColumn<bool>(count);
     py::array_t<int64_t> birthDate = newColumn<int64_t>(birthDateWanted ? count : 0);
     py::array_t<bool> inUseColumn = newColumn<bool>(inUseWanted ? count : 0);
+    py::array_t<int32_t> ageColumn = newColumn<int32_t>(ageDates.wanted() ? count : 0);
     py::dtype objectType("O");
     std::vector<py::object> columns(objectFieldCount);
     PyObject** cells[objectFieldCount] = {};
@@ -1284,6 +1417,7 @@ py::dict verifyBatch(const py::object& values, bool nanoseconds, const py::objec
     bool* const missingData = missing.mutable_data();
     int64_t* const birthData = birthDateWanted ? birthDate.mutable_data() : nullptr;
     bool* const inUseData = inUseWanted ? inUseColumn.mutable_data() : nullptr;
+    int32_t* const ageData = ageDates.wanted() ? ageColumn.mutable_data() : nullptr;
 
     const size_t rowsPerChunk = count < chunkRows ? count : chunkRows;
     ChunkItems items(rowsPerChunk);
@@ -1301,12 +1435,16 @@ py::dict verifyBatch(const py::object& values, bool nanoseconds, const py::objec
                 const size_t i = start + r;
                 Row& row = rows[r];
                 missingData[i] = items.missing[r] != 0;
+                int32_t age = noAge;
                 if (items.missing[r] != 0) {
                     row = Row{};
                     row.reason = nullRow;
                 } else {
-                    row = rowOf(items.texts[r], year, withHint, withHint ? &upgraded[r * numberLength] : nullptr);
+                    CivilDate date;
+                    row = rowOf(items.texts[r], year, withHint, withHint ? &upgraded[r * numberLength] : nullptr,
+                                ageData != nullptr ? ageDates.of(i, date) : nullptr, &age);
                 }
+                if (ageData != nullptr) ageData[i] = age;
                 const bool isValid = row.reason == IDN_VALID;
                 validData[i] = isValid;
                 if (birthData == nullptr) continue;
@@ -1421,6 +1559,7 @@ py::dict verifyBatch(const py::object& values, bool nanoseconds, const py::objec
     result["missing"] = missing;
     if (birthDateWanted) result["birth_date"] = birthDate;
     if (inUseWanted) result["in_use_at_birth"] = inUseColumn;
+    if (ageDates.wanted()) result["age"] = ageColumn;
     for (int f = 0; f < objectFieldCount; ++f)
         if (columnWanted[f]) result[objectFieldNames[f]] = columns[static_cast<size_t>(f)];
     return result;
@@ -1708,7 +1847,10 @@ PYBIND11_MODULE(_native, module) {
     module.def("set_missing", &setMissing);
     module.def("verify_one", &verifyOne, py::arg("text"), py::arg("year_limit") = py::none());
     module.def("verify_batch", &verifyBatch, py::arg("values"), py::arg("nanoseconds"),
-               py::arg("fields") = py::none(), py::arg("year_limit") = py::none());
+               py::arg("fields") = py::none(), py::arg("year_limit") = py::none(), py::arg("age_on") = py::none());
+    module.def("age_on", &ageOfVerdict, py::arg("reason"), py::arg("birth_date_text"), py::arg("year"),
+               py::arg("month"), py::arg("day"));
+    module.def("today", &today);
     module.def("generate", &generate, py::arg("region"), py::arg("birth"), py::arg("born_from"),
                py::arg("born_to"), py::arg("sex"), py::arg("count"), py::arg("seed"), py::arg("as_of"),
                py::arg("year_limit"));
