@@ -22,6 +22,9 @@ most 12 and day at most 31), the same messages and hints, the region texts
 of the built-in 2009 tables and what the history of region codes from 1981
 to 2024 says of the code.
 
+Ages: ``Verdict.age(on)``, and ``verify_many(..., age_on=date)``'s column
+``age``.
+
 Functions: verify, verify_many, verify_frame (for pandas and Dask's
 map_partitions), generate, regions, history, upgrade, mask. Types: Verdict,
 HistoryRecord, Successor, PresentCode, Nationality, Region. Exception:
