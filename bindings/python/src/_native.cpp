@@ -137,7 +137,8 @@ const char* const* pythonNames() {
     static const struct Names {
         const char* words[pythonNameCount];
         Names() : words() {
-            for (size_t option = 0; option < pythonNameCount; ++option) words[option] = pythonName(static_cast<int>(option));
+            for (size_t option = 0; option < pythonNameCount; ++option)
+                words[option] = pythonName(static_cast<int>(option));
         }
     } names;
     return names.words;
