@@ -432,7 +432,8 @@ struct alignas(64) RegionEntry {
     // years it holds for (years_from to years_to): a year in none of them is
     // asked again, and its answer kept in place of the oldest when all are
     // taken. Looking the history up costs more than the rest of a row's
-    // verification; a code's answer changes at most a few times.
+    // verification; a code's answer changes at most a few times. A slot not
+    // yet taken holds no year (from above to).
     static constexpr int spanSlots = 4;
     int32_t spanFrom[spanSlots];
     int32_t spanTo[spanSlots];
@@ -468,9 +469,16 @@ void keepSpan(RegionEntry& entry, const idn_region_info_t& info, int year) {
     entry.spanInUse[slot] = info.in_use_at_birth != 0;
 }
 
+// Every slot is compared, without a branch on which one holds the year: the
+// birth years of a batch come in no order.
 bool entryInUseAtBirth(RegionEntry& entry, int year) {
-    for (int s = 0; s < entry.spanCount; ++s)
-        if (year >= entry.spanFrom[s] && year <= entry.spanTo[s]) return entry.spanInUse[s] != 0;
+    int found = 0, inUse = 0;
+    for (int s = 0; s < RegionEntry::spanSlots; ++s) {
+        const int holds = (year >= entry.spanFrom[s]) & (year <= entry.spanTo[s]);
+        found |= holds;
+        inUse |= holds & entry.spanInUse[s];
+    }
+    if (found != 0) return inUse != 0;
     const idn_region_info_t info = regionInfo(entry.code, year);
     keepSpan(entry, info, year);
     return info.in_use_at_birth != 0;
@@ -577,6 +585,10 @@ RegionEntry& regionEntry(int32_t code, int birthYear) {
     entry.successors() = successors.ptr();
     entry.now() = now.ptr();
     entry.nationality = nationality.ptr();
+    for (int s = 0; s < RegionEntry::spanSlots; ++s) {
+        entry.spanFrom[s] = std::numeric_limits<int32_t>::max();
+        entry.spanTo[s] = std::numeric_limits<int32_t>::min();
+    }
     keepSpan(entry, info, birthYear);
     entries.push_back(entry);
     entrySlots[code] = static_cast<uint32_t>(entries.size());
