@@ -469,19 +469,23 @@ void keepSpan(RegionEntry& entry, const idn_region_info_t& info, int year) {
     entry.spanInUse[slot] = info.in_use_at_birth != 0;
 }
 
+// Asks the library for a year no kept span holds, and keeps the answer's.
+[[gnu::noinline]] bool askInUseAtBirth(RegionEntry& entry, int year) {
+    const idn_region_info_t info = regionInfo(entry.code, year);
+    keepSpan(entry, info, year);
+    return info.in_use_at_birth != 0;
+}
+
 // Every slot is compared, without a branch on which one holds the year: the
 // birth years of a batch come in no order.
-bool entryInUseAtBirth(RegionEntry& entry, int year) {
+inline bool entryInUseAtBirth(RegionEntry& entry, int year) {
     int found = 0, inUse = 0;
     for (int s = 0; s < RegionEntry::spanSlots; ++s) {
         const int holds = (year >= entry.spanFrom[s]) & (year <= entry.spanTo[s]);
         found |= holds;
         inUse |= holds & entry.spanInUse[s];
     }
-    if (found != 0) return inUse != 0;
-    const idn_region_info_t info = regionInfo(entry.code, year);
-    keepSpan(entry, info, year);
-    return info.in_use_at_birth != 0;
+    return found != 0 ? inUse != 0 : askInUseAtBirth(entry, year);
 }
 
 PyObject* historyTuple(int32_t code) {
