@@ -245,7 +245,7 @@ class Verdict:
     now: tuple[PresentCode, ...] | None
     in_use_at_birth: bool | None
 
-    def age(self, on: datetime.date | None = None) -> int | None:
+    def age(self, on: datetime.date | np.datetime64 | None = None) -> int | None:
         """The holder's age in completed years on the date ``on``: the years
         since the birth date, one less before the birthday in the last year
         (a birthday of 29 February comes on 1 March in other years).
@@ -575,9 +575,8 @@ def verify_frame(df: Any, column: Any, *, fields: Iterable[str] | str | None = N
         raise TypeError(f"verify_frame: prefix takes a str, not {type(prefix).__name__}")
     names = _fields(fields, "verify_frame")
     values = _frame_column(df, column, pandas, "to verify")
-    if isinstance(age_on, str):
-        age_on = _frame_column(df, age_on, pandas, "of dates")
-    verdicts = verify_many(values, fields=names, frame=True, year_limit=year_limit, age_on=age_on)
+    dates = _frame_column(df, age_on, pandas, "of dates") if isinstance(age_on, str) else age_on
+    verdicts = verify_many(values, fields=names, frame=True, year_limit=year_limit, age_on=dates)
     if prefix:
         verdicts.columns = [prefix + name for name in verdicts.columns]
     clash = [name for name in verdicts.columns if name in df.columns]
