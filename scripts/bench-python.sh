@@ -7,19 +7,24 @@
 # verify_many on a list and on a Series against a pure-Python loop (the
 # ratio of each of the N rounds, their minimum and median), and the Dask
 # job on 2 worker processes against idtool verify --jobs 2 on the same file
-# and fields, with the job's stages.
+# and fields, with the job's stages. With --against REV, the module of the
+# repository's revision REV (a commit, a branch) is built into a second venv
+# and its batch calls timed against this tree's in the same run, the two
+# taking turns (the speed before and after a change).
 #
-#   scripts/bench-python.sh [--dask] [--runs N]
+#   scripts/bench-python.sh [--dask] [--runs N] [--against REV]
 set -eu
 cd "$(dirname "$0")/.."
 
 dask=no
 runs=7
+against=
 while [ $# -gt 0 ]; do
     case "$1" in
     --dask) dask=yes; shift ;;
     --runs) runs=$2; shift 2 ;;
-    *) echo "usage: $0 [--dask] [--runs N]" >&2; exit 2 ;;
+    --against) against=$2; shift 2 ;;
+    *) echo "usage: $0 [--dask] [--runs N] [--against REV]" >&2; exit 2 ;;
     esac
 done
 
@@ -33,6 +38,14 @@ trap 'rm -rf "$work"' EXIT
 
 python3 scripts/bench_numbers.py --count 1000000 "$work/numbers-1e6.txt"
 arguments=("$work/numbers-1e6.txt" --runs "$runs" --idtool build/release/idtool)
+if [ -n "$against" ]; then
+    # The revision's tree as git has it, built as a user builds it.
+    mkdir "$work/against"
+    git archive --format=tar "$against" | tar -x -C "$work/against"
+    /usr/bin/python3 -m venv --system-site-packages "$work/venv-against"
+    "$work/venv-against/bin/pip" install -q --no-build-isolation --no-index "$work/against/bindings/python"
+    arguments+=(--against "$work/venv-against/bin/python")
+fi
 if [ "$dask" = yes ]; then
     python3 scripts/bench_numbers.py --count 10000000 "$work/numbers-1e7.txt"
     arguments+=(--dask "$work/numbers-1e7.txt")

@@ -23,11 +23,21 @@ same file writing every field of every record; the counts must agree. The
 stages of the job are timed too (the reader alone; one partition's reading,
 verifying and counting in this process), to show where the time goes.
 
-Prints a Markdown table.
+With --against PYTHON (another build of idnumber, such as an earlier
+version's, in the venv of that interpreter): the batch calls (verify_many's
+ways above, in_use_at_birth alone, verify one number at a time, generate,
+and the age column where the module has one) timed in both builds, in
+--runs rounds of a fresh process each, the two builds taking turns, with
+each call's best and median over the rounds, and the ratio of the medians;
+in CPU time, which other work on a shared machine disturbs less.
+
+Prints Markdown tables.
 """
 import argparse
 import datetime
+import json
 import os
+import statistics
 import subprocess
 import sys
 import time
@@ -101,12 +111,12 @@ def verify_python_batch(numbers):
                                        "province", "city", "county"])
 
 
-def best_of(runs, work):
+def best_of(runs, work, clock=time.perf_counter):
     best = float("inf")
     for _ in range(runs):
-        start = time.perf_counter()
+        start = clock()
         result = work()
-        best = min(best, time.perf_counter() - start)
+        best = min(best, clock() - start)
         del result
     return best
 
@@ -174,6 +184,72 @@ def partition_stages(path):
     return len(numbers), [(name, best_of(3, work)) for name, work in stages]
 
 
+def batch_timings(lines, runs):
+    """Seconds of the process's CPU time of each batch call on the lines (the
+    best of `runs`, after one call untimed), by name; calls this build lacks
+    are left out. Each call runs in one thread, and its CPU time varies less
+    than the wall clock where other work shares the machine."""
+    series = pd.Series(lines)
+    array = np.array(lines)
+    tenth = lines[: len(lines) // 10]
+    works = [
+        ("`verify_many`, list of str → DataFrame", lambda: idnumber.verify_many(lines)),
+        ("`verify_many`, pandas Series (object) → DataFrame", lambda: idnumber.verify_many(series)),
+        ("`verify_many`, list of str → dict of NumPy arrays", lambda: idnumber.verify_many(lines, frame=False)),
+        ("`verify_many`, NumPy array of str (`<U18`) → DataFrame", lambda: idnumber.verify_many(array)),
+        ("`verify_many`, list of str, `fields=(\"valid\", \"reason\")`",
+         lambda: idnumber.verify_many(lines, fields=("valid", "reason"))),
+        ("`verify_many`, list of str, `fields=(\"in_use_at_birth\",)`",
+         lambda: idnumber.verify_many(lines, fields=("in_use_at_birth",))),
+        (f"`verify`, one call per number ({len(tenth):,})", lambda: [idnumber.verify(n) for n in tenth]),
+        (f"`generate`, {len(lines):,} numbers born 1900-2020",
+         lambda: idnumber.generate("110105", born_between=("19000101", "20201231"), count=len(lines), seed=1)),
+    ]
+    if hasattr(idnumber.Verdict, "age"):
+        on = datetime.date(2024, 6, 30)
+        days = np.full(len(lines), np.datetime64(on, "D"))
+        works += [
+            ("`verify_many`, list of str, `fields=(\"valid\",)`, `age_on` one date",
+             lambda: idnumber.verify_many(lines, fields=("valid",), age_on=on)),
+            ("`verify_many`, list of str, `fields=(\"valid\",)`, `age_on` a `datetime64` array",
+             lambda: idnumber.verify_many(lines, fields=("valid",), age_on=days)),
+        ]
+    timings = {}
+    for name, work in works:
+        work()
+        timings[name] = best_of(runs, work, time.process_time)
+    return timings
+
+
+def compare_builds(numbers, other_python, rounds):
+    """The batch calls' timings in the other build and this one, in rounds of
+    a fresh process each, taking turns: {name: (other's, this one's)}, each a
+    list of seconds by round."""
+    both = {}
+    for _ in range(rounds):
+        for slot, python in enumerate((other_python, sys.executable)):
+            done = subprocess.run([python, os.path.abspath(__file__), numbers, "--timings-json", "--runs", "3"],
+                                  capture_output=True, text=True, check=True)
+            for name, seconds in json.loads(done.stdout).items():
+                both.setdefault(name, ([], []))[slot].append(seconds)
+        print(f"  round {len(next(iter(both.values()))[1])} of both builds", file=sys.stderr, flush=True)
+    return both
+
+
+def print_comparison(both, other_version):
+    print()
+    print(f"The batch calls in idnumber {other_version} (before) and {idnumber.__version__} (after), in CPU "
+          "time, the best and the median of the rounds:")
+    print()
+    print("| What | Before | After | After / before (medians) |")
+    print("|---|---|---|---|")
+    for name, (before, after) in both.items():
+        def shown(seconds):
+            return f"{min(seconds) * 1000:,.0f} ms; {statistics.median(seconds) * 1000:,.0f} ms" if seconds else "—"
+        ratio = f"{statistics.median(after) / statistics.median(before):.2f}" if before and after else "—"
+        print(f"| {name} | {shown(before)} | {shown(after)} | {ratio} |")
+
+
 def idtool_time(idtool, arguments, runs):
     def run():
         with open(os.devnull, "wb") as sink:
@@ -190,11 +266,17 @@ def main():
     parser.add_argument("--dask", metavar="FILE", help="also time Dask and idtool on this file")
     parser.add_argument("--idtool", default="build/release/idtool")
     parser.add_argument("--workers", type=int, default=2)
+    parser.add_argument("--against", metavar="PYTHON", help="also time the batch calls in the idnumber of this "
+                        "interpreter, taking turns with this one's")
+    parser.add_argument("--timings-json", action="store_true", help="print the batch calls' timings as JSON only")
     arguments = parser.parse_args()
 
     lines = open(arguments.numbers, encoding="utf-8").read().split("\n")
     if lines[-1] == "":
         lines.pop()
+    if arguments.timings_json:
+        print(json.dumps(batch_timings(lines, arguments.runs)))
+        return 0
     count = len(lines)
     series = pd.Series(lines)
     array = np.array(lines)
@@ -265,6 +347,11 @@ def main():
         rows.append((f"`idtool verify --jobs {arguments.workers} --only-invalid --summary`", dask_lines,
                      idtool_summary))
         stages = partition_stages(arguments.dask)
+    both = None
+    if arguments.against:
+        other_version = subprocess.run([arguments.against, "-c", "import idnumber; print(idnumber.__version__)"],
+                                       capture_output=True, text=True, check=True).stdout.strip()
+        both = compare_builds(arguments.numbers, arguments.against, arguments.runs)
 
     print()
     print("| What | Numbers | Time | Numbers per second | ns per number |")
@@ -290,6 +377,8 @@ def main():
         print("|---|---|---|")
         for name, seconds in timed:
             print(f"| {name} | {seconds * 1000:,.0f} ms | {seconds / count * 1e9:.0f} |")
+    if both is not None:
+        print_comparison(both, other_version)
     return 0
 
 

@@ -48,7 +48,6 @@
 #include <limits>
 #include <memory>
 #include <string>
-#include <type_traits>
 #include <unordered_map>
 #include <vector>
 
@@ -62,18 +61,18 @@ namespace {
 
 // The record types of idnumber (typing.NamedTuple classes, and Verdict, a
 // frozen dataclass with slots, with the descriptors of its slots in field
-// order), its exception, the function that makes a Nationality of a verify
-// record, set once by idnumber/__init__.py; and the values besides None and
-// NaN that a batch takes for a missing item (pandas' NA and NaT).
+// order) and its exception, set once by idnumber/__init__.py; and the values
+// besides None and NaN that a batch takes for a missing item (pandas' NA and
+// NaT).
 struct Types {
     PyObject* verdict = nullptr;
     std::vector<PyObject*> verdictSlots;
     PyObject* historyRecord = nullptr;
     PyObject* successor = nullptr;
     PyObject* presentCode = nullptr;
+    PyObject* nationality = nullptr;
     PyObject* region = nullptr;
     PyObject* error = nullptr;
-    PyObject* nationalityOf = nullptr;
     std::vector<PyObject*> missing;
 };
 Types types;
@@ -110,6 +109,58 @@ PyObject* newText(const char* utf8) { return newText(utf8, std::strlen(utf8)); }
     const char* name = idn_status_name(status);
     PyErr_Format(PyExc_RuntimeError, "%s: the C API answered %s", what, name != nullptr ? name : "an unknown status");
     throw py::error_already_set();
+}
+
+// Each option's name in messages and exceptions: the parameters of
+// idnumber's functions (born_between for both ends of a range, as_of for
+// as_of_year).
+const char* pythonName(int option) {
+    switch (option) {
+    case IDN_OPTION_REGION: return "region";
+    case IDN_OPTION_BIRTH: return "birth";
+    case IDN_OPTION_BORN_FROM: return "born_between";
+    case IDN_OPTION_BORN_TO: return "born_between";
+    case IDN_OPTION_SEX: return "sex";
+    case IDN_OPTION_COUNT: return "count";
+    case IDN_OPTION_SEED: return "seed";
+    case IDN_OPTION_AS_OF_YEAR: return "as_of";
+    case IDN_OPTION_YEAR_LIMIT: return "year_limit";
+    default: return nullptr;
+    }
+}
+
+// The same names as the array the library's messages take, indexed by
+// idn_option_t.
+constexpr size_t pythonNameCount = IDN_OPTION_YEAR_LIMIT + 1;
+
+const char* const* pythonNames() {
+    static const struct Names {
+        const char* words[pythonNameCount];
+        Names() : words() {
+            for (size_t option = 0; option < pythonNameCount; ++option)
+                words[option] = pythonName(static_cast<int>(option));
+        }
+    } names;
+    return names.words;
+}
+
+// Refuses a value that cannot reach the library as it is, in the library's
+// words for it.
+[[noreturn]] void refuseOption(int status, const char* value, size_t length, int option) {
+    char message[IDN_MESSAGE_SIZE];
+    size_t written = 0;
+    const int worded =
+        idn_option_message(status, value, length, pythonNames(), pythonNameCount, message, sizeof message, &written);
+    if (worded != IDN_OK) raiseStatus("idn_option_message", worded);
+    raiseRefusal(message, written, status, pythonName(option));
+}
+
+// The decimal digits of a Python int, as a message echoes them.
+std::string digitsOf(const py::object& value) { return py::str(value).cast<std::string>(); }
+
+[[noreturn]] void refuseNumber(int status, const py::object& value, int option) {
+    const std::string digits = digitsOf(value);
+    refuseOption(status, digits.data(), digits.size(), option);
 }
 
 void checkSignals() {
@@ -339,6 +390,7 @@ PyObject* messageObject(int reason, uint64_t length, bool& fresh) {
     if (reason <= IDN_VALID || reason > IDN_REASON_DATE) return Py_None;
     if (length < 256 && kept[reason][length] != nullptr) return kept[reason][length];
     idn_verdict_t verdict{};
+    verdict.size = sizeof verdict;
     verdict.reason = reason;
     verdict.length = length;
     char text[IDN_REASON_MESSAGE_SIZE];
@@ -356,7 +408,7 @@ PyObject* messageObject(int reason, uint64_t length, bool& fresh) {
 
 // ---- Region codes ------------------------------------------------------------------
 
-// What the tables and the history say of a region code, as verify's fields.
+// What the library says of a region code, as verify's fields, kept per code.
 // Borrowed references, kept for the life of the process. What a batch reads
 // for every row fills one cache line; the rest, the next.
 struct alignas(64) RegionEntry {
@@ -373,34 +425,67 @@ struct alignas(64) RegionEntry {
     PyObject*& history() { return objects[4]; }
     PyObject*& successors() { return objects[5]; }
     PyObject*& now() { return objects[6]; }
-    // The Nationality of the code's valid numbers, from the record of the
-    // first one verified (nullptr until then; None but for foreigners' cards).
+    // The Nationality of the code's valid numbers (None but for a
+    // foreigner's card).
     PyObject* nationality;
-    // idn_in_use_at_birth's answers for the birth years 1900-2091, asked
-    // once each: bit y - 1900 of `asked` says that bit y - 1900 of `inUse`
-    // holds the answer. Looking the history up costs more than the rest of
-    // a row's verification.
-    uint64_t asked[3];
-    uint64_t inUse[3];
+    // idn_region_info's answers of in_use_at_birth, each with the birth
+    // years it holds for (years_from to years_to): a year in none of them is
+    // asked again, and its answer kept in place of the oldest when all are
+    // taken. Looking the history up costs more than the rest of a row's
+    // verification; a code's answer changes at most a few times. A slot not
+    // yet taken holds no year (from above to).
+    static constexpr int spanSlots = 4;
+    int32_t spanFrom[spanSlots];
+    int32_t spanTo[spanSlots];
+    uint8_t spanInUse[spanSlots];
+    uint8_t spanCount;
+    uint8_t spanNext;
 };
 
 static_assert(offsetof(RegionEntry, nationality) == 64, "a row's objects fill the entry's first cache line");
+static_assert(sizeof(RegionEntry) == 128, "an entry is two cache lines");
 
-constexpr int firstMemoYear = 1900;
-constexpr int memoYears = 3 * 64;
+idn_region_info_t regionInfo(int32_t code, int birthYear) {
+    idn_region_info_t info{};
+    info.size = sizeof info;
+    const int status = idn_region_info(code, birthYear, &info);
+    if (status != IDN_OK) raiseStatus("idn_region_info", status);
+    return info;
+}
 
-// Set without running Python code, so under the GIL no other thread sees a
-// word half set.
-bool entryInUseAtBirth(RegionEntry& entry, int year) {
-    const int bit = year - firstMemoYear;
-    if (bit < 0 || bit >= memoYears) return idn_in_use_at_birth(entry.code, year) != 0;
-    const int word = bit / 64;
-    const uint64_t mask = uint64_t{1} << (bit % 64);
-    if ((entry.asked[word] & mask) == 0) {
-        if (idn_in_use_at_birth(entry.code, year) != 0) entry.inUse[word] |= mask;
-        entry.asked[word] |= mask;
+// Keeps the span of an answer that holds for `year`. Never runs Python code,
+// so under the GIL no other thread sees an entry half set.
+void keepSpan(RegionEntry& entry, const idn_region_info_t& info, int year) {
+    if (year < info.years_from || year > info.years_to) return;  // asked again next time
+    int slot = entry.spanCount;
+    if (slot == RegionEntry::spanSlots) {
+        slot = entry.spanNext;
+        entry.spanNext = static_cast<uint8_t>((slot + 1) % RegionEntry::spanSlots);
+    } else {
+        ++entry.spanCount;
     }
-    return (entry.inUse[word] & mask) != 0;
+    entry.spanFrom[slot] = info.years_from;
+    entry.spanTo[slot] = info.years_to;
+    entry.spanInUse[slot] = info.in_use_at_birth != 0;
+}
+
+// Asks the library for a year no kept span holds, and keeps the answer's.
+[[gnu::noinline]] bool askInUseAtBirth(RegionEntry& entry, int year) {
+    const idn_region_info_t info = regionInfo(entry.code, year);
+    keepSpan(entry, info, year);
+    return info.in_use_at_birth != 0;
+}
+
+// Every slot is compared, without a branch on which one holds the year: the
+// birth years of a batch come in no order.
+inline bool entryInUseAtBirth(RegionEntry& entry, int year) {
+    int found = 0, inUse = 0;
+    for (int s = 0; s < RegionEntry::spanSlots; ++s) {
+        const int holds = (year >= entry.spanFrom[s]) & (year <= entry.spanTo[s]);
+        found |= holds;
+        inUse |= holds & entry.spanInUse[s];
+    }
+    return found != 0 ? inUse != 0 : askInUseAtBirth(entry, year);
 }
 
 PyObject* historyTuple(int32_t code) {
@@ -410,6 +495,7 @@ PyObject* historyTuple(int32_t code) {
     if (!tuple) throw py::error_already_set();
     for (size_t i = 0; i < count; ++i) {
         idn_history_record_t record{};
+        record.size = sizeof record;
         const int status = idn_history_at(code, i, &record);
         if (status != IDN_OK) raiseStatus("idn_history_at", status);
         PyObject* until = record.until != 0 ? newInteger(record.until) : newReference(Py_None);
@@ -425,6 +511,7 @@ PyObject* historyTuple(int32_t code) {
 
 PyObject* successorsTuple(int32_t code) {
     idn_successor_t successors[IDN_MAX_SUCCESSORS];
+    successors[0].size = sizeof successors[0];  // and the step between entries
     size_t count = 0;
     const int status = idn_successors(code, successors, IDN_MAX_SUCCESSORS, &count);
     if (status != IDN_OK) raiseStatus("idn_successors", status);
@@ -435,13 +522,14 @@ PyObject* successorsTuple(int32_t code) {
         PyTuple_SET_ITEM(tuple.ptr(), static_cast<Py_ssize_t>(i),
                          newInstance(types.successor, newInteger(successors[i].code),
                                      newReference(constantText(successors[i].name)),
-                                     newReference(constantText(idn_code_state_name(successors[i].state)))));
+                                     newReference(constantText(idn_code_status_name(successors[i].status)))));
     }
     return tuple.release().ptr();
 }
 
 PyObject* nowTuple(int32_t code) {
     idn_present_code_t codes[IDN_MAX_NOW_CODES];
+    codes[0].size = sizeof codes[0];  // and the step between entries
     size_t count = 0;
     const int status = idn_now_codes(code, codes, IDN_MAX_NOW_CODES, &count);
     if (status != IDN_OK) raiseStatus("idn_now_codes", status);
@@ -456,45 +544,63 @@ PyObject* nowTuple(int32_t code) {
     return tuple.release().ptr();
 }
 
+// A new reference to the Nationality of a foreigner's card's code, or None.
+PyObject* nationalityObject(const idn_region_info_t& info) {
+    if (info.kind != IDN_KIND_FOREIGNER_CARD) return newReference(Py_None);
+    char digits[4];
+    const int32_t code = info.nationality_code;
+    digits[0] = static_cast<char>('0' + code / 100 % 10);
+    digits[1] = static_cast<char>('0' + code / 10 % 10);
+    digits[2] = static_cast<char>('0' + code % 10);
+    return newInstance(types.nationality, newText(digits, 3), newReference(optionalConstantText(info.nationality)));
+}
+
 // Entries of six-digit codes, made on first use and kept: a deque, so an
 // entry's address never changes. Codes index a table of a million slots (4
 // MB, made on first use). Real data names a few thousand codes; valid numbers
-// of every possible code would make a million entries of about 130 bytes,
-// whose texts and empty tuples are shared.
+// of every possible code would make a million entries of 128 bytes, whose
+// texts and empty tuples are shared.
 constexpr int32_t codeSlots = 1000000;
 std::vector<uint32_t> entrySlots;
 std::deque<RegionEntry> entries;
 
-RegionEntry& regionEntry(int32_t code) {
+// The entry of a code, made with the library's answer for `birthYear`.
+RegionEntry& regionEntry(int32_t code, int birthYear) {
     if (code < 0 || code >= codeSlots) throw std::runtime_error("region code out of range");
     if (entrySlots.empty()) entrySlots.assign(codeSlots, 0);
     if (entrySlots[code] != 0) return entries[entrySlots[code] - 1];
     needTypes();
-    idn_region_fields_t fields{};
-    const int status = idn_region_fields(code, &fields);
-    if (status != IDN_OK) raiseStatus("idn_region_fields", status);
+    const idn_region_info_t info = regionInfo(code, birthYear);
     // The tuples are made first: making a NamedTuple runs Python code, and
     // another thread may make the same entry meanwhile.
     const py::object history = py::reinterpret_steal<py::object>(historyTuple(code));
     const py::object successors = py::reinterpret_steal<py::object>(successorsTuple(code));
     const py::object now = py::reinterpret_steal<py::object>(nowTuple(code));
+    const py::object nationality = py::reinterpret_steal<py::object>(nationalityObject(info));
     if (entrySlots[code] != 0) return entries[entrySlots[code] - 1];
     RegionEntry entry{};
     entry.code = code;
     entry.index = static_cast<uint32_t>(entries.size());
-    entry.province() = constantText(fields.province);
-    entry.city() = constantText(fields.city);
-    entry.county() = constantText(fields.county);
-    entry.status() = constantText(idn_code_state_name(idn_code_state(code)));
+    entry.province() = constantText(info.province);
+    entry.city() = constantText(info.city);
+    entry.county() = constantText(info.county);
+    entry.status() = constantText(idn_code_status_name(info.status));
     entry.history() = history.ptr();
     entry.successors() = successors.ptr();
     entry.now() = now.ptr();
+    entry.nationality = nationality.ptr();
+    for (int s = 0; s < RegionEntry::spanSlots; ++s) {
+        entry.spanFrom[s] = std::numeric_limits<int32_t>::max();
+        entry.spanTo[s] = std::numeric_limits<int32_t>::min();
+    }
+    keepSpan(entry, info, birthYear);
     entries.push_back(entry);
     entrySlots[code] = static_cast<uint32_t>(entries.size());
     // Kept for the life of the process.
     history.inc_ref();
     successors.inc_ref();
     now.inc_ref();
+    nationality.inc_ref();
     return entries.back();
 }
 
@@ -511,28 +617,6 @@ inline void prefetchEntry(int32_t code) {
     __builtin_prefetch(entry + 64);
 }
 
-// The Nationality of a valid number's code (borrowed), from the library's
-// record of `text` (`held` bytes of `length`), made once per code.
-PyObject* entryNationality(RegionEntry& entry, int kind, const char* text, size_t held, uint64_t length,
-                           int yearLimit) {
-    if (kind != IDN_KIND_FOREIGNER_CARD) return Py_None;
-    if (entry.nationality != nullptr) return entry.nationality;
-    char record[IDN_VERIFY_JSON_SIZE];
-    size_t written = 0;
-    const int status = idn_verify_json_prefix(text, held, length, yearLimit, 0, record, sizeof record, &written);
-    if (status != IDN_OK) raiseStatus("idn_verify_json", status);
-    const py::object json = py::reinterpret_steal<py::object>(newText(record, written));
-    // Runs Python code: another thread may set it meanwhile.
-    PyObject* nationality = PyObject_CallOneArg(types.nationalityOf, json.ptr());
-    if (nationality == nullptr) throw py::error_already_set();
-    if (entry.nationality != nullptr) {
-        Py_DECREF(nationality);
-    } else {
-        entry.nationality = nationality;
-    }
-    return entry.nationality;
-}
-
 // ---- Dates --------------------------------------------------------------------
 
 // Days since 1970-01-01 of a proleptic Gregorian date (H. Hinnant's
@@ -544,6 +628,26 @@ int64_t daysFromCivil(int year, int month, int day) {
     const int64_t dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
     const int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
     return era * 146097 + dayOfEra - 719468;
+}
+
+// The date of a count of days since 1970-01-01 (H. Hinnant's
+// civil_from_days).
+struct CivilDate {
+    int year;
+    int month;
+    int day;
+};
+
+CivilDate civilFromDays(int64_t days) {
+    const int64_t z = days + 719468;
+    const int64_t era = (z >= 0 ? z : z - 146096) / 146097;
+    const int64_t dayOfEra = z - era * 146097;
+    const int64_t yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+    const int64_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
+    const int64_t shifted = (5 * dayOfYear + 2) / 153;
+    const int day = static_cast<int>(dayOfYear - (153 * shifted + 2) / 5 + 1);
+    const int month = static_cast<int>(shifted < 10 ? shifted + 3 : shifted - 9);
+    return {static_cast<int>(yearOfEra + era * 400 + (month <= 2 ? 1 : 0)), month, day};
 }
 
 constexpr int64_t notATime = std::numeric_limits<int64_t>::min();  // NumPy's NaT
@@ -576,10 +680,22 @@ struct Text {
     uint64_t length;
 };
 
+// The holder's age on a date of the calendar (idn_age_on), or noAge.
+constexpr int32_t noAge = -1;
+
+int32_t ageOn(const idn_verdict_t& verdict, const CivilDate& on) {
+    int32_t age = noAge;
+    const int status = idn_age_on(&verdict, on.year, on.month, on.day, &age);
+    return status == IDN_OK ? age : noAge;
+}
+
 // `year` resolved (1-9999, never 0); writes the numberLength characters of a
-// fifteen-digit text's upgrade into `upgraded` when it is not null.
-Row rowOf(const Text& text, int year, bool withHint, char* upgraded) {
+// fifteen-digit text's upgrade into `upgraded` when it is not null, and the
+// age on the date `ageDate` into `age` when that is not null.
+Row rowOf(const Text& text, int year, bool withHint, char* upgraded, const CivilDate* ageDate = nullptr,
+          int32_t* age = nullptr) {
     idn_verdict_t verdict{};
+    verdict.size = sizeof verdict;
     const int status = idn_verify_prefix(text.data, text.held, text.length, year, &verdict);
     Row row{};
     if (status != IDN_OK) {  // not for a resolved year and a prefix held whole
@@ -595,6 +711,7 @@ Row rowOf(const Text& text, int year, bool withHint, char* upgraded) {
         row.day = static_cast<int8_t>(verdict.birth_day);
         row.kind = static_cast<uint8_t>(verdict.kind);
         row.sex = static_cast<uint8_t>(verdict.sex);
+        if (ageDate != nullptr) *age = ageOn(verdict, *ageDate);
     } else if (withHint) {
         int32_t hint = IDN_HINT_NONE;
         char number[IDN_NUMBER_SIZE];
@@ -663,18 +780,11 @@ int yearLimitOf(const py::object& value) {
     const long long limit = PyLong_AsLongLongAndOverflow(value.ptr(), &overflow);
     if (limit == -1 && PyErr_Occurred()) throw py::error_already_set();
     idn_verdict_t verdict{};
+    verdict.size = sizeof verdict;
     if (overflow == 0 && limit >= std::numeric_limits<int>::min() && limit <= std::numeric_limits<int>::max() &&
         idn_verify("", 0, static_cast<int>(limit), &verdict) == IDN_OK)
         return static_cast<int>(limit);
-    const std::string digits = py::str(value).cast<std::string>();
-    const idn_option_names_t names{nullptr, nullptr, nullptr, nullptr, nullptr,
-                                   nullptr, nullptr, nullptr, "year_limit"};
-    char message[IDN_MESSAGE_SIZE];
-    size_t written = 0;
-    const int status = idn_option_message(IDN_ERROR_YEAR_LIMIT, digits.data(), digits.size(), &names, message,
-                                          sizeof message, &written);
-    if (status != IDN_OK) raiseStatus("idn_option_message", status);
-    raiseRefusal(message, written, IDN_ERROR_YEAR_LIMIT, "year_limit");
+    refuseNumber(IDN_ERROR_YEAR_LIMIT, value, IDN_OPTION_YEAR_LIMIT);
 }
 
 // ---- Verify: one number ----------------------------------------------------------------
@@ -745,8 +855,8 @@ py::object verifyOne(const py::object& value, const py::object& yearLimitValue) 
         Py_INCREF(Py_None);
     }
     const py::object date = py::reinterpret_steal<py::object>(birthDate);
-    RegionEntry& entry = regionEntry(row.code);
-    PyObject* nationality = entryNationality(entry, row.kind, text.data, text.held, text.length, year);
+    RegionEntry& entry = regionEntry(row.code, row.year);
+    PyObject* nationality = entry.nationality;
     PyObject* inUse = entryInUseAtBirth(entry, row.year) ? Py_True : Py_False;
     return newVerdict({newReference(Py_True), none(), none(), newReference(checkObject(row.check)), none(), none(),
                        newReference(kindObject(row.kind)), newReference(nationality), date.inc_ref().ptr(),
@@ -754,6 +864,54 @@ py::object verifyOne(const py::object& value, const py::object& yearLimitValue) 
                        newReference(entry.city()), newReference(entry.county()), newReference(entry.status()),
                        newReference(entry.history()), newReference(entry.successors()), newReference(entry.now()),
                        newReference(inUse)});
+}
+
+// ---- Ages --------------------------------------------------------------------------------
+
+// The age of a Verdict's holder on year-month-day (a datetime.date's), from
+// the Verdict's reason (None when valid) and birth_date_text; None for no
+// age.
+py::object ageOfVerdict(const py::object& reason, const py::object& birthText, int year, int month, int day) {
+    idn_verdict_t verdict{};
+    verdict.size = sizeof verdict;
+    if (reason.is_none()) {
+        const std::string digits = PyUnicode_Check(birthText.ptr()) ? birthText.cast<std::string>() : "";
+        bool eightDigits = digits.size() == 8;
+        for (const char c : digits) eightDigits = eightDigits && c >= '0' && c <= '9';
+        if (!eightDigits) {
+            PyErr_SetString(PyExc_ValueError, "age: a valid verdict's birth_date_text is eight digits, YYYYMMDD");
+            throw py::error_already_set();
+        }
+        auto number = [&digits](size_t at, size_t length) { return std::stoi(digits.substr(at, length)); };
+        verdict.reason = IDN_VALID;
+        verdict.birth_year = number(0, 4);
+        verdict.birth_month = number(4, 2);
+        verdict.birth_day = number(6, 2);
+    } else {
+        const std::string name = PyUnicode_Check(reason.ptr()) ? reason.cast<std::string>() : "";
+        verdict.reason = -1;
+        for (int r = IDN_VALID + 1; r <= IDN_REASON_DATE; ++r)
+            if (name == idn_reason_name(r)) verdict.reason = r;
+        if (verdict.reason < 0) {
+            PyErr_Format(PyExc_ValueError, "age: no verdict has the reason %R", reason.ptr());
+            throw py::error_already_set();
+        }
+    }
+    int32_t age = noAge;
+    const int status = idn_age_on(&verdict, year, month, day, &age);
+    if (status == IDN_ERROR_NOT_FOUND) return py::none();
+    if (status != IDN_OK) raiseStatus("idn_age_on", status);  // a datetime.date is a calendar date
+    return py::int_(age);
+}
+
+// Today's date on the local clock, as the library reads it.
+py::object today() {
+    int32_t year = 0, month = 0, day = 0;
+    const int status = idn_current_date(&year, &month, &day);
+    if (status != IDN_OK) raiseStatus("idn_current_date", status);
+    PyObject* date = PyDate_FromDate(year, month, day);
+    if (date == nullptr) throw py::error_already_set();
+    return py::reinterpret_steal<py::object>(date);
 }
 
 // ---- Verify: a batch -------------------------------------------------------------------------
@@ -1170,11 +1328,62 @@ Py_ssize_t fillNames(const NameTable& column, PyObject** out, const Row* rows, s
     return nones;
 }
 
+// The dates of a batch's ages: days since 1970-01-01, one for every row or
+// one a row, NaT for none.
+class AgeDates {
+public:
+    // `days`: None (no ages), or an int64 array of days, of no dimension (the
+    // date of every row) or of one with `count`, each NaT or from 0001-01-01
+    // to 9999-12-31 (datetime.date's dates); ValueError otherwise.
+    AgeDates(const py::object& days, size_t count) {
+        if (days.is_none()) return;
+        days_ = py::array_t<int64_t, py::array::c_style | py::array::forcecast>::ensure(days);
+        if (!days_) throw py::error_already_set();
+        if (days_.ndim() > 1 || (days_.ndim() == 1 && static_cast<size_t>(days_.size()) != count)) {
+            PyErr_Format(PyExc_ValueError,
+                         "verify_many: the numbers are %zu and age_on's dates %zd: give one date, or one for each "
+                         "number",
+                         count, static_cast<Py_ssize_t>(days_.size()));
+            throw py::error_already_set();
+        }
+        wanted_ = true;
+        data_ = days_.data();
+        step_ = days_.ndim() == 0 ? 0 : 1;
+        const int64_t first = daysFromCivil(1, 1, 1), last = daysFromCivil(IDN_YEAR_LIMIT_MAX, 12, 31);
+        for (py::ssize_t i = 0; i < days_.size(); ++i) {
+            if (data_[i] != notATime && (data_[i] < first || data_[i] > last)) {
+                PyErr_Format(PyExc_ValueError,
+                             "verify_many: age_on holds a date outside 0001-01-01 to 9999-12-31, at row %zd", i);
+                throw py::error_already_set();
+            }
+        }
+        if (step_ == 0 && data_[0] != notATime) first_ = civilFromDays(data_[0]);
+    }
+
+    bool wanted() const { return wanted_; }
+
+    // The date of row i, or null for none.
+    const CivilDate* of(size_t i, CivilDate& date) const {
+        if (step_ == 0) return data_[0] != notATime ? &first_ : nullptr;
+        if (data_[i] == notATime) return nullptr;
+        date = civilFromDays(data_[i]);
+        return &date;
+    }
+
+private:
+    py::array_t<int64_t, py::array::c_style | py::array::forcecast> days_;
+    bool wanted_ = false;
+    const int64_t* data_ = nullptr;
+    size_t step_ = 0;
+    CivilDate first_{};
+};
+
 // The batch's columns: valid and missing (the rows of nulls) as NumPy bool
 // arrays, birth_date (days, or nanoseconds since 1970) and in_use_at_birth
-// when asked for, and the object fields named in `wanted` (None: all).
+// when asked for, the object fields named in `wanted` (None: all), and the
+// ages (int32, noAge for none) on the dates of `ageDays` unless it is None.
 py::dict verifyBatch(const py::object& values, bool nanoseconds, const py::object& wanted,
-                     const py::object& yearLimitValue) {
+                     const py::object& yearLimitValue, const py::object& ageDays) {
     needTypes();
     const int year = resolvedYear(yearLimitOf(yearLimitValue));
     bool columnWanted[objectFieldCount];
@@ -1202,12 +1411,14 @@ py::dict verifyBatch(const py::object& values, bool nanoseconds, const py::objec
 
     const Source source(values);
     const size_t count = source.count();
+    const AgeDates ageDates(ageDays, count);
 
     // The columns are declared before `deferred`, which is destroyed first.
     py::array_t<bool> valid = newColumn<bool>(count);
     py::array_t<bool> missing = newColumn<bool>(count);
     py::array_t<int64_t> birthDate = newColumn<int64_t>(birthDateWanted ? count : 0);
     py::array_t<bool> inUseColumn = newColumn<bool>(inUseWanted ? count : 0);
+    py::array_t<int32_t> ageColumn = newColumn<int32_t>(ageDates.wanted() ? count : 0);
     py::dtype objectType("O");
     std::vector<py::object> columns(objectFieldCount);
     PyObject** cells[objectFieldCount] = {};
@@ -1223,6 +1434,7 @@ py::dict verifyBatch(const py::object& values, bool nanoseconds, const py::objec
     bool* const missingData = missing.mutable_data();
     int64_t* const birthData = birthDateWanted ? birthDate.mutable_data() : nullptr;
     bool* const inUseData = inUseWanted ? inUseColumn.mutable_data() : nullptr;
+    int32_t* const ageData = ageDates.wanted() ? ageColumn.mutable_data() : nullptr;
 
     const size_t rowsPerChunk = count < chunkRows ? count : chunkRows;
     ChunkItems items(rowsPerChunk);
@@ -1240,12 +1452,16 @@ py::dict verifyBatch(const py::object& values, bool nanoseconds, const py::objec
                 const size_t i = start + r;
                 Row& row = rows[r];
                 missingData[i] = items.missing[r] != 0;
+                int32_t age = noAge;
                 if (items.missing[r] != 0) {
                     row = Row{};
                     row.reason = nullRow;
                 } else {
-                    row = rowOf(items.texts[r], year, withHint, withHint ? &upgraded[r * numberLength] : nullptr);
+                    CivilDate date;
+                    row = rowOf(items.texts[r], year, withHint, withHint ? &upgraded[r * numberLength] : nullptr,
+                                ageData != nullptr ? ageDates.of(i, date) : nullptr, &age);
                 }
+                if (ageData != nullptr) ageData[i] = age;
                 const bool isValid = row.reason == IDN_VALID;
                 validData[i] = isValid;
                 if (birthData == nullptr) continue;
@@ -1298,11 +1514,8 @@ py::dict verifyBatch(const py::object& values, bool nanoseconds, const py::objec
                         upgradedText = newText(&upgraded[r * numberLength], numberLength);  // the cell's own
                 } else if (row.reason == IDN_VALID) {
                     if (needEntry) {
-                        RegionEntry& entry = regionEntry(row.code);
-                        if (columnWanted[nationalityField]) {
-                            const Text& text = items.texts[r];
-                            nationality = entryNationality(entry, row.kind, text.data, text.held, text.length, year);
-                        }
+                        RegionEntry& entry = regionEntry(row.code, row.year);
+                        if (columnWanted[nationalityField]) nationality = entry.nationality;
                         if (inUseData != nullptr) inUseData[i] = entryInUseAtBirth(entry, row.year);
                         rowEntries[r] = &entry;
                     }
@@ -1363,6 +1576,7 @@ py::dict verifyBatch(const py::object& values, bool nanoseconds, const py::objec
     result["missing"] = missing;
     if (birthDateWanted) result["birth_date"] = birthDate;
     if (inUseWanted) result["in_use_at_birth"] = inUseColumn;
+    if (ageDates.wanted()) result["age"] = ageColumn;
     for (int f = 0; f < objectFieldCount; ++f)
         if (columnWanted[f]) result[objectFieldNames[f]] = columns[static_cast<size_t>(f)];
     return result;
@@ -1370,57 +1584,102 @@ py::dict verifyBatch(const py::object& values, bool nanoseconds, const py::objec
 
 // ---- Generation ------------------------------------------------------------------------------
 
-// Each option's name in messages and exceptions: generate's parameters.
-const idn_option_names_t pythonNames{"region", "birth", "born_between", "born_between", "sex",
-                                     "count",  "seed",  "as_of",        "year_limit"};
+constexpr int64_t generationChunk = 4096;
 
-const char* pythonName(int option) {
-    switch (option) {
-    case IDN_OPTION_REGION: return pythonNames.region;
-    case IDN_OPTION_BIRTH: return pythonNames.birth;
-    case IDN_OPTION_BORN_FROM: return pythonNames.born_from;
-    case IDN_OPTION_BORN_TO: return pythonNames.born_to;
-    case IDN_OPTION_SEX: return pythonNames.sex;
-    case IDN_OPTION_COUNT: return pythonNames.count;
-    case IDN_OPTION_SEED: return pythonNames.seed;
-    case IDN_OPTION_AS_OF_YEAR: return pythonNames.as_of_year;
-    case IDN_OPTION_YEAR_LIMIT: return pythonNames.year_limit;
-    default: return nullptr;
-    }
-}
+// A Python int as the setters take it: a signed or unsigned 64-bit value, or
+// one no 64-bit integer holds (`wider`, with its sign).
+struct WholeNumber {
+    enum Kind { signed64, unsigned64, wider } kind;
+    int64_t value;
+    uint64_t unsignedValue;
+    bool negative;
+};
 
-// Refuses a value before it reaches the options, in the library's words.
-[[noreturn]] void refuseOption(int status, const char* value, size_t length, const char* option) {
-    char message[IDN_MESSAGE_SIZE];
-    size_t written = 0;
-    const int worded = idn_option_message(status, value, length, &pythonNames, message, sizeof message, &written);
-    if (worded != IDN_OK) raiseStatus("idn_option_message", worded);
-    raiseRefusal(message, written, status, option);
-}
-
-[[noreturn]] void refuseNumber(int status, const py::object& value, const char* option) {
-    const std::string digits = py::str(value).cast<std::string>();
-    refuseOption(status, digits.data(), digits.size(), option);
-}
-
-// A Python int as a C integer of [low, high], or the refusal `status`.
-template <typename T>
-T integerIn(const py::object& value, T low, T high, int status, const char* option) {
+WholeNumber wholeNumberOf(const py::object& number) {
     int overflow = 0;
-    const long long small = PyLong_AsLongLongAndOverflow(value.ptr(), &overflow);
+    const long long small = PyLong_AsLongLongAndOverflow(number.ptr(), &overflow);
     if (small == -1 && PyErr_Occurred()) throw py::error_already_set();
-    if (overflow == 0 && static_cast<long double>(small) >= static_cast<long double>(low) &&
-        static_cast<long double>(small) <= static_cast<long double>(high))
-        return static_cast<T>(small);
-    if (overflow > 0 && std::is_unsigned<T>::value) {
-        const unsigned long long large = PyLong_AsUnsignedLongLong(value.ptr());
-        if (!PyErr_Occurred() && large <= static_cast<unsigned long long>(high)) return static_cast<T>(large);
+    if (overflow == 0) return {WholeNumber::signed64, small, 0, small < 0};
+    if (overflow > 0) {
+        const unsigned long long large = PyLong_AsUnsignedLongLong(number.ptr());
+        if (!PyErr_Occurred()) return {WholeNumber::unsigned64, 0, large, false};
         PyErr_Clear();
     }
-    refuseNumber(status, value, option);
+    return {WholeNumber::wider, 0, 0, overflow < 0};
 }
 
-constexpr int64_t generationChunk = 4096;
+// A generator being given its options. A Python int the library cannot be
+// given as it is (one no 64-bit integer holds, or an as_of of 0, which the C
+// API takes for none) is given as a stand-in that the library refuses with
+// the same status, so that the refusal comes in its place in the library's
+// order of options; that refusal is then worded with the caller's value.
+class Generation {
+public:
+    Generation() {
+        const int status = idn_generator_init(&generator_, sizeof generator_);
+        if (status != IDN_OK) raiseStatus("idn_generator_init", status);
+    }
+    Generation(const Generation&) = delete;
+    Generation& operator=(const Generation&) = delete;
+
+    const idn_generator_t& generator() const { return generator_; }
+
+    // A str or bytes (None: not given).
+    void setText(int option, const py::object& value, const char* what) {
+        if (value.is_none()) return;
+        const TextArgument text(value.ptr(), what);
+        check(idn_generator_set_text(&generator_, option, text.data(), text.size()));
+    }
+
+    void setSigned(int option, int64_t value) { check(idn_generator_set_integer(&generator_, option, value)); }
+    void setUnsigned(int option, uint64_t value) { check(idn_generator_set_unsigned(&generator_, option, value)); }
+
+    // Gives `standIn` for the caller's `value`.
+    void setStandIn(int option, const py::object& value, int64_t standIn) {
+        standIns_[option] = digitsOf(value);
+        hasStandIn_[option] = true;
+        setSigned(option, standIn);
+    }
+    void setUnsignedStandIn(int option, const py::object& value, uint64_t standIn) {
+        standIns_[option] = digitsOf(value);
+        hasStandIn_[option] = true;
+        setUnsigned(option, standIn);
+    }
+
+    // Prepares the numbers; raises IdNumberError with the first refusal.
+    void prepare() {
+        const int status = idn_generator_prepare(&generator_);
+        if (status == IDN_OK) return;
+        int32_t option = IDN_OPTION_NONE;
+        idn_generator_refusal(&generator_, nullptr, &option);
+        if (option > IDN_OPTION_NONE && static_cast<size_t>(option) < pythonNameCount && hasStandIn_[option]) {
+            const std::string& digits = standIns_[option];
+            refuseOption(status, digits.data(), digits.size(), option);
+        }
+        const std::string text = message();
+        raiseRefusal(text.data(), text.size(), status, pythonName(option));
+    }
+
+    // The kept refusal's message, or the warning's, or an empty text.
+    std::string message() const {
+        char text[IDN_MESSAGE_SIZE];
+        size_t written = 0;
+        const int status =
+            idn_generator_message(&generator_, pythonNames(), pythonNameCount, text, sizeof text, &written);
+        if (status != IDN_OK) raiseStatus("idn_generator_message", status);
+        return std::string(text, written);
+    }
+
+private:
+    // A setter refuses only an option it does not take: this file's fault.
+    static void check(int status) {
+        if (status != IDN_OK) raiseStatus("a generator's setter", status);
+    }
+
+    idn_generator_t generator_;
+    std::string standIns_[pythonNameCount];
+    bool hasStandIn_[pythonNameCount] = {};
+};
 
 // The numbers, and the warning's message (empty when none). Texts are str or
 // bytes (None: not given); the integers are Python ints or None. Raises
@@ -1429,54 +1688,62 @@ py::tuple generate(const py::object& region, const py::object& birth, const py::
                    const py::object& bornTo, const py::object& sex, const py::object& count, const py::object& seed,
                    const py::object& asOf, const py::object& yearLimit) {
     needTypes();
-    idn_generate_options_t options{};
-    std::unique_ptr<TextArgument> texts[4];
-    const py::object* given[] = {&region, &birth, &bornFrom, &bornTo};
-    const char* what[] = {"generate: region", "generate: birth", "generate: born_between",
-                          "generate: born_between"};
-    const char** fields[] = {&options.region, &options.birth, &options.born_from, &options.born_to};
-    size_t* lengths[] = {&options.region_length, &options.birth_length, &options.born_from_length,
-                         &options.born_to_length};
-    for (int k = 0; k < 4; ++k) {
-        if (given[k]->is_none()) continue;
-        texts[k] = std::make_unique<TextArgument>(given[k]->ptr(), what[k]);
-        *fields[k] = texts[k]->data();
-        *lengths[k] = texts[k]->size();
+    Generation generation;
+    generation.setText(IDN_OPTION_REGION, region, "generate: region");
+    generation.setText(IDN_OPTION_BIRTH, birth, "generate: birth");
+    generation.setText(IDN_OPTION_BORN_FROM, bornFrom, "generate: born_between");
+    generation.setText(IDN_OPTION_BORN_TO, bornTo, "generate: born_between");
+    // The library reads the word, and refuses one it does not know.
+    generation.setText(IDN_OPTION_SEX, sex, "generate: sex");
+    if (!count.is_none()) {
+        const WholeNumber number = wholeNumberOf(count);
+        if (number.kind == WholeNumber::signed64) {
+            generation.setSigned(IDN_OPTION_COUNT, number.value);
+        } else if (number.kind == WholeNumber::unsigned64) {
+            generation.setUnsigned(IDN_OPTION_COUNT, number.unsignedValue);
+        } else if (number.negative) {
+            generation.setStandIn(IDN_OPTION_COUNT, count, std::numeric_limits<int64_t>::min());
+        } else {
+            generation.setUnsignedStandIn(IDN_OPTION_COUNT, count, std::numeric_limits<uint64_t>::max());
+        }
     }
-    // Values no option can hold, refused in the library's order of options.
+    // None is the 2009 tables; an as_of of 0 is no year, refused as any
+    // year outside the history is.
     if (!asOf.is_none()) {
-        options.as_of_year = integerIn<int32_t>(asOf, 1, std::numeric_limits<int32_t>::max(), IDN_ERROR_AS_OF_YEAR,
-                                                pythonNames.as_of_year);
+        const WholeNumber number = wholeNumberOf(asOf);
+        if (number.kind == WholeNumber::signed64 && number.value != 0) {
+            generation.setSigned(IDN_OPTION_AS_OF_YEAR, number.value);
+        } else {
+            generation.setStandIn(IDN_OPTION_AS_OF_YEAR, asOf, -1);
+        }
     }
     if (!yearLimit.is_none()) {
-        options.year_limit = integerIn<int32_t>(yearLimit, std::numeric_limits<int32_t>::min(),
-                                                std::numeric_limits<int32_t>::max(), IDN_ERROR_YEAR_LIMIT,
-                                                pythonNames.year_limit);
+        const WholeNumber number = wholeNumberOf(yearLimit);
+        if (number.kind == WholeNumber::signed64) {
+            generation.setSigned(IDN_OPTION_YEAR_LIMIT, number.value);
+        } else {
+            generation.setStandIn(IDN_OPTION_YEAR_LIMIT, yearLimit, -1);
+        }
     }
-    if (!sex.is_none()) {
-        const TextArgument word(sex.ptr(), "generate: sex");
-        if (idn_parse_sex(word.data(), word.size(), &options.sex) != IDN_OK)
-            refuseOption(IDN_ERROR_BAD_SEX, word.data(), word.size(), pythonNames.sex);
-    }
-    options.count = count.is_none() ? 1
-                                    : integerIn<int64_t>(count, std::numeric_limits<int64_t>::min(), IDN_COUNT_MAX,
-                                                         IDN_ERROR_COUNT_RANGE, pythonNames.count);
+    // Python's ints are wider than 64 bits, so no negative seed stands for
+    // an unsigned one: a seed outside 0 to IDN_SEED_MAX is refused here,
+    // after every option the library judges.
+    bool seedRefused = false;
     if (!seed.is_none()) {
-        options.seed = integerIn<uint64_t>(seed, 0, IDN_SEED_MAX, IDN_ERROR_SEED_RANGE, pythonNames.seed);
-        options.has_seed = 1;
+        const WholeNumber number = wholeNumberOf(seed);
+        if (number.kind == WholeNumber::unsigned64) {
+            generation.setUnsigned(IDN_OPTION_SEED, number.unsignedValue);
+        } else if (number.kind == WholeNumber::signed64 && number.value >= 0) {
+            generation.setUnsigned(IDN_OPTION_SEED, static_cast<uint64_t>(number.value));
+        } else {
+            seedRefused = true;
+        }
     }
+    generation.prepare();
+    if (seedRefused) refuseNumber(IDN_ERROR_SEED_RANGE, seed, IDN_OPTION_SEED);
 
-    idn_generator_t generator{};
-    int32_t option = IDN_OPTION_NONE;
-    const int status = idn_generator_init(&generator, &options, &option);
-    char message[IDN_MESSAGE_SIZE];
-    size_t messageLength = 0;
-    if (status != IDN_OK || idn_generator_warning(&generator) != IDN_WARNING_NONE) {
-        const int worded = idn_generate_message(&options, &pythonNames, message, sizeof message, &messageLength);
-        if (worded != IDN_OK) raiseStatus("idn_generate_message", worded);
-    }
-    if (status != IDN_OK) raiseRefusal(message, messageLength, status, pythonName(option));
-
+    const idn_generator_t& generator = generation.generator();
+    const std::string warning = idn_generator_warning(&generator) != IDN_WARNING_NONE ? generation.message() : "";
     const int64_t total = idn_generator_count(&generator);
     py::list numbers;
     const std::unique_ptr<char[]> numbersBlock(new char[generationChunk * IDN_NUMBER_SIZE]);
@@ -1501,8 +1768,7 @@ py::tuple generate(const py::object& region, const py::object& birth, const py::
         }
         checkSignals();
     }
-    const py::object warning = py::reinterpret_steal<py::object>(newText(message, messageLength));
-    return py::make_tuple(numbers, warning);
+    return py::make_tuple(numbers, py::reinterpret_steal<py::object>(newText(warning.data(), warning.size())));
 }
 
 // ---- Regions, history, conversions ---------------------------------------------------------------
@@ -1513,6 +1779,7 @@ py::list regions(const py::object& query) {
     py::list found;
     size_t cursor = 0;
     idn_region_t region{};
+    region.size = sizeof region;
     for (;;) {
         const int status = idn_search_regions(text.data(), text.size(), &cursor, &region);
         if (status < 0) raiseStatus("idn_search_regions", status);
@@ -1528,7 +1795,8 @@ py::list regions(const py::object& query) {
 
 py::object history(int32_t code) {
     if (code < 0 || code >= codeSlots) throw std::runtime_error("region code out of range");
-    return py::reinterpret_borrow<py::object>(regionEntry(code).history());
+    // Any birth year: the history does not depend on it.
+    return py::reinterpret_borrow<py::object>(regionEntry(code, IDN_HISTORY_FIRST_YEAR).history());
 }
 
 // The 18-character form; IdNumberError with the status of a refusal.
@@ -1563,8 +1831,8 @@ py::bytes mask(const py::object& value) {
 }
 
 void setTypes(const py::object& verdict, const py::tuple& verdictFields, const py::object& historyRecord,
-              const py::object& successor, const py::object& presentCode, const py::object& region,
-              const py::object& error, const py::object& nationalityOf) {
+              const py::object& successor, const py::object& presentCode, const py::object& nationality,
+              const py::object& region, const py::object& error) {
     if (types.verdict != nullptr) throw std::runtime_error("idnumber._native.set_types was called before");
     for (const py::handle name : verdictFields) {
         py::object slot = verdict.attr(name);
@@ -1575,9 +1843,9 @@ void setTypes(const py::object& verdict, const py::tuple& verdictFields, const p
     types.historyRecord = historyRecord.inc_ref().ptr();
     types.successor = successor.inc_ref().ptr();
     types.presentCode = presentCode.inc_ref().ptr();
+    types.nationality = nationality.inc_ref().ptr();
     types.region = region.inc_ref().ptr();
     types.error = error.inc_ref().ptr();
-    types.nationalityOf = nationalityOf.inc_ref().ptr();
 }
 
 // pandas' missing markers, told once pandas is imported (no value can be one
@@ -1596,7 +1864,10 @@ PYBIND11_MODULE(_native, module) {
     module.def("set_missing", &setMissing);
     module.def("verify_one", &verifyOne, py::arg("text"), py::arg("year_limit") = py::none());
     module.def("verify_batch", &verifyBatch, py::arg("values"), py::arg("nanoseconds"),
-               py::arg("fields") = py::none(), py::arg("year_limit") = py::none());
+               py::arg("fields") = py::none(), py::arg("year_limit") = py::none(), py::arg("age_on") = py::none());
+    module.def("age_on", &ageOfVerdict, py::arg("reason"), py::arg("birth_date_text"), py::arg("year"),
+               py::arg("month"), py::arg("day"));
+    module.def("today", &today);
     module.def("generate", &generate, py::arg("region"), py::arg("birth"), py::arg("born_from"),
                py::arg("born_to"), py::arg("sex"), py::arg("count"), py::arg("seed"), py::arg("as_of"),
                py::arg("year_limit"));

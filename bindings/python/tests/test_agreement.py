@@ -4,6 +4,7 @@ refusals) and a set of awkward ones, compared field by field on every line,
 from bytes and from str."""
 import datetime
 import math
+import random
 
 import numpy as np
 import pandas as pd
@@ -202,3 +203,18 @@ def test_counts_per_reason_hold_over_batches_of_any_size(lines_and_records):
             counted[reason] = counted.get(reason, 0) + 1
     assert counted == expected
     assert not any(isinstance(k, float) and math.isnan(k) for k in counted)
+
+
+def test_in_use_at_birth_is_the_librarys_for_every_birth_year_in_any_order(library):
+    # Each code's answers are kept with the birth years they hold for: a
+    # code whose answer changes four times (511422) keeps fewer spans than
+    # it has, and years before, within and after the history, in a shuffled
+    # order, miss and replace the kept ones again and again.
+    codes = [511422, 429001, 330124, 512201, 330112, 110105, 140302, 999999]
+    years = [0, 1, 1900, *range(1975, 2030), 5000, 9999]
+    random.Random(5).shuffle(years)
+    numbers = [completed(f"{code:06d}{year:04d}0101001") for _ in range(3) for year in years for code in codes]
+    expected = [library.in_use_at_birth(int(number[:6]), int(number[6:10])) for number in numbers]
+    assert idnumber.verify_many(numbers, fields="in_use_at_birth", year_limit=9999)[
+        "in_use_at_birth"].tolist() == expected
+    assert [idnumber.verify(number, year_limit=9999).in_use_at_birth for number in numbers[::7]] == expected[::7]

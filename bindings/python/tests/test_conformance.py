@@ -1,6 +1,6 @@
 """The conformance corpus (tests/conformance) through idnumber's own
-functions: every case of verify, generate, sex, mask, upgrade, history and
-regions, each a test named "python SECTION/ID". Texts go in as bytes, and as
+functions: every case of verify, age, generate, sex, mask, upgrade, history
+and regions, each a test named "python SECTION/ID". Texts go in as bytes, and as
 str where the case is text (lone surrogates as U+FFFD, the corpus's rule for
 UTF-16 hosts). Messages are the library's in generate's parameter names,
 worded by the C library itself (build/release/capi/libidnumber.so, through
@@ -19,7 +19,7 @@ from conftest import corpus
 # generate's parameters, by the C API's option names.
 PYTHON_OPTIONS = dict(region="region", birth="birth", born_from="born_between", born_to="born_between", sex="sex",
                       count="count", seed="seed", as_of_year="as_of", year_limit="year_limit")
-PYTHON_NAMES = corpus.OptionNames(**{option: name.encode() for option, name in PYTHON_OPTIONS.items()})
+PYTHON_NAMES = corpus.option_names(**{option: name.encode() for option, name in PYTHON_OPTIONS.items()})
 
 
 def cases(section):
@@ -135,6 +135,36 @@ def test_verify_many_of_every_case_at_once_is_verify_of_each():
         assert record_of(dict_row({k: v[i:i + 1] for k, v in batch.items()})) == record_of(
             {name: getattr(one, name) for name in idnumber.FIELDS}), repr(value)[:60]
         assert row["history"] is one.history or row["history"] is None
+
+
+# ---- age ---------------------------------------------------------------------------------
+
+def batch_age(column):
+    """The one age of a batch's age column (Int32 or masked), None for none."""
+    value = column[0]
+    return None if value is pd.NA or value is np.ma.masked else int(value)
+
+
+@cases("age")
+def test_age(case):
+    expect = case["expect"]
+    if "status" in expect:
+        # A datetime.date holds calendar dates only: Python refuses the date
+        # before the library can.
+        assert expect["status"] == "IDN_ERROR_BAD_DATE"
+        with pytest.raises(ValueError):
+            datetime.date.fromisoformat(case["on"])
+        return
+    on = datetime.date.fromisoformat(case["on"])
+    limit = case.get("year_limit")
+    for kind, value in host_values(case["input"]):
+        assert idnumber.verify(value, year_limit=limit).age(on) == expect["age"], kind
+        # One date for the batch, one a row, and one as NumPy gives it.
+        for age_on in (on, [on], np.array([on], dtype="datetime64[D]")):
+            frame = idnumber.verify_many([value], fields="age", age_on=age_on, year_limit=limit)
+            assert batch_age(frame["age"]) == expect["age"], (kind, age_on)
+        columns = idnumber.verify_many([value], age_on=np.datetime64(on), year_limit=limit, frame=False)
+        assert batch_age(columns["age"]) == expect["age"], kind
 
 
 # ---- generate, sex, regions ------------------------------------------------------------

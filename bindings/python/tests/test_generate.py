@@ -104,7 +104,7 @@ def test_bad_options_raise_the_librarys_refusal_in_generates_words(idtool, libra
     # idtool refuses the same options.
     status, out, err = run_idtool(idtool, *idtool_arguments(options))
     assert status == 2 and out == b""
-    expected = library.generate(corpus_options(options), corpus.OptionNames(**PYTHON_NAMES))
+    expected = library.generate(corpus_options(options), corpus.option_names(**PYTHON_NAMES))
     with pytest.raises(idnumber.IdNumberError) as raised:
         idnumber.generate(**options)
     error = raised.value
@@ -136,6 +136,23 @@ def test_values_beyond_the_options_are_refused_in_the_librarys_words(options, st
         idnumber.generate(**arguments)
     name = next(iter(options))
     assert (raised.value.status, raised.value.option, str(raised.value)) == (status, name, message)
+
+
+@pytest.mark.parametrize("options, status", [
+    # The library's order: the as-of year, the region, the year limit, the
+    # sex, the count, the dates; a value it cannot be given takes its place.
+    (dict(region="火星区", birth="19900101", count=2**70), "IDN_ERROR_REGION_NO_MATCH"),
+    (dict(region="火星区", birth="19900101", as_of=0), "IDN_ERROR_AS_OF_YEAR"),
+    (dict(region="火星区", birth="19900101", year_limit=2**70), "IDN_ERROR_REGION_NO_MATCH"),
+    (dict(region="110105", birth="1990", count=-2**70), "IDN_ERROR_COUNT_RANGE"),
+    (dict(region="110105", birth="1990", sex="x", count=2**70), "IDN_ERROR_BAD_SEX"),
+    # The seed, which the library never refuses, comes after all of them.
+    (dict(region="110105", birth="1990", seed=-1), "IDN_ERROR_BIRTH_NOT_EIGHT_DIGITS"),
+])
+def test_of_several_refused_values_the_first_in_the_librarys_order_is_told(options, status):
+    with pytest.raises(idnumber.IdNumberError) as raised:
+        idnumber.generate(**options)
+    assert raised.value.status == status
 
 
 @pytest.mark.parametrize("limit", [-1, 10000, 2**40])

@@ -440,3 +440,90 @@ def test_surrogateescape_strings_are_their_bytes():
     assert idnumber.verify(long_text).message == "您输入的身份证号为3000000位，正确的应为18位"
     assert idnumber.verify_many([long_text, "１" * 18])["message"].tolist() == [
         "您输入的身份证号为3000000位，正确的应为18位", "您输入的身份证号为54位，正确的应为18位"]
+
+
+# ---- ages ----------------------------------------------------------------------------------
+
+LEAP = "110105200002290013"  # born 29 February 2000
+
+
+def test_a_verdicts_age_takes_any_date_python_has():
+    verdict = idnumber.verify(VALID)
+    on = datetime.date(2024, 12, 30)
+    assert verdict.age(on) == 74
+    assert verdict.age(datetime.datetime(2024, 12, 31, 0, 0)) == 75  # by its date
+    assert verdict.age(pd.Timestamp("2024-12-31 23:59", tz="Asia/Shanghai")) == 75
+    assert verdict.age(np.datetime64("2024-12-31T06:00")) == 75
+    today = datetime.date.today()
+    assert verdict.age() in (verdict.age(today), verdict.age(today + datetime.timedelta(days=1)))
+    for none in (pd.NaT, np.datetime64("NaT")):
+        assert verdict.age(none) is None
+    assert idnumber.verify(LEAP).age(datetime.date(2001, 2, 28)) == 0
+    assert idnumber.verify(SHORT).age(on) is None
+    with pytest.raises(TypeError, match="on takes a datetime.date, a numpy.datetime64 or None, not str"):
+        verdict.age("2024-12-30")
+    with pytest.raises(ValueError, match="not a date from 0001-01-01 to 9999-12-31"):
+        verdict.age(np.datetime64("10000-01-01"))
+    # A Verdict made by hand is read as its fields say.
+    assert dataclasses.replace(verdict, birth_date_text="20000229").age(datetime.date(2001, 3, 1)) == 1
+    with pytest.raises(ValueError, match="eight digits"):
+        dataclasses.replace(verdict, birth_date_text=None).age(on)
+    with pytest.raises(ValueError, match="no verdict has the reason 'late'"):
+        dataclasses.replace(verdict, valid=False, reason="late").age(on)
+
+
+def test_a_batchs_ages_on_one_date_or_each_rows_own():
+    values = [VALID, SHORT, None, LEAP]
+    on = datetime.date(2004, 2, 29)
+    frame = idnumber.verify_many(values, fields=("valid",), age_on=on)
+    assert list(frame.columns) == ["valid", "age"] and str(frame["age"].dtype) == "Int32"
+    assert frame["age"].tolist() == [54, pd.NA, pd.NA, 4]
+    assert list(idnumber.verify_many(values, age_on=on).columns) == [*idnumber.FIELDS, "age"]
+    assert list(idnumber.verify_many(values, fields=("age", "valid"), age_on=on).columns) == ["age", "valid"]
+    assert "age" not in idnumber.FIELDS and "age" not in idnumber.verify_many(values).columns
+    # One date a row: None, NaN, NA and NaT are none.
+    dates = [datetime.date(1950, 1, 1), on, on, datetime.date(2000, 2, 28)]
+    for each in (dates, tuple(dates), iter(dates), np.array(dates, dtype="datetime64[D]"), pd.Series(dates),
+                 pd.to_datetime(pd.Series(dates))):
+        assert idnumber.verify_many(values, fields="age", age_on=each)["age"].tolist() == [0, pd.NA, pd.NA, pd.NA]
+    for none in (None, float("nan"), pd.NA, pd.NaT, np.datetime64("NaT")):
+        assert idnumber.verify_many([VALID, VALID], fields="age", age_on=[none, on])["age"].tolist() == [pd.NA, 54]
+    # A date's own day where it was taken, not UTC's.
+    evening = pd.Series(pd.to_datetime(["2024-12-31 23:00"]).tz_localize("Asia/Shanghai"))
+    assert idnumber.verify_many([VALID], fields="age", age_on=evening)["age"].tolist() == [75]
+    # No age_on: the ages today.
+    assert idnumber.verify_many([VALID], fields="age")["age"][0] == idnumber.verify(VALID).age()
+    columns = idnumber.verify_many(values, fields="age", age_on=on, frame=False)
+    assert columns["age"].dtype == np.int32 and columns["age"].tolist() == [54, None, None, 4]
+
+
+def test_a_batchs_dates_of_ages_are_refused_when_they_cannot_be_dates_of_its_rows():
+    on = datetime.date(2024, 1, 1)
+    with pytest.raises(ValueError, match="the numbers are 2 and age_on's dates 1: give one date, or one for each"):
+        idnumber.verify_many([VALID, SHORT], age_on=[on])
+    with pytest.raises(ValueError, match="the numbers are 3 and age_on's dates 2"):
+        idnumber.verify_many(iter([VALID] * 3), age_on=[on, on])
+    with pytest.raises(ValueError, match="a date outside 0001-01-01 to 9999-12-31, at row 1"):
+        idnumber.verify_many([VALID, VALID], age_on=np.array(["2020-01-01", "10000-01-01"], dtype="datetime64[D]"))
+    with pytest.raises(ValueError, match="age_on is a Series on another index than the numbers'"):
+        idnumber.verify_many(pd.Series([VALID], index=[7]), age_on=pd.Series([on], index=[8]))
+    with pytest.raises(TypeError, match="fromisoformat"):
+        idnumber.verify_many([VALID], age_on="2024-01-01")
+    with pytest.raises(TypeError, match="age_on's item 1 is str, not a date"):
+        idnumber.verify_many([VALID, VALID], age_on=[on, "2024-01-01"])
+    with pytest.raises(TypeError, match="not a 1-dimensional array of int64"):
+        idnumber.verify_many([VALID], age_on=np.array([20240101]))
+    with pytest.raises(TypeError, match="a date or a column of dates, not int"):
+        idnumber.verify_many([VALID], age_on=20240101)
+
+
+def test_a_frames_ages_on_a_column_of_its_own():
+    df = pd.DataFrame({"number": [VALID, LEAP, VALID],
+                       "seen": pd.to_datetime(["2024-12-30", "2004-02-29", None])}, index=[4, 4, 9])
+    out = idnumber.verify_frame(df, "number", fields="valid", age_on="seen", prefix="id_")
+    assert list(out.columns) == ["number", "seen", "id_valid", "id_age"]
+    assert out["id_age"].tolist() == [74, 4, pd.NA] and out.index.tolist() == [4, 4, 9]
+    assert idnumber.verify_frame(df, "number", fields="valid", age_on=datetime.date(2024, 12, 31))[
+        "age"].tolist() == [75, 24, 75]
+    with pytest.raises(KeyError, match="the frame has no column 'visit'"):
+        idnumber.verify_frame(df, "number", age_on="visit")

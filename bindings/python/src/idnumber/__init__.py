@@ -22,6 +22,9 @@ most 12 and day at most 31), the same messages and hints, the region texts
 of the built-in 2009 tables and what the history of region codes from 1981
 to 2024 says of the code.
 
+Ages: ``Verdict.age(on)``, and ``verify_many(..., age_on=date)``'s column
+``age``.
+
 Functions: verify, verify_many, verify_frame (for pandas and Dask's
 map_partitions), generate, regions, history, upgrade, mask. Types: Verdict,
 HistoryRecord, Successor, PresentCode, Nationality, Region. Exception:
@@ -31,10 +34,9 @@ from __future__ import annotations
 
 import dataclasses
 import datetime
-import json
 import sys
 import warnings
-from typing import Any, Iterable, NamedTuple
+from typing import Any, Iterable, NamedTuple, Union
 
 import numpy as np
 
@@ -142,12 +144,6 @@ class BirthDateWarning(UserWarning):
     """generate was given a birth date that is no real calendar date (such as 19900231)."""
 
 
-def _nationality_of(record: str) -> Nationality | None:
-    """The Nationality of the library's JSON record of a valid number."""
-    value = json.loads(record)["nationality"]
-    return None if value is None else Nationality(value["code"], value["name"])
-
-
 _missing_markers_told = False
 
 
@@ -249,14 +245,37 @@ class Verdict:
     now: tuple[PresentCode, ...] | None
     in_use_at_birth: bool | None
 
+    def age(self, on: datetime.date | np.datetime64 | None = None) -> int | None:
+        """The holder's age in completed years on the date ``on``: the years
+        since the birth date, one less before the birthday in the last year
+        (a birthday of 29 February comes on 1 March in other years).
+
+        ``on`` is a datetime.date (a datetime or pandas Timestamp counts by
+        its date) or a numpy.datetime64; None (the default) is today on the
+        local clock. None is returned for a refused number, a birth date no
+        calendar has (19900231), a date before the birth, and a missing date
+        (NaT).
+
+        >>> verdict = idnumber.verify("11010519491231002X")
+        >>> verdict.age(datetime.date(2024, 12, 30)), verdict.age(datetime.date(2024, 12, 31))
+        (74, 75)
+        >>> print(verdict.age(datetime.date(1949, 12, 30)))
+        None
+        """
+        date = _age_date(on, "age")
+        if date is None:
+            return None
+        return _native.age_on(self.reason, self.birth_date_text, date.year, date.month, date.day)
+
 
 Verdict.__doc__ = ("The verdict on one number, as ``idtool verify`` gives it; immutable.\n\n"
-                   "    Its fields:\n" + _FIELD_HELP)
+                   "    Its fields:\n" + _FIELD_HELP +
+                   "\n    Its method ``age(on=None)`` gives the holder's age on a date.\n")
 
 #: The verdict's fields in order: verify's attributes, verify_many's columns.
 FIELDS: tuple[str, ...] = tuple(field.name for field in dataclasses.fields(Verdict))
 
-_native.set_types(Verdict, FIELDS, HistoryRecord, Successor, PresentCode, Region, IdNumberError, _nationality_of)
+_native.set_types(Verdict, FIELDS, HistoryRecord, Successor, PresentCode, Nationality, Region, IdNumberError)
 
 
 def _is_integer(value: Any) -> bool:
@@ -321,8 +340,12 @@ def _series_values(series: Any) -> Any:
     return series.to_numpy(dtype=object)
 
 
+#: The column a batch has besides the verdict's fields: the age on age_on.
+_AGE = "age"
+
+
 def _fields(fields: Iterable[str] | str | None, caller: str) -> tuple[str, ...]:
-    """The verdict fields asked for, checked; all of them for None."""
+    """The columns asked for, checked: verdict fields and "age"; every field for None."""
     if fields is None:
         return FIELDS
     if isinstance(fields, str):
@@ -334,15 +357,82 @@ def _fields(fields: Iterable[str] | str | None, caller: str) -> tuple[str, ...]:
     for name in chosen:
         if not isinstance(name, str):
             raise TypeError(f"{caller}: fields takes names (str), not {type(name).__name__}")
-        if name not in FIELDS:
-            raise ValueError(f"{caller}: no field named {name!r}; the fields are {', '.join(FIELDS)}")
+        if name not in FIELDS and name != _AGE:
+            raise ValueError(f"{caller}: no field named {name!r}; the fields are {', '.join(FIELDS)}, and "
+                             f"{_AGE} (the age on age_on)")
     if len(set(chosen)) != len(chosen):
         raise ValueError(f"{caller}: a field named twice in {chosen}")
     return chosen
 
 
+_EPOCH_ORDINAL = datetime.date(1970, 1, 1).toordinal()
+
+#: What age_on takes: one date for every row, or a date (None: none) for each.
+_AgeDates = Union[datetime.date, np.datetime64, Iterable[Union[datetime.date, np.datetime64, None]]]
+
+
+def _age_date(on: Any, caller: str) -> datetime.date | None:
+    """The date of an age: ``on`` as a datetime.date, today for None, None
+    for a missing date (NaT)."""
+    if on is None:
+        return _native.today()
+    if isinstance(on, datetime.date):
+        # pandas' NaT is a datetime, and equal to nothing.
+        return on if on == on else None
+    if isinstance(on, np.datetime64):
+        if np.isnat(on):
+            return None
+        date = on.astype("datetime64[D]").item()
+        if not isinstance(date, datetime.date):
+            raise ValueError(f"{caller}: {on} is not a date from 0001-01-01 to 9999-12-31")
+        return date
+    raise TypeError(f"{caller}: on takes a datetime.date, a numpy.datetime64 or None, not {type(on).__name__}")
+
+
+def _day(date: datetime.date | None) -> np.datetime64:
+    return np.datetime64("NaT", "D") if date is None else np.datetime64(date.toordinal() - _EPOCH_ORDINAL, "D")
+
+
+def _age_days(age_on: Any, index: Any, caller: str) -> np.ndarray:
+    """age_on as the extension takes it: days since 1970-01-01 as int64, NaT
+    for none; one date for every row (an array of no dimension), or one a
+    row (from a sequence, an iterable, an array or a Series of dates; the
+    extension checks their count)."""
+    if age_on is None or isinstance(age_on, (datetime.date, np.datetime64)):
+        return np.array(_day(_age_date(age_on, f"{caller}: age_on"))).view("int64")
+    if isinstance(age_on, (str, bytes)):
+        raise TypeError(f"{caller}: age_on takes a datetime.date or a column of them, not {type(age_on).__name__} "
+                        "(datetime.date.fromisoformat reads a text)")
+    pandas = sys.modules.get("pandas")
+    if pandas is not None and isinstance(age_on, pandas.Series):
+        if index is not None and not age_on.index.equals(index):
+            raise ValueError(f"{caller}: age_on is a Series on another index than the numbers'")
+        if isinstance(age_on.dtype, pandas.DatetimeTZDtype):
+            age_on = age_on.dt.tz_localize(None)  # each date in its own time zone
+        age_on = age_on.to_numpy()
+    elif pandas is not None and isinstance(age_on, (pandas.Index, pandas.api.extensions.ExtensionArray)):
+        age_on = np.asarray(age_on.tz_localize(None) if getattr(age_on, "tz", None) is not None else age_on)
+    if not hasattr(age_on, "__iter__"):
+        raise TypeError(f"{caller}: age_on takes a date or a column of dates, not {type(age_on).__name__}")
+    if not isinstance(age_on, np.ndarray) or age_on.dtype == object:
+        not_available = getattr(pandas, "NA", None)
+        days = []
+        for i, value in enumerate(age_on):
+            if value is None or value is not_available or (isinstance(value, float) and value != value):
+                days.append(_day(None))
+            elif isinstance(value, (datetime.date, np.datetime64)):
+                days.append(_day(_age_date(value, f"{caller}: age_on")))
+            else:
+                raise TypeError(f"{caller}: age_on's item {i} is {type(value).__name__}, not a date")
+        return np.array(days, dtype="datetime64[D]").view("int64")
+    if age_on.dtype.kind != "M" or age_on.ndim != 1:
+        raise TypeError(f"{caller}: age_on takes dates, not a {age_on.ndim}-dimensional array of {age_on.dtype}")
+    return age_on.astype("datetime64[D]").view("int64")
+
+
 def verify_many(values: Iterable[str | bytes | None] | Any, *, fields: Iterable[str] | str | None = None,
-                frame: bool | None = None, year_limit: int | None = None) -> Any:
+                frame: bool | None = None, year_limit: int | None = None,
+                age_on: _AgeDates | None = None) -> Any:
     """Verifies a column of identity numbers and returns the verdicts as columns.
 
     ``values`` is a list, a tuple, any iterable, a one-dimensional NumPy array
@@ -365,6 +455,7 @@ def verify_many(values: Iterable[str | bytes | None] | Any, *, fields: Iterable[
     valid               boolean (nullable)           numpy.ma bool, masked if null
     birth_date          datetime64[ns], NaT if none  datetime64[D], NaT if none
     in_use_at_birth     boolean (nullable)           numpy.ma bool, masked if null
+    age                 Int32 (nullable)             numpy.ma int32, masked if none
     others              object: str, tuple or None   object: str, tuple or None
     ==================  ===========================  ==============================
 
@@ -373,18 +464,38 @@ def verify_many(values: Iterable[str | bytes | None] | Any, *, fields: Iterable[
     are in birth_date_text always. Texts, tuples and messages are shared
     objects, one per distinct value. ``year_limit`` is verify's.
 
+    ``age_on`` adds the column ``age``, each holder's age as Verdict.age
+    gives it (null where that is None): on one date for every row (a
+    datetime.date or numpy.datetime64), or on each row's own (a list, an
+    array or a Series of dates, one a row, None or NaT for none; a Series
+    on the index of a Series of numbers). The column comes where ``fields``
+    names "age", else last; ``fields`` naming "age" without ``age_on`` gives
+    the ages today.
+
     The texts are read with the GIL held and verified in C++ with it
     released, a chunk at a time; Ctrl-C stops a long batch at once. Batches
     may run in several threads at once.
 
     >>> idnumber.verify_many(["11010519491231002X", None])["valid"].tolist()
     [True, <NA>]
+    >>> idnumber.verify_many(["11010519491231002X", "110105200002290013"], fields="valid",
+    ...                      age_on=datetime.date(2024, 2, 28))
+       valid  age
+    0   True   74
+    1   True   23
     """
     if isinstance(values, (str, bytes)):
         raise TypeError("verify_many takes a collection of numbers, not one text; verify() takes one number")
     names = _fields(fields, "verify_many")
+    if age_on is not None and _AGE not in names:
+        names += (_AGE,)
     limit = _optional_integer(year_limit, "verify_many", "year_limit")
     pandas = _pandas(required=bool(frame)) if frame is not False else None
+    given = sys.modules.get("pandas")
+    ages = None
+    if _AGE in names:
+        ages = _age_days(age_on, values.index if given is not None and isinstance(values, given.Series) else None,
+                         "verify_many")
     index = None
     if pandas is not None and isinstance(values, pandas.DataFrame):
         raise TypeError("verify_many takes a column (a Series), not a DataFrame: pass df[column], or use "
@@ -399,7 +510,7 @@ def verify_many(values: Iterable[str | bytes | None] | Any, *, fields: Iterable[
             values = _series_values(values)
     _tell_missing_markers()
     columns = _native.verify_batch(values, nanoseconds=pandas is not None,
-                                   fields=None if names is FIELDS else names, year_limit=limit)
+                                   fields=None if names is FIELDS else names, year_limit=limit, age_on=ages)
     valid = columns["valid"]
     missing = columns["missing"]
     if pandas is None:
@@ -408,19 +519,35 @@ def verify_many(values: Iterable[str | bytes | None] | Any, *, fields: Iterable[
             columns["birth_date"] = columns["birth_date"].view("datetime64[D]")
         if "in_use_at_birth" in columns:
             columns["in_use_at_birth"] = np.ma.MaskedArray(columns["in_use_at_birth"], mask=~valid)
+        if _AGE in columns:
+            columns[_AGE] = np.ma.MaskedArray(columns[_AGE], mask=columns[_AGE] < 0)
         return {name: columns[name] for name in names}
     columns["valid"] = pandas.arrays.BooleanArray(valid, missing)
     if "birth_date" in columns:
         columns["birth_date"] = columns["birth_date"].view("datetime64[ns]")
     if "in_use_at_birth" in columns:
         columns["in_use_at_birth"] = pandas.arrays.BooleanArray(columns["in_use_at_birth"], ~valid)
+    if _AGE in columns:
+        columns[_AGE] = pandas.arrays.IntegerArray(columns[_AGE], columns[_AGE] < 0)
     if index is None:
         index = pandas.RangeIndex(len(valid))
     return pandas.DataFrame({name: columns[name] for name in names}, index=index, copy=False)
 
 
+def _frame_column(df: Any, column: Any, pandas: Any, what: str) -> Any:
+    """The Series of a frame's column, refusing a missing or doubled name."""
+    try:
+        values = df[column]
+    except KeyError:
+        raise KeyError(f"verify_frame: the frame has no column {column!r}") from None
+    if isinstance(values, pandas.DataFrame):
+        raise ValueError(f"verify_frame: the frame has {values.shape[1]} columns named {column!r}; "
+                         f"give the one {what} a name of its own")
+    return values
+
+
 def verify_frame(df: Any, column: Any, *, fields: Iterable[str] | str | None = None, prefix: str = "",
-                 year_limit: int | None = None) -> Any:
+                 year_limit: int | None = None, age_on: _AgeDates | str | None = None) -> Any:
     """Returns the pandas DataFrame ``df`` with the verdicts on ``df[column]``
     appended as columns (Verdict's fields, or those named in ``fields``,
     each named ``prefix + field``), row for row, on df's index. Shaped for
@@ -428,9 +555,18 @@ def verify_frame(df: Any, column: Any, *, fields: Iterable[str] | str | None = N
 
         ddf.map_partitions(idnumber.verify_frame, "number")
         ddf.map_partitions(idnumber.verify_frame, "number", fields=("valid", "reason"))
+        ddf.map_partitions(idnumber.verify_frame, "number", fields="valid", age_on="admitted")
 
     A verdict column whose name df already has raises ValueError: give a
-    prefix. The column's values are taken as verify_many takes them.
+    prefix. The column's values are taken as verify_many takes them, and
+    ``age_on`` as verify_many's, or the name of df's column of dates (each
+    row's age on its own date).
+
+    >>> import pandas as pd
+    >>> df = pd.DataFrame({"number": ["11010519491231002X"], "admitted": [pd.Timestamp("2024-12-30")]})
+    >>> idnumber.verify_frame(df, "number", fields="valid", age_on="admitted")
+                   number   admitted  valid  age
+    0  11010519491231002X 2024-12-30   True   74
     """
     pandas = _pandas(required=True)
     if not isinstance(df, pandas.DataFrame):
@@ -438,14 +574,9 @@ def verify_frame(df: Any, column: Any, *, fields: Iterable[str] | str | None = N
     if not isinstance(prefix, str):
         raise TypeError(f"verify_frame: prefix takes a str, not {type(prefix).__name__}")
     names = _fields(fields, "verify_frame")
-    try:
-        values = df[column]
-    except KeyError:
-        raise KeyError(f"verify_frame: the frame has no column {column!r}") from None
-    if isinstance(values, pandas.DataFrame):
-        raise ValueError(f"verify_frame: the frame has {values.shape[1]} columns named {column!r}; "
-                         "give the one to verify a name of its own")
-    verdicts = verify_many(values, fields=names, frame=True, year_limit=year_limit)
+    values = _frame_column(df, column, pandas, "to verify")
+    dates = _frame_column(df, age_on, pandas, "of dates") if isinstance(age_on, str) else age_on
+    verdicts = verify_many(values, fields=names, frame=True, year_limit=year_limit, age_on=dates)
     if prefix:
         verdicts.columns = [prefix + name for name in verdicts.columns]
     clash = [name for name in verdicts.columns if name in df.columns]
