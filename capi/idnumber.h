@@ -889,6 +889,12 @@ IDN_API int idn_scanner_set_integer(idn_scanner_t* scanner, int option, int64_t 
  * 0 or 1 and keep beyond the three flags. IDN_ERROR_SCAN_ORDER once a piece
  * has been given: a stream's options stay what they were. */
 IDN_API int idn_scanner_prepare(idn_scanner_t* scanner);
+/* Begins a new stream with the options the scanner was prepared with, as
+ * far as the last one went or not: for a caller that scans many short
+ * texts (the rows of a column) alike. IDN_ERROR_NOT_PREPARED before a
+ * successful prepare. */
+IDN_API int idn_scanner_restart(idn_scanner_t* scanner);
+
 /* The kept refusal: its status (IDN_OK when none) and option
  * (IDN_OPTION_NONE); either pointer may be NULL. */
 IDN_API int idn_scanner_refusal(const idn_scanner_t* scanner, int32_t* status, int32_t* option);

@@ -230,6 +230,18 @@ int idn_scanner_prepare(idn_scanner_t* scanner) {
     return IDN_OK;
 }
 
+int idn_scanner_restart(idn_scanner_t* scanner) {
+    if (scanner == nullptr) return IDN_ERROR_NULL_POINTER;
+    ScannerContext& context = contextOf(*scanner);
+    if (!context.prepared) return IDN_ERROR_NOT_PREPARED;
+    const ScanOptions options = context.scanner.options;
+    beginScan(context.scanner, options);
+    context.begun = false;
+    context.reading = false;
+    context.broken = false;
+    return IDN_OK;
+}
+
 int idn_scanner_refusal(const idn_scanner_t* scanner, int32_t* status, int32_t* option) {
     if (scanner == nullptr) return IDN_ERROR_NULL_POINTER;
     const ScannerContext& context = contextOf(*scanner);

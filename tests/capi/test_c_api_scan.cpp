@@ -10,19 +10,12 @@
 
 #include "capi/idnumber.h"
 #include "tests/allocation_counter.h"
+#include "tests/capi/sized.h"
 
 namespace {
 
 const std::string number = "11010519491231002X";
 const char key[] = "sixteen bytes or more of key";
-
-// Structs that say their size, as the caller must set it.
-template <typename Struct>
-Struct sized() {
-    Struct value{};
-    value.size = sizeof value;
-    return value;
-}
 
 struct Scanner {
     idn_scanner_t storage;
@@ -184,6 +177,31 @@ TEST(CApiScanner, FindsInPiecesAndCounts) {
     EXPECT_EQ(idn_form_name(IDN_FORM_SEPARATED | IDN_FORM_FULLWIDTH), nullptr);
     EXPECT_STREQ(idn_flaw_name(IDN_FLAW_REGION), "region");
     EXPECT_STREQ(idn_redaction_name(IDN_REDACT_PSEUDONYM), "pseudonym");
+}
+
+// A prepared scanner begins stream after stream with the same options, each
+// found as a first stream would be, and so does a copy of it.
+TEST(CApiScanner, RestartsWithTheSameOptions) {
+    Scanner scanner;
+    EXPECT_EQ(idn_scanner_restart(scanner.get()), IDN_ERROR_NOT_PREPARED);
+    idn_scanner_set_integer(scanner.get(), IDN_OPTION_AS_OF_DATE, 20240101);
+    ASSERT_EQ(idn_scanner_prepare(scanner.get()), IDN_OK);
+    const idn_scanner_t prepared = *scanner.get();
+    const std::string first = u8"身份证 " + number + " 11010519";
+    const std::string second = "x " + number;
+    ASSERT_EQ(findIn(scanner.get(), first, 7).size(), 1u);
+    for (int round = 0; round < 3; ++round) {
+        ASSERT_EQ(idn_scanner_restart(scanner.get()), IDN_OK);
+        const std::vector<idn_match_t> again = findIn(scanner.get(), second, 3);
+        ASSERT_EQ(again.size(), 1u);
+        EXPECT_EQ(again[0].byte_offset, 2u);  // from the start of this stream
+        EXPECT_EQ(again[0].confidence, IDN_CONFIDENCE_MEDIUM);  // the last stream's keyword is gone
+        idn_scan_summary_t summary = sized<idn_scan_summary_t>();
+        idn_scanner_summary(scanner.get(), &summary);
+        EXPECT_EQ(summary.bytes, second.size());
+    }
+    idn_scanner_t copy = prepared;
+    EXPECT_EQ(findIn(&copy, second, 1).size(), 1u);
 }
 
 TEST(CApiScanner, RedactsInPiecesAndNumbersAlone) {
