@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
-# Builds one release of every face and writes it into DIST (default dist/):
+# Builds one release of every face and writes it into DIST (default dist/).
+# <version> is the release's one version, the C API header's
+# (scripts/release_version.sh):
 #   IdNumberTool-<version>-win32.zip   the Windows programs, 32-bit, for every Windows
 #   IdNumberTool-<version>-win64.zip   the same, 64-bit
-#   *_2.0.0_amd64.deb                  the Debian packages of debian/ (without
+#   *_<version>_amd64.deb              the Debian packages of debian/ (without
 #                                      their -dbgsym packages)
-#   idnumber-2.0.0.tar.gz, idnumber-2.0.0-*.whl
+#   idnumber-<version>.tar.gz, idnumber-<version>-*.whl
 #                                      the Python sdist and wheel (Debian's python3)
-#   idnumber-2.0.0.tgz                 the npm package
-#   idnumber-2.0.0.jar                 the Java library with its native libraries
+#   idnumber-<version>.tgz             the npm package
+#   idnumber-<version>.jar             the Java library with its native libraries
 #   SHA256SUMS                         the SHA-256 of every file, for sha256sum -c
 # Each zip holds the programs the build lists in release-programs.txt (see
 # cmake/release_program.cmake), 读我.txt (resources/读我.txt.in) and LICENSE.txt.
@@ -31,6 +33,7 @@ mkdir -p "$dist"
 dist=$(cd "$dist" && pwd)
 cd "$root"
 . scripts/debian_packages.sh
+version=$(scripts/release_version.sh)
 
 if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
     SOURCE_DATE_EPOCH=$(git log -1 --format=%ct 2>/dev/null) ||
@@ -54,8 +57,6 @@ for preset in win32 win64; do
     done <"$build/release-programs.txt"
     [ ${#programs[@]} -gt 0 ] || { echo "release.sh: $build/release-programs.txt lists no program" >&2; exit 1; }
     cmake --build --preset "$preset" -j2 --target "${programs[@]}" >/dev/null
-    version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
-    [ -n "$version" ] || { echo "release.sh: no project version in $build/CMakeCache.txt" >&2; exit 1; }
 
     entries=()
     for file in "${files[@]}"; do entries+=("$(basename "$file")=$file"); done

@@ -18,8 +18,9 @@ jobs=$(nproc)
 
 step() { printf '\n=== %s ===\n' "$*"; }
 
-step "repository: nothing built or downloaded is tracked"
+step "repository: nothing built or downloaded is tracked; one version in every manifest"
 tests/repository/check_tracked_files.sh
+python3 scripts/sync_version.py --check
 
 step "native: build and test (ASan + UBSan)"
 cmake --preset native >/dev/null

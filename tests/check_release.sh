@@ -28,8 +28,8 @@ scripts/release.sh --windows-only "$work/two" >/dev/null
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
-version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/win32/CMakeCache.txt)
-library=$(sed -n 's/^#define IDN_VERSION_STRING "\(.*\)"$/\1/p' capi/idnumber.h)
+version=$(scripts/release_version.sh)
+library=$version
 debs="idtool libidnumber-dev libidnumber2 libsqlite3-mod-idnumber mariadb-plugin-idnumber postgresql-15-idnumber python3-idnumber"
 expected_files="IdNumberTool-$version-win32.zip IdNumberTool-$version-win64.zip SHA256SUMS"
 for deb in $debs; do expected_files+=" ${deb}_${library}_amd64.deb"; done

@@ -134,7 +134,7 @@ TEST(ProgramFile, VersionResourceNamesTheFileAndCarriesTheProjectVersion) {
 }
 
 // The dialog's caption is the program's description and the version's first
-// two numbers ("v1.0"), so a new version cannot leave the caption behind.
+// two numbers ("v2.0"), so a new version cannot leave the caption behind.
 using LiveDialogCaption = DialogTest;
 
 TEST_F(LiveDialogCaption, IsTheProgramsDescriptionAndVersion) {
