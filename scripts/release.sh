@@ -12,7 +12,8 @@
 #   idnumber-<version>.jar             the Java library with its native libraries
 #   SHA256SUMS                         the SHA-256 of every file, for sha256sum -c
 # Each zip holds the programs the build lists in release-programs.txt (see
-# cmake/release_program.cmake), 读我.txt (resources/读我.txt.in) and LICENSE.txt.
+# cmake/release_program.cmake), 读我.txt (resources/读我.txt.in: a note about
+# that zip, listing its files) and LICENSE.txt.
 #
 # Usage: release.sh [--windows-only] [DIST]
 #   --windows-only  only the two zips (and SHA256SUMS of them)
@@ -61,8 +62,8 @@ for preset in win32 win64; do
     entries=()
     for file in "${files[@]}"; do entries+=("$(basename "$file")=$file"); done
     entries+=("读我.txt=$root/resources/读我.txt.in" "LICENSE.txt=$root/LICENSE")
-    python3 "$root/scripts/pack_release_zip.py" "$dist/IdNumberTool-$version-$preset.zip" "$SOURCE_DATE_EPOCH" \
-        "$version" "${entries[@]}"
+    python3 "$root/scripts/pack_release_zip.py" --version "$version" --platform "$preset" \
+        "$dist/IdNumberTool-$version-$preset.zip" "$SOURCE_DATE_EPOCH" "${entries[@]}"
 done
 
 if ! $windows_only; then
