@@ -5,7 +5,8 @@
 # no file of theirs behind:
 #   libidnumber2, libidnumber-dev  a C program built with pkg-config and with
 #                                  find_package, and run
-#   idtool                         idtool --version, a verify and its man page
+#   idtool                         idtool --version, a verify and its manual
+#                                  pages (one per command)
 #   libsqlite3-mod-idnumber        .load in the sqlite3 shell
 #   postgresql-15-idnumber         CREATE EXTENSION idnumber on a server this
 #                                  test starts
@@ -94,7 +95,8 @@ check "libidnumber-dev: find_package(idnumber 2), shared and static" with_find_p
 check "idtool: --version" idtool --version
 idtool_verifies() { printf '11010519491231002X\n' | idtool verify --no-history --fields valid,sex | grep -qx $'true\t女'; }
 check "idtool: verifies a number" idtool_verifies
-check "idtool: its man page" man -w idtool
+check "idtool: a manual page for the program and each of its commands, as man -l shows them" \
+    python3 tests/idtool/check_man_pages.py /usr/bin/idtool /usr/share/man/man1
 
 sqlite_loads() {
     sqlite3 :memory: ".load /usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/sqlite3/idnumber" \
