@@ -130,6 +130,35 @@ maria_functions() {
         mariadb_client people </usr/share/mariadb-plugin-idnumber/uninstall.sql
 }
 check "mariadb-plugin-idnumber: CREATE FUNCTION ... SONAME and DROP" maria_functions
+# Removal drops the functions on a server it reaches as root (this one, by
+# MYSQL_UNIX_PORT, which the client reads), so that none is left pointing at
+# the removed module; where it reaches none, it says so and still removes.
+maria_removal() {
+    mariadb_client people </usr/share/mariadb-plugin-idnumber/install.sql &&
+        as_root env MYSQL_UNIX_PORT="$maria_dir/mariadb.sock" DEBIAN_FRONTEND=noninteractive \
+            apt-get remove -y -q mariadb-plugin-idnumber >"$work/remove.log" 2>&1 &&
+        grep -q 'dropped the loadable functions of idnumber_udf.so' "$work/remove.log" &&
+        grep -q 'idn_mask, which called them, stays in the database(s) people' "$work/remove.log" &&
+        [ "$(mariadb_client -N -e "SELECT count(*) FROM mysql.func WHERE dl = 'idnumber_udf.so'")" = 0 ] &&
+        ! mariadb_client -N -e "SELECT idn_valid('11010519491231002X')" 2>/dev/null
+}
+check "mariadb-plugin-idnumber: apt-get remove drops the functions on the server it reaches" maria_removal
+maria_removal_unreached() {
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q "$debs"/mariadb-plugin-idnumber_*.deb \
+        >"$work/reinstall.log" 2>&1 &&
+        mariadb_client people </usr/share/mariadb-plugin-idnumber/install.sql &&
+        as_root env MYSQL_UNIX_PORT="$work/no-server.sock" DEBIAN_FRONTEND=noninteractive \
+            apt-get remove -y -q mariadb-plugin-idnumber >"$work/remove.log" 2>&1 &&
+        grep -q 'no MariaDB server reachable as root here' "$work/remove.log" &&
+        [ ! -e /usr/lib/mysql/plugin/idnumber_udf.so ] || return 1
+    # Left behind, as the warning says: DROP FUNCTION each, the module gone.
+    local name
+    for name in $(mariadb_client -N -e "SELECT name FROM mysql.func WHERE dl = 'idnumber_udf.so'"); do
+        mariadb_client -e "DROP FUNCTION $name" || return 1
+    done
+    mariadb_client people -e 'DROP FUNCTION idn_mask'
+}
+check "mariadb-plugin-idnumber: apt-get remove with no server reached warns and removes" maria_removal_unreached
 mariadb_server_stop "$maria_dir"
 
 python_imports() (
