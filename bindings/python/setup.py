@@ -169,6 +169,9 @@ setup(
     package_dir={"": os.path.relpath(BINDING / "src", HERE)},
     packages=["idnumber"],
     package_data={"idnumber": ["py.typed", "*.pyi"]},
+    # The Dask example, where a wheel keeps documentation: <prefix>/share/doc/idnumber/examples
+    # (a venv's share/; Debian's package moves it to /usr/share/doc/python3-idnumber/examples).
+    data_files=[("share/doc/idnumber/examples", [os.path.relpath(BINDING / "examples" / "dask_verify.py", HERE)])],
     zip_safe=False,
     include_package_data=False,
     ext_modules=[CMakeExtension("idnumber._native", target="idnumber_python")],

@@ -78,6 +78,13 @@ with_pkg_config() (
         ./with_pkg_config
 )
 check "libidnumber-dev: a C program built with pkg-config runs" with_pkg_config
+# The system's paths as they are: no -I/usr/lib/.../pkgconfig/../../../include.
+pkg_config_paths() {
+    local flags
+    flags=$(pkg-config --cflags --libs idnumber) && echo "pkg-config --cflags --libs idnumber: $flags" &&
+        [[ "$flags" =~ ^(-I/usr/include\ +)?-lidnumber\ *$ ]]
+}
+check "libidnumber-dev: pkg-config gives -lidnumber, and -I/usr/include or nothing" pkg_config_paths
 with_find_package() (
     cd "$work/c" && cat >CMakeLists.txt <<'CMAKE' &&
 cmake_minimum_required(VERSION 3.25)
