@@ -10,6 +10,7 @@
 #                                      the Python sdist and wheel (Debian's python3)
 #   idnumber-<version>.tgz             the npm package
 #   idnumber-<version>.jar             the Java library with its native libraries
+#   idnumber-web-<version>.zip         the web page as built (docs/web.md: serving it)
 #   SHA256SUMS                         the SHA-256 of every file, for sha256sum -c
 # Each zip holds the programs the build lists in release-programs.txt (see
 # cmake/release_program.cmake), 读我.txt (resources/读我.txt.in: a note about
@@ -18,10 +19,16 @@
 # Usage: release.sh [--windows-only] [DIST]
 #   --windows-only  only the two zips (and SHA256SUMS of them)
 #
-# The zips are reproducible: the programs are, and the zips hold their files
-# in a fixed order, all with the time SOURCE_DATE_EPOCH (default: the time of
-# the last commit) and no extra fields. Builds in the presets' folders; the
-# Debian packages are built in a copy of the tracked sources.
+# Every artifact is reproducible: the same commit gives the same bytes at any
+# time, in any folder. The programs are (tests/check_reproducible_build.sh);
+# the zips hold their files in a fixed order, all with the time
+# SOURCE_DATE_EPOCH (default: the time of the last commit) and no extra
+# fields; the Debian packages, the wheel and the sdist take their times from
+# SOURCE_DATE_EPOCH, and so do the jar's entries (Maven's
+# project.build.outputTimestamp); npm gives every entry one fixed time. Builds
+# in the presets' folders; the Debian packages are built in a copy of the
+# tracked sources. tests/check_release.sh makes the release twice and
+# compares every file.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 windows_only=false
@@ -81,14 +88,25 @@ if ! $windows_only; then
     /usr/bin/python3 -m build --no-isolation --outdir "$dist" ./bindings/python >"$work/python.log" 2>&1 ||
         { tail -40 "$work/python.log"; exit 1; }
 
-    echo "== the npm package"
-    (cd bindings/javascript && npm pack --pack-destination "$dist" >/dev/null)
+    echo "== the npm package and the web page (the wasm preset)"
+    # The page's folder afresh, so that the archive holds no file a past build left.
+    rm -rf build/wasm/web
+    cmake --preset wasm >/dev/null
+    cmake --build --preset wasm -j2 >"$work/wasm.log" 2>&1 || { tail -40 "$work/wasm.log"; exit 1; }
+    node bindings/javascript/tools/pack.mjs "$dist" >"$work/npm.log" 2>&1 || { tail -40 "$work/npm.log"; exit 1; }
+    web=idnumber-web-$version
+    entries=()
+    while IFS= read -r file; do entries+=("$web/$file=build/wasm/web/$file"); done < <(cd build/wasm/web &&
+        find . -type f -printf '%P\n' | LC_ALL=C sort)
+    python3 scripts/pack_release_zip.py "$dist/$web.zip" "$SOURCE_DATE_EPOCH" "${entries[@]}" "$web/LICENSE=LICENSE"
 
     echo "== the Java jar"
     scripts/stage-java-natives.sh >/dev/null
     rm -rf bindings/java/target
+    # The jar's entries carry the commit's time (Maven's reproducible builds).
     mvn -o -B -q -Dstyle.color=never -f bindings/java/pom.xml -Dmaven.repo.local=/usr/share/maven-repo \
-        -DskipTests package >"$work/java.log" 2>&1 || { tail -40 "$work/java.log"; exit 1; }
+        -Dproject.build.outputTimestamp="$SOURCE_DATE_EPOCH" -DskipTests package >"$work/java.log" 2>&1 ||
+        { tail -40 "$work/java.log"; exit 1; }
     cp bindings/java/target/idnumber-*.jar "$dist/"
 fi
 
