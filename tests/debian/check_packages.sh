@@ -137,12 +137,16 @@ maria_functions() {
         mariadb_client people </usr/share/mariadb-plugin-idnumber/uninstall.sql
 }
 check "mariadb-plugin-idnumber: CREATE FUNCTION ... SONAME and DROP" maria_functions
-# Removal drops the functions on a server it reaches as root (this one, by
-# MYSQL_UNIX_PORT, which the client reads), so that none is left pointing at
-# the removed module; where it reaches none, it says so and still removes.
+# Removal drops the functions on a server it reaches as root (this one: the
+# client's configuration in root's home, ~/.my.cnf, names its socket), so that
+# none is left pointing at the removed module; where it reaches none, it says
+# so and still removes.
+client_home() {
+    mkdir -p "$work/$1" && printf '[client]\nsocket=%s\nuser=root\n' "$2" >"$work/$1/.my.cnf" && echo "$work/$1"
+}
 maria_removal() {
     mariadb_client people </usr/share/mariadb-plugin-idnumber/install.sql &&
-        as_root env MYSQL_UNIX_PORT="$maria_dir/mariadb.sock" DEBIAN_FRONTEND=noninteractive \
+        as_root env HOME="$(client_home reaching "$maria_dir/mariadb.sock")" DEBIAN_FRONTEND=noninteractive \
             apt-get remove -y -q mariadb-plugin-idnumber >"$work/remove.log" 2>&1 &&
         grep -q 'dropped the loadable functions of idnumber_udf.so' "$work/remove.log" &&
         grep -q 'idn_mask, which called them, stays in the database(s) people' "$work/remove.log" &&
@@ -154,7 +158,7 @@ maria_removal_unreached() {
     as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q "$debs"/mariadb-plugin-idnumber_*.deb \
         >"$work/reinstall.log" 2>&1 &&
         mariadb_client people </usr/share/mariadb-plugin-idnumber/install.sql &&
-        as_root env MYSQL_UNIX_PORT="$work/no-server.sock" DEBIAN_FRONTEND=noninteractive \
+        as_root env HOME="$(client_home unreached "$work/no-server.sock")" DEBIAN_FRONTEND=noninteractive \
             apt-get remove -y -q mariadb-plugin-idnumber >"$work/remove.log" 2>&1 &&
         grep -q 'no MariaDB server reachable as root here' "$work/remove.log" &&
         [ ! -e /usr/lib/mysql/plugin/idnumber_udf.so ] || return 1
@@ -177,8 +181,10 @@ print(idnumber.__version__)'
 )
 check "python3-idnumber: import idnumber in /usr/bin/python3" python_imports
 
-# Purge: nothing of theirs stays.
-as_root env DEBIAN_FRONTEND=noninteractive apt-get purge -y -q "${packages[@]}" >"$work/purge.log" 2>&1 ||
+# Purge: nothing of theirs stays (mariadb-plugin-idnumber is removed already).
+installed=()
+for package in "${packages[@]}"; do package_installed "$package" && installed+=("$package"); done
+as_root env DEBIAN_FRONTEND=noninteractive apt-get purge -y -q "${installed[@]}" >"$work/purge.log" 2>&1 ||
     { cat "$work/purge.log"; exit 1; }
 left_behind() {
     local file left=0
