@@ -10,14 +10,16 @@ examples", is the convention for writers):
   <!-- install: RUNNER -->   an install: run as root, non-interactively, in a
                              folder holding the release's artifacts, on a
                              machine without the project's packages (each such
-                             block from that state); its commands must succeed
-                             and any output it shows must be what it gives
+                             block from that state; ", continued" after RUNNER:
+                             from the state the block before left); its
+                             commands must succeed and any output it shows
+                             must be what it gives
   <!-- file: NAME -->        not run: written as the file NAME into the page's
                              folder before the page's blocks run (", gbk" and
                              ", crlf" after NAME: written in GBK, with CR LF)
   <!-- not run: REASON -->   not run, and why
-A ```text block right after a run block (blank lines between at most) is that
-block's output and needs no comment. A page of measurements may say once,
+A ```text block right after a run block (blank lines between at most, or a
+comment <!-- output … -->) is that block's output. A page of measurements may say once,
 before its first block, <!-- page not run: REASON -->. A table of install
 lines is marked <!-- install: table -->: each code span of its last column
 that starts with a command (apt-get, npm, sha256sum) is an install line.
@@ -26,8 +28,8 @@ Runners, each in the page's own folder, which holds the release's artifacts
 (and dist/, the same folder), the page's files and, as HOME, its dot-files:
   console  "$ " starts a command (a line ending in "\\" goes on); the lines up
            to the next "$ " are what it prints, standard output and standard
-           error together as a terminal shows them. A command shown with no
-           output must succeed.
+           error together as a terminal shows them (CR LF ends a line too). A
+           command shown with no output must succeed.
   sh       the block as a bash script (errexit); its output, where a text
            block shows it, must be that.
   python   Debian's python3 runs the block; a "# VALUE" comment after an
@@ -82,13 +84,19 @@ RUNNERS = {"console", "sh", "python", "js", "java", "c", "sqlite", "psql", "mari
 PACKAGES = ["idtool", "libidnumber-dev", "libidnumber2", "libsqlite3-mod-idnumber", "mariadb-plugin-idnumber",
             "postgresql-15-idnumber", "python3-idnumber"]
 TIMEOUT = 600
+OUTPUT = re.compile(r"^<!--\s*output\b.*-->$")
 DIRECTIVE = re.compile(r"^<!--\s*(example|install|file|not run|page not run):\s*(.*?)\s*-->$")
 
 
 class Block:
     def __init__(self, page, line, language, text, kind, argument):
         self.page, self.line, self.language, self.text = page, line, language, text
-        self.kind, self.argument = kind, argument
+        self.kind = kind
+        self.continued = False  # an install block that goes on from the one before, not from a clean machine
+        if kind in ("example", "install"):
+            argument, _, options = argument.partition(",")
+            self.continued = options.strip() == "continued"
+        self.argument = argument.strip()
         self.output = None  # a following ```text block's text
 
     @property
@@ -124,7 +132,8 @@ def parse(page):
         previous = blocks[-1] if blocks else None
         between = lines[previous.end + 1:at] if previous is not None and hasattr(previous, "end") else None
         if language == "text" and previous is not None and previous.kind in ("example", "install") and \
-                between is not None and all(not text_line.strip() for text_line in between) and not said:
+                between is not None and all(not text_line.strip() or OUTPUT.match(text_line.strip())
+                                            for text_line in between):
             previous.output = text
             previous.end = end
             at = end + 1
@@ -198,7 +207,10 @@ def page_folder(work, page, dist, blocks):
     folder.mkdir(parents=True)
     for artifact in dist.iterdir():
         if artifact.is_file():
-            shutil.copy2(artifact, folder / artifact.name)
+            try:
+                os.link(artifact, folder / artifact.name)  # the same bytes, no copy
+            except OSError:
+                shutil.copy2(artifact, folder / artifact.name)
     (folder / "dist").symlink_to(".")
     for block in blocks:
         if block.kind == "file":
@@ -250,7 +262,7 @@ def run_console(block, folder):
         result = subprocess.run(["bash", "-o", "pipefail", "-c", command], cwd=folder, env=environment(folder),
                                 stdin=subprocess.DEVNULL, stdout=subprocess.PIPE, stderr=subprocess.STDOUT,
                                 timeout=TIMEOUT)
-        given = result.stdout.decode("utf-8", "backslashreplace").rstrip("\n")
+        given = result.stdout.decode("utf-8", "backslashreplace").replace("\r\n", "\n").rstrip("\n")
         if not shown:
             if result.returncode != 0:
                 problems.append(f"$ {command}\nexit status {result.returncode}:\n{given[-3000:]}")
@@ -265,7 +277,7 @@ def run_sh(block, folder):
     result = subprocess.run(["bash", "-e", "-o", "pipefail", "-c", block.text], cwd=folder, env=environment(folder),
                             stdin=subprocess.DEVNULL, stdout=subprocess.PIPE, stderr=subprocess.STDOUT,
                             timeout=TIMEOUT)
-    given = result.stdout.decode("utf-8", "backslashreplace").rstrip("\n")
+    given = result.stdout.decode("utf-8", "backslashreplace").replace("\r\n", "\n").rstrip("\n")
     if result.returncode != 0:
         return [f"exit status {result.returncode}:\n{given[-3000:]}"]
     if block.output is not None:
@@ -288,6 +300,17 @@ def comment_of(line, marker):
         elif line.startswith(marker, at):
             return line[:at].rstrip(), line[at + len(marker):].strip()
     return line, None
+
+
+def ran_program(block, result):
+    """A program's problems: its failures (standard error, exit status) and,
+    where the page shows its output, the difference."""
+    problems = [] if result.returncode == 0 else [f"exit status {result.returncode}:\n{result.stderr.strip()}"]
+    if block.output is not None:
+        difference = compare_lines(block.output.rstrip("\n"), result.stdout.rstrip("\n"))
+        if difference:
+            problems.append(difference)
+    return problems
 
 
 def run_python(block, folder):
@@ -315,9 +338,9 @@ def run_python(block, folder):
                 program.append(f"_check({statement.lineno}, {shown!r}, ({code}), None)")
         else:
             program.append(source)
-    program += ["for _failure in _failures: print(_failure)", "_sys.exit(1 if _failures else 0)"]
+    program += ["for _failure in _failures: print(_failure, file=_sys.stderr)", "_sys.exit(1 if _failures else 0)"]
     result = run(["/usr/bin/python3", "-c", "\n".join(program)], folder, text=True)
-    return [] if result.returncode == 0 else [(result.stdout + result.stderr).strip()]
+    return ran_program(block, result)
 
 
 JS_SHOW = r"""
@@ -353,15 +376,15 @@ def run_js(block, folder):
             body.append(f"check({number}, {json.dumps(shown_value(comment))}, ({code[:-1]}));")
         else:
             body.append(line)
-    source = "\n".join(imports + [JS_SHOW] + body + ["for (const f of failures) console.log(f);",
+    source = "\n".join(imports + [JS_SHOW] + body + ["for (const f of failures) console.error(f);",
                                                     "process.exitCode = failures.length ? 1 : 0;"])
     (folder / "example.mjs").write_text(source, encoding="utf-8")
-    result = run(["node", "example.mjs"], folder, text=True)
-    return [] if result.returncode == 0 else [(result.stdout + result.stderr).strip()]
+    return ran_program(block, run(["node", "example.mjs"], folder, text=True))
 
 
 JAVA_PROLOGUE = """import java.time.*;
 import java.util.*;
+import java.util.stream.*;
 import org.idnumbertool.idnumber.*;
 
 public class Example {
@@ -379,7 +402,7 @@ public class Example {
     public static void main(String[] args) throws Exception {
 """
 JAVA_EPILOGUE = """
-        for (String failure : failures) System.out.println(failure);
+        for (String failure : failures) System.err.println(failure);
         System.exit(failures.isEmpty() ? 0 : 1);
     }
 }
@@ -405,8 +428,7 @@ def run_java(block, folder, dist):
     compiled = run(["javac", "-encoding", "UTF-8", "-cp", classpath, "Example.java"], folder, text=True)
     if compiled.returncode != 0:
         return [compiled.stdout + compiled.stderr]
-    result = run(["java", "-cp", classpath, "Example"], folder, text=True)
-    return [] if result.returncode == 0 else [(result.stdout + result.stderr).strip()]
+    return ran_program(block, run(["java", "-cp", classpath, "Example"], folder, text=True))
 
 
 def run_c(block, folder):
@@ -460,7 +482,8 @@ def sql_statements(text):
             continue
         current.append(line)
         following = next((later for later in lines[at + 1:] if later.strip()), "")
-        if line.rstrip().endswith(";") and not following.startswith((" ", "\t")):
+        inside_dollar_quotes = "\n".join(current).count("$$") % 2 == 1
+        if line.rstrip().endswith(";") and not following.startswith((" ", "\t")) and not inside_dollar_quotes:
             shown = []
             while at + 1 < len(lines) and lines[at + 1].startswith("-- ") and shown is not None:
                 shown.append(lines[at + 1][3:])
@@ -531,12 +554,10 @@ def run_block(block, folder, dist, databases):
     if runner in ("psql", "mariadb"):
         return run_sql(block, folder, databases[runner])
     if runner == "table":
-        problems = []
-        for line in block.text.split("\n"):
-            problems += run_sh(Block(block.page, block.line, "sh", line, "install", "sh"), folder)
-            for deb in re.findall(r"\./([a-z0-9.+-]+)_([^_]+)_amd64\.deb", line):
-                if installed_version(deb[0]) != deb[1]:
-                    problems.append(f"{line}: {deb[0]} {deb[1]} is not installed after it")
+        problems = run_sh(block, folder)
+        for package, version in re.findall(r"\./([a-z0-9.+-]+)_([^_]+)_amd64\.deb", block.text):
+            if installed_version(package) != version:
+                problems.append(f"{package} {version} is not installed after it")
         return problems
     return [f"no runner {runner}"]
 
@@ -560,17 +581,26 @@ def clean_machine(services_before):
     were: what the pages' lines made in them dropped, the packages purged while
     a server the lines started still runs (mariadb-plugin-idnumber's removal
     drops its functions there), then that server stopped."""
-    if "postgresql" in services_running():
+    started = services_running() - services_before  # only what the lines started is the check's to undo
+    if "postgresql" in started:
         subprocess.run(["runuser", "-u", "postgres", "--", "psql", "-X", "-q", "-d", "postgres", "-c",
                         "DROP EXTENSION IF EXISTS idnumber"], capture_output=True)
-    if "mariadb" in services_running():
+    if "mariadb" in started:
         subprocess.run(["mariadb", "-e", "DROP DATABASE IF EXISTS app"], capture_output=True)
     installed = [package for package in PACKAGES if installed_version(package)]
     if installed:
         subprocess.run(["apt-get", "purge", "-y", "-q", *installed], capture_output=True, check=True,
                        env=dict(os.environ, DEBIAN_FRONTEND="noninteractive"))
-    for service in services_running() - services_before:
+    for service in started:
         subprocess.run(["service", service, "stop"], capture_output=True)
+
+
+def steps(block):
+    """A block as the steps that each start from a clean machine: an install
+    table's lines one by one, any other block whole."""
+    if block.argument != "table":
+        return [block]
+    return [Block(block.page, block.line, "sh", line, "install", "table") for line in block.text.split("\n") if line]
 
 
 def phase(kind, dist, only_page):
@@ -578,7 +608,6 @@ def phase(kind, dist, only_page):
     os.chmod(work, 0o755)
     failures = ran = 0
     services_before = services_running() if kind == "install" else set()
-    databases = {}
     try:
         for page in PAGES:
             if only_page and page.name != only_page:
@@ -587,29 +616,35 @@ def phase(kind, dist, only_page):
             for problem in problems:
                 print(f"FAIL: {problem}")
                 failures += 1
-            chosen = [block for block in blocks if block.kind == kind]
+            chosen = [step for block in blocks if block.kind == kind for step in steps(block)]
             if not chosen:
                 continue
             folder = page_folder(work, page, dist, blocks)
-            if kind == "examples" or kind == "example":
-                databases = {"psql": psql_database(page), "mariadb": mariadb_database(page)}
+            databases = {}
+            if kind == "example":
+                everything = "\n".join(block.text for block in chosen)
+                if any(block.argument == "psql" for block in chosen):
+                    databases["psql"] = psql_database(page, "CREATE EXTENSION" not in everything)
+                if any(block.argument == "mariadb" for block in chosen):
+                    databases["mariadb"] = mariadb_database(page, "install.sql" not in everything)
                 if any(block.argument == "js" for block in chosen):
                     install_npm_package(folder, dist)
             for block in chosen:
-                if kind == "install":
+                if kind == "install" and not block.continued:
                     clean_machine(services_before)
                 ran += 1
                 try:
                     problems = run_block(block, folder, dist, databases)
                 except subprocess.TimeoutExpired as expired:
                     problems = [f"timed out: {expired.cmd}"]
+                what = f"{block.where} ({kind}: {block.argument})" + (f": {block.text}" if block.argument == "table" else "")
                 if problems:
                     failures += 1
-                    print(f"FAIL: {block.where} ({kind}: {block.argument})")
+                    print(f"FAIL: {what}")
                     for problem in problems:
                         print("    " + problem.replace("\n", "\n    "))
                 else:
-                    print(f"ok: {block.where} ({kind}: {block.argument})")
+                    print(f"ok: {what}")
     finally:
         if kind == "install":
             clean_machine(services_before)
@@ -617,25 +652,37 @@ def phase(kind, dist, only_page):
     return ran, failures
 
 
-def psql_database(page):
+def psql_database(page, with_extension):
+    """A database of the page's own on the test's server, with the extension
+    created unless the page's blocks create it."""
     if not os.environ.get("PGHOST"):
-        return None
+        raise SystemExit("check_pages.py: the psql examples need a server: PGHOST, PGPORT and PGUSER")
     name = "docs_" + re.sub(r"\W", "_", page.stem.lower())
-    subprocess.run(["psql", "-X", "-q", "-d", "postgres", "-c", f"DROP DATABASE IF EXISTS {name}"], capture_output=True)
-    subprocess.run(["psql", "-X", "-q", "-d", "postgres", "-c", f"CREATE DATABASE {name}"], capture_output=True,
-                   check=True)
+    for statement in (f"DROP DATABASE IF EXISTS {name}", f"CREATE DATABASE {name}"):
+        subprocess.run(["psql", "-X", "-q", "-d", "postgres", "-c", statement], capture_output=True, check=True)
+    if with_extension:
+        subprocess.run(["psql", "-X", "-q", "-d", name, "-c", "CREATE EXTENSION idnumber"], capture_output=True,
+                       check=True)
     return psql_client(name)
 
 
-def mariadb_database(page):
+def mariadb_database(page, with_functions):
+    """A database of the page's own on the test's server, where the
+    package's install.sql has run unless the page's blocks run it."""
     if not os.environ.get("MARIADB_SOCKET"):
-        return None
+        raise SystemExit("check_pages.py: the mariadb examples need a server: MARIADB_SOCKET")
     name = "docs_" + re.sub(r"\W", "_", page.stem.lower())
     client = mariadb_client("mysql")
-    client(f"DROP DATABASE IF EXISTS {name}")
-    created = client(f"CREATE DATABASE {name}")
-    if created.returncode != 0:
-        raise SystemExit(f"check_pages.py: cannot create the MariaDB database {name}: {created.stderr}")
+    for statement in (f"DROP DATABASE IF EXISTS {name}", f"CREATE DATABASE {name}"):
+        done = client(statement)
+        if done.returncode != 0:
+            raise SystemExit(f"check_pages.py: {statement}: {done.stderr}")
+    if with_functions:
+        script = pathlib.Path("/usr/share/mariadb-plugin-idnumber/install.sql").read_text(encoding="utf-8")
+        loaded = subprocess.run(["mariadb", "--no-defaults", f"--socket={os.environ['MARIADB_SOCKET']}", "--user=root",
+                                 "--default-character-set=utf8mb4", name], input=script, capture_output=True, text=True)
+        if loaded.returncode != 0:
+            raise SystemExit(f"check_pages.py: install.sql in {name}: {loaded.stderr}")
     return mariadb_client(name)
 
 
@@ -645,10 +692,12 @@ def install_npm_package(folder, dist):
     run(["npm", "install", "--offline", "--no-audit", "--no-fund", str(tarball)], folder, check=True)
 
 
-def lint():
+def lint(only_page):
     failures = 0
     counts = {}
     for page in PAGES:
+        if only_page and page.name != only_page:
+            continue
         blocks, problems = parse(page)
         for problem in problems:
             print(f"FAIL: {problem}")
@@ -668,7 +717,7 @@ def main(argv):
         only_page = arguments[at + 1]
         del arguments[at:at + 2]
     if arguments == ["lint"]:
-        sys.exit(1 if lint() else 0)
+        sys.exit(1 if lint(only_page) else 0)
     if len(arguments) != 2 or arguments[0] not in ("install", "examples"):
         sys.exit(__doc__)
     dist = pathlib.Path(arguments[1]).resolve()
