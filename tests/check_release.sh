@@ -138,9 +138,10 @@ web_serves() {
         python3 - "$work/web/idnumber-web-$version" <<'EOF'
 import functools, http.server, pathlib, sys, threading, urllib.request
 site = pathlib.Path(sys.argv[1])
-handler = functools.partial(http.server.SimpleHTTPRequestHandler, directory=str(site))
-handler.log_message = lambda *args: None
-server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+class Quiet(http.server.SimpleHTTPRequestHandler):
+    def log_message(self, *args):
+        pass
+server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(Quiet, directory=str(site)))
 threading.Thread(target=server.serve_forever, daemon=True).start()
 try:
     files = [path for path in site.rglob("*") if path.is_file()]
