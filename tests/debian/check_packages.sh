@@ -99,7 +99,8 @@ CMAKE
 )
 check "libidnumber-dev: find_package(idnumber 2), shared and static" with_find_package
 
-check "idtool: --version" idtool --version
+idtool_version() { [ "$(idtool --version)" = "idtool $(scripts/release_version.sh)" ]; }
+check "idtool: --version gives the release's version" idtool_version
 idtool_verifies() { printf '11010519491231002X\n' | idtool verify --no-history --fields valid,sex | grep -qx $'true\t女'; }
 check "idtool: verifies a number" idtool_verifies
 check "idtool: a manual page for the program and each of its commands, as man -l shows them" \
@@ -119,9 +120,10 @@ pg_server_start "$pg_dir"
 pg_extension() {
     psql -X -At -v ON_ERROR_STOP=1 -c 'CREATE EXTENSION idnumber' \
         -c "SELECT idn_valid('11010519491231002X'), idn_county('140302199001010018'), idn_valid('11010520200101002X', 2019)" |
-        grep -qx 't|城区|f'
+        grep -qx 't|城区|f' &&
+        [ "$(psql -X -At -c "SELECT extversion FROM pg_extension WHERE extname = 'idnumber'")" = "$(scripts/release_version.sh)" ]
 }
-check "postgresql-15-idnumber: CREATE EXTENSION idnumber" pg_extension
+check "postgresql-15-idnumber: CREATE EXTENSION idnumber, of the release's version" pg_extension
 pg_server_stop "$pg_dir"
 unset PGHOST
 
