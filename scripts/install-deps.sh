@@ -10,6 +10,7 @@ packages=(
     nlohmann-json3-dev           # the conformance corpus's reader in the C API's tests
     iso-codes                    # ISO 3166-1 and its zh_CN names: the nationality table's source
     time                         # /usr/bin/time, for measuring idtool's memory by hand
+    man-db                       # man -l renders idtool's manual pages in their test
     hyperfine                    # timings of scripts/bench_idtool.sh
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
     binutils-mingw-w64-x86-64 binutils-mingw-w64-i686

@@ -33,8 +33,8 @@ const char generateFooter[] =
     "history of region codes in use that year, such as a county since abolished:\n"
     "  idtool generate --region 330124 --as-of 1990 --birth 19800101\n"
     "makes numbers registered in \xE4\xB8\xB4\xE5\xAE\x89\xE5\x8E\xBF as it stood in 1990.\n"
-    "Every bad option gets a one-line message and exit status 2, and nothing is\n"
-    "written to standard output." SEE_MAIN_HELP;
+    "Exit status 0 when the numbers are written; every bad option gets a one-line\n"
+    "message and exit status 2, and nothing is written to standard output." SEE_MAIN_HELP;
 
 // idtool's words for the options in the core's messages.
 constexpr OptionWords idtoolOptionWords{"--region", "--birth", "--born-between", "--born-between", "--sex",

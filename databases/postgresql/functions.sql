@@ -1,7 +1,9 @@
-/* idnumber--1.0.sql: the first version of the extension "idnumber", the SQL
- * functions of the identity-number library (C entry points in idnumber.c).
- * Later versions add an idnumber--1.0--1.1.sql beside it, so that
- * ALTER EXTENSION idnumber UPDATE takes a database along.
+/* functions.sql: the SQL functions of the extension "idnumber", over the
+ * identity-number library (C entry points in idnumber.c). The Makefile
+ * installs it as idnumber--VERSION.sql, VERSION being the release's (the C
+ * API header's IDN_VERSION_*). A release that changes these functions
+ * also adds idnumber--OLD--NEW.sql beside it, so that ALTER EXTENSION
+ * idnumber UPDATE takes a database along.
  *
  * The script is ASCII: CREATE EXTENSION reads it in the database's encoding,
  * whichever that is.
