@@ -654,17 +654,17 @@ int idn_now_codes(int32_t code, idn_present_code_t* codes, size_t capacity, size
 int idn_in_use_at_birth(int32_t code, int birth_year) { return inUseAtBirth(code, birth_year) ? 1 : 0; }
 
 int idn_history_json(int32_t code, char* out, size_t size, size_t* written) {
-    return jsonOut(out, size, written, [code](JsonFragment& json) { writeHistory(json, code, Encoding::utf8); });
+    return jsonOut(out, size, written, [code](JsonFragment& json) { writeHistory(json, code); });
 }
 
 int idn_successors_json(int32_t code, char* out, size_t size, size_t* written) {
     return jsonOut(out, size, written,
-                   [code](JsonFragment& json) { writeSuccessorsOfCode(json, code, Encoding::utf8); });
+                   [code](JsonFragment& json) { writeSuccessorsOfCode(json, code); });
 }
 
 int idn_now_codes_json(int32_t code, char* out, size_t size, size_t* written) {
     return jsonOut(out, size, written,
-                   [code](JsonFragment& json) { writeNow(json, latestRecord(code), Encoding::utf8); });
+                   [code](JsonFragment& json) { writeNow(json, latestRecord(code)); });
 }
 
 // --- Verify records ---------------------------------------------------------------

@@ -88,11 +88,30 @@ TEST(RegionResolution, EachErrorWithItsValues) {
 }
 
 TEST(RegionResolution, NamesInGbk) {
-    const RegionResolution resolution = resolve("阳泉市/城区", Encoding::gbk);  // GBK literal
+    const std::string yangquan = "\xD1\xF4\xC8\xAA\xCA\xD0/\xB3\xC7\xC7\xF8";  // 阳泉市/城区 in GBK
+    const RegionResolution resolution = resolve(yangquan, Encoding::gbk);
     EXPECT_EQ(resolution.error, RegionError::none);
     EXPECT_EQ(resolution.code, 140302);
     // The same bytes are no UTF-8.
-    EXPECT_EQ(resolve("阳泉市/城区", Encoding::utf8).error, RegionError::invalidText);
+    EXPECT_EQ(resolve(yangquan, Encoding::utf8).error, RegionError::invalidText);
+    // A cut pair is no text; a pair no character is assigned to names nothing.
+    EXPECT_EQ(resolve("\xD1\xF4\xC8", Encoding::gbk).error, RegionError::invalidText);
+    EXPECT_EQ(resolve("\xD7\xFA", Encoding::gbk).error, RegionError::noMatch);
+
+    // Messages are UTF-8 whatever the value's encoding; the value is echoed
+    // converted, and a pair that is no character as '?'.
+    const std::string unknown = "\xBB\xF0\xD0\xC7\xC7\xF8";  // 火星区 in GBK
+    char out[generationMessageCapacity];
+    std::size_t length = writeRegionErrorMessage(out, sizeof out, resolve(unknown, Encoding::gbk), unknown.data(),
+                                                 unknown.size(), 0, Encoding::gbk, neutralOptionWords);
+    EXPECT_EQ(std::string(out, length), u8"火星区 names no county-level record of the built-in 2009 tables");
+    const std::string ambiguous = "\xB3\xC7\xC7\xF8";  // 城区
+    length = writeRegionErrorMessage(out, sizeof out, resolve(ambiguous, Encoding::gbk), ambiguous.data(),
+                                     ambiguous.size(), 0, Encoding::gbk, neutralOptionWords);
+    EXPECT_EQ(std::string(out, length).substr(0, 60), std::string(u8"城区 names 5 records, give the code or city/county: 140202 山西省").substr(0, 60));
+    length = writeRegionErrorMessage(out, sizeof out, resolve("\xD7\xFA", Encoding::gbk), "\xD7\xFA", 2, 0,
+                                     Encoding::gbk, neutralOptionWords);
+    EXPECT_EQ(std::string(out, length), "? names no county-level record of the built-in 2009 tables");
 }
 
 TEST(RegionResolution, ByAYearOfTheHistory) {
@@ -111,13 +130,13 @@ TEST(RegionResolution, RecordPaths) {
     char path[64];
     RegionRecord record{};
     ASSERT_TRUE(findRecord(140302, record));
-    writeRecordPath(path, sizeof path, record, Encoding::utf8);
+    writeRecordPath(path, sizeof path, record);
     EXPECT_STREQ(path, u8"山西省/阳泉市/城区");
     ASSERT_TRUE(findRecord(419001, record));
-    writeRecordPath(path, sizeof path, record, Encoding::gbk);
-    EXPECT_STREQ(path, "河南省/济源市");
+    writeRecordPath(path, sizeof path, record);
+    EXPECT_STREQ(path, u8"河南省/济源市");
     // Cut at a character boundary when the room is short.
-    writeRecordPath(path, 8, record, Encoding::utf8);
+    writeRecordPath(path, 8, record);
     EXPECT_STREQ(path, u8"河南");
 }
 

@@ -40,13 +40,14 @@ const char generateFooter[] =
 constexpr OptionWords idtoolOptionWords{"--region", "--birth", "--born-between", "--born-between", "--sex",
                                        "--count",  "--seed",  "--as-of",        "--year-limit"};
 
-// "generate: " and a message of the core's, and where idtool's own commands
-// tell more: a program's advice the core's messages leave to the program.
+// "generate: " and a message of the core's (UTF-8, in the output encoding
+// here), and where idtool's own commands tell more: a program's advice the
+// core's messages leave to the program.
 void writeGenerateMessage(Session& session, const char* prefix, const char* text, std::size_t length,
                           const char* advice) {
     auto& out = beginMessage(session);
     out.write(prefix, std::strlen(prefix));
-    out.write(text, length);
+    writeText(out, text, length, session.encoding);
     out.write(advice, std::strlen(advice));
     endMessage(session);
 }

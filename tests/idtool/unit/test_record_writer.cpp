@@ -119,17 +119,50 @@ TEST(RecordWriter, TheThreeFormats) {
               u8"-2,,true,,\r\n");
 }
 
-TEST(RecordWriter, TextsInTheOutputEncoding) {
-    const char* const nameKey[] = {"name"};
-    for (Encoding encoding : {U, G}) {
-        CapturingStream<> out;
-        RecordWriter writer(out.stream, RecordFormat::jsonl, encoding, nameKey, 1);
-        writer.beginRecord();
-        writer.textField(BOTH_ENCODINGS("男"));
-        writer.endRecord();
-        EXPECT_EQ(out.text(), encoding == G ? std::string("{\"name\":\"\xC4\xD0\"}\n")
-                                            : std::string("{\"name\":\"\xE7\x94\xB7\"}\n"));
+TEST(RecordWriter, TheProgramsTextsAreConvertedWhereTheyAreWritten) {
+    // A program's text is UTF-8; in GBK it is converted piece by piece, so
+    // a long one comes out whole, quoted in CSV for its comma and quotes.
+    std::string utf8 = u8"男, \"女\"";
+    std::string gbk = "\xC4\xD0, \"\xC5\xAE\"";
+    for (int i = 0; i < 200; ++i) {
+        utf8 += u8"城区";
+        gbk += "\xB3\xC7\xC7\xF8";
     }
+    const char* const nameKey[] = {"name"};
+    const auto written = [&](RecordFormat format, Encoding encoding) {
+        CapturingStream<> out;
+        RecordWriter writer(out.stream, format, encoding, nameKey, 1);
+        writer.beginRecord();
+        writer.textField(utf8.c_str());
+        writer.endRecord();
+        return out.text();
+    };
+    for (Encoding encoding : {U, G}) {
+        const std::string& text = encoding == G ? gbk : utf8;
+        std::string quotesEscaped = text;
+        for (std::size_t at = quotesEscaped.find('"'); at != std::string::npos; at = quotesEscaped.find('"', at + 2))
+            quotesEscaped.insert(at, 1, '\\');
+        EXPECT_EQ(written(RecordFormat::jsonl, encoding), "{\"name\":\"" + quotesEscaped + "\"}\n");
+        EXPECT_EQ(written(RecordFormat::tsv, encoding), text + "\n");
+        std::string quotesDoubled = text;
+        for (std::size_t at = quotesDoubled.find('"'); at != std::string::npos; at = quotesDoubled.find('"', at + 2))
+            quotesDoubled.insert(at, 1, '"');
+        EXPECT_EQ(written(RecordFormat::csv, encoding), "\"" + quotesDoubled + "\"\r\n");
+
+        char storage[2048];
+        JsonFragment json(storage, sizeof storage, encoding);
+        json.beginArray();
+        json.textValue(utf8.c_str());
+        json.endArray();
+        EXPECT_EQ(std::string(json.data(), json.size()), "[\"" + quotesEscaped + "\"]");
+    }
+    // A character GBK lacks is written '?', never a look-alike.
+    CapturingStream<> out;
+    RecordWriter writer(out.stream, RecordFormat::tsv, G, nameKey, 1);
+    writer.beginRecord();
+    writer.textField(u8"\u00B2\u0E01x");
+    writer.endRecord();
+    EXPECT_EQ(out.text(), "??x\n");
 }
 
 TEST(JsonFragment, OverflowMarksItFailed) {
