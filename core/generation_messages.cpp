@@ -35,14 +35,14 @@ void appendValue(TextBuffer& out, const char* value, std::size_t length, Encodin
 void appendRecordDescription(TextBuffer& out, const RegionRecord& record) {
     out.appendDecimal(static_cast<uint64_t>(codeOf(record)));
     out.append(' ');
-    out.append(record.unit->fullNameText.utf8);
+    out.append(record.unit->fullName);
     RegionRecord city{};
     if (cityOf(record, city)) {
         out.append(' ');
-        out.append(nameOf(city).utf8);
+        out.append(nameOf(city));
     }
     out.append(' ');
-    out.append(nameOf(record).utf8);
+    out.append(nameOf(record));
 }
 
 void appendCandidates(TextBuffer& out, const RegionResolution& resolution, bool asPaths) {
@@ -75,7 +75,7 @@ void appendYearsInUse(TextBuffer& out, int32_t code) {
             out.appendDecimal(static_cast<uint64_t>(untilYearOf(each)));
         }
         out.append(" (");
-        out.append(nameOf(each).utf8);
+        out.append(nameOf(each));
         out.append(')');
     }
 }
@@ -270,7 +270,7 @@ std::size_t writeOptionRefusal(char* buffer, std::size_t size, OptionRefusal ref
         appendWord(out, words.bornFrom);
         break;
     case OptionRefusal::badSex:
-        range(words.sex, u8"男, 女, male, female or any");
+        range(words.sex, "男, 女, male, female or any");
         break;
     case OptionRefusal::countRange:
         range(words.count, "a whole number from 1 to 9223372036854775807");

@@ -16,7 +16,7 @@ namespace {
 // Names compared without their blanks (ASCII and ideographic spaces) and the
 // "(*)" mark, so that 蓟县 finds "蓟　县" and 江源区 finds "  江源区".
 bool sameNameIgnoringBlanks(const char* name, const char* wanted) {
-    const char* ideographicSpace = u8"\u3000";
+    const char* ideographicSpace = "\u3000";
     const std::size_t spaceLength = std::strlen(ideographicSpace);
     auto skipBlanks = [&](const char*& at) {
         for (;;) {
@@ -49,17 +49,17 @@ bool nameMatches(const char* name, const char* wanted, const NameQuery& query) {
 }
 
 bool unitMatches(const ProvinceUnit& unit, const char* wanted, const NameQuery& query) {
-    return nameMatches(unit.labelText.utf8, wanted, query) || nameMatches(unit.fullNameText.utf8, wanted, query);
+    return nameMatches(unit.label, wanted, query) || nameMatches(unit.fullName, wanted, query);
 }
 
 bool matches(const RegionRecord& record, const NameQuery& query) {
-    if (!nameMatches(nameOf(record).utf8, query.parts[2], query)) return false;
+    if (!nameMatches(nameOf(record), query.parts[2], query)) return false;
     if (query.parts[1] != nullptr) {
         // A county with no city (a municipality's district, or a county
         // directly under its province) has its unit in the city's place.
         RegionRecord city{};
         const bool cityMatches = cityOf(record, city)
-                                     ? nameMatches(nameOf(city).utf8, query.parts[1], query)
+                                     ? nameMatches(nameOf(city), query.parts[1], query)
                                      : unitMatches(*record.unit, query.parts[1], query);
         if (!cityMatches) return false;
     }
@@ -190,13 +190,13 @@ RegionResolution resolveRegionAsOf(const char* text, std::size_t length, int yea
 
 std::size_t writeRecordPath(char* out, std::size_t size, const RegionRecord& record) {
     TextBuffer path(out, size);
-    path.append(record.unit->fullNameText.utf8);
+    path.append(record.unit->fullName);
     RegionRecord city{};
     if (cityOf(record, city)) {
         path.append('/');
-        path.append(nameOf(city).utf8);
+        path.append(nameOf(city));
     }
     path.append('/');
-    path.append(nameOf(record).utf8);
+    path.append(nameOf(record));
     return path.length();
 }

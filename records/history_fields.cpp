@@ -11,11 +11,11 @@ void writeHistory(JsonFragment& json, int32_t code) {
     for (const HistoryRecord& record : recordsOfCode(code)) {
         json.beginObject();
         json.key("name");
-        json.textValue(nameOf(record).utf8);
+        json.textValue(nameOf(record));
         json.key("province");
-        json.textValue(provinceOf(record).utf8);
+        json.textValue(provinceOf(record));
         json.key("prefecture");
-        json.textValue(prefectureOf(record).utf8);
+        json.textValue(prefectureOf(record));
         json.key("from");
         json.integerValue(firstYearOf(record));
         json.key("until");
@@ -42,7 +42,7 @@ void writeSuccessors(JsonFragment& json, const HistoryRecord& record) {
         json.key("code");
         json.integerValue(codeOf(continued));
         json.key("name");
-        json.textValue(nameOf(continued).utf8);
+        json.textValue(nameOf(continued));
         json.key("status");
         json.textValue(stillInUse(continued) ? "in_use" : "abolished");
         json.endObject();
@@ -69,7 +69,7 @@ void writeNow(JsonFragment& json, const HistoryRecord* record) {
         json.key("code");
         json.integerValue(codes[i]);
         json.key("name");
-        json.textValue(nameOf(*latestRecord(codes[i])).utf8);
+        json.textValue(nameOf(*latestRecord(codes[i])));
         json.endObject();
     }
     json.endArray();
@@ -138,7 +138,7 @@ void RegionValueCache::renderVerdicts() {
                                                              : VerifyRefusal::date;
         render(refusal_[i], fieldIndex(VerifyField::valid) - shift, [&](RecordWriter& writer) {
             char text[160];
-            formatMessage(text, sizeof text, refusalText(refusal).utf8,
+            formatMessage(text, sizeof text, refusalText(refusal),
                           static_cast<uint64_t>(i < keptLengths ? i : 0));
             writer.boolField(false);
             writer.textField(refusalName(refusal));
@@ -160,7 +160,7 @@ void RegionValueCache::renderVerdicts() {
                    });
     for (int male = 0; male < 2; ++male)
         render(sex_[male], fieldIndex(VerifyField::sex) - shift,
-               [&](RecordWriter& writer) { writer.textField(sexText(male == 1).utf8); });
+               [&](RecordWriter& writer) { writer.textField(sexText(male == 1)); });
     verdictsEnd_ = renderedUsed_;
 }
 
@@ -181,9 +181,9 @@ bool RegionValueCache::renderSlot(Slot& slot) {
     });
     return kindDone && render(slot.region, fieldIndex(VerifyField::province) - shift, [&](RecordWriter& writer) {
         const RegionTexts region = regionTexts(code);
-        writer.textField(region.province.utf8);
-        writer.textField(region.city.utf8);
-        writer.textField(region.county.utf8);
+        writer.textField(region.province);
+        writer.textField(region.city);
+        writer.textField(region.county);
         if (withHistory_) writeCodeHistoryFields(writer, code, json_);
     });
 }

@@ -44,7 +44,7 @@ void writeNationalityField(RecordWriter& writer, const char* number) {
     json.key("code");
     json.stringValue(number + nationalityOffset, nationalityLength);
     json.key("name");
-    json.textValue(country != nullptr ? country->name.utf8 : nullptr);
+    json.textValue(country != nullptr ? country->name : nullptr);
     json.endObject();
     writer.jsonField(json.data(), json.size());
 }
@@ -87,7 +87,7 @@ void writeVerifyRecord(RecordWriter& writer, VerifyRecordShape shape, const Veri
         } else {
             // The length message names the whole length, however long the line.
             char text[160];
-            formatMessage(text, sizeof text, refusalText(outcome.refusal).utf8, line.length);
+            formatMessage(text, sizeof text, refusalText(outcome.refusal), line.length);
             writer.textField(text);
         }
     }
@@ -121,11 +121,11 @@ void writeVerifyRecord(RecordWriter& writer, VerifyRecordShape shape, const Veri
     writer.nullFields(2);  // hint, upgraded
     writeKindFields(writer, line.bytes);
     writer.plainField(line.bytes + birthDateOffset, birthDateLength);
-    writer.textField(sexText(outcome.male).utf8);
+    writer.textField(sexText(outcome.male));
     const RegionTexts region = regionTexts(outcome.regionCode);
-    writer.textField(region.province.utf8);
-    writer.textField(region.city.utf8);
-    writer.textField(region.county.utf8);
+    writer.textField(region.province);
+    writer.textField(region.city);
+    writer.textField(region.county);
     if (shape.history) {
         writeCodeHistoryFields(writer, outcome.regionCode, scratch);
         writer.boolField(inUseAtBirth(outcome.regionCode, outcome.birthDate.year));

@@ -1,6 +1,7 @@
 // Random and hostile text in the number and birth-date fields, press after
 // press: every press ends either in its field writes or in exactly one message
-// box, and a box leaves the fields it does not own as they were.
+// box, and a box leaves the fields it does not own as they were. Lengths are
+// the GBK bytes of what the field holds, as the dialog counts them.
 #include <random>
 #include <string>
 
@@ -63,8 +64,8 @@ protected:
         case 1: return std::string(below(40) == 0 ? hugeText : 25u + below(2000), byteIn('0', '9'));
         case 2: return bytes(below(40), 1, 255);
         case 3: return bytes(below(40), 0x80, 0xFF);
-        case 4: return digits(23) + "中";                       // half of it at byte 24
-        case 5: return digits(16) + "中";
+        case 4: return digits(23) + "中";                       // half of it at GBK byte 24
+        case 5: return digits(16) + "中";                       // 18 GBK bytes
         case 6: return digits(17) + (below(2) ? "x" : "X");
         default: return plausibleNumber();
         }
@@ -75,8 +76,8 @@ protected:
         case 1: return std::string(below(40) == 0 ? hugeText : 10u + below(2000), '1');
         case 2: return bytes(below(14), 1, 255);
         case 3: return bytes(8, 0x80, 0xFF);
-        case 4: return digits(8) + "中";                        // half of it at byte 9
-        case 5: return digits(6) + "中";
+        case 4: return digits(8) + "中";                        // half of it at GBK byte 9
+        case 5: return digits(6) + "中";                        // 8 GBK bytes
         case 6: return digits(below(12));
         default: return plausibleDate();
         }
@@ -93,14 +94,15 @@ protected:
         const std::vector<ShownBox> boxes = takeBoxes();
         ASSERT_LE(boxes.size(), 1u);
         ASSERT_NE(text(IDC_COUNTY_FIELD), untouched);
-        const bool lengthWrong = held.size() != 18;
+        const std::size_t gbkLength = gbkOf(held).size();
+        const bool lengthWrong = gbkLength != 18;
         if (boxes.size() == 1) {
             ++pressesWithBox;
             for (int id : verifyFields) ASSERT_EQ(text(id), untouched) << id;
             ASSERT_EQ(text(IDC_COUNTY_FIELD), "");
             if (lengthWrong) {
                 ASSERT_EQ(boxes[0].text,
-                          "您输入的身份证号为" + std::to_string(held.size()) + "位，正确的应为18位");
+                          "您输入的身份证号为" + std::to_string(gbkLength) + "位，正确的应为18位");
             } else {
                 ASSERT_TRUE(boxes[0].text == "身份证未通过校验" || boxes[0].text == "出生日期不正确")
                     << boxes[0].text;
@@ -108,7 +110,8 @@ protected:
             return;
         }
         ++pressesWithWrites;
-        ASSERT_FALSE(lengthWrong) << held.size();
+        ASSERT_FALSE(lengthWrong) << gbkLength;
+        ASSERT_EQ(held.size(), 18u);  // only digits and X pass
         ASSERT_TRUE(passesCheck(held.c_str()));
         ASSERT_EQ(text(IDC_YEAR_FIELD), held.substr(6, 4));
         ASSERT_EQ(text(IDC_MONTH_FIELD), held.substr(10, 2));
@@ -120,7 +123,7 @@ protected:
 
     // One generate press (region 130102 picked), checked against the chosen
     // sex and the birth date as the field holds it: only a text of exactly 8
-    // bytes, all digits, makes a number.
+    // GBK bytes, all digits, makes a number.
     void generateAndCheck(int sex) {
         const std::string held = text(IDC_BIRTH_DATE_FIELD);
         setText(IDC_RESULT_FIELD, untouched);
@@ -131,7 +134,7 @@ protected:
         if (boxes.size() == 1) {
             ++pressesWithBox;
             ASSERT_EQ(number, untouched);
-            ASSERT_EQ(boxes[0].text, held.size() == 8 ? "出生日期不正确" : "出生日期为8位");
+            ASSERT_EQ(boxes[0].text, gbkOf(held).size() == 8 ? "出生日期不正确" : "出生日期为8位");
             return;
         }
         ++pressesWithWrites;
@@ -150,7 +153,7 @@ TEST_F(RobustnessTest, OversizedTextsAndHalfCharactersAtTheReadLimits) {
     setText(IDC_NUMBER_FIELD, std::string(hugeText, '7'));
     verifyAndCheck(text(IDC_NUMBER_FIELD));  // the message gives the whole length
     setText(IDC_NUMBER_FIELD, "12345678901234567890123中");
-    verifyAndCheck(text(IDC_NUMBER_FIELD));  // 25, half a character at byte 24
+    verifyAndCheck(text(IDC_NUMBER_FIELD));  // 25 GBK bytes, half a character at byte 24
     EXPECT_EQ(pressesWithBox, 2);
 }
 

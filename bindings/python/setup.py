@@ -7,8 +7,8 @@ project's CMake build. This file only configures that build (the library and
 the module alone: no programs, no tests) in setuptools' build folder, builds
 the target there, and lets setuptools pack the result with the Python files.
 
-The build needs CMake 3.25 and a C++17 compiler (GCC: the sources' texts are
-compiled to GBK), pybind11 and Python's headers; Ninja when found. Options
+The build needs CMake 3.25 and a C++17 compiler (GCC or Clang), pybind11 and
+Python's headers; Ninja when found. Options
 for the CMake build go in the environment's CMAKE_ARGS, e.g.
 CMAKE_ARGS="-DIDNUMBER_WERROR=ON" (warnings as errors: the project's tests;
 a user's build never gets -Werror) or "-DIDTOOL_SANITIZE=ON" (AddressSanitizer

@@ -32,7 +32,7 @@ const char generateFooter[] =
     "With --as-of YYYY, --region is a code of a county-level record of the\n"
     "history of region codes in use that year, such as a county since abolished:\n"
     "  idtool generate --region 330124 --as-of 1990 --birth 19800101\n"
-    "makes numbers registered in \xE4\xB8\xB4\xE5\xAE\x89\xE5\x8E\xBF as it stood in 1990.\n"
+    "makes numbers registered in 临安县 as it stood in 1990.\n"
     "Every bad option gets a one-line message and exit status 2, and nothing is\n"
     "written to standard output." SEE_MAIN_HELP;
 
@@ -179,7 +179,7 @@ Command defineGenerateCommand(CLI::App& idtool) {
             "--sex",
             [&options](const std::string& word) {
                 // The words every face takes, refused in the words every face uses.
-                if (!parseSexWord(word.data(), word.size(), Encoding::utf8, options.sex)) {
+                if (!parseSexWord(word.data(), word.size(), options.sex)) {
                     char message[generationMessageCapacity];
                     const std::size_t length =
                         writeOptionRefusal(message, sizeof message, OptionRefusal::badSex, word.data(), word.size(),
@@ -187,7 +187,7 @@ Command defineGenerateCommand(CLI::App& idtool) {
                     throw CLI::ValidationError(std::string(message, length));
                 }
             },
-            u8"男 or male, 女 or female, or any (the default)")
+            "男 or male, 女 or female, or any (the default)")
         ->type_name("SEX");
     addWholeNumberOption(*generate, "--count", options.count, 1, LLONG_MAX,
                          "how many distinct numbers to make (default 1)")

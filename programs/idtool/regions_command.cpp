@@ -24,7 +24,7 @@ const char regionsFooter[] =
     "  name      the record's name\n"
     "  level     county: a district of a municipality or a county-level record\n"
     "            under a city, what generate --region takes; city: a city-level\n"
-    "            record (code ending in 00); group: a \xE5\xB8\x82\xE8\xBE\x96\xE5\x8C\xBA record, which\n"
+    "            record (code ending in 00); group: a 市辖区 record, which\n"
     "            groups a city's districts\n"
     "  province  the province-level unit's full name\n"
     "  city      for a county or group record of a province, the city-level\n"
@@ -99,10 +99,10 @@ char historyStorage[historyFieldCapacity];
 void writeHistoryStart(RecordWriter& writer, const HistoryRecord& record) {
     writer.beginRecord();
     writer.integerField(codeOf(record));
-    writer.textField(nameOf(record).utf8);
+    writer.textField(nameOf(record));
     writer.textField(levelName(levelOf(record)));
-    writer.textField(provinceOf(record).utf8);
-    writer.textField(levelOf(record) == RegionLevel::province ? nullptr : prefectureOf(record).utf8);
+    writer.textField(provinceOf(record));
+    writer.textField(levelOf(record) == RegionLevel::province ? nullptr : prefectureOf(record));
 }
 
 int listTimeline(const RegionsOptions& options, Session& session) {
@@ -149,7 +149,7 @@ int listYear(const RegionsOptions& options, const RegionQuery& query, Session& s
     NameForQuery nameForQuery(session.encoding);
     long matched = 0;
     for (const HistoryRecord& record : allHistoryRecords()) {
-        if (!inUseIn(record, options.year) || !matchesQuery(codeOf(record), nameForQuery(nameOf(record).utf8), query))
+        if (!inUseIn(record, options.year) || !matchesQuery(codeOf(record), nameForQuery(nameOf(record)), query))
             continue;
         writeHistoryStart(writer, record);
         writer.endRecord();
@@ -177,13 +177,13 @@ int runRegions(const RegionsOptions& options, Session& session) {
     NameForQuery nameForQuery(encoding);
     long matched = 0;
     for (const ProvinceUnit& unit : provinceUnits) {
-        const char* province = unit.fullNameText.utf8;
+        const char* province = unit.fullName;
         for (const RegionRecord record : recordsOf(unit)) {
-            const char* name = nameOf(record).utf8;
+            const char* name = nameOf(record);
             if (!matchesQuery(codeOf(record), nameForQuery(name), query)) continue;
             RegionRecord city{};
             writeRegion(writer, codeOf(record), name, levelName(levelOf(record)), province,
-                        cityOf(record, city) ? nameOf(city).utf8 : nullptr);
+                        cityOf(record, city) ? nameOf(city) : nullptr);
             ++matched;
         }
     }
