@@ -8,7 +8,7 @@
 #include "records/output_stream.h"
 #include "records/record_writer.h"
 #include "core/text_encoding.h"
-#include "idtool_test_support.h"
+#include "tests/capturing_stream.h"
 
 namespace {
 

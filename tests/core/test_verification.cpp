@@ -8,7 +8,6 @@
 #include <string>
 
 #include "core/verification.h"
-#include "programs/dialog/refusal_box.h"
 
 namespace {
 
@@ -122,33 +121,20 @@ TEST(Verification, ReasonNamesAndMessages) {
         VerifyRefusal refusal;
         const char* name;
         const char* text;
-        const char* caption;
-        BoxOwner owner;
-        bool warningIcon;
     } cases[] = {
-        {VerifyRefusal::length, "length", "您输入的身份证号为%s位，正确的应为18位", "提示",
-         BoxOwner::none, true},
+        {VerifyRefusal::length, "length", "您输入的身份证号为%s位，正确的应为18位"},
         // The dialog says the check message for a number of wrong characters.
-        {VerifyRefusal::characters, "characters", "身份证未通过校验", "校验结果", BoxOwner::none,
-         false},
-        {VerifyRefusal::check, "check", "身份证未通过校验", "校验结果", BoxOwner::none, false},
-        {VerifyRefusal::date, "date", "出生日期不正确", "错误", BoxOwner::dialog, false},
+        {VerifyRefusal::characters, "characters", "身份证未通过校验"},
+        {VerifyRefusal::check, "check", "身份证未通过校验"},
+        {VerifyRefusal::date, "date", "出生日期不正确"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_STREQ(refusalName(c.refusal), c.name);
         EXPECT_STREQ(refusalText(c.refusal), c.text);
-        // The dialog's box of the refusal.
-        const RefusalBox* box = refusalBox(c.refusal);
-        ASSERT_NE(box, nullptr);
-        EXPECT_STREQ(box->text, c.text);
-        EXPECT_STREQ(box->caption, c.caption);
-        EXPECT_EQ(box->owner, c.owner);
-        EXPECT_EQ(box->warningIcon, c.warningIcon);
     }
     EXPECT_EQ(refusalName(VerifyRefusal::none), nullptr);
     EXPECT_STREQ(refusalText(VerifyRefusal::none), "");
-    EXPECT_EQ(refusalBox(VerifyRefusal::none), nullptr);
     EXPECT_STREQ(sexText(true), "男");
     EXPECT_STREQ(sexText(false), "女");
 }
