@@ -6,6 +6,7 @@
 #include <string>
 
 #include "programs/dialog/resource_ids.h"
+#include "core/gbk_table.h"
 #include "core/number_rules.h"
 #include "tests/dialog_harness.h"
 
@@ -36,7 +37,31 @@ protected:
     std::string bytes(int count, int low, int high) {
         std::string text;
         for (int i = 0; i < count; ++i) text += byteIn(low, high);
+        return asFieldText(text);
+    }
+    // Random bytes as a field can hold them. The stand-in holds any bytes,
+    // so natively they go in as they are (the program reads what is not
+    // UTF-8 as '?'). A Windows control holds text: there they are read as
+    // GBK, as typed or pasted on a Chinese system, a byte that forms no
+    // character as '?'. (Read as UTF-8 they would be characters of every
+    // script, some of which Wine's own text layout in code page 1252 does
+    // not survive.)
+    static std::string asFieldText(const std::string& raw) {
+#ifdef _WIN32
+        std::string text;
+        const auto* at = reinterpret_cast<const unsigned char*>(raw.data());
+        for (std::size_t i = 0, length = 0; i < raw.size(); i += length) {
+            char character[4];
+            const uint32_t codePoint = decodeCharacter(at + i, raw.size() - i, Encoding::gbk, length);
+            if (codePoint == noCharacter)
+                text += '?';
+            else
+                text.append(character, encodeCharacter(codePoint, Encoding::utf8, character));
+        }
         return text;
+#else
+        return raw;
+#endif
     }
     std::string digits(int count) { return bytes(count, '0', '9'); }
     void pickChangan() {  // region 130102
@@ -56,7 +81,7 @@ protected:
         std::string stem = std::string(regions[below(6)]) + plausibleDate() + digits(3);
         std::string number = stem + computeCheckCharacter(stem.c_str());
         if (below(4) == 0) number[static_cast<size_t>(below(18))] = byteIn(1, 255);
-        return number;
+        return asFieldText(number);
     }
     std::string hostileNumber() {
         switch (below(9)) {
