@@ -115,3 +115,26 @@ TEST(GbkTable, PairsBothWays) {
     EXPECT_EQ(decodeCharacter(reinterpret_cast<const unsigned char*>("\xA1\x40"), 2, Encoding::gbk, length),
               noCharacter);
 }
+
+// The program's UTF-8 texts in GBK, where they leave for a GBK face: whole
+// characters while they fit, '?' for a character GBK lacks (no look-alike)
+// and for each byte that starts no UTF-8 character.
+TEST(GbkTable, Utf8TextsInGbk) {
+    const auto inGbk = [](const std::string& utf8, std::size_t capacity, std::size_t* consumed = nullptr) {
+        std::string out(capacity, '#');
+        out.resize(utf8ToGbk(utf8.data(), utf8.size(), &out[0], capacity, consumed));
+        return out;
+    };
+    const std::string text = "a中\u3000县";
+    EXPECT_EQ(inGbk(text, text.size()), "a\xD6\xD0\xA1\xA1\xCF\xD8");
+    std::size_t consumed = 0;
+    EXPECT_EQ(inGbk(text, 4, &consumed), "a\xD6\xD0");  // the ideographic space does not fit whole
+    EXPECT_EQ(consumed, 4u);
+    EXPECT_EQ(inGbk(text, 0, &consumed), "");
+    EXPECT_EQ(consumed, 0u);
+    // The euro sign and U+00B2 have no pair here, an emoji no GBK form at all.
+    EXPECT_EQ(inGbk("\u20AC\u00B2\U0001F600x", 16, &consumed), "???x");
+    EXPECT_EQ(consumed, 10u);
+    // A stray continuation byte, a cut character, a surrogate's bytes.
+    EXPECT_EQ(inGbk("\x80" "1" "\xE4\xB8" "2" "\xED\xA0\x80", 16), "?1??2???");
+}
