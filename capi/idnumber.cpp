@@ -143,18 +143,18 @@ int checkPackedTexts(const char* bytes, const size_t* ends, size_t count) {
 // Texts of the 2009 tables' records and units, in UTF-8.
 void fillRegion(const RegionRecord& record, idn_region_t& region) {
     region.code = codeOf(record);
-    region.name = nameOf(record).utf8;
+    region.name = nameOf(record);
     region.level = levelName(levelOf(record));
-    region.province = record.unit->fullNameText.utf8;
+    region.province = record.unit->fullName;
     RegionRecord city{};
-    region.city = cityOf(record, city) ? nameOf(city).utf8 : nullptr;
+    region.city = cityOf(record, city) ? nameOf(city) : nullptr;
 }
 
 void fillUnit(const ProvinceUnit& unit, idn_region_t& region) {
     region.code = unit.unitCode * 10000;
-    region.name = unit.fullNameText.utf8;
+    region.name = unit.fullName;
     region.level = "province";
-    region.province = unit.fullNameText.utf8;
+    region.province = unit.fullName;
     region.city = nullptr;
 }
 
@@ -469,7 +469,7 @@ int idn_reason_message(const idn_verdict_t* verdict, char* out, size_t size, siz
     if (verdict->reason < IDN_VALID || verdict->reason > IDN_REASON_DATE) return IDN_ERROR_BAD_ARGUMENT;
     char text[IDN_REASON_MESSAGE_SIZE];
     const int count =
-        formatMessage(text, sizeof text, refusalText(static_cast<VerifyRefusal>(verdict->reason)).utf8, verdict->length);
+        formatMessage(text, sizeof text, refusalText(static_cast<VerifyRefusal>(verdict->reason)), verdict->length);
     return copyOut(text, static_cast<size_t>(count), out, size, written);
 }
 
@@ -480,13 +480,13 @@ const char* idn_kind_name(int kind) {
 
 const char* idn_sex_name(int sex) {
     if (sex != IDN_SEX_MALE && sex != IDN_SEX_FEMALE) return nullptr;
-    return sexText(sex == IDN_SEX_MALE).utf8;
+    return sexText(sex == IDN_SEX_MALE);
 }
 
 int idn_parse_sex(const char* text, size_t length, int32_t* sex) {
     if (sex == nullptr || !textPointerOk(text, length)) return IDN_ERROR_NULL_POINTER;
     SexChoice choice = SexChoice::any;
-    if (!parseSexWord(text, length, Encoding::utf8, choice)) return IDN_ERROR_BAD_SEX;
+    if (!parseSexWord(text, length, choice)) return IDN_ERROR_BAD_SEX;
     *sex = choice == SexChoice::male ? IDN_SEX_MALE : choice == SexChoice::female ? IDN_SEX_FEMALE : IDN_SEX_ANY;
     return IDN_OK;
 }
@@ -522,7 +522,7 @@ const char* idn_hint_name(int hint) {
 int idn_region_fields(int32_t code, idn_region_fields_t* fields) {
     if (fields == nullptr) return IDN_ERROR_NULL_POINTER;
     const RegionTexts region = regionTexts(code);
-    *fields = {region.province.utf8, region.city.utf8, region.county.utf8};
+    *fields = {region.province, region.city, region.county};
     return IDN_OK;
 }
 
@@ -548,7 +548,7 @@ int idn_search_regions(const char* query, size_t length, size_t* cursor, idn_reg
     for (const ProvinceUnit& unit : provinceUnits) {
         for (const RegionRecord record : recordsOf(unit)) {
             if (position++ < *cursor) continue;
-            if (!matchesQuery(codeOf(record), nameOf(record).utf8, search)) continue;
+            if (!matchesQuery(codeOf(record), nameOf(record), search)) continue;
             *cursor = position;
             fillRegion(record, *region);
             return 1;
@@ -609,9 +609,9 @@ int idn_history_at(int32_t code, size_t index, idn_history_record_t* record) {
     if (index >= records.size()) return IDN_ERROR_NOT_FOUND;
     const HistoryRecord& found = records.first[index];
     record->code = codeOf(found);
-    record->name = nameOf(found).utf8;
-    record->province = provinceOf(found).utf8;
-    record->prefecture = prefectureOf(found).utf8;
+    record->name = nameOf(found);
+    record->province = provinceOf(found);
+    record->prefecture = prefectureOf(found);
     record->level = levelName(levelOf(found));
     record->from = firstYearOf(found);
     record->until = untilYearOf(found);
@@ -632,7 +632,7 @@ int idn_successors(int32_t code, idn_successor_t* successors, size_t capacity, s
             if (listed) continue;
             const HistoryRecord& continued = continuedRecord(successorRecord(*successor));
             if (found < capacity)
-                successors[found] = {codeOf(continued), nameOf(continued).utf8,
+                successors[found] = {codeOf(continued), nameOf(continued),
                                      stillInUse(continued) ? IDN_CODE_IN_USE : IDN_CODE_ABOLISHED};
             ++found;
         }
@@ -646,7 +646,7 @@ int idn_now_codes(int32_t code, idn_present_code_t* codes, size_t capacity, size
     int32_t now[maxNowCodes];
     const int found = nowCodes(code, now);
     for (int i = 0; i < found && static_cast<size_t>(i) < capacity; ++i)
-        codes[i] = {now[i], nameOf(*latestRecord(now[i])).utf8};
+        codes[i] = {now[i], nameOf(*latestRecord(now[i]))};
     *count = static_cast<size_t>(found);
     return static_cast<size_t>(found) > capacity ? IDN_ERROR_BUFFER_TOO_SMALL : IDN_OK;
 }
@@ -654,17 +654,17 @@ int idn_now_codes(int32_t code, idn_present_code_t* codes, size_t capacity, size
 int idn_in_use_at_birth(int32_t code, int birth_year) { return inUseAtBirth(code, birth_year) ? 1 : 0; }
 
 int idn_history_json(int32_t code, char* out, size_t size, size_t* written) {
-    return jsonOut(out, size, written, [code](JsonFragment& json) { writeHistory(json, code, Encoding::utf8); });
+    return jsonOut(out, size, written, [code](JsonFragment& json) { writeHistory(json, code); });
 }
 
 int idn_successors_json(int32_t code, char* out, size_t size, size_t* written) {
     return jsonOut(out, size, written,
-                   [code](JsonFragment& json) { writeSuccessorsOfCode(json, code, Encoding::utf8); });
+                   [code](JsonFragment& json) { writeSuccessorsOfCode(json, code); });
 }
 
 int idn_now_codes_json(int32_t code, char* out, size_t size, size_t* written) {
     return jsonOut(out, size, written,
-                   [code](JsonFragment& json) { writeNow(json, latestRecord(code), Encoding::utf8); });
+                   [code](JsonFragment& json) { writeNow(json, latestRecord(code)); });
 }
 
 // --- Verify records ---------------------------------------------------------------

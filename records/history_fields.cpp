@@ -6,16 +6,16 @@
 #include "core/number_rules.h"
 #include "records/verify_record.h"
 
-void writeHistory(JsonFragment& json, int32_t code, Encoding encoding) {
+void writeHistory(JsonFragment& json, int32_t code) {
     json.beginArray();
     for (const HistoryRecord& record : recordsOfCode(code)) {
         json.beginObject();
         json.key("name");
-        json.textValue(textIn(nameOf(record), encoding));
+        json.textValue(nameOf(record));
         json.key("province");
-        json.textValue(textIn(provinceOf(record), encoding));
+        json.textValue(provinceOf(record));
         json.key("prefecture");
-        json.textValue(textIn(prefectureOf(record), encoding));
+        json.textValue(prefectureOf(record));
         json.key("from");
         json.integerValue(firstYearOf(record));
         json.key("until");
@@ -28,7 +28,7 @@ void writeHistory(JsonFragment& json, int32_t code, Encoding encoding) {
     json.endArray();
 }
 
-void writeSuccessors(JsonFragment& json, const HistoryRecord& record, Encoding encoding) {
+void writeSuccessors(JsonFragment& json, const HistoryRecord& record) {
     json.beginArray();
     const HistorySuccessors successors = successorsOf(record);
     for (const HistorySuccessor* successor = successors.begin(); successor != successors.end(); ++successor) {
@@ -42,7 +42,7 @@ void writeSuccessors(JsonFragment& json, const HistoryRecord& record, Encoding e
         json.key("code");
         json.integerValue(codeOf(continued));
         json.key("name");
-        json.textValue(textIn(nameOf(continued), encoding));
+        json.textValue(nameOf(continued));
         json.key("status");
         json.textValue(stillInUse(continued) ? "in_use" : "abolished");
         json.endObject();
@@ -50,17 +50,17 @@ void writeSuccessors(JsonFragment& json, const HistoryRecord& record, Encoding e
     json.endArray();
 }
 
-void writeSuccessorsOfCode(JsonFragment& json, int32_t code, Encoding encoding) {
+void writeSuccessorsOfCode(JsonFragment& json, int32_t code) {
     const HistoryRecord* latest = latestRecord(code);
     if (latest == nullptr || stillInUse(*latest)) {
         json.beginArray();
         json.endArray();
         return;
     }
-    writeSuccessors(json, *latest, encoding);
+    writeSuccessors(json, *latest);
 }
 
-void writeNow(JsonFragment& json, const HistoryRecord* record, Encoding encoding) {
+void writeNow(JsonFragment& json, const HistoryRecord* record) {
     int32_t codes[maxNowCodes];
     const int count = record != nullptr ? nowCodesOfRecord(*record, codes) : 0;
     json.beginArray();
@@ -69,23 +69,22 @@ void writeNow(JsonFragment& json, const HistoryRecord* record, Encoding encoding
         json.key("code");
         json.integerValue(codes[i]);
         json.key("name");
-        json.textValue(textIn(nameOf(*latestRecord(codes[i])), encoding));
+        json.textValue(nameOf(*latestRecord(codes[i])));
         json.endObject();
     }
     json.endArray();
 }
 
 void writeCodeHistoryFields(RecordWriter& writer, int32_t code, char* scratch) {
-    const Encoding encoding = writer.encoding();
     writer.textField(codeStatusName(codeStatus(code)));
-    JsonFragment json(scratch, historyFieldCapacity, encoding);
-    writeHistory(json, code, encoding);
+    JsonFragment json(scratch, historyFieldCapacity, writer.encoding());
+    writeHistory(json, code);
     writer.jsonField(json.data(), json.size());
     json.clear();
-    writeSuccessorsOfCode(json, code, encoding);
+    writeSuccessorsOfCode(json, code);
     writer.jsonField(json.data(), json.size());
     json.clear();
-    writeNow(json, latestRecord(code), encoding);
+    writeNow(json, latestRecord(code));
     writer.jsonField(json.data(), json.size());
 }
 
@@ -132,7 +131,6 @@ void RegionValueCache::renderVerdicts() {
             writer.nullFields(2);  // hint, upgraded
         });
     }
-    const Encoding encoding = prototype_.encoding();
     for (int i = 0; i < keptLengths + 3; ++i) {
         const VerifyRefusal refusal = i < keptLengths ? VerifyRefusal::length
                                       : i == keptLengths ? VerifyRefusal::characters
@@ -140,7 +138,7 @@ void RegionValueCache::renderVerdicts() {
                                                              : VerifyRefusal::date;
         render(refusal_[i], fieldIndex(VerifyField::valid) - shift, [&](RecordWriter& writer) {
             char text[160];
-            formatMessage(text, sizeof text, textIn(refusalText(refusal), encoding),
+            formatMessage(text, sizeof text, refusalText(refusal),
                           static_cast<uint64_t>(i < keptLengths ? i : 0));
             writer.boolField(false);
             writer.textField(refusalName(refusal));

@@ -5,6 +5,7 @@ set -eu
 . "$(dirname "$0")/debian_packages.sh"
 packages=(
     cmake ninja-build g++ python3
+    clang libclang-rt-14-dev     # the native suite built with Clang too (preset native-clang), its sanitizers
     googletest libbenchmark-dev
     libcli11-dev                 # idtool's command line (header-only, also for MinGW)
     nlohmann-json3-dev           # the conformance corpus's reader in the C API's tests

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds every face and runs every test: the native suite under
-# ASan and UBSan, the same suite under Wine against the real dialog of the
-# 64-bit and (where the machine runs 32-bit code) the 32-bit program, each in
+# Builds every face and runs every test: the native suite under ASan and
+# UBSan, built with GCC and again with Clang, the same suite under Wine
+# against the real dialog of the 64-bit and (where the machine runs 32-bit
+# code) the 32-bit program, each in
 # code page 936 and in 1252, and the file checks of both programs. Also builds
 # the benchmarks and runs them once, briefly, so they cannot rot; likewise the
 # optimised idtool. Tests the PostgreSQL extension and the MariaDB functions,
@@ -28,6 +29,11 @@ step "native: build and test (ASan + UBSan)"
 cmake --preset native >/dev/null
 cmake --build --preset native -j "$jobs"
 ctest --preset native
+
+step "native-clang: the same suite built with Clang (ASan + UBSan)"
+cmake --preset native-clang >/dev/null
+cmake --build --preset native-clang -j "$jobs"
+ctest --preset native-clang
 
 step "win64: build and test under wine64"
 cmake --preset win64 >/dev/null

@@ -7,11 +7,11 @@ project's CMake build. This file only configures that build (the library and
 the module alone: no programs, no tests) in setuptools' build folder, builds
 the target there, and lets setuptools pack the result with the Python files.
 
-The build needs CMake 3.25 and a C++17 compiler (GCC: the sources' texts are
-compiled to GBK), pybind11 and Python's headers; Ninja when found. Options
+The build needs CMake 3.25 and a C++17 compiler (GCC or Clang), pybind11 and
+Python's headers; Ninja when found. Options
 for the CMake build go in the environment's CMAKE_ARGS, e.g.
 CMAKE_ARGS="-DIDNUMBER_WERROR=ON" (warnings as errors: the project's tests;
-a user's build never gets -Werror) or "-DIDTOOL_SANITIZE=ON" (AddressSanitizer
+a user's build never gets -Werror) or "-DIDNUMBER_SANITIZE=ON" (AddressSanitizer
 and UndefinedBehaviorSanitizer). CXXFLAGS and LDFLAGS are the compiler's,
 as in any CMake build, and so is CPPFLAGS, which CMake itself ignores: it is
 joined to CFLAGS and CXXFLAGS here.
@@ -102,7 +102,7 @@ class BuildWithCMake(build_ext):
         build_dir = pathlib.Path(self.build_temp).resolve() / "cmake"
         configure = [
             cmake, "-S", str(ROOT), "-B", str(build_dir),
-            "-DIDNUMBER_PYTHON=ON", "-DIDNUMBER_PROGRAMS=OFF", "-DIDTOOL_TESTS=OFF",
+            "-DIDNUMBER_PYTHON=ON", "-DIDNUMBER_PROGRAMS=OFF", "-DIDNUMBER_TESTS=OFF",
             f"-DPython3_EXECUTABLE={sys.executable}",
             f"-DCMAKE_LIBRARY_OUTPUT_DIRECTORY={output.parent}",
             f"-DCMAKE_BUILD_TYPE={'Debug' if self.debug else 'Release'}",

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <memory>
 
+#include "core/gbk_table.h"
 #include "core/number_rules.h"
 #include "core/region_history.h"
 #include "core/region_search.h"
@@ -23,7 +24,7 @@ const char regionsFooter[] =
     "  name      the record's name\n"
     "  level     county: a district of a municipality or a county-level record\n"
     "            under a city, what generate --region takes; city: a city-level\n"
-    "            record (code ending in 00); group: a \xE5\xB8\x82\xE8\xBE\x96\xE5\x8C\xBA record, which\n"
+    "            record (code ending in 00); group: a 市辖区 record, which\n"
     "            groups a city's districts\n"
     "  province  the province-level unit's full name\n"
     "  city      for a county or group record of a province, the city-level\n"
@@ -49,6 +50,24 @@ constexpr int regionKeyCount = sizeof regionKeys / sizeof regionKeys[0];
 
 // Longest query compared; longer ones match no name of the tables anyway.
 constexpr std::size_t queryCapacity = 256;
+
+// A name (UTF-8) as the query is matched against it: in the output
+// encoding, byte for byte, as the user reads it. Room for any name of the
+// tables in either encoding.
+class NameForQuery {
+public:
+    explicit NameForQuery(Encoding encoding) : encoding_(encoding) {}
+    const char* operator()(const char* name) {
+        if (encoding_ == Encoding::utf8) return name;
+        const std::size_t length = utf8ToGbk(name, std::strlen(name), converted_, sizeof converted_ - 1);
+        converted_[length] = '\0';
+        return converted_;
+    }
+
+private:
+    Encoding encoding_;
+    char converted_[queryCapacity];
+};
 
 void writeRegion(RecordWriter& writer, int32_t code, const char* name, const char* level, const char* province,
                  const char* city) {
@@ -77,13 +96,13 @@ constexpr int yearKeyCount = sizeof yearKeys / sizeof yearKeys[0];
 
 char historyStorage[historyFieldCapacity];
 
-void writeHistoryStart(RecordWriter& writer, const HistoryRecord& record, Encoding encoding) {
+void writeHistoryStart(RecordWriter& writer, const HistoryRecord& record) {
     writer.beginRecord();
     writer.integerField(codeOf(record));
-    writer.textField(textIn(nameOf(record), encoding));
+    writer.textField(nameOf(record));
     writer.textField(levelName(levelOf(record)));
-    writer.textField(textIn(provinceOf(record), encoding));
-    writer.textField(levelOf(record) == RegionLevel::province ? nullptr : textIn(prefectureOf(record), encoding));
+    writer.textField(provinceOf(record));
+    writer.textField(levelOf(record) == RegionLevel::province ? nullptr : prefectureOf(record));
 }
 
 int listTimeline(const RegionsOptions& options, Session& session) {
@@ -102,22 +121,21 @@ int listTimeline(const RegionsOptions& options, Session& session) {
         endMessage(session);
         return exitFindings;
     }
-    const Encoding encoding = session.encoding;
-    RecordWriter writer(session.out, options.format, encoding, historyKeys, historyKeyCount);
+    RecordWriter writer(session.out, options.format, session.encoding, historyKeys, historyKeyCount);
     writer.writeHeader();
-    JsonFragment json(historyStorage, sizeof historyStorage, encoding);
+    JsonFragment json(historyStorage, sizeof historyStorage, session.encoding);
     for (const HistoryRecord& record : records) {
-        writeHistoryStart(writer, record, encoding);
+        writeHistoryStart(writer, record);
         writer.integerField(firstYearOf(record));
         if (stillInUse(record))
             writer.nullField();
         else
             writer.integerField(untilYearOf(record));
         json.clear();
-        writeSuccessors(json, record, encoding);
+        writeSuccessors(json, record);
         writer.jsonField(json.data(), json.size());
         json.clear();
-        writeNow(json, &record, encoding);
+        writeNow(json, &record);
         writer.jsonField(json.data(), json.size());
         writer.endRecord();
     }
@@ -126,14 +144,14 @@ int listTimeline(const RegionsOptions& options, Session& session) {
 
 // The year was checked when the command line was read.
 int listYear(const RegionsOptions& options, const RegionQuery& query, Session& session) {
-    const Encoding encoding = session.encoding;
-    RecordWriter writer(session.out, options.format, encoding, yearKeys, yearKeyCount);
+    RecordWriter writer(session.out, options.format, session.encoding, yearKeys, yearKeyCount);
     writer.writeHeader();
+    NameForQuery nameForQuery(session.encoding);
     long matched = 0;
     for (const HistoryRecord& record : allHistoryRecords()) {
-        if (!inUseIn(record, options.year) || !matchesQuery(codeOf(record), textIn(nameOf(record), encoding), query))
+        if (!inUseIn(record, options.year) || !matchesQuery(codeOf(record), nameForQuery(nameOf(record)), query))
             continue;
-        writeHistoryStart(writer, record, encoding);
+        writeHistoryStart(writer, record);
         writer.endRecord();
         ++matched;
     }
@@ -156,15 +174,16 @@ int runRegions(const RegionsOptions& options, Session& session) {
 
     RecordWriter writer(session.out, options.format, encoding, regionKeys, regionKeyCount);
     writer.writeHeader();
+    NameForQuery nameForQuery(encoding);
     long matched = 0;
     for (const ProvinceUnit& unit : provinceUnits) {
-        const char* province = textIn(unit.fullNameText, encoding);
+        const char* province = unit.fullName;
         for (const RegionRecord record : recordsOf(unit)) {
-            const char* name = textIn(nameOf(record), encoding);
-            if (!matchesQuery(codeOf(record), name, query)) continue;
+            const char* name = nameOf(record);
+            if (!matchesQuery(codeOf(record), nameForQuery(name), query)) continue;
             RegionRecord city{};
             writeRegion(writer, codeOf(record), name, levelName(levelOf(record)), province,
-                        cityOf(record, city) ? textIn(nameOf(city), encoding) : nullptr);
+                        cityOf(record, city) ? nameOf(city) : nullptr);
             ++matched;
         }
     }
