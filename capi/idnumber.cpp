@@ -152,20 +152,20 @@ int checkPackedTexts(const char* bytes, const size_t* ends, size_t count) {
 idn_region_t regionOf(const RegionRecord& record) {
     idn_region_t region{};
     region.code = codeOf(record);
-    region.name = nameOf(record).utf8;
+    region.name = nameOf(record);
     region.level = levelName(levelOf(record));
-    region.province = record.unit->fullNameText.utf8;
+    region.province = record.unit->fullName;
     RegionRecord city{};
-    region.city = cityOf(record, city) ? nameOf(city).utf8 : nullptr;
+    region.city = cityOf(record, city) ? nameOf(city) : nullptr;
     return region;
 }
 
 idn_region_t regionOf(const ProvinceUnit& unit) {
     idn_region_t region{};
     region.code = unit.unitCode * 10000;
-    region.name = unit.fullNameText.utf8;
+    region.name = unit.fullName;
     region.level = "province";
-    region.province = unit.fullNameText.utf8;
+    region.province = unit.fullName;
     region.city = nullptr;
     return region;
 }
@@ -503,7 +503,7 @@ int idn_reason_message(const idn_verdict_t* verdict, char* out, size_t size, siz
     if (verdict->reason < IDN_VALID || verdict->reason > IDN_REASON_DATE) return IDN_ERROR_BAD_ARGUMENT;
     char text[IDN_REASON_MESSAGE_SIZE];
     const int count =
-        formatMessage(text, sizeof text, refusalText(static_cast<VerifyRefusal>(verdict->reason)).utf8, verdict->length);
+        formatMessage(text, sizeof text, refusalText(static_cast<VerifyRefusal>(verdict->reason)), verdict->length);
     return copyOut(text, static_cast<size_t>(count), out, size, written);
 }
 
@@ -514,7 +514,7 @@ const char* idn_kind_name(int kind) {
 
 const char* idn_sex_name(int sex) {
     if (sex != IDN_SEX_MALE && sex != IDN_SEX_FEMALE) return nullptr;
-    return sexText(sex == IDN_SEX_MALE).utf8;
+    return sexText(sex == IDN_SEX_MALE);
 }
 
 int idn_age_on(const idn_verdict_t* verdict, int year, int month, int day, int32_t* age) {
@@ -533,7 +533,7 @@ int idn_age_on(const idn_verdict_t* verdict, int year, int month, int day, int32
 int idn_parse_sex(const char* text, size_t length, int32_t* sex) {
     if (sex == nullptr || !textPointerOk(text, length)) return IDN_ERROR_NULL_POINTER;
     SexChoice choice = SexChoice::any;
-    if (!parseSexWord(text, length, Encoding::utf8, choice)) return IDN_ERROR_BAD_SEX;
+    if (!parseSexWord(text, length, choice)) return IDN_ERROR_BAD_SEX;
     *sex = choice == SexChoice::male ? IDN_SEX_MALE : choice == SexChoice::female ? IDN_SEX_FEMALE : IDN_SEX_ANY;
     return IDN_OK;
 }
@@ -570,7 +570,7 @@ int idn_region_fields(int32_t code, idn_region_fields_t* fields) {
     if (fields == nullptr) return IDN_ERROR_NULL_POINTER;
     if (!sizeOk(fields)) return IDN_ERROR_BAD_ARGUMENT;
     const RegionTexts region = regionTexts(code);
-    store(*fields, idn_region_fields_t{0, region.province.utf8, region.city.utf8, region.county.utf8});
+    store(*fields, idn_region_fields_t{0, region.province, region.city, region.county});
     return IDN_OK;
 }
 
@@ -650,8 +650,8 @@ int idn_history_at(int32_t code, size_t index, idn_history_record_t* record) {
     const HistoryRecords records = recordsOfCode(code);
     if (index >= records.size()) return IDN_ERROR_NOT_FOUND;
     const HistoryRecord& found = records.first[index];
-    store(*record, idn_history_record_t{0, codeOf(found), nameOf(found).utf8, provinceOf(found).utf8,
-                                        prefectureOf(found).utf8, levelName(levelOf(found)), firstYearOf(found),
+    store(*record, idn_history_record_t{0, codeOf(found), nameOf(found), provinceOf(found),
+                                        prefectureOf(found), levelName(levelOf(found)), firstYearOf(found),
                                         untilYearOf(found)});
     return IDN_OK;
 }
@@ -663,7 +663,7 @@ int idn_successors(int32_t code, idn_successor_t* successors, size_t capacity, s
     const int total = successorCodesOfCode(code, found);
     for (int i = 0; i < total && static_cast<size_t>(i) < capacity; ++i)
         storeAt(successors, static_cast<size_t>(i),
-                idn_successor_t{0, codeOf(*found[i]), nameOf(*found[i]).utf8,
+                idn_successor_t{0, codeOf(*found[i]), nameOf(*found[i]),
                                 stillInUse(*found[i]) ? IDN_CODE_IN_USE : IDN_CODE_ABOLISHED});
     *count = static_cast<size_t>(total);
     return static_cast<size_t>(total) > capacity ? IDN_ERROR_BUFFER_TOO_SMALL : IDN_OK;
@@ -675,7 +675,7 @@ int idn_now_codes(int32_t code, idn_present_code_t* codes, size_t capacity, size
     int32_t now[maxNowCodes];
     const int found = nowCodes(code, now);
     for (int i = 0; i < found && static_cast<size_t>(i) < capacity; ++i)
-        storeAt(codes, static_cast<size_t>(i), idn_present_code_t{0, now[i], nameOf(*latestRecord(now[i])).utf8});
+        storeAt(codes, static_cast<size_t>(i), idn_present_code_t{0, now[i], nameOf(*latestRecord(now[i]))});
     *count = static_cast<size_t>(found);
     return static_cast<size_t>(found) > capacity ? IDN_ERROR_BUFFER_TOO_SMALL : IDN_OK;
 }
@@ -690,10 +690,10 @@ int idn_region_info(int32_t code, int birth_year, idn_region_info_t* info) {
     value.code = code;
     value.kind = static_cast<int32_t>(found.kind);
     value.status = codeStatusOf(found.status);
-    value.province = found.fields.province.utf8;
-    value.city = found.fields.city.utf8;
-    value.county = found.fields.county.utf8;
-    value.nationality = found.country != nullptr ? found.country->name.utf8 : nullptr;
+    value.province = found.fields.province;
+    value.city = found.fields.city;
+    value.county = found.fields.county;
+    value.nationality = found.country != nullptr ? found.country->name : nullptr;
     value.nationality_code = found.nationalityCode;
     value.in_use_at_birth = found.inUseAtBirth.inUse ? 1 : 0;
     value.years_from = found.inUseAtBirth.firstYear;
@@ -703,17 +703,17 @@ int idn_region_info(int32_t code, int birth_year, idn_region_info_t* info) {
 }
 
 int idn_history_json(int32_t code, char* out, size_t size, size_t* written) {
-    return jsonOut(out, size, written, [code](JsonFragment& json) { writeHistory(json, code, Encoding::utf8); });
+    return jsonOut(out, size, written, [code](JsonFragment& json) { writeHistory(json, code); });
 }
 
 int idn_successors_json(int32_t code, char* out, size_t size, size_t* written) {
     return jsonOut(out, size, written,
-                   [code](JsonFragment& json) { writeSuccessorsOfCode(json, code, Encoding::utf8); });
+                   [code](JsonFragment& json) { writeSuccessorsOfCode(json, code); });
 }
 
 int idn_now_codes_json(int32_t code, char* out, size_t size, size_t* written) {
     return jsonOut(out, size, written,
-                   [code](JsonFragment& json) { writeNow(json, latestRecord(code), Encoding::utf8); });
+                   [code](JsonFragment& json) { writeNow(json, latestRecord(code)); });
 }
 
 // --- Verify records ---------------------------------------------------------------

@@ -1,6 +1,6 @@
 // The reverse lookup of the GBK table: a code point's pair, by binary search
 // over the code points in ascending order; characters decoded and encoded in
-// either encoding.
+// either encoding; UTF-8 texts in GBK.
 #include "core/gbk_table.h"
 
 uint16_t unicodeToGbkPair(uint32_t codePoint) {
@@ -63,4 +63,31 @@ std::size_t encodeCharacter(uint32_t codePoint, Encoding encoding, char* out) {
     out[2] = static_cast<char>(0x80 | (codePoint >> 6 & 0x3F));
     out[3] = static_cast<char>(0x80 | (codePoint & 0x3F));
     return 4;
+}
+
+std::size_t utf8ToGbk(const char* utf8, std::size_t count, char* out, std::size_t capacity, std::size_t* consumed) {
+    const auto* bytes = reinterpret_cast<const unsigned char*>(utf8);
+    std::size_t at = 0, written = 0;
+    while (at < count) {
+        if (bytes[at] < 0x80) {
+            if (written == capacity) break;
+            out[written++] = utf8[at++];
+            continue;
+        }
+        std::size_t length = 0;
+        const uint32_t codePoint = decodeCharacter(bytes + at, count - at, Encoding::utf8, length);
+        const uint16_t pair = codePoint != noCharacter ? unicodeToGbkPair(codePoint) : 0;
+        const std::size_t needed = pair != 0 ? 2 : 1;
+        if (capacity - written < needed) break;
+        if (pair != 0) {
+            out[written] = static_cast<char>(pair >> 8);
+            out[written + 1] = static_cast<char>(pair & 0xFF);
+        } else {
+            out[written] = '?';
+        }
+        written += needed;
+        at += length;
+    }
+    if (consumed != nullptr) *consumed = at;
+    return written;
 }

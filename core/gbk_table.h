@@ -1,9 +1,12 @@
 // GBK pairs and Unicode, both ways, from the generated table
 // (core/gbk_table_data.cpp, Python's gbk codec): whether a two-byte pair is
 // an assigned character, the code point of one, and the pair of a code
-// point, and characters converted from one encoding to the other. Used to convert input in one encoding to output in the other and to
-// tell text from bytes that only look like a pair. Offers gbkPairToUnicode,
-// unicodeToGbkPair and gbkPairAssigned.
+// point; characters converted from one encoding to the other, and UTF-8
+// texts converted to GBK. The system's own texts are UTF-8: this is where
+// the faces that read or write GBK (idtool's --encoding gbk, the dialog's
+// byte counts) turn them into GBK and back. Offers gbkPairToUnicode,
+// unicodeToGbkPair, gbkPairAssigned, decodeCharacter, encodeCharacter and
+// utf8ToGbk.
 #ifndef CORE_GBK_TABLE_H
 #define CORE_GBK_TABLE_H
 
@@ -46,5 +49,15 @@ uint32_t decodeCharacter(const unsigned char* bytes, std::size_t available, Enco
 // Writes the code point in `encoding` into `out` (room for 4 bytes); returns
 // its length, or 0 when the encoding has no such character.
 std::size_t encodeCharacter(uint32_t codePoint, Encoding encoding, char* out);
+
+// Converts whole characters of the UTF-8 text `utf8` (`count` bytes) into
+// GBK at `out` while they fit in `capacity` bytes, and returns the bytes
+// written; `consumed` (when given) gets the bytes of `utf8` converted. A
+// character GBK lacks, and each byte that starts no UTF-8 character, becomes
+// '?' (as Windows' conversion without best-fit look-alikes makes it). The
+// GBK form is never longer than the UTF-8 one: `capacity` of `count` bytes
+// takes the whole text.
+std::size_t utf8ToGbk(const char* utf8, std::size_t count, char* out, std::size_t capacity,
+                      std::size_t* consumed = nullptr);
 
 #endif

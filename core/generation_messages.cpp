@@ -16,7 +16,7 @@ namespace {
 // one line, and at most maxOptionWordLength bytes of it.
 void appendWord(TextBuffer& out, const char* word) {
     const std::size_t length = strnlen(word, maxOptionWordLength);
-    out.appendEchoed(word, length);
+    out.appendEchoed(word, length, Encoding::utf8);
 }
 
 // A value the user gave, echoed: its first maxEchoedLength bytes, cut at a
@@ -24,44 +24,44 @@ void appendWord(TextBuffer& out, const char* word) {
 // its explanation after a value of any length.
 void appendValue(TextBuffer& out, const char* value, std::size_t length, Encoding encoding) {
     if (length <= maxEchoedLength) {
-        out.appendEchoed(value, length);
+        out.appendEchoed(value, length, encoding);
         return;
     }
-    out.appendEchoed(value, completePrefixLength(value, maxEchoedLength, encoding));
+    out.appendEchoed(value, completePrefixLength(value, maxEchoedLength, encoding), encoding);
     out.append("...");
 }
 
 // "140302 山西省 阳泉市 城区".
-void appendRecordDescription(TextBuffer& out, const RegionRecord& record, Encoding encoding) {
+void appendRecordDescription(TextBuffer& out, const RegionRecord& record) {
     out.appendDecimal(static_cast<uint64_t>(codeOf(record)));
     out.append(' ');
-    out.append(textIn(record.unit->fullNameText, encoding));
+    out.append(record.unit->fullName);
     RegionRecord city{};
     if (cityOf(record, city)) {
         out.append(' ');
-        out.append(textIn(nameOf(city), encoding));
+        out.append(nameOf(city));
     }
     out.append(' ');
-    out.append(textIn(nameOf(record), encoding));
+    out.append(nameOf(record));
 }
 
-void appendCandidates(TextBuffer& out, const RegionResolution& resolution, Encoding encoding, bool asPaths) {
+void appendCandidates(TextBuffer& out, const RegionResolution& resolution, bool asPaths) {
     for (int i = 0; i < resolution.candidateCount && i < maxRegionCandidates; ++i) {
         if (i > 0) out.append(", ");
         if (asPaths) {
             char path[maxRegionTextLength + 1];
             out.appendDecimal(static_cast<uint64_t>(codeOf(resolution.candidates[i])));
             out.append(' ');
-            out.append(path, writeRecordPath(path, sizeof path, resolution.candidates[i], encoding));
+            out.append(path, writeRecordPath(path, sizeof path, resolution.candidates[i]));
         } else {
-            appendRecordDescription(out, resolution.candidates[i], encoding);
+            appendRecordDescription(out, resolution.candidates[i]);
         }
     }
     if (resolution.candidateCount > maxRegionCandidates) out.append(", ...");
 }
 
 // The years the code's records were in use: "from 1981 until 1996 (临安县)".
-void appendYearsInUse(TextBuffer& out, int32_t code, Encoding encoding) {
+void appendYearsInUse(TextBuffer& out, int32_t code) {
     const char* separator = " ";
     for (const HistoryRecord& each : recordsOfCode(code)) {
         out.append(separator);
@@ -75,7 +75,7 @@ void appendYearsInUse(TextBuffer& out, int32_t code, Encoding encoding) {
             out.appendDecimal(static_cast<uint64_t>(untilYearOf(each)));
         }
         out.append(" (");
-        out.append(textIn(nameOf(each), encoding));
+        out.append(nameOf(each));
         out.append(')');
     }
 }
@@ -93,7 +93,7 @@ void appendYearLimit(TextBuffer& out, const GenerationRequest& request) {
 std::size_t writeRegionErrorMessage(char* buffer, std::size_t size, const RegionResolution& resolution,
                                     const char* given, std::size_t givenLength, int asOfYear, Encoding encoding,
                                     const OptionWords& words) {
-    TextBuffer out(buffer, size, encoding);
+    TextBuffer out(buffer, size);
     switch (resolution.error) {
     case RegionError::none:
         break;
@@ -123,7 +123,7 @@ std::size_t writeRegionErrorMessage(char* buffer, std::size_t size, const Region
             out.append("; ");
             appendValue(out, lastPart, static_cast<std::size_t>(given + givenLength - lastPart), encoding);
             out.append(" alone names ");
-            appendCandidates(out, resolution, encoding, true);
+            appendCandidates(out, resolution, true);
         }
         break;
     case RegionError::ambiguous:
@@ -131,7 +131,7 @@ std::size_t writeRegionErrorMessage(char* buffer, std::size_t size, const Region
         out.append(" names ");
         out.appendDecimal(static_cast<uint64_t>(resolution.candidateCount));
         out.append(" records, give the code or city/county: ");
-        appendCandidates(out, resolution, encoding, false);
+        appendCandidates(out, resolution, false);
         break;
     case RegionError::asOfNeedsCode:
         out.append("with ");
@@ -155,7 +155,7 @@ std::size_t writeRegionErrorMessage(char* buffer, std::size_t size, const Region
         out.append(" was not in use in ");
         out.appendDecimal(static_cast<uint64_t>(asOfYear));
         out.append("; it was in use");
-        appendYearsInUse(out, resolution.code, encoding);
+        appendYearsInUse(out, resolution.code);
         break;
     }
     return out.length();
@@ -164,7 +164,7 @@ std::size_t writeRegionErrorMessage(char* buffer, std::size_t size, const Region
 std::size_t writeGenerationErrorMessage(char* buffer, std::size_t size, const GenerationPlan& plan,
                                         const GenerationRequest& request, Encoding encoding,
                                         const OptionWords& words) {
-    TextBuffer out(buffer, size, encoding);
+    TextBuffer out(buffer, size);
     // "born_from 19900102: why".
     auto refuse = [&](const char* option, const char* value, std::size_t length, const char* why) {
         appendWord(out, option);
@@ -242,7 +242,7 @@ std::size_t writeGenerationErrorMessage(char* buffer, std::size_t size, const Ge
 }
 
 std::size_t writeBirthDateWarning(char* buffer, std::size_t size, const GenerationPlan& plan) {
-    TextBuffer out(buffer, size, Encoding::utf8);
+    TextBuffer out(buffer, size);
     out.append(plan.birth);
     out.append(" is not a real calendar date; the numbers carry it as given");
     return out.length();
@@ -250,7 +250,7 @@ std::size_t writeBirthDateWarning(char* buffer, std::size_t size, const Generati
 
 std::size_t writeOptionRefusal(char* buffer, std::size_t size, OptionRefusal refusal, const char* value,
                                std::size_t length, Encoding encoding, const OptionWords& words) {
-    TextBuffer out(buffer, size, encoding);
+    TextBuffer out(buffer, size);
     // "count: must be ..., not VALUE".
     auto range = [&](const char* word, const char* what) {
         appendWord(out, word);
@@ -270,7 +270,7 @@ std::size_t writeOptionRefusal(char* buffer, std::size_t size, OptionRefusal ref
         appendWord(out, words.bornFrom);
         break;
     case OptionRefusal::badSex:
-        range(words.sex, textIn(BOTH_ENCODINGS("男, 女, male, female or any"), encoding));
+        range(words.sex, "男, 女, male, female or any");
         break;
     case OptionRefusal::countRange:
         range(words.count, "a whole number from 1 to 9223372036854775807");

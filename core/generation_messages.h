@@ -3,9 +3,9 @@
 // word for it (OptionWords), so that idtool says "--born-between", an SQL
 // function "birth_to" and the C API "born_to" with the same sentence around
 // it. Offers writeRegionErrorMessage, writeGenerationErrorMessage,
-// writeBirthDateWarning and writeOptionRefusal; each writes into a caller's
-// buffer, in the encoding of the texts it is given, and returns the length
-// written.
+// writeBirthDateWarning and writeOptionRefusal; each writes a UTF-8 message
+// into a caller's buffer (a value it echoes converted from the encoding it
+// was given in) and returns the length written.
 #ifndef CORE_GENERATION_MESSAGES_H
 #define CORE_GENERATION_MESSAGES_H
 
@@ -41,7 +41,8 @@ constexpr OptionWords neutralOptionWords{"region", "birth",     "born_from",  "b
                                          "count",  "seed",      "as_of_year", "year_limit"};
 
 // For a failed resolution of `given` (`givenLength` bytes, in `encoding`),
-// with `asOfYear` the history's year or 0 for the 2009 tables.
+// with `asOfYear` the history's year or 0 for the 2009 tables. A value
+// longer than maxEchoedLength bytes of its encoding is cut there.
 std::size_t writeRegionErrorMessage(char* out, std::size_t size, const RegionResolution& resolution,
                                     const char* given, std::size_t givenLength, int asOfYear, Encoding encoding,
                                     const OptionWords& words);

@@ -94,7 +94,7 @@ GenerationCheck refuse(GenerationCheck check, GenerationOptionId option, OptionR
 SexChoice sexOf(const GenerationOptions& options) {
     SexChoice sex = SexChoice::any;
     if (options.sexWord.given) {
-        parseSexWord(options.sexWord.bytes, options.sexWord.kept(), Encoding::utf8, sex);
+        parseSexWord(options.sexWord.bytes, options.sexWord.kept(), sex);
         return sex;
     }
     const int64_t value = valueOr(options.sex, 0);
@@ -105,7 +105,7 @@ bool sexTaken(const GenerationOptions& options) {
     if (!options.sexWord.given) return numberWithin(options.sex, 0, 2);
     SexChoice sex = SexChoice::any;
     return options.sexWord.length <= maxEchoedLength &&
-           parseSexWord(options.sexWord.bytes, options.sexWord.length, Encoding::utf8, sex);
+           parseSexWord(options.sexWord.bytes, options.sexWord.length, sex);
 }
 
 // The request the plan is made from: its texts point into the options.

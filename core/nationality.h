@@ -7,12 +7,10 @@
 #ifndef CORE_NATIONALITY_H
 #define CORE_NATIONALITY_H
 
-#include "core/gbk_text.h"
-
 struct Country {
     int numeric;        // ISO 3166-1 numeric code
     char alpha3[4];     // ISO 3166-1 alpha-3 code
-    Text name;          // its name in Chinese (iso-codes' zh_CN), in both encodings
+    const char* name;   // its name in Chinese (iso-codes' zh_CN), UTF-8
 };
 
 // The card's nationality digits (positions 4-6) as a number.

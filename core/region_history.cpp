@@ -67,15 +67,13 @@ RegionLevel levelOf(const HistoryRecord& record) {
     return code % 100 == 0 ? RegionLevel::prefecture : RegionLevel::county;
 }
 
-static Text poolText(int index) {
-    return {historyGbkTexts + historyGbkOffsets[index], historyUtf8Texts + historyUtf8Offsets[index]};
-}
+static const char* poolText(int index) { return historyTexts + historyTextOffsets[index]; }
 
-Text nameOf(const HistoryRecord& record) { return poolText(HistoryTables::nameText(record)); }
+const char* nameOf(const HistoryRecord& record) { return poolText(HistoryTables::nameText(record)); }
 
-Text provinceOf(const HistoryRecord& record) { return poolText(HistoryTables::provinceText(record)); }
+const char* provinceOf(const HistoryRecord& record) { return poolText(HistoryTables::provinceText(record)); }
 
-Text prefectureOf(const HistoryRecord& record) { return poolText(HistoryTables::prefectureText(record)); }
+const char* prefectureOf(const HistoryRecord& record) { return poolText(HistoryTables::prefectureText(record)); }
 
 HistorySuccessors successorsOf(const HistoryRecord& record) {
     return HistoryTables::successors(record);

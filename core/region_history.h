@@ -4,14 +4,14 @@
 //
 // A code has one to three records (renamed, moved to another prefecture, or
 // reused for another place); their years never overlap. Every lookup is pure
-// and allocates nothing; texts come in GBK and UTF-8.
+// and allocates nothing; texts are UTF-8.
 #ifndef CORE_REGION_HISTORY_H
 #define CORE_REGION_HISTORY_H
 
 #include <cstddef>
 #include <cstdint>
 
-#include "core/gbk_text.h"
+#include "core/text_encoding.h"
 
 // The years of the end-of-year lists. A year before the first has no list of
 // its own; the latest list says which records are still in use.
@@ -102,12 +102,12 @@ bool inUseIn(const HistoryRecord& record, int year);
 
 RegionLevel levelOf(const HistoryRecord& record);
 
-Text nameOf(const HistoryRecord& record);
+const char* nameOf(const HistoryRecord& record);
 // The province-level unit the record belonged to.
-Text provinceOf(const HistoryRecord& record);
+const char* provinceOf(const HistoryRecord& record);
 // A county's prefecture ("直辖" when directly under its province or
 // municipality), a prefecture's own name, empty for a province.
-Text prefectureOf(const HistoryRecord& record);
+const char* prefectureOf(const HistoryRecord& record);
 
 // The codes that took over the area when the record ended; for a record still
 // in use, codes that took over part of it. A code may appear twice with

@@ -1,9 +1,9 @@
 // The generated history tables (core/region_history_data.cpp), for the
 // lookups in core/region_history.cpp only.
 //
-// Texts are kept once each, in two pools of NUL-terminated strings, GBK and
-// UTF-8, in the same order; a text pool index gives each string's offset in
-// both. No table holds a pointer, so nothing needs relocating at load.
+// Texts are kept once each, in one pool of NUL-terminated UTF-8 strings; a
+// text pool index gives a string's offset. No table holds a pointer, so
+// nothing needs relocating at load.
 #ifndef CORE_REGION_HISTORY_DATA_H
 #define CORE_REGION_HISTORY_DATA_H
 
@@ -20,9 +20,7 @@ extern const HistoryRecord historyRecords[];
 
 extern const HistorySuccessor historySuccessors[];
 
-extern const uint16_t historyGbkOffsets[];
-extern const char historyGbkTexts[];
-extern const uint16_t historyUtf8Offsets[];
-extern const char historyUtf8Texts[];
+extern const uint16_t historyTextOffsets[];
+extern const char historyTexts[];
 
 #endif

@@ -5,8 +5,6 @@
 
 #include <cstring>
 
-#include "core/gbk_text.h"
-
 const ProvinceUnit* findUnit(int unitCode) {
     for (const ProvinceUnit& unit : provinceUnits) {
         if (unit.unitCode == unitCode) return &unit;
@@ -50,14 +48,6 @@ int findByCode(const MunicipalTable& table, int32_t code) { return indexOfCode(t
 
 int findByCode(const ProvinceTable& table, int32_t code) { return indexOfCode(table, code); }
 
-Text recordName(const MunicipalTable& table, int index) {
-    return Text{table.records[index].name, table.namesUtf8[index]};
-}
-
-Text recordName(const ProvinceTable& table, int index) {
-    return Text{table.records[index].name, table.namesUtf8[index]};
-}
-
 int findByName(const ProvinceTable& table, const char* name) {
     // Every stored name is NUL-terminated inside its field, so strcmp stops
     // within the record; equality includes the terminator (no prefix match).
@@ -99,9 +89,9 @@ int32_t codeOf(const RegionRecord& record) {
                                                        : record.unit->provinceTable->records[record.index].code;
 }
 
-Text nameOf(const RegionRecord& record) {
-    return record.unit->kind == UnitKind::municipality ? recordName(*record.unit->municipalTable, record.index)
-                                                       : recordName(*record.unit->provinceTable, record.index);
+const char* nameOf(const RegionRecord& record) {
+    return record.unit->kind == UnitKind::municipality ? record.unit->municipalTable->records[record.index].name
+                                                       : record.unit->provinceTable->records[record.index].name;
 }
 
 RecordLevel levelOf(const RegionRecord& record) {
@@ -121,9 +111,9 @@ bool findRecord(int32_t code, RegionRecord& record) {
     return true;
 }
 
-bool findRecordByName(const ProvinceUnit& unit, const char* gbkName, RegionRecord& record) {
+bool findRecordByName(const ProvinceUnit& unit, const char* name, RegionRecord& record) {
     for (const RegionRecord candidate : recordsOf(unit)) {
-        if (std::strcmp(nameOf(candidate).gbk, gbkName) == 0) {
+        if (std::strcmp(nameOf(candidate), name) == 0) {
             record = candidate;
             return true;
         }

@@ -7,6 +7,7 @@
 
 #include <cstring>
 
+#include "core/gbk_table.h"
 #include "core/number_rules.h"
 #include "core/text_buffer.h"
 
@@ -14,8 +15,8 @@ namespace {
 
 // Names compared without their blanks (ASCII and ideographic spaces) and the
 // "(*)" mark, so that 蓟县 finds "蓟　县" and 江源区 finds "  江源区".
-bool sameNameIgnoringBlanks(const char* name, const char* wanted, Encoding encoding) {
-    const char* ideographicSpace = encoding == Encoding::gbk ? "\xA1\xA1" : "\xE3\x80\x80";
+bool sameNameIgnoringBlanks(const char* name, const char* wanted) {
+    const char* ideographicSpace = "\u3000";
     const std::size_t spaceLength = std::strlen(ideographicSpace);
     auto skipBlanks = [&](const char*& at) {
         for (;;) {
@@ -37,30 +38,28 @@ bool sameNameIgnoringBlanks(const char* name, const char* wanted, Encoding encod
     }
 }
 
-// A name or path to match: its parts, the last one the county.
+// A name or path to match (UTF-8): its parts, the last one the county.
 struct NameQuery {
     const char* parts[3];  // province, city, county; null when not given
-    Encoding encoding;
     bool ignoreBlanks;
 };
 
 bool nameMatches(const char* name, const char* wanted, const NameQuery& query) {
-    return query.ignoreBlanks ? sameNameIgnoringBlanks(name, wanted, query.encoding) : std::strcmp(name, wanted) == 0;
+    return query.ignoreBlanks ? sameNameIgnoringBlanks(name, wanted) : std::strcmp(name, wanted) == 0;
 }
 
 bool unitMatches(const ProvinceUnit& unit, const char* wanted, const NameQuery& query) {
-    return nameMatches(textIn(unit.labelText, query.encoding), wanted, query) ||
-           nameMatches(textIn(unit.fullNameText, query.encoding), wanted, query);
+    return nameMatches(unit.label, wanted, query) || nameMatches(unit.fullName, wanted, query);
 }
 
 bool matches(const RegionRecord& record, const NameQuery& query) {
-    if (!nameMatches(textIn(nameOf(record), query.encoding), query.parts[2], query)) return false;
+    if (!nameMatches(nameOf(record), query.parts[2], query)) return false;
     if (query.parts[1] != nullptr) {
         // A county with no city (a municipality's district, or a county
         // directly under its province) has its unit in the city's place.
         RegionRecord city{};
         const bool cityMatches = cityOf(record, city)
-                                     ? nameMatches(textIn(nameOf(city), query.encoding), query.parts[1], query)
+                                     ? nameMatches(nameOf(city), query.parts[1], query)
                                      : unitMatches(*record.unit, query.parts[1], query);
         if (!cityMatches) return false;
     }
@@ -121,14 +120,28 @@ RegionResolution resolveRegion(const char* given, std::size_t length, Encoding e
     // An empty text may come without bytes: memchr and memcpy never see a null pointer.
     if (length == 0) return failed(RegionError::badPath);
     if (std::memchr(given, '\0', length) != nullptr) return failed(RegionError::invalidText);
+    // The text in UTF-8, as the names are: a GBK character takes at most
+    // half as many bytes again. A GBK pair no character is assigned to
+    // becomes U+FFFD, which no name holds.
+    char text[maxRegionTextLength * 3 / 2 + 4];
+    std::size_t textLength = 0;
+    const auto* bytes = reinterpret_cast<const unsigned char*>(given);
     for (std::size_t at = 0; at < length;) {
-        const std::size_t step = characterLength(reinterpret_cast<const unsigned char*>(given) + at, length - at, encoding);
+        const std::size_t step = characterLength(bytes + at, length - at, encoding);
         if (step == 0) return failed(RegionError::invalidText);
+        if (encoding == Encoding::utf8) {
+            std::memcpy(text + textLength, given + at, step);
+            textLength += step;
+        } else {
+            std::size_t decoded = 0;
+            const uint32_t codePoint = decodeCharacter(bytes + at, length - at, encoding, decoded);
+            textLength += encodeCharacter(codePoint != noCharacter ? codePoint : 0xFFFD, Encoding::utf8,
+                                          text + textLength);
+        }
         at += step;
     }
-    char text[maxRegionTextLength + 1];
-    std::memcpy(text, given, length);
-    text[length] = '\0';
+    text[textLength] = '\0';
+    length = textLength;
 
     if (isRegionCodeText(text, length)) {
         const int32_t code = digitsValue(text, regionCodeLength);
@@ -140,7 +153,7 @@ RegionResolution resolveRegion(const char* given, std::size_t length, Encoding e
         return resolution;
     }
 
-    NameQuery query{{nullptr, nullptr, nullptr}, encoding, false};
+    NameQuery query{{nullptr, nullptr, nullptr}, false};
     if (!splitName(text, query)) return failed(RegionError::badPath);
     RegionResolution resolution = failed(RegionError::none);
     collectMatches(query, resolution);
@@ -175,15 +188,15 @@ RegionResolution resolveRegionAsOf(const char* text, std::size_t length, int yea
     return resolution;
 }
 
-std::size_t writeRecordPath(char* out, std::size_t size, const RegionRecord& record, Encoding encoding) {
-    TextBuffer path(out, size, encoding);
-    path.append(textIn(record.unit->fullNameText, encoding));
+std::size_t writeRecordPath(char* out, std::size_t size, const RegionRecord& record) {
+    TextBuffer path(out, size);
+    path.append(record.unit->fullName);
     RegionRecord city{};
     if (cityOf(record, city)) {
         path.append('/');
-        path.append(textIn(nameOf(city), encoding));
+        path.append(nameOf(city));
     }
     path.append('/');
-    path.append(textIn(nameOf(record), encoding));
+    path.append(nameOf(record));
     return path.length();
 }

@@ -46,7 +46,7 @@ struct RegionResolution {
 };
 
 // The county-level record of the 2009 tables that `text` (`length` bytes in
-// `encoding`, no terminator needed) names:
+// `encoding`, no terminator needed; matched in UTF-8, as the names are) names:
 // - six digits: the record with that code;
 // - a name: the record of that name, matched byte for byte, or failing that
 //   without blanks (ASCII and ideographic spaces) and "(*)" marks, so that
@@ -65,8 +65,8 @@ RegionResolution resolveRegionAsOf(const char* text, std::size_t length, int yea
 bool isRegionCodeText(const char* text, std::size_t length);
 
 // The path of a record for messages: "山西省/阳泉市/城区", "河南省/济源市",
-// "北京市/朝阳区", written NUL-terminated into `out` (`size` bytes, cut at
-// a character boundary when short). Returns the length written.
-std::size_t writeRecordPath(char* out, std::size_t size, const RegionRecord& record, Encoding encoding);
+// "北京市/朝阳区", written in UTF-8, NUL-terminated, into `out` (`size`
+// bytes, cut at a character boundary when short). Returns the length written.
+std::size_t writeRecordPath(char* out, std::size_t size, const RegionRecord& record);
 
 #endif

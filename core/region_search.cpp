@@ -1,8 +1,11 @@
-// Matching is byte for byte: the query is in the names' encoding, so no
-// conversion or case folding happens here.
+// Matching is byte for byte, in the query's encoding: names are converted to
+// it, never the query, and nothing is case-folded.
 #include "core/region_search.h"
 
 #include <cstring>
+
+#include "core/gbk_table.h"
+#include "core/region_resolution.h"
 
 namespace {
 
@@ -29,6 +32,14 @@ bool matchesQuery(int32_t code, const char* name, const RegionQuery& query) {
     return codeStartsWith(code, query) || nameContains(name, query);
 }
 
+bool matchesRecordName(int32_t code, const char* utf8Name, const RegionQuery& query) {
+    if (query.encoding == Encoding::utf8) return matchesQuery(code, utf8Name, query);
+    char gbkName[maxRegionTextLength + 1];  // a name of the tables or the history is shorter
+    const std::size_t length = utf8ToGbk(utf8Name, std::strlen(utf8Name), gbkName, sizeof gbkName - 1);
+    gbkName[length] = '\0';
+    return matchesQuery(code, gbkName, query);
+}
+
 namespace {
 
 int recordCountOf(const ProvinceUnit& unit) {
@@ -45,7 +56,7 @@ bool nextMatchingRecord(const RegionQuery& query, std::size_t& cursor, RegionRec
         const std::size_t count = static_cast<std::size_t>(recordCountOf(unit));
         for (std::size_t index = cursor > unitStart ? cursor - unitStart : 0; index < count; ++index) {
             const RegionRecord candidate{&unit, static_cast<int>(index)};
-            if (!matchesQuery(codeOf(candidate), textIn(nameOf(candidate), query.encoding), query)) continue;
+            if (!matchesRecordName(codeOf(candidate), nameOf(candidate), query)) continue;
             cursor = unitStart + index + 1;
             record = candidate;
             return true;

@@ -24,6 +24,11 @@ struct RegionQuery {
 // first of the next.
 bool matchesQuery(int32_t code, const char* name, const RegionQuery& query);
 
+// The same for a record's name as the tables hold it (UTF-8): converted to
+// the query's encoding first when that is GBK, so that a GBK query matches
+// byte for byte the names a GBK user reads.
+bool matchesRecordName(int32_t code, const char* utf8Name, const RegionQuery& query);
+
 // The next record of the 2009 tables, in table order (unit by unit), that
 // matches the query, from `cursor` (0 to start; a position in that order):
 // writes it, moves the cursor past it and returns true; false, with the

@@ -3,14 +3,15 @@
 // One constant table per province-level unit: a MunicipalTable of districts and
 // counties for each of the four municipalities, a ProvinceTable of city-level
 // records, each followed by its children, for the 27 provinces and autonomous
-// regions. Names are GBK byte strings. Every lookup is a linear scan from the
-// first record; the first match wins; "not found" is the table's record count.
+// regions. Names are UTF-8, each held once. Every lookup is a linear scan
+// from the first record; the first match wins; "not found" is the table's
+// record count.
 #ifndef CORE_REGION_TABLES_H
 #define CORE_REGION_TABLES_H
 
 #include <cstdint>
 
-#include "core/gbk_text.h"
+#include "core/text_encoding.h"
 
 struct MunicipalEntry {
     int32_t code;
@@ -25,13 +26,11 @@ struct DivisionEntry {
 struct MunicipalTable {
     const MunicipalEntry* records;
     int count;
-    const char* const* namesUtf8;  // records[i].name in UTF-8, for i < count
 };
 
 struct ProvinceTable {
     const DivisionEntry* records;
     int count;
-    const char* const* namesUtf8;  // records[i].name in UTF-8, for i < count
 };
 
 enum class UnitKind { municipality, province };
@@ -44,8 +43,6 @@ struct ProvinceUnit {
     const MunicipalTable* municipalTable;  // set for kind municipality, else null
     const ProvinceTable* provinceTable;    // set for kind province, else null
     int pickerIndex;        // 0-based position of label in its list
-    Text labelText;         // label and fullName again, in both encodings
-    Text fullNameText;
 };
 
 // A run of consecutive records [first, end) of one table.
@@ -72,10 +69,6 @@ const ProvinceUnit* provinceAt(int pickerIndex);
 // Index of the first record with this code, or the table's count.
 int findByCode(const MunicipalTable& table, int32_t code);
 int findByCode(const ProvinceTable& table, int32_t code);
-
-// The name of the record at `index` (0 <= index < count) in both encodings.
-Text recordName(const MunicipalTable& table, int index);
-Text recordName(const ProvinceTable& table, int index);
 
 // Index of the first record whose name equals the text byte for byte, or the
 // table's count.
@@ -119,15 +112,15 @@ enum class RecordLevel {
 };
 
 int32_t codeOf(const RegionRecord& record);
-Text nameOf(const RegionRecord& record);
+const char* nameOf(const RegionRecord& record);
 RecordLevel levelOf(const RegionRecord& record);
 
 // The record with this code, by its unit's table; false when no table has it.
 bool findRecord(int32_t code, RegionRecord& record);
 
-// The first record of a unit's table whose GBK name equals `gbkName` byte for
-// byte; false when none has it.
-bool findRecordByName(const ProvinceUnit& unit, const char* gbkName, RegionRecord& record);
+// The first record of a unit's table whose name equals `name` byte for byte;
+// false when none has it.
+bool findRecordByName(const ProvinceUnit& unit, const char* name, RegionRecord& record);
 
 // The city a record stands under, as every face but the dialog's lists sees
 // it: the record whose code is the record's code / 100 * 100, when its

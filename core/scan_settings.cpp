@@ -147,7 +147,7 @@ ScanCheck checkScanSettings(const ScanSettings& settings, const BirthDate& today
 
 std::size_t writeScanRefusal(char* buffer, std::size_t size, const ScanCheck& check, const ScanSettings& settings,
                              const char* const (&words)[scanSettingCount]) {
-    TextBuffer out(buffer, size, Encoding::utf8);
+    TextBuffer out(buffer, size);
     if (check.refusal == ScanRefusal::none) return 0;
     const int64_t value = settings.integers[index(check.setting)];
     auto word = [&](ScanSetting setting) { appendWord(out, words[index(setting)]); };

@@ -4,6 +4,8 @@
 
 #include <cstring>
 
+#include "core/verification.h"
+
 namespace {
 
 bool equalsIgnoringAsciiCase(const char* text, std::size_t length, const char* word) {
@@ -22,14 +24,14 @@ bool equalsExactly(const char* text, std::size_t length, const char* word) {
 
 }  // namespace
 
-bool parseSexWord(const char* text, std::size_t length, Encoding encoding, SexChoice& sex) {
+bool parseSexWord(const char* text, std::size_t length, SexChoice& sex) {
     if (text == nullptr || length == 0) return false;
-    if (equalsExactly(text, length, textIn(BOTH_ENCODINGS("男"), encoding)) ||
+    if (equalsExactly(text, length, sexText(true)) ||
         equalsIgnoringAsciiCase(text, length, "male")) {
         sex = SexChoice::male;
         return true;
     }
-    if (equalsExactly(text, length, textIn(BOTH_ENCODINGS("女"), encoding)) ||
+    if (equalsExactly(text, length, sexText(false)) ||
         equalsIgnoringAsciiCase(text, length, "female")) {
         sex = SexChoice::female;
         return true;

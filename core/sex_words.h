@@ -6,11 +6,10 @@
 #include <cstddef>
 
 #include "core/number_rules.h"
-#include "core/text_encoding.h"
 
-// Whether `length` bytes at `text` (in `encoding`) are exactly one of the
-// words; the ASCII words match in any case. No other text is taken: not an
-// empty one, not one with a NUL or blanks around the word.
-bool parseSexWord(const char* text, std::size_t length, Encoding encoding, SexChoice& sex);
+// Whether `length` bytes at `text` (UTF-8) are exactly one of the words; the
+// ASCII words match in any case. No other text is taken: not an empty one,
+// not one with a NUL or blanks around the word.
+bool parseSexWord(const char* text, std::size_t length, SexChoice& sex);
 
 #endif

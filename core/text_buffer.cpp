@@ -4,7 +4,9 @@
 
 #include <cstring>
 
-TextBuffer::TextBuffer(char* out, std::size_t size, Encoding encoding) : out_(out), size_(size), encoding_(encoding) {
+#include "core/gbk_table.h"
+
+TextBuffer::TextBuffer(char* out, std::size_t size) : out_(out), size_(size) {
     if (size_ > 0) out_[0] = '\0';
 }
 
@@ -16,7 +18,7 @@ void TextBuffer::append(const char* bytes, std::size_t count) {
     }
     const std::size_t room = size_ - 1 - length_;
     if (count > room) {
-        count = completePrefixLength(bytes, room, encoding_);
+        count = completePrefixLength(bytes, room, Encoding::utf8);
         truncated_ = true;
     }
     std::memcpy(out_ + length_, bytes, count);
@@ -36,7 +38,7 @@ void TextBuffer::appendDecimal(uint64_t value) {
     append(digits + start, sizeof digits - start);
 }
 
-void TextBuffer::appendEchoed(const char* bytes, std::size_t count) {
+void TextBuffer::appendEchoed(const char* bytes, std::size_t count, Encoding encoding) {
     const auto* text = reinterpret_cast<const unsigned char*>(bytes);
     std::size_t at = 0;
     while (at < count && !truncated_) {
@@ -44,21 +46,37 @@ void TextBuffer::appendEchoed(const char* bytes, std::size_t count) {
         // whole) can show, so a huge value costs only what fits.
         const std::size_t room = size_ > length_ ? size_ - 1 - length_ : 0;
         const std::size_t limit = count - at > room + 4 ? at + room + 4 : count;
-        // Runs of whole, printable characters are copied as they are.
-        std::size_t run = at;
-        while (run < limit) {
-            if (text[run] < 0x20 || text[run] == 0x7F) break;
-            const std::size_t length = characterLength(text + run, count - run, encoding_);
-            if (length == 0) break;
-            run += length;
+        if (encoding == Encoding::utf8) {
+            // Runs of whole, printable characters are copied as they are.
+            std::size_t run = at;
+            while (run < limit) {
+                if (text[run] < 0x20 || text[run] == 0x7F) break;
+                const std::size_t length = utf8Length(text + run, count - run);
+                if (length == 0) break;
+                run += length;
+            }
+            append(bytes + at, run - at);
+            if (run >= count || truncated_) break;
+            if (run >= limit) {
+                truncated_ = true;
+                break;
+            }
+            append('?');
+            at = run + 1;
+            continue;
         }
-        append(bytes + at, run - at);
-        if (run >= count || truncated_) break;
-        if (run >= limit) {
+        // Another encoding: character by character, each in UTF-8.
+        if (at >= limit) {
             truncated_ = true;
             break;
         }
-        append('?');
-        at = run + 1;
+        std::size_t length = 0;
+        const uint32_t codePoint = decodeCharacter(text + at, count - at, encoding, length);
+        char character[4];
+        if (codePoint == noCharacter || codePoint < 0x20 || codePoint == 0x7F)
+            append('?');
+        else
+            append(character, encodeCharacter(codePoint, Encoding::utf8, character));
+        at += length;
     }
 }

@@ -1,20 +1,20 @@
-// The output encoding and the validity of byte sequences in it.
+// The encodings of input and output, and the validity of byte sequences in
+// them.
 //
-// Every text of the core exists in both encodings (struct Text), so output
-// picks a pointer and never converts. Input bytes echoed back are taken as
-// being in the output encoding; the record writer escapes those that are not.
+// Every text of the system stands once in the sources, in UTF-8, and is UTF-8
+// in the program: a plain string literal holds its UTF-8 bytes. GBK is made
+// only where it leaves or enters the system (core/gbk_table.h converts). A
+// compiler told to translate literals into another character set (GCC's
+// -fexec-charset, MSVC without /utf-8) stops the build here.
 #ifndef CORE_TEXT_ENCODING_H
 #define CORE_TEXT_ENCODING_H
 
 #include <cstddef>
 
-#include "core/gbk_text.h"
+static_assert(sizeof("男") == 4 && "男"[0] == '\xE7' && "男"[1] == '\x94' && "男"[2] == '\xB7',
+              "text literals must be UTF-8: compile without a charset conversion of literals");
 
 enum class Encoding { utf8, gbk };
-
-inline const char* textIn(const Text& text, Encoding encoding) {
-    return encoding == Encoding::gbk ? text.gbk : text.utf8;
-}
 
 inline bool isContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
 

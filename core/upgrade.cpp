@@ -25,7 +25,7 @@ UpgradeCheck checkFifteenDigits(const char* text, uint64_t length) {
 }
 
 std::size_t writeUpgradeRefusal(char* buffer, std::size_t size, const UpgradeCheck& check, uint64_t length) {
-    TextBuffer out(buffer, size, Encoding::utf8);
+    TextBuffer out(buffer, size);
     switch (check.refusal) {
     case UpgradeRefusal::none:
         break;

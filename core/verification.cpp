@@ -8,17 +8,17 @@
 
 namespace {
 
-const Text lengthMessage = BOTH_ENCODINGS("您输入的身份证号为%s位，正确的应为18位");
-const Text checkMessage = BOTH_ENCODINGS("身份证未通过校验");
-const Text dateMessage = BOTH_ENCODINGS("出生日期不正确");
+const char lengthMessage[] = "您输入的身份证号为%s位，正确的应为18位";
+const char checkMessage[] = "身份证未通过校验";
+const char dateMessage[] = "出生日期不正确";
 
-const Text unknownLocation = BOTH_ENCODINGS("未知位置");
-const Text wrongRegionCode = BOTH_ENCODINGS("错误地区码");
-const Text emptyText = {"", ""};
+const char unknownLocation[] = "未知位置";
+const char wrongRegionCode[] = "错误地区码";
+const char emptyText[] = "";
 
 }  // namespace
 
-Text refusalText(VerifyRefusal refusal) {
+const char* refusalText(VerifyRefusal refusal) {
     switch (refusal) {
     case VerifyRefusal::length:
         return lengthMessage;
@@ -49,7 +49,7 @@ const char* refusalName(VerifyRefusal refusal) {
     return nullptr;
 }
 
-Text sexText(bool male) { return male ? BOTH_ENCODINGS("男") : BOTH_ENCODINGS("女"); }
+const char* sexText(bool male) { return male ? "男" : "女"; }
 
 RegionTexts regionTexts(int regionCode) {
     const ProvinceUnit* unit = findUnit(regionCode / 10000);
@@ -60,16 +60,16 @@ RegionTexts regionTexts(int regionCode) {
         // name goes into the city field and the county field stays empty.
         const MunicipalTable& table = *unit->municipalTable;
         const int found = findByCode(table, regionCode);
-        if (found == table.count) return {unit->fullNameText, unknownLocation, wrongRegionCode};
-        return {unit->fullNameText, recordName(table, found), emptyText};
+        if (found == table.count) return {unit->fullName, unknownLocation, wrongRegionCode};
+        return {unit->fullName, table.records[found].name, emptyText};
     }
 
     const ProvinceTable& table = *unit->provinceTable;
     const int county = findByCode(table, regionCode);
-    if (county == table.count) return {unit->fullNameText, unknownLocation, wrongRegionCode};
+    if (county == table.count) return {unit->fullName, unknownLocation, wrongRegionCode};
     const int city = findByCode(table, regionCode / 100 * 100);
-    return {unit->fullNameText, city < table.count ? recordName(table, city) : unknownLocation,
-            recordName(table, county)};
+    return {unit->fullName, city < table.count ? table.records[city].name : unknownLocation,
+            table.records[county].name};
 }
 
 int formatMessage(char* out, int size, const char* text, uint64_t number) {

@@ -17,8 +17,8 @@
 #endif
 
 #include "core/check_character.h"
-#include "core/gbk_text.h"
 #include "core/number_rules.h"
+#include "core/text_encoding.h"
 
 // Why a number is refused, in the order the tests are made.
 enum class VerifyRefusal : unsigned char {
@@ -178,17 +178,17 @@ inline VerifyOutcome verifyNumberText(const char* number, int readLength, int wh
 }
 
 // The dialog's message for a refusal, which every face shows (verify's
-// `message` field); empty texts for none. A number refused for its
+// `message` field); an empty text for none. A number refused for its
 // characters gets the check message. The length message holds "%s", which
 // stands for the length; formatMessage fills it in.
-Text refusalText(VerifyRefusal refusal);
+const char* refusalText(VerifyRefusal refusal);
 
 // The reason's name for tables: "length", "characters", "check", "date";
 // null for none.
 const char* refusalName(VerifyRefusal refusal);
 
 // "男" or "女".
-Text sexText(bool male);
+const char* sexText(bool male);
 
 // What the province, city and county fields show for a region code:
 // - a municipality: its full name, the district's name and an empty county,
@@ -198,9 +198,9 @@ Text sexText(bool male);
 //   "错误地区码" when its table lacks the code;
 // - a code of no province-level unit: "未知位置", empty, "错误地区码".
 struct RegionTexts {
-    Text province;
-    Text city;
-    Text county;
+    const char* province;
+    const char* city;
+    const char* county;
 };
 RegionTexts regionTexts(int regionCode);
 

@@ -1,20 +1,37 @@
-// The stand-in's side of the text boundary: the in-memory controls hold GBK
-// bytes, so texts cross unchanged, under the same rules as on Windows.
+// The stand-in's side of the text boundary: the in-memory controls hold the
+// program's UTF-8 as they are given it, as Windows' controls hold UTF-16.
+// What the dialog counts, a field's text as GBK, is converted with the
+// core's table: a character GBK lacks becomes '?', as code page 936 without
+// best-fit look-alikes makes it on Windows.
 #include "platform/dialog_text.h"
 
 #include <cstring>
 
+#include "core/gbk_table.h"
 #include "platform/gbk_characters.h"
 
 int readField(HWND dialog, int fieldId, char* buffer, int size) {
     size_t length = 0;
     const char* text = standinText(GetDlgItem(dialog, fieldId), &length);
     if (text == nullptr) length = 0;
-    const int whole = static_cast<int>(length);
-    if (size <= 0) return whole;
-    const int kept = wholeCharacterPrefix(text, whole, size - 1);
-    if (kept > 0) std::memcpy(buffer, text, static_cast<size_t>(kept));
-    buffer[kept] = '\0';
+    // Converted piece by piece (whole characters in each), so that a text of
+    // any length is counted without room for all of it.
+    char piece[256];
+    int whole = 0, kept = 0;
+    bool full = size <= 0;
+    for (size_t at = 0; at < length;) {
+        size_t consumed = 0;
+        const int bytes = static_cast<int>(utf8ToGbk(text + at, length - at, piece, sizeof piece, &consumed));
+        if (!full) {
+            const int fit = wholeCharacterPrefix(piece, bytes, size - 1 - kept);
+            std::memcpy(buffer + kept, piece, static_cast<size_t>(fit));
+            kept += fit;
+            full = fit < bytes;  // nothing after a character that did not fit
+        }
+        whole += bytes;
+        at += consumed;
+    }
+    if (size > 0) buffer[kept] = '\0';
     return whole;
 }
 

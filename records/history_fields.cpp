@@ -3,16 +3,16 @@
 #include "records/history_fields.h"
 
 
-void writeHistory(JsonFragment& json, int32_t code, Encoding encoding) {
+void writeHistory(JsonFragment& json, int32_t code) {
     json.beginArray();
     for (const HistoryRecord& record : recordsOfCode(code)) {
         json.beginObject();
         json.key("name");
-        json.textValue(textIn(nameOf(record), encoding));
+        json.textValue(nameOf(record));
         json.key("province");
-        json.textValue(textIn(provinceOf(record), encoding));
+        json.textValue(provinceOf(record));
         json.key("prefecture");
-        json.textValue(textIn(prefectureOf(record), encoding));
+        json.textValue(prefectureOf(record));
         json.key("from");
         json.integerValue(firstYearOf(record));
         json.key("until");
@@ -25,7 +25,7 @@ void writeHistory(JsonFragment& json, int32_t code, Encoding encoding) {
     json.endArray();
 }
 
-void writeSuccessors(JsonFragment& json, const HistoryRecord& record, Encoding encoding) {
+void writeSuccessors(JsonFragment& json, const HistoryRecord& record) {
     const HistoryRecord* successors[maxSuccessorCodes];
     const int count = successorCodesOf(record, successors);
     json.beginArray();
@@ -35,7 +35,7 @@ void writeSuccessors(JsonFragment& json, const HistoryRecord& record, Encoding e
         json.key("code");
         json.integerValue(codeOf(continued));
         json.key("name");
-        json.textValue(textIn(nameOf(continued), encoding));
+        json.textValue(nameOf(continued));
         json.key("status");
         json.textValue(stillInUse(continued) ? "in_use" : "abolished");
         json.endObject();
@@ -43,17 +43,17 @@ void writeSuccessors(JsonFragment& json, const HistoryRecord& record, Encoding e
     json.endArray();
 }
 
-void writeSuccessorsOfCode(JsonFragment& json, int32_t code, Encoding encoding) {
+void writeSuccessorsOfCode(JsonFragment& json, int32_t code) {
     const HistoryRecord* latest = latestRecord(code);
     if (latest == nullptr || stillInUse(*latest)) {
         json.beginArray();
         json.endArray();
         return;
     }
-    writeSuccessors(json, *latest, encoding);
+    writeSuccessors(json, *latest);
 }
 
-void writeNow(JsonFragment& json, const HistoryRecord* record, Encoding encoding) {
+void writeNow(JsonFragment& json, const HistoryRecord* record) {
     int32_t codes[maxNowCodes];
     const int count = record != nullptr ? nowCodesOfRecord(*record, codes) : 0;
     json.beginArray();
@@ -62,22 +62,21 @@ void writeNow(JsonFragment& json, const HistoryRecord* record, Encoding encoding
         json.key("code");
         json.integerValue(codes[i]);
         json.key("name");
-        json.textValue(textIn(nameOf(*latestRecord(codes[i])), encoding));
+        json.textValue(nameOf(*latestRecord(codes[i])));
         json.endObject();
     }
     json.endArray();
 }
 
 void writeCodeHistoryFields(RecordWriter& writer, int32_t code, char* scratch) {
-    const Encoding encoding = writer.encoding();
     writer.textField(codeStatusName(codeStatus(code)));
-    JsonFragment json(scratch, historyFieldCapacity, encoding);
-    writeHistory(json, code, encoding);
+    JsonFragment json(scratch, historyFieldCapacity, writer.encoding());
+    writeHistory(json, code);
     writer.jsonField(json.data(), json.size());
     json.clear();
-    writeSuccessorsOfCode(json, code, encoding);
+    writeSuccessorsOfCode(json, code);
     writer.jsonField(json.data(), json.size());
     json.clear();
-    writeNow(json, latestRecord(code), encoding);
+    writeNow(json, latestRecord(code));
     writer.jsonField(json.data(), json.size());
 }

@@ -1,5 +1,6 @@
 // What the history of region codes says of a code, as JSON values for
-// records: its timeline, its successors and the codes its area is in now.
+// records (in the JSON fragment's encoding): its timeline, its successors and
+// the codes its area is in now.
 #ifndef RECORDS_HISTORY_FIELDS_H
 #define RECORDS_HISTORY_FIELDS_H
 
@@ -14,21 +15,21 @@ constexpr std::size_t historyFieldCapacity = 4096;
 
 // [{"name","province","prefecture","from","until"}, ...]: the code's records
 // in time order, until null while in use; [] for a code no record has.
-void writeHistory(JsonFragment& json, int32_t code, Encoding encoding);
+void writeHistory(JsonFragment& json, int32_t code);
 
 // [{"code","name","status"}, ...]: the codes that took over the area of
 // `record` (each once), each with the name it went on under (see
 // continuedRecord) and "in_use" or "abolished" for that record.
-void writeSuccessors(JsonFragment& json, const HistoryRecord& record, Encoding encoding);
+void writeSuccessors(JsonFragment& json, const HistoryRecord& record);
 
 // The same for a code: the successors of its last record once that has
 // ended; [] while the code is in use, or when no record has it.
-void writeSuccessorsOfCode(JsonFragment& json, int32_t code, Encoding encoding);
+void writeSuccessorsOfCode(JsonFragment& json, int32_t code);
 
 // [{"code","name"}, ...]: the codes in use now that the area went to,
 // following successors to their end; [] while in use or when they lead
 // nowhere.
-void writeNow(JsonFragment& json, const HistoryRecord* record, Encoding encoding);
+void writeNow(JsonFragment& json, const HistoryRecord* record);
 
 // Writes code_status, history, successors and now of a code as fields of a
 // verify record, with `scratch` (historyFieldCapacity bytes) as room for the

@@ -93,12 +93,46 @@ std::size_t plainRunEnd(const unsigned char* bytes, std::size_t at, std::size_t 
     return at;
 }
 
+// Room for a piece of a program's text converted to GBK.
+constexpr std::size_t gbkPieceCapacity = 256;
+
+// Calls write(bytes, count) for each piece of the UTF-8 text converted to
+// GBK, whole characters in each.
+template <typename Write>
+void forEachGbkPiece(const char* utf8, std::size_t count, Write write) {
+    char piece[gbkPieceCapacity];
+    for (std::size_t at = 0; at < count;) {
+        std::size_t consumed = 0;
+        const std::size_t length = utf8ToGbk(utf8 + at, count - at, piece, sizeof piece, &consumed);
+        write(piece, length);
+        at += consumed;
+    }
+}
+
 }  // namespace
 
 void writeJsonString(OutputStream& out, const char* text, std::size_t count, Encoding encoding, TextOrigin origin) {
+    out.put('"');
+    writeJsonStringBody(out, text, count, encoding, origin);
+    out.put('"');
+}
+
+void writeProgramJsonString(OutputStream& out, const char* utf8, std::size_t count, Encoding encoding) {
+    if (encoding == Encoding::utf8) {
+        writeJsonString(out, utf8, count, encoding, TextOrigin::program);
+        return;
+    }
+    out.put('"');
+    forEachGbkPiece(utf8, count, [&](const char* gbk, std::size_t length) {
+        writeJsonStringBody(out, gbk, length, encoding, TextOrigin::program);
+    });
+    out.put('"');
+}
+
+void writeJsonStringBody(OutputStream& out, const char* text, std::size_t count, Encoding encoding,
+                         TextOrigin origin) {
     const auto* bytes = reinterpret_cast<const unsigned char*>(text);
     const PlainBytes& plain = plainJson[origin == TextOrigin::program];
-    out.put('"');
     std::size_t i = 0;
     for (;;) {
         const std::size_t run = plainRunEnd(bytes, i, count, plain, encoding);
@@ -130,7 +164,6 @@ void writeJsonString(OutputStream& out, const char* text, std::size_t count, Enc
         }
         ++i;
     }
-    out.put('"');
 }
 
 void writeEscapedCell(OutputStream& out, const char* text, std::size_t count, Encoding encoding, bool doubleQuotes,
@@ -302,7 +335,27 @@ void RecordWriter::textField(const char* text) {
         nullField();
         return;
     }
-    writeField(text, std::strlen(text), TextOrigin::program);
+    if (encoding_ == Encoding::gbk)
+        writeGbkField(text, std::strlen(text));
+    else
+        writeField(text, std::strlen(text), TextOrigin::program);
+}
+
+void RecordWriter::writeGbkField(const char* utf8, std::size_t count) {
+    if (!beginField()) return;
+    if (format_ == RecordFormat::jsonl) {
+        writeProgramJsonString(out_, utf8, count, encoding_);
+        return;
+    }
+    // Comma and quote are the same bytes in both encodings.
+    bool quoted = false;
+    for (std::size_t i = 0; i < count && !quoted && format_ == RecordFormat::csv; ++i)
+        quoted = utf8[i] == ',' || utf8[i] == '"';
+    if (quoted) out_.put('"');
+    forEachGbkPiece(utf8, count, [&](const char* gbk, std::size_t length) {
+        writeEscapedCell(out_, gbk, length, encoding_, quoted, TextOrigin::program);
+    });
+    if (quoted) out_.put('"');
 }
 
 void RecordWriter::writeCell(const char* bytes, std::size_t count, TextOrigin origin) {
@@ -464,7 +517,7 @@ void JsonFragment::textValue(const char* text) {
         return;
     }
     beforeValue();
-    writeJsonString(out_, text, std::strlen(text), encoding_, TextOrigin::program);
+    writeProgramJsonString(out_, text, std::strlen(text), encoding_);
 }
 
 void JsonFragment::integerValue(long long value) {

@@ -8,7 +8,10 @@
 //          double quotes (its quotes doubled) when it holds a comma or a
 //          quote; lines end in CRLF
 //
-// Texts are in the output encoding. In JSON, bytes that do not form a valid
+// Texts are written in the output encoding: the program's own texts, which
+// are UTF-8, are converted to it where they are written (GBK from the core's
+// table), and input bytes in another encoding are converted character by
+// character. In JSON, bytes that do not form a valid
 // character of it are written \u00XX, one escape per byte, and control
 // characters as JSON escapes. In TSV and CSV cells the same bytes are written
 // \xHH, and backslash, TAB, CR, LF and the other control characters \\ \t \r
@@ -28,7 +31,6 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "core/gbk_text.h"
 #include "records/output_stream.h"
 #include "core/text_encoding.h"
 
@@ -74,10 +76,9 @@ public:
     void nullFields(int count);
     void boolField(bool value);
     void integerField(long long value);
-    // A text of the program's in the output encoding (NUL-terminated), or
-    // null when `text` is.
+    // A text of the program's (UTF-8, NUL-terminated), in the output
+    // encoding; null when `text` is.
     void textField(const char* text);
-    void textField(const Text& text) { textField(textIn(text, encoding_)); }
     // Bytes as read from an input: escaped where they are not valid text.
     void bytesField(const char* bytes, std::size_t count);
     // The same for bytes in another encoding: converted character by
@@ -86,8 +87,9 @@ public:
     // ASCII bytes that need no escaping, quoting or guard in any format (the
     // digits of a number, an X, '*'), copied as they are.
     void plainField(const char* bytes, std::size_t count);
-    // A JSON value written elsewhere (see JsonFragment): as it is in JSON
-    // lines, as the text of the cell in TSV and CSV.
+    // A JSON value written elsewhere in the output encoding (see
+    // JsonFragment): as it is in JSON lines, as the text of the cell in TSV
+    // and CSV.
     void jsonField(const char* json, std::size_t count);
     void endRecord();
 
@@ -108,6 +110,7 @@ private:
     void writeSeparator();
     void writeCell(const char* bytes, std::size_t count, TextOrigin origin);
     void writeField(const char* bytes, std::size_t count, TextOrigin origin);
+    void writeGbkField(const char* utf8, std::size_t count);
 
     OutputStream& out_;
     RecordFormat format_;
@@ -121,9 +124,10 @@ private:
     const char* nullText_ = "";
 };
 
-// A JSON value (arrays, objects, strings, numbers) built in a fixed buffer,
-// for a field that holds structure. Commas are placed by the builder.
-// Overflowing the buffer marks it failed; the caller sizes it.
+// A JSON value (arrays, objects, strings, numbers) built in a fixed buffer
+// in the output encoding, for a field that holds structure. Commas are
+// placed by the builder. Overflowing the buffer marks it failed; the caller
+// sizes it.
 class JsonFragment {
 public:
     JsonFragment(char* storage, std::size_t capacity, Encoding encoding);
@@ -134,7 +138,9 @@ public:
     void endObject();
     void key(const char* name);  // inside an object, before each value
     void stringValue(const char* bytes, std::size_t count);
-    void textValue(const char* text);  // a text of the program's; null when `text` is
+    // A text of the program's (UTF-8), in the output encoding; null when
+    // `text` is.
+    void textValue(const char* text);
     void integerValue(long long value);
     void boolValue(bool value);
     void nullValue();
@@ -160,6 +166,11 @@ private:
 // The escaping of both formats, on their own for reuse and tests.
 void writeJsonString(OutputStream& out, const char* bytes, std::size_t count, Encoding encoding,
                      TextOrigin origin = TextOrigin::input);
+// The same without the quotes around it.
+void writeJsonStringBody(OutputStream& out, const char* bytes, std::size_t count, Encoding encoding,
+                         TextOrigin origin = TextOrigin::input);
+// A text of the program's (UTF-8) as a JSON string in `encoding`.
+void writeProgramJsonString(OutputStream& out, const char* utf8, std::size_t count, Encoding encoding);
 // The cell text without CSV quoting.
 void writeEscapedCell(OutputStream& out, const char* bytes, std::size_t count, Encoding encoding,
                       bool doubleQuotes, TextOrigin origin = TextOrigin::input);

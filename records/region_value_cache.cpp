@@ -48,7 +48,6 @@ void RegionValueCache::renderVerdicts() {
             writer.nullFields(2);  // hint, upgraded
         });
     }
-    const Encoding encoding = prototype_.encoding();
     for (int i = 0; i < keptLengths + 3; ++i) {
         const VerifyRefusal refusal = i < keptLengths ? VerifyRefusal::length
                                       : i == keptLengths ? VerifyRefusal::characters
@@ -56,7 +55,7 @@ void RegionValueCache::renderVerdicts() {
                                                              : VerifyRefusal::date;
         render(refusal_[i], fieldIndex(VerifyField::valid) - shift, [&](RecordWriter& writer) {
             char text[160];
-            formatMessage(text, sizeof text, textIn(refusalText(refusal), encoding),
+            formatMessage(text, sizeof text, refusalText(refusal),
                           static_cast<uint64_t>(i < keptLengths ? i : 0));
             writer.boolField(false);
             writer.textField(refusalName(refusal));

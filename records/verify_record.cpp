@@ -46,7 +46,7 @@ void writeNationalityField(RecordWriter& writer, const char* number) {
     json.key("code");
     json.stringValue(number + nationalityOffset, nationalityLength);
     json.key("name");
-    json.textValue(country != nullptr ? textIn(country->name, writer.encoding()) : nullptr);
+    json.textValue(country != nullptr ? country->name : nullptr);
     json.endObject();
     writer.jsonField(json.data(), json.size());
 }
@@ -66,8 +66,7 @@ void writeVerifyRecord(RecordWriter& writer, VerifyRecordShape shape, const Veri
                        const VerifyOutcome& outcome, RegionValueCache* cache, char* scratch,
                        const VerifyRecordContext& context) {
     const bool valid = outcome.refusal == VerifyRefusal::none;
-    const Encoding encoding = writer.encoding();
-    const Encoding inputEncoding = line.encoding != nullptr ? *line.encoding : encoding;
+    const Encoding inputEncoding = line.encoding != nullptr ? *line.encoding : writer.encoding();
     writer.beginRecord();
     if (shape.lineNumber) writer.integerField(static_cast<long long>(line.number));
     if (valid && cache != nullptr) {
@@ -90,7 +89,7 @@ void writeVerifyRecord(RecordWriter& writer, VerifyRecordShape shape, const Veri
         } else {
             // The length message names the whole length, however long the line.
             char text[160];
-            formatMessage(text, sizeof text, textIn(refusalText(outcome.refusal), encoding), line.length);
+            formatMessage(text, sizeof text, refusalText(outcome.refusal), line.length);
             writer.textField(text);
         }
     }

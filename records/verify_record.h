@@ -65,10 +65,10 @@ struct RecordField {
           "of 2023: first digit 9); else null")                                                            \
     FIELD(nationality, "nationality", json, nullable, verdict,                                             \
           "for a foreigner_card, digits 4-6 as an ISO 3166-1 country:\n"                                   \
-          "{\"code\":\"840\",\"name\":\"" "\xE7\xBE\x8E\xE5\x9B\xBD" "\"} (name null for a code ISO 3166-1\n"      \
+          "{\"code\":\"840\",\"name\":\"美国\"} (name null for a code ISO 3166-1\n"                     \
           "lacks); else null")                                                                             \
     FIELD(birthDate, "birth_date", text, nullable, verdict, "YYYYMMDD when valid, else null")              \
-    FIELD(sex, "sex", text, nullable, verdict, u8"男 or 女 when valid, else null")                           \
+    FIELD(sex, "sex", text, nullable, verdict, "男 or 女 when valid, else null")                             \
     FIELD(province, "province", text, nullable, verdict, nullptr)                                          \
     FIELD(city, "city", text, nullable, verdict, nullptr)                                                  \
     FIELD(county, "county", text, nullable, verdict,                                                       \

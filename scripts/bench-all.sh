@@ -36,6 +36,9 @@ started=$(date -u '+%Y-%m-%d %H:%M UTC')
     echo "or a peer in the same run: read the ratios within a run. The machine is shared with other"
     echo "guests, so single figures vary from run to run by up to half."
     echo
+    # For tests/docs/check_pages.py: these blocks are measurements, not examples to run.
+    echo "<!-- page not run: the figures of one run of scripts/bench-all.sh, which wrote them; a test cannot give them again -->"
+    echo
     echo "## The machine"
     echo
     echo '```text'

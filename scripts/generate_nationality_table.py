@@ -12,7 +12,8 @@ The TSV (data/iso3166-1-zh_CN.tsv) is UTF-8, LF, a header line, then one
 country per line in ascending numeric code: numeric<TAB>alpha_3<TAB>name<TAB>
 name_zh_CN. It comes from iso-codes' iso_3166-1.json and the zh_CN
 translation of its names (iso_3166-1.mo), both installed by the Debian
-package iso-codes. The source gets the Chinese names in GBK and UTF-8.
+package iso-codes. The source holds each Chinese name once, in UTF-8; every
+name must also have a GBK form, for idtool's GBK output.
 """
 
 import gettext
@@ -50,7 +51,7 @@ def read_rows(tsv_path):
         fields = line.split("\t")
         if len(fields) != 4 or len(fields[0]) != 3 or not fields[0].isdigit() or not fields[3]:
             raise ValueError(f"{tsv_path}:{number}: not numeric, alpha_3, name, name_zh_CN")
-        fields[3].encode("gbk")  # every name must exist in both encodings
+        fields[3].encode("gbk")  # every name must have a GBK form too
         rows.append(fields)
     codes = [row[0] for row in rows]
     if codes != sorted(set(codes)):
@@ -67,12 +68,10 @@ def render(rows):
     out.append("// to write it again.\n\n")
     out.append("#include \"core/nationality.h\"\n\n")
     out.append(f"constexpr int countryCount = {len(rows)};\n\n")
-    out.append("// numeric code, alpha-3, name in GBK, name in UTF-8\n")
+    out.append("// numeric code, alpha-3, name in Chinese (UTF-8)\n")
     out.append("constexpr Country countries[countryCount] = {\n")
     for number, alpha3, name, chinese in rows:
-        gbk = generated_source.bytes_literal(chinese.encode("gbk"))
-        utf8 = generated_source.bytes_literal(chinese.encode("utf-8"))
-        out.append(f"    {{{int(number)}, \"{alpha3}\", {{{gbk}, {utf8}}}}},  // {name}: {chinese}\n")
+        out.append(f"    {{{int(number)}, \"{alpha3}\", {generated_source.text_literal(chinese)}}},  // {name}\n")
     out.append("};\n")
     return "".join(out)
 

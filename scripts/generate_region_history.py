@@ -17,9 +17,9 @@ The tables (types in core/region_history.h):
 - the successors, one run per record; each names the successor's record that
   was in use in the hand-over year (the bracketed year, else the year the
   record ended), so lookups follow the place even where a code was reused;
-- every text once, in a GBK pool (hex escapes of Python's .encode('gbk'), so
-  the bytes do not depend on the compiler's charset conversion) and a UTF-8
-  pool (u8 literals), with the province names first so a byte indexes them.
+- every text once, in one pool of UTF-8 string literals (every text must also
+  have a GBK form, for the faces that write GBK), with the province names
+  first so a byte indexes them.
 
 It also works out, as the lookups in core/region_history.cpp do, how many
 codes the now lookup gives at most and how many records one lookup reaches,
@@ -194,17 +194,12 @@ def build_text_pool(records):
         add(record.prefecture)
     for text in texts:
         try:
-            encoded = text.encode("gbk")
+            text.encode("gbk")
         except UnicodeEncodeError as error:
-            raise DataError(f"{text!r} is not GBK: {error}") from None
-        if b"\0" in encoded:
+            raise DataError(f"{text!r} has no GBK form: {error}") from None
+        if "\0" in text:
             raise DataError(f"{text!r} holds a NUL")
     return texts, index_of
-
-
-def u8_literal(text):
-    # The texts are CJK and a few ASCII marks; quote and backslash get escapes.
-    return 'u8"' + text.replace("\\", "\\x5C").replace('"', '\\x22') + '"'
 
 
 def comment_text(text):
@@ -273,31 +268,24 @@ def render(records, texts, index_of, limits):
     emit("};")
     emit("")
 
-    def emit_pool(kind, encode, literal, with_comment):
-        offsets = []
-        offset = 0
-        for text in texts:
-            offsets.append(offset)
-            offset += len(encode(text)) + 1
-        if offset > 0xFFFF:
-            raise DataError(f"the {kind} text pool outgrows its 16-bit offsets")
-        emit(f"constexpr uint16_t history{kind}Offsets[{len(texts)}] = {{")
-        for start in range(0, len(offsets), 12):
-            emit("    " + " ".join(f"{value}," for value in offsets[start:start + 12]))
-        emit("};")
-        emit(f"constexpr char history{kind}Texts[{offset + 1}] =")
-        for index, text in enumerate(texts):
-            line = f"    {literal(text)} \"\\0\""
-            if with_comment:
-                line += f"  // {index} {comment_text(text)}"
-            emit(line)
-        emit("    ;")
-        emit("")
-
-    emit(f"// {len(texts)} texts, each once: the {len(set(r.province for r in records))} province names first.")
-    emit_pool("Gbk", lambda text: text.encode("gbk"),
-              lambda text: generated_source.bytes_literal(text.encode("gbk")), True)
-    emit_pool("Utf8", lambda text: text.encode("utf-8"), u8_literal, False)
+    offsets = []
+    offset = 0
+    for text in texts:
+        offsets.append(offset)
+        offset += len(text.encode("utf-8")) + 1
+    if offset > 0xFFFF:
+        raise DataError("the text pool outgrows its 16-bit offsets")
+    emit(f"// {len(texts)} texts in UTF-8, each once: the {len(set(r.province for r in records))} "
+         "province names first.")
+    emit(f"constexpr uint16_t historyTextOffsets[{len(texts)}] = {{")
+    for start in range(0, len(offsets), 12):
+        emit("    " + " ".join(f"{value}," for value in offsets[start:start + 12]))
+    emit("};")
+    emit(f"constexpr char historyTexts[{offset + 1}] =")
+    for index, text in enumerate(texts):
+        emit(f"    {generated_source.text_literal(text)} \"\\0\"  // {index}")
+    emit("    ;")
+    emit("")
     return "\n".join(out) + "\n"
 
 

@@ -11,12 +11,10 @@ municipal tables first (11, 12, 31, 50), then the 27 province tables in
 ascending unit code, each in table order. Names are kept byte for byte,
 leading spaces and ideographic spaces included.
 
-Names are written as hex escapes of their GBK bytes, so the compiled bytes are
-exactly Python's .encode('gbk') whatever the compiler's charset conversion does;
-a trailing comment shows each name in UTF-8. Each table also gets a parallel
-array of its names as UTF-8 (u8 literals, whose bytes do not depend on the
-execution character set), and each unit its label and full name in both
-encodings, for faces that write UTF-8.
+Each name is written once, as a UTF-8 string literal (the program's texts
+are UTF-8; a face that needs GBK converts them where they leave). Every name
+must also have a GBK form, for the faces that write or count GBK, and fit its
+field in UTF-8.
 """
 
 import sys
@@ -112,9 +110,10 @@ def check_tables(tables, order):
             if unit in municipal_units and code % 100 == 0:
                 raise DataError(f"unit {unit}: municipal table holds {code}")
             try:
-                encoded = name.encode("gbk")
+                name.encode("gbk")
             except UnicodeEncodeError as error:
-                raise DataError(f"{code}: name is not GBK: {error}") from None
+                raise DataError(f"{code}: name has no GBK form: {error}") from None
+            encoded = name.encode("utf-8")
             if not encoded or b"\0" in encoded or len(encoded) + 1 > size:
                 raise DataError(f"{code}: name is empty or does not fit {size} bytes")
         if unit not in municipal_units and records[0][0] % 100 != 0:
@@ -122,35 +121,8 @@ def check_tables(tables, order):
 
 
 def c_literal(text):
-    """A C string literal holding text's GBK bytes."""
-    return generated_source.bytes_literal(text.encode("gbk"))
-
-
-def c_utf8_literal(text):
-    """A u8 string literal of text: printable characters as themselves, quote,
-    backslash and control characters as escapes."""
-    parts = ['u8"']
-    after_escape = False
-    for char in text:
-        code = ord(char)
-        if char in '"\\':
-            parts.append("\\" + char)
-            after_escape = False
-        elif code < 0x20 or code == 0x7F:
-            parts.append(f"\\x{code:02X}")
-            after_escape = True
-        else:
-            if after_escape and char.encode("utf-8")[0] in generated_source.HEX_DIGITS:
-                parts.append('" u8"')
-            parts.append(char)
-            after_escape = False
-    parts.append('"')
-    return "".join(parts)
-
-
-def c_comment_text(text):
-    # Names hold no "*/" or newline, but keep the comment well-formed anyway.
-    return '"' + text.replace("*/", "*\\/").replace("\n", " ") + '"'
+    """A string literal of the text in UTF-8 (generated_source.text_literal)."""
+    return generated_source.text_literal(text)
 
 
 def render(tables):
@@ -161,10 +133,8 @@ def render(tables):
     emit("// to change a row, edit the TSV and run")
     emit("//   python3 scripts/generate_region_tables.py data/regions-2009.tsv core/region_data.cpp")
     emit("//")
-    emit("// Names are hex escapes of their GBK (code page 936) bytes, the UTF-8 text in")
-    emit("// the comment; each table's names in UTF-8 follow it in a parallel array.")
-    emit("// Every object is constexpr: constant-initialised read-only data that needs")
-    emit("// no code at start-up.")
+    emit("// Names are UTF-8, each written once. Every object is constexpr:")
+    emit("// constant-initialised read-only data that needs no code at start-up.")
     emit("")
     emit('#include <cstddef>')
     emit("")
@@ -180,17 +150,11 @@ def render(tables):
     def emit_records(entry_type, stem, records):
         emit(f"static constexpr {entry_type} {stem}Records[] = {{")
         for code, name in records:
-            emit(f"    {{{code}, {c_literal(name)}}},  // {c_comment_text(name)}")
+            emit(f"    {{{code}, {c_literal(name)}}},")
         emit("};")
-        emit(f"static constexpr const char* const {stem}NamesUtf8[] = {{")
-        for _code, name in records:
-            emit(f"    {c_utf8_literal(name)},")
-        emit("};")
-        emit(f"static_assert(recordCount({stem}NamesUtf8) == recordCount({stem}Records));")
 
     def emit_table(table_type, stem):
-        emit(f"static constexpr {table_type} {stem}Table = "
-             f"{{{stem}Records, recordCount({stem}Records), {stem}NamesUtf8}};")
+        emit(f"static constexpr {table_type} {stem}Table = {{{stem}Records, recordCount({stem}Records)}};")
 
     for unit, label, full_name, stem in MUNICIPALITIES:
         records = tables[unit]
@@ -224,11 +188,8 @@ def render(tables):
     emit("// municipality list (kind municipality) or the province list (kind province).")
     emit("constexpr ProvinceUnit provinceUnits[unitCount] = {")
     for unit, label, full_name, kind, municipal, province in units:
-        emit(f"    // {unit} {c_comment_text(label)}, {c_comment_text(full_name)}")
-        emit(f"    {{{unit}, {c_literal(label)}, {c_literal(full_name)},")
-        emit(f"     UnitKind::{kind}, {municipal}, {province}, {picker_index[unit]},")
-        emit(f"     {{{c_literal(label)}, {c_utf8_literal(label)}}},")
-        emit(f"     {{{c_literal(full_name)}, {c_utf8_literal(full_name)}}}}},")
+        emit(f"    {{{unit}, {c_literal(label)}, {c_literal(full_name)}, UnitKind::{kind}, {municipal}, {province}, "
+             f"{picker_index[unit]}}},")
     emit("};")
     return "\n".join(out) + "\n"
 

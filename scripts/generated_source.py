@@ -8,22 +8,24 @@ import sys
 HEX_DIGITS = set(b"0123456789abcdefABCDEF")
 
 
-def bytes_literal(data):
-    """A C string literal of the bytes: printable ASCII as itself, everything
-    else as \\xHH (so the bytes do not depend on the compiler's charset
-    conversion), split where a hex digit would extend the escape before it."""
+def text_literal(text):
+    """A C string literal of the text as UTF-8, as the sources hold every text
+    of the program (compiled without a charset conversion, so the bytes are
+    the UTF-8 ones): printable characters as themselves, quote, backslash and
+    control characters as hex escapes, split where a hex digit would extend
+    the escape before it."""
     parts = ['"']
     after_escape = False
-    for byte in data:
-        printable = 0x20 <= byte < 0x7F and byte not in b'"\\?'
-        if printable:
-            if after_escape and byte in HEX_DIGITS:
-                parts.append('" "')
-            parts.append(chr(byte))
-            after_escape = False
-        else:
-            parts.append(f"\\x{byte:02X}")
+    for char in text:
+        code = ord(char)
+        if code < 0x20 or code == 0x7F or char in '"\\?':
+            parts.append(f"\\x{code:02X}")
             after_escape = True
+        else:
+            if after_escape and code < 0x80 and char.encode()[0] in HEX_DIGITS:
+                parts.append('" "')
+            parts.append(char)
+            after_escape = False
     parts.append('"')
     return "".join(parts)
 

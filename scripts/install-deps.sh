@@ -5,12 +5,14 @@ set -eu
 . "$(dirname "$0")/debian_packages.sh"
 packages=(
     cmake ninja-build g++ python3
+    clang libclang-rt-14-dev     # the native suite built with Clang too (preset native-clang), its sanitizers
     googletest libbenchmark-dev
     libcli11-dev                 # idtool's command line (header-only, also for MinGW)
     nlohmann-json3-dev           # the conformance corpus's reader in the C API's tests
     libssl-dev                   # OpenSSL's libcrypto: SHA-256 for the scanner's tokens and pseudonyms
     iso-codes                    # ISO 3166-1 and its zh_CN names: the nationality table's source
     time                         # /usr/bin/time, for measuring idtool's memory by hand
+    man-db                       # man -l renders idtool's manual pages in their test
     hyperfine                    # timings of scripts/bench_idtool.sh and scripts/bench_scan.sh
     ripgrep                      # scripts/bench_scan.sh: the scanner beside rg counting [0-9]{17}[0-9Xx]
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix

@@ -1,24 +1,34 @@
 #!/usr/bin/env bash
-# Builds one release of every face and writes it into DIST (default dist/):
+# Builds one release of every face and writes it into DIST (default dist/).
+# <version> is the release's one version, the C API header's
+# (scripts/release_version.sh):
 #   IdNumberTool-<version>-win32.zip   the Windows programs, 32-bit, for every Windows
 #   IdNumberTool-<version>-win64.zip   the same, 64-bit
-#   *_2.0.0_amd64.deb                  the Debian packages of debian/ (without
+#   *_<version>_amd64.deb              the Debian packages of debian/ (without
 #                                      their -dbgsym packages)
-#   idnumber-2.0.0.tar.gz, idnumber-2.0.0-*.whl
+#   idnumber-<version>.tar.gz, idnumber-<version>-*.whl
 #                                      the Python sdist and wheel (Debian's python3)
-#   idnumber-2.0.0.tgz                 the npm package
-#   idnumber-2.0.0.jar                 the Java library with its native libraries
+#   idnumber-<version>.tgz             the npm package
+#   idnumber-<version>.jar             the Java library with its native libraries
+#   idnumber-web-<version>.zip         the web page as built (docs/web.md: serving it)
 #   SHA256SUMS                         the SHA-256 of every file, for sha256sum -c
 # Each zip holds the programs the build lists in release-programs.txt (see
-# cmake/release_program.cmake), 读我.txt (resources/读我.txt.in) and LICENSE.txt.
+# cmake/release_program.cmake), 读我.txt (resources/读我.txt.in: a note about
+# that zip, listing its files) and LICENSE.txt.
 #
 # Usage: release.sh [--windows-only] [DIST]
 #   --windows-only  only the two zips (and SHA256SUMS of them)
 #
-# The zips are reproducible: the programs are, and the zips hold their files
-# in a fixed order, all with the time SOURCE_DATE_EPOCH (default: the time of
-# the last commit) and no extra fields. Builds in the presets' folders; the
-# Debian packages are built in a copy of the tracked sources.
+# Every artifact is reproducible: the same commit gives the same bytes at any
+# time, in any folder. The programs are (tests/check_reproducible_build.sh);
+# the zips hold their files in a fixed order, all with the time
+# SOURCE_DATE_EPOCH (default: the time of the last commit) and no extra
+# fields; the Debian packages, the wheel and the sdist take their times from
+# SOURCE_DATE_EPOCH, and so do the jar's entries (Maven's
+# project.build.outputTimestamp); npm gives every entry one fixed time. Builds
+# in the presets' folders; the Debian packages are built in a copy of the
+# tracked sources. tests/check_release.sh makes the release twice and
+# compares every file.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 windows_only=false
@@ -31,6 +41,7 @@ mkdir -p "$dist"
 dist=$(cd "$dist" && pwd)
 cd "$root"
 . scripts/debian_packages.sh
+version=$(scripts/release_version.sh)
 
 if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
     SOURCE_DATE_EPOCH=$(git log -1 --format=%ct 2>/dev/null) ||
@@ -54,14 +65,12 @@ for preset in win32 win64; do
     done <"$build/release-programs.txt"
     [ ${#programs[@]} -gt 0 ] || { echo "release.sh: $build/release-programs.txt lists no program" >&2; exit 1; }
     cmake --build --preset "$preset" -j2 --target "${programs[@]}" >/dev/null
-    version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
-    [ -n "$version" ] || { echo "release.sh: no project version in $build/CMakeCache.txt" >&2; exit 1; }
 
     entries=()
     for file in "${files[@]}"; do entries+=("$(basename "$file")=$file"); done
     entries+=("读我.txt=$root/resources/读我.txt.in" "LICENSE.txt=$root/LICENSE")
-    python3 "$root/scripts/pack_release_zip.py" "$dist/IdNumberTool-$version-$preset.zip" "$SOURCE_DATE_EPOCH" \
-        "$version" "${entries[@]}"
+    python3 "$root/scripts/pack_release_zip.py" --version "$version" --platform "$preset" \
+        "$dist/IdNumberTool-$version-$preset.zip" "$SOURCE_DATE_EPOCH" "${entries[@]}"
 done
 
 if ! $windows_only; then
@@ -79,14 +88,25 @@ if ! $windows_only; then
     /usr/bin/python3 -m build --no-isolation --outdir "$dist" ./bindings/python >"$work/python.log" 2>&1 ||
         { tail -40 "$work/python.log"; exit 1; }
 
-    echo "== the npm package"
-    (cd bindings/javascript && npm pack --pack-destination "$dist" >/dev/null)
+    echo "== the npm package and the web page (the wasm preset)"
+    # The page's folder afresh, so that the archive holds no file a past build left.
+    rm -rf build/wasm/web
+    cmake --preset wasm >/dev/null
+    cmake --build --preset wasm -j2 >"$work/wasm.log" 2>&1 || { tail -40 "$work/wasm.log"; exit 1; }
+    node bindings/javascript/tools/pack.mjs "$dist" >"$work/npm.log" 2>&1 || { tail -40 "$work/npm.log"; exit 1; }
+    web=idnumber-web-$version
+    entries=()
+    while IFS= read -r file; do entries+=("$web/$file=build/wasm/web/$file"); done < <(cd build/wasm/web &&
+        find . -type f -printf '%P\n' | LC_ALL=C sort)
+    python3 scripts/pack_release_zip.py "$dist/$web.zip" "$SOURCE_DATE_EPOCH" "${entries[@]}" "$web/LICENSE=LICENSE"
 
     echo "== the Java jar"
     scripts/stage-java-natives.sh >/dev/null
     rm -rf bindings/java/target
+    # The jar's entries carry the commit's time (Maven's reproducible builds).
     mvn -o -B -q -Dstyle.color=never -f bindings/java/pom.xml -Dmaven.repo.local=/usr/share/maven-repo \
-        -DskipTests package >"$work/java.log" 2>&1 || { tail -40 "$work/java.log"; exit 1; }
+        -Dproject.build.outputTimestamp="$SOURCE_DATE_EPOCH" -DskipTests package >"$work/java.log" 2>&1 ||
+        { tail -40 "$work/java.log"; exit 1; }
     cp bindings/java/target/idnumber-*.jar "$dist/"
 fi
 

@@ -68,7 +68,7 @@ for java in "${newer[@]+"${newer[@]}"}"; do
 done
 
 if [ "$status" -eq 0 ]; then
-    jar=bindings/java/target/idnumber-2.0.0.jar
+    jar=bindings/java/target/idnumber-$(scripts/release_version.sh).jar
     python3 - "$jar" <<'EOF'
 import os, sys, zipfile
 jar = zipfile.ZipFile(sys.argv[1])

@@ -27,7 +27,7 @@ cd "$(dirname "$0")/.."
 . scripts/debian_packages.sh
 root=$PWD
 
-packages=(cmake ninja-build g++ python3 libcli11-dev postgresql-15 postgresql-server-dev-15 libfaketime)
+packages=(cmake ninja-build g++ clang python3 libcli11-dev postgresql-15 postgresql-server-dev-15 libfaketime)
 install_missing_packages "${packages[@]}"
 faketime=$(dpkg -L libfaketime | grep '/libfaketime\.so\.1$')
 
@@ -37,6 +37,10 @@ cmake --build --preset release -j 2 --target idnumber idnumber_static idtool
 idtool=$root/build/release/idtool
 
 export PG_CONFIG=/usr/lib/postgresql/15/bin/pg_config
+# The module builds with Clang too, warnings as errors; GCC's build is the
+# one tested.
+make -C databases/postgresql --no-print-directory -s clean
+make -C databases/postgresql --no-print-directory -s CC=clang WERROR=-Werror
 make -C databases/postgresql --no-print-directory -s clean
 make -C databases/postgresql --no-print-directory -s WERROR=-Werror
 as_root make -C databases/postgresql --no-print-directory -s install

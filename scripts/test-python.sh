@@ -76,7 +76,7 @@ installed_here venv
 # by design, so leak checks are off. Subprocesses of the tests inherit it.
 echo "The suite on the extension built with AddressSanitizer and UndefinedBehaviorSanitizer:"
 venv venv-sanitize
-CMAKE_ARGS="-DIDTOOL_SANITIZE=ON -DIDNUMBER_WERROR=ON -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG='-g -O1'" \
+CMAKE_ARGS="-DIDNUMBER_SANITIZE=ON -DIDNUMBER_WERROR=ON -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG='-g -O1'" \
     "$work/venv-sanitize/bin/pip" install -q --no-build-isolation --no-index ./bindings/python
 sanitized() {
     LD_PRELOAD="$(g++ -print-file-name=libasan.so) $(g++ -print-file-name=libstdc++.so)" \

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds every face and runs every test: the native suite under
-# ASan and UBSan, the same suite under Wine against the real dialog of the
-# 64-bit and (where the machine runs 32-bit code) the 32-bit program, each in
+# Builds every face and runs every test: the native suite under ASan and
+# UBSan, built with GCC and again with Clang, the same suite under Wine
+# against the real dialog of the 64-bit and (where the machine runs 32-bit
+# code) the 32-bit program, each in
 # code page 936 and in 1252, and the file checks of both programs. Also builds
 # the benchmarks and runs them once, briefly, so they cannot rot; likewise the
 # optimised idtool. Tests the PostgreSQL extension and the MariaDB functions,
@@ -9,8 +10,9 @@
 # the web page (Chromium), the Python module (and a Dask cluster) and the
 # Java jar, each with the conformance corpus. Builds the 32-bit release
 # programs twice more, elsewhere, to see that they come out the same; and
-# makes a release of every artifact (the zips twice) and installs and uses
-# each, the Debian packages with lintian.
+# makes the release twice, compares every file, installs and uses each (the
+# Debian packages with lintian), runs every page's install lines as written
+# and every example against the installed release.
 set -eu
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -18,13 +20,20 @@ jobs=$(nproc)
 
 step() { printf '\n=== %s ===\n' "$*"; }
 
-step "repository: nothing built or downloaded is tracked"
+step "repository: nothing built or downloaded is tracked; one version in every manifest; every page's block marked"
 tests/repository/check_tracked_files.sh
+python3 scripts/sync_version.py --check
+python3 tests/docs/check_pages.py lint
 
 step "native: build and test (ASan + UBSan)"
 cmake --preset native >/dev/null
 cmake --build --preset native -j "$jobs"
 ctest --preset native
+
+step "native-clang: the same suite built with Clang (ASan + UBSan)"
+cmake --preset native-clang >/dev/null
+cmake --build --preset native-clang -j "$jobs"
+ctest --preset native-clang
 
 step "win64: build and test under wine64"
 cmake --preset win64 >/dev/null
@@ -86,5 +95,5 @@ fi
 step "win32: two more builds of the release programs, in other folders, give the same files"
 tests/check_reproducible_build.sh win32
 
-step "release: every artifact, the zips made twice; each installed and used (the Debian packages: lintian, installed, purged)"
+step "release: every artifact made twice and compared; each installed and used; the pages' install lines and examples run"
 tests/check_release.sh

@@ -17,7 +17,7 @@ build() {
     local sources=$1 line program file
     mkdir -p "$sources"
     tar -C "$root" --exclude=./build --exclude=./dist --exclude=./.git -cf - . | tar -C "$sources" -xf -
-    cmake -S "$sources" --preset "$preset" -DIDTOOL_TESTS=OFF >/dev/null
+    cmake -S "$sources" --preset "$preset" -DIDNUMBER_TESTS=OFF >/dev/null
     local build_dir=$sources/build/$preset
     local targets=()
     while IFS=$'\t' read -r program file; do targets+=("$program"); done <"$build_dir/release-programs.txt"

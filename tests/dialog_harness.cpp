@@ -1,6 +1,6 @@
 // The dialog tests' harness: opens the dialog (the real one under Wine, the
 // stand-in natively), records every message box it shows and closes it, and
-// converts texts between GBK and UTF-16 for the expectations.
+// converts texts between UTF-8 and UTF-16, and to GBK, for the expectations.
 #include "tests/dialog_harness.h"
 
 #include <cstring>
@@ -8,6 +8,7 @@
 
 #include "programs/dialog/main_dialog.h"
 #include "programs/dialog/resource_ids.h"
+#include "core/gbk_table.h"
 #include "core/number_rules.h"
 #include "programs/dialog/clock_and_generator.h"
 #include "tests/standin_main_dialog.h"
@@ -60,10 +61,10 @@ ShownBox readBox(HWND box) {
     shown.owner = GetWindow(box, GW_OWNER);
     wchar_t wide[4096] = L"";
     GetWindowTextW(box, wide, 4096);
-    shown.caption = gbkFromWide(wide);
+    shown.caption = utf8FromWide(wide);
     wide[0] = L'\0';
     GetDlgItemTextW(box, 0xFFFF, wide, 4096);
-    shown.text = gbkFromWide(wide);
+    shown.text = utf8FromWide(wide);
     // The icon is a static with SS_ICON; it holds an icon only when one was asked for.
     const HICON warning = LoadIconA(nullptr, IDI_WARNING);
     char buffer[64];
@@ -109,20 +110,29 @@ LRESULT CALLBACK watchForBoxes(int code, WPARAM wParam, LPARAM lParam) {
 
 }  // namespace
 
-std::string gbkFromWide(const wchar_t* text, int length) {
-    const int bytes = WideCharToMultiByte(936, 0, text, length, nullptr, 0, nullptr, nullptr);
-    std::string gbk(static_cast<size_t>(bytes > 0 ? bytes : 0), '\0');
-    if (bytes > 0) WideCharToMultiByte(936, 0, text, length, &gbk[0], bytes, nullptr, nullptr);
-    if (length < 0 && !gbk.empty()) gbk.pop_back();  // the terminator
-    return gbk;
+std::string utf8FromWide(const wchar_t* text, int length) {
+    const int bytes = WideCharToMultiByte(CP_UTF8, 0, text, length, nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<size_t>(bytes > 0 ? bytes : 0), '\0');
+    if (bytes > 0) WideCharToMultiByte(CP_UTF8, 0, text, length, &utf8[0], bytes, nullptr, nullptr);
+    if (length < 0 && !utf8.empty()) utf8.pop_back();  // the terminator
+    return utf8;
 }
 
-std::wstring wideFromGbk(const std::string& text) {
+std::wstring wideFromUtf8(const std::string& text) {
     const int length = static_cast<int>(text.size());
-    const int units = MultiByteToWideChar(936, 0, text.data(), length, nullptr, 0);
+    const int units = MultiByteToWideChar(CP_UTF8, 0, text.data(), length, nullptr, 0);
     std::wstring wide(static_cast<size_t>(units > 0 ? units : 0), L'\0');
-    if (units > 0) MultiByteToWideChar(936, 0, text.data(), length, &wide[0], units);
+    if (units > 0) MultiByteToWideChar(CP_UTF8, 0, text.data(), length, &wide[0], units);
     return wide;
+}
+
+std::string gbkOf(const std::string& utf8) {
+    const std::wstring wide = wideFromUtf8(utf8);
+    const int length = static_cast<int>(wide.size());
+    const int bytes = WideCharToMultiByte(936, WC_NO_BEST_FIT_CHARS, wide.data(), length, nullptr, 0, nullptr, nullptr);
+    std::string gbk(static_cast<size_t>(bytes > 0 ? bytes : 0), '\0');
+    if (bytes > 0) WideCharToMultiByte(936, WC_NO_BEST_FIT_CHARS, wide.data(), length, &gbk[0], bytes, nullptr, nullptr);
+    return gbk;
 }
 
 void DialogTest::SetUp() {
@@ -184,14 +194,14 @@ void DialogTest::TearDown() {
 #ifdef _WIN32
 
 void DialogTest::setText(int id, const std::string& text) {
-    SetDlgItemTextW(dialog, id, wideFromGbk(text).c_str());
+    SetDlgItemTextW(dialog, id, wideFromUtf8(text).c_str());
 }
 
 std::string DialogTest::text(int id) {
     HWND control = GetDlgItem(dialog, id);
     std::wstring buffer(static_cast<size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
     const int copied = GetWindowTextW(control, &buffer[0], static_cast<int>(buffer.size()));
-    return gbkFromWide(buffer.c_str(), copied);
+    return utf8FromWide(buffer.c_str(), copied);
 }
 
 std::vector<std::string> DialogTest::items(int listId) {
@@ -202,12 +212,18 @@ std::vector<std::string> DialogTest::items(int listId) {
         std::wstring buffer(static_cast<size_t>(length < 0 ? 0 : length) + 1, L'\0');
         const LRESULT copied =
             SendMessageW(list, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&buffer[0]));
-        texts.push_back(gbkFromWide(buffer.c_str(), static_cast<int>(copied < 0 ? 0 : copied)));
+        texts.push_back(utf8FromWide(buffer.c_str(), static_cast<int>(copied < 0 ? 0 : copied)));
     }
     return texts;
 }
 
-#else  // the stand-in keeps bytes
+#else  // the stand-in keeps the bytes it is given: the program's UTF-8
+
+std::string gbkOf(const std::string& utf8) {
+    std::string gbk(utf8.size(), '\0');  // GBK is never longer
+    gbk.resize(utf8ToGbk(utf8.data(), utf8.size(), &gbk[0], gbk.size()));
+    return gbk;
+}
 
 void DialogTest::setText(int id, const std::string& text) { SetDlgItemTextA(dialog, id, text.c_str()); }
 

@@ -13,7 +13,7 @@
 
 #include "platform/windows_api.h"
 
-// A message box as the user saw it; texts are GBK bytes.
+// A message box as the user saw it; texts are UTF-8, as the program's.
 struct ShownBox {
     HWND owner;  // the dialog, or null
     std::string text;
@@ -54,12 +54,17 @@ protected:
     int standingBoxCount();
 };
 
+// What the dialog counts of a UTF-8 text: its GBK bytes, a character GBK
+// lacks as '?'. Natively by the core's table; on Windows as code page 936
+// without best-fit look-alikes makes it, the rule the program keeps there.
+std::string gbkOf(const std::string& utf8);
+
 #ifdef _WIN32
-// The tests' own conversions between the program's GBK bytes and the UTF-16
-// the controls hold, with code page 936 named, so that every expectation
-// reads the same under any process code page.
-std::string gbkFromWide(const wchar_t* text, int length = -1);
-std::wstring wideFromGbk(const std::string& text);
+// The tests' own conversions between the program's UTF-8 and the UTF-16 the
+// controls hold, so that every expectation reads the same under any process
+// code page.
+std::string utf8FromWide(const wchar_t* text, int length = -1);
+std::wstring wideFromUtf8(const std::string& text);
 #endif
 
 #endif

@@ -49,7 +49,7 @@ struct ExpectedControl {
     DWORD style;    // besides WS_CHILD | WS_VISIBLE, which every control has
     DWORD exStyle;
     short x, y, cx, cy;  // dialog units
-    const char* text;    // GBK
+    const char* text;
 };
 
 // One row per control, in template order, which is also the tab order.
@@ -130,14 +130,14 @@ const std::vector<std::string> expectedMenu = {
 
 // --- Reading the resources as stored ----------------------------------------
 
-std::string toGbk(const std::wstring& text) {
+// The text in UTF-8, when every character of it has a GBK form too, as the
+// dialog's texts always had.
+std::string asText(const std::wstring& text) {
     if (text.empty()) return {};
     const int length = static_cast<int>(text.size());
     BOOL lossy = FALSE;
-    const int size = WideCharToMultiByte(936, WC_NO_BEST_FIT_CHARS, text.data(), length, nullptr, 0, nullptr, &lossy);
-    std::string gbk(static_cast<size_t>(size), '\0');
-    WideCharToMultiByte(936, WC_NO_BEST_FIT_CHARS, text.data(), length, &gbk[0], size, nullptr, &lossy);
-    return lossy ? "(not representable in GBK)" : gbk;
+    WideCharToMultiByte(936, WC_NO_BEST_FIT_CHARS, text.data(), length, nullptr, 0, nullptr, &lossy);
+    return lossy ? "(not representable in GBK)" : utf8FromWide(text.data(), length);
 }
 
 struct Resource {
@@ -166,10 +166,10 @@ public:
     DWORD dword() { return read<DWORD>(); }
     short coordinate() { return read<short>(); }
     BYTE byte() { return read<BYTE>(); }
-    std::string string() {  // UTF-16 up to its terminator, as GBK
+    std::string string() {  // UTF-16 up to its terminator, as UTF-8 (asText)
         std::wstring text;
         for (WORD c = read(); c != 0; c = read()) text += static_cast<wchar_t>(c);
-        return toGbk(text);
+        return asText(text);
     }
     void alignToDword() { at_ += (4 - static_cast<size_t>(at_ - start_) % 4) % 4; }
     size_t offset() const { return static_cast<size_t>(at_ - start_); }
@@ -341,7 +341,7 @@ void describeMenu(HMENU menu, const std::string& indent, std::vector<std::string
         UINT state = GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION);
         wchar_t wide[128] = L"";
         GetMenuStringW(menu, static_cast<UINT>(i), wide, 128, MF_BYPOSITION);
-        const std::string text = gbkFromWide(wide);
+        const std::string text = utf8FromWide(wide);
         HMENU popup = GetSubMenu(menu, i);
         std::string line = indent;
         if (popup != nullptr) {

@@ -1,6 +1,7 @@
 // The generate button, through the dialog: region picks in either mode, the
-// birth date, the clock-seeded draw and the sex, and every refusal; and the
-// number rules below it where the dialog cannot reach them in full.
+// birth date, the clock-seeded draw and the sex, and every refusal; the
+// number rules below it where the dialog cannot reach them in full; and the
+// run-time clock and generator a press uses.
 #include <cstdlib>
 #include <ctime>
 #include <string>
@@ -155,6 +156,19 @@ TEST_F(GenerateNumberTest, EachModeReadsOnlyItsOwnLists) {
     EXPECT_EQ(generate("19870102").substr(0, 6), "500101");
     click(IDC_PROVINCE_MODE);
     EXPECT_EQ(generate("19870102").substr(0, 6), "130102");
+}
+
+TEST(ClockAndGenerator, RunTimeSourceIsTimeSrandAndRand) {
+    setClockAndGenerator(nullptr);
+    const ClockAndGenerator& source = clockAndGenerator();
+    const time_t before = time(nullptr);
+    const time_t now = source.now();
+    EXPECT_LE(before, now);
+    EXPECT_LE(now, time(nullptr));
+    srand(12345u);
+    const int expected = rand();
+    source.seed(12345u);
+    EXPECT_EQ(source.draw(), expected);
 }
 
 }  // namespace

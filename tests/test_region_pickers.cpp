@@ -1,6 +1,6 @@
 // The generator's cascading region lists, driven through the notifications the
 // lists send. Runs against the stand-in and, under Wine, against the real
-// combo boxes of dialog template 101. Text literals here are GBK bytes.
+// combo boxes of dialog template 101.
 #include <gtest/gtest.h>
 
 #include <algorithm>

@@ -1,10 +1,12 @@
 // Random and hostile text in the number and birth-date fields, press after
 // press: every press ends either in its field writes or in exactly one message
-// box, and a box leaves the fields it does not own as they were.
+// box, and a box leaves the fields it does not own as they were. Lengths are
+// the GBK bytes of what the field holds, as the dialog counts them.
 #include <random>
 #include <string>
 
 #include "programs/dialog/resource_ids.h"
+#include "core/gbk_table.h"
 #include "core/number_rules.h"
 #include "tests/dialog_harness.h"
 
@@ -35,7 +37,31 @@ protected:
     std::string bytes(int count, int low, int high) {
         std::string text;
         for (int i = 0; i < count; ++i) text += byteIn(low, high);
+        return asFieldText(text);
+    }
+    // Random bytes as a field can hold them. The stand-in holds any bytes,
+    // so natively they go in as they are (the program reads what is not
+    // UTF-8 as '?'). A Windows control holds text: there they are read as
+    // GBK, as typed or pasted on a Chinese system, a byte that forms no
+    // character as '?'. (Read as UTF-8 they would be characters of every
+    // script, some of which Wine's own text layout in code page 1252 does
+    // not survive.)
+    static std::string asFieldText(const std::string& raw) {
+#ifdef _WIN32
+        std::string text;
+        const auto* at = reinterpret_cast<const unsigned char*>(raw.data());
+        for (std::size_t i = 0, length = 0; i < raw.size(); i += length) {
+            char character[4];
+            const uint32_t codePoint = decodeCharacter(at + i, raw.size() - i, Encoding::gbk, length);
+            if (codePoint == noCharacter)
+                text += '?';
+            else
+                text.append(character, encodeCharacter(codePoint, Encoding::utf8, character));
+        }
         return text;
+#else
+        return raw;
+#endif
     }
     std::string digits(int count) { return bytes(count, '0', '9'); }
     void pickChangan() {  // region 130102
@@ -55,7 +81,7 @@ protected:
         std::string stem = std::string(regions[below(6)]) + plausibleDate() + digits(3);
         std::string number = stem + computeCheckCharacter(stem.c_str());
         if (below(4) == 0) number[static_cast<size_t>(below(18))] = byteIn(1, 255);
-        return number;
+        return asFieldText(number);
     }
     std::string hostileNumber() {
         switch (below(9)) {
@@ -63,8 +89,8 @@ protected:
         case 1: return std::string(below(40) == 0 ? hugeText : 25u + below(2000), byteIn('0', '9'));
         case 2: return bytes(below(40), 1, 255);
         case 3: return bytes(below(40), 0x80, 0xFF);
-        case 4: return digits(23) + "中";                       // half of it at byte 24
-        case 5: return digits(16) + "中";
+        case 4: return digits(23) + "中";                       // half of it at GBK byte 24
+        case 5: return digits(16) + "中";                       // 18 GBK bytes
         case 6: return digits(17) + (below(2) ? "x" : "X");
         default: return plausibleNumber();
         }
@@ -75,8 +101,8 @@ protected:
         case 1: return std::string(below(40) == 0 ? hugeText : 10u + below(2000), '1');
         case 2: return bytes(below(14), 1, 255);
         case 3: return bytes(8, 0x80, 0xFF);
-        case 4: return digits(8) + "中";                        // half of it at byte 9
-        case 5: return digits(6) + "中";
+        case 4: return digits(8) + "中";                        // half of it at GBK byte 9
+        case 5: return digits(6) + "中";                        // 8 GBK bytes
         case 6: return digits(below(12));
         default: return plausibleDate();
         }
@@ -93,14 +119,15 @@ protected:
         const std::vector<ShownBox> boxes = takeBoxes();
         ASSERT_LE(boxes.size(), 1u);
         ASSERT_NE(text(IDC_COUNTY_FIELD), untouched);
-        const bool lengthWrong = held.size() != 18;
+        const std::size_t gbkLength = gbkOf(held).size();
+        const bool lengthWrong = gbkLength != 18;
         if (boxes.size() == 1) {
             ++pressesWithBox;
             for (int id : verifyFields) ASSERT_EQ(text(id), untouched) << id;
             ASSERT_EQ(text(IDC_COUNTY_FIELD), "");
             if (lengthWrong) {
                 ASSERT_EQ(boxes[0].text,
-                          "您输入的身份证号为" + std::to_string(held.size()) + "位，正确的应为18位");
+                          "您输入的身份证号为" + std::to_string(gbkLength) + "位，正确的应为18位");
             } else {
                 ASSERT_TRUE(boxes[0].text == "身份证未通过校验" || boxes[0].text == "出生日期不正确")
                     << boxes[0].text;
@@ -108,7 +135,8 @@ protected:
             return;
         }
         ++pressesWithWrites;
-        ASSERT_FALSE(lengthWrong) << held.size();
+        ASSERT_FALSE(lengthWrong) << gbkLength;
+        ASSERT_EQ(held.size(), 18u);  // only digits and X pass
         ASSERT_TRUE(passesCheck(held.c_str()));
         ASSERT_EQ(text(IDC_YEAR_FIELD), held.substr(6, 4));
         ASSERT_EQ(text(IDC_MONTH_FIELD), held.substr(10, 2));
@@ -120,7 +148,7 @@ protected:
 
     // One generate press (region 130102 picked), checked against the chosen
     // sex and the birth date as the field holds it: only a text of exactly 8
-    // bytes, all digits, makes a number.
+    // GBK bytes, all digits, makes a number.
     void generateAndCheck(int sex) {
         const std::string held = text(IDC_BIRTH_DATE_FIELD);
         setText(IDC_RESULT_FIELD, untouched);
@@ -131,7 +159,7 @@ protected:
         if (boxes.size() == 1) {
             ++pressesWithBox;
             ASSERT_EQ(number, untouched);
-            ASSERT_EQ(boxes[0].text, held.size() == 8 ? "出生日期不正确" : "出生日期为8位");
+            ASSERT_EQ(boxes[0].text, gbkOf(held).size() == 8 ? "出生日期不正确" : "出生日期为8位");
             return;
         }
         ++pressesWithWrites;
@@ -150,7 +178,7 @@ TEST_F(RobustnessTest, OversizedTextsAndHalfCharactersAtTheReadLimits) {
     setText(IDC_NUMBER_FIELD, std::string(hugeText, '7'));
     verifyAndCheck(text(IDC_NUMBER_FIELD));  // the message gives the whole length
     setText(IDC_NUMBER_FIELD, "12345678901234567890123中");
-    verifyAndCheck(text(IDC_NUMBER_FIELD));  // 25, half a character at byte 24
+    verifyAndCheck(text(IDC_NUMBER_FIELD));  // 25 GBK bytes, half a character at byte 24
     EXPECT_EQ(pressesWithBox, 2);
 }
 

@@ -1,7 +1,8 @@
-// Texts crossing between the program and the controls: byte limits of reads
-// with double-byte characters straddling them, exact lengths, characters that
-// code page 936 lacks, and, under Wine, controls that overstate their ANSI
-// lengths as double-byte Windows does. Run under code page 936 and 1252.
+// Texts crossing between the program and the controls: the program's UTF-8
+// written and read back whole, GBK byte limits of the reads the dialog counts
+// with double-byte characters straddling them, exact GBK lengths, characters
+// that code page 936 lacks, and, under Wine, controls that overstate their
+// ANSI lengths as double-byte Windows does. Run under code page 936 and 1252.
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -16,9 +17,9 @@ namespace {
 using TextBoundary = DialogTest;
 
 struct ReadCase {
-    const char* held;    // the field's text, GBK
-    int size;            // buffer size given to the read
-    const char* read;    // what arrives
+    const char* held;    // the field's text
+    int size;            // buffer size given to the read, in GBK bytes
+    const char* read;    // what arrives, in GBK
 };
 
 // A double-byte character that does not fit whole stays out; the length is
@@ -46,8 +47,8 @@ TEST_F(TextBoundary, ReadsStopBeforeACharacterThatDoesNotFitAndMeasureTheWholeTe
         char buffer[32];
         std::memset(buffer, '#', sizeof buffer);
         const int length = readField(dialog, IDC_NUMBER_FIELD, buffer, c.size);
-        EXPECT_EQ(length, static_cast<int>(std::strlen(c.held)));
-        EXPECT_STREQ(buffer, c.read);
+        EXPECT_EQ(length, static_cast<int>(gbkOf(c.held).size()));
+        EXPECT_EQ(buffer, gbkOf(c.read));
         EXPECT_EQ(buffer[c.size], '#');  // nothing written past the buffer
     }
 }
@@ -59,9 +60,16 @@ TEST_F(TextBoundary, WrittenFieldsItemsAndBoxesReadBackByteForByte) {
         writeField(dialog, IDC_CITY_FIELD, name);
         EXPECT_EQ(text(IDC_CITY_FIELD), name);
         char buffer[64];
-        EXPECT_EQ(readField(dialog, IDC_CITY_FIELD, buffer, sizeof buffer), static_cast<int>(std::strlen(name)));
-        EXPECT_STREQ(buffer, name);
+        const std::string gbk = gbkOf(name);
+        EXPECT_EQ(readField(dialog, IDC_CITY_FIELD, buffer, sizeof buffer), static_cast<int>(gbk.size()));
+        EXPECT_EQ(buffer, gbk);
+        EXPECT_EQ(gbk.find('?'), std::string::npos) << name;  // every one has its GBK form
     }
+    // The GBK bytes themselves, in hex: what counts is GBK, not UTF-8.
+    writeField(dialog, IDC_CITY_FIELD, "蓟　县");
+    char gbk[16];
+    EXPECT_EQ(readField(dialog, IDC_CITY_FIELD, gbk, sizeof gbk), 6);
+    EXPECT_STREQ(gbk, "\xBC\xBB\xA1\xA1\xCF\xD8");
     SendMessageA(GetDlgItem(dialog, IDC_COUNTY_LIST), CB_RESETCONTENT, 0, 0);
     appendListItem(dialog, IDC_COUNTY_LIST, "中沙群岛的岛礁及其海域");
     appendListItem(dialog, IDC_COUNTY_LIST, "蓟　县");
@@ -81,20 +89,20 @@ TEST_F(TextBoundary, WrittenFieldsItemsAndBoxesReadBackByteForByte) {
 }
 
 TEST_F(TextBoundary, LengthsAreExactBytesForTheMessagesAndTheBirthDate) {
-    setText(IDC_NUMBER_FIELD, "1101051949123100中");  // 16 digits and one character: 18 bytes
+    setText(IDC_NUMBER_FIELD, "1101051949123100中");  // 16 digits and one character: 18 GBK bytes
     click(IDC_VERIFY_BUTTON);
     expectOnlyBox("身份证未通过校验", "校验结果", nullptr, false);
-    setText(IDC_NUMBER_FIELD, "中文中文中文中文中文中文中文");  // 14 characters, 28 bytes
+    setText(IDC_NUMBER_FIELD, "中文中文中文中文中文中文中文");  // 14 characters, 28 GBK bytes (42 in UTF-8)
     click(IDC_VERIFY_BUTTON);
     expectOnlyBox("您输入的身份证号为28位，正确的应为18位", "提示", nullptr, true);
 
     pickText(IDC_PROVINCE_LIST, "河北省");
     pickText(IDC_CITY_LIST, "石家庄市");
     pickText(IDC_COUNTY_LIST, "长安区");
-    setText(IDC_BIRTH_DATE_FIELD, "1987中");  // 6 bytes, two of them one character
+    setText(IDC_BIRTH_DATE_FIELD, "1987中");  // 6 GBK bytes, two of them one character
     click(IDC_GENERATE_BUTTON);
     expectOnlyBox("出生日期为8位", "错误！", nullptr, false);
-    setText(IDC_BIRTH_DATE_FIELD, "198701中");  // 8 bytes, not all digits
+    setText(IDC_BIRTH_DATE_FIELD, "198701中");  // 8 GBK bytes, not all digits
     click(IDC_GENERATE_BUTTON);
     expectOnlyBox("出生日期不正确", "错误", dialog, false);
 }
@@ -114,12 +122,12 @@ std::string asTheProgramReadsIt(const wchar_t* typed) {
 TEST_F(TextBoundary, TemplateTextsArriveWhole) {
     wchar_t caption[64] = L"";
     GetWindowTextW(dialog, caption, 64);
-    EXPECT_EQ(gbkFromWide(caption), "身份证号码校验生成器v1.0");
+    EXPECT_EQ(utf8FromWide(caption), "身份证号码校验生成器v1.0");
     std::vector<std::string> texts;
     for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
         wchar_t wide[64] = L"";
         GetWindowTextW(child, wide, 64);
-        texts.push_back(gbkFromWide(wide));
+        texts.push_back(utf8FromWide(wide));
     }
     ASSERT_GE(texts.size(), 4u);
     EXPECT_EQ(texts[0], "校验");
@@ -136,7 +144,7 @@ TEST_F(TextBoundary, RunsInTheCodePageItWasAskedFor) {
 TEST_F(TextBoundary, CharactersOutsideTheCodePageCountAsTheDefaultCharacter) {
     EXPECT_EQ(asTheProgramReadsIt(L"\u0E01"), "?");                 // Thai
     EXPECT_EQ(asTheProgramReadsIt(L"\u00B2"), "?");                 // superscript two, no look-alike digit
-    EXPECT_EQ(asTheProgramReadsIt(L"\u4E2D"), "中");
+    EXPECT_EQ(asTheProgramReadsIt(L"\u4E2D"), "\xD6\xD0");           // 中 in GBK
 
     struct Typed {
         const wchar_t* number;

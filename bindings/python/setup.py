@@ -7,11 +7,11 @@ project's CMake build. This file only configures that build (the library and
 the module alone: no programs, no tests) in setuptools' build folder, builds
 the target there, and lets setuptools pack the result with the Python files.
 
-The build needs CMake 3.25 and a C++17 compiler (GCC: the sources' texts are
-compiled to GBK), pybind11 and Python's headers; Ninja when found. Options
+The build needs CMake 3.25 and a C++17 compiler (GCC or Clang), pybind11 and
+Python's headers; Ninja when found. Options
 for the CMake build go in the environment's CMAKE_ARGS, e.g.
 CMAKE_ARGS="-DIDNUMBER_WERROR=ON" (warnings as errors: the project's tests;
-a user's build never gets -Werror) or "-DIDTOOL_SANITIZE=ON" (AddressSanitizer
+a user's build never gets -Werror) or "-DIDNUMBER_SANITIZE=ON" (AddressSanitizer
 and UndefinedBehaviorSanitizer). CXXFLAGS and LDFLAGS are the compiler's,
 as in any CMake build, and so is CPPFLAGS, which CMake itself ignores: it is
 joined to CFLAGS and CXXFLAGS here.
@@ -24,9 +24,11 @@ CMake's objects.
 In the repository this file is bindings/python/setup.py and the project is
 two folders up. A source distribution holds the project's tree as far as the
 build needs it (see SDIST_SOURCES), with this file, pyproject.toml, README.md
-and LICENSE at its top.
+and LICENSE at its top; its tarball is reproducible (reproducible_tarball:
+the same files give the same bytes, their time SOURCE_DATE_EPOCH).
 """
 import atexit
+import gzip
 import os
 import pathlib
 import re
@@ -34,6 +36,7 @@ import shlex
 import shutil
 import subprocess
 import sys
+import tarfile
 import tempfile
 
 from setuptools import Extension, setup
@@ -99,7 +102,7 @@ class BuildWithCMake(build_ext):
         build_dir = pathlib.Path(self.build_temp).resolve() / "cmake"
         configure = [
             cmake, "-S", str(ROOT), "-B", str(build_dir),
-            "-DIDNUMBER_PYTHON=ON", "-DIDNUMBER_PROGRAMS=OFF", "-DIDTOOL_TESTS=OFF",
+            "-DIDNUMBER_PYTHON=ON", "-DIDNUMBER_PROGRAMS=OFF", "-DIDNUMBER_TESTS=OFF",
             f"-DPython3_EXECUTABLE={sys.executable}",
             f"-DCMAKE_LIBRARY_OUTPUT_DIRECTORY={output.parent}",
             f"-DCMAKE_BUILD_TYPE={'Debug' if self.debug else 'Release'}",
@@ -128,6 +131,37 @@ class BuildWithCMake(build_ext):
             raise SystemExit(f"idnumber: the CMake target {ext.target} did not write {output}")
 
 
+def reproducible_tarball(archive, root, base_dir):
+    """Writes root/base_dir as the .tar.gz archive, whose bytes depend on the
+    files' names and contents alone: entries in sorted order, every one with
+    the time SOURCE_DATE_EPOCH (without it, the newest file's), owned by root
+    (0), mode 755 for folders and programs and 644 for other files, and a
+    gzip header without a file name or time."""
+    paths = [os.path.join(base_dir, "")]
+    for folder, folders, files in os.walk(os.path.join(root, base_dir)):
+        relative = os.path.relpath(folder, root)
+        paths += [os.path.join(relative, name, "") for name in folders] + [os.path.join(relative, name) for name in files]
+    paths.sort()
+    if os.environ.get("SOURCE_DATE_EPOCH", "").isdigit():
+        stamp = int(os.environ["SOURCE_DATE_EPOCH"])
+    else:
+        stamp = int(max(os.stat(os.path.join(root, path)).st_mtime for path in paths))
+    with open(archive, "wb") as raw, gzip.GzipFile(filename="", mode="wb", fileobj=raw, mtime=0) as zipped, \
+            tarfile.open(fileobj=zipped, mode="w", format=tarfile.PAX_FORMAT) as tar:
+        for path in paths:
+            info = tar.gettarinfo(os.path.join(root, path), arcname=path.rstrip("/"))
+            executable = info.isdir() or info.mode & 0o111
+            info.mode, info.mtime = (0o755 if executable else 0o644), stamp
+            info.uid = info.gid = 0
+            info.uname = info.gname = "root"
+            if info.isdir():
+                tar.addfile(info)
+            else:
+                with open(os.path.join(root, path), "rb") as data:
+                    tar.addfile(info, data)
+    return archive
+
+
 class SourceDistribution(sdist):
     """The project's tree as far as the module's build needs it, with the
     packaging files at its top."""
@@ -143,8 +177,11 @@ class SourceDistribution(sdist):
             self.make_release_tree(tree, self.filelist.files)
         self.archive_files = []
         for archive_format in self.formats:
-            archive = self.make_archive(base_name, archive_format, root_dir=SCRATCH, base_dir=base_dir,
-                                        owner=self.owner, group=self.group)
+            if archive_format == "gztar":
+                archive = reproducible_tarball(base_name + ".tar.gz", SCRATCH, base_dir)
+            else:
+                archive = self.make_archive(base_name, archive_format, root_dir=SCRATCH, base_dir=base_dir,
+                                            owner=self.owner, group=self.group)
             self.archive_files.append(archive)
             self.distribution.dist_files.append(("sdist", "", archive))
         shutil.rmtree(tree)
@@ -169,6 +206,9 @@ setup(
     package_dir={"": os.path.relpath(BINDING / "src", HERE)},
     packages=["idnumber"],
     package_data={"idnumber": ["py.typed", "*.pyi"]},
+    # The Dask example, where a wheel keeps documentation: <prefix>/share/doc/idnumber/examples
+    # (a venv's share/; Debian's package moves it to /usr/share/doc/python3-idnumber/examples).
+    data_files=[("share/doc/idnumber/examples", [os.path.relpath(BINDING / "examples" / "dask_verify.py", HERE)])],
     zip_safe=False,
     include_package_data=False,
     ext_modules=[CMakeExtension("idnumber._native", target="idnumber_python")],

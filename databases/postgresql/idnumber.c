@@ -507,7 +507,7 @@ kind_of(FunctionCallInfo fcinfo, const idn_verdict_t *verdict)
 
 /*
  * Each verdict function has two entry points, for a text and for a bigint:
- * pg_idn_NAME_text and pg_idn_NAME_int8, named in the extension's scripts. The
+ * pg_idn_NAME_text and pg_idn_NAME_int8, named in functions.sql. The
  * SQL functions are STRICT; the entry points answer NULL for NULL all the
  * same, so that a changed declaration can never hand them one.
  */

@@ -3,7 +3,6 @@
 #include "programs/dialog/help_messages.h"
 
 #include "programs/dialog/resource_ids.h"
-#include "core/gbk_text.h"
 #include "platform/dialog_text.h"
 
 namespace {

@@ -6,13 +6,16 @@
 
 namespace {
 
-const RefusalBox lengthBox = {refusalText(VerifyRefusal::length).gbk, "提示", BoxOwner::none, true};
-const RefusalBox checkBox = {refusalText(VerifyRefusal::check).gbk, "校验结果", BoxOwner::none, false};
-const RefusalBox dateBox = {refusalText(VerifyRefusal::date).gbk, "错误", BoxOwner::dialog, false};
+// The caption of the boxes that ask for something missing or mended.
+const char promptCaption[] = "提示";
 
-const RefusalBox noCityBox = {"请选择市", "提示", BoxOwner::dialog, true};
-const RefusalBox noDistrictBox = {"请选择区（县）", "提示", BoxOwner::dialog, true};
-const RefusalBox noCountyBox = {"请选择县", "提示", BoxOwner::dialog, true};
+const RefusalBox lengthBox = {refusalText(VerifyRefusal::length), promptCaption, BoxOwner::none, true};
+const RefusalBox checkBox = {refusalText(VerifyRefusal::check), "校验结果", BoxOwner::none, false};
+const RefusalBox dateBox = {refusalText(VerifyRefusal::date), "错误", BoxOwner::dialog, false};
+
+const RefusalBox noCityBox = {"请选择市", promptCaption, BoxOwner::dialog, true};
+const RefusalBox noDistrictBox = {"请选择区（县）", promptCaption, BoxOwner::dialog, true};
+const RefusalBox noCountyBox = {"请选择县", promptCaption, BoxOwner::dialog, true};
 const RefusalBox birthDateLengthBox = {"出生日期为8位", "错误！", BoxOwner::none, false};
 
 }  // namespace

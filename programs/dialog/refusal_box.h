@@ -13,7 +13,7 @@
 enum class BoxOwner : unsigned char { none, dialog };
 
 // One message box. Its text may hold "%s", which stands for a number (the
-// length message). Texts are GBK.
+// length message). Texts are UTF-8.
 struct RefusalBox {
     const char* text;
     const char* caption;

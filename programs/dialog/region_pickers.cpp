@@ -7,10 +7,10 @@
 #include "programs/dialog/region_pickers.h"
 
 #include "programs/dialog/resource_ids.h"
-#include "core/gbk_text.h"
 #include "platform/dialog_text.h"
 #include "platform/list_control.h"
 #include "core/region_tables.h"
+#include "core/verification.h"
 
 namespace {
 
@@ -29,8 +29,9 @@ bool holdsItems(HWND dialog, int listId) {
 }  // namespace
 
 BOOL initPickers(HWND dialog) {
-    appendListItem(dialog, IDC_SEX_LIST, "男");
-    appendListItem(dialog, IDC_SEX_LIST, "女");
+    // Male first: sexChoiceAt (core/number_rules.h) reads the positions.
+    appendListItem(dialog, IDC_SEX_LIST, sexText(true));
+    appendListItem(dialog, IDC_SEX_LIST, sexText(false));
     for (int i = 0; i < municipalityCount; ++i) {
         appendListItem(dialog, IDC_MUNICIPALITY_LIST, municipalityAt(i)->label);
     }
@@ -48,7 +49,7 @@ void onDistrictList(HWND dialog) {
     if (holdsItems(dialog, IDC_DISTRICT_LIST)) return;
     const ProvinceUnit* municipality = municipalityAt(municipalityIndex);
     if (municipality == nullptr) return;  // no municipality selected
-    for (const RegionRecord district : recordsOf(*municipality)) appendListItem(dialog, IDC_DISTRICT_LIST, nameOf(district).gbk);
+    for (const RegionRecord district : recordsOf(*municipality)) appendListItem(dialog, IDC_DISTRICT_LIST, nameOf(district));
 }
 
 void onProvinceList(HWND dialog) {
@@ -63,7 +64,7 @@ void onCityList(HWND dialog) {
     if (holdsItems(dialog, IDC_CITY_LIST)) return;
     const ProvinceUnit* province = provinceAt(provinceIndex);
     if (province == nullptr) return;  // no province selected
-    for (const RegionRecord city : cityRecordsOf(*province)) appendListItem(dialog, IDC_CITY_LIST, nameOf(city).gbk);
+    for (const RegionRecord city : cityRecordsOf(*province)) appendListItem(dialog, IDC_CITY_LIST, nameOf(city));
 }
 
 void onCountyList(HWND dialog) {
@@ -83,5 +84,5 @@ void onCountyList(HWND dialog) {
     if (!findRecordByName(*province, cityName, city)) return;
     // The county list goes by table position: the records after the city in
     // its table, as the dialog has always listed them.
-    for (const RegionRecord county : countyListOf(city)) appendListItem(dialog, IDC_COUNTY_LIST, nameOf(county).gbk);
+    for (const RegionRecord county : countyListOf(city)) appendListItem(dialog, IDC_COUNTY_LIST, nameOf(county));
 }

@@ -42,9 +42,9 @@ void verifyNumber(HWND dialog) {
     }
 
     showBirthDate(dialog, number);
-    writeField(dialog, IDC_SEX_FIELD, sexText(outcome.male).gbk);
+    writeField(dialog, IDC_SEX_FIELD, sexText(outcome.male));
     const RegionTexts region = regionTexts(outcome.regionCode);
-    writeField(dialog, IDC_PROVINCE_FIELD, region.province.gbk);
-    writeField(dialog, IDC_CITY_FIELD, region.city.gbk);
-    writeField(dialog, IDC_COUNTY_FIELD, region.county.gbk);
+    writeField(dialog, IDC_PROVINCE_FIELD, region.province);
+    writeField(dialog, IDC_CITY_FIELD, region.city);
+    writeField(dialog, IDC_COUNTY_FIELD, region.county);
 }

@@ -32,21 +32,22 @@ const char generateFooter[] =
     "With --as-of YYYY, --region is a code of a county-level record of the\n"
     "history of region codes in use that year, such as a county since abolished:\n"
     "  idtool generate --region 330124 --as-of 1990 --birth 19800101\n"
-    "makes numbers registered in \xE4\xB8\xB4\xE5\xAE\x89\xE5\x8E\xBF as it stood in 1990.\n"
-    "Every bad option gets a one-line message and exit status 2, and nothing is\n"
-    "written to standard output." SEE_MAIN_HELP;
+    "makes numbers registered in 临安县 as it stood in 1990.\n"
+    "Exit status 0 when the numbers are written; every bad option gets a one-line\n"
+    "message and exit status 2, and nothing is written to standard output." SEE_MAIN_HELP;
 
 // idtool's words for the options in the core's messages.
 constexpr OptionWords idtoolOptionWords{"--region", "--birth", "--born-between", "--born-between", "--sex",
                                        "--count",  "--seed",  "--as-of",        "--year-limit"};
 
-// "generate: " and a message of the core's, and where idtool's own commands
-// tell more: a program's advice the core's messages leave to the program.
+// "generate: " and a message of the core's (UTF-8, in the output encoding
+// here), and where idtool's own commands tell more: a program's advice the
+// core's messages leave to the program.
 void writeGenerateMessage(Session& session, const char* prefix, const char* text, std::size_t length,
                           const char* advice) {
     auto& out = beginMessage(session);
     out.write(prefix, std::strlen(prefix));
-    out.write(text, length);
+    writeText(out, text, length, session.encoding);
     out.write(advice, std::strlen(advice));
     endMessage(session);
 }
@@ -173,7 +174,7 @@ Command defineGenerateCommand(CLI::App& idtool) {
             "--sex",
             [&options](const std::string& word) {
                 // The words every face takes, refused in the words every face uses.
-                if (!parseSexWord(word.data(), word.size(), Encoding::utf8, options.sex)) {
+                if (!parseSexWord(word.data(), word.size(), options.sex)) {
                     char message[generationMessageCapacity];
                     const std::size_t length =
                         writeOptionRefusal(message, sizeof message, OptionRefusal::badSex, word.data(), word.size(),
@@ -181,7 +182,7 @@ Command defineGenerateCommand(CLI::App& idtool) {
                     throw CLI::ValidationError(std::string(message, length));
                 }
             },
-            u8"男 or male, 女 or female, or any (the default)")
+            "男 or male, 女 or female, or any (the default)")
         ->type_name("SEX");
     addWholeNumberOption(*generate, "--count", options.count, 1, LLONG_MAX,
                          "how many distinct numbers to make (default 1)")

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <memory>
 
+#include "core/gbk_table.h"
 #include "core/number_rules.h"
 #include "core/region_history.h"
 #include "core/region_search.h"
@@ -23,7 +24,7 @@ const char regionsFooter[] =
     "  name      the record's name\n"
     "  level     county: a district of a municipality or a county-level record\n"
     "            under a city, what generate --region takes; city: a city-level\n"
-    "            record (code ending in 00); group: a \xE5\xB8\x82\xE8\xBE\x96\xE5\x8C\xBA record, which\n"
+    "            record (code ending in 00); group: a 市辖区 record, which\n"
     "            groups a city's districts\n"
     "  province  the province-level unit's full name\n"
     "  city      for a county or group record of a province, the city-level\n"
@@ -77,13 +78,13 @@ constexpr int yearKeyCount = sizeof yearKeys / sizeof yearKeys[0];
 
 char historyStorage[historyFieldCapacity];
 
-void writeHistoryStart(RecordWriter& writer, const HistoryRecord& record, Encoding encoding) {
+void writeHistoryStart(RecordWriter& writer, const HistoryRecord& record) {
     writer.beginRecord();
     writer.integerField(codeOf(record));
-    writer.textField(textIn(nameOf(record), encoding));
+    writer.textField(nameOf(record));
     writer.textField(levelName(levelOf(record)));
-    writer.textField(textIn(provinceOf(record), encoding));
-    writer.textField(levelOf(record) == RegionLevel::province ? nullptr : textIn(prefectureOf(record), encoding));
+    writer.textField(provinceOf(record));
+    writer.textField(levelOf(record) == RegionLevel::province ? nullptr : prefectureOf(record));
 }
 
 int listTimeline(const RegionsOptions& options, Session& session) {
@@ -102,22 +103,21 @@ int listTimeline(const RegionsOptions& options, Session& session) {
         endMessage(session);
         return exitFindings;
     }
-    const Encoding encoding = session.encoding;
-    RecordWriter writer(session.out, options.format, encoding, historyKeys, historyKeyCount);
+    RecordWriter writer(session.out, options.format, session.encoding, historyKeys, historyKeyCount);
     writer.writeHeader();
-    JsonFragment json(historyStorage, sizeof historyStorage, encoding);
+    JsonFragment json(historyStorage, sizeof historyStorage, session.encoding);
     for (const HistoryRecord& record : records) {
-        writeHistoryStart(writer, record, encoding);
+        writeHistoryStart(writer, record);
         writer.integerField(firstYearOf(record));
         if (stillInUse(record))
             writer.nullField();
         else
             writer.integerField(untilYearOf(record));
         json.clear();
-        writeSuccessors(json, record, encoding);
+        writeSuccessors(json, record);
         writer.jsonField(json.data(), json.size());
         json.clear();
-        writeNow(json, &record, encoding);
+        writeNow(json, &record);
         writer.jsonField(json.data(), json.size());
         writer.endRecord();
     }
@@ -126,14 +126,13 @@ int listTimeline(const RegionsOptions& options, Session& session) {
 
 // The year was checked when the command line was read.
 int listYear(const RegionsOptions& options, const RegionQuery& query, Session& session) {
-    const Encoding encoding = session.encoding;
-    RecordWriter writer(session.out, options.format, encoding, yearKeys, yearKeyCount);
+    RecordWriter writer(session.out, options.format, session.encoding, yearKeys, yearKeyCount);
     writer.writeHeader();
     long matched = 0;
     for (const HistoryRecord& record : allHistoryRecords()) {
-        if (!inUseIn(record, options.year) || !matchesQuery(codeOf(record), textIn(nameOf(record), encoding), query))
+        if (!inUseIn(record, options.year) || !matchesRecordName(codeOf(record), nameOf(record), query))
             continue;
-        writeHistoryStart(writer, record, encoding);
+        writeHistoryStart(writer, record);
         writer.endRecord();
         ++matched;
     }
@@ -161,9 +160,8 @@ int runRegions(const RegionsOptions& options, Session& session) {
     RegionRecord record{};
     while (nextMatchingRecord(query, cursor, record)) {
         RegionRecord city{};
-        writeRegion(writer, codeOf(record), textIn(nameOf(record), encoding), levelName(levelOf(record)),
-                    textIn(record.unit->fullNameText, encoding),
-                    cityOf(record, city) ? textIn(nameOf(city), encoding) : nullptr);
+        writeRegion(writer, codeOf(record), nameOf(record), levelName(levelOf(record)), record.unit->fullName,
+                    cityOf(record, city) ? nameOf(city) : nullptr);
         ++matched;
     }
     return statusOfListing(matched, session);

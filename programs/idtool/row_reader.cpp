@@ -21,9 +21,9 @@ struct StopBytes {
 constexpr StopBytes stopBytes(char separator) {
     StopBytes table{};
     table.stop[static_cast<unsigned char>(separator)] = true;
-    table.stop['\n'] = true;
-    table.stop['\r'] = true;
-    table.stop['"'] = separator == ',';
+    table.stop[static_cast<unsigned char>('\n')] = true;
+    table.stop[static_cast<unsigned char>('\r')] = true;
+    table.stop[static_cast<unsigned char>('"')] = separator == ',';
     return table;
 }
 constexpr StopBytes csvStops = stopBytes(',');

@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "core/gbk_table.h"
 #include "core/masking.h"
 #include "programs/idtool/system_io.h"
 
@@ -15,6 +16,19 @@ OutputStream& beginMessage(Session& session) {
 }
 
 void endMessage(Session& session) { session.err.put('\n'); }
+
+void writeText(OutputStream& out, const char* utf8, std::size_t count, Encoding encoding) {
+    if (encoding == Encoding::utf8) {
+        out.write(utf8, count);
+        return;
+    }
+    char gbk[256];
+    for (std::size_t at = 0; at < count;) {
+        std::size_t consumed = 0;
+        out.write(gbk, utf8ToGbk(utf8 + at, count - at, gbk, sizeof gbk, &consumed));
+        at += consumed;
+    }
+}
 
 void writeNumberLine(Session& session, const char* number, std::size_t length) {
     if (!session.mask) {

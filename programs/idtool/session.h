@@ -32,6 +32,10 @@ OutputStream& beginMessage(Session& session);
 // the end.
 void endMessage(Session& session);
 
+// Writes a text of the program's (UTF-8, as every text of the system is) in
+// the output encoding: as it is, or converted to GBK here, where it leaves.
+void writeText(OutputStream& out, const char* utf8, std::size_t count, Encoding encoding);
+
 // Writes a number of 18 (or any) ASCII characters and a line end, masked
 // when the session masks numbers.
 void writeNumberLine(Session& session, const char* number, std::size_t length);

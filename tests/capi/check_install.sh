@@ -39,7 +39,7 @@ echo "installed library: built and ran with pkg-config and with find_package (sh
 # A library folder two deep, as Debian's lib/x86_64-linux-gnu: idnumber.pc
 # still finds the prefix from where it lies.
 source=$(cd "$here/../.." && pwd)
-cmake -S "$source" -B "$work/deep" -G Ninja -DCMAKE_BUILD_TYPE=Release -DIDTOOL_TESTS=OFF \
+cmake -S "$source" -B "$work/deep" -G Ninja -DCMAKE_BUILD_TYPE=Release -DIDNUMBER_TESTS=OFF \
     -DCMAKE_INSTALL_LIBDIR=lib/x86_64-linux-gnu >/dev/null
 mkdir -p "$work/deep-prefix/lib/x86_64-linux-gnu/pkgconfig"
 cp "$work/deep/capi/idnumber.pc" "$work/deep-prefix/lib/x86_64-linux-gnu/pkgconfig/"

@@ -5,7 +5,8 @@
 # no file of theirs behind:
 #   libidnumber2, libidnumber-dev  a C program built with pkg-config and with
 #                                  find_package, and run
-#   idtool                         idtool --version, a verify and its man page
+#   idtool                         idtool --version, a verify and its manual
+#                                  pages (one per command)
 #   libsqlite3-mod-idnumber        .load in the sqlite3 shell
 #   postgresql-15-idnumber         CREATE EXTENSION idnumber on a server this
 #                                  test starts
@@ -77,6 +78,13 @@ with_pkg_config() (
         ./with_pkg_config
 )
 check "libidnumber-dev: a C program built with pkg-config runs" with_pkg_config
+# The system's paths as they are: no -I/usr/lib/.../pkgconfig/../../../include.
+pkg_config_paths() {
+    local flags
+    flags=$(pkg-config --cflags --libs idnumber) && echo "pkg-config --cflags --libs idnumber: $flags" &&
+        [[ "$flags" =~ ^(-I/usr/include\ +)?-lidnumber\ *$ ]]
+}
+check "libidnumber-dev: pkg-config gives -lidnumber, and -I/usr/include or nothing" pkg_config_paths
 with_find_package() (
     cd "$work/c" && cat >CMakeLists.txt <<'CMAKE' &&
 cmake_minimum_required(VERSION 3.25)
@@ -91,10 +99,12 @@ CMAKE
 )
 check "libidnumber-dev: find_package(idnumber 2), shared and static" with_find_package
 
-check "idtool: --version" idtool --version
+idtool_version() { [ "$(idtool --version)" = "idtool $(scripts/release_version.sh)" ]; }
+check "idtool: --version gives the release's version" idtool_version
 idtool_verifies() { printf '11010519491231002X\n' | idtool verify --no-history --fields valid,sex | grep -qx $'true\t女'; }
 check "idtool: verifies a number" idtool_verifies
-check "idtool: its man page" man -w idtool
+check "idtool: a manual page for the program and each of its commands, as man -l shows them" \
+    python3 tests/idtool/check_man_pages.py /usr/bin/idtool /usr/share/man/man1
 
 sqlite_loads() {
     sqlite3 :memory: ".load /usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/sqlite3/idnumber" \
@@ -110,9 +120,10 @@ pg_server_start "$pg_dir"
 pg_extension() {
     psql -X -At -v ON_ERROR_STOP=1 -c 'CREATE EXTENSION idnumber' \
         -c "SELECT idn_valid('11010519491231002X'), idn_county('140302199001010018'), idn_valid('11010520200101002X', 2019)" |
-        grep -qx 't|城区|f'
+        grep -qx 't|城区|f' &&
+        [ "$(psql -X -At -c "SELECT extversion FROM pg_extension WHERE extname = 'idnumber'")" = "$(scripts/release_version.sh)" ]
 }
-check "postgresql-15-idnumber: CREATE EXTENSION idnumber" pg_extension
+check "postgresql-15-idnumber: CREATE EXTENSION idnumber, of the release's version" pg_extension
 pg_server_stop "$pg_dir"
 unset PGHOST
 
@@ -128,6 +139,39 @@ maria_functions() {
         mariadb_client people </usr/share/mariadb-plugin-idnumber/uninstall.sql
 }
 check "mariadb-plugin-idnumber: CREATE FUNCTION ... SONAME and DROP" maria_functions
+# Removal drops the functions on a server it reaches as root (this one: the
+# client's configuration in root's home, ~/.my.cnf, names its socket), so that
+# none is left pointing at the removed module; where it reaches none, it says
+# so and still removes.
+client_home() {
+    mkdir -p "$work/$1" && printf '[client]\nsocket=%s\nuser=root\n' "$2" >"$work/$1/.my.cnf" && echo "$work/$1"
+}
+maria_removal() {
+    mariadb_client people </usr/share/mariadb-plugin-idnumber/install.sql &&
+        as_root env HOME="$(client_home reaching "$maria_dir/mariadb.sock")" DEBIAN_FRONTEND=noninteractive \
+            apt-get remove -y -q mariadb-plugin-idnumber >"$work/remove.log" 2>&1 &&
+        grep -q 'dropped the loadable functions of idnumber_udf.so' "$work/remove.log" &&
+        grep -q 'idn_mask, which called them, stays in the database(s) people' "$work/remove.log" &&
+        [ "$(mariadb_client -N -e "SELECT count(*) FROM mysql.func WHERE dl = 'idnumber_udf.so'")" = 0 ] &&
+        ! mariadb_client -N -e "SELECT idn_valid('11010519491231002X')" 2>/dev/null
+}
+check "mariadb-plugin-idnumber: apt-get remove drops the functions on the server it reaches" maria_removal
+maria_removal_unreached() {
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q "$debs"/mariadb-plugin-idnumber_*.deb \
+        >"$work/reinstall.log" 2>&1 &&
+        mariadb_client people </usr/share/mariadb-plugin-idnumber/install.sql &&
+        as_root env HOME="$(client_home unreached "$work/no-server.sock")" DEBIAN_FRONTEND=noninteractive \
+            apt-get remove -y -q mariadb-plugin-idnumber >"$work/remove.log" 2>&1 &&
+        grep -q 'no MariaDB server reachable as root here' "$work/remove.log" &&
+        [ ! -e /usr/lib/mysql/plugin/idnumber_udf.so ] || return 1
+    # Left behind, as the warning says: DROP FUNCTION each, the module gone.
+    local name
+    for name in $(mariadb_client -N -e "SELECT name FROM mysql.func WHERE dl = 'idnumber_udf.so'"); do
+        mariadb_client -e "DROP FUNCTION $name" || return 1
+    done
+    mariadb_client people -e 'DROP FUNCTION idn_mask'
+}
+check "mariadb-plugin-idnumber: apt-get remove with no server reached warns and removes" maria_removal_unreached
 mariadb_server_stop "$maria_dir"
 
 python_imports() (
@@ -139,8 +183,10 @@ print(idnumber.__version__)'
 )
 check "python3-idnumber: import idnumber in /usr/bin/python3" python_imports
 
-# Purge: nothing of theirs stays.
-as_root env DEBIAN_FRONTEND=noninteractive apt-get purge -y -q "${packages[@]}" >"$work/purge.log" 2>&1 ||
+# Purge: nothing of theirs stays (mariadb-plugin-idnumber is removed already).
+installed=()
+for package in "${packages[@]}"; do package_installed "$package" && installed+=("$package"); done
+as_root env DEBIAN_FRONTEND=noninteractive apt-get purge -y -q "${installed[@]}" >"$work/purge.log" 2>&1 ||
     { cat "$work/purge.log"; exit 1; }
 left_behind() {
     local file left=0

@@ -8,6 +8,8 @@ directory:
   stdin     optional: the bytes given on standard input (else none)
   stdout    the exact bytes expected on standard output
   stderr    the exact bytes expected on standard error
+            (in both, @VERSION@ stands for the release's version, the C API
+            header's MAJOR.MINOR.PATCH)
   status    the expected exit status
   wine      optional, empty: run the case under Wine too (idtool.exe)
   wine-only optional, empty: run the case under Wine only (for what only
@@ -41,6 +43,17 @@ from pathlib import Path
 CASES = Path(__file__).resolve().parent / "cases"
 EXPECTED = ("stdout", "stderr", "status")
 SCHEMA = Path(__file__).resolve().parents[2] / "records" / "verify_record.h"
+HEADER = Path(__file__).resolve().parents[2] / "capi" / "idnumber.h"
+
+
+def release_version():
+    """The release's version, as the programs are built with it: the header's
+    IDN_VERSION_MAJOR.MINOR.PATCH."""
+    text = HEADER.read_text(encoding="utf-8")
+    parts = [re.search(rf"^#define IDN_VERSION_{part} ([0-9]+)$", text, re.M) for part in ("MAJOR", "MINOR", "PATCH")]
+    if not all(parts):
+        raise SystemExit(f"no IDN_VERSION_MAJOR, _MINOR and _PATCH in {HEADER}")
+    return ".".join(part.group(1) for part in parts).encode()
 
 
 def verify_record_fields():
@@ -75,14 +88,19 @@ def run_case(case, command_prefix, env, update):
         out.seek(0)
         err.seek(0)
         actual = {"stdout": out.read(), "stderr": err.read(), "status": f"{result.returncode}\n".encode()}
+    version = release_version()
     if update:
         for name in EXPECTED:
-            (case / name).write_bytes(actual[name])
+            path = case / name
+            data = actual[name]
+            if path.exists() and b"@VERSION@" in path.read_bytes():
+                data = data.replace(version, b"@VERSION@")
+            path.write_bytes(data)
         return []
     failures = []
     for name in EXPECTED:
         path = case / name
-        expected = path.read_bytes() if path.exists() else None
+        expected = path.read_bytes().replace(b"@VERSION@", version) if path.exists() else None
         if expected == actual[name]:
             continue
         if expected is None:

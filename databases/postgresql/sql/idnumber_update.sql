@@ -1,4 +1,4 @@
--- Version 1.1 adds idn_age. A database of version 1.0 (the 2.0.0 packages')
+-- Version 3.0.0 adds idn_age. A database of version 1.0 (the 2.0.0 packages')
 -- is taken along by ALTER EXTENSION ... UPDATE, and the new functions
 -- belong to the extension's owner, here a user who is no superuser, as those
 -- of a new CREATE EXTENSION do. Run by pg_regress after idnumber_owner.sql.

@@ -59,15 +59,15 @@ TEST(RegionsCommand, EveryRecordWithItsLevelAndCity) {
         const auto& row = rows[i];
         ASSERT_EQ(row.size(), 5u) << i;
         ++levels[row[2]];
-        const bool municipal = row[3] == u8"北京市" || row[3] == u8"天津市" || row[3] == u8"上海市" ||
-                               row[3] == u8"重庆市";
+        const bool municipal = row[3] == "北京市" || row[3] == "天津市" || row[3] == "上海市" ||
+                               row[3] == "重庆市";
         if (municipal || row[2] == "city") {
             EXPECT_EQ(row[4], "") << row[0];
         } else if (row[4].empty()) {
             ++countiesWithoutCity;
             EXPECT_EQ(row[0], "419001");
         }
-        EXPECT_EQ(row[2] == "group", row[1] == u8"市辖区") << row[0];
+        EXPECT_EQ(row[2] == "group", row[1] == "市辖区") << row[0];
     }
     EXPECT_EQ(levels["city"], 337);
     EXPECT_EQ(levels["group"], 280);
@@ -86,17 +86,17 @@ TEST(RegionsCommand, QueriesMatchCodePrefixesAndWholeCharactersOfNames) {
         {"140302", Encoding::utf8, exitSuccess, 1},
         {"1403", Encoding::utf8, exitSuccess, 7},
         {"1403021", Encoding::utf8, exitFindings, 0},
-        {u8"阳泉", Encoding::utf8, exitSuccess, 1},
+        {"阳泉", Encoding::utf8, exitSuccess, 1},
 #ifdef _WIN32
         // Arguments come from the wide command line as UTF-8 and are
         // converted to the output encoding.
-        {u8"阳泉", Encoding::gbk, exitSuccess, 1},
-        {u8"乔", Encoding::gbk, exitFindings, 0},
+        {"阳泉", Encoding::gbk, exitSuccess, 1},
+        {"乔", Encoding::gbk, exitFindings, 0},
 #else
         // Arguments are bytes as the shell gave them, taken as being in the
         // output encoding.
         {"\xD1\xF4\xC8\xAA", Encoding::gbk, exitSuccess, 1},  // 阳泉 in GBK
-        {u8"阳泉", Encoding::gbk, exitFindings, 0},           // UTF-8 bytes match no GBK name
+        {"阳泉", Encoding::gbk, exitFindings, 0},           // UTF-8 bytes match no GBK name
         // 乔 in GBK is C7 C7, the bytes between 城 (B3 C7) and 区 (C7 F8):
         // 66 names hold them byte-wise, none as a character.
         {"\xC7\xC7", Encoding::gbk, exitFindings, 0},

@@ -79,7 +79,7 @@ TEST_F(NoAllocationPerLine, ReaderAndRecordWriterInEveryFormat) {
             history.beginArray();
             history.beginObject();
             history.key("name");
-            history.textValue(u8"城区");
+            history.textValue("城区");
             history.endObject();
             history.endArray();
             writer.jsonField(history.data(), history.size());

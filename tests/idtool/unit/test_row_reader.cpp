@@ -159,7 +159,7 @@ TEST(RowReader, MasksAndConvertsTheCell) {
     const std::string gbk = "\xD5\xC5\xC8\xFD,11010519491231002X,\"a,b\"\n" "x,\"12,34567890123\"\n" "y," +
                             std::string(100, '7') + "\n";
     const ReadRows got = readRows(gbk, options, 4096);
-    EXPECT_EQ(got.out, u8"张三,110105********002X,\"a,b\"|x,\"12,345****0123\"|y,777777" + std::string(94, '*') + "|");
+    EXPECT_EQ(got.out, "张三,110105********002X,\"a,b\"|x,\"12,345****0123\"|y,777777" + std::string(94, '*') + "|");
     EXPECT_EQ(got.cells[0], "11010519491231002X");
 }
 
@@ -230,5 +230,5 @@ TEST(RecordWriter, InputInTheOtherEncodingIsConverted) {
     writer.beginRecord();
     writer.bytesField("\xD6\xD0", 2, Encoding::gbk);
     writer.endRecord();
-    EXPECT_EQ(out.text(), u8"{\"input\":\"中\\u00a1\\u0040x\"}\n{\"input\":\"中\"}\n");
+    EXPECT_EQ(out.text(), "{\"input\":\"中\\u00a1\\u0040x\"}\n{\"input\":\"中\"}\n");
 }

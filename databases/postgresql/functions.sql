@@ -1,7 +1,9 @@
-/* idnumber--1.0.sql: the first version of the extension "idnumber", the SQL
- * functions of the identity-number library (C entry points in idnumber.c).
- * Later versions add an idnumber--1.0--1.1.sql beside it, so that
- * ALTER EXTENSION idnumber UPDATE takes a database along.
+/* functions.sql: the SQL functions of the extension "idnumber", over the
+ * identity-number library (C entry points in idnumber.c). The Makefile
+ * installs it as idnumber--VERSION.sql, VERSION being the release's (the C
+ * API header's IDN_VERSION_*). A release that changes these functions
+ * also adds idnumber--OLD--NEW.sql beside it, so that ALTER EXTENSION
+ * idnumber UPDATE takes a database along.
  *
  * The script is ASCII: CREATE EXTENSION reads it in the database's encoding,
  * whichever that is.
@@ -200,3 +202,28 @@ COMMENT ON FUNCTION idn_mask(text) IS 'the text with every character but its fir
 COMMENT ON FUNCTION idn_mask(bigint) IS 'idn_mask of the decimal text';
 COMMENT ON FUNCTION idn_generate(text, text, text, text, bigint, bigint) IS
     'count distinct well-formed numbers of a county-level region, a birth date (or the range birth_from to birth_to) and a sex (in Chinese or English, or any); the same seed gives the same numbers as idtool generate --seed';
+
+-- The age of a number's holder: idn_age(number, as_of) reads only its
+-- arguments and is IMMUTABLE; idn_age(number) is its age on current_date and
+-- is STABLE.
+CREATE FUNCTION idn_age(number text, as_of date) RETURNS integer
+    AS 'MODULE_PATHNAME', 'pg_idn_age_text_date' LANGUAGE C STRICT IMMUTABLE PARALLEL SAFE;
+CREATE FUNCTION idn_age(number bigint, as_of date) RETURNS integer
+    AS 'MODULE_PATHNAME', 'pg_idn_age_int8_date' LANGUAGE C STRICT IMMUTABLE PARALLEL SAFE;
+CREATE FUNCTION idn_age(number text) RETURNS integer
+    AS 'MODULE_PATHNAME', 'pg_idn_age_text' LANGUAGE C STRICT STABLE PARALLEL SAFE;
+CREATE FUNCTION idn_age(number bigint) RETURNS integer
+    AS 'MODULE_PATHNAME', 'pg_idn_age_int8' LANGUAGE C STRICT STABLE PARALLEL SAFE;
+
+-- Owned by the extension's owner, as every function above.
+ALTER FUNCTION idn_age(text, date) OWNER TO @extowner@;
+ALTER FUNCTION idn_age(bigint, date) OWNER TO @extowner@;
+ALTER FUNCTION idn_age(text) OWNER TO @extowner@;
+ALTER FUNCTION idn_age(bigint) OWNER TO @extowner@;
+
+COMMENT ON FUNCTION idn_age(text, date) IS
+    'the holder''s age in completed years on as_of (a birthday of 29 February comes on 1 March in other years); NULL for a refused number, a birth date no calendar has or a date before the birth; IMMUTABLE';
+COMMENT ON FUNCTION idn_age(bigint, date) IS 'idn_age(number, as_of) of the decimal text';
+COMMENT ON FUNCTION idn_age(text) IS
+    'idn_age(number, current_date); STABLE: for constraints and indexes use idn_age(number, as_of)';
+COMMENT ON FUNCTION idn_age(bigint) IS 'idn_age(number) of the decimal text';

@@ -1,14 +1,11 @@
 // The shared number rules on their own, without a dialog: date limits, the
-// digit-only check, the sequence number for a sex, assembly, and the run-time
-// clock and generator.
+// digit-only check, the sequence number for a sex and assembly. (The dialog's
+// run-time clock and generator: tests/test_generate_number.cpp.)
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <ctime>
 #include <string>
 
 #include "core/number_rules.h"
-#include "programs/dialog/clock_and_generator.h"
 
 namespace {
 
@@ -60,19 +57,6 @@ TEST(NumberRules, AssemblyPadsTheSequenceAndRefusesOtherCodes) {
     EXPECT_FALSE(assembleNumber(number, 99999, "19870102", 7));
     EXPECT_FALSE(assembleNumber(number, -11010, "19870102", 7));
     EXPECT_FALSE(assembleNumber(number, 110101, "19870102", 999));
-}
-
-TEST(NumberRules, RunTimeSourceIsTimeSrandAndRand) {
-    setClockAndGenerator(nullptr);
-    const ClockAndGenerator& source = clockAndGenerator();
-    const time_t before = time(nullptr);
-    const time_t now = source.now();
-    EXPECT_LE(before, now);
-    EXPECT_LE(now, time(nullptr));
-    srand(12345u);
-    const int expected = rand();
-    source.seed(12345u);
-    EXPECT_EQ(source.draw(), expected);
 }
 
 }  // namespace

@@ -15,7 +15,7 @@
 #include "core/found_number.h"
 #include "core/pseudonym.h"
 #include "core/redaction.h"
-#include "tests/scan_test_support.h"
+#include "tests/core/scan_test_support.h"
 
 namespace {
 

@@ -36,10 +36,10 @@ TEST(NumberHints, EachRepairNamesItsDamage) {
     EXPECT_EQ(hintOf("110105194912310000"), "zeroed");
     EXPECT_EQ(hintOf("11010519491231002x"), "lowercase_x");
     EXPECT_EQ(hintOf("11010519491231001x"), "");  // X would not pass either
-    EXPECT_EQ(hintOf(u8"１１０１０５１９４９１２３１００２Ｘ"), "fullwidth");
+    EXPECT_EQ(hintOf("１１０１０５１９４９１２３１００２Ｘ"), "fullwidth");
     EXPECT_EQ(hintOf("\xA3\xB1\xA3\xB1\xA3\xB0\xA3\xB1\xA3\xB0\xA3\xB5" "19491231002\xA3\xD8", Encoding::gbk),
               "fullwidth");
-    EXPECT_EQ(hintOf(u8"１１０１０５１９４９１２３１００２１"), "");  // wrong check character
+    EXPECT_EQ(hintOf("１１０１０５１９４９１２３１００２１"), "");  // wrong check character
     EXPECT_EQ(hintOf("110105 19491231 002X"), "spaces");
     EXPECT_EQ(hintOf("\t110105-19491231-002X "), "spaces");
     EXPECT_EQ(hintOf("110105 19491231 0021"), "");
@@ -63,7 +63,7 @@ TEST(Masking, FirstSixAndLastFourOfWholeTextsAndTheHeadOfCutOnes) {
     EXPECT_EQ(mask("12345678901"), "123456*8901");
     EXPECT_EQ(mask("1234567890"), "**********");
     EXPECT_EQ(mask(""), "");
-    EXPECT_EQ(mask(u8"中文名字一二三四五六七"), u8"中文名字一二*四五六七");
+    EXPECT_EQ(mask("中文名字一二三四五六七"), "中文名字一二*四五六七");
     EXPECT_EQ(mask("\xD6\xD0\xCE\xC4" "123456789", true, Encoding::gbk), "\xD6\xD0\xCE\xC4" "1234*6789");
     EXPECT_EQ(mask(std::string(64, '7'), false), "777777" + std::string(58, '*'));
     char small[4];
@@ -76,10 +76,9 @@ TEST(Nationality, TheTableFromIsoCodes) {
     const Country* usa = findCountry(840);
     ASSERT_NE(usa, nullptr);
     EXPECT_STREQ(usa->alpha3, "USA");
-    EXPECT_STREQ(usa->name.utf8, u8"美国");
-    EXPECT_STREQ(usa->name.gbk, "美国");
+    EXPECT_STREQ(usa->name, "美国");
     ASSERT_NE(findCountry(4), nullptr);
-    EXPECT_STREQ(findCountry(4)->name.utf8, u8"阿富汗");
+    EXPECT_STREQ(findCountry(4)->name, "阿富汗");
     EXPECT_EQ(findCountry(0), nullptr);
     EXPECT_EQ(findCountry(999), nullptr);
     EXPECT_EQ(nationalityCodeOf("911840199001010018"), 840);
@@ -108,11 +107,34 @@ TEST(GbkTable, PairsBothWays) {
     EXPECT_EQ(assigned, gbkAssignedCount);
     char out[4];
     std::size_t length = 0;
-    EXPECT_EQ(decodeCharacter(reinterpret_cast<const unsigned char*>(u8"中"), 3, Encoding::utf8, length), 0x4E2Du);
+    EXPECT_EQ(decodeCharacter(reinterpret_cast<const unsigned char*>("中"), 3, Encoding::utf8, length), 0x4E2Du);
     EXPECT_EQ(length, 3u);
     EXPECT_EQ(encodeCharacter(0x4E2D, Encoding::gbk, out), 2u);
     EXPECT_EQ(std::string(out, 2), "\xD6\xD0");
     EXPECT_EQ(encodeCharacter(0x1F600, Encoding::utf8, out), 4u);
     EXPECT_EQ(decodeCharacter(reinterpret_cast<const unsigned char*>("\xA1\x40"), 2, Encoding::gbk, length),
               noCharacter);
+}
+
+// The program's UTF-8 texts in GBK, where they leave for a GBK face: whole
+// characters while they fit, '?' for a character GBK lacks (no look-alike)
+// and for each byte that starts no UTF-8 character.
+TEST(GbkTable, Utf8TextsInGbk) {
+    const auto inGbk = [](const std::string& utf8, std::size_t capacity, std::size_t* consumed = nullptr) {
+        std::string out(capacity, '#');
+        out.resize(utf8ToGbk(utf8.data(), utf8.size(), &out[0], capacity, consumed));
+        return out;
+    };
+    const std::string text = "a中\u3000县";
+    EXPECT_EQ(inGbk(text, text.size()), "a\xD6\xD0\xA1\xA1\xCF\xD8");
+    std::size_t consumed = 0;
+    EXPECT_EQ(inGbk(text, 4, &consumed), "a\xD6\xD0");  // the ideographic space does not fit whole
+    EXPECT_EQ(consumed, 4u);
+    EXPECT_EQ(inGbk(text, 0, &consumed), "");
+    EXPECT_EQ(consumed, 0u);
+    // The euro sign and U+00B2 have no pair here, an emoji no GBK form at all.
+    EXPECT_EQ(inGbk("\u20AC\u00B2\U0001F600x", 16, &consumed), "???x");
+    EXPECT_EQ(consumed, 10u);
+    // A stray continuation byte, a cut character, a surrogate's bytes.
+    EXPECT_EQ(inGbk("\x80" "1" "\xE4\xB8" "2" "\xED\xA0\x80", 16), "?1??2???");
 }

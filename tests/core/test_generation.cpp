@@ -1,14 +1,14 @@
 // The core's generation where the dialog cannot reach it: picks that name no
 // record (the dialog's lists never offer them, another face may pass them),
-// a region code that cannot make a number, and the refusals that end silently.
-// The picks, dates and sexes the dialog offers are in test_generate_number.cpp.
+// and a region code that cannot make a number. The picks, dates and sexes the
+// dialog offers are in tests/test_generate_number.cpp, the boxes of the
+// refusals in tests/test_refusal_boxes.cpp.
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "core/generation.h"
 #include "core/region_tables.h"
-#include "programs/dialog/refusal_box.h"
 
 namespace {
 
@@ -76,15 +76,6 @@ TEST(GenerationNumbers, RegionCodesOfOtherThanSixDigitsMakeNoNumber) {
     ASSERT_EQ(made.refusal, GenerateRefusal::none);
     EXPECT_EQ(std::string(made.number, 17), "99999920301231997");
     EXPECT_EQ(verifyNumberText(made.number, 18, 18, yearLimit).refusal, VerifyRefusal::none);
-}
-
-TEST(GenerationNumbers, SilentRefusalsHaveNoMessage) {
-    for (GenerateRefusal silent : {GenerateRefusal::none, GenerateRefusal::unknownRegion,
-                                   GenerateRefusal::cannotAssemble})
-        EXPECT_EQ(refusalBox(silent), nullptr);
-    // The date's box is verification's.
-    EXPECT_EQ(refusalBox(GenerateRefusal::birthDateValue), refusalBox(VerifyRefusal::date));
-    EXPECT_EQ(refusalBox(GenerateRefusal::noMunicipality), refusalBox(GenerateRefusal::noCity));
 }
 
 }  // namespace

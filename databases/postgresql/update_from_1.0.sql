@@ -1,6 +1,9 @@
-/* idnumber--1.0--1.1.sql: version 1.1 of the extension "idnumber" adds
- * idn_age. ALTER EXTENSION idnumber UPDATE takes a database of version 1.0
- * along; CREATE EXTENSION runs idnumber--1.0.sql and then this script.
+/* update_from_1.0.sql: what the extension "idnumber" has gained since
+ * version 1.0 (the 2.0.0 packages'), installed as idnumber--1.0--VERSION.sql:
+ * ALTER EXTENSION idnumber UPDATE takes a database of version 1.0 along. A
+ * function added here is added to functions.sql too.
+ *
+ * idn_age.
  *
  * idn_age(number, as_of) reads only its arguments (the number is judged by
  * every rule but the year: a birth after as_of has no age anyway), so it is
@@ -10,7 +13,7 @@
  */
 
 -- complain if the script is sourced in psql rather than by ALTER EXTENSION
-\echo Use "ALTER EXTENSION idnumber UPDATE TO '1.1'" to load this file. \quit
+\echo Use "ALTER EXTENSION idnumber UPDATE" to load this file. \quit
 
 CREATE FUNCTION idn_age(number text, as_of date) RETURNS integer
     AS 'MODULE_PATHNAME', 'pg_idn_age_text_date' LANGUAGE C STRICT IMMUTABLE PARALLEL SAFE;

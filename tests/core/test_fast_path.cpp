@@ -49,7 +49,7 @@ std::vector<std::string> sampleLines(std::size_t count) {
         case 4: text = text.substr(0, 6) + text.substr(8, 9); break;         // fifteen digits
         case 5: text = std::string(65 + static_cast<std::size_t>(random() % 30), '7'); break;  // longer than the held limit
         case 6: text = "=cmd|' /C calc'!A0"; break;                          // a formula
-        case 7: text = u8"１１０１０５１９４９１２３１００２Ｘ"; break;
+        case 7: text = "１１０１０５１９４９１２３１００２Ｘ"; break;
         case 8: text = std::string("\xFF\xFE\x80\x01\x1B[2J", 8); break;
         case 9: text = "\xA1\x40\xD7\xFA\xC4\xD0"; break;                   // GBK, unassigned pairs among them
         case 10: text = "1.10105E+17"; break;

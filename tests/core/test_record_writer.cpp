@@ -8,7 +8,7 @@
 #include "records/output_stream.h"
 #include "records/record_writer.h"
 #include "core/text_encoding.h"
-#include "idtool_test_support.h"
+#include "tests/capturing_stream.h"
 
 namespace {
 
@@ -68,7 +68,7 @@ std::string sampleRecords(RecordFormat format) {
     history.key("code");
     history.integerValue(140302);
     history.key("name");
-    history.textValue(u8"城区");
+    history.textValue("城区");
     history.endObject();
     history.beginObject();
     history.key("until");
@@ -80,7 +80,7 @@ std::string sampleRecords(RecordFormat format) {
     writer.integerField(1);
     writer.bytesField("11,\"x\"\t\xFF", 8);
     writer.boolField(false);
-    writer.textField(u8"日期");
+    writer.textField("日期");
     writer.jsonField(history.data(), history.size());
     writer.endRecord();
     writer.beginRecord();
@@ -105,31 +105,64 @@ TEST(Escaping, JsonAndCellsTable) {
 
 TEST(RecordWriter, TheThreeFormats) {
     EXPECT_EQ(sampleRecords(RecordFormat::jsonl),
-              u8"{\"line\":1,\"input\":\"11,\\\"x\\\"\\t\\u00ff\",\"valid\":false,\"reason\":\"日期\","
-              u8"\"history\":[{\"code\":140302,\"name\":\"城区\"},{\"until\":null}]}\n"
-              u8"{\"line\":-2,\"input\":\"\",\"valid\":true,\"reason\":null,\"history\":null}\n");
+              "{\"line\":1,\"input\":\"11,\\\"x\\\"\\t\\u00ff\",\"valid\":false,\"reason\":\"日期\","
+              "\"history\":[{\"code\":140302,\"name\":\"城区\"},{\"until\":null}]}\n"
+              "{\"line\":-2,\"input\":\"\",\"valid\":true,\"reason\":null,\"history\":null}\n");
     EXPECT_EQ(sampleRecords(RecordFormat::tsv),
-              u8"line\tinput\tvalid\treason\thistory\n"
-              u8"1\t11,\"x\"\\t\\xff\tfalse\t日期\t[{\"code\":140302,\"name\":\"城区\"},{\"until\":null}]\n"
-              u8"-2\t\ttrue\t\t\n");
+              "line\tinput\tvalid\treason\thistory\n"
+              "1\t11,\"x\"\\t\\xff\tfalse\t日期\t[{\"code\":140302,\"name\":\"城区\"},{\"until\":null}]\n"
+              "-2\t\ttrue\t\t\n");
     EXPECT_EQ(sampleRecords(RecordFormat::csv),
-              u8"line,input,valid,reason,history\r\n"
-              u8"1,\"11,\"\"x\"\"\\t\\xff\",false,日期,\"[{\"\"code\"\":140302,\"\"name\"\":\"\"城区\"\"},"
-              u8"{\"\"until\"\":null}]\"\r\n"
-              u8"-2,,true,,\r\n");
+              "line,input,valid,reason,history\r\n"
+              "1,\"11,\"\"x\"\"\\t\\xff\",false,日期,\"[{\"\"code\"\":140302,\"\"name\"\":\"\"城区\"\"},"
+              "{\"\"until\"\":null}]\"\r\n"
+              "-2,,true,,\r\n");
 }
 
-TEST(RecordWriter, TextsInTheOutputEncoding) {
-    const char* const nameKey[] = {"name"};
-    for (Encoding encoding : {U, G}) {
-        CapturingStream<> out;
-        RecordWriter writer(out.stream, RecordFormat::jsonl, encoding, nameKey, 1);
-        writer.beginRecord();
-        writer.textField(BOTH_ENCODINGS("男"));
-        writer.endRecord();
-        EXPECT_EQ(out.text(), encoding == G ? std::string("{\"name\":\"\xC4\xD0\"}\n")
-                                            : std::string("{\"name\":\"\xE7\x94\xB7\"}\n"));
+TEST(RecordWriter, TheProgramsTextsAreConvertedWhereTheyAreWritten) {
+    // A program's text is UTF-8; in GBK it is converted piece by piece, so
+    // a long one comes out whole, quoted in CSV for its comma and quotes.
+    std::string utf8 = "男, \"女\"";
+    std::string gbk = "\xC4\xD0, \"\xC5\xAE\"";
+    for (int i = 0; i < 200; ++i) {
+        utf8 += "城区";
+        gbk += "\xB3\xC7\xC7\xF8";
     }
+    const char* const nameKey[] = {"name"};
+    const auto written = [&](RecordFormat format, Encoding encoding) {
+        CapturingStream<> out;
+        RecordWriter writer(out.stream, format, encoding, nameKey, 1);
+        writer.beginRecord();
+        writer.textField(utf8.c_str());
+        writer.endRecord();
+        return out.text();
+    };
+    for (Encoding encoding : {U, G}) {
+        const std::string& text = encoding == G ? gbk : utf8;
+        std::string quotesEscaped = text;
+        for (std::size_t at = quotesEscaped.find('"'); at != std::string::npos; at = quotesEscaped.find('"', at + 2))
+            quotesEscaped.insert(at, 1, '\\');
+        EXPECT_EQ(written(RecordFormat::jsonl, encoding), "{\"name\":\"" + quotesEscaped + "\"}\n");
+        EXPECT_EQ(written(RecordFormat::tsv, encoding), text + "\n");
+        std::string quotesDoubled = text;
+        for (std::size_t at = quotesDoubled.find('"'); at != std::string::npos; at = quotesDoubled.find('"', at + 2))
+            quotesDoubled.insert(at, 1, '"');
+        EXPECT_EQ(written(RecordFormat::csv, encoding), "\"" + quotesDoubled + "\"\r\n");
+
+        char storage[2048];
+        JsonFragment json(storage, sizeof storage, encoding);
+        json.beginArray();
+        json.textValue(utf8.c_str());
+        json.endArray();
+        EXPECT_EQ(std::string(json.data(), json.size()), "[\"" + quotesEscaped + "\"]");
+    }
+    // A character GBK lacks is written '?', never a look-alike.
+    CapturingStream<> out;
+    RecordWriter writer(out.stream, RecordFormat::tsv, G, nameKey, 1);
+    writer.beginRecord();
+    writer.textField("\u00B2\u0E01x");
+    writer.endRecord();
+    EXPECT_EQ(out.text(), "??x\n");
 }
 
 TEST(JsonFragment, OverflowMarksItFailed) {

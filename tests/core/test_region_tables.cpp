@@ -1,5 +1,7 @@
 // The compiled region tables against the published facts of the list they
-// come from, and the lookups' edge cases. Text literals here are GBK bytes.
+// come from, and the lookups' edge cases. Names are UTF-8, and their GBK
+// forms (what the dialog counts and idtool's GBK output writes) are the
+// list's GBK bytes.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -10,7 +12,7 @@
 #include <tuple>
 #include <vector>
 
-#include "core/gbk_text.h"
+#include "core/gbk_table.h"
 #include "core/region_tables.h"
 
 namespace {
@@ -41,10 +43,18 @@ std::vector<Row> rowsOf(const ProvinceUnit& unit) {
     return rows;
 }
 
+// The GBK form of a UTF-8 name, by the core's table.
+std::string gbkOf(const std::string& utf8) {
+    std::string gbk(utf8.size(), '\0');
+    gbk.resize(utf8ToGbk(utf8.data(), utf8.size(), &gbk[0], gbk.size()));
+    return gbk;
+}
+
 // FNV-1a 64 over each record's six code digits, name bytes and terminator, in
 // table order; the expected values are computed from the list's rows, so any
-// wrong, missing, extra or moved row changes it.
-uint64_t digestOf(const std::vector<Row>& rows) {
+// wrong, missing, extra or moved row changes it. With `inGbk`, over the
+// names' GBK forms.
+uint64_t digestOf(const std::vector<Row>& rows, bool inGbk = false) {
     uint64_t hash = 0xcbf29ce484222325u;
     auto feed = [&hash](unsigned char byte) {
         hash ^= byte;
@@ -53,7 +63,7 @@ uint64_t digestOf(const std::vector<Row>& rows) {
     for (const Row& row : rows) {
         for (int32_t divisor = 100000; divisor > 0; divisor /= 10)
             feed(static_cast<unsigned char>('0' + row.code / divisor % 10));
-        for (char byte : row.name) feed(static_cast<unsigned char>(byte));
+        for (char byte : inGbk ? gbkOf(row.name) : row.name) feed(static_cast<unsigned char>(byte));
         feed(0);
     }
     return hash;
@@ -71,44 +81,45 @@ struct UnitFacts {
     const char* firstName;
     int32_t lastCode;
     const char* lastName;
-    uint64_t digest;
+    uint64_t digest;     // of the UTF-8 names
+    uint64_t gbkDigest;  // of their GBK forms
 };
 
 constexpr UnitKind M = UnitKind::municipality;
 constexpr UnitKind P = UnitKind::province;
 
 const UnitFacts unitFacts[] = {
-    {11, "北京", "北京市", M, 0, 18, 0, 110101, "东城区", 110229, "延庆县", 0x14264049F470F11Au},
-    {12, "天津", "天津市", M, 1, 16, 0, 120101, "和平区", 120225, "\xBC\xBB\xA1\xA1\xCF\xD8", 0xBB80F799AE4C0F36u},
-    {13, "河北省", "河北省", P, 0, 194, 11, 130100, "石家庄市", 131182, "深州市", 0xCEB40172226EC86Au},
-    {14, "山西省", "山西省", P, 1, 141, 11, 140100, "太原市", 141182, "汾阳市", 0xEE3FB18AAD4E4C5Cu},
-    {15, "内蒙古自治区", "内蒙古自治区", P, 2, 122, 12, 150100, "呼和浩特市", 152923, "额济纳旗", 0xB6AD1D0776259EB1u},
-    {21, "辽宁省", "辽宁省", P, 3, 128, 14, 210100, "沈阳市", 211481, "兴城市", 0xF1E168C8D8526854u},
-    {22, "吉林省", "吉林省", P, 4, 78, 10, 220000, "吉林省", 222426, "安图县", 0x13DEA24B1B22F9AEu},
-    {23, "黑龙江省", "黑龙江省", P, 5, 153, 13, 230100, "哈尔滨市", 232723, "漠河县", 0x943D8BE8EDE59EF4u},
-    {31, "上海", "上海市", M, 2, 18, 0, 310101, "黄浦区", 310230, "崇明县", 0x1E2973D77ACB07FDu},
-    {32, "江苏省", "江苏省", P, 6, 132, 13, 320100, "南京市", 321324, "泗洪县", 0x886B63AD1EB806BFu},
-    {33, "浙江省", "浙江省", P, 7, 112, 11, 330100, "杭州市", 331181, "龙泉市", 0xFFD9D7D6EA6E9D2Au},
-    {34, "安徽省", "安徽省", P, 8, 139, 17, 340100, "合肥市", 341881, "宁国市", 0x50A89F49D457324Fu},
-    {35, "福建省", "福建省", P, 9, 103, 9, 350100, "福州市", 350982, "福鼎市", 0x07B8B78D15C0ED5Bu},
-    {36, "江西省", "江西省", P, 10, 121, 11, 360100, "南昌市", 361181, "德兴市", 0x784EED2321806D03u},
-    {37, "山东省", "山东省", P, 11, 174, 17, 370100, "济南市", 371728, "东明县", 0x92565EFEFC130642u},
-    {41, "河南省", "河南省", P, 12, 193, 17, 410100, "郑州市", 419001, "济源市", 0x9BE0784E64D31340u},
-    {42, "湖北省", "湖北省", P, 13, 129, 14, 420100, "武汉市", 429021, "神农架林区", 0x5041B967FFA725F6u},
-    {43, "湖南省", "湖南省", P, 14, 149, 14, 430100, "长沙市", 433130, "龙山县", 0x6E5F78B01E53FFDBu},
-    {44, "广东省", "广东省", P, 15, 161, 21, 440100, "广州市", 445381, "罗定市", 0x84D08F8F7A93CDBFu},
-    {45, "广西壮族自治区", "广西壮族自治区", P, 16, 137, 14, 450100, "南宁市", 451481, "凭祥市", 0xC935CB228360BC4Au},
-    {46, "海南省", "海南省", P, 17, 28, 3, 460100, "海口市", 469033, "中沙群岛的岛礁及其海域", 0x7E4AC4EF97F29930u},
-    {50, "重庆", "重庆市", M, 3, 40, 0, 500101, "万州区", 500243, "彭水苗族土家族自治县", 0x90A3D70B8C0C6000u},
-    {51, "四川省", "四川省", P, 18, 220, 21, 510100, "成都市", 513437, "雷波县", 0x356C3512482726DFu},
-    {52, "贵州省", "贵州省", P, 19, 100, 9, 520100, "贵阳市", 522732, "三都水族自治县", 0x27A56D805E464C85u},
-    {53, "云南省", "云南省", P, 20, 153, 16, 530100, "昆明市", 533423, "维西傈僳族自治县", 0x69A78D8283F450DCu},
-    {54, "西藏自治区", "西藏自治区", P, 21, 81, 7, 540100, "拉萨市", 542627, "朗县", 0x56B4E9D663FA33ABu},
-    {61, "陕西省", "陕西省", P, 22, 127, 10, 610100, "西安市", 611026, "柞水县", 0x0AB96507F061D02Fu},
-    {62, "甘肃省", "甘肃省", P, 23, 112, 14, 620100, "兰州市", 623027, "夏河县", 0xFF9E52AB92B41131u},
-    {63, "青海省", "青海省", P, 24, 52, 8, 630100, "西宁市", 632823, "天峻县", 0xE6131ABD66CAA363u},
-    {64, "宁夏回族自治区", "宁夏回族自治区", P, 25, 32, 5, 640100, "银川市", 640522, "海原县", 0x9ABE1C4C03F1972Du},
-    {65, "新疆维吾尔自治区", "新疆维吾尔自治区", P, 26, 115, 15, 650100, "乌鲁木齐市", 659004, "五家渠市", 0x439344528A14C763u},
+    {11, "北京", "北京市", M, 0, 18, 0, 110101, "东城区", 110229, "延庆县", 0x65716B7F882CC027u, 0x14264049F470F11Au},
+    {12, "天津", "天津市", M, 1, 16, 0, 120101, "和平区", 120225, "蓟\u3000县", 0x9A98004B832BA167u, 0xBB80F799AE4C0F36u},
+    {13, "河北省", "河北省", P, 0, 194, 11, 130100, "石家庄市", 131182, "深州市", 0xD1E43A52F94C8886u, 0xCEB40172226EC86Au},
+    {14, "山西省", "山西省", P, 1, 141, 11, 140100, "太原市", 141182, "汾阳市", 0x6A6932F88EE9AD4Cu, 0xEE3FB18AAD4E4C5Cu},
+    {15, "内蒙古自治区", "内蒙古自治区", P, 2, 122, 12, 150100, "呼和浩特市", 152923, "额济纳旗", 0xB128C0DC127C71B2u, 0xB6AD1D0776259EB1u},
+    {21, "辽宁省", "辽宁省", P, 3, 128, 14, 210100, "沈阳市", 211481, "兴城市", 0x33CC955E3F1DFE49u, 0xF1E168C8D8526854u},
+    {22, "吉林省", "吉林省", P, 4, 78, 10, 220000, "吉林省", 222426, "安图县", 0x53DDB4AD0A6946FBu, 0x13DEA24B1B22F9AEu},
+    {23, "黑龙江省", "黑龙江省", P, 5, 153, 13, 230100, "哈尔滨市", 232723, "漠河县", 0xDFD50503B45107DBu, 0x943D8BE8EDE59EF4u},
+    {31, "上海", "上海市", M, 2, 18, 0, 310101, "黄浦区", 310230, "崇明县", 0xCB71D92EC50D8B65u, 0x1E2973D77ACB07FDu},
+    {32, "江苏省", "江苏省", P, 6, 132, 13, 320100, "南京市", 321324, "泗洪县", 0x564CE5F8D9988F6Bu, 0x886B63AD1EB806BFu},
+    {33, "浙江省", "浙江省", P, 7, 112, 11, 330100, "杭州市", 331181, "龙泉市", 0x95D20569185F74EFu, 0xFFD9D7D6EA6E9D2Au},
+    {34, "安徽省", "安徽省", P, 8, 139, 17, 340100, "合肥市", 341881, "宁国市", 0x6E99A46CDD014D00u, 0x50A89F49D457324Fu},
+    {35, "福建省", "福建省", P, 9, 103, 9, 350100, "福州市", 350982, "福鼎市", 0xBD36863028390F23u, 0x07B8B78D15C0ED5Bu},
+    {36, "江西省", "江西省", P, 10, 121, 11, 360100, "南昌市", 361181, "德兴市", 0xEF3E364EAB4186E6u, 0x784EED2321806D03u},
+    {37, "山东省", "山东省", P, 11, 174, 17, 370100, "济南市", 371728, "东明县", 0x4AE9654D2041846Du, 0x92565EFEFC130642u},
+    {41, "河南省", "河南省", P, 12, 193, 17, 410100, "郑州市", 419001, "济源市", 0x63DADCCB1F367719u, 0x9BE0784E64D31340u},
+    {42, "湖北省", "湖北省", P, 13, 129, 14, 420100, "武汉市", 429021, "神农架林区", 0x7A02E8985A34C04Au, 0x5041B967FFA725F6u},
+    {43, "湖南省", "湖南省", P, 14, 149, 14, 430100, "长沙市", 433130, "龙山县", 0x849967ECD44EA617u, 0x6E5F78B01E53FFDBu},
+    {44, "广东省", "广东省", P, 15, 161, 21, 440100, "广州市", 445381, "罗定市", 0xD8AFE023C688DEC2u, 0x84D08F8F7A93CDBFu},
+    {45, "广西壮族自治区", "广西壮族自治区", P, 16, 137, 14, 450100, "南宁市", 451481, "凭祥市", 0x3DFF19295F651290u, 0xC935CB228360BC4Au},
+    {46, "海南省", "海南省", P, 17, 28, 3, 460100, "海口市", 469033, "中沙群岛的岛礁及其海域", 0x2821E38E6CA37D79u, 0x7E4AC4EF97F29930u},
+    {50, "重庆", "重庆市", M, 3, 40, 0, 500101, "万州区", 500243, "彭水苗族土家族自治县", 0xE7ACBBF6D1ED85A4u, 0x90A3D70B8C0C6000u},
+    {51, "四川省", "四川省", P, 18, 220, 21, 510100, "成都市", 513437, "雷波县", 0xE451741F68163737u, 0x356C3512482726DFu},
+    {52, "贵州省", "贵州省", P, 19, 100, 9, 520100, "贵阳市", 522732, "三都水族自治县", 0x50E82D5F45BB7326u, 0x27A56D805E464C85u},
+    {53, "云南省", "云南省", P, 20, 153, 16, 530100, "昆明市", 533423, "维西傈僳族自治县", 0x87BF221BFC9562A3u, 0x69A78D8283F450DCu},
+    {54, "西藏自治区", "西藏自治区", P, 21, 81, 7, 540100, "拉萨市", 542627, "朗县", 0xDA517262205ED39Au, 0x56B4E9D663FA33ABu},
+    {61, "陕西省", "陕西省", P, 22, 127, 10, 610100, "西安市", 611026, "柞水县", 0x0269D0EC9FC8D932u, 0x0AB96507F061D02Fu},
+    {62, "甘肃省", "甘肃省", P, 23, 112, 14, 620100, "兰州市", 623027, "夏河县", 0x703E7BEC3A12587Fu, 0xFF9E52AB92B41131u},
+    {63, "青海省", "青海省", P, 24, 52, 8, 630100, "西宁市", 632823, "天峻县", 0x009B0B3BF6772C63u, 0xE6131ABD66CAA363u},
+    {64, "宁夏回族自治区", "宁夏回族自治区", P, 25, 32, 5, 640100, "银川市", 640522, "海原县", 0xE7D6878DE4380B38u, 0x9ABE1C4C03F1972Du},
+    {65, "新疆维吾尔自治区", "新疆维吾尔自治区", P, 26, 115, 15, 650100, "乌鲁木齐市", 659004, "五家渠市", 0xD2C5D5DB0752FB3Du, 0x439344528A14C763u},
 };
 
 }  // namespace
@@ -146,6 +157,7 @@ TEST(RegionTables, CountsFirstAndLastRecordsRowsAndAscendingCodesPerUnit) {
         EXPECT_EQ(rows.back().code, facts.lastCode);
         EXPECT_EQ(rows.back().name, facts.lastName);
         EXPECT_EQ(digestOf(rows), facts.digest) << "a row differs from the list";
+        EXPECT_EQ(digestOf(rows, true), facts.gbkDigest) << "a name's GBK form differs from the list's";
         for (size_t i = 0; i < rows.size(); ++i) {
             EXPECT_TRUE(i == 0 || rows[i].code > rows[i - 1].code) << rows[i].code;  // invariant 1
             EXPECT_EQ(rows[i].code / 10000, facts.unitCode) << rows[i].code;         // 2
@@ -220,8 +232,8 @@ TEST(RegionTables, NamesAreNonEmptyTerminatedAndZeroFilled) {  // 6
             if (length > longestOfKind) longestOfKind = length;
         });
     }
-    EXPECT_EQ(longest[0], 20u);
-    EXPECT_EQ(longest[1], 30u);
+    EXPECT_EQ(longest[0], 30u);  // in UTF-8: 20 and 30 bytes in GBK
+    EXPECT_EQ(longest[1], 45u);
     EXPECT_EQ(sizeof(MunicipalEntry::name), 256u);
     EXPECT_EQ(sizeof(DivisionEntry::name), 52u);
 }
@@ -239,26 +251,33 @@ TEST(RegionTables, HebeiBeginsWithShijiazhuangAndItsDistricts) {
     }
 }
 
-TEST(RegionTables, SpecialRowsHoldTheirExactGbkBytes) {
-    // Hex bytes, independent of the compiler's conversion of literals.
-    const Row rows[] = {
-        {120225, "\xBC\xBB\xA1\xA1\xCF\xD8"},              // ideographic space
-        {220605, "  \xBD\xAD\xD4\xB4\xC7\xF8"},            // two leading spaces
-        {640303, "\xBA\xEC\xCB\xC2\xB1\xA4\xC7\xF8 (*)"},  // trailing mark
-        {341302, "\x88\xAC\xC7\xC5\xC7\xF8"},              // outside GB 2312 from here
-        {410304, "\x9E\x65\xBA\xD3\xBB\xD8\xD7\xE5\xC7\xF8"},
-        {411502, "\x9B\xB8\xBA\xD3\xC7\xF8"},
-        {420104, "\xB3\x7E\xBF\xDA\xC7\xF8"},
-        {420505, "\xAA\x56\xCD\xA4\xC7\xF8"},
-        {530925, "\xCB\xAB\xBD\xAD\xC0\xAD\xEC\xEF\xD7\xE5\xD8\xF4\xD7\xE5\xB2\xBC\xC0\xCA\xD7\xE5\xB4\xF6\xD7\xE5\xD7\xD4\xD6\xCE\xCF\xD8"},
-        {622927, "\xBB\xFD\xCA\xAF\xC9\xBD\xB1\xA3\xB0\xB2\xD7\xE5\xB6\xAB\xCF\xE7\xD7\xE5\xC8\xF6\xC0\xAD\xD7\xE5\xD7\xD4\xD6\xCE\xCF\xD8"},
+TEST(RegionTables, SpecialRowsHoldTheirExactTextsAndGbkBytes) {
+    // The GBK bytes in hex, as the list gives them.
+    const struct {
+        int32_t code;
+        const char* name;
+        const char* gbk;
+    } rows[] = {
+        {120225, "蓟\u3000县", "\xBC\xBB\xA1\xA1\xCF\xD8"},      // ideographic space
+        {220605, "  江源区", "  \xBD\xAD\xD4\xB4\xC7\xF8"},        // two leading spaces
+        {640303, "红寺堡区 (*)", "\xBA\xEC\xCB\xC2\xB1\xA4\xC7\xF8 (*)"},  // trailing mark
+        {341302, "埇桥区", "\x88\xAC\xC7\xC5\xC7\xF8"},          // outside GB 2312 from here
+        {410304, "瀍河回族区", "\x9E\x65\xBA\xD3\xBB\xD8\xD7\xE5\xC7\xF8"},
+        {411502, "浉河区", "\x9B\xB8\xBA\xD3\xC7\xF8"},
+        {420104, "硚口区", "\xB3\x7E\xBF\xDA\xC7\xF8"},
+        {420505, "猇亭区", "\xAA\x56\xCD\xA4\xC7\xF8"},
+        {530925, "双江拉祜族佤族布朗族傣族自治县",
+         "\xCB\xAB\xBD\xAD\xC0\xAD\xEC\xEF\xD7\xE5\xD8\xF4\xD7\xE5\xB2\xBC\xC0\xCA\xD7\xE5\xB4\xF6\xD7\xE5\xD7\xD4\xD6\xCE\xCF\xD8"},
+        {622927, "积石山保安族东乡族撒拉族自治县",
+         "\xBB\xFD\xCA\xAF\xC9\xBD\xB1\xA3\xB0\xB2\xD7\xE5\xB6\xAB\xCF\xE7\xD7\xE5\xC8\xF6\xC0\xAD\xD7\xE5\xD7\xD4\xD6\xCE\xCF\xD8"},
     };
-    for (const Row& expected : rows) {
+    for (const auto& expected : rows) {
         bool found = false;
         for (const Row& row : rowsOf(*findUnit(expected.code / 10000))) {
             if (row.code != expected.code) continue;
             found = true;
             EXPECT_EQ(row.name, expected.name) << row.code;
+            EXPECT_EQ(gbkOf(row.name), expected.gbk) << row.code;
         }
         EXPECT_TRUE(found) << expected.code;
     }

@@ -12,7 +12,7 @@
 #include "core/region_history.h"
 #include "core/region_tables.h"
 #include "core/scan_regions.h"
-#include "tests/scan_test_support.h"
+#include "tests/core/scan_test_support.h"
 
 namespace {
 

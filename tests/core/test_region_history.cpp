@@ -1,6 +1,6 @@
 // The compiled history of region codes: its agreement with the 2009 tables,
 // the telling codes of the list it comes from (data/region-history.tsv), and
-// the lookups' edges. Text literals here are GBK bytes, u8 literals UTF-8.
+// the lookups' edges.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,7 +11,6 @@
 #include <tuple>
 #include <vector>
 
-#include "core/gbk_text.h"
 #include "core/region_history.h"
 #include "core/region_tables.h"
 
@@ -78,8 +77,8 @@ void compare2009Record(int32_t code, const char* name, bool countyLevel, Compari
                                  : code % 10000 == 0 ? RegionLevel::province
                                                      : RegionLevel::prefecture;
     EXPECT_EQ(levelOf(*record), expected);
-    if (std::strcmp(nameOf(*record).gbk, name) == 0) ++result.agreeing;
-    else result.disagreements.push_back({code, name, nameOf(*record).gbk});
+    if (std::strcmp(nameOf(*record), name) == 0) ++result.agreeing;
+    else result.disagreements.push_back({code, name, nameOf(*record)});
 }
 
 Comparison compareWith2009Tables() {
@@ -99,15 +98,15 @@ Comparison compareWith2009Tables() {
     return result;
 }
 
-// The 2009 names with their extra bytes removed: ideographic spaces (A1 A1),
+// The 2009 names with their extra bytes removed: ideographic spaces (U+3000),
 // ASCII spaces and the mark "(*)".
 std::string withoutExtraBytes(const std::string& name) {
     std::string plain;
     for (size_t i = 0; i < name.size(); ++i) {
-        if (static_cast<unsigned char>(name[i]) >= 0x81 && i + 1 < name.size()) {
-            // A two-byte character: kept unless it is the ideographic space.
-            if (name.compare(i, 2, "\xA1\xA1") != 0) plain += name.substr(i, 2);
-            ++i;
+        if (static_cast<unsigned char>(name[i]) >= 0xE0 && i + 2 < name.size()) {
+            // A three-byte character: kept unless it is the ideographic space.
+            if (name.compare(i, 3, "\u3000") != 0) plain += name.substr(i, 3);
+            i += 2;
         } else if (name.compare(i, 3, "(*)") == 0) {
             i += 2;
         } else if (name[i] != ' ') {
@@ -121,7 +120,7 @@ std::string withoutExtraBytes(const std::string& name) {
 
 TEST(RegionHistory2009, EveryRecordAgreesExceptTheListedOnes) {
     const std::vector<Disagreement> expected = {
-        {120225, "\xBC\xBB\xA1\xA1\xCF\xD8", "蓟县"},  // 蓟, ideographic space, 县
+        {120225, "蓟\u3000县", "蓟县"},  // 蓟, ideographic space, 县
         {220605, "  江源区", "江源区"},
         {429000, "省直辖县级行政区划", nullptr},
         {450331, "荔蒲县", "荔浦县"},  // the statistics bureau's spelling against the ministry's
@@ -142,8 +141,8 @@ TEST(RegionHistory2009, ExtraBytesAreTheOnlyDifferenceOfThreeNames) {
         const char* name2009 = unit.kind == UnitKind::municipality
                                    ? unit.municipalTable->records[findByCode(*unit.municipalTable, code)].name
                                    : unit.provinceTable->records[findByCode(*unit.provinceTable, code)].name;
-        EXPECT_NE(std::string(name2009), nameOf(*recordInYear(code, 2009)).gbk) << code;
-        EXPECT_EQ(withoutExtraBytes(name2009), nameOf(*recordInYear(code, 2009)).gbk) << code;
+        EXPECT_NE(std::string(name2009), nameOf(*recordInYear(code, 2009))) << code;
+        EXPECT_EQ(withoutExtraBytes(name2009), nameOf(*recordInYear(code, 2009))) << code;
     }
 }
 
@@ -217,8 +216,8 @@ TEST_P(TellingCode, RecordsStatusSuccessorsAndNow) {
     for (size_t i = 0; i < c.records.size(); ++i) {
         const HistoryRecord& record = records.first[i];
         EXPECT_EQ(codeOf(record), c.code);
-        EXPECT_STREQ(nameOf(record).gbk, c.records[i].name);
-        EXPECT_STREQ(prefectureOf(record).gbk, c.records[i].prefecture);
+        EXPECT_STREQ(nameOf(record), c.records[i].name);
+        EXPECT_STREQ(prefectureOf(record), c.records[i].prefecture);
         EXPECT_EQ(firstYearOf(record), c.records[i].firstYear);
         EXPECT_EQ(untilYearOf(record), c.records[i].untilYear);
     }
@@ -230,17 +229,15 @@ TEST_P(TellingCode, RecordsStatusSuccessorsAndNow) {
 
 INSTANTIATE_TEST_SUITE_P(History, TellingCode, testing::ValuesIn(codeCases));
 
-TEST(RegionHistory, TextsInBothEncodings) {
+TEST(RegionHistory, TextsOfARecord) {
     const HistoryRecord& wanxian = *recordInYear(512201, 1990);
-    EXPECT_STREQ(nameOf(wanxian).gbk, "万县市");
-    EXPECT_STREQ(nameOf(wanxian).utf8, u8"万县市");
-    EXPECT_STREQ(provinceOf(wanxian).gbk, "四川省");
-    EXPECT_STREQ(provinceOf(wanxian).utf8, u8"四川省");
-    EXPECT_STREQ(prefectureOf(wanxian).utf8, u8"万县地区");
+    EXPECT_STREQ(nameOf(wanxian), "万县市");
+    EXPECT_STREQ(provinceOf(wanxian), "四川省");
+    EXPECT_STREQ(prefectureOf(wanxian), "万县地区");
     const HistoryRecord& chongqing = *latestRecord(500000);
     EXPECT_EQ(levelOf(chongqing), RegionLevel::province);
-    EXPECT_STREQ(nameOf(chongqing).utf8, u8"重庆市");
-    EXPECT_STREQ(prefectureOf(chongqing).gbk, "");
+    EXPECT_STREQ(nameOf(chongqing), "重庆市");
+    EXPECT_STREQ(prefectureOf(chongqing), "");
     EXPECT_EQ(levelOf(*latestRecord(510100)), RegionLevel::prefecture);
     EXPECT_EQ(levelOf(wanxian), RegionLevel::county);
 }
@@ -252,8 +249,8 @@ TEST(RegionHistory, HandOverYears) {
     EXPECT_EQ(years, (std::vector<int>{1983, 1983, 2014}));
     // Each successor's record is the one in use when it took over.
     const HistorySuccessor& first = *successorsOf(*latestRecord(512301)).first;
-    EXPECT_STREQ(nameOf(successorRecord(first)).gbk, "枳城区");
-    EXPECT_STREQ(nameOf(*latestRecord(successorCode(first))).gbk, "东坡区");
+    EXPECT_STREQ(nameOf(successorRecord(first)), "枳城区");
+    EXPECT_STREQ(nameOf(*latestRecord(successorCode(first))), "东坡区");
 }
 
 TEST(RegionHistory, RecordInYearAtTheEdgesOfItsYears) {
@@ -276,7 +273,7 @@ TEST(RegionHistory, RecordInYearAtTheEdgesOfItsYears) {
         const HistoryRecord* record = recordInYear(code, year);
         if (name == nullptr) EXPECT_EQ(record, nullptr) << code << " " << year;
         else if (record == nullptr) ADD_FAILURE() << code << " " << year;
-        else EXPECT_STREQ(nameOf(*record).gbk, name) << code << " " << year;
+        else EXPECT_STREQ(nameOf(*record), name) << code << " " << year;
     }
 }
 
@@ -319,8 +316,7 @@ TEST(RegionHistory, RecordsAscendNeverOverlapAndLinkToRecordsInUseAtHandOver) {
             EXPECT_LE(untilYearOf(record[-1]), firstYearOf(*record));
         }
         EXPECT_TRUE(record == all.first || codeOf(record[-1]) <= codeOf(*record));
-        EXPECT_NE(nameOf(*record).gbk[0], '\0');
-        EXPECT_NE(nameOf(*record).utf8[0], '\0');
+        EXPECT_NE(nameOf(*record)[0], '\0');
         for (const HistorySuccessor& successor : successorsOf(*record))
             EXPECT_TRUE(inUseIn(successorRecord(successor), handOverYear(*record, successor))) << successorCode(successor);
     }

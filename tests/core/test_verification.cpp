@@ -1,7 +1,6 @@
 // The core's verification on its own, as idtool uses it: each reason with the
 // expected check character it still reports, the parts of an accepted number,
-// the region texts of each kind of code in both encodings, and the message
-// formatting.
+// the region texts of each kind of code, and the message formatting.
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -9,7 +8,6 @@
 #include <string>
 
 #include "core/verification.h"
-#include "programs/dialog/refusal_box.h"
 
 namespace {
 
@@ -122,77 +120,60 @@ TEST(Verification, ReasonNamesAndMessages) {
     const struct {
         VerifyRefusal refusal;
         const char* name;
-        Text text;
-        const char* caption;
-        BoxOwner owner;
-        bool warningIcon;
+        const char* text;
     } cases[] = {
-        {VerifyRefusal::length, "length", BOTH_ENCODINGS("您输入的身份证号为%s位，正确的应为18位"), "提示",
-         BoxOwner::none, true},
+        {VerifyRefusal::length, "length", "您输入的身份证号为%s位，正确的应为18位"},
         // The dialog says the check message for a number of wrong characters.
-        {VerifyRefusal::characters, "characters", BOTH_ENCODINGS("身份证未通过校验"), "校验结果", BoxOwner::none,
-         false},
-        {VerifyRefusal::check, "check", BOTH_ENCODINGS("身份证未通过校验"), "校验结果", BoxOwner::none, false},
-        {VerifyRefusal::date, "date", BOTH_ENCODINGS("出生日期不正确"), "错误", BoxOwner::dialog, false},
+        {VerifyRefusal::characters, "characters", "身份证未通过校验"},
+        {VerifyRefusal::check, "check", "身份证未通过校验"},
+        {VerifyRefusal::date, "date", "出生日期不正确"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_STREQ(refusalName(c.refusal), c.name);
-        EXPECT_STREQ(refusalText(c.refusal).gbk, c.text.gbk);
-        EXPECT_STREQ(refusalText(c.refusal).utf8, c.text.utf8);
-        // The dialog's box of the refusal.
-        const RefusalBox* box = refusalBox(c.refusal);
-        ASSERT_NE(box, nullptr);
-        EXPECT_STREQ(box->text, c.text.gbk);
-        EXPECT_STREQ(box->caption, c.caption);
-        EXPECT_EQ(box->owner, c.owner);
-        EXPECT_EQ(box->warningIcon, c.warningIcon);
+        EXPECT_STREQ(refusalText(c.refusal), c.text);
     }
     EXPECT_EQ(refusalName(VerifyRefusal::none), nullptr);
-    EXPECT_STREQ(refusalText(VerifyRefusal::none).utf8, "");
-    EXPECT_EQ(refusalBox(VerifyRefusal::none), nullptr);
-    EXPECT_STREQ(sexText(true).utf8, u8"男");
-    EXPECT_STREQ(sexText(false).gbk, "女");
+    EXPECT_STREQ(refusalText(VerifyRefusal::none), "");
+    EXPECT_STREQ(sexText(true), "男");
+    EXPECT_STREQ(sexText(false), "女");
 }
 
 // What the dialog's three region fields show, from data/regions-2009.tsv.
-TEST(RegionTexts, EachKindOfCodeInBothEncodings) {
+TEST(RegionTexts, EachKindOfCode) {
     const struct {
         int code;
-        Text province, city, county;
+        const char *province, *city, *county;
         const char* kind;
     } cases[] = {
-        {110105, BOTH_ENCODINGS("北京市"), BOTH_ENCODINGS("朝阳区"), BOTH_ENCODINGS(""), "a municipality's district"},
-        {500243, BOTH_ENCODINGS("重庆市"), BOTH_ENCODINGS("彭水苗族土家族自治县"), BOTH_ENCODINGS(""),
+        {110105, "北京市", "朝阳区", "", "a municipality's district"},
+        {500243, "重庆市", "彭水苗族土家族自治县", "",
          "a municipality's last county"},
-        {110000, BOTH_ENCODINGS("北京市"), BOTH_ENCODINGS("未知位置"), BOTH_ENCODINGS("错误地区码"),
+        {110000, "北京市", "未知位置", "错误地区码",
          "a municipality's unit code, not in its table"},
-        {120200, BOTH_ENCODINGS("天津市"), BOTH_ENCODINGS("未知位置"), BOTH_ENCODINGS("错误地区码"),
+        {120200, "天津市", "未知位置", "错误地区码",
          "a municipality's code not in its table"},
-        {140302, BOTH_ENCODINGS("山西省"), BOTH_ENCODINGS("阳泉市"), BOTH_ENCODINGS("城区"),
+        {140302, "山西省", "阳泉市", "城区",
          "a county under its city"},
-        {130100, BOTH_ENCODINGS("河北省"), BOTH_ENCODINGS("石家庄市"), BOTH_ENCODINGS("石家庄市"),
+        {130100, "河北省", "石家庄市", "石家庄市",
          "a city-level code: itself twice"},
-        {130101, BOTH_ENCODINGS("河北省"), BOTH_ENCODINGS("石家庄市"), BOTH_ENCODINGS("市辖区"), "a grouping record"},
-        {220000, BOTH_ENCODINGS("吉林省"), BOTH_ENCODINGS("吉林省"), BOTH_ENCODINGS("吉林省"),
+        {130101, "河北省", "石家庄市", "市辖区", "a grouping record"},
+        {220000, "吉林省", "吉林省", "吉林省",
          "the province's own record"},
-        {419001, BOTH_ENCODINGS("河南省"), BOTH_ENCODINGS("未知位置"), BOTH_ENCODINGS("济源市"),
+        {419001, "河南省", "未知位置", "济源市",
          "a county whose city-level record is missing"},
-        {130199, BOTH_ENCODINGS("河北省"), BOTH_ENCODINGS("未知位置"), BOTH_ENCODINGS("错误地区码"),
+        {130199, "河北省", "未知位置", "错误地区码",
          "a province's code not in its table"},
-        {160101, BOTH_ENCODINGS("未知位置"), BOTH_ENCODINGS(""), BOTH_ENCODINGS("错误地区码"), "no unit 16"},
-        {0, BOTH_ENCODINGS("未知位置"), BOTH_ENCODINGS(""), BOTH_ENCODINGS("错误地区码"), "code 000000"},
-        {999999, BOTH_ENCODINGS("未知位置"), BOTH_ENCODINGS(""), BOTH_ENCODINGS("错误地区码"), "code 999999"},
+        {160101, "未知位置", "", "错误地区码", "no unit 16"},
+        {0, "未知位置", "", "错误地区码", "code 000000"},
+        {999999, "未知位置", "", "错误地区码", "code 999999"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.kind);
         const RegionTexts texts = regionTexts(c.code);
-        EXPECT_STREQ(texts.province.gbk, c.province.gbk);
-        EXPECT_STREQ(texts.city.gbk, c.city.gbk);
-        EXPECT_STREQ(texts.county.gbk, c.county.gbk);
-        EXPECT_STREQ(texts.province.utf8, c.province.utf8);
-        EXPECT_STREQ(texts.city.utf8, c.city.utf8);
-        EXPECT_STREQ(texts.county.utf8, c.county.utf8);
+        EXPECT_STREQ(texts.province, c.province);
+        EXPECT_STREQ(texts.city, c.city);
+        EXPECT_STREQ(texts.county, c.county);
     }
 }
 
@@ -225,12 +206,11 @@ TEST(FormatMessage, FillsTheNumberAndAlwaysTerminates) {
     char untouched = '~';
     EXPECT_EQ(formatMessage(&untouched, 0, "%s", 1), 0);
     EXPECT_EQ(untouched, '~');
-    // The dialog's length message, in both encodings.
-    const Text lengthText = refusalText(VerifyRefusal::length);
+    // The dialog's length message.
     char out[160];
-    formatMessage(out, sizeof out, lengthText.utf8, 157286400);
-    EXPECT_STREQ(out, u8"您输入的身份证号为157286400位，正确的应为18位");
-    formatMessage(out, sizeof out, lengthText.gbk, 0);
+    formatMessage(out, sizeof out, refusalText(VerifyRefusal::length), 157286400);
+    EXPECT_STREQ(out, "您输入的身份证号为157286400位，正确的应为18位");
+    formatMessage(out, sizeof out, refusalText(VerifyRefusal::length), 0);
     EXPECT_STREQ(out, "您输入的身份证号为0位，正确的应为18位");
 }
 
