@@ -3,7 +3,7 @@
 # packages.sh), clean under lintian (no error and no warning), installed with
 # apt-get install ./*.deb, used each as its user would, then purged, leaving
 # no file of theirs behind:
-#   libidnumber2, libidnumber-dev  a C program built with pkg-config and with
+#   libidnumber3, libidnumber-dev  a C program built with pkg-config and with
 #                                  find_package, and run
 #   idtool                         idtool --version, a verify and its manual
 #                                  pages (one per command)
@@ -28,7 +28,7 @@ work=$(mktemp -d)
 chmod 755 "$work"  # the servers' users (postgres, mysql) reach their folders in it
 pg_dir=$work/postgresql
 maria_dir=$work/mariadb
-packages=(libidnumber2 libidnumber-dev idtool libsqlite3-mod-idnumber postgresql-15-idnumber
+packages=(libidnumber3 libidnumber-dev idtool libsqlite3-mod-idnumber postgresql-15-idnumber
     mariadb-plugin-idnumber python3-idnumber)
 cleanup() {
     if [ -n "${PGHOST:-}" ]; then pg_server_stop "$pg_dir" || true; fi

@@ -25,7 +25,7 @@ command -v node >/dev/null && command -v npm >/dev/null || { echo "check_example
 
 work=$(mktemp -d)
 chmod 755 "$work"  # the servers' users (postgres, mysql) reach their folders in it
-packages=(libidnumber2 libidnumber-dev idtool libsqlite3-mod-idnumber postgresql-15-idnumber
+packages=(libidnumber3 libidnumber-dev idtool libsqlite3-mod-idnumber postgresql-15-idnumber
     mariadb-plugin-idnumber python3-idnumber)
 cleanup() {
     if declare -F pg_server_stop >/dev/null; then pg_server_stop "$work/postgresql" || true; fi

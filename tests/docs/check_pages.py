@@ -81,7 +81,7 @@ import tempfile
 ROOT = pathlib.Path(__file__).resolve().parents[2]
 PAGES = [ROOT / "README.md"] + sorted((ROOT / "docs").glob("*.md"))
 RUNNERS = {"console", "sh", "python", "js", "java", "c", "sqlite", "psql", "mariadb"}
-PACKAGES = ["idtool", "libidnumber-dev", "libidnumber2", "libsqlite3-mod-idnumber", "mariadb-plugin-idnumber",
+PACKAGES = ["idtool", "libidnumber-dev", "libidnumber3", "libsqlite3-mod-idnumber", "mariadb-plugin-idnumber",
             "postgresql-15-idnumber", "python3-idnumber"]
 TIMEOUT = 600
 OUTPUT = re.compile(r"^<!--\s*output\b.*-->$")

@@ -34,7 +34,7 @@ import tarfile
 import zipfile
 
 ROOT = pathlib.Path(__file__).resolve().parents[2]
-DEBIAN_PACKAGES = ["idtool", "libidnumber-dev", "libidnumber2", "libsqlite3-mod-idnumber",
+DEBIAN_PACKAGES = ["idtool", "libidnumber-dev", "libidnumber3", "libsqlite3-mod-idnumber",
                    "mariadb-plugin-idnumber", "postgresql-15-idnumber", "python3-idnumber"]
 PLATFORMS = ["win32", "win64"]
 failures = []
