@@ -62,7 +62,7 @@ SDIST_SOURCES = {
     "records": ["CMakeLists.txt", "*.h", "*.cpp"],
     "capi": ["CMakeLists.txt", "*.h", "*.cpp", "*.map", "*.in"],
     "bindings/python": ["CMakeLists.txt", "exports.map"],
-    "bindings/python/src": ["_native.cpp"],
+    "bindings/python/src": ["*.cpp", "*.h"],
     "bindings/python/src/idnumber": ["*.py", "*.pyi", "py.typed"],
     "bindings/python/examples": ["*.py"],
 }
