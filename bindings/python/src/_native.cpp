@@ -7,6 +7,7 @@
 //   verify_batch(values, ns, fields, limit)   a batch's fields as NumPy columns
 //   generate(...)                             the numbers of a generation
 //   regions(query), history(code), upgrade(text), mask(text), version()
+// and, from scan.cpp, the scanner's (finding and redacting numbers in text).
 //
 // Texts. A str goes in as UTF-8, with the one rule of every UTF-16 host for
 // what UTF-8 cannot hold: a lone surrogate U+DC80-U+DCFF is a byte escaped
@@ -1777,4 +1778,5 @@ PYBIND11_MODULE(_native, module) {
     module.attr("COUNT_MAX") = static_cast<int64_t>(IDN_COUNT_MAX);
     module.attr("SEED_MAX") = static_cast<uint64_t>(IDN_SEED_MAX);
     module.attr("YEAR_LIMIT_MAX") = static_cast<int>(IDN_YEAR_LIMIT_MAX);
+    defineScanning(module);
 }

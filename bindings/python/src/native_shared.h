@@ -179,6 +179,10 @@ constexpr int64_t notATime = std::numeric_limits<int64_t>::min();  // NumPy's Na
 constexpr int64_t firstNanosecondDay = -106751;
 constexpr int64_t nanosecondsPerDay = 86400LL * 1000000000LL;
 
+// ---- The scanner ----------------------------------------------------------------
+
+// The module's functions and class of finding and redaction (scan.cpp).
+void defineScanning(py::module_& module);
 
 }  // namespace idnumber_python
 
