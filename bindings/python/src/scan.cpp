@@ -563,7 +563,8 @@ public:
 
     // One number held alone, redacted (str for a str, else bytes), or None
     // when the text is not one number.
-    py::object redactNumber(const py::object& number) const {
+    py::object redactNumber(const py::object& number) {
+        const InUse inUse(busy_);
         const TextArgument text(number.ptr(), Surrogates::escapedBytes, "redact_number");
         char out[IDN_REDACT_NUMBER_SIZE];
         size_t written = 0;

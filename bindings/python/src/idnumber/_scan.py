@@ -640,9 +640,9 @@ class Finder:
 
     def __init__(self, *, min_confidence: str | None = "medium", fifteen_digits: bool = False,
                  as_of: datetime.date | None = None, encoding: str | None = None) -> None:
-        self._options = _find_options("Finder", min_confidence, fifteen_digits, as_of, encoding)
-        self._scanner = _native.Scanner(self._options.values)
-        self._stream = _StreamType("Finder", self._options)
+        options = _find_options("Finder", min_confidence, fifteen_digits, as_of, encoding)
+        self._scanner = _native.Scanner(options.values)
+        self._stream = _StreamType("Finder", options)
 
     def feed(self, piece: str | bytes) -> list[Match]:
         self._stream.take(piece)
@@ -716,11 +716,12 @@ class Redactor:
                  length: int | None = None, keep: Iterable[str] | str | None = None,
                  min_confidence: str | None = "medium", fifteen_digits: bool = False,
                  as_of: datetime.date | None = None, encoding: str | None = None) -> None:
-        self._options = _redaction_options("Redactor", way, first, last, label, key, alphabet, length, keep,
-                                           min_confidence, fifteen_digits, as_of, encoding)
-        self._scanner = _native.Scanner(self._options.values)
-        self._numbers: Any = None
-        self._stream = _StreamType("Redactor", self._options)
+        options = _redaction_options("Redactor", way, first, last, label, key, alphabet, length, keep,
+                                     min_confidence, fifteen_digits, as_of, encoding)
+        # The key stays in the library's context only: the options are not kept.
+        self._scanner = _native.Scanner(options.values)
+        options.values = ()
+        self._stream = _StreamType("Redactor", options)
         # The redacted UTF-8 of a str stream may end inside a character:
         # its bytes wait for the next piece.
         self._decoder = codecs.getincrementaldecoder("utf-8")("surrogateescape")
@@ -742,7 +743,7 @@ class Redactor:
         return self._out(self._scanner.redact_piece(self._stream.empty(), True), True)
 
     def _out(self, redacted: bytes, final: bool) -> str | bytes:
-        if self._stream.text is False or (self._stream.text is None and not self._options.takes_str):
+        if self._stream.text is False or (self._stream.text is None and not self._stream.options.takes_str):
             return redacted
         return self._decoder.decode(redacted, final)
 
@@ -751,12 +752,10 @@ class Redactor:
         return self._scanner.summary()
 
     def redact_number(self, number: str | bytes) -> Any:
-        """One number held alone, as redact_number() redacts it, or None."""
-        self._options.check_text(number)
-        if self._numbers is None:
-            # The stream's scanner is left alone.
-            self._numbers = _native.Scanner(self._options.values)
-        return self._numbers.redact_number(number)
+        """One number held alone, as redact_number() redacts it, or None;
+        the stream is left as it is."""
+        self._stream.options.check_text(number)
+        return self._scanner.redact_number(number)
 
 
 _READ_SIZE = 1 << 20
