@@ -104,10 +104,17 @@ const char* const* messageNames() {
 
 bool isTextOption(int option) { return option == IDN_OPTION_LABEL || option == IDN_OPTION_KEY; }
 
-// Overwrites memory that held a secret, where the compiler may not skip it.
+// Overwrites memory that held a secret, where the compiler may not skip it:
+// the empty assembly says the zeros may be read. (A loop of volatile stores
+// took 10 us for a scanner's 16 KB, more than a call of redact.)
 void wipe(void* memory, size_t size) {
+    std::memset(memory, 0, size);
+#if defined(__GNUC__)
+    __asm__ __volatile__("" : : "r"(memory) : "memory");
+#else
     volatile unsigned char* bytes = static_cast<volatile unsigned char*>(memory);
     for (size_t i = 0; i < size; ++i) bytes[i] = 0;
+#endif
 }
 
 // The options as given, kept to give a scanner again ("prepare" per row)

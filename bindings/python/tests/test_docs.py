@@ -2,9 +2,13 @@
 explains the verdict's and the match's fields."""
 import datetime
 import doctest
+import pathlib
 import pydoc
+import re
 
 import idnumber
+
+README = pathlib.Path(__file__).resolve().parents[1] / "README.md"
 
 
 def test_docstring_examples():
@@ -32,3 +36,14 @@ def test_help_of_find_and_redact_names_every_option():
     text = pydoc.render_doc(idnumber.Match, renderer=pydoc.plaintext)
     for name in idnumber.MATCH_FIELDS:
         assert name in text
+
+
+def test_the_readme_examples_of_finding_and_redacting_run():
+    text = README.read_text(encoding="utf-8")
+    section = text[text.index("## Numbers in text"):text.index("## Errors")]
+    blocks = [block for block in re.findall(r"```python\n(.*?)```", section, re.S) if ">>>" in block]
+    test = doctest.DocTestParser().get_doctest("\n".join(blocks), {}, "README", str(README), 0)
+    runner = doctest.DocTestRunner(optionflags=doctest.NORMALIZE_WHITESPACE)
+    runner.run(test)
+    failed, attempted = runner.summarize(verbose=False)
+    assert attempted > 15 and failed == 0
