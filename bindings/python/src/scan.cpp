@@ -314,9 +314,10 @@ private:
 
 // ---- Scanning, without the GIL ---------------------------------------------------------
 
-// The bytes given to the library at once: a long text is read in pieces,
-// and signals are handled between them.
-constexpr size_t findPieceBytes = 16u << 20;
+// The bytes given to the library at once: a long text is read in parts,
+// and signals are handled between them (a megabyte takes a millisecond;
+// 200 ms where the sanitizers check every access).
+constexpr size_t partBytes = 1u << 20;
 // A redacted piece needs IDN_REDACT_SIZE(piece) of room: 350 KB for these.
 constexpr size_t redactPieceBytes = 64u << 10;
 
@@ -515,11 +516,12 @@ public:
     py::list findPiece(const py::object& piece, bool final) {
         const InUse inUse(busy_);
         const TextArgument text(piece.ptr(), Surrogates::replaced, "find");
+        const Reading reading(broken_);
         std::vector<idn_match_t> found;
         const TextBytes& bytes = text.bytes();
         size_t at = 0;
         do {
-            const size_t part = bytes.size - at < findPieceBytes ? bytes.size - at : findPieceBytes;
+            const size_t part = bytes.size - at < partBytes ? bytes.size - at : partBytes;
             const bool last = at + part == bytes.size;
             int status = IDN_OK;
             {
@@ -530,7 +532,9 @@ public:
             checkSignals();
             at += part;
         } while (at < bytes.size);
-        return matchList(found, text.isText());
+        py::list matches = matchList(found, text.isText());
+        reading.done();
+        return matches;
     }
 
     // The piece redacted, as far as it is decided (with `final`, all of
@@ -538,11 +542,12 @@ public:
     py::bytes redactPiece(const py::object& piece, bool final) {
         const InUse inUse(busy_);
         const TextArgument text(piece.ptr(), Surrogates::escapedBytes, "redact");
+        const Reading reading(broken_);
         const TextBytes& bytes = text.bytes();
         ByteBuffer out;
         size_t at = 0;
         do {
-            const size_t part = bytes.size - at < findPieceBytes ? bytes.size - at : findPieceBytes;
+            const size_t part = bytes.size - at < partBytes ? bytes.size - at : partBytes;
             const bool last = at + part == bytes.size;
             int status = IDN_OK;
             {
@@ -559,10 +564,12 @@ public:
         } while (at < bytes.size);
         PyObject* result = PyBytes_FromStringAndSize(out.data(), static_cast<Py_ssize_t>(out.size()));
         if (result == nullptr) throw py::error_already_set();
+        reading.done();
         return py::reinterpret_steal<py::bytes>(result);
     }
 
-    py::object summary() const {
+    py::object summary() {
+        const InUse inUse(busy_);
         Counts counts;
         counts.add(summaryOf(storage_->scanner));
         return summaryObject(counts);
@@ -590,8 +597,32 @@ public:
     }
 
 private:
+    // A piece's call that ends early (Ctrl-C between its parts, a failure)
+    // has given the library bytes whose matches or output were never
+    // returned: the stream cannot go on without a hole, and every later
+    // piece is refused.
+    class Reading {
+    public:
+        explicit Reading(bool& broken) : broken_(broken) {
+            if (broken_) {
+                PyErr_SetString(PyExc_RuntimeError,
+                                "this stream was interrupted in an earlier piece, whose output is lost; begin a new "
+                                "one");
+                throw py::error_already_set();
+            }
+            broken_ = true;
+        }
+        Reading(const Reading&) = delete;
+        Reading& operator=(const Reading&) = delete;
+        void done() const { broken_ = false; }
+
+    private:
+        bool& broken_;
+    };
+
     std::unique_ptr<ScannerStorage> storage_;
     bool busy_ = false;
+    bool broken_ = false;
 };
 
 // ---- Batches ----------------------------------------------------------------------------

@@ -552,6 +552,42 @@ def test_one_stream_read_by_two_threads_at_once_is_refused():
     pytest.fail("two threads' pieces never met")
 
 
+class Interrupted(Exception):
+    pass
+
+
+def test_a_stream_interrupted_within_a_piece_refuses_to_go_on():
+    # The piece's first megabytes were given to the library, their output
+    # never returned: going on would leave a hole in the stream. (A signal
+    # that comes just after the call is no interruption of it: the next,
+    # longer piece is tried.)
+    def interrupt(signum, frame):
+        raise Interrupted()
+
+    previous = signal.signal(signal.SIGALRM, interrupt)
+    try:
+        for size in (10_000_000, 40_000_000, 160_000_000):
+            redactor = idnumber.Redactor()
+            piece = b"1234567890 " * (size // 11)
+            signal.setitimer(signal.ITIMER_REAL, 0.005)
+            try:
+                redactor.feed(piece)
+            except Interrupted:
+                pass
+            finally:
+                signal.setitimer(signal.ITIMER_REAL, 0)
+            try:
+                redactor.feed(b"more")
+            except RuntimeError as error:
+                assert "interrupted in an earlier piece" in str(error)
+                with pytest.raises(RuntimeError, match="interrupted in an earlier piece"):
+                    redactor.close()
+                return
+    finally:
+        signal.signal(signal.SIGALRM, previous)
+    pytest.skip("every piece was read before the timer's signal")
+
+
 INTERRUPTED = r"""
 import sys, time
 import numpy as np

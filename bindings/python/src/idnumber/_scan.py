@@ -701,8 +701,10 @@ class Redactor:
     first is, and so is what comes back (given nothing, close() returns ""
     or, with an encoding other than UTF-8, b""). ``summary`` counts what was
     replaced so far; ``redact_number(value)`` redacts one number held alone
-    with the same options, prepared once. One thread at a time. Options as
-    redact()'s; the key is kept only inside the library's context, and a
+    with the same options, prepared once. One thread at a time. A piece whose
+    call is interrupted (Ctrl-C) has been read but not returned: the stream
+    then refuses to go on (RuntimeError) rather than leave a hole. Options
+    as redact()'s; the key is kept only inside the library's context, and a
     Redactor cannot be pickled.
 
     >>> redactor = idnumber.Redactor(way="label")
