@@ -23,6 +23,18 @@ same file writing every field of every record; the counts must agree. The
 stages of the job are timed too (the reader alone; one partition's reading,
 verifying and counting in this process), to show where the time goes.
 
+With --texts N (10^6 by default; 0 leaves it out): find and redaction on a
+pandas Series of N short texts like a column of notes (bench_texts below:
+two in five hold a number, one in ten of those printed in groups, many hold
+other runs of digits), rows per second of redact_many (mask, label, token),
+find_many and redact one call per row, beside a plain regular expression
+on the same Series (re.sub(r"(\d{6})\d{8}(\d{3}[\dXx])", r"\1********\2")
+a row, which finds neither full-width nor grouped numbers and checks no
+validity), and the three ways a batch can begin each row's scan (the
+scanner prepared once and restarted, a copy of it, one prepared per row),
+each by its best of --runs in CPU time; and the ratio of redact_many to the
+regex in --runs rounds of both. --scan-only times only these.
+
 With --against PYTHON (another build of idnumber, such as an earlier
 version's, in the venv of that interpreter): the batch calls (verify_many's
 ways above, in_use_at_birth alone, verify one number at a time, generate,
@@ -37,6 +49,8 @@ import argparse
 import datetime
 import json
 import os
+import random
+import re
 import statistics
 import subprocess
 import sys
@@ -250,6 +264,113 @@ def print_comparison(both, other_version):
         print(f"| {name} | {shown(before)} | {shown(after)} | {ratio} |")
 
 
+def bench_texts(count, seed=3):
+    """A column of `count` short notes, the same every run: two in five hold
+    an identity number (one in ten of those as 6-8-4 groups, one in twenty
+    with a lower-case x), others order numbers of 20 digits, phone numbers
+    and amounts."""
+    draw = random.Random(seed)
+    numbers = idnumber.generate("110105", born_between=("19500101", "20051231"), count=count, seed=seed)
+    rows = []
+    for i in range(count):
+        number = numbers[i]
+        kind = draw.random()
+        if kind < 0.04:
+            number = f"{number[:6]} {number[6:14]} {number[14:]}"
+        elif kind < 0.06:
+            number = number.lower()
+        shape = draw.randrange(5)
+        if shape == 0:
+            rows.append(f"客户来电，身份证号{number}，已核实")
+        elif shape == 1:
+            rows.append(f"id_no={number} status=ok")
+        elif shape == 2:
+            rows.append(f"order={draw.randrange(10**19, 10**20)} qty={draw.randrange(1, 99)} 已发货")
+        elif shape == 3:
+            rows.append(f"联系电话 13{draw.randrange(10**8, 10**9)} 金额 {draw.randrange(1, 10**6)}.00 元")
+        else:
+            rows.append("备注：无")
+    return rows
+
+
+# r"\d{17}[\dXx]" with groups, for a mask by a template (no Python call per match).
+MASK_PATTERN = re.compile(r"(\d{6})\d{8}(\d{3}[\dXx])")
+PLAIN_PATTERN = re.compile(r"\d{17}[\dXx]")
+
+
+def text_timings(count, runs, key=b"a benchmark's key of 32 bytes!!!"):
+    """Seconds (best of `runs`) of the scan's batch calls and their peers on
+    the same Series, by name, with the rows each handles; and the count of
+    rows the regex and the mask changed (they find different numbers)."""
+    rows = bench_texts(count)
+    series = pd.Series(rows)
+    tenth = rows[: count // 10]
+    on = datetime.date(2024, 6, 30)
+    options = idnumber._scan._redaction_options("bench", None, None, None, None, None, None, None, None, None,
+                                                False, on, None).values
+    today_options = idnumber._scan._redaction_options("bench", None, None, None, None, None, None, None, None,
+                                                      None, False, None, None).values
+    works = [
+        ("`redact_many`, Series → Series, mask", count, lambda: idnumber.redact_many(series, as_of=on)),
+        ("`redact_many`, list → list, mask", count, lambda: idnumber.redact_many(rows, as_of=on)),
+        ("`redact_many`, Series, label", count, lambda: idnumber.redact_many(series, way="label", as_of=on)),
+        ("`redact_many`, Series, token (HMAC-SHA-256)", count,
+         lambda: idnumber.redact_many(series, way="token", key=key, as_of=on)),
+        ("`find_many`, Series → DataFrame of matches", count, lambda: idnumber.find_many(series, as_of=on)),
+        ("plain regex, `series.str.replace(pattern, r\"\\1********\\2\")`", count,
+         lambda: series.str.replace(MASK_PATTERN, r"\1********\2", regex=True)),
+        ("plain regex, `[pattern.sub(r\"\\1********\\2\", row) for row in rows]`", count,
+         lambda: [MASK_PATTERN.sub(r"\1********\2", row) for row in rows]),
+        ("plain regex, `[re.sub(r\"\\d{17}[\\dXx]\", \"[身份证号]\", row) for row in rows]`", count,
+         lambda: [PLAIN_PATTERN.sub("[身份证号]", row) for row in rows]),
+        (f"`redact`, one call per row ({len(tenth):,})", len(tenth),
+         lambda: [idnumber.redact(row, as_of=on) for row in tenth]),
+        ("batch, each row's scan begun by `idn_scanner_restart`", count,
+         lambda: idnumber._native.redact_batch(rows, options, reuse="restart")),
+        ("batch, each row's scan begun from a copy of the prepared 16 KB context", count,
+         lambda: idnumber._native.redact_batch(rows, options, reuse="copy")),
+        ("batch, a scanner initialised, given its options and prepared per row (as_of given)", count,
+         lambda: idnumber._native.redact_batch(rows, options, reuse="prepare")),
+        ("the same, as_of today (prepare reads the clock per row)", count,
+         lambda: idnumber._native.redact_batch(rows, today_options, reuse="prepare")),
+    ]
+    # In CPU time: each call runs in one thread, and other work on a shared
+    # machine disturbs it less than the wall clock.
+    timings = []
+    for name, items, work in works:
+        work()
+        seconds = best_of(runs, work, time.process_time)
+        timings.append((name, items, seconds))
+        print(f"  {name}: {seconds * 1000:.0f} ms", file=sys.stderr, flush=True)
+    ratios = []
+    for _ in range(runs):
+        ours = best_of(1, works[0][2], time.process_time)
+        theirs = best_of(1, works[5][2], time.process_time)
+        ratios.append(theirs / ours)
+    ours = idnumber.redact_many(rows, as_of=on)
+    theirs = [MASK_PATTERN.sub(r"\1********\2", row) for row in rows]
+    changed = (sum(a != b for a, b in zip(ours, rows)), sum(a != b for a, b in zip(theirs, rows)), ratios)
+    return timings, changed
+
+
+def print_text_timings(timings, changed, count):
+    print()
+    print(f"Finding and redacting in a Series of {count:,} notes (two in five with a number):")
+    print()
+    print("| What | Rows | Time | Rows per second | ns per row |")
+    print("|---|---|---|---|---|")
+    for name, items, seconds in timings:
+        print(f"| {name} | {items:,} | {seconds * 1000:,.0f} ms | {items / seconds / 1e6:.2f} million | "
+              f"{seconds / items * 1e9:.0f} |")
+    ratios = sorted(changed[2])
+    median = (ratios[(len(ratios) - 1) // 2] + ratios[len(ratios) // 2]) / 2
+    print()
+    print(f"redact_many (Series, mask) against series.str.replace with the plain regex, in rounds of both: "
+          f"{', '.join(f'{r:.1f}×' for r in changed[2])} as fast; minimum {ratios[0]:.1f}×, median {median:.1f}×. "
+          f"Rows changed: {changed[0]:,} by redact_many, {changed[1]:,} by the regex (which also masks 18 digits "
+          "of longer runs)")
+
+
 def idtool_time(idtool, arguments, runs):
     def run():
         with open(os.devnull, "wb") as sink:
@@ -269,7 +390,14 @@ def main():
     parser.add_argument("--against", metavar="PYTHON", help="also time the batch calls in the idnumber of this "
                         "interpreter, taking turns with this one's")
     parser.add_argument("--timings-json", action="store_true", help="print the batch calls' timings as JSON only")
+    parser.add_argument("--texts", type=int, default=1_000_000, help="rows of notes to find and redact in (0: none)")
+    parser.add_argument("--scan-only", action="store_true", help="time only finding and redacting")
     arguments = parser.parse_args()
+    if arguments.scan_only:
+        print(f"idnumber {idnumber.__version__}, pandas {pd.__version__}, Python {sys.version.split()[0]}; "
+              f"load average {load_average():.1f} at the start", flush=True)
+        print_text_timings(*text_timings(arguments.texts, arguments.runs), arguments.texts)
+        return 0
 
     lines = open(arguments.numbers, encoding="utf-8").read().split("\n")
     if lines[-1] == "":
@@ -347,6 +475,7 @@ def main():
         rows.append((f"`idtool verify --jobs {arguments.workers} --only-invalid --summary`", dask_lines,
                      idtool_summary))
         stages = partition_stages(arguments.dask)
+    texts = text_timings(arguments.texts, arguments.runs) if arguments.texts else None
     both = None
     if arguments.against:
         other_version = subprocess.run([arguments.against, "-c", "import idnumber; print(idnumber.__version__)"],
@@ -377,6 +506,8 @@ def main():
         print("|---|---|---|")
         for name, seconds in timed:
             print(f"| {name} | {seconds * 1000:,.0f} ms | {seconds / count * 1e9:.0f} |")
+    if texts is not None:
+        print_text_timings(*texts, arguments.texts)
     if both is not None:
         print_comparison(both, other_version)
     return 0

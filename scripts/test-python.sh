@@ -28,6 +28,7 @@ packages=(
     g++ cmake ninja-build                    # the extension's and idtool's builds
     python3-dev python3-venv python3-setuptools python3-wheel
     python3-pybind11                         # the binding
+    libssl-dev                               # the scanner's SHA-256 (OpenSSL's libcrypto), in the extension
     python3-build                            # the sdist
     python3-numpy python3-pandas             # verify_many's columns
     python3-pytest

@@ -7,8 +7,9 @@ project's CMake build. This file only configures that build (the library and
 the module alone: no programs, no tests) in setuptools' build folder, builds
 the target there, and lets setuptools pack the result with the Python files.
 
-The build needs CMake 3.25 and a C++17 compiler (GCC or Clang), pybind11 and
-Python's headers; Ninja when found. Options
+The build needs CMake 3.25 and a C++17 compiler (GCC or Clang), pybind11,
+Python's headers and OpenSSL's libcrypto (the scanner's SHA-256; Debian:
+libssl-dev); Ninja when found. Options
 for the CMake build go in the environment's CMAKE_ARGS, e.g.
 CMAKE_ARGS="-DIDNUMBER_WERROR=ON" (warnings as errors: the project's tests;
 a user's build never gets -Werror) or "-DIDNUMBER_SANITIZE=ON" (AddressSanitizer
@@ -64,8 +65,10 @@ SDIST_SOURCES = {
     "core": ["CMakeLists.txt", "*.h", "*.cpp"],
     "records": ["CMakeLists.txt", "*.h", "*.cpp"],
     "capi": ["CMakeLists.txt", "*.h", "*.cpp", "*.map", "*.in"],
+    # SHA-256 from the system's cryptography (the scanner's tokens and pseudonyms).
+    "platform": ["sha256_*.cpp"],
     "bindings/python": ["CMakeLists.txt", "exports.map"],
-    "bindings/python/src": ["_native.cpp"],
+    "bindings/python/src": ["*.cpp", "*.h"],
     "bindings/python/src/idnumber": ["*.py", "*.pyi", "py.typed"],
     "bindings/python/examples": ["*.py"],
 }

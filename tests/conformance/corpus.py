@@ -417,6 +417,15 @@ CONFIDENCES = (None, "low", "medium", "high")
 SCANNER_SIZE = 16384
 
 
+def scan_option_names(**words):
+    """The names array of the scanner's messages: words (bytes) by the
+    corpus's option names ("mask_first"); the rest take the C API's."""
+    names = (ctypes.c_char_p * (max(SCAN_OPTIONS.values()) + 1))()
+    for option, word in words.items():
+        names[SCAN_OPTIONS[option]] = word
+    return names
+
+
 def scan_option_value(name, value):
     """The integer a setter takes for an option's corpus value (not a text)."""
     if isinstance(value, bool):
@@ -470,8 +479,9 @@ class Scanning:
         lib.idn_scanner_redact_number.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_size_t,
                                                   ctypes.c_char_p, ctypes.c_size_t, ctypes.POINTER(ctypes.c_size_t)]
 
-    def _prepared(self, options):
-        """A prepared scanner, or the refusal as an expect object."""
+    def _prepared(self, options, names=None):
+        """A prepared scanner, or the refusal as an expect object, its
+        message naming the options by `names` (scan_option_names)."""
         scanner = (ctypes.c_uint64 * (SCANNER_SIZE // 8))()
         assert self.lib.idn_scanner_init(scanner, ctypes.c_size_t(SCANNER_SIZE)) == 0
         keep = []
@@ -489,7 +499,8 @@ class Scanning:
         refused_status, refused_option = ctypes.c_int32(), ctypes.c_int32()
         self.lib.idn_scanner_refusal(scanner, ctypes.byref(refused_status), ctypes.byref(refused_option))
         message = ctypes.create_string_buffer(1024)
-        self.lib.idn_scanner_message(scanner, None, ctypes.c_size_t(0), message, ctypes.c_size_t(1024), None)
+        self.lib.idn_scanner_message(scanner, names, ctypes.c_size_t(len(names) if names is not None else 0),
+                                     message, ctypes.c_size_t(1024), None)
         return None, {"status": self.lib.idn_status_name(status).decode(),
                       "option": self.lib.idn_option_name(refused_option.value).decode(),
                       "message": message.value.decode("utf-8")}
@@ -507,6 +518,10 @@ class Scanning:
                 "sex": ("male" if m.sex == 1 else "female") if valid else None,
                 "birth_date": f"{m.birth_year:04d}{m.birth_month:02d}{m.birth_day:02d}" if valid else None,
                 "region_code": m.region_code if valid else None}
+
+    def refusal(self, options, names=None):
+        """The refusal of the options as an expect object, or None."""
+        return self._prepared(options, names)[1]
 
     def find(self, data, options, piece=0):
         """The matches of a text given whole (piece 0) or in pieces."""

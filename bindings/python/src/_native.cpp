@@ -7,6 +7,7 @@
 //   verify_batch(values, ns, fields, limit)   a batch's fields as NumPy columns
 //   generate(...)                             the numbers of a generation
 //   regions(query), history(code), upgrade(text), mask(text), version()
+// and, from scan.cpp, the scanner's (finding and redacting numbers in text).
 //
 // Texts. A str goes in as UTF-8, with the one rule of every UTF-16 host for
 // what UTF-8 cannot hold: a lone surrogate U+DC80-U+DCFF is a byte escaped
@@ -52,29 +53,14 @@
 #include <vector>
 
 #include "capi/idnumber.h"
+#include "native_shared.h"
 
 namespace py = pybind11;
 
-namespace {
+namespace idnumber_python {
 
 // ---- Python types of idnumber ------------------------------------------------
 
-// The record types of idnumber (typing.NamedTuple classes, and Verdict, a
-// frozen dataclass with slots, with the descriptors of its slots in field
-// order) and its exception, set once by idnumber/__init__.py; and the values
-// besides None and NaN that a batch takes for a missing item (pandas' NA and
-// NaT).
-struct Types {
-    PyObject* verdict = nullptr;
-    std::vector<PyObject*> verdictSlots;
-    PyObject* historyRecord = nullptr;
-    PyObject* successor = nullptr;
-    PyObject* presentCode = nullptr;
-    PyObject* nationality = nullptr;
-    PyObject* region = nullptr;
-    PyObject* error = nullptr;
-    std::vector<PyObject*> missing;
-};
 Types types;
 
 void needTypes() {
@@ -171,51 +157,6 @@ const char* typeName(PyObject* object) { return Py_TYPE(object)->tp_name; }
 
 // ---- Texts in ---------------------------------------------------------------------
 
-// A code point's UTF-8 length by the rule above; a value beyond Unicode (a
-// NumPy str may hold one) stands for U+FFFD.
-inline unsigned utf8Length(uint32_t c) {
-    if (c < 0x80) return 1;
-    if (c < 0x800) return 2;
-    if (c >= 0xD800 && c <= 0xDFFF) return c >= 0xDC80 && c <= 0xDCFF ? 1 : 3;
-    if (c < 0x10000) return 3;
-    return c < 0x110000 ? 4 : 3;
-}
-
-inline char* putUtf8(char* out, uint32_t c) {
-    if (c < 0x80) {
-        *out++ = static_cast<char>(c);
-        return out;
-    }
-    if (c >= 0xD800 && c <= 0xDFFF) {
-        if (c >= 0xDC80 && c <= 0xDCFF) {
-            *out++ = static_cast<char>(c - 0xDC00);
-            return out;
-        }
-        c = 0xFFFD;
-    } else if (c >= 0x110000) {
-        c = 0xFFFD;
-    }
-    if (c < 0x80) {
-        *out++ = static_cast<char>(c);
-    } else if (c < 0x800) {
-        *out++ = static_cast<char>(0xC0 | (c >> 6));
-        *out++ = static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        *out++ = static_cast<char>(0xE0 | (c >> 12));
-        *out++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        *out++ = static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        *out++ = static_cast<char>(0xF0 | (c >> 18));
-        *out++ = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        *out++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        *out++ = static_cast<char>(0x80 | (c & 0x3F));
-    }
-    return out;
-}
-
-// An identity number's characters, without the NUL of IDN_NUMBER_SIZE.
-constexpr size_t numberLength = IDN_NUMBER_SIZE - 1;
-
 // The most bytes a held prefix takes: IDN_INPUT_HELD_BYTES and the rest of
 // the code point that reaches them.
 constexpr size_t prefixCapacity = IDN_INPUT_HELD_BYTES + 4;
@@ -242,8 +183,6 @@ void encodeWhole(const Unit* units, size_t count, std::string& out) {
     char* at = out.data();
     for (size_t i = 0; i < count; ++i) at = putUtf8(at, units[i]);
 }
-
-bool isCompactAscii(PyObject* text) { return PyUnicode_IS_COMPACT_ASCII(text); }
 
 // The prefix of a str that is not compact ASCII (see encodePrefix).
 size_t strPrefix(PyObject* text, char* out, uint64_t& total) {
@@ -407,43 +346,6 @@ PyObject* messageObject(int reason, uint64_t length, bool& fresh) {
 }
 
 // ---- Region codes ------------------------------------------------------------------
-
-// What the library says of a region code, as verify's fields, kept per code.
-// Borrowed references, kept for the life of the process. What a batch reads
-// for every row fills one cache line; the rest, the next.
-struct alignas(64) RegionEntry {
-    int32_t code;
-    uint32_t index;  // in `entries` below
-    // province, city, county, code_status; history (a tuple of
-    // HistoryRecord), successors (of Successor), now (of PresentCode): in
-    // the order of their ObjectFields, from provinceField.
-    PyObject* objects[7];
-    PyObject*& province() { return objects[0]; }
-    PyObject*& city() { return objects[1]; }
-    PyObject*& county() { return objects[2]; }
-    PyObject*& status() { return objects[3]; }
-    PyObject*& history() { return objects[4]; }
-    PyObject*& successors() { return objects[5]; }
-    PyObject*& now() { return objects[6]; }
-    // The Nationality of the code's valid numbers (None but for a
-    // foreigner's card).
-    PyObject* nationality;
-    // idn_region_info's answers of in_use_at_birth, each with the birth
-    // years it holds for (years_from to years_to): a year in none of them is
-    // asked again, and its answer kept in place of the oldest when all are
-    // taken. Looking the history up costs more than the rest of a row's
-    // verification; a code's answer changes at most a few times. A slot not
-    // yet taken holds no year (from above to).
-    static constexpr int spanSlots = 4;
-    int32_t spanFrom[spanSlots];
-    int32_t spanTo[spanSlots];
-    uint8_t spanInUse[spanSlots];
-    uint8_t spanCount;
-    uint8_t spanNext;
-};
-
-static_assert(offsetof(RegionEntry, nationality) == 64, "a row's objects fill the entry's first cache line");
-static_assert(sizeof(RegionEntry) == 128, "an entry is two cache lines");
 
 idn_region_info_t regionInfo(int32_t code, int birthYear) {
     idn_region_info_t info{};
@@ -649,11 +551,6 @@ CivilDate civilFromDays(int64_t days) {
     const int month = static_cast<int>(shifted < 10 ? shifted + 3 : shifted - 9);
     return {static_cast<int>(yearOfEra + era * 400 + (month <= 2 ? 1 : 0)), month, day};
 }
-
-constexpr int64_t notATime = std::numeric_limits<int64_t>::min();  // NumPy's NaT
-// pandas' datetime64[ns] holds 1677-09-22 onwards (whole days).
-constexpr int64_t firstNanosecondDay = -106751;
-constexpr int64_t nanosecondsPerDay = 86400LL * 1000000000LL;
 
 // ---- One verdict -------------------------------------------------------------------
 
@@ -1854,7 +1751,9 @@ void setMissing(const py::tuple& missing) {
     for (const py::handle marker : missing) types.missing.push_back(marker.inc_ref().ptr());
 }
 
-}  // namespace
+}  // namespace idnumber_python
+
+using namespace idnumber_python;
 
 PYBIND11_MODULE(_native, module) {
     PyDateTime_IMPORT;
@@ -1879,4 +1778,5 @@ PYBIND11_MODULE(_native, module) {
     module.attr("COUNT_MAX") = static_cast<int64_t>(IDN_COUNT_MAX);
     module.attr("SEED_MAX") = static_cast<uint64_t>(IDN_SEED_MAX);
     module.attr("YEAR_LIMIT_MAX") = static_cast<int>(IDN_YEAR_LIMIT_MAX);
+    defineScanning(module);
 }

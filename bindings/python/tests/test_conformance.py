@@ -294,3 +294,177 @@ def test_history(case):
     assert {key: record[key] for key in expect} == expect
     assert idnumber.history(case["code"]) == verdict.history
     assert all(h.code == case["code"] for h in verdict.history)
+
+
+# ---- find, redact -------------------------------------------------------------------------
+# A case's options in Python's words; a value Python cannot be given (an int
+# where a word is asked for, a date no calendar has) is held to Python's own
+# refusal instead.
+
+SCAN_PARAMETERS = dict(encoding="encoding", fifteen_digits="fifteen_digits", min_confidence="min_confidence",
+                       as_of_date="as_of", redaction="way", mask_first="first", mask_last="last", label="label",
+                       key="key", token_alphabet="alphabet", token_length="length", keep="keep")
+# The library's messages name the options as the module does, the way of
+# redaction but by its noun (its word is checked by the module).
+SCAN_NAMES = corpus.scan_option_names(**{option: name.encode() for option, name in SCAN_PARAMETERS.items()
+                                         if option != "redaction"})
+WORD_OPTIONS = {"encoding": "IDN_ERROR_BAD_ENCODING", "min_confidence": "IDN_ERROR_BAD_CONFIDENCE",
+                "redaction": "IDN_ERROR_BAD_REDACTION", "token_alphabet": "IDN_ERROR_TOKEN_FORMAT",
+                "keep": "IDN_ERROR_BAD_ARGUMENT"}
+PIECES = (0, 1, 7)
+
+
+def scan_arguments(options):
+    """The keyword arguments of the case's options, and the option Python
+    cannot express (or None)."""
+    arguments, inexpressible = {}, None
+    for name, value in options.items():
+        parameter = SCAN_PARAMETERS[name]
+        if name in WORD_OPTIONS and isinstance(value, int):
+            inexpressible = name
+        elif name == "as_of_date":
+            try:
+                arguments[parameter] = datetime.date(value // 10000, value // 100 % 100, value % 100)
+            except ValueError:
+                inexpressible = name
+        elif name == "encoding":
+            arguments[parameter] = {"utf8": "utf-8"}.get(value, value)
+        elif name == "label":
+            arguments[parameter] = host_text(value)
+        elif name == "key":
+            arguments[parameter] = corpus.bytes_of(value)
+        elif name == "keep":
+            arguments[parameter] = set(value)
+        else:
+            arguments[parameter] = value
+    return arguments, inexpressible
+
+
+def assert_python_refuses(case, arguments, option, call):
+    """An option Python cannot be given as the corpus gives it: an int for a
+    word is a TypeError, a word the library lacks an IdNumberError of the
+    case's status; a date no calendar has cannot be made at all."""
+    expect = case["expect"]
+    parameter = SCAN_PARAMETERS[option]
+    if option == "as_of_date":
+        assert expect["status"] == "IDN_ERROR_AS_OF_DATE"
+        return
+    with pytest.raises(TypeError, match=parameter):
+        call(**arguments, **{parameter: case["options"][option]})
+    with pytest.raises(idnumber.IdNumberError) as raised:
+        call(**arguments, **{parameter: "no such word" if option != "keep" else {"no such word"}})
+    assert (raised.value.status, raised.value.option) == (expect["status"], parameter)
+
+
+def assert_refused(case, arguments, library, call):
+    expected = corpus.Scanning(library.lib).refusal(case["options"], SCAN_NAMES)
+    assert expected["status"] == case["expect"]["status"]
+    with pytest.raises(idnumber.IdNumberError) as raised:
+        call(**arguments)
+    error = raised.value
+    assert (error.status, error.option, str(error)) == (expected["status"], SCAN_PARAMETERS[expected["option"]],
+                                                        expected["message"])
+
+
+def scan_values(case):
+    """(kind, value) of the case's input for each host type: bytes always,
+    str when it is text read as UTF-8."""
+    values = [("bytes", corpus.bytes_of(case["input"]))]
+    if corpus.is_text(case["input"]) and case["options"].get("encoding", "utf8") == "utf8":
+        values.append(("str", host_text(case["input"])))
+    return values
+
+
+def cut(value, piece):
+    return [value] if piece == 0 else [value[i:i + piece] for i in range(0, len(value), piece)]
+
+
+def corpus_match(match, kind):
+    """A Match as the corpus's expect: offsets in the host's units taken for
+    both of theirs."""
+    unit = "char" if kind == "str" else "byte"
+    return {f"{unit}_offset": match.start, f"{unit}_length": match.end - match.start, "line": match.line,
+            "column": match.column, "number": match.number, "form": list(match.form),
+            "confidence": str(match.confidence), "flaw": match.flaw, "keyword": match.keyword,
+            "kind": match.kind, "sex": {"男": "male", "女": "female", None: None}[match.sex],
+            "birth_date": None if match.birth_date is None else match.birth_date.strftime("%Y%m%d"),
+            "region_code": match.region_code}
+
+
+def expected_matches(case, kind):
+    unit = "char" if kind == "str" else "byte"
+    drop = {"byte_offset", "byte_length", "utf16_offset", "utf16_length", "char_offset", "char_length"}
+    return [{**{k: v for k, v in m.items() if k not in drop}, f"{unit}_offset": m[f"{unit}_offset"],
+             f"{unit}_length": m[f"{unit}_length"]} for m in case["expect"]["matches"]]
+
+
+def frame_matches(frame, kind):
+    """find_many's rows as Matches."""
+    return [idnumber.Match(**{name: (None if value is pd.NA or value is pd.NaT else value)
+                              for name, value in row.items()}) for _, row in frame.iterrows()]
+
+
+@cases("find")
+def test_find(case, library):
+    arguments, inexpressible = scan_arguments(case["options"])
+    if inexpressible:
+        assert_python_refuses(case, arguments, inexpressible, lambda **options: idnumber.find(b"", **options))
+        return
+    if "status" in case["expect"]:
+        assert_refused(case, arguments, library, lambda **options: idnumber.find(b"", **options))
+        return
+    for kind, value in scan_values(case):
+        expected = expected_matches(case, kind)
+        assert [corpus_match(m, kind) for m in idnumber.find(value, **arguments)] == expected, kind
+        for piece in PIECES:
+            finder = idnumber.Finder(**arguments)
+            found = [m for part in cut(value, piece) for m in finder.feed(part)] + finder.close()
+            assert [corpus_match(m, kind) for m in found] == expected, (kind, piece)
+            assert finder.summary.matches == len(expected)
+        frame = idnumber.find_many([value], **arguments)
+        assert list(frame.index) == [0] * len(expected)
+        found = frame_matches(frame, kind)
+        assert [corpus_match(m, kind) for m in found] == expected, kind
+
+
+def summary_of(counts):
+    """A Summary as the corpus's summary object."""
+    return {"matches": counts.matches, "by_confidence": {"low": counts.low, "medium": counts.medium,
+                                                         "high": counts.high},
+            "plain": counts.plain, "by_form": {name: getattr(counts, name) for name in corpus.FORM_FLAGS}}
+
+
+def as_bytes(redacted):
+    return redacted.encode("utf-8", "surrogateescape") if isinstance(redacted, str) else redacted
+
+
+@cases("redact")
+def test_redact(case, library):
+    arguments, inexpressible = scan_arguments(case["options"])
+    if inexpressible:
+        assert_python_refuses(case, arguments, inexpressible, lambda **options: idnumber.redact(b"", **options))
+        return
+    expect = case["expect"]
+    if "status" in expect and "number" not in case:
+        assert_refused(case, arguments, library, lambda **options: idnumber.redact(b"", **options))
+        return
+    if "number" in case:
+        expected = None if "status" in expect else corpus.bytes_of(expect["output"])
+        for kind, value in host_values(case["number"]):
+            alone = idnumber.redact_number(value, **arguments)
+            assert (alone if alone is None else as_bytes(alone)) == expected, kind
+            assert idnumber.Redactor(**arguments).redact_number(value) == alone
+            assert alone is None or isinstance(alone, type(value))
+        return
+    output = corpus.bytes_of(expect["output"])
+    for kind, value in scan_values(case):
+        redacted, counts = idnumber.redact(value, summary=True, **arguments)
+        assert isinstance(redacted, type(value))
+        assert (as_bytes(redacted), summary_of(counts)) == (output, expect["summary"]), kind
+        for piece in PIECES:
+            redactor = idnumber.Redactor(**arguments)
+            parts = [redactor.feed(part) for part in cut(value, piece)] + [redactor.close()]
+            assert as_bytes(type(value)().join(parts)) == output, (kind, piece)
+            assert summary_of(redactor.summary) == expect["summary"], (kind, piece)
+        (many,), counts = idnumber.redact_many([value], summary=True, **arguments)
+        assert (as_bytes(many), summary_of(counts)) == (output, expect["summary"]), kind

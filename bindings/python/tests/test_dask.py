@@ -3,7 +3,10 @@
 read in 8 or more partitions; the counts per verdict are idtool verify
 --summary's on the same file. The example script does the same against the
 cluster's address, and reads files of awkward bytes (NUL bytes, invalid
-UTF-8, CR, byte-order marks, quotes) as idtool reads them."""
+UTF-8, CR, byte-order marks, quotes) as idtool reads them. The example of a
+folder of logs redacts each file on the workers into the copy redact()
+makes of it, and sums their counts."""
+import datetime
 import pathlib
 import re
 import subprocess
@@ -18,7 +21,9 @@ distributed = pytest.importorskip("distributed")
 dd = pytest.importorskip("dask.dataframe")
 
 EXAMPLE = pathlib.Path(__file__).resolve().parents[1] / "examples" / "dask_verify.py"
+REDACT_EXAMPLE = EXAMPLE.parent / "dask_redact.py"
 sys.path.insert(0, str(EXAMPLE.parent))
+import dask_redact  # noqa: E402
 import dask_verify  # noqa: E402
 
 import idnumber  # noqa: E402
@@ -176,3 +181,98 @@ def test_a_quoted_line_break_across_blocks_stops_the_job(tmp_path):
     with pytest.raises(ValueError, match="a quoted cell holds a line break where the file is cut into blocks"):
         synchronously(frame)
     assert synchronously(dask_verify.read_numbers(str(path), "number", True, None))["number"][200] == "1"
+
+
+# ---- A folder of logs, redacted ----------------------------------------------------------
+
+AS_OF = "2024-06-30"
+
+
+@pytest.fixture(scope="module")
+def logs(tmp_path_factory):
+    """A folder of 30 logs in two subfolders: UTF-8 and GBK lines, numbers
+    in every form, awkward bytes, an empty file, and a file of 3 MB whose
+    numbers lie across the example's reads of a megabyte."""
+    folder = tmp_path_factory.mktemp("logs")
+    numbers = idnumber.generate("110105", born_between=("19500101", "20001231"), count=3000, seed=9)
+    for k in range(28):
+        sub = folder / ("web" if k % 2 else "batch") / f"day{k % 5}"
+        sub.mkdir(parents=True, exist_ok=True)
+        lines = []
+        for i, number in enumerate(numbers[k * 100:(k + 1) * 100]):
+            shown = (f"{number[:6]} {number[6:14]} {number[14:]}" if i % 7 == 0 else
+                     number.translate({ord(c): ord(c) + 0xFEE0 for c in "0123456789X"}) if i % 11 == 0 else number)
+            line = f"2024-06-01 INFO id_no={shown} 金额 {i}" if i % 3 else f"身份证号：{shown} 已核实"
+            lines.append(line.encode("gbk") if i % 5 == 0 else line.encode())
+        lines.append(b"\x00\xff\xfe tail \r")
+        (sub / f"app-{k}.log").write_bytes(b"\n".join(lines) + b"\r\n")
+    (folder / "empty.log").write_bytes(b"")
+    block = b"x" * ((1 << 20) - 10) + b" " + numbers[0].encode() + b" "
+    (folder / "big.log").write_bytes(block * 3)
+    return folder
+
+
+def redacted_copies(source, destination, **options):
+    """Each file's copy as the example writes it, beside redact()'s of the file."""
+    for path in sorted(p for p in source.rglob("*") if p.is_file()):
+        copy = destination / path.relative_to(source)
+        yield path, copy.read_bytes(), idnumber.redact(path.read_bytes(), **options)
+
+
+def test_a_folder_of_logs_is_redacted_on_two_workers(logs, client, tmp_path):
+    destination = tmp_path / "redacted"
+    options = dict(way="label", encoding="auto", as_of=datetime.date(2024, 6, 30))
+    with distributed.get_task_stream(client) as tasks:
+        summaries = dask_redact.redact_folder(client, str(logs), str(destination), **options)
+    assert len(summaries) == 30 and len({task["worker"] for task in tasks.data}) == 2
+    for path, copy, expected in redacted_copies(logs, destination, **options):
+        assert copy == expected, path
+    assert [s for _, s in summaries] == [idnumber.redact(pathlib.Path(p).read_bytes(), summary=True, **options)[1]
+                                         for p, _ in summaries]
+    assert not list(destination.rglob("*.partial-*"))
+    total = sum(s for _, s in summaries)
+    assert total.matches == 28 * 100 + 3 and total.separated > 0 and total.fullwidth > 0 and total.high > 0
+
+
+def test_the_folder_example_with_a_key_file_on_a_given_cluster(logs, client, tmp_path):
+    key_file = tmp_path / "key"
+    key_file.write_bytes(b"a key file of more than 16 bytes\n")
+    destination = tmp_path / "out"
+    counts = tmp_path / "counts.csv"
+    done = subprocess.run([sys.executable, str(REDACT_EXAMPLE), "--scheduler", client.scheduler.address,
+                           "--way", "pseudonym", "--key-file", str(key_file), "--as-of", AS_OF, "--pattern", "*.log",
+                           "--counts", str(counts), str(logs), str(destination)],
+                          capture_output=True, text=True, check=False)
+    assert done.returncode == 0, done.stderr
+    options = dict(way="pseudonym", key=key_file.read_bytes(), as_of=datetime.date(2024, 6, 30))
+    summaries = []
+    for path, copy, expected in redacted_copies(logs, destination, **options):
+        assert copy == expected, path
+        summaries.append(idnumber.redact(path.read_bytes(), summary=True, **options)[1])
+    assert done.stdout.strip() == dask_redact.report(list(zip(range(len(summaries)), summaries)))
+    assert done.stdout.startswith("30 files, ") and "on 2 workers" in done.stderr
+    rows = counts.read_text().splitlines()
+    assert len(rows) == 31 and rows[0].startswith("path,matches,low,medium,high,plain,")
+    # Counts, never numbers.
+    assert not any(number in counts.read_text() + done.stdout for number in ("110105", "19491231"))
+
+
+@pytest.mark.parametrize("arguments, message", [
+    (["--way", "token", "--key-file", "{short}"], "key: must be at least 16 bytes, not 5"),
+    (["--way", "token"], "key is required by the token and pseudonym ways of redaction"),
+    (["--key-file", "{short}"], "key is an option of way='token' and way='pseudonym'"),
+    (["--encoding", "latin-1"], "encoding: must be"),
+    (["--first", "20"], "first: must be 0 to 17, not 20"),
+    (["--pattern", "*", "{logs}", "{logs}/inside"], "may not be inside the source"),
+])
+def test_the_folder_example_refuses_before_writing(logs, tmp_path, arguments, message):
+    # Refused on the client: no cluster starts, nothing is written.
+    short = tmp_path / "short"
+    short.write_bytes(b"short")
+    arguments = [a.format(short=short, logs=logs) for a in arguments]
+    if not any(a.startswith(str(logs)) for a in arguments):
+        arguments += [str(logs), str(tmp_path / "out")]
+    done = subprocess.run([sys.executable, str(REDACT_EXAMPLE), *arguments], capture_output=True, text=True,
+                          check=False, timeout=60)
+    assert done.returncode == 2 and message in done.stderr, done.stderr
+    assert not (tmp_path / "out").exists() and not (logs / "inside").exists()

@@ -25,10 +25,19 @@ to 2024 says of the code.
 Ages: ``Verdict.age(on)``, and ``verify_many(..., age_on=date)``'s column
 ``age``.
 
+Numbers in text, found and redacted (a text, a column, a stream)::
+
+    >>> idnumber.redact("客户 11010519491231002X 已登记")
+    '客户 110105********002X 已登记'
+    >>> [m.number for m in idnumber.find("客户 11010519491231002x 已登记")]
+    ['11010519491231002X']
+
 Functions: verify, verify_many, verify_frame (for pandas and Dask's
-map_partitions), generate, regions, history, upgrade, mask. Types: Verdict,
-HistoryRecord, Successor, PresentCode, Nationality, Region. Exception:
-IdNumberError (a ValueError). Warning: BirthDateWarning.
+map_partitions), generate, regions, history, upgrade, mask; find,
+find_many, find_stream, redact, redact_many, redact_stream, redact_number.
+Types: Verdict, HistoryRecord, Successor, PresentCode, Nationality, Region;
+Match, Confidence, Summary, Finder, Redactor. Exception: IdNumberError (a
+ValueError). Warning: BirthDateWarning.
 """
 from __future__ import annotations
 
@@ -44,18 +53,31 @@ from . import _native
 
 __all__ = [
     "BirthDateWarning",
+    "Confidence",
     "FIELDS",
+    "Finder",
     "HistoryRecord",
     "IdNumberError",
+    "MATCH_FIELDS",
+    "Match",
     "Nationality",
     "PresentCode",
+    "Redactor",
     "Region",
     "Successor",
+    "Summary",
     "Verdict",
     "__version__",
+    "find",
+    "find_many",
+    "find_stream",
     "generate",
     "history",
     "mask",
+    "redact",
+    "redact_many",
+    "redact_number",
+    "redact_stream",
     "regions",
     "upgrade",
     "verify",
@@ -67,14 +89,16 @@ __version__: str = _native.version()
 
 
 class IdNumberError(ValueError):
-    """A value the library refuses: a generate option, an upgrade, a year limit.
+    """A value the library refuses: a generate option, an upgrade, a year
+    limit, an option of find or redact.
 
     ``str(error)`` is the library's message, naming the parameter as the
     function calls it. ``status`` is the C API's status name, a stable code
     for programs ("IDN_ERROR_COUNT_EXCEEDS_CANDIDATES"); ``option`` the
     parameter refused ("region", "birth", "born_between", "sex", "count",
-    "seed", "as_of", "year_limit"), or None when the refusal is of no option
-    (upgrade).
+    "seed", "as_of", "year_limit"; "encoding", "min_confidence", "way",
+    "first", "last", "label", "key", "alphabet", "length", "keep"), or None
+    when the refusal is of no option (upgrade).
     """
 
     def __init__(self, message: str, status: str, option: str | None = None) -> None:
@@ -735,3 +759,9 @@ def mask(number: str | bytes) -> str | bytes:
     """
     masked = _native.mask(_text(number, "mask", "number"))
     return masked.decode("utf-8") if isinstance(number, str) else masked
+
+
+# Finding and redacting numbers in text: in a module of its own, which uses
+# the helpers above.
+from ._scan import (MATCH_FIELDS, Confidence, Finder, Match, Redactor, Summary, find, find_many,  # noqa: E402
+                    find_stream, redact, redact_many, redact_number, redact_stream)
