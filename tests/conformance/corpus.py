@@ -11,6 +11,7 @@ A text form (README.md) is a JSON string, or an object:
 
 import csv
 import ctypes
+import datetime
 import io
 import json
 import os
@@ -470,8 +471,9 @@ class Scanning:
         lib.idn_scanner_redact_number.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_size_t,
                                                   ctypes.c_char_p, ctypes.c_size_t, ctypes.POINTER(ctypes.c_size_t)]
 
-    def _prepared(self, options):
-        """A prepared scanner, or the refusal as an expect object."""
+    def _prepared(self, options, names=None):
+        """A prepared scanner, or the refusal as an expect object, its
+        message naming the options by `names` (idn_scanner_message's array)."""
         scanner = (ctypes.c_uint64 * (SCANNER_SIZE // 8))()
         assert self.lib.idn_scanner_init(scanner, ctypes.c_size_t(SCANNER_SIZE)) == 0
         keep = []
@@ -489,7 +491,8 @@ class Scanning:
         refused_status, refused_option = ctypes.c_int32(), ctypes.c_int32()
         self.lib.idn_scanner_refusal(scanner, ctypes.byref(refused_status), ctypes.byref(refused_option))
         message = ctypes.create_string_buffer(1024)
-        self.lib.idn_scanner_message(scanner, None, ctypes.c_size_t(0), message, ctypes.c_size_t(1024), None)
+        self.lib.idn_scanner_message(scanner, names, ctypes.c_size_t(len(names) if names is not None else 0), message,
+                                     ctypes.c_size_t(1024), None)
         return None, {"status": self.lib.idn_status_name(status).decode(),
                       "option": self.lib.idn_option_name(refused_option.value).decode(),
                       "message": message.value.decode("utf-8")}
@@ -508,9 +511,9 @@ class Scanning:
                 "birth_date": f"{m.birth_year:04d}{m.birth_month:02d}{m.birth_day:02d}" if valid else None,
                 "region_code": m.region_code if valid else None}
 
-    def find(self, data, options, piece=0):
+    def find(self, data, options, piece=0, names=None):
         """The matches of a text given whole (piece 0) or in pieces."""
-        scanner, refusal = self._prepared(options)
+        scanner, refusal = self._prepared(options, names)
         if refusal is not None:
             return refusal
         parts = [data] if piece == 0 else [data[i:i + piece] for i in range(0, len(data), piece)]
@@ -526,9 +529,9 @@ class Scanning:
                 matches.append(self._match(m))
         return {"matches": matches}
 
-    def redact(self, data, options, piece=0):
+    def redact(self, data, options, piece=0, names=None):
         """The redacted text and the summary, or the refusal."""
-        scanner, refusal = self._prepared(options)
+        scanner, refusal = self._prepared(options, names)
         if refusal is not None:
             return refusal
         parts = [data] if piece == 0 else [data[i:i + piece] for i in range(0, len(data), piece)]
@@ -559,3 +562,79 @@ class Scanning:
         if status != 0:
             return {"status": self.lib.idn_status_name(status).decode()}
         return {"output": form_of(out.raw[:written.value])}
+
+
+# ---- What the SQL faces share for the scanner --------------------------------------
+# idn_find, idn_redact and idn_redact_number of SQLite, PostgreSQL and MariaDB
+# take the scan's options by SQL names and words (databases/sql_scan_words.h):
+# as_of a date 'YYYY-MM-DD' for the C API's as_of_date, the others by the
+# corpus's words and names; keep a list of words ('region,sex'); fifteen_digits
+# 1 or 0. A match is a row whose start and length count the host's units from 1.
+
+SQL_SCAN_NAMES = (ctypes.c_char_p * (max(SCAN_OPTIONS.values()) + 1))()
+SQL_SCAN_NAMES[SCAN_OPTIONS["as_of_date"]] = b"as_of"
+SQL_SEX = {"male": "男", "female": "女"}
+
+
+def sql_scan_name(option):
+    return "as_of" if option == "as_of_date" else option
+
+
+def sql_scan_options(options):
+    """The case's options as SQL gives them: [(name, value)] in the case's
+    order (label and key as bytes), and None; or, where SQL cannot give a
+    value as the corpus does (an integer where SQL takes a word, a date that
+    no calendar has), the pairs with that value as SQL would write it and
+    (start, end) of the SQL face's own refusal, which the library never
+    sees."""
+    pairs, refusal = [], None
+    for option, value in options.items():
+        name = sql_scan_name(option)
+        if option == "as_of_date":
+            text = f"{value // 10000:04d}-{value // 100 % 100:02d}-{value % 100:02d}"
+            try:
+                datetime.date(value // 10000, value // 100 % 100, value % 100)
+            except ValueError:
+                refusal = (f"as_of {text} is no calendar date", "")
+            pairs.append((name, text))
+        elif option in ("label", "key"):
+            pairs.append((name, bytes_of(value)))
+        elif option == "fifteen_digits":
+            pairs.append((name, int(value)))
+        elif option == "keep":
+            if isinstance(value, list):
+                pairs.append((name, ",".join(value)))
+            else:
+                pairs.append((name, str(value)))
+                refusal = (f"{name}: must be a list of ", f", not {value}")
+        elif option in SCAN_WORDS:
+            if isinstance(value, str):
+                pairs.append((name, value))
+            else:
+                pairs.append((name, str(value)))
+                refusal = (f"{name}: must be ", f", not {value}")
+        else:
+            pairs.append((name, value))
+    return pairs, refusal
+
+
+def sql_find_row(match, unit="char"):
+    """The SQL row of a corpus match: start and length in characters or in
+    bytes (unit "byte"), the other columns by their SQL names (birth_date
+    'YYYY-MM-DD', sex in Chinese); without the region fields."""
+    valid = match["confidence"] in ("medium", "high")
+    date = match["birth_date"]
+    return {"start": match[f"{unit}_offset"] + 1, "length": match[f"{unit}_length"], "line_number": match["line"],
+            "column_number": match["column"], "number": match["number"], "form": match["form"],
+            "confidence": match["confidence"], "flaw": match["flaw"], "keyword": match["keyword"],
+            "kind": match["kind"], "birth_date": f"{date[:4]}-{date[4:6]}-{date[6:]}" if valid else None,
+            "sex": SQL_SEX[match["sex"]] if valid else None, "region_code": match["region_code"]}
+
+
+def summary_of(rows):
+    """A redaction's summary from the rows of idn_find with the same options
+    (each with "confidence" and "form"): what SQL counts with GROUP BY."""
+    return {"matches": len(rows),
+            "by_confidence": {level: sum(row["confidence"] == level for row in rows) for level in CONFIDENCES[1:]},
+            "plain": sum(not row["form"] for row in rows),
+            "by_form": {flag: sum(flag in row["form"] for row in rows) for flag in FORM_FLAGS}}
