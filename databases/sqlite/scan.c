@@ -30,9 +30,10 @@
  * idn_redact gives x with every match at or above min_confidence replaced,
  * every other byte as it was; idn_redact_number gives the redaction of x
  * when x is one number alone (a field of numbers), NULL otherwise.
- * redaction is 'mask' (the default), 'label', 'token' or 'pseudonym'; for
- * token and pseudonym the key (a BLOB, or a TEXT's bytes, of at least 16
- * bytes) comes next. Further options go by name and value:
+ * redaction is 'mask' (the default), 'label', 'token' or 'pseudonym'; key
+ * is the key of token and pseudonym (a BLOB, or a TEXT's bytes, of at least
+ * 16 bytes), NULL for the others. Further options follow by name and value
+ * (idn_redact(x, 'mask', NULL, 'mask_first', 3)):
  *   as_of           TEXT 'YYYY-MM-DD': no birth after it (default: today on
  *                   the local clock)
  *   min_confidence  'low' (mistyped numbers too), 'medium' (default), 'high'
@@ -329,48 +330,39 @@ static int encodingFits(const ScanCache* cache, sqlite3_value* input, char* erro
 /* ---- idn_redact and idn_redact_number ------------------------------------------------ */
 
 /* The options of idn_redact(x, redaction, key, name, value, ...): the way
- * second, the key third for token and pseudonym, then pairs. 0 with the
- * error written. */
+ * second, the key third (NULL for the ways that take none), then pairs of a
+ * name and a value. 0 with the error written. */
 static int redactOptions(int argc, sqlite3_value** argv, GivenOptions* given, char* error, size_t size) {
-    int at = 2, option;
+    int at, option;
     memset(given, 0, sizeof *given);
-    if (argc >= 2) {
-        int64_t way = IDN_REDACT_MASK;
-        size_t length;
-        const char* bytes = valueBytes(argv[1], &length);
-        /* The way decides where the key is: a word it is not is refused first. */
-        if (sqlite3_value_type(argv[1]) != SQLITE_NULL &&
-            (sqlite3_value_type(argv[1]) == SQLITE_BLOB ||
-             !sql_scan_word_value(IDN_OPTION_REDACTION, bytes, length, &way))) {
-            sql_scan_word_refusal(IDN_OPTION_REDACTION, bytes, sqlite3_value_type(argv[1]) == SQLITE_BLOB ? 0 : length,
-                                  error, size);
-            return 0;
-        }
-        if (!addOption(given, IDN_OPTION_REDACTION, argv[1], error, size)) return 0;
-        if ((way == IDN_REDACT_TOKEN || way == IDN_REDACT_PSEUDONYM) && argc >= 3) {
-            if (!addOption(given, IDN_OPTION_KEY, argv[2], error, size)) return 0;
-            at = 3;
-        }
+    if (argc >= 2 && !addOption(given, IDN_OPTION_REDACTION, argv[1], error, size)) return 0;
+    if (argc >= 3 && !addOption(given, IDN_OPTION_KEY, argv[2], error, size)) return 0;
+    if (argc > 3 && (argc - 3) % 2 != 0) {
+        sqlite3_snprintf((int)size, error,
+                         "the options after x, redaction and key come in pairs of a name and a value"
+                         " (the key of mask and label is NULL)");
+        return 0;
     }
-    for (; at < argc; at += 2) {
+    for (at = 3; at < argc; at += 2) {
         size_t length;
         const char* name = valueBytes(argv[at], &length);
-        char echoed[160];
-        size_t written = 0;
         if (sqlite3_value_type(argv[at]) != SQLITE_TEXT ||
-            (option = sql_scan_option_named(name, length)) == IDN_OPTION_NONE) {
+            (option = sql_scan_option_named(name, length)) == IDN_OPTION_NONE || option == IDN_OPTION_KEY ||
+            option == IDN_OPTION_REDACTION) {
+            char echoed[160];
+            size_t written = 0;
             echoed[0] = '\0';
-            sql_scan_append_echoed(echoed, sizeof echoed, &written, name, sqlite3_value_type(argv[at]) == SQLITE_TEXT ? length : 0);
+            if (sqlite3_value_type(argv[at]) == SQLITE_TEXT) {
+                sql_scan_append(echoed, sizeof echoed, &written, "'", 1);
+                sql_scan_append_echoed(echoed, sizeof echoed, &written, name, length);
+                sql_scan_append(echoed, sizeof echoed, &written, "'", 1);
+            } else {
+                sql_scan_append(echoed, sizeof echoed, &written, "a value that is no TEXT", 23);
+            }
             sqlite3_snprintf((int)size, error,
-                             "argument %d: %s%s%s is no option's name (as_of, min_confidence, fifteen_digits, encoding, "
+                             "argument %d: %s is no option's name (as_of, min_confidence, fifteen_digits, encoding, "
                              "mask_first, mask_last, label, token_alphabet, token_length, keep)",
-                             at + 1, sqlite3_value_type(argv[at]) == SQLITE_TEXT ? "'" : "",
-                             sqlite3_value_type(argv[at]) == SQLITE_TEXT ? echoed : "a value that is no TEXT",
-                             sqlite3_value_type(argv[at]) == SQLITE_TEXT ? "'" : "");
-            return 0;
-        }
-        if (at + 1 >= argc) {
-            sqlite3_snprintf((int)size, error, "%s has no value after it", sql_scan_name(option));
+                             at + 1, echoed);
             return 0;
         }
         if (!addOption(given, option, argv[at + 1], error, size)) return 0;

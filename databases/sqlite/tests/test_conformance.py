@@ -284,12 +284,10 @@ class Conformance(unittest.TestCase):
                                     f"{name}: {error}")
 
     def redact_arguments(self, value, pairs):
-        """idn_redact's arguments: x, the way, the key for token and
-        pseudonym, then the other options by name and value."""
+        """idn_redact's arguments: x, the way, the key, then the other
+        options by name and value."""
         given = dict(pairs)
-        arguments = [value, given.pop("redaction", None)]
-        if arguments[1] in ("token", "pseudonym"):
-            arguments.append(given.pop("key", None))
+        arguments = [value, given.pop("redaction", None), given.pop("key", None)]
         for name, option_value in given.items():
             arguments += [name, option_value]
         return arguments
