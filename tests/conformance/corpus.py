@@ -169,6 +169,11 @@ class HistoryRecord(Sized):
                 ("from_", ctypes.c_int32), ("until", ctypes.c_int32)]
 
 
+class RegionFields(Sized):
+    _fields_ = [("size", ctypes.c_uint32), ("province", ctypes.c_char_p), ("city", ctypes.c_char_p),
+                ("county", ctypes.c_char_p)]
+
+
 class Region(Sized):
     _fields_ = [("size", ctypes.c_uint32), ("code", ctypes.c_int32), ("name", ctypes.c_char_p),
                 ("level", ctypes.c_char_p), ("province", ctypes.c_char_p), ("city", ctypes.c_char_p)]
@@ -376,6 +381,13 @@ class CApi:
         return {"status": self.status_name(status)}
 
     STATUS_NOT_FOUND = -4
+
+    def region_fields(self, code):
+        """The province, city and county of the 2009 tables for a code, as
+        the verdict's region fields give them."""
+        fields = RegionFields()
+        assert self.lib.idn_region_fields(ctypes.c_int32(code), ctypes.byref(fields)) == 0
+        return tuple(getattr(fields, name).decode("utf-8") for name in ("province", "city", "county"))
 
     def in_use_at_birth(self, code, year):
         return bool(self.lib.idn_in_use_at_birth(code, year))
