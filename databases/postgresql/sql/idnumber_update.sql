@@ -3,9 +3,12 @@
 -- ALTER EXTENSION ... UPDATE, and the new functions belong to the
 -- extension's owner, here a user who is no superuser, as those of a new
 -- CREATE EXTENSION do. Run by pg_regress after idnumber_owner.sql.
+-- The versions of these scripts (the server's folder may hold others, a
+-- package's among them).
 SELECT name, version, installed, superuser, trusted, requires FROM pg_available_extension_versions
-WHERE name = 'idnumber' ORDER BY version;
-SELECT source, target, path FROM pg_extension_update_paths('idnumber') ORDER BY 1, 2;
+WHERE name = 'idnumber' AND version IN ('1.0', '1.1', '1.2') ORDER BY version;
+SELECT source, target, path FROM pg_extension_update_paths('idnumber')
+WHERE source IN ('1.0', '1.1', '1.2') AND target IN ('1.0', '1.1', '1.2') ORDER BY 1, 2;
 CREATE ROLE regress_idn_updater LOGIN;
 GRANT CREATE ON DATABASE contrib_regression TO regress_idn_updater;
 SET ROLE regress_idn_updater;
