@@ -231,6 +231,17 @@ static void typeRefusal(int option, sqlite3_value* value, const char* what, char
     sqlite3_snprintf((int)size, error, "%s: must be %s, not %s", sql_scan_name(option), what, echoed);
 }
 
+/* The refusal of a value that is no word of the option (a BLOB is none). */
+static void wordRefusal(int option, sqlite3_value* value, char* error, size_t size) {
+    size_t length;
+    const char* bytes = valueBytes(value, &length);
+    if (sqlite3_value_type(value) == SQLITE_BLOB) {
+        bytes = "a BLOB";
+        length = 6;
+    }
+    sql_scan_word_refusal(option, bytes, length, error, size);
+}
+
 /* Sets one option into the scanner; 0 with the error written when this
  * file refuses its value (the library judges the rest when prepared). */
 static int setOption(ScanCache* cache, const GivenOption* given, char* error, size_t size) {
@@ -259,7 +270,7 @@ static int setOption(ScanCache* cache, const GivenOption* given, char* error, si
     case IDN_OPTION_KEEP:
         bytes = valueBytes(value, &length);
         if (sqlite3_value_type(value) == SQLITE_BLOB || !sql_scan_keep_list(bytes, length, &word)) {
-            sql_scan_word_refusal(option, bytes, sqlite3_value_type(value) == SQLITE_BLOB ? 0 : length, error, size);
+            wordRefusal(option, value, error, size);
             return 0;
         }
         return idn_scanner_set_integer(scanner, option, word) == IDN_OK;
@@ -267,7 +278,7 @@ static int setOption(ScanCache* cache, const GivenOption* given, char* error, si
         if (sql_scan_takes_word(option)) {
             bytes = valueBytes(value, &length);
             if (sqlite3_value_type(value) == SQLITE_BLOB || !sql_scan_word_value(option, bytes, length, &word)) {
-                sql_scan_word_refusal(option, bytes, length, error, size);
+                wordRefusal(option, value, error, size);
                 return 0;
             }
             if (option == IDN_OPTION_ENCODING) cache->encoding = (int)word;

@@ -191,6 +191,10 @@ class Refusals(unittest.TestCase):
             ("SELECT * FROM idn_find('x', NULL, NULL, NULL, 'latin1')",
              "idn_find: encoding: must be utf8, gbk or auto, not latin1"),
             ("SELECT * FROM idn_find('x', 'today')", "idn_find: as_of must be a date, YYYY-MM-DD"),
+            ("SELECT idn_redact('x', X'6d61736b')", "idn_redact: redaction: must be mask, label, token or pseudonym,"
+             " not a BLOB"),
+            ("SELECT idn_redact('x', 'pseudonym', ?, 'keep', X'736578')",
+             "idn_redact: keep: must be a list of region, birth_year and sex, not a BLOB"),
         ]
         for query, message in cases:
             with self.subTest(query):
