@@ -68,6 +68,7 @@
 SQLITE_EXTENSION_INIT3
 
 #include <string.h>
+#include <time.h>
 
 #include "databases/sql_scan_words.h"
 #include "databases/sqlite/scan.h"
@@ -154,7 +155,7 @@ static const char* valueBytes(sqlite3_value* value, size_t* length);
  * the order given. Equal fingerprints are equal options. 0 when out of
  * memory. */
 static int fingerprintOf(ScanCache* cache, const GivenOptions* given, unsigned char** out, size_t* length) {
-    size_t needed = 1, at = 0, bytes;
+    size_t needed = 1 + sizeof(sqlite3_int64), at = 0, bytes; /* room for the date preparedScanner adds */
     int i;
     for (i = 0; i < given->count; ++i) {
         bytes = 0;
@@ -292,16 +293,37 @@ static int setOption(ScanCache* cache, const GivenOption* given, char* error, si
     }
 }
 
+/* Today on the local clock as YYYYMMDD, the as-of date when none is given:
+ * read once a second per thread rather than once a row. */
+static sqlite3_int64 today(void) {
+    static _Thread_local time_t second = (time_t)-1;
+    static _Thread_local sqlite3_int64 date = 0;
+    const time_t now = time(NULL);
+    if (now != second || date == 0) {
+        int32_t year, month, day;
+        idn_current_date(&year, &month, &day);
+        date = sql_scan_date_value(year, month, day);
+        second = now;
+    }
+    return date;
+}
+
 /* The scanner prepared with the options, restarted when they are those it
- * has; 0 with the error written. */
+ * has; 0 with the error written. Without as_of, today's date is one of the
+ * options, so that a connection kept past midnight takes the new day. */
 static int preparedScanner(ScanCache* cache, const GivenOptions* given, char* error, size_t size) {
     unsigned char* fingerprint;
     size_t length, names;
-    int i;
+    sqlite3_int64 date = 0;
+    int i, dated = 0;
+    for (i = 0; i < given->count; ++i) dated |= given->options[i].option == IDN_OPTION_AS_OF_DATE;
+    if (!dated) date = today();
     if (!fingerprintOf(cache, given, &fingerprint, &length)) {
         sqlite3_snprintf((int)size, error, "out of memory");
         return 0;
     }
+    memcpy(fingerprint + length, &date, sizeof date);
+    length += sizeof date;
     if (cache->prepared && length == cache->fingerprintLength && memcmp(fingerprint, cache->fingerprint, length) == 0)
         return idn_scanner_restart(&cache->scanner) == IDN_OK;
     cache->prepared = 0;
@@ -314,6 +336,7 @@ static int preparedScanner(ScanCache* cache, const GivenOptions* given, char* er
         sqlite3_snprintf((int)size, error, "the scanner's storage is smaller than the library's");
         return 0;
     }
+    if (!dated) idn_scanner_set_integer(&cache->scanner, IDN_OPTION_AS_OF_DATE, date);
     for (i = 0; i < given->count; ++i) {
         if (!setOption(cache, &given->options[i], error, size)) {
             if (error[0] == '\0') sqlite3_snprintf((int)size, error, "%s could not be set", sql_scan_name(given->options[i].option));
