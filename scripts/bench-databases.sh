@@ -16,6 +16,16 @@
 # that every way counts the same rows, then times each query --runs times
 # after one warm-up run and prints the median of each as a Markdown table.
 # PostgreSQL is timed with max_parallel_workers_per_gather 0 and 2.
+#
+# Then, on the same servers, a column of as many short texts
+# (scripts/make_scan_rows.py, one in ten holding a number) through
+# idn_redact and idn_find: per row beside the floor of reading each text's
+# length in bytes, the regular expression people write today (regexp_replace of 17
+# digits and a check character, which finds what is no number and misses
+# what is printed in groups), and the mask with options that change every
+# row, which costs a scanner's setup per row where the others restart the
+# call's prepared one. The mask keeps every text's length, which is checked
+# first. PostgreSQL without parallel workers.
 set -eu
 cd "$(dirname "$0")/.."
 . scripts/debian_packages.sh
@@ -59,9 +69,13 @@ trap 'exit 130' INT TERM HUP
 
 numbers=$work/numbers.txt
 python3 scripts/bench_numbers.py --count "$rows" "$numbers"
-chmod 644 "$numbers"
+texts=$work/texts.txt
+python3 scripts/make_scan_rows.py "$rows" "$texts"
+chmod 644 "$numbers" "$texts"
 results=$work/results.tsv
+scan_results=$work/scan_results.tsv
 : >"$results"
+: >"$scan_results"
 
 # The plain checks. A non-digit is caught by the pattern before any cast.
 pg_cast_check="CASE WHEN id ~ '^[0-9]{17}[0-9X]\$' THEN
@@ -109,6 +123,24 @@ median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] 
 
 # record SERVER SETTING WAY MILLISECONDS
 record() { printf '%s\t%s\t%s\t%s\n' "$@" >>"$results"; }
+# record_scan SERVER QUERY MILLISECONDS
+record_scan() { printf '%s\t%s\t%s\n' "$@" >>"$scan_results"; }
+
+# The scan's queries, one a line: a name, a tab, the query.
+key_hex=000102030405060708090a0b0c0d0e0f101112131415161718191a1b1c1d1e1f
+pg_scan_queries="floor: octet_length(note)	SELECT sum(octet_length(note)) FROM notes
+regexp_replace of [0-9]{17}[0-9Xx]	SELECT sum(octet_length(regexp_replace(note, '[0-9]{17}[0-9Xx]', '******************', 'g'))) FROM notes
+idn_redact(note), mask	SELECT sum(octet_length(idn_redact(note))) FROM notes
+idn_redact(note, as_of), mask	SELECT sum(octet_length(idn_redact(note, date '2024-06-30'))) FROM notes
+idn_redact(note, 'token', key)	SELECT sum(octet_length(idn_redact(note, 'token', '\\x$key_hex'::bytea))) FROM notes
+idn_find(note), its rows counted	SELECT count(*) FROM notes, idn_find(note)
+mask, mask_first changing every row	SELECT sum(octet_length(idn_redact(note, mask_first => (id % 2)::int + 5))) FROM notes"
+my_scan_queries="floor: LENGTH(note)	SELECT SUM(LENGTH(note)) FROM notes
+REGEXP_REPLACE of [0-9]{17}[0-9Xx]	SELECT SUM(LENGTH(REGEXP_REPLACE(note, '[0-9]{17}[0-9Xx]', '******************'))) FROM notes
+idn_redact(note), mask	SELECT SUM(LENGTH(idn_redact(note))) FROM notes
+idn_redact(note, 'token', key)	SELECT SUM(LENGTH(idn_redact(note, 'token', X'$key_hex'))) FROM notes
+idn_find_json(note), its matches counted	SELECT SUM(JSON_LENGTH(idn_find_json(note))) FROM notes
+mask, mask_first changing every row	SELECT SUM(LENGTH(idn_redact(note, 'mask', NULL, 'mask_first', id % 2 + 5))) FROM notes"
 
 bench_postgresql() {
     local dir=$work/postgresql workers way query
@@ -138,7 +170,21 @@ bench_postgresql() {
             record postgresql "$workers" "$way" "$(sed -n 's/^Time: \([0-9.]*\) ms.*/\1/p' "$work/timing" | median)"
         done
     done
+    bench_postgresql_scan
     pg_server_stop "$dir"
+}
+
+bench_postgresql_scan() {
+    local name query same
+    psql -X -q -v ON_ERROR_STOP=1 -c 'CREATE TABLE notes (id bigint GENERATED ALWAYS AS IDENTITY, note text)' \
+        -c "\\copy notes (note) FROM '$texts'" -c 'VACUUM ANALYZE notes'
+    same=$(psql -X -A -t -v ON_ERROR_STOP=1 -c "SELECT sum(length(note)) = sum(length(idn_redact(note))) FROM notes")
+    [ "$same" = t ] || { echo "postgresql: the mask changed the texts' length" >&2; exit 1; }
+    while IFS=$'\t' read -r name query; do
+        { echo "SET max_parallel_workers_per_gather = 0;"; echo "$query;"; echo '\timing on'
+          for ((i = 0; i < runs; i++)); do echo "$query;"; done; } | psql -X -q -v ON_ERROR_STOP=1 >"$work/timing"
+        record_scan postgresql "$name" "$(sed -n 's/^Time: \([0-9.]*\) ms.*/\1/p' "$work/timing" | median)"
+    done <<<"$pg_scan_queries"
 }
 
 bench_mariadb() {
@@ -169,7 +215,23 @@ bench_mariadb() {
         record mariadb - "$way" "$(sed -n 's/.*rows\{0,1\} in set (\([0-9.]*\) sec).*/\1/p' "$work/timing" | tail -n +2 |
             awk '{ print $1 * 1000 }' | median)"
     done
+    bench_mariadb_scan
     mariadb_server_stop "$dir"
+}
+
+bench_mariadb_scan() {
+    local name query same
+    mariadb_client --local-infile=1 bench -e "
+        CREATE TABLE notes (id BIGINT AUTO_INCREMENT PRIMARY KEY, note VARCHAR(255) NOT NULL) CHARACTER SET utf8mb4;
+        LOAD DATA LOCAL INFILE '$texts' INTO TABLE notes CHARACTER SET utf8mb4 (note); ANALYZE TABLE notes;" >/dev/null
+    same=$(mariadb_client --batch --skip-column-names bench \
+        -e "SELECT SUM(LENGTH(note)) = SUM(LENGTH(idn_redact(note))) FROM notes")
+    [ "$same" = 1 ] || { echo "mariadb: the mask changed the texts' length" >&2; exit 1; }
+    while IFS=$'\t' read -r name query; do
+        { for ((i = 0; i <= runs; i++)); do echo "$query;"; done; } | mariadb_client -vvv bench >"$work/timing"
+        record_scan mariadb "$name" "$(sed -n 's/.*rows\{0,1\} in set (\([0-9.]*\) sec).*/\1/p' "$work/timing" |
+            tail -n +2 | awk '{ print $1 * 1000 }' | median)"
+    done <<<"$my_scan_queries"
 }
 
 for server in "${servers[@]}"; do "bench_$server"; done
@@ -190,4 +252,18 @@ for (server, workers), t in times.items():
     best = min(t["cast"], t["code"])
     print(f"| {names[server]} | {'none' if workers == '-' else workers} | {t['extension']:.0f} ms | {t['cast']:.0f} ms"
           f" | {t['code']:.0f} ms | {best / t['extension']:.1f}x | {t['scan']:.0f} ms |")
+EOF
+
+echo
+echo "$rows short texts through the functions that find and redact, median of $runs runs after one warm-up:"
+echo
+echo "| Server | Query | Time | ns per row |"
+echo "|---|---|---|---|"
+python3 - "$scan_results" "$rows" <<'EOF'
+import sys
+names = {"postgresql": "PostgreSQL 15", "mariadb": "MariaDB 10.11"}
+rows = int(sys.argv[2])
+for line in open(sys.argv[1], encoding="utf-8"):
+    server, query, ms = line.rstrip("\n").split("\t")
+    print(f"| {names[server]} | `{query}` | {float(ms):.0f} ms | {float(ms) * 1e6 / rows:.0f} |")
 EOF

@@ -5,7 +5,9 @@
 # into an in-memory table and times `SELECT count(*) ... WHERE NOT
 # idn_valid(id)` and the same count in plain SQL (databases/sqlite/bench.py,
 # Debian's Python): the median of --runs runs each, after checking that both
-# count the same numbers. Prints Markdown table rows.
+# count the same numbers; then 10^6 short texts (make_scan_rows.py) through
+# idn_redact and idn_find beside the floor of reading them. Prints Markdown
+# table rows.
 #
 #   scripts/bench_sqlite.sh [--lines N] [--runs N]
 set -eu
@@ -26,4 +28,6 @@ cmake --build --preset release -j 2 --target idnumber_sqlite >/dev/null
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 python3 scripts/bench_numbers.py --count "$lines" "$work/numbers.txt"
-/usr/bin/python3 databases/sqlite/bench.py build/release/databases/sqlite/idnumber.so "$work/numbers.txt" --repeat "$runs"
+python3 scripts/make_scan_rows.py "$lines" "$work/texts.txt"
+/usr/bin/python3 databases/sqlite/bench.py build/release/databases/sqlite/idnumber.so "$work/numbers.txt" \
+    --texts "$work/texts.txt" --repeat "$runs"

@@ -6,12 +6,16 @@
 # sharedir), then initdb into a temporary folder and starts the server there
 # with no TCP port, its socket in that folder. On that server:
 #   - the regression tests (pg_regress: sql/ against expected/), the update
-#     of a database from the extension's version 1.0 among them;
+#     of a database from the extension's version 1.0, finding and
+#     redaction, and the view that gives a reporting role a de-identified
+#     column among them;
 #   - the conformance corpus (databases/postgresql/conformance.py, in
 #     Debian's Python, over psql);
 #   - 10^6 numbers of scripts/bench_numbers.py loaded with COPY, and the
 #     counts of GROUP BY idn_reason(id) equal to idtool verify --summary's
 #     on the same file, once in a serial and once in a parallel plan;
+#   - idn_redact_number and idn_find over the same rows give the same
+#     sums in parallel workers as in one process;
 #   - EXPLAIN allows a parallel plan for the count with
 #     max_parallel_workers_per_gather 2;
 #   - idn_generate with a seed gives idtool generate's numbers.
@@ -68,7 +72,7 @@ echo "server: $(psql_value -c 'SELECT version()')"
 # pg_regress writes its results beside the tests; they are left there on a
 # failure, with regression.diffs, for reading.
 if make -C databases/postgresql --no-print-directory installcheck; then
-    pass "pg_regress: idnumber, idnumber_encodings, idnumber_owner, idnumber_update"
+    pass "pg_regress: idnumber, idnumber_encodings, idnumber_owner, idnumber_update, idnumber_scan, idnumber_redact_view"
 else
     cat databases/postgresql/regression.diffs 2>/dev/null || true
     fail "pg_regress"
@@ -110,6 +114,22 @@ parallel=$(psql_value -c 'SET max_parallel_workers_per_gather = 2' -c 'SET paral
     -c 'SET parallel_tuple_cost = 0' -c 'SET min_parallel_table_scan_size = 0' -c "$summary_query")
 if [ "$parallel" = "$expected" ]; then pass "the same counts from parallel workers"; else
     fail "parallel GROUP BY idn_reason(id) gave '$parallel', idtool '$expected'"; fi
+
+# idn_redact_number and idn_find (PARALLEL SAFE, one prepared scanner per
+# call site and process) give the same in parallel workers as in one process.
+scan_query="SELECT sum(hashtext(idn_redact_number(id, 'token', '\\x000102030405060708090a0b0c0d0e0f'::bytea,
+                                                  min_confidence => 'low'))),
+                   count(idn_redact_number(id, 'label')),
+                   (SELECT count(*) FROM ids AS i, idn_find(i.id || ' ' || i.id, 'low') AS f)
+            FROM ids"
+scan_serial=$(psql_value -c 'SET max_parallel_workers_per_gather = 0' -c "$scan_query")
+scan_parallel=$(psql_value -c 'SET max_parallel_workers_per_gather = 2' -c 'SET parallel_setup_cost = 0' \
+    -c 'SET parallel_tuple_cost = 0' -c 'SET min_parallel_table_scan_size = 0' -c "$scan_query")
+if [ -n "$scan_serial" ] && [ "$scan_serial" = "$scan_parallel" ]; then
+    pass "idn_redact_number and idn_find: the same sums from parallel workers: $scan_serial"
+else
+    fail "idn_redact_number and idn_find gave '$scan_serial' serially, '$scan_parallel' in parallel workers"
+fi
 
 # With the server's default costs, the planner chooses a parallel plan for
 # the count of invalid rows.

@@ -12,7 +12,10 @@
 #   of idtool verify --summary over 10^5 numbers, and bad input of every kind;
 # - databases/sqlite/tests/test_conformance.py: the conformance corpus
 #   (tests/conformance/) through the SQL functions, with the library's
-#   messages computed through the release build's libidnumber.so.
+#   messages computed through the release build's libidnumber.so;
+# - on a clock that libfaketime starts a second before midnight, a
+#   connection's idn_redact takes the new day as its as-of date once it has
+#   begun (the connection keeps its prepared scanner from row to row).
 # A sanitized extension in an unsanitized program needs the ASan run-time
 # loaded first (LD_PRELOAD); UBSan's comes with the extension. Python's own
 # allocations at exit are not leaks of ours, so leak detection is on for the
@@ -21,7 +24,7 @@ set -eu
 cd "$(dirname "$0")/.."
 . scripts/debian_packages.sh
 
-packages=(cmake ninja-build g++ python3 libcli11-dev googletest sqlite3 libsqlite3-dev)
+packages=(cmake ninja-build g++ python3 libcli11-dev googletest sqlite3 libsqlite3-dev libfaketime)
 install_missing_packages "${packages[@]}"
 
 python=/usr/bin/python3
@@ -58,6 +61,20 @@ echo "=== release: the optimised extension ==="
 cmake --preset release >/dev/null
 cmake --build --preset release -j2 --target idnumber_sqlite idtool idnumber
 run_tests release
+
+# The default as-of date is the day of each row, not of the connection's
+# first: a number born on 1 July 2024, before and after that midnight.
+born=110105202407010015
+faketime=$(dpkg -L libfaketime | grep '/libfaketime\.so\.1$')
+midnight=$(printf '%s\n' "SELECT idn_redact('x $born', 'label');" '.shell sleep 2' "SELECT idn_redact('x $born', 'label');" |
+    LD_PRELOAD=$faketime FAKETIME="@2024-06-30 23:59:59" TZ=UTC \
+        sqlite3 -cmd ".load build/release/databases/sqlite/idnumber" :memory: 2>&1 | tr '\n' '|')
+if [ "$midnight" = "x $born|x [身份证号]|" ]; then
+    echo "release: a connection's redaction takes the new day once it has begun"
+else
+    echo "release: across midnight: FAILED: $midnight"
+    failed=1
+fi
 
 echo "=== native: the extension under ASan and UBSan ==="
 cmake --preset native >/dev/null

@@ -21,6 +21,8 @@
  *                          number i (0 to count-1) of the distinct numbers the
  *                          options give (the same seed, the same numbers as
  *                          idtool generate)
+ *   idn_find_json, idn_redact, idn_redact_number
+ *                          find and de-identify numbers in text: idnumber_scan_udf.c
  *
  * n is a string or an integer (its decimal text); its bytes are verified as
  * they come, so any character set whose digits are ASCII's gives the same
@@ -49,6 +51,7 @@
 #include <mysqld_error.h>
 
 #include "idnumber.h"
+#include "udf_support.h"
 
 /*
  * Connector/C declares UDF_INIT's max_length as unsigned int where the server
@@ -80,8 +83,6 @@ _Static_assert(offsetof(server_udf_args, args) == offsetof(UDF_ARGS, args) &&
                    offsetof(server_udf_args, attributes) >= sizeof(UDF_ARGS),
                "UDF_ARGS begins as the server's");
 
-/* The server's buffer for a string result has at least this many bytes. */
-#define RESULT_BUFFER_SIZE 255
 
 /* The parameter names the library's messages use, indexed by idn_option_t:
  * this module's. One birth_from is both the one birth date and a range's
@@ -100,12 +101,8 @@ static const char* const SQL_NAMES[] = {
 
 /* ---- Messages to the server ------------------------------------------------- */
 
-/* The server's error service (my_printf_error of MariaDB's plugin services),
- * exported by mariadbd; NULL where the module is loaded by another program. */
-typedef void (*printf_error_function)(unsigned int error, const char* format, unsigned long flags, ...);
-#define SERVER_WARNING 2048 /* ME_WARNING of service_my_print_error.h */
-
-static printf_error_function server_printf_error(void) {
+/* The server's error service, looked up in the program that loaded the module. */
+printf_error_function server_printf_error(void) {
     return (printf_error_function)dlsym(RTLD_DEFAULT, "my_printf_error");
 }
 
@@ -127,7 +124,7 @@ static size_t fitting_length(const char* text, size_t size) {
  * the one its client gets, so raising it whole first lets a long message
  * (a region's candidates) through.
  */
-static my_bool refuse(char* message, const char* function, const char* text) {
+my_bool refuse(char* message, const char* function, const char* text) {
     static const char format[] = "Can't initialize function '%s'; %s";
     printf_error_function raise = server_printf_error();
     size_t length = fitting_length(text, MYSQL_ERRMSG_SIZE);
@@ -146,7 +143,7 @@ static my_bool refuse(char* message, const char* function, const char* text) {
 
 /* A warning of the statement, "function: text", where the server is
  * MariaDB (whose flag marks a warning); nothing elsewhere. */
-static void warn(const char* function, const char* text) {
+void warn_statement(const char* function, const char* text) {
     printf_error_function raise = server_printf_error();
     const char* version = (const char*)dlsym(RTLD_DEFAULT, "server_version");
     if (raise != NULL && version != NULL && strstr(version, "MariaDB") != NULL)
@@ -155,15 +152,7 @@ static void warn(const char* function, const char* text) {
 
 /* ---- Arguments ---------------------------------------------------------------- */
 
-/* What an init knows of an argument's value. */
-enum argument_kind {
-    ARGUMENT_VALUE,       /* a constant: args[i] holds it */
-    ARGUMENT_NULL,        /* the constant NULL */
-    ARGUMENT_PLACEHOLDER, /* a placeholder while the statement is prepared: each EXECUTE inits again with its value */
-    ARGUMENT_ROW          /* a column or an expression: each row brings its value */
-};
-
-static enum argument_kind argument_kind(const UDF_ARGS* args, unsigned i) {
+enum argument_kind argument_kind(const UDF_ARGS* args, unsigned i) {
     const server_udf_args* server = (const server_udf_args*)(const void*)args;
     if (args->args[i] != NULL) return ARGUMENT_VALUE;
     /* A placeholder looks like NULL but for its name. */
@@ -176,7 +165,7 @@ static enum argument_kind argument_kind(const UDF_ARGS* args, unsigned i) {
 
 /* An INTEGER argument's value (copied: a caller's buffer of it need not be
  * aligned). */
-static long long integer_argument(const UDF_ARGS* args, unsigned i) {
+long long integer_argument(const UDF_ARGS* args, unsigned i) {
     long long value;
     memcpy(&value, args->args[i], sizeof value);
     return value;
@@ -205,14 +194,14 @@ static const char* integer_text(const UDF_ARGS* args, unsigned i, char* digits, 
 
 /* A number or text argument: a string, or an integer the server hands over as
  * its decimal text; 0 for any other type. */
-static int text_argument(UDF_ARGS* args, unsigned i) {
+int text_argument(UDF_ARGS* args, unsigned i) {
     if (args->arg_type[i] == INT_RESULT) args->arg_type[i] = STRING_RESULT;
     return args->arg_type[i] == STRING_RESULT;
 }
 
 /* An integer argument; a NULL or a placeholder (typed as a string until it
  * has a value) is asked for as one. 0 for any other type. */
-static int integer_parameter(UDF_ARGS* args, unsigned i) {
+int integer_parameter(UDF_ARGS* args, unsigned i) {
     enum argument_kind kind = argument_kind(args, i);
     if (kind == ARGUMENT_NULL || kind == ARGUMENT_PLACEHOLDER) args->arg_type[i] = INT_RESULT;
     return args->arg_type[i] == INT_RESULT;
@@ -791,7 +780,7 @@ my_bool idn_generate_init(UDF_INIT* initid, UDF_ARGS* args, char* message) {
             initid->ptr = NULL;
             return refuse(message, "idn_generate", text);
         }
-        if (idn_generator_warning(&state->generator) != IDN_WARNING_NONE) warn("idn_generate", text);
+        if (idn_generator_warning(&state->generator) != IDN_WARNING_NONE) warn_statement("idn_generate", text);
         state->key_length = plan_key(&at_init, state->key);
         state->planned = state->key_length > 0;
     }

@@ -23,6 +23,9 @@ CREATE FUNCTION IF NOT EXISTS idn_upgrade RETURNS STRING SONAME 'idnumber_udf.so
 CREATE FUNCTION IF NOT EXISTS idn_age RETURNS INTEGER SONAME 'idnumber_udf.so';
 CREATE FUNCTION IF NOT EXISTS idn_mask_utf8mb4 RETURNS STRING SONAME 'idnumber_udf.so';
 CREATE FUNCTION IF NOT EXISTS idn_generate RETURNS STRING SONAME 'idnumber_udf.so';
+CREATE FUNCTION IF NOT EXISTS idn_find_json RETURNS STRING SONAME 'idnumber_udf.so';
+CREATE FUNCTION IF NOT EXISTS idn_redact RETURNS STRING SONAME 'idnumber_udf.so';
+CREATE FUNCTION IF NOT EXISTS idn_redact_number RETURNS STRING SONAME 'idnumber_udf.so';
 
 -- A loadable function gets its arguments' bytes with no word of their
 -- character set; idn_mask counts characters, so its parameter makes the

@@ -21,8 +21,21 @@ Every section the SQL interface can express:
             every rule but the year, which gives a case's answer whenever
             its year_limit is at least the year of `on`, so the others are
             skipped
+  find      idn_find(input, as_of => date, ...) as rows of jsonb, its region
+            fields checked against idn_province, idn_city and idn_county of
+            the number
+  redact    idn_redact(input, as_of => date, redaction => ..., key => bytea,
+            ...), its summary counted from idn_find's rows with the same
+            options; a number alone through idn_redact_number (NULL for
+            none); find and redact run again in the EUC_CN database, where
+            the texts are converted
+  A refusal is the library's message with the SQL names after the
+  function's name, its status the DETAIL; a value SQL gives as a word (an
+  integer for a word) is the extension's refusal, with the status of that
+  option; a date no calendar has is the date type's error (22008).
 and skips, counting them, what it cannot: NUL and bytes that are no UTF-8
-(text holds neither), as_of_year and a generation's year_limit (no
+(text holds neither), an encoding option (text is the database's; no
+parameter reads GBK), as_of_year and a generation's year_limit (no
 parameter has them), a count or seed beyond bigint, birth with a range, a
 range's first date alone (birth_from alone is one birth date), region
 search, in_use_at_birth, the history's records and lines.
@@ -353,6 +366,117 @@ def add_age(run):
                     expect_value(expect["age"]))
 
 
+FIND_FIELDS = ("start", "length", "line_number", "column_number", "number", "form", "confidence", "flaw", "keyword",
+               "kind", "birth_date", "sex", "region_code")
+
+
+def scan_argument(name, value, encoding):
+    """An option's SQL value as a named argument of idn_find or idn_redact."""
+    if name == "as_of":
+        return f"as_of => date '{value}'"
+    if name == "key":
+        return f"key => '\\x{value.hex()}'::bytea"
+    if name == "label":
+        text = value.decode("utf-8")
+        if encoding != "utf-8":
+            text.encode(encoding)  # UnicodeEncodeError: the database cannot hold it
+        return f"label => convert_from('\\x{value.hex()}'::bytea, 'UTF8')"
+    if name == "keep":
+        return f"keep => '{{{value}}}'::text[]"
+    if name == "fifteen_digits":
+        return f"fifteen_digits => {'true' if value else 'false'}"
+    if isinstance(value, int):
+        return f"{name} => {value}"
+    return f"{name} => '{value}'"
+
+
+def scan_call(function, case, encoding, field="input"):
+    """The call of a scan case, its options, and the expected refusal's check; or Skip."""
+    options = case["options"]
+    if "encoding" in options:
+        raise Skip("an encoding option: text is the database's")
+    pairs, refusal = corpus.sql_scan_options(options)
+    try:
+        arguments = [sql_text(case[field], encoding)] + [scan_argument(n, v, encoding) for n, v in pairs]
+    except UnicodeError:
+        raise Skip(f"not in {encoding}") from None
+    return f"{function}({', '.join(arguments)})", pairs, refusal
+
+
+def expect_scan_refusal(function, expect, refusal, library):
+    """The refusal of a scan case: the extension's words (start, end) or
+    the library's message; the status as DETAIL either way. A date no
+    calendar has is refused before the function, by the date type."""
+    if refusal is not None and refusal[0].startswith("as_of "):
+        return expect_sqlstate("22008")
+
+    def check(result):
+        if "error" not in result:
+            return f"gave {json.dumps(result['value'], ensure_ascii=False)}, expected the error {expect['status']}"
+        if result.get("detail") != expect["status"]:
+            return f"DETAIL {result.get('detail')!r}, expected {expect['status']}: {result['error']!r}"
+        message = result["error"]
+        prefix = f"{function}: "
+        if refusal is not None:
+            if not (message.startswith(prefix + refusal[0]) and message.endswith(refusal[1])):
+                return f"message {message!r}, expected {refusal}"
+        elif message != prefix + library["message"]:
+            return f"message {message!r}, expected {prefix + library['message']!r}"
+        return None
+    return check
+
+
+def find_rows_query(call):
+    fields = ", ".join(f"'{field}', {field}" for field in FIND_FIELDS)
+    return (f"SELECT coalesce(jsonb_agg(jsonb_build_object({fields}, 'regions', province IS NOT DISTINCT FROM"
+            f" idn_province(number) AND city IS NOT DISTINCT FROM idn_city(number) AND county IS NOT DISTINCT FROM"
+            f" idn_county(number) OR confidence = 'low') ORDER BY start), '[]') FROM {call}")
+
+
+def add_find(run, scanning):
+    for case in corpus.load("find"):
+        name = f"find/{case['id']}"
+        try:
+            call, _, refusal = scan_call("idn_find", case, run.encoding)
+        except Skip as why:
+            run.skip("find", why)
+            continue
+        expect = case["expect"]
+        if "matches" in expect:
+            rows = [dict(corpus.sql_find_row(m), regions=True) for m in expect["matches"]]
+            run.add(name, find_rows_query(call), expect_value(in_encoding(rows, run.encoding)))
+        else:
+            library = scanning.find(b"", case["options"], names=corpus.SQL_SCAN_NAMES)
+            run.add(name, find_rows_query(call), expect_scan_refusal("idn_find", expect, refusal, library))
+
+
+def add_redact(run, scanning):
+    for case in corpus.load("redact"):
+        name = f"redact/{case['id']}"
+        number = "number" in case
+        function = "idn_redact_number" if number else "idn_redact"
+        try:
+            call, pairs, refusal = scan_call(function, case, run.encoding, "number" if number else "input")
+        except Skip as why:
+            run.skip("redact", why)
+            continue
+        expect = case["expect"]
+        if "status" in expect and "option" in expect:
+            library = scanning.redact(b"", case["options"], names=corpus.SQL_SCAN_NAMES)
+            run.add(name, f"SELECT to_jsonb({call})", expect_scan_refusal(function, expect, refusal, library))
+            continue
+        output = expect.get("output")
+        wanted = None if output is None else in_encoding(corpus.bytes_of(output).decode("utf-8"), run.encoding)
+        run.add(name, f"SELECT to_jsonb({call})", expect_value(wanted))
+        if not number:
+            find_pairs = [(n, v) for n, v in pairs if n in ("as_of", "min_confidence", "fifteen_digits")]
+            find = f"idn_find({', '.join([sql_text(case['input'], run.encoding)] + [scan_argument(n, v, run.encoding) for n, v in find_pairs])})"
+            run.add(name + " (summary)", f"SELECT jsonb_agg(jsonb_build_object('confidence', confidence, 'form', form))"
+                                         f" FROM {find}",
+                    lambda result, summary=expect["summary"]: None if "value" in result and corpus.summary_of(
+                        result["value"] or []) == summary else f"gave {result}, expected the summary {summary}")
+
+
 ATTEMPT = r"""
 \set VERBOSITY terse
 SET client_encoding = 'UTF8';
@@ -443,10 +567,15 @@ def main():
         add_history(utf8)
         add_regions(utf8)
         add_age(utf8)
+        scanning = corpus.Scanning(lib.lib)
+        add_find(utf8, scanning)
+        add_redact(utf8, scanning)
         euc_cn = Run("idn_conformance_euc_cn", "gb2312")
         add_verify(euc_cn)
         add_mask(euc_cn)
         add_history(euc_cn)
+        add_find(euc_cn, scanning)
+        add_redact(euc_cn, scanning)
 
         failed = []
         passed = 0

@@ -53,6 +53,7 @@
 #include "utils/timestamp.h"
 
 #include "idnumber.h"
+#include "idnumber_texts.h"
 
 PG_MODULE_MAGIC;
 
@@ -114,7 +115,7 @@ transaction_year(void)
  * Whether the database's texts are the library's bytes as they stand: UTF-8,
  * or SQL_ASCII, which holds any bytes and converts none.
  */
-static bool
+bool
 database_is_utf8(void)
 {
 	/* A backend serves one database: its encoding never changes. */
@@ -188,7 +189,7 @@ utf8_to_server(const char *utf8, int length, char *out)
 }
 
 /* A text value of the library's UTF-8 text, in the database's encoding. */
-static text *
+text *
 utf8_to_text(const char *utf8, size_t length)
 {
 	text	   *result;
@@ -201,7 +202,7 @@ utf8_to_text(const char *utf8, size_t length)
 }
 
 /* A C string of the library's UTF-8 text (a message), in the database's encoding. */
-static const char *
+const char *
 utf8_to_cstring(const char *utf8, size_t length)
 {
 	char	   *result;
@@ -229,7 +230,7 @@ all_ascii(const char *bytes, size_t length)
  * a UTF-8 or SQL_ASCII database, or when they are ASCII; otherwise converted
  * into UTF-8 (memory of the call).
  */
-static const char *
+const char *
 text_to_utf8(text *value, size_t *length)
 {
 	const char *bytes = VARDATA_ANY(value);
@@ -277,12 +278,14 @@ sqlstate_of(int status)
 	{
 		case IDN_ERROR_NO_REGION:
 		case IDN_ERROR_NO_BIRTH_DATE:
+		case IDN_ERROR_NO_KEY:
 			return ERRCODE_NULL_VALUE_NOT_ALLOWED;
 		case IDN_ERROR_BIRTH_NOT_EIGHT_DIGITS:
 		case IDN_ERROR_RANGE_NOT_DATE:
 			return ERRCODE_INVALID_DATETIME_FORMAT;
 		case IDN_ERROR_BIRTH_BEYOND_LIMITS:
 		case IDN_ERROR_RANGE_YEAR_AFTER_LIMIT:
+		case IDN_ERROR_AS_OF_DATE:
 		case IDN_ERROR_MONTH_ABOVE_12:
 		case IDN_ERROR_DAY_ABOVE_31:
 			return ERRCODE_DATETIME_FIELD_OVERFLOW;
@@ -297,7 +300,7 @@ sqlstate_of(int status)
  * Raises the library's message (UTF-8) of a refusal as the SQL function's
  * error: "function: message", the status's name as its DETAIL.
  */
-static void
+void
 report_refusal(const char *function, int status, const char *message, size_t length)
 {
 	ereport(ERROR,

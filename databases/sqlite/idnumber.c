@@ -122,6 +122,9 @@
  * whole number gets the library's range message; these come before the
  * library's judgement of the rest. A wrong number of arguments is SQLite's
  * own error.
+ *
+ * FINDING AND REDACTION: idn_find, idn_redact and idn_redact_number, whose
+ * reference is the comment at the top of scan.c.
  */
 #include <sqlite3ext.h>
 SQLITE_EXTENSION_INIT1
@@ -130,6 +133,7 @@ SQLITE_EXTENSION_INIT1
 #include <time.h>
 
 #include "capi/idnumber.h"
+#include "databases/sqlite/scan.h"
 
 /* Newer SQLite wants functions that set a subtype to say so; older versions
  * ignore the flag. */
@@ -827,5 +831,6 @@ int sqlite3_idnumber_init(sqlite3* db, char** error, const sqlite3_api_routines*
                                          (void*)(intptr_t)functions[i].field, functions[i].function, NULL,
                                          NULL);
     if (status == SQLITE_OK) status = sqlite3_create_module(db, "idn_generate", &generateModule, NULL);
+    if (status == SQLITE_OK) status = idnRegisterScanFunctions(db);
     return status;
 }

@@ -11,6 +11,7 @@ A text form (README.md) is a JSON string, or an object:
 
 import csv
 import ctypes
+import datetime
 import io
 import json
 import os
@@ -166,6 +167,11 @@ class HistoryRecord(Sized):
     _fields_ = [("size", ctypes.c_uint32), ("code", ctypes.c_int32), ("name", ctypes.c_char_p),
                 ("province", ctypes.c_char_p), ("prefecture", ctypes.c_char_p), ("level", ctypes.c_char_p),
                 ("from_", ctypes.c_int32), ("until", ctypes.c_int32)]
+
+
+class RegionFields(Sized):
+    _fields_ = [("size", ctypes.c_uint32), ("province", ctypes.c_char_p), ("city", ctypes.c_char_p),
+                ("county", ctypes.c_char_p)]
 
 
 class Region(Sized):
@@ -376,6 +382,13 @@ class CApi:
 
     STATUS_NOT_FOUND = -4
 
+    def region_fields(self, code):
+        """The province, city and county of the 2009 tables for a code, as
+        the verdict's region fields give them."""
+        fields = RegionFields()
+        assert self.lib.idn_region_fields(ctypes.c_int32(code), ctypes.byref(fields)) == 0
+        return tuple(getattr(fields, name).decode("utf-8") for name in ("province", "city", "county"))
+
     def in_use_at_birth(self, code, year):
         return bool(self.lib.idn_in_use_at_birth(code, year))
 
@@ -523,9 +536,9 @@ class Scanning:
         """The refusal of the options as an expect object, or None."""
         return self._prepared(options, names)[1]
 
-    def find(self, data, options, piece=0):
+    def find(self, data, options, piece=0, names=None):
         """The matches of a text given whole (piece 0) or in pieces."""
-        scanner, refusal = self._prepared(options)
+        scanner, refusal = self._prepared(options, names)
         if refusal is not None:
             return refusal
         parts = [data] if piece == 0 else [data[i:i + piece] for i in range(0, len(data), piece)]
@@ -541,9 +554,9 @@ class Scanning:
                 matches.append(self._match(m))
         return {"matches": matches}
 
-    def redact(self, data, options, piece=0):
+    def redact(self, data, options, piece=0, names=None):
         """The redacted text and the summary, or the refusal."""
-        scanner, refusal = self._prepared(options)
+        scanner, refusal = self._prepared(options, names)
         if refusal is not None:
             return refusal
         parts = [data] if piece == 0 else [data[i:i + piece] for i in range(0, len(data), piece)]
@@ -574,3 +587,79 @@ class Scanning:
         if status != 0:
             return {"status": self.lib.idn_status_name(status).decode()}
         return {"output": form_of(out.raw[:written.value])}
+
+
+# ---- What the SQL faces share for the scanner --------------------------------------
+# idn_find, idn_redact and idn_redact_number of SQLite, PostgreSQL and MariaDB
+# take the scan's options by SQL names and words (databases/sql_scan_words.h):
+# as_of a date 'YYYY-MM-DD' for the C API's as_of_date, the others by the
+# corpus's words and names; keep a list of words ('region,sex'); fifteen_digits
+# 1 or 0. A match is a row whose start and length count the host's units from 1.
+
+SQL_SCAN_NAMES = (ctypes.c_char_p * (max(SCAN_OPTIONS.values()) + 1))()
+SQL_SCAN_NAMES[SCAN_OPTIONS["as_of_date"]] = b"as_of"
+SQL_SEX = {"male": "男", "female": "女"}
+
+
+def sql_scan_name(option):
+    return "as_of" if option == "as_of_date" else option
+
+
+def sql_scan_options(options):
+    """The case's options as SQL gives them: [(name, value)] in the case's
+    order (label and key as bytes), and None; or, where SQL cannot give a
+    value as the corpus does (an integer where SQL takes a word, a date that
+    no calendar has), the pairs with that value as SQL would write it and
+    (start, end) of the SQL face's own refusal, which the library never
+    sees."""
+    pairs, refusal = [], None
+    for option, value in options.items():
+        name = sql_scan_name(option)
+        if option == "as_of_date":
+            text = f"{value // 10000:04d}-{value // 100 % 100:02d}-{value % 100:02d}"
+            try:
+                datetime.date(value // 10000, value // 100 % 100, value % 100)
+            except ValueError:
+                refusal = (f"as_of {text} is no calendar date", "")
+            pairs.append((name, text))
+        elif option in ("label", "key"):
+            pairs.append((name, bytes_of(value)))
+        elif option == "fifteen_digits":
+            pairs.append((name, int(value)))
+        elif option == "keep":
+            if isinstance(value, list):
+                pairs.append((name, ",".join(value)))
+            else:
+                pairs.append((name, str(value)))
+                refusal = (f"{name}: must be a list of ", f", not {value}")
+        elif option in SCAN_WORDS:
+            if isinstance(value, str):
+                pairs.append((name, value))
+            else:
+                pairs.append((name, str(value)))
+                refusal = (f"{name}: must be ", f", not {value}")
+        else:
+            pairs.append((name, value))
+    return pairs, refusal
+
+
+def sql_find_row(match, unit="char"):
+    """The SQL row of a corpus match: start and length in characters or in
+    bytes (unit "byte"), the other columns by their SQL names (birth_date
+    'YYYY-MM-DD', sex in Chinese); without the region fields."""
+    valid = match["confidence"] in ("medium", "high")
+    date = match["birth_date"]
+    return {"start": match[f"{unit}_offset"] + 1, "length": match[f"{unit}_length"], "line_number": match["line"],
+            "column_number": match["column"], "number": match["number"], "form": match["form"],
+            "confidence": match["confidence"], "flaw": match["flaw"], "keyword": match["keyword"],
+            "kind": match["kind"], "birth_date": f"{date[:4]}-{date[4:6]}-{date[6:]}" if valid else None,
+            "sex": SQL_SEX[match["sex"]] if valid else None, "region_code": match["region_code"]}
+
+
+def summary_of(rows):
+    """A redaction's summary from the rows of idn_find with the same options
+    (each with "confidence" and "form"): what SQL counts with GROUP BY."""
+    return {"matches": len(rows),
+            "by_confidence": {level: sum(row["confidence"] == level for row in rows) for level in CONFIDENCES[1:]},
+            "plain": sum(not row["form"] for row in rows),
+            "by_form": {flag: sum(flag in row["form"] for row in rows) for flag in FORM_FLAGS}}

@@ -27,6 +27,17 @@ Every section the SQL interface can express:
             number by every rule but the year, which gives a case's answer
             whenever its year_limit is at least the year of `on`, so the
             others are skipped
+  find      idn_find_json(x, name, value...): its array, each match with
+            start and length in characters and byte_start and byte_length
+            in bytes, the region fields the library's for the code; texts
+            as utf8mb4 strings, bytes as binary strings (the encoding
+            option reads them)
+  redact    idn_redact(x, redaction, key, name, value...), the summary
+            counted from idn_find_json's array with the same options; a
+            number alone through idn_redact_number (NULL for none). A
+            refusal is the library's message, or this module's for a value
+            SQL gives as a word or a date, in the server's "Can't
+            initialize function ..."
 and skips, counting them, what it cannot: as_of_year and a generation's
 year_limit (no parameter has them), a count or seed beyond 64 bits (no
 integer type holds them), birth with a range, a range's first date alone (birth_from alone is
@@ -329,6 +340,93 @@ def add_age(run):
         run.add(name + " (DATE)", f"SELECT idn_age({number}, DATE'{on}')", [row(expect["age"])])
 
 
+FIND_OPTIONS = ("as_of", "min_confidence", "fifteen_digits", "encoding")
+
+
+def scan_value(value):
+    """An option's value as SQL: bytes as a binary string, a number, a word."""
+    if isinstance(value, bytes):
+        return f"X'{value.hex()}'"
+    if isinstance(value, int):
+        return str(value)
+    return "'" + value.replace("'", "''") + "'"
+
+
+def scan_arguments(x, pairs, redaction):
+    """x, then redaction and key for idn_redact, then pairs of name and value."""
+    given = dict(pairs)
+    arguments = [x]
+    if redaction:
+        for name in ("redaction", "key"):
+            arguments.append(scan_value(given.pop(name)) if name in given else "NULL")
+    for name, value in given.items():
+        arguments += [f"'{name}'", scan_value(value)]
+    return ", ".join(arguments)
+
+
+def scan_refusal_check(function, refusal, library):
+    def check(lines):
+        start = f"ERROR 1123 (HY000): Can't initialize function '{function}'; "
+        if len(lines) != 1:
+            return f"gave {lines!r}"
+        if refusal is not None:
+            ok = lines[0].startswith(start + refusal[0]) and lines[0].endswith(refusal[1])
+        else:
+            ok = lines[0] == start + library["message"]
+        return None if ok else f"gave {lines[0]!r}, expected {refusal or library['message']!r}"
+    return check
+
+
+def json_check(wanted):
+    """A check of one line: the hex of a JSON value equal to `wanted`."""
+    def check(lines):
+        if len(lines) != 1 or lines[0] == "NULL":
+            return f"gave {lines!r}"
+        got = json.loads(bytes.fromhex(lines[0]).decode("utf-8"))
+        return None if wanted(got) else f"gave {json.dumps(got, ensure_ascii=False)}"
+    return check
+
+
+def add_find(run, lib, scanning):
+    for case in corpus.load("find"):
+        name = f"find/{case['id']}"
+        pairs, refusal = corpus.sql_scan_options(case["options"])
+        call = f"idn_find_json({scan_arguments(sql_value(case['input']), pairs, False)})"
+        expect = case["expect"]
+        if "matches" not in expect:
+            library = scanning.find(b"", case["options"], names=corpus.SQL_SCAN_NAMES)
+            run.add(name, f"SELECT HEX({call})", scan_refusal_check("idn_find_json", refusal, library))
+            continue
+        rows = []
+        for match in expect["matches"]:
+            row_ = dict(corpus.sql_find_row(match), byte_start=match["byte_offset"] + 1, byte_length=match["byte_length"])
+            valid = match["confidence"] != "low"
+            province, city, county = lib.region_fields(match["region_code"]) if valid else (None, None, None)
+            rows.append(dict(row_, province=province, city=city, county=county))
+        run.add(name, f"SELECT HEX({call})", json_check(lambda got, rows=rows: got == rows))
+
+
+def add_redact(run, scanning):
+    for case in corpus.load("redact"):
+        name = f"redact/{case['id']}"
+        number = "number" in case
+        function = "idn_redact_number" if number else "idn_redact"
+        pairs, refusal = corpus.sql_scan_options(case["options"])
+        x = sql_value(case["number"] if number else case["input"])
+        statement = f"SELECT HEX({function}({scan_arguments(x, pairs, True)}))"
+        expect = case["expect"]
+        if "output" not in expect and "option" in expect:
+            library = scanning.redact(b"", case["options"], names=corpus.SQL_SCAN_NAMES)
+            run.add(name, statement, scan_refusal_check(function, refusal, library))
+            continue
+        output = corpus.bytes_of(expect["output"]) if "output" in expect else None
+        run.add(name, statement, [row(shown(output))])
+        if not number:
+            find = f"idn_find_json({scan_arguments(x, [(n, v) for n, v in pairs if n in FIND_OPTIONS], False)})"
+            run.add(name + " (summary)", f"SELECT HEX({find})",
+                    json_check(lambda got, summary=expect["summary"]: corpus.summary_of(got) == summary))
+
+
 # ---- Running ---------------------------------------------------------------------------
 
 def client(socket, *arguments, script):
@@ -415,6 +513,9 @@ def main():
     add_history(run)
     add_regions(run, lib, names, year)
     add_age(run)
+    scanning = corpus.Scanning(lib.lib)
+    add_find(run, lib, scanning)
+    add_redact(run, scanning)
     for section in ("lines",):
         for _ in corpus.load(section):
             run.skip(section, "files")

@@ -1,7 +1,7 @@
 -- The functions on a real server: verdicts, regions, the history, the year
 -- limit, conversions, masks of texts in other character sets, generation
--- (also in prepared statements), the argument checks of every init and
--- ages on dates. Run by scripts/test-mariadb.sh (mariadb --table -vv --force)
+-- (also in prepared statements), the argument checks of every init, ages
+-- on dates, and finding and redacting numbers in text. Run by scripts/test-mariadb.sh (mariadb --table -vv --force)
 -- in a utf8mb4 database where install.sql has run; the expected output is
 -- test/idnumber.out. No output depends on the current year.
 
@@ -258,3 +258,55 @@ SELECT idn_age('11010519491231002X');
 -- before the sex word, the sex word before the birth date's digits.
 SELECT idn_generate('nowhere', '19491001', NULL, 'x', 1, 1, 0);
 SELECT idn_generate('110105', '1949', NULL, 'x', 1, 1, 0);
+
+-- Finding: idn_find_json's array, as rows through JSON_TABLE; start and
+-- length count characters, as SUBSTRING does, byte_start and byte_length bytes.
+SET @text = '身份证 11010519491231002X\n２ １１０１０５－１９８００１０１－０１８ｘ 110105194912310021';
+SELECT j.* FROM JSON_TABLE(idn_find_json(@text, 'as_of', '2024-06-30', 'min_confidence', 'low'), '$[*]' COLUMNS (
+    start INT PATH '$.start', length INT PATH '$.length', byte_start INT PATH '$.byte_start',
+    line_number INT PATH '$.line_number', column_number INT PATH '$.column_number', number CHAR(18) PATH '$.number',
+    form JSON PATH '$.form', confidence VARCHAR(6) PATH '$.confidence', flaw VARCHAR(6) PATH '$.flaw',
+    keyword VARCHAR(10) PATH '$.keyword', born DATE PATH '$.birth_date', sex VARCHAR(1) PATH '$.sex',
+    county VARCHAR(20) PATH '$.county')) AS j;
+SELECT SUBSTRING(@text, j.start, j.length) AS found FROM JSON_TABLE(idn_find_json(@text), '$[*]' COLUMNS (
+    start INT PATH '$.start', length INT PATH '$.length')) AS j;
+SELECT idn_find_json('nothing here') AS none, idn_find_json(NULL) AS null_text;
+
+-- Redaction: each way, the options by name, a GBK text read as GBK.
+SET @key = X'000102030405060708090a0b0c0d0e0f101112131415161718191a1b1c1d1e1f';
+SELECT idn_redact('客户 11010519491231002X 已登记') AS mask, idn_redact('客户 11010519491231002X 已登记', 'label') AS label,
+       idn_redact('客户 11010519491231002X 已登记', 'token', @key) AS token,
+       idn_redact('客户 11010519491231002X 已登记', 'pseudonym', @key, 'as_of', '2024-06-30') AS pseudonym;
+SELECT idn_redact('11010519491231002X', 'MASK', NULL, 'mask_first', 3, 'mask_last', 1) AS mask,
+       idn_redact('11010519491231002X', 'label', NULL, 'label', '<ID>') AS label,
+       idn_redact('11010519491231002X', 'token', @key, 'token_alphabet', 'base32', 'token_length', 20) AS token,
+       idn_redact('11010519491231002X', 'pseudonym', @key, 'keep', '', 'as_of', DATE'2024-06-30') AS keeping_nothing;
+SELECT idn_redact('11010519491231002X 身份证 11010519800101018X 110105194912310021', NULL, NULL, 'min_confidence', 'high') AS high,
+       idn_redact('11010519491231002X 身份证 11010519800101018X 110105194912310021', NULL, NULL, 'min_confidence', 'low') AS low;
+SELECT HEX(idn_redact(CONVERT('身份证：11010519491231002X' USING gbk), 'label', NULL, 'encoding', 'gbk')) AS gbk,
+       HEX(CONVERT('身份证：[身份证号]' USING gbk)) AS gbk_label;
+SELECT idn_redact_number('11010519491231002X', 'token', @key) AS token, idn_redact_number('11010519491231002X ') AS not_alone,
+       idn_redact_number('110105194912310021') AS invalid, idn_redact_number('110105194912310021', NULL, NULL, 'min_confidence', 'low') AS mistyped;
+
+-- De-identifying a column: options from other columns, judged when they
+-- change; a refused row fails the statement, and an UPDATE changes nothing.
+CREATE TABLE notes (id INT PRIMARY KEY, note VARCHAR(100), way VARCHAR(10), k VARBINARY(64)) ENGINE=InnoDB;
+INSERT INTO notes VALUES (1, 'a 11010519491231002X', 'token', @key), (2, 'b 11010519491231002X', 'mask', NULL),
+                         (3, 'c 11010519491231002X', 'token', CONCAT(@key, '!')), (4, 'd 11010519491231002X', 'label', NULL);
+SELECT id, idn_redact(note, way, k) AS redacted FROM notes ORDER BY id;
+UPDATE notes SET k = 'short' WHERE id = 3;
+UPDATE notes SET note = idn_redact(note, way, k);
+SELECT id, note FROM notes ORDER BY id;
+
+-- What the inits refuse.
+SELECT idn_redact('x', 'tokens');
+SELECT idn_redact('x', 'token');
+SELECT idn_redact('x', 'pseudonym', 'a secret, short');
+SELECT idn_redact('x', 'mask', NULL, 'mask_first', 10, 'mask_last', 8);
+SELECT idn_redact('x', 'mask', 'mask_first', 3);
+SELECT idn_redact('x', 'mask', NULL, 'colour', 'red');
+SELECT idn_redact('x', 'token', @key, 'token_alphabet', 'base64');
+SELECT idn_redact('x', 'pseudonym', @key, 'keep', 'region,year');
+SELECT idn_find_json('x', 'as_of', '2023-02-29');
+SELECT idn_find_json('x', 'label', '<ID>');
+SELECT idn_redact_number(1.5);

@@ -484,6 +484,225 @@ static void age_init_checks(void) {
     }
 }
 
+/* ---- Finding and redaction --------------------------------------------------------- */
+
+/* The texts of the rows: numbers in every form, refused ones, bytes that are
+ * no UTF-8, nothing, and a text longer than the pieces of 64 KiB a redaction
+ * works by. */
+static const char* scan_text(size_t row, size_t* length) {
+    static char long_text[200000];
+    static const char* const texts[] = {
+        "11010519491231002X", "\xe5\xae\xa2\xe6\x88\xb7 110105 19491231 002x, 11010519800101018X", "",
+        "110105194912310021 and 110105491231002", "\xff\xfe 11010519491231002X \xc0", "no number here",
+    };
+    if (row % 7 == 6) {
+        size_t i;
+        for (i = 0; i < sizeof long_text; ++i) long_text[i] = (char)('a' + i % 26);
+        memcpy(long_text + 65530, " 11010519491231002X ", 20);
+        memcpy(long_text + 150000, " 11010519800101018X ", 20);
+        *length = sizeof long_text;
+        return long_text;
+    }
+    *length = strlen(texts[row % 7 % 6]);
+    return texts[row % 7 % 6];
+}
+
+/* The options of a scan's row (function 0: idn_find_json, 1: idn_redact,
+ * 2: idn_redact_number): x, then way and key, then pairs. */
+static unsigned set_scan_options(call* c, int function, size_t row) {
+    static const char* const ways[] = {"token", "mask", "label", "pseudonym"};
+    static const char key[] = "sixteen bytes ok, and more";
+    unsigned count = 1;
+    if (function > 0) {
+        const char* way = ways[row / 3 % 4];
+        set_string(c, 1, way, strlen(way));
+        if (strcmp(way, "token") == 0 || strcmp(way, "pseudonym") == 0)
+            set_string(c, 2, key, sizeof key - 1 - row / 12 % 2);
+        else
+            set_string(c, 2, NULL, 0);
+        count = 3;
+    }
+    set_string(c, count, "as_of", 5);
+    set_string(c, count + 1, "2024-06-30", 10);
+    set_string(c, count + 2, "min_confidence", 14);
+    set_string(c, count + 3, row % 2 ? "low" : "medium", row % 2 ? 3 : 6);
+    return count + 4;
+}
+
+/* The row's result: its bytes after a length, or "NULL". */
+static size_t scan_result(const char* function, UDF_INIT* initid, call* c, char* out, size_t size) {
+    static char result[RESULT_SIZE + 1];
+    unsigned long length = 0;
+    char* value = call_string(function, initid, c, result, &length);
+    if (value == NULL) return (size_t)snprintf(out, size, "NULL");
+    if (length > size) length = (unsigned long)size;
+    memcpy(out, value, length);
+    return length;
+}
+
+/* Rows with their options from columns that change every few rows give what
+ * an init of those options alone gives; with the options constant too. No
+ * row allocates once every text has been seen. */
+static void scan_rows_as_alone(void) {
+    static const char* const functions[] = {"idn_find_json", "idn_redact", "idn_redact_number"};
+    static char got[1 << 20], alone[1 << 20];
+    char message[MYSQL_ERRMSG_SIZE], what[MYSQL_ERRMSG_SIZE + 128];
+    int f;
+    for (f = 0; f < 3; ++f) {
+        UDF_INIT initid;
+        call c;
+        long before = 0;
+        int round, same = 1, rows = 0;
+        unsigned count, i;
+        memset(&initid, 0, sizeof initid);
+        start_call(&c, 0);
+        count = set_scan_options(&c, f, 0);
+        c.args.arg_count = count;
+        set_column(&c, 0, STRING_RESULT, 1 << 20);
+        for (i = 1; i < count; ++i)
+            if (i % 2 == 0 || (f > 0 && i < 3)) set_column(&c, i, STRING_RESULT, 64); /* values from columns */
+        if (((init_function)entry_of(functions[f], "_init"))(&initid, udf_args(&c), message) != 0) {
+            snprintf(what, sizeof what, "%s_init takes options from columns: %s", functions[f], message);
+            check(0, what);
+            continue;
+        }
+        for (round = 0; round < 2; ++round) {
+            size_t row;
+            if (round == 1) before = allocations;
+            for (row = 0; row < 48; ++row, ++rows) {
+                UDF_INIT fresh;
+                call one;
+                size_t length, got_length, alone_length;
+                const char* text = scan_text(row, &length);
+                set_scan_options(&c, f, row);
+                set_string(&c, 0, text, length);
+                got_length = scan_result(functions[f], &initid, &c, got, sizeof got);
+                if (round == 1) continue;
+                /* The same row's options as constants, in an init of their own. */
+                memset(&fresh, 0, sizeof fresh);
+                start_call(&one, count);
+                set_scan_options(&one, f, row);
+                set_column(&one, 0, STRING_RESULT, 1 << 20);
+                if (((init_function)entry_of(functions[f], "_init"))(&fresh, udf_args(&one), message) != 0) {
+                    printf("%s_init refused row %zu's options: %s\n", functions[f], row, message);
+                    same = 0;
+                    continue;
+                }
+                set_string(&one, 0, text, length);
+                alone_length = scan_result(functions[f], &fresh, &one, alone, sizeof alone);
+                ((deinit_function)entry_of(functions[f], "_deinit"))(&fresh);
+                if (got_length != alone_length || memcmp(got, alone, got_length) != 0) {
+                    if (same) printf("%s row %zu: %.*s, alone %.*s\n", functions[f], row, (int)got_length, got,
+                                     (int)alone_length, alone);
+                    same = 0;
+                }
+            }
+        }
+        ((deinit_function)entry_of(functions[f], "_deinit"))(&initid);
+        snprintf(what, sizeof what, "%s: options changing by row give each row's own result", functions[f]);
+        check(same, what);
+        if (!COUNTS_ALLOCATIONS) continue;
+        snprintf(what, sizeof what, "%s: %d rows allocate nothing once every text has been seen (%ld allocations)",
+                 functions[f], rows / 2, allocations - before);
+        check(allocations == before, what);
+    }
+}
+
+/* A row whose options are refused fails the statement: an error (not a
+ * warning) raised with the library's message, and no result. */
+static void scan_row_refused(void) {
+    char message[MYSQL_ERRMSG_SIZE], result[RESULT_SIZE + 1];
+    UDF_INIT initid;
+    call c;
+    char is_null = 0, error = 0;
+    unsigned long length = RESULT_SIZE;
+    char* value;
+    memset(&initid, 0, sizeof initid);
+    start_call(&c, 3);
+    set_column(&c, 0, STRING_RESULT, 64);
+    set_string(&c, 1, "token", 5);
+    set_column(&c, 2, STRING_RESULT, 64);
+    if (((init_function)entry("idn_redact_init"))(&initid, udf_args(&c), message) != 0) {
+        check(0, message);
+        return;
+    }
+    set_string(&c, 0, "11010519491231002X", 18);
+    set_string(&c, 2, "short", 5);
+    raised[0] = '\0';
+    raised_flags = 1;
+    value = ((string_function)entry("idn_redact"))(&initid, udf_args(&c), result, &length, &is_null, &error);
+    ((deinit_function)entry("idn_redact_deinit"))(&initid);
+    check(value == NULL && error == 1 && raised_flags == 0 &&
+              strcmp(raised, "idn_redact: key: must be at least 16 bytes, not 5") == 0,
+          "idn_redact: a row's refused key fails the statement with the library's message");
+}
+
+/* The inits refuse a wrong count or type of arguments, names that are no
+ * constant or no option's, an option given twice, and refused constants,
+ * each with a message that reaches the server whole. */
+static void scan_inits_refuse(void) {
+    static const struct {
+        const char* function;
+        unsigned count;
+        const char* values[8]; /* "#": a REAL; "@": a column; "=": an INTEGER 3; NULL: the constant NULL */
+        const char* refusal;
+    } cases[] = {
+        {"idn_redact", 0, {0}, "it takes the text, the way of redaction and the key (NULL for mask and label), then other options in pairs of a name and a value"},
+        {"idn_redact", 4, {"x", "mask", NULL, "as_of"}, "it takes the text, the way of redaction and the key (NULL for mask and label), then other options in pairs of a name and a value"},
+        {"idn_find_json", 2, {"x", "as_of"}, "it takes the text, then options in pairs of a name and a value (as_of, min_confidence, fifteen_digits, encoding)"},
+        {"idn_redact_number", 1, {"#"}, "the text is a string or an integer; CAST a REAL or DECIMAL AS CHAR"},
+        {"idn_redact", 2, {"x", "#"}, "redaction is a string: mask, label, token or pseudonym"},
+        {"idn_redact", 3, {"x", "token", "="}, "key is a string of bytes"},
+        {"idn_redact", 5, {"x", "mask", NULL, "@", "3"}, "argument 4 is the name of an option: a constant string"},
+        {"idn_redact", 5, {"x", "mask", NULL, "key", "k"}, "argument 4: 'key' is no option's name (as_of, min_confidence, fifteen_digits, encoding, mask_first, mask_last, label, token_alphabet, token_length, keep)"},
+        {"idn_find_json", 3, {"x", "label", "y"}, "argument 2: 'label' is no option's name (as_of, min_confidence, fifteen_digits, encoding)"},
+        {"idn_redact", 7, {"x", "mask", NULL, "mask_first", "=", "MASK_FIRST", "="}, "mask_first is given twice"},
+        {"idn_redact", 5, {"x", "mask", NULL, "mask_first", "3"}, "mask_first is an integer"},
+        {"idn_redact", 5, {"x", "mask", NULL, "label", "#"}, "label is a string"},
+        {"idn_redact", 2, {"x", "masks"}, "redaction: must be mask, label, token or pseudonym, not masks"},
+        {"idn_redact", 3, {"x", "pseudonym", "short"}, "key: must be at least 16 bytes, not 5"},
+        {"idn_find_json", 3, {"x", "encoding", "latin1"}, "encoding: must be utf8, gbk or auto, not latin1"},
+        {"idn_find_json", 3, {"x", "as_of", "2023-02-29"}, "as_of 2023-02-29 is no calendar date"},
+        {"idn_redact_number", 5, {"x", "mask", NULL, "keep", "region,year"}, "keep: must be a list of region, birth_year and sex, not region,year"},
+        {"idn_redact", 3, {"x", "token", NULL}, "key is required by the token and pseudonym ways of redaction"},
+        {"idn_redact", 3, {"x", "token", "@"}, NULL},
+        {"idn_find_json", 5, {"x", "min_confidence", "LOW", "fifteen_digits", "="}, "fifteen_digits: must be 0 or 1, not 3"},
+    };
+    char message[MYSQL_ERRMSG_SIZE], what[MYSQL_ERRMSG_SIZE + 64];
+    static const double real = 1.5;
+    size_t k;
+    for (k = 0; k < sizeof cases / sizeof cases[0]; ++k) {
+        call c;
+        unsigned i;
+        int was_refused;
+        start_call(&c, cases[k].count);
+        for (i = 0; i < cases[k].count; ++i) {
+            const char* value = cases[k].values[i];
+            if (value == NULL) {
+                set_string(&c, i, NULL, 0);
+            } else if (strcmp(value, "#") == 0) {
+                c.types[i] = REAL_RESULT;
+                c.values[i] = (char*)&real;
+                c.lengths[i] = 8;
+            } else if (strcmp(value, "@") == 0) {
+                set_column(&c, i, STRING_RESULT, 64);
+            } else if (strcmp(value, "=") == 0) {
+                set_integer(&c, i, 3);
+            } else {
+                set_string(&c, i, value, strlen(value));
+            }
+        }
+        was_refused = refused_by(cases[k].function, &c, message);
+        snprintf(what, sizeof what, "%s_init: %s", cases[k].function, cases[k].refusal != NULL ? cases[k].refusal : "a key from a column is judged by row");
+        check(cases[k].refusal == NULL ? !was_refused
+                                       : was_refused && strcmp(message, cases[k].refusal) == 0 &&
+                                             raised_whole(cases[k].function, message),
+              what);
+        if (was_refused && cases[k].refusal != NULL && strcmp(message, cases[k].refusal) != 0)
+            printf("  gave: %s\n", message);
+    }
+}
+
 int main(int argc, char** argv) {
     static const char* const string_functions[] = {
         "idn_reason", "idn_expected_check", "idn_birth_date", "idn_sex",     "idn_province",     "idn_city",
@@ -521,6 +740,9 @@ int main(int argc, char** argv) {
     age_rows();
     inits_refuse_wrong_arguments();
     age_init_checks();
+    scan_rows_as_alone();
+    scan_row_refused();
+    scan_inits_refuse();
     printf("udf_harness: %d passed, %d failed\n", passed, failed);
     return failed == 0 ? 0 : 1;
 }

@@ -15,6 +15,17 @@ every section an SQL function can express, each case's failure named
   none. idn_age judges the number by every rule but the year, which gives
   the case's answer whenever its year_limit is at least the year of `on`
   (a birth after `on` has no age either way); the other cases are skipped.
+- find: idn_find(x, as_of, min_confidence, fifteen_digits, encoding), a
+  text as TEXT (start and length in characters) unless an encoding is given,
+  bytes as BLOB (start and length in bytes); the region fields are those of
+  idn_province, idn_city and idn_county of the number.
+- redact: idn_redact(x, redaction, key, name, value...), the summary as
+  idn_find's rows with the same options count it; a number alone through
+  idn_redact_number (NULL for none). A refusal is "idn_find: " or
+  "idn_redact: " and the library's message in the SQL names; a value SQL
+  gives as a word or a date that the library never sees (an integer for a
+  word, 2023-02-29) is this module's refusal. Each case runs whole: a row is
+  one text.
 lines.json is idtool's reading of files, which SQL has no part in.
 
 Run with Debian's Python and the release build's C API:
@@ -69,6 +80,29 @@ def integer_argument(text, seed=False):
     if seed and value in range(2 ** 64):
         return value - 2 ** 64
     return text
+
+
+FIND_COLUMNS = ["start", "length", "line_number", "column_number", "number", "form", "confidence", "flaw", "keyword",
+                "kind", "birth_date", "sex", "region_code"]
+FIND_OPTIONS = ["as_of", "min_confidence", "fifteen_digits", "encoding"]
+
+
+def scan_input(form, options):
+    """A scan case's input as SQLite takes it: TEXT for a text read as UTF-8,
+    a BLOB for bytes or for a text read in another encoding; and the unit of
+    start and length."""
+    if corpus.is_text(form) and options.get("encoding", "utf8") == "utf8":
+        return corpus.bytes_of(form).decode("utf-8"), "char"
+    return corpus.bytes_of(form), "byte"
+
+
+def scan_refusal(error, refusal, library_message, prefix):
+    """Whether an SQL error is the expected refusal: this module's (start,
+    end) or the library's message."""
+    if refusal is not None:
+        start, end = refusal
+        return error.startswith(prefix + start) and error.endswith(end)
+    return error == prefix + library_message
 
 
 class Conformance(unittest.TestCase):
@@ -210,6 +244,84 @@ class Conformance(unittest.TestCase):
                     self.assertEqual(got, {"error": f"idn_age: as_of {case['on']} is no calendar date"}, name)
                 else:
                     self.assertEqual(got, case["expect"], name)
+
+    def find_rows(self, value, pairs):
+        """idn_find's rows (with the region fields checked against the
+        verdict functions') or the error."""
+        given = dict(pairs)
+        arguments = [value] + [given.get(name) for name in FIND_OPTIONS]
+        query = (f"SELECT {', '.join(FIND_COLUMNS)}, province IS idn_province(number) AND city IS idn_city(number)"
+                 f" AND county IS idn_county(number) FROM idn_find(?, ?, ?, ?, ?)")
+        try:
+            rows = self.db.execute(query, arguments).fetchall()
+        except sqlite3.OperationalError as error:
+            return None, str(error)
+        found = []
+        for row in rows:
+            match = dict(zip(FIND_COLUMNS, row))
+            match["form"] = json.loads(match["form"])
+            match["regions_agree"] = row[-1] == 1 or match["confidence"] == "low"
+            found.append(match)
+        return found, None
+
+    def test_find(self):
+        scanning = corpus.Scanning(LIBRARY.lib)
+        for case in corpus.load("find"):
+            name = f"sqlite find/{case['id']}"
+            with self.subTest(name):
+                pairs, refusal = corpus.sql_scan_options(case["options"])
+                value, unit = scan_input(case["input"], case["options"])
+                rows, error = self.find_rows(value, pairs)
+                expect = case["expect"]
+                if "matches" in expect:
+                    self.assertIsNone(error, name)
+                    self.assertTrue(all(row.pop("regions_agree") for row in rows), name)
+                    self.assertEqual(rows, [corpus.sql_find_row(m, unit) for m in expect["matches"]], name)
+                else:
+                    library = scanning.find(b"", case["options"], names=corpus.SQL_SCAN_NAMES)
+                    self.assertIsNotNone(error, name)
+                    self.assertTrue(scan_refusal(error, refusal, library.get("message"), "idn_find: "),
+                                    f"{name}: {error}")
+
+    def redact_arguments(self, value, pairs):
+        """idn_redact's arguments: x, the way, the key, then the other
+        options by name and value."""
+        given = dict(pairs)
+        arguments = [value, given.pop("redaction", None), given.pop("key", None)]
+        for name, option_value in given.items():
+            arguments += [name, option_value]
+        return arguments
+
+    def test_redact(self):
+        scanning = corpus.Scanning(LIBRARY.lib)
+        for case in corpus.load("redact"):
+            name = f"sqlite redact/{case['id']}"
+            with self.subTest(name):
+                pairs, refusal = corpus.sql_scan_options(case["options"])
+                expect = case["expect"]
+                function = "idn_redact_number" if "number" in case else "idn_redact"
+                value, _ = scan_input(case.get("number", case.get("input")), case["options"])
+                arguments = self.redact_arguments(value, pairs)
+                try:
+                    output = self.db.execute(f"SELECT {function}({', '.join('?' * len(arguments))})",
+                                             arguments).fetchone()[0]
+                except sqlite3.OperationalError as error:
+                    self.assertNotIn("output", expect, f"{name}: {error}")
+                    self.assertNotIn("status", case["expect"].keys() - {"status", "option", "message"}, name)
+                    library = scanning.redact(b"", case["options"], names=corpus.SQL_SCAN_NAMES)
+                    self.assertTrue(scan_refusal(str(error), refusal, library.get("message"), function + ": "),
+                                    f"{name}: {error}")
+                    continue
+                if "number" in case:
+                    wanted = corpus.bytes_of(expect["output"]) if "output" in expect else None
+                    self.assertEqual(None if output is None else output.encode("utf-8"), wanted, name)
+                    continue
+                self.assertIn("output", expect, f"{name}: gave {output!r}")
+                got = output if isinstance(output, bytes) else output.encode("utf-8")
+                self.assertEqual(got, corpus.bytes_of(expect["output"]), name)
+                rows, error = self.find_rows(value, [(n, v) for n, v in pairs if n in FIND_OPTIONS])
+                self.assertIsNone(error, name)
+                self.assertEqual(corpus.summary_of(rows), expect["summary"], name)
 
     def test_regions(self):
         for case in corpus.load("regions"):
