@@ -209,9 +209,10 @@ setup(
     package_dir={"": os.path.relpath(BINDING / "src", HERE)},
     packages=["idnumber"],
     package_data={"idnumber": ["py.typed", "*.pyi"]},
-    # The Dask example, where a wheel keeps documentation: <prefix>/share/doc/idnumber/examples
-    # (a venv's share/; Debian's package moves it to /usr/share/doc/python3-idnumber/examples).
-    data_files=[("share/doc/idnumber/examples", [os.path.relpath(BINDING / "examples" / "dask_verify.py", HERE)])],
+    # The Dask examples, where a wheel keeps documentation: <prefix>/share/doc/idnumber/examples
+    # (a venv's share/; Debian's package moves them to /usr/share/doc/python3-idnumber/examples).
+    data_files=[("share/doc/idnumber/examples",
+                 [os.path.relpath(BINDING / "examples" / name, HERE) for name in ("dask_redact.py", "dask_verify.py")])],
     zip_safe=False,
     include_package_data=False,
     ext_modules=[CMakeExtension("idnumber._native", target="idnumber_python")],

@@ -164,8 +164,9 @@ def check_debs(dist, version):
     python = dist / f"python3-idnumber_{version}_amd64.deb"
     if python.exists():
         files, _ = deb_files(python)
-        if "/usr/share/doc/python3-idnumber/examples/dask_verify.py" not in files:
-            fail(f"{python.name}: no /usr/share/doc/python3-idnumber/examples/dask_verify.py")
+        for example in ("dask_redact.py", "dask_verify.py"):
+            if f"/usr/share/doc/python3-idnumber/examples/{example}" not in files:
+                fail(f"{python.name}: no /usr/share/doc/python3-idnumber/examples/{example}")
 
 
 def check_python(dist, version, wheel):
@@ -179,9 +180,10 @@ def check_python(dist, version, wheel):
         fail(f"{wheel}: METADATA's License is {license_field and license_field.group(1)!r}, not MIT")
     if "License :: OSI Approved :: MIT License" not in metadata:
         fail(f"{wheel}: METADATA has no licence classifier")
-    example = f"idnumber-{version}.data/data/share/doc/idnumber/examples/dask_verify.py"
-    if example not in names:
-        fail(f"{wheel}: no {example} (installed as <prefix>/share/doc/idnumber/examples/dask_verify.py)")
+    for name in ("dask_redact.py", "dask_verify.py"):
+        example = f"idnumber-{version}.data/data/share/doc/idnumber/examples/{name}"
+        if example not in names:
+            fail(f"{wheel}: no {example} (installed as <prefix>/share/doc/idnumber/examples/{name})")
     sdist = dist / f"idnumber-{version}.tar.gz"
     if sdist.exists():
         with tarfile.open(sdist) as archive:
