@@ -6,7 +6,7 @@
 # sharedir), then initdb into a temporary folder and starts the server there
 # with no TCP port, its socket in that folder. On that server:
 #   - the regression tests (pg_regress: sql/ against expected/), the update
-#     of a database from the extension's version 1.0, finding and
+#     of a database from the extension's version 2.0.0, finding and
 #     redaction, and the view that gives a reporting role a de-identified
 #     column among them;
 #   - the conformance corpus (databases/postgresql/conformance.py, in

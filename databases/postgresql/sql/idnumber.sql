@@ -12,7 +12,7 @@ SELECT p.oid::regprocedure AS function, provolatile, proparallel, proisstrict, p
        p.proowner = e.extowner AS owned
 FROM pg_proc p JOIN pg_depend d ON d.objid = p.oid AND d.classid = 'pg_proc'::regclass
 JOIN pg_extension e ON e.oid = d.refobjid AND e.extname = 'idnumber'
-ORDER BY 1::text;
+ORDER BY p.oid::regprocedure::text;
 
 -- A valid number and every verdict function on it; a male one, as text and
 -- as bigint.

@@ -11,7 +11,7 @@ SET datestyle = ISO;
 -- The forms with as_of read only their arguments: IMMUTABLE; the others read
 -- current_date: STABLE. All are PARALLEL SAFE and take NULLs themselves.
 SELECT p.oid::regprocedure AS function, provolatile, proparallel, proisstrict, proretset, prorows
-FROM pg_proc p WHERE proname IN ('idn_find', 'idn_redact', 'idn_redact_number') ORDER BY 1::text;
+FROM pg_proc p WHERE proname IN ('idn_find', 'idn_redact', 'idn_redact_number') ORDER BY p.oid::regprocedure::text;
 
 -- One row per match, in the order of the text; a low one has no verdict's fields.
 SELECT * FROM idn_find(E'身份证 11010519491231002X\n２ １１０１０５－１９８００１０１－０１８ｘ 110105194912310021 x',

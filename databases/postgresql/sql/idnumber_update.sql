@@ -1,22 +1,22 @@
 -- Version 3.0.0 adds idn_age, idn_find, idn_redact and idn_redact_number. A
--- database of version 1.0 (the 2.0.0 packages') is taken along by ALTER
+-- database of version 2.0.0 (the 2.0.0 packages') is taken along by ALTER
 -- EXTENSION ... UPDATE, and the new functions belong to the extension's
 -- owner, here a user who is no superuser, as those of a new CREATE EXTENSION
 -- do. Run by pg_regress after idnumber_owner.sql. Only the versions of these
 -- scripts are listed (the server's folder may hold others, a package's among
 -- them).
 SELECT name, version, installed, superuser, trusted, requires FROM pg_available_extension_versions
-WHERE name = 'idnumber' AND version IN ('1.0', (SELECT default_version FROM pg_available_extensions WHERE name = 'idnumber'))
+WHERE name = 'idnumber' AND version IN ('2.0.0', (SELECT default_version FROM pg_available_extensions WHERE name = 'idnumber'))
 ORDER BY version;
 SELECT source, target, path FROM pg_extension_update_paths('idnumber')
-WHERE source IN ('1.0', (SELECT default_version FROM pg_available_extensions WHERE name = 'idnumber'))
-  AND target IN ('1.0', (SELECT default_version FROM pg_available_extensions WHERE name = 'idnumber'))
+WHERE source IN ('2.0.0', (SELECT default_version FROM pg_available_extensions WHERE name = 'idnumber'))
+  AND target IN ('2.0.0', (SELECT default_version FROM pg_available_extensions WHERE name = 'idnumber'))
 ORDER BY 1, 2;
 CREATE ROLE regress_idn_updater LOGIN;
 GRANT CREATE ON DATABASE contrib_regression TO regress_idn_updater;
 SET ROLE regress_idn_updater;
 CREATE SCHEMA idn_updated;
-CREATE EXTENSION idnumber SCHEMA idn_updated VERSION '1.0';
+CREATE EXTENSION idnumber SCHEMA idn_updated VERSION '2.0.0';
 SELECT extversion FROM pg_extension WHERE extname = 'idnumber';
 SELECT count(*) AS age_functions FROM pg_proc WHERE proname = 'idn_age';
 CREATE TABLE idn_updated.people (id text CHECK (idn_updated.idn_valid(id, 2100)));

@@ -1,7 +1,7 @@
-/* version_1.0.sql, installed as idnumber--1.0.sql: the first version of the
+/* version_2.0.0.sql, installed as idnumber--2.0.0.sql: the version of the
  * extension "idnumber" as the 2.0.0 packages shipped it, kept unchanged so
  * that ALTER EXTENSION idnumber UPDATE takes a database of it along (by
- * update_from_1.0.sql). functions.sql is the current version.
+ * update_from_2.0.0.sql). functions.sql is the current version.
  *
  * The script is ASCII: CREATE EXTENSION reads it in the database's encoding,
  * whichever that is.

@@ -1,6 +1,6 @@
-/* update_from_1.0.sql: what the extension "idnumber" has gained since
- * version 1.0 (the 2.0.0 packages'), installed as idnumber--1.0--VERSION.sql:
- * ALTER EXTENSION idnumber UPDATE takes a database of version 1.0 along. A
+/* update_from_2.0.0.sql: what the extension "idnumber" has gained since
+ * version 2.0.0 (the 2.0.0 packages'), installed as idnumber--2.0.0--VERSION.sql:
+ * ALTER EXTENSION idnumber UPDATE takes a database of version 2.0.0 along. A
  * function added here is added to functions.sql too.
  *
  * idn_age; idn_find, idn_redact and idn_redact_number, which find identity
@@ -10,7 +10,7 @@
  * every rule but the year: a birth after as_of has no age anyway), so it is
  * IMMUTABLE, for indexes and generated columns; idn_age(number) is its age
  * on current_date, the date of the transaction's start in the session's
- * time zone, and is STABLE. Both are PARALLEL SAFE. ASCII, as 1.0.
+ * time zone, and is STABLE. Both are PARALLEL SAFE. ASCII, as 2.0.0.
  */
 
 -- complain if the script is sourced in psql rather than by ALTER EXTENSION
@@ -25,7 +25,7 @@ CREATE FUNCTION idn_age(number text) RETURNS integer
 CREATE FUNCTION idn_age(number bigint) RETURNS integer
     AS 'MODULE_PATHNAME', 'pg_idn_age_int8' LANGUAGE C STRICT STABLE PARALLEL SAFE;
 
--- Owned by the extension's owner, as every function of 1.0 (see there).
+-- Owned by the extension's owner, as every function of 2.0.0 (see there).
 ALTER FUNCTION idn_age(text, date) OWNER TO @extowner@;
 ALTER FUNCTION idn_age(bigint, date) OWNER TO @extowner@;
 ALTER FUNCTION idn_age(text) OWNER TO @extowner@;
