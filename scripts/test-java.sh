@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# The Java face (bindings/java): builds the three native libraries the jar
+# The Java face (bindings/java): builds the two native libraries the jar
 # carries with the CMake presets (release: libidnumber.so, and idtool for the
-# tests to compare with; win64 and win32: only idnumber.dll), gathers them
+# tests to compare with; win64: only idnumber.dll), gathers them
 # under the names the jar holds them by, and builds and tests the jar with
 # Maven offline against Debian's /usr/share/maven-repo: the conformance
 # corpus, 10^6 lines against idtool, 8 threads at once, hostile input, the
@@ -19,8 +19,7 @@ cd "$(dirname "$0")/.."
 . scripts/debian_packages.sh
 packages=(
     cmake ninja-build g++ python3 libcli11-dev googletest nlohmann-json3-dev   # the presets
-    g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix                        # the two DLLs
-    binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
+    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64                       # the Windows x64 DLL
     openjdk-17-jdk-headless maven                                              # the build
     libjna-java libjna-jni                                                     # the library's one dependency
     junit5 libgoogle-gson-java                                                 # the tests
@@ -29,7 +28,7 @@ packages=(
 )
 install_missing_packages "${packages[@]}"
 
-echo "== native libraries: release (with idtool), win64, win32"
+echo "== native libraries: release (with idtool), win64"
 scripts/stage-java-natives.sh idtool
 
 work=$(mktemp -d)
@@ -68,7 +67,8 @@ for java in "${newer[@]+"${newer[@]}"}"; do
 done
 
 if [ "$status" -eq 0 ]; then
-    jar=bindings/java/target/idnumber-2.0.0.jar
+    version=$(sed -n 's|^  <version>\(.*\)</version>$|\1|p' bindings/java/pom.xml | head -n 1)
+    jar=bindings/java/target/idnumber-$version.jar
     python3 - "$jar" <<'EOF'
 import os, sys, zipfile
 jar = zipfile.ZipFile(sys.argv[1])
