@@ -133,7 +133,9 @@ def java(constants, strings, structs):
     lines = [f"// {NOTICE}", "package org.idnumbertool.idnumber;", "",
              "/**", " * The C API's enumerators and numeric macros, and where each struct's members",
              " * lie in a 64-bit process, as constants: no value, size or offset is written",
-             " * by hand in the binding.", " */",
+             " * by hand in the binding. In each struct's class, a member's offset has the",
+             " * member's name in upper case (the member {@code size} as SIZE_MEMBER), and",
+             " * SIZE is the struct's size.", " */",
              "final class ApiConstants {", "    private ApiConstants() {}", ""]
     for name in sorted(constants):
         value = constants[name]
@@ -147,7 +149,9 @@ def java(constants, strings, structs):
         lines += ["", f"    /** {struct}. */", f"    static final class {short_name(struct)[0].upper()}{short_name(struct)[1:]} {{",
                   "        private " + f"{short_name(struct)[0].upper()}{short_name(struct)[1:]}() {{}}", ""]
         for member, offset in offsets.items():
-            lines.append(f"        static final int {member.upper()} = {offset};")
+            # The member `size` would take the name of the struct's size.
+            constant = "SIZE_MEMBER" if member == "size" else member.upper()
+            lines.append(f"        static final int {constant} = {offset};")
         lines += [f"        static final int SIZE = {size};", "    }"]
     lines += ["}", ""]
     return "\n".join(lines)

@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
-# The Java face (bindings/java): builds the three native libraries the jar
+# The Java face (bindings/java): builds the two native libraries the jar
 # carries with the CMake presets (release: libidnumber.so, and idtool for the
-# tests to compare with; win64 and win32: only idnumber.dll), gathers them
-# under the names the jar holds them by, and builds and tests the jar with
-# Maven offline against Debian's /usr/share/maven-repo: the conformance
-# corpus, 10^6 lines against idtool, 8 threads at once, hostile input, the
-# SQL functions called as reflect() calls them, the binding against the
-# header and the C compilers, then (after packaging) the jar's contents and
-# the jar alone in an empty folder with a fresh JVM of each JDK at hand. The
+# tests to compare with; win64: only idnumber.dll), gathers them under the
+# names the jar holds them by, and builds and tests the jar with Maven offline
+# against Debian's /usr/share/maven-repo: the conformance corpus (find and
+# redact whole and in pieces among it), 10^6 lines against idtool, 8 threads
+# at once, hostile input, the SQL functions called as reflect() calls them,
+# the binding against the header and the C compilers, the logging converters
+# through real logback and Log4j 2 configurations, then (after packaging) the
+# jar's contents, the jar alone in an empty folder with a fresh JVM of each
+# JDK at hand, and services logging through SLF4J and Log4j's API. The
 # tests run again on every newer JDK installed, and the benchmark once on a
 # few lines so that it cannot rot.
 #
@@ -19,17 +21,17 @@ cd "$(dirname "$0")/.."
 . scripts/debian_packages.sh
 packages=(
     cmake ninja-build g++ python3 libcli11-dev googletest nlohmann-json3-dev   # the presets
-    g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix                        # the two DLLs
-    binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
+    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64                       # the Windows x64 DLL
     openjdk-17-jdk-headless maven                                              # the build
     libjna-java libjna-jni                                                     # the library's one dependency
+    liblogback-java libslf4j-java liblog4j2-java                               # the converters (provided)
     junit5 libgoogle-gson-java                                                 # the tests
     libmaven-resources-plugin-java libmaven-compiler-plugin-java
     libmaven-jar-plugin-java libsurefire-java libmaven-install-plugin-java
 )
 install_missing_packages "${packages[@]}"
 
-echo "== native libraries: release (with idtool), win64, win32"
+echo "== native libraries: release (with idtool), win64"
 scripts/stage-java-natives.sh idtool
 
 work=$(mktemp -d)

@@ -4,7 +4,9 @@ package org.idnumbertool.idnumber;
 /**
  * The C API's enumerators and numeric macros, and where each struct's members
  * lie in a 64-bit process, as constants: no value, size or offset is written
- * by hand in the binding.
+ * by hand in the binding. In each struct's class, a member's offset has the
+ * member's name in upper case (the member {@code size} as SIZE_MEMBER), and
+ * SIZE is the struct's size.
  */
 final class ApiConstants {
     private ApiConstants() {}
@@ -199,7 +201,7 @@ final class ApiConstants {
     static final class Verdict {
         private Verdict() {}
 
-        static final int SIZE = 0;
+        static final int SIZE_MEMBER = 0;
         static final int REASON = 4;
         static final int KIND = 8;
         static final int SEX = 12;
@@ -217,7 +219,7 @@ final class ApiConstants {
     static final class RegionFields {
         private RegionFields() {}
 
-        static final int SIZE = 0;
+        static final int SIZE_MEMBER = 0;
         static final int PROVINCE = 8;
         static final int CITY = 16;
         static final int COUNTY = 24;
@@ -228,7 +230,7 @@ final class ApiConstants {
     static final class Region {
         private Region() {}
 
-        static final int SIZE = 0;
+        static final int SIZE_MEMBER = 0;
         static final int CODE = 4;
         static final int NAME = 8;
         static final int LEVEL = 16;
@@ -241,7 +243,7 @@ final class ApiConstants {
     static final class HistoryRecord {
         private HistoryRecord() {}
 
-        static final int SIZE = 0;
+        static final int SIZE_MEMBER = 0;
         static final int CODE = 4;
         static final int NAME = 8;
         static final int PROVINCE = 16;
@@ -256,7 +258,7 @@ final class ApiConstants {
     static final class Successor {
         private Successor() {}
 
-        static final int SIZE = 0;
+        static final int SIZE_MEMBER = 0;
         static final int CODE = 4;
         static final int NAME = 8;
         static final int STATUS = 16;
@@ -267,7 +269,7 @@ final class ApiConstants {
     static final class PresentCode {
         private PresentCode() {}
 
-        static final int SIZE = 0;
+        static final int SIZE_MEMBER = 0;
         static final int CODE = 4;
         static final int NAME = 8;
         static final int SIZE = 16;
@@ -277,7 +279,7 @@ final class ApiConstants {
     static final class RegionInfo {
         private RegionInfo() {}
 
-        static final int SIZE = 0;
+        static final int SIZE_MEMBER = 0;
         static final int CODE = 4;
         static final int KIND = 8;
         static final int STATUS = 12;
@@ -296,7 +298,7 @@ final class ApiConstants {
     static final class Match {
         private Match() {}
 
-        static final int SIZE = 0;
+        static final int SIZE_MEMBER = 0;
         static final int CONFIDENCE = 4;
         static final int FORM = 8;
         static final int FLAW = 12;
@@ -323,7 +325,7 @@ final class ApiConstants {
     static final class ScanSummary {
         private ScanSummary() {}
 
-        static final int SIZE = 0;
+        static final int SIZE_MEMBER = 0;
         static final int RESERVED = 4;
         static final int BYTES = 8;
         static final int MATCHES = 16;

@@ -11,16 +11,22 @@ import java.lang.reflect.Constructor;
 import java.lang.reflect.Field;
 import java.net.URL;
 import java.net.URLClassLoader;
-import java.util.Locale;
+import java.util.Collections;
+import java.util.LinkedHashMap;
 import java.util.Map;
 
 /**
  * The native library, loaded once on first use: the one this jar carries for
- * the running platform (by os.name and os.arch, under JNA's resource
- * prefixes, copied once to a file of its own: {@link LibraryFile}), or the
- * file the system property {@code idnumber.library} names. A failure to load
- * is kept and thrown again, as an error that says why and what to do, by
- * every call that needs the library.
+ * the running platform (under JNA's resource prefix for it,
+ * {@code Platform.RESOURCE_PREFIX}, copied once to a file of its own:
+ * {@link LibraryFile}), or the file the system property
+ * {@code idnumber.library} names. A failure to load is kept and thrown again,
+ * as an error that says why and what to do, by every call that needs the
+ * library.
+ *
+ * <p>The jar carries libraries for 64-bit processes only, Linux x86-64 and
+ * Windows x64: the structs' offsets in {@link ApiConstants} are those of a
+ * 64-bit process, and a 32-bit JVM could not be tested here.
  *
  * <p>A class loader that loaded the jar (a SQL session's ADD JAR, a web
  * application) and is dropped is freed, and the native library with it, when
@@ -29,23 +35,29 @@ import java.util.Map;
 final class Binding {
     /** The system property naming a libidnumber to load instead of the jar's own. */
     static final String LIBRARY_PROPERTY = "idnumber.library";
+    /** The libraries the jar carries, by JNA's resource prefix of their platform. */
+    static final Map<String, String> CARRIED;
+
+    static {
+        Map<String, String> carried = new LinkedHashMap<String, String>();
+        carried.put("linux-x86-64", "libidnumber.so");
+        carried.put("win32-x86-64", "idnumber.dll");
+        CARRIED = Collections.unmodifiableMap(carried);
+    }
 
     /** Reachable exactly as long as this library's classes are; JNA's cleaner watches it. */
     private static final Object OWNER = new Object();
     /** The class being bound, which CApiCalls calls; set only while this class is initialised. */
     private static Class<?> boundClass;
     private static final CApi API;
-    private static final Layouts LAYOUTS;
     private static final LinkageError FAILURE;
 
     static {
         CApi api = null;
-        Layouts layouts = null;
         LinkageError failure = null;
         try {
             JnaStart.require();
             api = bind(load());
-            layouts = new Layouts(Native.POINTER_SIZE);
         } catch (LinkageError e) {
             failure = e;
         } catch (Exception e) {
@@ -53,11 +65,9 @@ final class Binding {
         }
         if (failure != null) {
             api = null;
-            layouts = null;
         }
         boundClass = null;
         API = api;
-        LAYOUTS = layouts;
         FAILURE = failure;
     }
 
@@ -71,11 +81,9 @@ final class Binding {
         return API;
     }
 
-    static Layouts layouts() {
-        if (LAYOUTS == null) {
-            throw failure();
-        }
-        return LAYOUTS;
+    /** Whether the library is loaded: when false, {@link #api()} throws why not. */
+    static boolean loaded() {
+        return API != null;
     }
 
     /** The kept failure again, with this call's stack: NoClassDefFoundError for a missing JNA, else as it was. */
@@ -94,25 +102,13 @@ final class Binding {
     }
 
     /**
-     * The resource holding the native library for a platform, or null when
-     * the jar carries none for it: Linux on x86-64, Windows on x86-64 and x86.
+     * The resource holding the native library for the platform of JNA's
+     * resource prefix ("linux-x86-64"), or null when the jar carries none
+     * for it.
      */
-    static String resourceFor(String osName, String osArch) {
-        String os = osName == null ? "" : osName.toLowerCase(Locale.ROOT);
-        String arch = osArch == null ? "" : osArch.toLowerCase(Locale.ROOT);
-        boolean x64 = arch.equals("amd64") || arch.equals("x86_64") || arch.equals("x86-64");
-        boolean x86 = arch.equals("x86") || arch.equals("i386") || arch.equals("i486") || arch.equals("i586")
-            || arch.equals("i686");
-        if (os.startsWith("linux") && x64) {
-            return "linux-x86-64/libidnumber.so";
-        }
-        if (os.startsWith("windows") && x64) {
-            return "win32-x86-64/idnumber.dll";
-        }
-        if (os.startsWith("windows") && x86) {
-            return "win32-x86/idnumber.dll";
-        }
-        return null;
+    static String resourceFor(String resourcePrefix) {
+        String file = CARRIED.get(resourcePrefix);
+        return file == null ? null : resourcePrefix + "/" + file;
     }
 
     /** The library at the path, opened by JNA on a detached thread, as JNA's classes are initialised. */
@@ -139,13 +135,15 @@ final class Binding {
                                  e);
             }
         }
-        String osName = System.getProperty("os.name");
-        String osArch = System.getProperty("os.arch");
-        String resource = resourceFor(osName, osArch);
+        String prefix = com.sun.jna.Platform.RESOURCE_PREFIX;
+        String resource = resourceFor(prefix);
         if (resource == null) {
-            throw cannotLoad("this jar carries libidnumber for Linux x86-64 and Windows x86 and x64, not for "
-                + osName + " on " + osArch + "; build the project's C library for it and name the file with -D"
-                + LIBRARY_PROPERTY + "=PATH", null);
+            String why = Native.POINTER_SIZE != 8 ? "a 32-bit JVM (" + prefix + "): this jar carries libidnumber"
+                + " for 64-bit JVMs only, Linux x86-64 and Windows x64; run a 64-bit JVM"
+                : "this jar carries libidnumber for Linux x86-64 and Windows x64 (" + CARRIED.keySet() + "), not"
+                + " for " + prefix + " (" + System.getProperty("os.name") + " on " + System.getProperty("os.arch")
+                + "); build the project's C library for it and name the file with -D" + LIBRARY_PROPERTY + "=PATH";
+            throw cannotLoad(why, null);
         }
         LibraryFile file = LibraryFile.of("/" + resource);
         try {
@@ -161,13 +159,16 @@ final class Binding {
 
     /**
      * The C API bound to the library's functions, of the major version this
-     * jar is written for: JNA binds the natives class ({@link CApi64} or
-     * {@link CApi32}), loaded beside JNA where it can be, and unbinds it when
-     * this library's classes are gone.
+     * jar is written for: JNA binds the natives class ({@link CApi64}), loaded
+     * beside JNA where it can be, and unbinds it when this library's classes
+     * are gone.
      */
     private static CApi bind(NativeLibrary library) {
-        Class<?> natives = nativesClass(Native.POINTER_SIZE == 8 ? "org.idnumbertool.idnumber.CApi64"
-            : "org.idnumbertool.idnumber.CApi32");
+        if (Native.POINTER_SIZE != 8) {
+            throw cannotLoad("a 32-bit JVM: this jar calls libidnumber as a 64-bit process does (Linux x86-64,"
+                + " Windows x64); run a 64-bit JVM", null);
+        }
+        Class<?> natives = nativesClass("org.idnumbertool.idnumber.CApi64");
         Native.register(natives, library);
         forgetOptions(natives);
         CApi api;
@@ -175,9 +176,9 @@ final class Binding {
         try {
             api = new CApiCalls();
             int version = api.idn_version_number();
-            if (version / 10000 != CApi.IDN_VERSION_MAJOR) {
+            if (version / 10000 != ApiConstants.IDN_VERSION_MAJOR) {
                 throw cannotLoad(library.getFile() + " is version " + text(api.idn_version_string())
-                    + " of the C API; this jar is written for version " + CApi.IDN_VERSION_MAJOR, null);
+                    + " of the C API; this jar is written for version " + ApiConstants.IDN_VERSION_MAJOR, null);
             }
         } catch (RuntimeException | LinkageError e) {
             Native.unregister(natives);

@@ -1,6 +1,5 @@
 package org.idnumbertool.idnumber;
 
-import java.nio.ByteBuffer;
 import java.util.ArrayList;
 import java.util.Collections;
 import java.util.Iterator;
@@ -19,11 +18,13 @@ import java.util.stream.Stream;
 public final class GeneratedNumbers implements Iterable<String> {
     private final long[] generator;
     private final long count;
+    private final long seed;
     private final String warning;
 
-    private GeneratedNumbers(long[] generator, long count, String warning) {
+    private GeneratedNumbers(long[] generator, long count, long seed, String warning) {
         this.generator = generator;
         this.count = count;
+        this.seed = seed;
         this.warning = warning;
     }
 
@@ -32,16 +33,26 @@ public final class GeneratedNumbers implements Iterable<String> {
         return count;
     }
 
+    /**
+     * The seed the numbers were drawn with: the one given, or the one the
+     * system gave. {@link GenerateOptions.Builder#seed(long)} with it gives
+     * these numbers again; a seed of 2^63 or more is a negative long, as
+     * {@link Long#toUnsignedString} shows it.
+     */
+    public long getSeed() {
+        return seed;
+    }
+
     /** Number {@code index}, 0 to count() - 1. */
     public String get(long index) {
         Scratch s = Scratch.get();
         s.putGenerator(generator);
         int status = Binding.api().idn_generator_number(s.at(Scratch.GENERATOR), index, s.at(Scratch.OUT),
-                                                        CApi.IDN_NUMBER_SIZE, s.at(Scratch.WRITTEN));
-        if (status == CApi.IDN_ERROR_NOT_FOUND) {
+                                                        ApiConstants.IDN_NUMBER_SIZE, s.at(Scratch.WRITTEN));
+        if (status == ApiConstants.IDN_ERROR_NOT_FOUND) {
             throw new IndexOutOfBoundsException("index " + index + " of " + count + " numbers");
         }
-        if (status != CApi.IDN_OK) {
+        if (status != ApiConstants.IDN_OK) {
             throw Binding.unexpected("idn_generator_number", status);
         }
         return s.out();
@@ -102,95 +113,88 @@ public final class GeneratedNumbers implements Iterable<String> {
     /** Checks the options and prepares the numbers, or throws the library's refusal. */
     static GeneratedNumbers generate(GenerateOptions options) {
         CApi api = Binding.api();
-        Layouts.GenerateOptions layout = Binding.layouts().generateOptions;
-        List<NativeBuffer> held = new ArrayList<NativeBuffer>();
-        try {
-            NativeBuffer struct = new NativeBuffer(layout.size);
-            held.add(struct);
-            struct.clear();
-            ByteBuffer b = struct.bytes().order(java.nio.ByteOrder.nativeOrder());
-            putText(b, layout.region, layout.region_length, options.region, held);
-            putText(b, layout.birth, layout.birth_length, options.birth, held);
-            putText(b, layout.born_from, layout.born_from_length, options.bornFrom, held);
-            putText(b, layout.born_to, layout.born_to_length, options.bornTo, held);
-
-            Scratch s = Scratch.get();
-            int sex = options.sex == null ? 0 : options.sex.code();
-            boolean sexWordRefused = false;
-            if (options.sexWord != null) {
-                NativeBuffer word = text(options.sexWord, held);
-                int status = api.idn_parse_sex(word.address(), Utf8.length(options.sexWord),
-                                               s.at(Scratch.SMALL));
-                if (status == CApi.IDN_OK) {
-                    sex = s.buffer.getInt(Scratch.SMALL);
-                } else if (status == CApi.IDN_ERROR_BAD_SEX) {
-                    // A sex no idn_sex_t has: refused where the library checks the sex, after the options before it.
-                    sex = -1;
-                    sexWordRefused = true;
-                } else {
-                    throw Binding.unexpected("idn_parse_sex", status);
-                }
-            }
-            b.putInt(layout.sex, sex);
-            b.putInt(layout.has_seed, options.hasSeed ? 1 : 0);
-            b.putLong(layout.count, options.count);
-            b.putLong(layout.seed, options.seed);
-            // 0 is how the C API says "not given": a year of 0 given here is refused as the library
-            // refuses any year outside 1981-2024.
-            boolean asOfZero = options.asOfYear != null && options.asOfYear == 0;
-            b.putInt(layout.as_of_year, options.asOfYear == null ? 0 : asOfZero ? -1 : options.asOfYear);
-            b.putInt(layout.year_limit, options.yearLimit);
-
-            long optionsAt = struct.address();
-            int status = api.idn_generator_init(s.at(Scratch.GENERATOR), optionsAt, s.at(Scratch.SMALL));
-            s.generator = null;
-            int option = s.buffer.getInt(Scratch.SMALL);
-            if (status == CApi.IDN_ERROR_BAD_SEX && sexWordRefused) {
-                throw OptionNames.refusal(status, CApi.IDN_OPTION_SEX, options.sexWord);
-            }
-            if (status == CApi.IDN_ERROR_AS_OF_YEAR && asOfZero) {
-                throw OptionNames.refusal(status, CApi.IDN_OPTION_AS_OF_YEAR, "0");
-            }
-            if (status != CApi.IDN_OK) {
-                throw new IdNumberException(status, OptionNames.of(option), message(optionsAt));
-            }
-            long[] words = new long[CApi.IDN_GENERATOR_WORDS];
-            for (int i = 0; i < words.length; i++) {
-                words[i] = s.buffer.getLong(Scratch.GENERATOR + 8 * i);
-            }
-            String warning = api.idn_generator_warning(s.at(Scratch.GENERATOR)) != CApi.IDN_WARNING_NONE
-                ? message(optionsAt) : null;
-            return new GeneratedNumbers(words, api.idn_generator_count(s.at(Scratch.GENERATOR)), warning);
-        } finally {
-            for (NativeBuffer memory : held) {
-                memory.close();
-            }
+        Scratch s = Scratch.get();
+        long generator = s.at(Scratch.GENERATOR);
+        s.generator = null;
+        int status = api.idn_generator_init(generator, Scratch.GENERATOR_SIZE);
+        if (status != ApiConstants.IDN_OK) {
+            throw Binding.unexpected("idn_generator_init", status);
         }
+        setText(s, ApiConstants.IDN_OPTION_REGION, options.region);
+        setText(s, ApiConstants.IDN_OPTION_BIRTH, options.birth);
+        setText(s, ApiConstants.IDN_OPTION_BORN_FROM, options.bornFrom);
+        setText(s, ApiConstants.IDN_OPTION_BORN_TO, options.bornTo);
+        // The library reads a sex word, and refuses one it does not know in its place in the order.
+        setText(s, ApiConstants.IDN_OPTION_SEX, options.sexWord);
+        if (options.sex != null) {
+            setInteger(s, ApiConstants.IDN_OPTION_SEX, options.sex.code());
+        }
+        setInteger(s, ApiConstants.IDN_OPTION_COUNT, options.count);
+        if (options.hasSeed) {
+            // A negative long stands for the seed of the same 64 bits, as the library takes it.
+            setInteger(s, ApiConstants.IDN_OPTION_SEED, options.seed);
+        }
+        // The C API takes an as_of_year of 0 for none given; a 0 given here is no year, so a stand-in the
+        // library refuses as any year outside the history, in its place in the order, worded with the 0.
+        boolean asOfZero = options.asOfYear != null && options.asOfYear == 0;
+        if (options.asOfYear != null) {
+            setInteger(s, ApiConstants.IDN_OPTION_AS_OF_YEAR, asOfZero ? -1 : options.asOfYear);
+        }
+        setInteger(s, ApiConstants.IDN_OPTION_YEAR_LIMIT, options.yearLimit);
+
+        status = api.idn_generator_prepare(generator);
+        if (status != ApiConstants.IDN_OK) {
+            api.idn_generator_refusal(generator, s.at(Scratch.SMALL), s.at(Scratch.SMALL2));
+            int option = s.buffer.getInt(Scratch.SMALL2);
+            if (option == ApiConstants.IDN_OPTION_AS_OF_YEAR && asOfZero) {
+                throw OptionNames.refusal(status, option, "0");
+            }
+            throw new IdNumberException(status, OptionNames.of(option), message(generator));
+        }
+        long[] words = new long[Scratch.GENERATOR_SIZE / 8];
+        for (int i = 0; i < words.length; i++) {
+            words[i] = s.buffer.getLong(Scratch.GENERATOR + 8 * i);
+        }
+        s.generator = words;
+        String warning = api.idn_generator_warning(generator) != ApiConstants.IDN_WARNING_NONE ? message(generator)
+            : null;
+        status = api.idn_generator_seed(generator, s.at(Scratch.CURSOR));
+        if (status != ApiConstants.IDN_OK) {
+            throw Binding.unexpected("idn_generator_seed", status);
+        }
+        long seed = s.buffer.getLong(Scratch.CURSOR);
+        return new GeneratedNumbers(words, api.idn_generator_count(generator), seed, warning);
     }
 
-    /** The library's message of what generation answers for the options, with the Java names of the options. */
-    private static String message(long options) {
+    /** The library's message of the generator's refusal or warning, with the Java names of the options. */
+    private static String message(long generator) {
         Scratch s = Scratch.get();
-        int status = Binding.api().idn_generate_message(options, OptionNames.ADDRESS, s.at(Scratch.OUT),
-                                                        Scratch.OUT_SIZE, s.at(Scratch.WRITTEN));
-        if (status != CApi.IDN_OK) {
-            throw Binding.unexpected("idn_generate_message", status);
+        int status = Binding.api().idn_generator_message(generator, OptionNames.ADDRESS, OptionNames.COUNT,
+                                                         s.at(Scratch.OUT), Scratch.OUT_SIZE, s.at(Scratch.WRITTEN));
+        if (status != ApiConstants.IDN_OK) {
+            throw Binding.unexpected("idn_generator_message", status);
         }
         return s.out();
     }
 
-    private static void putText(ByteBuffer struct, int pointerAt, int lengthAt, String value, List<NativeBuffer> held) {
+    private static void setText(Scratch s, int option, String value) {
         if (value == null) {
             return;
         }
-        NativeBuffer text = text(value, held);
-        Binding.layouts().putWord(struct, pointerAt, text.address());
-        Binding.layouts().putWord(struct, lengthAt, Utf8.length(value));
+        int status;
+        try (Scratch.PlacedText placed = s.place(value)) {
+            status = Binding.api().idn_generator_set_text(s.at(Scratch.GENERATOR), option, placed.address,
+                                                          placed.length);
+        }
+        if (status != ApiConstants.IDN_OK) {
+            throw Binding.unexpected("idn_generator_set_text", status);
+        }
     }
 
-    private static NativeBuffer text(String value, List<NativeBuffer> held) {
-        NativeBuffer text = NativeBuffer.ofUtf8(value);
-        held.add(text);
-        return text;
+    private static void setInteger(Scratch s, int option, long value) {
+        int status = Binding.api().idn_generator_set_integer(s.at(Scratch.GENERATOR), option, value);
+        if (status != ApiConstants.IDN_OK) {
+            throw Binding.unexpected("idn_generator_set_integer", status);
+        }
     }
 }

@@ -1,30 +1,31 @@
 package org.idnumbertool.idnumber;
 
-/** What probably happened to a refused text, when one repair would make it a valid number or explains it. */
+/**
+ * What probably happened to a refused text, when one repair would make it a
+ * valid number or explains it; its word is the library's (idn_hint_name).
+ */
 public enum Hint {
     /** It holds a CR: lines ending in CR alone, read as one. */
-    CR_LINE_ENDS(1),
+    CR_LINE_ENDS(ApiConstants.IDN_HINT_CR_LINE_ENDS, "cr_line_ends"),
     /** A 15-digit number of the old format; {@link Verdict#getUpgraded()} has its 18-character form. */
-    FIFTEEN_DIGITS(2),
+    FIFTEEN_DIGITS(ApiConstants.IDN_HINT_FIFTEEN_DIGITS, "fifteen_digits"),
     /** Scientific notation (1.10105E+17), as a spreadsheet shows a long number. */
-    SCIENTIFIC(3),
+    SCIENTIFIC(ApiConstants.IDN_HINT_SCIENTIFIC, "scientific"),
     /** 18 digits ending in 000 that fail the check, as a spreadsheet leaves them. */
-    ZEROED(4),
+    ZEROED(ApiConstants.IDN_HINT_ZEROED, "zeroed"),
     /** A final lower-case x where X would pass. */
-    LOWERCASE_X(5),
+    LOWERCASE_X(ApiConstants.IDN_HINT_LOWERCASE_X, "lowercase_x"),
     /** Full-width digits or X that would pass as ASCII. */
-    FULLWIDTH(6),
+    FULLWIDTH(ApiConstants.IDN_HINT_FULLWIDTH, "fullwidth"),
     /** Spaces, tabs or hyphens that, removed, leave a valid number. */
-    SPACES(7);
-
-    private static final Hint[] BY_CODE = {null, CR_LINE_ENDS, FIFTEEN_DIGITS, SCIENTIFIC, ZEROED, LOWERCASE_X,
-        FULLWIDTH, SPACES};
+    SPACES(ApiConstants.IDN_HINT_SPACES, "spaces");
 
     private final int code;
-    private String word;
+    private final String word;
 
-    Hint(int code) {
+    Hint(int code, String word) {
         this.code = code;
+        this.word = word;
     }
 
     /** The C API's idn_hint_t value. */
@@ -34,24 +35,25 @@ public enum Hint {
 
     /** The word idtool gives, such as "fifteen_digits". */
     public String word() {
-        String w = word;
-        if (w == null) {
-            word = w = Binding.text(Binding.api().idn_hint_name(code));
-        }
-        return w;
+        return word;
     }
 
     /** {@link #word()}. */
     @Override
     public String toString() {
-        return word();
+        return word;
     }
 
     /** The hint of a C API idn_hint_t, null for IDN_HINT_NONE. */
     static Hint of(int code) {
-        if (code < 0 || code >= BY_CODE.length) {
-            throw new IllegalStateException("idnumber: the C API gave the hint " + code);
+        if (code == ApiConstants.IDN_HINT_NONE) {
+            return null;
         }
-        return BY_CODE[code];
+        for (Hint hint : values()) {
+            if (hint.code == code) {
+                return hint;
+            }
+        }
+        throw new IllegalStateException("idnumber: the C API gave the hint " + code);
     }
 }

@@ -1,7 +1,5 @@
 package org.idnumbertool.idnumber;
 
-import java.nio.ByteBuffer;
-import java.nio.ByteOrder;
 import java.util.ArrayList;
 import java.util.Collections;
 import java.util.List;
@@ -11,8 +9,9 @@ import java.util.Optional;
 /**
  * The 18-character resident identity numbers of the People's Republic of
  * China: verify them one at a time or many in one call, make up
- * well-formed ones, and look up what their region codes name. Every answer
- * is the project's C library's, the same as {@code idtool}'s.
+ * well-formed ones, look up what their region codes name, and find them in
+ * any text to de-identify it. Every answer is the project's C library's,
+ * the same as {@code idtool}'s.
  *
  * <pre>{@code
  * Verdict v = IdNumber.verify("11010519491231002X");
@@ -30,7 +29,7 @@ public final class IdNumber {
     private IdNumber() {
     }
 
-    /** The version of the C library running, such as "2.0.0". */
+    /** The version of the C library running, such as "3.0.0". */
     public static String version() {
         return Binding.text(Binding.api().idn_version_string());
     }
@@ -70,11 +69,11 @@ public final class IdNumber {
 
     /** Whether the text is a valid number: {@code verify(text).isValid()}, without the rest of the verdict. */
     public static boolean isValid(String text) {
-        return Verifier.reason(Objects.requireNonNull(text, "text"), 0) == CApi.IDN_VALID;
+        return Verifier.reason(Objects.requireNonNull(text, "text"), 0) == ApiConstants.IDN_VALID;
     }
 
     public static boolean isValid(String text, int yearLimit) {
-        return Verifier.reason(Objects.requireNonNull(text, "text"), yearLimit) == CApi.IDN_VALID;
+        return Verifier.reason(Objects.requireNonNull(text, "text"), yearLimit) == ApiConstants.IDN_VALID;
     }
 
     /**
@@ -129,10 +128,10 @@ public final class IdNumber {
         try (Scratch.PlacedText placed = s.place(word)) {
             status = Binding.api().idn_parse_sex(placed.address, placed.length, s.at(Scratch.SMALL));
         }
-        if (status == CApi.IDN_ERROR_BAD_SEX) {
-            throw OptionNames.refusal(status, CApi.IDN_OPTION_SEX, word);
+        if (status == ApiConstants.IDN_ERROR_BAD_SEX) {
+            throw OptionNames.refusal(status, ApiConstants.IDN_OPTION_SEX, word);
         }
-        if (status != CApi.IDN_OK) {
+        if (status != ApiConstants.IDN_OK) {
             throw Binding.unexpected("idn_parse_sex", status);
         }
         return Optional.ofNullable(Sex.of(s.buffer.getInt(Scratch.SMALL)));
@@ -153,6 +152,7 @@ public final class IdNumber {
             List<Region> regions = new ArrayList<Region>();
             s.putWord(Scratch.CURSOR, 0);
             while (true) {
+                s.sized(Scratch.STRUCT, ApiConstants.Region.SIZE);
                 int found = api.idn_search_regions(text.address(), length, s.at(Scratch.CURSOR),
                                                    s.at(Scratch.STRUCT));
                 if (found == 0) {
@@ -171,22 +171,24 @@ public final class IdNumber {
     /** The record of the 2009 tables with the code, or the province-level unit of a code xx0000. */
     public static Optional<Region> region(int code) {
         Scratch s = Scratch.get();
+        s.sized(Scratch.STRUCT, ApiConstants.Region.SIZE);
         int status = Binding.api().idn_find_region(code, s.at(Scratch.STRUCT));
-        if (status == CApi.IDN_ERROR_NOT_FOUND) {
+        if (status == ApiConstants.IDN_ERROR_NOT_FOUND) {
             return Optional.empty();
         }
-        if (status != CApi.IDN_OK) {
+        if (status != ApiConstants.IDN_OK) {
             throw Binding.unexpected("idn_find_region", status);
         }
         return Optional.of(region(s));
     }
 
     private static Region region(Scratch s) {
-        Layouts.Region r = Binding.layouts().region;
         int at = Scratch.STRUCT;
-        return new Region(s.buffer.getInt(at + r.code), Binding.text(s.word(at + r.name)),
-                          Binding.text(s.word(at + r.level)), Binding.text(s.word(at + r.province)),
-                          Binding.text(s.word(at + r.city)));
+        return new Region(s.buffer.getInt(at + ApiConstants.Region.CODE),
+                          Binding.text(s.word(at + ApiConstants.Region.NAME)),
+                          Binding.text(s.word(at + ApiConstants.Region.LEVEL)),
+                          Binding.text(s.word(at + ApiConstants.Region.PROVINCE)),
+                          Binding.text(s.word(at + ApiConstants.Region.CITY)));
     }
 
     /**
@@ -203,35 +205,27 @@ public final class IdNumber {
     /** {@link #resolveRegion(String)}; with an asOfYear of 1981-2024, a six-digit code in use that year. */
     public static int resolveRegion(String region, int asOfYear) {
         Objects.requireNonNull(region, "region");
-        CApi api = Binding.api();
         Scratch s = Scratch.get();
-        Layouts.GenerateOptions layout = Binding.layouts().generateOptions;
-        NativeBuffer text = NativeBuffer.ofUtf8(region);
-        NativeBuffer options = new NativeBuffer(layout.size);
-        try {
-            long length = Utf8.length(region);
-            int status = api.idn_resolve_region(text.address(), length, asOfYear, s.at(Scratch.SMALL));
-            if (status == CApi.IDN_OK) {
-                return s.buffer.getInt(Scratch.SMALL);
-            }
-            // The options of only this region and year give the refusal's message.
-            options.clear();
-            ByteBuffer b = options.bytes().order(ByteOrder.nativeOrder());
-            Binding.layouts().putWord(b, layout.region, text.address());
-            Binding.layouts().putWord(b, layout.region_length, length);
-            b.putInt(layout.as_of_year, asOfYear);
-            int written = api.idn_generate_message(options.address(), OptionNames.ADDRESS,
-                                                   s.at(Scratch.OUT), Scratch.OUT_SIZE, s.at(Scratch.WRITTEN));
-            if (written != CApi.IDN_OK) {
-                throw Binding.unexpected("idn_generate_message", written);
-            }
-            int option = status == CApi.IDN_ERROR_AS_OF_YEAR ? CApi.IDN_OPTION_AS_OF_YEAR
-                : CApi.IDN_OPTION_REGION;
-            throw new IdNumberException(status, OptionNames.of(option), s.out());
-        } finally {
-            text.close();
-            options.close();
+        int status;
+        try (Scratch.PlacedText placed = s.place(region)) {
+            status = Binding.api().idn_resolve_region(placed.address, placed.length, asOfYear, s.at(Scratch.SMALL));
         }
+        if (status == ApiConstants.IDN_OK) {
+            return s.buffer.getInt(Scratch.SMALL);
+        }
+        // The message is a generation's with only this region and year.
+        GenerateOptions.Builder options = GenerateOptions.builder().region(region);
+        if (asOfYear != 0) {
+            options.asOfYear(asOfYear);
+        }
+        try {
+            GeneratedNumbers.generate(options.build());
+        } catch (IdNumberException e) {
+            if (e.getStatus() == status) {
+                throw e;
+            }
+        }
+        throw Binding.unexpected("idn_resolve_region", status);
     }
 
     /**
@@ -258,11 +252,11 @@ public final class IdNumber {
         Scratch s = Scratch.get();
         try (Scratch.PlacedText placed = s.place(number)) {
             int status = Binding.api().idn_upgrade_number(placed.address, placed.length, s.at(Scratch.OUT),
-                                                          CApi.IDN_NUMBER_SIZE, s.at(Scratch.WRITTEN));
-            if (status != CApi.IDN_OK) {
+                                                          ApiConstants.IDN_NUMBER_SIZE, s.at(Scratch.WRITTEN));
+            if (status != ApiConstants.IDN_OK) {
                 // The library's words for the refusal ("14 bytes, not 15 digits").
                 Binding.api().idn_upgrade_message(placed.address, placed.length, s.at(Scratch.OUT),
-                                                  CApi.IDN_REASON_MESSAGE_SIZE, s.at(Scratch.WRITTEN));
+                                                  ApiConstants.IDN_REASON_MESSAGE_SIZE, s.at(Scratch.WRITTEN));
                 throw new IdNumberException(status, null, "upgrade: " + s.out());
             }
         }
@@ -296,10 +290,10 @@ public final class IdNumber {
     private static String mask(long text, long length) {
         CApi api = Binding.api();
         Scratch s = Scratch.get();
-        long size = length + CApi.IDN_MASK_EXTRA;
+        long size = length + api.idn_size_of(ApiConstants.IDN_ID_MASK_EXTRA_SIZE);
         if (size <= Scratch.OUT_SIZE) {
             int status = api.idn_mask_text(text, length, s.at(Scratch.OUT), Scratch.OUT_SIZE, s.at(Scratch.WRITTEN));
-            if (status != CApi.IDN_OK) {
+            if (status != ApiConstants.IDN_OK) {
                 throw Binding.unexpected("idn_mask_text", status);
             }
             return s.out();
@@ -307,12 +301,96 @@ public final class IdNumber {
         NativeBuffer out = new NativeBuffer(size);
         try {
             int status = api.idn_mask_text(text, length, out.address(), size, s.at(Scratch.WRITTEN));
-            if (status != CApi.IDN_OK) {
+            if (status != ApiConstants.IDN_OK) {
                 throw Binding.unexpected("idn_mask_text", status);
             }
             return out.utf8(s.word(Scratch.WRITTEN));
         } finally {
             out.close();
         }
+    }
+
+    // ---- Finding and redacting numbers in text ------------------------------------------------
+
+    /**
+     * Every identity number in a text, in the order of the text: valid
+     * numbers of 18 characters, ASCII or full-width, together or in the
+     * printed groups 6-8-4, not inside a longer run of digits or letters,
+     * born by today. Each match says where it is ({@link Match#getStart()}
+     * indexes the text given), its number, form and confidence, and the
+     * fields of its verdict.
+     *
+     * <pre>{@code
+     * List<Match> found = IdNumber.find("客户 110105 19491231 002X 已登记");
+     * found.get(0).getStart();      // 3
+     * found.get(0).getNumber();     // 11010519491231002X
+     * found.get(0).getForms();      // [separated]
+     * }</pre>
+     */
+    public static List<Match> find(CharSequence text) {
+        return find(text, FindOptions.defaults());
+    }
+
+    /**
+     * {@link #find(CharSequence)} with options: mistyped numbers
+     * ({@link Confidence#LOW}), 15-digit ones, another as-of date.
+     *
+     * @throws IdNumberException for the first option the library refuses, in its words
+     */
+    public static List<Match> find(CharSequence text, FindOptions options) {
+        Objects.requireNonNull(options, "options");
+        return Scans.find(Objects.requireNonNull(text, "text").toString(), options, ScannerMemory.INPUT_CHARS);
+    }
+
+    /**
+     * The numbers in bytes read as the options' encoding (UTF-8, GBK or each
+     * line as either: {@link ScanEncoding}); any bytes are read, those that
+     * are no character of the encoding being characters no number has. The
+     * matches' byte offsets index the bytes given.
+     */
+    public static List<Match> find(byte[] bytes, FindOptions options) {
+        Objects.requireNonNull(options, "options");
+        return Scans.find(Objects.requireNonNull(bytes, "bytes"), options, ScannerMemory.INPUT_BYTES);
+    }
+
+    /**
+     * The text with every valid number found masked, its first 6 and last 4
+     * characters kept ({@code 110105********002X}), every other character as
+     * it was.
+     */
+    public static String redact(CharSequence text) {
+        return redact(text, RedactOptions.defaults());
+    }
+
+    /**
+     * The text with every number found replaced as the options say (a mask,
+     * a label, a keyed token or a keyed pseudonym), every other character as
+     * it was. For many texts with the same options, {@link #redactor} judges
+     * the options once; this method's calls reuse the thread's scanner too.
+     *
+     * @throws IdNumberException for the first option the library refuses, in its words (a token without a key:
+     *     IDN_ERROR_NO_KEY), before anything is redacted
+     */
+    public static String redact(CharSequence text, RedactOptions options) {
+        Objects.requireNonNull(options, "options");
+        return Scans.redact(Objects.requireNonNull(text, "text").toString(), options, ScannerMemory.INPUT_CHARS,
+                            null);
+    }
+
+    /** Bytes read as the options' encoding, redacted in it, every byte that is no number as it was. */
+    public static byte[] redact(byte[] bytes, RedactOptions options) {
+        Objects.requireNonNull(options, "options");
+        return Scans.redact(Objects.requireNonNull(bytes, "bytes"), options, ScannerMemory.INPUT_BYTES, null);
+    }
+
+    /**
+     * A redaction whose options the library has judged, for many texts, for
+     * a Writer or an OutputStream that redacts what passes through it, and
+     * for numbers held alone in fields.
+     *
+     * @throws IdNumberException for the first option the library refuses, in its words
+     */
+    public static Redactor redactor(RedactOptions options) {
+        return new Redactor(options);
     }
 }

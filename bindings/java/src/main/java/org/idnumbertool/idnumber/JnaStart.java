@@ -38,7 +38,7 @@ final class JnaStart {
         } catch (ClassNotFoundException | LinkageError e) {
             NoClassDefFoundError error = new NoClassDefFoundError("idnumber needs JNA 5 (Java Native Access, package"
                 + " com.sun.jna), which is not on the class path: put its jar beside idnumber's (" + JNA_JARS
-                + "), as in java -cp idnumber-2.0.0.jar:jna.jar, or ADD JAR both in Hive or Spark SQL");
+                + "), as in java -cp " + jarName() + ":jna.jar, or ADD JAR both in Hive or Spark SQL");
             error.initCause(e);
             throw error;
         }
@@ -81,6 +81,13 @@ final class JnaStart {
         } catch (Exception | LinkageError e) {
             // No cleaner, or none to start here: JNA starts its own when it needs it.
         }
+    }
+
+    /** This jar's file name as a release names it, from the version in its manifest. */
+    private static String jarName() {
+        Package own = JnaStart.class.getPackage();
+        String version = own != null ? own.getImplementationVersion() : null;
+        return version != null ? "idnumber-" + version + ".jar" : "idnumber.jar";
     }
 
     private static String codeSource(Class<?> type) {

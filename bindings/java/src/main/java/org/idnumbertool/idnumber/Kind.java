@@ -1,19 +1,20 @@
 package org.idnumbertool.idnumber;
 
-/** The kind of a valid number, from its first digits; information only. */
+/** The kind of a valid number, from its first digits; information only. Its word is the library's (idn_kind_name). */
 public enum Kind {
     /** A mainland resident's number. */
-    RESIDENT(1),
+    RESIDENT(ApiConstants.IDN_KIND_RESIDENT, "resident"),
     /** Hong Kong, Macao or Taiwan residents' residence permit (810000, 820000, 830000). */
-    HMT_PERMIT(2),
+    HMT_PERMIT(ApiConstants.IDN_KIND_HMT_PERMIT, "hmt_permit"),
     /** A foreigner's permanent residence card of the 2023 format (first digit 9). */
-    FOREIGNER_CARD(3);
+    FOREIGNER_CARD(ApiConstants.IDN_KIND_FOREIGNER_CARD, "foreigner_card");
 
     private final int code;
-    private String word;
+    private final String word;
 
-    Kind(int code) {
+    Kind(int code, String word) {
         this.code = code;
+        this.word = word;
     }
 
     /** The C API's idn_kind_t value. */
@@ -23,26 +24,25 @@ public enum Kind {
 
     /** The word idtool gives: "resident", "hmt_permit" or "foreigner_card". */
     public String word() {
-        String w = word;
-        if (w == null) {
-            word = w = Binding.text(Binding.api().idn_kind_name(code));
-        }
-        return w;
+        return word;
     }
 
     /** {@link #word()}. */
     @Override
     public String toString() {
-        return word();
+        return word;
     }
 
-    /** The kind a word of the library names, null for none. */
-    static Kind ofWord(String word) {
+    /** The kind of a C API idn_kind_t, null for IDN_KIND_NONE. */
+    static Kind of(int code) {
+        if (code == ApiConstants.IDN_KIND_NONE) {
+            return null;
+        }
         for (Kind kind : values()) {
-            if (kind.word().equals(word)) {
+            if (kind.code == code) {
                 return kind;
             }
         }
-        return null;
+        throw new IllegalStateException("idnumber: the C API gave the kind " + code);
     }
 }

@@ -2,15 +2,12 @@ package org.idnumbertool.idnumber;
 
 import java.lang.invoke.MethodHandle;
 import java.lang.invoke.MethodHandles;
-import java.lang.invoke.MethodType;
 import java.lang.reflect.Method;
 
 /**
- * Method handles of a natives class's functions ({@link CApi64},
- * {@link CApi32}), each of the type of {@link CApi}'s method of its name:
- * in a 32-bit process a handle narrows the 64-bit pointers and sizes to the
- * 32 bits the function takes, as a cast does, and widens a returned pointer
- * or size as unsigned.
+ * Method handles of the natives class's functions ({@link CApi64}), each of
+ * the type of {@link CApi}'s method of its name, which a test holds to the
+ * header.
  */
 final class NativeHandles {
     private NativeHandles() {
@@ -22,13 +19,12 @@ final class NativeHandles {
         try {
             function.setAccessible(true);
             MethodHandle handle = MethodHandles.lookup().unreflect(function);
-            if (function.getReturnType() == int.class && api.getReturnType() == long.class) {
-                handle = MethodHandles.filterReturnValue(handle, MethodHandles.lookup().findStatic(Integer.class,
-                    "toUnsignedLong", MethodType.methodType(long.class, int.class)));
+            if (!handle.type().equals(java.lang.invoke.MethodType.methodType(api.getReturnType(),
+                                                                              api.getParameterTypes()))) {
+                throw new IllegalStateException("idnumber: " + natives.getName() + "." + name + " is "
+                    + handle.type() + ", not as CApi declares it");
             }
-            // long to int: the narrowing cast, as (int) writes it.
-            MethodType type = MethodType.methodType(api.getReturnType(), api.getParameterTypes());
-            return MethodHandles.explicitCastArguments(handle, type);
+            return handle;
         } catch (ReflectiveOperationException e) {
             throw new IllegalStateException("idnumber: " + natives.getName() + "." + name, e);
         }

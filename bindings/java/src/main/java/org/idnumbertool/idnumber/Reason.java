@@ -1,23 +1,22 @@
 package org.idnumbertool.idnumber;
 
-/** Why a number is refused, in the order the checks are made. */
+/** Why a number is refused, in the order the checks are made; its word is the library's (idn_reason_name). */
 public enum Reason {
     /** Not 18 bytes of UTF-8. */
-    LENGTH(1),
+    LENGTH(ApiConstants.IDN_REASON_LENGTH, "length"),
     /** A non-digit among the first 17 characters, or a last one that is neither a digit nor upper-case X. */
-    CHARACTERS(2),
+    CHARACTERS(ApiConstants.IDN_REASON_CHARACTERS, "characters"),
     /** The last character is not the check character (ISO 7064 MOD 11-2) of the first 17. */
-    CHECK(3),
+    CHECK(ApiConstants.IDN_REASON_CHECK, "check"),
     /** A birth year after the year limit, a month above 12 or a day above 31. */
-    DATE(4);
-
-    private static final Reason[] BY_CODE = {null, LENGTH, CHARACTERS, CHECK, DATE};
+    DATE(ApiConstants.IDN_REASON_DATE, "date");
 
     private final int code;
-    private String word;
+    private final String word;
 
-    Reason(int code) {
+    Reason(int code, String word) {
         this.code = code;
+        this.word = word;
     }
 
     /** The C API's idn_reason_t value. */
@@ -27,24 +26,25 @@ public enum Reason {
 
     /** The word idtool and every other face give: "length", "characters", "check" or "date". */
     public String word() {
-        String w = word;
-        if (w == null) {
-            word = w = Binding.text(Binding.api().idn_reason_name(code));
-        }
-        return w;
+        return word;
     }
 
     /** {@link #word()}. */
     @Override
     public String toString() {
-        return word();
+        return word;
     }
 
     /** The reason of a C API idn_reason_t, null for IDN_VALID. */
     static Reason of(int code) {
-        if (code < 0 || code >= BY_CODE.length) {
-            throw new IllegalStateException("idnumber: the C API gave the reason " + code);
+        if (code == ApiConstants.IDN_VALID) {
+            return null;
         }
-        return BY_CODE[code];
+        for (Reason reason : values()) {
+            if (reason.code == code) {
+                return reason;
+            }
+        }
+        throw new IllegalStateException("idnumber: the C API gave the reason " + code);
     }
 }

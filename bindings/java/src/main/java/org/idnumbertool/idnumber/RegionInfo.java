@@ -4,21 +4,20 @@ import java.nio.ByteBuffer;
 import java.util.ArrayList;
 import java.util.Collections;
 import java.util.List;
-import java.util.Map;
 import java.util.Optional;
 
 /**
  * What a valid number's region code (its first six digits) gives, asked of
- * the C API once per code and shared by every verdict of the code: the
- * dialog's three region fields, the code's history, and the kind and
- * nationality of its numbers; whether the code was in use in a birth year is
- * asked once per code and year.
+ * the C API (idn_region_info) once per code and shared by every verdict and
+ * match of the code: the dialog's three region fields, the kind and
+ * nationality of its numbers, and the code's history. Whether the code was
+ * in use in a birth year is kept with the span of birth years the library
+ * says that answer holds for, and asked again for a year outside every span
+ * kept: this class keeps answers and decides nothing.
  */
 final class RegionInfo {
     private static final int CODES = 1000000;
-    private static final int FIRST_YEAR = 1900;
-    private static final int YEARS = 200;
-    /** By code. Racy publication is safe: every field is final (or, inUse, idempotent). */
+    /** By code. Racy publication is safe: every field is final, or (spans) replaced whole. */
     private static final RegionInfo[] BY_CODE = new RegionInfo[CODES];
 
     final int code;
@@ -31,11 +30,11 @@ final class RegionInfo {
     final Optional<String> countyOptional;
     final Optional<Kind> kind;
     final Optional<Nationality> nationality;
-    /** By birth year from FIRST_YEAR: 0 not asked yet, 1 in use, 2 not. */
-    private final byte[] inUse = new byte[YEARS];
+    /** The answers of in_use_at_birth known so far: from, to and 1 or 0, three ints a span. */
+    private volatile int[] spans;
 
     private RegionInfo(int code, String province, String city, String county, CodeHistory history, Kind kind,
-                       Nationality nationality) {
+                       Nationality nationality, int[] spans) {
         this.code = code;
         this.province = province;
         this.city = city;
@@ -46,117 +45,134 @@ final class RegionInfo {
         this.countyOptional = Optional.of(county);
         this.kind = Optional.ofNullable(kind);
         this.nationality = Optional.ofNullable(nationality);
+        this.spans = spans;
     }
 
-    /**
-     * The region of a valid number whose {@code length} bytes of UTF-8 are at
-     * {@code number} in native memory, valid with the year limit given.
-     */
-    static RegionInfo of(int code, long number, long length, int yearLimit) {
+    /** The region of a valid number's code. */
+    static RegionInfo of(int code) {
         if (code < 0 || code >= CODES) {
             throw new IllegalStateException("idnumber: the C API gave the region code " + code);
         }
         RegionInfo info = BY_CODE[code];
         if (info == null) {
-            info = load(code, number, length, yearLimit);
+            info = load(code);
             BY_CODE[code] = info;
         }
         return info;
     }
 
-    /** The region of a code already asked of the library, or null. */
-    static RegionInfo cached(int code) {
-        return code >= 0 && code < CODES ? BY_CODE[code] : null;
-    }
-
+    /** Whether a record of the code was in use in the birth year, as the library answers. */
     boolean inUseAtBirth(int year) {
-        int index = year - FIRST_YEAR;
-        if (index < 0 || index >= YEARS) {
-            return Binding.api().idn_in_use_at_birth(code, year) == 1;
+        int[] known = spans;
+        for (int i = 0; i < known.length; i += 3) {
+            if (year >= known[i] && year <= known[i + 1]) {
+                return known[i + 2] == 1;
+            }
         }
-        byte answer = inUse[index];
-        if (answer == 0) {
-            answer = Binding.api().idn_in_use_at_birth(code, year) == 1 ? (byte) 1 : (byte) 2;
-            inUse[index] = answer;
-        }
-        return answer == 1;
+        Scratch s = Scratch.get();
+        ask(s, code, year);
+        int[] span = span(s);
+        int[] more = new int[known.length + 3];
+        System.arraycopy(known, 0, more, 0, known.length);
+        System.arraycopy(span, 0, more, known.length, 3);
+        spans = more;  // a lost update only asks the library again
+        return span[2] == 1;
     }
 
-    private static RegionInfo load(int code, long number, long length, int yearLimit) {
-        CApi api = Binding.api();
+    /** idn_region_info of the code and year into STRUCT. */
+    private static void ask(Scratch s, int code, int year) {
+        s.sized(Scratch.STRUCT, ApiConstants.RegionInfo.SIZE);
+        int status = Binding.api().idn_region_info(code, year, s.at(Scratch.STRUCT));
+        if (status != ApiConstants.IDN_OK) {
+            throw Binding.unexpected("idn_region_info", status);
+        }
+    }
+
+    /** The span of birth years and the answer of the info at STRUCT. */
+    private static int[] span(Scratch s) {
+        ByteBuffer b = s.buffer;
+        int at = Scratch.STRUCT;
+        return new int[] {b.getInt(at + ApiConstants.RegionInfo.YEARS_FROM),
+            b.getInt(at + ApiConstants.RegionInfo.YEARS_TO), b.getInt(at + ApiConstants.RegionInfo.IN_USE_AT_BIRTH)};
+    }
+
+    private static RegionInfo load(int code) {
         Scratch s = Scratch.get();
-        Layouts.RegionFields fields = Binding.layouts().regionFields;
-        int status = api.idn_region_fields(code, s.at(Scratch.STRUCT));
-        if (status != CApi.IDN_OK) {
-            throw Binding.unexpected("idn_region_fields", status);
-        }
-        String province = Binding.text(s.word(Scratch.STRUCT + fields.province));
-        String city = Binding.text(s.word(Scratch.STRUCT + fields.city));
-        String county = Binding.text(s.word(Scratch.STRUCT + fields.county));
+        // The history first: it uses STRUCT too.
         CodeHistory history = history(code);
-        // The kind and nationality of the code's numbers, from idtool's record of this one.
-        status = api.idn_verify_json(number, length, yearLimit, 0, s.at(Scratch.OUT), Scratch.OUT_SIZE,
-                                     s.at(Scratch.WRITTEN));
-        if (status != CApi.IDN_OK) {
-            throw Binding.unexpected("idn_verify_json", status);
-        }
-        @SuppressWarnings("unchecked")
-        Map<String, Object> record = (Map<String, Object>) RecordJson.parse(s.out());
-        Kind kind = Kind.ofWord((String) record.get("kind"));
+        // Any birth year gives the fields; the span of the one asked is kept.
+        ask(s, code, ApiConstants.IDN_HISTORY_FIRST_YEAR);
+        ByteBuffer b = s.buffer;
+        int at = Scratch.STRUCT;
+        String province = Binding.text(s.word(at + ApiConstants.RegionInfo.PROVINCE));
+        String city = Binding.text(s.word(at + ApiConstants.RegionInfo.CITY));
+        String county = Binding.text(s.word(at + ApiConstants.RegionInfo.COUNTY));
+        Kind kind = Kind.of(b.getInt(at + ApiConstants.RegionInfo.KIND));
         Nationality nationality = null;
-        Object value = record.get("nationality");
-        if (value instanceof Map) {
-            Map<?, ?> nation = (Map<?, ?>) value;
-            nationality = new Nationality((String) nation.get("code"), (String) nation.get("name"));
+        if (kind == Kind.FOREIGNER_CARD) {
+            int country = b.getInt(at + ApiConstants.RegionInfo.NATIONALITY_CODE);
+            nationality = new Nationality(threeDigits(country),
+                                          Binding.text(s.word(at + ApiConstants.RegionInfo.NATIONALITY)));
         }
-        return new RegionInfo(code, province, city, county, history, kind, nationality);
+        return new RegionInfo(code, province, city, county, history, kind, nationality, span(s));
+    }
+
+    /** The country code as the number writes it, digits 4-6. */
+    private static String threeDigits(int country) {
+        String digits = String.valueOf(country);
+        return "000".substring(Math.min(3, digits.length())) + digits;
     }
 
     /** What the history of region codes says of a code, as the C API gives it. */
     static CodeHistory history(int code) {
         CApi api = Binding.api();
-        Layouts layouts = Binding.layouts();
         Scratch s = Scratch.get();
         ByteBuffer b = s.buffer;
         int at = Scratch.STRUCT;
-        CodeStatus status = CodeStatus.of(api.idn_code_state(code));
+        CodeStatus status = CodeStatus.of(api.idn_code_status_of(code));
 
         long count = api.idn_history_count(code);
         List<HistoryRecord> records = new ArrayList<HistoryRecord>((int) count);
-        Layouts.HistoryRecord h = layouts.historyRecord;
         for (long i = 0; i < count; i++) {
+            s.sized(at, ApiConstants.HistoryRecord.SIZE);
             int result = api.idn_history_at(code, i, s.at(at));
-            if (result != CApi.IDN_OK) {
+            if (result != ApiConstants.IDN_OK) {
                 throw Binding.unexpected("idn_history_at", result);
             }
-            records.add(new HistoryRecord(b.getInt(at + h.code), Binding.text(s.word(at + h.name)),
-                Binding.text(s.word(at + h.province)), Binding.text(s.word(at + h.prefecture)),
-                Binding.text(s.word(at + h.level)), b.getInt(at + h.from), b.getInt(at + h.until)));
+            records.add(new HistoryRecord(b.getInt(at + ApiConstants.HistoryRecord.CODE),
+                Binding.text(s.word(at + ApiConstants.HistoryRecord.NAME)),
+                Binding.text(s.word(at + ApiConstants.HistoryRecord.PROVINCE)),
+                Binding.text(s.word(at + ApiConstants.HistoryRecord.PREFECTURE)),
+                Binding.text(s.word(at + ApiConstants.HistoryRecord.LEVEL)),
+                b.getInt(at + ApiConstants.HistoryRecord.FROM), b.getInt(at + ApiConstants.HistoryRecord.UNTIL)));
         }
 
-        Layouts.Successor sl = layouts.successor;
-        int result = api.idn_successors(code, s.at(at), CApi.IDN_MAX_SUCCESSORS, s.at(Scratch.CURSOR));
-        if (result != CApi.IDN_OK) {
+        // An array of entries: the first's size is the step between them.
+        s.sized(at, ApiConstants.Successor.SIZE);
+        int result = api.idn_successors(code, s.at(at), ApiConstants.IDN_MAX_SUCCESSORS, s.at(Scratch.CURSOR));
+        if (result != ApiConstants.IDN_OK) {
             throw Binding.unexpected("idn_successors", result);
         }
         int successorCount = (int) s.word(Scratch.CURSOR);
         List<Successor> successors = new ArrayList<Successor>(successorCount);
         for (int i = 0; i < successorCount; i++) {
-            int item = at + i * sl.size;
-            successors.add(new Successor(b.getInt(item + sl.code), Binding.text(s.word(item + sl.name)),
-                CodeStatus.of(b.getInt(item + sl.state))));
+            int item = at + i * ApiConstants.Successor.SIZE;
+            successors.add(new Successor(b.getInt(item + ApiConstants.Successor.CODE),
+                Binding.text(s.word(item + ApiConstants.Successor.NAME)),
+                CodeStatus.of(b.getInt(item + ApiConstants.Successor.STATUS))));
         }
 
-        Layouts.PresentCode pl = layouts.presentCode;
-        result = api.idn_now_codes(code, s.at(at), CApi.IDN_MAX_NOW_CODES, s.at(Scratch.CURSOR));
-        if (result != CApi.IDN_OK) {
+        s.sized(at, ApiConstants.PresentCode.SIZE);
+        result = api.idn_now_codes(code, s.at(at), ApiConstants.IDN_MAX_NOW_CODES, s.at(Scratch.CURSOR));
+        if (result != ApiConstants.IDN_OK) {
             throw Binding.unexpected("idn_now_codes", result);
         }
         int nowCount = (int) s.word(Scratch.CURSOR);
         List<PresentCode> now = new ArrayList<PresentCode>(nowCount);
         for (int i = 0; i < nowCount; i++) {
-            int item = at + i * pl.size;
-            now.add(new PresentCode(b.getInt(item + pl.code), Binding.text(s.word(item + pl.name))));
+            int item = at + i * ApiConstants.PresentCode.SIZE;
+            now.add(new PresentCode(b.getInt(item + ApiConstants.PresentCode.CODE),
+                Binding.text(s.word(item + ApiConstants.PresentCode.NAME))));
         }
         return new CodeHistory(code, status, unmodifiable(records), unmodifiable(successors), unmodifiable(now));
     }

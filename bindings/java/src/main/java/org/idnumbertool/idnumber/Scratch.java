@@ -24,20 +24,27 @@ import java.util.WeakHashMap;
 final class Scratch {
     static final int TEXT = 0;
     /** Room for 64 chars of any text, each at most 3 bytes, or a surrogate pair 4 for 2. */
-    static final int TEXT_SIZE = 256;
-    static final int VERDICT = 256;
-    static final int WRITTEN = 304;
-    /** An int32_t out: a hint, a sex, a region code, an option. */
-    static final int SMALL = 312;
-    /** A size_t in and out: the cursor of idn_search_regions, a count. */
-    static final int CURSOR = 320;
-    static final int STRUCT = 384;
-    static final int STRUCT_SIZE = 512;
+    static final int TEXT_SIZE = 4 * ApiConstants.IDN_INPUT_HELD_BYTES;
+    static final int VERDICT = TEXT + TEXT_SIZE;
+    static final int WRITTEN = aligned(VERDICT + ApiConstants.Verdict.SIZE);
+    /** An int32_t out: a hint, a sex, a region code, an option, an age. */
+    static final int SMALL = WRITTEN + 8;
+    /** A second int32_t out, beside SMALL: the option of a refusal. */
+    static final int SMALL2 = SMALL + 4;
+    /** A size_t or uint64_t in and out: the cursor of idn_search_regions, a count, a seed. */
+    static final int CURSOR = SMALL + 8;
+    /** Room for any struct the library fills, and for the arrays of successors and of present codes. */
+    static final int STRUCT = CURSOR + 8;
+    static final int STRUCT_SIZE = aligned(Math.max(
+        Math.max(ApiConstants.IDN_MAX_SUCCESSORS * ApiConstants.Successor.SIZE,
+                 ApiConstants.IDN_MAX_NOW_CODES * ApiConstants.PresentCode.SIZE),
+        Math.max(Math.max(ApiConstants.Region.SIZE, ApiConstants.HistoryRecord.SIZE),
+                 Math.max(ApiConstants.RegionInfo.SIZE, ApiConstants.Verdict.SIZE))));
     static final int OUT = STRUCT + STRUCT_SIZE;
-    static final int OUT_SIZE = Math.max(CApi.IDN_MESSAGE_SIZE, CApi.IDN_VERIFY_JSON_SIZE);
+    static final int OUT_SIZE = Math.max(ApiConstants.IDN_MESSAGE_SIZE, ApiConstants.IDN_VERIFY_JSON_SIZE);
     /** An idn_generator_t, copied in from a {@link GeneratedNumbers} before each number. */
-    static final int GENERATOR = OUT + OUT_SIZE;
-    static final int GENERATOR_SIZE = 8 * CApi.IDN_GENERATOR_WORDS;
+    static final int GENERATOR = aligned(OUT + OUT_SIZE);
+    static final int GENERATOR_SIZE = ApiConstants.IDN_GENERATOR_SIZE;
     static final int SIZE = GENERATOR + GENERATOR_SIZE;
 
     private static final ThreadLocal<WeakReference<Scratch>> LOCAL = new ThreadLocal<WeakReference<Scratch>>();
@@ -51,13 +58,23 @@ final class Scratch {
     int held;
     /** The words of the generator at GENERATOR, or null. */
     long[] generator;
-    private final boolean wide;
+    /** This thread's scanner, made when it first finds or redacts. */
+    private ThreadScanner scanner;
 
     private Scratch() {
         // The library first: without JNA, its error says so before any use of JNA's classes.
-        wide = Binding.layouts().pointerSize == 8;
-        buffer = ByteBuffer.allocateDirect(SIZE).order(ByteOrder.nativeOrder());
-        address = Pointer.nativeValue(Native.getDirectBufferPointer(buffer));
+        Binding.api();
+        // Aligned to 8 within, as the generator's storage must be.
+        ByteBuffer memory = ByteBuffer.allocateDirect(SIZE + 8);
+        long start = Pointer.nativeValue(Native.getDirectBufferPointer(memory));
+        int skip = (int) (-start & 7);
+        memory.position(skip);
+        buffer = memory.slice().order(ByteOrder.nativeOrder());
+        address = start + skip;
+    }
+
+    private static int aligned(int offset) {
+        return (offset + 7) & ~7;
     }
 
     static Scratch get() {
@@ -79,15 +96,28 @@ final class Scratch {
 
     /** A size_t or a pointer at the offset. */
     long word(int offset) {
-        return wide ? buffer.getLong(offset) : buffer.getInt(offset) & 0xFFFFFFFFL;
+        return buffer.getLong(offset);
     }
 
     void putWord(int offset, long value) {
-        if (wide) {
-            buffer.putLong(offset, value);
-        } else {
-            buffer.putInt(offset, (int) value);
+        buffer.putLong(offset, value);
+    }
+
+    /** Zeroes a struct at STRUCT (or VERDICT) of the size, and sets its size member, as the C API asks. */
+    void sized(int at, int size) {
+        for (int i = 0; i < size; i += 4) {
+            buffer.putInt(at + i, 0);
         }
+        buffer.putInt(at + ApiConstants.Verdict.SIZE_MEMBER, size);
+    }
+
+    /** This thread's scanner. */
+    ThreadScanner scanner() {
+        ThreadScanner s = scanner;
+        if (s == null) {
+            scanner = s = new ThreadScanner();
+        }
+        return s;
     }
 
     /** Puts a generator's words at GENERATOR, unless they are there already. */

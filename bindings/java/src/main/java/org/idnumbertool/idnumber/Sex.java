@@ -2,17 +2,19 @@ package org.idnumbertool.idnumber;
 
 /**
  * The sex a number carries in its 17th digit (odd: male), and a generation
- * asks for. Its display word is the library's: 男 or 女.
+ * asks for. Its word is the library's, 男 or 女, held in this class so that
+ * printing one needs no native call.
  */
 public enum Sex {
-    MALE(1),
-    FEMALE(2);
+    MALE(ApiConstants.IDN_SEX_MALE, "男"),
+    FEMALE(ApiConstants.IDN_SEX_FEMALE, "女");
 
     private final int code;
-    private String word;
+    private final String word;
 
-    Sex(int code) {
+    Sex(int code, String word) {
         this.code = code;
+        this.word = word;
     }
 
     /** The C API's idn_sex_t value. */
@@ -20,32 +22,27 @@ public enum Sex {
         return code;
     }
 
-    /** The word every face gives for a valid number's sex: "男" or "女". */
+    /** The word every face gives for a valid number's sex (idn_sex_name): "男" or "女". */
     public String word() {
-        String w = word;
-        if (w == null) {
-            word = w = Binding.text(Binding.api().idn_sex_name(code));
-        }
-        return w;
+        return word;
     }
 
     /** {@link #word()}: 男 or 女. */
     @Override
     public String toString() {
-        return word();
+        return word;
     }
 
     /** The sex of a C API idn_sex_t, null for IDN_SEX_ANY. */
     static Sex of(int code) {
-        switch (code) {
-        case 0:
+        if (code == ApiConstants.IDN_SEX_ANY) {
             return null;
-        case 1:
-            return MALE;
-        case 2:
-            return FEMALE;
-        default:
-            throw new IllegalStateException("idnumber: the C API gave the sex " + code);
         }
+        for (Sex sex : values()) {
+            if (sex.code == code) {
+                return sex;
+            }
+        }
+        throw new IllegalStateException("idnumber: the C API gave the sex " + code);
     }
 }

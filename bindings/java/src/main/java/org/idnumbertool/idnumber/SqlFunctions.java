@@ -28,7 +28,7 @@ public final class SqlFunctions {
 
     /** true when the number has 18 characters, the right check character and a birth date within the limits. */
     public static Boolean valid(String number) {
-        return number == null ? null : Verifier.reason(number, 0) == CApi.IDN_VALID;
+        return number == null ? null : Verifier.reason(number, 0) == ApiConstants.IDN_VALID;
     }
 
     /** Why the number is refused: length, characters, check or date; null when valid. */
@@ -82,8 +82,12 @@ public final class SqlFunctions {
         if (day == null) {
             return null;
         }
-        OptionalInt age = IdNumber.verify(number).getAge(day);
-        return age.isPresent() ? age.getAsInt() : null;
+        try {
+            OptionalInt age = IdNumber.verify(number).getAge(day);
+            return age.isPresent() ? age.getAsInt() : null;
+        } catch (IdNumberException e) {
+            return null;  // a date the library counts no age on (before year 1)
+        }
     }
 
     /** The date of YYYY-MM-DD, or of a timestamp's text (YYYY-MM-DD HH:MM[:SS[.fraction]], or T for the space). */
@@ -164,11 +168,11 @@ public final class SqlFunctions {
         long length = Verifier.put(s, number);
         CApi api = Binding.api();
         int status = s.held == length
-            ? api.idn_verify_json(s.at(Scratch.TEXT), length, 0, CApi.IDN_VERIFY_JSON_HISTORY, s.at(Scratch.OUT),
+            ? api.idn_verify_json(s.at(Scratch.TEXT), length, 0, ApiConstants.IDN_VERIFY_JSON_HISTORY, s.at(Scratch.OUT),
                                   Scratch.OUT_SIZE, s.at(Scratch.WRITTEN))
-            : api.idn_verify_json_prefix(s.at(Scratch.TEXT), s.held, length, 0, CApi.IDN_VERIFY_JSON_HISTORY,
+            : api.idn_verify_json_prefix(s.at(Scratch.TEXT), s.held, length, 0, ApiConstants.IDN_VERIFY_JSON_HISTORY,
                                          s.at(Scratch.OUT), Scratch.OUT_SIZE, s.at(Scratch.WRITTEN));
-        if (status != CApi.IDN_OK) {
+        if (status != ApiConstants.IDN_OK) {
             throw Binding.unexpected("idn_verify_json", status);
         }
         return s.out();

@@ -106,12 +106,25 @@ final class Utf8 {
         return at;
     }
 
+    /** The text's UTF-8, a lone surrogate as U+FFFD. */
+    static byte[] bytes(String text) {
+        long length = length(text);
+        if (length > Integer.MAX_VALUE - 8) {
+            throw new IllegalArgumentException("idnumber: a text of " + length + " bytes of UTF-8 is more than an"
+                + " array holds");
+        }
+        byte[] bytes = new byte[(int) length];
+        encode(text, 0, text.length(), ByteBuffer.wrap(bytes).order(ByteOrder.LITTLE_ENDIAN), 0);
+        return bytes;
+    }
+
     /** The text of {@code length} UTF-8 bytes at {@code at} in {@code in} (which the C API writes valid). */
     static String decode(ByteBuffer in, int at, int length) {
         byte[] bytes = new byte[length];
-        for (int i = 0; i < length; i++) {
-            bytes[i] = in.get(at + i);
-        }
+        ByteBuffer view = in.duplicate();
+        view.clear();
+        view.position(at);
+        view.get(bytes);
         return new String(bytes, StandardCharsets.UTF_8);
     }
 }

@@ -1,7 +1,6 @@
 package org.idnumbertool.idnumber;
 
 import java.time.LocalDate;
-import java.time.temporal.ChronoUnit;
 import java.util.Collections;
 import java.util.List;
 import java.util.Objects;
@@ -29,14 +28,18 @@ public final class Verdict {
     private final Hint hint;
     private final String upgraded;
     private final String birthDateText;
+    /** A valid number's birth date as its digits say, calendar date or not; 0 for a refused one. */
+    private final int birthYear;
+    private final int birthMonth;
+    private final int birthDay;
     private final LocalDate birthDate;
     private final Sex sex;
     private final RegionInfo region;
     private final boolean inUseAtBirth;
 
     private Verdict(String input, long length, Reason reason, String message, char expectedCheck, Hint hint,
-                    String upgraded, String birthDateText, LocalDate birthDate, Sex sex, RegionInfo region,
-                    boolean inUseAtBirth) {
+                    String upgraded, String birthDateText, int birthYear, int birthMonth, int birthDay, Sex sex,
+                    RegionInfo region, boolean inUseAtBirth) {
         this.input = input;
         this.length = length;
         this.reason = reason;
@@ -45,7 +48,10 @@ public final class Verdict {
         this.hint = hint;
         this.upgraded = upgraded;
         this.birthDateText = birthDateText;
-        this.birthDate = birthDate;
+        this.birthYear = birthYear;
+        this.birthMonth = birthMonth;
+        this.birthDay = birthDay;
+        this.birthDate = birthDateText == null ? null : BirthDates.of(birthYear, birthMonth, birthDay);
         this.sex = sex;
         this.region = region;
         this.inUseAtBirth = inUseAtBirth;
@@ -53,13 +59,13 @@ public final class Verdict {
 
     static Verdict valid(String input, long length, char expectedCheck, String birthDateText, int year, int month,
                          int day, Sex sex, RegionInfo region) {
-        return new Verdict(input, length, null, null, expectedCheck, null, null, birthDateText,
-                           BirthDates.of(year, month, day), sex, region, region.inUseAtBirth(year));
+        return new Verdict(input, length, null, null, expectedCheck, null, null, birthDateText, year, month, day, sex,
+                           region, region.inUseAtBirth(year));
     }
 
     static Verdict refused(String input, long length, Reason reason, String message, char expectedCheck, Hint hint,
                            String upgraded) {
-        return new Verdict(input, length, reason, message, expectedCheck, hint, upgraded, null, null, null, null,
+        return new Verdict(input, length, reason, message, expectedCheck, hint, upgraded, null, 0, 0, 0, null, null,
                            false);
     }
 
@@ -134,17 +140,23 @@ public final class Verdict {
     }
 
     /**
-     * The age in completed years on the given date: the years from the birth
-     * date to {@code on}, a year completed on the day of the month and day
-     * of the birth date (born 29 February, on 1 March of a common year).
-     * Empty when there is no birth date, or when {@code on} comes before it.
+     * The age in completed years on the given date, as the library counts
+     * it: the years from the birth date to {@code on}, less one before the
+     * birthday in the last year (born 29 February, the birthday is 1 March
+     * in other years). Empty for a refused text, a birth date no calendar
+     * has, or a date before the birth.
+     *
+     * @throws IdNumberException IDN_ERROR_BAD_DATE for a date before year 1, which ages are not counted on
      */
     public OptionalInt getAge(LocalDate on) {
         Objects.requireNonNull(on, "on");
-        if (birthDate == null || on.isBefore(birthDate)) {
-            return OptionalInt.empty();
+        int age = Verifier.ageOn(reason == null ? ApiConstants.IDN_VALID : reason.code(), birthYear, birthMonth,
+                                 birthDay, on.getYear(), on.getMonthValue(), on.getDayOfMonth());
+        if (age == Verifier.NOT_A_DATE) {
+            throw new IdNumberException(ApiConstants.IDN_ERROR_BAD_DATE, "on", "on " + on
+                + ": ages are counted on dates of the proleptic Gregorian calendar from the year 1");
         }
-        return OptionalInt.of((int) ChronoUnit.YEARS.between(birthDate, on));
+        return age == Verifier.NO_AGE ? OptionalInt.empty() : OptionalInt.of(age);
     }
 
     /** The sex of a valid number ({@link Sex#toString()} gives 男 or 女). */

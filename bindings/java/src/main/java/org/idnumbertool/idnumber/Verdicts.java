@@ -9,6 +9,7 @@ import java.util.List;
 import java.util.Optional;
 import java.util.OptionalInt;
 import java.util.RandomAccess;
+import java.util.function.IntFunction;
 
 /**
  * The verdicts on many texts, as {@link IdNumber#verifyMany} returns them:
@@ -35,8 +36,9 @@ public final class Verdicts extends AbstractList<Verdict> implements RandomAcces
     /** The most texts of one batch, so that a column of 4 bytes a text stays below 2 GiB. */
     static final int MAX_TEXTS = Integer.MAX_VALUE / 4;
 
-    private static final Optional<Reason>[] REASONS = optionals(Reason.values());
-    private static final Optional<Sex>[] SEXES = optionals(Sex.values());
+    /** By C value: the Optional of each reason and sex a column holds, empty for IDN_VALID and IDN_SEX_ANY. */
+    private static final Optional<Reason>[] REASONS = optionals(ApiConstants.IDN_REASON_DATE, Reason::of);
+    private static final Optional<Sex>[] SEXES = optionals(ApiConstants.IDN_SEX_FEMALE, Sex::of);
 
     private final TextBlocks texts;
     private final int yearLimit;
@@ -95,7 +97,7 @@ public final class Verdicts extends AbstractList<Verdict> implements RandomAcces
             int status = Binding.api().idn_verify_columns(packed.bytes(), packed.ends(), count, yearLimit,
                                                           at + 8L * count, at + 9L * count, at + 10L * count, at,
                                                           at + 4L * count);
-            if (status != CApi.IDN_OK) {
+            if (status != ApiConstants.IDN_OK) {
                 throw Verifier.refusal(status, yearLimit, "idn_verify_columns");
             }
             ByteBuffer out = columns.bytes().order(ByteOrder.nativeOrder());
@@ -117,20 +119,17 @@ public final class Verdicts extends AbstractList<Verdict> implements RandomAcces
     private void verifyLong(int i) {
         Scratch s = Scratch.get();
         long length = Verifier.put(s, texts.get(i));
-        int status = Binding.api().idn_verify_prefix(s.at(Scratch.TEXT), s.held, length, yearLimit,
-                                                      s.at(Scratch.VERDICT));
-        if (status != CApi.IDN_OK) {
-            throw Verifier.refusal(status, yearLimit, "idn_verify_prefix");
-        }
-        Layouts.Verdict v = Binding.layouts().verdict;
+        Verifier.call(s, s.held, length, yearLimit);
         ByteBuffer b = s.buffer;
-        boolean valid = b.getInt(Scratch.VERDICT + v.reason) == CApi.IDN_VALID;
-        reasons[i] = (byte) b.getInt(Scratch.VERDICT + v.reason);
-        checks[i] = (byte) b.getInt(Scratch.VERDICT + v.expected_check);
-        sexes[i] = (byte) b.getInt(Scratch.VERDICT + v.sex);
-        regionCodes[i] = valid ? b.getInt(Scratch.VERDICT + v.region_code) : 0;
-        birthDates[i] = valid ? b.getInt(Scratch.VERDICT + v.birth_year) * 10000
-            + b.getInt(Scratch.VERDICT + v.birth_month) * 100 + b.getInt(Scratch.VERDICT + v.birth_day) : 0;
+        int at = Scratch.VERDICT;
+        boolean valid = b.getInt(at + ApiConstants.Verdict.REASON) == ApiConstants.IDN_VALID;
+        reasons[i] = (byte) b.getInt(at + ApiConstants.Verdict.REASON);
+        checks[i] = (byte) b.getInt(at + ApiConstants.Verdict.EXPECTED_CHECK);
+        sexes[i] = (byte) b.getInt(at + ApiConstants.Verdict.SEX);
+        regionCodes[i] = valid ? b.getInt(at + ApiConstants.Verdict.REGION_CODE) : 0;
+        birthDates[i] = valid ? b.getInt(at + ApiConstants.Verdict.BIRTH_YEAR) * 10000
+            + b.getInt(at + ApiConstants.Verdict.BIRTH_MONTH) * 100 + b.getInt(at + ApiConstants.Verdict.BIRTH_DAY)
+            : 0;
     }
 
     @Override
@@ -144,7 +143,7 @@ public final class Verdicts extends AbstractList<Verdict> implements RandomAcces
         String text = texts.get(index);
         int reason = reasons[index];
         char check = (char) (checks[index] & 0xFF);
-        if (reason != CApi.IDN_VALID) {
+        if (reason != ApiConstants.IDN_VALID) {
             Scratch s = Scratch.get();
             long length = Verifier.put(s, text);
             return Verifier.refused(s, text, s.held, length, yearLimit, reason, check);
@@ -155,14 +154,7 @@ public final class Verdicts extends AbstractList<Verdict> implements RandomAcces
     }
 
     private RegionInfo region(int index) {
-        int code = regionCodes[index];
-        RegionInfo region = RegionInfo.cached(code);
-        if (region == null) {
-            Scratch s = Scratch.get();
-            long length = Verifier.put(s, texts.get(index));
-            region = RegionInfo.of(code, s.at(Scratch.TEXT), length, yearLimit);
-        }
-        return region;
+        return RegionInfo.of(regionCodes[index]);
     }
 
     /** The year limit the texts were verified with (the current year when none was given). */
@@ -176,7 +168,7 @@ public final class Verdicts extends AbstractList<Verdict> implements RandomAcces
         if (count < 0) {
             count = 0;
             for (int i = 0; i < texts.size(); i++) {
-                if (reasons[i] == CApi.IDN_VALID) {
+                if (reasons[i] == ApiConstants.IDN_VALID) {
                     count++;
                 }
             }
@@ -186,7 +178,7 @@ public final class Verdicts extends AbstractList<Verdict> implements RandomAcces
     }
 
     public boolean isValid(int index) {
-        return reasons[checkIndex(index)] == CApi.IDN_VALID;
+        return reasons[checkIndex(index)] == ApiConstants.IDN_VALID;
     }
 
     /** Why text {@code index} is refused; empty when it is valid. */
@@ -234,12 +226,10 @@ public final class Verdicts extends AbstractList<Verdict> implements RandomAcces
     }
 
     @SuppressWarnings({"unchecked", "rawtypes"})
-    private static <E extends Enum<E>> Optional<E>[] optionals(E[] values) {
-        // By C value: index 0 is none, then each constant in the order of its code.
-        Optional<E>[] optionals = new Optional[values.length + 1];
-        optionals[0] = Optional.empty();
-        for (int i = 0; i < values.length; i++) {
-            optionals[i + 1] = Optional.of(values[i]);
+    private static <E> Optional<E>[] optionals(int largest, IntFunction<E> of) {
+        Optional<E>[] optionals = new Optional[largest + 1];
+        for (int code = 0; code <= largest; code++) {
+            optionals[code] = Optional.ofNullable(of.apply(code));
         }
         return optionals;
     }

@@ -6,10 +6,9 @@ import static org.junit.jupiter.api.Assertions.assertNull;
 import static org.junit.jupiter.api.Assertions.assertTrue;
 import static org.junit.jupiter.api.Assumptions.assumeTrue;
 
+import com.sun.jna.Platform;
 import java.io.File;
 import java.io.IOException;
-import java.lang.invoke.MethodHandle;
-import java.lang.invoke.MethodType;
 import java.lang.reflect.Field;
 import java.lang.reflect.Method;
 import java.lang.reflect.Modifier;
@@ -30,15 +29,18 @@ import org.junit.jupiter.api.Test;
 import org.junit.jupiter.api.io.TempDir;
 
 /**
- * The binding against the header it translates: every constant, enum value
- * and function signature of CApi, CApi64 and CApi32 as capi/idnumber.h has
- * it; the struct layouts for 64-bit and 32-bit processes as the C compilers
- * lay them out (the 32-bit ones by MinGW, since no 32-bit JVM runs here);
- * and the choice of the native library by os.name and os.arch.
+ * The binding against the header it translates: every constant of the
+ * generated ApiConstants as capi/idnumber.h has it, every function signature
+ * of CApi and CApi64, the structs' offsets and sizes as the C compilers of
+ * the jar's platforms lay them out (gcc for Linux x86-64, MinGW for Windows
+ * x64), the choice of the native library by JNA's resource prefix, and each
+ * enum's word, held in Java so that printing one needs no native call, as the
+ * library's.
  */
 class BindingTest {
     private static String header;
     private static final Map<String, Long> CONSTANTS = new HashMap<>();
+    private static final Map<String, String> STRINGS = new HashMap<>();
     private static final Map<String, List<String>> FUNCTIONS = new HashMap<>();
 
     @BeforeAll
@@ -50,6 +52,10 @@ class BindingTest {
         Matcher define = Pattern.compile("#define (IDN_\\w+) \\(?(-?\\d+)\\)?\\s*$", Pattern.MULTILINE).matcher(header);
         while (define.find()) {
             CONSTANTS.put(define.group(1), Long.parseLong(define.group(2)));
+        }
+        Matcher text = Pattern.compile("#define (IDN_\\w+) \"([^\"]*)\"").matcher(header);
+        while (text.find()) {
+            STRINGS.put(text.group(1), text.group(2));
         }
         Matcher enumerator = Pattern.compile("\\b(IDN_\\w+) = (-?\\d+)").matcher(header);
         while (enumerator.find()) {
@@ -84,101 +90,45 @@ class BindingTest {
         return "int32";
     }
 
+    /** Every constant of ApiConstants is the header's: generated from it, and stale when the header changed. */
     @Test
     void constantsAreTheHeaders() throws IllegalAccessException {
-        for (Field field : CApi.class.getFields()) {
-            long value = field.getInt(null);
-            if (field.getName().equals("IDN_MASK_EXTRA")) {
-                Matcher mask = Pattern.compile("#define IDN_MASK_SIZE\\(length\\) \\(\\(length\\) \\+ (\\d+)\\)")
-                    .matcher(header);
-                assertTrue(mask.find(), "IDN_MASK_SIZE(length) as length + a constant");
-                assertEquals(Long.parseLong(mask.group(1)), value, "IDN_MASK_EXTRA");
+        int checked = 0;
+        for (Field field : ApiConstants.class.getDeclaredFields()) {
+            if (!Modifier.isStatic(field.getModifiers())) {
                 continue;
             }
-            assertEquals(CONSTANTS.get(field.getName()), (Long) value, field.getName());
-        }
-        String[][] enums = {{"IDN_REASON_"}, {"IDN_SEX_"}, {"IDN_KIND_"}, {"IDN_HINT_"}, {"IDN_CODE_"}};
-        Enum<?>[][] values = {Reason.values(), Sex.values(), Kind.values(), Hint.values(), CodeStatus.values()};
-        for (int i = 0; i < values.length; i++) {
-            for (Enum<?> constant : values[i]) {
-                String name = enums[i][0] + constant.name();
-                int code = constant instanceof Reason ? ((Reason) constant).code()
-                    : constant instanceof Sex ? ((Sex) constant).code()
-                    : constant instanceof Kind ? ((Kind) constant).code()
-                    : constant instanceof Hint ? ((Hint) constant).code() : ((CodeStatus) constant).code();
-                assertEquals(CONSTANTS.get(name), (Long) (long) code, name);
+            field.setAccessible(true);
+            Object value = field.get(null);
+            if (value instanceof String) {
+                assertEquals(STRINGS.get(field.getName()), value, field.getName());
+            } else {
+                assertEquals(CONSTANTS.get(field.getName()), (Long) ((Number) value).longValue(), field.getName());
             }
+            checked++;
         }
+        assertEquals(CONSTANTS.size() + STRINGS.size(), checked, "every constant of the header, and no other");
     }
 
     @Test
     void signaturesAreTheHeaders() throws NoSuchMethodException {
-        Map<String, String> java64 = new HashMap<>();
-        java64.put("pointer", "long");
-        java64.put("size_t", "long");
-        java64.put("int64", "long");
-        java64.put("int32", "int");
-        Map<String, String> java32 = new HashMap<>(java64);
-        java32.put("pointer", "int");
-        java32.put("size_t", "int");
+        Map<String, String> java = new HashMap<>();
+        java.put("pointer", "long");
+        java.put("size_t", "long");
+        java.put("int64", "long");
+        java.put("int32", "int");
         for (Method method : CApi.class.getDeclaredMethods()) {
             List<String> c = FUNCTIONS.get(method.getName());
             assertNotNull(c, method.getName() + " is a function of the header");
-            assertEquals(expected(c, java64), signature(method), method.getName());
-            Method wide = CApi64.class.getDeclaredMethod(method.getName(), method.getParameterTypes());
-            assertTrue(Modifier.isNative(wide.getModifiers()) && Modifier.isStatic(wide.getModifiers()),
+            assertEquals(expected(c, java), signature(method), method.getName());
+            Method natives = CApi64.class.getDeclaredMethod(method.getName(), method.getParameterTypes());
+            assertTrue(Modifier.isNative(natives.getModifiers()) && Modifier.isStatic(natives.getModifiers()),
                        "CApi64." + method.getName() + " is static native");
-            Method narrow = null;
-            for (Method candidate : CApi32.class.getDeclaredMethods()) {
-                if (candidate.getName().equals(method.getName())) {
-                    narrow = candidate;
-                }
-            }
-            assertNotNull(narrow, "CApi32." + method.getName());
-            assertTrue(Modifier.isNative(narrow.getModifiers()) && Modifier.isStatic(narrow.getModifiers()));
-            assertEquals(expected(c, java32), signature(narrow), "CApi32." + method.getName());
+            assertEquals(method.getReturnType(), natives.getReturnType(), "CApi64." + method.getName());
         }
-        for (Class<?> natives : Arrays.asList(CApi64.class, CApi32.class)) {
-            assertEquals(CApi.class.getDeclaredMethods().length + 1, natives.getDeclaredMethods().length,
-                         natives + ": the functions and run()");
-            assertEquals(Arrays.asList(Runnable.class), Arrays.asList(natives.getInterfaces()));
-        }
-    }
-
-    /**
-     * The handles of a 32-bit process narrow each 64-bit value to the 32 bits
-     * the function takes, as a cast does, and widen a returned pointer or
-     * size as unsigned: checked on a stand-in of CApi32 (a 32-bit JVM cannot
-     * run here), whose methods keep their arguments.
-     */
-    @Test
-    void handlesNarrowAndWidenAs32BitCallsDo() throws Throwable {
-        MethodHandle verify = NativeHandles.of(Narrow32.class, "idn_verify");
-        assertEquals(MethodType.methodType(int.class, long.class, long.class, int.class, long.class), verify.type());
-        assertEquals(7, (int) verify.invokeExact(0x1_8000_0005L, 18L, 2024, 0xFFFF_FFFFL));
-        assertEquals(Arrays.asList(0x8000_0005, 18, 2024, -1), Narrow32.arguments);
-        MethodHandle name = NativeHandles.of(Narrow32.class, "idn_status_name");
-        assertEquals(0xFFFF_FFF0L, (long) name.invokeExact(-4), "an address above 2 GiB stays positive");
-        MethodHandle count = NativeHandles.of(Narrow32.class, "idn_generator_count");
-        assertEquals(-2L, (long) count.invokeExact(0L), "an int64_t is as it is");
-    }
-
-    /** Three functions as CApi32 declares them, not native: each keeps its arguments. */
-    static final class Narrow32 {
-        static List<Integer> arguments;
-
-        static int idn_verify(int text, int length, int yearLimit, int verdict) {
-            arguments = Arrays.asList(text, length, yearLimit, verdict);
-            return 7;
-        }
-
-        static int idn_status_name(int status) {
-            return status - 12;
-        }
-
-        static long idn_generator_count(int generator) {
-            return -2;
-        }
+        assertEquals(CApi.class.getDeclaredMethods().length + 1, CApi64.class.getDeclaredMethods().length,
+                     "CApi64: the functions and run()");
+        assertEquals(Arrays.asList(Runnable.class), Arrays.asList(CApi64.class.getInterfaces()));
     }
 
     private static List<String> expected(List<String> cKinds, Map<String, String> java) {
@@ -198,46 +148,53 @@ class BindingTest {
         return types;
     }
 
-    /** Each offset and size of Layouts for 64 and 32 bits, checked by C compilers as static assertions. */
+    /**
+     * Each offset and size of ApiConstants' structs, checked as static
+     * assertions by the C compilers of the jar's two platforms: LP64 (Linux)
+     * and LLP64 (Windows) agree for these structs, which this holds.
+     */
     @Test
     void layoutsAreTheCompilers(@TempDir Path folder) throws Exception {
-        String[][] compilers = {{"gcc", "8"}, {"x86_64-w64-mingw32-gcc", "8"}, {"i686-w64-mingw32-gcc", "4"}};
+        String[] compilers = {"gcc", "x86_64-w64-mingw32-gcc"};
         int checked = 0;
-        for (String[] compiler : compilers) {
-            if (!onPath(compiler[0])) {
+        for (String compiler : compilers) {
+            if (!onPath(compiler)) {
                 continue;
             }
-            Path source = folder.resolve("layouts-" + compiler[0] + ".c");
-            String c = assertions(new Layouts(Integer.parseInt(compiler[1])));
-            Files.write(source, c.getBytes(StandardCharsets.UTF_8));
+            Path source = folder.resolve("layouts-" + compiler + ".c");
+            Files.write(source, assertions().getBytes(StandardCharsets.UTF_8));
             String include = Paths.get(System.getProperty("idnumber.header")).getParent().toString();
-            Process process = new ProcessBuilder(compiler[0], "-std=c11", "-fsyntax-only", "-I", include,
+            Process process = new ProcessBuilder(compiler, "-std=c11", "-fsyntax-only", "-I", include,
                                                  source.toString()).redirectErrorStream(true).start();
             String output = new String(readAll(process), StandardCharsets.UTF_8);
             assertTrue(process.waitFor(60, TimeUnit.SECONDS));
-            assertEquals(0, process.exitValue(), compiler[0] + ": " + output);
+            assertEquals(0, process.exitValue(), compiler + ": " + output);
             checked++;
         }
         assumeTrue(checked > 0, "a C compiler on the PATH");
     }
 
-    private static String assertions(Layouts layouts) throws IllegalAccessException {
+    /** The struct of each nested class: ApiConstants.HistoryRecord is idn_history_record_t. */
+    private static String assertions() throws IllegalAccessException {
         StringBuilder c = new StringBuilder("#include <stddef.h>\n#include \"idnumber.h\"\n");
-        for (Field member : Layouts.class.getDeclaredFields()) {
-            if (!Layouts.Struct.class.isAssignableFrom(member.getType())) {
-                continue;
-            }
-            Layouts.Struct struct = (Layouts.Struct) member.get(layouts);
-            c.append(String.format("_Static_assert(sizeof(%s) == %d, \"%s size\");%n", struct.cName, struct.size,
-                                   struct.cName));
-            for (Field field : struct.getClass().getDeclaredFields()) {
-                if (field.getType() == int.class && !Modifier.isStatic(field.getModifiers())) {
-                    field.setAccessible(true);
-                    c.append(String.format("_Static_assert(offsetof(%s, %s) == %d, \"%s.%s\");%n", struct.cName,
-                                           field.getName(), field.getInt(struct), struct.cName, field.getName()));
+        int structs = 0;
+        for (Class<?> struct : ApiConstants.class.getDeclaredClasses()) {
+            String cName = "idn" + struct.getSimpleName().replaceAll("([A-Z])", "_$1").toLowerCase() + "_t";
+            for (Field field : struct.getDeclaredFields()) {
+                field.setAccessible(true);
+                String name = field.getName();
+                if (name.equals("SIZE")) {
+                    c.append(String.format("_Static_assert(sizeof(%s) == %d, \"%s size\");%n", cName,
+                                           field.getInt(null), cName));
+                } else {
+                    String member = name.equals("SIZE_MEMBER") ? "size" : name.toLowerCase();
+                    c.append(String.format("_Static_assert(offsetof(%s, %s) == %d, \"%s.%s\");%n", cName, member,
+                                           field.getInt(null), cName, member));
                 }
             }
+            structs++;
         }
+        assertTrue(structs >= 9, "the structs of the header: " + structs);
         return c.toString();
     }
 
@@ -260,26 +217,76 @@ class BindingTest {
         return out.toByteArray();
     }
 
+    /** JNA's resource prefix of a platform, as Platform.RESOURCE_PREFIX is made (a method JNA keeps to itself). */
+    private static String prefix(int osType, String arch, String osName) throws ReflectiveOperationException {
+        Method method = Platform.class.getDeclaredMethod("getNativeLibraryResourcePrefix", int.class, String.class,
+                                                         String.class);
+        method.setAccessible(true);
+        return (String) method.invoke(null, osType, arch, osName);
+    }
+
+    /** JNA's prefixes of the platforms: the jar carries the 64-bit Linux and Windows libraries, nothing else. */
     @Test
-    void theLibraryIsChosenByOsNameAndArch() {
+    void theLibraryIsChosenByJnasResourcePrefix() throws ReflectiveOperationException {
         String linux = "linux-x86-64/libidnumber.so";
         String win64 = "win32-x86-64/idnumber.dll";
-        String win32 = "win32-x86/idnumber.dll";
-        assertEquals(linux, Binding.resourceFor("Linux", "amd64"));
-        assertEquals(linux, Binding.resourceFor("Linux", "x86_64"));
-        assertEquals(win64, Binding.resourceFor("Windows 10", "amd64"));
-        assertEquals(win64, Binding.resourceFor("Windows Server 2022", "AMD64"));
-        assertEquals(win32, Binding.resourceFor("Windows 7", "x86"));
-        assertEquals(win32, Binding.resourceFor("Windows XP", "i686"));
-        assertEquals(win32, Binding.resourceFor("Windows 11", "i386"));
-        assertNull(Binding.resourceFor("Linux", "i386"), "no 32-bit Linux library");
-        assertNull(Binding.resourceFor("Linux", "aarch64"));
-        assertNull(Binding.resourceFor("Windows 11", "aarch64"));
-        assertNull(Binding.resourceFor("Mac OS X", "x86_64"));
-        assertNull(Binding.resourceFor("FreeBSD", "amd64"));
-        assertNull(Binding.resourceFor(null, null));
+        assertEquals(linux, Binding.resourceFor(prefix(Platform.LINUX, "amd64", "Linux")));
+        assertEquals(linux, Binding.resourceFor(prefix(Platform.LINUX, "x86_64", "Linux")));
+        assertEquals(win64, Binding.resourceFor(prefix(Platform.WINDOWS, "amd64", "Windows 10")));
+        assertNull(Binding.resourceFor(prefix(Platform.WINDOWS, "x86", "Windows 7")), "no 32-bit DLL");
+        assertNull(Binding.resourceFor(prefix(Platform.LINUX, "i386", "Linux")));
+        assertNull(Binding.resourceFor(prefix(Platform.LINUX, "aarch64", "Linux")));
+        assertNull(Binding.resourceFor(prefix(Platform.WINDOWS, "aarch64", "Windows 11")));
+        assertNull(Binding.resourceFor(prefix(Platform.MAC, "x86_64", "Mac OS X")));
+        assertNull(Binding.resourceFor(null));
         // This process: the jar's own library for it, which the tests load.
-        assertNotNull(Binding.resourceFor(System.getProperty("os.name"), System.getProperty("os.arch")));
-        assertTrue(IdNumber.version().startsWith(CApi.IDN_VERSION_MAJOR + "."), IdNumber.version());
+        assertNotNull(Binding.resourceFor(Platform.RESOURCE_PREFIX));
+        assertTrue(IdNumber.version().startsWith(ApiConstants.IDN_VERSION_MAJOR + "."), IdNumber.version());
+    }
+
+    /** Each word an enum gives without the library is the library's for its value. */
+    @Test
+    void theEnumsWordsAreTheLibrarys() {
+        CApi api = Binding.api();
+        for (Sex sex : Sex.values()) {
+            assertEquals(Binding.text(api.idn_sex_name(sex.code())), sex.toString(), sex.name());
+        }
+        for (Reason reason : Reason.values()) {
+            assertEquals(Binding.text(api.idn_reason_name(reason.code())), reason.toString(), reason.name());
+        }
+        for (Kind kind : Kind.values()) {
+            assertEquals(Binding.text(api.idn_kind_name(kind.code())), kind.toString(), kind.name());
+        }
+        for (Hint hint : Hint.values()) {
+            assertEquals(Binding.text(api.idn_hint_name(hint.code())), hint.toString(), hint.name());
+        }
+        for (CodeStatus status : CodeStatus.values()) {
+            assertEquals(Binding.text(api.idn_code_status_name(status.code())), status.toString(), status.name());
+        }
+        for (Confidence confidence : Confidence.values()) {
+            assertEquals(Binding.text(api.idn_confidence_name(confidence.code())), confidence.toString());
+        }
+        for (Form form : Form.values()) {
+            assertEquals(Binding.text(api.idn_form_name(form.flag())), form.toString(), form.name());
+        }
+        for (Flaw flaw : Flaw.values()) {
+            assertEquals(Binding.text(api.idn_flaw_name(flaw.code())), flaw.toString(), flaw.name());
+        }
+        for (Redaction redaction : Redaction.values()) {
+            assertEquals(Binding.text(api.idn_redaction_name(redaction.code())), redaction.toString());
+        }
+        // Every value the library names has its constant: none is missing from an enum.
+        assertEquals(null, Binding.text(api.idn_reason_name(Reason.values().length + 1)));
+        assertEquals(null, Binding.text(api.idn_hint_name(Hint.values().length + 1)));
+        assertEquals(null, Binding.text(api.idn_kind_name(Kind.values().length + 1)));
+        assertEquals(null, Binding.text(api.idn_code_status_name(CodeStatus.values().length)));
+        assertEquals(null, Binding.text(api.idn_confidence_name(Confidence.values().length + 1)));
+        assertEquals(null, Binding.text(api.idn_form_name(1 << Form.values().length)));
+        assertEquals(null, Binding.text(api.idn_flaw_name(Flaw.values().length + 1)));
+        assertEquals(null, Binding.text(api.idn_redaction_name(Redaction.values().length)));
+        // The words of the options a scan takes, as the corpus and the C API's messages write them.
+        assertEquals("[hex, base32]", Arrays.toString(TokenAlphabet.values()));
+        assertEquals("[region, birth_year, sex]", Arrays.toString(Keep.values()));
+        assertEquals("[utf8, gbk, auto]", Arrays.toString(ScanEncoding.values()));
     }
 }

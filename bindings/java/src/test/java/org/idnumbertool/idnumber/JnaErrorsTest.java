@@ -1,6 +1,7 @@
 package org.idnumbertool.idnumber;
 
 import static org.junit.jupiter.api.Assertions.assertEquals;
+import static org.junit.jupiter.api.Assertions.assertFalse;
 import static org.junit.jupiter.api.Assertions.assertTrue;
 
 import java.net.URL;
@@ -32,6 +33,72 @@ class JnaErrorsTest {
                        line);
             assertTrue(line.contains("apt-get install libjna-java libjna-jni")
                 && line.contains("/usr/share/java/jna.jar") && line.contains("net.java.dev.jna:jna:5.13.0"), line);
+        }
+    }
+
+    /**
+     * Without JNA, every enum still prints its word (no native call), and
+     * both logging converters withhold each message rather than write a
+     * number they cannot find.
+     */
+    @Test
+    void withoutJnaEnumsPrintAndConvertersWithholdMessages() throws Exception {
+        String output = ChildJvm.run(Collections.<String>emptyList(),
+            ChildJvm.classPath(PackagedJarTest.jar(), ChildJvm.tests(), ChildJvm.location(org.slf4j.Logger.class),
+                               ChildJvm.location(ch.qos.logback.classic.Logger.class),
+                               ChildJvm.location(ch.qos.logback.core.Appender.class),
+                               ChildJvm.location(org.apache.logging.log4j.LogManager.class),
+                               ChildJvm.location(org.apache.logging.log4j.core.LoggerContext.class)),
+            EnumsAndConverterWithoutJna.class);
+        List<String> lines = Arrays.asList(output.split("\\R"));
+        // Log4j's status logger writes its error to the same output: the lines after logback's are not fixed.
+        assertTrue(lines.contains("log4j logged: [idnRedact: message withheld, the idnumber library is not loaded]"),
+                   output);
+        assertFalse(output.contains("11010519491231002X"), output);
+        assertEquals(Arrays.asList("[男, 女]", "[length, characters, check, date]",
+            "[cr_line_ends, fifteen_digits, scientific, zeroed, lowercase_x, fullwidth, spaces]",
+            "[resident, hmt_permit, foreigner_card]", "[unknown, 2009, in_use, abolished]", "[low, medium, high]",
+            "[fullwidth, lowercase_x, separated, fifteen_digits]", "[check, region]",
+            "[mask, label, token, pseudonym]", "[hex, base32]", "[region, birth_year, sex]", "[utf8, gbk, auto]",
+            "logged: [idnRedact: message withheld, the idnumber library is not loaded]"), lines.subList(0, 13));
+    }
+
+    /** The child without JNA: every enum's words, then a line logged through a converter. */
+    public static final class EnumsAndConverterWithoutJna {
+        public static void main(String[] arguments) throws Exception {
+            for (Object[] values : new Object[][] {Sex.values(), Reason.values(), Hint.values(), Kind.values(),
+                CodeStatus.values(), Confidence.values(), Form.values(), Flaw.values(), Redaction.values(),
+                TokenAlphabet.values(), Keep.values(), ScanEncoding.values()}) {
+                System.out.println(Arrays.toString(values));
+            }
+            ch.qos.logback.classic.LoggerContext context = new ch.qos.logback.classic.LoggerContext();
+            java.util.Map<String, String> rules = new java.util.HashMap<>();
+            rules.put("idnRedact", "org.idnumbertool.idnumber.logging.LogbackRedactConverter");
+            context.putObject(ch.qos.logback.core.CoreConstants.PATTERN_RULE_REGISTRY, rules);
+            ch.qos.logback.classic.encoder.PatternLayoutEncoder encoder
+                = new ch.qos.logback.classic.encoder.PatternLayoutEncoder();
+            encoder.setContext(context);
+            encoder.setPattern("%nopex%idnRedact(%msg%ex)");
+            encoder.start();
+            java.io.ByteArrayOutputStream out = new java.io.ByteArrayOutputStream();
+            ch.qos.logback.core.OutputStreamAppender<ch.qos.logback.classic.spi.ILoggingEvent> appender
+                = new ch.qos.logback.core.OutputStreamAppender<>();
+            appender.setContext(context);
+            appender.setEncoder(encoder);
+            appender.setOutputStream(out);
+            appender.start();
+            ch.qos.logback.classic.Logger logger = context.getLogger("x");
+            logger.addAppender(appender);
+            logger.info("客户 11010519491231002X 已登记");
+            System.out.println("logged: " + out.toString("UTF-8"));
+
+            org.apache.logging.log4j.core.pattern.LogEventPatternConverter converter
+                = org.idnumbertool.idnumber.logging.Log4jRedactConverter.newInstance(null, new String[] {"%msg"});
+            StringBuilder line = new StringBuilder();
+            converter.format(org.apache.logging.log4j.core.impl.Log4jLogEvent.newBuilder()
+                .setMessage(new org.apache.logging.log4j.message.SimpleMessage("客户 11010519491231002X 已登记"))
+                .build(), line);
+            System.out.println("log4j logged: " + line);
         }
     }
 

@@ -37,7 +37,7 @@ class LibraryFileTest {
 
     @Test
     void killedJvmsLeaveOnlyTheOneCopyEveryRunUses(@TempDir Path folder) throws Exception {
-        assumeTrue(Binding.resourceFor(System.getProperty("os.name"), System.getProperty("os.arch")).equals(LINUX));
+        assumeTrue(LINUX.equals(Binding.resourceFor(com.sun.jna.Platform.RESOURCE_PREFIX)));
         FileTime written = null;
         for (int run = 0; run < 3; run++) {
             Process process = ChildJvm.start(Arrays.asList("-Djna.tmpdir=" + folder), classPath(), Probe.class,
@@ -58,7 +58,7 @@ class LibraryFileTest {
 
     @Test
     void aWrongOrUnsafeFileIsReplacedAndStalePartialCopiesRemoved(@TempDir Path folder) throws Exception {
-        assumeTrue(Binding.resourceFor(System.getProperty("os.name"), System.getProperty("os.arch")).equals(LINUX));
+        assumeTrue(LINUX.equals(Binding.resourceFor(com.sun.jna.Platform.RESOURCE_PREFIX)));
         List<String> options = Arrays.asList("-Djna.tmpdir=" + folder);
         ChildJvm.run(options, classPath(), Probe.class);
         Path copy = onlyCopy(folder);
@@ -87,7 +87,7 @@ class LibraryFileTest {
     /** Where the name cannot be taken (here a folder holds it), a JVM loads a copy of its own and removes it. */
     @Test
     void whereTheNameCannotBeTakenAJvmUsesACopyOfItsOwn(@TempDir Path folder) throws Exception {
-        assumeTrue(Binding.resourceFor(System.getProperty("os.name"), System.getProperty("os.arch")).equals(LINUX));
+        assumeTrue(LINUX.equals(Binding.resourceFor(com.sun.jna.Platform.RESOURCE_PREFIX)));
         List<String> options = Arrays.asList("-Djna.tmpdir=" + folder);
         ChildJvm.run(options, classPath(), Probe.class);
         Path copy = onlyCopy(folder);

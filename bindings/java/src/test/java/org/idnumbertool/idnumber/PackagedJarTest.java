@@ -39,7 +39,6 @@ class PackagedJarTest {
     private static final String PACKAGE = "org/idnumbertool/idnumber/";
     private static final String LINUX = "linux-x86-64/libidnumber.so";
     private static final String WIN64 = "win32-x86-64/idnumber.dll";
-    private static final String WIN32 = "win32-x86/idnumber.dll";
 
     static Path jar() {
         Path jar = Paths.get(System.getProperty("idnumber.jar", ""));
@@ -64,7 +63,7 @@ class PackagedJarTest {
     }
 
     @Test
-    void theJarHoldsTheClassesForJava8AndTheThreeLibraries() throws IOException {
+    void theJarHoldsTheClassesForJava8AndTheTwoLibraries() throws IOException {
         Map<String, byte[]> entries = entries();
         for (Map.Entry<String, byte[]> entry : entries.entrySet()) {
             String name = entry.getKey();
@@ -74,7 +73,7 @@ class PackagedJarTest {
                 assertEquals(0xCAFEBABE, header.getInt(0));
                 assertEquals(52, header.getShort(6), name + " is Java 8 bytecode");
             } else {
-                assertTrue(name.startsWith("META-INF/") || Arrays.asList(LINUX, WIN64, WIN32).contains(name),
+                assertTrue(name.startsWith("META-INF/") || Arrays.asList(LINUX, WIN64).contains(name),
                            "nothing else in the jar: " + name);
             }
         }
@@ -92,7 +91,7 @@ class PackagedJarTest {
         assumeTrue(Files.isDirectory(build), "the build folder at the system property idnumber.build");
         assertArrayEquals(Files.readAllBytes(build.resolve("release/capi/libidnumber.so")), entries.get(LINUX));
         assertArrayEquals(Files.readAllBytes(build.resolve("win64/idnumber.dll")), entries.get(WIN64));
-        assertArrayEquals(Files.readAllBytes(build.resolve("win32/idnumber.dll")), entries.get(WIN32));
+        assertTrue(!entries.containsKey("win32-x86/idnumber.dll"), "no 32-bit DLL: the jar serves 64-bit JVMs");
 
         ByteBuffer elf = ByteBuffer.wrap(entries.get(LINUX)).order(ByteOrder.LITTLE_ENDIAN);
         assertEquals(0x464C457F, elf.getInt(0), "an ELF file");
@@ -100,8 +99,7 @@ class PackagedJarTest {
         assertEquals(3, elf.getShort(16), "a shared object");
         assertEquals(62, elf.getShort(18), "x86-64");
         checkPe(entries.get(WIN64), 0x8664, 0x20B);
-        checkPe(entries.get(WIN32), 0x014C, 0x10B);
-        for (byte[] library : Arrays.asList(entries.get(LINUX), entries.get(WIN64), entries.get(WIN32))) {
+        for (byte[] library : Arrays.asList(entries.get(LINUX), entries.get(WIN64))) {
             for (Method function : CApi.class.getDeclaredMethods()) {
                 assertTrue(contains(library, (function.getName() + "\0").getBytes(StandardCharsets.US_ASCII)),
                            "the library names " + function.getName());
