@@ -139,6 +139,17 @@ export function verdictCodes(texts: Iterable<string | Uint8Array>, options?: { y
 export function kind(text: string | Uint8Array): 'resident' | 'hmt_permit' | 'foreigner_card' | null;
 
 /**
+ * The holder's age in completed years on a date: the years since the birth
+ * date, one less before the birthday in the last year (a birthday of 29
+ * February comes on 1 March in other years). `on` is a Date (its local
+ * calendar day) or a string YYYY-MM-DD; today on the local clock when not
+ * given. null for a refused number, a birth date no calendar has
+ * (19900231) and a date before the birth; a RangeError whose code is
+ * 'IDN_ERROR_BAD_DATE' for a date no calendar has (2023-02-29).
+ */
+export function age(text: string | Uint8Array, on?: Date | string, options?: { yearLimit?: number | null }): number | null;
+
+/**
  * The options of a generation. A missing option is undefined or null. The
  * library checks them and words its refusals with these names (bornBetween
  * for either end: the echoed date says which; an error's `option` names the

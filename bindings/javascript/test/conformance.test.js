@@ -36,7 +36,7 @@ function libraryAnswers() {
         `sys.path.insert(0, ${JSON.stringify(`${root}tests/conformance`)})`,
         'import corpus',
         `lib = corpus.library(${JSON.stringify(library)})`,
-        `names = corpus.OptionNames(${names})`,
+        `names = corpus.option_names(${names})`,
         'print(json.dumps({case["id"]: lib.generate(case["options"], names) for case in corpus.load("generate")}))',
     ].join('\n');
     return JSON.parse(execFileSync(process.env.PYTHON ?? 'python3', ['-c', script], { encoding: 'utf8', maxBuffer: 1 << 26 }));
@@ -224,6 +224,23 @@ for (const item of load('regions')) {
         } else {
             assert.equal(refusalOf(() => idn.generate(options)).status, item.expect.status);
         }
+    });
+}
+
+// ---- age ------------------------------------------------------------------------------
+
+for (const item of load('age')) {
+    test(`javascript age/${item.id}`, () => {
+        const options = item.year_limit === undefined ? undefined : { yearLimit: item.year_limit };
+        const input = inputOf(item.input);
+        if (item.expect.status !== undefined) {
+            assert.equal(refusalOf(() => idn.age(input, item.on, options)).status, item.expect.status);
+            return;
+        }
+        assert.equal(idn.age(input, item.on, options), item.expect.age);
+        // A Date counts by its local calendar day.
+        const [year, month, day] = item.on.split('-').map(Number);
+        assert.equal(idn.age(input, new Date(year, month - 1, day, 23, 59), options), item.expect.age, 'as a Date');
     });
 }
 

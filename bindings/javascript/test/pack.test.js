@@ -17,8 +17,8 @@ import { generated } from '../tools/generate.mjs';
 const packageFolder = fileURLToPath(new URL('..', import.meta.url));
 // No registry: the package has no dependencies, so the install needs none.
 const offline = { ...process.env, npm_config_registry: 'http://127.0.0.1:9/', npm_config_offline: 'true' };
-const packageFiles = ['LICENSE', 'README.md', 'idnumber.wasm', 'index.cjs', 'index.d.cts', 'index.d.ts', 'index.js',
-    'init.js', 'package.json', 'wasi.js'];
+const packageFiles = ['LICENSE', 'README.md', 'api_constants.js', 'idnumber.wasm', 'index.cjs', 'index.d.cts', 'index.d.ts',
+    'index.js', 'init.js', 'package.json', 'wasi.js'];
 
 function pack(folder, destination) {
     const [packed] = JSON.parse(execFileSync('npm', ['pack', '--json', '--pack-destination', destination],
@@ -50,7 +50,8 @@ test('npm pack, then install offline into a new project: import, require and idn
     execFileSync('npm', ['install', '--no-audit', '--no-fund', join(folder, packed.filename)],
         { cwd: project, encoding: 'utf8', env: offline });
 
-    const expected = ['', true, '11010519491001805X', '2.0.0'];
+    // The library's version (the C API's), then the package's (the release's).
+    const expected = ['', true, '11010519491001805X', '3.0.0'];
     const use = (idn) => `const [n] = ${idn}.generate({ region: '110105', birth: '19491001', seed: 7 });
         const answer = [${idn}.verify('11010519491231002X').county, ${idn}.verify(n).valid, n, ${idn}.version];`;
     // import: loaded at import, init() resolves at once to the module.
@@ -106,7 +107,7 @@ test('npm pack, then install offline into a new project: import, require and idn
 
 test('npm pack of a copy without idnumber.wasm, outside the repository: refused, saying what to run', (t) => {
     const copy = temporary(t, 'idnumber-copy-');
-    for (const name of ['package.json', 'index.js', 'index.d.ts', 'wasi.js', 'README.md']) {
+    for (const name of ['package.json', 'index.js', 'index.d.ts', 'wasi.js', 'api_constants.js', 'README.md']) {
         copyFileSync(join(packageFolder, name), join(copy, name));
     }
     cpSync(join(packageFolder, 'tools'), join(copy, 'tools'), { recursive: true });

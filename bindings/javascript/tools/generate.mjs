@@ -2,8 +2,9 @@
 //   init.js     the same module without its last statement, the top-level
 //               `await init()`: it loads nothing at import, for pages and
 //               bundlers that give init the module's URL or bytes;
-//   index.cjs   the same code as CommonJS for require(), with wasi.js inside
-//               it, loading the module synchronously at require;
+//   index.cjs   the same code as CommonJS for require(), with wasi.js and
+//               api_constants.js inside it, loading the module
+//               synchronously at require;
 //   index.d.cts index.d.ts as the declarations of index.cjs.
 // The CMake build of the wasm preset and npm's prepack run it.
 //
@@ -38,8 +39,14 @@ export function initModule(index) {
         replaceOnce(index, AUTOLOAD, '', 'the load at import');
 }
 
-export function commonJs(index, wasi) {
+export function commonJs(index, wasi, constants) {
     let code = index;
+    // api_constants.js inside, in a scope of its own.
+    let constantsBody = replaceOnce(constants, /^export const IDN = /m, 'const IDN = ', 'IDN in api_constants.js');
+    constantsBody = replaceOnce(constantsBody, /^export const LAYOUT = /m, 'const LAYOUT = ', 'LAYOUT in api_constants.js');
+    code = replaceOnce(code, /^import \{ IDN, LAYOUT \} from '\.\/api_constants\.js';\n/m,
+        `const { IDN, LAYOUT } = (() => {\n// ---- api_constants.js\n${constantsBody}\nreturn { IDN, LAYOUT };\n})();\n`,
+        'the import of api_constants.js');
     // wasi.js inside, in a scope of its own.
     const wasiBody = replaceOnce(wasi, /^export function wasiImports\(/m, 'function wasiImports(', 'wasiImports in wasi.js');
     code = replaceOnce(code, /^import \{ wasiImports \} from '\.\/wasi\.js';\n/m,
@@ -81,7 +88,7 @@ export function generated(from = folder) {
     const index = read('index.js');
     return {
         'init.js': initModule(index),
-        'index.cjs': commonJs(index, read('wasi.js')),
+        'index.cjs': commonJs(index, read('wasi.js'), read('api_constants.js')),
         'index.d.cts': commonJsTypes(read('index.d.ts')),
     };
 }

@@ -552,7 +552,7 @@ test('labels, keyboard, 360 px, screenshots, and no request beyond the page\'s o
         await page.close();
     }
     const own = new Set(['/', '/index.html', '/style.css', '/app.js', '/batch.js', '/batch-worker.js', '/icon.svg',
-        '/idnumber/index.js', '/idnumber/wasi.js', '/idnumber/idnumber.wasm']);
+        '/idnumber/index.js', '/idnumber/wasi.js', '/idnumber/api_constants.js', '/idnumber/idnumber.wasm']);
     const foreign = requests.filter((url) => !url.startsWith('blob:') && !(url.startsWith(origin + '/') && own.has(new URL(url).pathname)));
     assert.deepEqual(foreign, []);
     assert.ok(served.every((path) => own.has(path)), served.join(' '));
