@@ -1618,6 +1618,461 @@ export function generate(options) {
     return result.toArray();
 }
 
+// ---- Finding and redacting numbers in text ------------------------------------------
+//
+// A scan runs in a scanner the C API keeps in a slot of the main
+// instance's memory (Machine.takeSlot), which stays where it is for the
+// stream's life: a Finder's or Redactor's until end(), a find's or
+// redact's for the call. The text goes in pieces of at most PIECE bytes
+// (a string encoded as UTF-8 PIECE_UNITS units at a time), so that a text
+// of any size takes no more memory than a piece and its redaction.
+
+const PIECE = 1 << 16;          // bytes of a Uint8Array given at a time
+const PIECE_UNITS = 1 << 14;    // units of a string encoded at a time (at most 3 bytes each)
+
+// The words of this package's scan options, by option, as the C API's
+// values; and the status a word none of these is refused with.
+const scanWords = {
+    encoding: [IDN.IDN_OPTION_ENCODING, IDN.IDN_ERROR_BAD_ENCODING,
+        { utf8: IDN.IDN_ENCODING_UTF8, gbk: IDN.IDN_ENCODING_GBK, auto: IDN.IDN_ENCODING_AUTO }],
+    minConfidence: [IDN.IDN_OPTION_MIN_CONFIDENCE, IDN.IDN_ERROR_BAD_CONFIDENCE,
+        { low: IDN.IDN_CONFIDENCE_LOW, medium: IDN.IDN_CONFIDENCE_MEDIUM, high: IDN.IDN_CONFIDENCE_HIGH }],
+    way: [IDN.IDN_OPTION_REDACTION, IDN.IDN_ERROR_BAD_REDACTION,
+        { mask: IDN.IDN_REDACT_MASK, label: IDN.IDN_REDACT_LABEL, token: IDN.IDN_REDACT_TOKEN,
+            pseudonym: IDN.IDN_REDACT_PSEUDONYM }],
+    alphabet: [IDN.IDN_OPTION_TOKEN_ALPHABET, IDN.IDN_ERROR_TOKEN_FORMAT,
+        { hex: IDN.IDN_TOKEN_HEX, base32: IDN.IDN_TOKEN_BASE32 }],
+};
+const keepWords = { region: IDN.IDN_KEEP_REGION, birthYear: IDN.IDN_KEEP_BIRTH_YEAR, sex: IDN.IDN_KEEP_SEX };
+const scanIntegers = { first: IDN.IDN_OPTION_MASK_FIRST, last: IDN.IDN_OPTION_MASK_LAST, length: IDN.IDN_OPTION_TOKEN_LENGTH };
+const findOptionNames = ['encoding', 'minConfidence', 'fifteenDigits', 'asOf'];
+const redactOptionNames = [...findOptionNames, 'way', 'first', 'last', 'label', 'key', 'alphabet', 'length', 'keep'];
+
+// A date as YYYYMMDD: a Date by its local calendar day, 'YYYY-MM-DD', or
+// the integer itself (whether the calendar has it is the library's to say).
+function asOfValue(value, what) {
+    if (typeof value === 'number' && Number.isInteger(value)) return value;
+    const [year, month, day] = calendarDate(value, what);
+    return year * 10000 + month * 100 + day;
+}
+
+// A scan's options as the setters' [option, value] pairs (a value a number,
+// or a Uint8Array for a text option), every one read and checked for its
+// type before any is written into memory. An unknown option name is a
+// TypeError, so that a mistyped one is not silently the default.
+function readScanOptions(options, names, bytesIn, what) {
+    if (options === undefined || options === null) return [];
+    if (typeof options !== 'object') throw new TypeError(`${what}: options must be an object`);
+    for (const name of Object.keys(options)) {
+        if (!names.includes(name)) throw new TypeError(`${what}: ${name} is no option here (${names.join(', ')})`);
+    }
+    const set = [];
+    for (const name of names) {
+        const value = options[name];
+        if (value === undefined || value === null) continue;
+        if (name in scanWords) {
+            const [option, status, words] = scanWords[name];
+            if (name === 'encoding' && !bytesIn) throw new TypeError(`${what}: encoding is for bytes (a Uint8Array); a string is its text`);
+            if (typeof value === 'string' && Object.hasOwn(words, value)) set.push([option, words[value]]);
+            else if (typeof value === 'string') {
+                const error = refusal(status, `${name}: must be one of ${Object.keys(words).join(', ')}, not ${JSON.stringify(value)}`);
+                error.option = name;
+                throw error;
+            } else if (Number.isInteger(value)) set.push([option, value]);  // the library's to judge
+            else throw new TypeError(`${what}: ${name} must be one of ${Object.keys(words).join(', ')}, not ${describe(value)}`);
+        } else if (name in scanIntegers) {
+            if (!Number.isSafeInteger(value)) throw new TypeError(`${what}: ${name} must be an integer, not ${describe(value)}`);
+            set.push([scanIntegers[name], value]);
+        } else if (name === 'fifteenDigits') {
+            if (typeof value !== 'boolean') throw new TypeError(`${what}: fifteenDigits must be a boolean, not ${describe(value)}`);
+            set.push([IDN.IDN_OPTION_FIFTEEN_DIGITS, value ? 1 : 0]);
+        } else if (name === 'asOf') {
+            set.push([IDN.IDN_OPTION_AS_OF_DATE, asOfValue(value, `${what}: asOf`)]);
+        } else if (name === 'keep') {
+            let flags = 0;
+            if (Number.isInteger(value)) flags = value;
+            else if (Array.isArray(value)) {
+                for (const word of value) {
+                    if (!Object.hasOwn(keepWords, word)) {
+                        throw new TypeError(`${what}: keep holds ${describe(word)}, not one of ${Object.keys(keepWords).join(', ')}`);
+                    }
+                    flags |= keepWords[word];
+                }
+            } else throw new TypeError(`${what}: keep must be an array of ${Object.keys(keepWords).join(', ')}, not ${describe(value)}`);
+            set.push([IDN.IDN_OPTION_KEEP, flags]);
+        } else if (name === 'label') {
+            set.push([IDN.IDN_OPTION_LABEL, encoder.encode(requireString(value, `${what}: label`))]);
+        } else if (name === 'key') {
+            // The key's bytes, never a string: a secret typed or read is
+            // made bytes by its reader, and no message ever echoes it.
+            if (!(value instanceof Uint8Array)) {
+                throw new TypeError(`${what}: key must be a Uint8Array of at least ${SIZES.keyMinLength} bytes, not ${typeof value === 'string' ? 'a string' : describe(value)}`);
+            }
+            set.push([IDN.IDN_OPTION_KEY, value]);
+        }
+    }
+    return set;
+}
+
+// Keeps no scanner of a Finder or Redactor that was dropped unfinished:
+// its slot (with the key it holds) is zeroed and freed once it is collected.
+const slotsOfDropped = typeof FinalizationRegistry === 'function'
+    ? new FinalizationRegistry(({ machine, slot }) => machine.giveSlot(slot)) : null;
+
+// A prepared scanner in a slot of the main instance: throws the library's
+// refusal (with this package's option names) after giving the slot back.
+function prepareScanner(set, what) {
+    const m = main;
+    const slot = m.takeSlot();
+    try {
+        const check = (status) => {
+            if (status !== IDN_OK) throw failure(status, `${what}: a scanner's setter`);
+        };
+        check(api.idn_scanner_init(slot, SIZES.scanner));
+        for (const [option, value] of set) {
+            if (value instanceof Uint8Array) {
+                const at = m.room(value.length);
+                m.bytes.set(value, at);
+                check(api.idn_scanner_set_text(slot, option, at, value.length));
+                m.bytes.fill(0, at, at + value.length);
+            } else check(api.idn_scanner_set_integer(slot, option, BigInt(value)));
+        }
+        const status = api.idn_scanner_prepare(slot);
+        if (status !== IDN_OK) {
+            api.idn_scanner_refusal(slot, 0, m.int2);
+            const option = m.words[m.int2 >> 2];
+            // The missing key's sentence speaks of "the token and pseudonym
+            // ways of redaction": the library's noun there, not the option's
+            // name in this package.
+            const wayEntry = (m.names >> 2) + IDN.IDN_OPTION_REDACTION;
+            const wayName = m.words[wayEntry];
+            if (status === IDN.IDN_ERROR_NO_KEY) m.words[wayEntry] = 0;
+            const result = api.idn_scanner_message(slot, m.names, NAME_COUNT, m.textOut, SIZES.message, m.written);
+            m.words[wayEntry] = wayName;
+            if (result !== IDN_OK) throw failure(result, 'idn_scanner_message');
+            throw refusal(status, m.readOut(), optionWords[option]);
+        }
+        return slot;
+    } catch (error) {
+        m.giveSlot(slot);
+        throw error;
+    }
+}
+
+const confidenceNames = [null, 'low', 'medium', 'high'];
+const formFlags = [[IDN.IDN_FORM_FULLWIDTH, 'fullwidth'], [IDN.IDN_FORM_LOWERCASE_X, 'lowercase_x'],
+    [IDN.IDN_FORM_SEPARATED, 'separated'], [IDN.IDN_FORM_FIFTEEN_DIGITS, 'fifteen_digits']];
+const MATCH = LAYOUT.match;
+
+// A match's keyword, read each time: an ASCII one is written in lower
+// case in the scanner's own storage, which the next match overwrites.
+function keywordText(pointer) {
+    if (pointer === 0) return null;
+    const bytes = main.bytes;
+    let end = pointer;
+    while (bytes[end] !== 0) ++end;
+    return decoder.decode(bytes.subarray(pointer, end));
+}
+
+// The match the C API wrote, offsets in the input's units: UTF-16 units of
+// a string, bytes of a Uint8Array.
+function readMatch(stringIn) {
+    const m = main;
+    const at = m.structs.match;
+    const view = m.view;
+    const w = m.words;
+    const s = at >> 2;
+    const u64 = (offset) => Number(view.getBigUint64(at + offset, true));
+    const confidence = w[s + (MATCH.confidence >> 2)];
+    const form = w[s + (MATCH.form >> 2)];
+    const flaw = w[s + (MATCH.flaw >> 2)];
+    const valid = confidence >= IDN_CONFIDENCE_MEDIUM;
+    const year = w[s + (MATCH.birthYear >> 2)];
+    return {
+        offset: u64(stringIn ? MATCH.utf16Offset : MATCH.byteOffset),
+        length: u64(stringIn ? MATCH.utf16Length : MATCH.byteLength),
+        byteOffset: u64(MATCH.byteOffset),
+        byteLength: u64(MATCH.byteLength),
+        line: u64(MATCH.line),
+        column: u64(MATCH.column),
+        number: asciiText(m.bytes, at + MATCH.number, at + MATCH.number + 18),
+        form: formFlags.filter(([flag]) => (form & flag) !== 0).map(([, name]) => name),
+        confidence: confidenceNames[confidence],
+        flaw: flaw === 0 ? null : constantText(api.idn_flaw_name(flaw)),
+        keyword: keywordText(w[s + (MATCH.keyword >> 2)]),
+        kind: valid ? constantText(api.idn_kind_name(w[s + (MATCH.kind >> 2)])) : null,
+        sex: valid ? sexWords[w[s + (MATCH.sex >> 2)]] : null,
+        birthDate: valid ? `${String(year).padStart(4, '0')}${String(w[s + (MATCH.birthMonth >> 2)]).padStart(2, '0')}${String(w[s + (MATCH.birthDay >> 2)]).padStart(2, '0')}` : null,
+        regionCode: valid ? w[s + (MATCH.regionCode >> 2)] : null,
+    };
+}
+
+// The pieces of a text as bytes, each written at the start of the main
+// instance's dynamic area: calls use(at, length, final) for each, the last
+// one final (and empty when the text ends a piece).
+function eachPiece(text, use) {
+    const m = main;
+    if (typeof text === 'string') {
+        for (let start = 0; ;) {
+            let end = Math.min(text.length, start + PIECE_UNITS);
+            // A surrogate pair stays whole.
+            if (end < text.length && (text.charCodeAt(end - 1) & 0xFC00) === 0xD800) --end;
+            const at = m.room(3 * (end - start));
+            const length = encoder.encodeInto(text.slice(start, end), m.bytes.subarray(at, at + 3 * (end - start))).written;
+            use(at, length, end === text.length);
+            if (end === text.length) return;
+            start = end;
+        }
+    }
+    for (let start = 0; ;) {
+        const end = Math.min(text.length, start + PIECE);
+        const at = m.room(end - start);
+        m.bytes.set(text.subarray(start, end), at);
+        use(at, end - start, end === text.length);
+        if (end === text.length) return;
+        start = end;
+    }
+}
+
+// Feeds a piece at `at` and collects its matches.
+function findIn(slot, at, length, final, stringIn, into) {
+    const fed = api.idn_scanner_feed(slot, at, length, final ? 1 : 0);
+    if (fed !== IDN_OK) throw failure(fed, 'idn_scanner_feed');
+    for (;;) {
+        const found = api.idn_scanner_next(slot, main.structs.match);
+        if (found === 0) return;
+        if (found < 0) throw failure(found, 'idn_scanner_next');
+        into.push(readMatch(stringIn));
+    }
+}
+
+// Redacts a piece at `at`; returns its output's bytes, a copy.
+function redactIn(slot, at, length, final) {
+    const m = main;
+    const size = api.idn_redact_size(length) >>> 0;
+    const out = align(at + length, 8);
+    m.grow(out + size);
+    const status = api.idn_scanner_redact(slot, at, length, final ? 1 : 0, out, size, m.written);
+    if (status !== IDN_OK) throw failure(status, 'idn_scanner_redact');
+    return m.bytes.slice(out, out + m.words[m.written >> 2]);
+}
+
+// What a scanner counted: matches by confidence and form, never numbers.
+function summaryOf(slot) {
+    const m = main;
+    const at = m.structs.scanSummary;
+    const status = api.idn_scanner_summary(slot, at);
+    if (status !== IDN_OK) throw failure(status, 'idn_scanner_summary');
+    const layout = LAYOUT.scanSummary;
+    const u64 = (offset) => Number(m.view.getBigUint64(at + offset, true));
+    return {
+        bytes: u64(layout.bytes),
+        matches: u64(layout.matches),
+        byConfidence: { low: u64(layout.byConfidence + 8), medium: u64(layout.byConfidence + 16), high: u64(layout.byConfidence + 24) },
+        plain: u64(layout.plain),
+        byForm: Object.fromEntries(formFlags.map(([, name], i) => [name, u64(layout.byForm + 8 * i)])),
+    };
+}
+
+function requireScanText(text, what) {
+    if (typeof text !== 'string' && !(text instanceof Uint8Array)) {
+        throw new TypeError(`${what}: the text must be a string or a Uint8Array, not ${describe(text)}`);
+    }
+    return text;
+}
+
+// Every identity number in a text: a string (offsets in its UTF-16 units,
+// as its indexes) or a Uint8Array (offsets in bytes, read as
+// options.encoding says). Matches in the order of the text.
+export function find(text, options) {
+    requireLoaded();
+    requireScanText(text, 'find');
+    const slot = prepareScanner(readScanOptions(options, findOptionNames, typeof text !== 'string', 'find'), 'find');
+    try {
+        const matches = [];
+        eachPiece(text, (at, length, final) => findIn(slot, at, length, final, typeof text === 'string', matches));
+        return matches;
+    } finally {
+        main.giveSlot(slot);
+    }
+}
+
+// The text with every number at or above options.minConfidence replaced
+// by options.way (mask, label, token, pseudonym) and every other character
+// as it was: a string for a string (a lone surrogate as U+FFFD), bytes for
+// bytes.
+export function redact(text, options) {
+    const redactor = new Redactor(options, typeof text === 'string' ? 'string' : 'bytes', 'redact');
+    try {
+        return redactor.end(requireScanText(text, 'redact'));
+    } finally {
+        redactor.close();
+    }
+}
+
+// The matches of many texts, one array each, with one prepared scanner
+// begun again for each text (idn_scanner_restart): for short texts, the
+// options are judged once.
+export function findMany(texts, options) {
+    requireLoaded();
+    const list = requireList(texts, 'findMany');
+    list.forEach((text, i) => requireScanText(text, `findMany: item ${i}`));
+    const bytesIn = list.some((text) => typeof text !== 'string');
+    const slot = prepareScanner(readScanOptions(options, findOptionNames, bytesIn, 'findMany'), 'findMany');
+    try {
+        return list.map((text, i) => {
+            if (i > 0) {
+                const status = api.idn_scanner_restart(slot);
+                if (status !== IDN_OK) throw failure(status, 'idn_scanner_restart');
+            }
+            const matches = [];
+            eachPiece(text, (at, length, final) => findIn(slot, at, length, final, typeof text === 'string', matches));
+            return matches;
+        });
+    } finally {
+        main.giveSlot(slot);
+    }
+}
+
+// A redaction of a stream given in pieces: write(piece) returns what is
+// decided of the output so far (the bytes a number could go on from wait
+// for the next piece), end(piece) the rest; summary() what was replaced.
+// Pieces are all strings (the output strings) or all Uint8Arrays (the
+// output bytes, in the input's encoding). A number split across pieces is
+// found once.
+export class Redactor {
+    #slot;
+    #mode;          // 'string', 'bytes', or null until the first piece
+    #decoder = null;
+    #ended = false;
+    #token = {};
+
+    constructor(options, mode = null, what = 'Redactor') {
+        requireLoaded();
+        this.#mode = mode;
+        const bytesIn = mode !== 'string' && (options?.encoding !== undefined || mode === 'bytes');
+        this.#slot = prepareScanner(readScanOptions(options, redactOptionNames, bytesIn, what), what);
+        slotsOfDropped?.register(this, { machine: main, slot: this.#slot }, this.#token);
+    }
+
+    #piece(piece, final) {
+        if (this.#ended) throw new Error('Redactor: the stream has ended');
+        const isString = typeof piece === 'string';
+        if (!isString && !(piece instanceof Uint8Array)) {
+            throw new TypeError(`Redactor: a piece must be a string or a Uint8Array, not ${describe(piece)}`);
+        }
+        if (this.#mode === null) this.#mode = isString ? 'string' : 'bytes';
+        if ((this.#mode === 'string') !== isString) {
+            throw new TypeError(`Redactor: the stream's pieces are ${this.#mode === 'string' ? 'strings' : 'Uint8Arrays'}, not ${describe(piece)}`);
+        }
+        const parts = [];
+        eachPiece(piece, (at, length, last) => parts.push(redactIn(this.#slot, at, length, final && last)));
+        if (final) this.#ended = true;
+        const bytes = parts.length === 1 ? parts[0] : concatBytes(parts);
+        if (!isString) return bytes;
+        this.#decoder ??= new TextDecoder('utf-8', { ignoreBOM: true });
+        return this.#decoder.decode(bytes, { stream: !final });
+    }
+
+    write(piece) {
+        return this.#piece(piece, false);
+    }
+
+    end(piece) {
+        return this.#piece(piece ?? (this.#mode === 'bytes' ? new Uint8Array(0) : ''), true);
+    }
+
+    // What was replaced so far: counts by confidence and form, never numbers.
+    summary() {
+        if (this.#slot === null) throw new Error('Redactor: closed');
+        return summaryOf(this.#slot);
+    }
+
+    // Frees the scanner (zeroing the key it holds); end() keeps it for summary().
+    close() {
+        if (this.#slot === null) return;
+        slotsOfDropped?.unregister(this.#token);
+        main.giveSlot(this.#slot);
+        this.#slot = null;
+        this.#ended = true;
+    }
+}
+
+// A find over a stream given in pieces: write(piece) and end(piece) return
+// the matches decided so far, offsets from the stream's start (UTF-16
+// units of string pieces, bytes of Uint8Array ones). A number split across
+// pieces is found once.
+export class Finder {
+    #slot;
+    #mode = null;
+    #token = {};
+
+    constructor(options) {
+        requireLoaded();
+        this.#slot = prepareScanner(readScanOptions(options, findOptionNames, options?.encoding !== undefined, 'Finder'), 'Finder');
+        if (options?.encoding !== undefined) this.#mode = 'bytes';
+        slotsOfDropped?.register(this, { machine: main, slot: this.#slot }, this.#token);
+    }
+
+    #piece(piece, final) {
+        if (this.#slot === null) throw new Error('Finder: the stream has ended');
+        const isString = typeof piece === 'string';
+        if (!isString && !(piece instanceof Uint8Array)) {
+            throw new TypeError(`Finder: a piece must be a string or a Uint8Array, not ${describe(piece)}`);
+        }
+        this.#mode ??= isString ? 'string' : 'bytes';
+        if ((this.#mode === 'string') !== isString) {
+            throw new TypeError(`Finder: the stream's pieces are ${this.#mode === 'string' ? 'strings' : 'Uint8Arrays'}, not ${describe(piece)}`);
+        }
+        const matches = [];
+        eachPiece(piece, (at, length, last) => findIn(this.#slot, at, length, final && last, isString, matches));
+        if (final) {
+            slotsOfDropped?.unregister(this.#token);
+            main.giveSlot(this.#slot);
+            this.#slot = null;
+        }
+        return matches;
+    }
+
+    write(piece) {
+        return this.#piece(piece, false);
+    }
+
+    end(piece) {
+        return this.#piece(piece ?? (this.#mode === 'bytes' ? new Uint8Array(0) : ''), true);
+    }
+}
+
+function concatBytes(parts) {
+    const out = new Uint8Array(parts.reduce((sum, part) => sum + part.length, 0));
+    let at = 0;
+    for (const part of parts) {
+        out.set(part, at);
+        at += part.length;
+    }
+    return out;
+}
+
+// One number held alone (a field's value), redacted as the options would
+// redact it in a text that is only this number; null when it is not one.
+export function redactNumber(number, options) {
+    requireLoaded();
+    requireScanText(number, 'redactNumber');
+    const slot = prepareScanner(readScanOptions(options, redactOptionNames, typeof number !== 'string', 'redactNumber'), 'redactNumber');
+    try {
+        const m = main;
+        const at = m.room(roomOf(number));
+        const length = writeText(m, number, at);
+        const status = api.idn_scanner_redact_number(slot, at, length, m.textOut, SIZES.redactNumber, m.written);
+        if (status === IDN_ERROR_NOT_FOUND) return null;
+        if (status !== IDN_OK) throw failure(status, 'redactNumber');
+        const out = m.bytes.slice(m.textOut, m.textOut + m.words[m.written >> 2]);
+        return typeof number === 'string' ? decoder.decode(out) : out;
+    } finally {
+        main.giveSlot(slot);
+    }
+}
+
 // ---- Other conversions ------------------------------------------------------------------
 
 // The 18-character form of a 15-digit number (19YY, and the check character).

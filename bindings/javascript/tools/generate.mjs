@@ -5,7 +5,8 @@
 //   index.cjs   the same code as CommonJS for require(), with wasi.js and
 //               api_constants.js inside it, loading the module
 //               synchronously at require;
-//   index.d.cts index.d.ts as the declarations of index.cjs.
+//   index.d.cts index.d.ts as the declarations of index.cjs;
+//   stream.cjs  stream.js as CommonJS, requiring index.cjs.
 // The CMake build of the wasm preset and npm's prepack run it.
 //
 // Usage: node tools/generate.mjs [--check]
@@ -78,6 +79,16 @@ export function commonJs(index, wasi, constants) {
     return `'use strict';\n${header('the package as CommonJS, for require(); wasi.js is inside it.')}${code}`;
 }
 
+export function streamCommonJs(stream) {
+    let code = replaceOnce(stream, /^import \{ Transform \} from 'node:stream';\n/m, "const { Transform } = require('node:stream');\n",
+        'the import of node:stream');
+    code = replaceOnce(code, /^import \{ Redactor \} from '\.\/index\.js';\n/m, "const { Redactor } = require('./index.cjs');\n",
+        'the import of index.js');
+    code = replaceOnce(code, /^export function redactStream\(/m, 'function redactStream(', 'redactStream');
+    if (/^(export|import) /m.test(code)) throw new Error('generate: stream.js holds an import or export this generator does not know');
+    return `'use strict';\n${header('stream.js as CommonJS, for require().', 'stream.js')}${code}\nexports.redactStream = redactStream;\n`;
+}
+
 export function commonJsTypes(types) {
     return header('the declarations of index.cjs, the same as those of index.js.', 'index.d.ts') + types;
 }
@@ -90,6 +101,7 @@ export function generated(from = folder) {
         'init.js': initModule(index),
         'index.cjs': commonJs(index, read('wasi.js'), read('api_constants.js')),
         'index.d.cts': commonJsTypes(read('index.d.ts')),
+        'stream.cjs': streamCommonJs(read('stream.js')),
     };
 }
 
