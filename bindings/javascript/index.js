@@ -614,10 +614,9 @@ function regionOf(code, year) {
         city: constantText(w[s + REGION_INFO.city]),
         county: constantText(w[s + REGION_INFO.county]),
         state: codeStatusNames[w[s + REGION_INFO.status]],
-        // The answer for one span of birth years, the last one asked.
-        inUse: w[s + REGION_INFO.inUseAtBirth] === 1,
-        yearsFrom: w[s + REGION_INFO.yearsFrom],
-        yearsTo: w[s + REGION_INFO.yearsTo],
+        // The answers asked so far, by span of birth years: from, to and
+        // 1 (in use) or 0, one after another.
+        spans: [w[s + REGION_INFO.yearsFrom], w[s + REGION_INFO.yearsTo], w[s + REGION_INFO.inUseAtBirth]],
         history: json(api.idn_history_json, 'idn_history_json'),
         successors: json(api.idn_successors_json, 'idn_successors_json'),
         now: json(api.idn_now_codes_json, 'idn_now_codes_json'),
@@ -630,17 +629,21 @@ function regionOf(code, year) {
     return region;
 }
 
-// Whether a region's code was in use in a birth year: the entry's answer
-// while the year is in its span, else idn_region_info's for the new span.
+// Whether a region's code was in use in a birth year: the answer of the
+// entry's span that holds the year, else idn_region_info's, whose span is
+// kept too (up to MAX_SPANS of them; a code's answer changes in a few years
+// at most).
+const MAX_SPANS = 16;
 function inUseAtBirth(region, year) {
-    if (year < region.yearsFrom || year > region.yearsTo) {
-        const s = askRegionInfo(region.code, year);
-        const w = main.words;
-        region.inUse = w[s + REGION_INFO.inUseAtBirth] === 1;
-        region.yearsFrom = w[s + REGION_INFO.yearsFrom];
-        region.yearsTo = w[s + REGION_INFO.yearsTo];
+    const spans = region.spans;
+    for (let i = 0; i < spans.length; i += 3) {
+        if (year >= spans[i] && year <= spans[i + 1]) return spans[i + 2] === 1;
     }
-    return region.inUse;
+    const s = askRegionInfo(region.code, year);
+    const w = main.words;
+    const answer = w[s + REGION_INFO.inUseAtBirth];
+    if (spans.length < 3 * MAX_SPANS) spans.push(w[s + REGION_INFO.yearsFrom], w[s + REGION_INFO.yearsTo], answer);
+    return answer === 1;
 }
 
 // A valid number's kind and nationality follow from its first 6 digits, its
