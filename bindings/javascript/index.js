@@ -1,15 +1,16 @@
-// idnumber: PRC resident identity numbers (18 characters) verified and
-// made up by the project's C API compiled to WebAssembly
+// idnumber: PRC resident identity numbers (18 characters) verified, made
+// up and found in text by the project's C API compiled to WebAssembly
 // (idnumber.wasm, beside this file), for Node 18+ and browsers, with no
 // dependency and nothing sent anywhere.
 //
 // Offers verify and verifyMany (the fields of `idtool verify --format
 // jsonl`), verdictCodes, kind, age, generate and generator (the numbers of
 // `idtool generate` for the same seed), regions, regionRecord, pickerList
-// (the dialog's cascading lists), history, upgrade and mask; and init and
-// initSync, which load the module from a URL, a response or its bytes. The
-// module is compiled and instantiated once; every function after that is
-// synchronous.
+// (the dialog's cascading lists), history, upgrade and mask; find, redact,
+// findMany, redactNumber and the incremental Finder and Redactor (stream.js
+// makes a Node Transform of a Redactor); and init and initSync, which load
+// the module from a URL, a response or its bytes. The module is compiled
+// and instantiated once; every function after that is synchronous.
 //
 // This file is the one source of the package's code. As it is, it loads
 // idnumber.wasm from beside itself at import (the top-level await at its
