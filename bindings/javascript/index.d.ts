@@ -372,6 +372,9 @@ export function findMany(texts: Iterable<string | Uint8Array>, options?: FindOpt
 export function redact(text: string, options?: RedactOptions): string;
 export function redact(text: Uint8Array, options?: RedactOptions): Uint8Array;
 
+/** Each text redacted, the options judged once: strings for strings, bytes for bytes. */
+export function redactMany(texts: Iterable<string | Uint8Array>, options?: RedactOptions): Array<string | Uint8Array>;
+
 /** One number held alone (a field), redacted as in a text that is only it; null when it is none. */
 export function redactNumber(number: string, options?: RedactOptions): string | null;
 export function redactNumber(number: Uint8Array, options?: RedactOptions): Uint8Array | null;

@@ -7,7 +7,7 @@
 // jsonl`), verdictCodes, kind, age, generate and generator (the numbers of
 // `idtool generate` for the same seed), regions, regionRecord, pickerList
 // (the dialog's cascading lists), history, upgrade and mask; find, redact,
-// findMany, redactNumber and the incremental Finder and Redactor (stream.js
+// findMany, redactMany, redactNumber and the incremental Finder and Redactor (stream.js
 // makes a Node Transform of a Redactor); and init and initSync, which load
 // the module from a URL, a response or its bytes. The module is compiled
 // and instantiated once; every function after that is synchronous.
@@ -1932,6 +1932,30 @@ export function findMany(texts, options) {
             const matches = [];
             eachPiece(text, (at, length, final) => findIn(slot, at, length, final, typeof text === 'string', matches));
             return matches;
+        });
+    } finally {
+        main.giveSlot(slot);
+    }
+}
+
+// Each text redacted, with one prepared scanner begun again for each
+// (idn_scanner_restart): strings for strings, bytes for bytes.
+export function redactMany(texts, options) {
+    requireLoaded();
+    const list = requireList(texts, 'redactMany');
+    list.forEach((text, i) => requireScanText(text, `redactMany: item ${i}`));
+    const bytesIn = list.some((text) => typeof text !== 'string');
+    const slot = prepareScanner(readScanOptions(options, redactOptionNames, bytesIn, 'redactMany'), 'redactMany');
+    try {
+        return list.map((text, i) => {
+            if (i > 0) {
+                const status = api.idn_scanner_restart(slot);
+                if (status !== IDN_OK) throw failure(status, 'idn_scanner_restart');
+            }
+            const parts = [];
+            eachPiece(text, (at, length, final) => parts.push(redactIn(slot, at, length, final)));
+            const bytes = parts.length === 1 ? parts[0] : concatBytes(parts);
+            return typeof text === 'string' ? decoder.decode(bytes) : bytes;
         });
     } finally {
         main.giveSlot(slot);

@@ -357,6 +357,7 @@ for (const item of load('redact')) {
         }
         const expected = outputOf(item.expect.output, !bytesCase);
         assert.deepEqual(idn.redact(input, options), expected, 'whole');
+        assert.deepEqual(idn.redactMany([input, input], options), [expected, expected], 'redactMany');
         const { matches, by_confidence: byConfidence, plain, by_form: byForm } = item.expect.summary;
         for (const size of [1, 7]) {
             const redactor = new idn.Redactor(options);
