@@ -331,11 +331,16 @@ for (const item of load('find')) {
         assert.deepEqual(idn.find(input, options), expected, 'whole');
         if (stringIn) assert.deepEqual(idn.find(bytesOf(item.input), options), item.expect.matches.map((match) => jsMatch(match, false)), 'as bytes');
         assert.deepEqual(idn.findMany([input, input], options), [expected, expected], 'findMany');
-        for (const size of [1, 7]) {
-            const finder = new idn.Finder(options);
-            const found = cutText(input, size).flatMap((piece) => finder.write(piece));
-            found.push(...finder.end());
-            assert.deepEqual(found, expected, `in pieces of ${size}`);
+        // In pieces of 1 and 7 units of the input, and of its bytes (a
+        // string's UTF-8 cut anywhere, inside characters too).
+        const asBytes = item.expect.matches.map((match) => jsMatch(match, false));
+        for (const [pieces, wanted] of [[input, expected], ...(stringIn ? [[bytesOf(item.input), asBytes]] : [])]) {
+            for (const size of [1, 7]) {
+                const finder = new idn.Finder(typeof pieces === 'string' ? options : { encoding: 'utf8', ...options });
+                const found = cutText(pieces, size).flatMap((piece) => finder.write(piece));
+                found.push(...finder.end());
+                assert.deepEqual(found, wanted, `in pieces of ${size}${typeof pieces === 'string' ? '' : ' bytes'}`);
+            }
         }
     });
 }
@@ -359,12 +364,14 @@ for (const item of load('redact')) {
         assert.deepEqual(idn.redact(input, options), expected, 'whole');
         assert.deepEqual(idn.redactMany([input, input], options), [expected, expected], 'redactMany');
         const { matches, by_confidence: byConfidence, plain, by_form: byForm } = item.expect.summary;
-        for (const size of [1, 7]) {
-            const redactor = new idn.Redactor(options);
-            const parts = cutText(input, size).map((piece) => redactor.write(piece));
+        const runs = [[input, expected, bytesCase]];
+        if (!bytesCase) runs.push([bytesOf(item.input), bytesOf(item.expect.output), true]);
+        for (const [whole, wanted, inBytes] of runs) for (const size of [1, 7]) {
+            const redactor = new idn.Redactor(inBytes && !bytesCase ? { encoding: 'utf8', ...options } : options);
+            const parts = cutText(whole, size).map((piece) => redactor.write(piece));
             parts.push(redactor.end());
-            const output = bytesCase ? Buffer.concat(parts) : parts.join('');
-            assert.deepEqual(bytesCase ? new Uint8Array(output) : output, expected, `in pieces of ${size}`);
+            const output = inBytes ? Buffer.concat(parts) : parts.join('');
+            assert.deepEqual(inBytes ? new Uint8Array(output) : output, wanted, `in pieces of ${size}${inBytes ? ' bytes' : ''}`);
             const summary = redactor.summary();
             redactor.close();
             assert.deepEqual({ matches: summary.matches, byConfidence: summary.byConfidence, plain: summary.plain, byForm: summary.byForm },
