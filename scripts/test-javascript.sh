@@ -43,7 +43,7 @@ echo "idnumber.wasm: $(stat -c %s "$wasm") bytes, $(gzip -9c "$wasm" | wc -c) gz
 # What the build puts into the package's folder, a build with nothing to
 # relink puts back after a clean of that folder.
 package=bindings/javascript
-made=(idnumber.wasm init.js index.cjs index.d.cts LICENSE)
+made=(idnumber.wasm init.js index.cjs index.d.cts stream.cjs LICENSE)
 rm -f "${made[@]/#/$package/}"
 cmake --build --preset wasm -j "$jobs" >/dev/null
 for name in "${made[@]}"; do

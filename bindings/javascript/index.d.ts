@@ -139,6 +139,17 @@ export function verdictCodes(texts: Iterable<string | Uint8Array>, options?: { y
 export function kind(text: string | Uint8Array): 'resident' | 'hmt_permit' | 'foreigner_card' | null;
 
 /**
+ * The holder's age in completed years on a date: the years since the birth
+ * date, one less before the birthday in the last year (a birthday of 29
+ * February comes on 1 March in other years). `on` is a Date (its local
+ * calendar day) or a string YYYY-MM-DD; today on the local clock when not
+ * given. null for a refused number, a birth date no calendar has
+ * (19900231) and a date before the birth; a RangeError whose code is
+ * 'IDN_ERROR_BAD_DATE' for a date no calendar has (2023-02-29).
+ */
+export function age(text: string | Uint8Array, on?: Date | string, options?: { yearLimit?: number | null }): number | null;
+
+/**
  * The options of a generation. A missing option is undefined or null. The
  * library checks them and words its refusals with these names (bornBetween
  * for either end: the echoed date says which; an error's `option` names the
@@ -273,10 +284,126 @@ export function upgrade(number15: string | Uint8Array): string;
  */
 export function mask(text: string | Uint8Array): string;
 
+/** Options of a find: `encoding` only for bytes (a Uint8Array). */
+export interface FindOptions {
+    /** How bytes are read: 'utf8' (default), 'gbk', or 'auto' (each line as UTF-8 when it is, else GBK). */
+    encoding?: 'utf8' | 'gbk' | 'auto';
+    /** The least confidence found: 'medium' (default, a valid number), 'high' (with a keyword before it), or 'low' (mistyped numbers too). */
+    minConfidence?: 'low' | 'medium' | 'high';
+    /** Find 15-digit numbers of the old format too (default false). */
+    fifteenDigits?: boolean;
+    /** No birth after this date: a Date (its local day), 'YYYY-MM-DD' or YYYYMMDD; default today on the local clock. */
+    asOf?: Date | string | number;
+}
+
+/** Options of a redaction: a find's, and the way and its settings. */
+export interface RedactOptions extends FindOptions {
+    /** 'mask' (default), 'label', 'token' (an HMAC under the key) or 'pseudonym' (a valid number from a keyed permutation). */
+    way?: 'mask' | 'label' | 'token' | 'pseudonym';
+    /** mask: characters kept before the stars (default 6) and after them (default 4). */
+    first?: number;
+    last?: number;
+    /** label: what replaces each number (default '[身份证号]'). */
+    label?: string;
+    /** token and pseudonym: the secret key's bytes, at least 16. Never a string, never logged. */
+    key?: Uint8Array;
+    /** token: 'hex' (default) or 'base32', and its length (default 16). */
+    alphabet?: 'hex' | 'base32';
+    length?: number;
+    /** pseudonym: what it keeps of the number (default all three). */
+    keep?: Array<'region' | 'birthYear' | 'sex'>;
+}
+
+/** One number found in a text. */
+export interface Match {
+    /** Where it is and how long: UTF-16 units of a string (its indexes), bytes of a Uint8Array. */
+    offset: number;
+    length: number;
+    /** The same in bytes (a string's UTF-8). */
+    byteOffset: number;
+    byteLength: number;
+    /** 1-based: line feeds before it plus one, and characters from the line's start. */
+    line: number;
+    column: number;
+    /** The number as 18 ASCII characters, X upper case (a 15-digit one upgraded; a low one as written). */
+    number: string;
+    /** How it is written: empty for 18 ASCII characters together. */
+    form: Array<'fullwidth' | 'lowercase_x' | 'separated' | 'fifteen_digits'>;
+    confidence: 'low' | 'medium' | 'high';
+    /** Why a low match is no valid number. */
+    flaw: 'check' | 'region' | null;
+    /** The last keyword within reach before it (身份证号, id card, ...), whatever its confidence. */
+    keyword: string | null;
+    /** A valid number's verdict (null for a low one). */
+    kind: 'resident' | 'hmt_permit' | 'foreigner_card' | null;
+    sex: '男' | '女' | null;
+    birthDate: string | null;
+    regionCode: number | null;
+}
+
+/** What a redaction replaced: counts, never numbers. */
+export interface ScanSummary {
+    /** Bytes read. */
+    bytes: number;
+    /** Matches at or above minConfidence (the ones replaced). */
+    matches: number;
+    byConfidence: { low: number; medium: number; high: number };
+    /** Matches of 18 ASCII characters together, and by each flag of their form. */
+    plain: number;
+    byForm: { fullwidth: number; lowercase_x: number; separated: number; fifteen_digits: number };
+}
+
+/**
+ * Every identity number in a text, in order: a string (offsets in its
+ * UTF-16 units) or a Uint8Array (offsets in bytes). A refused option is a
+ * RangeError with the library's message, its `code` the status's name and
+ * its `option` the option's name here; a value of the wrong type a TypeError.
+ */
+export function find(text: string | Uint8Array, options?: FindOptions): Match[];
+
+/** The matches of each text, the options judged once. */
+export function findMany(texts: Iterable<string | Uint8Array>, options?: FindOptions): Match[][];
+
+/**
+ * The text with every number at or above `minConfidence` replaced by the
+ * way, every other character (or byte) as it was: a string for a string (a
+ * lone surrogate as U+FFFD), bytes in the input's encoding for bytes.
+ */
+export function redact(text: string, options?: RedactOptions): string;
+export function redact(text: Uint8Array, options?: RedactOptions): Uint8Array;
+
+/** Each text redacted, the options judged once: strings for strings, bytes for bytes. */
+export function redactMany(texts: Iterable<string | Uint8Array>, options?: RedactOptions): Array<string | Uint8Array>;
+
+/** One number held alone (a field), redacted as in a text that is only it; null when it is none. */
+export function redactNumber(number: string, options?: RedactOptions): string | null;
+export function redactNumber(number: Uint8Array, options?: RedactOptions): Uint8Array | null;
+
+/** A find over a stream in pieces (all strings or all Uint8Arrays): the matches decided so far. */
+export class Finder {
+    constructor(options?: FindOptions);
+    write(piece: string | Uint8Array): Match[];
+    end(piece?: string | Uint8Array): Match[];
+}
+
+/**
+ * A redaction of a stream in pieces (all strings or all Uint8Arrays):
+ * write returns the output decided so far, end the rest; summary() what was
+ * replaced; close() frees the scanner and the key it holds.
+ */
+export class Redactor {
+    constructor(options?: RedactOptions);
+    write(piece: string): string;
+    write(piece: Uint8Array): Uint8Array;
+    end(piece?: string | Uint8Array): string | Uint8Array;
+    summary(): ScanSummary;
+    close(): void;
+}
+
 /** The verify record's keys, in order. (From 'idnumber/init': once init has loaded the module.) */
 export const fields: readonly string[];
 
-/** The C library's version, such as '2.0.0'. (From 'idnumber/init': once init has loaded the module.) */
+/** The C library's version, such as '3.0.0'. (From 'idnumber/init': once init has loaded the module.) */
 export const version: string;
 
 /** What init loads idnumber.wasm from (the DOM's and Node's types of these). */

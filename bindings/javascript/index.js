@@ -1,15 +1,16 @@
-// idnumber: PRC resident identity numbers (18 characters) verified and made
-// up by the project's C API compiled to WebAssembly (idnumber.wasm, beside
-// this file), for Node 18+ and browsers, with no dependency and nothing sent
-// anywhere.
+// idnumber: PRC resident identity numbers (18 characters) verified, made
+// up and found in text by the project's C API compiled to WebAssembly
+// (idnumber.wasm, beside this file), for Node 18+ and browsers, with no
+// dependency and nothing sent anywhere.
 //
 // Offers verify and verifyMany (the fields of `idtool verify --format
-// jsonl`), verdictCodes, kind, generate and generator (the numbers of
+// jsonl`), verdictCodes, kind, age, generate and generator (the numbers of
 // `idtool generate` for the same seed), regions, regionRecord, pickerList
-// (the dialog's cascading lists), history, upgrade and mask; and init and
-// initSync, which load the module from a URL, a response or its bytes. The
-// module is compiled and instantiated once; every function after that is
-// synchronous.
+// (the dialog's cascading lists), history, upgrade and mask; find, redact,
+// findMany, redactMany, redactNumber and the incremental Finder and Redactor (stream.js
+// makes a Node Transform of a Redactor); and init and initSync, which load
+// the module from a URL, a response or its bytes. The module is compiled
+// and instantiated once; every function after that is synchronous.
 //
 // This file is the one source of the package's code. As it is, it loads
 // idnumber.wasm from beside itself at import (the top-level await at its
@@ -19,53 +20,71 @@
 //
 // The C API owns every rule, size and message; this file translates
 // JavaScript values into its arguments and its answers into JavaScript
-// values. The sizes of its buffers come from the header's macros, which
-// the module exports as the table wasm_sizes (wasm_support.cpp).
+// values. Every status, enumerator, struct offset and struct size comes
+// from api_constants.js (generated from the header, and held to wasm32's
+// compiler by wasm_support.cpp), and the sizes of buffers from idn_size_of.
 //
 // Memory: the C API allocates nothing. Above __heap_base this file keeps a
-// small area for structs and the texts the C API writes, and above it a
-// growing area for inputs and batches. JavaScript runs one call at a time,
-// but a call may run the caller's code (a getter of an array item or an
-// option, onWarning, an iterator): every call reads the caller's values
-// before it writes any of them into memory, and copies out what it needs
-// before calling back, so that a call made meanwhile may use the same areas.
-// A text too big for the areas this instance keeps is handled by a
-// short-lived instance of its own, whose memory is freed with it, since a
-// WebAssembly memory never shrinks.
+// small area for structs and the texts the C API writes, then the scanners
+// of the finds and redactions under way (each stays where it is for its
+// stream's life), and above them a growing area for inputs and batches.
+// JavaScript runs one call at a time, but a call may run the caller's code
+// (a getter of an array item or an option, onWarning, an iterator): every
+// call reads the caller's values before it writes any of them into memory,
+// and copies out what it needs before calling back, so that a call made
+// meanwhile may use the same areas. A text too big for the areas this
+// instance keeps is handled by a short-lived instance of its own, whose
+// memory is freed with it, since a WebAssembly memory never shrinks; a scan
+// reads any text in pieces of bounded size instead.
 
+import { IDN, LAYOUT } from './api_constants.js';
 import { wasiImports } from './wasi.js';
 
-// The header's values this file names (the statuses are checked against
-// idn_status_name at load).
-const IDN_OK = 0;
-const IDN_ERROR_BUFFER_TOO_SMALL = -2;
-const IDN_ERROR_AS_OF_YEAR = -16;
-const IDN_ERROR_COUNT_RANGE = -37;
-const IDN_ERROR_BAD_SEX = -39;
-const IDN_ERROR_SEED_RANGE = -40;
-const IDN_ERROR_YEAR_LIMIT = -41;
-const IDN_PICKER_MUNICIPALITIES = 1;
-const IDN_PICKER_PROVINCES = 2;
-const IDN_VERIFY_JSON_HISTORY = 1;
-const IDN_REASON_LENGTH = 1;
-const IDN_HINT_FIFTEEN_DIGITS = 2;
-const IDN_SEX_MALE = 1;
-const IDN_SEX_FEMALE = 2;
-const IDN_OPTION_NAMES = ['region', 'birth', 'born_from', 'born_to', 'sex', 'count', 'seed', 'as_of_year', 'year_limit'];
+const {
+    IDN_OK, IDN_ERROR_BUFFER_TOO_SMALL, IDN_ERROR_NOT_FOUND, IDN_ERROR_AS_OF_YEAR, IDN_ERROR_COUNT_RANGE,
+    IDN_ERROR_SEED_RANGE, IDN_ERROR_YEAR_LIMIT, IDN_ERROR_BAD_DATE, IDN_PICKER_MUNICIPALITIES, IDN_PICKER_PROVINCES,
+    IDN_VERIFY_JSON_HISTORY, IDN_REASON_LENGTH, IDN_HINT_FIFTEEN_DIGITS, IDN_SEX_MALE, IDN_SEX_FEMALE,
+    IDN_KIND_FOREIGNER_CARD, IDN_CONFIDENCE_MEDIUM,
+} = IDN;
 const INT32_MIN = -(2 ** 31);
 const INT32_MAX = 2 ** 31 - 1;
-const INT64_MIN = -(2n ** 63n);   // idn_generate_options_t's count is an int64_t
+// What the setters of 64-bit values take: idn_generator_set_integer's
+// int64_t and _set_unsigned's uint64_t. A BigInt beyond both is refused
+// here, with the library's message.
+const INT64_MIN = -(2n ** 63n);
+const INT64_MAX = 2n ** 63n - 1n;
+const UINT64_MAX = 2n ** 64n - 1n;
 
-// The words of this package's API for the options of a generation, in the
-// order of idn_option_names_t: what the library's messages name them (one
-// bornBetween for both ends, as the library then words a missing end)...
+// Struct members as indexes of 32-bit words (every member this file reads
+// as a word lies at a multiple of 4).
+const wordsOf = (layout) => Object.fromEntries(Object.entries(layout).map(([name, at]) => [name, at >> 2]));
+const VERDICT = wordsOf(LAYOUT.verdict);
+const REGION = wordsOf(LAYOUT.region);
+const HISTORY_RECORD = wordsOf(LAYOUT.historyRecord);
+const SUCCESSOR = wordsOf(LAYOUT.successor);
+const PRESENT_CODE = wordsOf(LAYOUT.presentCode);
+const REGION_INFO = wordsOf(LAYOUT.regionInfo);
+
+// This package's words for the options, by idn_option_t: what the
+// library's messages name them (one bornBetween for both ends, as the
+// library then words a missing end; asOf is a generation's year and a
+// scan's date)...
 const optionWords = {
-    region: 'region', birth: 'birth', born_from: 'bornBetween', born_to: 'bornBetween', sex: 'sex',
-    count: 'count', seed: 'seed', as_of_year: 'asOf', year_limit: 'yearLimit',
+    [IDN.IDN_OPTION_REGION]: 'region', [IDN.IDN_OPTION_BIRTH]: 'birth', [IDN.IDN_OPTION_BORN_FROM]: 'bornBetween',
+    [IDN.IDN_OPTION_BORN_TO]: 'bornBetween', [IDN.IDN_OPTION_SEX]: 'sex', [IDN.IDN_OPTION_COUNT]: 'count',
+    [IDN.IDN_OPTION_SEED]: 'seed', [IDN.IDN_OPTION_AS_OF_YEAR]: 'asOf', [IDN.IDN_OPTION_YEAR_LIMIT]: 'yearLimit',
+    [IDN.IDN_OPTION_ENCODING]: 'encoding', [IDN.IDN_OPTION_FIFTEEN_DIGITS]: 'fifteenDigits',
+    [IDN.IDN_OPTION_MIN_CONFIDENCE]: 'minConfidence', [IDN.IDN_OPTION_AS_OF_DATE]: 'asOf',
+    [IDN.IDN_OPTION_REDACTION]: 'way', [IDN.IDN_OPTION_MASK_FIRST]: 'first', [IDN.IDN_OPTION_MASK_LAST]: 'last',
+    [IDN.IDN_OPTION_LABEL]: 'label', [IDN.IDN_OPTION_KEY]: 'key', [IDN.IDN_OPTION_TOKEN_ALPHABET]: 'alphabet',
+    [IDN.IDN_OPTION_TOKEN_LENGTH]: 'length', [IDN.IDN_OPTION_KEEP]: 'keep',
 };
 // ... and the parameter an error's `option` and this package's own type
 // errors point at, each end of the range by itself.
-const optionParameters = { ...optionWords, born_from: 'bornBetween[0]', born_to: 'bornBetween[1]' };
+const optionParameters = {
+    ...optionWords, [IDN.IDN_OPTION_BORN_FROM]: 'bornBetween[0]', [IDN.IDN_OPTION_BORN_TO]: 'bornBetween[1]',
+};
+const NAME_COUNT = Math.max(...Object.keys(optionWords).map(Number)) + 1;
 
 // ---- Loading -----------------------------------------------------------------
 //
@@ -203,10 +222,21 @@ const decoder = new TextDecoder('utf-8', { ignoreBOM: true });
 
 // ---- Instances -------------------------------------------------------------------
 
+// The structs this file reads, by LAYOUT's name, with the id idn_size_of
+// knows each by: the module's sizes must be the layout's (a module of
+// another version is refused at load).
+const STRUCTS = {
+    verdict: IDN.IDN_ID_VERDICT_STRUCT, regionFields: IDN.IDN_ID_REGION_FIELDS_STRUCT, region: IDN.IDN_ID_REGION_STRUCT,
+    historyRecord: IDN.IDN_ID_HISTORY_RECORD_STRUCT, successor: IDN.IDN_ID_SUCCESSOR_STRUCT,
+    presentCode: IDN.IDN_ID_PRESENT_CODE_STRUCT, regionInfo: IDN.IDN_ID_REGION_INFO_STRUCT,
+    match: IDN.IDN_ID_MATCH_STRUCT, scanSummary: IDN.IDN_ID_SCAN_SUMMARY_STRUCT,
+};
+
 // One instance of the module and the places of its buffers: from
-// __heap_base the structs and the texts the C API writes, each with the
-// room the header's sizes give, then the option names, then `dynamic`, the
-// area for inputs, which grows as needed.
+// __heap_base a struct of each kind (its size member set once), the
+// contexts and the texts the C API writes, each with the room idn_size_of
+// gives, then the option names; then the scanners' slots; then `dynamic`,
+// the area for inputs, which grows as needed.
 class Machine {
     constructor(instance) {
         this.exports = instance.exports;
@@ -218,28 +248,34 @@ class Machine {
             top = align(top + size, 16);
             return at;
         };
-        this.options = take(SIZES.options);
         this.generator = take(SIZES.generator);
-        this.verdict = take(SIZES.verdict);
-        this.names = take(SIZES.names);
+        this.structs = {};
+        for (const name of Object.keys(STRUCTS)) this.structs[name] = take(LAYOUT[name].SIZE);
+        this.verdict = this.structs.verdict;
+        this.names = take(4 * NAME_COUNT);
         this.written = take(4);     // size_t
-        this.int = take(4);         // int32_t: an option, a hint, a sex
+        this.int = take(4);         // int32_t: a hint, a status, a year
+        this.int2 = take(4);        // int32_t: an option, a month
+        this.int3 = take(4);        // int32_t: a day
         this.cursor = take(4);      // size_t
-        this.struct = take(32);     // idn_region_t, idn_history_record_t, idn_region_fields_t
-        this.list = take(Math.max(12 * SIZES.maxSuccessors, 8 * SIZES.maxNowCodes, 4 * SIZES.pickerListMax));
+        this.list = take(Math.max(LAYOUT.successor.SIZE * SIZES.maxSuccessors,
+            LAYOUT.presentCode.SIZE * SIZES.maxNowCodes, 4 * SIZES.pickerListMax));
         this.textOut = take(SIZES.textOut);
         this.prefix = take(3 * (SIZES.held + 1));
-        // The option names as NUL-terminated UTF-8, and the struct pointing at them.
-        const names = IDN_OPTION_NAMES.map((name) => encoder.encode(`${optionWords[name]}\0`));
-        const namesAt = take(names.reduce((sum, name) => sum + name.length, 0));
+        // The option names as NUL-terminated UTF-8, and the array pointing at them.
+        const names = Object.entries(optionWords).map(([option, word]) => [Number(option), encoder.encode(`${word}\0`)]);
+        const namesAt = take(names.reduce((sum, [, name]) => sum + name.length, 0));
         this.grow(top);
+        for (const [name, at] of Object.entries(this.structs)) this.words[at >> 2] = LAYOUT[name].SIZE;
         let at = namesAt;
-        names.forEach((name, i) => {
+        for (const [option, name] of names) {
             this.bytes.set(name, at);
-            this.words[(this.names >> 2) + i] = at;
+            this.words[(this.names >> 2) + option] = at;
             at += name.length;
-        });
+        }
+        // The scanners' slots lie from here; `dynamic` moves up past each new one.
         this.dynamic = top;
+        this.freeSlots = [];
     }
 
     refresh() {
@@ -267,6 +303,24 @@ class Machine {
     readOut() {
         return decoder.decode(this.bytes.subarray(this.textOut, this.textOut + this.words[this.written >> 2]));
     }
+
+    // A scanner's storage, which stays where it is until it is given back:
+    // a free slot, or a new one below `dynamic`. Called only between uses
+    // of the dynamic area (never while a call holds places in it).
+    takeSlot() {
+        if (this.freeSlots.length > 0) return this.freeSlots.pop();
+        const slot = this.dynamic;
+        this.dynamic = align(slot + SIZES.scanner, 16);
+        this.grow(this.dynamic);
+        return slot;
+    }
+
+    // Gives a slot back, zeroed: a scanner holds its key, which no later
+    // use of the memory may read.
+    giveSlot(slot) {
+        this.bytes.fill(0, slot, slot + SIZES.scanner);
+        this.freeSlots.push(slot);
+    }
 }
 
 // A new instance of the module, with the WASI imports its memory needs.
@@ -286,18 +340,34 @@ async function instantiateAsync(module, crypto) {
     return instance;
 }
 
-// The header's sizes, from the table the module exports (wasm_support.cpp
-// lists them in this order).
+// The sizes of buffers and contexts, from idn_size_of; and a check that the
+// module's structs are the layout's.
 function sizesOf(instance) {
     const { exports } = instance;
-    const t = new Uint32Array(exports.memory.buffer, exports.wasm_sizes.value, 21);
-    const wide = (low) => (BigInt(t[low + 1]) << 32n) | BigInt(t[low]);
-    return {
-        number: t[0], held: t[1], reasonMessage: t[2], message: t[3], verifyJson: t[4],
-        textOut: Math.max(t[0], t[2], t[3], t[4], t[5], t[6], t[7]),
-        maxSuccessors: t[8], maxNowCodes: t[9], pickerListMax: t[10], generator: t[11], options: t[12],
-        names: t[13], verdict: t[14], maskExtra: t[16], countMax: wide(17), seedMax: wide(19),
+    const size = (id) => {
+        const value = exports.idn_size_of(id) >>> 0;
+        if (value === 0) throw new Error(`idnumber: the module knows no size ${id}: it is not this package's idnumber.wasm`);
+        return value;
     };
+    for (const [name, id] of Object.entries(STRUCTS)) {
+        if (size(id) !== LAYOUT[name].SIZE) {
+            throw new Error(`idnumber: the module's ${name} is ${size(id)} bytes, not ${LAYOUT[name].SIZE}: ` +
+                'it is not this package\'s idnumber.wasm');
+        }
+    }
+    const sizes = {
+        number: size(IDN.IDN_ID_NUMBER_SIZE), held: size(IDN.IDN_ID_INPUT_HELD_BYTES),
+        reasonMessage: size(IDN.IDN_ID_REASON_MESSAGE_SIZE), message: size(IDN.IDN_ID_MESSAGE_SIZE),
+        verifyJson: size(IDN.IDN_ID_VERIFY_JSON_SIZE), historyJson: size(IDN.IDN_ID_HISTORY_JSON_SIZE),
+        successorsJson: size(IDN.IDN_ID_SUCCESSORS_JSON_SIZE), nowCodesJson: size(IDN.IDN_ID_NOW_CODES_JSON_SIZE),
+        maxSuccessors: size(IDN.IDN_ID_MAX_SUCCESSORS), maxNowCodes: size(IDN.IDN_ID_MAX_NOW_CODES),
+        pickerListMax: size(IDN.IDN_ID_PICKER_LIST_MAX), maskExtra: size(IDN.IDN_ID_MASK_EXTRA_SIZE),
+        generator: size(IDN.IDN_ID_GENERATOR_CONTEXT), scanner: size(IDN.IDN_ID_SCANNER_CONTEXT),
+        redactNumber: size(IDN.IDN_ID_REDACT_NUMBER_SIZE), keyMinLength: size(IDN.IDN_ID_KEY_MIN_LENGTH),
+    };
+    sizes.textOut = Math.max(sizes.number, sizes.reasonMessage, sizes.message, sizes.verifyJson, sizes.historyJson,
+        sizes.successorsJson, sizes.nowCodesJson, sizes.redactNumber);
+    return sizes;
 }
 
 // Set by setUp, once the module is loaded.
@@ -307,8 +377,9 @@ let main = null;   // the Machine of the package's own instance
 let api = null;    // its exports
 
 // The most bytes the main instance keeps for one call's inputs: more than a
-// chunk of verifyMany takes (chunkRoom). A call whose texts need more runs
-// in an instance of its own, whose memory is freed with it.
+// chunk of verifyMany takes (chunkRoom), or a piece of a scan and its
+// redaction (scanRoom). A call whose texts need more runs in an instance of
+// its own, whose memory is freed with it; a scan reads its text in pieces.
 const KEPT_ROOM = 4 << 20;
 function machineFor(size) {
     return size <= KEPT_ROOM ? main : new Machine(instantiate());
@@ -380,12 +451,12 @@ function statusName(status) {
     return constantText(api.idn_status_name(status)) ?? `status ${status}`;
 }
 
-function checkStatuses() {
-    for (const [value, name] of [[IDN_OK, 'IDN_OK'], [IDN_ERROR_BUFFER_TOO_SMALL, 'IDN_ERROR_BUFFER_TOO_SMALL'],
-        [IDN_ERROR_AS_OF_YEAR, 'IDN_ERROR_AS_OF_YEAR'], [IDN_ERROR_COUNT_RANGE, 'IDN_ERROR_COUNT_RANGE'],
-        [IDN_ERROR_BAD_SEX, 'IDN_ERROR_BAD_SEX'], [IDN_ERROR_SEED_RANGE, 'IDN_ERROR_SEED_RANGE'],
-        [IDN_ERROR_YEAR_LIMIT, 'IDN_ERROR_YEAR_LIMIT']]) {
-        if (constantText(api.idn_status_name(value)) !== name) throw new Error(`idnumber: ${name} is not ${value} in idnumber.wasm`);
+// The module must be of this package's version of the C API: the header
+// api_constants.js was made from.
+function checkVersion() {
+    const version = constantText(api.idn_version_string());
+    if (version.split('.')[0] !== IDN.IDN_VERSION_STRING.split('.')[0]) {
+        throw new Error(`idnumber: idnumber.wasm is version ${version}; this package needs ${IDN.IDN_VERSION_STRING}`);
     }
 }
 
@@ -403,13 +474,15 @@ function failure(status, what) {
     return refusal(status, `${what}: the C API answered ${statusName(status)}`);
 }
 
-// The library's message for a value refused before it reaches the options
-// (idn_option_message), `value` being the text to echo.
+// The library's message for a value refused before it reaches a setter
+// (idn_option_message, naming options in this package's words), `value`
+// being the text to echo; `option` an idn_option_t.
 function optionRefusal(status, value, option) {
     const m = machineFor(roomOf(value));
     const at = m.room(roomOf(value));
     const length = writeText(m, value, at);
-    const result = m.exports.idn_option_message(status, at, length, m.names, m.textOut, SIZES.message, m.written);
+    const result = m.exports.idn_option_message(status, at, length, m.names, NAME_COUNT, m.textOut, SIZES.message,
+        m.written);
     if (result !== IDN_OK) throw failure(result, 'idn_option_message');
     return refusal(status, m.readOut(), optionParameters[option]);
 }
@@ -455,9 +528,9 @@ function int32Option(value, status, option, what) {
 // The year limit of a verification, as the library takes it: 0 is the
 // current year on the clock, which is read once per call.
 function verifyYearLimit(value, what) {
-    const yearLimit = int32Option(value, IDN_ERROR_YEAR_LIMIT, 'year_limit', what);
+    const yearLimit = int32Option(value, IDN_ERROR_YEAR_LIMIT, IDN.IDN_OPTION_YEAR_LIMIT, what);
     const status = api.idn_verify(0, 0, yearLimit, main.verdict);
-    if (status === IDN_ERROR_YEAR_LIMIT) throw optionRefusal(status, String(value), 'year_limit');
+    if (status === IDN_ERROR_YEAR_LIMIT) throw optionRefusal(status, String(value), IDN.IDN_OPTION_YEAR_LIMIT);
     if (status !== IDN_OK) throw failure(status, what);
     return yearLimit === 0 ? api.idn_current_year() : yearLimit;
 }
@@ -475,7 +548,7 @@ const deepFreeze = (value) => {
 // The library's names of reasons, sexes and code states (setUp).
 let reasonNames = null;
 let sexWords = null;
-let codeStateNames = null;
+let codeStatusNames = null;
 const checkCharacters = [];
 for (let code = 0; code < 128; ++code) checkCharacters.push(code === 0 ? null : String.fromCharCode(code));
 
@@ -497,33 +570,40 @@ function refusalMessage(reason, length) {
 }
 function askMessage(reason, length) {
     const w = main.verdict >> 2;
-    main.words.fill(0, w, w + (SIZES.verdict >> 2));
-    main.words[w] = reason;
-    main.view.setBigUint64(main.verdict + 32, BigInt(length), true);
+    main.words.fill(0, w, w + (LAYOUT.verdict.SIZE >> 2));
+    main.words[w + VERDICT.size] = LAYOUT.verdict.SIZE;
+    main.words[w + VERDICT.reason] = reason;
+    main.view.setBigUint64(main.verdict + LAYOUT.verdict.length, BigInt(length), true);
     const status = api.idn_reason_message(main.verdict, main.textOut, SIZES.reasonMessage, main.written);
     if (status !== IDN_OK) throw failure(status, 'idn_reason_message');
     return main.readOut();
 }
 
-// What a valid number's region code gives: the dialog's three fields and
-// the history's values, worked out once per code and frozen, as records
-// share them; and whether the code was in use in a birth year, asked once
-// per code and year. Codes are six digits: a table of a million slots finds
-// a code's entry with one load.
+// What a valid number's region code gives, asked of idn_region_info once
+// per code and frozen, as records share them: the dialog's three fields,
+// the code's status and the history's values; and whether the code was in
+// use in a birth year, with the span of birth years that answer holds for.
+// Codes are six digits: a table of a million slots finds a code's entry
+// with one load.
 const regionSlots = new Int32Array(1000000);  // 0: not yet; else index + 1 in regionEntries
 const regionEntries = [];
-const FIRST_BIRTH_YEAR = 1800;
-const BIRTH_YEARS = 400;
 const EMPTY = Object.freeze([]);
-function regionOf(code) {
+
+// Asks idn_region_info of a code and a birth year; returns the struct's
+// word index in the main instance's memory.
+function askRegionInfo(code, year) {
+    const at = main.structs.regionInfo;
+    const status = api.idn_region_info(code, year, at);
+    if (status !== IDN_OK) throw failure(status, 'idn_region_info');
+    return at >> 2;
+}
+
+function regionOf(code, year) {
     const slot = regionSlots[code];
     if (slot !== 0) return regionEntries[slot - 1];
     const m = main;
-    api.idn_region_fields(code, m.struct);
-    const s = m.struct >> 2;
-    const province = constantText(m.words[s]);
-    const city = constantText(m.words[s + 1]);
-    const county = constantText(m.words[s + 2]);
+    const s = askRegionInfo(code, year);
+    const w = m.words;
     const json = (write, what) => {
         const status = write(code, m.textOut, SIZES.textOut, m.written);
         if (status !== IDN_OK) throw failure(status, what);
@@ -531,21 +611,40 @@ function regionOf(code) {
         return text === '[]' ? EMPTY : deepFreeze(JSON.parse(text));
     };
     const region = {
-        province,
-        city,
-        county,
-        state: codeStateNames[api.idn_code_state(code)],
+        province: constantText(w[s + REGION_INFO.province]),
+        city: constantText(w[s + REGION_INFO.city]),
+        county: constantText(w[s + REGION_INFO.county]),
+        state: codeStatusNames[w[s + REGION_INFO.status]],
+        // The answers asked so far, by span of birth years: from, to and
+        // 1 (in use) or 0, one after another.
+        spans: [w[s + REGION_INFO.yearsFrom], w[s + REGION_INFO.yearsTo], w[s + REGION_INFO.inUseAtBirth]],
         history: json(api.idn_history_json, 'idn_history_json'),
         successors: json(api.idn_successors_json, 'idn_successors_json'),
         now: json(api.idn_now_codes_json, 'idn_now_codes_json'),
         code,
-        index: regionEntries.length,
         kind: null,         // the kind and nationality of its valid numbers, from the first one read
         nationality: null,
     };
     regionEntries.push(region);
     regionSlots[code] = regionEntries.length;
     return region;
+}
+
+// Whether a region's code was in use in a birth year: the answer of the
+// entry's span that holds the year, else idn_region_info's, whose span is
+// kept too (up to MAX_SPANS of them; a code's answer changes in a few years
+// at most).
+const MAX_SPANS = 16;
+function inUseAtBirth(region, year) {
+    const spans = region.spans;
+    for (let i = 0; i < spans.length; i += 3) {
+        if (year >= spans[i] && year <= spans[i + 1]) return spans[i + 2] === 1;
+    }
+    const s = askRegionInfo(region.code, year);
+    const w = main.words;
+    const answer = w[s + REGION_INFO.inUseAtBirth];
+    if (spans.length < 3 * MAX_SPANS) spans.push(w[s + REGION_INFO.yearsFrom], w[s + REGION_INFO.yearsTo], answer);
+    return answer === 1;
 }
 
 // A valid number's kind and nationality follow from its first 6 digits, its
@@ -573,32 +672,6 @@ function hintOf(at, length, yearLimit) {
     return hintPairs[hint] ?? (hintPairs[hint] = Object.freeze([constantText(api.idn_hint_name(hint)), null]));
 }
 const hintPairs = [];
-
-// Whether a region's code was in use in a birth year, by the region's index
-// and the year from FIRST_BIRTH_YEAR: 0 not asked yet, 1 yes, 2 no. One
-// table for all regions, grown as they come: an answer is one load, not
-// the chase of a table of its own from the region's entry (a cache miss
-// more a record). Beyond IN_USE_REGIONS regions, the C API is asked each time.
-const IN_USE_REGIONS = 8192;
-let inUseTable = new Uint8Array(0);
-function inUseAtBirth(region, year) {
-    const index = year - FIRST_BIRTH_YEAR;
-    if (index < 0 || index >= BIRTH_YEARS || region.index >= IN_USE_REGIONS) {
-        return api.idn_in_use_at_birth(region.code, year) === 1;
-    }
-    const at = region.index * BIRTH_YEARS + index;
-    if (at >= inUseTable.length) {
-        const grown = new Uint8Array(Math.min(IN_USE_REGIONS, Math.max(256, 2 * (region.index + 1))) * BIRTH_YEARS);
-        grown.set(inUseTable);
-        inUseTable = grown;
-    }
-    let answer = inUseTable[at];
-    if (answer === 0) {
-        answer = api.idn_in_use_at_birth(region.code, year) === 1 ? 1 : 2;
-        inUseTable[at] = answer;
-    }
-    return answer === 1;
-}
 
 // Birth dates as text (YYYYMMDD, from the number), one string per date for
 // all records, found by two array loads: by year, then by month * 32 + day
@@ -913,12 +986,13 @@ function prefixVerdicts(layout, first, size, yearLimit, allColumns, long) {
         const held = w[(layout.ends >> 2) + i] - start;
         const status = api.idn_verify_prefix(layout.packed + start, held, BigInt(length), yearLimit, m.verdict);
         if (status !== IDN_OK) throw failure(status, 'idn_verify_prefix');
-        m.bytes[layout.reasons + i] = w[v];
+        m.bytes[layout.reasons + i] = w[v + VERDICT.reason];
         if (!allColumns) continue;
-        m.bytes[layout.checks + i] = w[v + 7];
-        m.bytes[layout.sexes + i] = w[v + 2];
-        w[(layout.regions >> 2) + i] = w[v + 6];
-        w[(layout.dates >> 2) + i] = w[v + 3] * 10000 + w[v + 4] * 100 + w[v + 5];
+        m.bytes[layout.checks + i] = w[v + VERDICT.expectedCheck];
+        m.bytes[layout.sexes + i] = w[v + VERDICT.sex];
+        w[(layout.regions >> 2) + i] = w[v + VERDICT.regionCode];
+        w[(layout.dates >> 2) + i] = w[v + VERDICT.birthYear] * 10000 + w[v + VERDICT.birthMonth] * 100 +
+            w[v + VERDICT.birthDay];
     }
 }
 
@@ -1054,7 +1128,7 @@ export class Verdicts {
                 : asciiText(this.#bytes[c], start, end);
             const date = this.birthDates[i];
             const code = this.regionCodes[i];
-            let region = regionOf(code);
+            let region = regionOf(code, Math.floor(date / 10000));
             if (region.kind === null) region = identify(region, input, this.#yearLimit);
             const sex = sexWords[this.sexCodes[i]];
             const birthDate = birthDateText(date);
@@ -1149,11 +1223,9 @@ export function verdictCodes(texts, options) {
     return codes;
 }
 
-// The kind of a valid number; null for a refused text.
-export function kind(text) {
-    requireLoaded();
-    requireText(text, 'kind: the number');
-    const yearLimit = verifyYearLimit(undefined, 'kind');
+// The verdict of a text in the main instance's verdict: its first 64 bytes
+// and its whole length.
+function verdictInto(text, yearLimit, what) {
     const m = main;
     let held;
     let length;
@@ -1168,20 +1240,64 @@ export function kind(text) {
         length = text.length;
     }
     const status = api.idn_verify_prefix(m.dynamic, held, BigInt(length), yearLimit, m.verdict);
-    if (status !== IDN_OK) throw failure(status, 'kind');
-    return constantText(api.idn_kind_name(m.words[(m.verdict >> 2) + 1]));
+    if (status !== IDN_OK) throw failure(status, what);
+}
+
+// The kind of a valid number; null for a refused text.
+export function kind(text) {
+    requireLoaded();
+    requireText(text, 'kind: the number');
+    verdictInto(text, verifyYearLimit(undefined, 'kind'), 'kind');
+    return constantText(api.idn_kind_name(main.words[(main.verdict >> 2) + VERDICT.kind]));
+}
+
+// A calendar date as [year, month, day]: a Date by its local calendar day,
+// or a string YYYY-MM-DD (whether the calendar has it is the library's to
+// say); undefined is today on the local clock.
+function calendarDate(value, what) {
+    if (value === undefined) {
+        const status = api.idn_current_date(main.int, main.int2, main.int3);
+        if (status !== IDN_OK) throw failure(status, what);
+        return [main.words[main.int >> 2], main.words[main.int2 >> 2], main.words[main.int3 >> 2]];
+    }
+    if (value instanceof Date) {
+        if (Number.isNaN(value.getTime())) throw new RangeError(`${what}: the date is an invalid Date`);
+        return [value.getFullYear(), value.getMonth() + 1, value.getDate()];
+    }
+    const parts = typeof value === 'string' ? /^([0-9]{4})-([0-9]{2})-([0-9]{2})$/.exec(value) : null;
+    if (parts === null) throw new TypeError(`${what}: the date must be a Date or a string YYYY-MM-DD, not ${describe(value)}`);
+    return [Number(parts[1]), Number(parts[2]), Number(parts[3])];
+}
+
+// The holder's age in completed years on a date (a Date, 'YYYY-MM-DD', or
+// today when not given): the years since the birth date, one less before
+// the birthday in the last year (a birthday of 29 February comes on 1 March
+// in other years). null for a refused number, a birth date no calendar has
+// and a date before the birth; a RangeError (IDN_ERROR_BAD_DATE) for a date
+// no calendar has. options.yearLimit as verify's.
+export function age(text, on, options) {
+    requireLoaded();
+    requireText(text, 'age: the number');
+    const { yearLimit } = verifyOptions(options, 'age');
+    const [year, month, day] = calendarDate(on, 'age');
+    verdictInto(text, yearLimit, 'age');
+    const status = api.idn_age_on(main.verdict, year, month, day, main.int);
+    if (status === IDN_OK) return main.words[main.int >> 2];
+    if (status === IDN_ERROR_NOT_FOUND) return null;
+    if (status === IDN_ERROR_BAD_DATE) throw refusal(status, `age: ${String(on)} is not a calendar date`);
+    throw failure(status, 'age');
 }
 
 // ---- Regions and their history ----------------------------------------------------
 
 function readRegion(m) {
-    const s = m.struct >> 2;
+    const s = m.structs.region >> 2;
     return {
-        code: m.words[s],
-        name: constantText(m.words[s + 1]),
-        level: constantText(m.words[s + 2]),
-        province: constantText(m.words[s + 3]),
-        city: constantText(m.words[s + 4]),
+        code: m.words[s + REGION.code],
+        name: constantText(m.words[s + REGION.name]),
+        level: constantText(m.words[s + REGION.level]),
+        province: constantText(m.words[s + REGION.province]),
+        city: constantText(m.words[s + REGION.city]),
     };
 }
 
@@ -1196,7 +1312,7 @@ export function regions(query = '') {
     const found = [];
     m.words[m.cursor >> 2] = 0;
     for (;;) {
-        const status = m.exports.idn_search_regions(at, length, m.cursor, m.struct);
+        const status = m.exports.idn_search_regions(at, length, m.cursor, m.structs.region);
         if (status === 0) break;
         if (status < 0) throw failure(status, 'regions');
         found.push(readRegion(m));
@@ -1208,7 +1324,7 @@ export function regions(query = '') {
 // xx0000, or null.
 export function regionRecord(code) {
     requireLoaded();
-    const status = api.idn_find_region(regionCode(code, 'regionRecord'), main.struct);
+    const status = api.idn_find_region(regionCode(code, 'regionRecord'), main.structs.region);
     return status === IDN_OK ? readRegion(main) : null;
 }
 
@@ -1238,36 +1354,41 @@ export function history(code) {
     const records = [];
     const count = api.idn_history_count(value);
     for (let i = 0; i < count; ++i) {
-        const status = api.idn_history_at(value, i, m.struct);
+        const status = api.idn_history_at(value, i, m.structs.historyRecord);
         if (status !== IDN_OK) throw failure(status, 'history');
-        const s = m.struct >> 2;
+        const s = m.structs.historyRecord >> 2;
         records.push({
-            name: constantText(w[s + 1]),
-            province: constantText(w[s + 2]),
-            prefecture: constantText(w[s + 3]),
-            level: constantText(w[s + 4]),
-            from: w[s + 5],
-            until: w[s + 6] === 0 ? null : w[s + 6],
+            name: constantText(w[s + HISTORY_RECORD.name]),
+            province: constantText(w[s + HISTORY_RECORD.province]),
+            prefecture: constantText(w[s + HISTORY_RECORD.prefecture]),
+            level: constantText(w[s + HISTORY_RECORD.level]),
+            from: w[s + HISTORY_RECORD.from],
+            until: w[s + HISTORY_RECORD.until] === 0 ? null : w[s + HISTORY_RECORD.until],
         });
     }
-    const list = (write, capacity, what) => {
+    // An array of structs, the first one's size set (also the step between them).
+    const list = (write, layout, capacity, what) => {
+        w[m.list >> 2] = layout.SIZE;
         const status = write(value, m.list, capacity, m.written);
         if (status !== IDN_OK) throw failure(status, what);
         return w[m.written >> 2];
     };
     const successors = [];
-    const successorCount = list(api.idn_successors, SIZES.maxSuccessors, 'history');
+    const successorCount = list(api.idn_successors, LAYOUT.successor, SIZES.maxSuccessors, 'history');
     for (let i = 0; i < successorCount; ++i) {
-        const s = (m.list >> 2) + i * 3;
-        successors.push({ code: w[s], name: constantText(w[s + 1]), status: codeStateNames[w[s + 2]] });
+        const s = (m.list + i * LAYOUT.successor.SIZE) >> 2;
+        successors.push({
+            code: w[s + SUCCESSOR.code], name: constantText(w[s + SUCCESSOR.name]),
+            status: codeStatusNames[w[s + SUCCESSOR.status]],
+        });
     }
     const now = [];
-    const nowCount = list(api.idn_now_codes, SIZES.maxNowCodes, 'history');
+    const nowCount = list(api.idn_now_codes, LAYOUT.presentCode, SIZES.maxNowCodes, 'history');
     for (let i = 0; i < nowCount; ++i) {
-        const s = (m.list >> 2) + i * 2;
-        now.push({ code: w[s], name: constantText(w[s + 1]) });
+        const s = (m.list + i * LAYOUT.presentCode.SIZE) >> 2;
+        now.push({ code: w[s + PRESENT_CODE.code], name: constantText(w[s + PRESENT_CODE.name]) });
     }
-    return { code: value, status: codeStateNames[api.idn_code_state(value)], records, successors, now };
+    return { code: value, status: codeStatusNames[api.idn_code_status_of(value)], records, successors, now };
 }
 
 // ---- Generation ---------------------------------------------------------------------
@@ -1282,27 +1403,26 @@ function dateText(value, option, what) {
     return value;
 }
 
-// A whole number option the library takes as a 64-bit integer (count,
-// seed): a Number that holds it exactly (up to 2^53 - 1), a BigInt, or (the
-// seed) its decimal digits. Returns a BigInt, or throws the library's
-// refusal for a value outside lowest..highest, or one no integer is.
-function wholeOption(value, lowest, highest, status, option, what, digitsTaken) {
-    let whole;
-    if (typeof value === 'bigint') whole = value;
-    else if (typeof value === 'number') {
-        if (!Number.isInteger(value)) throw optionRefusal(status, String(value), option);
-        whole = BigInt(value);
+// A whole number option of a generation (count, seed, asOf, yearLimit): a
+// Number that holds it exactly (up to 2^53 - 1), a BigInt, or (the seed)
+// its decimal digits. Returns a BigInt, or null for a value no integer is
+// (1.5, 'x'), which the library's message then echoes.
+function wholeOption(value, option, what, digitsTaken) {
+    if (typeof value === 'bigint') return value;
+    if (typeof value === 'number') {
+        if (!Number.isInteger(value)) return null;
+        const whole = BigInt(value);
+        // A Number beyond 2^53 - 1 may not be the integer written: where
+        // the option would take it, a BigInt must say it.
+        const [lowest, highest] = option === IDN.IDN_OPTION_COUNT ? [1n, INT64_MAX]
+            : option === IDN.IDN_OPTION_SEED ? [0n, UINT64_MAX] : [1n, 0n];
         if (!Number.isSafeInteger(value) && whole >= lowest && whole <= highest) {
             throw new TypeError(`${what}: ${optionParameters[option]} ${value} is beyond the integers a Number holds exactly; give it as a BigInt`);
         }
-    } else if (digitsTaken && typeof value === 'string') {
-        if (!/^-?[0-9]+$/.test(value)) throw optionRefusal(status, value, option);
-        whole = BigInt(value);
-    } else {
-        throw new TypeError(`${what}: ${optionParameters[option]} must be a whole number (a Number or a BigInt${digitsTaken ? ', or its digits' : ''}), not ${describe(value)}`);
+        return whole;
     }
-    if (whole < lowest || whole > highest) throw optionRefusal(status, whole.toString(), option);
-    return whole;
+    if (digitsTaken && typeof value === 'string') return /^-?[0-9]+$/.test(value) ? BigInt(value) : null;
+    throw new TypeError(`${what}: ${optionParameters[option]} must be a whole number (a Number or a BigInt${digitsTaken ? ', or its digits' : ''}), not ${describe(value)}`);
 }
 
 // The options of a generation as JavaScript values, every one read (so the
@@ -1326,75 +1446,96 @@ function readGenerateOptions(options, what) {
         throw new TypeError(`${what}: sex must be a string, not ${describe(sex)}`);
     }
     if (onWarning !== undefined && typeof onWarning !== 'function') throw new TypeError(`${what}: onWarning must be a function`);
+    const given = (value, option, digitsTaken) => (value === undefined || value === null ? undefined
+        : { value, whole: wholeOption(value, option, what, digitsTaken) });
     return {
-        texts: [regionText, dateText(birth, 'birth', what), dateText(from, 'born_from', what), dateText(to, 'born_to', what)],
-        sex: sex ?? null,
-        count: count ?? 1,
-        seed: seed ?? null,
-        asOf,
-        yearLimit,
+        texts: [
+            [IDN.IDN_OPTION_REGION, regionText],
+            [IDN.IDN_OPTION_BIRTH, dateText(birth, IDN.IDN_OPTION_BIRTH, what)],
+            [IDN.IDN_OPTION_BORN_FROM, dateText(from, IDN.IDN_OPTION_BORN_FROM, what)],
+            [IDN.IDN_OPTION_BORN_TO, dateText(to, IDN.IDN_OPTION_BORN_TO, what)],
+            // The library reads the word, and refuses one it does not know.
+            [IDN.IDN_OPTION_SEX, sex ?? null],
+        ],
+        count: given(count, IDN.IDN_OPTION_COUNT, false),
+        seed: given(seed, IDN.IDN_OPTION_SEED, true),
+        asOf: given(asOf, IDN.IDN_OPTION_AS_OF_YEAR, false),
+        yearLimit: given(yearLimit, IDN.IDN_OPTION_YEAR_LIMIT, false),
         onWarning,
     };
 }
 
-// Checks and prepares a generation: the generator's state (its bytes, which
-// hold no pointer), how many numbers it gives and the warning's message, or
-// throws the library's refusal.
+// Checks and prepares a generation through the generator's setters: the
+// generator's state (its bytes, which hold no pointer and may be copied),
+// how many numbers it gives and the warning's message, or throws the
+// library's refusal. A value the setters cannot be given as it is (no
+// integer, or beyond 64 bits) is given as a stand-in the library refuses
+// with the same status, so that its refusal comes in its place in the
+// library's order, worded with the caller's value.
 function prepareGeneration(options, what) {
     const o = readGenerateOptions(options, what);
-    // The refusals made before the options are filled, in the order idtool
-    // and the other faces make them: the sex word, the count, the seed, then
-    // the years no int32_t holds.
-    const count = wholeOption(o.count, INT64_MIN, SIZES.countMax, IDN_ERROR_COUNT_RANGE, 'count', what, false);
-    const seed = o.seed === null ? null : wholeOption(o.seed, 0n, SIZES.seedMax, IDN_ERROR_SEED_RANGE, 'seed', what, true);
-    const asOf = int32Option(o.asOf, IDN_ERROR_AS_OF_YEAR, 'as_of_year', what);
-    const yearLimit = int32Option(o.yearLimit, IDN_ERROR_YEAR_LIMIT, 'year_limit', what);
-
-    const texts = o.sex === null ? o.texts : [...o.texts, o.sex];
-    const room = texts.reduce((sum, text) => sum + (text === null ? 0 : roomOf(text)), 0);
+    const room = o.texts.reduce((sum, [, text]) => sum + (text === null ? 0 : roomOf(text)), 0);
     const m = machineFor(room);
+    const gen = m.generator;
+    const exports = m.exports;
+    const check = (status) => {
+        if (status !== IDN_OK) throw failure(status, 'a generator\'s setter');
+    };
+    check(exports.idn_generator_init(gen, SIZES.generator));
     let at = m.room(room);
-    const places = texts.map((text) => {
-        if (text === null) return [0, 0];
-        const place = [at, writeText(m, text, at)];
-        at += place[1];
-        return place;
-    });
-    let sex = 0;
-    if (o.sex !== null) {
-        const [sexAt, sexLength] = places[4];
-        const status = m.exports.idn_parse_sex(sexAt, sexLength, m.int);
-        if (status === IDN_ERROR_BAD_SEX) throw optionRefusal(status, o.sex, 'sex');
-        if (status !== IDN_OK) throw failure(status, what);
-        sex = m.words[m.int >> 2];
+    for (const [option, text] of o.texts) {
+        if (text === null) continue;
+        const length = writeText(m, text, at);
+        check(exports.idn_generator_set_text(gen, option, at, length));
     }
-    const view = m.view;
-    const struct = m.options;
-    for (let i = 0; i < 4; ++i) {
-        view.setUint32(struct + 8 * i, places[i][0], true);
-        view.setUint32(struct + 8 * i + 4, places[i][1], true);
+    const standIns = new Map();
+    const setWhole = (option, given, { zeroIsNone = false } = {}) => {
+        if (given === undefined) return;
+        const { value, whole } = given;
+        if (zeroIsNone && whole === 0n) return;
+        if (whole !== null && whole >= INT64_MIN && whole <= INT64_MAX) {
+            check(exports.idn_generator_set_integer(gen, option, whole));
+        } else if (whole !== null && whole > 0n && whole <= UINT64_MAX && option === IDN.IDN_OPTION_COUNT) {
+            check(exports.idn_generator_set_unsigned(gen, option, whole));
+        } else {
+            standIns.set(option, whole !== null ? whole.toString() : String(value));
+            if (option === IDN.IDN_OPTION_COUNT && whole !== null && whole > 0n) {
+                check(exports.idn_generator_set_unsigned(gen, option, UINT64_MAX));
+            } else check(exports.idn_generator_set_integer(gen, option, option === IDN.IDN_OPTION_COUNT ? INT64_MIN : -1n));
+        }
+    };
+    setWhole(IDN.IDN_OPTION_COUNT, o.count);
+    // asOf and yearLimit 0 are what no option gives: the 2009 tables, the
+    // current year.
+    setWhole(IDN.IDN_OPTION_AS_OF_YEAR, o.asOf, { zeroIsNone: true });
+    setWhole(IDN.IDN_OPTION_YEAR_LIMIT, o.yearLimit, { zeroIsNone: true });
+    // This API's seed is 0 to 2^64 - 1 (no negative one stands for its
+    // bits): one outside is refused here, after every option the library
+    // judges.
+    let seedRefused = null;
+    if (o.seed !== undefined) {
+        const { value, whole } = o.seed;
+        if (whole !== null && whole >= 0n && whole <= UINT64_MAX) check(exports.idn_generator_set_unsigned(gen, IDN.IDN_OPTION_SEED, whole));
+        else seedRefused = whole !== null ? whole.toString() : String(value);
     }
-    view.setInt32(struct + 32, sex, true);
-    view.setInt32(struct + 36, seed === null ? 0 : 1, true);
-    view.setBigInt64(struct + 40, count, true);
-    view.setBigUint64(struct + 48, seed ?? 0n, true);
-    view.setInt32(struct + 56, asOf, true);
-    view.setInt32(struct + 60, yearLimit, true);
-
-    const status = m.exports.idn_generator_init(m.generator, struct, m.int);
-    const option = IDN_OPTION_NAMES[m.words[m.int >> 2] - 1];
-    // The message of a refusal or a warning, asked only when there is one.
     const message = () => {
-        const result = m.exports.idn_generate_message(struct, m.names, m.textOut, SIZES.message, m.written);
-        if (result !== IDN_OK) throw failure(result, 'idn_generate_message');
+        const result = exports.idn_generator_message(gen, m.names, NAME_COUNT, m.textOut, SIZES.message, m.written);
+        if (result !== IDN_OK) throw failure(result, 'idn_generator_message');
         return m.readOut();
     };
-    if (status !== IDN_OK) throw refusal(status, message(), optionParameters[option]);
-    const total = m.exports.idn_generator_count(m.generator);
+    const status = exports.idn_generator_prepare(gen);
+    if (status !== IDN_OK) {
+        exports.idn_generator_refusal(gen, 0, m.int2);
+        const option = m.words[m.int2 >> 2];
+        if (standIns.has(option)) throw optionRefusal(status, standIns.get(option), option);
+        throw refusal(status, message(), optionParameters[option]);
+    }
+    if (seedRefused !== null) throw optionRefusal(IDN.IDN_ERROR_SEED_RANGE, seedRefused, IDN.IDN_OPTION_SEED);
+    const total = exports.idn_generator_count(gen);
     return {
-        state: m.bytes.slice(m.generator, m.generator + SIZES.generator),
+        state: m.bytes.slice(gen, gen + SIZES.generator),
         count: total <= Number.MAX_SAFE_INTEGER ? Number(total) : total,
-        warning: m.exports.idn_generator_warning(m.generator) !== 0 ? message() : null,
+        warning: exports.idn_generator_warning(gen) !== 0 ? message() : null,
         onWarning: o.onWarning,
     };
 }
@@ -1481,6 +1622,485 @@ export function generate(options) {
     return result.toArray();
 }
 
+// ---- Finding and redacting numbers in text ------------------------------------------
+//
+// A scan runs in a scanner the C API keeps in a slot of the main
+// instance's memory (Machine.takeSlot), which stays where it is for the
+// stream's life: a Finder's or Redactor's until end(), a find's or
+// redact's for the call. The text goes in pieces of at most PIECE bytes
+// (a string encoded as UTF-8 PIECE_UNITS units at a time), so that a text
+// of any size takes no more memory than a piece and its redaction.
+
+const PIECE = 1 << 16;          // bytes of a Uint8Array given at a time
+const PIECE_UNITS = 1 << 14;    // units of a string encoded at a time (at most 3 bytes each)
+
+// The words of this package's scan options, by option, as the C API's
+// values; and the status a word none of these is refused with.
+const scanWords = {
+    encoding: [IDN.IDN_OPTION_ENCODING, IDN.IDN_ERROR_BAD_ENCODING,
+        { utf8: IDN.IDN_ENCODING_UTF8, gbk: IDN.IDN_ENCODING_GBK, auto: IDN.IDN_ENCODING_AUTO }],
+    minConfidence: [IDN.IDN_OPTION_MIN_CONFIDENCE, IDN.IDN_ERROR_BAD_CONFIDENCE,
+        { low: IDN.IDN_CONFIDENCE_LOW, medium: IDN.IDN_CONFIDENCE_MEDIUM, high: IDN.IDN_CONFIDENCE_HIGH }],
+    way: [IDN.IDN_OPTION_REDACTION, IDN.IDN_ERROR_BAD_REDACTION,
+        { mask: IDN.IDN_REDACT_MASK, label: IDN.IDN_REDACT_LABEL, token: IDN.IDN_REDACT_TOKEN,
+            pseudonym: IDN.IDN_REDACT_PSEUDONYM }],
+    alphabet: [IDN.IDN_OPTION_TOKEN_ALPHABET, IDN.IDN_ERROR_TOKEN_FORMAT,
+        { hex: IDN.IDN_TOKEN_HEX, base32: IDN.IDN_TOKEN_BASE32 }],
+};
+const keepWords = { region: IDN.IDN_KEEP_REGION, birthYear: IDN.IDN_KEEP_BIRTH_YEAR, sex: IDN.IDN_KEEP_SEX };
+const scanIntegers = { first: IDN.IDN_OPTION_MASK_FIRST, last: IDN.IDN_OPTION_MASK_LAST, length: IDN.IDN_OPTION_TOKEN_LENGTH };
+const findOptionNames = ['encoding', 'minConfidence', 'fifteenDigits', 'asOf'];
+const redactOptionNames = [...findOptionNames, 'way', 'first', 'last', 'label', 'key', 'alphabet', 'length', 'keep'];
+
+// A date as YYYYMMDD: a Date by its local calendar day, 'YYYY-MM-DD', or
+// the integer itself (whether the calendar has it is the library's to say).
+function asOfValue(value, what) {
+    if (typeof value === 'number' && Number.isInteger(value)) return value;
+    const [year, month, day] = calendarDate(value, what);
+    return year * 10000 + month * 100 + day;
+}
+
+// A scan's options as the setters' [option, value] pairs (a value a number,
+// or a Uint8Array for a text option), every one read and checked for its
+// type before any is written into memory. An unknown option name is a
+// TypeError, so that a mistyped one is not silently the default.
+function readScanOptions(options, names, bytesIn, what) {
+    if (options === undefined || options === null) return [];
+    if (typeof options !== 'object') throw new TypeError(`${what}: options must be an object`);
+    for (const name of Object.keys(options)) {
+        if (!names.includes(name)) throw new TypeError(`${what}: ${name} is no option here (${names.join(', ')})`);
+    }
+    const set = [];
+    for (const name of names) {
+        const value = options[name];
+        if (value === undefined || value === null) continue;
+        if (name in scanWords) {
+            const [option, status, words] = scanWords[name];
+            if (name === 'encoding' && !bytesIn) throw new TypeError(`${what}: encoding is for bytes (a Uint8Array); a string is its text`);
+            if (typeof value === 'string' && Object.hasOwn(words, value)) set.push([option, words[value]]);
+            else if (typeof value === 'string') {
+                const error = refusal(status, `${name}: must be one of ${Object.keys(words).join(', ')}, not ${JSON.stringify(value)}`);
+                error.option = name;
+                throw error;
+            } else if (Number.isInteger(value)) set.push([option, value]);  // the library's to judge
+            else throw new TypeError(`${what}: ${name} must be one of ${Object.keys(words).join(', ')}, not ${describe(value)}`);
+        } else if (name in scanIntegers) {
+            if (!Number.isSafeInteger(value)) throw new TypeError(`${what}: ${name} must be an integer, not ${describe(value)}`);
+            set.push([scanIntegers[name], value]);
+        } else if (name === 'fifteenDigits') {
+            if (typeof value !== 'boolean') throw new TypeError(`${what}: fifteenDigits must be a boolean, not ${describe(value)}`);
+            set.push([IDN.IDN_OPTION_FIFTEEN_DIGITS, value ? 1 : 0]);
+        } else if (name === 'asOf') {
+            set.push([IDN.IDN_OPTION_AS_OF_DATE, asOfValue(value, `${what}: asOf`)]);
+        } else if (name === 'keep') {
+            let flags = 0;
+            if (Number.isInteger(value)) flags = value;
+            else if (Array.isArray(value)) {
+                for (const word of value) {
+                    if (!Object.hasOwn(keepWords, word)) {
+                        throw new TypeError(`${what}: keep holds ${describe(word)}, not one of ${Object.keys(keepWords).join(', ')}`);
+                    }
+                    flags |= keepWords[word];
+                }
+            } else throw new TypeError(`${what}: keep must be an array of ${Object.keys(keepWords).join(', ')}, not ${describe(value)}`);
+            set.push([IDN.IDN_OPTION_KEEP, flags]);
+        } else if (name === 'label') {
+            set.push([IDN.IDN_OPTION_LABEL, encoder.encode(requireString(value, `${what}: label`))]);
+        } else if (name === 'key') {
+            // The key's bytes, never a string: a secret typed or read is
+            // made bytes by its reader, and no message ever echoes it.
+            if (!(value instanceof Uint8Array)) {
+                throw new TypeError(`${what}: key must be a Uint8Array of at least ${SIZES.keyMinLength} bytes, not ${typeof value === 'string' ? 'a string' : describe(value)}`);
+            }
+            set.push([IDN.IDN_OPTION_KEY, value]);
+        }
+    }
+    return set;
+}
+
+// Keeps no scanner of a Finder or Redactor that was dropped unfinished:
+// its slot (with the key it holds) is zeroed and freed once it is collected.
+const slotsOfDropped = typeof FinalizationRegistry === 'function'
+    ? new FinalizationRegistry(({ machine, slot }) => machine.giveSlot(slot)) : null;
+
+// A prepared scanner in a slot of the main instance: throws the library's
+// refusal (with this package's option names) after giving the slot back.
+function prepareScanner(set, what) {
+    const m = main;
+    const slot = m.takeSlot();
+    try {
+        const check = (status) => {
+            if (status !== IDN_OK) throw failure(status, `${what}: a scanner's setter`);
+        };
+        check(api.idn_scanner_init(slot, SIZES.scanner));
+        for (const [option, value] of set) {
+            if (value instanceof Uint8Array) {
+                const at = m.room(value.length);
+                m.bytes.set(value, at);
+                check(api.idn_scanner_set_text(slot, option, at, value.length));
+                m.bytes.fill(0, at, at + value.length);
+            } else check(api.idn_scanner_set_integer(slot, option, BigInt(value)));
+        }
+        const status = api.idn_scanner_prepare(slot);
+        if (status !== IDN_OK) {
+            api.idn_scanner_refusal(slot, 0, m.int2);
+            const option = m.words[m.int2 >> 2];
+            // The missing key's sentence speaks of "the token and pseudonym
+            // ways of redaction": the library's noun there, not the option's
+            // name in this package.
+            const wayEntry = (m.names >> 2) + IDN.IDN_OPTION_REDACTION;
+            const wayName = m.words[wayEntry];
+            if (status === IDN.IDN_ERROR_NO_KEY) m.words[wayEntry] = 0;
+            const result = api.idn_scanner_message(slot, m.names, NAME_COUNT, m.textOut, SIZES.message, m.written);
+            m.words[wayEntry] = wayName;
+            if (result !== IDN_OK) throw failure(result, 'idn_scanner_message');
+            throw refusal(status, m.readOut(), optionWords[option]);
+        }
+        return slot;
+    } catch (error) {
+        m.giveSlot(slot);
+        throw error;
+    }
+}
+
+const confidenceNames = [null, 'low', 'medium', 'high'];
+const formFlags = [[IDN.IDN_FORM_FULLWIDTH, 'fullwidth'], [IDN.IDN_FORM_LOWERCASE_X, 'lowercase_x'],
+    [IDN.IDN_FORM_SEPARATED, 'separated'], [IDN.IDN_FORM_FIFTEEN_DIGITS, 'fifteen_digits']];
+const MATCH = LAYOUT.match;
+
+// A match's keyword, read each time: an ASCII one is written in lower
+// case in the scanner's own storage, which the next match overwrites.
+function keywordText(pointer) {
+    if (pointer === 0) return null;
+    const bytes = main.bytes;
+    let end = pointer;
+    while (bytes[end] !== 0) ++end;
+    return decoder.decode(bytes.subarray(pointer, end));
+}
+
+// The match the C API wrote, offsets in the input's units: UTF-16 units of
+// a string, bytes of a Uint8Array.
+function readMatch(stringIn) {
+    const m = main;
+    const at = m.structs.match;
+    const view = m.view;
+    const w = m.words;
+    const s = at >> 2;
+    const u64 = (offset) => Number(view.getBigUint64(at + offset, true));
+    const confidence = w[s + (MATCH.confidence >> 2)];
+    const form = w[s + (MATCH.form >> 2)];
+    const flaw = w[s + (MATCH.flaw >> 2)];
+    const valid = confidence >= IDN_CONFIDENCE_MEDIUM;
+    const year = w[s + (MATCH.birthYear >> 2)];
+    return {
+        offset: u64(stringIn ? MATCH.utf16Offset : MATCH.byteOffset),
+        length: u64(stringIn ? MATCH.utf16Length : MATCH.byteLength),
+        byteOffset: u64(MATCH.byteOffset),
+        byteLength: u64(MATCH.byteLength),
+        line: u64(MATCH.line),
+        column: u64(MATCH.column),
+        number: asciiText(m.bytes, at + MATCH.number, at + MATCH.number + 18),
+        form: formFlags.filter(([flag]) => (form & flag) !== 0).map(([, name]) => name),
+        confidence: confidenceNames[confidence],
+        flaw: flaw === 0 ? null : constantText(api.idn_flaw_name(flaw)),
+        keyword: keywordText(w[s + (MATCH.keyword >> 2)]),
+        kind: valid ? constantText(api.idn_kind_name(w[s + (MATCH.kind >> 2)])) : null,
+        sex: valid ? sexWords[w[s + (MATCH.sex >> 2)]] : null,
+        birthDate: valid ? `${String(year).padStart(4, '0')}${String(w[s + (MATCH.birthMonth >> 2)]).padStart(2, '0')}${String(w[s + (MATCH.birthDay >> 2)]).padStart(2, '0')}` : null,
+        regionCode: valid ? w[s + (MATCH.regionCode >> 2)] : null,
+    };
+}
+
+// The pieces of a text as bytes, each written at the start of the main
+// instance's dynamic area: calls use(at, length, final) for each, the last
+// one final (and empty when the text ends a piece).
+function eachPiece(text, use) {
+    const m = main;
+    if (typeof text === 'string') {
+        for (let start = 0; ;) {
+            let end = Math.min(text.length, start + PIECE_UNITS);
+            // A surrogate pair stays whole.
+            if (end < text.length && (text.charCodeAt(end - 1) & 0xFC00) === 0xD800) --end;
+            const at = m.room(3 * (end - start));
+            const length = encoder.encodeInto(text.slice(start, end), m.bytes.subarray(at, at + 3 * (end - start))).written;
+            use(at, length, end === text.length);
+            if (end === text.length) return;
+            start = end;
+        }
+    }
+    for (let start = 0; ;) {
+        const end = Math.min(text.length, start + PIECE);
+        const at = m.room(end - start);
+        m.bytes.set(text.subarray(start, end), at);
+        use(at, end - start, end === text.length);
+        if (end === text.length) return;
+        start = end;
+    }
+}
+
+// Feeds a piece at `at` and collects its matches.
+function findIn(slot, at, length, final, stringIn, into) {
+    const fed = api.idn_scanner_feed(slot, at, length, final ? 1 : 0);
+    if (fed !== IDN_OK) throw failure(fed, 'idn_scanner_feed');
+    for (;;) {
+        const found = api.idn_scanner_next(slot, main.structs.match);
+        if (found === 0) return;
+        if (found < 0) throw failure(found, 'idn_scanner_next');
+        into.push(readMatch(stringIn));
+    }
+}
+
+// Redacts a piece at `at`; returns its output's bytes, a copy.
+function redactIn(slot, at, length, final) {
+    const m = main;
+    const size = api.idn_redact_size(length) >>> 0;
+    const out = align(at + length, 8);
+    m.grow(out + size);
+    const status = api.idn_scanner_redact(slot, at, length, final ? 1 : 0, out, size, m.written);
+    if (status !== IDN_OK) throw failure(status, 'idn_scanner_redact');
+    return m.bytes.slice(out, out + m.words[m.written >> 2]);
+}
+
+// What a scanner counted: matches by confidence and form, never numbers.
+function summaryOf(slot) {
+    const m = main;
+    const at = m.structs.scanSummary;
+    const status = api.idn_scanner_summary(slot, at);
+    if (status !== IDN_OK) throw failure(status, 'idn_scanner_summary');
+    const layout = LAYOUT.scanSummary;
+    const u64 = (offset) => Number(m.view.getBigUint64(at + offset, true));
+    return {
+        bytes: u64(layout.bytes),
+        matches: u64(layout.matches),
+        byConfidence: { low: u64(layout.byConfidence + 8), medium: u64(layout.byConfidence + 16), high: u64(layout.byConfidence + 24) },
+        plain: u64(layout.plain),
+        byForm: Object.fromEntries(formFlags.map(([, name], i) => [name, u64(layout.byForm + 8 * i)])),
+    };
+}
+
+function requireScanText(text, what) {
+    if (typeof text !== 'string' && !(text instanceof Uint8Array)) {
+        throw new TypeError(`${what}: the text must be a string or a Uint8Array, not ${describe(text)}`);
+    }
+    return text;
+}
+
+// Every identity number in a text: a string (offsets in its UTF-16 units,
+// as its indexes) or a Uint8Array (offsets in bytes, read as
+// options.encoding says). Matches in the order of the text.
+export function find(text, options) {
+    requireLoaded();
+    requireScanText(text, 'find');
+    const slot = prepareScanner(readScanOptions(options, findOptionNames, typeof text !== 'string', 'find'), 'find');
+    try {
+        const matches = [];
+        eachPiece(text, (at, length, final) => findIn(slot, at, length, final, typeof text === 'string', matches));
+        return matches;
+    } finally {
+        main.giveSlot(slot);
+    }
+}
+
+// The text with every number at or above options.minConfidence replaced
+// by options.way (mask, label, token, pseudonym) and every other character
+// as it was: a string for a string (a lone surrogate as U+FFFD), bytes for
+// bytes.
+export function redact(text, options) {
+    const redactor = new Redactor(options, typeof text === 'string' ? 'string' : 'bytes', 'redact');
+    try {
+        return redactor.end(requireScanText(text, 'redact'));
+    } finally {
+        redactor.close();
+    }
+}
+
+// The matches of many texts, one array each, with one prepared scanner
+// begun again for each text (idn_scanner_restart): for short texts, the
+// options are judged once.
+export function findMany(texts, options) {
+    requireLoaded();
+    const list = requireList(texts, 'findMany');
+    list.forEach((text, i) => requireScanText(text, `findMany: item ${i}`));
+    const bytesIn = list.some((text) => typeof text !== 'string');
+    const slot = prepareScanner(readScanOptions(options, findOptionNames, bytesIn, 'findMany'), 'findMany');
+    try {
+        return list.map((text, i) => {
+            if (i > 0) {
+                const status = api.idn_scanner_restart(slot);
+                if (status !== IDN_OK) throw failure(status, 'idn_scanner_restart');
+            }
+            const matches = [];
+            eachPiece(text, (at, length, final) => findIn(slot, at, length, final, typeof text === 'string', matches));
+            return matches;
+        });
+    } finally {
+        main.giveSlot(slot);
+    }
+}
+
+// Each text redacted, with one prepared scanner begun again for each
+// (idn_scanner_restart): strings for strings, bytes for bytes.
+export function redactMany(texts, options) {
+    requireLoaded();
+    const list = requireList(texts, 'redactMany');
+    list.forEach((text, i) => requireScanText(text, `redactMany: item ${i}`));
+    const bytesIn = list.some((text) => typeof text !== 'string');
+    const slot = prepareScanner(readScanOptions(options, redactOptionNames, bytesIn, 'redactMany'), 'redactMany');
+    try {
+        return list.map((text, i) => {
+            if (i > 0) {
+                const status = api.idn_scanner_restart(slot);
+                if (status !== IDN_OK) throw failure(status, 'idn_scanner_restart');
+            }
+            const parts = [];
+            eachPiece(text, (at, length, final) => parts.push(redactIn(slot, at, length, final)));
+            const bytes = parts.length === 1 ? parts[0] : concatBytes(parts);
+            return typeof text === 'string' ? decoder.decode(bytes) : bytes;
+        });
+    } finally {
+        main.giveSlot(slot);
+    }
+}
+
+// A redaction of a stream given in pieces: write(piece) returns what is
+// decided of the output so far (the bytes a number could go on from wait
+// for the next piece), end(piece) the rest; summary() what was replaced.
+// Pieces are all strings (the output strings) or all Uint8Arrays (the
+// output bytes, in the input's encoding). A number split across pieces is
+// found once.
+export class Redactor {
+    #slot;
+    #mode;          // 'string', 'bytes', or null until the first piece
+    #decoder = null;
+    #ended = false;
+    #token = {};
+
+    constructor(options, mode = null, what = 'Redactor') {
+        requireLoaded();
+        this.#mode = mode;
+        const bytesIn = mode !== 'string' && (options?.encoding !== undefined || mode === 'bytes');
+        this.#slot = prepareScanner(readScanOptions(options, redactOptionNames, bytesIn, what), what);
+        slotsOfDropped?.register(this, { machine: main, slot: this.#slot }, this.#token);
+    }
+
+    #piece(piece, final) {
+        if (this.#ended) throw new Error('Redactor: the stream has ended');
+        const isString = typeof piece === 'string';
+        if (!isString && !(piece instanceof Uint8Array)) {
+            throw new TypeError(`Redactor: a piece must be a string or a Uint8Array, not ${describe(piece)}`);
+        }
+        if (this.#mode === null) this.#mode = isString ? 'string' : 'bytes';
+        if ((this.#mode === 'string') !== isString) {
+            throw new TypeError(`Redactor: the stream's pieces are ${this.#mode === 'string' ? 'strings' : 'Uint8Arrays'}, not ${describe(piece)}`);
+        }
+        const parts = [];
+        eachPiece(piece, (at, length, last) => parts.push(redactIn(this.#slot, at, length, final && last)));
+        if (final) this.#ended = true;
+        const bytes = parts.length === 1 ? parts[0] : concatBytes(parts);
+        if (!isString) return bytes;
+        this.#decoder ??= new TextDecoder('utf-8', { ignoreBOM: true });
+        return this.#decoder.decode(bytes, { stream: !final });
+    }
+
+    write(piece) {
+        return this.#piece(piece, false);
+    }
+
+    end(piece) {
+        return this.#piece(piece ?? (this.#mode === 'bytes' ? new Uint8Array(0) : ''), true);
+    }
+
+    // What was replaced so far: counts by confidence and form, never numbers.
+    summary() {
+        if (this.#slot === null) throw new Error('Redactor: closed');
+        return summaryOf(this.#slot);
+    }
+
+    // Frees the scanner (zeroing the key it holds); end() keeps it for summary().
+    close() {
+        if (this.#slot === null) return;
+        slotsOfDropped?.unregister(this.#token);
+        main.giveSlot(this.#slot);
+        this.#slot = null;
+        this.#ended = true;
+    }
+}
+
+// A find over a stream given in pieces: write(piece) and end(piece) return
+// the matches decided so far, offsets from the stream's start (UTF-16
+// units of string pieces, bytes of Uint8Array ones). A number split across
+// pieces is found once.
+export class Finder {
+    #slot;
+    #mode = null;
+    #token = {};
+
+    constructor(options) {
+        requireLoaded();
+        this.#slot = prepareScanner(readScanOptions(options, findOptionNames, options?.encoding !== undefined, 'Finder'), 'Finder');
+        if (options?.encoding !== undefined) this.#mode = 'bytes';
+        slotsOfDropped?.register(this, { machine: main, slot: this.#slot }, this.#token);
+    }
+
+    #piece(piece, final) {
+        if (this.#slot === null) throw new Error('Finder: the stream has ended');
+        const isString = typeof piece === 'string';
+        if (!isString && !(piece instanceof Uint8Array)) {
+            throw new TypeError(`Finder: a piece must be a string or a Uint8Array, not ${describe(piece)}`);
+        }
+        this.#mode ??= isString ? 'string' : 'bytes';
+        if ((this.#mode === 'string') !== isString) {
+            throw new TypeError(`Finder: the stream's pieces are ${this.#mode === 'string' ? 'strings' : 'Uint8Arrays'}, not ${describe(piece)}`);
+        }
+        const matches = [];
+        eachPiece(piece, (at, length, last) => findIn(this.#slot, at, length, final && last, isString, matches));
+        if (final) {
+            slotsOfDropped?.unregister(this.#token);
+            main.giveSlot(this.#slot);
+            this.#slot = null;
+        }
+        return matches;
+    }
+
+    write(piece) {
+        return this.#piece(piece, false);
+    }
+
+    end(piece) {
+        return this.#piece(piece ?? (this.#mode === 'bytes' ? new Uint8Array(0) : ''), true);
+    }
+}
+
+function concatBytes(parts) {
+    const out = new Uint8Array(parts.reduce((sum, part) => sum + part.length, 0));
+    let at = 0;
+    for (const part of parts) {
+        out.set(part, at);
+        at += part.length;
+    }
+    return out;
+}
+
+// One number held alone (a field's value), redacted as the options would
+// redact it in a text that is only this number; null when it is not one.
+export function redactNumber(number, options) {
+    requireLoaded();
+    requireScanText(number, 'redactNumber');
+    const slot = prepareScanner(readScanOptions(options, redactOptionNames, typeof number !== 'string', 'redactNumber'), 'redactNumber');
+    try {
+        const m = main;
+        const at = m.room(roomOf(number));
+        const length = writeText(m, number, at);
+        const status = api.idn_scanner_redact_number(slot, at, length, m.textOut, SIZES.redactNumber, m.written);
+        if (status === IDN_ERROR_NOT_FOUND) return null;
+        if (status !== IDN_OK) throw failure(status, 'redactNumber');
+        const out = m.bytes.slice(m.textOut, m.textOut + m.words[m.written >> 2]);
+        return typeof number === 'string' ? decoder.decode(out) : out;
+    } finally {
+        main.giveSlot(slot);
+    }
+}
+
 // ---- Other conversions ------------------------------------------------------------------
 
 // The 18-character form of a 15-digit number (19YY, and the check character).
@@ -1521,7 +2141,7 @@ export function mask(number) {
 // (without "line", which a single call has none of). Set by setUp.
 export let fields;
 
-// The library's version, '2.0.0'. Set by setUp.
+// The library's version, '3.0.0'. Set by setUp.
 export let version;
 // The most bytes of a text a verdict, its record and its hint read (the C
 // API's IDN_INPUT_HELD_BYTES): what a reader of long lines keeps of each.
@@ -1533,20 +2153,21 @@ export let INPUT_HELD_BYTES;
 // read of it once: the sizes, the names, the places of the buffers.
 function setUp(module, instance, crypto) {
     const { exports } = instance;
-    if (typeof exports.idn_verify_columns !== 'function' || !(exports.wasm_sizes instanceof WebAssembly.Global)) {
-        throw new Error('idnumber: the module given is not idnumber.wasm (it lacks idn_verify_columns or wasm_sizes)');
+    if (typeof exports.idn_verify_columns !== 'function' || typeof exports.idn_size_of !== 'function') {
+        throw new Error('idnumber: the module given is not idnumber.wasm (it lacks idn_verify_columns or idn_size_of)');
     }
     try {
         SIZES = sizesOf(instance);
         HELD = SIZES.held;
         main = new Machine(instance);
         api = exports;
-        checkStatuses();
+        checkVersion();
         UNIT_ROOM = 3 * (HELD + 1);
         if (chunkRoom(CHUNK) > KEPT_ROOM) throw new Error('idnumber: KEPT_ROOM holds no chunk');
         reasonNames = [0, 1, 2, 3, 4].map((reason) => constantText(api.idn_reason_name(reason)));
         sexWords = [null, constantText(api.idn_sex_name(IDN_SEX_MALE)), constantText(api.idn_sex_name(IDN_SEX_FEMALE))];
-        codeStateNames = [0, 1, 2, 3].map((state) => constantText(api.idn_code_state_name(state)));
+        codeStatusNames = [IDN.IDN_CODE_UNKNOWN, IDN.IDN_CODE_LISTED_2009, IDN.IDN_CODE_IN_USE, IDN.IDN_CODE_ABOLISHED]
+            .map((status) => constantText(api.idn_code_status_name(status)));
         REASONS = Object.freeze([...reasonNames]);
         fields = Object.freeze(Array.from({ length: api.idn_field_count() }, (_, i) => constantText(api.idn_field_name(i)))
             .filter((name) => name !== 'line'));

@@ -1,8 +1,8 @@
-// The page's behaviour: the three tabs (校验, 生成, 批量) over the idnumber
+// The page's behaviour: the four tabs (校验, 生成, 批量, 脱敏) over the idnumber
 // package in ./idnumber/. Verification of one number and generation run
-// here; a batch runs in batch-worker.js. Nothing is sent anywhere: the page
-// loads only its own files, and results leave the browser only as the
-// downloads the user asks for.
+// here; a batch runs in batch-worker.js, a redaction in redact-worker.js.
+// Nothing is sent anywhere: the page loads only its own files, and results
+// leave the browser only as the downloads the user asks for.
 import { INPUT_HELD_BYTES, generate, history, kind, pickerList, regionRecord, verify } from './idnumber/index.js';
 import {
     crLineEndsText, crNoticeText, csvHeadRows, encodingLabels, HEAD_BYTES, headCrFacts, isolatedText, reasonLabels,
@@ -406,3 +406,173 @@ function showTable() {
 $('only-invalid').addEventListener('change', () => { if (batchPreview) showTable(); });
 
 $('download-csv').addEventListener('click', () => download('校验结果.csv', batchCsv, 'text/csv;charset=utf-8'));
+
+// ---- 脱敏 --------------------------------------------------------------------------
+//
+// The text or file goes to redact-worker.js, which reads a file in pieces
+// and sends back the counts, the first matches for the highlights and the
+// redacted bytes as a Blob, offered as the download. The key, typed or read
+// from a file, goes only to the worker, and is kept nowhere.
+
+const confidenceLabels = { high: '高（有关键词）', medium: '中（有效号码）', low: '低（疑似输错）' };
+let redactFile = null;
+let redactBlob = null;
+let redactWorker = null;
+
+function redactWay() {
+    return document.querySelector('input[name="redact-way"]:checked').value;
+}
+function showWayOptions() {
+    const way = redactWay();
+    $('mask-options').hidden = way !== 'mask';
+    $('label-options').hidden = way !== 'label';
+    $('key-options').hidden = way !== 'token' && way !== 'pseudonym';
+    $('token-options').hidden = way !== 'token';
+    $('pseudonym-options').hidden = way !== 'pseudonym';
+}
+for (const radio of document.querySelectorAll('input[name="redact-way"]')) radio.addEventListener('change', showWayOptions);
+
+function takeRedactFile(file) {
+    redactFile = file;
+    $('redact-file-status').textContent = `已选文件：${file.name}（${file.size} 字节）；开始脱敏时处理此文件`;
+}
+$('redact-file').addEventListener('change', () => {
+    if ($('redact-file').files.length) takeRedactFile($('redact-file').files[0]);
+});
+const redactZone = $('redact-drop');
+redactZone.addEventListener('dragover', (event) => { event.preventDefault(); redactZone.classList.add('over'); });
+redactZone.addEventListener('dragleave', () => redactZone.classList.remove('over'));
+redactZone.addEventListener('drop', (event) => {
+    event.preventDefault();
+    redactZone.classList.remove('over');
+    if (event.dataTransfer.files.length) takeRedactFile(event.dataTransfer.files[0]);
+});
+// Typing in the text field means the text, not a file chosen before.
+$('redact-text').addEventListener('input', () => {
+    redactFile = null;
+    $('redact-file').value = '';
+    $('redact-file-status').textContent = '';
+});
+
+// The key's bytes: a key file's as they are, else the typed text's UTF-8.
+async function redactKey() {
+    const keyFile = $('redact-key-file').files[0];
+    if (keyFile) return new Uint8Array(await keyFile.arrayBuffer());
+    return new TextEncoder().encode($('redact-key').value);
+}
+
+async function redactOptions() {
+    const way = redactWay();
+    const options = { way, minConfidence: $('redact-confidence').value, fifteenDigits: $('redact-fifteen').checked };
+    if (way === 'mask') {
+        options.first = Number($('redact-first').value);
+        options.last = Number($('redact-last').value);
+    } else if (way === 'label') {
+        options.label = $('redact-label').value;
+    } else {
+        options.key = await redactKey();
+        if (way === 'token') {
+            options.alphabet = $('redact-alphabet').value;
+            options.length = Number($('redact-length').value);
+        } else {
+            options.keep = [['keep-region', 'region'], ['keep-year', 'birthYear'], ['keep-sex', 'sex']]
+                .filter(([id]) => $(id).checked).map(([, word]) => word);
+        }
+    }
+    return options;
+}
+
+function showRedactCounts(summary) {
+    const body = $('redact-counts').tBodies[0];
+    body.replaceChildren();
+    for (const [name, label] of Object.entries(confidenceLabels)) {
+        const count = summary.byConfidence[name];
+        if (count === 0 && name === 'low' && $('redact-confidence').value !== 'low') continue;
+        const row = body.insertRow();
+        cell(row, label);
+        cell(row, String(count));
+    }
+    const row = body.insertRow();
+    cell(row, '合计');
+    cell(row, String(summary.matches));
+    $('redact-counts').hidden = false;
+}
+
+function showRedactPreview({ preview, whole, shown, summary }) {
+    const area = $('redact-preview');
+    area.replaceChildren();
+    for (const segment of preview) {
+        if (typeof segment === 'string') {
+            area.append(segment);
+            continue;
+        }
+        const [text, confidence] = segment;
+        const mark = document.createElement('mark');
+        mark.className = confidence;
+        mark.title = `置信度：${confidenceLabels[confidence]}`;
+        mark.textContent = text;
+        area.append(mark);
+    }
+    area.hidden = false;
+    const note = $('redact-preview-note');
+    note.textContent = whole && shown === summary.matches
+        ? '下面标出了找到的号码（颜色表示置信度）。'
+        : `文件较大：下面只显示开头部分，标出其中 ${shown} 个号码；上表为全部 ${summary.matches} 个号码的计数。`;
+    note.hidden = false;
+}
+
+$('redact-button').addEventListener('click', async () => {
+    const message = $('redact-message');
+    showMessage(message, '');
+    $('redact-download').disabled = true;
+    redactBlob = null;
+    const text = $('redact-text').value;
+    if (redactFile === null && text === '') {
+        showMessage(message, '请先粘贴文本或选择文件', true);
+        return;
+    }
+    const options = await redactOptions();
+    if (options.key !== undefined && options.key.length < 16) {
+        showMessage(message, `密钥至少需要16字节，现在只有 ${options.key.length} 字节`, true);
+        return;
+    }
+    redactWorker?.terminate();
+    redactWorker = new Worker('redact-worker.js', { type: 'module' });
+    const started = performance.now();
+    $('redact-status').textContent = '正在脱敏…';
+    $('redact-progress').value = 0;
+    const job = { encoding: $('redact-encoding').value, options };
+    redactWorker.postMessage(redactFile ? { ...job, file: redactFile } : { ...job, text });
+    const name = redactFile ? redactFile.name.replace(/(\.[^.]*)?$/, '.脱敏$1') : '脱敏结果.txt';
+    redactWorker.onmessage = ({ data }) => {
+        if (data.progress !== undefined) {
+            $('redact-progress').value = data.total === 0 ? 1 : data.progress / data.total;
+            return;
+        }
+        redactWorker.terminate();
+        redactWorker = null;
+        if (data.error !== undefined) {
+            $('redact-status').textContent = '';
+            showMessage(message, `无法脱敏：${data.error}`, true);
+            return;
+        }
+        redactBlob = { blob: data.blob, name };
+        $('redact-progress').value = 1;
+        const seconds = (performance.now() - started) / 1000;
+        $('redact-status').dataset.seconds = String(seconds);
+        $('redact-status').textContent = `完成：替换了 ${data.done.summary.matches} 个号码，用时 ${seconds.toFixed(1)} 秒`;
+        showRedactCounts(data.done.summary);
+        showRedactPreview(data.done);
+        $('redact-download').disabled = false;
+    };
+});
+
+$('redact-download').addEventListener('click', () => {
+    if (redactBlob === null) return;
+    const url = URL.createObjectURL(redactBlob.blob);
+    const link = document.createElement('a');
+    link.href = url;
+    link.download = redactBlob.name;
+    link.click();
+    setTimeout(() => URL.revokeObjectURL(url), 0);
+});

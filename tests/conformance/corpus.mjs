@@ -12,7 +12,8 @@
 // lone surrogate as U+FFFD, or the raw bytes) and hasLoneSurrogate(form).
 import { readFileSync } from 'node:fs';
 
-export const SECTIONS = ['verify', 'generate', 'sex', 'mask', 'upgrade', 'history', 'regions', 'lines', 'find', 'redact'];
+export const SECTIONS = ['verify', 'generate', 'sex', 'mask', 'upgrade', 'history', 'regions', 'lines', 'age', 'find',
+    'redact'];
 
 // The cases of a section: its objects, without the comment strings.
 export function load(section) {

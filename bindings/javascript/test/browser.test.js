@@ -41,7 +41,7 @@ function file(path) {
     if (path === '/' || path === '/index.html') return ['text/html; charset=utf-8', page];
     if (path === '/worker.js') return ['text/javascript', worker];
     if (path === WASM || path === '/auto/idnumber.wasm') return ['application/wasm', readFileSync(join(packageFolder, 'idnumber.wasm'))];
-    const match = /^\/(idnumber|auto)\/(index\.js|init\.js|wasi\.js)$/.exec(path);
+    const match = /^\/(idnumber|auto)\/(index\.js|init\.js|wasi\.js|api_constants\.js)$/.exec(path);
     return match ? ['text/javascript', readFileSync(join(packageFolder, match[2]))] : null;
 }
 

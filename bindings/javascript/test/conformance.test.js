@@ -36,7 +36,7 @@ function libraryAnswers() {
         `sys.path.insert(0, ${JSON.stringify(`${root}tests/conformance`)})`,
         'import corpus',
         `lib = corpus.library(${JSON.stringify(library)})`,
-        `names = corpus.OptionNames(${names})`,
+        `names = corpus.option_names(${names})`,
         'print(json.dumps({case["id"]: lib.generate(case["options"], names) for case in corpus.load("generate")}))',
     ].join('\n');
     return JSON.parse(execFileSync(process.env.PYTHON ?? 'python3', ['-c', script], { encoding: 'utf8', maxBuffer: 1 << 26 }));
@@ -227,8 +227,155 @@ for (const item of load('regions')) {
     });
 }
 
+// ---- age ------------------------------------------------------------------------------
+
+for (const item of load('age')) {
+    test(`javascript age/${item.id}`, () => {
+        const options = item.year_limit === undefined ? undefined : { yearLimit: item.year_limit };
+        const input = inputOf(item.input);
+        if (item.expect.status !== undefined) {
+            assert.equal(refusalOf(() => idn.age(input, item.on, options)).status, item.expect.status);
+            return;
+        }
+        assert.equal(idn.age(input, item.on, options), item.expect.age);
+        // A Date counts by its local calendar day.
+        const [year, month, day] = item.on.split('-').map(Number);
+        assert.equal(idn.age(input, new Date(year, month - 1, day, 23, 59), options), item.expect.age, 'as a Date');
+    });
+}
+
 // ---- lines ----------------------------------------------------------------------------
 
 for (const item of load('lines')) {
     test(`javascript lines/${item.id}`, { skip: 'the package reads no files: lines are what idtool reads from one' }, () => {});
+}
+
+// ---- find, redact ----------------------------------------------------------------------
+//
+// The corpus's scan options in this package's words (an integer where a
+// word is expected is passed as it is, to be refused, as the corpus says).
+// Each case runs on the text whole, and through a Redactor or findMany-like
+// pieces of 1 and 7 bytes (for bytes) or units (for a string: pieces of a
+// string are encoded each by itself, so a string is cut only between
+// characters, never inside a surrogate pair).
+const jsScanNames = {
+    encoding: 'encoding', fifteen_digits: 'fifteenDigits', min_confidence: 'minConfidence', as_of_date: 'asOf',
+    redaction: 'way', mask_first: 'first', mask_last: 'last', label: 'label', key: 'key', token_alphabet: 'alphabet',
+    token_length: 'length', keep: 'keep',
+};
+const keepNames = { region: 'region', birth_year: 'birthYear', sex: 'sex' };
+function scanOptions(options) {
+    const js = {};
+    for (const [name, value] of Object.entries(options)) {
+        if (name === 'label') js.label = textOf(value);
+        else if (name === 'key') js.key = bytesOf(value);
+        else if (name === 'keep') js.keep = Array.isArray(value) ? value.map((word) => keepNames[word]) : value;
+        else js[jsScanNames[name]] = value;
+    }
+    return js;
+}
+// The corpus's messages name options by the C API's words; this package's
+// by its own.
+const jsMessage = (message) => message.replace(/\b(fifteen_digits|min_confidence|as_of_date|mask_first|mask_last|token_alphabet|token_length)\b/g,
+    (word) => jsScanNames[word]).replace(/^redaction:/, 'way:');
+const sexNames = { male: '男', female: '女' };
+// A corpus match in this package's terms, for a string or for bytes.
+function jsMatch(match, stringIn) {
+    return {
+        offset: stringIn ? match.utf16_offset : match.byte_offset,
+        length: stringIn ? match.utf16_length : match.byte_length,
+        byteOffset: match.byte_offset, byteLength: match.byte_length, line: match.line, column: match.column,
+        number: match.number, form: match.form, confidence: match.confidence, flaw: match.flaw, keyword: match.keyword,
+        kind: match.kind, sex: match.sex === null ? null : sexNames[match.sex], birthDate: match.birth_date,
+        regionCode: match.region_code,
+    };
+}
+const cut = (input, size) => {
+    const pieces = [];
+    for (let at = 0; at < input.length; at += size) pieces.push(input.slice(at, at + size));
+    return pieces;
+};
+// A string may not be cut inside a pair (a piece ending in a high surrogate
+// would be encoded by itself as U+FFFD): its pieces keep pairs whole.
+function cutText(input, size) {
+    if (typeof input !== 'string') return cut(input, size);
+    const pieces = [];
+    for (let at = 0; at < input.length;) {
+        let end = Math.min(input.length, at + size);
+        if (end < input.length && (input.charCodeAt(end - 1) & 0xFC00) === 0xD800) ++end;
+        pieces.push(input.slice(at, end));
+        at = end;
+    }
+    return pieces;
+}
+function checkRefusal(run, expect) {
+    const refused = refusalOf(run);
+    assert.equal(refused.status, expect.status);
+    assert.equal(refused.option, jsScanNames[expect.option]);
+    assert.equal(refused.message, jsMessage(expect.message));
+}
+const outputOf = (form, stringIn) => (stringIn ? textOf(form) : bytesOf(form));
+
+for (const item of load('find')) {
+    // A string holds text; the encoding option is for bytes.
+    const bytesCase = !isText(item.input) || item.options.encoding !== undefined;
+    test(`javascript find/${item.id}`, () => {
+        const options = scanOptions(item.options);
+        const input = bytesCase ? bytesOf(item.input) : textOf(item.input);
+        const stringIn = !bytesCase;
+        if (item.expect.status !== undefined) {
+            checkRefusal(() => idn.find(input, options), item.expect);
+            return;
+        }
+        const expected = item.expect.matches.map((match) => jsMatch(match, stringIn));
+        assert.deepEqual(idn.find(input, options), expected, 'whole');
+        if (stringIn) assert.deepEqual(idn.find(bytesOf(item.input), options), item.expect.matches.map((match) => jsMatch(match, false)), 'as bytes');
+        assert.deepEqual(idn.findMany([input, input], options), [expected, expected], 'findMany');
+        // In pieces of 1 and 7 units of the input, and of its bytes (a
+        // string's UTF-8 cut anywhere, inside characters too).
+        const asBytes = item.expect.matches.map((match) => jsMatch(match, false));
+        for (const [pieces, wanted] of [[input, expected], ...(stringIn ? [[bytesOf(item.input), asBytes]] : [])]) {
+            for (const size of [1, 7]) {
+                const finder = new idn.Finder(typeof pieces === 'string' ? options : { encoding: 'utf8', ...options });
+                const found = cutText(pieces, size).flatMap((piece) => finder.write(piece));
+                found.push(...finder.end());
+                assert.deepEqual(found, wanted, `in pieces of ${size}${typeof pieces === 'string' ? '' : ' bytes'}`);
+            }
+        }
+    });
+}
+
+for (const item of load('redact')) {
+    test(`javascript redact/${item.id}`, () => {
+        const options = scanOptions(item.options);
+        if (item.number !== undefined) {
+            const result = idn.redactNumber(isText(item.number) ? textOf(item.number) : bytesOf(item.number), options);
+            if (item.expect.status !== undefined) assert.equal(result, null);
+            else assert.equal(result, textOf(item.expect.output));
+            return;
+        }
+        const bytesCase = !isText(item.input) || item.options.encoding !== undefined || !isText(item.expect.output ?? '');
+        const input = bytesCase ? bytesOf(item.input) : textOf(item.input);
+        if (item.expect.status !== undefined) {
+            checkRefusal(() => idn.redact(input, options), item.expect);
+            return;
+        }
+        const expected = outputOf(item.expect.output, !bytesCase);
+        assert.deepEqual(idn.redact(input, options), expected, 'whole');
+        assert.deepEqual(idn.redactMany([input, input], options), [expected, expected], 'redactMany');
+        const { matches, by_confidence: byConfidence, plain, by_form: byForm } = item.expect.summary;
+        const runs = [[input, expected, bytesCase]];
+        if (!bytesCase) runs.push([bytesOf(item.input), bytesOf(item.expect.output), true]);
+        for (const [whole, wanted, inBytes] of runs) for (const size of [1, 7]) {
+            const redactor = new idn.Redactor(inBytes && !bytesCase ? { encoding: 'utf8', ...options } : options);
+            const parts = cutText(whole, size).map((piece) => redactor.write(piece));
+            parts.push(redactor.end());
+            const output = inBytes ? Buffer.concat(parts) : parts.join('');
+            assert.deepEqual(inBytes ? new Uint8Array(output) : output, wanted, `in pieces of ${size}${inBytes ? ' bytes' : ''}`);
+            const summary = redactor.summary();
+            redactor.close();
+            assert.deepEqual({ matches: summary.matches, byConfidence: summary.byConfidence, plain: summary.plain, byForm: summary.byForm },
+                { matches, byConfidence, plain, byForm }, `summary, in pieces of ${size}`);
+        }
+    });
 }

@@ -17,8 +17,8 @@ import { generated } from '../tools/generate.mjs';
 const packageFolder = fileURLToPath(new URL('..', import.meta.url));
 // No registry: the package has no dependencies, so the install needs none.
 const offline = { ...process.env, npm_config_registry: 'http://127.0.0.1:9/', npm_config_offline: 'true' };
-const packageFiles = ['LICENSE', 'README.md', 'idnumber.wasm', 'index.cjs', 'index.d.cts', 'index.d.ts', 'index.js',
-    'init.js', 'package.json', 'wasi.js'];
+const packageFiles = ['LICENSE', 'README.md', 'api_constants.js', 'idnumber.wasm', 'index.cjs', 'index.d.cts', 'index.d.ts',
+    'index.js', 'init.js', 'package.json', 'stream.cjs', 'stream.d.ts', 'stream.js', 'wasi.js'];
 
 function pack(folder, destination) {
     const [packed] = JSON.parse(execFileSync('npm', ['pack', '--json', '--pack-destination', destination],
@@ -50,19 +50,22 @@ test('npm pack, then install offline into a new project: import, require and idn
     execFileSync('npm', ['install', '--no-audit', '--no-fund', join(folder, packed.filename)],
         { cwd: project, encoding: 'utf8', env: offline });
 
-    const expected = ['', true, '11010519491001805X', '2.0.0'];
+    // The library's version (the C API's), then the package's (the release's).
+    const expected = ['', true, '11010519491001805X', '3.0.0'];
     const use = (idn) => `const [n] = ${idn}.generate({ region: '110105', birth: '19491001', seed: 7 });
         const answer = [${idn}.verify('11010519491231002X').county, ${idn}.verify(n).valid, n, ${idn}.version];`;
     // import: loaded at import, init() resolves at once to the module.
     assert.deepEqual(run(project, 'esm.mjs', `import * as idn from 'idnumber';
         ${use('idn')}
-        answer.push((await idn.init()) instanceof WebAssembly.Module, idn.default === idn.init);
+        const { redactStream } = await import('idnumber/stream');
+        answer.push((await idn.init()) instanceof WebAssembly.Module, idn.default === idn.init && typeof redactStream === 'function');
         console.log(JSON.stringify(answer));`), [...expected, true, true]);
     // require: loaded at require, synchronously.
     assert.deepEqual(run(project, 'cjs.cjs', `const idn = require('idnumber');
         ${use('idn')}
-        answer.push(require('idnumber/package.json').version, typeof idn.initSync, idn.mask('1'.repeat(5 << 20)).length);
-        console.log(JSON.stringify(answer));`), [...expected, '2.0.0', 'function', 5 << 20]);
+        answer.push(require('idnumber/package.json').version, typeof idn.initSync, idn.mask('1'.repeat(5 << 20)).length,
+            typeof require('idnumber/stream').redactStream);
+        console.log(JSON.stringify(answer));`), [...expected, '2.0.0', 'function', 5 << 20, 'function']);
     // idnumber/init: nothing loaded until init is given the module.
     assert.deepEqual(run(project, 'init.mjs', `import { readFileSync } from 'node:fs';
         import { createRequire } from 'node:module';
@@ -81,7 +84,8 @@ test('npm pack, then install offline into a new project: import, require and idn
         t.diagnostic('no tsc: the declarations are not checked (apt-get install node-typescript)');
         return;
     }
-    writeFileSync(join(project, 'esm.mts'), `import init, { verify, generate, initSync, REASONS, type VerifyRecord } from 'idnumber';
+    writeFileSync(join(project, 'esm.mts'), `import init, { verify, generate, initSync, find, redact, REASONS, type VerifyRecord, type Match } from 'idnumber';
+        import { redactStream, type RedactStream } from 'idnumber/stream';
         import * as manual from 'idnumber/init';
         const record: VerifyRecord = verify('11010519491231002X');
         const numbers: string[] = generate({ region: '110105', birth: '19491001', seed: 7n, count: 2n ** 60n });
@@ -89,7 +93,10 @@ test('npm pack, then install offline into a new project: import, require and idn
         await manual.init(new URL('file:///idnumber.wasm'));
         const reason: 'length' | 'characters' | 'check' | 'date' | null = REASONS[1];
         initSync(module);
-        console.log(record, numbers, reason, manual.version);`);
+        const matches: Match[] = find('11010519491231002X', { minConfidence: 'high', asOf: new Date() });
+        const text: string = redact('11010519491231002X', { way: 'token', key: new Uint8Array(16), keep: ['birthYear'] });
+        const stream: RedactStream = redactStream({ encoding: 'gbk' });
+        console.log(record, numbers, reason, manual.version, matches[0]?.offset, text, stream.summary().matches);`);
     writeFileSync(join(project, 'cjs.cts'), `import idn = require('idnumber');
         import init from 'idnumber';
         const valid: boolean = idn.verify('11010519491231002X').valid;
@@ -106,7 +113,7 @@ test('npm pack, then install offline into a new project: import, require and idn
 
 test('npm pack of a copy without idnumber.wasm, outside the repository: refused, saying what to run', (t) => {
     const copy = temporary(t, 'idnumber-copy-');
-    for (const name of ['package.json', 'index.js', 'index.d.ts', 'wasi.js', 'README.md']) {
+    for (const name of ['package.json', 'index.js', 'index.d.ts', 'wasi.js', 'api_constants.js', 'stream.js', 'stream.d.ts', 'README.md']) {
         copyFileSync(join(packageFolder, name), join(copy, name));
     }
     cpSync(join(packageFolder, 'tools'), join(copy, 'tools'), { recursive: true });

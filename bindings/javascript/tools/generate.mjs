@@ -2,9 +2,11 @@
 //   init.js     the same module without its last statement, the top-level
 //               `await init()`: it loads nothing at import, for pages and
 //               bundlers that give init the module's URL or bytes;
-//   index.cjs   the same code as CommonJS for require(), with wasi.js inside
-//               it, loading the module synchronously at require;
-//   index.d.cts index.d.ts as the declarations of index.cjs.
+//   index.cjs   the same code as CommonJS for require(), with wasi.js and
+//               api_constants.js inside it, loading the module
+//               synchronously at require;
+//   index.d.cts index.d.ts as the declarations of index.cjs;
+//   stream.cjs  stream.js as CommonJS, requiring index.cjs.
 // The CMake build of the wasm preset and npm's prepack run it.
 //
 // Usage: node tools/generate.mjs [--check]
@@ -38,8 +40,14 @@ export function initModule(index) {
         replaceOnce(index, AUTOLOAD, '', 'the load at import');
 }
 
-export function commonJs(index, wasi) {
+export function commonJs(index, wasi, constants) {
     let code = index;
+    // api_constants.js inside, in a scope of its own.
+    let constantsBody = replaceOnce(constants, /^export const IDN = /m, 'const IDN = ', 'IDN in api_constants.js');
+    constantsBody = replaceOnce(constantsBody, /^export const LAYOUT = /m, 'const LAYOUT = ', 'LAYOUT in api_constants.js');
+    code = replaceOnce(code, /^import \{ IDN, LAYOUT \} from '\.\/api_constants\.js';\n/m,
+        `const { IDN, LAYOUT } = (() => {\n// ---- api_constants.js\n${constantsBody}\nreturn { IDN, LAYOUT };\n})();\n`,
+        'the import of api_constants.js');
     // wasi.js inside, in a scope of its own.
     const wasiBody = replaceOnce(wasi, /^export function wasiImports\(/m, 'function wasiImports(', 'wasiImports in wasi.js');
     code = replaceOnce(code, /^import \{ wasiImports \} from '\.\/wasi\.js';\n/m,
@@ -71,6 +79,16 @@ export function commonJs(index, wasi) {
     return `'use strict';\n${header('the package as CommonJS, for require(); wasi.js is inside it.')}${code}`;
 }
 
+export function streamCommonJs(stream) {
+    let code = replaceOnce(stream, /^import \{ Transform \} from 'node:stream';\n/m, "const { Transform } = require('node:stream');\n",
+        'the import of node:stream');
+    code = replaceOnce(code, /^import \{ Redactor \} from '\.\/index\.js';\n/m, "const { Redactor } = require('./index.cjs');\n",
+        'the import of index.js');
+    code = replaceOnce(code, /^export function redactStream\(/m, 'function redactStream(', 'redactStream');
+    if (/^(export|import) /m.test(code)) throw new Error('generate: stream.js holds an import or export this generator does not know');
+    return `'use strict';\n${header('stream.js as CommonJS, for require().', 'stream.js')}${code}\nexports.redactStream = redactStream;\n`;
+}
+
 export function commonJsTypes(types) {
     return header('the declarations of index.cjs, the same as those of index.js.', 'index.d.ts') + types;
 }
@@ -81,8 +99,9 @@ export function generated(from = folder) {
     const index = read('index.js');
     return {
         'init.js': initModule(index),
-        'index.cjs': commonJs(index, read('wasi.js')),
+        'index.cjs': commonJs(index, read('wasi.js'), read('api_constants.js')),
         'index.d.cts': commonJsTypes(read('index.d.ts')),
+        'stream.cjs': streamCommonJs(read('stream.js')),
     };
 }
 

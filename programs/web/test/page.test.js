@@ -4,7 +4,9 @@
 // beside idtool verify --summary, cases of the corpus's lines.json read by
 // the page, a GBK CSV file's column, the CSV download's bytes, auto's lines
 // of UTF-8 and GBK, lines that end in CR alone and stray CRs, bidirectional
-// controls, labels and keyboard, no request beyond the page's own files, and
+// controls, redaction of pasted text in each way and of a dropped file of
+// 48 MB in GBK (the download's bytes the package's redact of the same
+// bytes), labels and keyboard, no request beyond the page's own files, and
 // screenshots at 360 and 1280 px.
 //
 // The page is served from build/wasm/web (WEB_ROOT) on 127.0.0.1 at a free
@@ -18,7 +20,7 @@ import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { fileURLToPath } from 'node:url';
 
-import { regions, verdictCodes } from '../../../bindings/javascript/index.js';
+import { redact, regions, verdictCodes } from '../../../bindings/javascript/index.js';
 import { testLines } from '../../../bindings/javascript/test/lines.js';
 import { bytesOf, load } from '../../../tests/conformance/corpus.mjs';
 import { hintLabels, isolatedText, reasonLabels, shownParts } from '../batch.js';
@@ -515,6 +517,120 @@ test('batch: a line\'s bidirectional controls show as escapes and reorder nothin
     await page.close();
 });
 
+// Pastes text into the redaction tab (one input event, as a paste), runs
+// it, and resolves when the page says it is done.
+async function runRedaction(page, text) {
+    await page.$eval('#redact-status', (status) => { status.textContent = ''; });
+    if (text !== null) {
+        await page.$eval('#redact-text', (area, value) => {
+            area.value = value;
+            area.dispatchEvent(new Event('input', { bubbles: true }));
+        }, text);
+    }
+    await page.click('#redact-button');
+    await page.waitForFunction(() => /^完成|^$/.test(document.getElementById('redact-status').textContent) &&
+        (document.getElementById('redact-status').textContent !== '' || !document.getElementById('redact-message').hidden),
+    null, { timeout: 600000 });
+}
+async function downloadedRedaction(page) {
+    const [download] = await Promise.all([page.waitForEvent('download'), page.click('#redact-download')]);
+    return [download.suggestedFilename(), readFileSync(await download.path())];
+}
+const redactKeyText = 'a key typed into the page, 32 B!';
+
+test('redact: pasted text in each way, the highlights, the counts and the download\'s bytes', async () => {
+    const page = await openPage();
+    await page.click('#tab-redact');
+    const text = '客户身份证号：11010519491231002X，联系人 110105 19800101 018X；\n另 110105194912310021 与 １１０１０５１９４９１２３１００２Ｘ';
+    const key = new TextEncoder().encode(redactKeyText);
+    const ways = [
+        ['mask', async () => { await page.fill('#redact-first', '3'); await page.fill('#redact-last', '2'); }, { first: 3, last: 2 }],
+        ['label', async () => page.fill('#redact-label', '<号码>'), { label: '<号码>' }],
+        ['token', async () => { await page.fill('#redact-key', redactKeyText); await page.selectOption('#redact-alphabet', 'base32'); },
+            { key, alphabet: 'base32', length: 16 }],
+        ['pseudonym', async () => page.uncheck('#keep-sex'), { key, keep: ['region', 'birthYear'] }],
+    ];
+    for (const [way, choose, options] of ways) {
+        await page.check(`#way-${way}`);
+        // Only the chosen way's settings show; a key's note with the key.
+        assert.deepEqual(await Promise.all(['#mask-options', '#label-options', '#key-note', '#token-options', '#pseudonym-options']
+            .map((selector) => page.isVisible(selector))),
+        [way === 'mask', way === 'label', way === 'token' || way === 'pseudonym', way === 'token', way === 'pseudonym'], way);
+        await choose();
+        await runRedaction(page, text);
+        assert.match(await page.textContent('#redact-status'), /^完成：替换了 3 个号码/, way);
+        const [name, bytes] = await downloadedRedaction(page);
+        assert.equal(name, '脱敏结果.txt');
+        assert.deepEqual(bytes, Buffer.from(redact(Buffer.from(text), { way, ...options, encoding: 'utf8' })), way);
+    }
+    // The highlights: each match marked with its confidence; the mistyped number not.
+    assert.deepEqual(await page.$$eval('#redact-preview mark', (marks) => marks.map((m) => [m.textContent, m.className])),
+        [['11010519491231002X', 'high'], ['110105 19800101 018X', 'high'], ['１１０１０５１９４９１２３１００２Ｘ', 'high']]);
+    assert.deepEqual(await page.$$eval('#redact-counts td', (cells) => cells.map((c) => c.textContent)),
+        ['高（有关键词）', '3', '中（有效号码）', '0', '合计', '3']);
+    // Mistyped numbers too, when asked: the check character that fails is low.
+    await page.selectOption('#redact-confidence', 'low');
+    await runRedaction(page, null);
+    assert.match(await page.textContent('#redact-status'), /^完成：替换了 4 个号码/);
+    assert.deepEqual(await page.$$eval('#redact-preview mark.low', (marks) => marks.map((m) => m.textContent)), ['110105194912310021']);
+    // A short key is said before anything runs.
+    await page.fill('#redact-key', 'short');
+    await runRedaction(page, null);
+    assert.equal(await page.textContent('#redact-message'), '密钥至少需要16字节，现在只有 5 字节');
+    assert.equal(await page.isDisabled('#redact-download'), true);
+    // A key from a file: its bytes as they are.
+    await page.setInputFiles('#redact-key-file', { name: 'key.bin', mimeType: 'application/octet-stream', buffer: Buffer.from(key) });
+    await page.selectOption('#redact-confidence', 'medium');
+    await runRedaction(page, null);
+    assert.deepEqual((await downloadedRedaction(page))[1],
+        Buffer.from(redact(Buffer.from(text), { way: 'pseudonym', key, keep: ['region', 'birthYear'], encoding: 'utf8' })));
+    assert.deepEqual(page.errors, []);
+    await page.close();
+});
+
+test('redact: a dropped file of 48 MB in GBK, read in pieces: all counted, the start shown, the download the package\'s bytes', { timeout: 900000 }, async () => {
+    // 客户 and 备注 in GBK, around numbers valid and not, over a million lines.
+    const lines = [];
+    const gbk = (...bytes) => Buffer.from(bytes);
+    for (let i = 0; i < 4000; ++i) {
+        lines.push(gbk(0xbf, 0xcd, 0xbb, 0xa7), Buffer.from(` ${i} 11010519491231002X; 110105194912310021 `), gbk(0xb1, 0xb8, 0xd7, 0xa2), Buffer.from('\n'));
+    }
+    const block = Buffer.concat(lines);
+    const file = join(mkdtempSync(join(tmpdir(), 'idnumber-redact-')), 'people.log');
+    const copies = Math.ceil((48 << 20) / block.length);
+    const descriptor = openSync(file, 'w');
+    for (let i = 0; i < copies; ++i) writeSync(descriptor, block);
+    closeSync(descriptor);
+    const page = await openPage();
+    await page.click('#tab-redact');
+    await page.selectOption('#redact-encoding', 'gbk');
+    await page.check('#way-label');
+    await page.setInputFiles('#redact-file', file);
+    assert.match(await page.textContent('#redact-file-status'), /people\.log/);
+    await runRedaction(page, null);
+    const matches = 4000 * copies;
+    assert.match(await page.textContent('#redact-status'), new RegExp(`^完成：替换了 ${matches} 个号码`));
+    assert.match(await page.textContent('#redact-preview-note'), new RegExp(`只显示开头部分，标出其中 500 个号码；上表为全部 ${matches} 个`));
+    assert.equal(await page.$$eval('#redact-preview mark', (marks) => marks.length), 500);
+    assert.equal(await page.$eval('#redact-preview mark', (mark) => mark.textContent), '11010519491231002X');
+    const [name, bytes] = await downloadedRedaction(page);
+    assert.equal(name, 'people.脱敏.log');
+    assert.ok(bytes.equals(Buffer.from(redact(readFileSync(file), { way: 'label', encoding: 'gbk' }))));
+    // A file dropped on the zone is taken as one chosen.
+    await page.$eval('#redact-drop', (zone) => {
+        const data = new DataTransfer();
+        data.items.add(new File(['身份证号 11010519491231002X\n'], 'dropped.txt', { type: 'text/plain' }));
+        zone.dispatchEvent(new DragEvent('drop', { dataTransfer: data, bubbles: true, cancelable: true }));
+    });
+    await page.selectOption('#redact-encoding', 'utf8');
+    await runRedaction(page, null);
+    const [droppedName, dropped] = await downloadedRedaction(page);
+    assert.deepEqual([droppedName, dropped.toString('utf8')], ['dropped.脱敏.txt', '身份证号 [身份证号]\n']);
+    rmSync(join(file, '..'), { recursive: true, force: true });
+    assert.deepEqual(page.errors, []);
+    await page.close();
+});
+
 test('labels, keyboard, 360 px, screenshots, and no request beyond the page\'s own files', async () => {
     for (const width of [360, 1280]) {
         const page = await openPage(width);
@@ -549,10 +665,14 @@ test('labels, keyboard, 360 px, screenshots, and no request beyond the page\'s o
             '110105194913310021', '512201198001010012', '330112200001010029', '140302198701028054'].join('\n'));
         assert.ok(await page.evaluate(() => document.documentElement.scrollWidth <= window.innerWidth), `${width} px`);
         await page.screenshot({ path: join(shots, `web-batch-${width}.png`), fullPage: true });
+        await page.click('#tab-redact');
+        await runRedaction(page, '客户身份证号：11010519491231002X，联系人 110105 19800101 018X；\n备注：110105194912310021 校验码不对');
+        assert.ok(await page.evaluate(() => document.documentElement.scrollWidth <= window.innerWidth), `${width} px`);
+        await page.screenshot({ path: join(shots, `web-redact-${width}.png`), fullPage: true });
         await page.close();
     }
-    const own = new Set(['/', '/index.html', '/style.css', '/app.js', '/batch.js', '/batch-worker.js', '/icon.svg',
-        '/idnumber/index.js', '/idnumber/wasi.js', '/idnumber/idnumber.wasm']);
+    const own = new Set(['/', '/index.html', '/style.css', '/app.js', '/batch.js', '/batch-worker.js', '/redact-worker.js', '/icon.svg',
+        '/idnumber/index.js', '/idnumber/wasi.js', '/idnumber/api_constants.js', '/idnumber/idnumber.wasm']);
     const foreign = requests.filter((url) => !url.startsWith('blob:') && !(url.startsWith(origin + '/') && own.has(new URL(url).pathname)));
     assert.deepEqual(foreign, []);
     assert.ok(served.every((path) => own.has(path)), served.join(' '));
