@@ -17,7 +17,8 @@ import { chromium } from 'playwright-core';
 import * as idn from '../index.js';
 
 const packageFolder = fileURLToPath(new URL('..', import.meta.url));
-const WASM = '/assets/idnumber-2.0.0.wasm';
+const packageVersion = JSON.parse(readFileSync(new URL('../package.json', import.meta.url), 'utf8')).version;
+const WASM = `/assets/idnumber-${packageVersion}.wasm`;
 const page = `<!doctype html>
 <meta charset="utf-8">
 <title>idnumber without a bundler</title>
