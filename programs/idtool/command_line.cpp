@@ -89,7 +89,7 @@ const char mainFooter[] =
 // The commands, in the order the help lists them.
 using CommandDefinition = Command (*)(CLI::App&);
 const CommandDefinition commandDefinitions[] = {defineVerifyCommand, defineGenerateCommand, defineRegionsCommand,
-                                                defineUpgradeCommand, defineFindCommand};
+                                                defineUpgradeCommand, defineFindCommand, defineRedactCommand};
 
 // CLI11's messages are one sentence; keep them on one line.
 void writeOneLine(OutputStream& out, const char* text) {
@@ -151,7 +151,7 @@ int runIdtool(int argc, const char* const* argv) {
         app.parse(argc, argv);
         for (const Command& command : commands)
             if (command.subcommand->parsed()) chosen = &command;
-        if (chosen == nullptr) throw CLI::RequiredError("a command (verify, generate, regions, upgrade or find)");
+        if (chosen == nullptr) throw CLI::RequiredError("a command (verify, generate, regions, upgrade, find or redact)");
         if (chosen->checkOptions) chosen->checkOptions();
     } catch (const CLI::CallForHelp&) {
         const std::string help = app.help();

@@ -195,8 +195,7 @@ bool looksBinary(const char* bytes, std::size_t count) {
 namespace {
 
 // The bytes of one read, set aside once.
-constexpr std::size_t pieceCapacity = std::size_t{1} << 18;
-char pieceStorage[pieceCapacity];
+char pieceStorage[scanPieceCapacity];
 
 }  // namespace
 
@@ -205,7 +204,7 @@ bool readPieces(FILE* file, OutputStream* flushFirst, const std::function<bool(c
     bool firstRead = true;
     for (;;) {
         if (flushFirst != nullptr) flushFirst->flush();
-        const long long got = readSome(file, pieceStorage, pieceCapacity);
+        const long long got = readSome(file, pieceStorage, scanPieceCapacity);
         if (got < 0) return false;
         const std::size_t count = static_cast<std::size_t>(got);
         if (firstRead && first && !first(pieceStorage, count)) return true;

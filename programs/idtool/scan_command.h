@@ -59,6 +59,9 @@ void collectScanInputs(const std::vector<std::string>& names, bool followLinks, 
 constexpr std::size_t binaryCheckLength = 8192;
 bool looksBinary(const char* bytes, std::size_t count);
 
+// The most bytes readPieces hands over at once.
+constexpr std::size_t scanPieceCapacity = std::size_t{1} << 18;
+
 // Reads `input` in pieces, calling `piece(bytes, count, final)` for each (the
 // last may be empty; its bytes stay until the next read). `first(bytes,
 // count)`, when given, sees the first piece before it and may stop the
