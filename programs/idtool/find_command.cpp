@@ -1,6 +1,8 @@
 // idtool find: every identity number in files, folders or standard input,
 // one record per match (or counts, or the names of the files with one), as
 // the core's scanner finds them; exit status as grep's.
+#include "programs/idtool/find_command.h"
+
 #include <cerrno>
 #include <cstring>
 #include <memory>
@@ -71,15 +73,6 @@ const char findFooter[] =
     "Exit status, as grep's: 0 when a number was found, 1 when none was, 2 on an\n"
     "error (after the other inputs were searched)." SEE_MAIN_HELP;
 
-struct FindArguments {
-    std::vector<std::string> files;
-    RecordFormat format = RecordFormat::tsv;
-    ScanArguments scan;
-    bool count = false;
-    bool filesWithMatches = false;
-    bool follow = false;
-    bool binary = false;
-};
 
 void writeForm(RecordWriter& writer, unsigned form) {
     if (form == ScanForm::plain) {
@@ -154,6 +147,8 @@ void writeMatch(RecordWriter& writer, const ScanInput& input, const ScanMatch& m
 // The scanner, set aside once: 16 KB that would not sit well on the stack.
 Scanner scanner;
 
+}  // namespace
+
 int runFind(const FindArguments& given, const ScanOptions& options, Session& session) {
     std::vector<ScanInput> inputs;
     bool failed = false;
@@ -215,8 +210,6 @@ int runFind(const FindArguments& given, const ScanOptions& options, Session& ses
     }
     return failed ? exitTrouble : total > 0 ? exitSuccess : exitFindings;
 }
-
-}  // namespace
 
 Command defineFindCommand(CLI::App& idtool) {
     auto arguments = std::make_shared<FindArguments>();

@@ -2,6 +2,8 @@
 // found replaced (the core's redaction: every other byte as it was), to
 // standard output, to --output FILE, or over each file (--in-place) through
 // a temporary file renamed over it.
+#include "programs/idtool/redact_command.h"
+
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -63,22 +65,6 @@ const char redactFooter[] =
     "Exit status: 0 when every input was redacted, 2 on an error (a bad option or\n"
     "key, before anything is written; a file that could not be read or written)." SEE_MAIN_HELP;
 
-struct RedactArguments {
-    std::vector<std::string> files;
-    ScanArguments scan;
-    std::string output;
-    bool inPlace = false;
-    bool summary = false;
-    std::string way;
-    std::string maskKeep;
-    std::string label;
-    bool labelGiven = false;
-    std::string tokenAlphabet;
-    std::string tokenLength;
-    std::string keep;
-    std::string keyFile;
-    std::string keyEnvironment;
-};
 
 // A key of a file is at most this long: a longer file is no key.
 constexpr std::size_t keyFileLimit = 4096;
@@ -310,6 +296,8 @@ int redactInPlace(const ScanInput& input, const ScanOptions& options, Session& s
     return exitSuccess;
 }
 
+}  // namespace
+
 int runRedact(const RedactArguments& given, const ScanOptions& options, Session& session) {
     std::vector<ScanInput> inputs;
     bool failed = false;
@@ -379,8 +367,6 @@ int runRedact(const RedactArguments& given, const ScanOptions& options, Session&
     if (given.summary) writeRedactSummary(session, total);
     return failed ? exitTrouble : exitSuccess;
 }
-
-}  // namespace
 
 Command defineRedactCommand(CLI::App& idtool) {
     auto arguments = std::make_shared<RedactArguments>();
