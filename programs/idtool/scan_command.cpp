@@ -117,23 +117,30 @@ fs::path pathOf(const std::string& name) {
 #endif
 }
 
-void walkDirectory(const fs::path& directory, bool followLinks, const char* command, Session& session,
-                   std::vector<ScanInput>& inputs, bool& failed, int depth) {
-    auto problem = [&](const fs::path& path, const std::error_code& error) {
+// A name found in a walk: the directory's name as given, '/' and the entry's
+// name, the same on every system (Windows takes '/' too).
+std::string childName(const std::string& directory, const fs::path& child) {
+    const char last = directory.empty() ? '/' : directory.back();
+    return directory + (last == '/' || last == '\\' ? "" : "/") + nameOf(child.filename());
+}
+
+void walkDirectory(const fs::path& directory, const std::string& directoryName, bool followLinks,
+                   const char* command, Session& session, std::vector<ScanInput>& inputs, bool& failed, int depth) {
+    auto problem = [&](const std::string& name, const std::error_code& error) {
         ScanInput named;
-        named.name = nameOf(path);
+        named.name = name;
         reportInputProblem(session, command, named, error.message().c_str());
         failed = true;
     };
     // A loop of links followed ends here rather than in a full stack.
     if (depth > 100) {
-        problem(directory, std::make_error_code(std::errc::too_many_symbolic_link_levels));
+        problem(directoryName, std::make_error_code(std::errc::too_many_symbolic_link_levels));
         return;
     }
     std::error_code error;
     fs::directory_iterator entries(directory, error);
     if (error) {
-        problem(directory, error);
+        problem(directoryName, error);
         return;
     }
     std::vector<fs::path> children;
@@ -141,22 +148,23 @@ void walkDirectory(const fs::path& directory, bool followLinks, const char* comm
     std::sort(children.begin(), children.end(),
               [](const fs::path& a, const fs::path& b) { return a.filename().native() < b.filename().native(); });
     for (const fs::path& child : children) {
+        const std::string name = childName(directoryName, child);
         const fs::file_status own = fs::symlink_status(child, error);
         if (error) {
-            problem(child, error);
+            problem(name, error);
             continue;
         }
         if (fs::is_symlink(own) && !followLinks) continue;
         const fs::file_status status = fs::is_symlink(own) ? fs::status(child, error) : own;
         if (error) {
-            problem(child, error);
+            problem(name, error);
             continue;
         }
         if (fs::is_directory(status)) {
-            walkDirectory(child, followLinks, command, session, inputs, failed, depth + 1);
+            walkDirectory(child, name, followLinks, command, session, inputs, failed, depth + 1);
         } else if (fs::is_regular_file(status)) {
             ScanInput input;
-            input.name = nameOf(child);
+            input.name = name;
             inputs.push_back(std::move(input));
         }
         // Devices, sockets and pipes met in a walk are not read: they may never end.
@@ -181,7 +189,7 @@ void collectScanInputs(const std::vector<std::string>& names, bool followLinks, 
         const fs::path path = pathOf(name);
         const bool directory = fs::is_directory(path, error);
         if (!error && directory) {
-            walkDirectory(path, followLinks, command, session, inputs, failed, 0);
+            walkDirectory(path, name, followLinks, command, session, inputs, failed, 0);
             continue;
         }
         inputs.push_back(input);  // opened when read, where a problem is said

@@ -268,9 +268,21 @@ FILE* createTemporaryBeside(const std::string& target, std::string& temporary) {
     for (unsigned attempt = 0; attempt < 100; ++attempt) {
         temporary = folder + "." + base + ".idtool-" + std::to_string(GetCurrentProcessId()) + "-" +
                     std::to_string(attempt);
-        // "x": never an existing file.
-        FILE* file = _wfopen(wideFromUtf8(temporary.c_str()).data(), L"wbx");
-        if (file != nullptr || errno != EEXIST) return file;
+        // Created here or not at all: never an existing file.
+        const int descriptor = _wopen(wideFromUtf8(temporary.c_str()).data(),
+                                      _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
+        if (descriptor < 0) {
+            if (errno == EEXIST) continue;
+            return nullptr;
+        }
+        FILE* file = _fdopen(descriptor, "wb");
+        if (file == nullptr) {
+            const int error = errno;
+            _close(descriptor);
+            _wremove(wideFromUtf8(temporary.c_str()).data());
+            errno = error;
+        }
+        return file;
     }
     return nullptr;
 #else
