@@ -4,6 +4,7 @@
 #ifndef PROGRAMS_IDTOOL_FIND_COMMAND_H
 #define PROGRAMS_IDTOOL_FIND_COMMAND_H
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,7 @@ struct FindArguments {
     bool filesWithMatches = false;
     bool follow = false;
     bool binary = false;
+    uint64_t jobs = 0;  // --jobs: 0 one per processor; 1 one thread
 };
 
 // Searches the inputs with checked options; returns 0 (found), 1 (none) or
