@@ -4,7 +4,8 @@
 # regex that finds neither full-width nor grouped numbers and checks nothing),
 # in one hyperfine run; then the peak memory (GNU time's maximum resident set)
 # of find and redact on a file of the same size without a line feed. The
-# release preset's idtool, one thread (find and redact have no --jobs yet); then
+# release preset's idtool: find at one thread and at two, redact at one (it has
+# no --jobs yet); then
 # precision and recall of find on the labelled set.
 #
 #   scripts/bench_find.sh [MEGABYTES] [LOG]    LOG: an existing log to reuse
@@ -22,10 +23,13 @@ if [ -z "$log" ]; then
     /usr/bin/python3 scripts/make_scan_log.py "$megabytes" "$log"
 fi
 cat "$log" >/dev/null  # into the page cache
+cmp <("$idtool" find --jobs 1 --format jsonl "$log") <("$idtool" find --jobs 2 --format jsonl "$log") &&
+    echo "find --jobs 2 wrote the same records as --jobs 1"
 echo "size: $(stat -c %s "$log") bytes; numbers found by idtool find: $("$idtool" find --count "$log" | tail -1 | cut -f2);" \
     "lines matching the regex: $(rg -c '[0-9]{17}[0-9Xx]' "$log")"
 hyperfine --warmup 1 --runs 3 --export-markdown "$work/times.md" \
-    "wc -l $log" "rg -c '[0-9]{17}[0-9Xx]' $log" "$idtool find --count $log" "$idtool redact $log" >/dev/null
+    "wc -l $log" "rg -c '[0-9]{17}[0-9Xx]' $log" "$idtool find --count --jobs 1 $log" \
+    "$idtool find --count --jobs 2 $log" "$idtool redact $log" >/dev/null
 sed "s|$log|LOG|g; s|$idtool|idtool|g" "$work/times.md"
 # No line feed at all: every byte one line.
 tr '\n' ' ' <"$log" >"$work/one-line.txt"
