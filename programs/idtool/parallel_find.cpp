@@ -128,12 +128,21 @@ private:
     std::unique_ptr<char[]> chunk_;
 };
 
-// Edges, scan start and line feeds of range `index`.
-void measureRange(FILE* file, uint64_t size, uint64_t rangeSize, uint64_t index, RangeWork& work) {
+// Edges, scan start and line feeds of the range from the line start
+// `batchStart` (`index` 0) or from the first line feed at or after
+// batchStart + index * rangeSize, to the first one at or after the next
+// such point.
+void measureRange(FILE* file, uint64_t size, uint64_t rangeSize, uint64_t batchStart, uint64_t index,
+                  RangeWork& work) {
     RangeReader reader(file, size);
-    const uint64_t nominal = index * rangeSize;
+    const uint64_t nominal = batchStart + index * rangeSize;
     const uint64_t next = nominal + rangeSize;
-    if (!reader.edgeAt(nominal, work.start, work.error)) return;
+    if (index == 0)
+        work.start = batchStart;
+    else if (nominal >= size)
+        work.start = size;
+    else if (!reader.edgeAt(nominal, work.start, work.error))
+        return;
     if (next >= size)
         work.end = size;
     else if (!reader.edgeAt(next, work.end, work.error))
@@ -177,12 +186,12 @@ void scanRange(FILE* file, uint64_t size, const ScanOptions& options,
 bool findInRanges(FILE* file, uint64_t size, const ScanOptions& options, int workers, uint64_t rangeSize,
                   OutputStream& out, const std::function<void(OutputStream&, const ScanMatch&)>& write,
                   uint64_t& found) {
-    const uint64_t rangeCount = (size + rangeSize - 1) / rangeSize;
     uint64_t linesBefore = 0;
     std::vector<RangeWork> batch(static_cast<std::size_t>(workers));
-    for (uint64_t first = 0; first < rangeCount; first += static_cast<uint64_t>(workers)) {
-        const std::size_t count =
-            static_cast<std::size_t>(rangeCount - first < static_cast<uint64_t>(workers) ? rangeCount - first : workers);
+    // Each batch starts where the one before ended, so that a line longer
+    // than a range is looked through for its end by one batch only.
+    for (uint64_t batchStart = 0; batchStart < size;) {
+        const std::size_t count = static_cast<std::size_t>(workers);
         for (std::size_t i = 0; i < count; ++i) batch[i] = RangeWork{};
         auto inParallel = [&](const std::function<void(std::size_t)>& job) {
             std::vector<std::thread> threads;
@@ -190,7 +199,7 @@ bool findInRanges(FILE* file, uint64_t size, const ScanOptions& options, int wor
             job(0);
             for (std::thread& thread : threads) thread.join();
         };
-        inParallel([&](std::size_t i) { measureRange(file, size, rangeSize, first + i, batch[i]); });
+        inParallel([&](std::size_t i) { measureRange(file, size, rangeSize, batchStart, i, batch[i]); });
         for (std::size_t i = 0; i < count; ++i) {
             if (batch[i].error != 0) {
                 errno = batch[i].error;
@@ -208,7 +217,9 @@ bool findInRanges(FILE* file, uint64_t size, const ScanOptions& options, int wor
             if (!batch[i].records.empty()) out.write(batch[i].records.data(), batch[i].records.size());
             found += batch[i].found;
         }
-        if (out.failed()) return true;
+        const uint64_t batchEnd = batch[count - 1].end;
+        if (out.failed() || batchEnd <= batchStart) return true;
+        batchStart = batchEnd;
     }
     return true;
 }

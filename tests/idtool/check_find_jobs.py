@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """idtool find --jobs N writes byte for byte what --jobs 1 writes, on files
-shaped around the ranges' edges (every 4 MiB): a line feed just before, on
+shaped around the ranges' edges (every 4 MiB from the start of a batch of
+ranges, the first batch's at 4, 8 and 12 MiB): a line feed just before, on
 and after an edge; a keyword on the line before an edge and its number just
 after it; a number, and a grouped one, across an edge on a long line; a line
 longer than a range; GBK lines for --input-encoding auto; a file of line
