@@ -63,7 +63,8 @@ def main():
     parser.add_argument("--program", required=True)
     parser.add_argument("--emulator")
     options = parser.parse_args()
-    prefix = ([options.emulator] if options.emulator else []) + [str(Path(options.program).resolve())]
+    prefix = ([str(Path(options.emulator).resolve())] if options.emulator else []) + \
+             [str(Path(options.program).resolve())]
     failures = 0
     with tempfile.TemporaryDirectory() as work:
         files = {"shaped": shaped_file(), "feeds": b"\n" * (3 * RANGE + 5),
@@ -75,8 +76,9 @@ def main():
                                ["--input-encoding", "auto", "--format", "csv"], ["--fifteen-digits", "--mask"]):
                 outputs = []
                 for jobs in ("1", "3"):
-                    result = subprocess.run(prefix + ["find", "--jobs", jobs] + option_set + [str(path)],
-                                            capture_output=True)
+                    # A relative name: Windows' command line would take "/tmp/..." for an option.
+                    result = subprocess.run(prefix + ["find", "--jobs", jobs] + option_set + [path.name],
+                                            capture_output=True, cwd=work)
                     outputs.append((result.returncode, result.stdout, result.stderr))
                 same = outputs[0] == outputs[1]
                 failures += not same
