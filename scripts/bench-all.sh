@@ -20,6 +20,7 @@ benchmarks=(
     "The core and the C API beside hand-written loops (Google Benchmark, means of 5)|scripts/bench_core.sh --repetitions 5"
     "idtool on a file of 10^7 numbers, beside wc -l|scripts/bench_idtool.sh --runs 5"
     "The scanner on a log-like file, beside wc -l and ripgrep|scripts/bench_scan.sh 512"
+    "idtool find and redact on a log-like file of 1 GB, beside wc -l and ripgrep|scripts/bench_find.sh 1024"
     "SQLite: the extension beside plain SQL|scripts/bench_sqlite.sh --runs 7"
     "PostgreSQL and MariaDB: the functions beside plain SQL|scripts/bench-databases.sh --runs 7"
     "Python: verify_many beside a pure-Python loop, and the Dask job beside idtool|scripts/bench-python.sh --dask"

@@ -1,7 +1,7 @@
 // What each of idtool's commands gives the command line: its subcommand with
 // its options (defined in the command's own file, so that an option is added
 // there and nowhere else), the checks across its options, and what runs when
-// it is chosen. Offers Command and the four define functions.
+// it is chosen. Offers Command and the define functions.
 #ifndef PROGRAMS_IDTOOL_COMMAND_H
 #define PROGRAMS_IDTOOL_COMMAND_H
 
@@ -28,5 +28,7 @@ Command defineVerifyCommand(CLI::App& idtool);
 Command defineGenerateCommand(CLI::App& idtool);
 Command defineRegionsCommand(CLI::App& idtool);
 Command defineUpgradeCommand(CLI::App& idtool);
+Command defineFindCommand(CLI::App& idtool);
+Command defineRedactCommand(CLI::App& idtool);
 
 #endif

@@ -46,7 +46,8 @@ const char mainFooter[] =
     "command.\n"
     "\n"
     "Input (verify, upgrade): the FILEs in order, or standard input when there is\n"
-    "none or one is '-'. Lines end in LF or CRLF; a UTF-8 byte-order mark at the\n"
+    "none or one is '-'. (find and redact also walk directories: see their help.)\n"
+    "Lines end in LF or CRLF; a UTF-8 byte-order mark at the\n"
     "start of each input is dropped; the last line needs no line end. Lines are\n"
     "numbered from 1 across all inputs, as if they were one file. Every file is\n"
     "opened before anything is written.\n"
@@ -71,7 +72,7 @@ const char mainFooter[] =
     "Exit status:\n"
     "  0  success\n"
     "  1  findings: an invalid number (verify), a line not converted (upgrade),\n"
-    "     no matching record (regions)\n"
+    "     no matching record (regions), no number found (find)\n"
     "  2  a usage error or an input/output error, with a one-line message on\n"
     "     standard error; when the options are bad nothing is written to\n"
     "     standard output\n"
@@ -83,13 +84,16 @@ const char mainFooter[] =
     "  idtool generate --region 140302 --born-between 19800101 19891231 --sex female\n"
     "  idtool regions 1401\n"
     "  idtool upgrade old-numbers.txt > numbers.txt\n"
+    "  idtool find --count logs/\n"
+    "  idtool redact --in-place --summary logs/\n"
+    "  tail -f app.log | idtool redact --way label\n"
     "\n"
     "Run idtool COMMAND --help for each command's options and fields.";
 
 // The commands, in the order the help lists them.
 using CommandDefinition = Command (*)(CLI::App&);
 const CommandDefinition commandDefinitions[] = {defineVerifyCommand, defineGenerateCommand, defineRegionsCommand,
-                                                defineUpgradeCommand};
+                                                defineUpgradeCommand, defineFindCommand, defineRedactCommand};
 
 // CLI11's messages are one sentence; keep them on one line.
 void writeOneLine(OutputStream& out, const char* text) {
@@ -151,7 +155,7 @@ int runIdtool(int argc, const char* const* argv) {
         app.parse(argc, argv);
         for (const Command& command : commands)
             if (command.subcommand->parsed()) chosen = &command;
-        if (chosen == nullptr) throw CLI::RequiredError("a command (verify, generate, regions or upgrade)");
+        if (chosen == nullptr) throw CLI::RequiredError("a command (verify, generate, regions, upgrade, find or redact)");
         if (chosen->checkOptions) chosen->checkOptions();
     } catch (const CLI::CallForHelp&) {
         const std::string help = app.help();

@@ -12,7 +12,9 @@
 #include <ctime>
 #include <memory>
 
+#include "core/gbk_table.h"
 #include "core/generation_messages.h"
+#include "core/generation_options.h"
 #include "core/generation_plan.h"
 #include "core/region_history.h"
 #include "core/region_resolution.h"
@@ -62,75 +64,73 @@ const char* regionAdvice(const RegionResolution& resolution) {
     }
 }
 
-void writeRegionRefusal(Session& session, const RegionResolution& resolution, const char* given,
-                        std::size_t givenLength, int asOfYear) {
-    char message[generationMessageCapacity];
-    const std::size_t length = writeRegionErrorMessage(message, sizeof message, resolution, given, givenLength,
-                                                       asOfYear, session.encoding, idtoolOptionWords);
-    writeGenerateMessage(session, "generate: ", message, length, regionAdvice(resolution));
-}
-
-// The region's code, or 0 after its message.
-int32_t resolveRegionOption(const GenerateOptions& options, Session& session) {
-    if (options.asOfYear != 0) {
-        const RegionResolution resolution =
-            resolveRegionAsOf(options.region.c_str(), options.region.size(), options.asOfYear);
-        if (resolution.error == RegionError::none) return resolution.code;
-        writeRegionRefusal(session, resolution, options.region.c_str(), options.region.size(), options.asOfYear);
-        return 0;
+// The region as the core reads it: UTF-8. On Windows arguments arrive as
+// UTF-8 from the wide command line; elsewhere they are bytes as the shell
+// gave them, in the output encoding the user types in (GBK with --encoding
+// gbk), converted here where they enter.
+std::string regionInUtf8(const std::string& given, Encoding encoding) {
+#ifdef _WIN32
+    (void)encoding;
+    return given;
+#else
+    if (encoding != Encoding::gbk) return given;
+    std::string utf8;
+    for (std::size_t at = 0; at < given.size();) {
+        std::size_t step = 0;
+        const uint32_t point =
+            decodeCharacter(reinterpret_cast<const unsigned char*>(given.data() + at), given.size() - at,
+                            Encoding::gbk, step);
+        char bytes[4];
+        const std::size_t written = point == noCharacter ? 0 : encodeCharacter(point, Encoding::utf8, bytes);
+        if (written == 0)
+            utf8.append(given, at, step == 0 ? 1 : step);  // no character: kept, to be refused as it is
+        else
+            utf8.append(bytes, written);
+        at += step == 0 ? 1 : step;
     }
-    // Names are matched in the output encoding, as the user reads them.
-    char text[maxRegionTextLength + 1];
-    RegionResolution resolution{};
-    resolution.error = RegionError::invalidText;
-    if (argumentInEncoding(options.region.c_str(), session.encoding, text, sizeof text))
-        resolution = resolveRegion(text, std::strlen(text), session.encoding);
-    if (resolution.error == RegionError::none) return resolution.code;
-    writeRegionRefusal(session, resolution, text, std::strlen(text), 0);
-    return 0;
+    return utf8;
+#endif
 }
 
 }  // namespace
 
 int runGenerate(const GenerateOptions& options, Session& session) {
-    const int32_t regionCode = resolveRegionOption(options, session);
-    if (regionCode == 0) return exitTrouble;
-
-    GenerationRequest request{};
-    request.regionCode = regionCode;
-    if (options.hasBirth) {
-        request.birth = options.birth.c_str();
-        request.birthLength = options.birth.size();
-    } else {
-        request.bornFrom = options.bornFrom.c_str();
-        request.bornFromLength = options.bornFrom.size();
-        request.bornTo = options.bornTo.c_str();
-        request.bornToLength = options.bornTo.size();
+    // The options go to the core as given; it judges them in the one order
+    // every face shares (core/generation_options.h).
+    GenerationOptions given{};
+    const std::string region = regionInUtf8(options.region, session.encoding);
+    setTextOption(given, GenerationOptionId::region, region.data(), region.size());
+    if (options.hasBirth) setTextOption(given, GenerationOptionId::birth, options.birth.data(), options.birth.size());
+    if (options.hasBirthRange) {
+        setTextOption(given, GenerationOptionId::bornFrom, options.bornFrom.data(), options.bornFrom.size());
+        setTextOption(given, GenerationOptionId::bornTo, options.bornTo.data(), options.bornTo.size());
     }
-    request.sex = options.sex;
-    request.count = options.count;
-    request.seed = options.hasSeed ? options.seed : systemSeed();
-    request.yearLimit = localYear(time(nullptr));
-    const GenerationPlan plan = planGeneration(request);
+    setNumberOption(given, GenerationOptionId::sex, static_cast<int64_t>(options.sex));
+    setUnsignedOption(given, GenerationOptionId::count, options.count);
+    if (options.hasSeed) setUnsignedOption(given, GenerationOptionId::seed, options.seed);
+    if (options.asOfYear != 0) setNumberOption(given, GenerationOptionId::asOfYear, options.asOfYear);
+    const GenerationCheck check =
+        checkGenerationOptions(given, localYear(time(nullptr)), options.hasSeed ? options.seed : systemSeed());
 
     char message[generationMessageCapacity];
-    if (plan.birthNotCalendarDate)
+    if (check.plan.birthNotCalendarDate)
         writeGenerateMessage(session, "generate: warning: ", message,
-                             writeBirthDateWarning(message, sizeof message, plan), "");
-    if (plan.error != GenerationError::none) {
+                             writeBirthDateWarning(message, sizeof message, check.plan), "");
+    if (check.refusal != GenerationRefusal::none) {
         // The missing dates and the count of 0 are worded as the command
         // line's own checks word them, without the command's name.
         const bool asCommandLine =
-            plan.error == GenerationError::noBirthDate || plan.error == GenerationError::countZero;
-        writeGenerateMessage(session, asCommandLine ? "" : "generate: ", message,
-                             writeGenerationErrorMessage(message, sizeof message, plan, request, session.encoding,
-                                                         idtoolOptionWords),
-                             "");
+            check.refusal == GenerationRefusal::plan &&
+            (check.plan.error == GenerationError::noBirthDate || check.plan.error == GenerationError::countZero);
+        const std::size_t length =
+            writeGenerationCheckMessage(message, sizeof message, given, check, idtoolOptionWords);
+        writeGenerateMessage(session, asCommandLine ? "" : "generate: ", message, length,
+                             check.refusal == GenerationRefusal::region ? regionAdvice(check.resolution) : "");
         return exitTrouble;
     }
     char number[numberLength + 1];
-    for (uint64_t i = 0; i < plan.count; ++i) {
-        numberAt(plan, i, number);
+    for (uint64_t i = 0; i < check.plan.count; ++i) {
+        numberAt(check.plan, i, number);
         writeNumberLine(session, number, numberLength);
     }
     return exitSuccess;

@@ -7,6 +7,7 @@
 #define PROGRAMS_IDTOOL_LINE_VERIFIER_H
 
 #include <cstdint>
+#include <memory>
 
 #include "programs/idtool/line_reader.h"
 #include "programs/idtool/session.h"
@@ -44,6 +45,10 @@ RecordLayout layoutOf(const VerifyOptions& options);
 // --fields and --stream's null text, for the run's writer.
 void setUpWriter(RecordWriter& writer, const VerifyOptions& options, const RecordLayout& layout);
 
+// The header line of verify's records: the writer's keys, and age after
+// them under --age-on.
+void writeVerifyHeader(RecordWriter& writer, const VerifyOptions& options, OutputStream& out);
+
 // A line or cell \N under --stream: SQL's NULL in, NULL in every field out.
 bool isStreamNull(const VerifyOptions& options, const char* bytes, uint64_t length);
 void writeNullRecord(RecordWriter& writer);
@@ -58,7 +63,7 @@ public:
     LineVerifier& operator=(const LineVerifier&) = delete;
 
     // TSV and CSV: the line of the record's keys.
-    void writeHeader() { writer_.writeHeader(); }
+    void writeHeader();
     // Counts the line's verdict and writes its record (unless --only-invalid
     // leaves a valid one out).
     void verify(const Line& line);
@@ -67,7 +72,14 @@ public:
     void clearCounts() { counts_ = VerdictCounts{}; }
 
 private:
+    // Under --age-on: the record, written to scratch_ first, goes to out_
+    // with the age field before its end.
+    void writeWithAge(bool hasAge, int age);
+
     const VerifyOptions& options_;
+    OutputStream& out_;
+    std::unique_ptr<char[]> scratchStorage_;
+    OutputStream scratch_;
     RecordLayout layout_;
     RecordWriter writer_;
     RegionValueCache regions_;

@@ -518,7 +518,7 @@ int runVerifyInParallel(const VerifyOptions& options, const std::vector<std::str
     RecordWriter header(session.out, options.format, session.encoding, verifyRecordKeysOf(layout.shape),
                         verifyRecordKeyCountOf(layout.shape));
     setUpWriter(header, options, layout);
-    if (!options.stream) header.writeHeader();
+    if (!options.stream) writeVerifyHeader(header, options, session.out);
 
     Pipeline pipeline;
     // Room for every worker's chunk and two done ones waiting to be written.

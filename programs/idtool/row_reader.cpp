@@ -93,6 +93,24 @@ void RowReader::emit(const char* bytes, std::size_t count) {
         writeConverted(out_, bytes, count, encoding, options_.outputEncoding);
 }
 
+// A masked cell in the encoding it was masked in, converted whole (a
+// character of several bytes is one character, never a byte each), its
+// quotes doubled inside a quoted CSV field.
+void RowReader::emitMasked(const char* masked, std::size_t length, Encoding encoding, bool quoted) {
+    std::size_t start = 0;
+    for (std::size_t i = 0; i <= length; ++i) {
+        if (i < length && !(quoted && masked[i] == '"')) continue;
+        if (i > start) {
+            if (encoding == options_.outputEncoding)
+                out_.write(masked + start, i - start);
+            else
+                writeConverted(out_, masked + start, i - start, encoding, options_.outputEncoding);
+        }
+        if (i < length) out_.put('"');  // the quote doubled; the quote itself starts the next run
+        start = i;
+    }
+}
+
 // Before the buffer is refilled: the scanned bytes of the row go out, but for
 // a CR that may start a CRLF and, when converting, an incomplete character.
 void RowReader::emitPending(bool) {
@@ -205,10 +223,7 @@ void RowReader::writeMaskedHead() {
         maskQuoted_ = maskQuoted_ || masked[i] == ',' || masked[i] == '"' || masked[i] == '\n' || masked[i] == '\r';
     maskQuoted_ = maskQuoted_ && options_.format == InputFormat::csv;
     if (maskQuoted_) out_.put('"');
-    for (std::size_t i = 0; i < length; ++i) {
-        if (masked[i] == '"' && maskQuoted_) out_.put('"');
-        emit(masked + i, 1);
-    }
+    emitMasked(masked, length, encoding, maskQuoted_);
     maskedHeadWritten_ = true;
 }
 
@@ -246,10 +261,7 @@ void RowReader::endField() {
                     quoted = quoted || masked[i] == ',' || masked[i] == '"' || masked[i] == '\n' || masked[i] == '\r';
                 quoted = quoted && options_.format == InputFormat::csv;
                 if (quoted) out_.put('"');
-                for (std::size_t i = 0; i < length; ++i) {
-                    if (masked[i] == '"' && quoted) out_.put('"');
-                    emit(masked + i, 1);
-                }
+                emitMasked(masked, length, encoding, quoted);
                 if (quoted) out_.put('"');
             }
         }

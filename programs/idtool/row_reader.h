@@ -104,6 +104,7 @@ private:
     void endField();
     void addContent(const char* bytes, std::size_t count);
     void emit(const char* bytes, std::size_t count);
+    void emitMasked(const char* masked, std::size_t length, Encoding encoding, bool quoted);
     void emitPending(bool fieldEnd);
     void writeMaskedHead();
     // `cut`: the text goes on after the bytes (the held ones of a long cell).

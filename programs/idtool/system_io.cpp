@@ -5,7 +5,9 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstdlib>
 #include <cstring>
+#include <string>
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -180,6 +182,171 @@ uint64_t currentFileSize(FILE* file) {
     if (fstat(fileno(file), &facts) != 0) return 0;
 #endif
     return facts.st_size > 0 ? static_cast<uint64_t>(facts.st_size) : 0;
+}
+
+#ifdef _WIN32
+namespace {
+
+bool fileIndexOf(HANDLE handle, BY_HANDLE_FILE_INFORMATION& facts) {
+    return handle != INVALID_HANDLE_VALUE && GetFileInformationByHandle(handle, &facts) != 0;
+}
+
+bool fileIndexByName(const char* name, BY_HANDLE_FILE_INFORMATION& facts) {
+    HANDLE handle = CreateFileW(wideFromUtf8(name).data(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    const bool known = fileIndexOf(handle, facts);
+    if (handle != INVALID_HANDLE_VALUE) CloseHandle(handle);
+    return known;
+}
+
+bool sameIndex(const BY_HANDLE_FILE_INFORMATION& a, const BY_HANDLE_FILE_INFORMATION& b) {
+    return a.dwVolumeSerialNumber == b.dwVolumeSerialNumber && a.nFileIndexHigh == b.nFileIndexHigh &&
+           a.nFileIndexLow == b.nFileIndexLow;
+}
+
+}  // namespace
+#endif
+
+bool namesSameFile(const char* a, const char* b) {
+#ifdef _WIN32
+    BY_HANDLE_FILE_INFORMATION first, second;
+    return fileIndexByName(a, first) && fileIndexByName(b, second) && sameIndex(first, second);
+#else
+    struct stat first, second;
+    return stat(a, &first) == 0 && stat(b, &second) == 0 && first.st_dev == second.st_dev &&
+           first.st_ino == second.st_ino;
+#endif
+}
+
+bool inputIsFile(const InputFile& input, const char* name) {
+    if (input.file == nullptr) return false;
+#ifdef _WIN32
+    BY_HANDLE_FILE_INFORMATION first, second;
+    return fileIndexOf(reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(input.file))), first) &&
+           fileIndexByName(name, second) && sameIndex(first, second);
+#else
+    struct stat first, second;
+    return fstat(fileno(input.file), &first) == 0 && stat(name, &second) == 0 && first.st_dev == second.st_dev &&
+           first.st_ino == second.st_ino;
+#endif
+}
+
+FILE* openOutputFile(const char* name) {
+#ifdef _WIN32
+    return _wfopen(wideFromUtf8(name).data(), L"wb");
+#else
+    return std::fopen(name, "wb");
+#endif
+}
+
+bool replacedName(const char* name, std::string& target) {
+#ifdef _WIN32
+    target = name;
+    return true;
+#else
+    char* resolved = realpath(name, nullptr);
+    if (resolved == nullptr) return false;
+    target = resolved;
+    std::free(resolved);
+    return true;
+#endif
+}
+
+FILE* createTemporaryBeside(const std::string& target, std::string& temporary) {
+    const std::size_t slash = target.find_last_of(
+#ifdef _WIN32
+        "/\\"
+#else
+        "/"
+#endif
+    );
+    const std::string folder = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
+    const std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
+#ifdef _WIN32
+    struct _stat64 facts;
+    if (_wstat64(wideFromUtf8(target.c_str()).data(), &facts) != 0) return nullptr;
+    for (unsigned attempt = 0; attempt < 100; ++attempt) {
+        temporary = folder + "." + base + ".idtool-" + std::to_string(GetCurrentProcessId()) + "-" +
+                    std::to_string(attempt);
+        // Created here or not at all: never an existing file.
+        const int descriptor = _wopen(wideFromUtf8(temporary.c_str()).data(),
+                                      _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
+        if (descriptor < 0) {
+            if (errno == EEXIST) continue;
+            return nullptr;
+        }
+        FILE* file = _fdopen(descriptor, "wb");
+        if (file == nullptr) {
+            const int error = errno;
+            _close(descriptor);
+            _wremove(wideFromUtf8(temporary.c_str()).data());
+            errno = error;
+        }
+        return file;
+    }
+    return nullptr;
+#else
+    struct stat facts;
+    if (stat(target.c_str(), &facts) != 0) return nullptr;
+    std::string pattern = folder + "." + base + ".idtool-XXXXXX";
+    const int descriptor = mkstemp(&pattern[0]);
+    if (descriptor < 0) return nullptr;
+    temporary = pattern;
+    if (fchmod(descriptor, facts.st_mode & 07777) != 0) {
+        const int error = errno;
+        close(descriptor);
+        unlink(temporary.c_str());
+        errno = error;
+        return nullptr;
+    }
+    FILE* file = fdopen(descriptor, "wb");
+    if (file == nullptr) {
+        const int error = errno;
+        close(descriptor);
+        unlink(temporary.c_str());
+        errno = error;
+    }
+    return file;
+#endif
+}
+
+bool syncFile(FILE* file) {
+    if (std::fflush(file) != 0) return false;
+#ifdef _WIN32
+    return _commit(_fileno(file)) == 0;
+#else
+    return fsync(fileno(file)) == 0;
+#endif
+}
+
+bool replaceFile(const std::string& temporary, const std::string& target) {
+#ifdef _WIN32
+    if (MoveFileExW(wideFromUtf8(temporary.c_str()).data(), wideFromUtf8(target.c_str()).data(),
+                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0)
+        return true;
+    errno = EACCES;
+    return false;
+#else
+    return std::rename(temporary.c_str(), target.c_str()) == 0;
+#endif
+}
+
+void removeFile(const std::string& name) {
+#ifdef _WIN32
+    _wremove(wideFromUtf8(name.c_str()).data());
+#else
+    unlink(name.c_str());
+#endif
+}
+
+long long writeToFile(void* context, const char* bytes, std::size_t count, bool) {
+    FILE* file = static_cast<FILE*>(context);
+    errno = 0;
+    if (count > 0 && std::fwrite(bytes, 1, count, file) != count) {
+        if (errno == 0) errno = EIO;
+        return -1;
+    }
+    return static_cast<long long>(count);
 }
 
 bool standardErrorIsTerminal() {

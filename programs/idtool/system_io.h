@@ -11,6 +11,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <string>
 
 #include "records/output_stream.h"
 #include "core/text_encoding.h"
@@ -65,6 +66,29 @@ long long readAt(FILE* file, uint64_t offset, char* buffer, std::size_t count);
 uint64_t currentFileSize(FILE* file);
 
 bool standardErrorIsTerminal();
+
+// Files written by redact. Whether two names are one file (the same device
+// and inode; on Windows the same volume and file index); false when either
+// is missing.
+bool namesSameFile(const char* a, const char* b);
+// Whether the open input is the file `name`.
+bool inputIsFile(const InputFile& input, const char* name);
+// Opens `name` for writing, emptied ("wb"); null with errno set.
+FILE* openOutputFile(const char* name);
+// The name a file is replaced under: the target of its symbolic links
+// (POSIX), else the name; false with errno set when it cannot be told.
+bool replacedName(const char* name, std::string& target);
+// A new file beside `target` (".NAME.idtool-XXXXXX" in its folder) with the
+// target's permission bits, for writing; its name in `temporary`. Null with
+// errno set.
+FILE* createTemporaryBeside(const std::string& target, std::string& temporary);
+// Writes the file's bytes through to the disk (fsync); false with errno set.
+bool syncFile(FILE* file);
+// Renames `temporary` over `target` in one step; false with errno set.
+bool replaceFile(const std::string& temporary, const std::string& target);
+void removeFile(const std::string& name);
+// A SinkFunction over a FILE* (the context): its bytes written as they are.
+long long writeToFile(void* file, const char* bytes, std::size_t count, bool final);
 
 // Where an output stream's bytes go: standard output or error, as bytes, or
 // converted to UTF-16 from the output encoding when it is a Windows console.

@@ -7,6 +7,7 @@
 #include <ctime>
 #include <memory>
 
+#include "core/calendar.h"
 #include "core/verification.h"
 #include "programs/idtool/command.h"
 #include "programs/idtool/command_options.h"
@@ -258,6 +259,7 @@ Command defineVerifyCommand(CLI::App& idtool) {
         std::string fields;
         bool noHeader = false;
         uint64_t jobs = 0;
+        std::string ageOn;
     };
     auto arguments = std::make_shared<Arguments>();
     CLI::App* verify = idtool.add_subcommand("verify", "verify numbers, one record per line or row");
@@ -297,6 +299,12 @@ Command defineVerifyCommand(CLI::App& idtool) {
                          "one per processor, at most 8); 1 reads and\n"
                          "verifies in one thread. The output is the same")
         ->type_name("N");
+    CLI::Option* ageOn = verify
+                             ->add_option("--age-on", arguments->ageOn,
+                                          "add a last field, age: the holder's age in\n"
+                                          "completed years on DATE (YYYYMMDD; null when\n"
+                                          "refused or born after it); not with --column")
+                             ->type_name("DATE");
     verify->add_flag("--stream", arguments->options.stream,
                                            "for SQL engines: no header, \\N for null,\nexit status 0 (see below)");
     verify->footer(columnHelp + std::string("\n") + verifyHelpFooter());
@@ -306,6 +314,17 @@ Command defineVerifyCommand(CLI::App& idtool) {
     command.checkOptions = [=] {
         Arguments& given = *arguments;
         if (fields->count() > 0) given.options.fields = parseFieldList(given.fields);
+        if (ageOn->count() > 0) {
+            uint64_t date = 0;
+            if (given.ageOn.size() != 8 || !parseUnsigned(given.ageOn, date) ||
+                !isCalendarDate(BirthDate{static_cast<int>(date / 10000), static_cast<int>(date / 100 % 100),
+                                          static_cast<int>(date % 100)}))
+                throw CLI::ValidationError("--age-on", "must be a calendar date YYYYMMDD, not " + given.ageOn);
+            if (column->count() > 0) throw CLI::ValidationError("--age-on", "is not for --column");
+            given.options.age = true;
+            given.options.ageOn = BirthDate{static_cast<int>(date / 10000), static_cast<int>(date / 100 % 100),
+                                            static_cast<int>(date % 100)};
+        }
         if (inputFormat->count() > 0 && column->count() == 0)
             throw CLI::ValidationError("--input-format", "reads CSV or TSV rows: give --column too");
         if (noHeader->count() > 0 && column->count() == 0)

@@ -30,6 +30,10 @@ struct VerifyOptions {
     // --jobs: workers for lines (0: one per processor); 1 reads and verifies
     // in one thread.
     int jobs = 0;
+    // --age-on DATE: a last field, age, the holder's age in completed years
+    // on that day (null when refused or not yet born).
+    bool age = false;
+    BirthDate ageOn{0, 0, 0};
 };
 
 // Reads every line of `reader` and writes its record to session.out. Returns

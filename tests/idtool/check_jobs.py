@@ -8,7 +8,7 @@ reader's window), empty lines, CRLF, CR-only, NUL and binary bytes, invalid
 UTF-8, full-width digits, \\N; the second file starts with a byte-order mark,
 the last ends without a line end, and one holds a CR just before its end.
 Then runs idtool verify over them with --jobs 1 and --jobs 3 under many
-option sets (every format, --only-invalid, --summary, --no-history,
+option sets (every format, --only-invalid, --summary, --no-history, --age-on,
 --fields, --encoding gbk, --mask, --input-encoding auto, standard input,
 --column on a CSV, --stream on files, standard input and a column) and
 compares standard output, standard error and the exit status byte for byte.
@@ -137,6 +137,7 @@ def main():
         [], ["--format", "csv"], ["--format", "jsonl"], ["--only-invalid", "--summary"],
         ["--no-history", "--format", "csv"], ["--fields", "line,input,reason,hint,county,now"],
         ["--encoding", "gbk"], ["--mask", "--format", "jsonl"], ["--input-encoding", "auto", "--only-invalid"],
+        ["--age-on", "20240630", "--format", "jsonl"],
     ]
     failures = 0
     with tempfile.TemporaryDirectory() as work:

@@ -12,6 +12,7 @@ a refusal's message is checked whole.
 
 import argparse
 import json
+import re
 import subprocess
 import sys
 import tempfile
@@ -99,7 +100,7 @@ def generate_args(options):
 
 
 def run_generate(run):
-    names = corpus.OptionNames(**IDTOOL_NAMES)
+    names = corpus.option_names(**IDTOOL_NAMES)
     for case in corpus.load("generate"):
         options = case["options"]
         if options.get("year_limit"):
@@ -181,6 +182,146 @@ def run_history_and_regions(run):
             run.check("regions", case, "refused", status, 2)
 
 
+WORD_OPTIONS = {"encoding": "--input-encoding", "min_confidence": "--min-confidence"}
+SEX_TEXTS = {"male": "男", "female": "女"}
+
+
+def scan_args(options):
+    """find's and redact's arguments for a case's scan options, or None where
+    the command line cannot say them (an integer where a word is asked)."""
+    args = ["--as-of", f"{options['as_of_date']:08d}"] if options.get("as_of_date", 0) >= 10101 else None
+    if args is None:
+        return None
+    for key, name in WORD_OPTIONS.items():
+        if key in options:
+            if not isinstance(options[key], str):
+                return None
+            args += [name, options[key]]
+    if options.get("fifteen_digits"):
+        args.append("--fifteen-digits")
+    return args
+
+
+def scanned_input(data):
+    """A file holding the case's bytes, for idtool to read."""
+    handle = tempfile.NamedTemporaryFile(delete=False)
+    handle.write(data)
+    handle.close()
+    return handle.name
+
+
+def run_find(run):
+    for case in corpus.load("find"):
+        options, expect = case["options"], case["expect"]
+        data = corpus.bytes_of(case["input"])
+        if "message" in expect:
+            if options.get("as_of_date") is None or not isinstance(options.get("encoding", ""), str) or \
+                    not isinstance(options.get("min_confidence", ""), str):
+                continue  # a word the command line refuses itself
+            status, _, err = run.idtool(["find", "--as-of", str(options["as_of_date"])], data)
+            run.check("find", case, "refusal", (status, err.decode("utf-8")),
+                      (2, "idtool: find: " + expect["message"].replace("as_of_date", "--as-of") + "\n"))
+            continue
+        args = scan_args(options)
+        if args is None:
+            continue
+        name = scanned_input(data)
+        try:
+            status, out, err = run.idtool(["find", "--format", "jsonl"] + args + [name])
+        finally:
+            Path(name).unlink()
+        records = [json.loads(line) for line in out.decode("utf-8").splitlines()]
+        run.check("find", case, "status", status, 0 if expect["matches"] else 1)
+        actual = [{key: record[key] for key in ("byte_offset", "byte_length", "length", "line", "column", "number",
+                                                "form", "confidence", "keyword", "kind", "sex", "birth_date",
+                                                "region_code")} for record in records]
+        wanted = []
+        for match in expect["matches"]:
+            valid = match["confidence"] != "low"
+            wanted.append({"byte_offset": match["byte_offset"], "byte_length": match["byte_length"],
+                           "length": match["char_length"], "line": match["line"], "column": match["column"],
+                           "number": match["number"], "form": ",".join(match["form"]) or "plain",
+                           "confidence": match["confidence"], "keyword": match["keyword"],
+                           "kind": match.get("kind") if valid else None,
+                           "sex": SEX_TEXTS[match["sex"]] if valid else None,
+                           "birth_date": match.get("birth_date") if valid else None,
+                           "region_code": match.get("region_code")})
+        run.check("find", case, "matches", actual, wanted)
+
+
+IDTOOL_SCAN_WORDS = {"key": "the key (--key-file or --key-env)", "redaction": "--way", "mask_first": "--mask-keep FIRST",
+                     "mask_last": "--mask-keep LAST", "label": "--label", "token_length": "--token-length",
+                     "token_alphabet": "--token-alphabet", "keep": "--keep", "as_of_date": "--as-of",
+                     "encoding": "--input-encoding", "min_confidence": "--min-confidence"}
+
+
+def redact_args(options, key_file):
+    """redact's arguments for a case's options, or None where the command line
+    cannot say them."""
+    args = scan_args(options)
+    if args is None:
+        return None
+    if "redaction" in options:
+        if not isinstance(options["redaction"], str):
+            return None
+        args += ["--way", options["redaction"]]
+    if "mask_first" in options or "mask_last" in options:
+        args += ["--mask-keep", f"{options.get('mask_first', 6)},{options.get('mask_last', 4)}"]
+    if "label" in options:
+        label = corpus.bytes_of(options["label"])
+        if b"\0" in label:
+            return None
+        args += [b"--label", label]
+    for key, name in (("token_alphabet", "--token-alphabet"), ("token_length", "--token-length")):
+        if key in options:
+            args += [name, str(options[key])]
+    if "keep" in options:
+        if not isinstance(options["keep"], list):
+            return None
+        args += ["--keep", ",".join(options["keep"]) or "none"]
+    if "key" in options:
+        key = corpus.bytes_of(options["key"])
+        if key.endswith(b"\n"):
+            return None  # a key file's final line end is no part of its key
+        Path(key_file).write_bytes(key)
+        args += ["--key-file", key_file]
+    return [arg if isinstance(arg, bytes) else arg.encode() for arg in args]
+
+
+def summary_line(summary):
+    confidence, form = summary["by_confidence"], summary["by_form"]
+    return (f"idtool: redact: {summary['matches']} replaced: {confidence['low']} low, {confidence['medium']} medium, "
+            f"{confidence['high']} high; {summary['plain']} plain, {form['fullwidth']} fullwidth, "
+            f"{form['lowercase_x']} lowercase_x, {form['separated']} separated, "
+            f"{form['fifteen_digits']} fifteen_digits; ")
+
+
+def idtool_message(message):
+    words = "|".join(sorted(IDTOOL_SCAN_WORDS, key=len, reverse=True))
+    return re.sub(rf"\b({words})\b", lambda match: IDTOOL_SCAN_WORDS[match.group(1)], message)
+
+
+def run_redact(run):
+    with tempfile.TemporaryDirectory() as folder:
+        key_file = str(Path(folder) / "key")
+        for case in corpus.load("redact"):
+            if "number" in case:
+                continue  # one number held alone: the C API's, not a text's
+            options, expect = case["options"], case["expect"]
+            args = redact_args(options, key_file)
+            if args is None:
+                continue
+            status, out, err = run.idtool([b"redact", b"--summary"] + args, corpus.bytes_of(case["input"]))
+            if "message" in expect:
+                run.check("redact", case, "refusal", (status, out, err.decode("utf-8")),
+                          (2, b"", "idtool: redact: " + idtool_message(expect["message"]) + "\n"))
+                continue
+            run.check("redact", case, "output", (status, out), (0, corpus.bytes_of(expect["output"])))
+            if "summary" in expect:
+                run.check("redact", case, "summary", err.decode("utf-8").startswith(summary_line(expect["summary"])),
+                          True)
+
+
 def run_lines(run):
     for case in corpus.load("lines"):
         run.check("lines", case, "reading", corpus.idtool_reading(run.program, case), case["expect"])
@@ -192,7 +333,7 @@ def main():
     parser.add_argument("--library")
     options = parser.parse_args()
     run = Run(options.program, corpus.library(options.library))
-    for step in (run_verify, run_generate, run_mask_and_upgrade, run_history_and_regions, run_lines):
+    for step in (run_verify, run_generate, run_mask_and_upgrade, run_history_and_regions, run_lines, run_find, run_redact):
         step(run)
     for failure in run.failures:
         print("FAIL", failure)
