@@ -11,18 +11,21 @@ here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 prefix=$work/prefix
+# The soname's number is the header's major version.
+major=$(sed -n 's/^#define IDN_VERSION_MAJOR \([0-9][0-9]*\)$/\1/p' "$here/../../capi/idnumber.h")
+shared=libidnumber.so.$major
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
-for file in include/idnumber.h lib/libidnumber.so.2 lib/libidnumber.a lib/pkgconfig/idnumber.pc \
+for file in include/idnumber.h lib/$shared lib/libidnumber.a lib/pkgconfig/idnumber.pc \
     lib/cmake/idnumber/idnumberConfig.cmake; do
     [ -e "$prefix/$file" ] || { echo "FAIL: $file was not installed" >&2; exit 1; }
 done
 
-soname=$(objdump -p "$prefix/lib/libidnumber.so.2" | awk '$1 == "SONAME" {print $2}')
-[ "$soname" = libidnumber.so.2 ] || { echo "FAIL: SONAME is '$soname'" >&2; exit 1; }
-others=$(nm -D --defined-only "$prefix/lib/libidnumber.so.2" | awk '{print $3}' | grep -v '^idn_' || true)
+soname=$(objdump -p "$prefix/lib/$shared" | awk '$1 == "SONAME" {print $2}')
+[ "$soname" = "$shared" ] || { echo "FAIL: SONAME is '$soname'" >&2; exit 1; }
+others=$(nm -D --defined-only "$prefix/lib/$shared" | awk '{print $3}' | grep -v '^idn_' || true)
 [ -z "$others" ] || { echo "FAIL: exported besides idn_: $others" >&2; exit 1; }
-echo "libidnumber.so.2: SONAME $soname, $(nm -D --defined-only "$prefix/lib/libidnumber.so.2" | wc -l) symbols, all idn_"
+echo "$shared: SONAME $soname, $(nm -D --defined-only "$prefix/lib/$shared" | wc -l) symbols, all idn_"
 
 export PKG_CONFIG_PATH=$prefix/lib/pkgconfig
 # shellcheck disable=SC2046

@@ -89,7 +89,7 @@ with_find_package() (
     cd "$work/c" && cat >CMakeLists.txt <<'CMAKE' &&
 cmake_minimum_required(VERSION 3.25)
 project(consumer LANGUAGES C)
-find_package(idnumber 2 REQUIRED)
+find_package(idnumber 3 REQUIRED)
 add_executable(shared c_consumer.c)
 target_link_libraries(shared PRIVATE idnumber::idnumber)
 add_executable(static c_consumer.c)
@@ -97,7 +97,7 @@ target_link_libraries(static PRIVATE idnumber::idnumber_static)
 CMAKE
         cmake -S . -B build >/dev/null && cmake --build build >/dev/null && build/shared && build/static
 )
-check "libidnumber-dev: find_package(idnumber 2), shared and static" with_find_package
+check "libidnumber-dev: find_package(idnumber 3), shared and static" with_find_package
 
 idtool_version() { [ "$(idtool --version)" = "idtool $(scripts/release_version.sh)" ]; }
 check "idtool: --version gives the release's version" idtool_version
