@@ -158,7 +158,7 @@ def main():
                 command = prefix + ["verify", "--jobs", jobs] + extra + inputs
                 results[jobs] = run(command, work, stdin, pipe)
                 out, err, status = results[jobs]
-                if options.emulator and status != 0 and not out and not err:
+                if options.emulator and status != 0 and (b"wine client error" in err or (not out and not err)):
                     # idtool always writes something here; a run that wrote nothing at
                     # all is Wine failing to start the program (seen on a loaded
                     # machine), so it is started once more, and said.
