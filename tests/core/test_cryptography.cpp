@@ -128,14 +128,14 @@ TEST(KeyedPermutation, IsABijectionOverWholeDomains) {
     // Sizes of one, of a power of two, just past one (the walk's worst), and
     // a prime.
     for (const uint64_t size : {uint64_t{1}, uint64_t{2}, uint64_t{3}, uint64_t{256}, uint64_t{257}, uint64_t{4099}}) {
-        std::vector<bool> seen(size, false);
+        std::vector<bool> seen(static_cast<std::size_t>(size), false);
         int moved = 0;
         for (uint64_t index = 0; index < size; ++index) {
             uint64_t image = 0;
             ASSERT_TRUE(permuteIndex(key, tweak, sizeof tweak, size, index, image));
             ASSERT_LT(image, size);
-            ASSERT_FALSE(seen[image]) << size << ": " << index << " meets an image already taken";
-            seen[image] = true;
+            ASSERT_FALSE(seen[static_cast<std::size_t>(image)]) << size << ": " << index << " meets an image already taken";
+            seen[static_cast<std::size_t>(image)] = true;
             if (image != index) ++moved;
         }
         if (size > 3) {

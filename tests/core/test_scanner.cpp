@@ -376,8 +376,9 @@ TEST(ScannerStreaming, PiecesOfAnySizeAndThePlainReadingAgree) {
         std::size_t from = 0;
         for (const ScanMatch& match : whole) {
             ASSERT_GE(match.byteOffset, from);
-            rebuilt += text.substr(from, match.byteOffset - from) + "#";
-            from = match.byteOffset + match.byteLength;
+            const auto offset = static_cast<std::size_t>(match.byteOffset);
+            rebuilt += text.substr(from, offset - from) + "#";
+            from = offset + static_cast<std::size_t>(match.byteLength);
         }
         rebuilt += text.substr(from);
         ScanOptions labelled = options;
