@@ -44,8 +44,8 @@ class Confidence(str, enum.Enum):
     def __str__(self) -> str:
         return self.value
 
-    def __format__(self, spec: str) -> str:
-        return format(self.value, spec)
+    def __format__(self, format_spec: str) -> str:
+        return format(self.value, format_spec)
 
     def _rank_of(self, other: Any) -> int | None:
         if isinstance(other, str) and other in _CONFIDENCES:
