@@ -16,6 +16,8 @@ position (core/scan_regions.h).
 
 import sys
 
+import generated_source
+
 PERMIT_CODES = {810000, 820000, 830000}
 
 
@@ -57,33 +59,6 @@ def render(codes):
     return "".join(out)
 
 
-def main(argv):
-    check = len(argv) == 5 and argv[1] == "--check"
-    if not (check or len(argv) == 4):
-        print(__doc__.strip(), file=sys.stderr)
-        return 2
-    regions_path, history_path, source_path = argv[-3:]
-    try:
-        text = render(read_codes(regions_path, history_path))
-    except (ValueError, OSError) as error:
-        print(f"generate_scan_regions.py: {error}", file=sys.stderr)
-        return 1
-    if check:
-        try:
-            with open(source_path, encoding="utf-8", newline="") as source:
-                current = source.read()
-        except OSError as error:
-            print(f"generate_scan_regions.py: {error}", file=sys.stderr)
-            return 1
-        if current != text:
-            print(f"{source_path} is out of date: run python3 scripts/generate_scan_regions.py "
-                  f"{regions_path} {history_path} {source_path}", file=sys.stderr)
-            return 1
-        return 0
-    with open(source_path, "w", encoding="utf-8", newline="\n") as source:
-        source.write(text)
-    return 0
-
-
 if __name__ == "__main__":
-    sys.exit(main(sys.argv))
+    sys.exit(generated_source.run(sys.argv, __doc__, lambda regions, history: render(read_codes(regions, history)),
+                                  (ValueError, OSError), data_files=2))

@@ -30,17 +30,19 @@ def text_literal(text):
     return "".join(parts)
 
 
-def run(argv, usage, generate, errors):
-    """generate(data_path) -> the source text; it raises one of `errors`
-    (a tuple of exception types) for data it refuses."""
+def run(argv, usage, generate, errors, data_files=1):
+    """generate(*data_paths) -> the source text, from the `data_files` data
+    paths that come before the source's; it raises one of `errors` (a tuple
+    of exception types) for data it refuses."""
     name = os.path.basename(argv[0])
-    check = len(argv) == 4 and argv[1] == "--check"
-    if not (check or len(argv) == 3):
+    check = len(argv) == data_files + 3 and argv[1] == "--check"
+    if not (check or len(argv) == data_files + 2):
         print(usage.strip(), file=sys.stderr)
         return 2
-    data_path, source_path = argv[-2], argv[-1]
+    data_paths, source_path = argv[-1 - data_files:-1], argv[-1]
+    data_path = " ".join(data_paths)
     try:
-        text = generate(data_path)
+        text = generate(*data_paths)
     except errors as error:
         print(f"{name}: {error}", file=sys.stderr)
         return 1
