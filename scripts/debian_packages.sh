@@ -18,7 +18,19 @@ install_missing_packages() {
     done
     [ ${#missing[@]} -gt 0 ] || return 0
     echo "Installing: ${missing[*]}"
-    as_root apt-get update -q
+    # A mirror in the middle of a sync serves index files that do not match
+    # their Release file: ask again; if one index still fails, apt-get has
+    # kept the others (and any older copy), so the install is tried with them.
+    local try
+    for try in 1 2 3; do
+        as_root apt-get update -q && break
+        if [ "$try" -lt 3 ]; then
+            echo "apt-get update failed (try $try of 3); again in 20 s" >&2
+            sleep 20
+        else
+            echo "apt-get update failed 3 times; installing from the package lists it has" >&2
+        fi
+    done
     # Another build may hold dpkg's lock for a while.
     as_root env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 install -y -q \
         --no-install-recommends "${missing[@]}"

@@ -11,10 +11,11 @@ feeds only and one without any. Several option sets each.
 """
 
 import argparse
-import subprocess
 import sys
 import tempfile
 from pathlib import Path
+
+from program_runs import describe_difference, run_program
 
 RANGE = 4 << 20
 NUMBER = b"11010519491231002X"
@@ -74,20 +75,18 @@ def main():
             path.write_bytes(data)
             for option_set in ([], ["--format", "jsonl", "--include-invalid"], ["--count"],
                                ["--input-encoding", "auto", "--format", "csv"], ["--fifteen-digits", "--mask"]):
-                outputs = []
+                results = []
                 for jobs in ("1", "3"):
                     # A relative name: Windows' command line would take "/tmp/..." for an option.
                     command = prefix + ["find", "--jobs", jobs] + option_set + [path.name]
-                    result = subprocess.run(command, capture_output=True, cwd=work)
-                    if options.emulator and b"wine client error" in result.stderr:
-                        # Wine failing to reach its server on a loaded machine: once more.
-                        print(f"note --jobs {jobs} {' '.join(option_set)}: Wine failed; run again")
-                        result = subprocess.run(command, capture_output=True, cwd=work)
-                    outputs.append((result.returncode, result.stdout, result.stderr))
-                same = outputs[0] == outputs[1]
+                    results.append(run_program(command, work, bool(options.emulator),
+                                               f"{name} --jobs {jobs} {' '.join(option_set)}"))
+                same = results[0] == results[1]
                 failures += not same
-                print(f"{'ok  ' if same else 'FAIL'} {name} {' '.join(option_set)}: {len(outputs[0][1])} bytes, "
-                      f"exit {outputs[0][0]}")
+                print(f"{'ok  ' if same else 'FAIL'} {name} {' '.join(option_set)}: {len(results[0][0])} bytes, "
+                      f"exit {results[0][2]}")
+                if not same:
+                    print("     " + describe_difference(*results, names=("--jobs 1", "--jobs 3")))
     print(f"find --jobs: {'failed' if failures else 'passed'}")
     return 1 if failures else 0
 

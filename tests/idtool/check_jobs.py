@@ -19,10 +19,11 @@ Usage: check_jobs.py --program IDTOOL [--emulator WINE_RUN] [--lines N]
 import argparse
 import os
 import random
-import subprocess
 import sys
 import tempfile
 from pathlib import Path
+
+from program_runs import describe_difference, run_program
 
 WEIGHTS = [7, 9, 10, 5, 8, 4, 2, 1, 6, 3, 7, 9, 10, 5, 8, 4, 2]
 CHECKS = "10X98765432"
@@ -102,27 +103,16 @@ def write_inputs(folder, lines):
     return names, csv.name
 
 
-def run(command, folder, stdin_path=None, pipe=False):
+def run(command, folder, emulated, label, stdin_path=None, pipe=False):
     """Standard output, error and exit status of a run in `folder`, whose
     files are named relative to it (under Wine an absolute Unix path would
     read as a Windows-style option); standard input from a file, or its bytes
     through a pipe."""
-    with tempfile.TemporaryFile() as out, tempfile.TemporaryFile() as err:
-        if pipe:
-            data = (Path(folder) / stdin_path).read_bytes()
-            status = subprocess.run(command, input=data, stdout=out, stderr=err, cwd=folder,
-                                    timeout=900).returncode
-        else:
-            stdin = open(Path(folder) / stdin_path, "rb") if stdin_path else subprocess.DEVNULL
-            try:
-                status = subprocess.run(command, stdin=stdin, stdout=out, stderr=err, cwd=folder,
-                                        timeout=900).returncode
-            finally:
-                if stdin_path:
-                    stdin.close()
-        out.seek(0)
-        err.seek(0)
-        return out.read(), err.read(), status
+    if pipe:
+        return run_program(command, folder, emulated, label, writes_something=True,
+                           input=(Path(folder) / stdin_path).read_bytes())
+    with open(Path(folder) / stdin_path, "rb") if stdin_path else open(os.devnull, "rb") as stdin:
+        return run_program(command, folder, emulated, label, writes_something=True, stdin=stdin)
 
 
 def main():
@@ -153,18 +143,11 @@ def main():
         cases.append((["--column", "2", "--stream"], [csv], None, False))
         for extra, inputs, stdin, pipe in cases:
             # Global options (--encoding, --mask) may follow the command too.
+            label = " ".join(extra + (["| stdin" if pipe else "< stdin"] if stdin else []))
             results = {}
             for jobs in ("1", "3"):
                 command = prefix + ["verify", "--jobs", jobs] + extra + inputs
-                results[jobs] = run(command, work, stdin, pipe)
-                out, err, status = results[jobs]
-                if options.emulator and status != 0 and (b"wine client error" in err or (not out and not err)):
-                    # idtool always writes something here; a run that wrote nothing at
-                    # all is Wine failing to start the program (seen on a loaded
-                    # machine), so it is started once more, and said.
-                    print(f"note --jobs {jobs} {' '.join(extra)}: nothing written, exit {status}; run again")
-                    results[jobs] = run(command, work, stdin, pipe)
-            label = " ".join(extra + (["| stdin" if pipe else "< stdin"] if stdin else []))
+                results[jobs] = run(command, work, bool(options.emulator), f"--jobs {jobs} {label}", stdin, pipe)
             one, three = results["1"], results["3"]
             if one[2] == 2:
                 # An error in both runs would compare nothing.
@@ -175,14 +158,7 @@ def main():
                 print(f"ok   {label}: {len(one[0])} bytes, exit {one[2]}")
                 continue
             failures += 1
-            for name, a, b in (("stdout", one[0], three[0]), ("stderr", one[1], three[1])):
-                if a != b:
-                    at = next((i for i in range(min(len(a), len(b))) if a[i] != b[i]), min(len(a), len(b)))
-                    start = max(0, at - 80)
-                    print(f"FAIL {label}: {name} differs at byte {at} ({len(a)} and {len(b)} bytes): "
-                          f"{a[start:at + 80]!r} vs {b[start:at + 80]!r}")
-            if one[2] != three[2]:
-                print(f"FAIL {label}: exit {one[2]} vs {three[2]}")
+            print(f"FAIL {label}: " + describe_difference(one, three, names=("--jobs 1", "--jobs 3")))
     print(f"{len(cases) - failures} of {len(cases)} option sets gave the same bytes with --jobs 1 and --jobs 3")
     return 1 if failures else 0
 

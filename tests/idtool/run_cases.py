@@ -40,6 +40,8 @@ import sys
 import tempfile
 from pathlib import Path
 
+from program_runs import run_program
+
 CASES = Path(__file__).resolve().parent / "cases"
 EXPECTED = ("stdout", "stderr", "status")
 SCHEMA = Path(__file__).resolve().parents[2] / "records" / "verify_record.h"
@@ -76,25 +78,13 @@ def show(data):
     return data.decode("utf-8", errors="backslashreplace").splitlines(keepends=True)
 
 
-def run_case(case, command_prefix, env, update):
+def run_case(case, command_prefix, env, update, emulated):
     args = split_args((case / "args").read_bytes())
     stdin_path = case / "stdin"
     stdin = stdin_path.read_bytes() if stdin_path.exists() else b""
-    # Outputs go to files, not pipes: processes that Wine starts beside the
-    # program inherit them and would hold pipes open for seconds.
-    for attempt in (1, 2):
-        with tempfile.TemporaryFile() as out, tempfile.TemporaryFile() as err:
-            result = subprocess.run(command_prefix + args, input=stdin, cwd=case, env=env,
-                                    stdout=out, stderr=err, timeout=120)
-            out.seek(0)
-            err.seek(0)
-            actual = {"stdout": out.read(), "stderr": err.read(), "status": f"{result.returncode}\n".encode()}
-        # Wine's own failure to reach its server (seen on a loaded machine) is
-        # no answer of idtool's: the case is run once more, and said.
-        if attempt == 1 and b"wine client error" in actual["stderr"]:
-            print(f"note {case.name}: Wine failed ({actual['stderr'].strip()[:80]!r}); run again")
-            continue
-        break
+    out, err, status = run_program(command_prefix + args, case, emulated, case.name, input=stdin, env=env,
+                                   timeout=120)
+    actual = {"stdout": out, "stderr": err, "status": f"{status}\n".encode()}
     version = release_version()
     if update:
         for name in EXPECTED:
@@ -436,7 +426,7 @@ def main():
 
     failures = []
     for case in cases:
-        case_failures = run_case(case, command_prefix, env, options.update)
+        case_failures = run_case(case, command_prefix, env, options.update, bool(options.emulator))
         print(("FAIL " if case_failures else "ok   ") + case.name)
         failures += case_failures
     for failure in failures:
