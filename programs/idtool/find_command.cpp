@@ -13,7 +13,7 @@
 #include "core/verification.h"
 #include "programs/idtool/command.h"
 #include "programs/idtool/command_options.h"
-#include "programs/idtool/parallel_find.h"
+#include "programs/idtool/parallel_scan.h"
 #include "programs/idtool/parallel_verify.h"
 #include "programs/idtool/scan_command.h"
 #include "programs/idtool/system_io.h"

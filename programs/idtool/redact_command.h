@@ -4,6 +4,7 @@
 #ifndef PROGRAMS_IDTOOL_REDACT_COMMAND_H
 #define PROGRAMS_IDTOOL_REDACT_COMMAND_H
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,7 @@ struct RedactArguments {
     std::string keep;
     std::string keyFile;
     std::string keyEnvironment;
+    uint64_t jobs = 0;  // --jobs: 0 one per processor; 1 one thread
 };
 
 // Redacts the inputs with checked options (the key among them); returns 0,

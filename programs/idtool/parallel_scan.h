@@ -1,6 +1,6 @@
-// find --jobs N on a large regular file: ranges of it scanned by N threads at
-// once, their records written in input order, byte for byte what one thread
-// writes.
+// find --jobs N and redact --jobs N on a large regular file: ranges of it
+// scanned by N threads at once, their records or their redacted text written
+// in input order, byte for byte what one thread writes.
 //
 // A range runs from just after a line feed to just after a later one (no
 // match holds a line feed, so none crosses a range's edge). Its worker
@@ -8,10 +8,13 @@
 // before the range, so that a keyword up to keywordReach characters before
 // a match is seen as one reading from the file's start sees it, and keeps
 // only the matches that start in its range; the line numbers come from the
-// line feeds the ranges before it hold. Offers findInRanges and
-// parallelFindMinimum.
-#ifndef PROGRAMS_IDTOOL_PARALLEL_FIND_H
-#define PROGRAMS_IDTOOL_PARALLEL_FIND_H
+// line feeds the ranges before it hold. A redacting worker writes its range's
+// text alone: the lines before it are redacted once more on their own, and
+// what they come out as (no match crosses their last line feed, so it is
+// the same) is cut off the front of its output, their counts off its
+// summary. Offers findInRanges, redactInRanges and parallelFindMinimum.
+#ifndef PROGRAMS_IDTOOL_PARALLEL_SCAN_H
+#define PROGRAMS_IDTOOL_PARALLEL_SCAN_H
 
 #include <cstdint>
 #include <cstdio>
@@ -34,5 +37,16 @@ constexpr uint64_t rangeLookback = 2048;
 bool findInRanges(FILE* file, uint64_t size, const ScanOptions& options, int workers, uint64_t rangeSize,
                   OutputStream& out, const std::function<void(OutputStream&, const ScanMatch&)>& write,
                   uint64_t& found);
+
+// Redacts the `size` bytes of `file` with `workers` threads, ranges of
+// `rangeSize` bytes, writing the text to `out` in input order and adding
+// the counts of what was replaced to `summary`. False with errno set on a
+// read error, or with `cryptoFailed` set when the system's cryptography
+// failed.
+bool redactInRanges(FILE* file, uint64_t size, const ScanOptions& options, int workers, uint64_t rangeSize,
+                    OutputStream& out, ScanSummary& summary, bool& cryptoFailed);
+
+// Adds the counts of `part` to `total`.
+void addScanSummary(ScanSummary& total, const ScanSummary& part);
 
 #endif

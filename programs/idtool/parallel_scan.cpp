@@ -1,7 +1,7 @@
-// The ranges of find --jobs N: their edges, their line counts, and their
-// scans, batch by batch (N ranges at a time, so memory is bounded by N
-// ranges' records).
-#include "programs/idtool/parallel_find.h"
+// The ranges of find --jobs N and redact --jobs N: their edges, their line
+// counts, and their scans, batch by batch (N ranges at a time, so memory is
+// bounded by N ranges' output).
+#include "programs/idtool/parallel_scan.h"
 
 #include <cerrno>
 #include <cstring>
@@ -27,8 +27,10 @@ struct RangeWork {
     uint64_t lineFeeds = 0;       // in [start, end)
     uint64_t lookbackLineFeeds = 0;  // in [scanStart, start)
     uint64_t linesBefore = 0;     // line feeds before start
-    std::vector<char> records;
+    std::vector<char> records;    // or the redacted text
     uint64_t found = 0;
+    ScanSummary summary{};        // of a redaction
+    bool cryptoFailed = false;
     int error = 0;
 };
 
@@ -90,7 +92,8 @@ public:
         return true;
     }
 
-    // Reads [from, to) in chunks, each handed to `piece` (the last one final).
+    // Reads [from, to) in chunks, each handed to `piece` (the last one
+    // final), until one returns false.
     template <typename Piece>
     bool scan(uint64_t from, uint64_t to, int& error, const Piece& piece) {
         if (from == to) return piece(chunk_.get(), 0, true);
@@ -98,7 +101,7 @@ public:
             const std::size_t want = static_cast<std::size_t>(to - from < chunkSize ? to - from : chunkSize);
             if (!readExactly(from, want, error)) return false;
             from += want;
-            piece(chunk_.get(), want, from == to);
+            if (!piece(chunk_.get(), want, from == to)) return false;
         }
         return true;
     }
@@ -181,11 +184,66 @@ void scanRange(FILE* file, uint64_t size, const ScanOptions& options,
     out.flush();
 }
 
-}  // namespace
+// A range longer than this (a line longer than a range) is redacted by the
+// thread that writes, straight to the output, after the ranges before it:
+// a worker's text is held whole until then, so this bounds what a batch
+// holds whatever the lines.
+constexpr uint64_t heldRangeLimit = 2 * findRangeSize;
 
-bool findInRanges(FILE* file, uint64_t size, const ScanOptions& options, int workers, uint64_t rangeSize,
-                  OutputStream& out, const std::function<void(OutputStream&, const ScanMatch&)>& write,
-                  uint64_t& found) {
+// Redacts [scanStart, end) and keeps the text and counts of [start, end),
+// in the work's text or, with `direct`, written to it as it comes. The
+// lines before start are redacted alone first: they end with a line feed,
+// which no match crosses, so what they come out as is what the whole
+// reading writes first, and its length is cut off.
+void redactRange(FILE* file, uint64_t size, const ScanOptions& options, RangeWork& work, OutputStream* direct) {
+    if (work.start == work.end) return;
+    RangeReader reader(file, size);
+    std::unique_ptr<Scanner> scanner(new Scanner);
+    std::unique_ptr<char[]> redacted(new char[redactionRoom(chunkSize)]);
+    auto redactFrom = [&](uint64_t to, uint64_t skip, bool keep, uint64_t& writtenLength) {
+        beginScan(*scanner, options);
+        writtenLength = 0;
+        return reader.scan(work.scanStart, to, work.error, [&](const char* bytes, std::size_t count, bool final) {
+            std::size_t written = 0;
+            if (!redactPiece(*scanner, bytes, count, final, redacted.get(), written)) {
+                work.cryptoFailed = true;
+                return false;
+            }
+            writtenLength += written;
+            if (!keep) return true;
+            const std::size_t skipped = static_cast<std::size_t>(skip < written ? skip : written);
+            skip -= skipped;
+            if (direct == nullptr) {
+                work.records.insert(work.records.end(), redacted.get() + skipped, redacted.get() + written);
+                return true;
+            }
+            direct->write(redacted.get() + skipped, written - skipped);
+            return !direct->failed();
+        });
+    };
+    uint64_t lookbackLength = 0, wholeLength = 0;
+    ScanSummary lookback{};
+    if (work.scanStart < work.start) {
+        if (!redactFrom(work.start, 0, false, lookbackLength)) return;
+        lookback = scanner->summary;
+    }
+    if (direct == nullptr) work.records.reserve(static_cast<std::size_t>(work.end - work.start) + 4096);
+    if (!redactFrom(work.end, lookbackLength, true, wholeLength)) return;
+    ScanSummary& range = scanner->summary;
+    range.bytes -= lookback.bytes;
+    range.matches -= lookback.matches;
+    for (int i = 0; i < 4; ++i) range.byConfidence[i] -= lookback.byConfidence[i];
+    range.plain -= lookback.plain;
+    for (int i = 0; i < 4; ++i) range.byForm[i] -= lookback.byForm[i];
+    work.summary = range;
+}
+
+// Cuts the file into batches of `workers` ranges, measures each batch's
+// ranges and runs `scan` on each at once, then hands them to `take` in
+// input order, until it returns false. False with errno set on a read
+// error.
+bool inBatches(FILE* file, uint64_t size, int workers, uint64_t rangeSize,
+               const std::function<void(RangeWork&)>& scan, const std::function<bool(RangeWork&)>& take) {
     uint64_t linesBefore = 0;
     std::vector<RangeWork> batch(static_cast<std::size_t>(workers));
     // Each batch starts where the one before ended, so that a line longer
@@ -208,18 +266,66 @@ bool findInRanges(FILE* file, uint64_t size, const ScanOptions& options, int wor
             batch[i].linesBefore = linesBefore;
             linesBefore += batch[i].lineFeeds;
         }
-        inParallel([&](std::size_t i) { scanRange(file, size, options, write, batch[i]); });
+        inParallel([&](std::size_t i) { scan(batch[i]); });
         for (std::size_t i = 0; i < count; ++i) {
             if (batch[i].error != 0) {
                 errno = batch[i].error;
                 return false;
             }
-            if (!batch[i].records.empty()) out.write(batch[i].records.data(), batch[i].records.size());
-            found += batch[i].found;
+            // take may read too (a range redacted by this thread).
+            const bool goOn = take(batch[i]);
+            if (batch[i].error != 0) {
+                errno = batch[i].error;
+                return false;
+            }
+            if (!goOn) return true;
         }
         const uint64_t batchEnd = batch[count - 1].end;
-        if (out.failed() || batchEnd <= batchStart) return true;
+        if (batchEnd <= batchStart) return true;
         batchStart = batchEnd;
     }
     return true;
+}
+
+}  // namespace
+
+void addScanSummary(ScanSummary& total, const ScanSummary& part) {
+    total.bytes += part.bytes;
+    total.matches += part.matches;
+    for (int i = 0; i < 4; ++i) total.byConfidence[i] += part.byConfidence[i];
+    total.plain += part.plain;
+    for (int i = 0; i < 4; ++i) total.byForm[i] += part.byForm[i];
+}
+
+bool findInRanges(FILE* file, uint64_t size, const ScanOptions& options, int workers, uint64_t rangeSize,
+                  OutputStream& out, const std::function<void(OutputStream&, const ScanMatch&)>& write,
+                  uint64_t& found) {
+    return inBatches(
+        file, size, workers, rangeSize, [&](RangeWork& work) { scanRange(file, size, options, write, work); },
+        [&](RangeWork& work) {
+            if (!work.records.empty()) out.write(work.records.data(), work.records.size());
+            found += work.found;
+            return !out.failed();
+        });
+}
+
+bool redactInRanges(FILE* file, uint64_t size, const ScanOptions& options, int workers, uint64_t rangeSize,
+                    OutputStream& out, ScanSummary& summary, bool& cryptoFailed) {
+    cryptoFailed = false;
+    auto held = [](const RangeWork& work) { return work.end - work.start <= heldRangeLimit; };
+    return inBatches(
+        file, size, workers, rangeSize,
+        [&](RangeWork& work) {
+            if (held(work)) redactRange(file, size, options, work, nullptr);
+        },
+        [&](RangeWork& work) {
+            if (!held(work)) redactRange(file, size, options, work, &out);
+            if (work.cryptoFailed) {
+                cryptoFailed = true;
+                return false;
+            }
+            if (!work.records.empty()) out.write(work.records.data(), work.records.size());
+            addScanSummary(summary, work.summary);
+            return !out.failed();
+        });
 }
