@@ -118,7 +118,9 @@ RegionValueCache::Slot& RegionValueCache::slotOf(int32_t code) {
     ++slotsUsed_;
     Slot& slot = slots_[index];
     slot.code = code;
-    slot.inUse = inUseAtBirthSpan(code, firstListedYear);
+    slot.inUse[0] = inUseAtBirthSpan(code, firstListedYear);
+    slot.spansKept = 1;
+    slot.nextReplaced = 0;
     if (!renderSlot(slot)) {
         // The storage is full: start again with this code alone.
         const Slot kept = slot;
@@ -132,12 +134,19 @@ RegionValueCache::Slot& RegionValueCache::slotOf(int32_t code) {
     return slot;
 }
 
-// The core's answer, asked again only for a birth year outside the span of
-// years the last answer holds for.
+// The kept answer whose span holds the year, or the core's, then kept.
 bool RegionValueCache::inUseAtBirth(Slot& slot, int birthYear) {
-    if (birthYear < slot.inUse.firstYear || birthYear > slot.inUse.lastYear)
-        slot.inUse = inUseAtBirthSpan(slot.code, birthYear);
-    return slot.inUse.inUse;
+    for (int i = 0; i < slot.spansKept; ++i)
+        if (birthYear >= slot.inUse[i].firstYear && birthYear <= slot.inUse[i].lastYear) return slot.inUse[i].inUse;
+    int index = slot.spansKept;
+    if (index < Slot::spanCount) {
+        ++slot.spansKept;
+    } else {
+        index = slot.nextReplaced;
+        slot.nextReplaced = static_cast<uint8_t>((index + 1) % Slot::spanCount);
+    }
+    slot.inUse[index] = inUseAtBirthSpan(slot.code, birthYear);
+    return slot.inUse[index].inUse;
 }
 
 bool RegionValueCache::writeRefusalFields(RecordWriter& writer, VerifyRefusal refusal, uint64_t length) const {

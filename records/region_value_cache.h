@@ -60,9 +60,15 @@ private:
         int32_t code = -1;
         Piece kind;     // kind, nationality
         Piece region;   // province, city, county, and code_status to now with the history
-        // The core's answer to "in use at birth" for the last birth year
-        // asked, with the birth years it holds for.
-        InUseAtBirthSpan inUse;
+        // The core's answers to "in use at birth" asked so far, each with
+        // the birth years it holds for: a code changed in 1981-2024 has an
+        // answer for the years before the change and one after (rarely
+        // more), and a batch's birth years come in no order, so keeping one
+        // span would ask the core again on most lines of such a code.
+        static constexpr int spanCount = 4;
+        InUseAtBirthSpan inUse[spanCount];
+        uint8_t spansKept = 0;
+        uint8_t nextReplaced = 0;  // when all are kept, the oldest goes
     };
 
     // Renders the fields from `field` on that `write` writes; false when the
