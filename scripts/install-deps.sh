@@ -20,12 +20,20 @@ packages=(
     wine64
     xvfb fonts-wqy-microhei imagemagick x11-utils
 )
+install_missing_packages "${packages[@]}"
 # wine32 runs the 32-bit release under Wine; whether this machine can execute
-# 32-bit code at all is probed when the tests run.
+# 32-bit code at all is probed when the tests run. Only that Wine suite needs
+# it (it is skipped without it), so a mirror that cannot give it now does not
+# stop everything else.
 package_installed wine32:i386 || dpkg --print-foreign-architectures | grep -qx i386 ||
     as_root dpkg --add-architecture i386
-install_missing_packages "${packages[@]}"
-# Only the 32-bit program's Wine suite needs wine32 (it is skipped without
-# it), so a mirror that cannot give it now does not stop everything else.
-install_missing_packages wine32:i386 ||
+if ! install_missing_packages wine32:i386; then
     echo "install-deps: wine32:i386 could not be installed; the 32-bit program will not be run under Wine" >&2
+    # The architecture serves nothing else then; left in place, a mirror's
+    # broken i386 index would fail every later apt-get update (the pages'
+    # install lines run one).
+    if ! dpkg-query -W -f='${Architecture}\n' 2>/dev/null | grep -qx i386; then
+        echo "install-deps: no i386 package is installed: the i386 architecture is removed again" >&2
+        as_root dpkg --remove-architecture i386
+    fi
+fi
