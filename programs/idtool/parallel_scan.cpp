@@ -131,12 +131,12 @@ private:
     std::unique_ptr<char[]> chunk_;
 };
 
-// Edges, scan start and line feeds of the range from the line start
+// Edges, scan start and (when `countLines`) line feeds of the range from the line start
 // `batchStart` (`index` 0) or from the first line feed at or after
 // batchStart + index * rangeSize, to the first one at or after the next
 // such point.
 void measureRange(FILE* file, uint64_t size, uint64_t rangeSize, uint64_t batchStart, uint64_t index,
-                  RangeWork& work) {
+                  bool countLines, RangeWork& work) {
     RangeReader reader(file, size);
     const uint64_t nominal = batchStart + index * rangeSize;
     const uint64_t next = nominal + rangeSize;
@@ -156,6 +156,7 @@ void measureRange(FILE* file, uint64_t size, uint64_t rangeSize, uint64_t batchS
     } else {
         work.scanStart = 0;
     }
+    if (!countLines) return;
     if (!reader.countLineFeeds(work.start, work.end, work.lineFeeds, work.error)) return;
     reader.countLineFeeds(work.scanStart, work.start, work.lookbackLineFeeds, work.error);
 }
@@ -239,10 +240,11 @@ void redactRange(FILE* file, uint64_t size, const ScanOptions& options, RangeWor
 }
 
 // Cuts the file into batches of `workers` ranges, measures each batch's
-// ranges and runs `scan` on each at once, then hands them to `take` in
+// ranges (their lines counted when `countLines`: records give line numbers,
+// a redaction none) and runs `scan` on each at once, then hands them to `take` in
 // input order, until it returns false. False with errno set on a read
 // error.
-bool inBatches(FILE* file, uint64_t size, int workers, uint64_t rangeSize,
+bool inBatches(FILE* file, uint64_t size, int workers, uint64_t rangeSize, bool countLines,
                const std::function<void(RangeWork&)>& scan, const std::function<bool(RangeWork&)>& take) {
     uint64_t linesBefore = 0;
     std::vector<RangeWork> batch(static_cast<std::size_t>(workers));
@@ -250,14 +252,21 @@ bool inBatches(FILE* file, uint64_t size, int workers, uint64_t rangeSize,
     // than a range is looked through for its end by one batch only.
     for (uint64_t batchStart = 0; batchStart < size;) {
         const std::size_t count = static_cast<std::size_t>(workers);
-        for (std::size_t i = 0; i < count; ++i) batch[i] = RangeWork{};
+        for (std::size_t i = 0; i < count; ++i) {
+            // A range's text keeps its storage for the next batch's range:
+            // fresh storage of megabytes is fresh pages, a fault each.
+            std::vector<char> kept = std::move(batch[i].records);
+            kept.clear();
+            batch[i] = RangeWork{};
+            batch[i].records = std::move(kept);
+        }
         auto inParallel = [&](const std::function<void(std::size_t)>& job) {
             std::vector<std::thread> threads;
             for (std::size_t i = 1; i < count; ++i) threads.emplace_back(job, i);
             job(0);
             for (std::thread& thread : threads) thread.join();
         };
-        inParallel([&](std::size_t i) { measureRange(file, size, rangeSize, batchStart, i, batch[i]); });
+        inParallel([&](std::size_t i) { measureRange(file, size, rangeSize, batchStart, i, countLines, batch[i]); });
         for (std::size_t i = 0; i < count; ++i) {
             if (batch[i].error != 0) {
                 errno = batch[i].error;
@@ -301,7 +310,7 @@ bool findInRanges(FILE* file, uint64_t size, const ScanOptions& options, int wor
                   OutputStream& out, const std::function<void(OutputStream&, const ScanMatch&)>& write,
                   uint64_t& found) {
     return inBatches(
-        file, size, workers, rangeSize, [&](RangeWork& work) { scanRange(file, size, options, write, work); },
+        file, size, workers, rangeSize, true, [&](RangeWork& work) { scanRange(file, size, options, write, work); },
         [&](RangeWork& work) {
             if (!work.records.empty()) out.write(work.records.data(), work.records.size());
             found += work.found;
@@ -314,7 +323,7 @@ bool redactInRanges(FILE* file, uint64_t size, const ScanOptions& options, int w
     cryptoFailed = false;
     auto held = [](const RangeWork& work) { return work.end - work.start <= heldRangeLimit; };
     return inBatches(
-        file, size, workers, rangeSize,
+        file, size, workers, rangeSize, false,
         [&](RangeWork& work) {
             if (held(work)) redactRange(file, size, options, work, nullptr);
         },
